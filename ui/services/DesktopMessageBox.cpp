@@ -1,0 +1,56 @@
+#include "DesktopMessageBox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ui {
+namespace {
+
+QMessageBox::Icon iconOf(MessageBoxService::Kind kind) {
+    switch (kind) {
+    case MessageBoxService::Kind::Warning:
+        return QMessageBox::Warning;
+    case MessageBoxService::Kind::Error:
+        return QMessageBox::Critical;
+    case MessageBoxService::Kind::Information:
+        return QMessageBox::Information;
+    case MessageBoxService::Kind::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, const QString& text,
+                                                  const QString& title) {
+    QMessageBox box(iconOf(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton* cancel = nullptr;
+    QPushButton* no = nullptr;
+    QPushButton* yes = nullptr;
+    switch (buttons) {
+    case Buttons::Ok:
+        box.addButton(yesOkCaption(), QMessageBox::AcceptRole);
+        break;
+    case Buttons::OkCancel:
+        box.addButton(yesOkCaption(), QMessageBox::AcceptRole);
+        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        break;
+    case Buttons::YesNo:
+        yes = box.addButton(yesOkCaption(), QMessageBox::YesRole);
+        no = box.addButton(noCaption(), QMessageBox::NoRole);
+        box.setEscapeButton(no);
+        break;
+    }
+    box.exec();
+    const auto* clicked = box.clickedButton();
+    if (buttons == Buttons::YesNo)
+        return clicked == yes ? Answer::Yes : Answer::No;
+    if (buttons == Buttons::OkCancel && (clicked == cancel || clicked == nullptr))
+        return Answer::Cancel;
+    return Answer::Ok;
+}
+
+} // namespace ui

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "MessageBoxService.h"
+
+namespace ui {
+
+class DesktopMessageBox : public MessageBoxService {
+public:
+    Answer show(Kind kind, Buttons buttons, const QString& text, const QString& title = {}) override;
+};
+
+} // namespace ui

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ShellService.h"
+
+namespace ui {
+
+class DesktopShell : public ShellService {
+public:
+    void open(const QString& target) override;
+    void explore(const QString& folder) override;
+    void startProgram(const QString& program, const QString& workingFolder = {}) override;
+};
+
+} // namespace ui

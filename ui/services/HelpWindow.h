@@ -1,0 +1,26 @@
+#pragma once
+
+#include "HelpService.h"
+
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace ui {
+
+// The program's own help window: one HTML file per language, topics as anchors named by number.
+class HelpWindow : public QWidget, public HelpService {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    void showHelp(const QString& helpFile, int context) override;
+
+    QTextBrowser* browser() const { return m_browser; }
+
+private:
+    QTextBrowser* m_browser;
+    QString m_loadedFile;
+};
+
+} // namespace ui

@@ -1,0 +1,49 @@
+#include "FakeServices.h"
+
+namespace ui::testing {
+
+void FakeMessageBox::queueAnswer(Answer answer, std::function<void()> whileOpen) {
+    m_answers.enqueue({answer, std::move(whileOpen)});
+}
+
+MessageBoxService::Answer FakeMessageBox::show(Kind kind, Buttons buttons, const QString& text,
+                                               const QString& title) {
+    shown.append({kind, buttons, text, title, yesOkCaption(), noCaption()});
+    if (m_answers.isEmpty()) {
+        switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::OkCancel:
+            return Answer::Cancel;
+        case Buttons::YesNo:
+            return Answer::No;
+        }
+    }
+    auto [answer, whileOpen] = m_answers.dequeue();
+    if (whileOpen)
+        whileOpen();
+    return answer;
+}
+
+namespace {
+
+QString take(QQueue<QString>& queue) { return queue.isEmpty() ? QString() : queue.dequeue(); }
+
+} // namespace
+
+QString FakeChoosers::openFile(const FileRequest& request) {
+    requests.append({Kind::Open, request, {}});
+    return take(m_open);
+}
+
+QString FakeChoosers::saveFile(const FileRequest& request) {
+    requests.append({Kind::Save, request, {}});
+    return take(m_save);
+}
+
+QString FakeChoosers::chooseFolder(const QString& title, const QString& prompt, const QString& startFolder) {
+    requests.append({Kind::Folder, {title, startFolder, {}, {}, {}}, prompt});
+    return take(m_folder);
+}
+
+} // namespace ui::testing
