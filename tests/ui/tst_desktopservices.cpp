@@ -1,0 +1,142 @@
+// The real services, driven offscreen: modal boxes are answered by a timer that finds them.
+#include "ui/services/DesktopChoosers.h"
+#include "ui/services/DesktopMessageBox.h"
+#include "ui/services/DesktopSound.h"
+#include "ui/services/HelpWindow.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+using ui::MessageBoxService;
+
+class TestDesktopServices : public QObject {
+    Q_OBJECT
+
+private:
+    // Presses the button with the given caption on the next message box and records all captions.
+    static void pressOnNextBox(const QString& caption, QStringList* captions, QMessageBox::Icon* icon) {
+        QTimer::singleShot(0, [=] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            *icon = box->icon();
+            QPushButton* target = nullptr;
+            for (QAbstractButton* b : box->buttons()) {
+                captions->append(b->text());
+                if (b->text() == caption)
+                    target = qobject_cast<QPushButton*>(b);
+            }
+            if (target)
+                target->click();
+            else
+                box->reject();
+        });
+    }
+
+private Q_SLOTS:
+    void messageBoxAnswersWithThePressedButton() {
+        ui::DesktopMessageBox messages;
+        QStringList captions;
+        QMessageBox::Icon icon{};
+
+        pressOnNextBox(QStringLiteral("No"), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Question, MessageBoxService::Buttons::YesNo,
+                               QStringLiteral("Save?")),
+                 MessageBoxService::Answer::No);
+        // Before any language is applied the Yes button reads "OK".
+        QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("No")}));
+        QCOMPARE(icon, QMessageBox::Question);
+
+        messages.setCaptions(QStringLiteral("Ja"), QStringLiteral("Nein"));
+        captions.clear();
+        pressOnNextBox(QStringLiteral("Ja"), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Warning, MessageBoxService::Buttons::YesNo,
+                               QStringLiteral("Weiter?")),
+                 MessageBoxService::Answer::Yes);
+        QCOMPARE(captions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+        QCOMPARE(icon, QMessageBox::Warning);
+
+        // OK keeps the language's caption, Cancel its built-in one.
+        captions.clear();
+        pressOnNextBox(QStringLiteral("Cancel"), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Error, MessageBoxService::Buttons::OkCancel,
+                               QStringLiteral("Not found")),
+                 MessageBoxService::Answer::Cancel);
+        QCOMPARE(captions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Cancel")}));
+        QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+    void messageBoxClosedWithoutAButtonChangesNothing() {
+        ui::DesktopMessageBox messages;
+        QStringList captions;
+        QMessageBox::Icon icon{};
+        pressOnNextBox(QString(), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Question, MessageBoxService::Buttons::YesNo,
+                               QStringLiteral("Delete?")),
+                 MessageBoxService::Answer::No);
+        pressOnNextBox(QString(), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Error, MessageBoxService::Buttons::OkCancel,
+                               QStringLiteral("Retry?")),
+                 MessageBoxService::Answer::Cancel);
+        pressOnNextBox(QString(), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Information, MessageBoxService::Buttons::Ok,
+                               QStringLiteral("Done")),
+                 MessageBoxService::Answer::Ok);
+        QCOMPARE(icon, QMessageBox::Information);
+    }
+
+    void chooserFiltersBecomeNameFilters() {
+        QCOMPARE(ui::DesktopChoosers::nameFilters(QStringLiteral("Tavik - Lumbrel - Project|*.lbp")),
+                 QStringList{QStringLiteral("Tavik - Lumbrel - Project (*.lbp)")});
+        QCOMPARE(ui::DesktopChoosers::nameFilters(QStringLiteral("Pictures|*.bmp;*.jpg|All files|*.*")),
+                 (QStringList{QStringLiteral("Pictures (*.bmp *.jpg)"), QStringLiteral("All files (*.*)")}));
+        QVERIFY(ui::DesktopChoosers::nameFilters(QString()).isEmpty());
+    }
+
+    void helpWindowOpensTheTopicOfAContextNumber() {
+        QCOMPARE(ui::HelpService::htmlFileFor(QStringLiteral("/p/Help/ZolHlp1.hlp")),
+                 QStringLiteral("/p/Help/ZolHlp1.html"));
+        QCOMPARE(ui::HelpService::htmlFileFor(QStringLiteral("/p/Help/ZolHlp2.HLP")),
+                 QStringLiteral("/p/Help/ZolHlp2.html"));
+
+        QTemporaryDir dir;
+        QFile html(dir.filePath(QStringLiteral("ZolHlp1.html")));
+        QVERIFY(html.open(QIODevice::WriteOnly));
+        QByteArray page = "<html><head><title>Lumbrel Help</title></head><body>";
+        for (int i = 0; i < 200; ++i)
+            page += "<p>Filler line " + QByteArray::number(i) + "</p>";
+        page += "<h2><a name=\"1040\"></a>Adding files</h2><p>How to add files.</p>";
+        for (int i = 0; i < 200; ++i)
+            page += "<p>More filler " + QByteArray::number(i) + "</p>";
+        html.write(page + "</body></html>");
+        html.close();
+
+        ui::HelpWindow help;
+        help.showHelp(dir.filePath(QStringLiteral("ZolHlp1.hlp")), 1040);
+        QVERIFY(help.isVisible());
+        QCOMPARE(help.windowTitle(), QStringLiteral("Lumbrel Help"));
+        QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("How to add files.")));
+        QVERIFY(help.browser()->verticalScrollBar()->value() > 0);
+
+        help.showHelp(dir.filePath(QStringLiteral("ZolHlp9.hlp")), 1);
+        QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("ZolHlp9.html")));
+        QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("cannot be found")));
+    }
+
+    void soundWithoutAFileOrDeviceStaysSilent() {
+        ui::DesktopSound sound;
+        sound.play(QStringLiteral("/nonexistent/ding.wav"));
+        sound.play(QString());
+        sound.play(QStringLiteral(":/no/such/resource.wav"));
+        sound.stop();
+        sound.stop();
+    }
+};
+
+QTEST_MAIN(TestDesktopServices)
+#include "tst_desktopservices.moc"
