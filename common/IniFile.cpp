@@ -44,6 +44,18 @@ std::optional<int> parseDigits(QStringView digits, int base, bool negative) {
     return static_cast<int>(negative ? -v : v);
 }
 
+bool hasLineBreak(QStringView s) { return s.contains(u'\n') || s.contains(u'\r'); }
+
+// A line break in a written name or value would split its line in two when the file is read again.
+QString withoutLineBreaks(QStringView s) {
+    QString text = s.toString();
+    for (QChar& c : text) {
+        if (c == u'\n' || c == u'\r')
+            c = u' ';
+    }
+    return text;
+}
+
 } // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {
@@ -56,7 +68,9 @@ IniFile::IniFile(QString path) : m_path(std::move(path)) {
         return;
     }
     QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
+    // Every leading byte-order mark goes: one left behind would hide the first line's section and
+    // turn into text that the next load strips, so the file would change meaning once saved.
+    while (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     parse(fromCp1252(bytes));
     m_wasRead = true;
@@ -115,8 +129,10 @@ IniFile::Line IniFile::keyLine(QStringView key, const QString& value) {
     line.text.append(key).append(u'=').append(value);
     line.keyStart = 0;
     line.keyLength = key.size();
-    line.valueStart = key.size() + 1;
-    line.valueLength = value.size();
+    // Reads see the value trimmed, as they will once the file is read again.
+    const QStringView stored = trimmed(QStringView(line.text).sliced(key.size() + 1));
+    line.valueStart = stored.data() - line.text.constData();
+    line.valueLength = stored.size();
     return line;
 }
 
@@ -201,9 +217,15 @@ std::optional<int> IniFile::parseInteger(QStringView text) {
 
 bool IniFile::hasSection(QStringView section) const { return findSection(section) != nullptr; }
 
+qsizetype IniFile::sectionCount() const {
+    return std::count_if(m_sections.begin() + 1, m_sections.end(), [](const Section& s) { return !s.erased; });
+}
+
 bool IniFile::hasKey(QStringView section, QStringView key) const { return findKeyLine(section, key) != nullptr; }
 
 void IniFile::writeString(QStringView section, QStringView key, const QString& value) {
+    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))
+        return writeString(withoutLineBreaks(section), withoutLineBreaks(key), withoutLineBreaks(value));
     Section& s = sectionForWriting(section);
     m_modified = true;
     const qsizetype i = findKey(s, key);

@@ -32,6 +32,8 @@ public:
     int readInteger(QStringView section, QStringView key, int defaultValue) const;
     bool hasSection(QStringView section) const;
     bool hasKey(QStringView section, QStringView key) const;
+    // How many sections the file holds (a bound for counts that the file itself claims).
+    qsizetype sectionCount() const;
 
     void writeString(QStringView section, QStringView key, const QString& value);
     void writeInteger(QStringView section, QStringView key, int value);

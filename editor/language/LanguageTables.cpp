@@ -1,0 +1,69 @@
+#include "LanguageTables.h"
+
+#include "common/IniFile.h"
+
+namespace {
+
+const QString kYes = QStringLiteral("yes");
+const QString kNo = QStringLiteral("no");
+
+QStringList messageKeys() {
+    QStringList keys;
+    for (int i = 1; i <= 57; ++i) {
+        keys << u'M' + QString::number(i);
+        if (i == 39)
+            keys << QStringLiteral("M39_2");
+    }
+    return keys;
+}
+
+QStringList numberedTextKeys() {
+    QStringList keys;
+    for (int i = 1; i <= 59; ++i)
+        keys << u'T' + QString::number(i);
+    return keys;
+}
+
+} // namespace
+
+LanguageTables::LanguageTables() {
+    for (int f = 0; f < kItemFieldCount; ++f)
+        m_fieldTitles[f] = englishFieldTitle(f);
+    m_texts.insert(QStringLiteral("TJP"), QStringLiteral("Jump Point"));
+    m_texts.insert(QStringLiteral("TYES"), kYes);
+    m_texts.insert(QStringLiteral("TNO"), kNo);
+    m_texts.insert(QStringLiteral("SYES"), kYes);
+    m_texts.insert(QStringLiteral("SNO"), kNo);
+}
+
+void LanguageTables::load(const common::IniFile& file) {
+    for (int f = 0; f < kItemFieldCount; ++f)
+        m_fieldTitles[f] = file.readString(u"Grid", QString(u'G' + QString::number(f + 1)), QStringLiteral("not used"));
+    m_messages.clear();
+    for (const QString& key : messageKeys())
+        m_messages.insert(key, file.readString(u"Messages", key));
+    m_texts.clear();
+    m_texts.insert(QStringLiteral("TJP"), file.readString(u"Texts", u"TJP", QStringLiteral("Jump Point")));
+    for (const char16_t* key : {u"TYES", u"TNO", u"SYES", u"SNO"}) {
+        const QString k = QString::fromUtf16(key);
+        m_texts.insert(k, file.readString(u"Texts", k, k.endsWith(u"YES") ? kYes : kNo));
+    }
+    for (const QString& key : numberedTextKeys())
+        m_texts.insert(key, file.readString(u"Texts", key));
+}
+
+QString LanguageTables::toStoredYesNo(const QString& gridText) const {
+    if (gridText.compare(yesText(), Qt::CaseInsensitive) == 0)
+        return kYes;
+    if (gridText.compare(noText(), Qt::CaseInsensitive) == 0)
+        return kNo;
+    return gridText;
+}
+
+QString LanguageTables::fromStoredYesNo(const QString& storedText) const {
+    if (storedText.compare(kYes, Qt::CaseInsensitive) == 0)
+        return yesText();
+    if (storedText.compare(kNo, Qt::CaseInsensitive) == 0)
+        return noText();
+    return storedText;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "FileHolder.h"
+#include "language/LanguageTables.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The files the editor works with, and its click sound.
+struct TMainDaten {
+    FileHolder genre_file;
+    FileHolder menudesign_file;
+    FileHolder Project_file;
+    FileHolder Project_Temp;
+    FileHolder Splash_File;
+    FileHolder Icon_File;
+    FileHolder BMP_File;
+    FileHolder Button_file;
+    std::array<FileHolder, 5> Sound;
+
+    static QString button_sound_file() { return QStringLiteral(":/sounds/click.wav"); }
+};
+
+// The user's preferences between runs (the settings file) as the editor holds them in memory.
+struct EditorPreferences {
+    int language = 1;
+    bool showWelcome = true;
+    bool showFt = true;
+    bool showBack = true;
+    QColor color1{192, 192, 192};
+    QColor color2{255, 255, 255};
+};
+
+// The program-wide state of the editor: the open project around its items, and the preferences.
+struct EditorState {
+    QString programFolder; // ends in the separator
+
+    QString cdName;
+    QString projectFolder;
+    TMainDaten mainDaten;
+    QStringList categories;
+    bool modified = false;
+    QString pendingCategoryFile;
+    bool categoryResolved = false;
+    bool designResolved = false;
+    bool newProjectCancelled = false;
+    // Where the add-file dialog starts; follows the project folder.
+    QString addFileStartFolder;
+    // The name the save dialog offers.
+    QString saveDialogFileName;
+
+    LanguageTables language;
+    EditorPreferences prefs;
+};

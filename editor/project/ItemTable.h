@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ItemField.h"
+
+#include <QAbstractTableModel>
+#include <QColor>
+
+#include <vector>
+
+// The project's items: one row per item, one column per field, and the colour of each row.
+// This is the project's only item store; the grid shows it and every dialog reads and writes it.
+// It always holds at least one row: an empty project is one row of empty fields.
+class ItemTable : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ItemTable(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int itemCount() const { return int(m_rows.size()); }
+    const QString& field(int row, int field) const { return m_rows.at(row).at(field); }
+    const QString& field(int row, ItemField f) const { return field(row, fieldIndex(f)); }
+    void setField(int row, int field, const QString& text);
+    void setField(int row, ItemField f, const QString& text) { setField(row, fieldIndex(f), text); }
+    const ItemRecord& record(int row) const { return m_rows.at(row); }
+    const std::vector<ItemRecord>& records() const { return m_rows; }
+
+    // Replaces every row (an empty list gives one empty row); the row colours are cleared.
+    void setRecords(std::vector<ItemRecord> rows);
+    void appendRecord(const ItemRecord& record);
+    // Removes a row; the only row is emptied instead.
+    void removeItem(int row);
+    void moveItem(int from, int to);
+
+    void setTitles(const std::array<QString, kItemFieldCount>& titles);
+    const std::array<QString, kItemFieldCount>& titles() const { return m_titles; }
+
+    void setRowColours(std::vector<QColor> colours);
+    QColor rowColour(int row) const;
+
+private:
+    std::vector<ItemRecord> m_rows;
+    std::vector<QColor> m_colours;
+    std::array<QString, kItemFieldCount> m_titles;
+};

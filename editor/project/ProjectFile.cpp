@@ -1,0 +1,112 @@
+#include "ProjectFile.h"
+
+#include "EditorState.h"
+#include "ItemTable.h"
+#include "common/IniFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString kGeneral = QStringLiteral("general");
+const QString kCount = QStringLiteral("Anz_Eintr\u00e4ge");
+const QString kItems = QStringLiteral("items");
+
+QString itemSection(int n) { return QStringLiteral("Item-") + QString::number(n); }
+
+QString key(int field) { return QString::number(field); }
+
+// Keys in the order a save writes them; the category follows as "7" and "7_2".
+constexpr std::array<int, 11> kPlainOrder = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
+
+} // namespace
+
+namespace projectfile {
+
+void writeGeneral(common::IniFile& file, const EditorState& state) {
+    const TMainDaten& d = state.mainDaten;
+    file.writeString(kGeneral, u"cdname", state.cdName);
+    file.writeString(kGeneral, u"rootname", state.projectFolder);
+    file.writeString(kGeneral, u"genre_file", d.genre_file.path());
+    file.writeString(kGeneral, u"genre_filealone", d.genre_file.alone());
+    file.writeString(kGeneral, u"genre_fileext", d.genre_file.ext());
+    file.writeString(kGeneral, u"menu_file", d.menudesign_file.path());
+    file.writeString(kGeneral, u"menu_filealone", d.menudesign_file.alone());
+    file.writeString(kGeneral, u"menu_fileext", d.menudesign_file.ext());
+}
+
+void write(common::IniFile& file, const EditorState& state, const ItemTable& items) {
+    const int oldCount = file.readInteger(kCount, kItems, 0);
+    for (int n = 1; n <= oldCount; ++n)
+        file.eraseSection(itemSection(n));
+    writeGeneral(file, state);
+    const LanguageTables& language = state.language;
+    const int copy = fieldIndex(ItemField::Copy), execute = fieldIndex(ItemField::Execute);
+    const int category = fieldIndex(ItemField::Category);
+    for (int r = 0; r < items.itemCount(); ++r) {
+        const QString section = itemSection(r + 1);
+        const ItemRecord& item = items.record(r);
+        for (const int f : kPlainOrder) {
+            const bool yesNo = f == copy || f == execute;
+            file.writeString(section, key(f), yesNo ? language.toStoredYesNo(item[f]) : item[f]);
+        }
+        const qsizetype position = state.categories.lastIndexOf(item[category]);
+        if (position >= 0)
+            file.writeInteger(section, key(category), int(position));
+        file.writeString(section, u"7_2", item[category]);
+    }
+    file.writeInteger(kCount, kItems, items.itemCount());
+}
+
+void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
+    // A damaged count must not make rows out of nothing: every item has a section of its own.
+    const int count = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
+    state.cdName = file.readString(kGeneral, u"cdname", QStringLiteral("no cd name"));
+    state.projectFolder = file.readString(kGeneral, u"rootname");
+    state.addFileStartFolder = state.projectFolder;
+    if (!state.categoryResolved) {
+        state.pendingCategoryFile = file.readString(kGeneral, u"genre_file", QStringLiteral("not found"));
+        state.mainDaten.genre_file.set(state.pendingCategoryFile);
+    }
+    if (!state.designResolved)
+        state.mainDaten.menudesign_file.set(file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
+
+    const QStringList& categories = state.categories;
+    const LanguageTables& language = state.language;
+    std::vector<ItemRecord> rows(std::max(count, 1));
+    for (int n = 1; n <= count; ++n) {
+        const QString section = itemSection(n);
+        ItemRecord& item = rows[n - 1];
+        for (const int f : kPlainOrder)
+            item[f] = file.readString(section, key(f));
+        for (const ItemField f : {ItemField::Copy, ItemField::Execute})
+            item[fieldIndex(f)] = language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));
+        // The last match wins: a name still in the list keeps the category, a renamed category is
+        // followed by its stored position.
+        const QString name = file.readString(section, u"7_2");
+        const int position = file.readInteger(section, u"7", 0);
+        QString& category = item[fieldIndex(ItemField::Category)];
+        category = categories.value(0);
+        for (int i = 0; i < categories.size(); ++i) {
+            if (categories[i] == name || position == i)
+                category = categories[i];
+        }
+    }
+    items.setRecords(std::move(rows));
+}
+
+} // namespace projectfile
+
+QStringList loadCategoryList(const QString& categoryFile) {
+    if (!QFileInfo(categoryFile).isFile())
+        return {};
+    const common::IniFile file(categoryFile);
+    const int count = file.readInteger(u"general", u"anz_items", 0) & 0xFF;
+    QStringList captions;
+    captions.reserve(count);
+    for (int i = 0; i < count; ++i)
+        captions << file.readString(QString::number(i), u"caption", QStringLiteral("Fehler"));
+    return captions;
+}

@@ -1,0 +1,231 @@
+#include "ProjectSession.h"
+
+#include "EditorState.h"
+#include "ItemOrdering.h"
+#include "ItemTable.h"
+#include "ProjectFile.h"
+#include "common/FileOps.h"
+#include "common/IniFile.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using Msg = ui::MessageBoxService;
+
+class ProjectSession::BusyScope {
+public:
+    explicit BusyScope(const ProjectSession& s) : m_s(s) {
+        if (m_s.onBusy)
+            m_s.onBusy(true);
+    }
+    ~BusyScope() {
+        if (m_s.onBusy)
+            m_s.onBusy(false);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    const ProjectSession& m_s;
+};
+
+namespace {
+
+const QString kCategoryFilter = QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc");
+const QString kDesignFilter = QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd");
+const QString kProjectFilter = QStringLiteral("Tavik - Lumbrel - Project|*.lbp");
+
+// The stored file, else the same name in the program's folder for such files, else in a folder of
+// its own there.
+QString findFile(const QString& stored, const QString& folder, const QString& alone, const QString& ext) {
+    if (QFileInfo(stored).isFile())
+        return stored;
+    const QString flat = folder + alone + ext;
+    if (QFileInfo(flat).isFile())
+        return flat;
+    const QString nested = folder + alone + QDir::separator() + alone + ext;
+    return QFileInfo(nested).isFile() ? nested : QString();
+}
+
+} // namespace
+
+ProjectSession::ProjectSession(EditorState& state, ItemTable& items, ui::Services services)
+    : m_state(state), m_items(items), m_services(services) {}
+
+QString ProjectSession::workingCopyPath() const {
+    if (!m_state.mainDaten.Project_Temp.path().isEmpty())
+        return m_state.mainDaten.Project_Temp.path();
+    const FileHolder& project = m_state.mainDaten.Project_file;
+    return project.path().isEmpty() ? QString() : project.folder() + project.alone() + QStringLiteral(".tmp");
+}
+
+void ProjectSession::recomputeRowColours() {
+    ::recomputeRowColours(m_items, m_state.prefs.color1, m_state.prefs.color2);
+}
+
+void ProjectSession::reloadCategoryList() {
+    if (m_state.mainDaten.genre_file.exists())
+        m_state.categories = loadCategoryList(m_state.mainDaten.genre_file.path());
+}
+
+bool ProjectSession::settleCategoryFile(const QString& stored, const QString& alone, const QString& ext) {
+    const QString folder = m_state.programFolder + QStringLiteral("genre") + QDir::separator();
+    m_state.mainDaten.genre_file.set(findFile(stored, folder, alone, ext));
+    if (!m_state.mainDaten.genre_file.exists()) {
+        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel, m_state.language.message(u"M29")) !=
+            Msg::Answer::Ok)
+            return false;
+        const QString chosen = m_services.choosers.openFile({{}, folder, kCategoryFilter, QStringLiteral("lbc"), {}});
+        if (chosen.isEmpty())
+            return false;
+        m_state.mainDaten.genre_file.set(chosen);
+        m_state.pendingCategoryFile = chosen;
+    }
+    m_state.categoryResolved = true;
+    reloadCategoryList();
+    return true;
+}
+
+bool ProjectSession::settleDesignFile(const QString& stored, const QString& alone, const QString& ext) {
+    const QString folder = m_state.programFolder + QStringLiteral("menudesign") + QDir::separator();
+    m_state.mainDaten.menudesign_file.set(findFile(stored, folder, alone, ext));
+    if (!m_state.mainDaten.menudesign_file.exists()) {
+        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel, m_state.language.message(u"M30")) !=
+            Msg::Answer::Ok)
+            return false;
+        const QString chosen = m_services.choosers.openFile({{}, folder, kDesignFilter, QStringLiteral("lbd"), {}});
+        if (chosen.isEmpty())
+            return false;
+        m_state.mainDaten.menudesign_file.set(chosen);
+    }
+    m_state.designResolved = true;
+    return true;
+}
+
+bool ProjectSession::open(const QString& projectFile) {
+    BusyScope busy(*this);
+    m_state.saveDialogFileName = projectFile;
+    const common::IniFile file(projectFile);
+    const auto general = [&](const char16_t* key, const QString& fallback = {}) {
+        return file.readString(u"general", QStringView(key), fallback);
+    };
+    const QString notFound = QStringLiteral("not found");
+    const bool opened =
+        settleCategoryFile(general(u"genre_file", notFound), general(u"genre_filealone"), general(u"genre_fileext")) &&
+        settleDesignFile(general(u"menu_file", notFound), general(u"menu_filealone"), general(u"menu_fileext"));
+    if (opened) {
+        if (loadDesign)
+            loadDesign();
+        projectfile::read(file, m_state, m_items);
+        recreateWorkingCopy(projectFile);
+        m_state.modified = false;
+    }
+    m_state.categoryResolved = false;
+    m_state.designResolved = false;
+    if (m_items.itemCount() == 1 && m_items.field(0, ItemField::Name).isEmpty())
+        m_items.setRecords({});
+    recomputeRowColours();
+    return opened;
+}
+
+void ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
+    common::IniFile file(path);
+    if (generalOnly)
+        projectfile::writeGeneral(file, m_state);
+    else
+        projectfile::write(file, m_state, m_items);
+    file.save();
+}
+
+void ProjectSession::saveToWorkingCopy() {
+    BusyScope busy(*this);
+    const QString path = workingCopyPath();
+    if (path.isEmpty())
+        return;
+    writeProjectTo(path, false);
+    common::setHidden(path);
+    m_state.mainDaten.Project_Temp.set(path);
+}
+
+void ProjectSession::saveGeneralToWorkingCopy() {
+    const QString path = workingCopyPath();
+    if (path.isEmpty())
+        return;
+    writeProjectTo(path, true);
+    common::setHidden(path);
+    m_state.mainDaten.Project_Temp.set(path);
+}
+
+void ProjectSession::readWorkingCopy() {
+    BusyScope busy(*this);
+    projectfile::read(common::IniFile(workingCopyPath()), m_state, m_items);
+}
+
+void ProjectSession::save(const QString& saveDialogTitle) {
+    if (!m_state.mainDaten.Project_file.exists()) {
+        saveAs(saveDialogTitle);
+        return;
+    }
+    BusyScope busy(*this);
+    saveToWorkingCopy();
+    const QString project = m_state.mainDaten.Project_file.path();
+    if (!common::copyFileReplacing(workingCopyPath(), project))
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M57"));
+    common::setArchive(project);
+    m_state.modified = false;
+    recomputeRowColours();
+}
+
+bool ProjectSession::saveAs(const QString& saveDialogTitle) {
+    const QString folder = m_state.programFolder + QStringLiteral("projects") + QDir::separator();
+    QString chosen = m_services.choosers.saveFile(
+        {saveDialogTitle, folder, kProjectFilter, QStringLiteral("lbp"), m_state.saveDialogFileName});
+    if (chosen.isEmpty())
+        return false;
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += QStringLiteral(".lbp");
+    BusyScope busy(*this);
+    writeProjectTo(chosen, false);
+    if (!QFileInfo(chosen).isFile()) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M57"));
+        return true;
+    }
+    common::setArchive(chosen);
+    recreateWorkingCopy(chosen);
+    m_state.modified = false;
+    recomputeRowColours();
+    return true;
+}
+
+void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
+    TMainDaten& d = m_state.mainDaten;
+    common::setArchive(d.Project_Temp.path());
+    d.Project_file.set(projectFile);
+    if (!d.Project_Temp.path().isEmpty())
+        QFile::remove(d.Project_Temp.path());
+    const QString copy = d.Project_file.folder() + d.Project_file.alone() + QStringLiteral(".tmp");
+    common::copyFileReplacing(projectFile, copy);
+    d.Project_Temp.set(copy);
+    common::setHidden(copy);
+}
+
+void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
+    saveToWorkingCopy();
+    dialog();
+    if (!m_state.modified)
+        return;
+    reloadCategoryList();
+    saveToWorkingCopy();
+    readWorkingCopy();
+    recomputeRowColours();
+}
+
+void ProjectSession::deleteWorkingCopy() {
+    const QString path = m_state.mainDaten.Project_Temp.path();
+    if (!path.isEmpty())
+        QFile::remove(path);
+    m_state.mainDaten.Project_Temp.clear();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ui/services/Services.h"
+
+#include <QString>
+
+#include <functional>
+
+class ItemTable;
+struct EditorState;
+
+// Opening and saving the project through its hidden working copy (the project file's folder,
+// alone name and ".tmp"). Dialogs that may change the category or design file run inside the
+// working-copy cycle, so that every item's category is resolved again against the new list.
+class ProjectSession {
+public:
+    ProjectSession(EditorState& state, ItemTable& items, ui::Services services);
+
+    // Shown while a project is read or written.
+    std::function<void(bool busy)> onBusy;
+    // Loads the project's design file into the design editor.
+    std::function<void()> loadDesign;
+
+    // True when F became the open project; false when the user cancelled at a missing file.
+    bool open(const QString& projectFile);
+    void save(const QString& saveDialogTitle);
+    // False when the user cancelled the save dialog.
+    bool saveAs(const QString& saveDialogTitle);
+
+    void saveToWorkingCopy();
+    void saveGeneralToWorkingCopy();
+    void readWorkingCopy();
+    // Saves to the working copy, runs the dialog and, when it changed the project, reloads the
+    // category list and reads the items back through the working copy.
+    void workingCopyCycle(const std::function<void()>& dialog);
+    void deleteWorkingCopy();
+
+    void recomputeRowColours();
+    // The working copy's path, also when the copy itself is missing.
+    QString workingCopyPath() const;
+
+private:
+    class BusyScope;
+
+    bool settleCategoryFile(const QString& stored, const QString& alone, const QString& ext);
+    bool settleDesignFile(const QString& stored, const QString& alone, const QString& ext);
+    void recreateWorkingCopy(const QString& projectFile);
+    void writeProjectTo(const QString& path, bool generalOnly);
+    void reloadCategoryList();
+
+    EditorState& m_state;
+    ItemTable& m_items;
+    ui::Services m_services;
+};
