@@ -218,7 +218,10 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
     if (!m_state.modified)
         return;
     reloadCategoryList();
-    saveToWorkingCopy();
+    // Only the names go in again: the item sections written before the dialog still hold each
+    // item's category position under the old list, which is what lets a renamed category keep
+    // its items when they are read back.
+    saveGeneralToWorkingCopy();
     readWorkingCopy();
     recomputeRowColours();
 }

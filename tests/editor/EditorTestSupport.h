@@ -1,0 +1,45 @@
+#pragma once
+
+#include "common/IniFile.h"
+#include "project/ItemField.h"
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+namespace editortest {
+
+// A category file with the given captions, as the category editor writes it.
+inline QString writeCategoryFile(const QString& path, const QStringList& captions) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    common::IniFile file(path);
+    file.writeInteger(u"general", u"anz_items", int(captions.size()));
+    for (int i = 0; i < captions.size(); ++i) {
+        file.writeString(QString::number(i), u"caption", captions[i]);
+        file.writeInteger(QString::number(i), u"icon_number", i);
+    }
+    file.save();
+    return path;
+}
+
+inline QString writeFile(const QString& path, const QByteArray& bytes = "x") {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+inline ItemRecord item(const QString& name, const QString& category, const QString& copy = QStringLiteral("yes"),
+                       const QString& execute = QStringLiteral("no")) {
+    ItemRecord r;
+    r[fieldIndex(ItemField::Name)] = name;
+    r[fieldIndex(ItemField::FileName)] = name + QStringLiteral(".exe");
+    r[fieldIndex(ItemField::CdPath)] = QStringLiteral("\\");
+    r[fieldIndex(ItemField::Category)] = category;
+    r[fieldIndex(ItemField::Copy)] = copy;
+    r[fieldIndex(ItemField::Execute)] = execute;
+    return r;
+}
+
+} // namespace editortest
