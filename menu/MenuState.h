@@ -1,0 +1,40 @@
+#pragma once
+
+#include "reader/DesignSettings.h"
+#include "reader/DiscEntries.h"
+#include "reader/DiscFolders.h"
+#include "reader/LanguageTexts.h"
+
+#include <QString>
+
+#include <array>
+
+namespace menu {
+
+enum class PictureOption { Always, Never, Auto };
+
+// What the menu program knows while it runs: the disc it reads, its design and language, and the
+// choices of the viewer. The menu window owns it; the dialogs read it.
+struct MenuState {
+    DiscFolders folders;
+    DiscIdentity identity;
+    QString projectRootRest; // empty on a recorded disc
+    DesignSettings design;
+    LanguageFile language;
+
+    int currentCategory = 0;
+    QString currentTarget; // the selected item's resolved target; empty without one
+
+    PictureOption pictureOption = PictureOption::Auto;
+    bool detailsShown = true;
+    bool pictureDocked = false;
+    bool picturePlaced = false;
+
+    // Set only when the design uses them.
+    QString backgroundBitmap;
+    QString buttonBitmap;
+    // The wave file of each sound that the design sets; empty for the others.
+    std::array<QString, 5> soundFiles;
+};
+
+} // namespace menu

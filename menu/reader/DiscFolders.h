@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace menu {
+
+// Where the menu program finds what it shows. Everything lies beside the executable: the
+// configuration folder "cfg" and the item data folder "tavikdat", whatever their letter case.
+struct DiscFolders {
+    QString executable;     // full path of the running menu program
+    QString programFolder;  // ends in the native separator
+    QString configFolder;   // ends in the native separator
+    QString itemDataFolder; // ends in the native separator
+    QString drivePrefix;    // the root of the executable's drive, ending in the native separator
+
+    // The folders of a menu program lying at `executablePath`.
+    static DiscFolders forExecutable(const QString& executablePath);
+    static DiscFolders forRunningProgram();
+
+    // A file below the configuration folder ("genre.cfg", "membersd\m0-1.dat"), found without regard
+    // to letter case; a missing file keeps the spelling asked for.
+    QString configFile(QStringView relative) const;
+    // A file of the item data folder, found the same way.
+    QString itemDataFile(QStringView name) const;
+};
+
+// The root of the drive that holds `path`: its first three characters on Windows ("D:\"), the mount
+// point of its file system elsewhere.
+QString drivePrefixOf(const QString& path);
+
+// Whether the executable counts as lying on a recorded disc: read-only file (no owner write
+// permission) or a file system mounted read-only.
+bool isReadOnlyExecutable(const QString& executablePath);
+
+// The project folder named by `rootname` ("C:\Discs\Issue5\") relative to its drive, without the
+// trailing separator ("Discs\Issue5"); empty for a drive root.
+QString projectRootRest(const QString& rootname, const QString& drivePrefix);
+
+} // namespace menu

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace menu {
+
+// Where an item leads: a file or folder below the disc root, or an address.
+struct ItemTarget {
+    enum class Kind { File, Folder, Address };
+    QString path; // host path; a folder ends in a separator; an address as written
+    Kind kind = Kind::File;
+};
+
+// The item's `pfad` resolved as the disc build meant it: a trailing "JUMP POINT" (any case) leaves
+// the folder; http/https/ftp addresses stay as written; anything else lies below the drive prefix,
+// behind the project root rest when there is one. Disc paths use backslashes; the result uses the
+// native separator.
+ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, const QString& rootRest);
+
+// The same target on this machine's file system: when the exact spelling does not exist, the path
+// found below the drive prefix without regard to letter case (a disc written on Windows may spell
+// its folders differently from its member files).
+ItemTarget locateTarget(const ItemTarget& target, const QString& drivePrefix);
+
+// The item's companion file (".txt" information text, ".jpg" screenshot): the target's folder and
+// base name with that extension.
+QString companionBesideTarget(const QString& targetPath, const QString& extension);
+
+// The extension of a target: the text after the last dot of its last path component.
+QString targetExtension(const QString& targetPath);
+
+} // namespace menu

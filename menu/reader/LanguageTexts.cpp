@@ -1,0 +1,82 @@
+#include "LanguageTexts.h"
+
+#include "common/IniFile.h"
+
+namespace menu {
+
+LanguageFile readLanguageFile(const common::IniFile& ini) {
+    LanguageFile f;
+    f.present = ini.wasRead();
+    LanguageTexts& t = f.texts;
+    t.language = ini.readInteger(u"Language", u"Language", 0);
+    t.coverHeader = ini.readString(u"Cover", u"Cover_Header");
+    t.noNfo = ini.readString(u"Language", u"no_nfo_lang");
+    t.noInfo = ini.readString(u"Language", u"no_info_lang");
+    t.noZip = ini.readString(u"Language", u"no_zip_lang");
+    t.noFile = ini.readString(u"Language", u"no_file_lang");
+
+    for (int k = 1; k <= 25; ++k)
+        f.buttons[k] = ini.readString(u"Buttons", QString::number(k));
+    for (int k = 1; k <= 9; ++k)
+        f.headings[k] = ini.readString(u"Heading", QString::number(k));
+    f.heading3_2 = ini.readString(u"Heading", u"3_2");
+    for (int k = 1; k <= 25; ++k)
+        f.details[k] = ini.readString(u"Details", QString::number(k));
+    for (int k = 2; k <= 6; ++k)
+        f.forms[k] = ini.readString(u"Forms", QString::number(k));
+    for (int k = 1; k <= 29; ++k)
+        f.hints[k] = ini.readString(u"Hints", QString::number(k));
+
+    t.itemListHeading = f.headings[2];
+    t.detailsHeading = f.headings[3];
+    t.thumbnailHeading = f.heading3_2;
+    t.copyDialogCaption = f.forms[5];
+    t.informationCaption = f.forms[6];
+    t.detailsHiddenHint = f.hints[26];
+    t.detailsShownHint = f.hints[27];
+    t.pictureDockedHint = f.hints[28];
+    t.pictureUndockedHint = f.hints[29];
+    return f;
+}
+
+std::optional<BuiltInTexts> builtInTexts(int language) {
+    if (language == 0) {
+        return BuiltInTexts{
+            QStringLiteral("No Screenshot available"),
+            QStringLiteral("Yes, the zol got me !!!"),
+            QStringLiteral("No advertising, please."),
+            QStringLiteral("Zip for NFO file"),
+            QStringLiteral("Zip for File_id.diz"),
+            QStringLiteral("Zip"),
+            QStringLiteral("Options"),
+            QStringLiteral("Thumbnail/Screenshot always"),
+            QStringLiteral("Thumbnail/Screenshot never"),
+            QStringLiteral("Thumbnail/Screenshot auto"),
+            QStringLiteral("About"),
+            QStringLiteral("Tavik Homebase"),
+            QStringLiteral("Brevan Works Home"),
+            QStringLiteral("Copy Serial to Clipboard"),
+        };
+    }
+    if (language == 1) {
+        return BuiltInTexts{
+            QStringLiteral("Kein Screenshot verfügbar"),
+            QStringLiteral("Ja, der Zol hat mich !!!"),
+            QStringLiteral("Bitte, keine Werbung."),
+            QStringLiteral("Zip nach einer NFO Datei"),
+            QStringLiteral("Zip nach einer File_id.diz Datei"),
+            QStringLiteral("Zip"),
+            QStringLiteral("Optionen"),
+            QStringLiteral("Thumbnail/Screenshot immer"),
+            QStringLiteral("Thumbnail/Screenshot nie"),
+            QStringLiteral("Thumbnail/Screenshot auto"),
+            QStringLiteral("Über"),
+            QStringLiteral("Tavik Homepage"),
+            QStringLiteral("Brevan Works Homepage"),
+            QStringLiteral("Seriennr. in die Zwischenablage kopieren"),
+        };
+    }
+    return std::nullopt;
+}
+
+} // namespace menu

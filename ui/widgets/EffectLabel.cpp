@@ -1,0 +1,89 @@
+#include "EffectLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+
+EffectLabel::EffectLabel(QWidget* parent) : QWidget(parent) {}
+
+EffectLabel::EffectLabel(const QString& text, QWidget* parent) : QWidget(parent), m_text(text) {}
+
+void EffectLabel::setText(const QString& text) {
+    if (text == m_text)
+        return;
+    m_text = text;
+    updateGeometry();
+    update();
+}
+
+void EffectLabel::setColor(const QColor& color) {
+    m_color = color;
+    update();
+}
+
+void EffectLabel::setBold(bool bold) {
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+    updateGeometry();
+    update();
+}
+
+void EffectLabel::setEffect(TextEffect effect) {
+    m_effect = effect;
+    update();
+}
+
+void EffectLabel::setAlignment(Qt::Alignment alignment) {
+    m_alignment = alignment;
+    update();
+}
+
+void EffectLabel::setWordWrap(bool wrap) {
+    m_wordWrap = wrap;
+    updateGeometry();
+    update();
+}
+
+void EffectLabel::setLink(bool link) {
+    m_link = link;
+    QFont f = font();
+    f.setUnderline(link);
+    setFont(f);
+    if (link)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+    update();
+}
+
+QSize EffectLabel::sizeHint() const {
+    const int m = effectMargin(m_effect);
+    const QFontMetrics fm(font());
+    return QSize(fm.horizontalAdvance(m_text) + 2 * m + 2, fm.height() + 2 * m);
+}
+
+QSize EffectLabel::minimumSizeHint() const { return QSize(0, QFontMetrics(font()).height()); }
+
+void EffectLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(font());
+    const int m = effectMargin(m_effect);
+    const QRect area = rect().adjusted(1, m, -m - 1, -m);
+    int flags = int(m_alignment);
+    QString shown = m_text;
+    if (m_wordWrap)
+        flags |= Qt::TextWordWrap;
+    else
+        shown = p.fontMetrics().elidedText(m_text, Qt::ElideRight, area.width());
+    drawEffectText(p, area, flags, shown, m_color, m_effect, isEnabled());
+}
+
+void EffectLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_link && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace ui
