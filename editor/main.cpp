@@ -1,8 +1,11 @@
+#include "common/Paths.h"
 #include "mainwindow/Tform1.h"
+#include "project/EditorState.h"
 #include "ui/Display.h"
 #include "ui/services/DesktopServices.h"
 
 #include <QApplication>
+#include <QSplashScreen>
 
 #include <cstdio>
 
@@ -13,8 +16,15 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(Tform1::applicationTitle());
+    QSplashScreen splash(QPixmap(QStringLiteral(":/pictures/splash.png")));
+    splash.show();
+    QApplication::processEvents();
+
     ui::DesktopServices desktop;
-    Tform1 form1(desktop.services());
+    EditorState state;
+    state.programFolder = common::programFolder();
+    Tform1 form1(state, desktop.services());
     form1.show();
+    splash.finish(&form1);
     return QApplication::exec();
 }

@@ -1,7 +1,181 @@
 #include "Tform1.h"
 
-Tform1::Tform1(ui::Services services, QWidget* parent) : QMainWindow(parent), m_services(services) {
+#include "DialogBackground.h"
+#include "ItemGrid.h"
+#include "Tcolor_chooseform.h"
+#include "Tzolwaitform.h"
+#include "common/IniFile.h"
+#include "project/EditorState.h"
+#include "project/ItemOrdering.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/SoundService.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items, services) {
     setObjectName(QStringLiteral("form1"));
     setWindowTitle(applicationTitle());
-    resize(800, 560);
+    m_wait = new Tzolwaitform(this);
+    m_colorChooser = new Tcolor_chooseform(this);
+    m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
+
+    allfiles = new ItemGrid(&m_items, this);
+    setCentralWidget(allfiles);
+    connect(allfiles, &QAbstractItemView::clicked, this, &Tform1::allfilesClick);
+    connect(allfiles, &ItemGrid::keyReleased, this, &Tform1::showCurrentRowInStatusLine);
+    connect(allfiles, &ItemGrid::itemRowMoved, this, &Tform1::allfilesRowMoved);
+    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this, &Tform1::allfilesTitleClick);
+
+    createToolBar();
+    createStatusLine();
+    createSettingsMenu();
+    createMainMenu();
+    createGridPopupMenu();
+    allfiles->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(allfiles, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        popupMenuOpening();
+        m_popup->popup(allfiles->viewport()->mapToGlobal(pos));
+    });
+
+    const EditorSettings settings = EditorSettings::read(common::IniFile(settingsFile()));
+    resize(960, 640);
+    setWindowState(settings.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+Tform1::~Tform1() = default;
+
+QString Tform1::settingsFile() const { return m_state.programFolder + QStringLiteral("lumbrel.dat"); }
+
+QString Tform1::homePageAddress() { return QStringLiteral("https://tavik.example.org/lumbrel/"); }
+
+QString Tform1::makerHomePageAddress() { return QStringLiteral("https://brevanworks.example.org/"); }
+
+bool Tform1::projectOpen() const { return add->isEnabled(); }
+
+QString Tform1::message(const char16_t* key) const { return m_state.language.message(QStringView(key)); }
+
+void Tform1::click() const { m_services.sound.play(TMainDaten::button_sound_file()); }
+
+void Tform1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_started)
+        startUp();
+}
+
+void Tform1::startUp() {
+    if (m_started)
+        return;
+    m_started = true;
+    mirrorButtonsIntoMenus();
+    const common::IniFile file(settingsFile());
+    const EditorSettings settings = EditorSettings::read(file);
+    applyStoredColumnLayout(settings);
+    m_state.prefs.language = settings.language;
+    applyLanguage(settings.language, false);
+    m_items.setRecords({});
+    m_state.prefs.showWelcome = settings.showWelcome;
+    m_state.prefs.showFt = settings.showFt;
+    m_state.prefs.showBack = settings.showBack;
+    m_showWelcome->setChecked(settings.showWelcome);
+    m_showTip->setChecked(settings.showFt);
+    m_showBack->setChecked(settings.showBack);
+    if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
+        gridModeClick(static_cast<GridMode>(*settings.gridMode));
+    m_state.prefs.color1 = settings.color1;
+    m_state.prefs.color2 = settings.color2;
+    applyStoredVisibility(settings);
+    applyStoredWidths(settings);
+    if (m_state.prefs.showBack) {
+        const QString picture = m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
+                                QStringLiteral("MenuBack.bmp");
+        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu, m_colorChooser})
+            applyDialogBackground(w, picture);
+    }
+    m_state.modified = false;
+    m_state.categoryResolved = false;
+    m_state.designResolved = false;
+    m_state.newProjectCancelled = false;
+    recomputeRowColours();
+    showCurrentRowInStatusLine();
+}
+
+void Tform1::applyLanguage(int language, bool fromMenu) {
+    Q_UNUSED(fromMenu);
+    const QString files = m_state.programFolder + QStringLiteral("Files") + QDir::separator();
+    m_wait->setPicture(files + QStringLiteral("wait_%1.bmp").arg(language));
+    m_wait->begin();
+    const common::IniFile file(files + QStringLiteral("lang_%1.dat").arg(language));
+    m_state.helpFile = m_state.programFolder + QStringLiteral("Help") + QDir::separator() +
+                       file.readString(u"General", u"Help", QStringLiteral("ZolHlp%1.hlp").arg(language));
+    m_state.language.load(file);
+    m_items.setTitles(m_state.language.fieldTitles());
+    for (int f = 0; f < kItemFieldCount; ++f) {
+        m_columnEntries[f]->setText(m_state.language.fieldTitle(f));
+        m_editEntries[f]->setText(m_state.language.fieldTitle(f));
+    }
+    m_languageEntries[0]->setChecked(language == 1);
+    m_languageEntries[1]->setChecked(language == 2);
+    m_colorChooser->setShowNames(language == 1);
+    m_services.messages.setCaptions(m_state.language.text(u"T57"), m_state.language.text(u"T58"));
+    updateWindowTitle();
+    showCurrentRowInStatusLine();
+    m_wait->end();
+}
+
+void Tform1::updateWindowTitle() {
+    if (!projectOpen()) {
+        setWindowTitle(m_state.language.text(u"T13").isEmpty() ? applicationTitle() : m_state.language.text(u"T13"));
+        return;
+    }
+    const QString name = m_state.cdName.isEmpty() ? m_state.language.text(u"T26") : m_state.cdName;
+    setWindowTitle(m_state.language.text(u"T22") + u' ' + name);
+}
+
+void Tform1::recomputeRowColours() { m_session.recomputeRowColours(); }
+
+void Tform1::closeEvent(QCloseEvent* event) {
+    m_session.deleteWorkingCopy();
+    QFile::remove(m_state.programFolder + QStringLiteral("Files") + QDir::separator() + QStringLiteral("burn zol.cpj"));
+    writeSettings();
+    event->accept();
+}
+
+void Tform1::writeSettings() {
+    common::IniFile file(settingsFile());
+    currentSettings().write(file);
+    file.save();
+}
+
+EditorSettings Tform1::currentSettings() const {
+    EditorSettings s;
+    const QHeaderView* header = allfiles->horizontalHeader();
+    if (m_state.mainDaten.Project_file.exists())
+        s.lastProject = m_state.mainDaten.Project_file.path();
+    s.language = m_state.prefs.language;
+    s.showWelcome = m_state.prefs.showWelcome;
+    s.showFt = m_state.prefs.showFt;
+    s.showBack = m_state.prefs.showBack;
+    s.gridMode.reset();
+    for (int m = 0; m < 3; ++m) {
+        if (m_gridModeEntries[m]->isChecked())
+            s.gridMode = m;
+    }
+    s.maximized = isMaximized();
+    s.color1 = m_state.prefs.color1;
+    s.color2 = m_state.prefs.color2;
+    for (int f = 0; f < kItemFieldCount; ++f)
+        s.hidden[f] = header->isSectionHidden(f);
+    s.widths[0] = allfiles->verticalHeader()->width();
+    for (int c = 0; c < kItemFieldCount; ++c) {
+        s.fieldOfColumn[c] = header->logicalIndex(c);
+        s.widths[c + 1] = header->sectionSize(s.fieldOfColumn[c]);
+    }
+    return s;
 }

@@ -1,17 +1,189 @@
 #pragma once
 
+#include "project/ItemField.h"
+#include "project/ItemTable.h"
+#include "project/ProjectSession.h"
+#include "project/SettingsFile.h"
 #include "ui/services/Services.h"
 
 #include <QMainWindow>
 
-// The editor's main window.
+#include <array>
+
+class ItemGrid;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class Tcolor_chooseform;
+class Tzolwaitform;
+struct EditorState;
+
+// The editor's main window: the item grid of the open project and every command of the editor.
 class Tform1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Tform1(ui::Services services, QWidget* parent = nullptr);
+    enum class GridMode { None = 0, ColumnMove = 1, QuickSort = 2 };
+
+    Tform1(EditorState& state, ui::Services services, QWidget* parent = nullptr);
+    ~Tform1() override;
 
     static QString applicationTitle() { return QStringLiteral("Tavik - Lumbrel 4.0"); }
 
+    ItemTable& items() { return m_items; }
+    ItemGrid* grid() const { return allfiles; }
+    ProjectSession& session() { return m_session; }
+    Tzolwaitform* waitWindow() const { return m_wait; }
+    bool projectOpen() const;
+    GridMode gridMode() const { return m_gridMode; }
+    QString settingsFile() const;
+
+    // Start-up once the window is first shown: language, settings, the empty grid.
+    void startUp();
+    // Applies language 1 or 2; `fromMenu` says whether the Language menu asked for it.
+    void applyLanguage(int language, bool fromMenu);
+
+    // Commands. Each plays the click sound first.
+    void newClick();
+    void wizardClick();
+    void zGradBtn1Click();
+    void saveClick();
+    void saveAsClick();
+    void editpClick();
+    void checkClick();
+    void generateClick();
+    void recordClick();
+    void exportClick(int format);
+    void geditbtnmainClick();
+    void mdbtnmainClick();
+    void settingsClick();
+    void helpClick();
+    void exitClick();
+    void addClick();
+    void adddirClick();
+    void addjumpClick();
+    void addurlClick();
+    void deletefClick();
+    void sortClick();
+    void FindClick();
+    void findNextClick();
+    void info_file_btnClick();
+    void screenshot_btnClick();
+    void infoClick();
+    void tavikHomeClick();
+    void brevanHomeClick();
+    void firstProjectClick();
+    void languageClick(int language);
+    void gridModeClick(GridMode mode);
+    void restoreGridSettingsClick();
+    void autoGridSizeClick();
+    void showGridColumnClick(int field);
+    void showAllColumnsClick();
+    void gridColorClick(int band);
+    void showWelcomeClick();
+    void showAddItemTipClick();
+    void showBackgroundClick();
+
+    // Grid events.
+    void allfilesClick();
+    void allfilesTitleClick(int field);
+    void allfilesRowMoved(int from, int to);
+    void popupMenuOpening();
+
+    // Opens a project file as the Open command does after its dialog.
+    bool openProject(const QString& file);
+    void showCurrentRowInStatusLine();
+    void recomputeRowColours();
+    void mirrorButtonsIntoMenus();
+    void setFieldColumnVisible(int field, bool visible);
+
+    static QString homePageAddress();
+    static QString makerHomePageAddress();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void createToolBar();
+    void createStatusLine();
+    void createMainMenu();
+    void createSettingsMenu();
+    void createGridPopupMenu();
+    QToolButton* addToolButton(QWidget* area, const QString& name, const QString& caption, const QString& picture,
+                               void (Tform1::*handler)());
+    QAction* addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut, void (Tform1::*handler)());
+    void click() const;
+    // True when the command may go on; shows M1 otherwise.
+    bool projectGate();
+    // Asks about unsaved changes; the key names the question.
+    void askToSave(const char16_t* messageKey);
+    void enableProjectCommands();
+    void updateWindowTitle();
+    void applyStoredColumnLayout(const EditorSettings& settings);
+    void applyStoredVisibility(const EditorSettings& settings);
+    void applyStoredWidths(const EditorSettings& settings);
+    EditorSettings currentSettings() const;
+    void writeSettings();
+    void setGridModeChecks();
+    QString message(const char16_t* key) const;
+
+    EditorState& m_state;
     ui::Services m_services;
+    ItemTable m_items;
+    ProjectSession m_session;
+    GridMode m_gridMode = GridMode::None;
+    bool m_modeChosen = false; // no mode carries the check mark before the first one is set
+    int m_lastSortedField = -1;
+    bool m_lastSortAscending = true;
+    bool m_started = false;
+
+    // Tool bar buttons, by their control names.
+    QToolButton* new_ = nullptr;
+    QToolButton* zGradBtn1 = nullptr;
+    QToolButton* save = nullptr;
+    QToolButton* editp = nullptr;
+    QToolButton* check = nullptr;
+    QToolButton* generate = nullptr;
+    QToolButton* geditbtnmain = nullptr;
+    QToolButton* mdbtnmain = nullptr;
+    QToolButton* settings = nullptr;
+    QToolButton* help = nullptr;
+    QToolButton* exit = nullptr;
+    QToolButton* add = nullptr;
+    QToolButton* adddir = nullptr;
+    QToolButton* addjump = nullptr;
+    QToolButton* addurl = nullptr;
+    QToolButton* deletef = nullptr;
+    QToolButton* sort = nullptr;
+    QToolButton* Find = nullptr;
+    QToolButton* info_file_btn = nullptr;
+    QToolButton* screenshot_btn = nullptr;
+    QToolBar* m_toolBar = nullptr;
+
+    QLabel* m_chosenItemLabel = nullptr;
+    QLabel* LMDSimpleLabel4 = nullptr;
+    QLabel* infoexist = nullptr;
+    QLabel* ssexist = nullptr;
+    ItemGrid* allfiles = nullptr;
+    Tzolwaitform* m_wait = nullptr;
+    Tcolor_chooseform* m_colorChooser = nullptr;
+
+    // Main menu entries and the button each mirrors.
+    std::vector<std::pair<QAction*, QToolButton*>> m_mirrored;
+    QMenu* m_settingsMenu = nullptr;
+    QMenu* m_popup = nullptr;
+    QAction* m_showWelcome = nullptr;
+    QAction* m_showTip = nullptr;
+    QAction* m_showBack = nullptr;
+    std::array<QAction*, 3> m_gridModeEntries{};
+    std::array<QAction*, kItemFieldCount> m_columnEntries{};
+    std::array<QAction*, kItemFieldCount> m_editEntries{};
+    std::array<QAction*, 2> m_languageEntries{};
+    QAction* m_popupRemove = nullptr;
+    QAction* m_popupInfo = nullptr;
+    QAction* m_popupScreenshot = nullptr;
+    QMenu* m_popupEdit = nullptr;
 };

@@ -53,5 +53,7 @@ struct EditorState {
     QString saveDialogFileName;
 
     LanguageTables language;
+    // The current language's help file (named "….hlp"; the help window shows its HTML twin).
+    QString helpFile;
     EditorPreferences prefs;
 };

@@ -1,0 +1,66 @@
+#include "Tcolor_chooseform.h"
+
+#include "common/ColorNames.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList& colorNames() {
+    static const QStringList names = {
+        QStringLiteral("clBlack"),  QStringLiteral("clMaroon"), QStringLiteral("clGreen"), QStringLiteral("clOlive"),
+        QStringLiteral("clNavy"),   QStringLiteral("clPurple"), QStringLiteral("clTeal"),  QStringLiteral("clGray"),
+        QStringLiteral("clSilver"), QStringLiteral("clRed"),    QStringLiteral("clLime"),  QStringLiteral("clYellow"),
+        QStringLiteral("clBlue"),   QStringLiteral("clFuchsia"), QStringLiteral("clAqua"), QStringLiteral("clWhite"),
+    };
+    return names;
+}
+
+QIcon swatch(const QColor& color) {
+    QPixmap pixmap(24, 14);
+    pixmap.fill(color);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    p.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+Tcolor_chooseform::Tcolor_chooseform(QWidget* parent) : QDialog(parent), m_box(new QComboBox(this)) {
+    setObjectName(QStringLiteral("color_chooseform"));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - Color"));
+    m_box->setObjectName(QStringLiteral("ColorBox"));
+    m_box->setIconSize(QSize(24, 14));
+    for (const QString& name : colorNames()) {
+        const QColor color = *common::colorFromName(name);
+        m_box->addItem(swatch(color), name, color);
+    }
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OK"));
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_box);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(240, 0)));
+}
+
+void Tcolor_chooseform::setColor(const QColor& color) {
+    const int i = m_box->findData(color);
+    m_box->setCurrentIndex(i < 0 ? 0 : i);
+}
+
+QColor Tcolor_chooseform::color() const { return m_box->currentData().value<QColor>(); }
+
+void Tcolor_chooseform::setShowNames(bool show) {
+    for (int i = 0; i < m_box->count(); ++i)
+        m_box->setItemText(i, show ? colorNames()[i] : QString());
+}

@@ -1,0 +1,305 @@
+// The tool bar, status line and menus of the main window.
+#include "ItemGrid.h"
+#include "Tform1.h"
+#include "project/EditorState.h"
+#include "ui/services/HelpService.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QString picture(const char* name) { return QStringLiteral(":/pictures/") + QLatin1String(name) + QStringLiteral(".png"); }
+
+} // namespace
+
+QToolButton* Tform1::addToolButton(QWidget* area, const QString& name, const QString& caption, const QString& pic,
+                                   void (Tform1::*handler)()) {
+    auto* button = new QToolButton(area);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIcon(QIcon(pic));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, handler);
+    area->layout()->addWidget(button);
+    return button;
+}
+
+void Tform1::createToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Controls"));
+    m_toolBar->setObjectName(QStringLiteral("toolbararea"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    // The buttons sit in a plain area rather than on the tool bar itself, which would elide their
+    // captions; the area also carries the background picture.
+    auto* bar = new QWidget(m_toolBar);
+    bar->setObjectName(QStringLiteral("toolbarbuttons"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(0);
+    m_toolBar->addWidget(bar);
+    const auto addSeparator = [bar, row] {
+        auto* line = new QFrame(bar);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        row->addSpacing(4);
+        row->addWidget(line);
+        row->addSpacing(4);
+    };
+
+    // Project controls
+    new_ = addToolButton(bar, QStringLiteral("new"), QStringLiteral("New"), picture("new"), &Tform1::newClick);
+    zGradBtn1 = addToolButton(bar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"), &Tform1::zGradBtn1Click);
+    save = addToolButton(bar, QStringLiteral("save"), QStringLiteral("Save"), picture("save"), &Tform1::saveClick);
+    editp = addToolButton(bar, QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"), &Tform1::editpClick);
+    check = addToolButton(bar, QStringLiteral("check"), QStringLiteral("Check"), picture("check"), &Tform1::checkClick);
+    generate = addToolButton(bar, QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"), &Tform1::generateClick);
+    addSeparator();
+    // Environment controls
+    geditbtnmain = addToolButton(bar, QStringLiteral("geditbtnmain"), QStringLiteral("Categories"), picture("categories"),
+                                 &Tform1::geditbtnmainClick);
+    mdbtnmain = addToolButton(bar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"), picture("menudesign"),
+                              &Tform1::mdbtnmainClick);
+    addSeparator();
+    // Program controls
+    settings = addToolButton(bar, QStringLiteral("settings"), QStringLiteral("Settings"), picture("settings"), &Tform1::settingsClick);
+    help = addToolButton(bar, QStringLiteral("help"), QStringLiteral("Help"), picture("help"), &Tform1::helpClick);
+    exit = addToolButton(bar, QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"), &Tform1::exitClick);
+    addSeparator();
+    // Item controls
+    add = addToolButton(bar, QStringLiteral("add"), QStringLiteral("Add File"), picture("add"), &Tform1::addClick);
+    adddir = addToolButton(bar, QStringLiteral("adddir"), QStringLiteral("Add Folder"), picture("adddir"), &Tform1::adddirClick);
+    addjump = addToolButton(bar, QStringLiteral("addjump"), QStringLiteral("Add Jump"), picture("addjump"), &Tform1::addjumpClick);
+    addurl = addToolButton(bar, QStringLiteral("addurl"), QStringLiteral("Add URL"), picture("addurl"), &Tform1::addurlClick);
+    addSeparator();
+    // Chosen item controls
+    deletef = addToolButton(bar, QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"), &Tform1::deletefClick);
+    sort = addToolButton(bar, QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"), &Tform1::sortClick);
+    Find = addToolButton(bar, QStringLiteral("Find"), QStringLiteral("Find"), picture("find"), &Tform1::FindClick);
+    info_file_btn = addToolButton(bar, QStringLiteral("info_file_btn"), QStringLiteral("Info File"), picture("infofile"),
+                                  &Tform1::info_file_btnClick);
+    screenshot_btn = addToolButton(bar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"), picture("screenshot"),
+                                   &Tform1::screenshot_btnClick);
+
+    const std::pair<QToolButton*, const char*> hints[] = {
+        {new_, "Create a new project"},          {zGradBtn1, "Open a project"},
+        {save, "Save the project"},              {editp, "Edit the project's name and folder"},
+        {check, "Check the project's files"},    {generate, "Build the disc folder"},
+        {geditbtnmain, "Edit the categories"},   {mdbtnmain, "Edit the menu design"},
+        {settings, "Settings"},                  {help, "Help"},
+        {exit, "Exit Lumbrel"},                  {add, "Add a file"},
+        {adddir, "Add the files of a folder"},   {addjump, "Add a jump point to a folder of the disc"},
+        {addurl, "Add a hyperlink"},             {deletef, "Remove the chosen item"},
+        {sort, "Sort the items by category and name"}, {Find, "Find an item"},
+        {info_file_btn, "Create or edit the chosen item's information file"},
+        {screenshot_btn, "Create or edit the chosen item's screenshot"},
+    };
+    for (const auto& [button, hint] : hints)
+        button->setToolTip(QString::fromLatin1(hint));
+
+    for (QToolButton* b : {save, editp, check, generate, geditbtnmain, mdbtnmain, add, adddir, addjump, addurl, deletef,
+                           sort, Find, info_file_btn, screenshot_btn})
+        b->setEnabled(false);
+}
+
+void Tform1::createStatusLine() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    auto* line = new QWidget(bar);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(4, 0, 4, 0);
+    m_chosenItemLabel = new QLabel(QStringLiteral("Chosen Item: "), line);
+    m_chosenItemLabel->setObjectName(QStringLiteral("chosenitem"));
+    LMDSimpleLabel4 = new QLabel(line);
+    LMDSimpleLabel4->setObjectName(QStringLiteral("LMDSimpleLabel4"));
+    QFont bold = LMDSimpleLabel4->font();
+    bold.setBold(true);
+    LMDSimpleLabel4->setFont(bold);
+    layout->addWidget(m_chosenItemLabel);
+    layout->addWidget(LMDSimpleLabel4, 1);
+    const auto indicator = [&](const char* name, const char* pic, QLabel*& text) {
+        auto* icon = new QLabel(line);
+        icon->setPixmap(QIcon(picture(pic)).pixmap(16, 16));
+        text = new QLabel(line);
+        text->setObjectName(QLatin1String(name));
+        text->setFont(bold);
+        layout->addWidget(icon);
+        layout->addWidget(text);
+    };
+    indicator("infoexist", "infoexist", infoexist);
+    indicator("ssexist", "ssexist", ssexist);
+    infoexist->setToolTip(info_file_btn->toolTip());
+    ssexist->setToolTip(screenshot_btn->toolTip());
+    bar->addWidget(line, 1);
+}
+
+QAction* Tform1::addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                              void (Tform1::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void Tform1::createSettingsMenu() {
+    m_settingsMenu = new QMenu(QStringLiteral("Settings"), this);
+    m_settingsMenu->setObjectName(QStringLiteral("settingsmenu"));
+    const auto checkable = [this](const QString& caption, void (Tform1::*handler)()) {
+        auto* action = new QAction(caption, this);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    m_showWelcome = checkable(QStringLiteral("Show Welcome Screen"), &Tform1::showWelcomeClick);
+    m_showTip = checkable(QStringLiteral("Show Add Item Tip"), &Tform1::showAddItemTipClick);
+    m_showBack = checkable(QStringLiteral("Show Background images"), &Tform1::showBackgroundClick);
+    const char16_t* modes[] = {u"None", u"Column Move", u"Quick Sort"};
+    for (int m = 0; m < 3; ++m) {
+        m_gridModeEntries[m] = new QAction(QString::fromUtf16(modes[m]), this);
+        m_gridModeEntries[m]->setCheckable(true);
+        connect(m_gridModeEntries[m], &QAction::triggered, this, [this, m] { gridModeClick(static_cast<GridMode>(m)); });
+    }
+    for (int f = 0; f < kItemFieldCount; ++f) {
+        m_columnEntries[f] = new QAction(englishFieldTitle(f), this);
+        m_columnEntries[f]->setCheckable(true);
+        m_columnEntries[f]->setChecked(true);
+        connect(m_columnEntries[f], &QAction::triggered, this, [this, f] { showGridColumnClick(f); });
+    }
+
+    QMenu* s = m_settingsMenu;
+    s->addSection(QStringLiteral("General"));
+    s->addActions({m_showWelcome, m_showTip, m_showBack});
+    s->addSection(QStringLiteral("Grid"));
+    QMenu* mode = s->addMenu(QStringLiteral("Grid Mode"));
+    for (QAction* a : m_gridModeEntries)
+        mode->addAction(a);
+    addMenuEntry(s, QStringLiteral("Restore Grid Settings"), {}, &Tform1::restoreGridSettingsClick);
+    addMenuEntry(s, QStringLiteral("Auto Grid Size"), {}, &Tform1::autoGridSizeClick);
+    QMenu* columns = s->addMenu(QStringLiteral("Show Grid Column"));
+    for (QAction* a : m_columnEntries)
+        columns->addAction(a);
+    addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &Tform1::showAllColumnsClick);
+    QMenu* colors = s->addMenu(QStringLiteral("Grid Colors"));
+    connect(colors->addAction(QStringLiteral("Color 1")), &QAction::triggered, this, [this] { gridColorClick(1); });
+    connect(colors->addAction(QStringLiteral("Color 2")), &QAction::triggered, this, [this] { gridColorClick(2); });
+}
+
+void Tform1::createMainMenu() {
+    QMenuBar* bar = menuBar();
+    const auto mirrored = [this](QAction* action, QToolButton* button) {
+        m_mirrored.emplace_back(action, button);
+        return action;
+    };
+
+    QMenu* project = bar->addMenu(QStringLiteral("Project Control"));
+    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &Tform1::newClick), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &Tform1::wizardClick), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("Open"), Qt::Key_F3, &Tform1::zGradBtn1Click), zGradBtn1);
+    project->addSeparator();
+    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &Tform1::saveClick), save);
+    mirrored(addMenuEntry(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &Tform1::saveAsClick), save);
+    project->addSeparator();
+    mirrored(addMenuEntry(project, QStringLiteral("Edit"), Qt::CTRL | Qt::Key_E, &Tform1::editpClick), editp);
+    mirrored(addMenuEntry(project, QStringLiteral("Check"), Qt::CTRL | Qt::Key_C, &Tform1::checkClick), check);
+    project->addSeparator();
+    mirrored(addMenuEntry(project, QStringLiteral("Build"), Qt::Key_F10, &Tform1::generateClick), generate);
+    mirrored(addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &Tform1::recordClick), generate);
+    project->addSeparator();
+    QMenu* exportMenu = project->addMenu(QStringLiteral("Export"));
+    const char16_t* formats[] = {u"ASCII", u"CVS", u"MS Word", u"MS Excel", u"HTML"};
+    for (int i = 0; i < 5; ++i) {
+        QAction* a = exportMenu->addAction(QString::fromUtf16(formats[i]));
+        connect(a, &QAction::triggered, this, [this, i] { exportClick(i); });
+        mirrored(a, generate);
+    }
+
+    QMenu* items = bar->addMenu(QStringLiteral("Item Control"));
+    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &Tform1::addClick), add);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Folder"), Qt::CTRL | Qt::Key_F4, &Tform1::adddirClick), adddir);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Jump Point"), Qt::Key_F5, &Tform1::addjumpClick), addjump);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Url"), Qt::Key_F6, &Tform1::addurlClick), addurl);
+
+    QMenu* chosen = bar->addMenu(QStringLiteral("Chosen Item Control"));
+    mirrored(addMenuEntry(chosen, QStringLiteral("Remove"), Qt::Key_Delete, &Tform1::deletefClick), deletef);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Sort"), Qt::CTRL | Qt::Key_S, &Tform1::sortClick), sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Find"), Qt::CTRL | Qt::Key_F, &Tform1::FindClick), sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F, &Tform1::findNextClick), sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Info File"), Qt::Key_F7, &Tform1::info_file_btnClick), sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Screenshot"), Qt::ALT | Qt::Key_F7,
+                          &Tform1::screenshot_btnClick),
+             sort);
+
+    QMenu* environment = bar->addMenu(QStringLiteral("Environment Control"));
+    mirrored(addMenuEntry(environment, QStringLiteral("Category Editor"), Qt::Key_F8, &Tform1::geditbtnmainClick),
+             geditbtnmain);
+    mirrored(addMenuEntry(environment, QStringLiteral("Menu Design Editor"), Qt::Key_F9, &Tform1::mdbtnmainClick),
+             mdbtnmain);
+
+    QMenu* zol = bar->addMenu(QStringLiteral("Zol Control"));
+    QMenu* settingsSub = zol->addMenu(QStringLiteral("Settings"));
+    // The same entries as the settings menu, so that their check marks always agree.
+    for (QAction* a : m_settingsMenu->actions()) {
+        if (!a->isSeparator())
+            settingsSub->addAction(a);
+    }
+    QMenu* languages = zol->addMenu(QStringLiteral("Language"));
+    m_languageEntries[0] = languages->addAction(QStringLiteral("English"));
+    m_languageEntries[1] = languages->addAction(QStringLiteral("German"));
+    for (int i = 0; i < 2; ++i) {
+        m_languageEntries[i]->setCheckable(true);
+        connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClick(i + 1); });
+    }
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &Tform1::infoClick);
+    addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &Tform1::tavikHomeClick);
+    addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &Tform1::brevanHomeClick);
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Help"), Qt::Key_F1, &Tform1::helpClick);
+    addMenuEntry(zol, QStringLiteral("First Project"), Qt::ALT | Qt::Key_F1, &Tform1::firstProjectClick);
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Exit"), {}, &Tform1::exitClick);
+}
+
+void Tform1::createGridPopupMenu() {
+    m_popup = new QMenu(QStringLiteral("Chosen Item Control"), this);
+    m_popup->setObjectName(QStringLiteral("gridpopup"));
+    m_popup->addSection(QStringLiteral("Chosen Item Control"));
+    m_popupRemove = addMenuEntry(m_popup, QStringLiteral("Remove"), {}, &Tform1::deletefClick);
+    m_popupInfo = addMenuEntry(m_popup, QStringLiteral("Create/Edit Info File"), {}, &Tform1::info_file_btnClick);
+    m_popupScreenshot = addMenuEntry(m_popup, QStringLiteral("Create/Edit Screenshot"), {}, &Tform1::screenshot_btnClick);
+    m_popupEdit = m_popup->addMenu(QStringLiteral("Edit"));
+    for (int f = 0; f < kItemFieldCount; ++f)
+        m_editEntries[f] = m_popupEdit->addAction(englishFieldTitle(f));
+    m_popup->addSeparator();
+    connect(m_popup->addAction(QStringLiteral("Help")), &QAction::triggered, this, [this] {
+        click();
+        m_services.help.showHelp(m_state.helpFile, 1600);
+    });
+}
+
+void Tform1::mirrorButtonsIntoMenus() {
+    for (const auto& [action, button] : m_mirrored)
+        action->setEnabled(button->isEnabled());
+}
+
+void Tform1::popupMenuOpening() {
+    const int row = allfiles->currentItem();
+    const QString name = m_items.field(row, ItemField::Name);
+    const bool empty = name.isEmpty() && m_items.field(row, ItemField::FileName).isEmpty();
+    const std::pair<QAction*, const char16_t*> entries[] = {
+        {m_popupRemove, u"T27"}, {m_popupInfo, u"T28"}, {m_popupScreenshot, u"T29"}, {m_popupEdit->menuAction(), u"T30"}};
+    for (const auto& [action, key] : entries) {
+        const QString text = m_state.language.text(QStringView(key));
+        action->setText(empty ? text : text + QStringLiteral(": ") + name);
+        action->setEnabled(!empty);
+    }
+}
