@@ -1,0 +1,304 @@
+// The main window driven like a user would: start-up from the settings file, opening a project,
+// the grid's modes, columns and sorting, language switches and closing.
+#include "EditorTestSupport.h"
+#include "common/IniFile.h"
+#include "mainwindow/ItemGrid.h"
+#include "mainwindow/Tcolor_chooseform.h"
+#include "mainwindow/Tform1.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+namespace {
+
+void writeLanguage(const QString& path, bool german) {
+    common::IniFile lang(path);
+    const QStringList titles = german ? QStringList{u"Name"_qs, u"Datei Name"_qs, u"CD Pfad"_qs, u"Seriennr."_qs,
+                                                    u"Gr\u00f6\u00dfe CD"_qs, u"Gr\u00f6\u00dfe HD"_qs, u"Beschreibung"_qs,
+                                                    u"Kategorie"_qs, u"Kopieren"_qs, u"Datei Quellort"_qs, u"Homepage"_qs,
+                                                    u"Ausf\u00fchren"_qs}
+                                      : QStringList{u"Name"_qs, u"File Name"_qs, u"CD Path"_qs, u"Serial"_qs,
+                                                    u"CD Size"_qs, u"HD Size"_qs, u"Description"_qs, u"Category"_qs,
+                                                    u"Copy"_qs, u"File Source Location"_qs, u"Homepage"_qs,
+                                                    u"Execute"_qs};
+    for (int i = 0; i < 12; ++i)
+        lang.writeString(u"Grid", QString(u'G' + QString::number(i + 1)), titles[i]);
+    lang.writeString(u"General", u"Help", german ? u"ZolHlp2.hlp"_qs : u"ZolHlp1.hlp"_qs);
+    lang.writeString(u"Texts", u"TYES", german ? u"ja"_qs : u"yes"_qs);
+    lang.writeString(u"Texts", u"TNO", german ? u"nein"_qs : u"no"_qs);
+    lang.writeString(u"Texts", u"T13", u"Tavik - Lumbrel 4.0"_qs);
+    lang.writeString(u"Texts", u"T22", u"Lumbrel -"_qs);
+    lang.writeString(u"Texts", u"T26", u"(no name)"_qs);
+    lang.writeString(u"Texts", u"T27", german ? u"Entfernen"_qs : u"Remove"_qs);
+    lang.writeString(u"Texts", u"T57", german ? u"Ja"_qs : u"Yes"_qs);
+    lang.writeString(u"Texts", u"T58", german ? u"Nein"_qs : u"No"_qs);
+    for (const char16_t* key : {u"M1", u"M23", u"M28", u"M35", u"M37"})
+        lang.writeString(u"Messages", QStringView(key), QString::fromUtf16(key) + u" text"_qs);
+    lang.save();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        std::unique_ptr<Tform1> form;
+
+        explicit Fixture(const QByteArray& settings = {}) {
+            state.programFolder = dir.path() + u"/program/"_qs;
+            QDir().mkpath(state.programFolder + u"Files"_qs);
+            QDir().mkpath(state.programFolder + u"projects"_qs);
+            writeLanguage(state.programFolder + u"Files/lang_1.dat"_qs, false);
+            writeLanguage(state.programFolder + u"Files/lang_2.dat"_qs, true);
+            if (!settings.isEmpty())
+                writeFile(settingsPath(), settings);
+            form = std::make_unique<Tform1>(state, fakes.services());
+            form->startUp();
+        }
+        QString settingsPath() const { return state.programFolder + u"lumbrel.dat"_qs; }
+        template <typename T = QToolButton> T* child(const QString& name) const { return form->findChild<T*>(name); }
+        QHeaderView* header() const { return form->grid()->horizontalHeader(); }
+        QAction* menuEntry(const QString& text) const {
+            for (QAction* a : form->findChildren<QAction*>()) {
+                if (a->text() == text)
+                    return a;
+            }
+            return nullptr;
+        }
+
+        QString openProject(const std::vector<ItemRecord>& rows, const QStringList& categories = {u"Tools"_qs, u"Games"_qs}) {
+            const QString lbc = writeCategoryFile(dir.filePath(u"c/cats.lbc"_qs), categories);
+            const QString lbd = writeFile(dir.filePath(u"c/design.lbd"_qs));
+            EditorState author;
+            author.cdName = u"My Disc"_qs;
+            author.mainDaten.genre_file.set(lbc);
+            author.mainDaten.menudesign_file.set(lbd);
+            author.categories = categories;
+            ItemTable table;
+            table.setRecords(rows);
+            const QString file = dir.filePath(u"p.lbp"_qs);
+            common::IniFile ini(file);
+            projectfile::write(ini, author, table);
+            ini.save();
+            fakes.choosers.queueOpenFile(file);
+            form->zGradBtn1Click();
+            return file;
+        }
+        QStringList names() const {
+            QStringList out;
+            for (int r = 0; r < form->items().itemCount(); ++r)
+                out << form->items().field(r, ItemField::Name);
+            return out;
+        }
+    };
+
+private Q_SLOTS:
+    void firstStartShowsTheEmptyGrid() {
+        Fixture f;
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Tavik - Lumbrel 4.0"));
+        QVERIFY(f.form->windowState() & Qt::WindowMaximized);
+        QCOMPARE(f.form->items().itemCount(), 1);
+        for (const char* name : {"new", "zGradBtn1", "settings", "help", "exit"})
+            QVERIFY2(f.child(QLatin1String(name))->isEnabled(), name);
+        for (const char* name : {"save", "add", "generate", "deletef", "sort", "mdbtnmain", "geditbtnmain", "check"})
+            QVERIFY2(!f.child(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(f.menuEntry(u"Open"_qs)->isEnabled());
+        QVERIFY(!f.menuEntry(u"Save As"_qs)->isEnabled());
+        QVERIFY(!f.menuEntry(u"Record"_qs)->isEnabled());
+        QCOMPARE(f.menuEntry(u"Save"_qs)->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(f.menuEntry(u"Add Folder"_qs)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        QCOMPARE(f.header()->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("File Source Location"));
+
+        f.form->addClick(); // no project: M1
+        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("M1 text"));
+        QCOMPARE(f.fakes.sound.played.last(), QStringLiteral(":/sounds/click.wav"));
+    }
+
+    void settingsApplyModeBeforeHiddenColumns() {
+        Fixture f("[settings]\r\ngrid_mode=1\r\nstate_grid_3=hidden\r\nwstate=wsNormal\r\ngrid_2=99\r\n");
+        QCOMPARE(f.form->gridMode(), Tform1::GridMode::ColumnMove);
+        QVERIFY(f.header()->sectionsMovable());
+        QVERIFY(f.header()->isSectionHidden(fieldIndex(ItemField::CdPath)));
+        QVERIFY(!(f.form->windowState() & Qt::WindowMaximized));
+        QCOMPARE(f.header()->sectionSize(fieldIndex(ItemField::FileName)), 99);
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+
+        // Column Move is refused while a column is hidden.
+        f.form->gridModeClick(Tform1::GridMode::None);
+        f.form->gridModeClick(Tform1::GridMode::ColumnMove);
+        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("M37 text"));
+        QCOMPARE(f.form->gridMode(), Tform1::GridMode::None);
+        QVERIFY(f.menuEntry(u"None"_qs)->isChecked());
+        QVERIFY(!f.menuEntry(u"Column Move"_qs)->isChecked());
+    }
+
+    void germanStartShowsTheSavedColumnOrder() {
+        QByteArray settings = "[settings]\r\nlanguage=2\r\n";
+        const char* order[] = {"Category", "Name", "File Name", "CD Path", "Serial", "CD Size",
+                               "HD Size", "Description", "Copy", "File Source Location", "Homepage", "Execute"};
+        for (int n = 1; n <= 12; ++n)
+            settings += "celld_" + QByteArray::number(n) + "=" + order[n - 1] + "\r\n";
+        Fixture f(settings);
+        QCOMPARE(f.form->grid()->fieldOfGridColumn(1), fieldIndex(ItemField::Category));
+        QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::Category), Qt::Horizontal).toString(),
+                 QStringLiteral("Kategorie"));
+        QCOMPARE(f.fakes.messages.yesOkCaption(), QStringLiteral("Ja"));
+        QCOMPARE(f.fakes.messages.noCaption(), QStringLiteral("Nein"));
+        QVERIFY(f.menuEntry(u"German"_qs)->isChecked());
+        QVERIFY(f.state.helpFile.endsWith(u"ZolHlp2.hlp"_qs));
+    }
+
+    void openEnablesTheProjectCommands() {
+        Fixture f;
+        f.openProject({item(u"Setup"_qs, u"Games"_qs), item(u"Tool"_qs, u"Tools"_qs)});
+        QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Tavik - Lumbrel - Project|*.lbp"));
+        QVERIFY(f.form->projectOpen());
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Lumbrel - My Disc"));
+        QVERIFY(f.menuEntry(u"Save As"_qs)->isEnabled());
+        QVERIFY(f.menuEntry(u"Create/Edit Screenshot"_qs)->isEnabled());
+        QCOMPARE(f.names(), (QStringList{u"Setup"_qs, u"Tool"_qs}));
+        QCOMPARE(f.child<QLabel>(u"LMDSimpleLabel4"_qs)->text(), QStringLiteral("Setup  (Setup.exe)"));
+        QCOMPARE(f.child<QLabel>(u"ssexist"_qs)->text(), QStringLiteral("no "));
+    }
+
+    void removeSortAndQuickSortChangeTheProject() {
+        Fixture f;
+        f.openProject({item(u"b"_qs, u"Tools"_qs), item(u"a"_qs, u"Games"_qs), item(u"A"_qs, u"Tools"_qs)});
+        f.form->sortClick();
+        QCOMPARE(f.names(), (QStringList{u"a"_qs, u"A"_qs, u"b"_qs}));
+        QVERIFY(f.state.modified);
+        QCOMPARE(f.form->items().rowColour(0), f.state.prefs.color1);
+        QCOMPARE(f.form->items().rowColour(1), f.state.prefs.color2);
+
+        f.form->gridModeClick(Tform1::GridMode::QuickSort);
+        const int name = fieldIndex(ItemField::Name);
+        f.form->allfilesTitleClick(name);
+        QCOMPARE(f.names(), (QStringList{u"A"_qs, u"a"_qs, u"b"_qs}));
+        f.form->allfilesTitleClick(name);
+        QCOMPARE(f.names(), (QStringList{u"b"_qs, u"a"_qs, u"A"_qs}));
+
+        f.form->grid()->setCurrentIndex(f.form->items().index(1, 0));
+        f.form->deletefClick();
+        QCOMPARE(f.names(), (QStringList{u"b"_qs, u"A"_qs}));
+        f.form->deletefClick();
+        f.form->deletefClick();
+        QCOMPARE(f.form->items().itemCount(), 1);
+        QCOMPARE(f.form->items().record(0), ItemRecord());
+    }
+
+    void draggedRowsMoveWithoutModifying() {
+        Fixture f;
+        f.openProject({item(u"a"_qs, u"Games"_qs), item(u"b"_qs, u"Games"_qs), item(u"c"_qs, u"Tools"_qs)});
+        f.form->grid()->verticalHeader()->moveSection(2, 0);
+        QCOMPARE(f.names(), (QStringList{u"c"_qs, u"a"_qs, u"b"_qs}));
+        QCOMPARE(f.form->grid()->verticalHeader()->logicalIndex(0), 0);
+        QVERIFY(!f.state.modified);
+        QCOMPARE(f.form->items().rowColour(1), f.state.prefs.color2);
+    }
+
+    void hidingColumnsUpdatesMenusAndPopup() {
+        Fixture f;
+        f.openProject({item(u"Setup"_qs, u"Games"_qs)});
+        const int serial = fieldIndex(ItemField::Serial);
+        f.form->showGridColumnClick(serial);
+        QVERIFY(f.header()->isSectionHidden(serial));
+        QVERIFY(!f.menuEntry(u"Serial"_qs)->isChecked());
+        f.form->showAllColumnsClick();
+        QVERIFY(!f.header()->isSectionHidden(serial));
+
+        f.form->popupMenuOpening();
+        QVERIFY(f.menuEntry(u"Remove: Setup"_qs));
+        QVERIFY(f.menuEntry(u"Remove: Setup"_qs)->isEnabled());
+        f.form->deletefClick();
+        f.form->popupMenuOpening();
+        QAction* remove = f.child<QMenu>(u"gridpopup"_qs)->actions().value(1);
+        QCOMPARE(remove->text(), QStringLiteral("Remove"));
+        QVERIFY(!remove->isEnabled());
+    }
+
+    void switchingToGermanTranslatesTitlesAndWords() {
+        Fixture f;
+        ItemRecord named = item(u"Yes"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs);
+        f.openProject({named});
+        f.form->languageClick(2);
+        QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("ja"));
+        QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("ja"));
+        QCOMPARE(f.form->items().field(0, ItemField::Execute), QStringLiteral("nein"));
+        QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::FileName), Qt::Horizontal).toString(),
+                 QStringLiteral("Datei Name"));
+        QCOMPARE(f.form->items().field(0, ItemField::FileName), QStringLiteral("Yes.exe"));
+        const int played = int(f.fakes.sound.played.size());
+        f.form->languageClick(2); // already German: nothing changes
+        QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
+        QVERIFY(f.menuEntry(u"German"_qs)->isChecked());
+    }
+
+    void bandColourComesFromTheChooser() {
+        Fixture f;
+        f.openProject({item(u"a"_qs, u"Games"_qs)});
+        QTimer::singleShot(0, [&] {
+            auto* chooser = f.form->findChild<Tcolor_chooseform*>();
+            chooser->colorBox()->setCurrentIndex(chooser->colorBox()->findText(u"clYellow"_qs));
+            chooser->accept();
+        });
+        f.form->gridColorClick(1);
+        QCOMPARE(f.state.prefs.color1, QColor(Qt::yellow));
+        QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
+    }
+
+    void exitAsksAndCloseWritesTheSettings() {
+        Fixture f("[settings]\r\ngrid_5=123\r\n");
+        const QString project = f.openProject({item(u"a"_qs, u"Games"_qs)});
+        f.form->sortClick();
+        f.form->showGridColumnClick(fieldIndex(ItemField::Serial));
+        f.header()->moveSection(f.header()->visualIndex(fieldIndex(ItemField::Category)), 0);
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.form->exitClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("M23 text"));
+        QVERIFY(!f.state.modified); // saved on Yes
+        QVERIFY(!QFile::exists(f.dir.filePath(u"p.tmp"_qs)));
+
+        const common::IniFile settings(f.settingsPath());
+        QCOMPARE(settings.readString(u"settings", u"last_proj"), QDir::toNativeSeparators(project));
+        // Serial is hidden; after the move it stands in column 5, whose stored width stays.
+        QCOMPARE(settings.readString(u"settings", u"state_grid_4"), QStringLiteral("hidden"));
+        QCOMPARE(settings.readString(u"settings", u"grid_5"), QStringLiteral("123"));
+        QCOMPARE(settings.readString(u"settings", u"grid_4"), QStringLiteral("50"));
+        QCOMPARE(settings.readString(u"settings", u"celld_1"), QStringLiteral("Category"));
+        QCOMPARE(settings.readString(u"settings", u"celld_2"), QStringLiteral("Name"));
+        QCOMPARE(settings.readString(u"settings", u"grid_mode"), QStringLiteral("0"));
+        QCOMPARE(settings.readString(u"settings", u"Color1"), QStringLiteral("clSilver"));
+    }
+
+    void helpAndHomePagesGoThroughTheServices() {
+        Fixture f;
+        f.form->helpClick();
+        QCOMPARE(f.fakes.help.topics.last().context, 0);
+        QVERIFY(f.fakes.help.topics.last().helpFile.endsWith(u"Help/ZolHlp1.hlp"_qs));
+        f.form->tavikHomeClick();
+        f.form->brevanHomeClick();
+        QCOMPARE(f.fakes.shell.calls.size(), 2);
+        QCOMPARE(f.fakes.shell.calls[0].target, Tform1::homePageAddress());
+        QCOMPARE(f.fakes.shell.calls[1].target, Tform1::makerHomePageAddress());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
