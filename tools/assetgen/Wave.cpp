@@ -1,26 +1,11 @@
 #include "Wave.h"
 
-#include <QtEndian>
+#include "Bytes.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace assetgen {
-namespace {
-
-void appendLe32(QByteArray& out, quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-void appendLe16(QByteArray& out, quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-} // namespace
 
 QByteArray waveFile(const QList<qint16>& samples, int sampleRate) {
     const quint32 dataSize = quint32(samples.size() * 2);
@@ -28,13 +13,13 @@ QByteArray waveFile(const QList<qint16>& samples, int sampleRate) {
     out.append("RIFF");
     appendLe32(out, 36 + dataSize);
     out.append("WAVEfmt ");
-    appendLe32(out, 16);                    // format chunk size
-    appendLe16(out, 1);                     // PCM
-    appendLe16(out, 1);                     // mono
+    appendLe32(out, 16); // format chunk size
+    appendLe16(out, 1);  // PCM
+    appendLe16(out, 1);  // mono
     appendLe32(out, quint32(sampleRate));
     appendLe32(out, quint32(sampleRate * 2)); // bytes per second
-    appendLe16(out, 2);                     // block align
-    appendLe16(out, 16);                    // bits per sample
+    appendLe16(out, 2);                       // block align
+    appendLe16(out, 16);                      // bits per sample
     out.append("data");
     appendLe32(out, dataSize);
     for (const qint16 s : samples)

@@ -1,8 +1,15 @@
 // Generates the pictures, icons and sounds that the programs ship, so that the repository holds
 // no opaque binaries. Usage: lumbrel_assetgen <output folder>
+#include "CategoryIcons.h"
+#include "IconPacks.h"
+#include "ItemIcons.h"
+#include "Pictures.h"
+#include "ToolbarIcons.h"
 #include "Wave.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -10,6 +17,8 @@
 namespace {
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
+    if (bytes.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+        return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
@@ -21,18 +30,21 @@ int main(int argc, char** argv) {
         std::fputs("usage: lumbrel_assetgen <output folder>\n", stderr);
         return 2;
     }
+    // Text needs the font database, which needs a GUI application; it never shows a window.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
     constexpr int kClickRate = 22050;
-    const bool ok =
-        writeFile(out.filePath(QStringLiteral("click.wav")),
-                       assetgen::waveFile(assetgen::clickSamples(kClickRate), kClickRate));
-    if (!ok) {
-        std::fputs("lumbrel_assetgen: cannot write the assets\n", stderr);
-        return 1;
+    QList<assetgen::Asset> assets = {
+        {QStringLiteral("click.wav"), assetgen::waveFile(assetgen::clickSamples(kClickRate), kClickRate)}};
+    assets << assetgen::toolbarPictures() << assetgen::pictures() << assetgen::itemIcons()
+           << assetgen::categoryIcons() << assetgen::iconPacks();
+    for (const assetgen::Asset& asset : assets) {
+        if (!writeFile(out.filePath(asset.path), asset.bytes)) {
+            std::fprintf(stderr, "lumbrel_assetgen: cannot write %s\n", qPrintable(out.filePath(asset.path)));
+            return 1;
+        }
     }
     return 0;
 }
