@@ -287,6 +287,52 @@ private Q_SLOTS:
         QCOMPARE(settings.readString(u"settings", u"Color1"), QStringLiteral("clSilver"));
     }
 
+    void handWrittenProjectRoundTrips() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.dir.filePath(u"c/cats.lbc"_qs), {u"Spiele"_qs, u"Werkzeuge"_qs});
+        const QString lbd = writeFile(f.dir.filePath(u"c/design.lbd"_qs));
+        const QString file = f.dir.filePath(u"hand.lbp"_qs);
+        writeFile(file, "[general]\r\ncdname=Sch\xF6ne CD\r\nrootname=C:\\Disc\\\r\ngenre_file=" + lbc.toLocal8Bit() +
+                            "\r\nmenu_file=" + lbd.toLocal8Bit() +
+                            "\r\n[Item-1]\r\n0=Gr\xFC\xDF" "e\r\n6=F\xFCr Kinder\r\n8=YES\r\n11=No\r\n7=1\r\n7_2=Werkzeuge\r\n"
+                            "[Anz_Eintr\xE4ge]\r\nitems=1\r\n");
+        f.fakes.choosers.queueOpenFile(file);
+        f.form->zGradBtn1Click();
+        QCOMPARE(f.state.cdName, QStringLiteral("Sch\u00f6ne CD"));
+        QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("Gr\u00fc\u00dfe"));
+        QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("yes"));
+        QCOMPARE(f.form->items().field(0, ItemField::Category), QStringLiteral("Werkzeuge"));
+
+        f.form->items().setField(0, ItemField::Description, u"F\u00fcr alle"_qs);
+        f.state.modified = true;
+        f.form->saveClick();
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QVERIFY(bytes.contains("6=F\xFCr alle\r\n"));
+        QVERIFY(bytes.contains("[Anz_Eintr\xE4ge]"));
+        QVERIFY(bytes.contains("8=yes\r\n"));
+
+        f.fakes.choosers.queueOpenFile(file);
+        f.form->zGradBtn1Click();
+        QCOMPARE(f.form->items().field(0, ItemField::Description), QStringLiteral("F\u00fcr alle"));
+
+        // Save As moves the working copy beside the new file.
+        f.fakes.choosers.queueSaveFile(f.dir.filePath(u"renamed.lbp"_qs));
+        f.form->saveAsClick();
+        QVERIFY(QFile::exists(f.dir.filePath(u"renamed.tmp"_qs)));
+        QVERIFY(!QFile::exists(f.dir.filePath(u"hand.tmp"_qs)));
+        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.dir.filePath(u"renamed.lbp"_qs)));
+    }
+
+    void minimizedWindowIsStoredAsNormal() {
+        Fixture f;
+        f.form->show();
+        f.form->setWindowState(Qt::WindowMinimized);
+        f.form->close();
+        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"wstate"), QStringLiteral("wsNormal"));
+    }
+
     void helpAndHomePagesGoThroughTheServices() {
         Fixture f;
         f.form->helpClick();

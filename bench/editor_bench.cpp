@@ -1,0 +1,87 @@
+// Opens and saves a project of 10,000 items through the main window, as the user's commands do,
+// and prints the milliseconds of each.
+#include "common/IniFile.h"
+#include "mainwindow/Tform1.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    constexpr int kItems = 10000;
+    QTemporaryDir dir;
+    const QString categoryFile = dir.filePath(QStringLiteral("cats.lbc"));
+    {
+        common::IniFile lbc(categoryFile);
+        lbc.writeInteger(u"general", u"anz_items", 20);
+        for (int i = 0; i < 20; ++i)
+            lbc.writeString(QString::number(i), u"caption", QStringLiteral("Category %1").arg(i));
+        lbc.save();
+    }
+    const QString designFile = dir.filePath(QStringLiteral("design.lbd"));
+    common::IniFile(designFile).save();
+
+    EditorState author;
+    author.cdName = QStringLiteral("Benchmark");
+    author.projectFolder = dir.path() + QDir::separator();
+    author.mainDaten.genre_file.set(categoryFile);
+    author.mainDaten.menudesign_file.set(designFile);
+    author.categories = loadCategoryList(categoryFile);
+    ItemTable table;
+    std::vector<ItemRecord> rows(kItems);
+    for (int i = 0; i < kItems; ++i) {
+        ItemRecord& r = rows[i];
+        r[0] = QStringLiteral("Item number %1").arg(i);
+        r[1] = QStringLiteral("setup%1.exe").arg(i);
+        r[2] = QStringLiteral("\\Tools\\Sub%1\\").arg(i % 50);
+        r[3] = QStringLiteral("SERIAL-%1").arg(i);
+        r[4] = QStringLiteral("1.2 MB");
+        r[5] = QStringLiteral("n/a");
+        r[6] = QStringLiteral("A description of item %1 that is a little longer than the others").arg(i);
+        r[7] = QStringLiteral("Category %1").arg(i % 20);
+        r[8] = QStringLiteral("yes");
+        r[9] = QStringLiteral("C:\\Sources\\Tools\\setup%1.exe").arg(i);
+        r[10] = QStringLiteral("http://www.example.org/%1").arg(i);
+        r[11] = QStringLiteral("no");
+    }
+    table.setRecords(rows);
+    const QString project = dir.filePath(QStringLiteral("bench.lbp"));
+    {
+        common::IniFile file(project);
+        projectfile::write(file, author, table);
+        file.save();
+    }
+
+    ui::testing::FakeServices fakes;
+    EditorState state;
+    state.programFolder = dir.path() + QDir::separator();
+    Tform1 form(state, fakes.services());
+    form.startUp();
+
+    QElapsedTimer timer;
+    timer.start();
+    fakes.choosers.queueOpenFile(project);
+    form.zGradBtn1Click();
+    const qint64 openMs = timer.elapsed();
+    if (form.items().itemCount() != kItems) {
+        std::fprintf(stderr, "opened %d items instead of %d\n", form.items().itemCount(), kItems);
+        return 1;
+    }
+    form.items().setField(0, ItemField::Name, QStringLiteral("Changed"));
+    state.modified = true;
+    timer.restart();
+    form.saveClick();
+    const qint64 saveMs = timer.elapsed();
+    std::printf("editor: open %d items %lld ms, save %lld ms\n", kItems, static_cast<long long>(openMs),
+                static_cast<long long>(saveMs));
+    return 0;
+}
