@@ -32,6 +32,8 @@ std::optional<QColor> colorFromName(QStringView name) {
 QColor colorFromNameOrWhite(QStringView name) { return colorFromName(name).value_or(QColor(Qt::white)); }
 
 std::optional<QString> nameOfColor(const QColor& color) {
+    if (!color.isValid()) // an unset colour reads as black, but it is none of the sixteen
+        return std::nullopt;
     const QRgb rgb = color.rgb() & RGB_MASK;
     for (const NamedColor& c : kColors) {
         if ((c.rgb & RGB_MASK) == rgb)

@@ -52,12 +52,14 @@ bool decodeInto(Decoder& d, QByteArrayView data) {
     jpeg_read_header(&d.info, TRUE);
     const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     d.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_start_decompress(&d.info);
-    const qint64 pixels = qint64(d.info.output_width) * d.info.output_height;
+    // Checked before decompressing starts: for a progressive picture the library sets aside memory
+    // for the whole claimed size right then, gigabytes for a few bytes of forged header.
+    const qint64 pixels = qint64(d.info.image_width) * d.info.image_height;
     if (pixels <= 0 || pixels > kMaxPixels) {
         jpeg_destroy_decompress(&d.info);
         return false;
     }
+    jpeg_start_decompress(&d.info);
     d.image = QImage(int(d.info.output_width), int(d.info.output_height), QImage::Format_RGB888);
     if (d.image.isNull()) {
         jpeg_destroy_decompress(&d.info);
