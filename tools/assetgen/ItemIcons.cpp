@@ -12,12 +12,6 @@ namespace {
 
 const QRectF kSheet(5.5, 2.5, 21, 27);
 
-QPainterPath line(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(points)));
-    return path;
-}
-
 void drawProgram(QPainter& p) {
     const QPainterPath frame = roundedRect({2.5, 4.5, 27, 23}, 2.5);
     p.fillPath(frame, colour::paper);
@@ -25,8 +19,8 @@ void drawProgram(QPainter& p) {
     for (int i = 0; i < 3; ++i)
         p.fillPath(circle({6.5 + i * 3.2, 7.8}, 1), colour::paper);
     p.strokePath(frame, QPen(colour::blueDark, 1));
-    roundLine(p, line({{8, 15}, {12, 18.5}, {8, 22}}), colour::slate700, 2.2);
-    roundLine(p, line({{14.5, 22}, {21, 22}}), colour::slate700, 2.2);
+    roundLine(p, polyline({{8, 15}, {12, 18.5}, {8, 22}}), colour::slate700, 2.2);
+    roundLine(p, polyline({{14.5, 22}, {21, 22}}), colour::slate700, 2.2);
 }
 
 void drawArchive(QPainter& p) {
@@ -81,7 +75,7 @@ void drawJumpPoint(QPainter& p) {
     parts::folder(p, {2.5, 5.5, 27, 22});
     QPainterPath arrow({9.5, 24});
     arrow.quadTo(10, 15, 22, 15);
-    const QPainterPath head = line({{18, 11}, {22.5, 15}, {18, 19}});
+    const QPainterPath head = polyline({{18, 11}, {22.5, 15}, {18, 19}});
     for (const auto& [paint, width] : {std::pair{colour::paper, 6.0}, {colour::blueDark, 3.2}}) {
         roundLine(p, arrow, paint, width);
         roundLine(p, head, paint, width);
@@ -95,7 +89,7 @@ void drawOfficeDocument(QPainter& p) {
         const auto& [height, paint] = bars[i];
         p.fillRect(QRectF(10 + i * 4.5, 25 - height, 3.2, height), paint);
     }
-    roundLine(p, line({{8.5, 25.5}, {23.5, 25.5}}), colour::slate500, 1);
+    roundLine(p, polyline({{8.5, 25.5}, {23.5, 25.5}}), colour::slate500, 1);
 }
 
 } // namespace

@@ -69,4 +69,10 @@ QPainterPath polygon(std::initializer_list<QPointF> points) {
     return path;
 }
 
+QPainterPath polyline(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    return path;
+}
+
 } // namespace assetgen

@@ -70,5 +70,7 @@ void roundLine(QPainter& p, const QPainterPath& line, const QColor& colour, qrea
 QPainterPath roundedRect(const QRectF& rect, qreal radius);
 QPainterPath circle(QPointF centre, qreal radius);
 QPainterPath polygon(std::initializer_list<QPointF> points);
+// An open line through the points.
+QPainterPath polyline(std::initializer_list<QPointF> points);
 
 } // namespace assetgen

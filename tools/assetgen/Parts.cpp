@@ -27,9 +27,7 @@ void page(QPainter& p, const QRectF& r, int lines) {
         const qreal y = r.top() + fold + spacing * (i + 0.9);
         // The last line ends early, as a paragraph does.
         const qreal end = i == lines - 1 && lines > 1 ? left + (right - left) * 0.6 : right;
-        QPainterPath line({left, y});
-        line.lineTo(end, y);
-        roundLine(p, line, colour::slate400, 1.5);
+        roundLine(p, polyline({{left, y}, {end, y}}), colour::slate400, 1.5);
     }
 }
 
@@ -102,16 +100,7 @@ void badge(QPainter& p, QPointF c, qreal radius, const QColor& colour, Glyph gly
     const qreal s = radius * 0.5; // half the size of the glyph
     const qreal width = radius * 0.3;
     const auto line = [&](std::initializer_list<QPointF> offsets) {
-        QPainterPath path;
-        bool first = true;
-        for (const QPointF& o : offsets) {
-            if (first)
-                path.moveTo(c + o);
-            else
-                path.lineTo(c + o);
-            first = false;
-        }
-        roundLine(p, path, colour::paper, width);
+        roundLine(p, polyline(offsets).translated(c), colour::paper, width);
     };
     switch (glyph) {
     case Glyph::Plus:

@@ -16,20 +16,11 @@ QPainterPath rect(qreal x, qreal y, qreal w, qreal h, qreal radius = 0) {
 
 // A stroke of that width along a line, as a shape that can be cut out of another.
 QPainterPath stroke(std::initializer_list<QPointF> points, qreal width) {
-    QPainterPath line;
-    bool first = true;
-    for (const QPointF& point : points) {
-        if (first)
-            line.moveTo(point);
-        else
-            line.lineTo(point);
-        first = false;
-    }
     QPainterPathStroker stroker;
     stroker.setWidth(width);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(line);
+    return stroker.createStroke(polyline(points));
 }
 
 QPainterPath rotated(const QPainterPath& path, qreal degrees) {

@@ -21,19 +21,6 @@ const QRectF kFolder(2.5, 5.5, 25, 20);
 const QPointF kBadge(24, 24);
 constexpr qreal kBadgeRadius = 6.5;
 
-QPainterPath line(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    bool first = true;
-    for (const QPointF& point : points) {
-        if (first)
-            path.moveTo(point);
-        else
-            path.lineTo(point);
-        first = false;
-    }
-    return path;
-}
-
 void drawNew(QPainter& p) {
     parts::page(p, kPage, 0);
     QPolygonF sparkle;
@@ -65,7 +52,7 @@ void drawSave(QPainter& p) {
     p.fillRect(QRectF(17.5, 5.5, 3, 4.5), colour::slate600);
     fillShape(p, roundedRect({7.5, 16.5, 17, 12}, 0.5), colour::paper, colour::blueDark);
     for (const qreal y : {20.5, 24.5})
-        roundLine(p, line({{10.5, y}, {21.5, y}}), colour::slate300, 1.5);
+        roundLine(p, polyline({{10.5, y}, {21.5, y}}), colour::slate300, 1.5);
 }
 
 void drawPencil(QPainter& p, QPointF tip, qreal angle) {
@@ -89,7 +76,7 @@ void drawCheck(QPainter& p) {
     fillShape(p, roundedRect({5.5, 4.5, 21, 25}, 2.5), colour::slate500, colour::slate700);
     p.fillRect(QRectF(8.5, 8.5, 15, 18), colour::paper);
     fillShape(p, roundedRect({11.5, 2.5, 9, 5}, 1.5), colour::slate300, colour::slate700);
-    roundLine(p, line({{11, 17.5}, {14.5, 21.5}, {21, 12.5}}), colour::greenDark, 3);
+    roundLine(p, polyline({{11, 17.5}, {14.5, 21.5}, {21, 12.5}}), colour::greenDark, 3);
 }
 
 void drawGenerate(QPainter& p) {
@@ -131,8 +118,8 @@ void drawExit(QPainter& p) {
     fillShape(p, roundedRect({3.5, 2.5, 16, 27}, 1), colour::slate200, colour::slate600);
     p.fillRect(QRectF(6.5, 5.5, 10, 21), colour::slate700);
     fillShape(p, polygon({{6.5, 5.5}, {13, 8}, {13, 29.5}, {6.5, 26.5}}), colour::slate400, colour::slate600);
-    const QPainterPath shaft = line({{15.5, 16}, {28.5, 16}});
-    const QPainterPath head = line({{24, 11.5}, {28.5, 16}, {24, 20.5}});
+    const QPainterPath shaft = polyline({{15.5, 16}, {28.5, 16}});
+    const QPainterPath head = polyline({{24, 11.5}, {28.5, 16}, {24, 20.5}});
     roundLine(p, shaft, colour::paper, 5.5);
     roundLine(p, head, colour::paper, 5.5);
     roundLine(p, shaft, colour::red, 3);
@@ -142,14 +129,14 @@ void drawExit(QPainter& p) {
 void drawSort(QPainter& p) {
     for (int i = 0; i < 4; ++i) {
         const qreal y = 6.5 + i * 6.3;
-        roundLine(p, line({{4, y}, {21 - i * 4.5, y}}), colour::slate600, 3);
+        roundLine(p, polyline({{4, y}, {21 - i * 4.5, y}}), colour::slate600, 3);
     }
-    roundLine(p, line({{25.5, 4.5}, {25.5, 27}}), colour::blue, 2.6);
-    roundLine(p, line({{21, 22.5}, {25.5, 27}, {30, 22.5}}), colour::blue, 2.6);
+    roundLine(p, polyline({{25.5, 4.5}, {25.5, 27}}), colour::blue, 2.6);
+    roundLine(p, polyline({{21, 22.5}, {25.5, 27}, {30, 22.5}}), colour::blue, 2.6);
 }
 
 void drawFind(QPainter& p) {
-    roundLine(p, line({{19.5, 19.5}, {27.5, 27.5}}), colour::slate700, 5);
+    roundLine(p, polyline({{19.5, 19.5}, {27.5, 27.5}}), colour::slate700, 5);
     p.fillPath(circle({13, 13}, 9), QColor(0xE0, 0xF2, 0xFE));
     p.strokePath(circle({13, 13}, 9), QPen(colour::slate700, 3));
     QPainterPath shine;
