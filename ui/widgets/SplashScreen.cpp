@@ -63,7 +63,7 @@ void SplashScreen::paintEvent(QPaintEvent*) {
     // The outer frame raised at the edge, the inner one sunk the border width further in, so the
     // band between them stands up like a picture frame.
     const QColor shade = m_frameColor.darker(250);
-    const QRect outer = rect().adjusted(0, 0, -1, -1);
+    const QRect outer = rect();
     frameLine(p, outer, m_frameColor, shade);
     const int w = std::min({m_borderWidth, width() / 2 - 1, height() / 2 - 1});
     if (w > 0)
