@@ -1,6 +1,9 @@
 // The generated pictures are found by name and format by the editor, the build and the menu
 // program; a wrong size, format or file name only shows later, on a user's disc.
+#include "Encode.h"
 #include "common/IniFile.h"
+
+#include <QBuffer>
 
 #include <QDirIterator>
 #include <QImageReader>
@@ -111,6 +114,35 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(ip.filePath(QStringLiteral("ip01/ip01i09.ico"))));
         QVERIFY(QFile::exists(ip.filePath(QStringLiteral("ip01/ip01i10.ico"))));
         QVERIFY(!QFile::exists(ip.filePath(QStringLiteral("ip01/ip01i9.ico"))));
+    }
+
+    void iconFilesKeepColoursAndTransparency() {
+        // A swapped channel or a wrong mask would only show as odd colours on a disc.
+        QImage small(16, 16, QImage::Format_ARGB32);
+        small.fill(Qt::transparent);
+        small.setPixel(0, 0, qRgba(200, 10, 20, 255));
+        small.setPixel(1, 0, qRgba(10, 20, 220, 128));
+        small.setPixel(15, 15, qRgba(30, 180, 40, 255));
+        QImage large(48, 48, QImage::Format_ARGB32);
+        large.fill(qRgba(250, 200, 0, 255));
+
+        QByteArray bytes = assetgen::icoFile({small, large});
+        QBuffer buffer(&bytes);
+        QImageReader reader(&buffer, "ico");
+        QCOMPARE(reader.imageCount(), 2);
+        const QImage first = reader.read().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(first.pixel(0, 0), qRgba(200, 10, 20, 255));
+        // The reader goes through premultiplied alpha: half-transparent colours may move by one.
+        const QRgb half = first.pixel(1, 0);
+        QCOMPARE(qAlpha(half), 128);
+        QVERIFY(std::abs(qRed(half) - 10) <= 1 && std::abs(qGreen(half) - 20) <= 1 &&
+                std::abs(qBlue(half) - 220) <= 1);
+        QCOMPARE(first.pixel(15, 15), qRgba(30, 180, 40, 255));
+        QCOMPARE(qAlpha(first.pixel(5, 5)), 0);
+        QVERIFY(reader.jumpToImage(1));
+        const QImage second = reader.read();
+        QCOMPARE(second.size(), QSize(48, 48));
+        QCOMPARE(second.pixel(47, 0), qRgba(250, 200, 0, 255));
     }
 
     void generationIsRepeatable() {
