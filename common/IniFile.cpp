@@ -44,7 +44,9 @@ std::optional<int> parseDigits(QStringView digits, int base, bool negative) {
     return static_cast<int>(negative ? -v : v);
 }
 
-bool hasLineBreak(QStringView s) { return s.contains(u'\n') || s.contains(u'\r'); }
+bool hasLineBreak(QStringView s) {
+    return std::any_of(s.begin(), s.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+}
 
 // A line break in a written name or value would split its line in two when the file is read again.
 QString withoutLineBreaks(QStringView s) {
@@ -137,8 +139,15 @@ IniFile::Line IniFile::keyLine(QStringView key, const QString& value) {
 }
 
 const IniFile::Section* IniFile::findSection(QStringView name) const {
+    // Readers and writers ask for the same section many times in a row; the last answer saves
+    // folding the name for the hash.
+    if (m_lastFound > 0 && name.compare(m_sections[m_lastFound].name, Qt::CaseInsensitive) == 0)
+        return &m_sections[m_lastFound];
     const auto it = m_sectionsByName.constFind(fold(name));
-    return it == m_sectionsByName.cend() ? nullptr : &m_sections[it->front()];
+    if (it == m_sectionsByName.cend())
+        return nullptr;
+    m_lastFound = it->front();
+    return &m_sections[m_lastFound];
 }
 
 IniFile::Section* IniFile::findSection(QStringView name) {
@@ -160,7 +169,9 @@ qsizetype IniFile::findKey(const Section& section, QStringView key) const {
     const auto& lines = section.lines;
     if (qsizetype(lines.size()) <= kLinearKeySearchLimit) {
         for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
-            if (lines[i].isKey() && lines[i].key().compare(key, Qt::CaseInsensitive) == 0)
+            // Case folding keeps the length, so only keys of equal length can match.
+            if (lines[i].isKey() && lines[i].keyLength == key.size() &&
+                lines[i].key().compare(key, Qt::CaseInsensitive) == 0)
                 return i;
         }
         return -1;
@@ -266,6 +277,7 @@ void IniFile::eraseSection(QStringView section) {
         m_sections[i].lines.clear();
     }
     m_sectionsByName.erase(it);
+    m_lastFound = 0;
     m_modified = true;
 }
 

@@ -20,7 +20,7 @@ public:
     // Files larger than this are not read (and never overwritten).
     static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
-    IniFile() = default;
+    IniFile() : IniFile(QString()) {}
     explicit IniFile(QString path);
 
     const QString& path() const { return m_path; }
@@ -91,6 +91,7 @@ private:
     bool m_modified = false;
     std::vector<Section> m_sections;              // m_sections[0] holds the lines before any header
     QHash<QString, std::vector<std::size_t>> m_sectionsByName; // folded name -> indices, in file order
+    mutable std::size_t m_lastFound = 0;                        // the last section found; 0 for none
 };
 
 } // namespace common

@@ -23,10 +23,12 @@ struct ErrorManager {
 
 void onMessage(j_common_ptr) {} // warnings of damaged pictures are not shown to anyone
 
+// Everything with a destructor lives here, outside the function that the error jump leaves.
 struct Decoder {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     QImage image;
+    QByteArray cmykRow;
 };
 
 // Adobe writes CMYK inverted, which is what nearly every CMYK JPEG holds.
@@ -65,7 +67,8 @@ bool decodeInto(Decoder& d, QByteArrayView data) {
         jpeg_destroy_decompress(&d.info);
         return false;
     }
-    QByteArray cmykRow(cmyk ? qsizetype(d.info.output_width) * 4 : 0, Qt::Uninitialized);
+    d.cmykRow.resize(cmyk ? qsizetype(d.info.output_width) * 4 : 0);
+    QByteArray& cmykRow = d.cmykRow;
     while (d.info.output_scanline < d.info.output_height) {
         uchar* line = d.image.scanLine(int(d.info.output_scanline));
         JSAMPROW row = cmyk ? reinterpret_cast<JSAMPROW>(cmykRow.data()) : line;

@@ -159,7 +159,7 @@ private Q_SLOTS:
         QCOMPARE(f.form->grid()->fieldOfGridColumn(1), fieldIndex(ItemField::Category));
         QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::Category), Qt::Horizontal).toString(),
                  QStringLiteral("Kategorie"));
-        QCOMPARE(f.fakes.messages.yesOkCaption(), QStringLiteral("Ja"));
+        QCOMPARE(f.fakes.messages.yesCaption(), QStringLiteral("Ja"));
         QCOMPARE(f.fakes.messages.noCaption(), QStringLiteral("Nein"));
         QVERIFY(f.menuEntry(u"German"_qs)->isChecked());
         QVERIFY(f.state.helpFile.endsWith(u"ZolHlp2.hlp"_qs));

@@ -1,10 +1,12 @@
 // Both programs come up, and neither aborts where a desktop is missing.
 #include "TForm1.h"
 #include "mainwindow/Tform1.h"
+#include "project/EditorState.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
@@ -28,11 +30,16 @@ private:
 
 private Q_SLOTS:
     void editorShowsItsMainWindow() {
+        // No settings file, no language file, no program folder contents: the defaults hold.
+        QTemporaryDir empty;
         ui::testing::FakeServices fakes;
-        Tform1 form1(fakes.services());
+        EditorState state;
+        state.programFolder = empty.path() + QDir::separator();
+        Tform1 form1(state, fakes.services());
         form1.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
         QCOMPARE(form1.windowTitle(), QStringLiteral("Tavik - Lumbrel 4.0"));
+        QCOMPARE(form1.items().itemCount(), 1);
     }
 
     void menuWindowIsFixedWithoutCloseBox() {

@@ -29,7 +29,7 @@ private Q_SLOTS:
 
         QCOMPARE(fakes.messages.shown.size(), 2);
         QCOMPARE(fakes.messages.shown[0].text, QStringLiteral("first"));
-        QCOMPARE(fakes.messages.shown[0].yesOkCaption, QStringLiteral("Ja"));
+        QCOMPARE(fakes.messages.shown[0].yesCaption, QStringLiteral("Ja"));
         QCOMPARE(fakes.messages.shown[0].noCaption, QStringLiteral("Nein"));
         QCOMPARE(fakes.messages.shown[1].kind, MessageBoxService::Kind::Error);
     }

@@ -32,14 +32,14 @@ MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, co
     QPushButton* yes = nullptr;
     switch (buttons) {
     case Buttons::Ok:
-        box.addButton(yesOkCaption(), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         break;
     case Buttons::OkCancel:
-        box.addButton(yesOkCaption(), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
         break;
     case Buttons::YesNo:
-        yes = box.addButton(yesOkCaption(), QMessageBox::YesRole);
+        yes = box.addButton(yesCaption(), QMessageBox::YesRole);
         no = box.addButton(noCaption(), QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;

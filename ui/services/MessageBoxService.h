@@ -17,16 +17,17 @@ public:
     // No, whichever the box has, and as OK for a box with OK alone).
     virtual Answer show(Kind kind, Buttons buttons, const QString& text, const QString& title = {}) = 0;
 
-    // Captions of the Yes and OK buttons and of the No button; the language tables set them.
-    void setCaptions(const QString& yesOk, const QString& no) {
-        m_yesOkCaption = yesOk;
+    // Captions of the Yes and the No button; the language tables set them. Before any language
+    // is applied the Yes button reads "OK". The OK and Cancel buttons keep their own captions.
+    void setCaptions(const QString& yes, const QString& no) {
+        m_yesCaption = yes;
         m_noCaption = no;
     }
-    const QString& yesOkCaption() const { return m_yesOkCaption; }
+    const QString& yesCaption() const { return m_yesCaption; }
     const QString& noCaption() const { return m_noCaption; }
 
 private:
-    QString m_yesOkCaption = QStringLiteral("OK");
+    QString m_yesCaption = QStringLiteral("OK");
     QString m_noCaption = QStringLiteral("No");
 };
 

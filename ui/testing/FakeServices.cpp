@@ -8,7 +8,7 @@ void FakeMessageBox::queueAnswer(Answer answer, std::function<void()> whileOpen)
 
 MessageBoxService::Answer FakeMessageBox::show(Kind kind, Buttons buttons, const QString& text,
                                                const QString& title) {
-    shown.append({kind, buttons, text, title, yesOkCaption(), noCaption()});
+    shown.append({kind, buttons, text, title, yesCaption(), noCaption()});
     if (m_answers.isEmpty()) {
         switch (buttons) {
         case Buttons::Ok:

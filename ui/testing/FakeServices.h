@@ -26,7 +26,7 @@ public:
         Buttons buttons;
         QString text;
         QString title;
-        QString yesOkCaption;
+        QString yesCaption;
         QString noCaption;
     };
 
