@@ -51,6 +51,8 @@ constexpr int kGroupHeadTop = 338;
 constexpr int kButtonTop = 356;
 constexpr int kButtonWidth = 72, kButtonHeight = 46, kButtonStep = 75;
 constexpr int kRightGroupLeft = 400;
+constexpr int kDetailLeft = kBoxLeft + 8;
+constexpr int kSizeValueLeft = kDetailLeft + 72, kSizeUpValueLeft = kDetailLeft + 246;
 constexpr int kSizeValueShift = 14; // German size labels are longer
 
 constexpr int kSmallItemIcon = 16, kLargeItemIcon = 22;
@@ -225,7 +227,7 @@ void TForm1::createControls() {
     connect(m_hidedetail, &QAbstractButton::clicked, this, [this] { hidedetailClick(); });
 
     // The details: six labels over the values, the two sizes side by side.
-    const int x = kBoxLeft + 8, w = kBoxWidth - 16;
+    const int x = kDetailLeft, w = kBoxWidth - 16;
     struct Row {
         const char16_t* labelName;
         const char16_t* labelText;
@@ -236,8 +238,8 @@ void TForm1::createControls() {
     const Row rows[] = {
         {u"filenamelabel", u"filename", QRect(x, 113, w, 17), u"filename", QRect(x, 130, w, 17)},
         {u"seriallabel", u"serial number", QRect(x, 152, w, 17), u"serial", QRect(x, 169, w, 17)},
-        {u"sizeplabel", u"cd size:", QRect(x, 192, 72, 17), u"sizep", QRect(x + 72, 192, 96, 17)},
-        {u"sizeuplabel", u"hd size:", QRect(x + 174, 192, 72, 17), u"sizeup", QRect(x + 246, 192, w - 246, 17)},
+        {u"sizeplabel", u"cd size:", QRect(x, 192, 72, 17), u"sizep", QRect(kSizeValueLeft, 192, 96, 17)},
+        {u"sizeuplabel", u"hd size:", QRect(x + 174, 192, 72, 17), u"sizeup", QRect(kSizeUpValueLeft, 192, w - 246 - kSizeValueShift, 17)},
         {u"desclabel", u"description", QRect(x, 214, w, 17), u"desc", QRect(x, 231, w, 74)},
         {u"hpurllabel", u"homepage:", QRect(x, 310, 92, 17), u"hpurl", QRect(x + 92, 310, w - 92, 17)},
     };
@@ -468,8 +470,10 @@ void TForm1::applyLanguage() {
             f.setPointSize(10);
             button->setFont(f);
         }
-        m_sizep->move(m_sizep->x() + kSizeValueShift, m_sizep->y());
-        m_sizeup->move(m_sizeup->x() + kSizeValueShift, m_sizeup->y());
+        m_detailLabels[2]->resize(72 + kSizeValueShift, m_detailLabels[2]->height());
+        m_detailLabels[3]->resize(72 + kSizeValueShift, m_detailLabels[3]->height());
+        m_sizep->move(kSizeValueLeft + kSizeValueShift, m_sizep->y());
+        m_sizeup->move(kSizeUpValueLeft + kSizeValueShift, m_sizeup->y());
     }
 }
 
@@ -537,7 +541,7 @@ void TForm1::applyDesign() {
     setListFill(m_genre, d.categoryBox, boxWallpaper(d.categoryBox.fill));
     setListFill(m_members, d.itemBox, boxWallpaper(d.itemBox.fill));
     QPalette framePalette = m_membersFrame->palette();
-    framePalette.setColor(QPalette::Window, d.itemBox.color);
+    framePalette.setBrush(QPalette::Window, m_members->palette().brush(QPalette::Base));
     m_membersFrame->setPalette(framePalette);
     m_membersFrame->setAutoFillBackground(true);
     const QPixmap detailWallpaper = boxWallpaper(d.detailsBox.fill);

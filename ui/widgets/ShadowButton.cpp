@@ -112,10 +112,9 @@ void ShadowButton::paintArrow(QPainter& p, const QRect& r) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    if (!isEnabled()) {
-        p.setBrush(kBevelLight);
-        p.drawPolygon(tri.translated(1, 1));
-    }
+    // Engraved, so that the arrow shows even in the colour of its face.
+    p.setBrush(kBevelLight);
+    p.drawPolygon(tri.translated(1, 1));
     p.setBrush(isEnabled() ? m_textColor : QColor(128, 128, 128));
     p.drawPolygon(tri);
     p.restore();
