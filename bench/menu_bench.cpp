@@ -87,10 +87,16 @@ int main(int argc, char** argv) {
     form.chooseItem();
     const qint64 itemMs = timer.elapsed();
 
+    timer.restart();
+    form.hidedetailClick();
+    QApplication::processEvents();
+    const qint64 hideMs = timer.elapsed();
+
     std::printf("menu start-up, %d categories, %d items: %lld ms\n", kCategories, kItems,
                 static_cast<long long>(startMs));
     std::printf("choosing a category of %d items (%d listed): %lld ms\n", kItems, members->count(),
                 static_cast<long long>(categoryMs));
     std::printf("choosing an item: %lld ms\n", static_cast<long long>(itemMs));
+    std::printf("hiding the details (icon view of %d items): %lld ms\n", kItems, static_cast<long long>(hideMs));
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "ui/widgets/SplashScreen.h"
 
 #include <QActionGroup>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -724,7 +725,8 @@ void TForm1::chooseItem() {
 }
 
 bool TForm1::informationTextExists(const QString& caption) const {
-    if (!m_state.currentTarget.isEmpty()) {
+    // An address has no folder on the disc to hold a text beside it.
+    if (QDir::isAbsolutePath(m_state.currentTarget)) {
         const QFileInfo beside(menu::companionBesideTarget(m_state.currentTarget, QStringLiteral(".txt")));
         if (beside.isFile() || common::findIgnoringCase(beside.path(), beside.fileName()))
             return true;
