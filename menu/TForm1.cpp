@@ -357,15 +357,16 @@ void TForm1::showSplash() {
         menu::readSplashSettings(common::IniFile(m_state.folders.configFile(u"design.cfg")));
     if (!splash.enabled)
         return;
+    // Without its picture there is nothing to show.
     const QPixmap picture = loadBitmap(QStringLiteral("splash.bmp"));
+    if (picture.isNull())
+        return;
     ui::SplashScreen screen;
     screen.setObjectName(QStringLiteral("splash"));
     screen.setPixmap(picture);
     // A size left at 0 takes the picture's own.
     const QSize size(splash.width > 0 ? splash.width : picture.width(),
                      splash.height > 0 ? splash.height : picture.height());
-    if (size.isEmpty())
-        return;
     screen.resize(size.boundedTo(QSize(4096, 4096)));
     screen.setFrame(splash.frameColor, splash.frameWidth);
     // A damaged display time must not keep the program from starting.

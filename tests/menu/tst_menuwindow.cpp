@@ -415,6 +415,27 @@ private Q_SLOTS:
         QVERIFY(!f->findChild<QAction*>(QStringLiteral("Auto1"))->isChecked());
     }
 
+    void splashHoldsTheStartForItsTime() {
+        DiscFixture disc;
+        const QString design = QStringLiteral("design.cfg");
+        disc.set(design, QStringLiteral("Splash"), QStringLiteral("enabled"), QStringLiteral("1"));
+        disc.set(design, QStringLiteral("Splash"), QStringLiteral("d"), QStringLiteral("150"));
+        disc.save();
+        disc.writeBitmap(QStringLiteral("Splash.BMP"), Qt::blue, QSize(60, 40));
+        QElapsedTimer timer;
+        timer.start();
+        open(disc);
+        QVERIFY(timer.elapsed() >= 140);
+
+        // Without its picture the splash is skipped rather than shown empty.
+        disc.set(design, QStringLiteral("Splash"), QStringLiteral("d"), QStringLiteral("20000"));
+        disc.save();
+        QFile::remove(disc.cfg() + QStringLiteral("Splash.BMP"));
+        timer.restart();
+        open(disc);
+        QVERIFY(timer.elapsed() < 10000);
+    }
+
     void designReachesTheControls() {
         DiscFixture disc;
         writeToolsDisc(disc);
