@@ -1,6 +1,8 @@
 #include "Tcolor_chooseform.h"
 
 #include "common/ColorNames.h"
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -42,9 +44,10 @@ Tcolor_chooseform::Tcolor_chooseform(QWidget* parent) : QDialog(parent), m_box(n
         m_box->addItem(swatch(color), name, color);
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OK"));
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("Cancel"));
+    m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    m_ok->setObjectName(QStringLiteral("OK"));
+    m_cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    m_cancel->setObjectName(QStringLiteral("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -60,7 +63,10 @@ void Tcolor_chooseform::setColor(const QColor& color) {
 
 QColor Tcolor_chooseform::color() const { return m_box->currentData().value<QColor>(); }
 
-void Tcolor_chooseform::setShowNames(bool show) {
+void Tcolor_chooseform::applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) {
+    setWindowTitle(tables.text(u"T6"));
+    m_ok->setText(windowText(file, u"Color_Choose", 1));
+    m_cancel->setText(windowText(file, u"Color_Choose", 2));
     for (int i = 0; i < m_box->count(); ++i)
-        m_box->setItemText(i, show ? colorNames()[i] : QString());
+        m_box->setItemText(i, language == 1 ? colorNames()[i] : QString());
 }

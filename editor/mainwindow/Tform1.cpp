@@ -24,6 +24,7 @@ Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
     setWindowTitle(applicationTitle());
     m_wait = new Tzolwaitform(this);
     m_colorChooser = new Tcolor_chooseform(this);
+    registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
 
     allfiles = new ItemGrid(&m_items, this);
@@ -76,9 +77,8 @@ void Tform1::startUp() {
     mirrorButtonsIntoMenus();
     const common::IniFile file(settingsFile());
     const EditorSettings settings = EditorSettings::read(file);
-    applyStoredColumnLayout(settings);
     m_state.prefs.language = settings.language;
-    applyLanguage(settings.language, false);
+    applyLanguage(settings.language);
     m_items.setRecords({});
     m_state.prefs.showWelcome = settings.showWelcome;
     m_state.prefs.showFt = settings.showFt;
@@ -104,29 +104,6 @@ void Tform1::startUp() {
     m_state.newProjectCancelled = false;
     recomputeRowColours();
     showCurrentRowInStatusLine();
-}
-
-void Tform1::applyLanguage(int language, bool fromMenu) {
-    Q_UNUSED(fromMenu);
-    const QString files = m_state.programFolder + QStringLiteral("Files") + QDir::separator();
-    m_wait->setPicture(files + QStringLiteral("wait_%1.bmp").arg(language));
-    m_wait->begin();
-    const common::IniFile file(files + QStringLiteral("lang_%1.dat").arg(language));
-    m_state.helpFile = m_state.programFolder + QStringLiteral("Help") + QDir::separator() +
-                       file.readString(u"General", u"Help", QStringLiteral("ZolHlp%1.hlp").arg(language));
-    m_state.language.load(file);
-    m_items.setTitles(m_state.language.fieldTitles());
-    for (int f = 0; f < kItemFieldCount; ++f) {
-        m_columnEntries[f]->setText(m_state.language.fieldTitle(f));
-        m_editEntries[f]->setText(m_state.language.fieldTitle(f));
-    }
-    m_languageEntries[0]->setChecked(language == 1);
-    m_languageEntries[1]->setChecked(language == 2);
-    m_colorChooser->setShowNames(language == 1);
-    m_services.messages.setCaptions(m_state.language.text(u"T57"), m_state.language.text(u"T58"));
-    updateWindowTitle();
-    showCurrentRowInStatusLine();
-    m_wait->end();
 }
 
 void Tform1::updateWindowTitle() {

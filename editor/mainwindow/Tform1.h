@@ -19,6 +19,10 @@ class QToolBar;
 class QToolButton;
 class Tcolor_chooseform;
 class Tzolwaitform;
+class TranslatableWindow;
+namespace common {
+class IniFile;
+}
 struct EditorState;
 
 // The editor's main window: the item grid of the open project and every command of the editor.
@@ -42,8 +46,11 @@ public:
 
     // Start-up once the window is first shown: language, settings, the empty grid.
     void startUp();
-    // Applies language 1 or 2; `fromMenu` says whether the Language menu asked for it.
-    void applyLanguage(int language, bool fromMenu);
+    // Applies language 1 or 2 to every window; `switchedFrom` is the language that the Language
+    // menu switched away from (0 at start-up and from the welcome screen).
+    void applyLanguage(int language, int switchedFrom = 0);
+    // Windows created later join the language application in the order they register.
+    void registerTranslatable(TranslatableWindow* window) { m_translatable.push_back(window); }
 
     // Commands. Each plays the click sound first.
     void newClick();
@@ -127,6 +134,7 @@ private:
     void applyStoredWidths(const EditorSettings& settings);
     EditorSettings currentSettings() const;
     void writeSettings();
+    void applyMainTexts(const common::IniFile& file);
     void setGridModeChecks();
     QString message(const char16_t* key) const;
 
@@ -170,6 +178,9 @@ private:
     ItemGrid* allfiles = nullptr;
     Tzolwaitform* m_wait = nullptr;
     Tcolor_chooseform* m_colorChooser = nullptr;
+    std::vector<TranslatableWindow*> m_translatable;
+    QLabel* m_infoIcon = nullptr;
+    QLabel* m_screenshotIcon = nullptr;
 
     // Main menu entries and the button each mirrors.
     std::vector<std::pair<QAction*, QToolButton*>> m_mirrored;

@@ -184,8 +184,9 @@ void Tform1::languageClick(int language) {
         m_languageEntries[language - 1]->setChecked(true);
         return;
     }
+    const int previous = m_state.prefs.language;
     m_state.prefs.language = language;
-    applyLanguage(language, true);
+    applyLanguage(language, previous);
     if (projectOpen())
         translateYesNoCells(m_items, m_state.language);
     showCurrentRowInStatusLine();

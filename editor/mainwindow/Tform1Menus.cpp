@@ -126,8 +126,8 @@ void Tform1::createStatusLine() {
     LMDSimpleLabel4->setFont(bold);
     layout->addWidget(m_chosenItemLabel);
     layout->addWidget(LMDSimpleLabel4, 1);
-    const auto indicator = [&](const char* name, const char* pic, QLabel*& text) {
-        auto* icon = new QLabel(line);
+    const auto indicator = [&](const char* name, const char* pic, QLabel*& text, QLabel*& icon) {
+        icon = new QLabel(line);
         icon->setPixmap(QIcon(picture(pic)).pixmap(16, 16));
         text = new QLabel(line);
         text->setObjectName(QLatin1String(name));
@@ -135,10 +135,8 @@ void Tform1::createStatusLine() {
         layout->addWidget(icon);
         layout->addWidget(text);
     };
-    indicator("infoexist", "infoexist", infoexist);
-    indicator("ssexist", "ssexist", ssexist);
-    infoexist->setToolTip(info_file_btn->toolTip());
-    ssexist->setToolTip(screenshot_btn->toolTip());
+    indicator("infoexist", "infoexist", infoexist, m_infoIcon);
+    indicator("ssexist", "ssexist", ssexist, m_screenshotIcon);
     bar->addWidget(line, 1);
 }
 
@@ -246,20 +244,28 @@ void Tform1::createMainMenu() {
 
     QMenu* zol = bar->addMenu(QStringLiteral("Zol Control"));
     QMenu* settingsSub = zol->addMenu(QStringLiteral("Settings"));
-    // The same entries as the settings menu, so that their check marks always agree.
-    for (QAction* a : m_settingsMenu->actions()) {
-        if (!a->isSeparator())
-            settingsSub->addAction(a);
+    // The same entries as the settings menu, so that their check marks always agree; a plain line
+    // stands where the settings menu has its "Grid" divider.
+    const QList<QAction*> settingEntries = m_settingsMenu->actions();
+    for (qsizetype i = 0; i < settingEntries.size(); ++i) {
+        if (!settingEntries[i]->isSeparator())
+            settingsSub->addAction(settingEntries[i]);
+        else if (i > 0)
+            settingsSub->addSeparator();
     }
+    zol->addSeparator();
     QMenu* languages = zol->addMenu(QStringLiteral("Language"));
     m_languageEntries[0] = languages->addAction(QStringLiteral("English"));
     m_languageEntries[1] = languages->addAction(QStringLiteral("German"));
+    m_languageEntries[0]->setObjectName(QStringLiteral("english"));
+    m_languageEntries[1]->setObjectName(QStringLiteral("german"));
     for (int i = 0; i < 2; ++i) {
         m_languageEntries[i]->setCheckable(true);
         connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClick(i + 1); });
     }
     zol->addSeparator();
     addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &Tform1::infoClick);
+    zol->addSeparator();
     addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &Tform1::tavikHomeClick);
     addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &Tform1::brevanHomeClick);
     zol->addSeparator();
@@ -276,6 +282,7 @@ void Tform1::createGridPopupMenu() {
     m_popupRemove = addMenuEntry(m_popup, QStringLiteral("Remove"), {}, &Tform1::deletefClick);
     m_popupInfo = addMenuEntry(m_popup, QStringLiteral("Create/Edit Info File"), {}, &Tform1::info_file_btnClick);
     m_popupScreenshot = addMenuEntry(m_popup, QStringLiteral("Create/Edit Screenshot"), {}, &Tform1::screenshot_btnClick);
+    m_popup->addSeparator();
     m_popupEdit = m_popup->addMenu(QStringLiteral("Edit"));
     for (int f = 0; f < kItemFieldCount; ++f)
         m_editEntries[f] = m_popupEdit->addAction(englishFieldTitle(f));

@@ -24,32 +24,6 @@ using Answer = ui::MessageBoxService::Answer;
 
 namespace {
 
-void writeLanguage(const QString& path, bool german) {
-    common::IniFile lang(path);
-    const QStringList titles = german ? QStringList{u"Name"_qs, u"Datei Name"_qs, u"CD Pfad"_qs, u"Seriennr."_qs,
-                                                    u"Gr\u00f6\u00dfe CD"_qs, u"Gr\u00f6\u00dfe HD"_qs, u"Beschreibung"_qs,
-                                                    u"Kategorie"_qs, u"Kopieren"_qs, u"Datei Quellort"_qs, u"Homepage"_qs,
-                                                    u"Ausf\u00fchren"_qs}
-                                      : QStringList{u"Name"_qs, u"File Name"_qs, u"CD Path"_qs, u"Serial"_qs,
-                                                    u"CD Size"_qs, u"HD Size"_qs, u"Description"_qs, u"Category"_qs,
-                                                    u"Copy"_qs, u"File Source Location"_qs, u"Homepage"_qs,
-                                                    u"Execute"_qs};
-    for (int i = 0; i < 12; ++i)
-        lang.writeString(u"Grid", QString(u'G' + QString::number(i + 1)), titles[i]);
-    lang.writeString(u"General", u"Help", german ? u"ZolHlp2.hlp"_qs : u"ZolHlp1.hlp"_qs);
-    lang.writeString(u"Texts", u"TYES", german ? u"ja"_qs : u"yes"_qs);
-    lang.writeString(u"Texts", u"TNO", german ? u"nein"_qs : u"no"_qs);
-    lang.writeString(u"Texts", u"T13", u"Tavik - Lumbrel 4.0"_qs);
-    lang.writeString(u"Texts", u"T22", u"Lumbrel -"_qs);
-    lang.writeString(u"Texts", u"T26", u"(no name)"_qs);
-    lang.writeString(u"Texts", u"T27", german ? u"Entfernen"_qs : u"Remove"_qs);
-    lang.writeString(u"Texts", u"T57", german ? u"Ja"_qs : u"Yes"_qs);
-    lang.writeString(u"Texts", u"T58", german ? u"Nein"_qs : u"No"_qs);
-    for (const char16_t* key : {u"M1", u"M23", u"M28", u"M35", u"M37"})
-        lang.writeString(u"Messages", QStringView(key), QString::fromUtf16(key) + u" text"_qs);
-    lang.save();
-}
-
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -65,13 +39,14 @@ class TestMainWindow : public QObject {
             state.programFolder = dir.path() + u"/program/"_qs;
             QDir().mkpath(state.programFolder + u"Files"_qs);
             QDir().mkpath(state.programFolder + u"projects"_qs);
-            writeLanguage(state.programFolder + u"Files/lang_1.dat"_qs, false);
-            writeLanguage(state.programFolder + u"Files/lang_2.dat"_qs, true);
+            for (const QString& name : {u"lang_1.dat"_qs, u"lang_2.dat"_qs})
+                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + name, state.programFolder + u"Files/"_qs + name);
             if (!settings.isEmpty())
                 writeFile(settingsPath(), settings);
             form = std::make_unique<Tform1>(state, fakes.services());
             form->startUp();
         }
+        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
         QString settingsPath() const { return state.programFolder + u"lumbrel.dat"_qs; }
         template <typename T = QToolButton> T* child(const QString& name) const { return form->findChild<T*>(name); }
         QHeaderView* header() const { return form->grid()->horizontalHeader(); }
@@ -127,7 +102,7 @@ private Q_SLOTS:
         QCOMPARE(f.header()->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("File Source Location"));
 
         f.form->addClick(); // no project: M1
-        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("M1 text"));
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
         QCOMPARE(f.fakes.sound.played.last(), QStringLiteral(":/sounds/click.wav"));
     }
 
@@ -143,7 +118,7 @@ private Q_SLOTS:
         // Column Move is refused while a column is hidden.
         f.form->gridModeClick(Tform1::GridMode::None);
         f.form->gridModeClick(Tform1::GridMode::ColumnMove);
-        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("M37 text"));
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M37"));
         QCOMPARE(f.form->gridMode(), Tform1::GridMode::None);
         QVERIFY(f.menuEntry(u"None"_qs)->isChecked());
         QVERIFY(!f.menuEntry(u"Column Move"_qs)->isChecked());
@@ -161,7 +136,7 @@ private Q_SLOTS:
                  QStringLiteral("Kategorie"));
         QCOMPARE(f.fakes.messages.yesCaption(), QStringLiteral("Ja"));
         QCOMPARE(f.fakes.messages.noCaption(), QStringLiteral("Nein"));
-        QVERIFY(f.menuEntry(u"German"_qs)->isChecked());
+        QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
         QVERIFY(f.state.helpFile.endsWith(u"ZolHlp2.hlp"_qs));
     }
 
@@ -170,7 +145,7 @@ private Q_SLOTS:
         f.openProject({item(u"Setup"_qs, u"Games"_qs), item(u"Tool"_qs, u"Tools"_qs)});
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Tavik - Lumbrel - Project|*.lbp"));
         QVERIFY(f.form->projectOpen());
-        QCOMPARE(f.form->windowTitle(), QStringLiteral("Lumbrel - My Disc"));
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Tavik - Lumbrel - My Disc"));
         QVERIFY(f.menuEntry(u"Save As"_qs)->isEnabled());
         QVERIFY(f.menuEntry(u"Create/Edit Screenshot"_qs)->isEnabled());
         QCOMPARE(f.names(), (QStringList{u"Setup"_qs, u"Tool"_qs}));
@@ -247,7 +222,7 @@ private Q_SLOTS:
         const int played = int(f.fakes.sound.played.size());
         f.form->languageClick(2); // already German: nothing changes
         QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
-        QVERIFY(f.menuEntry(u"German"_qs)->isChecked());
+        QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
     }
 
     void bandColourComesFromTheChooser() {
@@ -271,7 +246,7 @@ private Q_SLOTS:
         f.header()->moveSection(f.header()->visualIndex(fieldIndex(ItemField::Category)), 0);
         f.fakes.messages.queueAnswer(Answer::Yes);
         f.form->exitClick();
-        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("M23 text"));
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M23"));
         QVERIFY(!f.state.modified); // saved on Yes
         QVERIFY(!QFile::exists(f.dir.filePath(u"p.tmp"_qs)));
 

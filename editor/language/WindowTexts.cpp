@@ -1,0 +1,27 @@
+#include "WindowTexts.h"
+
+#include "common/IniFile.h"
+
+#include <QAction>
+
+QString windowText(const common::IniFile& file, QStringView section, int n) {
+    return file.readString(section, QString(u'E' + QString::number(n)));
+}
+
+void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section, int first,
+                    int last) {
+    const auto isDividerLine = [](const QAction* a) { return a->isSeparator() && a->text().isEmpty(); };
+    qsizetype next = 0;
+    for (int n = first; n <= last; ++n) {
+        const QString text = windowText(file, section, n);
+        if (text == u"-") {
+            if (next < entries.size() && isDividerLine(entries[next]))
+                ++next;
+            continue;
+        }
+        while (next < entries.size() && isDividerLine(entries[next]))
+            ++next;
+        if (next < entries.size())
+            entries[next++]->setText(text);
+    }
+}
