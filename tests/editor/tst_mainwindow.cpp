@@ -308,6 +308,50 @@ private Q_SLOTS:
         QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"wstate"), QStringLiteral("wsNormal"));
     }
 
+    void shippedLanguagesLeaveNoCaptionEmpty() {
+        Fixture f;
+        for (int language : {1, 2}) {
+            f.form->languageClick(language);
+            for (QToolButton* b : f.form->findChildren<QToolButton*>()) {
+                if (b->objectName().startsWith(u"qt_"))
+                    continue; // the tool bar's own extension button
+                QVERIFY2(!b->text().isEmpty() && !b->toolTip().isEmpty(), qPrintable(b->objectName()));
+            }
+            for (QMenu* menu : f.form->findChildren<QMenu*>()) {
+                QVERIFY2(!menu->title().isEmpty(), qPrintable(menu->objectName()));
+                for (QAction* a : menu->actions())
+                    QVERIFY2(a->isSeparator() || !a->text().isEmpty(), qPrintable(menu->title()));
+            }
+            QVERIFY(!f.child<QLabel>(u"chosenitem"_qs)->text().isEmpty());
+            for (const char16_t* key : {u"M1", u"M23", u"M28", u"M29", u"M30", u"M31", u"M35", u"M37", u"M57"})
+                QVERIFY(!f.message(key).isEmpty());
+        }
+        QCOMPARE(f.child(u"add"_qs)->text(), QStringLiteral("Datei hinzuf\u00fcgen"));
+    }
+
+    void missingKeysAndFilesGiveDefaults() {
+        Fixture f;
+        const QString english = f.state.programFolder + u"Files/lang_1.dat"_qs;
+        {
+            common::IniFile lang(english);
+            lang.deleteKey(u"Main", u"E41");
+            QVERIFY(lang.save());
+        }
+        f.form->languageClick(2);
+        f.form->languageClick(1);
+        QVERIFY(f.child<QLabel>(u"chosenitem"_qs)->text().isEmpty());
+        QVERIFY(!f.child(u"add"_qs)->text().isEmpty());
+
+        QFile::remove(english);
+        f.form->languageClick(2);
+        f.form->languageClick(1);
+        QCOMPARE(f.state.language.fieldTitle(0), QStringLiteral("not used"));
+        QCOMPARE(f.state.language.yesText(), QStringLiteral("yes"));
+        QCOMPARE(f.state.language.jumpPointText(), QStringLiteral("Jump Point"));
+        QVERIFY(f.state.helpFile.endsWith(u"ZolHlp1.hlp"_qs));
+        QVERIFY(f.child(u"add"_qs)->text().isEmpty());
+    }
+
     void helpAndHomePagesGoThroughTheServices() {
         Fixture f;
         f.form->helpClick();
