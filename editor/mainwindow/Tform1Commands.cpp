@@ -84,20 +84,7 @@ void Tform1::editpClick() {
     m_session.saveToWorkingCopy();
 }
 
-void Tform1::checkClick() { click(); }
-
-void Tform1::generateClick() { click(); }
-
-void Tform1::recordClick() { click(); }
-
 void Tform1::exportClick(int) { click(); }
-
-void Tform1::geditbtnmainClick() {
-    click();
-    m_state.newProjectCancelled = false;
-}
-
-void Tform1::mdbtnmainClick() { click(); }
 
 void Tform1::settingsClick() {
     click();
@@ -113,26 +100,6 @@ void Tform1::exitClick() {
     click();
     askToSave(u"M23");
     close();
-}
-
-void Tform1::addClick() {
-    click();
-    projectGate();
-}
-
-void Tform1::adddirClick() {
-    click();
-    projectGate();
-}
-
-void Tform1::addjumpClick() {
-    click();
-    projectGate();
-}
-
-void Tform1::addurlClick() {
-    click();
-    projectGate();
 }
 
 void Tform1::deletefClick() {
