@@ -1,6 +1,7 @@
 #include "Tform1.h"
 
 #include "DialogBackground.h"
+#include "ItemDialogContext.h"
 #include "ItemGrid.h"
 #include "Tcolor_chooseform.h"
 #include "Tzolwaitform.h"
@@ -26,6 +27,7 @@ Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
     m_colorChooser = new Tcolor_chooseform(this);
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
+    createItemDialogs();
 
     allfiles = new ItemGrid(&m_items, this);
     setCentralWidget(allfiles);
@@ -50,7 +52,7 @@ Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
     setWindowState(settings.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
-Tform1::~Tform1() = default;
+Tform1::~Tform1() = default; // out of line: the dialog context is only declared in the header
 
 QString Tform1::settingsFile() const { return m_state.programFolder + QStringLiteral("lumbrel.dat"); }
 

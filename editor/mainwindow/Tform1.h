@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class ItemGrid;
 class QAction;
@@ -20,6 +21,14 @@ class QToolButton;
 class Tcolor_chooseform;
 class Tzolwaitform;
 class TranslatableWindow;
+class Tafileform;
+class Tadirform;
+class Taurlform;
+class Tajumpform;
+class Tallfileseditform;
+class Tallfilesynform;
+class Tallfilescomboform;
+struct ItemDialogContext;
 namespace common {
 class IniFile;
 }
@@ -95,6 +104,9 @@ public:
 
     // Grid events.
     void allfilesClick();
+    // Opens the cell editor of a field for the current row, as a double-click on the cell does.
+    void allfilesDblClick();
+    void editFieldClick(int field);
     void allfilesTitleClick(int field);
     void allfilesRowMoved(int from, int to);
     void popupMenuOpening();
@@ -114,6 +126,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createItemDialogs();
+    void openCellEditor(int row, int field);
     void createToolBar();
     void createStatusLine();
     void createMainMenu();
@@ -179,6 +193,14 @@ private:
     Tzolwaitform* m_wait = nullptr;
     Tcolor_chooseform* m_colorChooser = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
+    std::unique_ptr<ItemDialogContext> m_itemContext;
+    Tafileform* m_fileDialog = nullptr;
+    Tadirform* m_folderDialog = nullptr;
+    Taurlform* m_urlDialog = nullptr;
+    Tajumpform* m_jumpDialog = nullptr;
+    Tallfileseditform* m_textEditor = nullptr;
+    Tallfilesynform* m_yesNoEditor = nullptr;
+    Tallfilescomboform* m_categoryEditor = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

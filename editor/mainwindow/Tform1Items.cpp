@@ -1,22 +1,148 @@
 // The main window's commands that add items and edit the grid's cells.
+#include "CellEditors.h"
+#include "ItemDialogContext.h"
+#include "ItemGrid.h"
+#include "Taddfileinfoform.h"
+#include "Tadir_askform.h"
+#include "Tadirform.h"
+#include "Tafileform.h"
+#include "Tajumpform.h"
+#include "Taurlform.h"
 #include "Tform1.h"
+#include "project/EditorState.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+using Msg = ui::MessageBoxService;
+
+void Tform1::createItemDialogs() {
+    m_itemContext.reset(new ItemDialogContext{
+        m_state,
+        m_items,
+        m_services,
+        [this] { return projectOpen(); },
+        [this](int row) {
+            allfiles->setCurrentIndex(m_items.index(row, allfiles->fieldOfGridColumn(1)));
+            showCurrentRowInStatusLine();
+        },
+        [this] { recomputeRowColours(); },
+        [this](bool show) {
+            m_state.prefs.showFt = show;
+            m_showTip->setChecked(show);
+        },
+    });
+    ItemDialogContext& c = *m_itemContext;
+    m_textEditor = new Tallfileseditform(c, this);
+    m_yesNoEditor = new Tallfilesynform(c, this);
+    m_categoryEditor = new Tallfilescomboform(c, this);
+    m_urlDialog = new Taurlform(c, this);
+    m_fileDialog = new Tafileform(c, this);
+    c.tip = new Taddfileinfoform(c, this);
+    auto* ask = new Tadir_askform(c, this);
+    m_folderDialog = new Tadirform(c, ask, this);
+    m_jumpDialog = new Tajumpform(c, this);
+    for (TranslatableWindow* w : std::initializer_list<TranslatableWindow*>{
+             m_textEditor, m_yesNoEditor, m_categoryEditor, m_urlDialog, m_fileDialog, c.tip, m_folderDialog, ask,
+             m_jumpDialog})
+        registerTranslatable(w);
+    connect(allfiles, &QAbstractItemView::doubleClicked, this, &Tform1::allfilesDblClick);
+    connect(allfiles, &ItemGrid::spaceReleased, this, &Tform1::allfilesDblClick);
+    for (int f = 0; f < kItemFieldCount; ++f)
+        connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClick(f); });
+}
 
 void Tform1::addClick() {
     click();
-    projectGate();
+    if (!projectGate())
+        return;
+    m_fileDialog->prepare();
+    m_fileDialog->exec();
 }
 
 void Tform1::adddirClick() {
     click();
-    projectGate();
+    if (!projectGate())
+        return;
+    m_folderDialog->prepare();
+    m_folderDialog->exec();
 }
 
 void Tform1::addjumpClick() {
     click();
-    projectGate();
+    if (!projectGate())
+        return;
+    m_jumpDialog->prepare();
+    m_jumpDialog->exec();
 }
 
 void Tform1::addurlClick() {
     click();
-    projectGate();
+    if (!projectGate())
+        return;
+    m_urlDialog->prepare();
+    m_urlDialog->exec();
+}
+
+void Tform1::allfilesDblClick() {
+    const QModelIndex current = allfiles->currentIndex();
+    if (current.isValid())
+        openCellEditor(current.row(), current.column());
+}
+
+void Tform1::editFieldClick(int field) {
+    click();
+    const int row = allfiles->currentItem();
+    allfiles->setCurrentIndex(m_items.index(row, field));
+    openCellEditor(row, field);
+}
+
+void Tform1::openCellEditor(int row, int field) {
+    const auto refuse = [this](const char16_t* key) {
+        m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(key));
+    };
+    const QString jumpWord = m_state.language.jumpPointText().toLower();
+    const bool isJumpPoint = m_items.field(row, ItemField::FileName).toLower() == jumpWord;
+    const bool hasCdPath = !m_items.field(row, ItemField::CdPath).isEmpty();
+    switch (static_cast<ItemField>(field)) {
+    case ItemField::FileName:
+        if (isJumpPoint)
+            return refuse(u"M31");
+        break;
+    case ItemField::CdPath:
+        if (!hasCdPath)
+            return refuse(u"M32");
+        break;
+    case ItemField::Copy:
+        if (isJumpPoint || !hasCdPath)
+            return refuse(u"M33");
+        break;
+    case ItemField::SourceLocation:
+        if (isJumpPoint || !hasCdPath)
+            return refuse(u"M34");
+        break;
+    default:
+        break;
+    }
+
+    if (field == fieldIndex(ItemField::Category)) {
+        if (m_categoryEditor->run()) {
+            m_state.modified = true;
+            m_items.setField(row, field, m_categoryEditor->selected());
+            recomputeRowColours();
+        }
+    } else if (field == fieldIndex(ItemField::Copy) || field == fieldIndex(ItemField::Execute)) {
+        const auto choice = m_yesNoEditor->run();
+        if (choice != Tallfilesynform::Choice::Cancel) {
+            m_state.modified = true;
+            m_items.setField(row, field, choice == Tallfilesynform::Choice::Yes ? m_state.language.yesText()
+                                                                                : m_state.language.noText());
+        }
+    } else if (m_textEditor->run(Tallfileseditform::Mode::Cell, m_items.field(row, field))) {
+        m_state.modified = true;
+        m_items.setField(row, field, m_textEditor->text());
+    }
+    showCurrentRowInStatusLine();
 }

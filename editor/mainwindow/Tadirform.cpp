@@ -1,0 +1,223 @@
+#include "Tadirform.h"
+
+#include "Tadir_askform.h"
+#include "common/Paths.h"
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "project/ItemRules.h"
+#include "project/ItemTable.h"
+#include "ui/services/ChooserService.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+Tadirform::Tadirform(ItemDialogContext& context, Tadir_askform* ask, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("adirform"), QStringLiteral("Tavik - Lumbrel - Add Folder"), parent), m_ask(ask) {
+    m_heading = label(QStringLiteral("Folder Control"));
+    QFont heading = m_heading->font();
+    heading.setPointSize(11);
+    heading.setBold(true);
+    m_heading->setFont(heading);
+    selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
+    subdirs_check = new QCheckBox(QStringLiteral("Include Subfolders"), this);
+    subdirs_check->setObjectName(QStringLiteral("subdirs_check"));
+    FileListBox = new QTreeWidget(this);
+    FileListBox->setObjectName(QStringLiteral("FileListBox"));
+    FileListBox->setColumnCount(2);
+    FileListBox->setHeaderLabels({QStringLiteral("Path"), QStringLiteral("Filename")});
+    FileListBox->setRootIsDecorated(false);
+    FileListBox->setSelectionMode(QAbstractItemView::MultiSelection);
+    FileListBox->setUniformRowHeights(true);
+    FileListBox->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    LMDButton2 = button(QStringLiteral("LMDButton2"), QStringLiteral("Select File"));
+    originalok = new QRadioButton(QStringLiteral("Use original filename."), this);
+    originalok->setObjectName(QStringLiteral("originalok"));
+    renameok = new QRadioButton(this);
+    renameok->setObjectName(QStringLiteral("renameok"));
+    rename = edit(QStringLiteral("rename"));
+    asknameok = new QRadioButton(QStringLiteral("Ask me !"), this);
+    asknameok->setObjectName(QStringLiteral("asknameok"));
+    pfad = label({}, QStringLiteral("pfad"));
+    LMDSimpleLabel6 = label({}, QStringLiteral("LMDSimpleLabel6"));
+    serial = edit(QStringLiteral("serial"));
+    desc = edit(QStringLiteral("desc"));
+    ComboBox1 = categoryBox(QStringLiteral("ComboBox1"));
+    copyd = new QCheckBox(this);
+    copyd->setObjectName(QStringLiteral("copyd"));
+    executed = new QCheckBox(this);
+    executed->setObjectName(QStringLiteral("executed"));
+    ComboBox2 = protocolBox(QStringLiteral("ComboBox2"));
+    hpurl = edit(QStringLiteral("hpurl"));
+    add = button(QStringLiteral("add"), QStringLiteral("OK"));
+    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+
+    const char16_t* captions[] = {u"Name:",     u"Filepath:", u"Serial:", u"Description:", u"Category:",
+                                  u"file/s can be copied:", u"file/s can be executed:", u"Website:"};
+    for (const char16_t* c : captions)
+        m_captions.push_back(label(QString::fromUtf16(c)));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_heading, 0, 0, 1, 2);
+    grid->addWidget(subdirs_check, 0, 2);
+    grid->addWidget(selfilebtn, 0, 3);
+    grid->addWidget(FileListBox, 1, 0, 1, 4);
+    grid->addWidget(LMDSimpleLabel6, 2, 0, 1, 3);
+    grid->addWidget(LMDButton2, 2, 3);
+    grid->addWidget(m_captions[0], 3, 0);
+    grid->addWidget(originalok, 3, 1, 1, 3);
+    grid->addWidget(renameok, 4, 0, Qt::AlignRight);
+    grid->addWidget(rename, 4, 1, 1, 3);
+    grid->addWidget(asknameok, 5, 1, 1, 3);
+    const QWidget* fields[] = {pfad, serial, desc, ComboBox1, copyd, executed};
+    for (int i = 0; i < 6; ++i) {
+        grid->addWidget(m_captions[i + 1], 6 + i, 0);
+        grid->addWidget(const_cast<QWidget*>(fields[i]), 6 + i, 1, 1, 3);
+    }
+    grid->addWidget(m_captions[7], 12, 0);
+    grid->addWidget(ComboBox2, 12, 1);
+    grid->addWidget(hpurl, 12, 2, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {add, cancel, help})
+        buttons->addWidget(b);
+    grid->addLayout(buttons, 13, 0, 1, 4);
+    grid->setColumnStretch(2, 1);
+    resize(560, 560);
+
+    connect(selfilebtn, &QPushButton::clicked, this, &Tadirform::selfilebtnClick);
+    connect(LMDButton2, &QPushButton::clicked, this, &Tadirform::LMDButton2Click);
+    connect(add, &QPushButton::clicked, this, &Tadirform::addClick);
+    connect(cancel, &QPushButton::clicked, this, &Tadirform::cancelClick);
+    connect(help, &QPushButton::clicked, this, &Tadirform::helpClick);
+}
+
+void Tadirform::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    const QString s = QStringLiteral("AddDir");
+    setWindowTitle(tables.text(u"T2"));
+    m_heading->setText(windowText(file, s, 1));
+    selfilebtn->setText(windowText(file, s, 2));
+    subdirs_check->setText(windowText(file, s, 3));
+    FileListBox->setHeaderLabels({windowText(file, s, 4), windowText(file, s, 5)});
+    LMDButton2->setText(windowText(file, s, 6));
+    m_captions[0]->setText(windowText(file, s, 7));
+    originalok->setText(windowText(file, s, 8));
+    asknameok->setText(windowText(file, s, 9));
+    for (int i = 1; i < int(m_captions.size()); ++i)
+        m_captions[i]->setText(windowText(file, s, 9 + i));
+    add->setText(windowText(file, s, 17));
+    cancel->setText(windowText(file, s, 18));
+    help->setText(windowText(file, s, 19));
+}
+
+void Tadirform::prepare() {
+    LMDSimpleLabel6->setText(m_context.state.language.text(u"T53"));
+    FileListBox->hide();
+    LMDButton2->hide();
+    FileListBox->clear();
+    originalok->setChecked(true);
+    rename->clear();
+    pfad->clear();
+    for (QLineEdit* e : {serial, desc, hpurl})
+        e->setText(QStringLiteral("n/a"));
+    copyd->setChecked(true);
+    executed->setChecked(true);
+    ComboBox2->setCurrentIndex(0);
+    refillCategories(ComboBox1);
+}
+
+void Tadirform::selfilebtnClick() {
+    m_context.click();
+    const QString folder = m_context.services.choosers.chooseFolder(
+        QStringLiteral("Tavik - Lumbrel"), {}, itemrules::chooserStartFolder(m_context.state.projectFolder));
+    if (folder.isEmpty())
+        return;
+    pfad->setText(folder);
+    FileListBox->show();
+    LMDButton2->show();
+    FileListBox->clear();
+    QList<QTreeWidgetItem*> lines;
+    for (const auto& [entryFolder, name] : itemrules::findFiles(folder, subdirs_check->isChecked()))
+        lines.append(new QTreeWidgetItem(QStringList{entryFolder, name}));
+    FileListBox->addTopLevelItems(lines);
+    pfad->setText(itemrules::folderText(folder));
+    LMDSimpleLabel6->setText(pfad->text());
+    LMDButton2Click();
+}
+
+void Tadirform::LMDButton2Click() {
+    for (int i = 0; i < FileListBox->topLevelItemCount(); ++i)
+        FileListBox->topLevelItem(i)->setSelected(true);
+}
+
+void Tadirform::addClick() {
+    m_context.click();
+    if (m_context.gate()) {
+        if (FileListBox->selectedItems().isEmpty()) {
+            m_context.information(u"M2");
+        } else {
+            ItemTable& items = m_context.items;
+            const QString projectFolder = m_context.state.projectFolder;
+            int renameCounter = 0;
+            int lastRow = 0;
+            for (int i = 0; i < FileListBox->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* entry = FileListBox->topLevelItem(i);
+                if (!entry->isSelected())
+                    continue;
+                const QString entryFolder = entry->text(0), name = entry->text(1);
+                const QString fullName = entryFolder + name;
+                lastRow = itemrules::rowForNewItem(items);
+                QString itemName = itemrules::aloneName(name);
+                if (renameok->isChecked()) {
+                    ++renameCounter;
+                    itemName = rename->text().isEmpty() ? QString::number(renameCounter)
+                                                        : rename->text() + u' ' + QString::number(renameCounter);
+                } else if (asknameok->isChecked()) {
+                    itemName = m_ask->askName(name, itemName);
+                }
+                const ItemRecord record = {
+                    itemName,
+                    name,
+                    common::cdPathOf(entryFolder, projectFolder),
+                    serial->text(),
+                    itemrules::sizeText(QFileInfo(fullName).size()),
+                    QStringLiteral("n/a"),
+                    desc->text(),
+                    ComboBox1->currentText(),
+                    yesNo(copyd->isChecked()),
+                    fullName,
+                    itemrules::homepage(ComboBox2->currentText(), hpurl->text()),
+                    yesNo(executed->isChecked()),
+                };
+                for (int f = 0; f < kItemFieldCount; ++f)
+                    items.setField(lastRow, f, record[f]);
+            }
+            m_context.state.modified = true;
+            accept();
+            m_context.makeCurrent(lastRow);
+            if (!pfad->text().startsWith(projectFolder))
+                m_context.warning(u"M3");
+            m_context.showTipIfWanted();
+        }
+    }
+    m_context.recomputeRowColours();
+}
+
+void Tadirform::cancelClick() {
+    m_context.click();
+    reject();
+}
+
+void Tadirform::helpClick() {
+    m_context.click();
+    m_context.help(2150);
+}

@@ -1,0 +1,141 @@
+#include "Tajumpform.h"
+
+#include "common/Paths.h"
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "project/ItemRules.h"
+#include "project/ItemTable.h"
+#include "ui/services/ChooserService.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+Tajumpform::Tajumpform(ItemDialogContext& context, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("ajumpform"), QStringLiteral("Tavik - Lumbrel - Add Jump Point"), parent) {
+    m_heading = label(QStringLiteral("Jump Point Control"));
+    QFont heading = m_heading->font();
+    heading.setPointSize(11);
+    heading.setBold(true);
+    m_heading->setFont(heading);
+    selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
+    anzname = edit(QStringLiteral("anzname"));
+    pfad = edit(QStringLiteral("pfad"));
+    pfad->setReadOnly(true);
+    serial = edit(QStringLiteral("serial"));
+    desc = edit(QStringLiteral("desc"));
+    ComboBox1 = categoryBox(QStringLiteral("ComboBox1"));
+    ComboBox2 = protocolBox(QStringLiteral("ComboBox2"));
+    hpurl = edit(QStringLiteral("hpurl"));
+    add = button(QStringLiteral("add"), QStringLiteral("OK"));
+    add->setDefault(true);
+    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+    for (const char16_t* c : {u"Name:", u"Path", u"Serial:", u"Description:", u"Category:", u"Website:"})
+        m_captions.push_back(label(QString::fromUtf16(c)));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_heading, 0, 0, 1, 2);
+    grid->addWidget(selfilebtn, 0, 2, Qt::AlignRight);
+    const QWidget* fields[] = {anzname, pfad, serial, desc, ComboBox1};
+    for (int i = 0; i < 5; ++i) {
+        grid->addWidget(m_captions[i], 1 + i, 0);
+        grid->addWidget(const_cast<QWidget*>(fields[i]), 1 + i, 1, 1, 2);
+    }
+    grid->addWidget(m_captions[5], 6, 0);
+    grid->addWidget(ComboBox2, 6, 1);
+    grid->addWidget(hpurl, 6, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {add, cancel, help})
+        buttons->addWidget(b);
+    grid->addLayout(buttons, 7, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    setMinimumWidth(460);
+
+    connect(selfilebtn, &QPushButton::clicked, this, &Tajumpform::selfilebtnClick);
+    connect(add, &QPushButton::clicked, this, &Tajumpform::addClick);
+    connect(cancel, &QPushButton::clicked, this, &Tajumpform::cancelClick);
+    connect(help, &QPushButton::clicked, this, &Tajumpform::helpClick);
+}
+
+void Tajumpform::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    const QString s = QStringLiteral("AJump");
+    setWindowTitle(tables.text(u"T5"));
+    m_heading->setText(windowText(file, s, 1));
+    selfilebtn->setText(windowText(file, s, 2));
+    for (int i = 0; i < int(m_captions.size()); ++i)
+        m_captions[i]->setText(windowText(file, s, 3 + i));
+    add->setText(windowText(file, s, 9));
+    cancel->setText(windowText(file, s, 10));
+    help->setText(windowText(file, s, 11));
+}
+
+void Tajumpform::prepare() {
+    selfilebtn->setEnabled(true);
+    for (QLineEdit* e : {anzname, pfad, serial, desc, hpurl})
+        e->clear();
+    ComboBox2->setCurrentIndex(0);
+    refillCategories(ComboBox1);
+}
+
+void Tajumpform::selfilebtnClick() {
+    m_context.click();
+    const QString folder = m_context.services.choosers.chooseFolder(
+        QStringLiteral("Tavik - Lumbrel - Jump Point"), QStringLiteral("Please browse for Jump Point"),
+        itemrules::chooserStartFolder(m_context.state.projectFolder));
+    if (folder.isEmpty())
+        return;
+    anzname->setText(QStringLiteral("n/a"));
+    pfad->setText(itemrules::folderText(folder));
+    for (QLineEdit* e : {serial, desc, hpurl})
+        e->setText(QStringLiteral("n/a"));
+    ComboBox2->setCurrentIndex(0);
+    anzname->setFocus();
+}
+
+void Tajumpform::addClick() {
+    m_context.click();
+    if (anzname->text().isEmpty() || anzname->text() == u"n/a") {
+        m_context.information(u"M5");
+        anzname->setFocus();
+        return;
+    }
+    m_context.showTipIfWanted();
+    ItemTable& items = m_context.items;
+    const int row = itemrules::rowForNewItem(items);
+    const QString na = QStringLiteral("n/a");
+    const ItemRecord record = {
+        anzname->text(),
+        m_context.state.language.jumpPointText(),
+        common::cdPathOf(pfad->text(), m_context.state.projectFolder),
+        serial->text(),
+        na,
+        na,
+        desc->text(),
+        ComboBox1->currentText(),
+        yesNo(false),
+        na,
+        itemrules::homepage(ComboBox2->currentText(), hpurl->text()),
+        yesNo(true),
+    };
+    for (int f = 0; f < kItemFieldCount; ++f)
+        items.setField(row, f, record[f]);
+    m_context.state.modified = true;
+    accept();
+    m_context.makeCurrent(row);
+    m_context.recomputeRowColours();
+}
+
+void Tajumpform::cancelClick() {
+    m_context.click();
+    reject();
+}
+
+void Tajumpform::helpClick() {
+    m_context.click();
+    m_context.help(2250);
+}

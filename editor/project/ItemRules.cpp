@@ -1,0 +1,66 @@
+#include "ItemRules.h"
+
+#include "ItemTable.h"
+#include "common/Paths.h"
+
+#include <QDir>
+
+namespace itemrules {
+
+QString sizeText(qint64 bytes) {
+    const qint64 mb = bytes / (1024 * 1024);
+    return mb <= 0 ? QStringLiteral("< 1 MB") : QString::number(mb) + QStringLiteral(" MB");
+}
+
+QString aloneName(const QString& fileName) {
+    const qsizetype dot = fileName.indexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QString folderText(const QString& folder) { return common::withTrailingSeparator(QDir::toNativeSeparators(folder)); }
+
+QString homepage(const QString& protocol, const QString& typed) {
+    return typed.isEmpty() || typed == u"n/a" ? typed : protocol + typed;
+}
+
+int rowForNewItem(ItemTable& items) {
+    if (!items.field(0, ItemField::Name).isEmpty() && !items.field(0, ItemField::FileName).isEmpty())
+        items.appendRecord({});
+    return items.itemCount() - 1;
+}
+
+namespace {
+
+void collect(const QDir& dir, bool recursive, std::vector<std::pair<QString, QString>>& out) {
+    const QString folder = folderText(dir.path());
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase))
+        out.emplace_back(folder, name);
+    if (!recursive)
+        return;
+    for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
+        const QDir child(dir.filePath(sub));
+        // A link back up the tree would make the search endless.
+        if (!QFileInfo(dir.filePath(sub)).isSymLink())
+            collect(child, true, out);
+    }
+}
+
+} // namespace
+
+std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool includeSubfolders) {
+    std::vector<std::pair<QString, QString>> files;
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        collect(QDir(folder), includeSubfolders, files);
+    return files;
+}
+
+QString chooserStartFolder(const QString& projectFolder) {
+    if (projectFolder.size() < 4)
+        return projectFolder;
+    QString folder = projectFolder;
+    if (folder.endsWith(QDir::separator()))
+        folder.chop(1);
+    return folder;
+}
+
+} // namespace itemrules

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class ItemTable;
+
+// The rules by which the add dialogs fill an item's fields.
+namespace itemrules {
+
+// "n MB" with the size truncated to whole mebibytes, "< 1 MB" below one.
+QString sizeText(qint64 bytes);
+// A file's name without folder, cut before its first dot: setup.beta.exe gives "setup".
+QString aloneName(const QString& fileName);
+// A host folder as the dialogs show it: with a trailing separator, or the separator alone when empty.
+QString folderText(const QString& folder);
+// The protocol in front of a typed address, unless it is "n/a" or empty.
+QString homepage(const QString& protocol, const QString& typed);
+// The row a new item goes into: the only, still empty row, or a new row at the end.
+int rowForNewItem(ItemTable& items);
+// Files below a folder as (folder with separator, file name), files of a folder before its
+// subfolders, both by name.
+std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool includeSubfolders);
+// Where the folder chooser starts: the project folder, without its separator unless it is a root.
+QString chooserStartFolder(const QString& projectFolder);
+
+} // namespace itemrules
