@@ -1,6 +1,7 @@
 // Generates the pictures, icons and sounds that the programs ship, so that the repository holds
 // no opaque binaries. Usage: lumbrel_assetgen <output folder>
 #include "CategoryIcons.h"
+#include "DesignMedia.h"
 #include "IconPacks.h"
 #include "ItemIcons.h"
 #include "Pictures.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     QList<assetgen::Asset> assets = {
         {QStringLiteral("click.wav"), assetgen::waveFile(assetgen::clickSamples(kClickRate), kClickRate)}};
     assets << assetgen::toolbarPictures() << assetgen::pictures() << assetgen::itemIcons()
-           << assetgen::categoryIcons() << assetgen::iconPacks();
+           << assetgen::categoryIcons() << assetgen::iconPacks() << assetgen::designMedia();
     for (const assetgen::Asset& asset : assets) {
         if (!writeFile(out.filePath(asset.path), asset.bytes)) {
             std::fprintf(stderr, "lumbrel_assetgen: cannot write %s\n", qPrintable(out.filePath(asset.path)));
