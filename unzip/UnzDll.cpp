@@ -1,0 +1,427 @@
+// The unzip module: extracts entries of a zip archive into a folder, on libzip.
+#include "UnzDll.h"
+
+#include <zip.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kReadBlock = 256 * 1024;
+constexpr std::int64_t kProgressStep = 1024 * 1024;
+
+fs::path fromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
+
+std::string toUtf8(const fs::path& path) {
+    const std::u8string u = path.u8string();
+    return std::string(u.begin(), u.end());
+}
+
+char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+// '*' any run of characters, '?' one character, case-insensitive for ASCII letters.
+bool wildcardMatch(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || lowerAscii(pattern[p]) == lowerAscii(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1;
+            n = ++resume;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool isSelected(const std::vector<std::string_view>& patterns, std::string_view name) {
+    if (patterns.empty())
+        return true;
+    for (const std::string_view pattern : patterns) {
+        // "*.*" stands for every entry, dotted or not, as it does on the systems the archives come from.
+        if (pattern == "*.*" || wildcardMatch(pattern, name))
+            return true;
+    }
+    return false;
+}
+
+// The folder levels of a stored name below the destination, or nothing when the name would reach
+// outside it: absolute names, drive letters and other colons, and levels that climb ("..", and
+// the runs of dots and blanks that some systems read as "..").
+std::optional<std::vector<std::string>> safeParts(std::string_view stored) {
+    std::string name(stored);
+    for (char& c : name) {
+        if (c == '\\')
+            c = '/';
+    }
+    if (name.empty() || name.front() == '/' || name.find(':') != std::string::npos)
+        return std::nullopt;
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = name.find('/', start);
+        if (end == std::string::npos)
+            end = name.size();
+        const std::string part = name.substr(start, end - start);
+        start = end + 1;
+        if (part.empty() || part == ".")
+            continue;
+        if (part.find_first_not_of(". ") == std::string::npos)
+            return std::nullopt;
+        parts.push_back(part);
+    }
+    return parts;
+}
+
+// Whether `path` (which exists) lies in `root` or below it once links are followed.
+bool staysInside(const fs::path& root, const fs::path& path) {
+    std::error_code ec;
+    const fs::path real = fs::canonical(path, ec);
+    if (ec)
+        return false;
+    const fs::path relative = real.lexically_relative(root);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+// A file that must not exist yet, written with plain descriptors: created exclusively, so that
+// neither an existing file nor a link left in its place is ever written through.
+class NewFile {
+public:
+    explicit NewFile(const fs::path& path) {
+#ifdef _WIN32
+        m_fd = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+#else
+        m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+#endif
+        if (m_fd < 0)
+            m_error = errno;
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    ~NewFile() { close(); }
+
+    bool isOpen() const { return m_fd >= 0; }
+    int error() const { return m_error; }
+
+    bool write(const char* data, std::size_t size) {
+        while (size > 0) {
+#ifdef _WIN32
+            const int chunk = size > (1u << 30) ? (1 << 30) : int(size);
+            const int n = ::_write(m_fd, data, unsigned(chunk));
+#else
+            const ssize_t n = ::write(m_fd, data, size);
+#endif
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                m_error = errno;
+                return false;
+            }
+            data += n;
+            size -= std::size_t(n);
+        }
+        return true;
+    }
+
+    bool close() {
+        if (m_fd < 0)
+            return m_error == 0;
+#ifdef _WIN32
+        const int result = ::_close(m_fd);
+#else
+        const int result = ::close(m_fd);
+#endif
+        m_fd = -1;
+        if (result != 0 && m_error == 0)
+            m_error = errno;
+        return m_error == 0;
+    }
+
+private:
+    int m_fd = -1;
+    int m_error = 0;
+};
+
+struct ZipCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+struct EntryCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+class Extraction {
+public:
+    explicit Extraction(UnzDllArgs& args) : m_args(args) {}
+
+    int run() {
+        std::vector<std::string_view> patterns;
+        for (int32_t i = 0; m_args.patterns && i < m_args.patternCount; ++i) {
+            if (m_args.patterns[i])
+                patterns.emplace_back(m_args.patterns[i]);
+        }
+        const bool recreate = m_args.options & UNZ_RECREATE_FOLDERS;
+        const bool overwrite = m_args.options & UNZ_OVERWRITE;
+
+        std::error_code ec;
+        const fs::path destination = fromUtf8(m_args.destination);
+        fs::create_directories(destination, ec);
+        if (!fs::is_directory(destination, ec)) {
+            report(UNZ_EVENT_ERROR, nullptr, "the destination folder " + std::string(m_args.destination) +
+                                                 " cannot be made");
+            return UNZ_ERR_DESTINATION;
+        }
+        m_root = fs::canonical(destination, ec);
+        if (ec) {
+            report(UNZ_EVENT_ERROR, nullptr, "the destination folder " + std::string(m_args.destination) +
+                                                 " cannot be read: " + ec.message());
+            return UNZ_ERR_DESTINATION;
+        }
+
+        int zipError = 0;
+        const std::unique_ptr<zip_t, ZipCloser> archive(zip_open(m_args.archive, ZIP_RDONLY, &zipError));
+        if (!archive) {
+            zip_error_t error;
+            zip_error_init_with_code(&error, zipError);
+            report(UNZ_EVENT_ERROR, nullptr,
+                   std::string(m_args.archive) + " cannot be read as a zip archive: " + zip_error_strerror(&error));
+            zip_error_fini(&error);
+            return UNZ_ERR_ARCHIVE;
+        }
+        m_archive = archive.get();
+        m_buffer.resize(kReadBlock);
+
+        const zip_int64_t count = zip_get_num_entries(m_archive, 0);
+        for (zip_int64_t i = 0; i < count; ++i) {
+            const char* rawName = zip_get_name(m_archive, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
+            if (!rawName) {
+                fail(nullptr, "an entry without a readable name: " + std::string(zip_strerror(m_archive)));
+                continue;
+            }
+            const std::string name = rawName;
+            if (!isSelected(patterns, name))
+                continue;
+            report(UNZ_EVENT_ENTRY, name.c_str());
+            const bool folder = !name.empty() && (name.back() == '/' || name.back() == '\\');
+            const std::optional<std::vector<std::string>> parts = safeParts(name);
+            if (!parts || (!folder && parts->empty())) {
+                refuse(name);
+                continue;
+            }
+            if (folder) {
+                if (recreate && !parts->empty())
+                    makeFolder(name, *parts);
+                continue;
+            }
+            extractFile(zip_uint64_t(i), name, *parts, recreate, overwrite);
+        }
+        return m_args.refused > 0 || m_args.failed > 0 ? UNZ_ERR_ENTRIES : UNZ_OK;
+    }
+
+    void report(int event, const char* name, const std::string& message = {}, std::int64_t bytes = 0) {
+        if (m_args.callback)
+            m_args.callback(m_args.context, event, name, message.empty() ? nullptr : message.c_str(), bytes);
+    }
+
+private:
+    void refuse(const std::string& name) {
+        ++m_args.refused;
+        report(UNZ_EVENT_REFUSED, name.c_str(), "refused: its name would place it outside the destination folder");
+    }
+
+    void fail(const std::string* name, const std::string& message) {
+        ++m_args.failed;
+        report(UNZ_EVENT_ERROR, name ? name->c_str() : nullptr, message);
+    }
+
+    // Makes the folder levels below the destination one at a time, so that a link lying in the
+    // destination is never followed out of it, not even to make a folder.
+    enum class Made { Yes, Refused, Failed };
+    Made makeFolders(const std::vector<std::string>& parts, std::size_t count, const std::string& name) {
+        fs::path folder = m_root;
+        for (std::size_t i = 0; i < count; ++i) {
+            folder /= fromUtf8(parts[i]);
+            std::error_code ec;
+            const fs::file_status status = fs::symlink_status(folder, ec);
+            if (!fs::exists(status)) {
+                if (!fs::create_directory(folder, ec) && !fs::is_directory(folder, ec)) {
+                    fail(&name, "the folder " + toUtf8(folder) + " cannot be made: " + ec.message());
+                    return Made::Failed;
+                }
+                continue;
+            }
+            if (!staysInside(m_root, folder))
+                return Made::Refused;
+            if (!fs::is_directory(folder, ec)) {
+                fail(&name, toUtf8(folder) + " is a file, not a folder");
+                return Made::Failed;
+            }
+        }
+        return Made::Yes;
+    }
+
+    void makeFolder(const std::string& name, const std::vector<std::string>& parts) {
+        switch (makeFolders(parts, parts.size(), name)) {
+        case Made::Yes:
+            ++m_args.extracted;
+            return;
+        case Made::Refused:
+            refuse(name);
+            return;
+        case Made::Failed:
+            return;
+        }
+    }
+
+    static fs::path relativeOf(const std::vector<std::string>& parts) {
+        fs::path relative;
+        for (const std::string& part : parts)
+            relative /= fromUtf8(part);
+        return relative;
+    }
+
+    void extractFile(zip_uint64_t index, const std::string& name, const std::vector<std::string>& parts,
+                     bool recreate, bool overwrite) {
+        switch (makeFolders(parts, recreate ? parts.size() - 1 : 0, name)) {
+        case Made::Yes:
+            break;
+        case Made::Refused:
+            refuse(name);
+            return;
+        case Made::Failed:
+            return;
+        }
+        std::error_code ec;
+        const fs::path target = m_root / (recreate ? relativeOf(parts) : fromUtf8(parts.back()));
+        const fs::file_status existing = fs::symlink_status(target, ec);
+        if (fs::exists(existing)) {
+            if (!overwrite) {
+                ++m_args.skipped;
+                report(UNZ_EVENT_SKIPPED, name.c_str(), toUtf8(target) + " exists and is kept");
+                return;
+            }
+            if (fs::is_directory(existing)) {
+                fail(&name, toUtf8(target) + " is a folder and cannot be replaced by a file");
+                return;
+            }
+            if (!fs::remove(target, ec)) {
+                fail(&name, toUtf8(target) + " cannot be replaced: " + ec.message());
+                return;
+            }
+        }
+
+        const std::unique_ptr<zip_file_t, EntryCloser> entry(zip_fopen_index(m_archive, index, 0));
+        if (!entry) {
+            fail(&name, "the entry cannot be read: " + std::string(zip_strerror(m_archive)));
+            return;
+        }
+        NewFile out(target);
+        if (!out.isOpen()) {
+            fail(&name, toUtf8(target) + " cannot be created: " + std::generic_category().message(out.error()));
+            return;
+        }
+        std::int64_t written = 0, reported = 0;
+        for (;;) {
+            const zip_int64_t n = zip_fread(entry.get(), m_buffer.data(), m_buffer.size());
+            if (n < 0) {
+                // Damaged data or a wrong checksum: no half file is left behind.
+                const std::string why = zip_file_strerror(entry.get());
+                out.close();
+                fs::remove(target, ec);
+                fail(&name, "the entry is damaged: " + why);
+                return;
+            }
+            if (n == 0)
+                break;
+            if (!out.write(m_buffer.data(), std::size_t(n))) {
+                const int error = out.error();
+                out.close();
+                fs::remove(target, ec);
+                fail(&name, toUtf8(target) + " cannot be written: " + std::generic_category().message(error));
+                return;
+            }
+            written += n;
+            if (written - reported >= kProgressStep) {
+                reported = written;
+                report(UNZ_EVENT_PROGRESS, nullptr, {}, written);
+            }
+        }
+        if (!out.close()) {
+            fs::remove(target, ec);
+            fail(&name, toUtf8(target) + " cannot be written: " + std::generic_category().message(out.error()));
+            return;
+        }
+        keepAttributes(index, target);
+        ++m_args.extracted;
+    }
+
+    // The entry's modification time, and on POSIX systems the execute permission it was stored with.
+    void keepAttributes(zip_uint64_t index, const fs::path& target) {
+        std::error_code ec;
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(m_archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_MTIME)) {
+            const auto when = std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(st.mtime));
+            fs::last_write_time(target, when, ec);
+        }
+#ifndef _WIN32
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        if (zip_file_get_external_attributes(m_archive, index, 0, &system, &attributes) == 0 &&
+            system == ZIP_OPSYS_UNIX) {
+            const auto mode = fs::perms((attributes >> 16) & 0111);
+            if (mode != fs::perms::none)
+                fs::permissions(target, mode, fs::perm_options::add, ec);
+        }
+#endif
+    }
+
+    UnzDllArgs& m_args;
+    fs::path m_root;
+    zip_t* m_archive = nullptr;
+    std::vector<char> m_buffer;
+};
+
+} // namespace
+
+extern "C" UNZDLL_EXPORT int UnzDllExec(UnzDllArgs* args) {
+    if (!args || args->structSize < sizeof(UnzDllArgs) || !args->archive || !args->destination)
+        return UNZ_ERR_ARGUMENTS;
+    args->extracted = args->refused = args->skipped = args->failed = 0;
+    Extraction extraction(*args);
+    // Nothing may escape into the caller, which need not be C++ at all.
+    try {
+        return extraction.run();
+    } catch (const std::exception& e) {
+        extraction.report(UNZ_EVENT_ERROR, nullptr, std::string("unexpected failure: ") + e.what());
+    } catch (...) {
+        extraction.report(UNZ_EVENT_ERROR, nullptr, "unexpected failure");
+    }
+    return UNZ_ERR_INTERNAL;
+}
