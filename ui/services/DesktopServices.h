@@ -3,6 +3,7 @@
 #include "DesktopChoosers.h"
 #include "DesktopClipboard.h"
 #include "DesktopMessageBox.h"
+#include "DesktopPrint.h"
 #include "DesktopShell.h"
 #include "DesktopSound.h"
 #include "HelpWindow.h"
@@ -17,7 +18,7 @@ public:
     DesktopServices(const DesktopServices&) = delete;
     DesktopServices& operator=(const DesktopServices&) = delete;
 
-    Services services() { return {m_messages, m_choosers, m_shell, m_sound, m_clipboard, m_help}; }
+    Services services() { return {m_messages, m_choosers, m_shell, m_sound, m_clipboard, m_help, m_print}; }
 
 private:
     DesktopMessageBox m_messages;
@@ -26,6 +27,7 @@ private:
     DesktopSound m_sound;
     DesktopClipboard m_clipboard;
     HelpWindow m_help;
+    DesktopPrint m_print;
 };
 
 } // namespace ui

@@ -6,6 +6,7 @@ class ChooserService;
 class ClipboardService;
 class HelpService;
 class MessageBoxService;
+class PrintService;
 class ShellService;
 class SoundService;
 
@@ -17,6 +18,7 @@ struct Services {
     SoundService& sound;
     ClipboardService& clipboard;
     HelpService& help;
+    PrintService& print;
 };
 
 } // namespace ui

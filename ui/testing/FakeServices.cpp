@@ -1,5 +1,8 @@
 #include "FakeServices.h"
 
+#include <QPrinter>
+#include <QTextDocument>
+
 namespace ui::testing {
 
 void FakeMessageBox::queueAnswer(Answer answer, std::function<void()> whileOpen) {
@@ -44,6 +47,20 @@ QString FakeChoosers::saveFile(const FileRequest& request) {
 QString FakeChoosers::chooseFolder(const QString& title, const QString& prompt, const QString& startFolder) {
     requests.append({Kind::Folder, {title, startFolder, {}, {}, {}}, prompt});
     return take(m_folder);
+}
+
+bool FakePrint::printDocument(const QTextDocument& document, const QString& jobTitle) {
+    if (!printerAvailable)
+        return false;
+    jobs.append({jobTitle, document.toPlainText()});
+    if (!pdfFile.isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        printer.setDocName(jobTitle);
+        document.print(&printer);
+    }
+    return true;
 }
 
 } // namespace ui::testing

@@ -4,6 +4,7 @@
 #include "ui/services/ClipboardService.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
+#include "ui/services/PrintService.h"
 #include "ui/services/Services.h"
 #include "ui/services/ShellService.h"
 #include "ui/services/SoundService.h"
@@ -128,10 +129,24 @@ public:
     QList<Topic> topics;
 };
 
+// Records each print job; with a file name set, also prints it there as PDF.
+class FakePrint : public PrintService {
+public:
+    struct Job {
+        QString title;
+        QString text; // the document's plain text
+    };
+    bool printDocument(const QTextDocument& document, const QString& jobTitle) override;
+
+    QList<Job> jobs;
+    QString pdfFile;
+    bool printerAvailable = true; // false: as if no printer took the job
+};
+
 // All doubles together, in the shape that programs take.
 class FakeServices {
 public:
-    Services services() { return {messages, choosers, shell, sound, clipboard, help}; }
+    Services services() { return {messages, choosers, shell, sound, clipboard, help, print}; }
 
     FakeMessageBox messages;
     FakeChoosers choosers;
@@ -139,6 +154,7 @@ public:
     FakeSound sound;
     FakeClipboard clipboard;
     FakeHelp help;
+    FakePrint print;
 };
 
 } // namespace ui::testing

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "PrintService.h"
+
+namespace ui {
+
+class DesktopPrint : public PrintService {
+public:
+    bool printDocument(const QTextDocument& document, const QString& jobTitle) override;
+};
+
+} // namespace ui

@@ -1,0 +1,103 @@
+#include "PictureView.h"
+
+#include "common/JpegCodec.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMovie>
+#include <QPainter>
+
+namespace ui {
+namespace {
+
+constexpr int kAllocationLimitMb = 256;
+
+// Of the pictures in a file (several in an icon), the largest.
+QImage readLargest(const QString& path) {
+    QImageReader reader(path);
+    reader.setAllocationLimit(kAllocationLimitMb);
+    reader.setDecideFormatFromContent(true);
+    QImage best;
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        if (best.isNull() || image.width() * image.height() > best.width() * best.height())
+            best = image;
+    } while (reader.jumpToNextImage());
+    return best;
+}
+
+} // namespace
+
+PictureView::PictureView(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+PictureView::~PictureView() = default;
+
+void PictureView::clear() {
+    m_image = {};
+    if (m_movie) {
+        m_movie->stop();
+        m_movie->deleteLater();
+        m_movie = nullptr;
+    }
+    update();
+}
+
+bool PictureView::load(const QString& path) {
+    clear();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"jpg" || suffix == u"jpeg") {
+        m_image = common::jpeg::readFile(path);
+    } else if (suffix == u"gif") {
+        auto* movie = new QMovie(path, QByteArray(), this);
+        if (movie->isValid() && movie->frameCount() != 1) {
+            m_movie = movie;
+            connect(m_movie, &QMovie::frameChanged, this, [this] { update(); });
+            m_movie->start();
+        } else {
+            delete movie;
+        }
+    }
+    if (!m_movie && m_image.isNull())
+        m_image = readLargest(path);
+    update();
+    return hasPicture();
+}
+
+void PictureView::setBackgroundColor(const QColor& color) {
+    m_background = color;
+    update();
+}
+
+bool PictureView::hasPicture() const { return m_movie || !m_image.isNull(); }
+
+QImage PictureView::picture() const { return m_movie ? m_movie->currentImage() : m_image; }
+
+QRect PictureView::pictureRect() const {
+    const QRect area = contentsRect();
+    const QSize size = m_movie ? m_movie->currentImage().size() : m_image.size();
+    if (size.isEmpty() || area.isEmpty())
+        return {};
+    QRect r(QPoint(), size.scaled(area.size(), Qt::KeepAspectRatio));
+    r.moveCenter(area.center());
+    return r;
+}
+
+void PictureView::paintEvent(QPaintEvent* event) {
+    {
+        QPainter p(this);
+        p.fillRect(contentsRect(), m_background);
+        const QRect target = pictureRect();
+        if (!target.isEmpty()) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(target, picture());
+        }
+    }
+    QFrame::paintEvent(event);
+}
+
+} // namespace ui
