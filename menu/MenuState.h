@@ -5,6 +5,8 @@
 #include "reader/DiscFolders.h"
 #include "reader/LanguageTexts.h"
 
+#include "ui/services/SoundService.h"
+
 #include <QString>
 
 #include <array>
@@ -12,6 +14,8 @@
 namespace menu {
 
 enum class PictureOption { Always, Never, Auto };
+// What the copy dialog does with the current target.
+enum class CopyMode { Copy, Unzip };
 
 // What the menu program knows while it runs: the disc it reads, its design and language, and the
 // choices of the viewer. The menu window owns it; the dialogs read it.
@@ -24,6 +28,7 @@ struct MenuState {
 
     int currentCategory = 0;
     QString currentTarget; // the selected item's resolved target; empty without one
+    CopyMode copyMode = CopyMode::Copy;
 
     PictureOption pictureOption = PictureOption::Auto;
     bool detailsShown = true;
@@ -36,5 +41,12 @@ struct MenuState {
     // The wave file of each sound that the design sets; empty for the others.
     std::array<QString, 5> soundFiles;
 };
+
+// Plays sound n (1 to 5) when the design sets it; the others stay silent.
+inline void playMenuSound(ui::SoundService& sound, const MenuState& state, int n) {
+    const QString& file = state.soundFiles[std::size_t(n - 1)];
+    if (!file.isEmpty())
+        sound.play(file);
+}
 
 } // namespace menu

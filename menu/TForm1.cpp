@@ -2,20 +2,27 @@
 
 #include "HomePages.h"
 #include "TAboutBox.h"
+#include "TInfoform.h"
+#include "Tddform.h"
+#include "Tfcform.h"
+#include "Tpicpreviewform.h"
 #include "common/FileSafeName.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
 #include "reader/ItemTarget.h"
 #include "ui/services/ClipboardService.h"
+#include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
 #include "ui/services/SoundService.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
 #include "ui/widgets/SplashScreen.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -25,10 +32,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyledItemDelegate>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
 using menu::BoxFill;
+using menu::styleLabel;
+using menu::toUi;
 using menu::ButtonMode;
 using menu::DesignMode;
 
@@ -56,6 +66,11 @@ constexpr int kDetailLeft = kBoxLeft + 8;
 constexpr int kSizeValueLeft = kDetailLeft + 72, kSizeUpValueLeft = kDetailLeft + 246;
 constexpr int kSizeValueShift = 14; // German size labels are longer
 
+// The picture window docked over the details box, and floating beside the window.
+const QRect kDockedPicture(kDetailLeft, 126, 347, 206);
+constexpr int kNarrowScreen = 800;
+constexpr int kFloatingLeft = 638, kNarrowFloatingLeft = 494, kNarrowFloatingTop = 4;
+
 constexpr int kSmallItemIcon = 16, kLargeItemIcon = 22;
 constexpr int kLargeCategoryIcon = 32, kSmallCategoryIcon = 25;
 constexpr int kLargeIconCategories = 6; // fewer categories than this get large icons
@@ -63,38 +78,6 @@ constexpr int kLargeIconCategories = 6; // fewer categories than this get large 
 constexpr int kCategoryRole = Qt::UserRole;
 constexpr int kItemRole = Qt::UserRole;
 constexpr int kIconRole = Qt::UserRole + 1;
-
-ui::TextEffect toUi(menu::TextEffect e) {
-    switch (e) {
-    case menu::TextEffect::None:
-        return ui::TextEffect::None;
-    case menu::TextEffect::Raised:
-        return ui::TextEffect::Raised;
-    case menu::TextEffect::Sunken:
-        return ui::TextEffect::Sunken;
-    case menu::TextEffect::Shadow:
-        return ui::TextEffect::Shadow;
-    case menu::TextEffect::RaisedShadow:
-        return ui::TextEffect::RaisedShadow;
-    case menu::TextEffect::SunkenShadow:
-        return ui::TextEffect::SunkenShadow;
-    }
-    return ui::TextEffect::None;
-}
-
-ui::Placement toUi(menu::TileMode m) {
-    switch (m) {
-    case menu::TileMode::Tile:
-        return ui::Placement::Tile;
-    case menu::TileMode::Center:
-        return ui::Placement::Center;
-    case menu::TileMode::Stretch:
-        return ui::Placement::Stretch;
-    case menu::TileMode::None:
-        return ui::Placement::None;
-    }
-    return ui::Placement::Tile;
-}
 
 bool isNavigationKey(int key) {
     switch (key) {
@@ -110,12 +93,6 @@ bool isNavigationKey(int key) {
     default:
         return false;
     }
-}
-
-void styleLabel(ui::EffectLabel* label, const menu::FontStyle& style) {
-    label->setColor(style.color);
-    label->setBold(style.bold);
-    label->setEffect(toUi(style.effect));
 }
 
 void setListFill(ui::FillList* list, const menu::BoxStyle& box, const QPixmap& wallpaper) {
@@ -154,6 +131,11 @@ TForm1::TForm1(ui::Services services, const menu::DiscFolders& folders, QWidget*
     createControls();
     createMenus();
     m_aboutBox = new TAboutBox(m_services.shell, this);
+    // The dialogs, in the order the menu program has always made them.
+    m_ddform = new Tddform(m_services, m_state, this);
+    m_fcform = new Tfcform(m_services, m_state, m_unzip, m_ddform, this);
+    m_infoform = new TInfoform(m_services, m_state, this);
+    m_picform = new Tpicpreviewform(this);
     showSplash();
 }
 
@@ -373,6 +355,14 @@ void TForm1::showSplash() {
     screen.showFor(std::clamp(splash.displayMs, 0, 60000));
 }
 
+void TForm1::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    m_picform->close();
+    m_unzip.unload();
+}
+
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_shown) {
@@ -385,7 +375,7 @@ void TForm1::FormShow() {
     m_shown = true;
     const menu::DiscFolders& folders = m_state.folders;
 
-    // The unzip library is loaded with the item actions.
+    m_unzip.load(folders.configFolder);
     m_state.pictureOption = menu::PictureOption::Auto;
     m_auto->setChecked(true);
 
@@ -440,6 +430,7 @@ void TForm1::applyLanguage() {
         m_productHome->setText(builtIn->productHome);
         m_makerHome->setText(builtIn->makerHome);
         m_copySerial->setText(builtIn->copySerial);
+        m_picform->setNoPictureText(builtIn->noPicture);
     }
 
     // Without a language file the controls keep the captions they were made with.
@@ -465,6 +456,9 @@ void TForm1::applyLanguage() {
         m_detailLabels[k - 1]->setText(lang.details[k]);
     m_hidedetail->setToolTip(texts.detailsShownHint);
     m_docthumb->setToolTip(texts.pictureUndockedHint);
+    m_ddform->applyLanguage(lang);
+    m_fcform->applyLanguage(lang);
+    m_infoform->applyLanguage(lang);
 
     if (texts.language == 1) {
         for (ui::ShadowButton* button : {m_ausf, m_zip}) {
@@ -481,43 +475,41 @@ void TForm1::applyLanguage() {
 
 void TForm1::applyDesign() {
     const menu::DesignSettings& d = m_state.design;
-    const ui::Placement placement = toUi(d.tileMode);
 
-    // The window and the drop-down menus.
+    // The window, its dialogs and the drop-down menus.
     const std::vector<ui::SideBarMenu*> menus{m_aboutMenu, m_zipMenu, m_serialMenu};
     if (d.designMode == DesignMode::Bitmap) {
         m_state.backgroundBitmap = m_state.folders.configFile(u"back.bmp");
         m_backgroundPixmap = loadBitmap(QStringLiteral("back.bmp"));
-        m_backdrop = ui::Backdrop::bitmap(m_backgroundPixmap, placement);
         for (ui::SideBarMenu* menu : menus) {
             menu->setBackgroundPixmap(m_backgroundPixmap);
             menu->setEntryStyle(d.headings.color, d.headings.bold);
         }
-    } else if (d.designMode == DesignMode::Band) {
-        m_backdrop = ui::Backdrop::gradient(d.backStart, d.backEnd);
     }
+    if (d.buttonMode == ButtonMode::Bitmap) {
+        m_state.buttonBitmap = m_state.folders.configFile(u"button.bmp");
+        m_buttonPixmap = loadBitmap(QStringLiteral("button.bmp"));
+    }
+    m_look = menu::DesignLook{d, m_backgroundPixmap, m_buttonPixmap};
+    m_backdrop = m_look.windowBackdrop();
+    m_ddform->applyDesign(m_look);
+    m_fcform->applyDesign(m_look);
+    m_infoform->applyDesign(m_look);
+    // The picture window's default background is the texture as it is, or the gradient.
+    if (d.designMode == DesignMode::Bitmap)
+        m_picform->setDefaultBackground(ui::Backdrop::bitmap(m_backgroundPixmap, ui::Placement::Tile));
+    else if (d.designMode == DesignMode::Band)
+        m_picform->setDefaultBackground(ui::Backdrop::gradient(d.backStart, d.backEnd));
+    m_picform->noPictureLabel()->setColor(d.headings.color);
+    m_picform->noPictureLabel()->setBold(d.headings.bold);
 
     // The command buttons.
     const std::vector<ui::ShadowButton*> buttons{m_copybtn,     m_ausf,  m_zip,  m_nfo,
                                                  m_info, m_printcover, m_about, m_ende};
-    for (ui::ShadowButton* b : buttons) {
-        b->setTextColor(d.buttonText);
-        b->setTextEffect(toUi(d.buttonEffect));
-        b->setBold(d.buttonBold);
-        b->setBevelWidth(d.buttonBevelWidth);
-        b->setShadowDepth(d.buttonShadowDepth);
-        b->setBevel(d.bevelStyle == menu::BevelStyle::Inset    ? ui::ShadowButton::Bevel::Inset
-                    : d.bevelStyle == menu::BevelStyle::Offset ? ui::ShadowButton::Bevel::Offset
-                                                               : ui::ShadowButton::Bevel::Normal);
-        b->setShape(d.buttonShape == menu::ButtonShape::ThreeD ? ui::ShadowButton::Shape::ThreeD
-                                                               : ui::ShadowButton::Shape::Shadow);
-    }
+    for (ui::ShadowButton* b : buttons)
+        m_look.styleButton(b);
     const std::vector<ui::ShadowButton*> arrows{m_hidedetail, m_docthumb};
     if (d.buttonMode == ButtonMode::Bitmap) {
-        m_state.buttonBitmap = m_state.folders.configFile(u"button.bmp");
-        m_buttonPixmap = loadBitmap(QStringLiteral("button.bmp"));
-        for (ui::ShadowButton* b : buttons)
-            b->setFace(ui::Backdrop::bitmap(m_buttonPixmap, ui::Placement::Tile));
         for (ui::ShadowButton* b : arrows)
             b->setFace(ui::Backdrop::bitmap(m_buttonPixmap, ui::Placement::Tile));
         for (ui::SideBarMenu* menu : menus) {
@@ -525,13 +517,9 @@ void TForm1::applyDesign() {
             menu->setEntryStyle(d.buttonText, d.buttonBold);
         }
     } else if (d.buttonMode == ButtonMode::Band) {
-        for (ui::ShadowButton* b : buttons)
-            b->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
         for (ui::ShadowButton* b : arrows)
             b->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
     } else if (d.buttonMode == ButtonMode::Transparent) {
-        for (ui::ShadowButton* b : buttons)
-            b->setFace(ui::Backdrop());
         for (ui::ShadowButton* b : arrows)
             b->setFace(ui::Backdrop::solid(d.headings.color));
     }
@@ -757,10 +745,16 @@ void TForm1::setDetailValues(const QString& text) {
 
 void TForm1::hidedetailClick() {
     clickSound();
+    setDetailsShown(!m_state.detailsShown);
+}
+
+void TForm1::setDetailsShown(bool shown) {
+    if (shown == m_state.detailsShown)
+        return;
     const menu::LanguageTexts& texts = m_state.language.texts;
     std::vector<QWidget*> details{m_detailHead, m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl};
     details.insert(details.end(), m_detailLabels.begin(), m_detailLabels.end());
-    if (m_state.detailsShown) {
+    if (!shown) {
         if (m_state.pictureDocked)
             undockPicture();
         for (QWidget* w : details)
@@ -801,7 +795,28 @@ void TForm1::hidedetailClick() {
 
 void TForm1::docthumbClick() {
     clickSound();
-    // Docking the picture into the details box comes with the picture window.
+    if (m_state.pictureDocked)
+        undockPicture();
+    else
+        dockPicture();
+}
+
+void TForm1::dockPicture() {
+    m_docthumb->setToolTip(m_state.language.texts.pictureDockedHint);
+    setDetailsShown(true);
+    choosePictureOption(menu::PictureOption::Always);
+    m_docthumb->setArrow(ui::ShadowButton::Arrow::Up);
+    m_detailHead->hide();
+    m_thumbHead->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl})
+        w->hide();
+    for (QWidget* w : m_detailLabels)
+        w->hide();
+    // Docked, the picture window becomes part of the menu window and moves with it.
+    m_picform->dock(kDockedPicture);
+    m_state.pictureDocked = true;
+    m_detailBox->hide();
+    m_picform->show();
 }
 
 void TForm1::undockPicture() {
@@ -809,12 +824,101 @@ void TForm1::undockPicture() {
     m_docthumb->setArrow(ui::ShadowButton::Arrow::Down);
     m_thumbHead->hide();
     m_detailHead->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl})
+        w->show();
+    for (QWidget* w : m_detailLabels)
+        w->show();
+    m_picform->undock();
     m_state.pictureDocked = false;
     m_state.picturePlaced = false;
+    m_detailBox->show();
+    showPictureWindow();
+}
+
+void TForm1::showPictureWindow() {
+    if (!m_state.pictureDocked)
+        placePictureWindow();
+    m_picform->show();
+    if (m_state.pictureDocked)
+        m_picform->raise();
+}
+
+void TForm1::placePictureWindow() {
+    if (m_state.picturePlaced)
+        return;
+    const QRect menuFrame = frameGeometry();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen && screen->geometry().width() < kNarrowScreen)
+        m_picform->move(menuFrame.left() + kNarrowFloatingLeft, menuFrame.top() + kNarrowFloatingTop);
+    else
+        m_picform->move(menuFrame.left() + kFloatingLeft, menuFrame.top());
+    m_state.picturePlaced = true;
+}
+
+QString TForm1::selectedCaption() const {
+    const QList<QListWidgetItem*> selected = m_members->selectedItems();
+    return selected.isEmpty() ? QString() : selected.front()->text();
+}
+
+QString TForm1::companionFile(const QString& extension) const {
+    // Beside the item's own file; an address has no folder on the disc to hold one.
+    const QString& target = m_state.currentTarget;
+    if (!target.isEmpty() && QDir::isAbsolutePath(target)) {
+        const QFileInfo beside(menu::companionBesideTarget(target, extension));
+        if (beside.isFile())
+            return beside.filePath();
+        if (const auto found = common::findIgnoringCase(beside.path(), beside.fileName()); found && QFileInfo(*found).isFile())
+            return *found;
+    }
+    // Otherwise in the item data folder under the item's caption.
+    const QString caption = selectedCaption();
+    if (caption.isEmpty())
+        return {};
+    const QString inData = m_state.folders.itemDataFile(common::fileSafeName(caption) + extension);
+    return QFileInfo(inData).isFile() ? inData : QString();
 }
 
 void TForm1::updatePicture() {
-    // The picture window shows the current target's picture; it comes with the information views.
+    m_picform->showNoPicture(false);
+    m_picform->usePlainBackground();
+    if (m_state.pictureOption == menu::PictureOption::Never)
+        return;
+    ui::PictureView* view = m_picform->view();
+    if (view->backgroundColor() != Qt::black) {
+        m_picform->setPlainColor(Qt::black);
+        view->setBackgroundColor(Qt::black);
+        view->show();
+    }
+    const bool automatic = m_state.pictureOption == menu::PictureOption::Auto;
+    if (m_state.pictureOption == menu::PictureOption::Always)
+        showPictureWindow();
+
+    const QString extension = u'.' + menu::targetExtension(m_state.currentTarget).toUpper();
+    static const QStringList kPictures{QStringLiteral(".BMP"), QStringLiteral(".ICO"), QStringLiteral(".JPG"),
+                                       QStringLiteral(".JPEG"), QStringLiteral(".GIF")};
+    const bool isPicture = kPictures.contains(extension);
+    QString picture = isPicture ? m_state.currentTarget : companionFile(QStringLiteral(".jpg"));
+    if (isPicture && extension == u".ICO") {
+        m_picform->setPlainColor(Qt::white);
+        view->setBackgroundColor(Qt::white);
+    }
+    // A picture that cannot be read counts as none.
+    if (!picture.isEmpty() && !view->load(picture))
+        picture.clear();
+    if (!picture.isEmpty()) {
+        if (automatic)
+            showPictureWindow();
+        view->show();
+        view->update();
+    } else {
+        view->clear();
+        m_picform->useDefaultBackground();
+        view->hide();
+        m_picform->showNoPicture(true);
+        if (automatic)
+            m_picform->close();
+    }
+    m_members->setFocus();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -830,13 +934,118 @@ void TForm1::membersDblClick() {
         copybtnClick();
 }
 
-void TForm1::copybtnClick() { clickSound(); }
-void TForm1::ausfClick() { clickSound(); }
-void TForm1::zipClick() { clickSound(); }
-void TForm1::infoClick() { clickSound(); }
+void TForm1::copybtnClick() {
+    clickSound();
+    m_state.copyMode = menu::CopyMode::Copy;
+    m_fcform->openForMode();
+}
+
+void TForm1::zipClick() {
+    clickSound();
+    m_state.copyMode = menu::CopyMode::Unzip;
+    m_fcform->openForMode();
+}
+
+void TForm1::ausfClick() {
+    clickSound();
+    const QString target = m_filename->text();
+    // A folder (a jump point's target) is explored; everything else opened or started.
+    if (target.endsWith(u'\\') || target.endsWith(QDir::separator()))
+        m_services.shell.explore(target);
+    else
+        m_services.shell.open(target);
+}
+
+void TForm1::information(const QString& text) {
+    m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok, text);
+}
+
+void TForm1::infoClick() {
+    clickSound();
+    const menu::LanguageTexts& texts = m_state.language.texts;
+    if (m_members->selectedItems().isEmpty()) {
+        information(texts.noFile);
+        return;
+    }
+    const QString file = companionFile(QStringLiteral(".txt"));
+    if (file.isEmpty()) {
+        information(texts.noInfo);
+        return;
+    }
+    m_infoform->prepareInformation(texts.informationCaption +
+                                   (texts.language == 1 ? QStringLiteral(" über ") : QStringLiteral(" for ")) +
+                                   m_filename->text() + QStringLiteral("  (") + file + u')');
+    m_infoform->clearText();
+    QString error;
+    if (!m_infoform->loadFile(file, TInfoform::Encoding::Windows1252, &error)) {
+        information(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(file), error));
+        return;
+    }
+    m_infoform->open();
+    // Shown, the view knows its width and so where its lines wrap.
+    m_infoform->fitToText();
+}
+
+void TForm1::Zipfornfofile1Click() {
+    clickSound();
+    showZipText(QStringLiteral("nfo"));
+}
+
+void TForm1::ZipforFileiddiz1Click() {
+    clickSound();
+    showZipText(QStringLiteral("diz"));
+}
+
+void TForm1::showZipText(const QString& ending) {
+    const menu::LanguageTexts& texts = m_state.language.texts;
+    const bool diz = ending == u"diz";
+    const QString archive = m_filename->text();
+    // The last matching entry is the one shown.
+    QString entry;
+    for (const QString& name : menu::listArchiveEntries(archive)) {
+        if (name.right(3).toLower() == ending)
+            entry = name;
+    }
+    if (entry.isEmpty()) {
+        information(diz ? texts.noZip : texts.noNfo);
+        return;
+    }
+    if (!m_unzip.isLoaded()) {
+        information(m_unzip.unavailableMessage());
+        return;
+    }
+    // A private folder of its own, gone again when the window closes.
+    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tiv-text-XXXXXX"));
+    if (!folder->isValid()) {
+        information(QStringLiteral("Cannot open file \"%1\". %2").arg(entry, folder->errorString()));
+        return;
+    }
+    const QString baseName = entry.mid(std::max(entry.lastIndexOf(u'/'), entry.lastIndexOf(u'\\')) + 1);
+    const QString textPath = QDir::toNativeSeparators(QDir(folder->path()).filePath(baseName));
+    const menu::ExtractReport report =
+        m_unzip.extract(archive, {entry}, folder->path(), {.recreateFolders = false, .overwrite = true});
+    if (!report.complete()) {
+        const QString problems = report.problems();
+        information(QStringLiteral("Error in Extract; Fatal DLL Exception") +
+                    (problems.isEmpty() ? QString() : QStringLiteral("\n\n") + problems));
+    }
+
+    const int language = texts.language;
+    const QString caption = diz ? (language == 1 ? QStringLiteral("File_id.diz für ") : QStringLiteral("File_id.diz for "))
+                                : (language == 1 ? QStringLiteral("Nfo über ") : QStringLiteral("Nfo for "));
+    m_infoform->prepareZipText(caption + archive);
+    m_infoform->clearText();
+    QString error;
+    if (!m_infoform->loadFile(textPath, TInfoform::Encoding::Dos437, &error)) {
+        information(QStringLiteral("Cannot open file \"%1\". %2").arg(textPath, error));
+        return;
+    }
+    m_infoform->setTemporaryText(std::move(folder), textPath);
+    m_infoform->open();
+    m_infoform->fitToText();
+}
+
 void TForm1::printcoverClick() { clickSound(); }
-void TForm1::Zipfornfofile1Click() { clickSound(); }
-void TForm1::ZipforFileiddiz1Click() { clickSound(); }
 
 void TForm1::nfoClick() {
     clickSound();
@@ -856,24 +1065,32 @@ void TForm1::endeClick() {
 
 void TForm1::Always1Click() {
     clickSound();
-    m_always->setChecked(true);
-    m_state.pictureOption = menu::PictureOption::Always;
+    choosePictureOption(menu::PictureOption::Always);
 }
 
 void TForm1::Never1Click() {
     clickSound();
-    if (m_state.pictureDocked)
-        undockPicture();
-    m_never->setChecked(true);
-    m_state.pictureOption = menu::PictureOption::Never;
+    choosePictureOption(menu::PictureOption::Never);
 }
 
 void TForm1::Auto1Click() {
     clickSound();
-    if (m_state.pictureDocked)
+    choosePictureOption(menu::PictureOption::Auto);
+}
+
+void TForm1::choosePictureOption(menu::PictureOption option) {
+    // The new option shows at the next picture update; only never and auto act at once.
+    if (option != menu::PictureOption::Always && m_state.pictureDocked)
         undockPicture();
-    m_auto->setChecked(true);
-    m_state.pictureOption = menu::PictureOption::Auto;
+    if (option == m_state.pictureOption)
+        return;
+    QAction* action = option == menu::PictureOption::Always  ? m_always
+                      : option == menu::PictureOption::Never ? m_never
+                                                             : m_auto;
+    action->setChecked(true);
+    m_state.pictureOption = option;
+    if (option != menu::PictureOption::Always)
+        m_picform->close();
 }
 
 void TForm1::About1Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ArchiveLayer.h"
+#include "DesignLook.h"
 #include "MenuState.h"
 #include "ui/services/Services.h"
 #include "ui/widgets/Backdrop.h"
@@ -13,6 +15,10 @@ class QActionGroup;
 class QFrame;
 class QAction;
 class TAboutBox;
+class Tddform;
+class Tfcform;
+class TInfoform;
+class Tpicpreviewform;
 
 namespace ui {
 class BackdropWidget;
@@ -87,9 +93,19 @@ public:
     ui::SideBarMenu* zipScanMenu() const { return m_zipMenu; }
     ui::SideBarMenu* serialMenu() const { return m_serialMenu; }
     TAboutBox* aboutBox() const { return m_aboutBox; }
+    Tfcform* copyDialog() const { return m_fcform; }
+    Tddform* newFolderDialog() const { return m_ddform; }
+    TInfoform* infoWindow() const { return m_infoform; }
+    Tpicpreviewform* pictureWindow() const { return m_picform; }
+    const menu::UnzipModule& unzipModule() const { return m_unzip; }
+
+    // The zip-text commands: the last entry of the current archive whose name ends in `ending`
+    // ("nfo", "diz"), shown in the information window.
+    void showZipText(const QString& ending);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -104,8 +120,16 @@ private:
     void fillItems(int category);
     void setHeading(ui::EffectLabel* heading, const QString& text);
     void setDetailValues(const QString& text);
+    void setDetailsShown(bool shown);
+    void choosePictureOption(menu::PictureOption option);
+    void dockPicture();
     void undockPicture();
     void updatePicture();
+    void showPictureWindow();
+    void placePictureWindow();
+    QString selectedCaption() const;
+    QString companionFile(const QString& extension) const;
+    void information(const QString& text);
     bool informationTextExists(const QString& caption) const;
     void playSound(int n);
     void clickSound() { playSound(3); }
@@ -118,6 +142,8 @@ private:
     bool m_shown = false;
     ui::Backdrop m_backdrop;
     QPixmap m_backgroundPixmap, m_buttonPixmap;
+    menu::DesignLook m_look;
+    menu::UnzipModule m_unzip;
 
     std::vector<QIcon> m_categoryIcons;
     std::vector<QIcon> m_smallItemIcons, m_largeItemIcons;
@@ -167,4 +193,8 @@ private:
     QAction* m_copySerial;
 
     TAboutBox* m_aboutBox;
+    Tddform* m_ddform;
+    Tfcform* m_fcform;
+    TInfoform* m_infoform;
+    Tpicpreviewform* m_picform;
 };
