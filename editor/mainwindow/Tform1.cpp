@@ -4,6 +4,8 @@
 #include "ItemDialogContext.h"
 #include "ItemGrid.h"
 #include "Tcolor_chooseform.h"
+#include "Tgfform.h"
+#include "Tiwform.h"
 #include "Tzolwaitform.h"
 #include "common/IniFile.h"
 #include "project/EditorState.h"
@@ -23,10 +25,15 @@ Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items, services) {
     setObjectName(QStringLiteral("form1"));
     setWindowTitle(applicationTitle());
+    m_iconChooser = new Tiwform(state, services, this);
+    registerTranslatable(m_iconChooser);
+    m_categoryFileEditor = new Tgfform(state, services, m_iconChooser, this);
+    registerTranslatable(m_categoryFileEditor);
     m_wait = new Tzolwaitform(this);
     m_colorChooser = new Tcolor_chooseform(this);
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
+    m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
     createItemDialogs();
 
     allfiles = new ItemGrid(&m_items, this);
@@ -97,7 +104,8 @@ void Tform1::startUp() {
     if (m_state.prefs.showBack) {
         const QString picture = m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
                                 QStringLiteral("MenuBack.bmp");
-        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu, m_colorChooser})
+        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu, m_iconChooser,
+                                                          m_categoryFileEditor, m_colorChooser})
             applyDialogBackground(w, picture);
     }
     m_state.modified = false;

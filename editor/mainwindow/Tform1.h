@@ -19,6 +19,8 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class Tcolor_chooseform;
+class Tgfform;
+class Tiwform;
 class Tzolwaitform;
 class TranslatableWindow;
 class Tafileform;
@@ -192,6 +194,8 @@ private:
     ItemGrid* allfiles = nullptr;
     Tzolwaitform* m_wait = nullptr;
     Tcolor_chooseform* m_colorChooser = nullptr;
+    Tiwform* m_iconChooser = nullptr;
+    Tgfform* m_categoryFileEditor = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
     std::unique_ptr<ItemDialogContext> m_itemContext;
     Tafileform* m_fileDialog = nullptr;

@@ -1,5 +1,6 @@
 // The main window's commands for the category file, the design, the project check and the build.
 #include "Tform1.h"
+#include "Tgfform.h"
 #include "project/EditorState.h"
 
 void Tform1::checkClick() { click(); }
@@ -11,6 +12,10 @@ void Tform1::recordClick() { click(); }
 void Tform1::geditbtnmainClick() {
     click();
     m_state.newProjectCancelled = false;
+    // Through the working copy, so that every item's category is resolved again against the list
+    // the dialog leaves behind.
+    m_session.workingCopyCycle([this] { m_categoryFileEditor->execute(); });
+    showCurrentRowInStatusLine();
 }
 
 void Tform1::mdbtnmainClick() { click(); }

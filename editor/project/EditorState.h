@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignFile.h"
 #include "FileHolder.h"
 #include "language/LanguageTables.h"
 
@@ -43,6 +44,8 @@ struct EditorState {
     TMainDaten mainDaten;
     QStringList categories;
     bool modified = false;
+    // The project's design as the design file holds it; its media are in mainDaten.
+    DesignModel design;
     QString pendingCategoryFile;
     bool categoryResolved = false;
     bool designResolved = false;

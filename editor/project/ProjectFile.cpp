@@ -60,6 +60,15 @@ void write(common::IniFile& file, const EditorState& state, const ItemTable& ite
     file.writeInteger(kCount, kItems, items.itemCount());
 }
 
+void writeCategoryPositions(common::IniFile& file, const EditorState& state, const ItemTable& items) {
+    const int category = fieldIndex(ItemField::Category);
+    for (int r = 0; r < items.itemCount(); ++r) {
+        const qsizetype position = state.categories.lastIndexOf(items.record(r)[category]);
+        if (position >= 0)
+            file.writeInteger(itemSection(r + 1), key(category), int(position));
+    }
+}
+
 void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
     // A damaged count must not make rows out of nothing: every item has a section of its own.
     const int count = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));

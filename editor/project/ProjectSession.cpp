@@ -220,8 +220,14 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
     reloadCategoryList();
     // Only the names go in again: the item sections written before the dialog still hold each
     // item's category position under the old list, which is what lets a renamed category keep
-    // its items when they are read back.
+    // its items when they are read back. Items whose category is still in the list are pointed at
+    // its new place, or a moved category would hand its items to whichever took its old place.
     saveGeneralToWorkingCopy();
+    if (const QString path = workingCopyPath(); !path.isEmpty()) {
+        common::IniFile file(path);
+        projectfile::writeCategoryPositions(file, m_state, m_items);
+        file.save();
+    }
     readWorkingCopy();
     recomputeRowColours();
 }

@@ -191,6 +191,14 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
         QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
         QCOMPARE(f.items.rowColour(1), f.state.prefs.color2);
+
+        // Categories that swap places keep their items by name.
+        f.session.workingCopyCycle([&] {
+            writeCategoryFile(lbc, {u"Spiele"_qs, u"Tools"_qs});
+            f.state.modified = true;
+        });
+        QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
+        QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
     }
 };
 

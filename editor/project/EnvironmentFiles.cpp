@@ -1,0 +1,53 @@
+#include "EnvironmentFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace environmentfiles {
+
+QString fileInOwnFolder(const QString& chosen) {
+    const QFileInfo info(chosen);
+    if (info.exists())
+        return QDir::toNativeSeparators(info.absoluteFilePath());
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString folderName = dot > 0 ? name.left(dot) : name;
+    if (folderName.isEmpty())
+        return QDir::toNativeSeparators(info.absoluteFilePath());
+    QDir parent = info.absoluteDir();
+    parent.mkpath(folderName);
+    return QDir::toNativeSeparators(parent.filePath(folderName + QDir::separator() + name));
+}
+
+QString withDefaultSuffix(const QString& chosen, const QString& suffix) {
+    if (chosen.isEmpty() || !QFileInfo(chosen).suffix().isEmpty())
+        return chosen;
+    return chosen + u'.' + suffix;
+}
+
+bool isSameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo ia(a), ib(b);
+    if (ia.exists() && ib.exists())
+        return ia.canonicalFilePath() == ib.canonicalFilePath();
+    return QDir::cleanPath(ia.absoluteFilePath()) == QDir::cleanPath(ib.absoluteFilePath());
+}
+
+bool canOpen(const QString& path) {
+    QFile file(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+QString cannotOpenText(const QString& path) {
+    return QStringLiteral("Cannot open file \"%1\". The file does not exist or cannot be read.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString cannotWriteText(const QString& path) {
+    return QStringLiteral("Cannot write file \"%1\". The folder may be read-only, or the drive full or missing.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace environmentfiles

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// Rules shared by the files that many projects use: category files and design files.
+namespace environmentfiles {
+
+// Where a file chosen in a save dialog is written. A file that does not exist yet gets a folder of
+// its own, named like the file without its extension and made inside the chosen folder, so that
+// D/Games.lbc becomes D/Games/Games.lbc; an existing file is written where it is. The folder is
+// created here; failing to create it is not reported (the write that follows fails instead).
+QString fileInOwnFolder(const QString& chosen);
+
+// The chosen name with the extension added when it has none ("Games" -> "Games.lbc").
+QString withDefaultSuffix(const QString& chosen, const QString& suffix);
+
+// Whether two paths name the same file: the same file on disk when both exist, else the same
+// cleaned absolute path.
+bool isSameFile(const QString& a, const QString& b);
+
+// Whether a file can be opened for reading. A file whose content is damaged still opens: it shows
+// as an empty picture rather than stopping a load.
+bool canOpen(const QString& path);
+
+// The platform's texts for a file that cannot be opened or written.
+QString cannotOpenText(const QString& path);
+QString cannotWriteText(const QString& path);
+
+} // namespace environmentfiles
