@@ -22,6 +22,7 @@ void GaugeBar::setValue(int value) {
         return;
     m_value = value;
     update();
+    Q_EMIT valueChanged(value);
 }
 
 void GaugeBar::setColors(const QColor& bottom, const QColor& top) {

@@ -28,6 +28,9 @@ public:
 
     QSize sizeHint() const override { return {24, 160}; }
 
+Q_SIGNALS:
+    void valueChanged(int value);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
