@@ -237,6 +237,8 @@ private Q_SLOTS:
 
         dialog->prepare();
         QVERIFY(dialog->originalok->isChecked());
+        QVERIFY(dialog->subdirs_check->isChecked()); // kept between openings
+        dialog->subdirs_check->setChecked(false);
         f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
         dialog->selfilebtnClick();
         QCOMPARE(dialog->FileListBox->topLevelItemCount(), 2); // subfolders only when asked
