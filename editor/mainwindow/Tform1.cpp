@@ -1,5 +1,6 @@
 #include "Tform1.h"
 
+#include "CellEditors.h"
 #include "DialogBackground.h"
 #include "ItemDialogContext.h"
 #include "ItemGrid.h"
@@ -35,6 +36,9 @@ Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
     createItemDialogs();
+    m_categoryFileEditor->askNewCaption = [this](const QString& caption) {
+        return m_textEditor->run(Tallfileseditform::Mode::CategoryRename, caption) ? m_textEditor->text() : QString();
+    };
 
     allfiles = new ItemGrid(&m_items, this);
     setCentralWidget(allfiles);
