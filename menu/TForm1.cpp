@@ -949,8 +949,10 @@ void TForm1::zipClick() {
 void TForm1::ausfClick() {
     clickSound();
     const QString target = m_filename->text();
-    // A folder (a jump point's target) is explored; everything else opened or started.
-    if (target.endsWith(u'\\') || target.endsWith(QDir::separator()))
+    // A folder (a jump point's target) is explored; everything else opened or started. An
+    // address may end in a slash too, and is no folder.
+    const bool folder = target.endsWith(u'\\') || (QDir::isAbsolutePath(target) && target.endsWith(QDir::separator()));
+    if (folder)
         m_services.shell.explore(target);
     else
         m_services.shell.open(target);
