@@ -9,7 +9,7 @@ const QString kNo = QStringLiteral("no");
 
 QStringList messageKeys() {
     QStringList keys;
-    for (int i = 1; i <= 57; ++i) {
+    for (int i = 1; i <= 59; ++i) {
         keys << u'M' + QString::number(i);
         if (i == 39)
             keys << QStringLiteral("M39_2");

@@ -30,6 +30,10 @@ void ItemDialogContext::warning(const char16_t* key) const {
     services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, state.language.message(QStringView(key)));
 }
 
+void ItemDialogContext::error(const char16_t* key) const {
+    services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, state.language.message(QStringView(key)));
+}
+
 void ItemDialogContext::showTipIfWanted() const {
     if (state.prefs.showFt && tip)
         tip->exec();

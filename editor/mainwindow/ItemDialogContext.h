@@ -32,6 +32,7 @@ struct ItemDialogContext {
     bool gate() const;
     void information(const char16_t* messageKey) const;
     void warning(const char16_t* messageKey) const;
+    void error(const char16_t* messageKey) const;
     void showTipIfWanted() const;
     void help(int context) const;
 };

@@ -30,6 +30,7 @@ class Tajumpform;
 class Tallfileseditform;
 class Tallfilesynform;
 class Tallfilescomboform;
+class Tburnform;
 struct ItemDialogContext;
 namespace common {
 class IniFile;
@@ -205,6 +206,7 @@ private:
     Tallfileseditform* m_textEditor = nullptr;
     Tallfilesynform* m_yesNoEditor = nullptr;
     Tallfilescomboform* m_categoryEditor = nullptr;
+    Tburnform* m_burnDialog = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

@@ -1,13 +1,9 @@
-// The main window's commands for the category file, the design, the project check and the build.
+// The main window's commands for the category file, the design and the project check.
 #include "Tform1.h"
 #include "Tgfform.h"
 #include "project/EditorState.h"
 
 void Tform1::checkClick() { click(); }
-
-void Tform1::generateClick() { click(); }
-
-void Tform1::recordClick() { click(); }
 
 void Tform1::geditbtnmainClick() {
     click();

@@ -8,6 +8,8 @@
 #include "Tafileform.h"
 #include "Tajumpform.h"
 #include "Taurlform.h"
+#include "Tburnform.h"
+#include "Tzolwaitform.h"
 #include "Tform1.h"
 #include "project/EditorState.h"
 #include "ui/services/MessageBoxService.h"
@@ -43,10 +45,12 @@ void Tform1::createItemDialogs() {
     c.tip = new Taddfileinfoform(c, this);
     auto* ask = new Tadir_askform(c, this);
     m_folderDialog = new Tadirform(c, ask, this);
+    m_burnDialog = new Tburnform(
+        c, [this] { generateClick(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); }, this);
     m_jumpDialog = new Tajumpform(c, this);
     for (TranslatableWindow* w : std::initializer_list<TranslatableWindow*>{
              m_textEditor, m_yesNoEditor, m_categoryEditor, m_urlDialog, m_fileDialog, c.tip, m_folderDialog, ask,
-             m_jumpDialog})
+             m_burnDialog, m_jumpDialog})
         registerTranslatable(w);
     connect(allfiles, &QAbstractItemView::doubleClicked, this, &Tform1::allfilesDblClick);
     connect(allfiles, &ItemGrid::spaceReleased, this, &Tform1::allfilesDblClick);
