@@ -110,10 +110,11 @@ Tgfform::Tgfform(EditorState& state, ui::Services services, Tiwform* iconChooser
     moreIcons = new ui::EffectLabel(QStringLiteral("More Icons at Tavik Homebase"), this);
     moreIcons->setObjectName(QStringLiteral("moreIcons"));
     moreIcons->setLink(true);
-    moreIcons->setColor(Qt::white);
-    // A dark shadow keeps the white text readable without the dialog background picture.
-    moreIcons->setEffect(ui::TextEffect::Shadow);
+    // Red under the mouse; otherwise the link colour, which reads on the light dialog background
+    // where white would vanish.
+    moreIcons->setColor(moreIcons->palette().color(QPalette::Link));
     moreIcons->installEventFilter(this);
+    moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
     OK = namedButton(this, "OK", QStringLiteral("OK"));
     Cancel = namedButton(this, "Cancel", QStringLiteral("Cancel"));
     Help = namedButton(this, "Help", QStringLiteral("Help"));
@@ -179,6 +180,8 @@ void Tgfform::applyTexts(const common::IniFile& file, const LanguageTables&, int
     for (QPushButton* b : {crgf, lgf, sgf, add, rem, gup, gdown, OK, Cancel, Help})
         setPointSize(b, 10);
     setPointSize(SaveAs, 10 - file.readInteger(u"General", u"DFontS2", 2));
+    // A little room beyond the measured text, so that rounding never cuts the link short.
+    moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
 }
 
 void Tgfform::click() const { m_services.sound.play(TMainDaten::button_sound_file()); }
@@ -283,6 +286,7 @@ bool Tgfform::load(const QString& path) {
     }
     for (const categoryfile::Category& c : contents.categories)
         appendCategory(c.caption, c.iconNumber, c.iconSource);
+    genreitems->scrollToTop();
     updateButtons();
     return true;
 }
@@ -384,6 +388,7 @@ void Tgfform::addClick() {
         return;
     const QString icon = m_iconChooser->chosenIcon();
     appendCategory(caption, appendImage(icon), icon);
+    genreitems->scrollToBottom();
     Edit1->clear();
     m_modified = true;
 }
@@ -550,7 +555,7 @@ bool Tgfform::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == moreIcons && event->type() == QEvent::Enter) {
         moreIcons->setColor(Qt::red);
     } else if (watched == moreIcons && event->type() == QEvent::Leave) {
-        moreIcons->setColor(Qt::white);
+        moreIcons->setColor(moreIcons->palette().color(QPalette::Link));
     }
     return QDialog::eventFilter(watched, event);
 }
