@@ -426,6 +426,25 @@ private Q_SLOTS:
         QCOMPARE(saved.readString(u"Item-1", u"7"), QStringLiteral("1"));
     }
 
+    void addStopsAtTheLargestCountTheFileCanHold() {
+        Fixture f;
+        const QString folder = f.program(u"genre/Full/"_qs);
+        QStringList captions;
+        for (int i = 0; i < 255; ++i) {
+            captions << u"C%1"_qs.arg(i);
+            writeFile(folder + QString::number(i) + u".ico"_qs);
+        }
+        f.openOn(writeCategoryFile(folder + u"Full.lbc"_qs, captions));
+        QCOMPARE(f.gf->count(), 255);
+        QVERIFY(!f.gf->add->isEnabled()); // a 256th would read back as no categories at all
+        f.gf->Edit1->setText(u"One more"_qs);
+        f.gf->addClick();
+        QCOMPARE(f.gf->count(), 255);
+        f.gf->select(0);
+        f.gf->remClick();
+        QVERIFY(f.gf->add->isEnabled());
+    }
+
     void languageRelabelsBothDialogs() {
         Fixture f;
         f.form->languageClick(2);
