@@ -1,6 +1,7 @@
 #include "BlockCopy.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,7 +18,7 @@ bool isReadOnly(const QFileInfo& info) { return !(info.permissions() & QFileDevi
 } // namespace
 
 CopyResult copyInBlocks(const QString& source, const QString& destination,
-                        const std::function<void(int percent)>& afterBlock, qint64 blockSize) {
+                        const std::function<void(int percent)>& afterBlock, BlockSizes sizes) {
     const QFileInfo sourceInfo(source);
     const QFileInfo destinationInfo(destination);
     // Deleting the destination first would delete the source itself.
@@ -39,7 +40,11 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
         return {CopyOutcome::DestinationBlocked, out.errorString()};
 
     const qint64 size = sourceInfo.size();
+    sizes.first = std::max<qint64>(sizes.first, 1);
+    sizes.largest = std::max(sizes.largest, sizes.first);
+    qint64 blockSize = sizes.first;
     QByteArray buffer(qsizetype(blockSize), Qt::Uninitialized);
+    QElapsedTimer clock;
     qint64 copied = 0;
     auto giveUp = [&](const QString& why) {
         out.close();
@@ -47,6 +52,7 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
         return CopyResult{CopyOutcome::Interrupted, why};
     };
     for (;;) {
+        clock.start();
         const qint64 n = in.read(buffer.data(), blockSize);
         if (n < 0)
             return giveUp(in.errorString());
@@ -55,8 +61,15 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
         if (out.write(buffer.constData(), n) != n)
             return giveUp(out.errorString());
         copied += n;
+        const qint64 took = clock.elapsed();
         if (afterBlock)
             afterBlock(size > 0 ? int(std::min(100L, std::lround(double(copied) * 100.0 / double(size)))) : 100);
+        if (took < sizes.quickMs && blockSize < sizes.largest)
+            blockSize = std::min(blockSize * 2, sizes.largest);
+        else if (took > sizes.slowMs && blockSize > sizes.first)
+            blockSize = std::max(blockSize / 2, sizes.first);
+        if (buffer.size() < blockSize)
+            buffer.resize(qsizetype(blockSize));
     }
     if (size == 0 && afterBlock)
         afterBlock(100);

@@ -21,10 +21,21 @@ struct CopyResult {
     QString error; // the system's reason, for Interrupted
 };
 
-// Copies `source` to `destination` in blocks of `blockSize` bytes, calling `afterBlock` with the
-// percentage copied so far (rounded) after each block. An existing destination is deleted first;
-// the copy itself never overwrites. The copy keeps the source's modification time.
+// How large the blocks of a copy are. Blocks start at `first` bytes. With a larger `largest`, a
+// block that took less than `quickMs` doubles the next one and a block slower than `slowMs`
+// halves it (never below `first`), so that the window keeps answering between blocks on a slow
+// disc while a fast disc copies at the speed of its drive.
+struct BlockSizes {
+    qint64 first = 8192;
+    qint64 largest = 8192;
+    int quickMs = 8;
+    int slowMs = 40;
+};
+
+// Copies `source` to `destination` block by block, calling `afterBlock` with the percentage copied
+// so far (rounded) after each block. An existing destination is deleted first; the copy itself
+// never overwrites. The copy keeps the source's modification time.
 CopyResult copyInBlocks(const QString& source, const QString& destination,
-                        const std::function<void(int percent)>& afterBlock, qint64 blockSize = 8192);
+                        const std::function<void(int percent)>& afterBlock, BlockSizes sizes = {});
 
 } // namespace menu

@@ -266,7 +266,7 @@ void Tfcform::runCopy(const QString& destinationFolder) {
             m_copyanz->setValue(percent);
             QCoreApplication::processEvents();
         },
-        kCopyBlock);
+        {.first = kFirstCopyBlock, .largest = kLargestCopyBlock});
     // A copy that broke off part way must not pass for a finished one.
     if (result.outcome == menu::CopyOutcome::Interrupted) {
         information(QStringLiteral("The copy of %1 broke off and was removed: %2").arg(destination, result.error));

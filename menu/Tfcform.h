@@ -29,7 +29,10 @@ class Tfcform : public QDialog {
 public:
     static constexpr int kClientWidth = 273;
     static constexpr int kClientHeight = 309;
-    static constexpr int kCopyBlock = 8192;
+    // Copies start in blocks of 8 KiB and grow while the disc keeps up, so that the bar moves and
+    // the window answers after every block whatever the speed of the drive.
+    static constexpr qint64 kFirstCopyBlock = 8192;
+    static constexpr qint64 kLargestCopyBlock = 4 * 1024 * 1024;
 
     Tfcform(ui::Services services, const menu::MenuState& state, const menu::UnzipModule& unzip,
             Tddform* newFolderDialog, QWidget* parent = nullptr);

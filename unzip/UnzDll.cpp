@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <unordered_set>
 #include <vector>
 
 #include <cerrno>
@@ -267,6 +268,10 @@ private:
         fs::path folder = m_root;
         for (std::size_t i = 0; i < count; ++i) {
             folder /= fromUtf8(parts[i]);
+            // Each folder is looked at once per extraction; the module makes no links, so a
+            // folder found inside stays inside.
+            if (m_folders.count(folder.native()))
+                continue;
             std::error_code ec;
             const fs::file_status status = fs::symlink_status(folder, ec);
             if (!fs::exists(status)) {
@@ -274,14 +279,13 @@ private:
                     fail(&name, "the folder " + toUtf8(folder) + " cannot be made: " + ec.message());
                     return Made::Failed;
                 }
-                continue;
-            }
-            if (!staysInside(m_root, folder))
+            } else if (!staysInside(m_root, folder)) {
                 return Made::Refused;
-            if (!fs::is_directory(folder, ec)) {
+            } else if (!fs::is_directory(folder, ec)) {
                 fail(&name, toUtf8(folder) + " is a file, not a folder");
                 return Made::Failed;
             }
+            m_folders.insert(folder.native());
         }
         return Made::Yes;
     }
@@ -406,6 +410,7 @@ private:
     fs::path m_root;
     zip_t* m_archive = nullptr;
     std::vector<char> m_buffer;
+    std::unordered_set<fs::path::string_type> m_folders; // made or found inside the destination
 };
 
 } // namespace

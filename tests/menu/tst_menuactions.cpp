@@ -132,6 +132,21 @@ private Q_SLOTS:
         // 8192, 16384 and 20000 of 20000 bytes.
         QCOMPARE(percents, (QList<int>{41, 82, 100}));
 
+        // Blocks grow while the disc keeps up and stay small while it does not.
+        const QString large = dir.filePath(QStringLiteral("large.bin"));
+        writeFile(large, pattern(1 << 20));
+        percents.clear();
+        QCOMPARE(menu::copyInBlocks(large, target, [&](int p) { percents.append(p); },
+                                    {.first = 8192, .largest = 65536, .quickMs = 60000, .slowMs = 60000})
+                     .outcome,
+                 menu::CopyOutcome::Copied);
+        QCOMPARE(percents.size(), 3 + 16); // 8, 16 and 32 KiB, then 64 KiB blocks
+        QCOMPARE(readAll(target), pattern(1 << 20));
+        percents.clear();
+        menu::copyInBlocks(large, target, [&](int p) { percents.append(p); },
+                           {.first = 8192, .largest = 65536, .quickMs = -1, .slowMs = -1});
+        QCOMPARE(percents.size(), 128);
+
         // An empty file is copied too, and the bar ends full.
         const QString empty = dir.filePath(QStringLiteral("empty"));
         writeFile(empty, {});
@@ -228,7 +243,10 @@ private Q_SLOTS:
         writeFile(target.filePath(QStringLiteral("run.exe")), "an older copy");
         dialog->startClick();
         QCOMPARE(readAll(target.filePath(QStringLiteral("run.exe"))), pattern(20000));
-        QCOMPARE(values, (QList<int>{41, 82, 100}));
+        // The first block is 8 KiB; later ones may grow with the speed of the disc.
+        QCOMPARE(values.first(), 41);
+        QCOMPARE(values.last(), 100);
+        QVERIFY(std::is_sorted(values.begin(), values.end()));
         QVERIFY(played(4));
         QVERIFY(buttonsEnabled(*dialog));
         QVERIFY(dialog->isVisible());
