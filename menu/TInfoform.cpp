@@ -156,6 +156,8 @@ bool TInfoform::loadFile(const QString& path, Encoding encoding, QString* error)
     // A huge file is shown as far as a text reasonably goes.
     const QByteArray bytes = file.read(kMaxTextSize);
     m_view->clear();
+    // Plain text takes the view's current format: that of the previous text's first character.
+    m_view->setCurrentCharFormat(QTextCharFormat());
     if (menu::looksLikeRtf(bytes)) {
         {
             // One fitting for the whole text, not one for each piece the reader adds.

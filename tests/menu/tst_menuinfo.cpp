@@ -242,6 +242,19 @@ private Q_SLOTS:
         window->endeClick();
         QVERIFY(!window->isVisible());
 
+        // A plain text after a rich one takes nothing of the rich one's look.
+        writeFile(text, "{\\rtf1 {\\b\\fs40 Big} small}");
+        f->infoClick();
+        QVERIFY(formatOf(*window->view()->document(), QStringLiteral("Big")).fontWeight() == QFont::Bold);
+        window->endeClick();
+        choose(*f, Archive);
+        f->Zipfornfofile1Click();
+        QVERIFY(window->isVisible());
+        const QTextCharFormat nfo = formatOf(*window->view()->document(), QStringLiteral("two"));
+        QVERIFY(nfo.fontWeight() != QFont::Bold);
+        QVERIFY(!nfo.hasProperty(QTextFormat::FontPointSize));
+        window->endeClick();
+
         // A hyperlink's text lies in the item data folder under its caption.
         choose(*f, Linked);
         f->infoClick();
