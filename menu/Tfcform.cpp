@@ -99,6 +99,18 @@ Tfcform::Tfcform(ui::Services services, const menu::MenuState& state, const menu
         connect(m_ddform, &Tddform::folderCreated, this, &Tfcform::selectFolder);
 
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &Tfcform::hideOtherDrives);
+    // The tree fills in and sorts folder by folder after a folder was chosen for it, which pushes
+    // the chosen folder out of view; it is brought back until the viewer takes over the tree.
+    auto reveal = [this] {
+        if (m_revealSelection && m_folders->currentIndex().isValid())
+            m_folders->scrollTo(m_folders->currentIndex());
+    };
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, reveal);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, reveal);
+    auto viewerTakesOver = [this] { m_revealSelection = false; };
+    connect(m_folders, &QTreeView::pressed, this, viewerTakesOver);
+    connect(m_folders, &QTreeView::expanded, this, viewerTakesOver);
+    connect(m_folders, &QTreeView::collapsed, this, viewerTakesOver);
     fillDrives();
     connect(m_drive, &QComboBox::activated, this, [this](int index) { showDrive(m_drive->itemData(index).toString()); });
     // The tree starts at the process's current folder.
@@ -172,6 +184,7 @@ void Tfcform::selectFolder(const QString& folder) {
         m_folders->expand(up);
     m_folders->setCurrentIndex(index);
     m_folders->scrollTo(index);
+    m_revealSelection = true;
 }
 
 QString Tfcform::selectedFolder() const {

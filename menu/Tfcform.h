@@ -86,6 +86,7 @@ private:
     ui::Backdrop m_backdrop;
     bool m_busy = false;
     QString m_driveRoot; // with '/' separators
+    bool m_revealSelection = false;
 
     QComboBox* m_drive;
     QFileSystemModel* m_model;
