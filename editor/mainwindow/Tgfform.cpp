@@ -102,6 +102,7 @@ Tgfform::Tgfform(EditorState& state, ui::Services services, Tiwform* iconChooser
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->setTitle(itemPanel->title());
     RenameItem1 = PopupMenu1->addAction(QStringLiteral("Rename Item"));
     RenameItem1->setObjectName(QStringLiteral("RenameItem1"));
     chanegicon1 = PopupMenu1->addAction(QStringLiteral("Change Icon"));
@@ -162,6 +163,7 @@ void Tgfform::applyTexts(const common::IniFile& file, const LanguageTables&, int
     sgf->setText(windowText(file, section, 4));
     SaveAs->setText(windowText(file, section, 5));
     itemPanel->setTitle(windowText(file, section, 6));
+    PopupMenu1->setTitle(itemPanel->title()); // never shown; names the menu like its list
     rem->setText(windowText(file, section, 7));
     gup->setText(windowText(file, section, 8));
     gdown->setText(windowText(file, section, 9));
