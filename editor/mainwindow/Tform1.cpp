@@ -57,6 +57,7 @@ Tform1::Tform1(EditorState& state, ui::Services services, QWidget* parent)
         popupMenuOpening();
         m_popup->popup(allfiles->viewport()->mapToGlobal(pos));
     });
+    connectCellEditing();
 
     const EditorSettings settings = EditorSettings::read(common::IniFile(settingsFile()));
     resize(960, 640);

@@ -130,6 +130,7 @@ protected:
 
 private:
     void createItemDialogs();
+    void connectCellEditing();
     void openCellEditor(int row, int field);
     void createToolBar();
     void createStatusLine();

@@ -52,6 +52,9 @@ void Tform1::createItemDialogs() {
              m_textEditor, m_yesNoEditor, m_categoryEditor, m_urlDialog, m_fileDialog, c.tip, m_folderDialog, ask,
              m_burnDialog, m_jumpDialog})
         registerTranslatable(w);
+}
+
+void Tform1::connectCellEditing() {
     connect(allfiles, &QAbstractItemView::doubleClicked, this, &Tform1::allfilesDblClick);
     connect(allfiles, &ItemGrid::spaceReleased, this, &Tform1::allfilesDblClick);
     for (int f = 0; f < kItemFieldCount; ++f)

@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -334,20 +335,31 @@ private Q_SLOTS:
         f.form->showGridColumnClick(fieldIndex(ItemField::Name));
         const int first = f.form->grid()->horizontalHeader()->logicalIndex(1);
         QCOMPARE(first, fieldIndex(ItemField::FileName));
-        f.form->grid()->setCurrentIndex(f.items().index(0, first));
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        ItemGrid* grid = f.form->grid();
+        const QRect cell = grid->visualRect(f.items().index(0, first));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         whenOpen<Tallfileseditform>([](Tallfileseditform* d) {
             QCOMPARE(d->Edit1->text(), QStringLiteral("http://www."));
             d->Edit1->setText(u"http://example.org"_qs);
             d->OKClick();
         });
-        f.form->allfilesDblClick();
+        // A real double-click on the cell, as the user gives it.
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("http://example.org"));
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("Site"));
 
         // Yes/no written in German are stored in English.
         f.form->languageClick(2);
         whenOpen<Tallfilesynform>([](Tallfilesynform* d) { d->noClick(); });
-        f.form->editFieldClick(fieldIndex(ItemField::Execute));
+        // The popup's Edit entry for the field.
+        QMenu* popup = f.form->findChild<QMenu*>(u"gridpopup"_qs);
+        f.form->popupMenuOpening();
+        QMenu* editMenu = nullptr;
+        for (QAction* a : popup->actions())
+            editMenu = a->menu() ? a->menu() : editMenu;
+        editMenu->actions().at(fieldIndex(ItemField::Execute))->trigger();
         QCOMPARE(f.items().field(0, ItemField::Execute), QStringLiteral("nein"));
         f.form->session().saveToWorkingCopy();
         QCOMPARE(common::IniFile(f.form->session().workingCopyPath()).readString(u"Item-1", u"11"),
