@@ -37,6 +37,8 @@ bool copyFileReplacing(const QString& source, const QString& target) {
     }
     if (!out.commit())
         return false;
+    // A copied program must stay startable.
+    QFile::setPermissions(target, QFile::permissions(source) | QFileDevice::WriteOwner);
     QFile copied(target);
     if (copied.open(QIODevice::ReadWrite))
         copied.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);

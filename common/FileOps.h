@@ -4,7 +4,7 @@
 
 namespace common {
 
-// Copies a file over another, keeping its modification time. The target is replaced atomically, so
+// Copies a file over another, keeping its modification time and permissions. The target is replaced atomically, so
 // a failed copy leaves the old target as it was. False when the copy failed.
 bool copyFileReplacing(const QString& source, const QString& target);
 

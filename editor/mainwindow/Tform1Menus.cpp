@@ -28,6 +28,8 @@ QToolButton* Tform1::addToolButton(QWidget* area, const QString& name, const QSt
     button->setIconSize(QSize(32, 32));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
+    // Never squeezed below its caption: a narrow window shows the tool bar's overflow button instead.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(button, &QToolButton::clicked, this, handler);
     area->layout()->addWidget(button);
     return button;
