@@ -15,14 +15,6 @@ namespace {
 
 const QString kNewValue = QStringLiteral("New Value");
 
-QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons) {
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    for (QPushButton* b : buttons)
-        row->addWidget(b);
-    return row;
-}
-
 } // namespace
 
 Tallfileseditform::Tallfileseditform(ItemDialogContext& context, QWidget* parent)

@@ -7,6 +7,7 @@
 #include "ui/services/SoundService.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,23 @@ QLabel* ItemDialog::label(const QString& caption, const QString& name) {
     auto* l = new QLabel(caption, this);
     l->setObjectName(name);
     return l;
+}
+
+QLabel* ItemDialog::heading(const QString& caption) {
+    QLabel* l = label(caption);
+    QFont font = l->font();
+    font.setPointSize(11);
+    font.setBold(true);
+    l->setFont(font);
+    return l;
+}
+
+QHBoxLayout* ItemDialog::buttonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
 }
 
 QComboBox* ItemDialog::protocolBox(const QString& name) {

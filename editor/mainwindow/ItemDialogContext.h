@@ -5,9 +5,11 @@
 #include <QDialog>
 
 #include <functional>
+#include <initializer_list>
 
 class ItemTable;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +49,10 @@ protected:
     QPushButton* button(const QString& name, const QString& caption);
     QLineEdit* edit(const QString& name);
     QLabel* label(const QString& caption, const QString& name = {});
+    // The bold heading at the top of a dialog.
+    QLabel* heading(const QString& caption);
+    // OK, Cancel, Help and the like, right-aligned in a row.
+    static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
     QComboBox* protocolBox(const QString& name);
     QComboBox* categoryBox(const QString& name);
     // Refills a category box from the project's list, keeping the selected index when it still

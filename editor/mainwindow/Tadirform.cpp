@@ -22,11 +22,7 @@
 
 Tadirform::Tadirform(ItemDialogContext& context, Tadir_askform* ask, QWidget* parent)
     : ItemDialog(context, QStringLiteral("adirform"), QStringLiteral("Tavik - Lumbrel - Add Folder"), parent), m_ask(ask) {
-    m_heading = label(QStringLiteral("Folder Control"));
-    QFont heading = m_heading->font();
-    heading.setPointSize(11);
-    heading.setBold(true);
-    m_heading->setFont(heading);
+    m_heading = heading(QStringLiteral("Folder Control"));
     selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
     subdirs_check = new QCheckBox(QStringLiteral("Include Subfolders"), this);
     subdirs_check->setObjectName(QStringLiteral("subdirs_check"));
@@ -86,11 +82,7 @@ Tadirform::Tadirform(ItemDialogContext& context, Tadir_askform* ask, QWidget* pa
     grid->addWidget(m_captions[7], 12, 0);
     grid->addWidget(ComboBox2, 12, 1);
     grid->addWidget(hpurl, 12, 2, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {add, cancel, help})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 13, 0, 1, 4);
+    grid->addLayout(buttonRow({add, cancel, help}), 13, 0, 1, 4);
     grid->setColumnStretch(2, 1);
     resize(560, 560);
 
@@ -198,8 +190,7 @@ void Tadirform::addClick() {
                     itemrules::homepage(ComboBox2->currentText(), hpurl->text()),
                     yesNo(executed->isChecked()),
                 };
-                for (int f = 0; f < kItemFieldCount; ++f)
-                    items.setField(lastRow, f, record[f]);
+                items.setRecord(lastRow, record);
             }
             m_context.state.modified = true;
             accept();

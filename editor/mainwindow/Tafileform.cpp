@@ -30,11 +30,7 @@ const QString kFilter = QStringLiteral(
 
 Tafileform::Tafileform(ItemDialogContext& context, QWidget* parent)
     : ItemDialog(context, QStringLiteral("afileform"), QStringLiteral("Tavik - Lumbrel - Add file"), parent) {
-    LMDSimpleLabel3 = label(QStringLiteral("File Control"));
-    QFont heading = LMDSimpleLabel3->font();
-    heading.setPointSize(11);
-    heading.setBold(true);
-    LMDSimpleLabel3->setFont(heading);
+    LMDSimpleLabel3 = heading(QStringLiteral("File Control"));
     selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
     anzname = edit(QStringLiteral("anzname"));
     filename = label({}, QStringLiteral("filename"));
@@ -87,11 +83,7 @@ Tafileform::Tafileform(ItemDialogContext& context, QWidget* parent)
     grid->addWidget(m_captions[10], 11, 0);
     grid->addWidget(ComboBox2, 11, 1);
     grid->addWidget(hpurl, 11, 2, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {add, cancel, help})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 12, 0, 1, 4);
+    grid->addLayout(buttonRow({add, cancel, help}), 12, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(480);
 
@@ -178,8 +170,7 @@ void Tafileform::addClick() {
                 itemrules::homepage(ComboBox2->currentText(), hpurl->text()),
                 yesNo(executed->isChecked()),
             };
-            for (int f = 0; f < kItemFieldCount; ++f)
-                items.setField(row, f, record[f]);
+            items.setRecord(row, record);
             m_context.state.modified = true;
             m_lastFolder = QFileInfo(m_chosenFile).absolutePath();
             if (!pfad->text().startsWith(projectFolder))

@@ -16,11 +16,7 @@
 
 Tajumpform::Tajumpform(ItemDialogContext& context, QWidget* parent)
     : ItemDialog(context, QStringLiteral("ajumpform"), QStringLiteral("Tavik - Lumbrel - Add Jump Point"), parent) {
-    m_heading = label(QStringLiteral("Jump Point Control"));
-    QFont heading = m_heading->font();
-    heading.setPointSize(11);
-    heading.setBold(true);
-    m_heading->setFont(heading);
+    m_heading = heading(QStringLiteral("Jump Point Control"));
     selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
     anzname = edit(QStringLiteral("anzname"));
     pfad = edit(QStringLiteral("pfad"));
@@ -48,11 +44,7 @@ Tajumpform::Tajumpform(ItemDialogContext& context, QWidget* parent)
     grid->addWidget(m_captions[5], 6, 0);
     grid->addWidget(ComboBox2, 6, 1);
     grid->addWidget(hpurl, 6, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {add, cancel, help})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 7, 0, 1, 3);
+    grid->addLayout(buttonRow({add, cancel, help}), 7, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     setMinimumWidth(460);
 
@@ -122,8 +114,7 @@ void Tajumpform::addClick() {
         itemrules::homepage(ComboBox2->currentText(), hpurl->text()),
         yesNo(true),
     };
-    for (int f = 0; f < kItemFieldCount; ++f)
-        items.setField(row, f, record[f]);
+    items.setRecord(row, record);
     m_context.state.modified = true;
     accept();
     m_context.makeCurrent(row);

@@ -14,11 +14,7 @@
 
 Taurlform::Taurlform(ItemDialogContext& context, QWidget* parent)
     : ItemDialog(context, QStringLiteral("aurlform"), QStringLiteral("Tavik - Lumbrel - Add Hyperlink"), parent) {
-    m_heading = label(QStringLiteral("Hyperlink control"));
-    QFont heading = m_heading->font();
-    heading.setPointSize(11);
-    heading.setBold(true);
-    m_heading->setFont(heading);
+    m_heading = heading(QStringLiteral("Hyperlink control"));
     anzname = edit(QStringLiteral("anzname"));
     ComboBox1 = protocolBox(QStringLiteral("ComboBox1"));
     filename = edit(QStringLiteral("filename"));
@@ -45,11 +41,7 @@ Taurlform::Taurlform(ItemDialogContext& context, QWidget* parent)
     grid->addWidget(desc, 4, 1, 1, 2);
     grid->addWidget(m_captions[4], 5, 0);
     grid->addWidget(ComboBox2, 5, 1, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {LMDShapeLabelButton1, addurl, Help})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 6, 0, 1, 3);
+    grid->addLayout(buttonRow({LMDShapeLabelButton1, addurl, Help}), 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     setMinimumWidth(440);
 
@@ -94,8 +86,7 @@ void Taurlform::LMDShapeLabelButton1Click() {
         anzname->text(), ComboBox1->currentText() + filename->text(), QString(), serial->text(), na, na,
         desc->text(), ComboBox2->currentText(), yesNo(false), na, na, yesNo(true),
     };
-    for (int f = 0; f < kItemFieldCount; ++f)
-        items.setField(row, f, record[f]);
+    items.setRecord(row, record);
     m_context.state.modified = true;
     accept();
     m_context.makeCurrent(row);

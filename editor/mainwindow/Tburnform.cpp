@@ -17,11 +17,7 @@ Tburnform::Tburnform(ItemDialogContext& context, std::function<void()> build, st
                      QWidget* parent)
     : ItemDialog(context, QStringLiteral("burnform"), QStringLiteral("Tavik - Lumbrel - Record CD"), parent),
       m_build(std::move(build)), m_busy(std::move(busy)) {
-    m_heading = label(QStringLiteral("Recording Control"));
-    QFont heading = m_heading->font();
-    heading.setPointSize(11);
-    heading.setBold(true);
-    m_heading->setFont(heading);
+    m_heading = heading(QStringLiteral("Recording Control"));
     m_software = label(QStringLiteral("Select your CD Recording Software"));
     rs_c = new QComboBox(this);
     rs_c->setObjectName(QStringLiteral("rs_c"));
@@ -38,11 +34,7 @@ Tburnform::Tburnform(ItemDialogContext& context, std::function<void()> build, st
     grid->addWidget(m_software, 1, 0, 1, 2);
     grid->addWidget(rs_c, 2, 0);
     grid->addWidget(generate, 2, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {add, cancel, help})
-        buttons->addWidget(b);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttonRow({add, cancel, help}), 3, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     setMinimumWidth(380);
     connect(generate, &QPushButton::clicked, this, &Tburnform::generateClick);

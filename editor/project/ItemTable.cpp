@@ -40,6 +40,11 @@ void ItemTable::setField(int row, int field, const QString& text) {
     Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
 }
 
+void ItemTable::setRecord(int row, const ItemRecord& record) {
+    m_rows.at(row) = record;
+    Q_EMIT dataChanged(index(row, 0), index(row, kItemFieldCount - 1), {Qt::DisplayRole});
+}
+
 void ItemTable::setRecords(std::vector<ItemRecord> rows) {
     beginResetModel();
     m_rows = std::move(rows);

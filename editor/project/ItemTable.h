@@ -27,6 +27,7 @@ public:
     void setField(int row, int field, const QString& text);
     void setField(int row, ItemField f, const QString& text) { setField(row, fieldIndex(f), text); }
     const ItemRecord& record(int row) const { return m_rows.at(row); }
+    void setRecord(int row, const ItemRecord& record);
     const std::vector<ItemRecord>& records() const { return m_rows; }
 
     // Replaces every row (an empty list gives one empty row); the row colours are cleared.
