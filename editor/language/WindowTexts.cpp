@@ -3,6 +3,7 @@
 #include "common/IniFile.h"
 
 #include <QAction>
+#include <QWidget>
 
 QString windowText(const common::IniFile& file, QStringView section, int n) {
     return file.readString(section, QString(u'E' + QString::number(n)));
@@ -24,4 +25,14 @@ void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file,
         if (next < entries.size())
             entries[next++]->setText(text);
     }
+}
+
+int fontReduction(const common::IniFile& file, int n) {
+    return file.readInteger(u"General", QStringLiteral("DFontS%1").arg(n), n);
+}
+
+void setPointSize(QWidget* widget, int size) {
+    QFont font = widget->font();
+    font.setPointSize(std::max(1, size));
+    widget->setFont(font);
 }

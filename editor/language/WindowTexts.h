@@ -4,6 +4,7 @@
 #include <QStringView>
 
 class QAction;
+class QWidget;
 
 namespace common {
 class IniFile;
@@ -16,3 +17,8 @@ QString windowText(const common::IniFile& file, QStringView section, int n);
 // A "-" text stands for a divider line, which keeps its look; titled dividers take a text.
 void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section, int first,
                     int last);
+
+// The reduction DFontS1, DFontS2 or DFontS3 of section "General" (defaults 1, 2 and 3) that some
+// controls take off their font size.
+int fontReduction(const common::IniFile& file, int n);
+void setPointSize(QWidget* widget, int size);

@@ -44,6 +44,7 @@ void Taddfileinfoform::applyTexts(const common::IniFile& file, const LanguageTab
     m_hint1->setText(windowText(file, s, 2));
     m_hint2->setText(windowText(file, s, 3));
     CheckBox1->setText(windowText(file, s, 4));
+    setPointSize(CheckBox1, 11 - fontReduction(file, 1));
     add->setText(windowText(file, s, 5));
 }
 

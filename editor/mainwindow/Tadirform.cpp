@@ -106,6 +106,9 @@ void Tadirform::applyTexts(const common::IniFile& file, const LanguageTables& ta
     asknameok->setText(windowText(file, s, 9));
     for (int i = 1; i < int(m_captions.size()); ++i)
         m_captions[i]->setText(windowText(file, s, 9 + i));
+    // "file/s can be copied:" and "file/s can be executed:" are long in every language.
+    for (QLabel* l : {m_captions[5], m_captions[6]})
+        setPointSize(l, 9 - fontReduction(file, 1));
     add->setText(windowText(file, s, 17));
     cancel->setText(windowText(file, s, 18));
     help->setText(windowText(file, s, 19));

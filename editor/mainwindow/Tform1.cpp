@@ -15,6 +15,7 @@
 #include "ui/services/SoundService.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -109,9 +110,10 @@ void Tform1::startUp() {
     if (m_state.prefs.showBack) {
         const QString picture = m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
                                 QStringLiteral("MenuBack.bmp");
-        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu, m_iconChooser,
-                                                          m_categoryFileEditor, m_colorChooser})
+        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu})
             applyDialogBackground(w, picture);
+        for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            applyDialogBackground(dialog, picture);
     }
     m_state.modified = false;
     m_state.categoryResolved = false;

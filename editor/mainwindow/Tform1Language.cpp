@@ -43,10 +43,8 @@ void Tform1::applyLanguage(int language, int switchedFrom) {
     for (TranslatableWindow* window : m_translatable)
         window->applyTexts(file, m_state.language, language);
 
-    QFont buttonFont = new_->font();
-    buttonFont.setPointSize(10 - file.readInteger(u"General", u"DFontS3", 3));
     for (QToolButton* b : findChildren<QToolButton*>())
-        b->setFont(buttonFont);
+        setPointSize(b, 10 - fontReduction(file, 3));
     m_languageEntries[0]->setChecked(language == 1);
     m_languageEntries[1]->setChecked(language == 2);
     m_services.messages.setCaptions(m_state.language.text(u"T57"), m_state.language.text(u"T58"));

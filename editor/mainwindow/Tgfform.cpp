@@ -48,12 +48,6 @@ QPushButton* namedButton(QWidget* parent, const char* name, const QString& capti
     return b;
 }
 
-void setPointSize(QWidget* w, int size) {
-    QFont f = w->font();
-    f.setPointSize(size);
-    w->setFont(f);
-}
-
 } // namespace
 
 Tgfform::Tgfform(EditorState& state, ui::Services services, Tiwform* iconChooser, QWidget* parent)
@@ -181,7 +175,7 @@ void Tgfform::applyTexts(const common::IniFile& file, const LanguageTables&, int
         setPointSize(w, 9);
     for (QPushButton* b : {crgf, lgf, sgf, add, rem, gup, gdown, OK, Cancel, Help})
         setPointSize(b, 10);
-    setPointSize(SaveAs, 10 - file.readInteger(u"General", u"DFontS2", 2));
+    setPointSize(SaveAs, 10 - fontReduction(file, 2));
     // A little room beyond the measured text, so that rounding never cuts the link short.
     moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
 }
