@@ -22,6 +22,14 @@ inline QString writeCategoryFile(const QString& path, const QStringList& caption
     return path;
 }
 
+// The shipped language files in a test's program folder, as an installation has them.
+inline void installLanguageFiles(const QString& programFolder) {
+    QDir().mkpath(programFolder + QStringLiteral("Files"));
+    for (const char* name : {"lang_1.dat", "lang_2.dat"})
+        QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + QLatin1String(name),
+                    programFolder + QStringLiteral("Files/") + QLatin1String(name));
+}
+
 inline QString writeFile(const QString& path, const QByteArray& bytes = "x") {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);

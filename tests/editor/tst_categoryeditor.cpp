@@ -58,8 +58,7 @@ class TestCategoryEditor : public QObject {
             state.programFolder = QDir::toNativeSeparators(dir.path() + u"/program/"_qs);
             for (const char* folder : {"Files", "genre", "projects"})
                 QDir().mkpath(state.programFolder + QLatin1String(folder));
-            for (const QString& name : {u"lang_1.dat"_qs, u"lang_2.dat"_qs})
-                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + name, program(u"Files/"_qs + name));
+            installLanguageFiles(state.programFolder);
             writeSet(program(u"Files/"_qs), u"Standard.lbc"_qs, {u"Games"_qs, u"Tools"_qs, u"Demos"_qs});
             writeFile(program(u"ip/ip01.cfg"_qs), "[general]\r\nanz_icons=3\r\n");
             writeFile(program(u"ip/ip07.cfg"_qs), "[general]\r\nanz_icons=2\r\n");

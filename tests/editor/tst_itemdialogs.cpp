@@ -57,9 +57,7 @@ class TestItemDialogs : public QObject {
 
         Fixture() {
             state.programFolder = dir.path() + u"/program/"_qs;
-            QDir().mkpath(state.programFolder + u"Files"_qs);
-            for (const QString& name : {u"lang_1.dat"_qs, u"lang_2.dat"_qs})
-                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + name, state.programFolder + u"Files/"_qs + name);
+            installLanguageFiles(state.programFolder);
             disc = QDir::toNativeSeparators(dir.path() + u"/disc/"_qs);
             QDir().mkpath(disc);
             form = std::make_unique<Tform1>(state, fakes.services());

@@ -37,10 +37,8 @@ class TestMainWindow : public QObject {
 
         explicit Fixture(const QByteArray& settings = {}) {
             state.programFolder = dir.path() + u"/program/"_qs;
-            QDir().mkpath(state.programFolder + u"Files"_qs);
             QDir().mkpath(state.programFolder + u"projects"_qs);
-            for (const QString& name : {u"lang_1.dat"_qs, u"lang_2.dat"_qs})
-                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + name, state.programFolder + u"Files/"_qs + name);
+            installLanguageFiles(state.programFolder);
             if (!settings.isEmpty())
                 writeFile(settingsPath(), settings);
             form = std::make_unique<Tform1>(state, fakes.services());
