@@ -2,9 +2,9 @@
 // the unzip module, each timed against the system's own tool (cp, unzip) where one is installed.
 //   copy_bench [size in MiB, default 1024] [files in the archive, default 2000] [folder of the unzip module]
 // The unzip module is looked for in the build's unzip folder beside this program's, unless named.
-#include "ArchiveLayer.h"
-#include "BlockCopy.h"
-#include "Tfcform.h"
+#include "content/ArchiveLayer.h"
+#include "content/BlockCopy.h"
+#include "gui/CopyDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +22,9 @@
 
 namespace {
 
-double seconds(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e9; }
+double seconds(const QElapsedTimer& t) {
+    return double(t.nsecsElapsed()) / 1e9;
+}
 
 // The fastest of `runs` timings of `work`, each after an untimed `prepare`: other programs on the
 // machine and the first touches of the disc blur single runs.
@@ -69,10 +71,12 @@ bool writeArchive(const QString& path, int files) {
         QByteArray text;
         const int size = 2000 + (i * 7919) % 30000;
         while (text.size() < size)
-            text += "line " + QByteArray::number(i) + " of a file with some text " + QByteArray::number(text.size()) + '\n';
+            text += "line " + QByteArray::number(i) + " of a file with some text " +
+                    QByteArray::number(text.size()) + '\n';
         void* copy = std::malloc(std::size_t(text.size()));
         std::memcpy(copy, text.constData(), std::size_t(text.size()));
-        const QByteArray name = QStringLiteral("folder%1/sub%2/file%3.txt").arg(i % 20).arg(i % 7).arg(i).toUtf8();
+        const QByteArray name =
+            QStringLiteral("folder%1/sub%2/file%3.txt").arg(i % 20).arg(i % 7).arg(i).toUtf8();
         zip_source_t* source = zip_source_buffer(archive, copy, zip_uint64_t(text.size()), 1);
         if (zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
             zip_source_free(source);
@@ -109,18 +113,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(source));
         return 1;
     }
-    const double ours = best(5, [&] { QFile::remove(target); }, [&] {
-        menu::copyInBlocks(source, target, [](int) { QCoreApplication::processEvents(); },
-                           {.first = Tfcform::kFirstCopyBlock, .largest = Tfcform::kLargestCopyBlock});
-    });
+    const double ours = best(
+        5, [&] { QFile::remove(target); },
+        [&] {
+            menu::copyInBlocks(
+                source, target, [](int) { QCoreApplication::processEvents(); },
+                {.first = CopyDialog::kFirstCopyBlock, .largest = CopyDialog::kLargestCopyBlock});
+        });
     std::printf("copy %lld MiB in blocks of %lld KiB growing to %lld KiB: %.3f s, %.0f MiB/s\n", mib,
-                Tfcform::kFirstCopyBlock / 1024, Tfcform::kLargestCopyBlock / 1024, ours, double(mib) / ours);
+                CopyDialog::kFirstCopyBlock / 1024, CopyDialog::kLargestCopyBlock / 1024, ours,
+                double(mib) / ours);
     const QString cp = QStandardPaths::findExecutable(QStringLiteral("cp"));
     double tool = 0;
     if (!cp.isEmpty()) {
         const QString copy = dir.filePath(QStringLiteral("cp.bin"));
-        tool = best(5, [&] { QFile::remove(copy); },
-                    [&] { runTool(cp, {QStringLiteral("--preserve=timestamps"), source, copy}); });
+        tool = best(
+            5, [&] { QFile::remove(copy); },
+            [&] {
+                runTool(cp, {QStringLiteral("--preserve=timestamps"), source, copy});
+            });
     }
     compare("copy", ours, tool, "cp");
     QFile::remove(source);
@@ -134,8 +145,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The module goes into a configuration folder under its shipped name, as on a disc.
-    const QString moduleFolder =
-        argc > 3 ? QString::fromLocal8Bit(argv[3]) : QCoreApplication::applicationDirPath() + QStringLiteral("/../unzip");
+    const QString moduleFolder = argc > 3
+                                     ? QString::fromLocal8Bit(argv[3])
+                                     : QCoreApplication::applicationDirPath() + QStringLiteral("/../unzip");
     const QStringList built = QDir(moduleFolder).entryList({QStringLiteral("*Unzdll*")}, QDir::Files);
     const QString cfg = dir.filePath(QStringLiteral("cfg"));
     QDir().mkpath(cfg);
@@ -147,20 +159,25 @@ int main(int argc, char** argv) {
         return 1;
     }
     int entries = 0;
-    const double unzipOurs = best(5, [&] { QDir(dir.filePath(QStringLiteral("ours"))).removeRecursively(); }, [&] {
-        entries = module.extract(archive, {QStringLiteral("*.*")}, dir.filePath(QStringLiteral("ours")),
-                                 {.recreateFolders = true, .overwrite = true})
-                      .extracted;
-    });
+    const double unzipOurs = best(
+        5, [&] { QDir(dir.filePath(QStringLiteral("ours"))).removeRecursively(); },
+        [&] {
+            entries = module
+                          .extract(archive, {QStringLiteral("*.*")}, dir.filePath(QStringLiteral("ours")),
+                                   {.recreateFolders = true, .overwrite = true})
+                          .extracted;
+        });
     std::printf("unzip %d files (%lld KiB archive): %.3f s, %.0f files/s\n", entries,
                 QFileInfo(archive).size() / 1024, unzipOurs, entries / unzipOurs);
     const QString unzip = QStandardPaths::findExecutable(QStringLiteral("unzip"));
     tool = 0;
     if (!unzip.isEmpty()) {
-        tool = best(5, [&] { QDir(dir.filePath(QStringLiteral("theirs"))).removeRecursively(); }, [&] {
-            runTool(unzip, {QStringLiteral("-o"), QStringLiteral("-q"), archive, QStringLiteral("-d"),
-                            dir.filePath(QStringLiteral("theirs"))});
-        });
+        tool = best(
+            5, [&] { QDir(dir.filePath(QStringLiteral("theirs"))).removeRecursively(); },
+            [&] {
+                runTool(unzip, {QStringLiteral("-o"), QStringLiteral("-q"), archive, QStringLiteral("-d"),
+                                dir.filePath(QStringLiteral("theirs"))});
+            });
     }
     compare("unzip", unzipOurs, tool, "unzip");
     return 0;

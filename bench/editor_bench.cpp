@@ -1,7 +1,7 @@
 // Opens and saves a project of 10,000 items through the main window, as the user's commands do,
 // and prints the milliseconds of each.
 #include "common/IniFile.h"
-#include "mainwindow/Tform1.h"
+#include "gui/mainwindow/MainWindow.h"
 #include "project/EditorState.h"
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
@@ -64,13 +64,13 @@ int main(int argc, char** argv) {
     ui::testing::FakeServices fakes;
     EditorState state;
     state.programFolder = dir.path() + QDir::separator();
-    Tform1 form(state, fakes.services());
+    MainWindow form(state, fakes.services());
     form.startUp();
 
     QElapsedTimer timer;
     timer.start();
     fakes.choosers.queueOpenFile(project);
-    form.zGradBtn1Click();
+    form.openClicked();
     const qint64 openMs = timer.elapsed();
     if (form.items().itemCount() != kItems) {
         std::fprintf(stderr, "opened %d items instead of %d\n", form.items().itemCount(), kItems);

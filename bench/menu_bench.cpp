@@ -1,7 +1,7 @@
 // Start-up of the menu program on a disc of 200 categories and 10,000 items, and choosing a
 // category that holds all 10,000 items. Prints milliseconds.
-#include "TForm1.h"
 #include "common/IniFile.h"
+#include "gui/MenuWindow.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/FillList.h"
 
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     ui::testing::FakeServices fakes;
     QElapsedTimer timer;
     timer.start();
-    TForm1 form(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
+    MenuWindow form(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
     form.show();
     QApplication::processEvents();
     const qint64 startMs = timer.elapsed();
@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
     std::printf("choosing a category of %d items (%d listed): %lld ms\n", kItems, members->count(),
                 static_cast<long long>(categoryMs));
     std::printf("choosing an item: %lld ms\n", static_cast<long long>(itemMs));
-    std::printf("hiding the details (icon view of %d items): %lld ms\n", kItems, static_cast<long long>(hideMs));
+    std::printf("hiding the details (icon view of %d items): %lld ms\n", kItems,
+                static_cast<long long>(hideMs));
     return 0;
 }

@@ -1,5 +1,5 @@
 #include "common/Paths.h"
-#include "mainwindow/Tform1.h"
+#include "gui/mainwindow/MainWindow.h"
 #include "project/EditorState.h"
 #include "ui/Display.h"
 #include "ui/services/DesktopServices.h"
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(Tform1::applicationTitle());
+    QApplication::setApplicationName(MainWindow::applicationTitle());
     QSplashScreen splash(QPixmap(QStringLiteral(":/pictures/splash.png")));
     splash.show();
     QApplication::processEvents();
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     ui::DesktopServices desktop;
     EditorState state;
     state.programFolder = common::programFolder();
-    Tform1 form1(state, desktop.services());
+    MainWindow form1(state, desktop.services());
     form1.show();
     splash.finish(&form1);
     return QApplication::exec();

@@ -1,4 +1,4 @@
-#include "TForm1.h"
+#include "gui/MenuWindow.h"
 #include "ui/Display.h"
 #include "ui/services/DesktopServices.h"
 
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tiv"));
     ui::DesktopServices desktop;
-    TForm1 form1(desktop.services());
+    MenuWindow form1(desktop.services());
     form1.show();
     return QApplication::exec();
 }

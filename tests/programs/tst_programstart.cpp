@@ -1,6 +1,6 @@
 // Both programs come up, and neither aborts where a desktop is missing.
-#include "TForm1.h"
-#include "mainwindow/Tform1.h"
+#include "gui/MenuWindow.h"
+#include "gui/mainwindow/MainWindow.h"
 #include "project/EditorState.h"
 #include "ui/testing/FakeServices.h"
 
@@ -35,7 +35,7 @@ private Q_SLOTS:
         ui::testing::FakeServices fakes;
         EditorState state;
         state.programFolder = empty.path() + QDir::separator();
-        Tform1 form1(state, fakes.services());
+        MainWindow form1(state, fakes.services());
         form1.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
         QCOMPARE(form1.windowTitle(), QStringLiteral("Tavik - Lumbrel 4.0"));
@@ -44,7 +44,7 @@ private Q_SLOTS:
 
     void menuWindowIsFixedWithoutCloseBox() {
         ui::testing::FakeServices fakes;
-        TForm1 form1(fakes.services());
+        MenuWindow form1(fakes.services());
         form1.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
         QCOMPARE(form1.size(), QSize(632, 413));

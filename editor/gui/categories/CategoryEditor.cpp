@@ -1,0 +1,605 @@
+#include "CategoryEditor.h"
+
+#include "IconChooser.h"
+#include "common/IniFile.h"
+#include "common/Paths.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/CategoryFile.h"
+#include "project/EditorState.h"
+#include "project/EnvironmentFiles.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/HelpService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/services/SoundService.h"
+#include "ui/widgets/EffectLabel.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using Msg = ui::MessageBoxService;
+
+namespace {
+
+constexpr int kPictureRole = Qt::UserRole;
+// The caption as last accepted, to restore after an in-place edit left it empty.
+constexpr int kCaptionRole = Qt::UserRole + 1;
+
+constexpr int kHelpContext = 4050;
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconChooser* iconChooser,
+                               QWidget* parent)
+    : QDialog(parent), m_state(state), m_services(services), m_iconChooser(iconChooser) {
+    setObjectName(QStringLiteral("Tgfform"));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - Categories"));
+    setModal(true);
+
+    filePanel = new QGroupBox(QStringLiteral("Category File Control"), this);
+    filePanel->setObjectName(QStringLiteral("filePanel"));
+    crgf = namedButton(filePanel, "crgf", QStringLiteral("New"));
+    lgf = namedButton(filePanel, "lgf", QStringLiteral("Load"));
+    sgf = namedButton(filePanel, "sgf", QStringLiteral("Save"));
+    SaveAs = namedButton(filePanel, "SaveAs", QStringLiteral("Save As"));
+    auto* fileRow = new QHBoxLayout(filePanel);
+    for (QPushButton* b : {crgf, lgf, sgf, SaveAs})
+        fileRow->addWidget(b);
+
+    itemPanel = new QGroupBox(QStringLiteral("Category Item Control"), this);
+    itemPanel->setObjectName(QStringLiteral("itemPanel"));
+    genreitems = new QListWidget(itemPanel);
+    genreitems->setObjectName(QStringLiteral("genreitems"));
+    genreitems->setIconSize(QSize(32, 32));
+    genreitems->setSpacing(1);
+    genreitems->setSelectionMode(QAbstractItemView::SingleSelection);
+    genreitems->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    genreitems->setContextMenuPolicy(Qt::CustomContextMenu);
+    genreitems->installEventFilter(this);
+    m_captionEdit = new QLineEdit(itemPanel);
+    m_captionEdit->setObjectName(QStringLiteral("Edit1"));
+    m_captionEdit->setMaxLength(200);
+    add = namedButton(itemPanel, "add", QStringLiteral("Add"));
+    rem = namedButton(itemPanel, "rem", QStringLiteral("Remove"));
+    gup = namedButton(itemPanel, "gup", QStringLiteral("Up"));
+    gdown = namedButton(itemPanel, "gdown", QStringLiteral("Down"));
+    auto* side = new QVBoxLayout;
+    for (QPushButton* b : {rem, gup, gdown})
+        side->addWidget(b);
+    side->addStretch();
+    auto* items = new QGridLayout(itemPanel);
+    items->addWidget(genreitems, 0, 0);
+    items->addLayout(side, 0, 1);
+    items->addWidget(m_captionEdit, 1, 0);
+    items->addWidget(add, 1, 1);
+    items->setRowStretch(0, 1);
+
+    m_itemPopup = new QMenu(this);
+    m_itemPopup->setObjectName(QStringLiteral("PopupMenu1"));
+    m_itemPopup->setTitle(itemPanel->title());
+    m_renameAction = m_itemPopup->addAction(QStringLiteral("Rename Item"));
+    m_renameAction->setObjectName(QStringLiteral("RenameItem1"));
+    m_changeIconAction = m_itemPopup->addAction(QStringLiteral("Change Icon"));
+    m_changeIconAction->setObjectName(QStringLiteral("chanegicon1"));
+
+    moreIcons = new ui::EffectLabel(QStringLiteral("More Icons at Tavik Homebase"), this);
+    moreIcons->setObjectName(QStringLiteral("moreIcons"));
+    moreIcons->setLink(true);
+    // Red under the mouse; otherwise the link colour, which reads on the light dialog background
+    // where white would vanish.
+    moreIcons->setColor(moreIcons->palette().color(QPalette::Link));
+    moreIcons->installEventFilter(this);
+    moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
+    OK = namedButton(this, "OK", QStringLiteral("OK"));
+    Cancel = namedButton(this, "Cancel", QStringLiteral("Cancel"));
+    Help = namedButton(this, "Help", QStringLiteral("Help"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(moreIcons);
+    bottom->addStretch();
+    for (QPushButton* b : {OK, Cancel, Help})
+        bottom->addWidget(b);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(filePanel);
+    layout->addWidget(itemPanel, 1);
+    layout->addLayout(bottom);
+    resize(520, 480);
+
+    connect(crgf, &QPushButton::clicked, this, &CategoryEditor::crgfClick);
+    connect(lgf, &QPushButton::clicked, this, &CategoryEditor::lgfClick);
+    connect(sgf, &QPushButton::clicked, this, &CategoryEditor::sgfClick);
+    connect(SaveAs, &QPushButton::clicked, this, &CategoryEditor::SaveAsClick);
+    connect(add, &QPushButton::clicked, this, &CategoryEditor::addClick);
+    connect(m_captionEdit, &QLineEdit::returnPressed, this, &CategoryEditor::addClick);
+    connect(rem, &QPushButton::clicked, this, &CategoryEditor::remClick);
+    connect(gup, &QPushButton::clicked, this, &CategoryEditor::gupClick);
+    connect(gdown, &QPushButton::clicked, this, &CategoryEditor::gdownClick);
+    connect(OK, &QPushButton::clicked, this, &CategoryEditor::OKClick);
+    connect(Cancel, &QPushButton::clicked, this, &CategoryEditor::CancelClick);
+    connect(Help, &QPushButton::clicked, this, &CategoryEditor::HelpClick);
+    connect(moreIcons, &ui::EffectLabel::clicked, this, &CategoryEditor::linkClick);
+    connect(m_renameAction, &QAction::triggered, this, &CategoryEditor::renameClicked);
+    connect(m_changeIconAction, &QAction::triggered, this, &CategoryEditor::changeIconClicked);
+    connect(genreitems, &QListWidget::itemDoubleClicked, this, &CategoryEditor::renameClicked);
+    connect(genreitems, &QListWidget::itemChanged, this, &CategoryEditor::captionEdited);
+    connect(genreitems, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_itemPopup->popup(genreitems->viewport()->mapToGlobal(pos)); });
+    updateButtons();
+}
+
+QString CategoryEditor::iconsHomePage() {
+    return MainWindow::homePageAddress() + QStringLiteral("icons/");
+}
+
+void CategoryEditor::applyTexts(const common::IniFile& file, const LanguageTables&, int) {
+    const QString section = QStringLiteral("Genre");
+    filePanel->setTitle(windowText(file, section, 1));
+    crgf->setText(windowText(file, section, 2));
+    lgf->setText(windowText(file, section, 3));
+    sgf->setText(windowText(file, section, 4));
+    SaveAs->setText(windowText(file, section, 5));
+    itemPanel->setTitle(windowText(file, section, 6));
+    m_itemPopup->setTitle(itemPanel->title()); // never shown; names the menu like its list
+    rem->setText(windowText(file, section, 7));
+    gup->setText(windowText(file, section, 8));
+    gdown->setText(windowText(file, section, 9));
+    add->setText(windowText(file, section, 10));
+    OK->setText(windowText(file, section, 11));
+    Cancel->setText(windowText(file, section, 12));
+    Help->setText(windowText(file, section, 13));
+    m_renameAction->setText(windowText(file, section, 14));
+    m_changeIconAction->setText(windowText(file, section, 15));
+
+    // Headings 11 points, buttons 10, the rest 9; "Save As" gives up what its longer words need.
+    for (QGroupBox* g : {filePanel, itemPanel})
+        setPointSize(g, 11);
+    for (QWidget* w : std::initializer_list<QWidget*>{genreitems, m_captionEdit, moreIcons})
+        setPointSize(w, 9);
+    for (QPushButton* b : {crgf, lgf, sgf, add, rem, gup, gdown, OK, Cancel, Help})
+        setPointSize(b, 10);
+    setPointSize(SaveAs, 10 - fontReduction(file, 2));
+    // A little room beyond the measured text, so that rounding never cuts the link short.
+    moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
+}
+
+void CategoryEditor::click() const {
+    m_services.sound.play(TMainDaten::button_sound_file());
+}
+
+void CategoryEditor::message(const char16_t* key) const {
+    m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok,
+                             m_state.language.message(QStringView(key)));
+}
+
+bool CategoryEditor::execute() {
+    prepare();
+    return exec() == QDialog::Accepted;
+}
+
+void CategoryEditor::prepare() {
+    FileHolder& genre = m_state.mainDaten.genre_file;
+    if (genre.exists()) {
+        m_currentFile = genre.path();
+    } else {
+        m_currentFile = categoryfile::standardFile(m_state.programFolder);
+        genre.set(m_currentFile);
+    }
+    load(m_currentFile);
+    m_modified = false;
+    setTitleToFile();
+    genreitems->setFocus();
+}
+
+// --- The lists -----------------------------------------------------------------------------------
+
+int CategoryEditor::count() const {
+    return genreitems->count();
+}
+
+QStringList CategoryEditor::captions() const {
+    QStringList out;
+    for (int i = 0; i < genreitems->count(); ++i)
+        out << genreitems->item(i)->text();
+    return out;
+}
+
+int CategoryEditor::pictureOf(int row) const {
+    const QListWidgetItem* item = genreitems->item(row);
+    return item ? item->data(kPictureRole).toInt() : -1;
+}
+
+int CategoryEditor::selectedRow() const {
+    const QList<QListWidgetItem*> selected = genreitems->selectedItems();
+    return selected.isEmpty() ? -1 : genreitems->row(selected.constFirst());
+}
+
+void CategoryEditor::select(int row) {
+    genreitems->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+void CategoryEditor::clearLists() {
+    m_filling = true;
+    genreitems->clear();
+    m_filling = false;
+    m_iconSources.clear();
+    m_genreimage.clear();
+}
+
+int CategoryEditor::appendImage(const QString& iconFile) {
+    m_genreimage << IconChooser::loadIconFile(iconFile);
+    return int(m_genreimage.size()) - 1;
+}
+
+void CategoryEditor::setPicture(QListWidgetItem* item, int picture) {
+    m_filling = true;
+    item->setData(kPictureRole, picture);
+    item->setIcon(picture >= 0 && picture < m_genreimage.size() ? m_genreimage[picture] : QIcon());
+    m_filling = false;
+}
+
+void CategoryEditor::appendCategory(const QString& caption, int picture, const QString& iconSource) {
+    m_filling = true;
+    auto* item = new QListWidgetItem(caption);
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setData(kCaptionRole, caption);
+    genreitems->addItem(item);
+    m_filling = false;
+    setPicture(item, picture);
+    m_iconSources << iconSource;
+    updateButtons();
+}
+
+void CategoryEditor::updateButtons() {
+    // Every reader takes the count as an 8-bit value: one more category would read back as none.
+    add->setEnabled(genreitems->count() < categoryfile::kMaxCategories);
+}
+
+void CategoryEditor::setTitleToFile() {
+    setWindowTitle(m_state.language.text(u"T22") + u' ' + m_currentFile);
+}
+
+bool CategoryEditor::load(const QString& path) {
+    const categoryfile::Contents contents = categoryfile::read(path);
+    clearLists();
+    for (const QString& icon : contents.icons)
+        appendImage(icon);
+    if (!contents.missingIcon.isEmpty()) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 environmentfiles::cannotOpenText(contents.missingIcon));
+        updateButtons();
+        return false;
+    }
+    for (const categoryfile::Category& c : contents.categories)
+        appendCategory(c.caption, c.iconNumber, c.iconSource);
+    genreitems->scrollToTop();
+    updateButtons();
+    return true;
+}
+
+// --- File commands -------------------------------------------------------------------------------
+
+void CategoryEditor::crgfClick() {
+    click();
+    clearLists();
+    updateButtons();
+    m_currentFile.clear();
+    m_modified = true;
+    setWindowTitle(m_state.language.text(u"T21"));
+}
+
+void CategoryEditor::lgfClick() {
+    click();
+    const QString chosen = m_services.choosers.openFile({lgf->text(),
+                                                         categoryfile::startFolder(m_state.programFolder),
+                                                         categoryfile::filter(),
+                                                         categoryfile::defaultSuffix(),
+                                                         {}});
+    if (chosen.isEmpty() || !load(chosen))
+        return;
+    m_currentFile = chosen;
+    m_state.pendingCategoryFile = chosen;
+    m_modified = false;
+    m_state.modified = true;
+    setTitleToFile();
+}
+
+bool CategoryEditor::sgfClick() {
+    click();
+    return save();
+}
+
+bool CategoryEditor::SaveAsClick() {
+    click();
+    return saveAs();
+}
+
+bool CategoryEditor::save() {
+    if (m_currentFile.isEmpty())
+        return saveAs();
+    if (genreitems->count() == 0) {
+        message(u"M24");
+        return false;
+    }
+    if (categoryfile::isStandardFile(m_currentFile, m_state.programFolder))
+        return saveAs();
+    return writeTo(m_currentFile);
+}
+
+bool CategoryEditor::saveAs() {
+    if (genreitems->count() == 0) {
+        message(u"M24");
+        return false;
+    }
+    const QString chosen = m_services.choosers.saveFile({SaveAs->text(),
+                                                         categoryfile::startFolder(m_state.programFolder),
+                                                         categoryfile::filter(),
+                                                         categoryfile::defaultSuffix(),
+                                                         {}});
+    if (chosen.isEmpty())
+        return false;
+    return writeTo(environmentfiles::fileInOwnFolder(
+        environmentfiles::withDefaultSuffix(chosen, categoryfile::defaultSuffix())));
+}
+
+bool CategoryEditor::writeTo(const QString& path) {
+    QList<categoryfile::Entry> entries;
+    for (int i = 0; i < genreitems->count(); ++i)
+        entries.append({genreitems->item(i)->text(), m_iconSources.value(i)});
+    if (!categoryfile::write(path, entries)) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(path));
+        return false;
+    }
+    // The icons now lie in the category folder under their new numbers. Copying from the old
+    // sources again would bring back the icon that a reordered category has just left behind.
+    const QString folder =
+        common::withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    for (int i = 0; i < m_iconSources.size(); ++i)
+        m_iconSources[i] = categoryfile::iconFile(folder, i);
+    m_currentFile = path;
+    m_state.pendingCategoryFile = path;
+    m_modified = false;
+    // The file's categories changed under the project: its lists are rebuilt after the dialog.
+    m_state.modified = true;
+    setTitleToFile();
+    return true;
+}
+
+// --- Category commands ---------------------------------------------------------------------------
+
+void CategoryEditor::addClick() {
+    click();
+    const QString caption = m_captionEdit->text().trimmed();
+    if (caption.isEmpty()) {
+        message(u"M22");
+        m_captionEdit->setFocus();
+        return;
+    }
+    if (genreitems->count() >= categoryfile::kMaxCategories || !m_iconChooser ||
+        !m_iconChooser->execute(IconChooser::Mode::Add))
+        return;
+    const QString icon = m_iconChooser->chosenIcon();
+    appendCategory(caption, appendImage(icon), icon);
+    genreitems->scrollToBottom();
+    m_captionEdit->clear();
+    m_modified = true;
+}
+
+void CategoryEditor::remClick() {
+    click();
+    if (genreitems->count() == 0) {
+        message(u"M17");
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        message(u"M16");
+        return;
+    }
+    m_filling = true;
+    delete genreitems->takeItem(row);
+    m_filling = false;
+    m_iconSources.removeAt(row);
+    m_modified = true;
+    updateButtons();
+}
+
+void CategoryEditor::swapWith(int row, int other) {
+    QListWidgetItem* a = genreitems->item(row);
+    QListWidgetItem* b = genreitems->item(other);
+    m_filling = true;
+    const QString caption = a->text();
+    a->setText(b->text());
+    a->setData(kCaptionRole, b->text());
+    b->setText(caption);
+    b->setData(kCaptionRole, caption);
+    m_filling = false;
+    const int picture = pictureOf(row);
+    setPicture(a, pictureOf(other));
+    setPicture(b, picture);
+    m_iconSources.swapItemsAt(row, other);
+    select(other);
+    m_modified = true;
+}
+
+void CategoryEditor::gupClick() {
+    click();
+    if (genreitems->count() == 0) {
+        message(u"M19");
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        message(u"M16");
+        return;
+    }
+    if (row == 0) {
+        message(u"M18");
+        return;
+    }
+    swapWith(row, row - 1);
+}
+
+void CategoryEditor::gdownClick() {
+    click();
+    if (genreitems->count() == 0) {
+        message(u"M21");
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        message(u"M16");
+        return;
+    }
+    if (row == genreitems->count() - 1) {
+        message(u"M20");
+        return;
+    }
+    swapWith(row, row + 1);
+}
+
+void CategoryEditor::renameClicked() {
+    if (genreitems->count() == 0)
+        return;
+    m_modified = true;
+    const int row = std::max(selectedRow(), 0);
+    QListWidgetItem* item = genreitems->item(row);
+    if (askNewCaption) {
+        const QString caption = askNewCaption(item->text());
+        if (!caption.isEmpty())
+            renameCategory(caption);
+        return;
+    }
+    select(row);
+    genreitems->editItem(item);
+}
+
+bool CategoryEditor::renameCategory(const QString& caption) {
+    if (genreitems->count() == 0)
+        return false;
+    const QString text = caption.trimmed();
+    if (text.isEmpty()) {
+        message(u"M6");
+        return false;
+    }
+    QListWidgetItem* item = genreitems->item(std::max(selectedRow(), 0));
+    m_filling = true;
+    item->setText(text);
+    item->setData(kCaptionRole, text);
+    m_filling = false;
+    m_modified = true;
+    return true;
+}
+
+void CategoryEditor::captionEdited(QListWidgetItem* item) {
+    if (m_filling)
+        return;
+    const QString text = item->text().trimmed();
+    const QString before = item->data(kCaptionRole).toString();
+    m_filling = true;
+    item->setText(text.isEmpty() ? before : text);
+    item->setData(kCaptionRole, item->text());
+    m_filling = false;
+    if (text.isEmpty()) {
+        // An empty caption would read back as nothing; the old one stays and the edit reopens.
+        message(u"M6");
+        const int row = genreitems->row(item);
+        QTimer::singleShot(0, this, [this, row] {
+            if (QListWidgetItem* again = genreitems->item(row))
+                genreitems->editItem(again);
+        });
+        return;
+    }
+    m_modified = true;
+}
+
+void CategoryEditor::changeIconClicked() {
+    if (genreitems->count() == 0 || !m_iconChooser || !m_iconChooser->execute(IconChooser::Mode::Change))
+        return;
+    const int row = std::max(selectedRow(), 0);
+    const QString icon = m_iconChooser->chosenIcon();
+    setPicture(genreitems->item(row), appendImage(icon));
+    m_iconSources[row] = icon;
+    m_modified = true;
+}
+
+void CategoryEditor::genreitemsKeyDown(int key) {
+    switch (key) {
+    case Qt::Key_Delete:
+        remClick();
+        break;
+    case Qt::Key_F2:
+    case Qt::Key_Space:
+        renameClicked();
+        break;
+    default:
+        break;
+    }
+}
+
+bool CategoryEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == genreitems && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete || key == Qt::Key_F2 || key == Qt::Key_Space) {
+            genreitemsKeyDown(key);
+            return true;
+        }
+    } else if (watched == moreIcons && event->type() == QEvent::Enter) {
+        moreIcons->setColor(Qt::red);
+    } else if (watched == moreIcons && event->type() == QEvent::Leave) {
+        moreIcons->setColor(moreIcons->palette().color(QPalette::Link));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// --- Leaving ---------------------------------------------------------------------------------------
+
+void CategoryEditor::OKClick() {
+    click();
+    if (m_modified) {
+        if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::OkCancel,
+                                     m_state.language.message(u"M23")) != Msg::Answer::Ok)
+            return;
+        // Nothing written (no categories, a cancelled Save As, a failed write): closing now would
+        // drop the changes and could leave the project without a category file.
+        if (!save())
+            return;
+    }
+    m_state.mainDaten.genre_file.set(m_currentFile);
+    m_modified = false;
+    accept();
+}
+
+void CategoryEditor::CancelClick() {
+    click();
+    reject();
+}
+
+void CategoryEditor::HelpClick() {
+    click();
+    m_services.help.showHelp(m_state.helpFile, kHelpContext);
+}
+
+void CategoryEditor::linkClick() {
+    m_services.shell.open(iconsHomePage());
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "language/TranslatableWindow.h"
+#include "ui/services/Services.h"
+
+#include <QDialog>
+#include <QIcon>
+
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+struct EditorState;
+
+// The icon chooser: picks one icon of the installed icon packs for a category. The pack list is
+// made on the first opening and kept, with its selection, for the rest of the run.
+class IconChooser : public QDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    // Whether the chosen icon goes to a new category or replaces the icon of an existing one; the
+    // category editor acts on it.
+    enum class Mode { Add, Change };
+
+    IconChooser(EditorState& state, ui::Services services, QWidget* parent = nullptr);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    // Opens modally; true when an icon was chosen, whose file chosenIcon() then names.
+    bool execute(Mode mode);
+    // What opening does before the dialog shows: lists the packs the first time, loads the
+    // selected pack's icons.
+    void prepare(Mode mode);
+    Mode mode() const { return m_mode; }
+    const QString& chosenIcon() const { return m_chosen; }
+
+    // An icon file with every image it holds, read at once: a numbered icon may be overwritten on
+    // disk later while the dialog still shows the old one.
+    static QIcon loadIconFile(const QString& path);
+
+    void ipwahlChange();
+    void genreitemsClick();
+    void OKClick();
+    void CancelClick();
+
+    QGroupBox* m_packPanel;
+    QComboBox* ipwahl;
+    QListWidget* genreitems;
+    QPushButton* OK;
+    QPushButton* Cancel;
+
+private:
+    void click() const;
+    void loadPack(int pack);
+
+    EditorState& m_state;
+    ui::Services m_services;
+    Mode m_mode = Mode::Add;
+    QString m_chosen;
+    bool m_listed = false;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ItemDialogContext.h"
+#include "language/TranslatableWindow.h"
+
+class QCheckBox;
+
+// Adds one file as an item, its fields filled in by hand.
+class AddFileDialog : public ItemDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    AddFileDialog(ItemDialogContext& context, QWidget* parent);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    // Resets the fields for a new addition (the Add File command, before showing).
+    void prepare();
+    void selfilebtnClick();
+    void SizefillInClick();
+    void addClick();
+    void cancelClick();
+    void helpClick();
+
+    QPushButton* selfilebtn;
+    QLineEdit* anzname;
+    QLabel* filename;
+    QLabel* pfad;
+    QLineEdit* serial;
+    QLineEdit* sizep;
+    QPushButton* SizefillIn;
+    QLineEdit* sizeup;
+    QLineEdit* desc;
+    QComboBox* m_categoryBox;
+    QCheckBox* copyd;
+    QCheckBox* executed;
+    QComboBox* m_protocolBox;
+    QLineEdit* hpurl;
+    QPushButton* add;
+    QPushButton* cancel;
+    QPushButton* help;
+
+private:
+    QLabel* m_heading;
+    std::vector<QLabel*> m_captions;
+    QString m_chosenFile;
+    QString m_lastFolder;
+};

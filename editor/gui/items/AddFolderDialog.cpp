@@ -1,0 +1,226 @@
+#include "AddFolderDialog.h"
+
+#include "ItemNameDialog.h"
+#include "common/Paths.h"
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "project/ItemRules.h"
+#include "project/ItemTable.h"
+#include "ui/services/ChooserService.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("Tadirform"), QStringLiteral("Tavik - Lumbrel - Add Folder"),
+                 parent),
+      m_ask(ask) {
+    m_heading = heading(QStringLiteral("Folder Control"));
+    selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
+    subdirs_check = new QCheckBox(QStringLiteral("Include Subfolders"), this);
+    subdirs_check->setObjectName(QStringLiteral("subdirs_check"));
+    FileListBox = new QTreeWidget(this);
+    FileListBox->setObjectName(QStringLiteral("FileListBox"));
+    FileListBox->setColumnCount(2);
+    FileListBox->setHeaderLabels({QStringLiteral("Path"), QStringLiteral("Filename")});
+    FileListBox->setRootIsDecorated(false);
+    FileListBox->setSelectionMode(QAbstractItemView::MultiSelection);
+    FileListBox->setUniformRowHeights(true);
+    FileListBox->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_selectAllButton = button(QStringLiteral("LMDButton2"), QStringLiteral("Select File"));
+    originalok = new QRadioButton(QStringLiteral("Use original filename."), this);
+    originalok->setObjectName(QStringLiteral("originalok"));
+    renameok = new QRadioButton(this);
+    renameok->setObjectName(QStringLiteral("renameok"));
+    rename = edit(QStringLiteral("rename"));
+    asknameok = new QRadioButton(QStringLiteral("Ask me !"), this);
+    asknameok->setObjectName(QStringLiteral("asknameok"));
+    pfad = label({}, QStringLiteral("pfad"));
+    m_folderLabel = label({}, QStringLiteral("LMDSimpleLabel6"));
+    serial = edit(QStringLiteral("serial"));
+    desc = edit(QStringLiteral("desc"));
+    m_categoryBox = categoryBox(QStringLiteral("ComboBox1"));
+    copyd = new QCheckBox(this);
+    copyd->setObjectName(QStringLiteral("copyd"));
+    executed = new QCheckBox(this);
+    executed->setObjectName(QStringLiteral("executed"));
+    m_protocolBox = protocolBox(QStringLiteral("ComboBox2"));
+    hpurl = edit(QStringLiteral("hpurl"));
+    add = button(QStringLiteral("add"), QStringLiteral("OK"));
+    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+
+    const char16_t* captions[] = {u"Name:",
+                                  u"Filepath:",
+                                  u"Serial:",
+                                  u"Description:",
+                                  u"Category:",
+                                  u"file/s can be copied:",
+                                  u"file/s can be executed:",
+                                  u"Website:"};
+    for (const char16_t* c : captions)
+        m_captions.push_back(label(QString::fromUtf16(c)));
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_heading, 0, 0, 1, 2);
+    grid->addWidget(subdirs_check, 0, 2);
+    grid->addWidget(selfilebtn, 0, 3);
+    grid->addWidget(FileListBox, 1, 0, 1, 4);
+    grid->addWidget(m_folderLabel, 2, 0, 1, 3);
+    grid->addWidget(m_selectAllButton, 2, 3);
+    grid->addWidget(m_captions[0], 3, 0);
+    grid->addWidget(originalok, 3, 1, 1, 3);
+    grid->addWidget(renameok, 4, 0, Qt::AlignRight);
+    grid->addWidget(rename, 4, 1, 1, 3);
+    grid->addWidget(asknameok, 5, 1, 1, 3);
+    const QWidget* fields[] = {pfad, serial, desc, m_categoryBox, copyd, executed};
+    for (int i = 0; i < 6; ++i) {
+        grid->addWidget(m_captions[i + 1], 6 + i, 0);
+        grid->addWidget(const_cast<QWidget*>(fields[i]), 6 + i, 1, 1, 3);
+    }
+    grid->addWidget(m_captions[7], 12, 0);
+    grid->addWidget(m_protocolBox, 12, 1);
+    grid->addWidget(hpurl, 12, 2, 1, 2);
+    grid->addLayout(buttonRow({add, cancel, help}), 13, 0, 1, 4);
+    grid->setColumnStretch(2, 1);
+    resize(560, 560);
+
+    connect(selfilebtn, &QPushButton::clicked, this, &AddFolderDialog::selfilebtnClick);
+    connect(m_selectAllButton, &QPushButton::clicked, this, &AddFolderDialog::selectAllClicked);
+    connect(add, &QPushButton::clicked, this, &AddFolderDialog::addClick);
+    connect(cancel, &QPushButton::clicked, this, &AddFolderDialog::cancelClick);
+    connect(help, &QPushButton::clicked, this, &AddFolderDialog::helpClick);
+}
+
+void AddFolderDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    const QString s = QStringLiteral("AddDir");
+    setWindowTitle(tables.text(u"T2"));
+    m_heading->setText(windowText(file, s, 1));
+    selfilebtn->setText(windowText(file, s, 2));
+    subdirs_check->setText(windowText(file, s, 3));
+    FileListBox->setHeaderLabels({windowText(file, s, 4), windowText(file, s, 5)});
+    m_selectAllButton->setText(windowText(file, s, 6));
+    m_captions[0]->setText(windowText(file, s, 7));
+    originalok->setText(windowText(file, s, 8));
+    asknameok->setText(windowText(file, s, 9));
+    for (int i = 1; i < int(m_captions.size()); ++i)
+        m_captions[i]->setText(windowText(file, s, 9 + i));
+    // "file/s can be copied:" and "file/s can be executed:" are long in every language.
+    for (QLabel* l : {m_captions[5], m_captions[6]})
+        setPointSize(l, 9 - fontReduction(file, 1));
+    add->setText(windowText(file, s, 17));
+    cancel->setText(windowText(file, s, 18));
+    help->setText(windowText(file, s, 19));
+}
+
+void AddFolderDialog::prepare() {
+    m_folderLabel->setText(m_context.state.language.text(u"T53"));
+    FileListBox->hide();
+    m_selectAllButton->hide();
+    FileListBox->clear();
+    originalok->setChecked(true);
+    rename->clear();
+    pfad->clear();
+    for (QLineEdit* e : {serial, desc, hpurl})
+        e->setText(QStringLiteral("n/a"));
+    copyd->setChecked(true);
+    executed->setChecked(true);
+    m_protocolBox->setCurrentIndex(0);
+    refillCategories(m_categoryBox);
+}
+
+void AddFolderDialog::selfilebtnClick() {
+    m_context.click();
+    const QString folder = m_context.services.choosers.chooseFolder(
+        QStringLiteral("Tavik - Lumbrel"), {}, itemrules::chooserStartFolder(m_context.state.projectFolder));
+    if (folder.isEmpty())
+        return;
+    pfad->setText(folder);
+    FileListBox->show();
+    m_selectAllButton->show();
+    FileListBox->clear();
+    QList<QTreeWidgetItem*> lines;
+    for (const auto& [entryFolder, name] : itemrules::findFiles(folder, subdirs_check->isChecked()))
+        lines.append(new QTreeWidgetItem(QStringList{entryFolder, name}));
+    FileListBox->addTopLevelItems(lines);
+    pfad->setText(itemrules::folderText(folder));
+    m_folderLabel->setText(pfad->text());
+    selectAllClicked();
+}
+
+void AddFolderDialog::selectAllClicked() {
+    for (int i = 0; i < FileListBox->topLevelItemCount(); ++i)
+        FileListBox->topLevelItem(i)->setSelected(true);
+}
+
+void AddFolderDialog::addClick() {
+    m_context.click();
+    if (m_context.gate()) {
+        if (FileListBox->selectedItems().isEmpty()) {
+            m_context.information(u"M2");
+        } else {
+            ItemTable& items = m_context.items;
+            const QString projectFolder = m_context.state.projectFolder;
+            int renameCounter = 0;
+            int lastRow = 0;
+            for (int i = 0; i < FileListBox->topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* entry = FileListBox->topLevelItem(i);
+                if (!entry->isSelected())
+                    continue;
+                const QString entryFolder = entry->text(0), name = entry->text(1);
+                const QString fullName = entryFolder + name;
+                lastRow = itemrules::rowForNewItem(items);
+                QString itemName = itemrules::aloneName(name);
+                if (renameok->isChecked()) {
+                    ++renameCounter;
+                    itemName = rename->text().isEmpty()
+                                   ? QString::number(renameCounter)
+                                   : rename->text() + u' ' + QString::number(renameCounter);
+                } else if (asknameok->isChecked()) {
+                    itemName = m_ask->askName(name, itemName);
+                }
+                const ItemRecord record = {
+                    itemName,
+                    name,
+                    common::cdPathOf(entryFolder, projectFolder),
+                    serial->text(),
+                    itemrules::sizeText(QFileInfo(fullName).size()),
+                    QStringLiteral("n/a"),
+                    desc->text(),
+                    m_categoryBox->currentText(),
+                    yesNo(copyd->isChecked()),
+                    fullName,
+                    itemrules::homepage(m_protocolBox->currentText(), hpurl->text()),
+                    yesNo(executed->isChecked()),
+                };
+                items.setRecord(lastRow, record);
+            }
+            m_context.state.modified = true;
+            accept();
+            m_context.makeCurrent(lastRow);
+            if (!pfad->text().startsWith(projectFolder))
+                m_context.warning(u"M3");
+            m_context.showTipIfWanted();
+        }
+    }
+    m_context.recomputeRowColours();
+}
+
+void AddFolderDialog::cancelClick() {
+    m_context.click();
+    reject();
+}
+
+void AddFolderDialog::helpClick() {
+    m_context.click();
+    m_context.help(2150);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ItemDialogContext.h"
+#include "language/TranslatableWindow.h"
+
+class QCheckBox;
+class QRadioButton;
+class QTreeWidget;
+class ItemNameDialog;
+
+// Adds every file of a folder (and its subfolders, if wanted) that the user leaves selected.
+class AddFolderDialog : public ItemDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask, QWidget* parent);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    // Resets the dialog for a new addition (the Add Folder command, before showing).
+    void prepare();
+    void selfilebtnClick();
+    void selectAllClicked();
+    void addClick();
+    void cancelClick();
+    void helpClick();
+
+    QPushButton* selfilebtn;
+    QCheckBox* subdirs_check;
+    QTreeWidget* FileListBox;
+    QPushButton* m_selectAllButton;
+    QRadioButton* originalok;
+    QRadioButton* renameok;
+    QLineEdit* rename;
+    QRadioButton* asknameok;
+    QLabel* pfad;
+    QLabel* m_folderLabel;
+    QLineEdit* serial;
+    QLineEdit* desc;
+    QComboBox* m_categoryBox;
+    QCheckBox* copyd;
+    QCheckBox* executed;
+    QComboBox* m_protocolBox;
+    QLineEdit* hpurl;
+    QPushButton* add;
+    QPushButton* cancel;
+    QPushButton* help;
+
+private:
+    ItemNameDialog* m_ask;
+    QLabel* m_heading;
+    std::vector<QLabel*> m_captions;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ItemDialogContext.h"
+#include "language/TranslatableWindow.h"
+
+class QCheckBox;
+
+// The tip shown around additions: how to edit items afterwards.
+class AddItemTip : public ItemDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    AddItemTip(ItemDialogContext& context, QWidget* parent);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+    void addClick();
+
+    QCheckBox* m_showTipNextTime;
+
+private:
+    QLabel* m_heading;
+    QLabel* m_hint1;
+    QLabel* m_hint2;
+    QPushButton* add;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "language/TranslatableWindow.h"
+
+#include <QColor>
+#include <QDialog>
+
+class QComboBox;
+class QPushButton;
+
+// Chooses one of the sixteen named colours, for the grid's band colours.
+class BandColourDialog : public QDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    explicit BandColourDialog(QWidget* parent = nullptr);
+
+    void setColor(const QColor& color);
+    QColor color() const;
+    // Language 1 shows each swatch with its name, language 2 the swatch alone.
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    QComboBox* colorBox() const { return m_box; }
+
+private:
+    QComboBox* m_box;
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+};

@@ -1,0 +1,115 @@
+#include "ItemDialogContext.h"
+
+#include "AddItemTip.h"
+#include "project/EditorState.h"
+#include "ui/services/HelpService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/SoundService.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using Msg = ui::MessageBoxService;
+
+void ItemDialogContext::click() const {
+    services.sound.play(TMainDaten::button_sound_file());
+}
+
+bool ItemDialogContext::gate() const {
+    if (projectOpen())
+        return true;
+    information(u"M1");
+    return false;
+}
+
+void ItemDialogContext::information(const char16_t* key) const {
+    services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok,
+                           state.language.message(QStringView(key)));
+}
+
+void ItemDialogContext::warning(const char16_t* key) const {
+    services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, state.language.message(QStringView(key)));
+}
+
+void ItemDialogContext::error(const char16_t* key) const {
+    services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, state.language.message(QStringView(key)));
+}
+
+void ItemDialogContext::showTipIfWanted() const {
+    if (state.prefs.showFt && tip)
+        tip->exec();
+}
+
+void ItemDialogContext::help(int context) const {
+    services.help.showHelp(state.helpFile, context);
+}
+
+ItemDialog::ItemDialog(ItemDialogContext& context, const QString& name, const QString& title, QWidget* parent)
+    : QDialog(parent), m_context(context) {
+    setObjectName(name);
+    setWindowTitle(title);
+}
+
+QPushButton* ItemDialog::button(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit* ItemDialog::edit(const QString& name) {
+    auto* e = new QLineEdit(this);
+    e->setObjectName(name);
+    return e;
+}
+
+QLabel* ItemDialog::label(const QString& caption, const QString& name) {
+    auto* l = new QLabel(caption, this);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel* ItemDialog::heading(const QString& caption) {
+    QLabel* l = label(caption);
+    QFont font = l->font();
+    font.setPointSize(11);
+    font.setBold(true);
+    l->setFont(font);
+    return l;
+}
+
+QHBoxLayout* ItemDialog::buttonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : buttons)
+        row->addWidget(b);
+    return row;
+}
+
+QComboBox* ItemDialog::protocolBox(const QString& name) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->addItems({QStringLiteral("http://"), QStringLiteral("https://"), QStringLiteral("ftp://")});
+    return box;
+}
+
+QComboBox* ItemDialog::categoryBox(const QString& name) {
+    auto* box = new QComboBox(this);
+    box->setObjectName(name);
+    box->setEditable(false);
+    return box;
+}
+
+void ItemDialog::refillCategories(QComboBox* box) const {
+    const int previous = std::max(0, box->currentIndex());
+    box->clear();
+    box->addItems(m_context.state.categories);
+    box->setCurrentIndex(previous < box->count() ? previous : 0);
+}
+
+QString ItemDialog::yesNo(bool yes) const {
+    return yes ? m_context.state.language.yesText() : m_context.state.language.noText();
+}

@@ -1,0 +1,193 @@
+#include "MainWindow.h"
+
+#include "DialogBackground.h"
+#include "ItemGrid.h"
+#include "WaitWindow.h"
+#include "common/IniFile.h"
+#include "gui/categories/CategoryEditor.h"
+#include "gui/categories/IconChooser.h"
+#include "gui/items/BandColourDialog.h"
+#include "gui/items/CellEditors.h"
+#include "gui/items/ItemDialogContext.h"
+#include "project/EditorState.h"
+#include "project/ItemOrdering.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/SoundService.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items, services) {
+    setObjectName(QStringLiteral("Tform1"));
+    setWindowTitle(applicationTitle());
+    m_iconChooser = new IconChooser(state, services, this);
+    registerTranslatable(m_iconChooser);
+    m_categoryFileEditor = new CategoryEditor(state, services, m_iconChooser, this);
+    registerTranslatable(m_categoryFileEditor);
+    m_wait = new WaitWindow(this);
+    m_colorChooser = new BandColourDialog(this);
+    registerTranslatable(m_colorChooser);
+    m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
+    m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
+    createItemDialogs();
+    m_categoryFileEditor->askNewCaption = [this](const QString& caption) {
+        return m_textEditor->run(OneLineEditor::Mode::CategoryRename, caption) ? m_textEditor->text()
+                                                                               : QString();
+    };
+
+    allfiles = new ItemGrid(&m_items, this);
+    setCentralWidget(allfiles);
+    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::allfilesClick);
+    connect(allfiles, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
+    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::allfilesRowMoved);
+    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &MainWindow::allfilesTitleClick);
+
+    createToolBar();
+    createStatusLine();
+    createSettingsMenu();
+    createMainMenu();
+    createGridPopupMenu();
+    allfiles->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(allfiles, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        popupMenuOpening();
+        m_popup->popup(allfiles->viewport()->mapToGlobal(pos));
+    });
+    connectCellEditing();
+
+    const EditorSettings settings = EditorSettings::read(common::IniFile(settingsFile()));
+    resize(960, 640);
+    setWindowState(settings.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
+}
+
+MainWindow::~MainWindow() = default; // out of line: the dialog context is only declared in the header
+
+QString MainWindow::settingsFile() const {
+    return m_state.programFolder + QStringLiteral("lumbrel.dat");
+}
+
+QString MainWindow::homePageAddress() {
+    return QStringLiteral("https://tavik.example.org/lumbrel/");
+}
+
+QString MainWindow::makerHomePageAddress() {
+    return QStringLiteral("https://brevanworks.example.org/");
+}
+
+bool MainWindow::projectOpen() const {
+    return add->isEnabled();
+}
+
+QString MainWindow::message(const char16_t* key) const {
+    return m_state.language.message(QStringView(key));
+}
+
+void MainWindow::click() const {
+    m_services.sound.play(TMainDaten::button_sound_file());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_started)
+        startUp();
+}
+
+void MainWindow::startUp() {
+    if (m_started)
+        return;
+    m_started = true;
+    mirrorButtonsIntoMenus();
+    const common::IniFile file(settingsFile());
+    const EditorSettings settings = EditorSettings::read(file);
+    m_state.prefs.language = settings.language;
+    applyLanguage(settings.language);
+    m_items.setRecords({});
+    m_state.prefs.showWelcome = settings.showWelcome;
+    m_state.prefs.showFt = settings.showFt;
+    m_state.prefs.showBack = settings.showBack;
+    m_showWelcome->setChecked(settings.showWelcome);
+    m_showTip->setChecked(settings.showFt);
+    m_showBack->setChecked(settings.showBack);
+    if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
+        gridModeClick(static_cast<GridMode>(*settings.gridMode));
+    m_state.prefs.color1 = settings.color1;
+    m_state.prefs.color2 = settings.color2;
+    applyStoredVisibility(settings);
+    applyStoredWidths(settings);
+    if (m_state.prefs.showBack) {
+        const QString picture = m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
+                                QStringLiteral("MenuBack.bmp");
+        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu})
+            applyDialogBackground(w, picture);
+        for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+            applyDialogBackground(dialog, picture);
+    }
+    m_state.modified = false;
+    m_state.categoryResolved = false;
+    m_state.designResolved = false;
+    m_state.newProjectCancelled = false;
+    recomputeRowColours();
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::updateWindowTitle() {
+    if (!projectOpen()) {
+        setWindowTitle(m_state.language.text(u"T13").isEmpty() ? applicationTitle()
+                                                               : m_state.language.text(u"T13"));
+        return;
+    }
+    const QString name = m_state.cdName.isEmpty() ? m_state.language.text(u"T26") : m_state.cdName;
+    setWindowTitle(m_state.language.text(u"T22") + u' ' + name);
+}
+
+void MainWindow::recomputeRowColours() {
+    m_session.recomputeRowColours();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    m_session.deleteWorkingCopy();
+    QFile::remove(m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
+                  QStringLiteral("burn zol.cpj"));
+    writeSettings();
+    event->accept();
+}
+
+void MainWindow::writeSettings() {
+    common::IniFile file(settingsFile());
+    currentSettings().write(file);
+    file.save();
+}
+
+EditorSettings MainWindow::currentSettings() const {
+    EditorSettings s;
+    const QHeaderView* header = allfiles->horizontalHeader();
+    if (m_state.mainDaten.Project_file.exists())
+        s.lastProject = m_state.mainDaten.Project_file.path();
+    s.language = m_state.prefs.language;
+    s.showWelcome = m_state.prefs.showWelcome;
+    s.showFt = m_state.prefs.showFt;
+    s.showBack = m_state.prefs.showBack;
+    s.gridMode.reset();
+    for (int m = 0; m < 3; ++m) {
+        if (m_gridModeEntries[m]->isChecked())
+            s.gridMode = m;
+    }
+    s.maximized = isMaximized();
+    s.color1 = m_state.prefs.color1;
+    s.color2 = m_state.prefs.color2;
+    for (int f = 0; f < kItemFieldCount; ++f)
+        s.hidden[f] = header->isSectionHidden(f);
+    s.widths[0] = allfiles->verticalHeader()->width();
+    for (int c = 0; c < kItemFieldCount; ++c) {
+        s.fieldOfColumn[c] = header->logicalIndex(c);
+        s.widths[c + 1] = header->sectionSize(s.fieldOfColumn[c]);
+    }
+    return s;
+}

@@ -1,0 +1,230 @@
+#pragma once
+
+#include "project/ItemField.h"
+#include "project/ItemTable.h"
+#include "project/ProjectSession.h"
+#include "project/SettingsFile.h"
+#include "ui/services/Services.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class ItemGrid;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class BandColourDialog;
+class CategoryEditor;
+class IconChooser;
+class WaitWindow;
+class TranslatableWindow;
+class AddFileDialog;
+class AddFolderDialog;
+class AddHyperlinkDialog;
+class AddJumpPointDialog;
+class OneLineEditor;
+class YesNoChooser;
+class CategoryChooser;
+class BurnerDialog;
+struct ItemDialogContext;
+namespace common {
+class IniFile;
+}
+struct EditorState;
+
+// The editor's main window: the item grid of the open project and every command of the editor.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class GridMode { None = 0, ColumnMove = 1, QuickSort = 2 };
+
+    MainWindow(EditorState& state, ui::Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    static QString applicationTitle() { return QStringLiteral("Tavik - Lumbrel 4.0"); }
+
+    ItemTable& items() { return m_items; }
+    ItemGrid* grid() const { return allfiles; }
+    ProjectSession& session() { return m_session; }
+    WaitWindow* waitWindow() const { return m_wait; }
+    bool projectOpen() const;
+    GridMode gridMode() const { return m_gridMode; }
+    QString settingsFile() const;
+
+    // Start-up once the window is first shown: language, settings, the empty grid.
+    void startUp();
+    // Applies language 1 or 2 to every window; `switchedFrom` is the language that the Language
+    // menu switched away from (0 at start-up and from the welcome screen).
+    void applyLanguage(int language, int switchedFrom = 0);
+    // Windows created later join the language application in the order they register.
+    void registerTranslatable(TranslatableWindow* window) { m_translatable.push_back(window); }
+
+    // Commands. Each plays the click sound first.
+    void newClick();
+    void wizardClick();
+    void openClicked();
+    void saveClick();
+    void saveAsClick();
+    void editpClick();
+    void checkClick();
+    void generateClick();
+    void recordClick();
+    void exportClick(int format);
+    void geditbtnmainClick();
+    void mdbtnmainClick();
+    void settingsClick();
+    void helpClick();
+    void exitClick();
+    void addClick();
+    void adddirClick();
+    void addjumpClick();
+    void addurlClick();
+    void deletefClick();
+    void sortClick();
+    void FindClick();
+    void findNextClick();
+    void info_file_btnClick();
+    void screenshot_btnClick();
+    void infoClick();
+    void tavikHomeClick();
+    void brevanHomeClick();
+    void firstProjectClick();
+    void languageClick(int language);
+    void gridModeClick(GridMode mode);
+    void restoreGridSettingsClick();
+    void autoGridSizeClick();
+    void showGridColumnClick(int field);
+    void showAllColumnsClick();
+    void gridColorClick(int band);
+    void showWelcomeClick();
+    void showAddItemTipClick();
+    void showBackgroundClick();
+
+    // Grid events.
+    void allfilesClick();
+    // Opens the cell editor of a field for the current row, as a double-click on the cell does.
+    void allfilesDblClick();
+    void editFieldClick(int field);
+    void allfilesTitleClick(int field);
+    void allfilesRowMoved(int from, int to);
+    void popupMenuOpening();
+
+    // Opens a project file as the Open command does after its dialog.
+    bool openProject(const QString& file);
+    void showCurrentRowInStatusLine();
+    void recomputeRowColours();
+    void mirrorButtonsIntoMenus();
+    void setFieldColumnVisible(int field, bool visible);
+
+    static QString homePageAddress();
+    static QString makerHomePageAddress();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createItemDialogs();
+    void connectCellEditing();
+    void openCellEditor(int row, int field);
+    void createToolBar();
+    void createStatusLine();
+    void createMainMenu();
+    void createSettingsMenu();
+    void createGridPopupMenu();
+    QToolButton* addToolButton(QWidget* area, const QString& name, const QString& caption,
+                               const QString& picture, void (MainWindow::*handler)());
+    QAction* addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                          void (MainWindow::*handler)());
+    void click() const;
+    // True when the command may go on; shows M1 otherwise.
+    bool projectGate();
+    // Asks about unsaved changes; the key names the question.
+    void askToSave(const char16_t* messageKey);
+    void enableProjectCommands();
+    void updateWindowTitle();
+    void applyStoredColumnLayout(const EditorSettings& settings);
+    void applyStoredVisibility(const EditorSettings& settings);
+    void applyStoredWidths(const EditorSettings& settings);
+    EditorSettings currentSettings() const;
+    void writeSettings();
+    void applyMainTexts(const common::IniFile& file);
+    void setGridModeChecks();
+    QString message(const char16_t* key) const;
+
+    EditorState& m_state;
+    ui::Services m_services;
+    ItemTable m_items;
+    ProjectSession m_session;
+    GridMode m_gridMode = GridMode::None;
+    bool m_modeChosen = false; // no mode carries the check mark before the first one is set
+    int m_lastSortedField = -1;
+    bool m_lastSortAscending = true;
+    bool m_started = false;
+
+    // Tool bar buttons, by their control names.
+    QToolButton* new_ = nullptr;
+    QToolButton* m_openButton = nullptr;
+    QToolButton* save = nullptr;
+    QToolButton* editp = nullptr;
+    QToolButton* check = nullptr;
+    QToolButton* generate = nullptr;
+    QToolButton* geditbtnmain = nullptr;
+    QToolButton* mdbtnmain = nullptr;
+    QToolButton* settings = nullptr;
+    QToolButton* help = nullptr;
+    QToolButton* exit = nullptr;
+    QToolButton* add = nullptr;
+    QToolButton* adddir = nullptr;
+    QToolButton* addjump = nullptr;
+    QToolButton* addurl = nullptr;
+    QToolButton* deletef = nullptr;
+    QToolButton* sort = nullptr;
+    QToolButton* Find = nullptr;
+    QToolButton* info_file_btn = nullptr;
+    QToolButton* screenshot_btn = nullptr;
+    QToolBar* m_toolBar = nullptr;
+
+    QLabel* m_chosenItemLabel = nullptr;
+    QLabel* m_chosenItemName = nullptr;
+    QLabel* infoexist = nullptr;
+    QLabel* ssexist = nullptr;
+    ItemGrid* allfiles = nullptr;
+    WaitWindow* m_wait = nullptr;
+    BandColourDialog* m_colorChooser = nullptr;
+    IconChooser* m_iconChooser = nullptr;
+    CategoryEditor* m_categoryFileEditor = nullptr;
+    std::vector<TranslatableWindow*> m_translatable;
+    std::unique_ptr<ItemDialogContext> m_itemContext;
+    AddFileDialog* m_fileDialog = nullptr;
+    AddFolderDialog* m_folderDialog = nullptr;
+    AddHyperlinkDialog* m_urlDialog = nullptr;
+    AddJumpPointDialog* m_jumpDialog = nullptr;
+    OneLineEditor* m_textEditor = nullptr;
+    YesNoChooser* m_yesNoEditor = nullptr;
+    CategoryChooser* m_categoryEditor = nullptr;
+    BurnerDialog* m_burnDialog = nullptr;
+    QLabel* m_infoIcon = nullptr;
+    QLabel* m_screenshotIcon = nullptr;
+
+    // Main menu entries and the button each mirrors.
+    std::vector<std::pair<QAction*, QToolButton*>> m_mirrored;
+    QMenu* m_settingsMenu = nullptr;
+    QMenu* m_popup = nullptr;
+    QAction* m_showWelcome = nullptr;
+    QAction* m_showTip = nullptr;
+    QAction* m_showBack = nullptr;
+    std::array<QAction*, 3> m_gridModeEntries{};
+    std::array<QAction*, kItemFieldCount> m_columnEntries{};
+    std::array<QAction*, kItemFieldCount> m_editEntries{};
+    std::array<QAction*, 2> m_languageEntries{};
+    QAction* m_popupRemove = nullptr;
+    QAction* m_popupInfo = nullptr;
+    QAction* m_popupScreenshot = nullptr;
+    QMenu* m_popupEdit = nullptr;
+};

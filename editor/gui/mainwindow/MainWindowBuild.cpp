@@ -1,0 +1,43 @@
+// The main window's Build and Record commands.
+#include "MainWindow.h"
+#include "WaitWindow.h"
+#include "build/DiscBuild.h"
+#include "common/Paths.h"
+#include "gui/build/BurnerDialog.h"
+#include "gui/items/ItemDialogContext.h"
+#include "project/EditorState.h"
+#include "project/ItemRules.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+
+#include <QDir>
+
+using Msg = ui::MessageBoxService;
+
+void MainWindow::generateClick() {
+    click();
+    if (!m_state.projectFolder.isEmpty())
+        m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M26"));
+    const QString folder = m_services.choosers.chooseFolder(
+        m_state.language.text(u"T59"), {}, itemrules::chooserStartFolder(m_state.projectFolder));
+    if (folder.isEmpty())
+        return;
+    m_wait->begin();
+    const discbuild::Result result = discbuild::build(folder, m_state, m_items);
+    m_wait->end();
+    if (!result.written) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 message(u"M58").arg(result.failedFolder));
+        return;
+    }
+    const QString disc = common::withTrailingSeparator(QDir::toNativeSeparators(folder));
+    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(u"M27")) ==
+        Msg::Answer::Yes)
+        m_services.shell.startProgram(disc + QStringLiteral("tiv.exe"), disc);
+}
+
+void MainWindow::recordClick() {
+    click();
+    m_burnDialog->exec();
+}

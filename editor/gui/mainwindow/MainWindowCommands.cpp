@@ -1,0 +1,192 @@
+// The commands of the main window that work on the project and the program.
+#include "AboutBox.h"
+#include "ItemGrid.h"
+#include "MainWindow.h"
+#include "WaitWindow.h"
+#include "project/EditorState.h"
+#include "project/ItemOrdering.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/HelpService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QToolButton>
+
+using Msg = ui::MessageBoxService;
+
+bool MainWindow::projectGate() {
+    if (add->isEnabled())
+        return true;
+    m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M1"));
+    return false;
+}
+
+void MainWindow::askToSave(const char16_t* messageKey) {
+    if (!m_state.modified)
+        return;
+    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(messageKey)) ==
+        Msg::Answer::Yes)
+        m_session.save(save->toolTip());
+}
+
+void MainWindow::enableProjectCommands() {
+    for (QToolButton* b : {add, adddir, addurl, addjump, deletef, save, generate, editp, sort, Find,
+                           info_file_btn, screenshot_btn, mdbtnmain, geditbtnmain, check})
+        b->setEnabled(true);
+    mirrorButtonsIntoMenus();
+}
+
+bool MainWindow::openProject(const QString& file) {
+    const bool opened = m_session.open(file);
+    if (opened) {
+        enableProjectCommands();
+        updateWindowTitle();
+    }
+    showCurrentRowInStatusLine();
+    return opened;
+}
+
+void MainWindow::newClick() {
+    click();
+    askToSave(u"M28");
+}
+
+void MainWindow::wizardClick() {
+    click();
+    askToSave(u"M28");
+}
+
+void MainWindow::openClicked() {
+    click();
+    askToSave(u"M28");
+    const QString file =
+        m_services.choosers.openFile({m_openButton->toolTip(),
+                                      m_state.programFolder + QStringLiteral("projects") + QDir::separator(),
+                                      QStringLiteral("Tavik - Lumbrel - Project|*.lbp"),
+                                      QStringLiteral("lbp"),
+                                      {}});
+    if (!file.isEmpty())
+        openProject(file);
+}
+
+void MainWindow::saveClick() {
+    click();
+    m_session.save(save->toolTip());
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::saveAsClick() {
+    click();
+    m_session.saveAs(save->toolTip());
+}
+
+void MainWindow::editpClick() {
+    click();
+    m_session.saveToWorkingCopy();
+}
+
+void MainWindow::exportClick(int) {
+    click();
+}
+
+void MainWindow::settingsClick() {
+    click();
+    m_settingsMenu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
+}
+
+void MainWindow::helpClick() {
+    click();
+    m_services.help.showHelp(m_state.helpFile, 0);
+}
+
+void MainWindow::exitClick() {
+    click();
+    askToSave(u"M23");
+    close();
+}
+
+void MainWindow::deletefClick() {
+    click();
+    m_items.removeItem(allfiles->currentItem());
+    m_state.modified = true;
+    recomputeRowColours();
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::sortClick() {
+    click();
+    m_wait->begin();
+    fullSort(m_items);
+    recomputeRowColours();
+    m_state.modified = true;
+    m_wait->end();
+}
+
+void MainWindow::FindClick() {
+    click();
+}
+
+void MainWindow::findNextClick() {
+    click();
+}
+
+void MainWindow::info_file_btnClick() {
+    click();
+}
+
+void MainWindow::screenshot_btnClick() {
+    click();
+}
+
+void MainWindow::infoClick() {
+    click();
+    AboutBox about(m_services, m_state.helpFile, this);
+    about.exec();
+}
+
+void MainWindow::tavikHomeClick() {
+    click();
+    m_services.shell.open(homePageAddress());
+}
+
+void MainWindow::brevanHomeClick() {
+    click();
+    m_services.shell.open(makerHomePageAddress());
+}
+
+void MainWindow::firstProjectClick() {
+    click();
+}
+
+void MainWindow::languageClick(int language) {
+    click();
+    if (m_state.prefs.language == language) {
+        m_languageEntries[language - 1]->setChecked(true);
+        return;
+    }
+    const int previous = m_state.prefs.language;
+    m_state.prefs.language = language;
+    applyLanguage(language, previous);
+    if (projectOpen())
+        translateYesNoCells(m_items, m_state.language);
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::showWelcomeClick() {
+    click();
+    m_state.prefs.showWelcome = m_showWelcome->isChecked();
+}
+
+void MainWindow::showAddItemTipClick() {
+    click();
+    m_state.prefs.showFt = m_showTip->isChecked();
+}
+
+void MainWindow::showBackgroundClick() {
+    click();
+    m_state.prefs.showBack = m_showBack->isChecked();
+    m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M35"));
+}

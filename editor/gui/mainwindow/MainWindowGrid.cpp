@@ -1,0 +1,152 @@
+// The item grid's modes, columns, sorting, colours and the status line.
+#include "ItemGrid.h"
+#include "MainWindow.h"
+#include "common/FileSafeName.h"
+#include "common/IniFile.h"
+#include "gui/items/BandColourDialog.h"
+#include "project/EditorState.h"
+#include "project/ItemOrdering.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+
+using Msg = ui::MessageBoxService;
+
+void MainWindow::gridModeClick(GridMode mode) {
+    click();
+    if (m_modeChosen && m_gridMode == mode) {
+        setGridModeChecks();
+        return;
+    }
+    if (mode == GridMode::ColumnMove) {
+        for (int f = 0; f < kItemFieldCount; ++f) {
+            if (allfiles->horizontalHeader()->isSectionHidden(f)) {
+                setGridModeChecks();
+                m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M37"));
+                return;
+            }
+        }
+    }
+    m_gridMode = mode;
+    m_modeChosen = true;
+    setGridModeChecks();
+    QHeaderView* header = allfiles->horizontalHeader();
+    header->setSectionsMovable(mode == GridMode::ColumnMove);
+    header->setSectionsClickable(mode == GridMode::QuickSort);
+}
+
+// Exactly the current mode's entries carry the check mark.
+void MainWindow::setGridModeChecks() {
+    for (int i = 0; i < 3; ++i)
+        m_gridModeEntries[i]->setChecked(m_modeChosen && i == static_cast<int>(m_gridMode));
+}
+
+void MainWindow::setFieldColumnVisible(int field, bool visible) {
+    m_columnEntries[field]->setChecked(visible);
+    m_editEntries[field]->setEnabled(visible);
+    allfiles->horizontalHeader()->setSectionHidden(field, !visible);
+}
+
+void MainWindow::showGridColumnClick(int field) {
+    click();
+    setFieldColumnVisible(field, allfiles->horizontalHeader()->isSectionHidden(field));
+}
+
+void MainWindow::showAllColumnsClick() {
+    click();
+    for (int f = 0; f < kItemFieldCount; ++f)
+        setFieldColumnVisible(f, true);
+}
+
+void MainWindow::restoreGridSettingsClick() {
+    click();
+    for (int f = 0; f < kItemFieldCount; ++f)
+        setFieldColumnVisible(f, true);
+    const EditorSettings settings = EditorSettings::read(common::IniFile(settingsFile()));
+    applyStoredVisibility(settings);
+    applyStoredWidths(settings);
+}
+
+void MainWindow::autoGridSizeClick() {
+    click();
+    allfiles->resizeColumnsToContents();
+}
+
+void MainWindow::applyStoredColumnLayout(const EditorSettings& settings) {
+    QHeaderView* header = allfiles->horizontalHeader();
+    for (int c = 0; c < kItemFieldCount; ++c)
+        header->moveSection(header->visualIndex(settings.fieldOfColumn[c]), c);
+    // Quick Sort starts as if grid column 3 had been sorted ascending.
+    m_lastSortedField = allfiles->fieldOfGridColumn(3);
+    m_lastSortAscending = true;
+}
+
+void MainWindow::applyStoredVisibility(const EditorSettings& settings) {
+    for (int f = 0; f < kItemFieldCount; ++f) {
+        if (settings.hidden[f])
+            setFieldColumnVisible(f, !*settings.hidden[f]);
+    }
+}
+
+void MainWindow::applyStoredWidths(const EditorSettings& settings) {
+    allfiles->verticalHeader()->setFixedWidth(settings.widths[0]);
+    QHeaderView* header = allfiles->horizontalHeader();
+    for (int c = 1; c <= kItemFieldCount; ++c) {
+        const int field = allfiles->fieldOfGridColumn(c);
+        if (!header->isSectionHidden(field))
+            header->resizeSection(field, settings.widths[c]);
+    }
+}
+
+void MainWindow::gridColorClick(int band) {
+    click();
+    QColor& color = band == 1 ? m_state.prefs.color1 : m_state.prefs.color2;
+    m_colorChooser->setColor(color);
+    if (m_colorChooser->exec() != QDialog::Accepted)
+        return;
+    color = m_colorChooser->color();
+    recomputeRowColours();
+}
+
+void MainWindow::allfilesClick() {
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::allfilesTitleClick(int field) {
+    if (m_gridMode != GridMode::QuickSort || m_items.itemCount() < 2)
+        return;
+    m_lastSortAscending = field == m_lastSortedField ? !m_lastSortAscending : true;
+    m_lastSortedField = field;
+    sortByField(m_items, field, m_lastSortAscending);
+    recomputeRowColours();
+    m_state.modified = true;
+}
+
+void MainWindow::allfilesRowMoved(int from, int to) {
+    m_items.moveItem(from, to);
+    allfiles->setCurrentIndex(m_items.index(to, std::max(0, allfiles->currentIndex().column())));
+    recomputeRowColours();
+}
+
+void MainWindow::showCurrentRowInStatusLine() {
+    const int row = allfiles->currentItem();
+    const QString name = m_items.field(row, ItemField::Name);
+    m_chosenItemName->setText(name + QStringLiteral("  (") + m_items.field(row, ItemField::FileName) + u')');
+    const QString source = m_items.field(row, ItemField::SourceLocation);
+    const QString dataFolder = m_state.projectFolder + QStringLiteral("tavikdat") + QDir::separator();
+    const auto companionExists = [&](const QString& ext) {
+        return (source.size() >= 3 && QFileInfo(source.chopped(3) + ext).isFile()) ||
+               QFileInfo(dataFolder + common::fileSafeName(name) + u'.' + ext).isFile();
+    };
+    const auto showIndicator = [&](QLabel* label, bool exists) {
+        label->setText((exists ? m_state.language.text(u"SYES") : m_state.language.text(u"SNO")) + u' ');
+        label->setStyleSheet(exists ? QStringLiteral("color: green;") : QStringLiteral("color: navy;"));
+    };
+    showIndicator(ssexist, companionExists(QStringLiteral("jpg")));
+    showIndicator(infoexist, companionExists(QStringLiteral("txt")));
+}

@@ -1,0 +1,156 @@
+// The main window's commands that add items and edit the grid's cells.
+#include "ItemGrid.h"
+#include "MainWindow.h"
+#include "WaitWindow.h"
+#include "gui/build/BurnerDialog.h"
+#include "gui/items/AddFileDialog.h"
+#include "gui/items/AddFolderDialog.h"
+#include "gui/items/AddHyperlinkDialog.h"
+#include "gui/items/AddItemTip.h"
+#include "gui/items/AddJumpPointDialog.h"
+#include "gui/items/CellEditors.h"
+#include "gui/items/ItemDialogContext.h"
+#include "gui/items/ItemNameDialog.h"
+#include "project/EditorState.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolButton>
+
+using Msg = ui::MessageBoxService;
+
+void MainWindow::createItemDialogs() {
+    m_itemContext.reset(new ItemDialogContext{
+        m_state,
+        m_items,
+        m_services,
+        [this] { return projectOpen(); },
+        [this](int row) {
+            allfiles->setCurrentIndex(m_items.index(row, allfiles->fieldOfGridColumn(1)));
+            showCurrentRowInStatusLine();
+        },
+        [this] { recomputeRowColours(); },
+        [this](bool show) {
+            m_state.prefs.showFt = show;
+            m_showTip->setChecked(show);
+        },
+    });
+    ItemDialogContext& c = *m_itemContext;
+    m_textEditor = new OneLineEditor(c, this);
+    m_yesNoEditor = new YesNoChooser(c, this);
+    m_categoryEditor = new CategoryChooser(c, this);
+    m_urlDialog = new AddHyperlinkDialog(c, this);
+    m_fileDialog = new AddFileDialog(c, this);
+    c.tip = new AddItemTip(c, this);
+    auto* ask = new ItemNameDialog(c, this);
+    m_folderDialog = new AddFolderDialog(c, ask, this);
+    m_burnDialog = new BurnerDialog(
+        c, [this] { generateClick(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); }, this);
+    m_jumpDialog = new AddJumpPointDialog(c, this);
+    for (TranslatableWindow* w : std::initializer_list<TranslatableWindow*>{
+             m_textEditor, m_yesNoEditor, m_categoryEditor, m_urlDialog, m_fileDialog, c.tip, m_folderDialog,
+             ask, m_burnDialog, m_jumpDialog})
+        registerTranslatable(w);
+}
+
+void MainWindow::connectCellEditing() {
+    connect(allfiles, &QAbstractItemView::doubleClicked, this, &MainWindow::allfilesDblClick);
+    connect(allfiles, &ItemGrid::spaceReleased, this, &MainWindow::allfilesDblClick);
+    for (int f = 0; f < kItemFieldCount; ++f)
+        connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClick(f); });
+}
+
+void MainWindow::addClick() {
+    click();
+    if (!projectGate())
+        return;
+    m_fileDialog->prepare();
+    m_fileDialog->exec();
+}
+
+void MainWindow::adddirClick() {
+    click();
+    if (!projectGate())
+        return;
+    m_folderDialog->prepare();
+    m_folderDialog->exec();
+}
+
+void MainWindow::addjumpClick() {
+    click();
+    if (!projectGate())
+        return;
+    m_jumpDialog->prepare();
+    m_jumpDialog->exec();
+}
+
+void MainWindow::addurlClick() {
+    click();
+    if (!projectGate())
+        return;
+    m_urlDialog->prepare();
+    m_urlDialog->exec();
+}
+
+void MainWindow::allfilesDblClick() {
+    const QModelIndex current = allfiles->currentIndex();
+    if (current.isValid())
+        openCellEditor(current.row(), current.column());
+}
+
+void MainWindow::editFieldClick(int field) {
+    click();
+    const int row = allfiles->currentItem();
+    allfiles->setCurrentIndex(m_items.index(row, field));
+    openCellEditor(row, field);
+}
+
+void MainWindow::openCellEditor(int row, int field) {
+    const auto refuse = [this](const char16_t* key) {
+        m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(key));
+    };
+    const QString jumpWord = m_state.language.jumpPointText().toLower();
+    const bool isJumpPoint = m_items.field(row, ItemField::FileName).toLower() == jumpWord;
+    const bool hasCdPath = !m_items.field(row, ItemField::CdPath).isEmpty();
+    switch (static_cast<ItemField>(field)) {
+    case ItemField::FileName:
+        if (isJumpPoint)
+            return refuse(u"M31");
+        break;
+    case ItemField::CdPath:
+        if (!hasCdPath)
+            return refuse(u"M32");
+        break;
+    case ItemField::Copy:
+        if (isJumpPoint || !hasCdPath)
+            return refuse(u"M33");
+        break;
+    case ItemField::SourceLocation:
+        if (isJumpPoint || !hasCdPath)
+            return refuse(u"M34");
+        break;
+    default:
+        break;
+    }
+
+    if (field == fieldIndex(ItemField::Category)) {
+        if (m_categoryEditor->run()) {
+            m_state.modified = true;
+            m_items.setField(row, field, m_categoryEditor->selected());
+            recomputeRowColours();
+        }
+    } else if (field == fieldIndex(ItemField::Copy) || field == fieldIndex(ItemField::Execute)) {
+        const auto choice = m_yesNoEditor->run();
+        if (choice != YesNoChooser::Choice::Cancel) {
+            m_state.modified = true;
+            m_items.setField(row, field,
+                             choice == YesNoChooser::Choice::Yes ? m_state.language.yesText()
+                                                                 : m_state.language.noText());
+        }
+    } else if (m_textEditor->run(OneLineEditor::Mode::Cell, m_items.field(row, field))) {
+        m_state.modified = true;
+        m_items.setField(row, field, m_textEditor->text());
+    }
+    showCurrentRowInStatusLine();
+}

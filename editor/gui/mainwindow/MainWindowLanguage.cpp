@@ -1,0 +1,109 @@
+// Applying a language to the main window and every other window of the editor.
+#include "ItemGrid.h"
+#include "MainWindow.h"
+#include "WaitWindow.h"
+#include "common/IniFile.h"
+#include "language/TranslatableWindow.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace {
+
+const QString kMain = QStringLiteral("Main");
+
+QList<QAction*> menuEntries(const QMenu* menu) {
+    return menu->actions();
+}
+
+QMenu* subMenu(const QMenu* menu, int index) {
+    int seen = 0;
+    for (QAction* a : menu->actions()) {
+        if (a->menu() && seen++ == index)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void MainWindow::applyLanguage(int language, int switchedFrom) {
+    const QString files = m_state.programFolder + QStringLiteral("Files") + QDir::separator();
+    m_wait->setPicture(files + QStringLiteral("wait_%1.bmp").arg(language));
+    m_wait->begin();
+    const common::IniFile file(files + QStringLiteral("lang_%1.dat").arg(language));
+    m_state.helpFile = m_state.programFolder + QStringLiteral("Help") + QDir::separator() +
+                       file.readString(u"General", u"Help", QStringLiteral("ZolHlp%1.hlp").arg(language));
+    m_state.language.load(file);
+    applyMainTexts(file);
+    for (TranslatableWindow* window : m_translatable)
+        window->applyTexts(file, m_state.language, language);
+
+    for (QToolButton* b : findChildren<QToolButton*>())
+        setPointSize(b, 10 - fontReduction(file, 3));
+    m_languageEntries[0]->setChecked(language == 1);
+    m_languageEntries[1]->setChecked(language == 2);
+    m_services.messages.setCaptions(m_state.language.text(u"T57"), m_state.language.text(u"T58"));
+
+    // The titles follow their fields; only a language set from outside the Language menu takes the
+    // column order from the settings file again.
+    m_items.setTitles(m_state.language.fieldTitles());
+    for (int f = 0; f < kItemFieldCount; ++f) {
+        m_columnEntries[f]->setText(m_state.language.fieldTitle(f));
+        m_editEntries[f]->setText(m_state.language.fieldTitle(f));
+    }
+    if (switchedFrom == 0)
+        applyStoredColumnLayout(EditorSettings::read(common::IniFile(settingsFile())));
+
+    updateWindowTitle();
+    showCurrentRowInStatusLine();
+    m_wait->end();
+}
+
+void MainWindow::applyMainTexts(const common::IniFile& file) {
+    const QToolButton* order[] = {new_,     m_openButton, save,      editp,         check,
+                                  generate, geditbtnmain, mdbtnmain, settings,      help,
+                                  exit,     add,          adddir,    addjump,       addurl,
+                                  deletef,  sort,         Find,      info_file_btn, screenshot_btn};
+    int key = 1;
+    for (const QToolButton* b : order) {
+        auto* button = const_cast<QToolButton*>(b);
+        button->setText(windowText(file, kMain, key++));
+        button->setToolTip(windowText(file, kMain, key++));
+    }
+    m_chosenItemLabel->setText(windowText(file, kMain, 41));
+    m_infoIcon->setToolTip(windowText(file, kMain, 37));
+    m_screenshotIcon->setToolTip(windowText(file, kMain, 39));
+
+    m_popup->setTitle(windowText(file, kMain, 44));
+    applyMenuTexts(menuEntries(m_popup).mid(1), file, kMain, 45, 51);
+
+    applyMenuTexts(menuEntries(m_settingsMenu), file, kMain, 64, 74);
+    applyMenuTexts(menuEntries(subMenu(m_settingsMenu, 0)), file, kMain, 75, 77);
+    applyMenuTexts(menuEntries(subMenu(m_settingsMenu, 2)), file, kMain, 90, 91);
+
+    const QList<QAction*> menus = menuBar()->actions();
+    applyMenuTexts(menus, file, kMain, 92, 96);
+    const std::pair<int, int> ranges[] = {{97, 110}, {116, 119}, {120, 125}, {126, 127}, {128, 140}};
+    for (qsizetype i = 0; i < menus.size(); ++i)
+        applyMenuTexts(menuEntries(menus[i]->menu()), file, kMain, ranges[i].first, ranges[i].second);
+    QMenu* project = menus[0]->menu();
+    applyMenuTexts(menuEntries(subMenu(project, 0)), file, kMain, 111, 115);
+    QMenu* zol = menus[4]->menu();
+    QMenu* zolSettings = subMenu(zol, 0);
+    applyMenuTexts(menuEntries(zolSettings), file, kMain, 141, 150);
+    applyMenuTexts(menuEntries(subMenu(zolSettings, 0)), file, kMain, 151, 153);
+    applyMenuTexts(menuEntries(subMenu(zolSettings, 2)), file, kMain, 166, 167);
+    applyMenuTexts(menuEntries(subMenu(zol, 1)), file, kMain, 168, 169);
+
+    m_settingsMenu->setTitle(windowText(file, kMain, 170));
+    m_popup->setTitle(windowText(file, kMain, 171));
+    if (QAction* title = menuEntries(m_popup).value(0))
+        title->setText(m_popup->title());
+}

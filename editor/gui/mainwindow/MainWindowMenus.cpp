@@ -1,0 +1,366 @@
+// The tool bar, status line and menus of the main window.
+#include "ItemGrid.h"
+#include "MainWindow.h"
+#include "project/EditorState.h"
+#include "ui/services/HelpService.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QString picture(const char* name) {
+    return QStringLiteral(":/pictures/") + QLatin1String(name) + QStringLiteral(".png");
+}
+
+} // namespace
+
+QToolButton* MainWindow::addToolButton(QWidget* area, const QString& name, const QString& caption,
+                                       const QString& pic, void (MainWindow::*handler)()) {
+    auto* button = new QToolButton(area);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setIcon(QIcon(pic));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    // Never squeezed below its caption: a narrow window shows the tool bar's overflow button instead.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(button, &QToolButton::clicked, this, handler);
+    area->layout()->addWidget(button);
+    return button;
+}
+
+void MainWindow::createToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Controls"));
+    m_toolBar->setObjectName(QStringLiteral("toolbararea"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    // The buttons sit in a plain area rather than on the tool bar itself, which would elide their
+    // captions; the area also carries the background picture.
+    auto* bar = new QWidget(m_toolBar);
+    bar->setObjectName(QStringLiteral("toolbarbuttons"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(0);
+    m_toolBar->addWidget(bar);
+    const auto addSeparator = [bar, row] {
+        auto* line = new QFrame(bar);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        row->addSpacing(4);
+        row->addWidget(line);
+        row->addSpacing(4);
+    };
+
+    // Project controls
+    new_ = addToolButton(bar, QStringLiteral("new"), QStringLiteral("New"), picture("new"),
+                         &MainWindow::newClick);
+    m_openButton = addToolButton(bar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
+                                 &MainWindow::openClicked);
+    save = addToolButton(bar, QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
+                         &MainWindow::saveClick);
+    editp = addToolButton(bar, QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
+                          &MainWindow::editpClick);
+    check = addToolButton(bar, QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
+                          &MainWindow::checkClick);
+    generate = addToolButton(bar, QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
+                             &MainWindow::generateClick);
+    addSeparator();
+    // Environment controls
+    geditbtnmain = addToolButton(bar, QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
+                                 picture("categories"), &MainWindow::geditbtnmainClick);
+    mdbtnmain = addToolButton(bar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
+                              picture("menudesign"), &MainWindow::mdbtnmainClick);
+    addSeparator();
+    // Program controls
+    settings = addToolButton(bar, QStringLiteral("settings"), QStringLiteral("Settings"), picture("settings"),
+                             &MainWindow::settingsClick);
+    help = addToolButton(bar, QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
+                         &MainWindow::helpClick);
+    exit = addToolButton(bar, QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
+                         &MainWindow::exitClick);
+    addSeparator();
+    // Item controls
+    add = addToolButton(bar, QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
+                        &MainWindow::addClick);
+    adddir = addToolButton(bar, QStringLiteral("adddir"), QStringLiteral("Add Folder"), picture("adddir"),
+                           &MainWindow::adddirClick);
+    addjump = addToolButton(bar, QStringLiteral("addjump"), QStringLiteral("Add Jump"), picture("addjump"),
+                            &MainWindow::addjumpClick);
+    addurl = addToolButton(bar, QStringLiteral("addurl"), QStringLiteral("Add URL"), picture("addurl"),
+                           &MainWindow::addurlClick);
+    addSeparator();
+    // Chosen item controls
+    deletef = addToolButton(bar, QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
+                            &MainWindow::deletefClick);
+    sort = addToolButton(bar, QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
+                         &MainWindow::sortClick);
+    Find = addToolButton(bar, QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
+                         &MainWindow::FindClick);
+    info_file_btn = addToolButton(bar, QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
+                                  picture("infofile"), &MainWindow::info_file_btnClick);
+    screenshot_btn = addToolButton(bar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
+                                   picture("screenshot"), &MainWindow::screenshot_btnClick);
+
+    const std::pair<QToolButton*, const char*> hints[] = {
+        {new_, "Create a new project"},
+        {m_openButton, "Open a project"},
+        {save, "Save the project"},
+        {editp, "Edit the project's name and folder"},
+        {check, "Check the project's files"},
+        {generate, "Build the disc folder"},
+        {geditbtnmain, "Edit the categories"},
+        {mdbtnmain, "Edit the menu design"},
+        {settings, "Settings"},
+        {help, "Help"},
+        {exit, "Exit Lumbrel"},
+        {add, "Add a file"},
+        {adddir, "Add the files of a folder"},
+        {addjump, "Add a jump point to a folder of the disc"},
+        {addurl, "Add a hyperlink"},
+        {deletef, "Remove the chosen item"},
+        {sort, "Sort the items by category and name"},
+        {Find, "Find an item"},
+        {info_file_btn, "Create or edit the chosen item's information file"},
+        {screenshot_btn, "Create or edit the chosen item's screenshot"},
+    };
+    for (const auto& [button, hint] : hints)
+        button->setToolTip(QString::fromLatin1(hint));
+
+    for (QToolButton* b : {save, editp, check, generate, geditbtnmain, mdbtnmain, add, adddir, addjump,
+                           addurl, deletef, sort, Find, info_file_btn, screenshot_btn})
+        b->setEnabled(false);
+}
+
+void MainWindow::createStatusLine() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(true);
+    auto* line = new QWidget(bar);
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(4, 0, 4, 0);
+    m_chosenItemLabel = new QLabel(QStringLiteral("Chosen Item: "), line);
+    m_chosenItemLabel->setObjectName(QStringLiteral("chosenitem"));
+    m_chosenItemName = new QLabel(line);
+    m_chosenItemName->setObjectName(QStringLiteral("LMDSimpleLabel4"));
+    QFont bold = m_chosenItemName->font();
+    bold.setBold(true);
+    m_chosenItemName->setFont(bold);
+    layout->addWidget(m_chosenItemLabel);
+    layout->addWidget(m_chosenItemName, 1);
+    const auto indicator = [&](const char* name, const char* pic, QLabel*& text, QLabel*& icon) {
+        icon = new QLabel(line);
+        icon->setPixmap(QIcon(picture(pic)).pixmap(16, 16));
+        text = new QLabel(line);
+        text->setObjectName(QLatin1String(name));
+        text->setFont(bold);
+        layout->addWidget(icon);
+        layout->addWidget(text);
+    };
+    indicator("infoexist", "infoexist", infoexist, m_infoIcon);
+    indicator("ssexist", "ssexist", ssexist, m_screenshotIcon);
+    bar->addWidget(line, 1);
+}
+
+QAction* MainWindow::addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                                  void (MainWindow::*handler)()) {
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void MainWindow::createSettingsMenu() {
+    m_settingsMenu = new QMenu(QStringLiteral("Settings"), this);
+    m_settingsMenu->setObjectName(QStringLiteral("settingsmenu"));
+    const auto checkable = [this](const QString& caption, void (MainWindow::*handler)()) {
+        auto* action = new QAction(caption, this);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    m_showWelcome = checkable(QStringLiteral("Show Welcome Screen"), &MainWindow::showWelcomeClick);
+    m_showTip = checkable(QStringLiteral("Show Add Item Tip"), &MainWindow::showAddItemTipClick);
+    m_showBack = checkable(QStringLiteral("Show Background images"), &MainWindow::showBackgroundClick);
+    const char16_t* modes[] = {u"None", u"Column Move", u"Quick Sort"};
+    for (int m = 0; m < 3; ++m) {
+        m_gridModeEntries[m] = new QAction(QString::fromUtf16(modes[m]), this);
+        m_gridModeEntries[m]->setCheckable(true);
+        connect(m_gridModeEntries[m], &QAction::triggered, this,
+                [this, m] { gridModeClick(static_cast<GridMode>(m)); });
+    }
+    for (int f = 0; f < kItemFieldCount; ++f) {
+        m_columnEntries[f] = new QAction(englishFieldTitle(f), this);
+        m_columnEntries[f]->setCheckable(true);
+        m_columnEntries[f]->setChecked(true);
+        connect(m_columnEntries[f], &QAction::triggered, this, [this, f] { showGridColumnClick(f); });
+    }
+
+    QMenu* s = m_settingsMenu;
+    s->addSection(QStringLiteral("General"));
+    s->addActions({m_showWelcome, m_showTip, m_showBack});
+    s->addSection(QStringLiteral("Grid"));
+    QMenu* mode = s->addMenu(QStringLiteral("Grid Mode"));
+    for (QAction* a : m_gridModeEntries)
+        mode->addAction(a);
+    addMenuEntry(s, QStringLiteral("Restore Grid Settings"), {}, &MainWindow::restoreGridSettingsClick);
+    addMenuEntry(s, QStringLiteral("Auto Grid Size"), {}, &MainWindow::autoGridSizeClick);
+    QMenu* columns = s->addMenu(QStringLiteral("Show Grid Column"));
+    for (QAction* a : m_columnEntries)
+        columns->addAction(a);
+    addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &MainWindow::showAllColumnsClick);
+    QMenu* colors = s->addMenu(QStringLiteral("Grid Colors"));
+    connect(colors->addAction(QStringLiteral("Color 1")), &QAction::triggered, this,
+            [this] { gridColorClick(1); });
+    connect(colors->addAction(QStringLiteral("Color 2")), &QAction::triggered, this,
+            [this] { gridColorClick(2); });
+}
+
+void MainWindow::createMainMenu() {
+    QMenuBar* bar = menuBar();
+    const auto mirrored = [this](QAction* action, QToolButton* button) {
+        m_mirrored.emplace_back(action, button);
+        return action;
+    };
+
+    QMenu* project = bar->addMenu(QStringLiteral("Project Control"));
+    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &MainWindow::newClick), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClick), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("Open"), Qt::Key_F3, &MainWindow::openClicked),
+             m_openButton);
+    project->addSeparator();
+    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &MainWindow::saveClick), save);
+    mirrored(addMenuEntry(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClick),
+             save);
+    project->addSeparator();
+    mirrored(addMenuEntry(project, QStringLiteral("Edit"), Qt::CTRL | Qt::Key_E, &MainWindow::editpClick),
+             editp);
+    mirrored(addMenuEntry(project, QStringLiteral("Check"), Qt::CTRL | Qt::Key_C, &MainWindow::checkClick),
+             check);
+    project->addSeparator();
+    mirrored(addMenuEntry(project, QStringLiteral("Build"), Qt::Key_F10, &MainWindow::generateClick),
+             generate);
+    mirrored(addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::recordClick),
+             generate);
+    project->addSeparator();
+    QMenu* exportMenu = project->addMenu(QStringLiteral("Export"));
+    const char16_t* formats[] = {u"ASCII", u"CVS", u"MS Word", u"MS Excel", u"HTML"};
+    for (int i = 0; i < 5; ++i) {
+        QAction* a = exportMenu->addAction(QString::fromUtf16(formats[i]));
+        connect(a, &QAction::triggered, this, [this, i] { exportClick(i); });
+        mirrored(a, generate);
+    }
+
+    QMenu* items = bar->addMenu(QStringLiteral("Item Control"));
+    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &MainWindow::addClick), add);
+    mirrored(
+        addMenuEntry(items, QStringLiteral("Add Folder"), Qt::CTRL | Qt::Key_F4, &MainWindow::adddirClick),
+        adddir);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Jump Point"), Qt::Key_F5, &MainWindow::addjumpClick),
+             addjump);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Url"), Qt::Key_F6, &MainWindow::addurlClick), addurl);
+
+    QMenu* chosen = bar->addMenu(QStringLiteral("Chosen Item Control"));
+    mirrored(addMenuEntry(chosen, QStringLiteral("Remove"), Qt::Key_Delete, &MainWindow::deletefClick),
+             deletef);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Sort"), Qt::CTRL | Qt::Key_S, &MainWindow::sortClick),
+             sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Find"), Qt::CTRL | Qt::Key_F, &MainWindow::FindClick),
+             sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F,
+                          &MainWindow::findNextClick),
+             sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Info File"), Qt::Key_F7,
+                          &MainWindow::info_file_btnClick),
+             sort);
+    mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Screenshot"), Qt::ALT | Qt::Key_F7,
+                          &MainWindow::screenshot_btnClick),
+             sort);
+
+    QMenu* environment = bar->addMenu(QStringLiteral("Environment Control"));
+    mirrored(addMenuEntry(environment, QStringLiteral("Category Editor"), Qt::Key_F8,
+                          &MainWindow::geditbtnmainClick),
+             geditbtnmain);
+    mirrored(addMenuEntry(environment, QStringLiteral("Menu Design Editor"), Qt::Key_F9,
+                          &MainWindow::mdbtnmainClick),
+             mdbtnmain);
+
+    QMenu* zol = bar->addMenu(QStringLiteral("Zol Control"));
+    QMenu* settingsSub = zol->addMenu(QStringLiteral("Settings"));
+    // The same entries as the settings menu, so that their check marks always agree; a plain line
+    // stands where the settings menu has its "Grid" divider.
+    const QList<QAction*> settingEntries = m_settingsMenu->actions();
+    for (qsizetype i = 0; i < settingEntries.size(); ++i) {
+        if (!settingEntries[i]->isSeparator())
+            settingsSub->addAction(settingEntries[i]);
+        else if (i > 0)
+            settingsSub->addSeparator();
+    }
+    zol->addSeparator();
+    QMenu* languages = zol->addMenu(QStringLiteral("Language"));
+    m_languageEntries[0] = languages->addAction(QStringLiteral("English"));
+    m_languageEntries[1] = languages->addAction(QStringLiteral("German"));
+    m_languageEntries[0]->setObjectName(QStringLiteral("english"));
+    m_languageEntries[1]->setObjectName(QStringLiteral("german"));
+    for (int i = 0; i < 2; ++i) {
+        m_languageEntries[i]->setCheckable(true);
+        connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClick(i + 1); });
+    }
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &MainWindow::infoClick);
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &MainWindow::tavikHomeClick);
+    addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &MainWindow::brevanHomeClick);
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Help"), Qt::Key_F1, &MainWindow::helpClick);
+    addMenuEntry(zol, QStringLiteral("First Project"), Qt::ALT | Qt::Key_F1, &MainWindow::firstProjectClick);
+    zol->addSeparator();
+    addMenuEntry(zol, QStringLiteral("Exit"), {}, &MainWindow::exitClick);
+}
+
+void MainWindow::createGridPopupMenu() {
+    m_popup = new QMenu(QStringLiteral("Chosen Item Control"), this);
+    m_popup->setObjectName(QStringLiteral("gridpopup"));
+    m_popup->addSection(QStringLiteral("Chosen Item Control"));
+    m_popupRemove = addMenuEntry(m_popup, QStringLiteral("Remove"), {}, &MainWindow::deletefClick);
+    m_popupInfo =
+        addMenuEntry(m_popup, QStringLiteral("Create/Edit Info File"), {}, &MainWindow::info_file_btnClick);
+    m_popupScreenshot =
+        addMenuEntry(m_popup, QStringLiteral("Create/Edit Screenshot"), {}, &MainWindow::screenshot_btnClick);
+    m_popup->addSeparator();
+    m_popupEdit = m_popup->addMenu(QStringLiteral("Edit"));
+    for (int f = 0; f < kItemFieldCount; ++f)
+        m_editEntries[f] = m_popupEdit->addAction(englishFieldTitle(f));
+    m_popup->addSeparator();
+    connect(m_popup->addAction(QStringLiteral("Help")), &QAction::triggered, this, [this] {
+        click();
+        m_services.help.showHelp(m_state.helpFile, 1600);
+    });
+}
+
+void MainWindow::mirrorButtonsIntoMenus() {
+    for (const auto& [action, button] : m_mirrored)
+        action->setEnabled(button->isEnabled());
+}
+
+void MainWindow::popupMenuOpening() {
+    const int row = allfiles->currentItem();
+    const QString name = m_items.field(row, ItemField::Name);
+    const bool empty = name.isEmpty() && m_items.field(row, ItemField::FileName).isEmpty();
+    const std::pair<QAction*, const char16_t*> entries[] = {{m_popupRemove, u"T27"},
+                                                            {m_popupInfo, u"T28"},
+                                                            {m_popupScreenshot, u"T29"},
+                                                            {m_popupEdit->menuAction(), u"T30"}};
+    for (const auto& [action, key] : entries) {
+        const QString text = m_state.language.text(QStringView(key));
+        action->setText(empty ? text : text + QStringLiteral(": ") + name);
+        action->setEnabled(!empty);
+    }
+}

@@ -1,0 +1,339 @@
+#include "CopyDialog.h"
+
+#include "NewFolderDialog.h"
+#include "common/Paths.h"
+#include "content/ArchiveLayer.h"
+#include "content/BlockCopy.h"
+#include "content/DesignLook.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/widgets/GaugeBar.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QTreeView>
+
+#include <climits>
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kListWidth = 214;
+constexpr int kGaugeLeft = kMargin + kListWidth + 8;
+constexpr int kButtonWidth = 125, kButtonHeight = 30;
+
+const QString kNoFilesInZip = QStringLiteral("Error - no files in the Zip file");
+
+// The root of the drive that holds `path`: its longest matching drive root.
+QString driveOf(const QString& path, const QStringList& drives) {
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    QString best;
+    for (const QString& drive : drives) {
+        const QString root = QDir::fromNativeSeparators(drive);
+        const bool inside = clean.compare(QDir::cleanPath(root), Qt::CaseInsensitive) == 0 ||
+                            clean.startsWith(root.endsWith(u'/') ? root : root + u'/', Qt::CaseInsensitive);
+        if (inside && root.size() > best.size())
+            best = drive;
+    }
+    return best;
+}
+
+} // namespace
+
+CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, const menu::UnzipModule& unzip,
+                       NewFolderDialog* newFolderDialog, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+      m_state(state), m_unzip(unzip), m_newFolderDialog(newFolderDialog) {
+    setObjectName(QStringLiteral("Tfcform"));
+    setWindowTitle(QStringLiteral("copy the selected file"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_drive = new QComboBox(this);
+    m_drive->setObjectName(QStringLiteral("drive"));
+    m_drive->setGeometry(kMargin, kMargin, kListWidth, 24);
+
+    m_model = new QFileSystemModel(this);
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_model->setReadOnly(true);
+    m_folders = new QTreeView(this);
+    m_folders->setObjectName(QStringLiteral("folders"));
+    m_folders->setGeometry(kMargin, kMargin + 30, kListWidth, 186);
+    m_folders->setModel(m_model);
+    m_folders->setHeaderHidden(true);
+    for (int column = 1; column < m_model->columnCount(); ++column)
+        m_folders->hideColumn(column);
+    m_folders->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_folders->header()->setStretchLastSection(false);
+    m_folders->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    m_copyanz = new ui::GaugeBar(this);
+    m_copyanz->setObjectName(QStringLiteral("copyanz"));
+    m_copyanz->setGeometry(kGaugeLeft, kMargin, kClientWidth - kGaugeLeft - kMargin, 216);
+
+    auto makeButton = [this](const char16_t* name, const char16_t* text, int x, int y) {
+        auto* button = new ui::ShadowButton(QString::fromUtf16(text), this);
+        button->setObjectName(QString::fromUtf16(name));
+        button->setGeometry(x, y, kButtonWidth, kButtonHeight);
+        button->setShadowDepth(3);
+        return button;
+    };
+    const int right = kClientWidth - kMargin - kButtonWidth;
+    m_newd = makeButton(u"newd", u"new directory", kMargin, 232);
+    m_browsebtn = makeButton(u"browsebtn", u"explore", right, 232);
+    m_start = makeButton(u"start", u"start", kMargin, 270);
+    m_cancel = makeButton(u"cancel", u"exit", right, 270);
+    connect(m_newd, &QAbstractButton::clicked, this, &CopyDialog::newdClick);
+    connect(m_start, &QAbstractButton::clicked, this, &CopyDialog::startClick);
+    connect(m_browsebtn, &QAbstractButton::clicked, this, &CopyDialog::browsebtnClick);
+    connect(m_cancel, &QAbstractButton::clicked, this, &CopyDialog::cancelClick);
+    if (m_newFolderDialog)
+        connect(m_newFolderDialog, &NewFolderDialog::folderCreated, this, &CopyDialog::selectFolder);
+
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &CopyDialog::hideOtherDrives);
+    // The tree fills in and sorts folder by folder after a folder was chosen for it, which pushes
+    // the chosen folder out of view; it is brought back until the viewer takes over the tree.
+    auto reveal = [this] {
+        if (m_revealSelection && m_folders->currentIndex().isValid())
+            m_folders->scrollTo(m_folders->currentIndex());
+    };
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, reveal);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, reveal);
+    auto viewerTakesOver = [this] { m_revealSelection = false; };
+    connect(m_folders, &QTreeView::pressed, this, viewerTakesOver);
+    connect(m_folders, &QTreeView::expanded, this, viewerTakesOver);
+    connect(m_folders, &QTreeView::collapsed, this, viewerTakesOver);
+    fillDrives();
+    connect(m_drive, &QComboBox::activated, this,
+            [this](int index) { showDrive(m_drive->itemData(index).toString()); });
+    // The tree starts at the process's current folder.
+    selectFolder(QDir::currentPath());
+}
+
+QStringList CopyDialog::drives() const {
+    QStringList roots;
+    for (int i = 0; i < m_drive->count(); ++i)
+        roots.append(m_drive->itemData(i).toString());
+    return roots;
+}
+
+void CopyDialog::fillDrives() {
+    m_drive->clear();
+#ifdef Q_OS_WIN
+    for (const QFileInfo& drive : QDir::drives()) {
+        const QString root = QDir::toNativeSeparators(drive.absoluteFilePath());
+        m_drive->addItem(root.left(2).toLower(), root);
+    }
+#else
+    QStringList seen;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        const QString root = common::withTrailingSeparator(QDir::toNativeSeparators(volume.rootPath()));
+        if (seen.contains(root))
+            continue;
+        seen.append(root);
+        const QString name = volume.displayName();
+        m_drive->addItem(
+            name.isEmpty() || name == volume.rootPath() ? root : root + QStringLiteral("  [") + name + u']',
+            root);
+    }
+    if (m_drive->count() == 0)
+        m_drive->addItem(QDir::rootPath(), QDir::rootPath());
+#endif
+}
+
+void CopyDialog::showDrive(const QString& root) {
+    const int index = m_drive->findData(root);
+    if (index >= 0)
+        m_drive->setCurrentIndex(index);
+    m_driveRoot = QDir::fromNativeSeparators(root);
+    m_model->setRootPath(m_driveRoot);
+    // The drive's own folder heads the tree, so that its root can be chosen too; the folders
+    // beside it belong to other drives and stay hidden.
+    const QModelIndex top = m_model->index(m_driveRoot);
+    m_folders->setRootIndex(top.parent());
+    hideOtherDrives(top.parent(), 0, m_model->rowCount(top.parent()) - 1);
+    m_folders->setCurrentIndex(top);
+    m_folders->expand(top);
+}
+
+void CopyDialog::hideOtherDrives(const QModelIndex& parent, int first, int last) {
+    if (parent != m_folders->rootIndex())
+        return;
+    const QModelIndex top = m_model->index(m_driveRoot);
+    for (int row = first; row <= last; ++row)
+        m_folders->setRowHidden(row, parent, m_model->index(row, 0, parent) != top);
+}
+
+void CopyDialog::selectFolder(const QString& folder) {
+    QString drive = driveOf(folder, drives());
+    if (drive.isEmpty())
+        drive = m_drive->count() > 0 ? m_drive->itemData(0).toString() : QDir::rootPath();
+    showDrive(drive);
+    const QModelIndex index = m_model->index(QDir::fromNativeSeparators(folder));
+    if (!index.isValid())
+        return;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        m_folders->expand(up);
+    m_folders->setCurrentIndex(index);
+    m_folders->scrollTo(index);
+    m_revealSelection = true;
+}
+
+QString CopyDialog::selectedFolder() const {
+    const QModelIndex current = m_folders->currentIndex();
+    const QString path = current.isValid() ? m_model->filePath(current) : m_model->rootPath();
+    return QDir::toNativeSeparators(path);
+}
+
+QString CopyDialog::destinationFolder() const {
+    // A drive root already ends in its separator.
+    return common::withTrailingSeparator(selectedFolder());
+}
+
+QString CopyDialog::captionFor(menu::CopyMode mode, int language) {
+    if (mode == menu::CopyMode::Unzip)
+        return language == 1 ? QStringLiteral("Entpacke die ausgewählte Datei nach...")
+                             : QStringLiteral("Unzip the selected file to...");
+    return language == 1 ? QStringLiteral("Kopiere die ausgewählte Datei nach...")
+                         : QStringLiteral("Copy the selected file to...");
+}
+
+void CopyDialog::openForMode() {
+    m_copyanz->setMaximum(100);
+    m_copyanz->setValue(0);
+    setWindowTitle(captionFor(m_state.copyMode, m_state.language.texts.language));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    open();
+}
+
+void CopyDialog::setButtonsEnabled(bool enabled) {
+    for (ui::ShadowButton* button : {m_start, m_newd, m_cancel, m_browsebtn}) {
+        button->setEnabled(enabled);
+        button->repaint();
+    }
+}
+
+void CopyDialog::information(const QString& text) {
+    m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
+                             text);
+}
+
+void CopyDialog::startClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    m_busy = true;
+    setButtonsEnabled(false);
+    const QString destination = destinationFolder();
+    if (m_state.copyMode == menu::CopyMode::Unzip)
+        runUnzip(destination);
+    else
+        runCopy(destination);
+    setButtonsEnabled(true);
+    m_busy = false;
+}
+
+void CopyDialog::runUnzip(const QString& destination) {
+    m_copyanz->setValue(0);
+    const QString archive = m_state.currentTarget;
+    const QStringList entries = menu::listArchiveEntries(archive);
+    if (entries.isEmpty()) {
+        information(kNoFilesInZip);
+        return;
+    }
+    m_copyanz->setMaximum(int(std::min<qsizetype>(entries.size(), INT_MAX)));
+    if (!m_unzip.isLoaded()) {
+        information(m_unzip.unavailableMessage());
+        return;
+    }
+    const menu::ExtractReport report =
+        m_unzip.extract(archive, {QStringLiteral("*.*")}, destination,
+                        {.recreateFolders = true, .overwrite = true}, [this](const QString& name) {
+                            if (name.isEmpty() || name == QStringLiteral(" "))
+                                return;
+                            m_copyanz->setValue(m_copyanz->value() + 1);
+                            m_copyanz->repaint();
+                        });
+    const QString problems = report.problems();
+    if (!problems.isEmpty())
+        information(problems);
+    m_copyanz->setMaximum(100);
+    m_copyanz->setValue(100);
+    menu::playMenuSound(m_services.sound, m_state, 5);
+}
+
+void CopyDialog::runCopy(const QString& destinationFolder) {
+    m_copyanz->setMaximum(100);
+    m_copyanz->setValue(0);
+    const QString source = m_state.currentTarget;
+    const QString destination = destinationFolder + QFileInfo(source).fileName();
+    const menu::CopyResult result =
+        menu::copyInBlocks(source, destination,
+                           [this](int percent) {
+                               m_copyanz->setValue(percent);
+                               QCoreApplication::processEvents();
+                           },
+                           {.first = kFirstCopyBlock, .largest = kLargestCopyBlock});
+    // A copy that broke off part way must not pass for a finished one.
+    if (result.outcome == menu::CopyOutcome::Interrupted) {
+        information(
+            QStringLiteral("The copy of %1 broke off and was removed: %2").arg(destination, result.error));
+        return;
+    }
+    menu::playMenuSound(m_services.sound, m_state, 4);
+}
+
+void CopyDialog::newdClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    if (m_newFolderDialog)
+        m_newFolderDialog->openFor(selectedFolder());
+}
+
+void CopyDialog::browsebtnClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    m_services.shell.explore(selectedFolder());
+}
+
+void CopyDialog::cancelClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    QDialog::reject();
+}
+
+void CopyDialog::reject() {
+    // The dialog stays while a copy or an unzip runs; Escape must not leave it either.
+    if (!m_busy)
+        QDialog::reject();
+}
+
+void CopyDialog::applyLanguage(const menu::LanguageFile& language) {
+    const struct {
+        ui::ShadowButton* button;
+        int key;
+    } buttons[] = {{m_newd, 3}, {m_start, 4}, {m_browsebtn, 5}, {m_cancel, 6}};
+    for (const auto& b : buttons) {
+        b.button->setText(language.buttons[std::size_t(b.key)]);
+        b.button->setToolTip(language.hints[std::size_t(b.key)]);
+    }
+    setWindowTitle(language.forms[5]);
+}
+
+void CopyDialog::applyDesign(const menu::DesignLook& look) {
+    m_backdrop = look.windowBackdrop();
+    for (ui::ShadowButton* button : {m_newd, m_start, m_browsebtn, m_cancel})
+        look.styleButton(button);
+    update();
+}
+
+void CopyDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_backdrop.paint(p, rect());
+}

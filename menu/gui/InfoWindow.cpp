@@ -1,0 +1,260 @@
+#include "InfoWindow.h"
+
+#include "common/Cp1252.h"
+#include "common/Cp437.h"
+#include "content/DesignLook.h"
+#include "content/RtfReader.h"
+#include "ui/services/PrintService.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kFrameHeight = 86;
+constexpr int kHeadingOffset = 8;
+constexpr int kButtonOffset = 32;
+constexpr int kButtonWidth = 72, kButtonHeight = 46, kButtonStep = 75;
+
+const QString kPrintJob = QStringLiteral("tavik - lumbrel - nfo");
+
+// A monospaced face that holds the box-drawing characters of DOS texts.
+QFont dosFont() {
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontDatabase::families().contains(font.family()))
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Eighty columns fit the window's width.
+    font.setPixelSize(11);
+    return font;
+}
+
+QString plainText(const QByteArray& bytes, InfoWindow::Encoding encoding) {
+    QString text =
+        encoding == InfoWindow::Encoding::Dos437 ? common::fromCp437(bytes) : common::fromCp1252(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    // DOS texts often end in the end-of-file character.
+    while (text.endsWith(QChar(0x1A)))
+        text.chop(1);
+    return text;
+}
+
+} // namespace
+
+InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
+      m_services(services), m_state(state) {
+    setObjectName(QStringLiteral("TInfoform"));
+    setWindowTitle(QStringLiteral("information"));
+
+    m_view = new QTextEdit(this);
+    m_view->setObjectName(QStringLiteral("infotext"));
+    m_view->setReadOnly(true);
+    m_view->setAcceptRichText(true);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(m_view, &QTextEdit::textChanged, this, &InfoWindow::fitToText);
+
+    m_frame = new QFrame(this);
+    m_frame->setObjectName(QStringLiteral("infogroup"));
+    m_frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_heading = new ui::EffectLabel(QStringLiteral("zol control"), this);
+    m_heading->setObjectName(QStringLiteral("infohead"));
+    m_heading->setBold(true);
+
+    m_print = new ui::ShadowButton(QStringLiteral("print"), this);
+    m_print->setObjectName(QStringLiteral("print"));
+    m_ende = new ui::ShadowButton(QStringLiteral("exit"), this);
+    m_ende->setObjectName(QStringLiteral("ende"));
+    for (ui::ShadowButton* button : {m_print, m_ende}) {
+        QFont f = button->font();
+        f.setPointSize(11);
+        button->setFont(f);
+        button->setShadowDepth(5);
+    }
+    connect(m_print, &QAbstractButton::clicked, this, &InfoWindow::printClick);
+    connect(m_ende, &QAbstractButton::clicked, this, &InfoWindow::endeClick);
+
+    resize(kInitialWidth, kInitialHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    layoutControls();
+}
+
+InfoWindow::~InfoWindow() {
+    removeTemporaryText();
+}
+
+void InfoWindow::layoutControls() {
+    const int w = width(), h = height();
+    m_view->setGeometry(kMargin, kMargin, w - 2 * kMargin, std::max(0, h - kGroupHeight));
+    const int frameTop = m_view->geometry().bottom() + 1 + kMargin;
+    m_frame->setGeometry(kMargin, frameTop, w - 2 * kMargin, kFrameHeight);
+    m_heading->setGeometry(kMargin + 8, frameTop + kHeadingOffset, 300, 18);
+    m_print->setGeometry(kMargin + 8, frameTop + kButtonOffset, kButtonWidth, kButtonHeight);
+    m_ende->setGeometry(kMargin + 8 + kButtonStep, frameTop + kButtonOffset, kButtonWidth, kButtonHeight);
+}
+
+void InfoWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layoutControls();
+}
+
+void InfoWindow::setViewColors(const QColor& base, const QColor& text) {
+    QPalette palette = m_view->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    m_view->setPalette(palette);
+}
+
+void InfoWindow::prepareInformation(const QString& caption) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(9);
+    m_view->setFont(font);
+    m_view->document()->setDefaultFont(font);
+    m_view->setLineWrapMode(QTextEdit::WidgetWidth);
+    setViewColors(Qt::white, Qt::black);
+    setWindowTitle(caption);
+}
+
+void InfoWindow::prepareZipText(const QString& caption) {
+    const QFont font = dosFont();
+    m_view->setFont(font);
+    m_view->document()->setDefaultFont(font);
+    // Text art keeps its lines.
+    m_view->setLineWrapMode(QTextEdit::NoWrap);
+    setViewColors(QColor(0, 0, 128), Qt::white);
+    setWindowTitle(caption);
+}
+
+void InfoWindow::clearText() {
+    m_view->clear();
+}
+
+bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // A huge file is shown as far as a text reasonably goes.
+    const QByteArray bytes = file.read(kMaxTextSize);
+    m_view->clear();
+    // Plain text takes the view's current format: that of the previous text's first character.
+    m_view->setCurrentCharFormat(QTextCharFormat());
+    if (menu::looksLikeRtf(bytes)) {
+        {
+            // One fitting for the whole text, not one for each piece the reader adds.
+            const QSignalBlocker quiet(m_view);
+            menu::readRtf(bytes, m_view->document());
+        }
+        fitToText();
+    } else {
+        m_view->setPlainText(plainText(bytes, encoding));
+    }
+    m_view->moveCursor(QTextCursor::Start);
+    return true;
+}
+
+void InfoWindow::setTemporaryText(std::unique_ptr<QTemporaryDir> folder, const QString& textPath) {
+    removeTemporaryText();
+    m_temporaryFolder = std::move(folder);
+    m_temporaryTextPath = textPath;
+}
+
+void InfoWindow::removeTemporaryText() {
+    if (!m_temporaryTextPath.isEmpty())
+        QFile::remove(m_temporaryTextPath);
+    m_temporaryFolder.reset(); // removes the folder with whatever else was extracted into it
+}
+
+void InfoWindow::done(int result) {
+    QDialog::done(result);
+    removeTemporaryText();
+}
+
+int InfoWindow::lineCount() const {
+    QTextDocument* document = m_view->document();
+    // Lines as the view lays them out at its width.
+    document->documentLayout()->documentSize();
+    int lines = 0;
+    QString lastLine;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const int inBlock = layout ? std::max(1, layout->lineCount()) : 1;
+        lines += inBlock;
+        lastLine = inBlock == 1 ? block.text() : QStringLiteral("x");
+    }
+    if (lines > 0 && lastLine.isEmpty())
+        --lines;
+    return lines;
+}
+
+void InfoWindow::fitToText() {
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    // Even an empty text keeps one line of view.
+    const int lines = std::max(1, lineCount());
+    const int windowHeight = lines > kMostLines ? kFullWindowHeight : lines * kLineHeight + kGroupHeight;
+    resize(width(), windowHeight);
+    layoutControls();
+    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        const int screenHeight = screen->geometry().height();
+        const int top = int(std::lround(screenHeight / 2.0)) - int(std::lround(windowHeight / 2.0));
+        move(x(), std::max(0, top));
+    }
+    m_fitting = false;
+}
+
+void InfoWindow::printClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    m_services.print.printDocument(*m_view->document(), kPrintJob);
+}
+
+void InfoWindow::endeClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    close();
+}
+
+void InfoWindow::applyLanguage(const menu::LanguageFile& language) {
+    m_ende->setText(language.buttons[15]);
+    m_ende->setToolTip(language.hints[15]);
+    m_print->setText(language.buttons[16]);
+    m_print->setToolTip(language.hints[16]);
+    m_heading->setText(language.headings[6]);
+}
+
+void InfoWindow::applyDesign(const menu::DesignLook& look) {
+    m_backdrop = look.windowBackdrop();
+    look.styleButton(m_print);
+    look.styleButton(m_ende);
+    menu::styleLabel(m_heading, look.design.headings);
+    update();
+}
+
+void InfoWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_backdrop.paint(p, rect());
+}

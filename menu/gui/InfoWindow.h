@@ -1,0 +1,96 @@
+#pragma once
+
+#include "MenuState.h"
+#include "ui/services/Services.h"
+#include "ui/widgets/Backdrop.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QFrame;
+class QTemporaryDir;
+class QTextEdit;
+
+namespace menu {
+struct DesignLook;
+}
+namespace ui {
+class EffectLabel;
+class ShadowButton;
+} // namespace ui
+
+// The information window: an item's information text, or the NFO or File_id.diz text of a zip
+// archive, in a read-only view above a group with the buttons print and exit. Its height follows
+// the number of lines of its text.
+class InfoWindow : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kInitialWidth = 540;
+    static constexpr int kInitialHeight = 288;
+    static constexpr int kLineHeight = 20;
+    static constexpr int kMostLines = 25; // more lines than this scroll in a view of fixed height
+    static constexpr int kFullViewHeight = 400;
+    static constexpr int kFullWindowHeight = 510;
+    static constexpr int kGroupHeight = 110; // the window below the view: gap, frame and margins
+    static constexpr qint64 kMaxTextSize = 16 * 1024 * 1024;
+
+    enum class Encoding { Windows1252, Dos437 };
+
+    InfoWindow(ui::Services services, const menu::MenuState& state, QWidget* parent = nullptr);
+    ~InfoWindow() override;
+
+    // The look of an information text: Arial 9 points, black on white.
+    void prepareInformation(const QString& caption);
+    // The look of a text from a zip archive: a monospaced face with the box-drawing characters,
+    // white on navy.
+    void prepareZipText(const QString& caption);
+
+    void clearText();
+    // Loads a file into the view: rich text when it holds rich-text markup, plain text in the
+    // given encoding otherwise. False with the system's reason when the file cannot be read.
+    bool loadFile(const QString& path, Encoding encoding, QString* error = nullptr);
+
+    // The folder that holds an extracted text and the text's path; both are deleted when the
+    // window closes.
+    void setTemporaryText(std::unique_ptr<QTemporaryDir> folder, const QString& textPath);
+    const QString& temporaryTextPath() const { return m_temporaryTextPath; }
+
+    void printClick();
+    void endeClick();
+
+    // The text's lines as the fitting counts them: the view's lines, without an empty last one.
+    int lineCount() const;
+    // Sizes the view and the window to the text and centres the window vertically.
+    void fitToText();
+
+    void applyLanguage(const menu::LanguageFile& language);
+    void applyDesign(const menu::DesignLook& look);
+
+    QTextEdit* view() const { return m_view; }
+    QFrame* groupFrame() const { return m_frame; }
+
+    void done(int result) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutControls();
+    void setViewColors(const QColor& base, const QColor& text);
+    void removeTemporaryText();
+
+    ui::Services m_services;
+    const menu::MenuState& m_state;
+    ui::Backdrop m_backdrop;
+    QTextEdit* m_view;
+    QFrame* m_frame;
+    ui::EffectLabel* m_heading;
+    ui::ShadowButton* m_print;
+    ui::ShadowButton* m_ende;
+    bool m_fitting = false;
+
+    std::unique_ptr<QTemporaryDir> m_temporaryFolder;
+    QString m_temporaryTextPath;
+};

@@ -1,0 +1,362 @@
+#include "MenuWindow.h"
+#include "MenuWindowLayout.h"
+
+#include "AboutBox.h"
+#include "CopyDialog.h"
+#include "HomePages.h"
+#include "InfoWindow.h"
+#include "NewFolderDialog.h"
+#include "PictureWindow.h"
+#include "common/FileSafeName.h"
+#include "common/IniFile.h"
+#include "common/Paths.h"
+#include "reader/ItemTarget.h"
+#include "ui/services/ClipboardService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/services/SoundService.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
+#include "ui/widgets/ShadowButton.h"
+#include "ui/widgets/SideBarMenu.h"
+#include "ui/widgets/SplashScreen.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+using menu::BoxFill;
+using menu::ButtonMode;
+using menu::DesignMode;
+using menu::styleLabel;
+using menu::toUi;
+using namespace menu::layout;
+
+MenuWindow::MenuWindow(ui::Services services, QWidget* parent)
+    : MenuWindow(services, menu::DiscFolders::forRunningProgram(), parent) {}
+
+MenuWindow::MenuWindow(ui::Services services, const menu::DiscFolders& folders, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services) {
+    m_state.folders = folders;
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - "));
+    setFixedSize(kClientWidth, kClientHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    createControls();
+    createMenus();
+    m_aboutBox = new menu::AboutBox(m_services.shell, this);
+    // The dialogs, in the order the menu program has always made them.
+    m_newFolderDialog = new NewFolderDialog(m_services, m_state, this);
+    m_copyDialog = new CopyDialog(m_services, m_state, m_unzip, m_newFolderDialog, this);
+    m_infoWindow = new InfoWindow(m_services, m_state, this);
+    m_picform = new PictureWindow(this);
+    showSplash();
+}
+
+MenuWindow::~MenuWindow() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Controls
+
+void MenuWindow::createControls() {
+    auto makeHeading = [this](const char16_t* name, const QString& text, const QRect& geometry) {
+        auto* label = new ui::EffectLabel(text, this);
+        label->setObjectName(QString::fromUtf16(name));
+        label->setGeometry(geometry);
+        label->setBold(true);
+        return label;
+    };
+    m_genreHead = makeHeading(u"genrehead", QStringLiteral("category"), QRect(kMargin, 2, 300, 18));
+    m_membersHead = makeHeading(u"membershead", QStringLiteral("files"), QRect(kMargin, kHeadTop, 250, 18));
+    m_detailHead =
+        makeHeading(u"detailhead", QStringLiteral("detail"), QRect(kBoxLeft + 2, kHeadTop, 300, 18));
+    m_thumbHead = makeHeading(u"thumbhead", QStringLiteral("detail"), QRect(kBoxLeft + 2, kHeadTop, 300, 18));
+    m_thumbHead->hide();
+
+    m_genre = new ui::FillList(this);
+    m_genre->setObjectName(QStringLiteral("genre"));
+    m_genre->setGeometry(kMargin, kBandTop, kBandWidth, kLargeBandHeight);
+    m_genre->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_genre->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_genre->setWordWrap(true);
+    m_genre->setMovement(QListView::Static);
+    m_genre->setResizeMode(QListView::Adjust);
+    m_genre->setUniformItemSizes(true);
+    m_genre->setTextElideMode(Qt::ElideRight);
+    m_genre->setItemDelegate(new CellDelegate(m_genre));
+    m_genre->installEventFilter(this);
+    m_genre->viewport()->installEventFilter(this);
+
+    m_membersFrame = new QFrame(this);
+    m_membersFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_membersFrame->setObjectName(QStringLiteral("membersframe"));
+    m_membersFrame->setGeometry(kFrameLeft, kListTop, kNarrowFrame, kListHeight);
+    m_members = new ui::FillList(m_membersFrame);
+    m_members->setObjectName(QStringLiteral("members"));
+    m_members->setGeometry(2, 2, kNarrowList, kListHeight - 4);
+    m_members->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_members->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_members->setMovement(QListView::Static);
+    m_members->setResizeMode(QListView::Adjust);
+    m_members->setUniformItemSizes(true);
+    m_members->setIconSize(QSize(kSmallItemIcon, kSmallItemIcon));
+    m_members->setItemDelegate(new CellDelegate(m_members));
+    m_members->installEventFilter(this);
+    m_members->viewport()->installEventFilter(this);
+
+    m_detailBox = new ui::BackdropWidget(this);
+    m_detailBox->setObjectName(QStringLiteral("detailbox"));
+    m_detailBox->setGeometry(kBoxLeft, kListTop, kBoxWidth, kListHeight);
+    m_detailBox->setBackdrop(ui::Backdrop::solid(Qt::white, Qt::white));
+    m_detailBox->lower();
+
+    auto makeButton = [this](const char16_t* name, const QString& text, QWidget* parent) {
+        auto* button = new ui::ShadowButton(text, parent);
+        button->setObjectName(QString::fromUtf16(name));
+        return button;
+    };
+    m_docthumb = makeButton(u"docthumb", {}, this);
+    m_docthumb->setGeometry(kBoxLeft + kBoxWidth - 47, kHeadTop, 20, 17);
+    m_docthumb->setArrow(ui::ShadowButton::Arrow::Down);
+    m_hidedetail = makeButton(u"hidedetail", {}, this);
+    m_hidedetail->setGeometry(kBoxLeft + kBoxWidth - 22, kHeadTop, 20, 17);
+    m_hidedetail->setArrow(ui::ShadowButton::Arrow::Right);
+    connect(m_docthumb, &QAbstractButton::clicked, this, [this] { docthumbClick(); });
+    connect(m_hidedetail, &QAbstractButton::clicked, this, [this] { hidedetailClick(); });
+
+    // The details: six labels over the values, the two sizes side by side.
+    const int x = kDetailLeft, w = kBoxWidth - 16;
+    struct Row {
+        const char16_t* labelName;
+        const char16_t* labelText;
+        QRect label;
+        const char16_t* valueName;
+        QRect value;
+    };
+    const Row rows[] = {
+        {u"filenamelabel", u"filename", QRect(x, 113, w, 17), u"filename", QRect(x, 130, w, 17)},
+        {u"seriallabel", u"serial number", QRect(x, 152, w, 17), u"serial", QRect(x, 169, w, 17)},
+        {u"sizeplabel", u"cd size:", QRect(x, 192, 72, 17), u"sizep", QRect(kSizeValueLeft, 192, 96, 17)},
+        {u"sizeuplabel", u"hd size:", QRect(x + 174, 192, 72, 17), u"sizeup",
+         QRect(kSizeUpValueLeft, 192, w - 246 - kSizeValueShift, 17)},
+        {u"desclabel", u"description", QRect(x, 214, w, 17), u"desc", QRect(x, 231, w, 74)},
+        {u"hpurllabel", u"homepage:", QRect(x, 310, 92, 17), u"hpurl", QRect(x + 92, 310, w - 92, 17)},
+    };
+    std::vector<ui::EffectLabel*> values;
+    for (const Row& row : rows) {
+        auto* label = new ui::EffectLabel(QString::fromUtf16(row.labelText), this);
+        label->setObjectName(QString::fromUtf16(row.labelName));
+        label->setGeometry(row.label);
+        label->setBold(true);
+        m_detailLabels.push_back(label);
+        auto* value = new ui::EffectLabel(this);
+        value->setObjectName(QString::fromUtf16(row.valueName));
+        value->setGeometry(row.value);
+        values.push_back(value);
+    }
+    m_filename = values[0];
+    m_serial = values[1];
+    m_sizep = values[2];
+    m_sizeup = values[3];
+    m_desc = values[4];
+    m_hpurl = values[5];
+    m_desc->setWordWrap(true);
+    m_desc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(m_hpurl, &ui::EffectLabel::clicked, this, [this] { hpurlClick(); });
+    for (ui::EffectLabel* serialLabel : {m_detailLabels[1], m_serial}) {
+        serialLabel->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(
+            serialLabel, &QWidget::customContextMenuRequested, this,
+            [this, serialLabel](const QPoint& pos) { m_serialMenu->popup(serialLabel->mapToGlobal(pos)); });
+    }
+
+    m_leftHead = makeHeading(u"filecontrolhead", QStringLiteral("file control"),
+                             QRect(kMargin, kGroupHeadTop, 372, 18));
+    m_rightHead = makeHeading(u"zolcontrolhead", QStringLiteral("zol control"),
+                              QRect(kRightGroupLeft, kGroupHeadTop, 222, 18));
+
+    const struct {
+        ui::ShadowButton** button;
+        const char16_t* name;
+        const char16_t* text;
+        int left;
+        void (MenuWindow::*handler)();
+    } buttons[] = {
+        {&m_copybtn, u"copybtn", u"copy", kMargin, &MenuWindow::copybtnClick},
+        {&m_ausf, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::ausfClick},
+        {&m_zip, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::zipClick},
+        {&m_nfo, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::nfoClick},
+        {&m_info, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::infoClick},
+        {&m_printcover, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printcoverClick},
+        {&m_about, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::aboutClick},
+        {&m_ende, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::endeClick},
+    };
+    for (const auto& b : buttons) {
+        ui::ShadowButton* button = makeButton(b.name, QString::fromUtf16(b.text), this);
+        button->setGeometry(b.left, kButtonTop, kButtonWidth, kButtonHeight);
+        QFont f = button->font();
+        f.setPointSize(11);
+        button->setFont(f);
+        button->setShadowDepth(5);
+        connect(button, &QAbstractButton::clicked, this, b.handler);
+        *b.button = button;
+    }
+    // Nothing is chosen yet.
+    for (ui::ShadowButton* button : {m_copybtn, m_ausf, m_zip, m_nfo, m_info})
+        button->setEnabled(false);
+}
+
+void MenuWindow::createMenus() {
+    m_aboutMenu = new ui::SideBarMenu(this);
+    m_aboutMenu->setObjectName(QStringLiteral("aboutmenu"));
+    m_aboutMenu->setSideBarText(QStringLiteral("Options"));
+    m_optionsDivider = m_aboutMenu->addCaptionDivider(QStringLiteral("Options"));
+    m_pictureOptions = new QActionGroup(this);
+    m_pictureOptions->setExclusive(true);
+    auto addOption = [this](const char16_t* name, const QString& text, void (MenuWindow::*handler)()) {
+        QAction* action = m_aboutMenu->addAction(text);
+        action->setObjectName(QString::fromUtf16(name));
+        action->setCheckable(true);
+        m_pictureOptions->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    m_always =
+        addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"), &MenuWindow::Always1Click);
+    m_never = addOption(u"Never1", QStringLiteral("Thumbnail/Screenshot never"), &MenuWindow::Never1Click);
+    m_auto = addOption(u"Auto1", QStringLiteral("Thumbnail/Screenshot auto"), &MenuWindow::Auto1Click);
+    m_auto->setChecked(true);
+    m_aboutDivider = m_aboutMenu->addCaptionDivider(QStringLiteral("About"));
+    m_aboutEntry = m_aboutMenu->addAction(QStringLiteral("About"), this, &MenuWindow::About1Click);
+    m_aboutEntry->setObjectName(QStringLiteral("About1"));
+    m_productHome =
+        m_aboutMenu->addAction(QStringLiteral("Tavik Homebase"), this, &MenuWindow::TavikHomebase1Click);
+    m_productHome->setObjectName(QStringLiteral("TavikHomebase1"));
+    m_makerHome =
+        m_aboutMenu->addAction(QStringLiteral("Brevan Works Home"), this, &MenuWindow::BrevanWorksHome1Click);
+    m_makerHome->setObjectName(QStringLiteral("BrevanWorksHome1"));
+
+    m_zipMenu = new ui::SideBarMenu(this);
+    m_zipMenu->setObjectName(QStringLiteral("zipmenu"));
+    m_zipMenu->setSideBarText(QStringLiteral("Zip"));
+    m_zipForNfo =
+        m_zipMenu->addAction(QStringLiteral("Zip for NFO file"), this, &MenuWindow::Zipfornfofile1Click);
+    m_zipForNfo->setObjectName(QStringLiteral("Zipfornfofile1"));
+    m_zipForDiz =
+        m_zipMenu->addAction(QStringLiteral("Zip for File_id.diz"), this, &MenuWindow::ZipforFileiddiz1Click);
+    m_zipForDiz->setObjectName(QStringLiteral("ZipforFileiddiz1"));
+
+    m_serialMenu = new ui::SideBarMenu(this);
+    m_serialMenu->setObjectName(QStringLiteral("serialmenu"));
+    m_copySerial = m_serialMenu->addAction(QStringLiteral("Copy Serial to Clipboard"), this,
+                                           &MenuWindow::CopySerialtoClipboard1Click);
+    m_copySerial->setObjectName(QStringLiteral("CopySerialtoClipboard1"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Helpers
+
+void MenuWindow::playSound(int n) {
+    const QString& file = m_state.soundFiles[n - 1];
+    if (!file.isEmpty())
+        m_services.sound.play(file);
+}
+
+QPixmap MenuWindow::loadBitmap(const QString& name) const {
+    // A bitmap that cannot be read leaves its place empty; the menu still opens.
+    QImageReader reader(m_state.folders.configFile(name));
+    reader.setAllocationLimit(256);
+    return QPixmap::fromImage(reader.read());
+}
+
+QIcon MenuWindow::loadIcon(const QString& name, int size, const QColor& background) const {
+    QImageReader reader(m_state.folders.configFile(name));
+    reader.setAllocationLimit(64);
+    // Of the pictures in an icon file, the smallest that is at least as large as asked, else the largest.
+    QImage best;
+    do {
+        const QImage image = reader.read();
+        if (image.isNull())
+            break;
+        const bool bigEnough = image.width() >= size;
+        const bool bestBigEnough = !best.isNull() && best.width() >= size;
+        if (best.isNull() || (bigEnough && (!bestBigEnough || image.width() < best.width())) ||
+            (!bigEnough && !bestBigEnough && image.width() > best.width()))
+            best = image;
+    } while (reader.jumpToNextImage());
+    if (best.isNull())
+        return {};
+    QPixmap pixmap(size, size);
+    pixmap.fill(background);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(0, 0, size, size), best);
+    p.end();
+    return QIcon(pixmap);
+}
+
+QPixmap MenuWindow::boxWallpaper(BoxFill fill) const {
+    // A fill naming a bitmap that the design does not use falls back to the box colour.
+    switch (fill) {
+    case BoxFill::BackgroundBitmap:
+        return m_state.design.designMode == DesignMode::Bitmap ? m_backgroundPixmap : QPixmap();
+    case BoxFill::ButtonBitmap:
+        return m_state.design.buttonMode == ButtonMode::Bitmap ? m_buttonPixmap : QPixmap();
+    case BoxFill::Color:
+        break;
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Events
+
+void MenuWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_backdrop.paint(p, rect());
+}
+
+bool MenuWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool genre = watched == m_genre || watched == m_genre->viewport();
+    const bool members = watched == m_members || watched == m_members->viewport();
+    if (!genre && !members)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        if (genre)
+            genreMouseUp();
+        else
+            membersMouseUp();
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (members)
+            membersDblClick();
+        break;
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->isAutoRepeat())
+            break;
+        if (genre)
+            genreKeyUp(key->key());
+        else
+            membersKeyUp(key->key());
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

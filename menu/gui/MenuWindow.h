@@ -1,0 +1,203 @@
+#pragma once
+
+#include "MenuState.h"
+#include "content/ArchiveLayer.h"
+#include "content/DesignLook.h"
+#include "ui/services/Services.h"
+#include "ui/widgets/Backdrop.h"
+
+#include <QIcon>
+#include <QWidget>
+
+#include <vector>
+
+class CopyDialog;
+class InfoWindow;
+class NewFolderDialog;
+class PictureWindow;
+class QAction;
+class QActionGroup;
+class QFrame;
+
+namespace menu {
+class AboutBox;
+}
+
+namespace ui {
+class BackdropWidget;
+class EffectLabel;
+class FillList;
+class ShadowButton;
+class SideBarMenu;
+} // namespace ui
+
+// The menu window: the categories in a band across the top, the items of the chosen category on
+// the left, the details of the chosen item on the right and two groups of buttons below. A fixed
+// window without a close box, centred on the screen; the exit button is the way out.
+class MenuWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 632;
+    static constexpr int kClientHeight = 413;
+    // A heading longer than this is cut, with its whole text as tooltip.
+    static constexpr int kHeadingLength = 38;
+
+    // The menu program of the running executable.
+    explicit MenuWindow(ui::Services services, QWidget* parent = nullptr);
+    // A menu program lying in `folders` (tests use disc folders of their own).
+    MenuWindow(ui::Services services, const menu::DiscFolders& folders, QWidget* parent = nullptr);
+    ~MenuWindow() override;
+
+    const menu::MenuState& state() const { return m_state; }
+
+    // The start-up sequence; runs once, when the window is first shown.
+    void FormShow();
+
+    // Choosing a category: released mouse button or key over the band.
+    void genreMouseUp();
+    void genreKeyUp(int key);
+    // Choosing an item: released mouse button or key over the list.
+    void membersMouseUp();
+    void membersKeyUp(int key);
+    void membersDblClick();
+
+    void hidedetailClick();
+    void docthumbClick();
+
+    void copybtnClick();
+    void ausfClick();
+    void zipClick();
+    void nfoClick();
+    void infoClick();
+    void printcoverClick();
+    void aboutClick();
+    void endeClick();
+
+    void hpurlClick();
+    void CopySerialtoClipboard1Click();
+
+    void Zipfornfofile1Click();
+    void ZipforFileiddiz1Click();
+    void Always1Click();
+    void Never1Click();
+    void Auto1Click();
+    void About1Click();
+    void TavikHomebase1Click();
+    void BrevanWorksHome1Click();
+
+    // The steps behind the handlers, without their sounds.
+    void chooseCategory();
+    void chooseItem();
+
+    // A heading as shown: whole up to kHeadingLength characters, otherwise cut with " ...".
+    static QString shortenedHeading(const QString& text);
+
+    ui::SideBarMenu* aboutMenu() const { return m_aboutMenu; }
+    ui::SideBarMenu* zipScanMenu() const { return m_zipMenu; }
+    ui::SideBarMenu* serialMenu() const { return m_serialMenu; }
+    menu::AboutBox* aboutBox() const { return m_aboutBox; }
+    CopyDialog* copyDialog() const { return m_copyDialog; }
+    NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
+    InfoWindow* infoWindow() const { return m_infoWindow; }
+    PictureWindow* pictureWindow() const { return m_picform; }
+    const menu::UnzipModule& unzipModule() const { return m_unzip; }
+
+    // The zip-text commands: the last entry of the current archive whose name ends in `ending`
+    // ("nfo", "diz"), shown in the information window.
+    void showZipText(const QString& ending);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void showSplash();
+    void readSounds();
+    void applyLanguage();
+    void applyDesign();
+    void readCategories();
+    void fillItems(int category);
+    void setHeading(ui::EffectLabel* heading, const QString& text);
+    void setDetailValues(const QString& text);
+    void setDetailsShown(bool shown);
+    void choosePictureOption(menu::PictureOption option);
+    void dockPicture();
+    void undockPicture();
+    void updatePicture();
+    void showPictureWindow();
+    void placePictureWindow();
+    QString selectedCaption() const;
+    QString companionFile(const QString& extension) const;
+    void information(const QString& text);
+    bool informationTextExists(const QString& caption) const;
+    void playSound(int n);
+    void clickSound() { playSound(3); }
+    QPixmap loadBitmap(const QString& name) const;
+    QIcon loadIcon(const QString& name, int size, const QColor& background) const;
+    QPixmap boxWallpaper(menu::BoxFill fill) const;
+
+    ui::Services m_services;
+    menu::MenuState m_state;
+    bool m_shown = false;
+    ui::Backdrop m_backdrop;
+    QPixmap m_backgroundPixmap, m_buttonPixmap;
+    menu::DesignLook m_look;
+    menu::UnzipModule m_unzip;
+
+    std::vector<QIcon> m_categoryIcons;
+    std::vector<QIcon> m_smallItemIcons, m_largeItemIcons;
+
+    ui::EffectLabel* m_genreHead;
+    ui::FillList* m_genre;
+    ui::EffectLabel* m_membersHead;
+    QFrame* m_membersFrame;
+    ui::FillList* m_members;
+    ui::EffectLabel* m_detailHead;
+    ui::EffectLabel* m_thumbHead;
+    ui::ShadowButton* m_hidedetail;
+    ui::ShadowButton* m_docthumb;
+    ui::BackdropWidget* m_detailBox;
+    std::vector<ui::EffectLabel*> m_detailLabels; // name, serial, cd size, hd size, description, home page
+    ui::EffectLabel* m_filename;
+    ui::EffectLabel* m_serial;
+    ui::EffectLabel* m_sizep;
+    ui::EffectLabel* m_sizeup;
+    ui::EffectLabel* m_desc;
+    ui::EffectLabel* m_hpurl;
+    ui::EffectLabel* m_leftHead;
+    ui::EffectLabel* m_rightHead;
+    ui::ShadowButton* m_copybtn;
+    ui::ShadowButton* m_ausf;
+    ui::ShadowButton* m_zip;
+    ui::ShadowButton* m_nfo;
+    ui::ShadowButton* m_info;
+    ui::ShadowButton* m_printcover;
+    ui::ShadowButton* m_about;
+    ui::ShadowButton* m_ende;
+
+    ui::SideBarMenu* m_aboutMenu;
+    QAction* m_optionsDivider;
+    QAction* m_always;
+    QAction* m_never;
+    QAction* m_auto;
+    QActionGroup* m_pictureOptions;
+    QAction* m_aboutDivider;
+    QAction* m_aboutEntry;
+    QAction* m_productHome;
+    QAction* m_makerHome;
+    ui::SideBarMenu* m_zipMenu;
+    QAction* m_zipForNfo;
+    QAction* m_zipForDiz;
+    ui::SideBarMenu* m_serialMenu;
+    QAction* m_copySerial;
+
+    menu::AboutBox* m_aboutBox;
+    NewFolderDialog* m_newFolderDialog;
+    CopyDialog* m_copyDialog;
+    InfoWindow* m_infoWindow;
+    PictureWindow* m_picform;
+};

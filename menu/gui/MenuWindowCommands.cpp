@@ -1,0 +1,256 @@
+// The menu window's buttons and menu commands.
+#include "MenuWindow.h"
+#include "MenuWindowLayout.h"
+
+#include "AboutBox.h"
+#include "CopyDialog.h"
+#include "HomePages.h"
+#include "InfoWindow.h"
+#include "NewFolderDialog.h"
+#include "PictureWindow.h"
+#include "common/FileSafeName.h"
+#include "common/IniFile.h"
+#include "common/Paths.h"
+#include "reader/ItemTarget.h"
+#include "ui/services/ClipboardService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/services/SoundService.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
+#include "ui/widgets/ShadowButton.h"
+#include "ui/widgets/SideBarMenu.h"
+#include "ui/widgets/SplashScreen.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+using menu::BoxFill;
+using menu::ButtonMode;
+using menu::DesignMode;
+using menu::styleLabel;
+using menu::toUi;
+using namespace menu::layout;
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+void MenuWindow::membersDblClick() {
+    // The first enabled of unzip, start and copy.
+    if (m_zip->isEnabled())
+        zipClick();
+    else if (m_ausf->isEnabled())
+        ausfClick();
+    else if (m_copybtn->isEnabled())
+        copybtnClick();
+}
+
+void MenuWindow::copybtnClick() {
+    clickSound();
+    m_state.copyMode = menu::CopyMode::Copy;
+    m_copyDialog->openForMode();
+}
+
+void MenuWindow::zipClick() {
+    clickSound();
+    m_state.copyMode = menu::CopyMode::Unzip;
+    m_copyDialog->openForMode();
+}
+
+void MenuWindow::ausfClick() {
+    clickSound();
+    const QString target = m_filename->text();
+    // A folder (a jump point's target) is explored; everything else opened or started. An
+    // address may end in a slash too, and is no folder.
+    const bool folder =
+        target.endsWith(u'\\') || (QDir::isAbsolutePath(target) && target.endsWith(QDir::separator()));
+    if (folder)
+        m_services.shell.explore(target);
+    else
+        m_services.shell.open(target);
+}
+
+void MenuWindow::information(const QString& text) {
+    m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
+                             text);
+}
+
+void MenuWindow::infoClick() {
+    clickSound();
+    const menu::LanguageTexts& texts = m_state.language.texts;
+    if (m_members->selectedItems().isEmpty()) {
+        information(texts.noFile);
+        return;
+    }
+    const QString file = companionFile(QStringLiteral(".txt"));
+    if (file.isEmpty()) {
+        information(texts.noInfo);
+        return;
+    }
+    m_infoWindow->prepareInformation(
+        texts.informationCaption +
+        (texts.language == 1 ? QStringLiteral(" über ") : QStringLiteral(" for ")) + m_filename->text() +
+        QStringLiteral("  (") + file + u')');
+    m_infoWindow->clearText();
+    QString error;
+    if (!m_infoWindow->loadFile(file, InfoWindow::Encoding::Windows1252, &error)) {
+        information(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(file), error));
+        return;
+    }
+    m_infoWindow->open();
+    // Shown, the view knows its width and so where its lines wrap.
+    m_infoWindow->fitToText();
+}
+
+void MenuWindow::Zipfornfofile1Click() {
+    clickSound();
+    showZipText(QStringLiteral("nfo"));
+}
+
+void MenuWindow::ZipforFileiddiz1Click() {
+    clickSound();
+    showZipText(QStringLiteral("diz"));
+}
+
+void MenuWindow::showZipText(const QString& ending) {
+    const menu::LanguageTexts& texts = m_state.language.texts;
+    const bool diz = ending == u"diz";
+    const QString archive = m_filename->text();
+    // The last matching entry is the one shown.
+    QString entry;
+    for (const QString& name : menu::listArchiveEntries(archive)) {
+        if (name.right(3).toLower() == ending)
+            entry = name;
+    }
+    if (entry.isEmpty()) {
+        information(diz ? texts.noZip : texts.noNfo);
+        return;
+    }
+    if (!m_unzip.isLoaded()) {
+        information(m_unzip.unavailableMessage());
+        return;
+    }
+    // A private folder of its own, gone again when the window closes.
+    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tiv-text-XXXXXX"));
+    if (!folder->isValid()) {
+        information(QStringLiteral("Cannot open file \"%1\". %2").arg(entry, folder->errorString()));
+        return;
+    }
+    const QString baseName = entry.mid(std::max(entry.lastIndexOf(u'/'), entry.lastIndexOf(u'\\')) + 1);
+    const QString textPath = QDir::toNativeSeparators(QDir(folder->path()).filePath(baseName));
+    const menu::ExtractReport report =
+        m_unzip.extract(archive, {entry}, folder->path(), {.recreateFolders = false, .overwrite = true});
+    if (!report.complete()) {
+        const QString problems = report.problems();
+        information(QStringLiteral("Error in Extract; Fatal DLL Exception") +
+                    (problems.isEmpty() ? QString() : QStringLiteral("\n\n") + problems));
+    }
+
+    const int language = texts.language;
+    const QString caption =
+        diz ? (language == 1 ? QStringLiteral("File_id.diz für ") : QStringLiteral("File_id.diz for "))
+            : (language == 1 ? QStringLiteral("Nfo über ") : QStringLiteral("Nfo for "));
+    m_infoWindow->prepareZipText(caption + archive);
+    m_infoWindow->clearText();
+    QString error;
+    if (!m_infoWindow->loadFile(textPath, InfoWindow::Encoding::Dos437, &error)) {
+        information(QStringLiteral("Cannot open file \"%1\". %2").arg(textPath, error));
+        return;
+    }
+    m_infoWindow->setTemporaryText(std::move(folder), textPath);
+    m_infoWindow->open();
+    m_infoWindow->fitToText();
+}
+
+void MenuWindow::printcoverClick() {
+    clickSound();
+}
+
+void MenuWindow::nfoClick() {
+    clickSound();
+    m_zipMenu->popup(m_nfo->mapToGlobal(QPoint(0, m_nfo->height())));
+}
+
+void MenuWindow::aboutClick() {
+    clickSound();
+    m_aboutMenu->popup(m_about->mapToGlobal(QPoint(0, m_about->height())));
+}
+
+void MenuWindow::endeClick() {
+    clickSound();
+    playSound(2);
+    close();
+}
+
+void MenuWindow::Always1Click() {
+    clickSound();
+    choosePictureOption(menu::PictureOption::Always);
+}
+
+void MenuWindow::Never1Click() {
+    clickSound();
+    choosePictureOption(menu::PictureOption::Never);
+}
+
+void MenuWindow::Auto1Click() {
+    clickSound();
+    choosePictureOption(menu::PictureOption::Auto);
+}
+
+void MenuWindow::choosePictureOption(menu::PictureOption option) {
+    // The new option shows at the next picture update; only never and auto act at once.
+    if (option != menu::PictureOption::Always && m_state.pictureDocked)
+        undockPicture();
+    if (option == m_state.pictureOption)
+        return;
+    QAction* action = option == menu::PictureOption::Always  ? m_always
+                      : option == menu::PictureOption::Never ? m_never
+                                                             : m_auto;
+    action->setChecked(true);
+    m_state.pictureOption = option;
+    if (option != menu::PictureOption::Always)
+        m_picform->close();
+}
+
+void MenuWindow::About1Click() {
+    clickSound();
+    m_aboutBox->open();
+}
+
+void MenuWindow::TavikHomebase1Click() {
+    clickSound();
+    m_services.shell.open(menu::productHomePage());
+}
+
+void MenuWindow::BrevanWorksHome1Click() {
+    clickSound();
+    m_services.shell.open(menu::makerHomePage());
+}
+
+void MenuWindow::CopySerialtoClipboard1Click() {
+    clickSound();
+    m_services.clipboard.setText(m_serial->text());
+}
+
+void MenuWindow::hpurlClick() {
+    if (!m_hpurl->isLink())
+        return;
+    QString address = m_hpurl->text();
+    // The desktop needs a scheme where the Windows shell guessed one.
+    if (address.startsWith(u"www", Qt::CaseInsensitive))
+        address.prepend(QStringLiteral("http://"));
+    m_services.shell.open(address);
+}

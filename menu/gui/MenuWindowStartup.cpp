@@ -1,0 +1,314 @@
+// The menu window's start-up: splash, sounds, language, design and categories.
+#include "MenuWindow.h"
+#include "MenuWindowLayout.h"
+
+#include "AboutBox.h"
+#include "CopyDialog.h"
+#include "HomePages.h"
+#include "InfoWindow.h"
+#include "NewFolderDialog.h"
+#include "PictureWindow.h"
+#include "common/FileSafeName.h"
+#include "common/IniFile.h"
+#include "common/Paths.h"
+#include "reader/ItemTarget.h"
+#include "ui/services/ClipboardService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/services/SoundService.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
+#include "ui/widgets/ShadowButton.h"
+#include "ui/widgets/SideBarMenu.h"
+#include "ui/widgets/SplashScreen.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+using menu::BoxFill;
+using menu::ButtonMode;
+using menu::DesignMode;
+using menu::styleLabel;
+using menu::toUi;
+using namespace menu::layout;
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void MenuWindow::showSplash() {
+    const menu::SplashSettings splash =
+        menu::readSplashSettings(common::IniFile(m_state.folders.configFile(u"design.cfg")));
+    if (!splash.enabled)
+        return;
+    // Without its picture there is nothing to show.
+    const QPixmap picture = loadBitmap(QStringLiteral("splash.bmp"));
+    if (picture.isNull())
+        return;
+    ui::SplashScreen screen;
+    screen.setObjectName(QStringLiteral("splash"));
+    screen.setPixmap(picture);
+    // A size left at 0 takes the picture's own.
+    const QSize size(splash.width > 0 ? splash.width : picture.width(),
+                     splash.height > 0 ? splash.height : picture.height());
+    screen.resize(size.boundedTo(QSize(4096, 4096)));
+    screen.setFrame(splash.frameColor, splash.frameWidth);
+    // A damaged display time must not keep the program from starting.
+    screen.showFor(std::clamp(splash.displayMs, 0, 60000));
+}
+
+void MenuWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    m_picform->close();
+    m_unzip.unload();
+}
+
+void MenuWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void MenuWindow::FormShow() {
+    m_shown = true;
+    const menu::DiscFolders& folders = m_state.folders;
+
+    m_unzip.load(folders.configFolder);
+    m_state.pictureOption = menu::PictureOption::Auto;
+    m_auto->setChecked(true);
+
+    m_state.identity = menu::readDiscIdentity(common::IniFile(folders.configFile(u"members.cfg")));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - ") + m_state.identity.discName);
+    m_aboutBox->setDiscName(m_state.identity.discName);
+
+    m_state.design = menu::readDesignSettings(common::IniFile(folders.configFile(u"design.cfg")));
+    m_state.language = menu::readLanguageFile(common::IniFile(folders.configFile(u"language.zol")));
+    applyLanguage();
+
+    readSounds();
+    applyDesign();
+
+    m_state.projectRootRest = menu::isReadOnlyExecutable(folders.executable)
+                                  ? QString()
+                                  : menu::projectRootRest(m_state.identity.rootName, folders.drivePrefix);
+
+    readCategories();
+    m_state.picturePlaced = false;
+}
+
+void MenuWindow::readSounds() {
+    for (int n = 0; n < 5; ++n) {
+        m_state.soundFiles[n].clear();
+        if (!m_state.design.sounds[n])
+            continue;
+        // A sound whose wave file is missing stays silent.
+        const QString file = m_state.folders.configFile(QStringLiteral("Sound%1.wav").arg(n + 1));
+        if (QFileInfo(file).isFile())
+            m_state.soundFiles[n] = file;
+        if (n == 0)
+            playSound(1);
+    }
+}
+
+void MenuWindow::applyLanguage() {
+    const menu::LanguageFile& lang = m_state.language;
+    const menu::LanguageTexts& texts = lang.texts;
+
+    if (const auto builtIn = menu::builtInTexts(texts.language)) {
+        m_zipMenu->setSideBarText(builtIn->zipSideBar);
+        m_zipForNfo->setText(builtIn->zipForNfo);
+        m_zipForDiz->setText(builtIn->zipForDiz);
+        m_aboutMenu->setSideBarText(builtIn->optionsSideBar);
+        m_optionsDivider->setText(builtIn->optionsSideBar);
+        m_always->setText(builtIn->pictureAlways);
+        m_never->setText(builtIn->pictureNever);
+        m_auto->setText(builtIn->pictureAuto);
+        m_aboutDivider->setText(builtIn->about);
+        m_aboutEntry->setText(builtIn->about);
+        m_productHome->setText(builtIn->productHome);
+        m_makerHome->setText(builtIn->makerHome);
+        m_copySerial->setText(builtIn->copySerial);
+        m_picform->setNoPictureText(builtIn->noPicture);
+    }
+
+    // Without a language file the controls keep the captions they were made with.
+    if (!lang.present)
+        return;
+
+    const struct {
+        ui::ShadowButton* button;
+        int key;
+    } buttons[] = {{m_copybtn, 7}, {m_ausf, 8},  {m_zip, 9},  {m_about, 10},
+                   {m_ende, 11},   {m_info, 12}, {m_nfo, 13}, {m_printcover, 14}};
+    for (const auto& b : buttons) {
+        b.button->setText(lang.buttons[b.key]);
+        b.button->setToolTip(lang.hints[b.key]);
+    }
+    m_genreHead->setText(lang.headings[1]);
+    m_membersHead->setText(lang.headings[2]);
+    m_detailHead->setText(lang.headings[3]);
+    m_thumbHead->setText(lang.heading3_2);
+    m_leftHead->setText(lang.headings[4]);
+    m_rightHead->setText(lang.headings[5]);
+    for (int k = 1; k <= 6; ++k)
+        m_detailLabels[k - 1]->setText(lang.details[k]);
+    m_hidedetail->setToolTip(texts.detailsShownHint);
+    m_docthumb->setToolTip(texts.pictureUndockedHint);
+    m_newFolderDialog->applyLanguage(lang);
+    m_copyDialog->applyLanguage(lang);
+    m_infoWindow->applyLanguage(lang);
+
+    if (texts.language == 1) {
+        for (ui::ShadowButton* button : {m_ausf, m_zip}) {
+            QFont f = button->font();
+            f.setPointSize(10);
+            button->setFont(f);
+        }
+        m_detailLabels[2]->resize(72 + kSizeValueShift, m_detailLabels[2]->height());
+        m_detailLabels[3]->resize(72 + kSizeValueShift, m_detailLabels[3]->height());
+        m_sizep->move(kSizeValueLeft + kSizeValueShift, m_sizep->y());
+        m_sizeup->move(kSizeUpValueLeft + kSizeValueShift, m_sizeup->y());
+    }
+}
+
+void MenuWindow::applyDesign() {
+    const menu::DesignSettings& d = m_state.design;
+
+    // The window, its dialogs and the drop-down menus.
+    const std::vector<ui::SideBarMenu*> menus{m_aboutMenu, m_zipMenu, m_serialMenu};
+    if (d.designMode == DesignMode::Bitmap) {
+        m_state.backgroundBitmap = m_state.folders.configFile(u"back.bmp");
+        m_backgroundPixmap = loadBitmap(QStringLiteral("back.bmp"));
+        for (ui::SideBarMenu* menu : menus) {
+            menu->setBackgroundPixmap(m_backgroundPixmap);
+            menu->setEntryStyle(d.headings.color, d.headings.bold);
+        }
+    }
+    if (d.buttonMode == ButtonMode::Bitmap) {
+        m_state.buttonBitmap = m_state.folders.configFile(u"button.bmp");
+        m_buttonPixmap = loadBitmap(QStringLiteral("button.bmp"));
+    }
+    m_look = menu::DesignLook{d, m_backgroundPixmap, m_buttonPixmap};
+    m_backdrop = m_look.windowBackdrop();
+    m_newFolderDialog->applyDesign(m_look);
+    m_copyDialog->applyDesign(m_look);
+    m_infoWindow->applyDesign(m_look);
+    // The picture window's default background is the texture as it is, or the gradient.
+    if (d.designMode == DesignMode::Bitmap)
+        m_picform->setDefaultBackground(ui::Backdrop::bitmap(m_backgroundPixmap, ui::Placement::Tile));
+    else if (d.designMode == DesignMode::Band)
+        m_picform->setDefaultBackground(ui::Backdrop::gradient(d.backStart, d.backEnd));
+    m_picform->noPictureLabel()->setColor(d.headings.color);
+    m_picform->noPictureLabel()->setBold(d.headings.bold);
+
+    // The command buttons.
+    const std::vector<ui::ShadowButton*> buttons{m_copybtn, m_ausf,       m_zip,   m_nfo,
+                                                 m_info,    m_printcover, m_about, m_ende};
+    for (ui::ShadowButton* b : buttons)
+        m_look.styleButton(b);
+    const std::vector<ui::ShadowButton*> arrows{m_hidedetail, m_docthumb};
+    if (d.buttonMode == ButtonMode::Bitmap) {
+        for (ui::ShadowButton* b : arrows)
+            b->setFace(ui::Backdrop::bitmap(m_buttonPixmap, ui::Placement::Tile));
+        for (ui::SideBarMenu* menu : menus) {
+            menu->setBackgroundPixmap(m_buttonPixmap);
+            menu->setEntryStyle(d.buttonText, d.buttonBold);
+        }
+    } else if (d.buttonMode == ButtonMode::Band) {
+        for (ui::ShadowButton* b : arrows)
+            b->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
+    } else if (d.buttonMode == ButtonMode::Transparent) {
+        for (ui::ShadowButton* b : arrows)
+            b->setFace(ui::Backdrop::solid(d.headings.color));
+    }
+    // The arrows are drawn in the colour that stands out from their face.
+    for (ui::ShadowButton* b : arrows)
+        b->setTextColor(d.buttonMode == ButtonMode::Transparent ? d.backStart : d.buttonText);
+
+    // The three boxes.
+    setListFill(m_genre, d.categoryBox, boxWallpaper(d.categoryBox.fill));
+    setListFill(m_members, d.itemBox, boxWallpaper(d.itemBox.fill));
+    QPalette framePalette = m_membersFrame->palette();
+    framePalette.setBrush(QPalette::Window, m_members->palette().brush(QPalette::Base));
+    m_membersFrame->setPalette(framePalette);
+    m_membersFrame->setAutoFillBackground(true);
+    const QPixmap detailWallpaper = boxWallpaper(d.detailsBox.fill);
+    m_detailBox->setBackdrop(detailWallpaper.isNull()
+                                 ? ui::Backdrop::solid(d.detailsBox.color, d.detailsBox.color)
+                                 : ui::Backdrop::bitmap(detailWallpaper, ui::Placement::Tile));
+
+    for (ui::EffectLabel* heading :
+         {m_genreHead, m_membersHead, m_detailHead, m_thumbHead, m_leftHead, m_rightHead})
+        styleLabel(heading, d.headings);
+    for (ui::EffectLabel* label : m_detailLabels)
+        styleLabel(label, d.detailLabels);
+    for (ui::EffectLabel* value : {m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl})
+        styleLabel(value, d.detailValues);
+
+    // Item icons sit on the item box colour.
+    m_smallItemIcons.clear();
+    m_largeItemIcons.clear();
+    for (int n = 1; n <= 14; ++n) {
+        const QString name = QStringLiteral("m%1.ico").arg(n);
+        m_smallItemIcons.push_back(loadIcon(name, kSmallItemIcon, d.itemBox.color));
+        m_largeItemIcons.push_back(loadIcon(name, kLargeItemIcon, d.itemBox.color));
+    }
+    update();
+}
+
+void MenuWindow::readCategories() {
+    const common::IniFile genreFile(m_state.folders.configFile(u"genre.cfg"));
+    const std::vector<menu::CategoryEntry> categories = menu::readCategories(genreFile);
+    const bool large = int(categories.size()) < kLargeIconCategories;
+    const int iconSize = large ? kLargeCategoryIcon : kSmallCategoryIcon;
+
+    m_genre->clear();
+    m_genre->setGeometry(kMargin, kBandTop, kBandWidth, large ? kLargeBandHeight : kSmallBandHeight);
+    m_genre->setIconSize(QSize(iconSize, iconSize));
+    if (large) {
+        m_genre->setViewMode(QListView::IconMode);
+        m_genre->setFlow(QListView::LeftToRight);
+        m_genre->setWrapping(true);
+        m_genre->setGridSize(QSize(100, kLargeBandHeight - 6));
+        static_cast<CellDelegate*>(m_genre->itemDelegate())->setCellSize(QSize(96, kLargeBandHeight - 8));
+    } else {
+        m_genre->setViewMode(QListView::ListMode);
+        m_genre->setFlow(QListView::LeftToRight);
+        m_genre->setWrapping(true);
+        m_genre->setGridSize(QSize(147, iconSize + 2));
+        static_cast<CellDelegate*>(m_genre->itemDelegate())->setCellSize(QSize(143, iconSize + 2));
+    }
+    m_genre->setMovement(QListView::Static);
+
+    m_categoryIcons.clear();
+    for (const menu::CategoryEntry& c : categories)
+        m_categoryIcons.push_back(
+            loadIcon(QStringLiteral("%1.ico").arg(c.index), iconSize, m_state.design.categoryBox.color));
+
+    m_genre->setUpdatesEnabled(false);
+    for (const menu::CategoryEntry& c : categories) {
+        auto* item = new QListWidgetItem(c.caption);
+        item->setData(kCategoryRole, c.index);
+        item->setToolTip(c.caption);
+        if (c.iconNumber >= 0 && c.iconNumber < int(m_categoryIcons.size()))
+            item->setIcon(m_categoryIcons[c.iconNumber]);
+        m_genre->addItem(item);
+    }
+    m_genre->setUpdatesEnabled(true);
+}

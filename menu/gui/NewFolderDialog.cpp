@@ -1,0 +1,109 @@
+#include "NewFolderDialog.h"
+
+#include "common/Paths.h"
+#include "content/DesignLook.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+
+#include <filesystem>
+#include <system_error>
+
+NewFolderDialog::NewFolderDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+      m_state(state) {
+    setObjectName(QStringLiteral("Tddform"));
+    setWindowTitle(QStringLiteral("directory name"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("dirname"));
+    m_name->setGeometry(8, 8, kClientWidth - 16, 22);
+    m_name->installEventFilter(this);
+
+    m_okbtn = new ui::ShadowButton(QStringLiteral("ok"), this);
+    m_okbtn->setObjectName(QStringLiteral("okbtn"));
+    m_okbtn->setGeometry(8, 37, 80, 28);
+    m_okbtn->setShadowDepth(3);
+    connect(m_okbtn, &QAbstractButton::clicked, this, &NewFolderDialog::okbtnClick);
+    m_cancelbtn = new ui::ShadowButton(QStringLiteral("cancel"), this);
+    m_cancelbtn->setObjectName(QStringLiteral("cancelbtn"));
+    m_cancelbtn->setGeometry(94, 37, 80, 28);
+    m_cancelbtn->setShadowDepth(3);
+    connect(m_cancelbtn, &QAbstractButton::clicked, this, &NewFolderDialog::cancelbtnClick);
+}
+
+void NewFolderDialog::openFor(const QString& parentFolder) {
+    m_parentFolder = parentFolder;
+    m_name->clear();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    open();
+    m_name->setFocus();
+}
+
+void NewFolderDialog::okbtnClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    createFolder();
+}
+
+void NewFolderDialog::cancelbtnClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    reject();
+}
+
+void NewFolderDialog::createFolder() {
+    const QString name = m_name->text();
+    if (name.isEmpty())
+        return;
+    const QString path = common::withTrailingSeparator(QDir::toNativeSeparators(m_parentFolder)) + name;
+    if (QFileInfo(path).isDir())
+        return;
+    std::error_code ec;
+    std::filesystem::create_directory(QFileInfo(path).filesystemFilePath(), ec);
+    if (ec) {
+        m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
+                                 QStringLiteral("I/O error: the folder %1 cannot be made (%2).")
+                                     .arg(path, QString::fromLocal8Bit(ec.message())));
+        return;
+    }
+    accept();
+    Q_EMIT folderCreated(path);
+}
+
+void NewFolderDialog::applyLanguage(const menu::LanguageFile& language) {
+    m_okbtn->setText(language.buttons[1]);
+    m_okbtn->setToolTip(language.hints[1]);
+    m_cancelbtn->setText(language.buttons[2]);
+    m_cancelbtn->setToolTip(language.hints[2]);
+    setWindowTitle(language.forms[4]);
+}
+
+void NewFolderDialog::applyDesign(const menu::DesignLook& look) {
+    m_backdrop = look.windowBackdrop();
+    look.styleButton(m_okbtn);
+    look.styleButton(m_cancelbtn);
+    update();
+}
+
+void NewFolderDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_backdrop.paint(p, rect());
+}
+
+bool NewFolderDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the field makes the folder too, without the click sound of the button.
+    if (watched == m_name && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
+            createFolder();
+    }
+    return QDialog::eventFilter(watched, event);
+}

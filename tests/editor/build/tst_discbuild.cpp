@@ -1,0 +1,274 @@
+// The disc build and the recording program's project file.
+#include "EditorTestSupport.h"
+#include "build/BurnerProject.h"
+#include "build/DiscBuild.h"
+#include "build/ItemKind.h"
+#include "common/IniFile.h"
+#include "gui/build/BurnerDialog.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The program folder's shipped files, each holding its own name so that copies can be told apart.
+void shipFiles(const QString& files) {
+    QStringList names = {u"tiv.exe"_qs, u"Unzdll.dll"_qs, u"tiv.ico"_qs, u"autorun.inf"_qs};
+    for (const char* l : {"0.0", "0.1", "1.0", "1.1"})
+        names << u"language"_qs + QLatin1String(l);
+    for (int m = 1; m <= 14; ++m)
+        names << QStringLiteral("m%1.ico").arg(m);
+    for (const QString& n : names)
+        writeFile(files + n, n.toLatin1());
+}
+
+struct Member {
+    QString caption, pfad, desc;
+    int icon, copy, execute, genre;
+    bool operator==(const Member&) const = default;
+};
+
+// A reader of the disc's member files as the menu program sees them, written from their format.
+QMap<QString, Member> readMembers(const QString& cfg, const QStringList& categories) {
+    QMap<QString, Member> out;
+    const common::IniFile members(cfg + u"members.cfg"_qs);
+    for (int c = 0; c < categories.size(); ++c) {
+        const int count = members.readInteger(QString::number(c), u"anz_items", 0);
+        for (int k = 0; k < count; ++k) {
+            const QString section = QStringLiteral("%1-%2").arg(c).arg(k);
+            const common::IniFile detail(cfg + u"membersd/m"_qs + section + u".dat"_qs);
+            out.insert(section,
+                       {members.readString(section, u"caption"), detail.readString(section, u"pfad"),
+                        detail.readString(section, u"desc"), members.readInteger(section, u"icon_number", -1),
+                        detail.readInteger(section, u"copy", -1), detail.readInteger(section, u"execute", -1),
+                        detail.readInteger(section, u"genre", -1)});
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+class TestDiscBuild : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        EditorState state;
+        ItemTable items;
+        QString target;
+
+        Fixture() {
+            state.programFolder = dir.path() + u"/program/"_qs;
+            shipFiles(state.programFolder + u"Files/"_qs);
+            state.cdName = u"Demo CD"_qs;
+            state.projectFolder = dir.path() + u"/project/"_qs;
+            state.categories = {u"Games"_qs, u"Tools"_qs};
+            const QString lbc = writeCategoryFile(dir.filePath(u"genre/cats.lbc"_qs), state.categories);
+            writeFile(dir.filePath(u"genre/0.ico"_qs), "icon0");
+            writeFile(dir.filePath(u"genre/1.ico"_qs), "icon1");
+            state.mainDaten.genre_file.set(lbc);
+            const QString lbd =
+                writeFile(dir.filePath(u"design/blue.lbd"_qs), "[Language]\r\nLanguage=1\r\nStyle=1\r\n");
+            state.mainDaten.menudesign_file.set(lbd);
+            target = dir.path() + u"/out"_qs;
+        }
+        QString cfg() const { return target + u"/CFG/"_qs; }
+        void setMedia() {
+            state.mainDaten.Splash_File.set(writeFile(dir.filePath(u"design/s.bmp"_qs), "splash"));
+            state.mainDaten.BMP_File.set(writeFile(dir.filePath(u"design/b.bmp"_qs), "back"));
+            state.mainDaten.Button_file.set(writeFile(dir.filePath(u"design/t.bmp"_qs), "button"));
+            for (int s = 0; s < 5; ++s)
+                state.mainDaten.Sound[s].set(
+                    writeFile(dir.filePath(QStringLiteral("design/%1.wav").arg(s)), "wave"));
+            state.mainDaten.Icon_File.set(writeFile(dir.filePath(u"design/disc.ico"_qs), "disc icon"));
+        }
+    };
+
+private Q_SLOTS:
+    void buildKinds_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("text") << u"Readme.TXT"_qs << 7;
+        QTest::newRow("address to a program") << u"http://example.org/setup.exe"_qs << 4;
+        QTest::newRow("address to a pdf") << u"http://example.org/manual.pdf"_qs << 13;
+        QTest::newRow("ends in it") << u"toolkit"_qs << 6;
+        QTest::newRow("jump point") << u"Jump Point"_qs << 12;
+        QTest::newRow("unknown") << u"data.bin"_qs << 2;
+    }
+    void buildKinds() {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QCOMPARE(itemKind(name), kind);
+    }
+
+    void buildLaysOutTheDisc() {
+        Fixture f;
+        f.setMedia();
+        ItemRecord setup = item(u"Setup"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs);
+        setup[fieldIndex(ItemField::CdPath)] = u"\\tools\\"_qs;
+        setup[fieldIndex(ItemField::FileName)] = u"setup.exe"_qs;
+        setup[fieldIndex(ItemField::Description)] = u"Installs it"_qs;
+        f.items.setRecords({setup, item(u"Lost"_qs, u"Nowhere"_qs), item(u"Game"_qs, u"Games"_qs),
+                            item(u"Game 2"_qs, u"Games"_qs)});
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+
+        QCOMPARE(contents(f.target + u"/tiv.exe"_qs), QByteArray("tiv.exe"));
+        QCOMPARE(contents(f.target + u"/autorun.inf"_qs), QByteArray("autorun.inf"));
+        QCOMPARE(contents(f.cfg() + u"language.zol"_qs), QByteArray("language1.1"));
+        QCOMPARE(contents(f.cfg() + u"Unzdll.dll"_qs), QByteArray("Unzdll.dll"));
+        QCOMPARE(contents(f.cfg() + u"tiv.ico"_qs), QByteArray("disc icon"));
+        QCOMPARE(contents(f.cfg() + u"1.ico"_qs), QByteArray("icon1"));
+        QCOMPARE(contents(f.cfg() + u"m14.ico"_qs), QByteArray("m14.ico"));
+        QCOMPARE(contents(f.cfg() + u"Sound5.wav"_qs), QByteArray("wave"));
+        QCOMPARE(contents(f.cfg() + u"genre.cfg"_qs), contents(f.state.mainDaten.genre_file.path()));
+        QCOMPARE(contents(f.cfg() + u"design.cfg"_qs), contents(f.state.mainDaten.menudesign_file.path()));
+
+        const common::IniFile members(f.cfg() + u"members.cfg"_qs);
+        QCOMPARE(members.readString(u"general", u"cdname"), QStringLiteral("Demo CD"));
+        QCOMPARE(members.readString(u"general", u"rootname"), f.state.projectFolder);
+        const auto read = readMembers(f.cfg(), f.state.categories);
+        QCOMPARE(read.size(), 3); // "Lost" matches no category
+        QCOMPARE(read.value(u"1-0"_qs),
+                 (Member{u"Setup"_qs, u"\\tools\\setup.exe"_qs, u"Installs it"_qs, 0, 1, 0, 1}));
+        QCOMPARE(read.value(u"0-1"_qs).caption, QStringLiteral("Game 2"));
+        QCOMPARE(read.value(u"0-1"_qs).genre, 0);
+
+        // A design without media takes the old media off the disc; the default disc icon returns.
+        f.state.mainDaten = TMainDaten{
+            f.state.mainDaten.genre_file, f.state.mainDaten.menudesign_file, {}, {}, {}, {}, {}, {}, {}};
+        f.items.setRecords({item(u"Game"_qs, u"Games"_qs)});
+        QVERIFY(discbuild::build(f.target + u"/"_qs, f.state, f.items).written);
+        for (const char* gone : {"splash.bmp", "back.bmp", "button.bmp", "Sound1.wav", "Sound5.wav",
+                                 "membersd/m0-1.dat", "membersd/m1-0.dat"})
+            QVERIFY2(!QFile::exists(f.cfg() + QLatin1String(gone)), gone);
+        QCOMPARE(contents(f.cfg() + u"tiv.ico"_qs), QByteArray("tiv.ico"));
+    }
+
+    void repeatedBuildsGiveTheSameMembers() {
+        Fixture f;
+        f.items.setRecords({item(u"A"_qs, u"Games"_qs), item(u"B"_qs, u"Tools"_qs)});
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        const QByteArray first =
+            contents(f.cfg() + u"members.cfg"_qs) + contents(f.cfg() + u"membersd/m1-0.dat"_qs);
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        QCOMPARE(contents(f.cfg() + u"members.cfg"_qs) + contents(f.cfg() + u"membersd/m1-0.dat"_qs), first);
+    }
+
+    void duplicateCaptionsWriteUnderBoth() {
+        Fixture f;
+        f.state.categories = {u"Tools"_qs, u"Games"_qs, u"Tools"_qs};
+        f.items.setRecords({item(u"Hammer"_qs, u"Tools"_qs)});
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        const auto read = readMembers(f.cfg(), f.state.categories);
+        QCOMPARE(read.keys(), (QList<QString>{u"0-0"_qs, u"2-0"_qs}));
+        QCOMPARE(read.value(u"0-0"_qs).genre, 2);
+        QCOMPARE(read.value(u"2-0"_qs).genre, 2);
+    }
+
+    void unwritableTargetIsReported() {
+        Fixture f;
+        const QString blocker = writeFile(f.dir.filePath(u"blocker"_qs));
+        const discbuild::Result r = discbuild::build(blocker + u"/disc"_qs, f.state, f.items);
+        QVERIFY(!r.written);
+        QVERIFY(r.failedFolder.contains(u"blocker"_qs));
+    }
+
+    void buildCommandAsksAndStartsTheMenu() {
+        Fixture f;
+        ui::testing::FakeServices fakes;
+        QDir().mkpath(f.state.programFolder + u"Files"_qs);
+        MainWindow form(f.state, fakes.services());
+        form.startUp();
+        f.state.projectFolder = f.dir.path() + u"/project/"_qs;
+        fakes.choosers.queueFolder(f.target);
+        fakes.messages.queueAnswer(Answer::Ok);  // M26
+        fakes.messages.queueAnswer(Answer::Yes); // M27
+        form.generateClick();
+        QCOMPARE(fakes.messages.shown.size(), 2);
+        QCOMPARE(fakes.messages.shown[1].buttons, ui::MessageBoxService::Buttons::YesNo);
+        QCOMPARE(fakes.shell.calls.size(), 1);
+        QCOMPARE(fakes.shell.calls[0].target, QDir::toNativeSeparators(f.target + u"/tiv.exe"_qs));
+
+        const QString blocker = writeFile(f.dir.filePath(u"blocker"_qs));
+        fakes.choosers.queueFolder(blocker + u"/disc"_qs);
+        form.generateClick();
+        QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QCOMPARE(fakes.shell.calls.size(), 1);
+    }
+
+    void burnerProjectListsTheFolder() {
+        QTemporaryDir dir;
+        const QString root = dir.filePath(u"Issue5/"_qs);
+        writeFile(root + u"tiv.exe"_qs);
+        writeFile(root + u"autorun.inf"_qs);
+        writeFile(root + u"CFG/genre.cfg"_qs);
+        writeFile(root + u".hidden"_qs);
+        QStringList tmpl;
+        for (int i = 1; i <= 40; ++i)
+            tmpl << QStringLiteral("line %1").arg(i);
+        const QStringList lines =
+            burnerproject::projectLines(tmpl, u"Demo1"_qs, root, burnerproject::fileList(root));
+        QCOMPARE(lines[4], QStringLiteral("Track1=CD-XA ISO 9660 [] / Joliet [Demo1]"));
+        QCOMPARE(lines[29], QStringLiteral("VOLUME \"\""));
+        QCOMPARE(lines[38], QStringLiteral("VOLUME \"Demo1\""));
+        QCOMPARE(lines[39], QStringLiteral("line 40"));
+        const QString upperRoot = QDir::toNativeSeparators(root).chopped(1).toUpper();
+        const QStringList expected = {
+            u"1="_qs + upperRoot,
+            u"2="_qs + upperRoot + QDir::separator() + u"CFG"_qs,
+            u"/PATHTABLE"_qs,
+            u"ROOT"_qs,
+            QString(),
+            u"FILE \"autorun.inf\" \"*1\\autorun.inf\" /ISO \"AUTORUN.INF\""_qs,
+            u"FILE \"tiv.exe\" \"*1\\tiv.exe\" /ISO \"TIV.EXE\""_qs,
+            u"START \"CFG\" /ISO \"CFG\""_qs,
+            u"FILE \"genre.cfg\" \"*2\\genre.cfg\" /ISO \"GENRE.CFG\""_qs,
+        };
+        QCOMPARE(lines.mid(40), expected);
+
+        QCOMPARE(burnerproject::folderNumber(15), QStringLiteral("F"));
+        QCOMPARE(burnerproject::folderNumber(16), QStringLiteral("10"));
+        QCOMPARE(burnerproject::folderNumber(255), QStringLiteral("FF"));
+        QCOMPARE(burnerproject::folderNumber(256), QStringLiteral("100"));
+    }
+
+    void recordRefusesAnUnbuiltProject() {
+        Fixture f;
+        ui::testing::FakeServices fakes;
+        MainWindow form(f.state, fakes.services());
+        form.startUp();
+        f.state.projectFolder = f.dir.path() + u"/project/"_qs;
+        auto* burn = form.findChild<BurnerDialog*>();
+        burn->addClick();
+        QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QVERIFY(fakes.shell.calls.isEmpty());
+
+        writeFile(f.state.projectFolder + u"tiv.exe"_qs);
+        writeFile(f.state.programFolder + u"Files/cq3_6.bot"_qs, "a\r\nb\r\n");
+        burn->addClick();
+        QCOMPARE(fakes.shell.calls.size(), 1);
+        QCOMPARE(fakes.shell.calls[0].target, burn->projectFile());
+        const QByteArray written = contents(burn->projectFile());
+        QVERIFY(written.startsWith("a\r\nb\r\n\r\n\r\nTrack1=CD-XA ISO 9660 [] / Joliet [Demo CD]\r\n"));
+        QVERIFY(written.contains("FILE \"tiv.exe\""));
+        form.close();
+        QVERIFY(!QFile::exists(burn->projectFile())); // removed when the editor closes
+    }
+};
+
+QTEST_MAIN(TestDiscBuild)
+#include "tst_discbuild.moc"

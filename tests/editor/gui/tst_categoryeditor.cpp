@@ -1,0 +1,474 @@
+// The category editor and the icon chooser driven like a user would, and the main window's
+// Categories command that runs them through the working copy.
+#include "EditorTestSupport.h"
+#include "common/IniFile.h"
+#include "gui/categories/CategoryEditor.h"
+#include "gui/categories/IconChooser.h"
+#include "gui/items/CellEditors.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+namespace {
+
+// A real icon of one colour; its bytes tell the icons apart.
+QByteArray writeIcon(const QString& path, const QColor& colour) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(colour);
+    image.save(path, "ICO");
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QByteArray bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestCategoryEditor : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        std::unique_ptr<MainWindow> form;
+        CategoryEditor* gf = nullptr;
+        IconChooser* iw = nullptr;
+        QString sep = QDir::separator();
+
+        Fixture() {
+            state.programFolder = QDir::toNativeSeparators(dir.path() + u"/program/"_qs);
+            for (const char* folder : {"Files", "genre", "projects"})
+                QDir().mkpath(state.programFolder + QLatin1String(folder));
+            installLanguageFiles(state.programFolder);
+            writeSet(program(u"Files/"_qs), u"Standard.lbc"_qs, {u"Games"_qs, u"Tools"_qs, u"Demos"_qs});
+            writeFile(program(u"ip/ip01.cfg"_qs), "[general]\r\nanz_icons=3\r\n");
+            writeFile(program(u"ip/ip07.cfg"_qs), "[general]\r\nanz_icons=2\r\n");
+            for (int m = 1; m <= 3; ++m)
+                writeIcon(program(u"ip/ip01/ip01i0%1.ico"_qs.arg(m)), QColor::fromHsv(m * 40, 200, 200));
+            for (int m = 1; m <= 2; ++m)
+                writeIcon(program(u"ip/ip07/ip07i0%1.ico"_qs.arg(m)),
+                          QColor::fromHsv(200 + m * 40, 200, 200));
+            form = std::make_unique<MainWindow>(state, fakes.services());
+            form->startUp();
+            gf = form->findChild<CategoryEditor*>();
+            iw = form->findChild<IconChooser*>();
+        }
+        QString program(const QString& rest) const {
+            return QDir::toNativeSeparators(state.programFolder + rest);
+        }
+        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
+        QString lastMessage() const {
+            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
+        }
+
+        // A category file with one icon of its own colour per category.
+        QString writeSet(const QString& folder, const QString& name, const QStringList& captions) {
+            for (int i = 0; i < captions.size(); ++i)
+                writeIcon(folder + QString::number(i) + u".ico"_qs, QColor::fromHsv(i * 50, 255, 255));
+            return QDir::toNativeSeparators(writeCategoryFile(folder + name, captions));
+        }
+        // The category editor opened on a file.
+        void openOn(const QString& file) {
+            state.mainDaten.genre_file.set(file);
+            gf->prepare();
+        }
+    };
+
+private Q_SLOTS:
+    void reorderedCategoriesKeepTheirIconsOverSaves() {
+        Fixture f;
+        const QString folder = f.program(u"genre/Mine/"_qs);
+        const QString file = f.writeSet(folder, u"Mine.lbc"_qs, {u"A"_qs, u"B"_qs, u"C"_qs});
+        const QByteArray a = bytes(folder + u"0.ico"_qs), b = bytes(folder + u"1.ico"_qs);
+        f.openOn(file);
+        QCOMPARE(f.gf->captions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+        QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T22") + u' ' + file);
+        QVERIFY(!f.gf->isModified());
+
+        f.gf->select(1);
+        f.gf->gupClick();
+        QCOMPARE(f.gf->captions(), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
+        QCOMPARE(f.gf->selectedRow(), 0);
+        QCOMPARE(f.gf->pictureOf(0), 1);
+        QVERIFY(f.gf->isModified());
+        QVERIFY(f.gf->sgfClick());
+        QCOMPARE(bytes(folder + u"0.ico"_qs), b);
+        QCOMPARE(bytes(folder + u"1.ico"_qs), a);
+        QVERIFY(!f.gf->isModified());
+        QVERIFY(f.state.modified);
+        // Saving again must not bring each icon back to where it came from.
+        QVERIFY(f.gf->sgfClick());
+        QCOMPARE(bytes(folder + u"0.ico"_qs), b);
+        QCOMPARE(bytes(folder + u"1.ico"_qs), a);
+
+        f.gf->select(1);
+        f.gf->gdownClick();
+        QCOMPARE(f.gf->selectedRow(), 2);
+        f.gf->genreitemsKeyDown(Qt::Key_Delete);
+        QVERIFY(f.gf->sgfClick());
+        QCOMPARE(loadCategoryList(file), (QStringList{u"B"_qs, u"C"_qs}));
+        QCOMPARE(bytes(folder + u"1.ico"_qs), bytes(folder + u"2.ico"_qs)); // C's icon moved up
+        QCOMPARE(common::IniFile(file).readString(u"2", u"caption"), QStringLiteral("C")); // left behind
+        QVERIFY(f.fakes.sound.played.size() >= 5);
+    }
+
+    void everyMisuseGetsItsMessage() {
+        Fixture f;
+        f.openOn(f.program(u"Files/Standard.lbc"_qs));
+        using Command = std::pair<void (CategoryEditor::*)(), const char16_t*>;
+        for (const auto& [command, key] :
+             {Command{&CategoryEditor::remClick, u"M16"}, Command{&CategoryEditor::gupClick, u"M16"},
+              Command{&CategoryEditor::gdownClick, u"M16"}}) {
+            (f.gf->*command)();
+            QCOMPARE(f.lastMessage(), f.message(key));
+        }
+        f.gf->select(0);
+        f.gf->gupClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M18"));
+        f.gf->select(2);
+        f.gf->gdownClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M20"));
+        QVERIFY(!f.gf->isModified());
+
+        f.gf->crgfClick();
+        QCOMPARE(f.gf->count(), 0);
+        QVERIFY(f.gf->currentFile().isEmpty());
+        QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T21"));
+        for (const auto& [command, key] :
+             {Command{&CategoryEditor::remClick, u"M17"}, Command{&CategoryEditor::gupClick, u"M19"},
+              Command{&CategoryEditor::gdownClick, u"M21"}}) {
+            (f.gf->*command)();
+            QCOMPARE(f.lastMessage(), f.message(key));
+        }
+        QVERIFY(!f.gf->sgfClick());
+        QCOMPARE(f.lastMessage(), f.message(u"M24"));
+        QVERIFY(!f.gf->SaveAsClick());
+        QCOMPARE(f.lastMessage(), f.message(u"M24"));
+        f.gf->m_captionEdit->setText(u"   "_qs);
+        f.gf->addClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M22"));
+        QVERIFY(f.fakes.choosers.requests.isEmpty());
+
+        f.gf->HelpClick();
+        QCOMPARE(f.fakes.help.topics.last().context, 4050);
+        f.gf->linkClick();
+        QCOMPARE(f.fakes.shell.calls.last().target, CategoryEditor::iconsHomePage());
+    }
+
+    void iconChooserAddsAndChangesIcons() {
+        Fixture f;
+        f.openOn(f.program(u"Files/Standard.lbc"_qs));
+        const int images = f.gf->imageCount();
+        f.gf->m_captionEdit->setText(u"Music"_qs);
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(f.iw->windowTitle(), f.state.language.text(u"T12"));
+            QCOMPARE(f.iw->ipwahl->count(), 2);
+            QCOMPARE(f.iw->ipwahl->itemText(1), QStringLiteral("Icon Pack 07"));
+            QCOMPARE(f.iw->genreitems->count(), 3);
+            QCOMPARE(f.iw->genreitems->item(2)->text(), QStringLiteral("03"));
+            f.iw->OKClick();
+            QCOMPARE(f.lastMessage(), f.message(u"M25"));
+            QVERIFY(f.iw->isVisible());
+            f.iw->genreitems->setCurrentRow(1);
+            f.iw->OKClick();
+        });
+        f.gf->addClick();
+        QCOMPARE(f.gf->captions().last(), QStringLiteral("Music"));
+        QCOMPARE(f.gf->iconSources().last(), f.program(u"ip/ip01/ip01i02.ico"_qs));
+        QCOMPARE(f.gf->pictureOf(3), images);
+        QVERIFY(f.gf->m_captionEdit->text().isEmpty());
+        QVERIFY(f.gf->isModified());
+
+        // The chooser keeps its pack; a new one is loaded when the selection changes.
+        f.gf->select(1);
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(f.iw->ipwahl->currentIndex(), 0);
+            f.iw->ipwahl->setCurrentIndex(1);
+            QCOMPARE(f.iw->genreitems->count(), 2);
+            f.iw->genreitems->setCurrentRow(0);
+            f.iw->OKClick();
+        });
+        f.gf->changeIconClicked();
+        QCOMPARE(f.gf->iconSources()[1], f.program(u"ip/ip07/ip07i01.ico"_qs));
+        QCOMPARE(f.gf->pictureOf(1), images + 1);
+
+        // Cancel changes nothing, and the next opening still shows pack 07.
+        f.gf->m_captionEdit->setText(u"Video"_qs);
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(f.iw->ipwahl->currentText(), QStringLiteral("Icon Pack 07"));
+            f.iw->CancelClick();
+        });
+        f.gf->addClick();
+        QCOMPARE(f.gf->count(), 4);
+        QCOMPARE(f.gf->m_captionEdit->text(), QStringLiteral("Video"));
+
+        // A pack icon that is missing stops the pack there, naming the file.
+        QFile::remove(f.program(u"ip/ip07/ip07i02.ico"_qs));
+        f.iw->prepare(IconChooser::Mode::Change);
+        QCOMPARE(f.iw->genreitems->count(), 1);
+        QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
+    }
+
+    void noPacksGiveAnEmptyChooser() {
+        Fixture f;
+        QDir(f.program(u"ip"_qs)).removeRecursively();
+        f.iw->prepare(IconChooser::Mode::Add);
+        QCOMPARE(f.iw->ipwahl->count(), 0);
+        QCOMPARE(f.iw->genreitems->count(), 0);
+        f.iw->OKClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M25"));
+    }
+
+    void standardFileIsSavedAsANewFileInAFolderOfItsOwn() {
+        Fixture f;
+        const QString standard = f.program(u"Files/Standard.lbc"_qs);
+        const QByteArray before = bytes(standard);
+        f.gf->prepare(); // the project names no category file: the standard one
+        QCOMPARE(f.gf->currentFile(), standard);
+        QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
+        f.gf->select(0);
+        f.gf->gdownClick();
+
+        QVERIFY(!f.gf->sgfClick()); // Save As, cancelled
+        QCOMPARE(f.fakes.choosers.requests.size(), 1);
+        const auto& request = f.fakes.choosers.requests[0];
+        QVERIFY(request.kind == ui::testing::FakeChoosers::Kind::Save);
+        QCOMPARE(request.file.filter, QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc"));
+        QCOMPARE(request.file.folder, f.program(u"genre"_qs) + f.sep);
+        QCOMPARE(bytes(standard), before);
+        QVERIFY(f.gf->isModified());
+
+        f.fakes.choosers.queueSaveFile(f.program(u"genre/Games"_qs));
+        QVERIFY(f.gf->sgfClick());
+        const QString mine = f.program(u"genre/Games/Games.lbc"_qs);
+        QCOMPARE(f.gf->currentFile(), mine);
+        QCOMPARE(loadCategoryList(mine), (QStringList{u"Tools"_qs, u"Games"_qs, u"Demos"_qs}));
+        QCOMPARE(bytes(f.program(u"genre/Games/0.ico"_qs)), bytes(f.program(u"Files/1.ico"_qs)));
+        QCOMPARE(bytes(f.program(u"genre/Games/1.ico"_qs)), bytes(f.program(u"Files/0.ico"_qs)));
+        QCOMPARE(bytes(standard), before);
+        QCOMPARE(f.state.pendingCategoryFile, mine);
+    }
+
+    void okSavesFirstAndStaysWhenNothingWasWritten() {
+        Fixture f;
+        const QString standard = f.program(u"Files/Standard.lbc"_qs);
+        f.gf->prepare();
+        f.gf->crgfClick();
+        f.gf->setResult(0);
+        f.gf->OKClick(); // M23 answered Cancel
+        QCOMPARE(f.lastMessage(), f.message(u"M23"));
+        QCOMPARE(f.gf->result(), 0);
+        f.fakes.messages.queueAnswer(Answer::Ok);
+        f.gf->OKClick(); // OK, but an empty list cannot be saved
+        QCOMPARE(f.lastMessage(), f.message(u"M24"));
+        QCOMPARE(f.gf->result(), 0);
+        QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
+
+        const QString file = f.writeSet(f.program(u"genre/Two/"_qs), u"Two.lbc"_qs, {u"X"_qs, u"Y"_qs});
+        f.fakes.choosers.queueOpenFile(file);
+        f.gf->lgfClick();
+        QCOMPARE(f.gf->currentFile(), file);
+        QVERIFY(!f.gf->isModified());
+        QVERIFY(f.state.modified);
+        f.state.modified = false;
+        f.gf->OKClick(); // unchanged: closes at once
+        QCOMPARE(f.gf->result(), int(QDialog::Accepted));
+        QCOMPARE(f.state.mainDaten.genre_file.path(), file);
+        QVERIFY(!f.state.modified);
+
+        f.gf->setResult(0);
+        f.gf->select(0);
+        f.gf->gdownClick();
+        f.fakes.messages.queueAnswer(Answer::Ok);
+        f.gf->OKClick();
+        QCOMPARE(f.gf->result(), int(QDialog::Accepted));
+        QCOMPARE(loadCategoryList(file), (QStringList{u"Y"_qs, u"X"_qs}));
+        QVERIFY(f.state.modified);
+    }
+
+    void missingIconStopsLoadingAndNamesTheFile() {
+        Fixture f;
+        const QString standard = f.program(u"Files/Standard.lbc"_qs);
+        f.gf->prepare();
+        const QString broken =
+            f.writeSet(f.program(u"genre/Broken/"_qs), u"Broken.lbc"_qs, {u"A"_qs, u"B"_qs, u"C"_qs});
+        QFile::remove(f.program(u"genre/Broken/1.ico"_qs));
+        f.fakes.choosers.queueOpenFile(broken);
+        f.gf->lgfClick();
+        QVERIFY(f.fakes.messages.shown.last().kind == ui::MessageBoxService::Kind::Error);
+        QVERIFY(f.lastMessage().contains(QDir::toNativeSeparators(f.program(u"genre/Broken/1.ico"_qs))));
+        QCOMPARE(f.gf->count(), 0);
+        QCOMPARE(f.gf->currentFile(), standard);
+        QVERIFY(!f.state.modified);
+
+        // A category naming an icon number that the file lacks shows no picture but keeps its name.
+        common::IniFile ini(f.program(u"genre/Broken/Broken.lbc"_qs));
+        ini.writeInteger(u"general", u"anz_items", 1);
+        ini.writeInteger(u"0", u"icon_number", 40);
+        ini.save();
+        f.fakes.choosers.queueOpenFile(broken);
+        f.gf->lgfClick();
+        QCOMPARE(f.gf->captions(), QStringList{u"A"_qs});
+        QCOMPARE(f.gf->pictureOf(0), 40);
+        QVERIFY(f.gf->genreitems->item(0)->icon().isNull());
+    }
+
+    void renameThroughTheTextEditorOrInPlace() {
+        Fixture f;
+        f.openOn(f.program(u"Files/Standard.lbc"_qs));
+        // The main window lends its one-line text editor; with no selection the first category.
+        QTimer::singleShot(0, [&] {
+            auto* editor = f.form->findChild<OneLineEditor*>();
+            QCOMPARE(editor->mode(), OneLineEditor::Mode::CategoryRename);
+            editor->OKClick(); // empty: M6, and the editor stays open
+            QCOMPARE(f.lastMessage(), f.message(u"M6"));
+            editor->m_textEdit->setText(u"Spiele"_qs);
+            editor->OKClick();
+        });
+        f.gf->renameClicked();
+        QCOMPARE(f.gf->captions()[0], QStringLiteral("Spiele"));
+        QVERIFY(f.gf->isModified());
+        QTimer::singleShot(0, [&] { f.form->findChild<OneLineEditor*>()->cancelClick(); });
+        f.gf->renameClicked();
+        QCOMPARE(f.gf->captions()[0], QStringLiteral("Spiele"));
+        QVERIFY(!f.gf->renameCategory(u"  "_qs));
+        QCOMPARE(f.lastMessage(), f.message(u"M6"));
+
+        // Without it the caption is edited in the list itself.
+        f.gf->askNewCaption = nullptr;
+        f.gf->select(1);
+        f.gf->genreitemsKeyDown(Qt::Key_F2);
+        QListWidgetItem* item = f.gf->genreitems->item(1);
+        item->setText(u""_qs); // the edit finishes empty
+        QCOMPARE(f.lastMessage(), f.message(u"M6"));
+        QCOMPARE(item->text(), QStringLiteral("Tools"));
+        item->setText(u" Werkzeuge "_qs);
+        QCOMPARE(f.gf->captions()[1], QStringLiteral("Werkzeuge"));
+    }
+
+    void categoriesCommandResolvesItemsAgainstTheNewList() {
+        Fixture f;
+        const QString folder = f.program(u"genre/Disc/"_qs);
+        const QString lbc = f.writeSet(folder, u"Disc.lbc"_qs, {u"Tools"_qs, u"Games"_qs});
+        const QString lbd = writeFile(f.dir.filePath(u"d/blue.lbd"_qs), "[Buttons]\r\nbtnsd=9\r\n");
+        EditorState author;
+        author.cdName = u"Disc"_qs;
+        author.mainDaten.genre_file.set(lbc);
+        author.mainDaten.menudesign_file.set(lbd);
+        author.categories = {u"Tools"_qs, u"Games"_qs};
+        ItemTable table;
+        table.setRecords({item(u"t"_qs, u"Tools"_qs), item(u"g"_qs, u"Games"_qs)});
+        const QString project = f.dir.filePath(u"p.lbp"_qs);
+        common::IniFile ini(project);
+        projectfile::write(ini, author, table);
+        ini.save();
+        f.fakes.choosers.queueOpenFile(project);
+        f.form->openClicked();
+        QVERIFY(f.form->projectOpen());
+        QCOMPARE(f.state.design.shadowDepth, 9); // Open loads the design into the model
+
+        const auto categoryOf = [&](int row) { return f.form->items().field(row, ItemField::Category); };
+        // A renamed category keeps its items.
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(f.gf->currentFile(), lbc);
+            f.gf->select(0);
+            f.gf->renameCategory(u"Werkzeuge"_qs);
+            f.fakes.messages.queueAnswer(Answer::Ok);
+            f.gf->OKClick();
+        });
+        f.form->geditbtnmainClick();
+        QCOMPARE(f.state.categories, (QStringList{u"Werkzeuge"_qs, u"Games"_qs}));
+        QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
+        QCOMPARE(categoryOf(1), QStringLiteral("Games"));
+        QVERIFY(f.state.modified);
+
+        // Moved categories keep their items by name, and the icons went with them.
+        const QByteArray games = bytes(folder + u"1.ico"_qs);
+        QTimer::singleShot(0, [&] {
+            f.gf->select(1);
+            f.gf->gupClick();
+            f.fakes.messages.queueAnswer(Answer::Ok);
+            f.gf->OKClick();
+        });
+        f.form->geditbtnmainClick();
+        QCOMPARE(f.state.categories, (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
+        QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
+        QCOMPARE(categoryOf(1), QStringLiteral("Games"));
+        QCOMPARE(bytes(folder + u"0.ico"_qs), games);
+
+        // Cancel leaves everything as it was.
+        f.form->saveClick();
+        QTimer::singleShot(0, [&] {
+            f.gf->select(0);
+            f.gf->remClick();
+            f.gf->CancelClick();
+        });
+        f.form->geditbtnmainClick();
+        QVERIFY(!f.state.modified);
+        QCOMPARE(loadCategoryList(lbc), (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
+
+        // Saving the project stores the category by its new position and name.
+        f.form->saveClick();
+        const common::IniFile saved(project);
+        QCOMPARE(saved.readString(u"Item-1", u"7_2"), QStringLiteral("Werkzeuge"));
+        QCOMPARE(saved.readString(u"Item-1", u"7"), QStringLiteral("1"));
+    }
+
+    void addStopsAtTheLargestCountTheFileCanHold() {
+        Fixture f;
+        const QString folder = f.program(u"genre/Full/"_qs);
+        QStringList captions;
+        for (int i = 0; i < 255; ++i) {
+            captions << u"C%1"_qs.arg(i);
+            writeFile(folder + QString::number(i) + u".ico"_qs);
+        }
+        f.openOn(writeCategoryFile(folder + u"Full.lbc"_qs, captions));
+        QCOMPARE(f.gf->count(), 255);
+        QVERIFY(!f.gf->add->isEnabled()); // a 256th would read back as no categories at all
+        f.gf->m_captionEdit->setText(u"One more"_qs);
+        f.gf->addClick();
+        QCOMPARE(f.gf->count(), 255);
+        f.gf->select(0);
+        f.gf->remClick();
+        QVERIFY(f.gf->add->isEnabled());
+    }
+
+    void languageRelabelsBothDialogs() {
+        Fixture f;
+        f.form->languageClick(2);
+        QCOMPARE(f.gf->crgf->text(), QStringLiteral("Neu"));
+        QCOMPARE(f.gf->SaveAs->text(), QStringLiteral("Speichern unter"));
+        QCOMPARE(f.gf->m_renameAction->text(), QStringLiteral("Umbenennen"));
+        QCOMPARE(f.iw->Cancel->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(f.iw->windowTitle(), QStringLiteral("Tavik - Lumbrel - Bitte ein Symbol w\u00e4hlen"));
+        const int reduction =
+            common::IniFile(f.program(u"Files/lang_2.dat"_qs)).readInteger(u"General", u"DFontS2", 2);
+        QCOMPARE(f.gf->SaveAs->font().pointSize(), 10 - reduction);
+        f.form->languageClick(1);
+        for (QPushButton* b : f.gf->findChildren<QPushButton*>())
+            QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
+        QCOMPARE(f.gf->m_changeIconAction->text(), QStringLiteral("Change Icon"));
+    }
+};
+
+QTEST_MAIN(TestCategoryEditor)
+#include "tst_categoryeditor.moc"

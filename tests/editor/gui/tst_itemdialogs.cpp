@@ -1,0 +1,404 @@
+// Adding files, folders, hyperlinks and jump points, and editing cells, with scripted choosers.
+#include "EditorTestSupport.h"
+#include "build/ItemKind.h"
+#include "common/IniFile.h"
+#include "gui/items/AddFileDialog.h"
+#include "gui/items/AddFolderDialog.h"
+#include "gui/items/AddHyperlinkDialog.h"
+#include "gui/items/AddItemTip.h"
+#include "gui/items/AddJumpPointDialog.h"
+#include "gui/items/CellEditors.h"
+#include "gui/mainwindow/ItemGrid.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "project/EditorState.h"
+#include "project/ItemRules.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace editortest;
+
+namespace {
+
+// Runs `action` on the next modal dialog of type T once it is open.
+template <typename T> void whenOpen(std::function<void(T*)> action) {
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "the expected dialog is not open");
+        action(dialog);
+    });
+}
+
+} // namespace
+
+class TestItemDialogs : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        std::unique_ptr<MainWindow> form;
+        QString disc;
+
+        Fixture() {
+            state.programFolder = dir.path() + u"/program/"_qs;
+            installLanguageFiles(state.programFolder);
+            disc = QDir::toNativeSeparators(dir.path() + u"/disc/"_qs);
+            QDir().mkpath(disc);
+            form = std::make_unique<MainWindow>(state, fakes.services());
+            form->startUp();
+            state.prefs.showFt = false;
+
+            const QString lbc =
+                writeCategoryFile(dir.filePath(u"c/cats.lbc"_qs), {u"Tools"_qs, u"Games"_qs, u"Demos"_qs});
+            const QString lbd = writeFile(dir.filePath(u"c/design.lbd"_qs));
+            EditorState author;
+            author.cdName = u"Disc"_qs;
+            author.projectFolder = disc;
+            author.mainDaten.genre_file.set(lbc);
+            author.mainDaten.menudesign_file.set(lbd);
+            ItemTable empty;
+            common::IniFile ini(dir.filePath(u"p.lbp"_qs));
+            projectfile::write(ini, author, empty);
+            ini.save();
+            QVERIFY(form->openProject(dir.filePath(u"p.lbp"_qs)));
+        }
+        template <typename T> T* find(const QString& name = {}) const { return form->findChild<T*>(name); }
+        const ItemTable& items() const { return form->items(); }
+        QString lastMessage() const {
+            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
+        }
+        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
+        QString file(const QString& relative, qint64 size = 1) {
+            const QString path = QDir::toNativeSeparators(dir.filePath(relative));
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QFile f(path);
+            f.open(QIODevice::WriteOnly);
+            f.resize(size);
+            return path;
+        }
+    };
+
+private Q_SLOTS:
+    void addRules() {
+        QCOMPARE(itemrules::sizeText(0), QStringLiteral("< 1 MB"));
+        QCOMPARE(itemrules::sizeText(1048575), QStringLiteral("< 1 MB"));
+        QCOMPARE(itemrules::sizeText(1048576), QStringLiteral("1 MB"));
+        QCOMPARE(itemrules::sizeText(qint64(2.9 * 1048576)), QStringLiteral("2 MB"));
+        QCOMPARE(itemrules::sizeText(3LL * 1024 * 1048576), QStringLiteral("3072 MB")); // past 2 GiB
+        QCOMPARE(itemrules::aloneName(u"setup.beta.exe"_qs), QStringLiteral("setup"));
+        QCOMPARE(itemrules::aloneName(u"README"_qs), QStringLiteral("README"));
+        QCOMPARE(itemrules::homepage(u"https://"_qs, u"n/a"_qs), QStringLiteral("n/a"));
+        QCOMPARE(itemrules::homepage(u"https://"_qs, u"example.org"_qs),
+                 QStringLiteral("https://example.org"));
+        QCOMPARE(itemrules::homepage(u"https://"_qs, QString()), QString());
+    }
+
+    void itemKinds_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("program") << u"SETUP.EXE"_qs << 0;
+        QTest::newRow("archive") << u"demo.zip"_qs << 1;
+        QTest::newRow("unknown") << u"readme"_qs << 2;
+        QTest::newRow("web address") << u"http://www.example.org"_qs << 4;
+        QTest::newRow("ftp beats nothing") << u"ftp://host/file.zip"_qs << 4;
+        QTest::newRow("picture") << u"shot.jpeg"_qs << 5;
+        QTest::newRow("module") << u"song.s3m"_qs << 6;
+        QTest::newRow("jump point any case") << u"JUMP POINT"_qs << 12;
+        QTest::newRow("later rows win") << u"manual.doc.pdf"_qs << 13;
+        QTest::newRow("icon") << u"disc.ico"_qs << 11;
+    }
+
+    void itemKinds() {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QCOMPARE(itemKind(name), kind);
+    }
+
+    void addFileFillsThenAppends() {
+        Fixture f;
+        auto* dialog = f.find<AddFileDialog>();
+        const QString readme = f.file(u"disc/readme.txt"_qs, 2 * 1048576 + 10);
+        for (int round = 0; round < 2; ++round) {
+            dialog->prepare();
+            f.fakes.choosers.queueOpenFile(readme);
+            dialog->selfilebtnClick();
+            QCOMPARE(dialog->anzname->text(), QStringLiteral("readme"));
+            QCOMPARE(dialog->sizep->text(), QStringLiteral("2 MB"));
+            QVERIFY(dialog->executed->isChecked()); // a text file is started by the menu
+            dialog->SizefillInClick();
+            dialog->addClick();
+        }
+        QCOMPARE(f.items().itemCount(), 2); // the empty row filled, then one appended; duplicates allowed
+        const ItemRecord& r = f.items().record(1);
+        QCOMPARE(r[fieldIndex(ItemField::CdPath)], QStringLiteral("\\"));
+        QCOMPARE(r[fieldIndex(ItemField::FileName)], QStringLiteral("readme.txt"));
+        QCOMPARE(r[fieldIndex(ItemField::HdSize)], QStringLiteral("2 MB"));
+        QCOMPARE(r[fieldIndex(ItemField::Category)], QStringLiteral("Tools"));
+        QCOMPARE(r[fieldIndex(ItemField::Copy)], QStringLiteral("yes"));
+        QCOMPARE(r[fieldIndex(ItemField::SourceLocation)], readme);
+        QCOMPARE(r[fieldIndex(ItemField::Homepage)], QStringLiteral("n/a"));
+        QVERIFY(f.state.modified);
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        QCOMPARE(f.form->grid()->currentIndex().row(), 1);
+    }
+
+    void addFileRefusesAndWarns() {
+        Fixture f;
+        auto* dialog = f.find<AddFileDialog>();
+        dialog->prepare();
+        dialog->addClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M4"));
+
+        const QString outside = f.file(u"elsewhere/tools/setup.beta.exe"_qs);
+        f.fakes.choosers.queueOpenFile(outside);
+        dialog->selfilebtnClick();
+        QCOMPARE(dialog->anzname->text(), QStringLiteral("setup"));
+        dialog->m_categoryBox->setCurrentIndex(2);
+        dialog->addClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M3"));
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
+        // Outside the project folder the absolute folder stays, behind a leading backslash.
+        QString expected = QDir::toNativeSeparators(QFileInfo(outside).absolutePath()) + QDir::separator();
+        expected.replace(QDir::separator(), u'\\');
+        if (!expected.startsWith(u'\\'))
+            expected.prepend(u'\\');
+        QCOMPARE(f.items().field(0, ItemField::CdPath), expected);
+        QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Demos"));
+
+        // An unknown kind is not started by default.
+        f.fakes.choosers.queueOpenFile(f.file(u"disc/notes"_qs));
+        dialog->selfilebtnClick();
+        QVERIFY(!dialog->executed->isChecked());
+    }
+
+    void tipComesBeforeTheFileIsAdded() {
+        Fixture f;
+        f.state.prefs.showFt = true;
+        auto* dialog = f.find<AddFileDialog>();
+        dialog->prepare();
+        f.fakes.choosers.queueOpenFile(f.file(u"disc/a.exe"_qs));
+        dialog->selfilebtnClick();
+        whenOpen<AddItemTip>([&](AddItemTip* tip) {
+            QCOMPARE(f.items().field(0, ItemField::Name), QString()); // not added yet
+            tip->m_showTipNextTime->setChecked(false);
+            tip->addClick();
+        });
+        dialog->addClick();
+        QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("a"));
+        QVERIFY(!f.state.prefs.showFt);
+        QAction* menuEntry = nullptr;
+        for (QAction* a : f.form->findChildren<QAction*>()) {
+            if (a->text() == f.state.language.text(u"T1") || a->text() == u"Show Add Item Tip")
+                menuEntry = a;
+        }
+        QVERIFY(menuEntry && !menuEntry->isChecked());
+    }
+
+    void addFolderNamesAndSelects() {
+        Fixture f;
+        auto* dialog = f.find<AddFolderDialog>();
+        dialog->prepare();
+        dialog->addClick(); // nothing chosen yet
+        QCOMPARE(f.lastMessage(), f.message(u"M2"));
+
+        f.file(u"disc/demos/b.exe"_qs);
+        f.file(u"disc/demos/a.txt"_qs);
+        f.file(u"disc/demos/sub/c.zip"_qs);
+        f.file(u"disc/demos/sub/d.doc"_qs);
+        dialog->subdirs_check->setChecked(true);
+        f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
+        dialog->selfilebtnClick();
+        QCOMPARE(dialog->FileListBox->topLevelItemCount(), 4);
+        QCOMPARE(dialog->FileListBox->topLevelItem(0)->text(1), QStringLiteral("a.txt"));
+        QCOMPARE(dialog->FileListBox->topLevelItem(2)->text(1), QStringLiteral("c.zip"));
+        QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
+        dialog->FileListBox->topLevelItem(1)->setSelected(false);
+        dialog->renameok->setChecked(true);
+        dialog->addClick();
+        QCOMPARE(f.items().itemCount(), 3);
+        QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("1"));
+        QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("3"));
+        QCOMPARE(f.items().field(1, ItemField::CdPath), QStringLiteral("\\demos\\sub\\"));
+        QCOMPARE(f.items().field(1, ItemField::HdSize), QStringLiteral("n/a"));
+        QVERIFY(f.fakes.messages.shown.size() == 1); // only the earlier M2
+
+        dialog->prepare();
+        QVERIFY(dialog->originalok->isChecked());
+        QVERIFY(dialog->subdirs_check->isChecked()); // kept between openings
+        dialog->subdirs_check->setChecked(false);
+        f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
+        dialog->selfilebtnClick();
+        QCOMPARE(dialog->FileListBox->topLevelItemCount(), 2); // subfolders only when asked
+        dialog->renameok->setChecked(true);
+        dialog->rename->setText(u"Demo"_qs);
+        dialog->addClick();
+        QCOMPARE(f.items().field(3, ItemField::Name), QStringLiteral("Demo 1"));
+        QCOMPARE(f.items().field(4, ItemField::Name), QStringLiteral("Demo 2"));
+    }
+
+    void addJumpPoint() {
+        Fixture f;
+        auto* dialog = f.find<AddJumpPointDialog>();
+        dialog->prepare();
+        QDir().mkpath(f.disc + u"Demos"_qs);
+        f.fakes.choosers.queueFolder(f.disc + u"Demos"_qs);
+        dialog->selfilebtnClick();
+        QCOMPARE(f.fakes.choosers.requests.last().file.title, QStringLiteral("Tavik - Lumbrel - Jump Point"));
+        QCOMPARE(f.fakes.choosers.requests.last().prompt, QStringLiteral("Please browse for Jump Point"));
+        dialog->addClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M5"));
+        dialog->anzname->setText(u"Demos"_qs);
+        dialog->addClick();
+        QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("Jump Point"));
+        QCOMPARE(f.items().field(0, ItemField::CdPath), QStringLiteral("\\Demos\\"));
+        QCOMPARE(f.items().field(0, ItemField::Copy), QStringLiteral("no"));
+        QCOMPARE(f.items().field(0, ItemField::Execute), QStringLiteral("yes"));
+
+        dialog->prepare();
+        f.fakes.choosers.queueFolder(f.disc);
+        dialog->selfilebtnClick();
+        dialog->anzname->setText(u"Root"_qs);
+        dialog->addClick();
+        QCOMPARE(f.items().field(1, ItemField::CdPath), QStringLiteral("\\"));
+    }
+
+    void addHyperlink() {
+        Fixture f;
+        auto* dialog = f.find<AddHyperlinkDialog>();
+        dialog->prepare();
+        QCOMPARE(dialog->filename->text(), QStringLiteral("www."));
+        dialog->okClicked();
+        QCOMPARE(f.lastMessage(), f.message(u"M8"));
+        dialog->anzname->setText(u"Mirror"_qs);
+        dialog->m_protocolBox->setCurrentIndex(dialog->m_protocolBox->findText(u"ftp://"_qs));
+        dialog->filename->setText(u"ftp.example.org/pub"_qs);
+        dialog->serial->setText(u"secret"_qs);
+        dialog->okClicked();
+        const ItemRecord& r = f.items().record(0);
+        QCOMPARE(r[fieldIndex(ItemField::FileName)], QStringLiteral("ftp://ftp.example.org/pub"));
+        QCOMPARE(r[fieldIndex(ItemField::CdPath)], QString());
+        QCOMPARE(r[fieldIndex(ItemField::SourceLocation)], QStringLiteral("n/a"));
+        QCOMPARE(r[fieldIndex(ItemField::Serial)], QStringLiteral("secret"));
+    }
+
+    void cellEditorsRefuseFieldsThatDoNotApply() {
+        Fixture f;
+        auto* jump = f.find<AddJumpPointDialog>();
+        jump->prepare();
+        f.fakes.choosers.queueFolder(f.disc);
+        jump->selfilebtnClick();
+        jump->anzname->setText(u"Top"_qs);
+        jump->addClick();
+        f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::FileName)));
+        f.form->allfilesDblClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M31"));
+        f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::Copy)));
+        f.form->allfilesDblClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M33"));
+        QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("Jump Point"));
+    }
+
+    void cellEditorsWriteTheCurrentCell() {
+        Fixture f;
+        auto* url = f.find<AddHyperlinkDialog>();
+        url->prepare();
+        url->anzname->setText(u"Site"_qs);
+        url->m_categoryBox->setCurrentIndex(2);
+        url->okClicked();
+        QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Demos"));
+        f.state.modified = false;
+
+        // The category chooser starts on the first category whatever the cell holds.
+        whenOpen<CategoryChooser>([](CategoryChooser* d) {
+            QCOMPARE(d->m_categoryBox->currentText(), QStringLiteral("Tools"));
+            d->OKClick();
+        });
+        f.form->editFieldClick(fieldIndex(ItemField::Category));
+        QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Tools"));
+        QVERIFY(f.state.modified);
+
+        // With Name hidden, the first visible column opens its own field's editor.
+        f.form->showGridColumnClick(fieldIndex(ItemField::Name));
+        const int first = f.form->grid()->horizontalHeader()->logicalIndex(1);
+        QCOMPARE(first, fieldIndex(ItemField::FileName));
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        ItemGrid* grid = f.form->grid();
+        const QRect cell = grid->visualRect(f.items().index(0, first));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        whenOpen<OneLineEditor>([](OneLineEditor* d) {
+            QCOMPARE(d->m_textEdit->text(), QStringLiteral("http://www."));
+            d->m_textEdit->setText(u"http://example.org"_qs);
+            d->OKClick();
+        });
+        // A real double-click on the cell, as the user gives it.
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("http://example.org"));
+        QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("Site"));
+
+        // Yes/no written in German are stored in English.
+        f.form->languageClick(2);
+        whenOpen<YesNoChooser>([](YesNoChooser* d) { d->noClick(); });
+        // The popup's Edit entry for the field.
+        QMenu* popup = f.form->findChild<QMenu*>(u"gridpopup"_qs);
+        f.form->popupMenuOpening();
+        QMenu* editMenu = nullptr;
+        for (QAction* a : popup->actions())
+            editMenu = a->menu() ? a->menu() : editMenu;
+        editMenu->actions().at(fieldIndex(ItemField::Execute))->trigger();
+        QCOMPARE(f.items().field(0, ItemField::Execute), QStringLiteral("nein"));
+        f.form->session().saveToWorkingCopy();
+        QCOMPARE(common::IniFile(f.form->session().workingCopyPath()).readString(u"Item-1", u"11"),
+                 QStringLiteral("no"));
+    }
+
+    void textEditorModes() {
+        Fixture f;
+        auto* editor = f.find<OneLineEditor>();
+        // Escape keeps the typed name, Cancel empties it; Enter does not close for a new name.
+        whenOpen<OneLineEditor>([](OneLineEditor* d) {
+            d->m_textEdit->setText(u"Backup"_qs);
+            QTest::keyClick(d->m_textEdit, Qt::Key_Return);
+            QVERIFY(d->isVisible());
+            QTest::keyClick(d->m_textEdit, Qt::Key_Escape);
+        });
+        QVERIFY(!editor->run(OneLineEditor::Mode::NewName, {}));
+        QCOMPARE(editor->text(), QStringLiteral("Backup"));
+        QCOMPARE(editor->windowTitle(), f.state.language.text(u"T18"));
+
+        whenOpen<OneLineEditor>([](OneLineEditor* d) {
+            d->m_textEdit->setText(u"Backup"_qs);
+            d->cancelClick();
+        });
+        QVERIFY(!editor->run(OneLineEditor::Mode::NewName, {}));
+        QCOMPARE(editor->text(), QString());
+
+        whenOpen<OneLineEditor>([&](OneLineEditor* d) {
+            d->OKClick(); // empty category caption refused
+            QCOMPARE(f.lastMessage(), f.message(u"M6"));
+            d->m_textEdit->setText(u"Spiele"_qs);
+            QTest::keyClick(d->m_textEdit, Qt::Key_Return);
+        });
+        QVERIFY(editor->run(OneLineEditor::Mode::CategoryRename, u"ignored"_qs));
+        QCOMPARE(editor->text(), QStringLiteral("Spiele"));
+    }
+};
+
+QTEST_MAIN(TestItemDialogs)
+#include "tst_itemdialogs.moc"

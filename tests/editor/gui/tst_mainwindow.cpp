@@ -1,0 +1,377 @@
+// The main window driven like a user would: start-up from the settings file, opening a project,
+// the grid's modes, columns and sorting, language switches and closing.
+#include "EditorTestSupport.h"
+#include "common/IniFile.h"
+#include "gui/items/BandColourDialog.h"
+#include "gui/mainwindow/ItemGrid.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+namespace {} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        std::unique_ptr<MainWindow> form;
+
+        explicit Fixture(const QByteArray& settings = {}) {
+            state.programFolder = dir.path() + u"/program/"_qs;
+            QDir().mkpath(state.programFolder + u"projects"_qs);
+            installLanguageFiles(state.programFolder);
+            if (!settings.isEmpty())
+                writeFile(settingsPath(), settings);
+            form = std::make_unique<MainWindow>(state, fakes.services());
+            form->startUp();
+        }
+        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
+        QString settingsPath() const { return state.programFolder + u"lumbrel.dat"_qs; }
+        template <typename T = QToolButton> T* child(const QString& name) const {
+            return form->findChild<T*>(name);
+        }
+        QHeaderView* header() const { return form->grid()->horizontalHeader(); }
+        QAction* menuEntry(const QString& text) const {
+            for (QAction* a : form->findChildren<QAction*>()) {
+                if (a->text() == text)
+                    return a;
+            }
+            return nullptr;
+        }
+
+        QString openProject(const std::vector<ItemRecord>& rows,
+                            const QStringList& categories = {u"Tools"_qs, u"Games"_qs}) {
+            const QString lbc = writeCategoryFile(dir.filePath(u"c/cats.lbc"_qs), categories);
+            const QString lbd = writeFile(dir.filePath(u"c/design.lbd"_qs));
+            EditorState author;
+            author.cdName = u"My Disc"_qs;
+            author.mainDaten.genre_file.set(lbc);
+            author.mainDaten.menudesign_file.set(lbd);
+            author.categories = categories;
+            ItemTable table;
+            table.setRecords(rows);
+            const QString file = dir.filePath(u"p.lbp"_qs);
+            common::IniFile ini(file);
+            projectfile::write(ini, author, table);
+            ini.save();
+            fakes.choosers.queueOpenFile(file);
+            form->openClicked();
+            return file;
+        }
+        QStringList names() const {
+            QStringList out;
+            for (int r = 0; r < form->items().itemCount(); ++r)
+                out << form->items().field(r, ItemField::Name);
+            return out;
+        }
+    };
+
+private Q_SLOTS:
+    void firstStartShowsTheEmptyGrid() {
+        Fixture f;
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Tavik - Lumbrel 4.0"));
+        QVERIFY(f.form->windowState() & Qt::WindowMaximized);
+        QCOMPARE(f.form->items().itemCount(), 1);
+        for (const char* name : {"new", "zGradBtn1", "settings", "help", "exit"})
+            QVERIFY2(f.child(QLatin1String(name))->isEnabled(), name);
+        for (const char* name :
+             {"save", "add", "generate", "deletef", "sort", "mdbtnmain", "geditbtnmain", "check"})
+            QVERIFY2(!f.child(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(f.menuEntry(u"Open"_qs)->isEnabled());
+        QVERIFY(!f.menuEntry(u"Save As"_qs)->isEnabled());
+        QVERIFY(!f.menuEntry(u"Record"_qs)->isEnabled());
+        QCOMPARE(f.menuEntry(u"Save"_qs)->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(f.menuEntry(u"Add Folder"_qs)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        QCOMPARE(f.header()->model()->headerData(9, Qt::Horizontal).toString(),
+                 QStringLiteral("File Source Location"));
+
+        f.form->addClick(); // no project: M1
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
+        QCOMPARE(f.fakes.sound.played.last(), QStringLiteral(":/sounds/click.wav"));
+    }
+
+    void settingsApplyModeBeforeHiddenColumns() {
+        Fixture f("[settings]\r\ngrid_mode=1\r\nstate_grid_3=hidden\r\nwstate=wsNormal\r\ngrid_2=99\r\n");
+        QCOMPARE(f.form->gridMode(), MainWindow::GridMode::ColumnMove);
+        QVERIFY(f.header()->sectionsMovable());
+        QVERIFY(f.header()->isSectionHidden(fieldIndex(ItemField::CdPath)));
+        QVERIFY(!(f.form->windowState() & Qt::WindowMaximized));
+        QCOMPARE(f.header()->sectionSize(fieldIndex(ItemField::FileName)), 99);
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+
+        // Column Move is refused while a column is hidden.
+        f.form->gridModeClick(MainWindow::GridMode::None);
+        f.form->gridModeClick(MainWindow::GridMode::ColumnMove);
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M37"));
+        QCOMPARE(f.form->gridMode(), MainWindow::GridMode::None);
+        QVERIFY(f.menuEntry(u"None"_qs)->isChecked());
+        QVERIFY(!f.menuEntry(u"Column Move"_qs)->isChecked());
+    }
+
+    void germanStartShowsTheSavedColumnOrder() {
+        QByteArray settings = "[settings]\r\nlanguage=2\r\n";
+        const char* order[] = {"Category", "Name",    "File Name",   "CD Path", "Serial",
+                               "CD Size",  "HD Size", "Description", "Copy",    "File Source Location",
+                               "Homepage", "Execute"};
+        for (int n = 1; n <= 12; ++n)
+            settings += "celld_" + QByteArray::number(n) + "=" + order[n - 1] + "\r\n";
+        Fixture f(settings);
+        QCOMPARE(f.form->grid()->fieldOfGridColumn(1), fieldIndex(ItemField::Category));
+        QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::Category), Qt::Horizontal).toString(),
+                 QStringLiteral("Kategorie"));
+        QCOMPARE(f.fakes.messages.yesCaption(), QStringLiteral("Ja"));
+        QCOMPARE(f.fakes.messages.noCaption(), QStringLiteral("Nein"));
+        QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
+        QVERIFY(f.state.helpFile.endsWith(u"ZolHlp2.hlp"_qs));
+    }
+
+    void openEnablesTheProjectCommands() {
+        Fixture f;
+        f.openProject({item(u"Setup"_qs, u"Games"_qs), item(u"Tool"_qs, u"Tools"_qs)});
+        QCOMPARE(f.fakes.choosers.requests.last().file.filter,
+                 QStringLiteral("Tavik - Lumbrel - Project|*.lbp"));
+        QVERIFY(f.form->projectOpen());
+        QCOMPARE(f.form->windowTitle(), QStringLiteral("Tavik - Lumbrel - My Disc"));
+        QVERIFY(f.menuEntry(u"Save As"_qs)->isEnabled());
+        QVERIFY(f.menuEntry(u"Create/Edit Screenshot"_qs)->isEnabled());
+        QCOMPARE(f.names(), (QStringList{u"Setup"_qs, u"Tool"_qs}));
+        QCOMPARE(f.child<QLabel>(u"LMDSimpleLabel4"_qs)->text(), QStringLiteral("Setup  (Setup.exe)"));
+        QCOMPARE(f.child<QLabel>(u"ssexist"_qs)->text(), QStringLiteral("no "));
+    }
+
+    void removeSortAndQuickSortChangeTheProject() {
+        Fixture f;
+        f.openProject({item(u"b"_qs, u"Tools"_qs), item(u"a"_qs, u"Games"_qs), item(u"A"_qs, u"Tools"_qs)});
+        f.form->sortClick();
+        QCOMPARE(f.names(), (QStringList{u"a"_qs, u"A"_qs, u"b"_qs}));
+        QVERIFY(f.state.modified);
+        QCOMPARE(f.form->items().rowColour(0), f.state.prefs.color1);
+        QCOMPARE(f.form->items().rowColour(1), f.state.prefs.color2);
+
+        f.form->gridModeClick(MainWindow::GridMode::QuickSort);
+        const int name = fieldIndex(ItemField::Name);
+        f.form->allfilesTitleClick(name);
+        QCOMPARE(f.names(), (QStringList{u"A"_qs, u"a"_qs, u"b"_qs}));
+        f.form->allfilesTitleClick(name);
+        QCOMPARE(f.names(), (QStringList{u"b"_qs, u"a"_qs, u"A"_qs}));
+
+        f.form->grid()->setCurrentIndex(f.form->items().index(1, 0));
+        f.form->deletefClick();
+        QCOMPARE(f.names(), (QStringList{u"b"_qs, u"A"_qs}));
+        f.form->deletefClick();
+        f.form->deletefClick();
+        QCOMPARE(f.form->items().itemCount(), 1);
+        QCOMPARE(f.form->items().record(0), ItemRecord());
+    }
+
+    void draggedRowsMoveWithoutModifying() {
+        Fixture f;
+        f.openProject({item(u"a"_qs, u"Games"_qs), item(u"b"_qs, u"Games"_qs), item(u"c"_qs, u"Tools"_qs)});
+        f.form->grid()->verticalHeader()->moveSection(2, 0);
+        QCOMPARE(f.names(), (QStringList{u"c"_qs, u"a"_qs, u"b"_qs}));
+        QCOMPARE(f.form->grid()->verticalHeader()->logicalIndex(0), 0);
+        QVERIFY(!f.state.modified);
+        QCOMPARE(f.form->items().rowColour(1), f.state.prefs.color2);
+    }
+
+    void hidingColumnsUpdatesMenusAndPopup() {
+        Fixture f;
+        f.openProject({item(u"Setup"_qs, u"Games"_qs)});
+        const int serial = fieldIndex(ItemField::Serial);
+        f.form->showGridColumnClick(serial);
+        QVERIFY(f.header()->isSectionHidden(serial));
+        QVERIFY(!f.menuEntry(u"Serial"_qs)->isChecked());
+        f.form->showAllColumnsClick();
+        QVERIFY(!f.header()->isSectionHidden(serial));
+
+        f.form->popupMenuOpening();
+        QVERIFY(f.menuEntry(u"Remove: Setup"_qs));
+        QVERIFY(f.menuEntry(u"Remove: Setup"_qs)->isEnabled());
+        f.form->deletefClick();
+        f.form->popupMenuOpening();
+        QAction* remove = f.child<QMenu>(u"gridpopup"_qs)->actions().value(1);
+        QCOMPARE(remove->text(), QStringLiteral("Remove"));
+        QVERIFY(!remove->isEnabled());
+    }
+
+    void switchingToGermanTranslatesTitlesAndWords() {
+        Fixture f;
+        ItemRecord named = item(u"Yes"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs);
+        f.openProject({named});
+        f.form->languageClick(2);
+        QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("ja"));
+        QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("ja"));
+        QCOMPARE(f.form->items().field(0, ItemField::Execute), QStringLiteral("nein"));
+        QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::FileName), Qt::Horizontal).toString(),
+                 QStringLiteral("Datei Name"));
+        QCOMPARE(f.form->items().field(0, ItemField::FileName), QStringLiteral("Yes.exe"));
+        const int played = int(f.fakes.sound.played.size());
+        f.form->languageClick(2); // already German: nothing changes
+        QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
+        QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
+    }
+
+    void bandColourComesFromTheChooser() {
+        Fixture f;
+        f.openProject({item(u"a"_qs, u"Games"_qs)});
+        QTimer::singleShot(0, [&] {
+            auto* chooser = f.form->findChild<BandColourDialog*>();
+            chooser->colorBox()->setCurrentIndex(chooser->colorBox()->findText(u"clYellow"_qs));
+            chooser->accept();
+        });
+        f.form->gridColorClick(1);
+        QCOMPARE(f.state.prefs.color1, QColor(Qt::yellow));
+        QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
+    }
+
+    void exitAsksAndCloseWritesTheSettings() {
+        Fixture f("[settings]\r\ngrid_5=123\r\n");
+        const QString project = f.openProject({item(u"a"_qs, u"Games"_qs)});
+        f.form->sortClick();
+        f.form->showGridColumnClick(fieldIndex(ItemField::Serial));
+        f.header()->moveSection(f.header()->visualIndex(fieldIndex(ItemField::Category)), 0);
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.form->exitClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M23"));
+        QVERIFY(!f.state.modified); // saved on Yes
+        QVERIFY(!QFile::exists(f.dir.filePath(u"p.tmp"_qs)));
+
+        const common::IniFile settings(f.settingsPath());
+        QCOMPARE(settings.readString(u"settings", u"last_proj"), QDir::toNativeSeparators(project));
+        // Serial is hidden; after the move it stands in column 5, whose stored width stays.
+        QCOMPARE(settings.readString(u"settings", u"state_grid_4"), QStringLiteral("hidden"));
+        QCOMPARE(settings.readString(u"settings", u"grid_5"), QStringLiteral("123"));
+        QCOMPARE(settings.readString(u"settings", u"grid_4"), QStringLiteral("50"));
+        QCOMPARE(settings.readString(u"settings", u"celld_1"), QStringLiteral("Category"));
+        QCOMPARE(settings.readString(u"settings", u"celld_2"), QStringLiteral("Name"));
+        QCOMPARE(settings.readString(u"settings", u"grid_mode"), QStringLiteral("0"));
+        QCOMPARE(settings.readString(u"settings", u"Color1"), QStringLiteral("clSilver"));
+    }
+
+    void handWrittenProjectRoundTrips() {
+        Fixture f;
+        const QString lbc =
+            writeCategoryFile(f.dir.filePath(u"c/cats.lbc"_qs), {u"Spiele"_qs, u"Werkzeuge"_qs});
+        const QString lbd = writeFile(f.dir.filePath(u"c/design.lbd"_qs));
+        const QString file = f.dir.filePath(u"hand.lbp"_qs);
+        writeFile(file, "[general]\r\ncdname=Sch\xF6ne CD\r\nrootname=C:\\Disc\\\r\ngenre_file=" +
+                            lbc.toLocal8Bit() + "\r\nmenu_file=" + lbd.toLocal8Bit() +
+                            "\r\n[Item-1]\r\n0=Gr\xFC\xDF"
+                            "e\r\n6=F\xFCr Kinder\r\n8=YES\r\n11=No\r\n7=1\r\n7_2=Werkzeuge\r\n"
+                            "[Anz_Eintr\xE4ge]\r\nitems=1\r\n");
+        f.fakes.choosers.queueOpenFile(file);
+        f.form->openClicked();
+        QCOMPARE(f.state.cdName, QStringLiteral("Sch\u00f6ne CD"));
+        QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("Gr\u00fc\u00dfe"));
+        QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("yes"));
+        QCOMPARE(f.form->items().field(0, ItemField::Category), QStringLiteral("Werkzeuge"));
+
+        f.form->items().setField(0, ItemField::Description, u"F\u00fcr alle"_qs);
+        f.state.modified = true;
+        f.form->saveClick();
+        QFile saved(file);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QVERIFY(bytes.contains("6=F\xFCr alle\r\n"));
+        QVERIFY(bytes.contains("[Anz_Eintr\xE4ge]"));
+        QVERIFY(bytes.contains("8=yes\r\n"));
+
+        f.fakes.choosers.queueOpenFile(file);
+        f.form->openClicked();
+        QCOMPARE(f.form->items().field(0, ItemField::Description), QStringLiteral("F\u00fcr alle"));
+
+        // Save As moves the working copy beside the new file.
+        f.fakes.choosers.queueSaveFile(f.dir.filePath(u"renamed.lbp"_qs));
+        f.form->saveAsClick();
+        QVERIFY(QFile::exists(f.dir.filePath(u"renamed.tmp"_qs)));
+        QVERIFY(!QFile::exists(f.dir.filePath(u"hand.tmp"_qs)));
+        QCOMPARE(f.state.mainDaten.Project_file.path(),
+                 QDir::toNativeSeparators(f.dir.filePath(u"renamed.lbp"_qs)));
+    }
+
+    void minimizedWindowIsStoredAsNormal() {
+        Fixture f;
+        f.form->show();
+        f.form->setWindowState(Qt::WindowMinimized);
+        f.form->close();
+        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"wstate"),
+                 QStringLiteral("wsNormal"));
+    }
+
+    void shippedLanguagesLeaveNoCaptionEmpty() {
+        Fixture f;
+        for (int language : {1, 2}) {
+            f.form->languageClick(language);
+            for (QToolButton* b : f.form->findChildren<QToolButton*>()) {
+                if (b->objectName().startsWith(u"qt_"))
+                    continue; // the tool bar's own extension button
+                QVERIFY2(!b->text().isEmpty() && !b->toolTip().isEmpty(), qPrintable(b->objectName()));
+            }
+            for (QMenu* menu : f.form->findChildren<QMenu*>()) {
+                QVERIFY2(!menu->title().isEmpty(), qPrintable(menu->objectName()));
+                for (QAction* a : menu->actions())
+                    QVERIFY2(a->isSeparator() || !a->text().isEmpty(), qPrintable(menu->title()));
+            }
+            QVERIFY(!f.child<QLabel>(u"chosenitem"_qs)->text().isEmpty());
+            for (const char16_t* key :
+                 {u"M1", u"M23", u"M28", u"M29", u"M30", u"M31", u"M35", u"M37", u"M57"})
+                QVERIFY(!f.message(key).isEmpty());
+        }
+        QCOMPARE(f.child(u"add"_qs)->text(), QStringLiteral("Datei hinzuf\u00fcgen"));
+    }
+
+    void missingKeysAndFilesGiveDefaults() {
+        Fixture f;
+        const QString english = f.state.programFolder + u"Files/lang_1.dat"_qs;
+        {
+            common::IniFile lang(english);
+            lang.deleteKey(u"Main", u"E41");
+            QVERIFY(lang.save());
+        }
+        f.form->languageClick(2);
+        f.form->languageClick(1);
+        QVERIFY(f.child<QLabel>(u"chosenitem"_qs)->text().isEmpty());
+        QVERIFY(!f.child(u"add"_qs)->text().isEmpty());
+
+        QFile::remove(english);
+        f.form->languageClick(2);
+        f.form->languageClick(1);
+        QCOMPARE(f.state.language.fieldTitle(0), QStringLiteral("not used"));
+        QCOMPARE(f.state.language.yesText(), QStringLiteral("yes"));
+        QCOMPARE(f.state.language.jumpPointText(), QStringLiteral("Jump Point"));
+        QVERIFY(f.state.helpFile.endsWith(u"ZolHlp1.hlp"_qs));
+        QVERIFY(f.child(u"add"_qs)->text().isEmpty());
+    }
+
+    void helpAndHomePagesGoThroughTheServices() {
+        Fixture f;
+        f.form->helpClick();
+        QCOMPARE(f.fakes.help.topics.last().context, 0);
+        QVERIFY(f.fakes.help.topics.last().helpFile.endsWith(u"Help/ZolHlp1.hlp"_qs));
+        f.form->tavikHomeClick();
+        f.form->brevanHomeClick();
+        QCOMPARE(f.fakes.shell.calls.size(), 2);
+        QCOMPARE(f.fakes.shell.calls[0].target, MainWindow::homePageAddress());
+        QCOMPARE(f.fakes.shell.calls[1].target, MainWindow::makerHomePageAddress());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,357 @@
+// Design files: the model's defaults, reading with the media search and the mode corrections,
+// writing every key, and saving a design into a folder of its own with its media.
+#include "EditorTestSupport.h"
+#include "common/IniFile.h"
+#include "project/DesignFile.h"
+#include "project/EditorState.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using Model = DesignModel;
+
+namespace {
+
+QString bitmap(const QString& path, QSize size = {40, 30}) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.save(path, "BMP");
+    return QDir::toNativeSeparators(path);
+}
+
+QString sound(const QString& path) {
+    return QDir::toNativeSeparators(writeFile(path, "RIFF....WAVE"));
+}
+
+// The keys of a file, section by section, in file order.
+QStringList keysInOrder(const QString& path) {
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    QStringList keys;
+    QString section;
+    for (const QByteArray& raw : f.readAll().split('\n')) {
+        const QString line = QString::fromLatin1(raw).trimmed();
+        if (line.startsWith(u'['))
+            section = line.mid(1, line.size() - 2);
+        else if (line.contains(u'='))
+            keys << section + u'/' + line.left(line.indexOf(u'='));
+    }
+    return keys;
+}
+
+// Every medium of a design, set to files in `folder`.
+void setAllMedia(TMainDaten& d, const QString& folder) {
+    d.Splash_File.set(bitmap(folder + u"splash.bmp"_qs, {300, 200}));
+    d.Icon_File.set(writeFile(folder + u"disc.ico"_qs, "ico"));
+    d.BMP_File.set(bitmap(folder + u"my.back.bmp"_qs));
+    d.Button_file.set(bitmap(folder + u"button.bmp"_qs));
+    for (int n = 0; n < 5; ++n)
+        d.Sound[n].set(sound(folder + u"s%1.wav"_qs.arg(n + 1)));
+}
+
+Model sampleModel() {
+    Model m;
+    m.designMode = Model::DesignMode::Bmp;
+    m.buttonMode = Model::ButtonMode::Trans;
+    m.splashFrameColor = Qt::red;
+    m.splashFrameWidth = 12;
+    m.splashDelay = 7;
+    m.buttonStart = QColor(0, 0, 128);
+    m.buttonEnd = QColor(0, 128, 128);
+    m.buttonFont = Qt::yellow;
+    m.shadowDepth = 15;
+    m.borderWidth = 0;
+    m.buttonStyle = Model::ButtonStyle::Offset;
+    m.buttonEffect = Model::ButtonEffect::ThreeD;
+    m.buttonFontEffect = Model::FontEffect::RaisedShadow;
+    m.buttonBold = true;
+    m.categoryBox = QColor(192, 192, 192);
+    m.categoryBoxFont = QColor(128, 0, 0);
+    m.filesBox = Qt::black;
+    m.filesBoxFont = Qt::white;
+    m.detailsBox = QColor(128, 128, 0);
+    m.categoryBoxFill = Model::BoxFill::BackgroundBitmap;
+    m.filesBoxFill = Model::BoxFill::ButtonBitmap;
+    m.headingFont = QColor(0, 128, 0);
+    m.labelFont = QColor(128, 0, 128);
+    m.valueFont = QColor(255, 0, 255);
+    m.headingBold = false;
+    m.valueBold = true;
+    m.headingEffect = Model::FontEffect::None;
+    m.labelEffect = Model::FontEffect::SunkenShadow;
+    m.valueEffect = Model::FontEffect::Shadow;
+    m.backStart = QColor(0, 255, 255);
+    m.backEnd = QColor(0, 255, 0);
+    m.tileMode = Model::TileMode::Stretch;
+    m.language = 1;
+    m.style = 1;
+    m.marks.bandsel = false;
+    m.marks.bmpsel = m.marks.modebmp = true;
+    m.marks.buttonbandsel = false;
+    m.marks.buttontranssel = true;
+    m.marks.BtnBmp = m.marks.splash_status = m.marks.icon_status = true;
+    return m;
+}
+
+} // namespace
+
+class TestDesignFile : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void missingFileGivesTheDefaults() {
+        QTemporaryDir dir;
+        EditorState state;
+        state.design.shadowDepth = 9;
+        state.design.modified = true;
+        state.mainDaten.BMP_File.set(bitmap(dir.filePath(u"old.bmp"_qs)));
+        designfile::load(state, dir.filePath(u"none.lbd"_qs));
+        QCOMPARE(state.design, Model());
+        QVERIFY(!state.mainDaten.BMP_File.exists());
+        QVERIFY(!state.mainDaten.menudesign_file.exists());
+
+        writeFile(dir.filePath(u"garbage.lbd"_qs), QByteArray(3000, '\xFE'));
+        designfile::load(state, dir.filePath(u"garbage.lbd"_qs));
+        QCOMPARE(state.design, Model());
+    }
+
+    void writtenDesignReadsBackKeyForKey() {
+        QTemporaryDir dir;
+        EditorState state;
+        setAllMedia(state.mainDaten, dir.filePath(u"media/"_qs));
+        state.design = sampleModel();
+        state.design.modified = true;
+        const QString file = dir.filePath(u"d/blue.lbd"_qs);
+        QDir().mkpath(dir.filePath(u"d"_qs));
+        QVERIFY(designfile::write(state, file));
+        QVERIFY(!state.design.modified);
+        QCOMPARE(state.mainDaten.menudesign_file.path(), QDir::toNativeSeparators(file));
+
+        EditorState back;
+        designfile::load(back, file);
+        QCOMPARE(back.design, sampleModel());
+        for (auto holder : {&TMainDaten::Splash_File, &TMainDaten::Icon_File, &TMainDaten::BMP_File,
+                            &TMainDaten::Button_file})
+            QCOMPARE((back.mainDaten.*holder).path(), (state.mainDaten.*holder).path());
+        for (int n = 0; n < 5; ++n)
+            QCOMPARE(back.mainDaten.Sound[n].path(), state.mainDaten.Sound[n].path());
+
+        const common::IniFile ini(file);
+        QCOMPARE(ini.readString(u"Splash", u"d"), QStringLiteral("7000"));
+        QCOMPARE(ini.readString(u"Splash", u"width"), QStringLiteral("300"));
+        QCOMPARE(ini.readString(u"Splash", u"height"), QStringLiteral("200"));
+        QCOMPARE(ini.readString(u"Back", u"bmpalone"), QStringLiteral("my.bmp"));
+        QCOMPARE(ini.readString(u"Buttons", u"btnc"), QStringLiteral("clNavy"));
+        QCOMPARE(ini.readString(u"Fonts", u"fdnc_effect"), QStringLiteral("tdShadow"));
+        QCOMPARE(ini.readString(u"Sound", u"sound3alone"), QStringLiteral("s3.wav"));
+
+        const QStringList keys = keysInOrder(file);
+        QCOMPARE(keys.size(), 57);
+        QCOMPARE(keys.mid(0, 10),
+                 (QStringList{u"general/design_mode"_qs, u"general/button_mode"_qs, u"Splash/enabled"_qs,
+                              u"Splash/bmp"_qs, u"Splash/bmpalone"_qs, u"Splash/height"_qs,
+                              u"Splash/width"_qs, u"Splash/fc"_qs, u"Splash/fw"_qs, u"Splash/d"_qs}));
+        QCOMPARE(keys.indexOf(u"Buttons/btnc"_qs), 12);
+        QCOMPARE(keys.indexOf(u"Boxes/boxc_c"_qs), 23);
+        QCOMPARE(keys.indexOf(u"Fonts/fuc"_qs), 31);
+        QCOMPARE(keys.indexOf(u"Back/bc"_qs), 40);
+        QCOMPARE(keys.mid(45, 2), (QStringList{u"Sound/sound1"_qs, u"Sound/sound2"_qs}));
+        QCOMPARE(keys.indexOf(u"Sound/sound1alone"_qs), 50);
+        QCOMPARE(keys.last(), QStringLiteral("Language/Style"));
+    }
+
+    void writingLeavesNoStaleKeysAndEmptyMediaEmpty() {
+        QTemporaryDir dir;
+        const QString file =
+            writeFile(dir.filePath(u"old.lbd"_qs), "[general]\r\nextra=1\r\n[Old]\r\nkey=2\r\n");
+        EditorState state;
+        QVERIFY(designfile::write(state, file));
+        const common::IniFile ini(file);
+        QVERIFY(!ini.hasSection(u"Old"));
+        QVERIFY(!ini.hasKey(u"general", u"extra"));
+        QVERIFY(ini.hasKey(u"Sound", u"sound5alone"));
+        QCOMPARE(ini.readString(u"Sound", u"sound5alone", u"x"_qs), QString());
+        QCOMPARE(ini.readString(u"Back", u"bmp", u"x"_qs), QString());
+        // Without a splash bitmap the splash is written switched off.
+        for (const char16_t* key : {u"enabled", u"height", u"width", u"fw", u"d"})
+            QCOMPARE(ini.readString(u"Splash", QStringView(key)), QStringLiteral("0"));
+        QCOMPARE(ini.readString(u"Splash", u"fc"), QStringLiteral("clWhite"));
+
+        // A colour outside the sixteen is stored as the nearest of them.
+        state.design.backStart = QColor(250, 10, 5);
+        QVERIFY(designfile::write(state, file));
+        QCOMPARE(common::IniFile(file).readString(u"Back", u"bc"), QStringLiteral("clRed"));
+    }
+
+    void movedDesignFindsItsMediaBesideIt() {
+        QTemporaryDir dir;
+        const QString here = dir.filePath(u"moved/"_qs);
+        for (const char16_t* name : {u"splash.bmp", u"back.bmp", u"btn.bmp"})
+            bitmap(here + QString::fromUtf16(name));
+        writeFile(here + u"disc.ico"_qs, "ico");
+        // Stored under its alone name "my.wav", though Save copies it as "my.start.wav".
+        sound(here + u"my.start.wav"_qs);
+        for (int n = 2; n <= 5; ++n)
+            sound(here + u"s%1.wav"_qs.arg(n));
+        QByteArray text = "[general]\r\ndesign_mode=bmp\r\nbutton_mode=bmp\r\n"
+                          "[Splash]\r\nenabled=1\r\nbmp=C:\\Old\\splash.bmp\r\nbmpalone=splash.bmp\r\nfc="
+                          "clRed\r\nfw=4\r\nd=2500\r\n"
+                          "[Icon]\r\nname=C:\\Old\\disc.ico\r\nnamealone=disc.ico\r\n"
+                          "[Buttons]\r\nbtn_bmp=C:\\Old\\btn.bmp\r\nbtn_bmpalone=btn.bmp\r\n"
+                          "[Back]\r\nbmp=C:\\Old\\back.bmp\r\nbmpalone=back.bmp\r\n"
+                          "[Sound]\r\nsound1=C:\\Old\\my.start.wav\r\nsound1alone=my.wav\r\n";
+        for (int n = 2; n <= 5; ++n)
+            text += "sound" + QByteArray::number(n) + "=C:\\Old\\s" + QByteArray::number(n) +
+                    ".wav\r\nsound" + QByteArray::number(n) + "alone=s" + QByteArray::number(n) + ".wav\r\n";
+        const QString file = writeFile(here + u"design.lbd"_qs, text);
+
+        EditorState state;
+        designfile::load(state, file);
+        const TMainDaten& d = state.mainDaten;
+        QCOMPARE(d.Splash_File.path(), QDir::toNativeSeparators(here + u"splash.bmp"_qs));
+        QCOMPARE(d.Icon_File.path(), QDir::toNativeSeparators(here + u"disc.ico"_qs));
+        QCOMPARE(d.BMP_File.path(), QDir::toNativeSeparators(here + u"back.bmp"_qs));
+        QCOMPARE(d.Button_file.path(), QDir::toNativeSeparators(here + u"btn.bmp"_qs));
+        QCOMPARE(d.Sound[0].path(), QDir::toNativeSeparators(here + u"my.start.wav"_qs));
+        for (int n = 1; n < 5; ++n)
+            QVERIFY(d.Sound[n].exists());
+        QCOMPARE(state.design.designMode, Model::DesignMode::Bmp);
+        QCOMPARE(state.design.splashFrameColor, QColor(Qt::red));
+        QCOMPARE(state.design.splashFrameWidth, 4);
+        QCOMPARE(state.design.splashDelay, 2); // 2500 ms shows as 2 s
+        const Model::Marks& marks = state.design.marks;
+        QVERIFY(marks.bmpsel && marks.modebmp && !marks.bandsel);
+        QVERIFY(marks.buttonbmpsel && !marks.buttonbandsel && !marks.buttontranssel && marks.BtnBmp);
+        QVERIFY(marks.splash_status && marks.icon_status);
+        QCOMPARE(d.menudesign_file.path(), QDir::toNativeSeparators(file));
+    }
+
+    void searchOrdersDifferForBitmapsAndSounds() {
+        QTemporaryDir dir;
+        const QString elsewhere = dir.filePath(u"elsewhere/"_qs);
+        const QString beside = dir.filePath(u"design/"_qs);
+        bitmap(elsewhere + u"back.bmp"_qs);
+        bitmap(beside + u"back.bmp"_qs);
+        sound(elsewhere + u"start.wav"_qs);
+        sound(beside + u"start.wav"_qs);
+        const QString file =
+            writeFile(beside + u"d.lbd"_qs, "[Back]\r\nbmp=" + QDir::toNativeSeparators(elsewhere).toUtf8() +
+                                                "back.bmp\r\nbmpalone=back.bmp\r\n[Sound]\r\nsound1=" +
+                                                QDir::toNativeSeparators(elsewhere).toUtf8() +
+                                                "start.wav\r\nsound1alone=start.wav\r\n");
+        EditorState state;
+        designfile::load(state, file);
+        QCOMPARE(state.mainDaten.BMP_File.folder(), QDir::toNativeSeparators(beside));
+        QCOMPARE(state.mainDaten.Sound[0].folder(), QDir::toNativeSeparators(elsewhere));
+    }
+
+    void modeCorrectionsAndOddValues() {
+        QTemporaryDir dir;
+        EditorState state;
+        state.design.buttonStyle = Model::ButtonStyle::Inset;
+        state.design.tileMode = Model::TileMode::Center;
+        state.design.filesBoxFill = Model::BoxFill::ButtonBitmap;
+        state.design.language = 1;
+        state.design.splashFrameWidth = 40;
+        const QString file = writeFile(dir.filePath(u"odd.lbd"_qs),
+                                       "[general]\r\ndesign_mode=bmp\r\nbutton_mode=trans\r\n"
+                                       "[Splash]\r\nfc=clRed\r\nfw=9\r\nd=9000\r\n"
+                                       "[Buttons]\r\nbtnc=clwhite\r\nbtnec=Purple\r\nbtnsd=99\r\nbtnbw=-"
+                                       "3\r\nstyle=sbinset\r\nfont_format=BOLD\r\n"
+                                       "[Boxes]\r\nboxf_bmp=7\r\n[Back]\r\nbmp=/nowhere/"
+                                       "back.bmp\r\ntile_mode=TmStretch\r\n[Language]\r\nLanguage=5\r\n");
+        designfile::load(state, file);
+        const Model& m = state.design;
+        // Bitmap mode without its bitmap falls back to the gradient.
+        QCOMPARE(m.designMode, Model::DesignMode::Band);
+        QVERIFY(m.marks.bandsel && !m.marks.bmpsel && !m.marks.modebmp);
+        QVERIFY(m.marks.buttontranssel && !m.marks.BtnBmp);
+        // Splash values only count with a splash bitmap.
+        QCOMPARE(m.splashFrameColor, QColor(Qt::white));
+        QCOMPARE(m.splashFrameWidth, 1);
+        QCOMPARE(m.splashDelay, 1);
+        // Unknown colour names, in any letter case, are white.
+        QCOMPARE(m.buttonStart, QColor(Qt::white));
+        QCOMPARE(m.buttonEnd, QColor(Qt::white));
+        QCOMPARE(m.shadowDepth, 15);
+        QCOMPARE(m.borderWidth, 0);
+        // A word outside its set keeps what the model held; a missing one takes its default.
+        QCOMPARE(m.buttonStyle, Model::ButtonStyle::Inset);
+        QCOMPARE(m.buttonBold, false);
+        QCOMPARE(m.filesBoxFill, Model::BoxFill::ButtonBitmap);
+        QCOMPARE(m.language, 1);
+        QCOMPARE(m.buttonEffect, Model::ButtonEffect::Shadow);
+        QCOMPARE(m.tileMode, Model::TileMode::Stretch);
+    }
+
+    void aloneNamesCutAtTheFirstDot() {
+        QCOMPARE(designfile::aloneName(u"C:\\Designs\\back.bmp"_qs), QStringLiteral("back.bmp"));
+        QCOMPARE(designfile::aloneName(u"/d/my.pic.bmp"_qs), QStringLiteral("my.bmp"));
+        QCOMPARE(designfile::aloneName(u"/d/readme"_qs), QStringLiteral("readme"));
+        QCOMPARE(designfile::aloneName(QString()), QString());
+    }
+
+    void saveToANewNameMakesASelfContainedFolder() {
+        QTemporaryDir dir;
+        ui::testing::FakeMessageBox messages;
+        EditorState state;
+        setAllMedia(state.mainDaten, dir.filePath(u"media/"_qs));
+        // Two sounds of the same name from different folders stay two sounds.
+        state.mainDaten.Sound[4].set(sound(dir.filePath(u"other/s1.wav"_qs)));
+        state.design = sampleModel();
+        const QString designs = dir.filePath(u"Designs/"_qs);
+        QDir().mkpath(designs);
+
+        const QString written = designfile::saveTo(state, designs + u"Blue.lbd"_qs, messages);
+        const QString blue = QDir::toNativeSeparators(designs + u"Blue/"_qs);
+        QCOMPARE(written, blue + u"Blue.lbd"_qs);
+        QVERIFY(QFileInfo::exists(written));
+        for (const char16_t* name : {u"splash.bmp", u"disc.ico", u"my.back.bmp", u"button.bmp", u"s1.wav",
+                                     u"s2.wav", u"s3.wav", u"s4.wav", u"s1_2.wav"})
+            QVERIFY2(QFileInfo::exists(blue + QString::fromUtf16(name)),
+                     qPrintable(QString::fromUtf16(name)));
+        QCOMPARE(state.mainDaten.BMP_File.path(), blue + u"my.back.bmp"_qs);
+        QCOMPARE(state.mainDaten.Sound[4].path(), blue + u"s1_2.wav"_qs);
+        QCOMPARE(state.mainDaten.menudesign_file.path(), written);
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].text, state.language.message(u"M43"));
+        QVERIFY(state.modified);
+
+        // Moved away from its media, the design still loads every medium from its own folder.
+        QVERIFY(QDir(dir.filePath(u"media"_qs)).removeRecursively());
+        EditorState back;
+        designfile::load(back, written);
+        QCOMPARE(back.mainDaten.BMP_File.path(), blue + u"my.back.bmp"_qs);
+        QVERIFY(back.mainDaten.Splash_File.exists() && back.mainDaten.Icon_File.exists());
+        QCOMPARE(back.design, sampleModel());
+
+        // Saving onto the existing file writes beside it, with no further folder.
+        state.modified = false;
+        QCOMPARE(designfile::saveTo(state, written, messages), written);
+        QVERIFY(!QFileInfo::exists(blue + u"Blue"_qs));
+        QVERIFY(state.modified);
+    }
+
+    void mediumThatCannotBeCopiedBecomesUnset() {
+        QTemporaryDir dir;
+        ui::testing::FakeMessageBox messages;
+        EditorState state;
+        state.mainDaten.BMP_File.set(bitmap(dir.filePath(u"media/back.bmp"_qs)));
+        state.mainDaten.Sound[0].set(sound(dir.filePath(u"media/start.wav"_qs)));
+        const QString designs = dir.filePath(u"Designs/"_qs);
+        // A folder where the copy should go makes the copy fail.
+        QDir().mkpath(designs + u"Red/back.bmp"_qs);
+        const QString written = designfile::saveTo(state, designs + u"Red.lbd"_qs, messages);
+        QVERIFY(!written.isEmpty());
+        QVERIFY(!state.mainDaten.BMP_File.exists());
+        QVERIFY(state.mainDaten.Sound[0].exists());
+        QCOMPARE(common::IniFile(written).readString(u"Back", u"bmp", u"x"_qs), QString());
+    }
+};
+
+QTEST_MAIN(TestDesignFile)
+#include "tst_designfile.moc"

@@ -1,0 +1,209 @@
+// Open, Save, Save As and the working-copy cycle, driven with scripted dialogs.
+#include "EditorTestSupport.h"
+#include "common/IniFile.h"
+#include "project/EditorState.h"
+#include "project/ItemTable.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectSession.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+class TestProjectSession : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        ItemTable items;
+        ProjectSession session{state, items, fakes.services()};
+
+        Fixture() {
+            state.programFolder = dir.path() + QStringLiteral("/program/");
+            QDir().mkpath(state.programFolder + QStringLiteral("projects"));
+            common::IniFile lang(dir.filePath(QStringLiteral("lang.dat")));
+            lang.writeString(u"Messages", u"M29", QStringLiteral("category file missing"));
+            lang.writeString(u"Messages", u"M30", QStringLiteral("design file missing"));
+            lang.writeString(u"Messages", u"M57", QStringLiteral("could not save"));
+            state.language.load(lang);
+        }
+        QString path(const QString& name) const { return dir.filePath(name); }
+
+        // A project on disk with the given items, category file and design file.
+        QString writeProject(const QString& name, const QString& lbc, const QString& lbd,
+                             const std::vector<ItemRecord>& rows) {
+            EditorState author;
+            author.cdName = QStringLiteral("Demo CD");
+            author.projectFolder = path(QStringLiteral("disc/"));
+            author.mainDaten.genre_file.set(lbc);
+            author.mainDaten.menudesign_file.set(lbd);
+            author.categories = loadCategoryList(lbc);
+            ItemTable table;
+            table.setRecords(rows);
+            common::IniFile file(path(name));
+            projectfile::write(file, author, table);
+            file.save();
+            return path(name);
+        }
+    };
+
+private Q_SLOTS:
+    void openResolvesFilesAndCreatesTheWorkingCopy() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"cats/games.lbc"_qs), {u"Tools"_qs, u"Games"_qs});
+        const QString lbd = writeFile(f.path(u"designs/blue.lbd"_qs));
+        const QString project = f.writeProject(u"demo.lbp"_qs, lbc, lbd, {item(u"Setup"_qs, u"Games"_qs)});
+        bool designLoaded = false;
+        f.session.loadDesign = [&] { designLoaded = true; };
+        int busy = 0;
+        f.session.onBusy = [&](bool on) { busy += on ? 1 : -1; };
+
+        QVERIFY(f.session.open(project));
+        QVERIFY(designLoaded);
+        QCOMPARE(busy, 0);
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        QCOMPARE(f.state.cdName, QStringLiteral("Demo CD"));
+        QCOMPARE(f.state.categories, (QStringList{u"Tools"_qs, u"Games"_qs}));
+        QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Games"));
+        QVERIFY(!f.state.modified && !f.state.categoryResolved && !f.state.designResolved);
+        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(project));
+        const QString copy = f.path(u"demo.tmp"_qs);
+        QCOMPARE(f.state.mainDaten.Project_Temp.path(), QDir::toNativeSeparators(copy));
+        QFile a(project), b(copy);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(a.readAll(), b.readAll());
+        QCOMPARE(f.items.rowColour(0), f.state.prefs.color1);
+
+        f.session.deleteWorkingCopy();
+        QVERIFY(!QFile::exists(copy));
+    }
+
+    void movedFilesAreFoundInTheProgramFolders() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"old/games.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"old/blue.lbd"_qs));
+        const QString project = f.writeProject(u"moved.lbp"_qs, lbc, lbd, {item(u"A"_qs, u"Tools"_qs)});
+        QDir(f.path(u"old"_qs)).removeRecursively();
+        writeCategoryFile(f.state.programFolder + u"genre/games/games.lbc"_qs, {u"Tools"_qs});
+        writeFile(f.state.programFolder + u"menudesign/blue.lbd"_qs);
+
+        QVERIFY(f.session.open(project));
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        QVERIFY(f.state.mainDaten.genre_file.path().endsWith(
+            QDir::toNativeSeparators(u"genre/games/games.lbc"_qs)));
+        QVERIFY(f.state.mainDaten.menudesign_file.path().endsWith(
+            QDir::toNativeSeparators(u"menudesign/blue.lbd"_qs)));
+    }
+
+    void cancellingAMissingFileKeepsTheOpenProject() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString good = f.writeProject(u"good.lbp"_qs, lbc, lbd, {item(u"Kept"_qs, u"Tools"_qs)});
+        QVERIFY(f.session.open(good));
+
+        const QString lbc2 = writeCategoryFile(f.path(u"d/b.lbc"_qs), {u"Other"_qs});
+        const QString lbd2 = writeFile(f.path(u"d/b.lbd"_qs));
+        const QString broken = f.writeProject(u"broken.lbp"_qs, lbc2, lbd2, {item(u"New"_qs, u"Other"_qs)});
+        QFile::remove(lbc2);
+        f.fakes.messages.queueAnswer(Answer::Cancel);
+        QVERIFY(!f.session.open(broken));
+        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("category file missing"));
+        QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("Kept"));
+        QVERIFY(f.state.mainDaten.genre_file.path().isEmpty());
+
+        // Design missing: the categories are already those of the new file when the user cancels.
+        writeCategoryFile(lbc2, {u"Other"_qs});
+        QFile::remove(lbd2);
+        f.fakes.messages.queueAnswer(Answer::Ok);
+        QVERIFY(!f.session.open(broken)); // the chooser is cancelled
+        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("design file missing"));
+        QCOMPARE(f.state.categories, QStringList{u"Other"_qs});
+        QVERIFY(f.state.mainDaten.menudesign_file.path().isEmpty());
+        QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("Kept"));
+
+        // Choosing a design file in the dialog finishes the open.
+        const QString lbd3 = writeFile(f.path(u"e/c.lbd"_qs));
+        f.fakes.messages.queueAnswer(Answer::Ok);
+        f.fakes.choosers.queueOpenFile(lbd3);
+        QVERIFY(f.session.open(broken));
+        QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("New"));
+        QCOMPARE(f.fakes.choosers.requests.last().file.filter,
+                 QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd"));
+    }
+
+    void saveWritesThroughTheWorkingCopy() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project = f.writeProject(u"p.lbp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        QVERIFY(f.session.open(project));
+        f.items.appendRecord(item(u"Two"_qs, u"Tools"_qs));
+        f.state.modified = true;
+        f.session.save(u"Save"_qs);
+        QVERIFY(!f.state.modified);
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        const common::IniFile saved(project);
+        QCOMPARE(saved.readString(u"Item-2", u"0"), QStringLiteral("Two"));
+        QCOMPARE(common::IniFile(f.path(u"p.tmp"_qs)).readString(u"Item-2", u"0"), QStringLiteral("Two"));
+    }
+
+    void saveAsAddsTheExtensionAndReportsAFailedWrite() {
+        Fixture f;
+        f.items.setRecords({item(u"One"_qs, u"Tools"_qs)});
+        // A project that was never saved goes to Save As.
+        f.fakes.choosers.queueSaveFile(f.path(u"fresh"_qs));
+        f.session.save(u"Save project"_qs);
+        QCOMPARE(f.fakes.choosers.requests.last().file.title, QStringLiteral("Save project"));
+        QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.programFolder + u"projects/"_qs);
+        QVERIFY(QFile::exists(f.path(u"fresh.lbp"_qs)));
+        QVERIFY(QFile::exists(f.path(u"fresh.tmp"_qs)));
+        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
+
+        QVERIFY(!f.session.saveAs(u"t"_qs)); // cancelled
+        f.fakes.choosers.queueSaveFile(f.path(u"no/such/folder/x.lbp"_qs));
+        QVERIFY(f.session.saveAs(u"t"_qs));
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
+        QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("could not save"));
+        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
+    }
+
+    void workingCopyCycleResolvesCategoriesAgain() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs, u"Games"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project =
+            f.writeProject(u"cyc.lbp"_qs, lbc, lbd, {item(u"A"_qs, u"Tools"_qs), item(u"B"_qs, u"Games"_qs)});
+        QVERIFY(f.session.open(project));
+        bool ran = false;
+        f.session.workingCopyCycle([&] { ran = true; });
+        QVERIFY(ran);
+        QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Games"));
+
+        // The category editor renames "Games" and marks the project modified.
+        f.session.workingCopyCycle([&] {
+            writeCategoryFile(lbc, {u"Tools"_qs, u"Spiele"_qs});
+            f.state.modified = true;
+        });
+        QCOMPARE(f.state.categories, (QStringList{u"Tools"_qs, u"Spiele"_qs}));
+        QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
+        QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
+        QCOMPARE(f.items.rowColour(1), f.state.prefs.color2);
+
+        // Categories that swap places keep their items by name.
+        f.session.workingCopyCycle([&] {
+            writeCategoryFile(lbc, {u"Spiele"_qs, u"Tools"_qs});
+            f.state.modified = true;
+        });
+        QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
+        QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
+    }
+};
+
+QTEST_MAIN(TestProjectSession)
+#include "tst_projectsession.moc"

@@ -1,0 +1,446 @@
+// The item actions: starting, the copy in blocks, the copy dialog copying and unzipping, and the
+// new-folder dialog, on disc folders written by the tests.
+#include "DiscFixture.h"
+#include "ZipFixture.h"
+#include "content/BlockCopy.h"
+#include "gui/CopyDialog.h"
+#include "gui/MenuWindow.h"
+#include "gui/NewFolderDialog.h"
+#include "ui/testing/FakeServices.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/GaugeBar.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QLibrary>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using ui::testing::FakeServices;
+using Verb = ui::testing::FakeShell::Verb;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& data, const QDateTime& modified = {}) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+    if (modified.isValid())
+        f.setFileTime(modified, QFileDevice::FileModificationTime);
+}
+
+QByteArray pattern(int size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char(i * 31 + i / 256);
+    return bytes;
+}
+
+enum Item { Archive, Program, Folder, Web, Empty };
+
+// A disc with the five sounds and one category: a zip archive (copy and start allowed), a program
+// (copy only), a jump point, a web address and an empty archive (unzip only). The unzip module
+// lies in the configuration folder unless asked otherwise.
+void writeActionsDisc(DiscFixture& disc, bool withModule = true, int language = 0) {
+    disc.set(QStringLiteral("members.cfg"), QStringLiteral("general"), QStringLiteral("rootname"),
+             QDir::toNativeSeparators(disc.root()));
+    disc.addCategory(QStringLiteral("Tools"));
+    auto item = [&](const QString& caption, const QString& path, const QString& copy,
+                    const QString& execute) {
+        disc.addItem(0, caption,
+                     {{QStringLiteral("pfad"), path},
+                      {QStringLiteral("copy"), copy},
+                      {QStringLiteral("execute"), execute}});
+    };
+    item(QStringLiteral("Archive"), QStringLiteral("\\tools\\setup.zip"), QStringLiteral("1"),
+         QStringLiteral("1"));
+    item(QStringLiteral("Program"), QStringLiteral("\\tools\\run.exe"), QStringLiteral("1"),
+         QStringLiteral("0"));
+    item(QStringLiteral("Folder"), QStringLiteral("\\tools\\JUMP POINT"), QStringLiteral("0"),
+         QStringLiteral("1"));
+    item(QStringLiteral("Web"), QStringLiteral("http://example.org/"), QStringLiteral("0"),
+         QStringLiteral("1"));
+    item(QStringLiteral("Empty"), QStringLiteral("\\tools\\empty.zip"), QStringLiteral("0"),
+         QStringLiteral("0"));
+    for (int n = 1; n <= 5; ++n)
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("Sound%1").arg(n),
+                 QStringLiteral("x"));
+    disc.set(QStringLiteral("language.zol"), QStringLiteral("Language"), QStringLiteral("Language"),
+             QString::number(language));
+    disc.save();
+    for (int n = 1; n <= 5; ++n)
+        disc.writeRaw(QStringLiteral("Sound%1.wav").arg(n), "RIFF");
+
+    QDir(disc.root()).mkpath(QStringLiteral("tools"));
+    writeFile(disc.root() + QStringLiteral("tools/run.exe"), pattern(20000));
+    QVERIFY(writeZip(disc.root() + QStringLiteral("tools/setup.zip"),
+                     {{QStringLiteral("setup.exe"), "program", {}},
+                      {QStringLiteral("docs/"), {}, {}},
+                      {QStringLiteral("docs/readme.txt"), "read me", {}}}));
+    QVERIFY(writeZip(disc.root() + QStringLiteral("tools/empty.zip"), {}));
+    if (withModule)
+        QVERIFY(QFile::copy(QStringLiteral(LUMBREL_UNZIP_MODULE), disc.cfg() + QStringLiteral("Unzdll.dll")));
+}
+
+} // namespace
+
+class TestMenuActions : public QObject {
+    Q_OBJECT
+
+private:
+    FakeServices m_fakes;
+
+    std::unique_ptr<MenuWindow> open(const DiscFixture& disc) {
+        m_fakes = {};
+        auto form = std::make_unique<MenuWindow>(m_fakes.services(), disc.folders());
+        form->show();
+        return form;
+    }
+    static void choose(MenuWindow& f, int row) {
+        f.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
+        f.genreMouseUp();
+        f.findChild<ui::FillList*>(QStringLiteral("members"))->setCurrentRow(row);
+        f.membersMouseUp();
+    }
+    bool played(int n) const {
+        const QString wave = QStringLiteral("Sound%1.wav").arg(n);
+        return std::any_of(m_fakes.sound.played.begin(), m_fakes.sound.played.end(),
+                           [&](const QString& file) { return file.endsWith(wave); });
+    }
+    static bool buttonsEnabled(const CopyDialog& dialog) {
+        for (const char16_t* name : {u"start", u"newd", u"cancel", u"browsebtn"}) {
+            if (!dialog.findChild<ui::ShadowButton*>(QString::fromUtf16(name))->isEnabled())
+                return false;
+        }
+        return true;
+    }
+
+private Q_SLOTS:
+    void copyInBlocksKeepsTheTimeAndReplaces() {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("source.bin"));
+        const QString target = dir.filePath(QStringLiteral("target.bin"));
+        const QDateTime when(QDate(2010, 5, 6), QTime(7, 8, 9));
+        writeFile(source, pattern(20000), when);
+        writeFile(target, "an older copy");
+
+        QList<int> percents;
+        const menu::CopyResult result =
+            menu::copyInBlocks(source, target, [&](int percent) { percents.append(percent); });
+        QCOMPARE(result.outcome, menu::CopyOutcome::Copied);
+        QCOMPARE(readAll(target), pattern(20000));
+        QCOMPARE(QFileInfo(target).lastModified(), when);
+        // 8192, 16384 and 20000 of 20000 bytes.
+        QCOMPARE(percents, (QList<int>{41, 82, 100}));
+
+        // Blocks grow while the disc keeps up and stay small while it does not.
+        const QString large = dir.filePath(QStringLiteral("large.bin"));
+        writeFile(large, pattern(1 << 20));
+        percents.clear();
+        QCOMPARE(menu::copyInBlocks(large, target, [&](int p) { percents.append(p); },
+                                    {.first = 8192, .largest = 65536, .quickMs = 60000, .slowMs = 60000})
+                     .outcome,
+                 menu::CopyOutcome::Copied);
+        QCOMPARE(percents.size(), 3 + 16); // 8, 16 and 32 KiB, then 64 KiB blocks
+        QCOMPARE(readAll(target), pattern(1 << 20));
+        percents.clear();
+        menu::copyInBlocks(large, target, [&](int p) { percents.append(p); },
+                           {.first = 8192, .largest = 65536, .quickMs = -1, .slowMs = -1});
+        QCOMPARE(percents.size(), 128);
+
+        // An empty file is copied too, and the bar ends full.
+        const QString empty = dir.filePath(QStringLiteral("empty"));
+        writeFile(empty, {});
+        percents.clear();
+        QCOMPARE(menu::copyInBlocks(empty, dir.filePath(QStringLiteral("empty copy")),
+                                    [&](int p) { percents.append(p); })
+                     .outcome,
+                 menu::CopyOutcome::Copied);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("empty copy"))).isFile());
+        QCOMPARE(percents, QList<int>{100});
+    }
+
+    void copyLeavesWhatItMustNotTouch() {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("source.bin"));
+        writeFile(source, pattern(5000));
+
+        const QString readOnly = dir.filePath(QStringLiteral("locked.bin"));
+        writeFile(readOnly, "keep me");
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup);
+        QCOMPARE(menu::copyInBlocks(source, readOnly, {}).outcome, menu::CopyOutcome::DestinationKept);
+        QCOMPARE(readAll(readOnly), QByteArray("keep me"));
+
+        // Copying a file onto itself would delete it first.
+        QCOMPARE(menu::copyInBlocks(source, source, {}).outcome, menu::CopyOutcome::AlreadyThere);
+        QCOMPARE(readAll(source), pattern(5000));
+
+        const QString folder = dir.filePath(QStringLiteral("folder"));
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(menu::copyInBlocks(source, folder, {}).outcome, menu::CopyOutcome::DestinationKept);
+        QCOMPARE(
+            menu::copyInBlocks(dir.filePath(QStringLiteral("missing")), dir.filePath(QStringLiteral("x")), {})
+                .outcome,
+            menu::CopyOutcome::SourceUnreadable);
+        QCOMPARE(menu::copyInBlocks(source, dir.filePath(QStringLiteral("no/such/folder/x")), {}).outcome,
+                 menu::CopyOutcome::DestinationBlocked);
+    }
+
+    void startingOpensExploresOrStarts() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        auto f = open(disc);
+        choose(*f, Folder);
+        f->ausfClick();
+        choose(*f, Program);
+        f->ausfClick();
+        choose(*f, Web);
+        f->ausfClick();
+        const QList<ui::testing::FakeShell::Call> expected{
+            {Verb::Explore, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/")), {}},
+            {Verb::Open, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/run.exe")), {}},
+            {Verb::Open, QStringLiteral("http://example.org/"), {}}};
+        QCOMPARE(m_fakes.shell.calls, expected);
+        QVERIFY(played(3));
+    }
+
+    void doubleClickTakesTheFirstEnabledCommand() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        auto f = open(disc);
+        // Copy alone: the copy dialog.
+        choose(*f, Program);
+        f->membersDblClick();
+        QVERIFY(f->copyDialog()->isVisible());
+        QCOMPARE(f->state().copyMode, menu::CopyMode::Copy);
+        QCOMPARE(f->copyDialog()->windowTitle(), QStringLiteral("Copy the selected file to..."));
+        f->copyDialog()->cancelClick();
+        QVERIFY(!f->copyDialog()->isVisible());
+        // An archive that may also be started: unzip comes first.
+        choose(*f, Archive);
+        f->membersDblClick();
+        QCOMPARE(f->state().copyMode, menu::CopyMode::Unzip);
+        QCOMPARE(f->copyDialog()->windowTitle(), QStringLiteral("Unzip the selected file to..."));
+        QVERIFY(m_fakes.shell.calls.isEmpty());
+        f->copyDialog()->cancelClick();
+        // Start alone.
+        choose(*f, Web);
+        f->membersDblClick();
+        QCOMPARE(m_fakes.shell.calls.size(), 1);
+        QVERIFY(!f->copyDialog()->isVisible());
+    }
+
+    void copyDialogCopiesIntoTheSelectedFolder() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        QTemporaryDir target;
+        auto f = open(disc);
+        CopyDialog* dialog = f->copyDialog();
+        QCOMPARE(dialog->size(), QSize(273, 309));
+        choose(*f, Program);
+        f->copybtnClick();
+        dialog->selectFolder(target.path());
+        QCOMPARE(dialog->selectedFolder(), QDir::toNativeSeparators(target.path()));
+
+        QList<int> values;
+        connect(dialog->gauge(), &ui::GaugeBar::valueChanged, this, [&](int v) { values.append(v); });
+        writeFile(target.filePath(QStringLiteral("run.exe")), "an older copy");
+        dialog->startClick();
+        QCOMPARE(readAll(target.filePath(QStringLiteral("run.exe"))), pattern(20000));
+        // The first block is 8 KiB; later ones may grow with the speed of the disc.
+        QCOMPARE(values.first(), 41);
+        QCOMPARE(values.last(), 100);
+        QVERIFY(std::is_sorted(values.begin(), values.end()));
+        QVERIFY(played(4));
+        QVERIFY(buttonsEnabled(*dialog));
+        QVERIFY(dialog->isVisible());
+
+        // A read-only file of that name stays as it is; the copy still ends with its sound.
+        m_fakes.sound.played.clear();
+        writeFile(target.filePath(QStringLiteral("locked")), {});
+        const QString locked = target.filePath(QStringLiteral("run.exe"));
+        writeFile(locked, "read-only");
+        QFile::setPermissions(locked, QFile::ReadOwner);
+        dialog->startClick();
+        QCOMPARE(readAll(locked), QByteArray("read-only"));
+        QVERIFY(played(4));
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+
+        // The tree keeps its place for the next opening.
+        dialog->cancelClick();
+        f->copybtnClick();
+        QCOMPARE(dialog->selectedFolder(), QDir::toNativeSeparators(target.path()));
+        QCOMPARE(dialog->gauge()->value(), 0);
+    }
+
+    void driveRootsGetNoSecondSeparator() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        auto f = open(disc);
+        CopyDialog* dialog = f->copyDialog();
+        QVERIFY(!dialog->drives().isEmpty());
+        const QString root = dialog->drives().front();
+        dialog->selectFolder(root);
+        QCOMPARE(dialog->destinationFolder(), root);
+        QVERIFY(root.endsWith(QDir::separator()));
+        QVERIFY(!root.endsWith(QString(2, QDir::separator())));
+        dialog->selectFolder(disc.root() + QStringLiteral("tools"));
+        QCOMPARE(dialog->destinationFolder(),
+                 QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/")));
+    }
+
+    void unzipAdvancesTheBarPerEntry() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        QTemporaryDir target;
+        auto f = open(disc);
+        CopyDialog* dialog = f->copyDialog();
+        choose(*f, Archive);
+        f->zipClick();
+        dialog->selectFolder(target.path());
+        QList<QPair<int, int>> steps; // value, maximum
+        connect(dialog->gauge(), &ui::GaugeBar::valueChanged, this, [&](int v) {
+            steps.append({v, dialog->gauge()->maximum()});
+        });
+        dialog->startClick();
+        QCOMPARE(steps, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}, {100, 100}}));
+        QCOMPARE(readAll(target.filePath(QStringLiteral("docs/readme.txt"))), QByteArray("read me"));
+        QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("program"));
+        QVERIFY(played(5));
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+
+        // Again over the same files: they are overwritten without a word.
+        writeFile(target.filePath(QStringLiteral("setup.exe")), "changed");
+        dialog->startClick();
+        QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("program"));
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+        QVERIFY(buttonsEnabled(*dialog));
+    }
+
+    void unzipOfNothingOrOfHostileNames() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        QTemporaryDir target;
+        const QString dest = target.filePath(QStringLiteral("dest"));
+        QVERIFY(QDir().mkpath(dest));
+        auto f = open(disc);
+        CopyDialog* dialog = f->copyDialog();
+        choose(*f, Empty);
+        f->zipClick();
+        dialog->selectFolder(dest);
+        dialog->startClick();
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+        QCOMPARE(m_fakes.messages.shown[0].text, QStringLiteral("Error - no files in the Zip file"));
+        QVERIFY(!played(5));
+        QVERIFY(buttonsEnabled(*dialog));
+
+        // Not an archive at all: the same message.
+        writeFile(disc.root() + QStringLiteral("tools/empty.zip"), "no archive");
+        dialog->startClick();
+        QCOMPARE(m_fakes.messages.shown.size(), 2);
+        QCOMPARE(m_fakes.messages.shown[1].text, QStringLiteral("Error - no files in the Zip file"));
+
+        // An archive from an untrusted disc: what would leave the folder is refused and named.
+        QVERIFY(writeZip(disc.root() + QStringLiteral("tools/empty.zip"),
+                         {{QStringLiteral("../evil"), "x", {}},
+                          {QStringLiteral("/abs-evil"), "x", {}},
+                          {QStringLiteral("C:\\x"), "x", {}},
+                          {QStringLiteral("fine.txt"), "fine", {}}}));
+        dialog->startClick();
+        QCOMPARE(m_fakes.messages.shown.size(), 3);
+        QVERIFY(m_fakes.messages.shown[2].text.contains(QStringLiteral("../evil")));
+        QVERIFY(m_fakes.messages.shown[2].text.contains(QStringLiteral("outside the destination folder")));
+        QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("dest")});
+        QCOMPARE(QDir(dest).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("fine.txt")});
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/abs-evil")));
+        QVERIFY(played(5));
+    }
+
+    void unzipWithoutTheModule() {
+        if (QLibrary(QStringLiteral("Unzdll")).load())
+            QSKIP("the library search finds an unzip module on this machine");
+        DiscFixture disc;
+        writeActionsDisc(disc, false, 1);
+        QTemporaryDir target;
+        auto f = open(disc);
+        QVERIFY(!f->unzipModule().isLoaded());
+        CopyDialog* dialog = f->copyDialog();
+        choose(*f, Archive);
+        f->zipClick();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Entpacke die ausgewählte Datei nach..."));
+        dialog->selectFolder(target.path());
+        dialog->startClick();
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+        QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("Unzdll.dll")));
+        QVERIFY(QDir(target.path()).isEmpty());
+        QVERIFY(!played(5));
+        QVERIFY(buttonsEnabled(*dialog));
+    }
+
+    void newFolderDialog() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        QTemporaryDir target;
+        QVERIFY(QDir(target.path()).mkdir(QStringLiteral("existing")));
+        writeFile(target.filePath(QStringLiteral("plainfile")), "x");
+        auto f = open(disc);
+        CopyDialog* copy = f->copyDialog();
+        NewFolderDialog* dialog = f->newFolderDialog();
+        QCOMPARE(dialog->size(), QSize(182, 73));
+        choose(*f, Program);
+        f->copybtnClick();
+        copy->selectFolder(target.path());
+        copy->newdClick();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->parentFolder(), QDir::toNativeSeparators(target.path()));
+        QCOMPARE(dialog->nameField()->text(), QString());
+
+        // No name, or a folder that exists: nothing happens and the dialog stays.
+        dialog->okbtnClick();
+        QVERIFY(dialog->isVisible());
+        dialog->nameField()->setText(QStringLiteral("existing"));
+        dialog->okbtnClick();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+        // A file in the way cannot become a folder: the system's reason, and the dialog stays.
+        dialog->nameField()->setText(QStringLiteral("plainfile"));
+        dialog->okbtnClick();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+
+        dialog->nameField()->setText(QStringLiteral("fresh"));
+        dialog->okbtnClick();
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(QFileInfo(target.filePath(QStringLiteral("fresh"))).isDir());
+        QCOMPARE(copy->selectedFolder(), QDir::toNativeSeparators(target.filePath(QStringLiteral("fresh"))));
+
+        // Enter in the field does the same, without the button's click sound.
+        copy->newdClick();
+        QCOMPARE(dialog->nameField()->text(), QString());
+        dialog->nameField()->setText(QStringLiteral("by enter"));
+        const qsizetype sounds = m_fakes.sound.played.size();
+        QTest::keyRelease(dialog->nameField(), Qt::Key_Return);
+        QVERIFY(QFileInfo(target.filePath(QStringLiteral("fresh/by enter"))).isDir());
+        QCOMPARE(m_fakes.sound.played.size(), sounds);
+        QVERIFY(!dialog->isVisible());
+
+        copy->browsebtnClick();
+        QCOMPARE(m_fakes.shell.calls.last(),
+                 (ui::testing::FakeShell::Call{
+                     Verb::Explore,
+                     QDir::toNativeSeparators(target.filePath(QStringLiteral("fresh/by enter"))),
+                     {}}));
+    }
+};
+
+QTEST_MAIN(TestMenuActions)
+#include "tst_menuactions.moc"

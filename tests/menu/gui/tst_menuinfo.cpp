@@ -1,0 +1,443 @@
+// The information views: DOS and rich texts, the information window and its height, the zip
+// texts and their temporary files, and the picture window with its options and docking.
+#include "DiscFixture.h"
+#include "ZipFixture.h"
+#include "common/Cp437.h"
+#include "common/JpegCodec.h"
+#include "content/RtfReader.h"
+#include "gui/InfoWindow.h"
+#include "gui/MenuWindow.h"
+#include "gui/PictureWindow.h"
+#include "ui/testing/FakeServices.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QLibrary>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using ui::testing::FakeServices;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+QByteArray lines(int count) {
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += "line " + QByteArray::number(i) + "\r\n";
+    return text;
+}
+
+// The format of the first run of `text` in the document.
+QTextCharFormat formatOf(const QTextDocument& document, const QString& text) {
+    const QTextCursor found = document.find(text);
+    if (found.isNull())
+        return {};
+    QTextCursor inside(found);
+    inside.setPosition(found.selectionStart() + 1);
+    return inside.charFormat();
+}
+
+enum Item { Setup, Linked, Nothing, Logo, Shot, Archive, Diz };
+
+// A disc with one category of items with and without pictures and texts, and two archives.
+void writeInfoDisc(DiscFixture& disc, int language = 0) {
+    disc.set(QStringLiteral("members.cfg"), QStringLiteral("general"), QStringLiteral("rootname"),
+             QDir::toNativeSeparators(disc.root()));
+    disc.addCategory(QStringLiteral("All"));
+    auto item = [&](const QString& caption, const QString& path) {
+        disc.addItem(0, caption, {{QStringLiteral("pfad"), path}});
+    };
+    item(QStringLiteral("Setup"), QStringLiteral("\\tools\\setup.exe"));
+    item(QStringLiteral("Linked: site"), QStringLiteral("http://example.org/"));
+    item(QStringLiteral("Nothing"), QStringLiteral("\\tools\\none.exe"));
+    item(QStringLiteral("Logo"), QStringLiteral("\\tools\\logo.ico"));
+    item(QStringLiteral("Shot"), QStringLiteral("\\tools\\shot.bmp"));
+    item(QStringLiteral("Archive"), QStringLiteral("\\tools\\texts.zip"));
+    item(QStringLiteral("Diz"), QStringLiteral("\\tools\\diz.zip"));
+    const QString lang = QStringLiteral("language.zol");
+    disc.set(lang, QStringLiteral("Language"), QStringLiteral("Language"), QString::number(language));
+    disc.set(lang, QStringLiteral("Language"), QStringLiteral("no_nfo_lang"), QStringLiteral("no nfo"));
+    disc.set(lang, QStringLiteral("Language"), QStringLiteral("no_zip_lang"), QStringLiteral("no diz"));
+    disc.set(lang, QStringLiteral("Language"), QStringLiteral("no_info_lang"), QStringLiteral("no info"));
+    disc.set(lang, QStringLiteral("Language"), QStringLiteral("no_file_lang"), QStringLiteral("no file"));
+    disc.set(lang, QStringLiteral("Forms"), QStringLiteral("6"), QStringLiteral("information"));
+    disc.set(lang, QStringLiteral("Heading"), QStringLiteral("6"), QStringLiteral("zol control"));
+    disc.set(lang, QStringLiteral("Hints"), QStringLiteral("28"), QStringLiteral("undock"));
+    disc.set(lang, QStringLiteral("Hints"), QStringLiteral("29"), QStringLiteral("dock"));
+    disc.save();
+
+    const QString tools = disc.root() + QStringLiteral("tools/");
+    QDir(disc.root()).mkpath(QStringLiteral("tools"));
+    QDir(disc.root()).mkpath(QStringLiteral("tavikdat"));
+    QImage shot(40, 20, QImage::Format_RGB32);
+    shot.fill(Qt::green);
+    QVERIFY(common::jpeg::writeFile(shot, tools + QStringLiteral("setup.jpg")));
+    QVERIFY(common::jpeg::writeFile(shot, disc.root() + QStringLiteral("tavikdat/Linked_ site.jpg")));
+    writeFile(tools + QStringLiteral("setup.TXT"), "About setup\r\ncaf\xe9\r\n");
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QVERIFY(icon.save(tools + QStringLiteral("logo.ico"), "ICO"));
+    QVERIFY(shot.save(tools + QStringLiteral("shot.bmp"), "BMP"));
+    QVERIFY(writeZip(
+        tools + QStringLiteral("texts.zip"),
+        {{QStringLiteral("a/one.nfo"), "\xC9\xCD\xBB one", {}},
+         {QStringLiteral("readme.txt"), "not this", {}},
+         {QStringLiteral("docs/two.NFO"), "\xC9\xCD\xCD\xBB\r\n\xBA two \xBA\r\n\xC8\xCD\xCD\xBC\x1A", {}}}));
+    QVERIFY(writeZip(tools + QStringLiteral("diz.zip"),
+                     {{QStringLiteral("FILE_ID.DIZ"), "the diz", {}}, {QStringLiteral("x.exe"), "x", {}}}));
+    QVERIFY(QFile::copy(QStringLiteral(LUMBREL_UNZIP_MODULE), disc.cfg() + QStringLiteral("Unzdll.dll")));
+}
+
+} // namespace
+
+class TestMenuInfo : public QObject {
+    Q_OBJECT
+
+private:
+    FakeServices m_fakes;
+
+    std::unique_ptr<MenuWindow> open(const DiscFixture& disc) {
+        m_fakes = {};
+        auto form = std::make_unique<MenuWindow>(m_fakes.services(), disc.folders());
+        form->show();
+        return form;
+    }
+    static void chooseCategory(MenuWindow& f) {
+        f.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
+        f.genreMouseUp();
+    }
+    static void choose(MenuWindow& f, int row) {
+        chooseCategory(f);
+        f.findChild<ui::FillList*>(QStringLiteral("members"))->setCurrentRow(row);
+        f.membersMouseUp();
+    }
+    QStringList messages() const {
+        QStringList texts;
+        for (const auto& shown : m_fakes.messages.shown)
+            texts.append(shown.text);
+        return texts;
+    }
+
+private Q_SLOTS:
+    void dosTextsKeepTheirBoxDrawing() {
+        QCOMPARE(common::fromCp437("\xC9\xCD\xBB\xBA\xC8\xBC \xB0\xB1\xB2\xDB \xC4\xB3\xDA\xBF\xC0\xD9\xC5"),
+                 QStringLiteral("╔═╗║╚╝ ░▒▓█ ─│┌┐└┘┼"));
+        QCOMPARE(common::fromCp437("Az09 ~\t\n"), QStringLiteral("Az09 ~\t\n"));
+        QCOMPARE(common::fromCp437("\x80\x81\x9B\xE1\xFE\xFF"), QStringLiteral("Çü¢ß■\u00A0"));
+    }
+
+    void richTextKeepsItsBasicFormatting() {
+        const QByteArray rtf =
+            "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern "
+            "Courier New;}}\r\n"
+            "{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}\r\n"
+            "{\\*\\generator Msftedit 5.41;}\\viewkind4\\uc1\\pard\\qc\\b Title\\b0\\par\r\n"
+            "\\pard\\li720 Normal {\\i italic} {\\ul underlined}\\ulnone  {\\strike gone} \\cf1 red\\cf0  "
+            "{\\f1\\fs32 big mono} caf\\'e9 \\u8364? \\{braces\\} end\\line next\\tab tab\\par\r\n"
+            "{\\pict\\wmetafile8\\picw100 0123456789abcdef}after {\\highlight2 marked}\\par\r\n}";
+        QVERIFY(menu::looksLikeRtf("  \r\n" + rtf));
+        QVERIFY(!menu::looksLikeRtf("plain {\\rtf1 later"));
+        QTextDocument doc;
+        menu::readRtf(rtf, &doc);
+        QCOMPARE(doc.toPlainText(),
+                 QStringLiteral(
+                     "Title\nNormal italic underlined gone red big mono café € {braces} end\nnext\ttab\n"
+                     "after marked\n"));
+        // A line break stays inside its paragraph.
+        QCOMPARE(doc.blockCount(), 4);
+        QVERIFY(formatOf(doc, QStringLiteral("Title")).fontWeight() == QFont::Bold);
+        QCOMPARE(doc.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(doc.begin().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        QCOMPARE(doc.begin().next().blockFormat().leftMargin(), 48.0);
+        QVERIFY(formatOf(doc, QStringLiteral("Normal")).fontWeight() != QFont::Bold);
+        QVERIFY(formatOf(doc, QStringLiteral("italic")).fontItalic());
+        QVERIFY(!formatOf(doc, QStringLiteral("Normal")).fontItalic());
+        QVERIFY(formatOf(doc, QStringLiteral("underlined")).fontUnderline());
+        QVERIFY(formatOf(doc, QStringLiteral("gone")).fontStrikeOut());
+        QCOMPARE(formatOf(doc, QStringLiteral("red")).foreground().color(), QColor(Qt::red));
+        QVERIFY(!formatOf(doc, QStringLiteral("big")).hasProperty(QTextFormat::ForegroundBrush));
+        QCOMPARE(formatOf(doc, QStringLiteral("big")).fontPointSize(), 16.0);
+        QCOMPARE(formatOf(doc, QStringLiteral("big")).fontFamilies().toStringList(),
+                 QStringList{QStringLiteral("Courier New")});
+        QCOMPARE(formatOf(doc, QStringLiteral("marked")).background().color(), QColor(Qt::blue));
+
+        // Damaged input gives what text it holds, and nothing worse.
+        menu::readRtf("{\\rtf1 {\\b cut off", &doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("cut off"));
+        menu::readRtf(QByteArray(100000, '{') + "\\rtf1 deep" + QByteArray("\\'"), &doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("deep"));
+        menu::readRtf("{\\rtf1 \\bin999999999 x}", &doc);
+        QCOMPARE(doc.toPlainText(), QString());
+    }
+
+    void informationWindowFitsItsHeightToTheText() {
+        FakeServices fakes;
+        menu::MenuState state;
+        InfoWindow window(fakes.services(), state);
+        QCOMPARE(window.size(), QSize(540, 288));
+        QTemporaryDir dir;
+        const int screenHeight = window.screen()->geometry().height();
+        const struct {
+            int lines;
+            int view;
+            int window;
+        } cases[] = {{25, 500, 610}, {26, 400, 510}, {3, 60, 170}, {0, 20, 130}};
+        for (const auto& c : cases) {
+            const QString file = dir.filePath(QStringLiteral("%1.txt").arg(c.lines));
+            writeFile(file, lines(c.lines));
+            window.prepareInformation(QStringLiteral("information"));
+            window.clearText();
+            QVERIFY(window.loadFile(file, InfoWindow::Encoding::Windows1252));
+            QCOMPARE(window.view()->height(), c.view);
+            QCOMPARE(window.height(), c.window);
+            // The group sits below the view, its buttons 32 pixels into it.
+            QCOMPARE(window.groupFrame()->y(), window.view()->geometry().bottom() + 1 + 8);
+            QCOMPARE(window.findChild<ui::ShadowButton*>(QStringLiteral("print"))->y(),
+                     window.groupFrame()->y() + 32);
+            const int top = int(std::lround(screenHeight / 2.0)) - int(std::lround(c.window / 2.0));
+            QCOMPARE(window.y(), std::max(0, top));
+        }
+        // Rich text counts its lines the same way.
+        QByteArray rtf = "{\\rtf1\\ansi ";
+        for (int i = 0; i < 30; ++i)
+            rtf += "{\\b line}\\par ";
+        writeFile(dir.filePath(QStringLiteral("rich.txt")), rtf + "}");
+        QVERIFY(window.loadFile(dir.filePath(QStringLiteral("rich.txt")), InfoWindow::Encoding::Windows1252));
+        QCOMPARE(window.view()->height(), 400);
+        QVERIFY(
+            !window.loadFile(dir.filePath(QStringLiteral("missing.txt")), InfoWindow::Encoding::Windows1252));
+
+        window.printClick();
+        QCOMPARE(fakes.print.jobs.size(), 1);
+        QCOMPARE(fakes.print.jobs[0].title, QStringLiteral("tavik - lumbrel - nfo"));
+        QVERIFY(fakes.print.jobs[0].text.startsWith(QStringLiteral("line")));
+    }
+
+    void informationTextOfTheSelectedItem() {
+        DiscFixture disc;
+        writeInfoDisc(disc);
+        auto f = open(disc);
+        chooseCategory(*f);
+        f->infoClick();
+        QCOMPARE(messages(), QStringList{QStringLiteral("no file")});
+
+        choose(*f, Setup);
+        f->infoClick();
+        InfoWindow* window = f->infoWindow();
+        QVERIFY(window->isVisible());
+        const QString target = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/setup.exe"));
+        const QString text = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/setup.TXT"));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("information for ") + target + QStringLiteral("  (") + text + u')');
+        QCOMPARE(window->view()->toPlainText(), QStringLiteral("About setup\ncafé\n"));
+        QCOMPARE(window->view()->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(window->view()->height(), 40);
+        window->endeClick();
+        QVERIFY(!window->isVisible());
+
+        // A plain text after a rich one takes nothing of the rich one's look.
+        writeFile(text, "{\\rtf1 {\\b\\fs40 Big} small}");
+        f->infoClick();
+        QVERIFY(formatOf(*window->view()->document(), QStringLiteral("Big")).fontWeight() == QFont::Bold);
+        window->endeClick();
+        choose(*f, Archive);
+        f->Zipfornfofile1Click();
+        QVERIFY(window->isVisible());
+        const QTextCharFormat nfo = formatOf(*window->view()->document(), QStringLiteral("two"));
+        QVERIFY(nfo.fontWeight() != QFont::Bold);
+        QVERIFY(!nfo.hasProperty(QTextFormat::FontPointSize));
+        window->endeClick();
+
+        // A hyperlink's text lies in the item data folder under its caption.
+        choose(*f, Linked);
+        f->infoClick();
+        QCOMPARE(messages().last(), QStringLiteral("no info"));
+        writeFile(disc.root() + QStringLiteral("tavikdat/Linked_ site.txt"), "linked");
+        f->infoClick();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->view()->toPlainText(), QStringLiteral("linked"));
+        window->endeClick();
+    }
+
+    void zipTextsAreShownAndRemovedAgain() {
+        DiscFixture disc;
+        writeInfoDisc(disc, 1);
+        auto f = open(disc);
+        choose(*f, Archive);
+        f->Zipfornfofile1Click();
+        InfoWindow* window = f->infoWindow();
+        QVERIFY(window->isVisible());
+        const QString archive = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/texts.zip"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Nfo über ") + archive);
+        // The last matching entry, docs/two.NFO, in its DOS characters, without its end-of-file mark.
+        QCOMPARE(window->view()->toPlainText(), QStringLiteral("╔══╗\n║ two ║\n╚══╝"));
+        QCOMPARE(window->view()->palette().color(QPalette::Base), QColor(0, 0, 128));
+        QCOMPARE(window->view()->palette().color(QPalette::Text), QColor(Qt::white));
+        QVERIFY(window->view()->font().fixedPitch() || QFontInfo(window->view()->font()).fixedPitch());
+        const QString extracted = window->temporaryTextPath();
+        QCOMPARE(QFileInfo(extracted).fileName(), QStringLiteral("two.NFO"));
+        QVERIFY(QFileInfo(extracted).isFile());
+        QVERIFY(!extracted.startsWith(disc.root()));
+        window->endeClick();
+        QVERIFY(!QFileInfo::exists(extracted));
+        QVERIFY(!QFileInfo::exists(QFileInfo(extracted).path()));
+
+        f->ZipforFileiddiz1Click();
+        QCOMPARE(messages(), QStringList{QStringLiteral("no diz")});
+        choose(*f, Diz);
+        f->ZipforFileiddiz1Click();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("File_id.diz für ") +
+                     QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/diz.zip")));
+        QCOMPARE(window->view()->toPlainText(), QStringLiteral("the diz"));
+        // Closed by its title bar, too, the text goes.
+        const QString diz = window->temporaryTextPath();
+        window->close();
+        QVERIFY(!QFileInfo::exists(diz));
+        f->Zipfornfofile1Click();
+        QCOMPARE(messages().last(), QStringLiteral("no nfo"));
+
+        // A target that is no archive: the message of the command.
+        choose(*f, Setup);
+        f->Zipfornfofile1Click();
+        QCOMPARE(messages().last(), QStringLiteral("no nfo"));
+    }
+
+    void zipTextsWithoutTheModule() {
+        if (QLibrary(QStringLiteral("Unzdll")).load())
+            QSKIP("the library search finds an unzip module on this machine");
+        DiscFixture disc;
+        writeInfoDisc(disc);
+        QFile::remove(disc.cfg() + QStringLiteral("Unzdll.dll"));
+        auto f = open(disc);
+        choose(*f, Archive);
+        f->Zipfornfofile1Click();
+        QCOMPARE(messages().size(), 1);
+        QVERIFY(messages()[0].contains(QStringLiteral("Unzdll.dll")));
+        QVERIFY(!f->infoWindow()->isVisible());
+    }
+
+    void pictureWindowFollowsTheItemsAndTheOption() {
+        DiscFixture disc;
+        writeInfoDisc(disc);
+        auto f = open(disc);
+        PictureWindow* picture = f->pictureWindow();
+        QCOMPARE(picture->windowTitle(), QStringLiteral("Thumbnail/Screenshot"));
+        QVERIFY(picture->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(!(picture->windowFlags() & Qt::WindowCloseButtonHint));
+
+        // Auto: open while there is a picture, closed otherwise.
+        choose(*f, Setup);
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->view()->hasPicture());
+        QCOMPARE(picture->view()->picture().pixelColor(5, 5).green(), 255);
+        QCOMPARE(picture->pos(), f->frameGeometry().topLeft() + QPoint(638, 0));
+        choose(*f, Linked);
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->view()->hasPicture());
+        choose(*f, Nothing);
+        QVERIFY(!picture->isVisible());
+        QVERIFY(picture->showsNoPicture());
+
+        // Always: open throughout, with the text where there is no picture.
+        f->Always1Click();
+        choose(*f, Nothing);
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->showsNoPicture());
+        QVERIFY(picture->view()->isHidden());
+        QCOMPARE(picture->noPictureLabel()->text(), QStringLiteral("No Screenshot available"));
+        QVERIFY(picture->showsDefaultBackground());
+        QCOMPARE(picture->background().kind(), ui::Backdrop::Kind::Gradient);
+        chooseCategory(*f);
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->showsNoPicture());
+
+        // An icon on white, a bitmap on black.
+        choose(*f, Logo);
+        QVERIFY(picture->view()->hasPicture());
+        QCOMPARE(picture->view()->backgroundColor(), QColor(Qt::white));
+        QCOMPARE(picture->plainColor(), QColor(Qt::white));
+        choose(*f, Shot);
+        QVERIFY(picture->view()->hasPicture());
+        QCOMPARE(picture->view()->backgroundColor(), QColor(Qt::black));
+        QCOMPARE(picture->plainColor(), QColor(Qt::black));
+
+        // A picture that cannot be read counts as none.
+        writeFile(disc.root() + QStringLiteral("tools/shot.bmp"), "BM but broken");
+        choose(*f, Shot);
+        QVERIFY(picture->showsNoPicture());
+
+        // Never: closed at once, and through any number of choices.
+        f->Never1Click();
+        QVERIFY(!picture->isVisible());
+        for (int row : {Setup, Linked, Nothing, Logo}) {
+            choose(*f, row);
+            QVERIFY(!picture->isVisible());
+        }
+    }
+
+    void dockingAndUndocking() {
+        DiscFixture disc;
+        writeInfoDisc(disc);
+        auto f = open(disc);
+        PictureWindow* picture = f->pictureWindow();
+        auto* docthumb = f->findChild<ui::ShadowButton*>(QStringLiteral("docthumb"));
+        QCOMPARE(docthumb->toolTip(), QStringLiteral("dock"));
+        f->hidedetailClick();
+        choose(*f, Setup);
+
+        f->docthumbClick();
+        QVERIFY(f->state().pictureDocked);
+        QVERIFY(f->state().detailsShown);
+        QCOMPARE(f->state().pictureOption, menu::PictureOption::Always);
+        QVERIFY(f->findChild<QAction*>(QStringLiteral("Always1"))->isChecked());
+        QCOMPARE(docthumb->arrow(), ui::ShadowButton::Arrow::Up);
+        QCOMPARE(docthumb->toolTip(), QStringLiteral("undock"));
+        QVERIFY(picture->isDocked());
+        QVERIFY(!picture->isWindow());
+        QCOMPARE(picture->parentWidget(), f.get());
+        QCOMPARE(picture->geometry(), QRect(274, 126, 347, 206));
+        QVERIFY(picture->isVisible());
+        QVERIFY(f->findChild<ui::EffectLabel*>(QStringLiteral("thumbhead"))->isVisible());
+        QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("detailhead"))->isVisible());
+        QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("serial"))->isVisible());
+        QVERIFY(!f->findChild<QWidget*>(QStringLiteral("detailbox"))->isVisible());
+
+        // Hiding the details undocks first.
+        f->hidedetailClick();
+        QVERIFY(!f->state().pictureDocked);
+        QVERIFY(!f->state().detailsShown);
+        QVERIFY(picture->isWindow());
+        QVERIFY(picture->isVisible());
+        QCOMPARE(picture->size(), QSize(137, 146));
+        QCOMPARE(docthumb->arrow(), ui::ShadowButton::Arrow::Down);
+        QCOMPARE(docthumb->toolTip(), QStringLiteral("dock"));
+        QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("thumbhead"))->isVisible());
+
+        // Docked again, then auto: undocked and closed.
+        f->docthumbClick();
+        QVERIFY(picture->isDocked());
+        f->Auto1Click();
+        QVERIFY(!picture->isDocked());
+        QVERIFY(!picture->isVisible());
+        QVERIFY(f->findChild<QWidget*>(QStringLiteral("detailbox"))->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMenuInfo)
+#include "tst_menuinfo.moc"

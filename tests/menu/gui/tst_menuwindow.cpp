@@ -1,0 +1,506 @@
+// The menu window on disc folders written by the tests, driven through its handlers.
+#include "DiscFixture.h"
+#include "gui/AboutBox.h"
+#include "gui/HomePages.h"
+#include "gui/MenuWindow.h"
+#include "ui/testing/FakeServices.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/ShadowButton.h"
+#include "ui/widgets/SideBarMenu.h"
+
+#include <QLabel>
+#include <QtTest>
+
+#include <memory>
+
+using ui::EffectLabel;
+using ui::FillList;
+using ui::ShadowButton;
+using ui::testing::FakeServices;
+
+namespace {
+
+const QStringList kDetailValues{QStringLiteral("filename"), QStringLiteral("serial"),
+                                QStringLiteral("sizep"),    QStringLiteral("sizeup"),
+                                QStringLiteral("desc"),     QStringLiteral("hpurl")};
+
+// A disc with one category "Tools" holding a zip archive, a program and a hyperlink, all below the
+// project folder, which is the disc folder itself.
+void writeToolsDisc(DiscFixture& disc, int language = 0) {
+    disc.set(QStringLiteral("members.cfg"), QStringLiteral("general"), QStringLiteral("cdname"),
+             QStringLiteral("Issue 5"));
+    disc.set(QStringLiteral("members.cfg"), QStringLiteral("general"), QStringLiteral("rootname"),
+             QDir::toNativeSeparators(disc.root()));
+    disc.addCategory(QStringLiteral("Tools"));
+    disc.addItem(0, QStringLiteral("Archive"),
+                 {{QStringLiteral("pfad"), QStringLiteral("\\tools\\setup.ZIP")},
+                  {QStringLiteral("copy"), QStringLiteral("1")},
+                  {QStringLiteral("execute"), QStringLiteral("1")},
+                  {QStringLiteral("serial"), QStringLiteral("AB-12")},
+                  {QStringLiteral("url"), QStringLiteral("www.example.org")}},
+                 1);
+    disc.addItem(0, QStringLiteral("Program"),
+                 {{QStringLiteral("pfad"), QStringLiteral("\\tools\\run.exe")},
+                  {QStringLiteral("copy"), QStringLiteral("0")},
+                  {QStringLiteral("execute"), QStringLiteral("1")}});
+    disc.addItem(0, QStringLiteral("a/b:c"),
+                 {{QStringLiteral("pfad"), QStringLiteral("http://example.org/")}}, 4);
+    QDir(disc.root()).mkpath(QStringLiteral("tools"));
+    QFile(disc.root() + QStringLiteral("tools/setup.txt")).open(QIODevice::WriteOnly);
+    const QString lang = QStringLiteral("language.zol");
+    disc.set(lang, QStringLiteral("Language"), QStringLiteral("Language"), QString::number(language));
+    disc.set(lang, QStringLiteral("Heading"), QStringLiteral("2"), QStringLiteral("files"));
+    disc.set(lang, QStringLiteral("Heading"), QStringLiteral("3"), QStringLiteral("detail"));
+    disc.set(lang, QStringLiteral("Heading"), QStringLiteral("3_2"), QStringLiteral("pic"));
+    disc.set(lang, QStringLiteral("Buttons"), QStringLiteral("7"), QStringLiteral("Kopieren"));
+    disc.set(lang, QStringLiteral("Hints"), QStringLiteral("7"), QStringLiteral("kopiert die Datei"));
+    disc.set(lang, QStringLiteral("Hints"), QStringLiteral("26"), QStringLiteral("show"));
+    disc.set(lang, QStringLiteral("Hints"), QStringLiteral("27"), QStringLiteral("hide"));
+    disc.save();
+}
+
+} // namespace
+
+class TestMenuWindow : public QObject {
+    Q_OBJECT
+
+private:
+    FakeServices m_fakes;
+
+    std::unique_ptr<MenuWindow> open(const DiscFixture& disc) {
+        m_fakes = {};
+        auto form = std::make_unique<MenuWindow>(m_fakes.services(), disc.folders());
+        form->show();
+        return form;
+    }
+    template <typename T> static T* child(const MenuWindow& form, const QString& name) {
+        T* w = form.findChild<T*>(name);
+        if (!w)
+            qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    static EffectLabel* label(const MenuWindow& f, const QString& name) {
+        return child<EffectLabel>(f, name);
+    }
+    static ShadowButton* button(const MenuWindow& f, const QString& name) {
+        return child<ShadowButton>(f, name);
+    }
+    static void chooseCategory(MenuWindow& f, int row) {
+        child<FillList>(f, QStringLiteral("genre"))->setCurrentRow(row);
+        f.genreMouseUp();
+    }
+    static void chooseItem(MenuWindow& f, int row) {
+        child<FillList>(f, QStringLiteral("members"))->setCurrentRow(row);
+        f.membersMouseUp();
+    }
+
+private Q_SLOTS:
+    void windowShowsTheDisc() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        auto f = open(disc);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Tavik - Lumbrel - Issue 5"));
+        QCOMPARE(f->size(), QSize(632, 413));
+        QVERIFY(!(f->windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(f->aboutBox()->productName()->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
+        QCOMPARE(child<FillList>(*f, QStringLiteral("genre"))->count(), 1);
+        QCOMPARE(button(*f, QStringLiteral("copybtn"))->text(), QStringLiteral("Kopieren"));
+        QCOMPARE(button(*f, QStringLiteral("copybtn"))->toolTip(), QStringLiteral("kopiert die Datei"));
+        // Keys missing from the language file leave captions and tooltips empty.
+        QCOMPARE(button(*f, QStringLiteral("ende"))->text(), QString());
+        QCOMPARE(button(*f, QStringLiteral("hidedetail"))->toolTip(), QStringLiteral("hide"));
+        for (const char16_t* name : {u"copybtn", u"ausf", u"zip", u"nfo", u"info"})
+            QVERIFY(!button(*f, QString::fromUtf16(name))->isEnabled());
+
+        chooseCategory(*f, 0);
+        const auto* members = child<FillList>(*f, QStringLiteral("members"));
+        QCOMPARE(members->count(), 3);
+        QCOMPARE(members->item(1)->text(), QStringLiteral("Program"));
+        QCOMPARE(label(*f, QStringLiteral("membershead"))->text(), QStringLiteral("files in Tools"));
+        QCOMPARE(f->state().currentCategory, 0);
+
+        chooseItem(*f, 0);
+        const QString target = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/setup.ZIP"));
+        QCOMPARE(label(*f, QStringLiteral("filename"))->text(), target);
+        QCOMPARE(f->state().currentTarget, target);
+        QCOMPARE(label(*f, QStringLiteral("serial"))->text(), QStringLiteral("AB-12"));
+        QCOMPARE(label(*f, QStringLiteral("desc"))->text(), QStringLiteral("n/a"));
+        QVERIFY(label(*f, QStringLiteral("hpurl"))->isLink());
+        // setup.ZIP: unzip and scan; its information text lies beside it.
+        for (const char16_t* name : {u"copybtn", u"ausf", u"zip", u"nfo", u"info"})
+            QVERIFY2(button(*f, QString::fromUtf16(name))->isEnabled(), qPrintable(QString::fromUtf16(name)));
+
+        chooseItem(*f, 1);
+        QVERIFY(!button(*f, QStringLiteral("copybtn"))->isEnabled());
+        QVERIFY(button(*f, QStringLiteral("ausf"))->isEnabled());
+        QVERIFY(!button(*f, QStringLiteral("zip"))->isEnabled());
+        QVERIFY(!button(*f, QStringLiteral("nfo"))->isEnabled());
+        QVERIFY(!button(*f, QStringLiteral("info"))->isEnabled());
+        QCOMPARE(label(*f, QStringLiteral("hpurl"))->text(), QStringLiteral("n/a"));
+        QVERIFY(!label(*f, QStringLiteral("hpurl"))->isLink());
+    }
+
+    void categoryChoiceClearsTheDetails_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("placeholder");
+        QTest::newRow("English") << 0 << QStringLiteral("n/a");
+        QTest::newRow("German") << 1 << QStringLiteral("n/v");
+    }
+    void categoryChoiceClearsTheDetails() {
+        QFETCH(int, language);
+        QFETCH(QString, placeholder);
+        DiscFixture disc;
+        writeToolsDisc(disc, language);
+        auto f = open(disc);
+        chooseCategory(*f, 0);
+        chooseItem(*f, 0);
+        chooseCategory(*f, 0);
+        QVERIFY(!button(*f, QStringLiteral("copybtn"))->isEnabled());
+        QVERIFY(!button(*f, QStringLiteral("ausf"))->isEnabled());
+        QVERIFY(!button(*f, QStringLiteral("zip"))->isEnabled());
+        QVERIFY(button(*f, QStringLiteral("nfo"))->isEnabled());
+        QVERIFY(button(*f, QStringLiteral("info"))->isEnabled());
+        for (const QString& name : kDetailValues)
+            QCOMPARE(label(*f, name)->text(), placeholder);
+        QVERIFY(!label(*f, QStringLiteral("hpurl"))->isLink());
+        QCOMPARE(f->state().currentTarget, QString());
+        QCOMPARE(label(*f, QStringLiteral("detailhead"))->text(), QStringLiteral("detail"));
+    }
+
+    void germanTexts() {
+        DiscFixture disc;
+        writeToolsDisc(disc, 1);
+        auto f = open(disc);
+        QCOMPARE(f->aboutMenu()->sideBarText(), QStringLiteral("Optionen"));
+        QCOMPARE(f->findChild<QAction*>(QStringLiteral("TavikHomebase1"))->text(),
+                 QStringLiteral("Tavik Homepage"));
+        QCOMPARE(f->findChild<QAction*>(QStringLiteral("Zipfornfofile1"))->text(),
+                 QStringLiteral("Zip nach einer NFO Datei"));
+        QCOMPARE(button(*f, QStringLiteral("ausf"))->font().pointSize(), 10);
+        QCOMPARE(button(*f, QStringLiteral("zip"))->font().pointSize(), 10);
+        QCOMPARE(label(*f, QStringLiteral("sizep"))->x() - label(*f, QStringLiteral("sizeplabel"))->x(),
+                 72 + 14);
+        chooseCategory(*f, 0);
+        chooseItem(*f, 1);
+        QCOMPARE(label(*f, QStringLiteral("detailhead"))->text(), QStringLiteral("detail zu Program"));
+    }
+
+    void longHeadingsAreCutAfter38Characters() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        disc.addItem(0, QString(28, u'a'), {}); // "detail of " + 28 = 38
+        disc.addItem(0, QString(29, u'b'), {}); // 39
+        disc.addItem(0, QString(34, u'c'), {}); // picture heading: 34 + " pic" = 38
+        disc.addItem(0, QString(35, u'd'), {}); // 39
+        disc.save();
+        auto f = open(disc);
+        chooseCategory(*f, 0);
+        EffectLabel* details = label(*f, QStringLiteral("detailhead"));
+        EffectLabel* picture = label(*f, QStringLiteral("thumbhead"));
+
+        chooseItem(*f, 3);
+        QCOMPARE(details->text(), QStringLiteral("detail of ") + QString(28, u'a'));
+        QCOMPARE(details->toolTip(), QString());
+        chooseItem(*f, 4);
+        const QString whole = QStringLiteral("detail of ") + QString(29, u'b');
+        QCOMPARE(details->text(), whole.left(38) + QStringLiteral(" ..."));
+        QCOMPARE(details->toolTip(), whole);
+
+        chooseItem(*f, 5);
+        QCOMPARE(picture->text(), QString(34, u'c') + QStringLiteral(" pic"));
+        QCOMPARE(picture->toolTip(), QString());
+        QVERIFY(!details->toolTip().isEmpty());
+        chooseItem(*f, 6);
+        QCOMPARE(picture->text(),
+                 (QString(35, u'd') + QStringLiteral(" pic")).left(38) + QStringLiteral(" ..."));
+        QCOMPARE(picture->toolTip(), QString(35, u'd') + QStringLiteral(" pic"));
+        // Back to a short one: the tooltip goes.
+        chooseItem(*f, 1);
+        QCOMPARE(details->toolTip(), QString());
+        QCOMPARE(picture->toolTip(), QString());
+    }
+
+    void informationTextOfAHyperlinkLiesInTheItemDataFolder() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        auto f = open(disc);
+        chooseCategory(*f, 0);
+        chooseItem(*f, 2);
+        QCOMPARE(label(*f, QStringLiteral("filename"))->text(), QStringLiteral("http://example.org/"));
+        QVERIFY(!button(*f, QStringLiteral("info"))->isEnabled());
+
+        QDir(disc.root()).mkpath(QStringLiteral("tavikdat"));
+        QFile(disc.root() + QStringLiteral("tavikdat/a_b_c.txt")).open(QIODevice::WriteOnly);
+        auto g = open(disc);
+        chooseCategory(*g, 0);
+        chooseItem(*g, 2);
+        QVERIFY(button(*g, QStringLiteral("info"))->isEnabled());
+    }
+
+    void readOnlyExecutableResolvesToTheDiscRoot() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        QFile::setPermissions(disc.root() + QStringLiteral("tiv.exe"), QFile::ReadOwner | QFile::ExeOwner);
+        auto f = open(disc);
+        QCOMPARE(f->state().projectRootRest, QString());
+        chooseCategory(*f, 0);
+        chooseItem(*f, 1);
+        QCOMPARE(label(*f, QStringLiteral("filename"))->text(),
+                 disc.folders().drivePrefix + QDir::toNativeSeparators(QStringLiteral("tools/run.exe")));
+    }
+
+    void hidingAndShowingTheDetails() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        auto f = open(disc);
+        chooseCategory(*f, 0);
+        auto* members = child<FillList>(*f, QStringLiteral("members"));
+        auto* frame = child<QWidget>(*f, QStringLiteral("membersframe"));
+        ShadowButton* arrow = button(*f, QStringLiteral("hidedetail"));
+        QCOMPARE(members->width(), 247);
+        QCOMPARE(frame->width(), 252);
+
+        f->hidedetailClick();
+        QVERIFY(!f->state().detailsShown);
+        QCOMPARE(members->width(), 612);
+        QCOMPARE(frame->width(), 618);
+        QCOMPARE(members->viewMode(), QListView::IconMode);
+        QCOMPARE(members->iconSize(), QSize(22, 22));
+        QCOMPARE(arrow->arrow(), ShadowButton::Arrow::Left);
+        QCOMPARE(arrow->toolTip(), QStringLiteral("show"));
+        for (const QString& name :
+             kDetailValues + QStringList{QStringLiteral("detailhead"), QStringLiteral("seriallabel")})
+            QVERIFY2(label(*f, name)->isHidden(), qPrintable(name));
+
+        f->hidedetailClick();
+        QVERIFY(f->state().detailsShown);
+        QCOMPARE(members->width(), 247);
+        QCOMPARE(frame->width(), 252);
+        QCOMPARE(members->viewMode(), QListView::ListMode);
+        QCOMPARE(members->iconSize(), QSize(16, 16));
+        QCOMPARE(arrow->arrow(), ShadowButton::Arrow::Right);
+        QCOMPARE(arrow->toolTip(), QStringLiteral("hide"));
+        QVERIFY(!label(*f, QStringLiteral("filename"))->isHidden());
+        QCOMPARE(members->count(), 3);
+    }
+
+    void soundsPlayOnlyWhenConfigured() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        auto f = open(disc);
+        chooseCategory(*f, 0);
+        chooseItem(*f, 0);
+        f->membersKeyUp(Qt::Key_Down);
+        f->hidedetailClick();
+        f->CopySerialtoClipboard1Click();
+        f->endeClick();
+        QVERIFY(m_fakes.sound.played.isEmpty());
+
+        DiscFixture loud;
+        writeToolsDisc(loud);
+        for (int n = 1; n <= 5; ++n)
+            loud.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("sound%1").arg(n),
+                     QStringLiteral("C:\\s%1.wav").arg(n));
+        loud.save();
+        for (int n = 1; n <= 3; ++n) // the fourth and fifth wave files are missing: silent
+            loud.writeRaw(QStringLiteral("sound%1.WAV").arg(n), "RIFF");
+        auto g = open(loud);
+        const QStringList& played = m_fakes.sound.played;
+        QCOMPARE(played.size(), 1);
+        QVERIFY(played[0].endsWith(QStringLiteral("sound1.WAV")));
+        chooseCategory(*g, 0);
+        QVERIFY(played.last().endsWith(QStringLiteral("sound2.WAV")));
+        g->genreKeyUp(Qt::Key_A); // not a navigation key
+        QCOMPARE(played.size(), 2);
+        g->genreKeyUp(Qt::Key_PageDown);
+        QCOMPARE(played.size(), 3);
+        g->hidedetailClick();
+        QVERIFY(played.last().endsWith(QStringLiteral("sound3.WAV")));
+        const qsizetype before = played.size();
+        g->endeClick();
+        QCOMPARE(played.size(), before + 2);
+        QVERIFY(played[before].endsWith(QStringLiteral("sound3.WAV")));
+        QVERIFY(played[before + 1].endsWith(QStringLiteral("sound2.WAV")));
+        QVERIFY(!g->isVisible());
+    }
+
+    void fiveCategoriesGetLargeIconsAndSixSmall() {
+        DiscFixture disc;
+        for (int n = 0; n < 5; ++n)
+            disc.addCategory(QStringLiteral("C%1").arg(n));
+        disc.save();
+        auto f = open(disc);
+        auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->count(), 5);
+        QCOMPARE(genre->height(), 61);
+        QCOMPARE(genre->iconSize(), QSize(32, 32));
+        QCOMPARE(genre->viewMode(), QListView::IconMode);
+        QVERIFY(!genre->item(4)->icon().isNull());
+
+        disc.addCategory(QStringLiteral("C5"));
+        disc.save();
+        f = open(disc);
+        genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->count(), 6);
+        QCOMPARE(genre->height(), 58);
+        QCOMPARE(genre->iconSize(), QSize(25, 25));
+        QCOMPARE(genre->viewMode(), QListView::ListMode);
+    }
+
+    void missingOrDamagedFilesStillOpenTheWindow() {
+        {
+            DiscFixture empty;
+            QDir(empty.cfg()).removeRecursively();
+            auto f = open(empty);
+            QCOMPARE(f->windowTitle(), QStringLiteral("Tavik - Lumbrel - "));
+            QCOMPARE(child<FillList>(*f, QStringLiteral("genre"))->count(), 0);
+            // Without a language file the controls keep their own captions.
+            QCOMPARE(button(*f, QStringLiteral("ende"))->text(), QStringLiteral("exit"));
+            QCOMPARE(label(*f, QStringLiteral("genrehead"))->text(), QStringLiteral("category"));
+            f->genreMouseUp();
+            f->membersMouseUp();
+            f->hidedetailClick();
+        }
+        {
+            DiscFixture garbage;
+            QByteArray noise;
+            for (int i = 0; i < 4096; ++i)
+                noise.append(char((i * 7919) & 0xff));
+            for (const char16_t* name : {u"genre.cfg", u"members.cfg", u"design.cfg", u"language.zol",
+                                         u"0.ico", u"m1.ico", u"back.bmp", u"membersd/m0-0.dat"})
+                garbage.writeRaw(QString::fromUtf16(name), noise);
+            auto f = open(garbage);
+            QVERIFY(f->isVisible());
+        }
+        {
+            // A missing icon costs only that icon; a missing detail file shows "n/a" and offers start.
+            DiscFixture disc;
+            writeToolsDisc(disc);
+            disc.addCategory(QStringLiteral("Games"));
+            disc.save();
+            QFile::remove(disc.cfg() + QStringLiteral("0.ico"));
+            QFile::remove(disc.cfg() + QStringLiteral("membersd/m0-1.dat"));
+            auto f = open(disc);
+            auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+            QCOMPARE(genre->count(), 2);
+            QVERIFY(genre->item(0)->icon().isNull());
+            QVERIFY(!genre->item(1)->icon().isNull());
+            chooseCategory(*f, 0);
+            chooseItem(*f, 1);
+            QCOMPARE(label(*f, QStringLiteral("serial"))->text(), QStringLiteral("n/a"));
+            QVERIFY(label(*f, QStringLiteral("filename"))
+                        ->text()
+                        .endsWith(QDir::toNativeSeparators(QStringLiteral("n/a"))));
+            QVERIFY(button(*f, QStringLiteral("ausf"))->isEnabled());
+            QVERIFY(!button(*f, QStringLiteral("copybtn"))->isEnabled());
+        }
+    }
+
+    void serialHomePagesAndAboutBox() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        auto f = open(disc);
+        chooseCategory(*f, 0);
+        chooseItem(*f, 0);
+        f->CopySerialtoClipboard1Click();
+        QCOMPARE(m_fakes.clipboard.text(), QStringLiteral("AB-12"));
+        f->hpurlClick();
+        f->TavikHomebase1Click();
+        f->BrevanWorksHome1Click();
+        using Verb = ui::testing::FakeShell::Verb;
+        const QList<ui::testing::FakeShell::Call> expected{
+            {Verb::Open, QStringLiteral("http://www.example.org"), {}},
+            {Verb::Open, menu::productHomePage(), {}},
+            {Verb::Open, menu::makerHomePage(), {}}};
+        QCOMPARE(m_fakes.shell.calls, expected);
+
+        f->About1Click();
+        QVERIFY(f->aboutBox()->isVisible());
+        QCOMPARE(f->aboutBox()->windowTitle(), QStringLiteral("Tavik - Lumbrel Informations ..."));
+        f->aboutBox()->homeLinkClick();
+        QCOMPARE(m_fakes.shell.calls.last().target, menu::productHomePage());
+        f->aboutBox()->accept();
+
+        f->Never1Click();
+        QCOMPARE(f->state().pictureOption, menu::PictureOption::Never);
+        QVERIFY(f->findChild<QAction*>(QStringLiteral("Never1"))->isChecked());
+        QVERIFY(!f->findChild<QAction*>(QStringLiteral("Auto1"))->isChecked());
+    }
+
+    void splashHoldsTheStartForItsTime() {
+        DiscFixture disc;
+        const QString design = QStringLiteral("design.cfg");
+        disc.set(design, QStringLiteral("Splash"), QStringLiteral("enabled"), QStringLiteral("1"));
+        disc.set(design, QStringLiteral("Splash"), QStringLiteral("d"), QStringLiteral("150"));
+        disc.save();
+        disc.writeBitmap(QStringLiteral("Splash.BMP"), Qt::blue, QSize(60, 40));
+        QElapsedTimer timer;
+        timer.start();
+        open(disc);
+        QVERIFY(timer.elapsed() >= 140);
+
+        // Without its picture the splash is skipped rather than shown empty.
+        disc.set(design, QStringLiteral("Splash"), QStringLiteral("d"), QStringLiteral("20000"));
+        disc.save();
+        QFile::remove(disc.cfg() + QStringLiteral("Splash.BMP"));
+        timer.restart();
+        open(disc);
+        QVERIFY(timer.elapsed() < 10000);
+    }
+
+    void designReachesTheControls() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        const QString design = QStringLiteral("design.cfg");
+        disc.set(design, QStringLiteral("general"), QStringLiteral("design_mode"), QStringLiteral("bmp"));
+        disc.set(design, QStringLiteral("general"), QStringLiteral("button_mode"), QStringLiteral("band"));
+        disc.set(design, QStringLiteral("Buttons"), QStringLiteral("btnc"), QStringLiteral("clRed"));
+        disc.set(design, QStringLiteral("Buttons"), QStringLiteral("btnec"), QStringLiteral("clBlue"));
+        disc.set(design, QStringLiteral("Buttons"), QStringLiteral("btnsd"), QStringLiteral("9"));
+        disc.set(design, QStringLiteral("Buttons"), QStringLiteral("style"), QStringLiteral("sbOffset"));
+        disc.set(design, QStringLiteral("Fonts"), QStringLiteral("fuc"), QStringLiteral("clYellow"));
+        disc.set(design, QStringLiteral("Fonts"), QStringLiteral("fuc_effect"), QStringLiteral("tdShadow"));
+        disc.set(design, QStringLiteral("Boxes"), QStringLiteral("boxf_bmp"), QStringLiteral("1"));
+        disc.set(design, QStringLiteral("Boxes"), QStringLiteral("boxc_bmp"), QStringLiteral("2"));
+        disc.save();
+        disc.writeBitmap(QStringLiteral("back.bmp"), Qt::darkBlue);
+        auto f = open(disc);
+        ShadowButton* copy = button(*f, QStringLiteral("copybtn"));
+        QCOMPARE(copy->face().kind(), ui::Backdrop::Kind::Gradient);
+        QCOMPARE(copy->face().start(), QColor(Qt::red));
+        QCOMPARE(copy->shadowDepth(), 9);
+        QCOMPARE(copy->bevel(), ShadowButton::Bevel::Offset);
+        QCOMPARE(label(*f, QStringLiteral("genrehead"))->color(), QColor(Qt::yellow));
+        QCOMPARE(label(*f, QStringLiteral("genrehead"))->effect(), ui::TextEffect::Shadow);
+        // The menus show the background bitmap in the heading colour.
+        QVERIFY(!f->aboutMenu()->backgroundPixmap().isNull());
+        QCOMPARE(f->aboutMenu()->entryColor(), QColor(Qt::yellow));
+        QVERIFY(!child<FillList>(*f, QStringLiteral("members"))->wallpaper().isNull());
+        // The button bitmap is not part of this design: the category band keeps its colour.
+        QVERIFY(child<FillList>(*f, QStringLiteral("genre"))->wallpaper().isNull());
+        QCOMPARE(f->state().backgroundBitmap,
+                 QDir::toNativeSeparators(disc.cfg() + QStringLiteral("back.bmp")));
+
+        disc.set(design, QStringLiteral("general"), QStringLiteral("button_mode"), QStringLiteral("bmp"));
+        disc.set(design, QStringLiteral("Buttons"), QStringLiteral("btnFc"), QStringLiteral("clLime"));
+        disc.save();
+        disc.writeBitmap(QStringLiteral("button.bmp"), Qt::darkGreen);
+        f = open(disc);
+        QCOMPARE(button(*f, QStringLiteral("ende"))->face().kind(), ui::Backdrop::Kind::Bitmap);
+        QCOMPARE(button(*f, QStringLiteral("docthumb"))->face().kind(), ui::Backdrop::Kind::Bitmap);
+        QCOMPARE(f->zipScanMenu()->entryColor(), QColor(Qt::green));
+        QCOMPARE(f->zipScanMenu()->backgroundPixmap().toImage().pixelColor(0, 0), QColor(Qt::darkGreen));
+        QVERIFY(!child<FillList>(*f, QStringLiteral("genre"))->wallpaper().isNull());
+
+        disc.set(design, QStringLiteral("general"), QStringLiteral("button_mode"), QStringLiteral("trans"));
+        disc.save();
+        f = open(disc);
+        QCOMPARE(button(*f, QStringLiteral("ende"))->face().kind(), ui::Backdrop::Kind::Nothing);
+        QCOMPARE(button(*f, QStringLiteral("hidedetail"))->face().kind(), ui::Backdrop::Kind::Solid);
+        QCOMPARE(button(*f, QStringLiteral("hidedetail"))->face().start(), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(TestMenuWindow)
+#include "tst_menuwindow.moc"

@@ -1,0 +1,197 @@
+// The widgets that draw a design: two designs that differ must look different.
+#include "ui/widgets/Backdrop.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/ShadowButton.h"
+#include "ui/widgets/SideBarMenu.h"
+#include "ui/widgets/SplashScreen.h"
+
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QtTest>
+
+using ui::Backdrop;
+using ui::ShadowButton;
+
+namespace {
+
+QImage paint(const Backdrop& b, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    b.paint(p, image.rect());
+    return image;
+}
+
+// The widget drawn over white, so that what it leaves unpainted stays white.
+QImage render(QWidget& w) {
+    QImage image(w.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    w.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+QPixmap twoColours() {
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.setPixelColor(0, 0, Qt::red);
+    image.setPixelColor(1, 0, Qt::green);
+    return QPixmap::fromImage(image);
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance = 24) {
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace
+
+class TestMenuWidgets : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void backdropsFillAsTheyShould() {
+        const QImage gradient = paint(Backdrop::gradient(Qt::red, Qt::blue), QSize(4, 100));
+        QVERIFY(near(gradient.pixelColor(1, 0), Qt::red));
+        QVERIFY(near(gradient.pixelColor(1, 99), Qt::blue));
+
+        const QImage tiled = paint(Backdrop::bitmap(twoColours(), ui::Placement::Tile), QSize(5, 2));
+        QCOMPARE(tiled.pixelColor(2, 1), QColor(Qt::red));
+        QCOMPARE(tiled.pixelColor(3, 1), QColor(Qt::green));
+
+        const QImage centred = paint(Backdrop::bitmap(twoColours(), ui::Placement::Center), QSize(6, 3));
+        QCOMPARE(centred.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(centred.pixelColor(2, 1), QColor(Qt::red));
+        QCOMPARE(centred.pixelColor(3, 1), QColor(Qt::green));
+
+        const QImage stretched = paint(Backdrop::bitmap(twoColours(), ui::Placement::Stretch), QSize(10, 3));
+        QCOMPARE(stretched.pixelColor(1, 2), QColor(Qt::red));
+        QCOMPARE(stretched.pixelColor(8, 2), QColor(Qt::green));
+
+        const QImage once = paint(Backdrop::bitmap(twoColours(), ui::Placement::None), QSize(6, 3));
+        QCOMPARE(once.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(once.pixelColor(2, 0), QColor(Qt::white));
+        QCOMPARE(once.pixelColor(0, 1), QColor(Qt::white));
+
+        const QImage box = paint(Backdrop::solid(Qt::yellow, Qt::black), QSize(6, 6));
+        QCOMPARE(box.pixelColor(0, 0), QColor(Qt::black));
+        QCOMPARE(box.pixelColor(3, 3), QColor(Qt::yellow));
+        QCOMPARE(paint(Backdrop(), QSize(2, 2)).pixelColor(1, 1), QColor(Qt::white));
+    }
+
+    void buttonFacesShadowsAndBevels() {
+        ShadowButton b;
+        b.resize(60, 40);
+        b.setBevelWidth(0);
+        b.setShadowDepth(6);
+        b.setFace(Backdrop::gradient(Qt::red, Qt::blue));
+        QImage image = render(b);
+        QVERIFY(near(image.pixelColor(27, 2), Qt::red, 40));
+        QVERIFY(near(image.pixelColor(27, 31), Qt::blue, 40));
+        // The drop shadow lies below and right of the face, not above and left of it.
+        QVERIFY(image.pixelColor(57, 37).lightness() < 200);
+        QCOMPARE(image.pixelColor(57, 2), QColor(Qt::white));
+
+        ShadowButton flat;
+        flat.resize(60, 40);
+        flat.setBevelWidth(0);
+        flat.setFace(Backdrop::gradient(Qt::red, Qt::blue));
+        QCOMPARE(render(flat).pixelColor(57, 37).blue() > 200, true);
+
+        b.setShape(ShadowButton::Shape::ThreeD);
+        const QImage solidSides = render(b);
+        QVERIFY(solidSides != image);
+        QVERIFY(solidSides.pixelColor(57, 37).lightness() < image.pixelColor(57, 37).lightness());
+
+        // Pressed, the face sinks onto its shadow.
+        b.setShape(ShadowButton::Shape::Shadow);
+        b.setDown(true);
+        image = render(b);
+        QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white));
+        QVERIFY(near(image.pixelColor(58, 38), Qt::blue, 60));
+        b.setDown(false);
+
+        b.setFace(Backdrop::bitmap(twoColours(), ui::Placement::Tile));
+        image = render(b);
+        QCOMPARE(image.pixelColor(10, 10), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(11, 10), QColor(Qt::green));
+
+        b.setFace(Backdrop());
+        QCOMPARE(render(b).pixelColor(20, 5), QColor(Qt::white));
+
+        b.setFace(Backdrop::solid(Qt::gray));
+        b.setBevelWidth(2);
+        QList<QImage> bevels;
+        for (const auto bevel :
+             {ShadowButton::Bevel::Normal, ShadowButton::Bevel::Inset, ShadowButton::Bevel::Offset}) {
+            b.setBevel(bevel);
+            bevels.append(render(b));
+        }
+        QVERIFY(bevels[0] != bevels[1] && bevels[1] != bevels[2] && bevels[0] != bevels[2]);
+        QVERIFY(bevels[0].pixelColor(0, 0).lightness() > bevels[1].pixelColor(0, 0).lightness());
+    }
+
+    void everyTextEffectLooksDifferent() {
+        QList<QImage> images;
+        for (const auto effect :
+             {ui::TextEffect::None, ui::TextEffect::Raised, ui::TextEffect::Sunken, ui::TextEffect::Shadow,
+              ui::TextEffect::RaisedShadow, ui::TextEffect::SunkenShadow}) {
+            ui::EffectLabel label(QStringLiteral("Games"));
+            label.resize(80, 24);
+            label.setColor(Qt::blue);
+            label.setEffect(effect);
+            QImage image(label.size(), QImage::Format_RGB32);
+            image.fill(Qt::darkGray);
+            label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            images.append(image);
+        }
+        for (int i = 0; i < images.size(); ++i)
+            for (int j = i + 1; j < images.size(); ++j)
+                QVERIFY2(images[i] != images[j], qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
+    }
+
+    void labelsKeepTheirWholeTextAndLinksReportClicks() {
+        ui::EffectLabel label(QStringLiteral("a caption much too long for the label it sits in"));
+        label.resize(40, 20);
+        render(label);
+        QCOMPARE(label.text(), QStringLiteral("a caption much too long for the label it sits in"));
+        QSignalSpy clicks(&label, &ui::EffectLabel::clicked);
+        QTest::mouseClick(&label, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 0);
+        label.setLink(true);
+        QVERIFY(label.font().underline());
+        QTest::mouseClick(&label, Qt::LeftButton);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void sideBarMenuKeepsItsEntriesRightOfTheBar() {
+        ui::SideBarMenu menu;
+        menu.setSideBarText(QStringLiteral("Options"));
+        QAction* divider = menu.addCaptionDivider(QStringLiteral("About"));
+        QAction* entry = menu.addAction(QStringLiteral("About"));
+        menu.setBackgroundPixmap(twoColours());
+        menu.popup(QPoint(0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QVERIFY(menu.actionGeometry(entry).left() >= ui::SideBarMenu::kSideBarWidth);
+        QVERIFY(menu.actionGeometry(divider).height() > 0);
+        const QImage image = menu.grab().toImage();
+        QVERIFY(image.pixelColor(ui::SideBarMenu::kSideBarWidth / 2, 4).lightness() < 80);
+        menu.close();
+    }
+
+    void splashStaysItsTimeThenCloses() {
+        ui::SplashScreen splash;
+        splash.resize(40, 30);
+        splash.setFrame(Qt::yellow, 5);
+        QElapsedTimer timer;
+        timer.start();
+        splash.showFor(60);
+        QVERIFY(timer.elapsed() >= 55);
+        QVERIFY(!splash.isVisible());
+        const QImage image = splash.grab().toImage();
+        QCOMPARE(image.pixelColor(0, 0), QColor(Qt::yellow));
+        QCOMPARE(image.pixelColor(39 - 5, 29 - 5), QColor(Qt::yellow));
+    }
+};
+
+QTEST_MAIN(TestMenuWidgets)
+#include "tst_designwidgets.moc"
