@@ -18,7 +18,7 @@ QString aloneName(const QString& fileName);
 QString folderText(const QString& folder);
 // The protocol in front of a typed address, unless it is "n/a" or empty.
 QString homepage(const QString& protocol, const QString& typed);
-// The row a new item goes into: the only, still empty row, or a new row at the end.
+// The row a new item goes into: the grid's single empty row, or a new row at the end.
 int rowForNewItem(ItemTable& items);
 // Files below a folder as (folder with separator, file name), files of a folder before its
 // subfolders, both by name.

@@ -38,7 +38,13 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = "x") {
     return path;
 }
 
-inline ItemRecord item(const QString& name, const QString& category, const QString& copy = QStringLiteral("yes"),
+inline QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline ItemRecord item(const QString& name, const QString& category,
+                       const QString& copy = QStringLiteral("yes"),
                        const QString& execute = QStringLiteral("no")) {
     ItemRecord r;
     r[fieldIndex(ItemField::Name)] = name;

@@ -152,6 +152,11 @@ void MainWindow::recomputeRowColours() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // However the window is closed, changes that could not be saved keep it open.
+    if (!askToSave(u"M23")) {
+        event->ignore();
+        return;
+    }
     m_session.deleteWorkingCopy();
     QFile::remove(m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
                   QStringLiteral("burn zol.cpj"));

@@ -145,7 +145,8 @@ private:
     // True when the command may go on; shows M1 otherwise.
     bool projectGate();
     // Asks about unsaved changes; the key names the question.
-    void askToSave(const char16_t* messageKey);
+    // Offers to save unsaved changes; false when the user wanted them saved and saving failed.
+    bool askToSave(const char16_t* messageKey);
     void enableProjectCommands();
     void updateWindowTitle();
     void applyStoredColumnLayout(const EditorSettings& settings);

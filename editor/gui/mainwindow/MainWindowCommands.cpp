@@ -24,12 +24,13 @@ bool MainWindow::projectGate() {
     return false;
 }
 
-void MainWindow::askToSave(const char16_t* messageKey) {
+bool MainWindow::askToSave(const char16_t* messageKey) {
     if (!m_state.modified)
-        return;
-    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(messageKey)) ==
+        return true;
+    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(messageKey)) !=
         Msg::Answer::Yes)
-        m_session.save(save->toolTip());
+        return true;
+    return m_session.save(save->toolTip());
 }
 
 void MainWindow::enableProjectCommands() {
@@ -61,7 +62,8 @@ void MainWindow::wizardClick() {
 
 void MainWindow::openClicked() {
     click();
-    askToSave(u"M28");
+    if (!askToSave(u"M28"))
+        return;
     const QString file =
         m_services.choosers.openFile({m_openButton->toolTip(),
                                       m_state.programFolder + QStringLiteral("projects") + QDir::separator(),
@@ -104,7 +106,6 @@ void MainWindow::helpClick() {
 
 void MainWindow::exitClick() {
     click();
-    askToSave(u"M23");
     close();
 }
 

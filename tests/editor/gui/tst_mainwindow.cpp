@@ -265,6 +265,32 @@ private Q_SLOTS:
         QCOMPARE(settings.readString(u"settings", u"Color1"), QStringLiteral("clSilver"));
     }
 
+    void closingTheWindowAsksToSave() {
+        Fixture f;
+        f.openProject({item(u"a"_qs, u"Games"_qs)});
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+        f.form->sortClick();
+        const QString workingCopy = f.dir.filePath(u"p.tmp"_qs);
+
+        // The title bar's close box asks as Exit does; a save that fails keeps the window open.
+        QFile::remove(workingCopy);
+        QVERIFY(QDir().mkpath(workingCopy)); // nowhere to write the working copy
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        QVERIFY(!f.form->close());
+        QCOMPARE(f.fakes.messages.shown.at(f.fakes.messages.shown.size() - 2).text, f.message(u"M23"));
+        QVERIFY(f.form->isVisible());
+        QVERIFY(f.state.modified);
+
+        // Saved on Yes, then closed.
+        QVERIFY(QDir().rmdir(workingCopy));
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        QVERIFY(f.form->close());
+        QVERIFY(!f.state.modified);
+        QVERIFY(!QFile::exists(workingCopy));
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M23"));
+    }
+
     void handWrittenProjectRoundTrips() {
         Fixture f;
         const QString lbc =
