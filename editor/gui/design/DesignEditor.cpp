@@ -110,7 +110,7 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
 
     splashPreview = new SplashPreview(this);
     connectSettings();
-    resize(820, 560);
+    resize(900, 520);
 }
 
 DesignEditor::~DesignEditor() = default;
@@ -421,12 +421,14 @@ void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&
     for (QWidget* w : findChildren<QWidget*>()) {
         if (qobject_cast<QPushButton*>(w))
             setPointSize(w, 10);
-        else if (qobject_cast<QGroupBox*>(w) || qobject_cast<QTabWidget*>(w))
+        else if (qobject_cast<QGroupBox*>(w))
             setPointSize(w, 11);
         else if (qobject_cast<QLabel*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QCheckBox*>(w) ||
                  qobject_cast<QSpinBox*>(w) || qobject_cast<StatusMark*>(w))
             setPointSize(w, 9);
     }
+    // The six page titles share one row.
+    setPointSize(tabs, 10);
     setPointSize(filePanel, 11 - fontReduction(file, 2));
     for (QPushButton* b : {ngf, lgf, crgf, SaveAs})
         setPointSize(b, 10);

@@ -202,6 +202,7 @@ private:
     void message(const QString& key) const;
     void refuse(designediting::Refusal refusal) const;
     QString chooseMedium(const QString& filter, const QString& suffix, const QString& folder);
+    QString chooseBitmap();
     void loadDesign(const QString& file);
     // Saves to the project's design file, or asks for a new one for the standard design; true
     // when the design was written.

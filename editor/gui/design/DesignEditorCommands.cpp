@@ -32,8 +32,6 @@ namespace {
 
 constexpr int kHelpContext = 3051;
 
-QString bitmapFilter() { return QStringLiteral("Bitmaps (*.bmp)|*.bmp"); }
-
 } // namespace
 
 void DesignEditor::click() const {
@@ -64,6 +62,12 @@ QString DesignEditor::chooseMedium(const QString& filter, const QString& suffix,
         return {};
     }
     return chosen;
+}
+
+// Background, button and splash bitmaps all come from the shipped backgrounds' folder first.
+QString DesignEditor::chooseBitmap() {
+    return chooseMedium(QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral("BMP"),
+                        common::resolveIgnoringCase(m_state.programFolder, u"back"));
 }
 
 // --- Opening and showing ---------------------------------------------------------------------------
@@ -189,8 +193,7 @@ void DesignEditor::backgroundBandClicked() {
 
 void DesignEditor::loadbtmpokClick() {
     click();
-    const QString chosen = chooseMedium(bitmapFilter(), QStringLiteral("BMP"),
-                                         common::resolveIgnoringCase(m_state.programFolder, u"back"));
+    const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
     designediting::loadBackgroundBitmap(m_state.design, m_state.mainDaten, chosen);
@@ -217,8 +220,7 @@ void DesignEditor::buttonbandClick() {
 
 void DesignEditor::loadbuttonbmpClick() {
     click();
-    const QString chosen = chooseMedium(bitmapFilter(), QStringLiteral("BMP"),
-                                         common::resolveIgnoringCase(m_state.programFolder, u"back"));
+    const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
     designediting::loadButtonBitmap(m_state.design, m_state.mainDaten, chosen);
@@ -293,8 +295,7 @@ void DesignEditor::SoundClearClick() {
 
 void DesignEditor::splash_loadClick() {
     click();
-    const QString chosen = chooseMedium(bitmapFilter(), QStringLiteral("BMP"),
-                                         common::resolveIgnoringCase(m_state.programFolder, u"back"));
+    const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
     m_state.mainDaten.Splash_File.set(chosen);
