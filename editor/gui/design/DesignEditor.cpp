@@ -434,6 +434,7 @@ void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&
         setPointSize(b, 10);
     setPointSize(buttontrans, 10 - fontReduction(file, 2));
     moreDesigns->setMinimumWidth(moreDesigns->sizeHint().width() + 6);
+    setTitleToDesign();
 }
 
 bool DesignEditor::eventFilter(QObject* watched, QEvent* event) {
