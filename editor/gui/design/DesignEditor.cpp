@@ -125,7 +125,6 @@ QPushButton* DesignEditor::button(QWidget* parent, const char* name, const QStri
 
 QLabel* DesignEditor::label(QWidget* parent, const QString& caption, const char* key) {
     auto* l = new QLabel(caption, parent);
-    l->setWordWrap(true);
     m_captions.push_back({QLatin1String(key), [l](const QString& t) { l->setText(t); }});
     return l;
 }
@@ -219,7 +218,9 @@ QWidget* DesignEditor::createBoxPage() {
         grid->addWidget(label(group, QLatin1String(caption), key), row, 2);
         grid->addWidget(box, row++, 3);
     }
-    grid->addWidget(label(group, QStringLiteral("preview available only in full preview mode"), "E43"), 3, 2, 2, 2);
+    QLabel* note = label(group, QStringLiteral("preview available only in full preview mode"), "E43");
+    note->setWordWrap(true);
+    grid->addWidget(note, 3, 2, 2, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(page);
@@ -393,9 +394,9 @@ QWidget* DesignEditor::createAppearancePage() {
     iconGrid->addWidget(icon_prev, 0, 1, 2, 1);
     iconGrid->addWidget(icon_load, 0, 2);
     iconGrid->addWidget(icon_clear, 1, 2);
-    iconGrid->addWidget(
-        label(iconGroup, QStringLiteral("if you do not select an icon the Tavik - Lumbrel  icon will be used"), "E129"),
-        2, 0, 1, 3);
+    QLabel* note = label(iconGroup, QStringLiteral("if you do not select an icon the Tavik - Lumbrel  icon will be used"), "E129");
+    note->setWordWrap(true);
+    iconGrid->addWidget(note, 2, 0, 1, 3);
     iconGrid->setRowStretch(3, 1);
 
     auto* grid = new QGridLayout(page);
