@@ -4,6 +4,11 @@
 
 #include <QVBoxLayout>
 
+namespace {
+// A splash bitmap larger than any screen still gets a window that fits on one.
+constexpr QSize kLargestWindow(1920, 1200);
+} // namespace
+
 SplashPreview::SplashPreview(QWidget* parent) : QDialog(parent), m_splash(new ui::SplashScreen(this)) {
     setObjectName(QStringLiteral("splashPreview"));
     setWindowTitle(QStringLiteral("Preview"));
@@ -19,7 +24,7 @@ bool SplashPreview::load(const QString& path) {
     const QPixmap pixmap(path);
     m_splash->setPixmap(pixmap);
     if (!pixmap.isNull())
-        setFixedSize(pixmap.size());
+        setFixedSize(pixmap.size().boundedTo(kLargestWindow));
     return !pixmap.isNull();
 }
 
