@@ -73,14 +73,15 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("PageControl1"));
     const std::pair<QWidget*, const char*> pages[] = {
-        {createBackgroundPage(), "E7"}, {createBoxPage(), "E8"},   {createButtonPage(), "E9"},
+        {createBackgroundPage(), "E7"}, {createBoxPage(), "E8"},      {createButtonPage(), "E9"},
         {createFontPage(), "E10"},      {createSoundPage(), "E11_2"}, {createAppearancePage(), "E11"}};
     const QString pageTitles[] = {QStringLiteral("&Backgr. Control"), QStringLiteral("B&ox Control"),
                                   QStringLiteral("B&utton Control"),  QStringLiteral("&Font Control"),
                                   QStringLiteral("&Sound Control"),   QStringLiteral("Appearance Control")};
     for (int i = 0; i < 6; ++i) {
         tabs->addTab(pages[i].first, pageTitles[i]);
-        m_captions.push_back({QLatin1String(pages[i].second), [this, i](const QString& t) { tabs->setTabText(i, t); }});
+        m_captions.push_back(
+            {QLatin1String(pages[i].second), [this, i](const QString& t) { tabs->setTabText(i, t); }});
     }
 
     moreDesigns = new ui::EffectLabel(QStringLiteral("More Designs at Tavik Homebase"), this);
@@ -115,7 +116,8 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
 
 DesignEditor::~DesignEditor() = default;
 
-QPushButton* DesignEditor::button(QWidget* parent, const char* name, const QString& caption, const char* key) {
+QPushButton* DesignEditor::button(QWidget* parent, const char* name, const QString& caption,
+                                  const char* key) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
@@ -159,9 +161,10 @@ QWidget* DesignEditor::createBackgroundPage() {
     loadbtmpok = button(page, "loadbtmpok", QStringLiteral("load Bitmap"), "E15");
     clearbmp = button(page, "clearbmp", QStringLiteral("clear Bitmap"), "E16");
     bmpmode = button(page, "bmpmode", QStringLiteral("set Bitmapmode"), "E17");
-    bmptmcb = choice(page, "bmptmcb",
-                     {QStringLiteral("Center"), QStringLiteral("None"), QStringLiteral("Stretch"), QStringLiteral("Tile")},
-                     19);
+    bmptmcb = choice(
+        page, "bmptmcb",
+        {QStringLiteral("Center"), QStringLiteral("None"), QStringLiteral("Stretch"), QStringLiteral("Tile")},
+        19);
     bandsel = new StatusMark("bandsel", QStringLiteral("Band Mode"), page);
     bmpsel = new StatusMark("bmpsel", QStringLiteral("Bitmap Mode"), page);
     modebmp = new StatusMark("modebmp", QStringLiteral("Bitmap Loaded"), page);
@@ -202,8 +205,10 @@ QWidget* DesignEditor::createBoxPage() {
 
     auto* grid = new QGridLayout(group);
     const std::tuple<const char*, const char*, ui::ColorBox*> colors[] = {
-        {"Catecory Box/Item Color:", "E26", boxc_c}, {"Category Box Font Color:", "E27", boxc_fc},
-        {"Files Box/Item Color:", "E28", boxf_c},    {"Files Box Font Color:", "E29", boxf_fc},
+        {"Catecory Box/Item Color:", "E26", boxc_c},
+        {"Category Box Font Color:", "E27", boxc_fc},
+        {"Files Box/Item Color:", "E28", boxf_c},
+        {"Files Box Font Color:", "E29", boxf_fc},
         {"Details Box/Item Color:", "E30", boxd_c}};
     int row = 0;
     for (const auto& [caption, key, box] : colors) {
@@ -243,14 +248,13 @@ QWidget* DesignEditor::createButtonPage() {
     buttonbmpsel = new StatusMark("buttonbmpsel", QStringLiteral("Bitmap Mode"), page);
     buttontranssel = new StatusMark("buttontranssel", QStringLiteral("Transparent Mode"), page);
     BtnBmp = new StatusMark("BtnBmp", QStringLiteral("Bitmap Loaded"), page);
-    for (const auto& [mark, key] : {std::pair{buttonbandsel, "E51"},
-                                    {buttonbmpsel, "E51f"},
-                                    {buttontranssel, "E52"},
-                                    {BtnBmp, "E53"}})
+    for (const auto& [mark, key] :
+         {std::pair{buttonbandsel, "E51"}, {buttonbmpsel, "E51f"}, {buttontranssel, "E52"}, {BtnBmp, "E53"}})
         m_captions.push_back({QLatin1String(key), [m = mark](const QString& t) { m->setCaption(t); }});
     btnsd = spinBox(page, "btnsd", 15);
     btnbw = spinBox(page, "btnbw", 15);
-    btnstylecb = choice(page, "btnstylecb", {QStringLiteral("Inset"), QStringLiteral("Normal"), QStringLiteral("Offset")}, 59);
+    btnstylecb = choice(page, "btnstylecb",
+                        {QStringLiteral("Inset"), QStringLiteral("Normal"), QStringLiteral("Offset")}, 59);
     btneffectcb = choice(page, "btneffectcb", {QStringLiteral("Shadow"), QStringLiteral("3D")}, 63);
     FontBtnStyle = choice(page, "FontBtnStyle", effectEntries(), 66);
     btn_fb = new QCheckBox(page);
@@ -258,8 +262,8 @@ QWidget* DesignEditor::createButtonPage() {
 
     auto* grid = new QGridLayout(page);
     const std::tuple<const char*, const char*, QWidget*> settings[] = {
-        {"Startcolor:", "E45", btncw},   {"Endcolor:", "E46", btnecw},       {"Font Color:", "E55", btnFw},
-        {"Shadow Depth:", "E56", btnsd}, {"Border Width:", "E57", btnbw},    {"Style:", "E58", btnstylecb},
+        {"Startcolor:", "E45", btncw},   {"Endcolor:", "E46", btnecw},         {"Font Color:", "E55", btnFw},
+        {"Shadow Depth:", "E56", btnsd}, {"Border Width:", "E57", btnbw},      {"Style:", "E58", btnstylecb},
         {"Effect:", "E62", btneffectcb}, {"Font Style:", "E65", FontBtnStyle}, {"Bold:", "E72", btn_fb}};
     int row = 0;
     for (const auto& [caption, key, control] : settings) {
@@ -279,7 +283,8 @@ QWidget* DesignEditor::createButtonPage() {
     modes->addWidget(buttontranssel, 2, 2);
     modes->addWidget(BtnBmp, 1, 0);
     grid->addLayout(modes, 5, 0, 1, 4);
-    grid->addWidget(label(page, QStringLiteral("Changes show at once on the sample button."), "E73"), 6, 0, 1, 4);
+    grid->addWidget(label(page, QStringLiteral("Changes show at once on the sample button."), "E73"), 6, 0, 1,
+                    4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(7, 1);
@@ -298,14 +303,17 @@ QWidget* DesignEditor::createFontPage() {
     ff_b = new QCheckBox(QStringLiteral("Bold"), page);
     df_b = new QCheckBox(QStringLiteral("Bold"), page);
     auto* grid = new QGridLayout(page);
-    const std::tuple<const char*, const char*, ui::ColorBox*, const char*, const char*, QComboBox*, QCheckBox*,
-                     const char*, const char*>
-        fonts[] = {{"Category Font Color:", "E74", fuc, "Category Font Effect:", "E77", Font1Style, cf_b, "cf_b", "E98"},
-                   {"Files Font Color:", "E75", fduc, "Files Font Effect:", "E78", Font2Style, ff_b, "ff_b", "E99"},
-                   {"Details Font Color:", "E76", fdnc, "Details Font Effect:", "E79", Font3Style, df_b, "df_b",
-                    "E100"}};
+    const std::tuple<const char*, const char*, ui::ColorBox*, const char*, const char*, QComboBox*,
+                     QCheckBox*, const char*, const char*>
+        fonts[] = {
+            {"Category Font Color:", "E74", fuc, "Category Font Effect:", "E77", Font1Style, cf_b, "cf_b",
+             "E98"},
+            {"Files Font Color:", "E75", fduc, "Files Font Effect:", "E78", Font2Style, ff_b, "ff_b", "E99"},
+            {"Details Font Color:", "E76", fdnc, "Details Font Effect:", "E79", Font3Style, df_b, "df_b",
+             "E100"}};
     int row = 0;
-    for (const auto& [colorCaption, colorKey, color, effectCaption, effectKey, effect, bold, boldName, boldKey] : fonts) {
+    for (const auto& [colorCaption, colorKey, color, effectCaption, effectKey, effect, bold, boldName,
+                      boldKey] : fonts) {
         grid->addWidget(label(page, QLatin1String(colorCaption), colorKey), row, 0);
         grid->addWidget(color, row, 1);
         grid->addWidget(label(page, QLatin1String(effectCaption), effectKey), row, 2);
@@ -315,7 +323,8 @@ QWidget* DesignEditor::createFontPage() {
         m_captions.push_back({QLatin1String(boldKey), [b = bold](const QString& t) { b->setText(t); }});
         ++row;
     }
-    grid->addWidget(label(page, QStringLiteral("Changes show at once on the sample texts."), "E101"), 3, 0, 1, 5);
+    grid->addWidget(label(page, QStringLiteral("Changes show at once on the sample texts."), "E101"), 3, 0, 1,
+                    5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(4, 1);
@@ -325,8 +334,9 @@ QWidget* DesignEditor::createFontPage() {
 QWidget* DesignEditor::createSoundPage() {
     auto* page = new QWidget;
     soundc = choice(page, "soundc",
-                    {QStringLiteral("Start Lumbrel"), QStringLiteral("Standard Sound"), QStringLiteral("Button Sound"),
-                     QStringLiteral("Copy Complete"), QStringLiteral("Unzip Complete")},
+                    {QStringLiteral("Start Lumbrel"), QStringLiteral("Standard Sound"),
+                     QStringLiteral("Button Sound"), QStringLiteral("Copy Complete"),
+                     QStringLiteral("Unzip Complete")},
                     103);
     soundplay = button(page, "soundplay", QStringLiteral("Play"), "E108");
     soundstop = button(page, "soundstop", QStringLiteral("Stop"), "E109");
@@ -351,8 +361,10 @@ QWidget* DesignEditor::createAppearancePage() {
         return g;
     };
     QGroupBox* languageGroup = group(QStringLiteral("Menu Language"), "E112");
-    language_c = choice(languageGroup, "language_c", {QStringLiteral("English"), QStringLiteral("German")}, 114);
-    language_sc = choice(languageGroup, "language_sc", {QStringLiteral("Lowercase"), QStringLiteral("Normal")}, 117);
+    language_c =
+        choice(languageGroup, "language_c", {QStringLiteral("English"), QStringLiteral("German")}, 114);
+    language_sc =
+        choice(languageGroup, "language_sc", {QStringLiteral("Lowercase"), QStringLiteral("Normal")}, 117);
     auto* languageGrid = new QGridLayout(languageGroup);
     languageGrid->addWidget(label(languageGroup, QStringLiteral("Language"), "E113"), 0, 0);
     languageGrid->addWidget(language_c, 0, 1);
@@ -394,7 +406,9 @@ QWidget* DesignEditor::createAppearancePage() {
     iconGrid->addWidget(icon_prev, 0, 1, 2, 1);
     iconGrid->addWidget(icon_load, 0, 2);
     iconGrid->addWidget(icon_clear, 1, 2);
-    QLabel* note = label(iconGroup, QStringLiteral("if you do not select an icon the Tavik - Lumbrel  icon will be used"), "E129");
+    QLabel* note =
+        label(iconGroup,
+              QStringLiteral("if you do not select an icon the Tavik - Lumbrel  icon will be used"), "E129");
     note->setWordWrap(true);
     iconGrid->addWidget(note, 2, 0, 1, 3);
     iconGrid->setRowStretch(3, 1);
@@ -481,7 +495,8 @@ void DesignEditor::connectSettings() {
     color(splash_fc, &Model::splashFrameColor);
 
     const auto number = [this](QSpinBox* box, int Model::*field) {
-        connect(box, &QSpinBox::valueChanged, this, [this, field](int v) { changed([&](Model& d) { d.*field = v; }); });
+        connect(box, &QSpinBox::valueChanged, this,
+                [this, field](int v) { changed([&](Model& d) { d.*field = v; }); });
     };
     number(btnsd, &Model::shadowDepth);
     number(btnbw, &Model::borderWidth);
@@ -489,7 +504,8 @@ void DesignEditor::connectSettings() {
     number(splash_d, &Model::splashDelay);
 
     const auto flag = [this](QCheckBox* box, bool Model::*field) {
-        connect(box, &QCheckBox::toggled, this, [this, field](bool on) { changed([&](Model& d) { d.*field = on; }); });
+        connect(box, &QCheckBox::toggled, this,
+                [this, field](bool on) { changed([&](Model& d) { d.*field = on; }); });
     };
     flag(btn_fb, &Model::buttonBold);
     flag(cf_b, &Model::headingBold);
@@ -503,7 +519,8 @@ void DesignEditor::connectSettings() {
                 return;
             if (clicks)
                 click();
-            changed([&](Model& d) { d.*field = static_cast<std::remove_reference_t<decltype(d.*field)>>(i); });
+            changed(
+                [&](Model& d) { d.*field = static_cast<std::remove_reference_t<decltype(d.*field)>>(i); });
         });
     };
     list(bmptmcb, &Model::tileMode, false);

@@ -58,7 +58,8 @@ QString DesignEditor::chooseMedium(const QString& filter, const QString& suffix,
     if (chosen.isEmpty())
         return {};
     if (!environmentfiles::canOpen(chosen)) {
-        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotOpenText(chosen));
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 environmentfiles::cannotOpenText(chosen));
         return {};
     }
     return chosen;
@@ -100,7 +101,8 @@ void DesignEditor::loadDesign(const QString& file) {
 }
 
 void DesignEditor::setTitleToDesign() {
-    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") + m_state.mainDaten.menudesign_file.path());
+    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") +
+                   m_state.mainDaten.menudesign_file.path());
 }
 
 void DesignEditor::showDesign() {
@@ -150,10 +152,15 @@ void DesignEditor::showDesign() {
 
 void DesignEditor::showMarks() {
     const Model::Marks& m = m_state.design.marks;
-    const std::pair<StatusMark*, bool> marks[] = {
-        {bandsel, m.bandsel},           {bmpsel, m.bmpsel},           {modebmp, m.modebmp},
-        {buttonbandsel, m.buttonbandsel}, {buttonbmpsel, m.buttonbmpsel}, {buttontranssel, m.buttontranssel},
-        {BtnBmp, m.BtnBmp},             {splash_status, m.splash_status}, {icon_status, m.icon_status}};
+    const std::pair<StatusMark*, bool> marks[] = {{bandsel, m.bandsel},
+                                                  {bmpsel, m.bmpsel},
+                                                  {modebmp, m.modebmp},
+                                                  {buttonbandsel, m.buttonbandsel},
+                                                  {buttonbmpsel, m.buttonbmpsel},
+                                                  {buttontranssel, m.buttontranssel},
+                                                  {BtnBmp, m.BtnBmp},
+                                                  {splash_status, m.splash_status},
+                                                  {icon_status, m.icon_status}};
     for (const auto& [mark, on] : marks)
         mark->setOn(on);
     splash_clear->setEnabled(m.splash_status);
@@ -267,7 +274,8 @@ void DesignEditor::SoundOpenClick() {
     const int i = soundc->currentIndex();
     if (i < 0)
         return;
-    const QString chosen = chooseMedium(QStringLiteral("Wavefile|*.wav"), QStringLiteral("wav"), m_soundFolder);
+    const QString chosen =
+        chooseMedium(QStringLiteral("Wavefile|*.wav"), QStringLiteral("wav"), m_soundFolder);
     if (chosen.isEmpty())
         return;
     FileHolder& sound = m_state.mainDaten.Sound[i];
@@ -348,8 +356,11 @@ void DesignEditor::ngfClick() {
 
 void DesignEditor::lgfClick() {
     click();
-    const QString chosen = m_services.choosers.openFile({lgf->text(), designfile::startFolder(m_state.programFolder),
-                                                         designfile::filter(), designfile::defaultSuffix(), {}});
+    const QString chosen = m_services.choosers.openFile({lgf->text(),
+                                                         designfile::startFolder(m_state.programFolder),
+                                                         designfile::filter(),
+                                                         designfile::defaultSuffix(),
+                                                         {}});
     if (chosen.isEmpty())
         return;
     loadDesign(chosen);
@@ -374,8 +385,11 @@ bool DesignEditor::save() {
 }
 
 bool DesignEditor::saveAs() {
-    const QString chosen = m_services.choosers.saveFile({SaveAs->text(), designfile::startFolder(m_state.programFolder),
-                                                         designfile::filter(), designfile::defaultSuffix(), {}});
+    const QString chosen = m_services.choosers.saveFile({SaveAs->text(),
+                                                         designfile::startFolder(m_state.programFolder),
+                                                         designfile::filter(),
+                                                         designfile::defaultSuffix(),
+                                                         {}});
     if (chosen.isEmpty())
         return false;
     return saveTo(chosen);
@@ -402,8 +416,8 @@ void DesignEditor::OKClick() {
         accept();
         return;
     }
-    if (m_services.messages.show(Msg::Kind::Information, Msg::Buttons::OkCancel, m_state.language.message(u"M40")) !=
-        Msg::Answer::Ok)
+    if (m_services.messages.show(Msg::Kind::Information, Msg::Buttons::OkCancel,
+                                 m_state.language.message(u"M40")) != Msg::Answer::Ok)
         return;
     const bool saved = save();
     if (!m_state.mainDaten.menudesign_file.exists()) {
@@ -434,7 +448,8 @@ void DesignEditor::helpClick() {
 
 void DesignEditor::InfoClick() {
     click();
-    AboutBox about(m_services, m_state.helpFile, this, QStringLiteral("Menu Design Editor"), QStringLiteral("1.5"));
+    AboutBox about(m_services, m_state.helpFile, this, QStringLiteral("Menu Design Editor"),
+                   QStringLiteral("1.5"));
     about.exec();
 }
 

@@ -60,15 +60,19 @@ class TestDesignEditor : public QObject {
             for (const char* folder : {"Files", "menudesign", "back", "Sounds"})
                 QDir().mkpath(state.programFolder + QLatin1String(folder));
             installLanguageFiles(state.programFolder);
-            for (const char* name : {"Standard.lbd", "language0.0", "language0.1", "language1.0", "language1.1"})
-                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + QLatin1String(name), program(u"Files/"_qs) + QLatin1String(name));
+            for (const char* name :
+                 {"Standard.lbd", "language0.0", "language0.1", "language1.0", "language1.1"})
+                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + QLatin1String(name),
+                            program(u"Files/"_qs) + QLatin1String(name));
             for (int m = 1; m <= 14; ++m)
                 writeFile(program(u"Files/m%1.ico"_qs.arg(m)), QByteArray::number(m));
             form = std::make_unique<MainWindow>(state, fakes.services());
             form->startUp();
             md = form->findChild<DesignEditor*>();
         }
-        QString program(const QString& rest) const { return QDir::toNativeSeparators(state.programFolder + rest); }
+        QString program(const QString& rest) const {
+            return QDir::toNativeSeparators(state.programFolder + rest);
+        }
         QString standard() const { return program(u"Files/Standard.lbd"_qs); }
         QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
         QString lastMessage() const {
