@@ -20,6 +20,7 @@ class QToolBar;
 class QToolButton;
 class BandColourDialog;
 class CategoryEditor;
+class DesignEditor;
 class IconChooser;
 class WaitWindow;
 class TranslatableWindow;
@@ -200,6 +201,7 @@ private:
     BandColourDialog* m_colorChooser = nullptr;
     IconChooser* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;
+    DesignEditor* m_designEditor = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
     std::unique_ptr<ItemDialogContext> m_itemContext;
     AddFileDialog* m_fileDialog = nullptr;

@@ -1,6 +1,7 @@
 // The main window's commands for the category file, the design and the project check.
 #include "MainWindow.h"
 #include "gui/categories/CategoryEditor.h"
+#include "gui/design/DesignEditor.h"
 #include "project/EditorState.h"
 
 void MainWindow::checkClick() {
@@ -18,4 +19,8 @@ void MainWindow::geditbtnmainClick() {
 
 void MainWindow::mdbtnmainClick() {
     click();
+    m_designEditor->execute();
+    // The project now names the design the dialog left behind.
+    if (m_state.modified)
+        m_session.saveGeneralToWorkingCopy();
 }

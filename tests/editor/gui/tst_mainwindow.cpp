@@ -8,6 +8,7 @@
 #include "project/EditorState.h"
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/widgets/ColorBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -346,8 +347,8 @@ private Q_SLOTS:
         for (int language : {1, 2}) {
             f.form->languageClick(language);
             for (QToolButton* b : f.form->findChildren<QToolButton*>()) {
-                if (b->objectName().startsWith(u"qt_"))
-                    continue; // the tool bar's own extension button
+                if (b->objectName().startsWith(u"qt_") || b->window() != f.form.get())
+                    continue; // the tool bar's own extension button, and those of dialogs
                 QVERIFY2(!b->text().isEmpty() && !b->toolTip().isEmpty(), qPrintable(b->objectName()));
             }
             for (QMenu* menu : f.form->findChildren<QMenu*>()) {
