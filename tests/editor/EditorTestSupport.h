@@ -3,11 +3,25 @@
 #include "common/IniFile.h"
 #include "project/ItemField.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
 
 namespace editortest {
+
+// Runs `action` on the next modal dialog of type T once it is open.
+template <typename T> void whenOpen(std::function<void(T*)> action) {
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "the expected dialog is not open");
+        action(dialog);
+    });
+}
 
 // A category file with the given captions, as the category editor writes it.
 inline QString writeCategoryFile(const QString& path, const QStringList& captions) {
