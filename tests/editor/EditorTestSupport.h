@@ -64,4 +64,18 @@ inline ItemRecord item(const QString& name, const QString& category, const QStri
     return r;
 }
 
+// An item that names where its file lies: File Name, CD Path and File Source Location.
+inline ItemRecord locatedItem(const QString& name, const QString& fileName, const QString& cdPath,
+                              const QString& source) {
+    ItemRecord r;
+    r[fieldIndex(ItemField::Name)] = name;
+    r[fieldIndex(ItemField::FileName)] = fileName;
+    r[fieldIndex(ItemField::CdPath)] = cdPath;
+    r[fieldIndex(ItemField::SourceLocation)] = source;
+    r[fieldIndex(ItemField::Category)] = QStringLiteral("Tools");
+    r[fieldIndex(ItemField::Copy)] = QStringLiteral("yes");
+    r[fieldIndex(ItemField::Execute)] = QStringLiteral("yes");
+    return r;
+}
+
 } // namespace editortest

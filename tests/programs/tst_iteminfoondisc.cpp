@@ -46,8 +46,8 @@ private Q_SLOTS:
         OpenProjectFixture editor;
         writeFile(editor.state.programFolder + u"Files/tiv.exe"_qs);
         const QString setup = writeFile(editor.path(u"tools/setup.exe"_qs));
-        editor.setItems({projectItem(u"Setup"_qs, u"setup.exe"_qs, u"\\tools\\"_qs, setup),
-                         projectItem(u"Linked: site"_qs, u"http://example.org/"_qs, {}, u"n/a"_qs)});
+        editor.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\tools\\"_qs, setup),
+                         locatedItem(u"Linked: site"_qs, u"http://example.org/"_qs, {}, u"n/a"_qs)});
         QImage red(48, 32, QImage::Format_RGB32), blue(24, 16, QImage::Format_RGB32);
         red.fill(Qt::red);
         blue.fill(Qt::blue);

@@ -63,16 +63,3 @@ struct OpenProjectFixture {
         return texts;
     }
 };
-
-inline ItemRecord projectItem(const QString& name, const QString& fileName, const QString& cdPath,
-                              const QString& source) {
-    ItemRecord r;
-    r[fieldIndex(ItemField::Name)] = name;
-    r[fieldIndex(ItemField::FileName)] = fileName;
-    r[fieldIndex(ItemField::CdPath)] = cdPath;
-    r[fieldIndex(ItemField::SourceLocation)] = source;
-    r[fieldIndex(ItemField::Category)] = QStringLiteral("Tools");
-    r[fieldIndex(ItemField::Copy)] = QStringLiteral("yes");
-    r[fieldIndex(ItemField::Execute)] = QStringLiteral("yes");
-    return r;
-}

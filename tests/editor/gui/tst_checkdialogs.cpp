@@ -33,9 +33,9 @@ private Q_SLOTS:
     void checkRepairsRemovesAndSummarises() {
         OpenProjectFixture f;
         editortest::writeFile(f.path(u"tools/x/setup.exe"_qs));
-        f.setItems({projectItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, f.path(u"setup.exe"_qs)),
-                    projectItem(u"Gone"_qs, u"gone.exe"_qs, u"\\old\\"_qs, f.path(u"old/gone.exe"_qs)),
-                    projectItem(u"Site"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, f.path(u"setup.exe"_qs)),
+                    locatedItem(u"Gone"_qs, u"gone.exe"_qs, u"\\old\\"_qs, f.path(u"old/gone.exe"_qs)),
+                    locatedItem(u"Site"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
         bool modifiedWhileOpen = true;
         whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
             modifiedWhileOpen = f.state.modified;
@@ -66,7 +66,7 @@ private Q_SLOTS:
         OpenProjectFixture f;
         editortest::writeFile(f.path(u"a/game.exe"_qs));
         editortest::writeFile(f.path(u"b/game.exe"_qs));
-        f.setItems({projectItem(u"Game"_qs, u"game.exe"_qs, u"\\"_qs, f.path(u"game.exe"_qs))});
+        f.setItems({locatedItem(u"Game"_qs, u"game.exe"_qs, u"\\"_qs, f.path(u"game.exe"_qs))});
         whenOpen<CheckChoiceDialog>([&](CheckChoiceDialog* choice) {
             QCOMPARE(choice->objectName(), u"Tcheckform"_qs);
             QCOMPARE(choice->windowTitle(), f.state.language.text(u"T10"));
@@ -90,7 +90,7 @@ private Q_SLOTS:
     void nothingToRepairLeavesTheModifiedFlag() {
         OpenProjectFixture f(2);
         editortest::writeFile(f.path(u"a.exe"_qs));
-        f.setItems({projectItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, f.path(u"a.exe"_qs))});
+        f.setItems({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, f.path(u"a.exe"_qs))});
         whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
             QCOMPARE(summary->rem_grid->rowCount(), 1);
             QCOMPARE(summary->rep_grid->rowCount(), 1);

@@ -33,7 +33,7 @@ class TestItemInfoEditor : public QObject {
 private Q_SLOTS:
     void hyperlinkTextGoesIntoTheItemDataFolder() {
         OpenProjectFixture f;
-        f.setItems({projectItem(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        f.setItems({locatedItem(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
         QCOMPARE(f.find<QLabel>(u"infoexist"_qs)->text(), u"no "_qs);
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
             QCOMPARE(editor->objectName(), u"Tcreateinfoform"_qs);
@@ -66,7 +66,7 @@ private Q_SLOTS:
     void bitmapOpenedForAFileItemIsSavedAsJpeg() {
         OpenProjectFixture f;
         const QString setup = writeFile(f.path(u"tools/setup.exe"_qs));
-        f.setItems({projectItem(u"Setup"_qs, u"setup.exe"_qs, u"\\tools\\"_qs, setup)});
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\tools\\"_qs, setup)});
         const QString bitmap = f.dir.filePath(u"shot.bmp"_qs);
         QVERIFY(picture(Qt::red).save(bitmap, "BMP"));
         // A read-only screenshot from before is replaced.
@@ -93,7 +93,7 @@ private Q_SLOTS:
 
     void pastingNeedsAPictureOnTheClipboard() {
         OpenProjectFixture f;
-        f.setItems({projectItem(u"Games"_qs, u"Jump Point"_qs, u"\\games\\"_qs, writeFile(f.path(u"x.exe"_qs)))});
+        f.setItems({locatedItem(u"Games"_qs, u"Jump Point"_qs, u"\\games\\"_qs, writeFile(f.path(u"x.exe"_qs)))});
         auto* editor = f.find<ItemInfoEditor>();
         QVERIFY(editor->prepare(ItemInfoMode::Picture, 0));
         editor->m_pictureBox->setPicture(picture(Qt::blue));
@@ -117,8 +117,8 @@ private Q_SLOTS:
         OpenProjectFixture f;
         const QString setup = writeFile(f.path(u"setup.exe"_qs));
         const QString lost = f.path(u"lost/tool.exe"_qs);
-        f.setItems({projectItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup),
-                    projectItem(u"Tool"_qs, u"tool.exe"_qs, u"\\lost\\"_qs, lost)});
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup),
+                    locatedItem(u"Tool"_qs, u"tool.exe"_qs, u"\\lost\\"_qs, lost)});
         auto* editor = f.find<ItemInfoEditor>();
 
         // Delete without a text: M14, the editor stays; with one: it is gone.
@@ -161,8 +161,8 @@ private Q_SLOTS:
     void commandsRefuseItemsWithoutCompanions() {
         OpenProjectFixture f;
         const QString refusal = f.message(u"M39") + u"\n\r"_qs + f.message(u"M39_2");
-        f.setItems({ItemRecord(), projectItem(u"Tool"_qs, u"tool.exe"_qs, u"\\"_qs, u"/nowhere/tool.exe"_qs),
-                    projectItem(u"Site"_qs, u"http://x"_qs, {}, u"n/a"_qs)});
+        f.setItems({ItemRecord(), locatedItem(u"Tool"_qs, u"tool.exe"_qs, u"\\"_qs, u"/nowhere/tool.exe"_qs),
+                    locatedItem(u"Site"_qs, u"http://x"_qs, {}, u"n/a"_qs)});
         f.form->info_file_btnClick(); // empty row
         QCOMPARE(f.messages().last(), refusal);
 

@@ -12,15 +12,6 @@ namespace {
 
 const QString kJump = QStringLiteral("Jump Point");
 
-ItemRecord record(const QString& name, const QString& fileName, const QString& cdPath, const QString& source) {
-    ItemRecord r;
-    r[fieldIndex(ItemField::Name)] = name;
-    r[fieldIndex(ItemField::FileName)] = fileName;
-    r[fieldIndex(ItemField::CdPath)] = cdPath;
-    r[fieldIndex(ItemField::SourceLocation)] = source;
-    return r;
-}
-
 QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -44,27 +35,27 @@ private Q_SLOTS:
         QCOMPARE(companion::itemDataFolder(project.chopped(1)), data);
 
         // Exactly three characters are replaced, next to the item's own file.
-        QCOMPARE(companion::location(record(u"Clip"_qs, u"clip.mpeg"_qs, u"\\Video\\"_qs, video + u"clip.mpeg"_qs),
+        QCOMPARE(companion::location(locatedItem(u"Clip"_qs, u"clip.mpeg"_qs, u"\\Video\\"_qs, video + u"clip.mpeg"_qs),
                                      project, kJump, companion::kText),
                  video + u"clip.mtxt"_qs);
-        QCOMPARE(companion::location(record(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, project + u"setup.exe"_qs),
+        QCOMPARE(companion::location(locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, project + u"setup.exe"_qs),
                                      project, kJump, companion::kPicture),
                  project + u"setup.jpg"_qs);
         // Hyperlinks by their file-safe name in the item data folder.
-        QCOMPARE(companion::location(record(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs), project,
+        QCOMPARE(companion::location(locatedItem(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs), project,
                                      kJump, companion::kText),
                  data + u"What's new_.txt"_qs);
         // A jump point never beside a file, whatever its source field holds; its word in any case.
-        QCOMPARE(companion::location(record(u"a/b:c"_qs, u"JUMP POINT"_qs, u"\\games\\"_qs, video + u"x.exe"_qs),
+        QCOMPARE(companion::location(locatedItem(u"a/b:c"_qs, u"JUMP POINT"_qs, u"\\games\\"_qs, video + u"x.exe"_qs),
                                      project, kJump, companion::kPicture),
                  data + u"a_b_c.jpg"_qs);
         // Nothing is ever placed relative to the working folder.
-        QCOMPARE(companion::location(record(u"S"_qs, u"s.exe"_qs, u"\\"_qs, u"s.exe"_qs), project, kJump,
+        QCOMPARE(companion::location(locatedItem(u"S"_qs, u"s.exe"_qs, u"\\"_qs, u"s.exe"_qs), project, kJump,
                                      companion::kText),
                  QString());
-        QCOMPARE(companion::location(record(u"S"_qs, u"s.exe"_qs, u"\\"_qs, {}), project, kJump, companion::kText),
+        QCOMPARE(companion::location(locatedItem(u"S"_qs, u"s.exe"_qs, u"\\"_qs, {}), project, kJump, companion::kText),
                  QString());
-        QCOMPARE(companion::location(record(u"L"_qs, u"http://x"_qs, {}, {}), QString(), kJump, companion::kText),
+        QCOMPARE(companion::location(locatedItem(u"L"_qs, u"http://x"_qs, {}, {}), QString(), kJump, companion::kText),
                  QString());
     }
 

@@ -14,19 +14,8 @@ namespace {
 
 const QString kJump = QStringLiteral("Jump Point");
 
-ItemRecord fileItem(const QString& name, const QString& fileName, const QString& cdPath, const QString& source) {
-    ItemRecord r;
-    r[fieldIndex(ItemField::Name)] = name;
-    r[fieldIndex(ItemField::FileName)] = fileName;
-    r[fieldIndex(ItemField::CdPath)] = cdPath;
-    r[fieldIndex(ItemField::SourceLocation)] = source;
-    r[fieldIndex(ItemField::Category)] = QStringLiteral("Tools");
-    return r;
-}
-
 ItemRecord jumpPoint(const QString& name, const QString& word, const QString& cdPath) {
-    ItemRecord r = fileItem(name, word, cdPath, QStringLiteral("n/a"));
-    return r;
+    return locatedItem(name, word, cdPath, QStringLiteral("n/a"));
 }
 
 QStringList names(const ItemTable& items) {
@@ -94,8 +83,8 @@ private Q_SLOTS:
         writeFile(project() + u"tools/x/setup.exe"_qs);
         writeFile(project() + u"readme.txt"_qs);
         ItemTable items;
-        items.setRecords({fileItem(u"Setup"_qs, u"setup.exe"_qs, u"\\old\\"_qs, project() + u"old/setup.exe"_qs),
-                          fileItem(u"Readme"_qs, u"readme.txt"_qs, u"\\docs\\"_qs, u"/gone/readme.txt"_qs)});
+        items.setRecords({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\old\\"_qs, project() + u"old/setup.exe"_qs),
+                          locatedItem(u"Readme"_qs, u"readme.txt"_qs, u"\\docs\\"_qs, u"/gone/readme.txt"_qs)});
         const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
 
         QCOMPARE(items.field(0, ItemField::CdPath), u"\\tools\\x\\"_qs);
@@ -119,7 +108,7 @@ private Q_SLOTS:
         writeFile(project() + u"b/game.exe"_qs);
         writeFile(project() + u"a/game.exe"_qs);
         ItemTable items;
-        items.setRecords({fileItem(u"Game"_qs, u"game.exe"_qs, u"\\"_qs, project() + u"game.exe"_qs)});
+        items.setRecords({locatedItem(u"Game"_qs, u"game.exe"_qs, u"\\"_qs, project() + u"game.exe"_qs)});
         QStringList offered;
         QString askedName;
         projectcheck::run(items, project(), kJump,
@@ -137,10 +126,10 @@ private Q_SLOTS:
     void missingItemsAreRemovedAndTheRowBelowIsExaminedNext() {
         writeFile(project() + u"keep.exe"_qs);
         ItemTable items;
-        items.setRecords({fileItem(u"Keep"_qs, u"keep.exe"_qs, u"\\"_qs, project() + u"keep.exe"_qs),
-                          fileItem(u"Gone1"_qs, u"gone1.exe"_qs, u"\\"_qs, project() + u"gone1.exe"_qs),
-                          fileItem(u"Gone2"_qs, u"gone2.exe"_qs, u"\\a\\"_qs, project() + u"a/gone2.exe"_qs),
-                          fileItem(u"Link"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        items.setRecords({locatedItem(u"Keep"_qs, u"keep.exe"_qs, u"\\"_qs, project() + u"keep.exe"_qs),
+                          locatedItem(u"Gone1"_qs, u"gone1.exe"_qs, u"\\"_qs, project() + u"gone1.exe"_qs),
+                          locatedItem(u"Gone2"_qs, u"gone2.exe"_qs, u"\\a\\"_qs, project() + u"a/gone2.exe"_qs),
+                          locatedItem(u"Link"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
         const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
         QCOMPARE(names(items), (QStringList{u"Keep"_qs, u"Link"_qs}));
         QCOMPARE(report.removed.size(), std::size_t(2));
@@ -171,8 +160,8 @@ private Q_SLOTS:
 
     void removingTheLastItemLeavesOneEmptyRow() {
         ItemTable items;
-        items.setRecords({fileItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
-                          fileItem(u"B"_qs, u"b.exe"_qs, u"\\"_qs, project() + u"b.exe"_qs)});
+        items.setRecords({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
+                          locatedItem(u"B"_qs, u"b.exe"_qs, u"\\"_qs, project() + u"b.exe"_qs)});
         const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
         QCOMPARE(report.removed.size(), std::size_t(2));
         QCOMPARE(items.itemCount(), 1);
@@ -183,9 +172,9 @@ private Q_SLOTS:
         writeFile(project() + u"a.exe"_qs);
         QDir().mkpath(project() + u"jump"_qs);
         ItemTable items;
-        const std::vector<ItemRecord> rows = {fileItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
+        const std::vector<ItemRecord> rows = {locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
                                               jumpPoint(u"J"_qs, kJump, u"\\jump\\"_qs),
-                                              fileItem(u"Link"_qs, u"http://x"_qs, {}, u"n/a"_qs), ItemRecord()};
+                                              locatedItem(u"Link"_qs, u"http://x"_qs, {}, u"n/a"_qs), ItemRecord()};
         items.setRecords(rows);
         QVERIFY(!projectcheck::run(items, project(), kJump, neverAsked).changedAnything());
         QCOMPARE(items.records(), rows);
