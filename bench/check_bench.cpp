@@ -55,16 +55,16 @@ int main(int argc, char** argv) {
     const qint64 walkMs = timer.elapsed();
 
     timer.restart();
-    const projectcheck::Report report = projectcheck::run(
-        items, project, QStringLiteral("Jump Point"),
-        [](const QString&, const QString&, const QStringList&) { return 0; });
+    const projectcheck::Report report =
+        projectcheck::run(items, project, QStringLiteral("Jump Point"),
+                          [](const QString&, const QString&, const QStringList&) { return 0; });
     const qint64 checkMs = timer.elapsed();
 
-    std::printf("project check: %d items, %d missing, %lld files below the project folder\n", kItems, kMissing,
-                static_cast<long long>(walk.fileCount()));
+    std::printf("project check: %d items, %d missing, %lld files below the project folder\n", kItems,
+                kMissing, static_cast<long long>(walk.fileCount()));
     std::printf("  one walk of the project folder   %6lld ms\n", static_cast<long long>(walkMs));
-    std::printf("  check (%zu re-pointed, %zu removed) %6lld ms\n", report.replaced.size(), report.removed.size(),
-                static_cast<long long>(checkMs));
+    std::printf("  check (%zu re-pointed, %zu removed) %6lld ms\n", report.replaced.size(),
+                report.removed.size(), static_cast<long long>(checkMs));
     std::printf("  a walk per missing item would be ~%lld ms\n", static_cast<long long>(walkMs) * kMissing);
     return report.replaced.size() + report.removed.size() == kMissing ? 0 : 1;
 }

@@ -4,9 +4,13 @@
 
 namespace {
 
-bool hasWildcard(QStringView mask) { return mask.contains(u'*') || mask.contains(u'?'); }
+bool hasWildcard(QStringView mask) {
+    return mask.contains(u'*') || mask.contains(u'?');
+}
 
-bool sameLetter(QChar a, QChar b) { return a == b || a.toCaseFolded() == b.toCaseFolded(); }
+bool sameLetter(QChar a, QChar b) {
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
 
 } // namespace
 

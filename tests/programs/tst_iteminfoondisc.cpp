@@ -20,7 +20,8 @@ using namespace editortest;
 namespace {
 
 // Writes the text or pastes the picture in the editor that the command opens, and saves.
-void makeCompanion(OpenProjectFixture& f, int row, ItemInfoMode mode, const QString& text, const QImage& picture) {
+void makeCompanion(OpenProjectFixture& f, int row, ItemInfoMode mode, const QString& text,
+                   const QImage& picture) {
     f.makeCurrent(row);
     f.fakes.clipboard.setImage(picture);
     whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
@@ -58,7 +59,8 @@ private Q_SLOTS:
         QVERIFY(discbuild::build(editor.disc, editor.state, editor.items()).written);
 
         ui::testing::FakeServices fakes;
-        MenuWindow menuWindow(fakes.services(), menu::DiscFolders::forExecutable(editor.disc + u"tiv.exe"_qs));
+        MenuWindow menuWindow(fakes.services(),
+                              menu::DiscFolders::forExecutable(editor.disc + u"tiv.exe"_qs));
         menuWindow.show();
         const auto choose = [&](int row) {
             menuWindow.findChild<ui::FillList*>(u"genre"_qs)->setCurrentRow(0);

@@ -58,7 +58,9 @@ int CheckChoiceDialog::choose(const QString& name, const QString& fileName, cons
     return chosenFolder();
 }
 
-int CheckChoiceDialog::chosenFolder() const { return std::max(0, m_folderList->currentRow()); }
+int CheckChoiceDialog::chosenFolder() const {
+    return std::max(0, m_folderList->currentRow());
+}
 
 void CheckChoiceDialog::okbtnClick() {
     m_context.click();

@@ -21,7 +21,8 @@ QTableWidget* listGrid(const QString& name, int columns, QWidget* parent) {
     return grid;
 }
 
-void setTitles(QTableWidget* grid, const LanguageTables& tables, std::initializer_list<const char16_t*> keys) {
+void setTitles(QTableWidget* grid, const LanguageTables& tables,
+               std::initializer_list<const char16_t*> keys) {
     QStringList titles;
     for (const char16_t* key : keys)
         titles.append(tables.text(QStringView(key)));
@@ -93,8 +94,8 @@ void CheckSummaryDialog::prepare(const projectcheck::Report& report) {
         removed.push_back({r.name, r.fileName, r.cdPath, r.sourceLocation});
     std::vector<QStringList> replaced;
     for (const auto& r : report.replaced)
-        replaced.push_back({r.name, r.fileName, r.newCdPath, r.oldCdPath, r.newSourceLocation,
-                            r.oldSourceLocation});
+        replaced.push_back(
+            {r.name, r.fileName, r.newCdPath, r.oldCdPath, r.newSourceLocation, r.oldSourceLocation});
     fill(rem_grid, removed);
     fill(rep_grid, replaced);
 }

@@ -49,24 +49,27 @@ ItemInfoEditor::ItemInfoEditor(ItemDialogContext& context, QWidget* parent)
         font.setBold(true);
         group->setFont(font);
     }
-    m_textExplanation = label(
-        QStringLiteral("The autostartmenu is able to display text files (info files).  The text file must have "
-                       "the same name as the basic file, but with the extension \".txt\", so you can copy such "
-                       "a file to the location of  the basic file, or you can use this dialog. It will copy "
-                       "such a file for you to the location an name it correctly."),
-        QStringLiteral("Info_1"));
+    m_textExplanation =
+        label(QStringLiteral(
+                  "The autostartmenu is able to display text files (info files).  The text file must have "
+                  "the same name as the basic file, but with the extension \".txt\", so you can copy such "
+                  "a file to the location of  the basic file, or you can use this dialog. It will copy "
+                  "such a file for you to the location an name it correctly."),
+              QStringLiteral("Info_1"));
     m_textNote = label(QStringLiteral("Please remember: the autorunmenu automaticly scans zip files for nfo "
                                       "files (*.nfo) and allows the user to display them."),
                        QStringLiteral("Info_2"));
-    m_pictureExplanation = label(
-        QStringLiteral("The autostartmenu is able to display a screenshot for every item. The picture must have "
-                       "the same name as the basic file, but with the extension \".jpg\", so you can copy such "
-                       "a picture to the location of the basic file, or you can use this dialog. It will save "
-                       "the picture for you at the location and name it correctly."),
-        QStringLiteral("Screen_1"));
-    m_pictureNote = label(QStringLiteral("Please remember: you can open JPEG and bitmap pictures or paste one "
-                                         "from the clipboard; the picture is always saved as a JPEG file."),
-                          QStringLiteral("Screen_2"));
+    m_pictureExplanation =
+        label(QStringLiteral(
+                  "The autostartmenu is able to display a screenshot for every item. The picture must have "
+                  "the same name as the basic file, but with the extension \".jpg\", so you can copy such "
+                  "a picture to the location of the basic file, or you can use this dialog. It will save "
+                  "the picture for you at the location and name it correctly."),
+              QStringLiteral("Screen_1"));
+    m_pictureNote =
+        label(QStringLiteral("Please remember: you can open JPEG and bitmap pictures or paste one "
+                             "from the clipboard; the picture is always saved as a JPEG file."),
+              QStringLiteral("Screen_2"));
     for (QLabel* l : {m_textExplanation, m_textNote, m_pictureExplanation, m_pictureNote})
         l->setWordWrap(true);
 
@@ -106,6 +109,7 @@ ItemInfoEditor::ItemInfoEditor(ItemDialogContext& context, QWidget* parent)
     grid->addLayout(side, 2, 1);
     grid->addWidget(m_textNote, 3, 0, 1, 2);
     grid->addWidget(m_pictureNote, 3, 0, 1, 2);
+    grid->setVerticalSpacing(8);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
     resize(720, 520);
@@ -166,7 +170,8 @@ bool ItemInfoEditor::prepare(ItemInfoMode mode, int row) {
     const EditorState& state = m_context.state;
     if (!QFileInfo(items.field(row, ItemField::SourceLocation)).isFile() &&
         !QFileInfo(state.projectFolder).isDir() &&
-        itemrules::isFileItem(fileName, items.field(row, ItemField::CdPath), state.language.jumpPointText())) {
+        itemrules::isFileItem(fileName, items.field(row, ItemField::CdPath),
+                              state.language.jumpPointText())) {
         refuse();
         return false;
     }
@@ -191,8 +196,8 @@ void ItemInfoEditor::applyMode() {
     m_editGroupLabel->setText(text ? textOf(u"T42", "Edit Control") : textOf(u"T45", "Picture Control"));
     for (QWidget* w : std::initializer_list<QWidget*>{m_textEditor, m_textExplanation, m_textNote})
         w->setVisible(text);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pictureBox, m_pasteButton, m_pictureExplanation,
-                                                     m_pictureNote})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_pictureBox, m_pasteButton, m_pictureExplanation, m_pictureNote})
         w->setVisible(!text);
 }
 
@@ -220,8 +225,11 @@ void ItemInfoEditor::loadCompanion() {
 void ItemInfoEditor::newClick() {
     m_context.click();
     const bool text = m_mode == ItemInfoMode::Text;
-    const QString file = m_context.services.choosers.openFile(
-        {m_templateButton->text(), m_context.state.projectFolder, text ? kTextFilter : kPictureFilter, {}, {}});
+    const QString file = m_context.services.choosers.openFile({m_templateButton->text(),
+                                                               m_context.state.projectFolder,
+                                                               text ? kTextFilter : kPictureFilter,
+                                                               {},
+                                                               {}});
     if (file.isEmpty())
         return;
     if (text) {

@@ -38,22 +38,22 @@ public:
     // Every way of closing leaves the picture box empty.
     void done(int result) override;
 
-    QLabel* m_heading;              // label1
-    QLabel* m_editGroupLabel;       // LMDSimpleLabel1
+    QLabel* m_heading;        // label1
+    QLabel* m_editGroupLabel; // LMDSimpleLabel1
     QLabel* m_fileGroupLabel;
-    QLabel* m_textExplanation;      // Info_1
-    QLabel* m_textNote;             // Info_2
-    QLabel* m_pictureExplanation;   // Screen_1
-    QLabel* m_pictureNote;          // Screen_2
-    QPlainTextEdit* m_textEditor;   // RichEdit1
-    ui::PictureView* m_pictureBox;  // Image1
-    QPushButton* m_templateButton;  // new
-    QPushButton* m_clearButton;     // LMDShapeLabelButton1
-    QPushButton* m_pasteButton;     // paste
-    QPushButton* m_saveButton;      // LMDShapeLabelButton2
-    QPushButton* m_deleteButton;    // LMDShapeLabelButton4
-    QPushButton* m_cancelButton;    // LMDShapeLabelButton3
-    QPushButton* m_helpButton;      // LMDButton1
+    QLabel* m_textExplanation;     // Info_1
+    QLabel* m_textNote;            // Info_2
+    QLabel* m_pictureExplanation;  // Screen_1
+    QLabel* m_pictureNote;         // Screen_2
+    QPlainTextEdit* m_textEditor;  // RichEdit1
+    ui::PictureView* m_pictureBox; // Image1
+    QPushButton* m_templateButton; // new
+    QPushButton* m_clearButton;    // LMDShapeLabelButton1
+    QPushButton* m_pasteButton;    // paste
+    QPushButton* m_saveButton;     // LMDShapeLabelButton2
+    QPushButton* m_deleteButton;   // LMDShapeLabelButton4
+    QPushButton* m_cancelButton;   // LMDShapeLabelButton3
+    QPushButton* m_helpButton;     // LMDButton1
 
 private:
     void applyMode();

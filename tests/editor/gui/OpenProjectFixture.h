@@ -9,6 +9,7 @@
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
 
+#include <QAction>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -34,9 +35,10 @@ struct OpenProjectFixture {
         EditorState author;
         author.cdName = QStringLiteral("Disc");
         author.projectFolder = disc;
-        author.mainDaten.genre_file.set(
-            editortest::writeCategoryFile(dir.filePath(QStringLiteral("c/cats.lbc")), {QStringLiteral("Tools")}));
-        author.mainDaten.menudesign_file.set(editortest::writeFile(dir.filePath(QStringLiteral("c/design.lbd"))));
+        author.mainDaten.genre_file.set(editortest::writeCategoryFile(
+            dir.filePath(QStringLiteral("c/cats.lbc")), {QStringLiteral("Tools")}));
+        author.mainDaten.menudesign_file.set(
+            editortest::writeFile(dir.filePath(QStringLiteral("c/design.lbd"))));
         author.categories = QStringList{QStringLiteral("Tools")};
         common::IniFile ini(dir.filePath(QStringLiteral("p.lbp")));
         projectfile::write(ini, author, ItemTable());
@@ -55,6 +57,14 @@ struct OpenProjectFixture {
     template <typename T> T* find(const QString& name = {}) const { return form->findChild<T*>(name); }
     ItemTable& items() const { return form->items(); }
     void makeCurrent(int row) const { form->grid()->setCurrentIndex(items().index(row, 0)); }
+    // The main menu entry that a key runs.
+    QAction* commandWithShortcut(const QKeySequence& key) const {
+        for (QAction* a : form->findChildren<QAction*>()) {
+            if (a->shortcut() == key)
+                return a;
+        }
+        return nullptr;
+    }
     QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
     QStringList messages() const {
         QStringList texts;

@@ -5,9 +5,11 @@
 #include "gui/iteminfo/ItemInfoEditor.h"
 #include "ui/widgets/PictureView.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace editortest;
@@ -47,10 +49,11 @@ private Q_SLOTS:
             editor->m_saveButton->click();
             QVERIFY(!editor->isVisible());
         });
-        f.form->info_file_btnClick();
+        f.commandWithShortcut(Qt::Key_F7)->trigger();
         const QString dataFolder = f.path(u"tavikdat"_qs);
         QCOMPARE(f.messages(), (QStringList{f.message(u"M10") + dataFolder + u'.', f.message(u"M11")}));
-        QCOMPARE(contents(f.path(u"tavikdat/What's new_.txt"_qs)), QByteArray("Neu: Gr\xf6\xdf" "e\r\nzweite Zeile\r\n"));
+        QCOMPARE(contents(f.path(u"tavikdat/What's new_.txt"_qs)), QByteArray("Neu: Gr\xf6\xdf"
+                                                                              "e\r\nzweite Zeile\r\n"));
         // The details show the new text at once.
         QCOMPARE(f.find<QLabel>(u"infoexist"_qs)->text(), f.state.language.text(u"SYES") + u' ');
 
@@ -59,7 +62,7 @@ private Q_SLOTS:
             QCOMPARE(editor->m_textEditor->toPlainText(), u"Neu: Größe\nzweite Zeile"_qs);
             editor->m_saveButton->click();
         });
-        f.form->info_file_btnClick();
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
         QCOMPARE(f.messages().size(), 3);
     }
 
@@ -82,7 +85,7 @@ private Q_SLOTS:
             QVERIFY(editor->m_pictureBox->hasPicture());
             editor->m_saveButton->click();
         });
-        f.form->screenshot_btnClick();
+        f.commandWithShortcut(Qt::ALT | Qt::Key_F7)->trigger();
         QCOMPARE(f.fakes.choosers.requests.last().file.filter.section(u'|', 1, 1), u"*.jpg;*.jpeg;*.bmp"_qs);
         QCOMPARE(f.messages().last(), f.message(u"M13"));
         QVERIFY(contents(old).startsWith("\xff\xd8"));
@@ -93,7 +96,8 @@ private Q_SLOTS:
 
     void pastingNeedsAPictureOnTheClipboard() {
         OpenProjectFixture f;
-        f.setItems({locatedItem(u"Games"_qs, u"Jump Point"_qs, u"\\games\\"_qs, writeFile(f.path(u"x.exe"_qs)))});
+        f.setItems(
+            {locatedItem(u"Games"_qs, u"Jump Point"_qs, u"\\games\\"_qs, writeFile(f.path(u"x.exe"_qs)))});
         auto* editor = f.find<ItemInfoEditor>();
         QVERIFY(editor->prepare(ItemInfoMode::Picture, 0));
         editor->m_pictureBox->setPicture(picture(Qt::blue));

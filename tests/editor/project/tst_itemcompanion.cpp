@@ -35,27 +35,32 @@ private Q_SLOTS:
         QCOMPARE(companion::itemDataFolder(project.chopped(1)), data);
 
         // Exactly three characters are replaced, next to the item's own file.
-        QCOMPARE(companion::location(locatedItem(u"Clip"_qs, u"clip.mpeg"_qs, u"\\Video\\"_qs, video + u"clip.mpeg"_qs),
-                                     project, kJump, companion::kText),
+        QCOMPARE(companion::location(
+                     locatedItem(u"Clip"_qs, u"clip.mpeg"_qs, u"\\Video\\"_qs, video + u"clip.mpeg"_qs),
+                     project, kJump, companion::kText),
                  video + u"clip.mtxt"_qs);
-        QCOMPARE(companion::location(locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, project + u"setup.exe"_qs),
-                                     project, kJump, companion::kPicture),
+        QCOMPARE(companion::location(
+                     locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, project + u"setup.exe"_qs), project,
+                     kJump, companion::kPicture),
                  project + u"setup.jpg"_qs);
         // Hyperlinks by their file-safe name in the item data folder.
-        QCOMPARE(companion::location(locatedItem(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs), project,
-                                     kJump, companion::kText),
+        QCOMPARE(companion::location(locatedItem(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs),
+                                     project, kJump, companion::kText),
                  data + u"What's new_.txt"_qs);
         // A jump point never beside a file, whatever its source field holds; its word in any case.
-        QCOMPARE(companion::location(locatedItem(u"a/b:c"_qs, u"JUMP POINT"_qs, u"\\games\\"_qs, video + u"x.exe"_qs),
-                                     project, kJump, companion::kPicture),
+        QCOMPARE(companion::location(
+                     locatedItem(u"a/b:c"_qs, u"JUMP POINT"_qs, u"\\games\\"_qs, video + u"x.exe"_qs),
+                     project, kJump, companion::kPicture),
                  data + u"a_b_c.jpg"_qs);
         // Nothing is ever placed relative to the working folder.
         QCOMPARE(companion::location(locatedItem(u"S"_qs, u"s.exe"_qs, u"\\"_qs, u"s.exe"_qs), project, kJump,
                                      companion::kText),
                  QString());
-        QCOMPARE(companion::location(locatedItem(u"S"_qs, u"s.exe"_qs, u"\\"_qs, {}), project, kJump, companion::kText),
+        QCOMPARE(companion::location(locatedItem(u"S"_qs, u"s.exe"_qs, u"\\"_qs, {}), project, kJump,
+                                     companion::kText),
                  QString());
-        QCOMPARE(companion::location(locatedItem(u"L"_qs, u"http://x"_qs, {}, {}), QString(), kJump, companion::kText),
+        QCOMPARE(companion::location(locatedItem(u"L"_qs, u"http://x"_qs, {}, {}), QString(), kJump,
+                                     companion::kText),
                  QString());
     }
 

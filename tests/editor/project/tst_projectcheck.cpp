@@ -68,8 +68,8 @@ private Q_SLOTS:
         const FileNameIndex index(project());
         QCOMPARE(index.fileCount(), 5);
         const QString sep = QDir::separator();
-        const QStringList expected = {project(), project() + u"a"_qs + sep, project() + u"a"_qs + sep + u"c"_qs + sep,
-                                      project() + u"b"_qs + sep};
+        const QStringList expected = {project(), project() + u"a"_qs + sep,
+                                      project() + u"a"_qs + sep + u"c"_qs + sep, project() + u"b"_qs + sep};
         // Files of a folder come before its subfolders, both by name.
         QCOMPARE(index.foldersMatching(u"setup.exe"_qs), expected);
         QCOMPARE(index.foldersMatching(u"s*.EXE"_qs), expected);
@@ -83,8 +83,9 @@ private Q_SLOTS:
         writeFile(project() + u"tools/x/setup.exe"_qs);
         writeFile(project() + u"readme.txt"_qs);
         ItemTable items;
-        items.setRecords({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\old\\"_qs, project() + u"old/setup.exe"_qs),
-                          locatedItem(u"Readme"_qs, u"readme.txt"_qs, u"\\docs\\"_qs, u"/gone/readme.txt"_qs)});
+        items.setRecords(
+            {locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\old\\"_qs, project() + u"old/setup.exe"_qs),
+             locatedItem(u"Readme"_qs, u"readme.txt"_qs, u"\\docs\\"_qs, u"/gone/readme.txt"_qs)});
         const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
 
         QCOMPARE(items.field(0, ItemField::CdPath), u"\\tools\\x\\"_qs);
@@ -126,10 +127,11 @@ private Q_SLOTS:
     void missingItemsAreRemovedAndTheRowBelowIsExaminedNext() {
         writeFile(project() + u"keep.exe"_qs);
         ItemTable items;
-        items.setRecords({locatedItem(u"Keep"_qs, u"keep.exe"_qs, u"\\"_qs, project() + u"keep.exe"_qs),
-                          locatedItem(u"Gone1"_qs, u"gone1.exe"_qs, u"\\"_qs, project() + u"gone1.exe"_qs),
-                          locatedItem(u"Gone2"_qs, u"gone2.exe"_qs, u"\\a\\"_qs, project() + u"a/gone2.exe"_qs),
-                          locatedItem(u"Link"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        items.setRecords(
+            {locatedItem(u"Keep"_qs, u"keep.exe"_qs, u"\\"_qs, project() + u"keep.exe"_qs),
+             locatedItem(u"Gone1"_qs, u"gone1.exe"_qs, u"\\"_qs, project() + u"gone1.exe"_qs),
+             locatedItem(u"Gone2"_qs, u"gone2.exe"_qs, u"\\a\\"_qs, project() + u"a/gone2.exe"_qs),
+             locatedItem(u"Link"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
         const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
         QCOMPARE(names(items), (QStringList{u"Keep"_qs, u"Link"_qs}));
         QCOMPARE(report.removed.size(), std::size_t(2));
@@ -142,8 +144,7 @@ private Q_SLOTS:
         QDir().mkpath(project() + u"games/old"_qs);
         ItemTable items;
         items.setRecords({jumpPoint(u"Games"_qs, u"jump point"_qs, u"\\games\\old\\"_qs),
-                          jumpPoint(u"Gone"_qs, kJump, u"\\demos\\"_qs),
-                          jumpPoint(u"Root"_qs, kJump, {}),
+                          jumpPoint(u"Gone"_qs, kJump, u"\\demos\\"_qs), jumpPoint(u"Root"_qs, kJump, {}),
                           // Made under another language: its word is no jump point here, so it
                           // is a file item whose file cannot be found.
                           jumpPoint(u"Sprung"_qs, u"Sprungpunkt"_qs, u"\\games\\"_qs)});
@@ -172,9 +173,10 @@ private Q_SLOTS:
         writeFile(project() + u"a.exe"_qs);
         QDir().mkpath(project() + u"jump"_qs);
         ItemTable items;
-        const std::vector<ItemRecord> rows = {locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
-                                              jumpPoint(u"J"_qs, kJump, u"\\jump\\"_qs),
-                                              locatedItem(u"Link"_qs, u"http://x"_qs, {}, u"n/a"_qs), ItemRecord()};
+        const std::vector<ItemRecord> rows = {
+            locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
+            jumpPoint(u"J"_qs, kJump, u"\\jump\\"_qs), locatedItem(u"Link"_qs, u"http://x"_qs, {}, u"n/a"_qs),
+            ItemRecord()};
         items.setRecords(rows);
         QVERIFY(!projectcheck::run(items, project(), kJump, neverAsked).changedAnything());
         QCOMPARE(items.records(), rows);
