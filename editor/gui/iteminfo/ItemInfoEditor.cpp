@@ -216,10 +216,16 @@ void ItemInfoEditor::loadCompanion() {
     const QString file = companionFile();
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
-    if (m_mode == ItemInfoMode::Picture)
-        m_pictureBox->load(file);
-    else
-        m_textEditor->setPlainText(companion::readText(file).value_or(QString()));
+    // A companion that cannot be read is said so, rather than silently offered as empty to be saved
+    // over.
+    if (m_mode == ItemInfoMode::Picture) {
+        if (!m_pictureBox->load(file))
+            m_context.error(u"M15");
+    } else if (const std::optional<QString> lines = companion::readText(file)) {
+        m_textEditor->setPlainText(*lines);
+    } else {
+        m_context.error(u"M15");
+    }
 }
 
 void ItemInfoEditor::newClick() {

@@ -80,7 +80,9 @@ private Q_SLOTS:
             QCOMPARE(editor->windowTitle(), f.state.language.text(u"T20") + u" Setup"_qs);
             QVERIFY(editor->m_pictureBox->isVisible());
             QVERIFY(!editor->m_textEditor->isVisible());
-            QVERIFY(!editor->m_pictureBox->hasPicture()); // "old" is no picture
+            // "old" is no picture, and the editor says so.
+            QVERIFY(!editor->m_pictureBox->hasPicture());
+            QCOMPARE(f.messages(), QStringList{f.message(u"M15")});
             editor->m_templateButton->click();
             QVERIFY(editor->m_pictureBox->hasPicture());
             editor->m_saveButton->click();
