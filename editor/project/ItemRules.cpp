@@ -62,6 +62,14 @@ std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool i
     return files;
 }
 
+bool isJumpPoint(const QString& fileName, const QString& jumpPointWord) {
+    return fileName.toLower() == jumpPointWord.toLower();
+}
+
+bool isFileItem(const QString& fileName, const QString& cdPath, const QString& jumpPointWord) {
+    return !cdPath.isEmpty() && !isJumpPoint(fileName, jumpPointWord);
+}
+
 QString chooserStartFolder(const QString& projectFolder) {
     if (projectFolder.size() < 4)
         return projectFolder;

@@ -23,6 +23,10 @@ int rowForNewItem(ItemTable& items);
 // Files below a folder as (folder with separator, file name), files of a folder before its
 // subfolders, both by name.
 std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool includeSubfolders);
+// A jump point's File Name is the jump-point word of the current language, in any letter case.
+bool isJumpPoint(const QString& fileName, const QString& jumpPointWord);
+// A file item has a CD Path and is no jump point; hyperlinks have no CD Path.
+bool isFileItem(const QString& fileName, const QString& cdPath, const QString& jumpPointWord);
 // Where the folder chooser starts: the project folder, without its separator unless it is a root.
 QString chooserStartFolder(const QString& projectFolder);
 

@@ -32,6 +32,10 @@ class OneLineEditor;
 class YesNoChooser;
 class CategoryChooser;
 class BurnerDialog;
+class CheckChoiceDialog;
+class CheckSummaryDialog;
+class ItemInfoEditor;
+enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
 class IniFile;
@@ -133,6 +137,7 @@ private:
     void createItemDialogs();
     void connectCellEditing();
     void openCellEditor(int row, int field);
+    void openItemInformation(ItemInfoMode mode);
     void createToolBar();
     void createStatusLine();
     void createMainMenu();
@@ -212,6 +217,9 @@ private:
     YesNoChooser* m_yesNoEditor = nullptr;
     CategoryChooser* m_categoryEditor = nullptr;
     BurnerDialog* m_burnDialog = nullptr;
+    CheckChoiceDialog* m_checkChoice = nullptr;
+    CheckSummaryDialog* m_checkSummary = nullptr;
+    ItemInfoEditor* m_itemInfoEditor = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

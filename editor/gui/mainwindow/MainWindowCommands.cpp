@@ -3,6 +3,7 @@
 #include "ItemGrid.h"
 #include "MainWindow.h"
 #include "WaitWindow.h"
+#include "gui/iteminfo/ItemInfoEditor.h"
 #include "project/EditorState.h"
 #include "project/ItemOrdering.h"
 #include "ui/services/ChooserService.h"
@@ -135,11 +136,18 @@ void MainWindow::findNextClick() {
 }
 
 void MainWindow::info_file_btnClick() {
-    click();
+    openItemInformation(ItemInfoMode::Text);
 }
 
 void MainWindow::screenshot_btnClick() {
+    openItemInformation(ItemInfoMode::Picture);
+}
+
+void MainWindow::openItemInformation(ItemInfoMode mode) {
     click();
+    m_itemInfoEditor->openFor(mode, allfiles->currentItem());
+    // The indicators show whether the companions exist now.
+    showCurrentRowInStatusLine();
 }
 
 void MainWindow::infoClick() {

@@ -32,19 +32,6 @@
 
 using namespace editortest;
 
-namespace {
-
-// Runs `action` on the next modal dialog of type T once it is open.
-template <typename T> void whenOpen(std::function<void(T*)> action) {
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog is not open");
-        action(dialog);
-    });
-}
-
-} // namespace
-
 class TestItemDialogs : public QObject {
     Q_OBJECT
 
