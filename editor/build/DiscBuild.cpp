@@ -25,6 +25,13 @@ public:
         if (QFileInfo(source).isFile() && !common::copyFileReplacing(source, target))
             m_failed = true;
     }
+    // A file without which the menu program on the disc does not work as it should.
+    void copyNeeded(const QString& source, const QString& target) {
+        if (QFileInfo(source).isFile())
+            copy(source, target);
+        else
+            m_missing << QDir::toNativeSeparators(source);
+    }
     void copyOrRemove(const FileHolder& medium, const QString& target) {
         if (medium.exists())
             copy(medium.path(), target);
@@ -32,11 +39,12 @@ public:
             QFile::remove(target);
     }
     void fail() { m_failed = true; }
-    Result result() const { return m_failed ? Result{false, m_folder} : Result{}; }
+    Result result() const { return {!m_failed, m_failed ? m_folder : QString(), m_missing}; }
 
 private:
     QString m_folder;
     bool m_failed = false;
+    QStringList m_missing;
 };
 
 bool writeDetailFile(const QString& path, const QString& section, const ItemRecord& item, int genre,
@@ -98,8 +106,8 @@ bool writeMembers(const QString& configFolder, const EditorState& state, const I
             const QString section = QString::number(c) + u'-' + QString::number(k);
             members.writeString(section, u"caption", item[fieldIndex(ItemField::Name)]);
             members.writeInteger(section, u"icon_number", itemKind(item[fieldIndex(ItemField::FileName)]));
-            written &= writeDetailFile(detailFolder + u'm' + section + QStringLiteral(".dat"), section, item, genre,
-                                       yesText);
+            written &= writeDetailFile(detailFolder + u'm' + section + QStringLiteral(".dat"), section, item,
+                                       genre, yesText);
             members.writeInteger(QString::number(c), u"anz_items", ++k);
         }
     }
@@ -115,30 +123,31 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
         copier.fail();
         return copier.result();
     }
-    copier.copy(files + QStringLiteral("tiv.exe"), disc + QStringLiteral("tiv.exe"));
+    copier.copyNeeded(files + QStringLiteral("tiv.exe"), disc + QStringLiteral("tiv.exe"));
 
     const TMainDaten& d = state.mainDaten;
-    copier.copy(d.genre_file.path(), cfg + QStringLiteral("genre.cfg"));
+    copier.copyNeeded(d.genre_file.path(), cfg + QStringLiteral("genre.cfg"));
     if (d.genre_file.exists()) {
-        const int count = common::IniFile(d.genre_file.path()).readInteger(u"general", u"anz_items", 0) & 0xFF;
+        const int count =
+            common::IniFile(d.genre_file.path()).readInteger(u"general", u"anz_items", 0) & 0xFF;
         for (int i = 0; i < count; ++i) {
             const QString icon = QString::number(i) + QStringLiteral(".ico");
-            copier.copy(d.genre_file.folder() + icon, cfg + icon);
+            copier.copyNeeded(d.genre_file.folder() + icon, cfg + icon);
         }
     }
-    copier.copy(d.menudesign_file.path(), cfg + QStringLiteral("design.cfg"));
+    copier.copyNeeded(d.menudesign_file.path(), cfg + QStringLiteral("design.cfg"));
     for (const auto& [medium, name] : designMedia(d))
         copier.copyOrRemove(*medium, cfg + name);
-    copier.copy(files + QStringLiteral("Unzdll.dll"), cfg + QStringLiteral("Unzdll.dll"));
-    copier.copy(d.Icon_File.exists() ? d.Icon_File.path() : files + QStringLiteral("tiv.ico"),
-                cfg + QStringLiteral("tiv.ico"));
-    copier.copy(files + QStringLiteral("autorun.inf"), disc + QStringLiteral("autorun.inf"));
+    copier.copyNeeded(files + QStringLiteral("Unzdll.dll"), cfg + QStringLiteral("Unzdll.dll"));
+    copier.copyNeeded(d.Icon_File.exists() ? d.Icon_File.path() : files + QStringLiteral("tiv.ico"),
+                      cfg + QStringLiteral("tiv.ico"));
+    copier.copyNeeded(files + QStringLiteral("autorun.inf"), disc + QStringLiteral("autorun.inf"));
     const common::IniFile design(d.menudesign_file.path());
     const int language = design.readInteger(u"Language", u"Language", 0);
     const int style = design.readInteger(u"Language", u"Style", 0);
-    copier.copy(files + languageFileName(language, style), cfg + QStringLiteral("language.zol"));
+    copier.copyNeeded(files + languageFileName(language, style), cfg + QStringLiteral("language.zol"));
     for (int m = 1; m <= kItemIconCount; ++m)
-        copier.copy(files + itemIconName(m), cfg + itemIconName(m));
+        copier.copyNeeded(files + itemIconName(m), cfg + itemIconName(m));
     return copier.result();
 }
 

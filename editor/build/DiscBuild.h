@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <utility>
@@ -17,6 +18,9 @@ struct Result {
     bool written = true;
     // The folder that could not be written, when `written` is false.
     QString failedFolder;
+    // Files the disc needs that were not found (the menu program, its module and texts, the item
+    // icons, the category file and its icons, the design file): the disc is written without them.
+    QStringList missingFiles;
 };
 
 // `target` is the disc folder (a trailing separator is added when missing). Optional sources

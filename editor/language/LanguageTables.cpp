@@ -9,7 +9,7 @@ const QString kNo = QStringLiteral("no");
 
 QStringList messageKeys() {
     QStringList keys;
-    for (int i = 1; i <= 59; ++i) {
+    for (int i = 1; i <= 60; ++i) {
         keys << u'M' + QString::number(i);
         if (i == 39)
             keys << QStringLiteral("M39_2");
@@ -38,7 +38,8 @@ LanguageTables::LanguageTables() {
 
 void LanguageTables::load(const common::IniFile& file) {
     for (int f = 0; f < kItemFieldCount; ++f)
-        m_fieldTitles[f] = file.readString(u"Grid", QString(u'G' + QString::number(f + 1)), QStringLiteral("not used"));
+        m_fieldTitles[f] =
+            file.readString(u"Grid", QString(u'G' + QString::number(f + 1)), QStringLiteral("not used"));
     m_messages.clear();
     for (const QString& key : messageKeys())
         m_messages.insert(key, file.readString(u"Messages", key));

@@ -22,9 +22,13 @@ QString folderOf(const QString& path) {
 
 } // namespace
 
-QString filter() { return QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc"); }
+QString filter() {
+    return QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc");
+}
 
-QString defaultSuffix() { return QStringLiteral("lbc"); }
+QString defaultSuffix() {
+    return QStringLiteral("lbc");
+}
 
 QString startFolder(const QString& programFolder) {
     return common::withTrailingSeparator(common::resolveIgnoringCase(programFolder, u"genre"));
@@ -38,7 +42,9 @@ bool isStandardFile(const QString& path, const QString& programFolder) {
     return environmentfiles::isSameFile(path, standardFile(programFolder));
 }
 
-QString iconFile(const QString& folder, int number) { return folder + QString::number(number) + QStringLiteral(".ico"); }
+QString iconFile(const QString& folder, int number) {
+    return folder + QString::number(number) + QStringLiteral(".ico");
+}
 
 Contents read(const QString& path) {
     Contents contents;
@@ -66,8 +72,14 @@ Contents read(const QString& path) {
     return contents;
 }
 
-bool write(const QString& path, const QList<Entry>& categories) {
+bool write(const QString& path, const QList<Entry>& categories, QString* failedFile) {
+    const auto fail = [&](const QString& file) {
+        if (failedFile)
+            *failedFile = file;
+        return false;
+    };
     common::IniFile file(path);
+    const QString folder = folderOf(path);
     const int count = int(std::min<qsizetype>(categories.size(), kMaxCategories));
     file.writeInteger(kGeneral, u"anz_items", count);
     QStringList sources;
@@ -76,10 +88,17 @@ bool write(const QString& path, const QList<Entry>& categories) {
         file.writeString(section, u"caption", categories[i].caption);
         file.writeInteger(section, u"icon_number", i);
         sources << categories[i].iconSource;
+        // The reader refuses a file with a category that has no icon.
+        if (!environmentfiles::canOpen(sources[i]) && !environmentfiles::canOpen(iconFile(folder, i)))
+            return fail(sources[i].isEmpty() ? iconFile(folder, i) : sources[i]);
     }
     if (!file.save())
-        return false;
-    copyIcons(folderOf(path), sources);
+        return fail(path);
+    copyIcons(folder, sources);
+    for (int i = 0; i < count; ++i) {
+        if (!environmentfiles::canOpen(iconFile(folder, i)))
+            return fail(iconFile(folder, i));
+    }
     return true;
 }
 

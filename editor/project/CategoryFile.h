@@ -50,8 +50,10 @@ struct Entry {
 
 // Writes the count and sections 0 … N-1 into the file as it stands (longer old sections stay and
 // are ignored by readers), icon_number i for category i, then copies every category's icon to i.ico
-// beside the file. False when the file could not be written; no icon is copied then.
-bool write(const QString& path, const QList<Entry>& categories);
+// beside the file. False when the file could not be written, or when a category would be left
+// without an icon (the file could not be read again): `failedFile` then names the category file or
+// the icon, and a file that could not be read again is not written at all.
+bool write(const QString& path, const QList<Entry>& categories, QString* failedFile = nullptr);
 
 // Copies sources[i] to folder + i + ".ico" for every i, first all to i.tmp and only then on to
 // i.ico, so that reordered icons never overwrite one still to be copied. A source that cannot be

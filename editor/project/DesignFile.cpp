@@ -30,17 +30,20 @@ template <typename E> struct Word {
 
 constexpr Word<Model::DesignMode> kDesignModes[] = {{Model::DesignMode::Band, u"band"},
                                                     {Model::DesignMode::Bmp, u"bmp"}};
-constexpr Word<Model::ButtonMode> kButtonModes[] = {
-    {Model::ButtonMode::Band, u"band"}, {Model::ButtonMode::Bmp, u"bmp"}, {Model::ButtonMode::Trans, u"trans"}};
+constexpr Word<Model::ButtonMode> kButtonModes[] = {{Model::ButtonMode::Band, u"band"},
+                                                    {Model::ButtonMode::Bmp, u"bmp"},
+                                                    {Model::ButtonMode::Trans, u"trans"}};
 constexpr Word<Model::ButtonStyle> kButtonStyles[] = {{Model::ButtonStyle::Inset, u"sbInset"},
                                                       {Model::ButtonStyle::Normal, u"sbNormal"},
                                                       {Model::ButtonStyle::Offset, u"sbOffset"}};
 constexpr Word<Model::ButtonEffect> kButtonEffects[] = {{Model::ButtonEffect::Shadow, u"sbsShadow"},
                                                         {Model::ButtonEffect::ThreeD, u"sbs3D"}};
-constexpr Word<Model::FontEffect> kFontEffects[] = {
-    {Model::FontEffect::None, u"tdNone"},         {Model::FontEffect::Raised, u"tdRaised"},
-    {Model::FontEffect::Sunken, u"tdSunken"},     {Model::FontEffect::Shadow, u"tdShadow"},
-    {Model::FontEffect::RaisedShadow, u"tdRaisedShadow"}, {Model::FontEffect::SunkenShadow, u"tdSunkenShadow"}};
+constexpr Word<Model::FontEffect> kFontEffects[] = {{Model::FontEffect::None, u"tdNone"},
+                                                    {Model::FontEffect::Raised, u"tdRaised"},
+                                                    {Model::FontEffect::Sunken, u"tdSunken"},
+                                                    {Model::FontEffect::Shadow, u"tdShadow"},
+                                                    {Model::FontEffect::RaisedShadow, u"tdRaisedShadow"},
+                                                    {Model::FontEffect::SunkenShadow, u"tdSunkenShadow"}};
 constexpr Word<Model::TileMode> kTileModes[] = {{Model::TileMode::Center, u"tmcenter"},
                                                 {Model::TileMode::None, u"tmnone"},
                                                 {Model::TileMode::Stretch, u"tmstretch"},
@@ -153,7 +156,8 @@ void setFirstExisting(FileHolder& holder, std::initializer_list<QString> candida
 // Bitmaps and the icon are looked for beside the design first, then at their stored path. The
 // medium's own file name is tried beside the design too: its alone name differs from it when the
 // name holds more than one dot, and Save copies media under their own names.
-void findBitmap(FileHolder& holder, const Reader& in, const QString& folder, QStringView section, QStringView key) {
+void findBitmap(FileHolder& holder, const Reader& in, const QString& folder, QStringView section,
+                QStringView key) {
     const QString full = in.string(section, key);
     const QString alone = in.string(section, key.toString() + QStringLiteral("alone"));
     setFirstExisting(holder, {beside(folder, alone), beside(folder, full), full});
@@ -203,9 +207,13 @@ QString freeName(const QString& name, const QString& source, QHash<QString, QStr
 
 namespace designfile {
 
-QString filter() { return QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd"); }
+QString filter() {
+    return QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd");
+}
 
-QString defaultSuffix() { return QStringLiteral("lbd"); }
+QString defaultSuffix() {
+    return QStringLiteral("lbd");
+}
 
 QString startFolder(const QString& programFolder) {
     return common::withTrailingSeparator(common::resolveIgnoringCase(programFolder, u"menudesign"));
@@ -237,8 +245,10 @@ void load(EditorState& state, const QString& file) {
     const Reader in(file);
     const QString folder = folderOf(file);
 
-    in.choice<Model::DesignMode>(m.designMode, kDesignModes, u"general", u"design_mode", Model::DesignMode::Band);
-    in.choice<Model::ButtonMode>(m.buttonMode, kButtonModes, u"general", u"button_mode", Model::ButtonMode::Band);
+    in.choice<Model::DesignMode>(m.designMode, kDesignModes, u"general", u"design_mode",
+                                 Model::DesignMode::Band);
+    in.choice<Model::ButtonMode>(m.buttonMode, kButtonModes, u"general", u"button_mode",
+                                 Model::ButtonMode::Band);
 
     findBitmap(d.Splash_File, in, folder, u"Splash", u"bmp");
     findBitmap(d.Icon_File, in, folder, u"Icon", u"name");
@@ -262,9 +272,12 @@ void load(EditorState& state, const QString& file) {
     m.buttonFont = in.color(u"Buttons", u"btnFc", u"clBlack");
     m.shadowDepth = in.integer(u"Buttons", u"btnsd", 5, 0, 15);
     m.borderWidth = in.integer(u"Buttons", u"btnbw", 1, 0, 15);
-    in.choice<Model::ButtonStyle>(m.buttonStyle, kButtonStyles, u"Buttons", u"style", Model::ButtonStyle::Normal);
-    in.choice<Model::ButtonEffect>(m.buttonEffect, kButtonEffects, u"Buttons", u"effect", Model::ButtonEffect::Shadow);
-    in.choice<Model::FontEffect>(m.buttonFontEffect, kFontEffects, u"Buttons", u"font_effect", Model::FontEffect::Sunken);
+    in.choice<Model::ButtonStyle>(m.buttonStyle, kButtonStyles, u"Buttons", u"style",
+                                  Model::ButtonStyle::Normal);
+    in.choice<Model::ButtonEffect>(m.buttonEffect, kButtonEffects, u"Buttons", u"effect",
+                                   Model::ButtonEffect::Shadow);
+    in.choice<Model::FontEffect>(m.buttonFontEffect, kFontEffects, u"Buttons", u"font_effect",
+                                 Model::FontEffect::Sunken);
     in.choice<bool>(m.buttonBold, kFormats, u"Buttons", u"font_format", false);
 
     m.categoryBox = in.color(u"Boxes", u"boxc_c", u"clWhite");
@@ -282,9 +295,12 @@ void load(EditorState& state, const QString& file) {
     in.choice<bool>(m.headingBold, kFormats, u"Fonts", u"fuc_format", true);
     in.choice<bool>(m.labelBold, kFormats, u"Fonts", u"fduc_format", true);
     in.choice<bool>(m.valueBold, kFormats, u"Fonts", u"fdnc_format", false);
-    in.choice<Model::FontEffect>(m.headingEffect, kFontEffects, u"Fonts", u"fuc_effect", Model::FontEffect::Sunken);
-    in.choice<Model::FontEffect>(m.labelEffect, kFontEffects, u"Fonts", u"fduc_effect", Model::FontEffect::Sunken);
-    in.choice<Model::FontEffect>(m.valueEffect, kFontEffects, u"Fonts", u"fdnc_effect", Model::FontEffect::None);
+    in.choice<Model::FontEffect>(m.headingEffect, kFontEffects, u"Fonts", u"fuc_effect",
+                                 Model::FontEffect::Sunken);
+    in.choice<Model::FontEffect>(m.labelEffect, kFontEffects, u"Fonts", u"fduc_effect",
+                                 Model::FontEffect::Sunken);
+    in.choice<Model::FontEffect>(m.valueEffect, kFontEffects, u"Fonts", u"fdnc_effect",
+                                 Model::FontEffect::None);
 
     m.backStart = in.color(u"Back", u"bc", u"clBlack");
     m.backEnd = in.color(u"Back", u"bec", u"clBlack");
@@ -370,9 +386,11 @@ bool write(EditorState& state, const QString& file) {
     out.writeString(u"Back", u"tile_mode", wordOf<Model::TileMode>(kTileModes, m.tileMode));
 
     for (int n = 1; n <= 5; ++n)
-        out.writeString(u"Sound", QString(QStringLiteral("sound") + QString::number(n)), d.Sound[n - 1].path());
+        out.writeString(u"Sound", QString(QStringLiteral("sound") + QString::number(n)),
+                        d.Sound[n - 1].path());
     for (int n = 1; n <= 5; ++n)
-        out.writeString(u"Sound", QString(QStringLiteral("sound%1alone").arg(n)), aloneName(d.Sound[n - 1].path()));
+        out.writeString(u"Sound", QString(QStringLiteral("sound%1alone").arg(n)),
+                        aloneName(d.Sound[n - 1].path()));
 
     out.writeInteger(u"Language", u"Language", m.language);
     out.writeInteger(u"Language", u"Style", m.style);
@@ -389,19 +407,23 @@ bool write(EditorState& state, const QString& file) {
 
 QString saveTo(EditorState& state, const QString& file, ui::MessageBoxService& messages) {
     using Msg = ui::MessageBoxService;
-    const QString target = environmentfiles::fileInOwnFolder(environmentfiles::withDefaultSuffix(file, defaultSuffix()));
+    const QString target =
+        environmentfiles::fileInOwnFolder(environmentfiles::withDefaultSuffix(file, defaultSuffix()));
     const QString folder = folderOf(target);
     QDir().mkpath(folder);
 
     QHash<QString, QString> taken;
+    QStringList notCopied;
     for (FileHolder* holder : media(state.mainDaten)) {
         if (!holder->exists())
             continue;
         const QString source = holder->path();
         const QString copy = folder + freeName(QFileInfo(source).fileName(), source, taken);
-        if (!environmentfiles::isSameFile(source, copy))
-            common::copyFileReplacing(source, copy);
-        // A failed copy keeps a file of that name already in the folder, or else no medium.
+        if (!environmentfiles::isSameFile(source, copy) && !common::copyFileReplacing(source, copy)) {
+            // The design keeps the medium where it lies, and the user learns that it is not in the folder.
+            notCopied << environmentfiles::cannotWriteText(copy);
+            continue;
+        }
         holder->set(copy);
     }
 
@@ -409,7 +431,10 @@ QString saveTo(EditorState& state, const QString& file, ui::MessageBoxService& m
         messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(target));
         return {};
     }
-    messages.show(Msg::Kind::Information, Msg::Buttons::Ok, state.language.message(u"M43"));
+    if (notCopied.isEmpty())
+        messages.show(Msg::Kind::Information, Msg::Buttons::Ok, state.language.message(u"M43"));
+    else
+        messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, notCopied.join(u'\n'));
     state.modified = true;
     return target;
 }

@@ -366,8 +366,12 @@ bool CategoryEditor::writeTo(const QString& path) {
     QList<categoryfile::Entry> entries;
     for (int i = 0; i < genreitems->count(); ++i)
         entries.append({genreitems->item(i)->text(), m_iconSources.value(i)});
-    if (!categoryfile::write(path, entries)) {
-        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(path));
+    QString failed;
+    if (!categoryfile::write(path, entries, &failed)) {
+        // Either the file itself or a category's icon that could not be brought beside it.
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 failed == path ? environmentfiles::cannotWriteText(path)
+                                                : environmentfiles::cannotOpenText(failed));
         return false;
     }
     // The icons now lie in the category folder under their new numbers. Copying from the old

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -186,7 +187,7 @@ void AddFolderDialog::addClick() {
                                    ? QString::number(renameCounter)
                                    : rename->text() + u' ' + QString::number(renameCounter);
                 } else if (asknameok->isChecked()) {
-                    itemName = m_ask->askName(name, itemName);
+                    itemName = m_ask->askName(QDir::toNativeSeparators(fullName), itemName);
                 }
                 const ItemRecord record = {
                     itemName,

@@ -10,7 +10,7 @@
 
 BandColourDialog::BandColourDialog(QWidget* parent) : QDialog(parent), m_box(new ui::ColorBox(this)) {
     setObjectName(QStringLiteral("Tcolor_chooseform"));
-    setWindowTitle(QStringLiteral("Tavik - Lumbrel - Color"));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - New Value"));
     m_box->setObjectName(QStringLiteral("ColorBox"));
     auto* buttons = new QDialogButtonBox(this);
     m_ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

@@ -187,7 +187,8 @@ EditorSettings MainWindow::currentSettings() const {
         if (m_gridModeEntries[m]->isChecked())
             s.gridMode = m;
     }
-    s.maximized = isMaximized();
+    // A window minimised from maximised comes back maximised.
+    s.maximized = windowState().testFlag(Qt::WindowMaximized);
     s.color1 = m_state.prefs.color1;
     s.color2 = m_state.prefs.color2;
     for (int f = 0; f < kItemFieldCount; ++f)

@@ -31,6 +31,16 @@ void MainWindow::generateClick() {
                                  message(u"M58").arg(result.failedFolder));
         return;
     }
+    // A menu without its program, texts or icons shows nothing: say what is missing instead of
+    // offering to start it.
+    if (!result.missingFiles.isEmpty()) {
+        // The list is shown also where an older language file lacks the text or its place holder.
+        const QString list = QStringLiteral("\n\n") + result.missingFiles.join(u'\n');
+        const QString text = message(u"M60");
+        m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
+                                 text.contains(QStringLiteral("%1")) ? text.arg(list) : text + list);
+        return;
+    }
     const QString disc = common::withTrailingSeparator(QDir::toNativeSeparators(folder));
     if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(u"M27")) ==
         Msg::Answer::Yes)

@@ -84,7 +84,7 @@ void MainWindow::applyMainTexts(const common::IniFile& file) {
     m_popup->setTitle(windowText(file, kMain, 44));
     applyMenuTexts(menuEntries(m_popup).mid(1), file, kMain, 45, 51);
 
-    applyMenuTexts(menuEntries(m_settingsMenu), file, kMain, 64, 74);
+    applyMenuTexts(menuEntries(m_settingsMenu).mid(1), file, kMain, 64, 74);
     applyMenuTexts(menuEntries(subMenu(m_settingsMenu, 0)), file, kMain, 75, 77);
     applyMenuTexts(menuEntries(subMenu(m_settingsMenu, 2)), file, kMain, 90, 91);
 
@@ -104,6 +104,9 @@ void MainWindow::applyMainTexts(const common::IniFile& file) {
 
     m_settingsMenu->setTitle(windowText(file, kMain, 170));
     m_popup->setTitle(windowText(file, kMain, 171));
-    if (QAction* title = menuEntries(m_popup).value(0))
-        title->setText(m_popup->title());
+    // Both popups carry their title as their first entry.
+    for (QMenu* menu : {m_settingsMenu, m_popup}) {
+        if (QAction* title = menuEntries(menu).value(0))
+            title->setText(menu->title());
+    }
 }

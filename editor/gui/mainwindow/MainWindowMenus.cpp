@@ -204,6 +204,7 @@ void MainWindow::createSettingsMenu() {
     }
 
     QMenu* s = m_settingsMenu;
+    s->addSection(s->title()); // a popup shows no title of its own
     s->addSection(QStringLiteral("General"));
     s->addActions({m_showWelcome, m_showTip, m_showBack});
     s->addSection(QStringLiteral("Grid"));

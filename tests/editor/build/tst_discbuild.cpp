@@ -210,6 +210,30 @@ private Q_SLOTS:
         QCOMPARE(fakes.shell.calls.size(), 1);
     }
 
+    void missingFilesAreReportedNotStarted() {
+        Fixture f;
+        QFile::remove(f.dir.filePath(u"genre/1.ico"_qs));
+        QFile::remove(f.state.programFolder + u"Files/m5.ico"_qs);
+        const discbuild::Result r = discbuild::build(f.target, f.state, f.items);
+        QVERIFY(r.written);
+        QCOMPARE(r.missingFiles,
+                 (QStringList{QDir::toNativeSeparators(f.dir.filePath(u"genre/1.ico"_qs)),
+                              QDir::toNativeSeparators(f.state.programFolder + u"Files/m5.ico"_qs)}));
+
+        // The Build command says what is missing instead of offering a menu that shows nothing.
+        installLanguageFiles(f.state.programFolder);
+        ui::testing::FakeServices fakes;
+        MainWindow form(f.state, fakes.services());
+        form.startUp();
+        fakes.choosers.queueFolder(f.target);
+        form.generateClick();
+        QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
+        QVERIFY(fakes.messages.shown.last().text.startsWith(
+            f.state.language.message(u"M60").section(u'%', 0, 0)));
+        QVERIFY(fakes.messages.shown.last().text.contains(u"m5.ico"_qs));
+        QVERIFY(fakes.shell.calls.isEmpty());
+    }
+
     void burnerProjectListsTheFolder() {
         QTemporaryDir dir;
         const QString root = dir.filePath(u"Issue5/"_qs);

@@ -340,6 +340,13 @@ private Q_SLOTS:
         f.form->close();
         QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"wstate"),
                  QStringLiteral("wsNormal"));
+
+        Fixture maximized;
+        maximized.form->show();
+        maximized.form->setWindowState(Qt::WindowMinimized | Qt::WindowMaximized);
+        maximized.form->close();
+        QCOMPARE(common::IniFile(maximized.settingsPath()).readString(u"settings", u"wstate"),
+                 QStringLiteral("wsMaximized"));
     }
 
     void shippedLanguagesLeaveNoCaptionEmpty() {

@@ -123,6 +123,26 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(f + u"1.tmp"_qs));
     }
 
+    void aCategoryWithoutIconIsNeverWritten() {
+        QTemporaryDir dir;
+        const QString f = folder(dir, u"new"_qs);
+        const QString file = writeSet(f, {u"A"_qs, u"B"_qs});
+        const QByteArray before = contents(file);
+        // The new third category's icon is gone: writing it would leave a file that cannot be read.
+        QString failed;
+        QVERIFY(!categoryfile::write(
+            file,
+            {{u"A"_qs, f + u"0.ico"_qs}, {u"B"_qs, f + u"1.ico"_qs}, {u"C"_qs, dir.filePath(u"gone.ico"_qs)}},
+            &failed));
+        QCOMPARE(failed, dir.filePath(u"gone.ico"_qs));
+        QCOMPARE(contents(file), before);
+        QCOMPARE(captionsOf(categoryfile::read(file)), (QStringList{u"A"_qs, u"B"_qs}));
+        // A missing source at a place that keeps its old icon is still written.
+        QVERIFY(categoryfile::write(file,
+                                    {{u"A2"_qs, f + u"0.ico"_qs}, {u"B2"_qs, dir.filePath(u"gone.ico"_qs)}}));
+        QCOMPARE(captionsOf(categoryfile::read(file)), (QStringList{u"A2"_qs, u"B2"_qs}));
+    }
+
     void newFilesGetAFolderOfTheirOwn() {
         QTemporaryDir dir;
         const QString sets = folder(dir, u"Sets"_qs);

@@ -336,7 +336,7 @@ private Q_SLOTS:
         QVERIFY(state.modified);
     }
 
-    void mediumThatCannotBeCopiedBecomesUnset() {
+    void mediumThatCannotBeCopiedIsReportedAndKept() {
         QTemporaryDir dir;
         ui::testing::FakeMessageBox messages;
         EditorState state;
@@ -345,11 +345,19 @@ private Q_SLOTS:
         const QString designs = dir.filePath(u"Designs/"_qs);
         // A folder where the copy should go makes the copy fail.
         QDir().mkpath(designs + u"Red/back.bmp"_qs);
+        const QString source = state.mainDaten.BMP_File.path();
         const QString written = designfile::saveTo(state, designs + u"Red.lbd"_qs, messages);
         QVERIFY(!written.isEmpty());
-        QVERIFY(!state.mainDaten.BMP_File.exists());
-        QVERIFY(state.mainDaten.Sound[0].exists());
-        QCOMPARE(common::IniFile(written).readString(u"Back", u"bmp", u"x"_qs), QString());
+        QCOMPARE(state.mainDaten.BMP_File.path(), source);
+        QCOMPARE(state.mainDaten.Sound[0].path(), QDir::toNativeSeparators(designs + u"Red/start.wav"_qs));
+        // Not "saved": the message names the medium that did not reach the design's folder.
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].kind, ui::MessageBoxService::Kind::Warning);
+        QVERIFY(messages.shown[0].text.contains(QDir::toNativeSeparators(designs + u"Red/back.bmp"_qs)));
+        // The design still finds its background where it lies.
+        EditorState back;
+        designfile::load(back, written);
+        QCOMPARE(back.mainDaten.BMP_File.path(), source);
     }
 };
 
