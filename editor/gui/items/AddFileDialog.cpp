@@ -136,7 +136,7 @@ void AddFileDialog::prepare() {
 void AddFileDialog::selfilebtnClick() {
     m_context.click();
     const QString chosen =
-        m_context.services.choosers.openFile({windowTitle(), m_lastFolder, kFilter, {}, {}});
+        m_context.services.choosers.openFile({windowTitle(), chooserFolder(), kFilter, {}, {}});
     if (chosen.isEmpty())
         return;
     const QFileInfo info(chosen);
@@ -155,6 +155,12 @@ void AddFileDialog::selfilebtnClick() {
     const int kind = itemKind(chosen);
     executed->setChecked(kind != kUnknownItemKind && kind != kJumpPointItemKind);
     anzname->setFocus();
+}
+
+QString AddFileDialog::chooserFolder() const {
+    // Another project opened since the last pick starts in its own folder.
+    const QString project = m_context.state.projectFolder;
+    return m_lastFolder.isEmpty() || m_lastFolderProject != project ? project : m_lastFolder;
 }
 
 void AddFileDialog::SizefillInClick() {
@@ -192,6 +198,7 @@ void AddFileDialog::addClick() {
             items.setRecord(row, record);
             m_context.state.modified = true;
             m_lastFolder = QFileInfo(m_chosenFile).absolutePath();
+            m_lastFolderProject = m_context.state.projectFolder;
             if (!pfad->text().startsWith(projectFolder))
                 m_context.warning(u"M3");
             accept();

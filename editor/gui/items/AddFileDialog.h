@@ -43,5 +43,8 @@ private:
     QLabel* m_heading;
     std::vector<QLabel*> m_captions;
     QString m_chosenFile;
+    // Where the file chooser opens: the folder of the file last added, or the project folder.
+    QString chooserFolder() const;
     QString m_lastFolder;
+    QString m_lastFolderProject; // the project folder when m_lastFolder was picked
 };

@@ -206,6 +206,25 @@ private Q_SLOTS:
         QCOMPARE(f.items().field(4, ItemField::FileName), QStringLiteral("b.txt"));
     }
 
+    void fileChooserStartsWhereTheUserWas() {
+        Fixture f;
+        auto* dialog = f.find<AddFileDialog>();
+        dialog->prepare();
+        dialog->selfilebtnClick(); // cancelled
+        QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
+        f.fakes.choosers.queueOpenFile(f.file(u"disc/tools/a.exe"_qs));
+        dialog->selfilebtnClick();
+        dialog->addClick();
+        dialog->prepare();
+        dialog->selfilebtnClick();
+        QCOMPARE(QDir::toNativeSeparators(f.fakes.choosers.requests.last().file.folder),
+                 f.disc + u"tools"_qs);
+        // Another project starts in its own folder.
+        f.state.projectFolder = QDir::toNativeSeparators(f.dir.path() + u"/other/"_qs);
+        dialog->selfilebtnClick();
+        QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
+    }
+
     void tipComesBeforeTheFileIsAdded() {
         Fixture f;
         f.state.prefs.showFt = true;
