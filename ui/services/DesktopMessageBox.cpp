@@ -43,11 +43,19 @@ MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, co
         no = box.addButton(noCaption(), QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
+    case Buttons::YesNoCancel:
+        yes = box.addButton(yesCaption(), QMessageBox::YesRole);
+        no = box.addButton(noCaption(), QMessageBox::NoRole);
+        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.setEscapeButton(cancel);
+        break;
     }
     box.exec();
     const auto* clicked = box.clickedButton();
     if (buttons == Buttons::YesNo)
         return clicked == yes ? Answer::Yes : Answer::No;
+    if (buttons == Buttons::YesNoCancel)
+        return clicked == yes ? Answer::Yes : clicked == no ? Answer::No : Answer::Cancel;
     if (buttons == Buttons::OkCancel && (clicked == cancel || clicked == nullptr))
         return Answer::Cancel;
     return Answer::Ok;

@@ -8,13 +8,13 @@ namespace ui {
 class MessageBoxService {
 public:
     enum class Kind { Warning, Error, Information, Question };
-    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageBoxService() = default;
 
-    // Shows the box modally; the answer is the button pressed (closing the box counts as Cancel or
-    // No, whichever the box has, and as OK for a box with OK alone).
+    // Shows the box modally; the answer is the button pressed (closing the box counts as Cancel or,
+    // without one, No, and as OK for a box with OK alone).
     virtual Answer show(Kind kind, Buttons buttons, const QString& text, const QString& title = {}) = 0;
 
     // Captions of the Yes and the No button; the language tables set them. Before any language

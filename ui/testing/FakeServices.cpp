@@ -17,6 +17,7 @@ MessageBoxService::Answer FakeMessageBox::show(Kind kind, Buttons buttons, const
         case Buttons::Ok:
             return Answer::Ok;
         case Buttons::OkCancel:
+        case Buttons::YesNoCancel:
             return Answer::Cancel;
         case Buttons::YesNo:
             return Answer::No;
@@ -30,7 +31,9 @@ MessageBoxService::Answer FakeMessageBox::show(Kind kind, Buttons buttons, const
 
 namespace {
 
-QString take(QQueue<QString>& queue) { return queue.isEmpty() ? QString() : queue.dequeue(); }
+QString take(QQueue<QString>& queue) {
+    return queue.isEmpty() ? QString() : queue.dequeue();
+}
 
 } // namespace
 

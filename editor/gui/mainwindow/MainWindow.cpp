@@ -156,7 +156,7 @@ void MainWindow::recomputeRowColours() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // However the window is closed, changes that could not be saved keep it open.
-    if (!askToSave(u"M23")) {
+    if (!askToSave(u"M23", true)) {
         event->ignore();
         return;
     }

@@ -151,8 +151,9 @@ private:
     // True when the command may go on; shows M1 otherwise.
     bool projectGate();
     // Asks about unsaved changes; the key names the question.
-    // Offers to save unsaved changes; false when the user wanted them saved and saving failed.
-    bool askToSave(const char16_t* messageKey);
+    // Offers to save unsaved changes; false when the user cancelled, or wanted them saved and saving
+    // failed: then nothing goes on.
+    bool askToSave(const char16_t* messageKey, bool offerCancel = false);
     void enableProjectCommands();
     void updateWindowTitle();
     void applyStoredColumnLayout(const EditorSettings& settings);

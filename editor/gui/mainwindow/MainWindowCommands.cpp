@@ -25,13 +25,19 @@ bool MainWindow::projectGate() {
     return false;
 }
 
-bool MainWindow::askToSave(const char16_t* messageKey) {
+bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
     if (!m_state.modified)
         return true;
-    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(messageKey)) !=
-        Msg::Answer::Yes)
+    switch (m_services.messages.show(Msg::Kind::Question,
+                                     offerCancel ? Msg::Buttons::YesNoCancel : Msg::Buttons::YesNo,
+                                     message(messageKey))) {
+    case Msg::Answer::Yes:
+        return m_session.save(save->toolTip());
+    case Msg::Answer::Cancel:
+        return false;
+    default:
         return true;
-    return m_session.save(save->toolTip());
+    }
 }
 
 void MainWindow::enableProjectCommands() {

@@ -283,8 +283,14 @@ private Q_SLOTS:
         QVERIFY(f.form->isVisible());
         QVERIFY(f.state.modified);
 
-        // Saved on Yes, then closed.
+        // Cancel goes back to the editor.
         QVERIFY(QDir().rmdir(workingCopy));
+        f.fakes.messages.queueAnswer(Answer::Cancel);
+        QVERIFY(!f.form->close());
+        QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNoCancel);
+        QVERIFY(f.state.modified);
+
+        // Saved on Yes, then closed.
         f.fakes.messages.queueAnswer(Answer::Yes);
         QVERIFY(f.form->close());
         QVERIFY(!f.state.modified);
