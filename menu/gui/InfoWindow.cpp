@@ -52,6 +52,14 @@ QString plainText(const QByteArray& bytes, InfoWindow::Encoding encoding) {
         encoding == InfoWindow::Encoding::Dos437 ? common::fromCp437(bytes) : common::fromCp1252(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
+    qsizetype end = -1;
+    for (qsizetype line = 0; line < InfoWindow::kMaxTextLines; ++line) {
+        end = text.indexOf(u'\n', end + 1);
+        if (end < 0)
+            break;
+    }
+    if (end >= 0)
+        text.truncate(end);
     // DOS texts often end in the end-of-file character.
     while (text.endsWith(QChar(0x1A)))
         text.chop(1);
@@ -159,7 +167,7 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
         return false;
     }
     // A huge file is shown as far as a text reasonably goes.
-    const QByteArray bytes = file.read(kMaxTextSize);
+    const QByteArray bytes = file.read(kMaxTextBytes);
     m_view->clear();
     // Plain text takes the view's current format: that of the previous text's first character.
     m_view->setCurrentCharFormat(QTextCharFormat());
@@ -167,7 +175,7 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
         {
             // One fitting for the whole text, not one for each piece the reader adds.
             const QSignalBlocker quiet(m_view);
-            menu::readRtf(bytes, m_view->document());
+            menu::readRtf(bytes, m_view->document(), kMaxTextLines);
         }
         fitToText();
     } else {
