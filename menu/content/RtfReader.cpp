@@ -249,9 +249,8 @@ private:
         if (word == "par") {
             paragraph();
         } else if (word == "line") {
-            if (group().destination == Destination::Text)
-                --m_linesLeft;
-            character(QChar::LineSeparator);
+            if (--m_linesLeft > 0)
+                character(QChar::LineSeparator);
         } else if (word == "tab") {
             character(u'\t');
         } else if (word == "emdash") {

@@ -8,9 +8,10 @@
 namespace menu {
 
 // How much of a configuration file the menu program reads. A disc of 100,000 items has a member
-// index of about 400,000 lines and 6 MB; a damaged or hostile file is read up to these limits.
+// index of about 300,000 lines and 7 MB; a damaged or hostile file is read up to these limits,
+// which hold the menu program below 60 MB for any one file.
 constexpr qint64 kMaxConfigBytes = 8 * 1024 * 1024;
-constexpr qsizetype kMaxConfigLines = 400'000;
+constexpr qsizetype kMaxConfigLines = 300'000;
 
 // Where the menu program finds what it shows. Everything lies beside the executable: the
 // configuration folder "cfg" and the item data folder "tavikdat", whatever their letter case.
