@@ -1,8 +1,7 @@
 #include "InfoWindow.h"
 
-#include "common/Cp1252.h"
-#include "common/Cp437.h"
 #include "content/DesignLook.h"
+#include "content/PlainText.h"
 #include "content/RtfReader.h"
 #include "ui/services/PrintService.h"
 #include "ui/widgets/EffectLabel.h"
@@ -45,25 +44,6 @@ QFont dosFont() {
     // Eighty columns fit the window's width.
     font.setPixelSize(11);
     return font;
-}
-
-QString plainText(const QByteArray& bytes, InfoWindow::Encoding encoding) {
-    QString text =
-        encoding == InfoWindow::Encoding::Dos437 ? common::fromCp437(bytes) : common::fromCp1252(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    qsizetype end = -1;
-    for (qsizetype line = 0; line < InfoWindow::kMaxTextLines; ++line) {
-        end = text.indexOf(u'\n', end + 1);
-        if (end < 0)
-            break;
-    }
-    if (end >= 0)
-        text.truncate(end);
-    // DOS texts often end in the end-of-file character.
-    while (text.endsWith(QChar(0x1A)))
-        text.chop(1);
-    return text;
 }
 
 } // namespace
@@ -179,7 +159,7 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
         }
         fitToText();
     } else {
-        m_view->setPlainText(plainText(bytes, encoding));
+        m_view->setPlainText(menu::readPlainText(bytes, encoding, kMaxTextLines));
     }
     m_view->moveCursor(QTextCursor::Start);
     return true;

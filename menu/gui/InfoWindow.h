@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MenuState.h"
+#include "content/PlainText.h"
 #include "ui/services/Services.h"
 #include "ui/widgets/Backdrop.h"
 
@@ -39,7 +40,7 @@ public:
     static constexpr qint64 kMaxTextBytes = 2 * 1024 * 1024;
     static constexpr qsizetype kMaxTextLines = 50'000;
 
-    enum class Encoding { Windows1252, Dos437 };
+    using Encoding = menu::TextEncoding;
 
     InfoWindow(ui::Services services, const menu::MenuState& state, QWidget* parent = nullptr);
     ~InfoWindow() override;
