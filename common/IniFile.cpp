@@ -71,7 +71,8 @@ IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
         m_loadRefused = true;
         return;
     }
-    QByteArray bytes = file.read(std::min(limits.maxBytes, kMaxFileSize));
+    // Asked for no more than the file holds: a read allocates what it is asked for.
+    QByteArray bytes = file.read(std::min(file.size(), limits.maxBytes));
     if (!file.atEnd()) {
         // Only whole lines: a line cut in two could read as a different value.
         bytes.truncate(bytes.lastIndexOf('\n') + 1);

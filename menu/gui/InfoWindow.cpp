@@ -147,7 +147,7 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
         return false;
     }
     // A huge file is shown as far as a text reasonably goes.
-    const QByteArray bytes = file.read(kMaxTextBytes);
+    const QByteArray bytes = file.read(std::min(file.size(), kMaxTextBytes));
     m_view->clear();
     // Plain text takes the view's current format: that of the previous text's first character.
     m_view->setCurrentCharFormat(QTextCharFormat());
