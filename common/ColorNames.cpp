@@ -42,4 +42,11 @@ std::optional<QString> nameOfColor(const QColor& color) {
     return std::nullopt;
 }
 
+QStringList colorNames() {
+    QStringList names;
+    for (const NamedColor& c : kColors)
+        names.append(QString::fromUtf16(c.name));
+    return names;
+}
+
 } // namespace common

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -16,5 +17,7 @@ std::optional<QColor> colorFromName(QStringView name);
 QColor colorFromNameOrWhite(QStringView name);
 // The name of one of the sixteen colours; nothing for any other colour.
 std::optional<QString> nameOfColor(const QColor& color);
+// The sixteen names in the order of the table, "clBlack" first.
+QStringList colorNames();
 
 } // namespace common

@@ -14,7 +14,9 @@ namespace {
 
 constexpr qsizetype kLinearKeySearchLimit = 24;
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QStringView trimmed(QStringView s) {
     qsizetype b = 0, e = s.size();
@@ -100,11 +102,12 @@ void IniFile::parse(const QString& text, qsizetype maxLines) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         const QStringView t = trimmed(line);
-        if (t.startsWith(u'[')) {
-            qsizetype close = t.lastIndexOf(u']');
+        // A line that opens a bracket without closing it is no header, as with the profile functions.
+        const qsizetype close = t.startsWith(u'[') ? t.lastIndexOf(u']') : -1;
+        if (close > 0) {
             Section section;
             section.header = line.toString();
-            section.name = trimmed(close > 0 ? t.mid(1, close - 1) : t.mid(1)).toString();
+            section.name = trimmed(t.mid(1, close - 1)).toString();
             m_sectionsByName[fold(section.name)].push_back(m_sections.size());
             m_sections.push_back(std::move(section));
         } else {
@@ -152,6 +155,7 @@ IniFile::Line IniFile::keyLine(QStringView key, const QString& value) {
 }
 
 const IniFile::Section* IniFile::findSection(QStringView name) const {
+    name = trimmed(name);
     // Readers and writers ask for the same section many times in a row; the last answer saves
     // folding the name for the hash.
     if (m_lastFound > 0 && name.compare(m_sections[m_lastFound].name, Qt::CaseInsensitive) == 0)
@@ -168,6 +172,7 @@ IniFile::Section* IniFile::findSection(QStringView name) {
 }
 
 IniFile::Section& IniFile::sectionForWriting(QStringView name) {
+    name = trimmed(name);
     if (Section* s = findSection(name))
         return *s;
     Section section;
@@ -211,10 +216,16 @@ const IniFile::Line* IniFile::findKeyLine(QStringView section, QStringView key) 
 
 QString IniFile::readString(QStringView section, QStringView key, const QString& defaultValue) const {
     const Line* line = findKeyLine(section, key);
-    if (!line)
-        return defaultValue.left(kMaxValueLength);
+    if (!line) {
+        // The profile reader hands back a default without its trailing blanks.
+        qsizetype end = std::min(defaultValue.size(), kMaxValueLength);
+        while (end > 0 && defaultValue[end - 1].isSpace())
+            --end;
+        return defaultValue.left(end);
+    }
     QStringView value = line->value();
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     return value.left(kMaxValueLength).toString();
 }
@@ -239,13 +250,18 @@ std::optional<int> IniFile::parseInteger(QStringView text) {
     return parseDigits(text, 10, negative);
 }
 
-bool IniFile::hasSection(QStringView section) const { return findSection(section) != nullptr; }
-
-qsizetype IniFile::sectionCount() const {
-    return std::count_if(m_sections.begin() + 1, m_sections.end(), [](const Section& s) { return !s.erased; });
+bool IniFile::hasSection(QStringView section) const {
+    return findSection(section) != nullptr;
 }
 
-bool IniFile::hasKey(QStringView section, QStringView key) const { return findKeyLine(section, key) != nullptr; }
+qsizetype IniFile::sectionCount() const {
+    return std::count_if(m_sections.begin() + 1, m_sections.end(),
+                         [](const Section& s) { return !s.erased; });
+}
+
+bool IniFile::hasKey(QStringView section, QStringView key) const {
+    return findKeyLine(section, key) != nullptr;
+}
 
 void IniFile::writeString(QStringView section, QStringView key, const QString& value) {
     if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))

@@ -62,6 +62,14 @@ bool writeDetailFile(const QString& path, const QString& section, const ItemReco
 
 } // namespace
 
+QString languageFileName(int language, int style) {
+    return QStringLiteral("language%1.%2").arg(language).arg(style);
+}
+
+QString itemIconName(int n) {
+    return QStringLiteral("m%1.ico").arg(n);
+}
+
 bool writeMembers(const QString& configFolder, const EditorState& state, const ItemTable& items) {
     const QString membersPath = configFolder + QStringLiteral("members.cfg");
     QFile::remove(membersPath);
@@ -119,11 +127,8 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
         }
     }
     copier.copy(d.menudesign_file.path(), cfg + QStringLiteral("design.cfg"));
-    copier.copyOrRemove(d.Splash_File, cfg + QStringLiteral("splash.bmp"));
-    copier.copyOrRemove(d.BMP_File, cfg + QStringLiteral("back.bmp"));
-    copier.copyOrRemove(d.Button_file, cfg + QStringLiteral("button.bmp"));
-    for (int s = 0; s < 5; ++s)
-        copier.copyOrRemove(d.Sound[s], cfg + QStringLiteral("Sound%1.wav").arg(s + 1));
+    for (const auto& [medium, name] : designMedia(d))
+        copier.copyOrRemove(*medium, cfg + name);
     copier.copy(files + QStringLiteral("Unzdll.dll"), cfg + QStringLiteral("Unzdll.dll"));
     copier.copy(d.Icon_File.exists() ? d.Icon_File.path() : files + QStringLiteral("tiv.ico"),
                 cfg + QStringLiteral("tiv.ico"));
@@ -131,11 +136,9 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
     const common::IniFile design(d.menudesign_file.path());
     const int language = design.readInteger(u"Language", u"Language", 0);
     const int style = design.readInteger(u"Language", u"Style", 0);
-    copier.copy(files + QStringLiteral("language%1.%2").arg(language).arg(style), cfg + QStringLiteral("language.zol"));
-    for (int m = 1; m <= 14; ++m) {
-        const QString icon = QStringLiteral("m%1.ico").arg(m);
-        copier.copy(files + icon, cfg + icon);
-    }
+    copier.copy(files + languageFileName(language, style), cfg + QStringLiteral("language.zol"));
+    for (int m = 1; m <= kItemIconCount; ++m)
+        copier.copy(files + itemIconName(m), cfg + itemIconName(m));
     return copier.result();
 }
 

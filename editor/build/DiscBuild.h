@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <array>
+#include <utility>
+
 class ItemTable;
 struct EditorState;
 
@@ -23,5 +26,30 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
 // Writes members.cfg and the detail files of "membersd" into the configuration folder; earlier
 // detail files are removed first. False when the folder could not be written.
 bool writeMembers(const QString& configFolder, const EditorState& state, const ItemTable& items);
+
+// The design's media that a configuration folder holds under fixed names, in the order in which
+// they are copied: splash, background and button bitmaps, then the five sounds. `Daten` is
+// TMainDaten, const or not.
+template <typename Daten> auto designMedia(Daten& d) {
+    using Holder = decltype(&d.Splash_File);
+    return std::array<std::pair<Holder, QString>, 8>{{
+        {&d.Splash_File, QStringLiteral("splash.bmp")},
+        {&d.BMP_File, QStringLiteral("back.bmp")},
+        {&d.Button_file, QStringLiteral("button.bmp")},
+        {&d.Sound[0], QStringLiteral("Sound1.wav")},
+        {&d.Sound[1], QStringLiteral("Sound2.wav")},
+        {&d.Sound[2], QStringLiteral("Sound3.wav")},
+        {&d.Sound[3], QStringLiteral("Sound4.wav")},
+        {&d.Sound[4], QStringLiteral("Sound5.wav")},
+    }};
+}
+
+// The menu program's language file in the editor's "Files" folder for a design's language
+// (0 English, 1 German) and style (0 lower-case, 1 normal).
+QString languageFileName(int language, int style);
+
+// The item icons "m1.ico" ... "m14.ico", one per item kind.
+constexpr int kItemIconCount = 14;
+QString itemIconName(int n);
 
 } // namespace discbuild

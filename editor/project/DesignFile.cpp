@@ -47,10 +47,6 @@ constexpr Word<Model::TileMode> kTileModes[] = {{Model::TileMode::Center, u"tmce
                                                 {Model::TileMode::Tile, u"tmtile"}};
 constexpr Word<bool> kFormats[] = {{true, u"bold"}, {false, u"normal"}};
 
-const char16_t* const kColorNames[] = {u"clBlack", u"clMaroon", u"clGreen",  u"clOlive",   u"clNavy",   u"clPurple",
-                                       u"clTeal",  u"clGray",   u"clSilver", u"clRed",     u"clLime",   u"clYellow",
-                                       u"clBlue",  u"clFuchsia", u"clAqua",  u"clWhite"};
-
 template <typename E>
 std::optional<E> parse(std::span<const Word<E>> words, QStringView text,
                        Qt::CaseSensitivity cs = Qt::CaseSensitive) {
@@ -77,13 +73,13 @@ QString colorName(const QColor& color) {
     const QColor c = color.isValid() ? color : QColor(Qt::black);
     QString best;
     long bestDistance = -1;
-    for (const char16_t* name : kColorNames) {
-        const QColor n = *common::colorFromName(QStringView(name));
+    for (const QString& name : common::colorNames()) {
+        const QColor n = *common::colorFromName(name);
         const long dr = c.red() - n.red(), dg = c.green() - n.green(), db = c.blue() - n.blue();
         const long distance = dr * dr + dg * dg + db * db;
         if (bestDistance < 0 || distance < bestDistance) {
             bestDistance = distance;
-            best = QString::fromUtf16(name);
+            best = name;
         }
     }
     return best;

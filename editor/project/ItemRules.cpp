@@ -17,15 +17,21 @@ QString aloneName(const QString& fileName) {
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
-QString folderText(const QString& folder) { return common::withTrailingSeparator(QDir::toNativeSeparators(folder)); }
+QString folderText(const QString& folder) {
+    return common::withTrailingSeparator(QDir::toNativeSeparators(folder));
+}
 
 QString homepage(const QString& protocol, const QString& typed) {
     return typed.isEmpty() || typed == u"n/a" ? typed : protocol + typed;
 }
 
 int rowForNewItem(ItemTable& items) {
-    if (!items.field(0, ItemField::Name).isEmpty() && !items.field(0, ItemField::FileName).isEmpty())
-        items.appendRecord({});
+    // Only the grid's single empty row is taken; any other row is an item the user made.
+    const bool singleEmptyRow = items.itemCount() == 1 && items.field(0, ItemField::Name).isEmpty() &&
+                                items.field(0, ItemField::FileName).isEmpty();
+    if (singleEmptyRow)
+        return 0;
+    items.appendRecord({});
     return items.itemCount() - 1;
 }
 
@@ -33,11 +39,13 @@ namespace {
 
 void collect(const QDir& dir, bool recursive, std::vector<std::pair<QString, QString>>& out) {
     const QString folder = folderText(dir.path());
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase))
+    for (const QString& name :
+         dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase))
         out.emplace_back(folder, name);
     if (!recursive)
         return;
-    for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
+    for (const QString& sub :
+         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
         const QDir child(dir.filePath(sub));
         // A link back up the tree would make the search endless.
         if (!QFileInfo(dir.filePath(sub)).isSymLink())
@@ -52,6 +60,14 @@ std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool i
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         collect(QDir(folder), includeSubfolders, files);
     return files;
+}
+
+bool isJumpPoint(const QString& fileName, const QString& jumpPointWord) {
+    return fileName.toLower() == jumpPointWord.toLower();
+}
+
+bool isFileItem(const QString& fileName, const QString& cdPath, const QString& jumpPointWord) {
+    return !cdPath.isEmpty() && !isJumpPoint(fileName, jumpPointWord);
 }
 
 QString chooserStartFolder(const QString& projectFolder) {

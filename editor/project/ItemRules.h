@@ -18,11 +18,15 @@ QString aloneName(const QString& fileName);
 QString folderText(const QString& folder);
 // The protocol in front of a typed address, unless it is "n/a" or empty.
 QString homepage(const QString& protocol, const QString& typed);
-// The row a new item goes into: the only, still empty row, or a new row at the end.
+// The row a new item goes into: the grid's single empty row, or a new row at the end.
 int rowForNewItem(ItemTable& items);
 // Files below a folder as (folder with separator, file name), files of a folder before its
 // subfolders, both by name.
 std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool includeSubfolders);
+// A jump point's File Name is the jump-point word of the current language, in any letter case.
+bool isJumpPoint(const QString& fileName, const QString& jumpPointWord);
+// A file item has a CD Path and is no jump point; hyperlinks have no CD Path.
+bool isFileItem(const QString& fileName, const QString& cdPath, const QString& jumpPointWord);
 // Where the folder chooser starts: the project folder, without its separator unless it is a root.
 QString chooserStartFolder(const QString& projectFolder);
 

@@ -75,10 +75,11 @@ bool ProjectSession::settleCategoryFile(const QString& stored, const QString& al
     const QString folder = m_state.programFolder + QStringLiteral("genre") + QDir::separator();
     m_state.mainDaten.genre_file.set(findFile(stored, folder, alone, ext));
     if (!m_state.mainDaten.genre_file.exists()) {
-        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel, m_state.language.message(u"M29")) !=
-            Msg::Answer::Ok)
+        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel,
+                                     m_state.language.message(u"M29")) != Msg::Answer::Ok)
             return false;
-        const QString chosen = m_services.choosers.openFile({{}, folder, kCategoryFilter, QStringLiteral("lbc"), {}});
+        const QString chosen =
+            m_services.choosers.openFile({{}, folder, kCategoryFilter, QStringLiteral("lbc"), {}});
         if (chosen.isEmpty())
             return false;
         m_state.mainDaten.genre_file.set(chosen);
@@ -93,10 +94,11 @@ bool ProjectSession::settleDesignFile(const QString& stored, const QString& alon
     const QString folder = m_state.programFolder + QStringLiteral("menudesign") + QDir::separator();
     m_state.mainDaten.menudesign_file.set(findFile(stored, folder, alone, ext));
     if (!m_state.mainDaten.menudesign_file.exists()) {
-        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel, m_state.language.message(u"M30")) !=
-            Msg::Answer::Ok)
+        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel,
+                                     m_state.language.message(u"M30")) != Msg::Answer::Ok)
             return false;
-        const QString chosen = m_services.choosers.openFile({{}, folder, kDesignFilter, QStringLiteral("lbd"), {}});
+        const QString chosen =
+            m_services.choosers.openFile({{}, folder, kDesignFilter, QStringLiteral("lbd"), {}});
         if (chosen.isEmpty())
             return false;
         m_state.mainDaten.menudesign_file.set(chosen);
@@ -107,47 +109,65 @@ bool ProjectSession::settleDesignFile(const QString& stored, const QString& alon
 
 bool ProjectSession::open(const QString& projectFile) {
     BusyScope busy(*this);
+    // Kept to put back when the user gives up at a missing file: the open project stays as it was.
+    const FileHolder categoryFile = m_state.mainDaten.genre_file;
+    const FileHolder designFile = m_state.mainDaten.menudesign_file;
+    const auto categories = m_state.categories;
+    const QString pendingCategoryFile = m_state.pendingCategoryFile;
+    const QString saveDialogFileName = m_state.saveDialogFileName;
     m_state.saveDialogFileName = projectFile;
     const common::IniFile file(projectFile);
     const auto general = [&](const char16_t* key, const QString& fallback = {}) {
         return file.readString(u"general", QStringView(key), fallback);
     };
     const QString notFound = QStringLiteral("not found");
-    const bool opened =
-        settleCategoryFile(general(u"genre_file", notFound), general(u"genre_filealone"), general(u"genre_fileext")) &&
-        settleDesignFile(general(u"menu_file", notFound), general(u"menu_filealone"), general(u"menu_fileext"));
+    const bool opened = settleCategoryFile(general(u"genre_file", notFound), general(u"genre_filealone"),
+                                           general(u"genre_fileext")) &&
+                        settleDesignFile(general(u"menu_file", notFound), general(u"menu_filealone"),
+                                         general(u"menu_fileext"));
     if (opened) {
         if (loadDesign)
             loadDesign();
         projectfile::read(file, m_state, m_items);
         recreateWorkingCopy(projectFile);
         m_state.modified = false;
+    } else {
+        m_state.mainDaten.genre_file = categoryFile;
+        m_state.mainDaten.menudesign_file = designFile;
+        m_state.categories = categories;
+        m_state.pendingCategoryFile = pendingCategoryFile;
+        m_state.saveDialogFileName = saveDialogFileName;
     }
     m_state.categoryResolved = false;
     m_state.designResolved = false;
-    if (m_items.itemCount() == 1 && m_items.field(0, ItemField::Name).isEmpty())
+    if (m_items.itemCount() == 1 && m_items.field(0, ItemField::Name).isEmpty() &&
+        m_items.field(0, ItemField::FileName).isEmpty())
         m_items.setRecords({});
     recomputeRowColours();
     return opened;
 }
 
-void ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
+bool ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
     common::IniFile file(path);
     if (generalOnly)
         projectfile::writeGeneral(file, m_state);
     else
         projectfile::write(file, m_state, m_items);
-    file.save();
+    return file.save();
 }
 
-void ProjectSession::saveToWorkingCopy() {
+bool ProjectSession::saveToWorkingCopy() {
     BusyScope busy(*this);
     const QString path = workingCopyPath();
-    if (path.isEmpty())
-        return;
-    writeProjectTo(path, false);
+    if (path.isEmpty() || !writeProjectTo(path, false))
+        return false;
     common::setHidden(path);
     m_state.mainDaten.Project_Temp.set(path);
+    return true;
+}
+
+void ProjectSession::reportNotSaved() const {
+    m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M57"));
 }
 
 void ProjectSession::saveGeneralToWorkingCopy() {
@@ -164,19 +184,20 @@ void ProjectSession::readWorkingCopy() {
     projectfile::read(common::IniFile(workingCopyPath()), m_state, m_items);
 }
 
-void ProjectSession::save(const QString& saveDialogTitle) {
-    if (!m_state.mainDaten.Project_file.exists()) {
-        saveAs(saveDialogTitle);
-        return;
-    }
+bool ProjectSession::save(const QString& saveDialogTitle) {
+    if (!m_state.mainDaten.Project_file.exists())
+        return saveAs(saveDialogTitle);
     BusyScope busy(*this);
-    saveToWorkingCopy();
+    // A working copy that could not be written holds an older state: it must not replace the file.
     const QString project = m_state.mainDaten.Project_file.path();
-    if (!common::copyFileReplacing(workingCopyPath(), project))
-        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M57"));
+    if (!saveToWorkingCopy() || !common::copyFileReplacing(workingCopyPath(), project)) {
+        reportNotSaved();
+        return false;
+    }
     common::setArchive(project);
     m_state.modified = false;
     recomputeRowColours();
+    return true;
 }
 
 bool ProjectSession::saveAs(const QString& saveDialogTitle) {
@@ -188,10 +209,9 @@ bool ProjectSession::saveAs(const QString& saveDialogTitle) {
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".lbp");
     BusyScope busy(*this);
-    writeProjectTo(chosen, false);
-    if (!QFileInfo(chosen).isFile()) {
-        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M57"));
-        return true;
+    if (!writeProjectTo(chosen, false)) {
+        reportNotSaved();
+        return false;
     }
     common::setArchive(chosen);
     recreateWorkingCopy(chosen);

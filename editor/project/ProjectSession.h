@@ -23,11 +23,13 @@ public:
 
     // True when F became the open project; false when the user cancelled at a missing file.
     bool open(const QString& projectFile);
-    void save(const QString& saveDialogTitle);
-    // False when the user cancelled the save dialog.
+    // False when nothing was saved: the user cancelled the save dialog or the file could not be
+    // written (said with M57); the modified flag then stays set.
+    bool save(const QString& saveDialogTitle);
     bool saveAs(const QString& saveDialogTitle);
 
-    void saveToWorkingCopy();
+    // False when the working copy could not be written.
+    bool saveToWorkingCopy();
     void saveGeneralToWorkingCopy();
     void readWorkingCopy();
     // Saves to the working copy, runs the dialog and, when it changed the project, reloads the
@@ -45,7 +47,8 @@ private:
     bool settleCategoryFile(const QString& stored, const QString& alone, const QString& ext);
     bool settleDesignFile(const QString& stored, const QString& alone, const QString& ext);
     void recreateWorkingCopy(const QString& projectFile);
-    void writeProjectTo(const QString& path, bool generalOnly);
+    bool writeProjectTo(const QString& path, bool generalOnly);
+    void reportNotSaved() const;
     void reloadCategoryList();
 
     EditorState& m_state;

@@ -93,34 +93,48 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected"); // "<none>": the default comes back
 
-        QTest::newRow("blanks around everything") << QByteArray(" \t[  Name  ]\t\r\n  my key \t=  a value  \r\n")
-                                                  << u"Name"_s << u"my key"_s << u"a value"_s;
+        QTest::newRow("blanks around everything")
+            << QByteArray(" \t[  Name  ]\t\r\n  my key \t=  a value  \r\n") << u"Name"_s << u"my key"_s
+            << u"a value"_s;
         QTest::newRow("tabs before key") << QByteArray("[S]\r\n\tK\t=\tv\r\n") << u"S"_s << u"K"_s << u"v"_s;
-        QTest::newRow("split at first equals") << QByteArray("[S]\r\nK=a=b\r\n") << u"S"_s << u"K"_s << u"a=b"_s;
+        QTest::newRow("split at first equals")
+            << QByteArray("[S]\r\nK=a=b\r\n") << u"S"_s << u"K"_s << u"a=b"_s;
         QTest::newRow("empty value") << QByteArray("[S]\r\nK=\r\n") << u"S"_s << u"K"_s << QString();
-        QTest::newRow("name up to last bracket") << QByteArray("[a]b] trailing\r\nK=v\r\n") << u"a]b"_s << u"K"_s
-                                                 << u"v"_s;
+        QTest::newRow("name up to last bracket")
+            << QByteArray("[a]b] trailing\r\nK=v\r\n") << u"a]b"_s << u"K"_s << u"v"_s;
         QTest::newRow("double quotes") << QByteArray("[S]\r\nK=\"x y\"\r\n") << u"S"_s << u"K"_s << u"x y"_s;
         QTest::newRow("single quotes") << QByteArray("[S]\r\nK= 'x' \r\n") << u"S"_s << u"K"_s << u"x"_s;
-        QTest::newRow("quoted blanks kept") << QByteArray("[S]\r\nK=\" x \"\r\n") << u"S"_s << u"K"_s << u" x "_s;
+        QTest::newRow("quoted blanks kept")
+            << QByteArray("[S]\r\nK=\" x \"\r\n") << u"S"_s << u"K"_s << u" x "_s;
         QTest::newRow("empty quotes") << QByteArray("[S]\r\nK=\"\"\r\n") << u"S"_s << u"K"_s << QString();
-        QTest::newRow("mismatched quotes") << QByteArray("[S]\r\nK=\"x'\r\n") << u"S"_s << u"K"_s << u"\"x'"_s;
+        QTest::newRow("mismatched quotes")
+            << QByteArray("[S]\r\nK=\"x'\r\n") << u"S"_s << u"K"_s << u"\"x'"_s;
         QTest::newRow("lone quote") << QByteArray("[S]\r\nK=\"\r\n") << u"S"_s << u"K"_s << u"\""_s;
         QTest::newRow("inner quotes") << QByteArray("[S]\r\nK=a\"b\"\r\n") << u"S"_s << u"K"_s << u"a\"b\""_s;
         QTest::newRow("comment line") << QByteArray("[S]\r\n;K=1\r\n") << u"S"_s << u"K"_s << u"<none>"_s;
-        QTest::newRow("indented comment") << QByteArray("[S]\r\n  ;K=1\r\nK=2\r\n") << u"S"_s << u"K"_s << u"2"_s;
-        QTest::newRow("semicolon inside value") << QByteArray("[S]\r\nK=1 ; note\r\n") << u"S"_s << u"K"_s
-                                                << u"1 ; note"_s;
+        QTest::newRow("indented comment")
+            << QByteArray("[S]\r\n  ;K=1\r\nK=2\r\n") << u"S"_s << u"K"_s << u"2"_s;
+        QTest::newRow("semicolon inside value")
+            << QByteArray("[S]\r\nK=1 ; note\r\n") << u"S"_s << u"K"_s << u"1 ; note"_s;
         QTest::newRow("line without equals") << QByteArray("[S]\r\nK\r\n") << u"S"_s << u"K"_s << u"<none>"_s;
-        QTest::newRow("key before any section") << QByteArray("K=1\r\n[S]\r\n") << u"S"_s << u"K"_s << u"<none>"_s;
-        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[S]\r\nK=1\r\n") << u"S"_s << u"K"_s << u"1"_s;
-        QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[S]\r\nK=1\r\n") << u"S"_s
-                                              << u"K"_s << u"1"_s;
+        QTest::newRow("key before any section")
+            << QByteArray("K=1\r\n[S]\r\n") << u"S"_s << u"K"_s << u"<none>"_s;
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xEF\xBB\xBF[S]\r\nK=1\r\n") << u"S"_s << u"K"_s << u"1"_s;
+        QTest::newRow("two byte-order marks")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[S]\r\nK=1\r\n") << u"S"_s << u"K"_s << u"1"_s;
         QTest::newRow("LF only") << QByteArray("[S]\nA=0\nK=1\n") << u"S"_s << u"K"_s << u"1"_s;
         QTest::newRow("no last line end") << QByteArray("[S]\r\nK=1") << u"S"_s << u"K"_s << u"1"_s;
         QTest::newRow("mixed line ends") << QByteArray("[S]\nA=0\r\nK=1") << u"S"_s << u"K"_s << u"1"_s;
-        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=Gr\xF6\xDF""e \x80\r\n") << u"S"_s << u"K"_s
-                                            << u"Größe €"_s;
+        QTest::newRow("unclosed bracket is no header")
+            << QByteArray("[S]\r\n[T\r\nK=1\r\n") << u"S"_s << u"K"_s << u"1"_s;
+        QTest::newRow("unclosed bracket opens nothing")
+            << QByteArray("[T\r\nK=1\r\n") << u"T"_s << u"K"_s << u"<none>"_s;
+        QTest::newRow("asked section trimmed")
+            << QByteArray("[S]\r\nK=1\r\n") << u"  S \t"_s << u"K"_s << u"1"_s;
+        QTest::newRow("Windows-1252 value") << QByteArray("[S]\r\nK=Gr\xF6\xDF"
+                                                          "e \x80\r\n")
+                                            << u"S"_s << u"K"_s << u"Größe €"_s;
     }
     void parsesLineShapes() {
         QFETCH(QByteArray, text);
@@ -129,6 +143,12 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const IniFile ini(fileWith(text));
         QCOMPARE(ini.readString(section, key, u"<none>"_s), expected);
+    }
+
+    void defaultsLoseTrailingBlanks() {
+        const IniFile ini(fileWith("[S]\r\n"));
+        QCOMPARE(ini.readString(u"S", u"missing", u" a b  \t"_s), u" a b"_s);
+        QCOMPARE(ini.readString(u"S", u"missing", u"   "_s), QString());
     }
 
     void windows1252SectionNameRoundTrips() {
@@ -141,12 +161,14 @@ private Q_SLOTS:
         ini.writeString(u"Größe", u"Pfeil", u"a→b"_s); // outside the code page
         QVERIFY(ini.save());
         QCOMPARE(bytesOf(path), QByteArray("[Anz_Eintr\xE4ge]\r\nAnzahl=6\r\n"
-                                           "[Gr\xF6\xDF""e]\r\nWert=10 \x80\r\nPfeil=a?b\r\n"));
+                                           "[Gr\xF6\xDF"
+                                           "e]\r\nWert=10 \x80\r\nPfeil=a?b\r\n"));
     }
 
     void readsAreCutAt2047Characters() {
         const QByteArray longValue(3000, 'x');
-        const IniFile ini(fileWith("[S]\r\nLong=" + longValue + "\r\nExact=" + QByteArray(2047, 'y') + "\r\n"));
+        const IniFile ini(
+            fileWith("[S]\r\nLong=" + longValue + "\r\nExact=" + QByteArray(2047, 'y') + "\r\n"));
         QCOMPARE(ini.readString(u"S", u"Long"), QString(2047, u'x'));
         QCOMPARE(ini.readString(u"S", u"Exact"), QString(2047, u'y'));
         QCOMPARE(ini.readString(u"S", u"Missing", QString(2100, u'z')).size(), 2047);
@@ -210,10 +232,10 @@ private Q_SLOTS:
         const QString path = fileWith(before);
         IniFile ini(path);
         QVERIFY(!ini.isModified());
-        ini.writeString(u"GENERAL", u"name", u"New"_s);  // in place, keeping the key's spelling
-        ini.writeString(u"Other", u"B", u"2"_s);         // after A, ahead of the blank lines
-        ini.writeString(u"Empty", u"C", u"3"_s);         // after the comment
-        ini.writeString(u"Added", u"D", u"4"_s);         // a new section at the end
+        ini.writeString(u"GENERAL", u"name", u"New"_s); // in place, keeping the key's spelling
+        ini.writeString(u"Other", u"B", u"2"_s);        // after A, ahead of the blank lines
+        ini.writeString(u"Empty", u"C", u"3"_s);        // after the comment
+        ini.writeString(u"Added", u"D", u"4"_s);        // a new section at the end
         ini.writeString(u"Added", u"E", u"5"_s);
         ini.writeInteger(u"general", u"Count", -3);
         QVERIFY(ini.isModified());

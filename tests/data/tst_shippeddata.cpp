@@ -6,8 +6,10 @@
 #include "common/Cp1252.h"
 #include "common/IniFile.h"
 #include "reader/DesignSettings.h"
+#include "reader/DiscEntries.h"
 #include "reader/LanguageTexts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -26,6 +28,14 @@ namespace {
 
 const QString kData = QStringLiteral(LUMBREL_DATA_DIR) + u'/';
 const QString kAssets = QStringLiteral(LUMBREL_ASSET_DIR) + u'/';
+
+// The sample disc's text files, relative to the data folder.
+QStringList previewDiscFiles() {
+    QStringList names = {u"preview/CFG/genre.cfg"_s, u"preview/CFG/members.cfg"_s};
+    for (const QString& name : QDir(kData + u"preview/CFG/membersd"_s).entryList(QDir::Files, QDir::Name))
+        names.append(u"preview/CFG/membersd/"_s + name);
+    return names;
+}
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -235,6 +245,8 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(name)) << name;
         for (const QString& name : kLanguageFiles)
             QTest::newRow(qPrintable(name)) << name;
+        for (const QString& name : previewDiscFiles())
+            QTest::newRow(qPrintable(name)) << name;
     }
     void textFilesAreWindows1252WithCrLf() {
         QFETCH(QString, name);
@@ -255,6 +267,30 @@ private Q_SLOTS:
             QVERIFY2(!(utf8Lead && i + 1 < bytes.size() &&
                        (static_cast<unsigned char>(bytes[i + 1]) & 0xC0) == 0x80),
                      at + ": UTF-8 sequence");
+        }
+    }
+
+    // The full preview's sample disc: every category with an icon and items, every item with its
+    // detail file and a target, so that the menu program shows a design on a menu that is full.
+    void previewDiscListsItemsInEveryCategory() {
+        const QString cfg = kData + u"preview/CFG/"_s;
+        const IniFile genre(cfg + u"genre.cfg"_s);
+        const IniFile members(cfg + u"members.cfg"_s);
+        const std::vector<menu::CategoryEntry> categories = menu::readCategories(genre);
+        QVERIFY(categories.size() >= 3);
+        for (const menu::CategoryEntry& category : categories) {
+            QCOMPARE(category.iconNumber, category.index);
+            QVERIFY(QImageReader(kAssets + u"Files/%1.ico"_s.arg(category.index)).canRead());
+            const std::vector<menu::ItemEntry> items = menu::readItems(members, category.index);
+            QVERIFY2(!items.empty(), qPrintable(category.caption));
+            for (const menu::ItemEntry& item : items) {
+                QVERIFY(item.iconNumber >= 0 && item.iconNumber < 14);
+                const QString detail = cfg + u"membersd/m%1-%2.dat"_s.arg(category.index).arg(item.index);
+                QVERIFY2(QFileInfo::exists(detail), qPrintable(detail));
+                const menu::ItemDetails details =
+                    menu::readItemDetails(IniFile(detail), category.index, item.index);
+                QVERIFY2(!details.rawTarget.isEmpty() && details.rawTarget != u"n/a", qPrintable(item.caption));
+            }
         }
     }
 

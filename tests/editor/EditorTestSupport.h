@@ -3,11 +3,25 @@
 #include "common/IniFile.h"
 #include "project/ItemField.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
 
 namespace editortest {
+
+// Runs `action` on the next modal dialog of type T once it is open.
+template <typename T> void whenOpen(std::function<void(T*)> action) {
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "the expected dialog is not open");
+        action(dialog);
+    });
+}
 
 // A category file with the given captions, as the category editor writes it.
 inline QString writeCategoryFile(const QString& path, const QStringList& captions) {
@@ -38,7 +52,13 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = "x") {
     return path;
 }
 
-inline ItemRecord item(const QString& name, const QString& category, const QString& copy = QStringLiteral("yes"),
+inline QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline ItemRecord item(const QString& name, const QString& category,
+                       const QString& copy = QStringLiteral("yes"),
                        const QString& execute = QStringLiteral("no")) {
     ItemRecord r;
     r[fieldIndex(ItemField::Name)] = name;
@@ -47,6 +67,20 @@ inline ItemRecord item(const QString& name, const QString& category, const QStri
     r[fieldIndex(ItemField::Category)] = category;
     r[fieldIndex(ItemField::Copy)] = copy;
     r[fieldIndex(ItemField::Execute)] = execute;
+    return r;
+}
+
+// An item that names where its file lies: File Name, CD Path and File Source Location.
+inline ItemRecord locatedItem(const QString& name, const QString& fileName, const QString& cdPath,
+                              const QString& source) {
+    ItemRecord r;
+    r[fieldIndex(ItemField::Name)] = name;
+    r[fieldIndex(ItemField::FileName)] = fileName;
+    r[fieldIndex(ItemField::CdPath)] = cdPath;
+    r[fieldIndex(ItemField::SourceLocation)] = source;
+    r[fieldIndex(ItemField::Category)] = QStringLiteral("Tools");
+    r[fieldIndex(ItemField::Copy)] = QStringLiteral("yes");
+    r[fieldIndex(ItemField::Execute)] = QStringLiteral("yes");
     return r;
 }
 

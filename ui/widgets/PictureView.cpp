@@ -52,6 +52,12 @@ bool PictureView::load(const QString& path) {
     return hasPicture();
 }
 
+void PictureView::setPicture(const QImage& picture) {
+    clear();
+    m_image = picture;
+    update();
+}
+
 void PictureView::setBackgroundColor(const QColor& color) {
     m_background = color;
     update();

@@ -18,6 +18,8 @@ public:
 
     // False, and an empty view, when the file holds no readable picture.
     bool load(const QString& path);
+    // Shows a picture that does not come from a file (a pasted one).
+    void setPicture(const QImage& picture);
     void clear();
 
     void setBackgroundColor(const QColor& color);

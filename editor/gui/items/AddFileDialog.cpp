@@ -124,6 +124,7 @@ void AddFileDialog::prepare() {
     filename->clear();
     pfad->clear();
     m_chosenFile.clear();
+    add->setEnabled(false);
     copyd->setChecked(true);
     m_protocolBox->setCurrentIndex(0);
     const int selected = m_categoryBox->currentIndex();
@@ -140,6 +141,7 @@ void AddFileDialog::selfilebtnClick() {
         return;
     const QFileInfo info(chosen);
     m_chosenFile = chosen;
+    add->setEnabled(true);
     filename->setText(info.fileName());
     anzname->setText(itemrules::aloneName(info.fileName()));
     pfad->setText(itemrules::folderText(info.absolutePath()));
@@ -165,6 +167,9 @@ void AddFileDialog::addClick() {
         if (anzname->text().isEmpty()) {
             m_context.information(u"M4");
             anzname->setFocus();
+        } else if (m_chosenFile.isEmpty()) {
+            // An item without its file would be on no disc.
+            selfilebtn->setFocus();
         } else {
             m_context.showTipIfWanted();
             ItemTable& items = m_context.items;

@@ -158,8 +158,8 @@ void AddFolderDialog::selfilebtnClick() {
 }
 
 void AddFolderDialog::selectAllClicked() {
-    for (int i = 0; i < FileListBox->topLevelItemCount(); ++i)
-        FileListBox->topLevelItem(i)->setSelected(true);
+    // One selection change: selecting line by line merges the selection again for every line.
+    FileListBox->selectAll();
 }
 
 void AddFolderDialog::addClick() {

@@ -5,8 +5,10 @@
 #include <QColor>
 #include <QDialog>
 
-class QComboBox;
 class QPushButton;
+namespace ui {
+class ColorBox;
+}
 
 // Chooses one of the sixteen named colours, for the grid's band colours.
 class BandColourDialog : public QDialog, public TranslatableWindow {
@@ -19,10 +21,10 @@ public:
     // Language 1 shows each swatch with its name, language 2 the swatch alone.
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
-    QComboBox* colorBox() const { return m_box; }
+    ui::ColorBox* colorBox() const { return m_box; }
 
 private:
-    QComboBox* m_box;
+    ui::ColorBox* m_box;
     QPushButton* m_ok;
     QPushButton* m_cancel;
 };

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutBox::AboutBox(ui::Services services, const QString& helpFile, QWidget* parent)
+AboutBox::AboutBox(ui::Services services, const QString& helpFile, QWidget* parent, const QString& part,
+                   const QString& version)
     : QDialog(parent), m_services(services), m_helpFile(helpFile) {
     setObjectName(QStringLiteral("aboutbox"));
     setWindowTitle(QStringLiteral("Tavik - Lumbrel Informations ..."));
@@ -18,7 +19,11 @@ AboutBox::AboutBox(ui::Services services, const QString& helpFile, QWidget* pare
     big.setPointSize(16);
     big.setBold(true);
     name->setFont(big);
-    auto* version = new QLabel(QStringLiteral("Version 4.0"), this);
+    auto* partName = new QLabel(part, this);
+    partName->setObjectName(QStringLiteral("part"));
+    partName->setVisible(!part.isEmpty());
+    auto* versionLabel = new QLabel(QStringLiteral("Version ") + version, this);
+    versionLabel->setObjectName(QStringLiteral("version"));
     auto* credits = new QLabel(QStringLiteral("Autostart menus for data discs.\n"
                                               "Design and programming: Brevan Works.\n"
                                               "Thanks to everyone who tested and translated."),
@@ -42,7 +47,8 @@ AboutBox::AboutBox(ui::Services services, const QString& helpFile, QWidget* pare
     buttons->addWidget(helpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name);
-    layout->addWidget(version);
+    layout->addWidget(partName);
+    layout->addWidget(versionLabel);
     layout->addSpacing(8);
     layout->addWidget(credits);
     layout->addWidget(link);

@@ -4,11 +4,13 @@
 
 #include <QDialog>
 
-// "Tavik - Lumbrel Informations ...": name, version, credits and the product's home page.
+// "Tavik - Lumbrel Informations ...": name, version, credits and the product's home page. A part
+// of the editor with a version of its own names itself below the product's name.
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(ui::Services services, const QString& helpFile, QWidget* parent = nullptr);
+    AboutBox(ui::Services services, const QString& helpFile, QWidget* parent = nullptr, const QString& part = {},
+             const QString& version = QStringLiteral("4.0"));
 
 private:
     ui::Services m_services;

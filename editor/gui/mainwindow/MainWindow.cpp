@@ -6,6 +6,7 @@
 #include "common/IniFile.h"
 #include "gui/categories/CategoryEditor.h"
 #include "gui/categories/IconChooser.h"
+#include "gui/design/DesignEditor.h"
 #include "gui/items/BandColourDialog.h"
 #include "gui/items/CellEditors.h"
 #include "gui/items/ItemDialogContext.h"
@@ -31,6 +32,8 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     registerTranslatable(m_iconChooser);
     m_categoryFileEditor = new CategoryEditor(state, services, m_iconChooser, this);
     registerTranslatable(m_categoryFileEditor);
+    m_designEditor = new DesignEditor(state, services, this);
+    registerTranslatable(m_designEditor);
     m_wait = new WaitWindow(this);
     m_colorChooser = new BandColourDialog(this);
     registerTranslatable(m_colorChooser);
@@ -152,6 +155,11 @@ void MainWindow::recomputeRowColours() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // However the window is closed, changes that could not be saved keep it open.
+    if (!askToSave(u"M23")) {
+        event->ignore();
+        return;
+    }
     m_session.deleteWorkingCopy();
     QFile::remove(m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
                   QStringLiteral("burn zol.cpj"));

@@ -20,6 +20,7 @@ class QToolBar;
 class QToolButton;
 class BandColourDialog;
 class CategoryEditor;
+class DesignEditor;
 class IconChooser;
 class WaitWindow;
 class TranslatableWindow;
@@ -31,6 +32,10 @@ class OneLineEditor;
 class YesNoChooser;
 class CategoryChooser;
 class BurnerDialog;
+class CheckChoiceDialog;
+class CheckSummaryDialog;
+class ItemInfoEditor;
+enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
 class IniFile;
@@ -132,6 +137,7 @@ private:
     void createItemDialogs();
     void connectCellEditing();
     void openCellEditor(int row, int field);
+    void openItemInformation(ItemInfoMode mode);
     void createToolBar();
     void createStatusLine();
     void createMainMenu();
@@ -145,7 +151,8 @@ private:
     // True when the command may go on; shows M1 otherwise.
     bool projectGate();
     // Asks about unsaved changes; the key names the question.
-    void askToSave(const char16_t* messageKey);
+    // Offers to save unsaved changes; false when the user wanted them saved and saving failed.
+    bool askToSave(const char16_t* messageKey);
     void enableProjectCommands();
     void updateWindowTitle();
     void applyStoredColumnLayout(const EditorSettings& settings);
@@ -199,6 +206,7 @@ private:
     BandColourDialog* m_colorChooser = nullptr;
     IconChooser* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;
+    DesignEditor* m_designEditor = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
     std::unique_ptr<ItemDialogContext> m_itemContext;
     AddFileDialog* m_fileDialog = nullptr;
@@ -209,6 +217,9 @@ private:
     YesNoChooser* m_yesNoEditor = nullptr;
     CategoryChooser* m_categoryEditor = nullptr;
     BurnerDialog* m_burnDialog = nullptr;
+    CheckChoiceDialog* m_checkChoice = nullptr;
+    CheckSummaryDialog* m_checkSummary = nullptr;
+    ItemInfoEditor* m_itemInfoEditor = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

@@ -3,6 +3,7 @@
 #include "ItemGrid.h"
 #include "MainWindow.h"
 #include "WaitWindow.h"
+#include "gui/iteminfo/ItemInfoEditor.h"
 #include "project/EditorState.h"
 #include "project/ItemOrdering.h"
 #include "ui/services/ChooserService.h"
@@ -24,12 +25,13 @@ bool MainWindow::projectGate() {
     return false;
 }
 
-void MainWindow::askToSave(const char16_t* messageKey) {
+bool MainWindow::askToSave(const char16_t* messageKey) {
     if (!m_state.modified)
-        return;
-    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(messageKey)) ==
+        return true;
+    if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, message(messageKey)) !=
         Msg::Answer::Yes)
-        m_session.save(save->toolTip());
+        return true;
+    return m_session.save(save->toolTip());
 }
 
 void MainWindow::enableProjectCommands() {
@@ -61,7 +63,8 @@ void MainWindow::wizardClick() {
 
 void MainWindow::openClicked() {
     click();
-    askToSave(u"M28");
+    if (!askToSave(u"M28"))
+        return;
     const QString file =
         m_services.choosers.openFile({m_openButton->toolTip(),
                                       m_state.programFolder + QStringLiteral("projects") + QDir::separator(),
@@ -104,7 +107,6 @@ void MainWindow::helpClick() {
 
 void MainWindow::exitClick() {
     click();
-    askToSave(u"M23");
     close();
 }
 
@@ -134,11 +136,18 @@ void MainWindow::findNextClick() {
 }
 
 void MainWindow::info_file_btnClick() {
-    click();
+    openItemInformation(ItemInfoMode::Text);
 }
 
 void MainWindow::screenshot_btnClick() {
+    openItemInformation(ItemInfoMode::Picture);
+}
+
+void MainWindow::openItemInformation(ItemInfoMode mode) {
     click();
+    m_itemInfoEditor->openFor(mode, allfiles->currentItem());
+    // The indicators show whether the companions exist now.
+    showCurrentRowInStatusLine();
 }
 
 void MainWindow::infoClick() {

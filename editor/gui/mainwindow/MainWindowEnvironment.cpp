@@ -1,10 +1,27 @@
 // The main window's commands for the category file, the design and the project check.
 #include "MainWindow.h"
 #include "gui/categories/CategoryEditor.h"
+#include "gui/design/DesignEditor.h"
+#include "gui/check/CheckChoiceDialog.h"
+#include "gui/check/CheckSummaryDialog.h"
 #include "project/EditorState.h"
+#include "project/ProjectCheck.h"
 
 void MainWindow::checkClick() {
     click();
+    const projectcheck::Report report = projectcheck::run(
+        m_items, m_state.projectFolder, m_state.language.jumpPointText(),
+        [this](const QString& name, const QString& fileName, const QStringList& folders) {
+            return m_checkChoice->choose(name, fileName, folders);
+        });
+    m_checkSummary->prepare(report);
+    m_checkSummary->exec();
+    // The grid has changed however the summary was closed, so the project must count as modified.
+    if (report.changedAnything()) {
+        m_state.modified = true;
+        recomputeRowColours();
+    }
+    showCurrentRowInStatusLine();
 }
 
 void MainWindow::geditbtnmainClick() {
@@ -18,4 +35,8 @@ void MainWindow::geditbtnmainClick() {
 
 void MainWindow::mdbtnmainClick() {
     click();
+    m_designEditor->execute();
+    // The project now names the design the dialog left behind.
+    if (m_state.modified)
+        m_session.saveGeneralToWorkingCopy();
 }

@@ -1,15 +1,14 @@
 // The item grid's modes, columns, sorting, colours and the status line.
 #include "ItemGrid.h"
 #include "MainWindow.h"
-#include "common/FileSafeName.h"
 #include "common/IniFile.h"
 #include "gui/items/BandColourDialog.h"
 #include "project/EditorState.h"
+#include "project/ItemCompanion.h"
 #include "project/ItemOrdering.h"
 #include "ui/services/MessageBoxService.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -138,15 +137,17 @@ void MainWindow::showCurrentRowInStatusLine() {
     const QString name = m_items.field(row, ItemField::Name);
     m_chosenItemName->setText(name + QStringLiteral("  (") + m_items.field(row, ItemField::FileName) + u')');
     const QString source = m_items.field(row, ItemField::SourceLocation);
-    const QString dataFolder = m_state.projectFolder + QStringLiteral("tavikdat") + QDir::separator();
-    const auto companionExists = [&](const QString& ext) {
-        return (source.size() >= 3 && QFileInfo(source.chopped(3) + ext).isFile()) ||
-               QFileInfo(dataFolder + common::fileSafeName(name) + u'.' + ext).isFile();
+    // Both places are tested, whatever kind of item the row is.
+    const auto companionExists = [&](QStringView kind) {
+        const QString beside = companion::besideSource(source, kind);
+        const QString inDataFolder = companion::inItemDataFolder(m_state.projectFolder, name, kind);
+        return (!beside.isEmpty() && QFileInfo(beside).isFile()) ||
+               (!inDataFolder.isEmpty() && QFileInfo(inDataFolder).isFile());
     };
     const auto showIndicator = [&](QLabel* label, bool exists) {
         label->setText((exists ? m_state.language.text(u"SYES") : m_state.language.text(u"SNO")) + u' ');
         label->setStyleSheet(exists ? QStringLiteral("color: green;") : QStringLiteral("color: navy;"));
     };
-    showIndicator(ssexist, companionExists(QStringLiteral("jpg")));
-    showIndicator(infoexist, companionExists(QStringLiteral("txt")));
+    showIndicator(ssexist, companionExists(companion::kPicture));
+    showIndicator(infoexist, companionExists(companion::kText));
 }

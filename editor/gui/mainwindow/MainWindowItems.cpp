@@ -3,6 +3,9 @@
 #include "MainWindow.h"
 #include "WaitWindow.h"
 #include "gui/build/BurnerDialog.h"
+#include "gui/check/CheckChoiceDialog.h"
+#include "gui/check/CheckSummaryDialog.h"
+#include "gui/iteminfo/ItemInfoEditor.h"
 #include "gui/items/AddFileDialog.h"
 #include "gui/items/AddFolderDialog.h"
 #include "gui/items/AddHyperlinkDialog.h"
@@ -48,9 +51,12 @@ void MainWindow::createItemDialogs() {
     m_burnDialog = new BurnerDialog(
         c, [this] { generateClick(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); }, this);
     m_jumpDialog = new AddJumpPointDialog(c, this);
+    m_checkChoice = new CheckChoiceDialog(c, this);
+    m_checkSummary = new CheckSummaryDialog(c, this);
+    m_itemInfoEditor = new ItemInfoEditor(c, this);
     for (TranslatableWindow* w : std::initializer_list<TranslatableWindow*>{
              m_textEditor, m_yesNoEditor, m_categoryEditor, m_urlDialog, m_fileDialog, c.tip, m_folderDialog,
-             ask, m_burnDialog, m_jumpDialog})
+             ask, m_burnDialog, m_jumpDialog, m_checkChoice, m_checkSummary, m_itemInfoEditor})
         registerTranslatable(w);
 }
 

@@ -32,19 +32,6 @@
 
 using namespace editortest;
 
-namespace {
-
-// Runs `action` on the next modal dialog of type T once it is open.
-template <typename T> void whenOpen(std::function<void(T*)> action) {
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the expected dialog is not open");
-        action(dialog);
-    });
-}
-
-} // namespace
-
 class TestItemDialogs : public QObject {
     Q_OBJECT
 
@@ -185,6 +172,38 @@ private Q_SLOTS:
         f.fakes.choosers.queueOpenFile(f.file(u"disc/notes"_qs));
         dialog->selfilebtnClick();
         QVERIFY(!dialog->executed->isChecked());
+    }
+
+    void addingNeverOverwritesAnItem() {
+        Fixture f;
+        // A first row whose Name was emptied is still an item: adding appends after the last row.
+        f.form->items().setRecords({item(QString(), u"Tools"_qs), item(u"Last"_qs, u"Tools"_qs)});
+        auto* dialog = f.find<AddFileDialog>();
+        dialog->prepare();
+        QVERIFY(!dialog->add->isEnabled());
+        dialog->anzname->setText(u"typed"_qs);
+        dialog->addClick(); // a name but no file: nothing is added
+        QCOMPARE(f.items().itemCount(), 2);
+        f.fakes.choosers.queueOpenFile(f.file(u"disc/new.exe"_qs));
+        dialog->selfilebtnClick();
+        QVERIFY(dialog->add->isEnabled());
+        dialog->addClick();
+        QCOMPARE(f.items().itemCount(), 3);
+        QCOMPARE(f.items().field(1, ItemField::Name), QStringLiteral("Last"));
+        QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("new"));
+
+        // The folder dialog gives every file a row of its own.
+        f.file(u"disc/more/a.txt"_qs);
+        f.file(u"disc/more/b.txt"_qs);
+        auto* folder = f.find<AddFolderDialog>();
+        folder->prepare();
+        f.fakes.choosers.queueFolder(f.disc + u"more"_qs);
+        folder->selfilebtnClick();
+        folder->addClick();
+        QCOMPARE(f.items().itemCount(), 5);
+        QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("new"));
+        QCOMPARE(f.items().field(3, ItemField::FileName), QStringLiteral("a.txt"));
+        QCOMPARE(f.items().field(4, ItemField::FileName), QStringLiteral("b.txt"));
     }
 
     void tipComesBeforeTheFileIsAdded() {

@@ -106,6 +106,8 @@ private Q_SLOTS:
         const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
         const QString good = f.writeProject(u"good.lbp"_qs, lbc, lbd, {item(u"Kept"_qs, u"Tools"_qs)});
         QVERIFY(f.session.open(good));
+        const QString keptCategoryFile = f.state.mainDaten.genre_file.path();
+        const QString keptDesignFile = f.state.mainDaten.menudesign_file.path();
 
         const QString lbc2 = writeCategoryFile(f.path(u"d/b.lbc"_qs), {u"Other"_qs});
         const QString lbd2 = writeFile(f.path(u"d/b.lbd"_qs));
@@ -115,16 +117,19 @@ private Q_SLOTS:
         QVERIFY(!f.session.open(broken));
         QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("category file missing"));
         QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("Kept"));
-        QVERIFY(f.state.mainDaten.genre_file.path().isEmpty());
+        // The open project keeps its files, so that the next save writes them.
+        QCOMPARE(f.state.mainDaten.genre_file.path(), keptCategoryFile);
+        QCOMPARE(f.state.mainDaten.menudesign_file.path(), keptDesignFile);
 
-        // Design missing: the categories are already those of the new file when the user cancels.
+        // Design missing: the new file's categories, read before the question, go again.
         writeCategoryFile(lbc2, {u"Other"_qs});
         QFile::remove(lbd2);
         f.fakes.messages.queueAnswer(Answer::Ok);
         QVERIFY(!f.session.open(broken)); // the chooser is cancelled
         QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("design file missing"));
-        QCOMPARE(f.state.categories, QStringList{u"Other"_qs});
-        QVERIFY(f.state.mainDaten.menudesign_file.path().isEmpty());
+        QCOMPARE(f.state.categories, QStringList{u"Tools"_qs});
+        QCOMPARE(f.state.mainDaten.genre_file.path(), keptCategoryFile);
+        QCOMPARE(f.state.mainDaten.menudesign_file.path(), keptDesignFile);
         QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("Kept"));
 
         // Choosing a design file in the dialog finishes the open.
@@ -135,6 +140,17 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("New"));
         QCOMPARE(f.fakes.choosers.requests.last().file.filter,
                  QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd"));
+    }
+
+    void aSingleItemWithoutNameIsKept() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        ItemRecord unnamed = item(QString(), u"Tools"_qs);
+        unnamed[fieldIndex(ItemField::FileName)] = u"setup.exe"_qs;
+        QVERIFY(f.session.open(f.writeProject(u"p.lbp"_qs, lbc, lbd, {unnamed})));
+        QCOMPARE(f.items.itemCount(), 1);
+        QCOMPARE(f.items.field(0, ItemField::FileName), QStringLiteral("setup.exe"));
     }
 
     void saveWritesThroughTheWorkingCopy() {
@@ -166,11 +182,52 @@ private Q_SLOTS:
         QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
 
         QVERIFY(!f.session.saveAs(u"t"_qs)); // cancelled
+        f.state.modified = true;
         f.fakes.choosers.queueSaveFile(f.path(u"no/such/folder/x.lbp"_qs));
-        QVERIFY(f.session.saveAs(u"t"_qs));
+        QVERIFY(!f.session.saveAs(u"t"_qs));
         QCOMPARE(f.fakes.messages.shown.size(), 1);
         QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("could not save"));
         QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
+        QVERIFY(f.state.modified);
+    }
+
+    void failedSaveKeepsTheFileAndTheChanges() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project = f.writeProject(u"p.lbp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        QVERIFY(f.session.open(project));
+        const QByteArray before = readBytes(project);
+        f.items.appendRecord(item(u"Two"_qs, u"Tools"_qs));
+        f.state.modified = true;
+
+        // A read-only project file (permission bits do not stop root): the save is said to fail.
+        QFile::setPermissions(project, QFile::ReadOwner);
+        if (!QFileInfo(project).isWritable()) {
+            QVERIFY(!f.session.save(u"Save"_qs));
+            QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("could not save"));
+            QVERIFY(f.state.modified);
+            QCOMPARE(readBytes(project), before);
+        }
+        QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+
+        // A working copy that cannot be written is never copied over the project file.
+        const QString copy = f.session.workingCopyPath();
+        QFile::remove(copy);
+        QVERIFY(QDir().mkpath(copy)); // a folder where the copy should be
+        QVERIFY(!f.session.save(u"Save"_qs));
+        QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("could not save"));
+        QVERIFY(f.state.modified);
+        QCOMPARE(readBytes(project), before);
+
+        // Save As onto a name that cannot be written keeps the open project and the changes.
+        QVERIFY(QDir().rmdir(copy));
+        const QString taken = f.path(u"taken.lbp"_qs);
+        QVERIFY(QDir().mkpath(taken));
+        f.fakes.choosers.queueSaveFile(taken);
+        QVERIFY(!f.session.saveAs(u"t"_qs));
+        QVERIFY(f.state.modified);
+        QCOMPARE(f.state.mainDaten.Project_file.path(), project);
     }
 
     void workingCopyCycleResolvesCategoriesAgain() {

@@ -1,0 +1,73 @@
+#include "CheckChoiceDialog.h"
+
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CheckChoiceDialog::CheckChoiceDialog(ItemDialogContext& context, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("Tcheckform"), QStringLiteral("Tavik - Lumbrel - Check Project"),
+                 parent) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    m_explanation = label(QStringLiteral("The File has been found at the following locations. Please choose "
+                                         "the one you want to use."));
+    m_explanation->setWordWrap(true);
+    m_itemName = heading({});
+    m_itemFileName = label({});
+    m_folderList = new QListWidget(this);
+    m_folderList->setObjectName(QStringLiteral("folderList"));
+    okbtn = button(QStringLiteral("okbtn"), QStringLiteral("OK"));
+    okbtn->setDefault(true);
+    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_explanation);
+    layout->addWidget(m_itemName);
+    layout->addWidget(m_itemFileName);
+    layout->addWidget(m_folderList, 1);
+    layout->addLayout(buttonRow({okbtn, help}));
+    resize(520, 320);
+
+    connect(okbtn, &QPushButton::clicked, this, &CheckChoiceDialog::okbtnClick);
+    connect(help, &QPushButton::clicked, this, &CheckChoiceDialog::helpClick);
+    connect(m_folderList, &QListWidget::itemDoubleClicked, this, &CheckChoiceDialog::okbtnClick);
+}
+
+void CheckChoiceDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    const QString s = QStringLiteral("Check");
+    setWindowTitle(tables.text(u"T10"));
+    m_explanation->setText(windowText(file, s, 1));
+    okbtn->setText(windowText(file, s, 2));
+    help->setText(windowText(file, s, 3));
+}
+
+void CheckChoiceDialog::prepare(const QString& name, const QString& fileName, const QStringList& folders) {
+    m_itemName->setText(name);
+    m_itemFileName->setText(fileName);
+    m_folderList->clear();
+    m_folderList->addItems(folders);
+    m_folderList->setCurrentRow(0);
+}
+
+int CheckChoiceDialog::choose(const QString& name, const QString& fileName, const QStringList& folders) {
+    prepare(name, fileName, folders);
+    exec();
+    return chosenFolder();
+}
+
+int CheckChoiceDialog::chosenFolder() const {
+    return std::max(0, m_folderList->currentRow());
+}
+
+void CheckChoiceDialog::okbtnClick() {
+    m_context.click();
+    accept();
+}
+
+void CheckChoiceDialog::helpClick() {
+    m_context.click();
+    m_context.help(2400);
+}

@@ -1,0 +1,111 @@
+#include "CheckSummaryDialog.h"
+
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/ProjectCheck.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QTableWidget* listGrid(const QString& name, int columns, QWidget* parent) {
+    auto* grid = new QTableWidget(0, columns, parent);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setStretchLastSection(true);
+    return grid;
+}
+
+void setTitles(QTableWidget* grid, const LanguageTables& tables,
+               std::initializer_list<const char16_t*> keys) {
+    QStringList titles;
+    for (const char16_t* key : keys)
+        titles.append(tables.text(QStringView(key)));
+    grid->setHorizontalHeaderLabels(titles);
+}
+
+// One row per entry below the titles, and the empty row that the next entry would take.
+void fill(QTableWidget* grid, const std::vector<QStringList>& rows) {
+    grid->clearContents();
+    grid->setRowCount(int(rows.size()) + 1);
+    for (int r = 0; r < int(rows.size()); ++r) {
+        grid->setItem(r, 0, new QTableWidgetItem(QString::number(r + 1)));
+        for (int c = 0; c < int(rows[std::size_t(r)].size()); ++c)
+            grid->setItem(r, c + 1, new QTableWidgetItem(rows[std::size_t(r)][c]));
+    }
+    grid->resizeColumnsToContents();
+}
+
+} // namespace
+
+CheckSummaryDialog::CheckSummaryDialog(ItemDialogContext& context, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("Tchecksform"),
+                 QStringLiteral("Tavik - Lumbrel - Check Project Summary"), parent) {
+    setSizeGripEnabled(true);
+    m_heading = heading(QStringLiteral("Check Project Summary"));
+    m_removedLabel = label(QStringLiteral("List of removed items."));
+    m_replacedLabel = label(QStringLiteral("List of replaced items"));
+    rem_grid = listGrid(QStringLiteral("rem_grid"), 5, this);
+    rem_grid->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Name"),
+                                         QStringLiteral("File Name"), QStringLiteral("CD Path"),
+                                         QStringLiteral("File Source Location")});
+    rep_grid = listGrid(QStringLiteral("rep_grid"), 7, this);
+    rep_grid->setHorizontalHeaderLabels(
+        {QStringLiteral("No."), QStringLiteral("Name"), QStringLiteral("File Name"),
+         QStringLiteral("New CD Path"), QStringLiteral("Old CD Path"),
+         QStringLiteral("New File Source Location"), QStringLiteral("Old File Source Location")});
+    okbtn = button(QStringLiteral("okbtn"), QStringLiteral("Close"));
+    okbtn->setDefault(true);
+    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_removedLabel);
+    layout->addWidget(rem_grid, 1);
+    layout->addWidget(m_replacedLabel);
+    layout->addWidget(rep_grid, 1);
+    layout->addLayout(buttonRow({okbtn, help}));
+    resize(760, 480);
+
+    connect(okbtn, &QPushButton::clicked, this, &CheckSummaryDialog::okbtnClick);
+    connect(help, &QPushButton::clicked, this, &CheckSummaryDialog::helpClick);
+}
+
+void CheckSummaryDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    const QString s = QStringLiteral("CheckS");
+    setWindowTitle(tables.text(u"T11"));
+    m_heading->setText(windowText(file, s, 1));
+    m_removedLabel->setText(windowText(file, s, 2));
+    m_replacedLabel->setText(windowText(file, s, 3));
+    okbtn->setText(windowText(file, s, 4));
+    help->setText(windowText(file, s, 5));
+    setTitles(rem_grid, tables, {u"T31", u"T32", u"T33", u"T34", u"T35"});
+    setTitles(rep_grid, tables, {u"T31", u"T32", u"T33", u"T36", u"T37", u"T38", u"T39"});
+}
+
+void CheckSummaryDialog::prepare(const projectcheck::Report& report) {
+    std::vector<QStringList> removed;
+    for (const auto& r : report.removed)
+        removed.push_back({r.name, r.fileName, r.cdPath, r.sourceLocation});
+    std::vector<QStringList> replaced;
+    for (const auto& r : report.replaced)
+        replaced.push_back(
+            {r.name, r.fileName, r.newCdPath, r.oldCdPath, r.newSourceLocation, r.oldSourceLocation});
+    fill(rem_grid, removed);
+    fill(rep_grid, replaced);
+}
+
+void CheckSummaryDialog::okbtnClick() {
+    m_context.click();
+    accept();
+}
+
+void CheckSummaryDialog::helpClick() {
+    m_context.click();
+    m_context.help(2400);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "gui/items/ItemDialogContext.h"
+#include "language/TranslatableWindow.h"
+
+class QTableWidget;
+namespace projectcheck {
+struct Report;
+}
+
+// What the project check removed and what it re-pointed.
+class CheckSummaryDialog : public ItemDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    CheckSummaryDialog(ItemDialogContext& context, QWidget* parent);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    // Fills both lists from the report without showing the dialog.
+    void prepare(const projectcheck::Report& report);
+
+    void okbtnClick();
+    void helpClick();
+
+    QTableWidget* rem_grid;
+    QTableWidget* rep_grid;
+    QPushButton* okbtn;
+    QPushButton* help;
+
+private:
+    QLabel* m_heading;
+    QLabel* m_removedLabel;
+    QLabel* m_replacedLabel;
+};

@@ -1,0 +1,468 @@
+// The design editor's commands: modes and media, design files, leaving and the full preview.
+#include "DesignEditor.h"
+
+#include "DesignSample.h"
+#include "SplashPreview.h"
+#include "StatusMark.h"
+#include "build/DesignPreview.h"
+#include "common/Paths.h"
+#include "gui/mainwindow/AboutBox.h"
+#include "project/EditorState.h"
+#include "project/EnvironmentFiles.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/HelpService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/services/SoundService.h"
+#include "ui/widgets/ColorBox.h"
+#include "ui/widgets/PictureView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+using Msg = ui::MessageBoxService;
+using Model = DesignModel;
+
+namespace {
+
+constexpr int kHelpContext = 3051;
+
+} // namespace
+
+void DesignEditor::click() const {
+    m_services.sound.play(TMainDaten::button_sound_file());
+}
+
+void DesignEditor::message(const QString& key) const {
+    m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(key));
+}
+
+void DesignEditor::refuse(designediting::Refusal refusal) const {
+    if (refusal != designediting::Refusal::None)
+        message(designediting::messageKey(refusal));
+}
+
+bool DesignEditor::isModified() const {
+    return m_state.design.modified;
+}
+
+// A bitmap, icon or wave file from a chooser; empty when cancelled or when it cannot be read,
+// which is reported.
+QString DesignEditor::chooseMedium(const QString& filter, const QString& suffix, const QString& folder) {
+    const QString chosen = m_services.choosers.openFile({{}, folder, filter, suffix, {}});
+    if (chosen.isEmpty())
+        return {};
+    if (!environmentfiles::canOpen(chosen)) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 environmentfiles::cannotOpenText(chosen));
+        return {};
+    }
+    return chosen;
+}
+
+// Background, button and splash bitmaps all come from the shipped backgrounds' folder first.
+QString DesignEditor::chooseBitmap() {
+    return chooseMedium(QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral("BMP"),
+                        common::resolveIgnoringCase(m_state.programFolder, u"back"));
+}
+
+// --- Opening and showing ---------------------------------------------------------------------------
+
+bool DesignEditor::execute() {
+    prepare();
+    return exec() == QDialog::Accepted;
+}
+
+void DesignEditor::prepare() {
+    soundc->setCurrentIndex(0);
+    m_soundFolder = common::resolveIgnoringCase(m_state.programFolder, u"Sounds");
+    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    loadDesign(design.exists() ? design.path() : designfile::standardFile(m_state.programFolder));
+    m_openingDesignFile = m_state.mainDaten.menudesign_file.path();
+}
+
+void DesignEditor::loadDesign(const QString& file) {
+    designfile::load(m_state, file);
+    const TMainDaten& media = m_state.mainDaten;
+    for (int i = 0; i < 5; ++i)
+        m_soundLoaded[i] = media.Sound[i].exists();
+    if (media.Splash_File.exists())
+        splashPreview->load(media.Splash_File.path());
+    else
+        splashPreview->release();
+    setTitleToDesign();
+    tabs->setCurrentIndex(0);
+    showDesign();
+}
+
+void DesignEditor::setTitleToDesign() {
+    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") +
+                   m_state.mainDaten.menudesign_file.path());
+}
+
+void DesignEditor::showDesign() {
+    const Model& d = m_state.design;
+    m_showing = true;
+    backStart->setColor(d.backStart);
+    backEnd->setColor(d.backEnd);
+    bmptmcb->setCurrentIndex(int(d.tileMode));
+    boxc_c->setColor(d.categoryBox);
+    boxc_fc->setColor(d.categoryBoxFont);
+    boxf_c->setColor(d.filesBox);
+    boxf_fc->setColor(d.filesBoxFont);
+    boxd_c->setColor(d.detailsBox);
+    boxc_bmp->setCurrentIndex(int(d.categoryBoxFill));
+    boxf_bmp->setCurrentIndex(int(d.filesBoxFill));
+    boxd_bmp->setCurrentIndex(int(d.detailsBoxFill));
+    btncw->setColor(d.buttonStart);
+    btnecw->setColor(d.buttonEnd);
+    btnFw->setColor(d.buttonFont);
+    btnsd->setValue(d.shadowDepth);
+    btnbw->setValue(d.borderWidth);
+    btnstylecb->setCurrentIndex(int(d.buttonStyle));
+    btneffectcb->setCurrentIndex(int(d.buttonEffect));
+    FontBtnStyle->setCurrentIndex(int(d.buttonFontEffect));
+    btn_fb->setChecked(d.buttonBold);
+    fuc->setColor(d.headingFont);
+    fduc->setColor(d.labelFont);
+    fdnc->setColor(d.valueFont);
+    Font1Style->setCurrentIndex(int(d.headingEffect));
+    Font2Style->setCurrentIndex(int(d.labelEffect));
+    Font3Style->setCurrentIndex(int(d.valueEffect));
+    cf_b->setChecked(d.headingBold);
+    ff_b->setChecked(d.labelBold);
+    df_b->setChecked(d.valueBold);
+    language_c->setCurrentIndex(d.language);
+    language_sc->setCurrentIndex(d.style);
+    splash_fc->setColor(d.splashFrameColor);
+    splash_fw->setValue(d.splashFrameWidth);
+    splash_d->setValue(d.splashDelay);
+    m_showing = false;
+
+    showMarks();
+    showSoundButtons();
+    showIcon();
+    showSample();
+}
+
+void DesignEditor::showMarks() {
+    const Model::Marks& m = m_state.design.marks;
+    const std::pair<StatusMark*, bool> marks[] = {{bandsel, m.bandsel},
+                                                  {bmpsel, m.bmpsel},
+                                                  {modebmp, m.modebmp},
+                                                  {buttonbandsel, m.buttonbandsel},
+                                                  {buttonbmpsel, m.buttonbmpsel},
+                                                  {buttontranssel, m.buttontranssel},
+                                                  {BtnBmp, m.BtnBmp},
+                                                  {splash_status, m.splash_status},
+                                                  {icon_status, m.icon_status}};
+    for (const auto& [mark, on] : marks)
+        mark->setOn(on);
+    splash_clear->setEnabled(m.splash_status);
+    splash_prev->setEnabled(m.splash_status);
+    icon_clear->setEnabled(m.icon_status);
+}
+
+void DesignEditor::showSample() {
+    sample->showDesign(m_state.design, m_state.mainDaten);
+}
+
+void DesignEditor::showSoundButtons() {
+    const int i = soundc->currentIndex();
+    const bool loaded = i >= 0 && m_soundLoaded[i];
+    soundplay->setEnabled(loaded);
+    soundstop->setEnabled(loaded);
+}
+
+void DesignEditor::showIcon() {
+    const FileHolder& icon = m_state.mainDaten.Icon_File;
+    icon_prev->load(icon.exists() ? icon.path() : designfile::defaultDiscIcon(m_state.programFolder));
+}
+
+void DesignEditor::hideEvent(QHideEvent* event) {
+    splashPreview->release();
+    icon_prev->clear();
+    QDialog::hideEvent(event);
+}
+
+// --- Background and buttons ----------------------------------------------------------------------
+
+void DesignEditor::backgroundBandClicked() {
+    click();
+    designediting::setBackgroundBand(m_state.design);
+    showDesign();
+}
+
+void DesignEditor::loadbtmpokClick() {
+    click();
+    const QString chosen = chooseBitmap();
+    if (chosen.isEmpty())
+        return;
+    designediting::loadBackgroundBitmap(m_state.design, m_state.mainDaten, chosen);
+    showDesign();
+}
+
+void DesignEditor::clearbmpClick() {
+    click();
+    refuse(designediting::clearBackgroundBitmap(m_state.design, m_state.mainDaten));
+    showDesign();
+}
+
+void DesignEditor::backgroundBitmapModeClicked() {
+    click();
+    refuse(designediting::setBackgroundBitmapMode(m_state.design));
+    showDesign();
+}
+
+void DesignEditor::buttonbandClick() {
+    click();
+    designediting::setButtonBand(m_state.design);
+    showDesign();
+}
+
+void DesignEditor::loadbuttonbmpClick() {
+    click();
+    const QString chosen = chooseBitmap();
+    if (chosen.isEmpty())
+        return;
+    designediting::loadButtonBitmap(m_state.design, m_state.mainDaten, chosen);
+    showDesign();
+}
+
+void DesignEditor::clearbtnClick() {
+    click();
+    refuse(designediting::clearButtonBitmap(m_state.design, m_state.mainDaten));
+    showDesign();
+}
+
+void DesignEditor::buttonbmpClick() {
+    click();
+    refuse(designediting::setButtonBitmapMode(m_state.design));
+    showDesign();
+}
+
+void DesignEditor::transparentClicked() {
+    click();
+    designediting::setButtonTransparent(m_state.design);
+    showDesign();
+}
+
+// --- Sounds ----------------------------------------------------------------------------------------
+
+void DesignEditor::soundcChange() {
+    showSoundButtons();
+}
+
+void DesignEditor::soundplayClick() {
+    const int i = soundc->currentIndex();
+    if (i >= 0 && m_soundLoaded[i])
+        m_services.sound.play(m_state.mainDaten.Sound[i].path());
+}
+
+void DesignEditor::soundstopClick() {
+    click();
+    m_services.sound.stop();
+}
+
+void DesignEditor::SoundOpenClick() {
+    click();
+    const int i = soundc->currentIndex();
+    if (i < 0)
+        return;
+    const QString chosen =
+        chooseMedium(QStringLiteral("Wavefile|*.wav"), QStringLiteral("wav"), m_soundFolder);
+    if (chosen.isEmpty())
+        return;
+    FileHolder& sound = m_state.mainDaten.Sound[i];
+    sound.set(chosen);
+    m_soundLoaded[i] = sound.exists();
+    if (sound.exists())
+        m_soundFolder = sound.folder();
+    m_state.design.modified = true;
+    showSoundButtons();
+}
+
+void DesignEditor::SoundClearClick() {
+    click();
+    const int i = soundc->currentIndex();
+    if (i < 0 || !m_soundLoaded[i])
+        return;
+    m_services.sound.stop();
+    m_state.mainDaten.Sound[i].clear();
+    m_soundLoaded[i] = false;
+    m_state.design.modified = true;
+    showSoundButtons();
+}
+
+// --- Splash and icon -------------------------------------------------------------------------------
+
+void DesignEditor::splash_loadClick() {
+    click();
+    const QString chosen = chooseBitmap();
+    if (chosen.isEmpty())
+        return;
+    m_state.mainDaten.Splash_File.set(chosen);
+    m_state.design.marks.splash_status = true;
+    m_state.design.modified = true;
+    splashPreview->load(chosen);
+    showMarks();
+}
+
+void DesignEditor::splash_clearClick() {
+    m_state.mainDaten.Splash_File.clear();
+    splashPreview->release();
+    m_state.design.marks.splash_status = false;
+    m_state.design.modified = true;
+    showMarks();
+}
+
+void DesignEditor::splash_prevClick() {
+    splashPreview->setFrame(m_state.design.splashFrameColor, m_state.design.splashFrameWidth);
+    splashPreview->exec();
+}
+
+void DesignEditor::icon_loadClick() {
+    const QString chosen =
+        chooseMedium(QStringLiteral("Icons (*.ico)|*.ico"), QStringLiteral("ICO"), m_state.programFolder);
+    if (chosen.isEmpty())
+        return;
+    m_state.mainDaten.Icon_File.set(chosen);
+    m_state.design.marks.icon_status = true;
+    m_state.design.modified = true;
+    showMarks();
+    showIcon();
+}
+
+void DesignEditor::icon_clearClick() {
+    m_state.mainDaten.Icon_File.clear();
+    m_state.design.marks.icon_status = false;
+    m_state.design.modified = true;
+    showMarks();
+    showIcon();
+}
+
+// --- Design files ----------------------------------------------------------------------------------
+
+void DesignEditor::ngfClick() {
+    click();
+    loadDesign(designfile::standardFile(m_state.programFolder));
+    m_state.modified = true;
+}
+
+void DesignEditor::lgfClick() {
+    click();
+    const QString chosen = m_services.choosers.openFile({lgf->text(),
+                                                         designfile::startFolder(m_state.programFolder),
+                                                         designfile::filter(),
+                                                         designfile::defaultSuffix(),
+                                                         {}});
+    if (chosen.isEmpty())
+        return;
+    loadDesign(chosen);
+    m_state.modified = true;
+}
+
+void DesignEditor::crgfClick() {
+    click();
+    save();
+}
+
+void DesignEditor::SaveAsClick() {
+    click();
+    saveAs();
+}
+
+bool DesignEditor::save() {
+    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    if (!design.exists() || designfile::isStandardFile(design.path(), m_state.programFolder))
+        return saveAs();
+    return saveTo(design.path());
+}
+
+bool DesignEditor::saveAs() {
+    const QString chosen = m_services.choosers.saveFile({SaveAs->text(),
+                                                         designfile::startFolder(m_state.programFolder),
+                                                         designfile::filter(),
+                                                         designfile::defaultSuffix(),
+                                                         {}});
+    if (chosen.isEmpty())
+        return false;
+    return saveTo(chosen);
+}
+
+bool DesignEditor::saveTo(const QString& file) {
+    // The standard design is what every project without a design of its own shows.
+    if (designfile::isStandardFile(environmentfiles::withDefaultSuffix(file, designfile::defaultSuffix()),
+                                   m_state.programFolder)) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(file));
+        return false;
+    }
+    if (designfile::saveTo(m_state, file, m_services.messages).isEmpty())
+        return false;
+    setTitleToDesign();
+    return true;
+}
+
+// --- Leaving ---------------------------------------------------------------------------------------
+
+void DesignEditor::OKClick() {
+    click();
+    if (!m_state.design.modified) {
+        accept();
+        return;
+    }
+    if (m_services.messages.show(Msg::Kind::Information, Msg::Buttons::OkCancel,
+                                 m_state.language.message(u"M40")) != Msg::Answer::Ok)
+        return;
+    const bool saved = save();
+    if (!m_state.mainDaten.menudesign_file.exists()) {
+        message(QStringLiteral("M41"));
+        return;
+    }
+    if (!saved)
+        return;
+    accept();
+    if (onSavedAndClosed)
+        onSavedAndClosed();
+}
+
+void DesignEditor::CancelClick() {
+    click();
+    // The project's design again, media included: a build after Cancel must not put the media of
+    // a design the user left on the disc beside the design file that does not name them.
+    if (QFileInfo(m_openingDesignFile).isFile())
+        designfile::load(m_state, m_openingDesignFile);
+    m_state.mainDaten.menudesign_file.set(m_openingDesignFile);
+    reject();
+}
+
+void DesignEditor::helpClick() {
+    click();
+    m_services.help.showHelp(m_state.helpFile, kHelpContext);
+}
+
+void DesignEditor::InfoClick() {
+    click();
+    AboutBox about(m_services, m_state.helpFile, this, QStringLiteral("Menu Design Editor"),
+                   QStringLiteral("1.5"));
+    about.exec();
+}
+
+void DesignEditor::linkClick() {
+    m_services.shell.open(designsHomePage());
+}
+
+// --- Full preview ----------------------------------------------------------------------------------
+
+void DesignEditor::testbtnClick() {
+    designpreview::write(m_state);
+    setTitleToDesign();
+    message(QStringLiteral("M44"));
+    const QString program = designpreview::previewProgram(m_state.programFolder);
+    m_services.shell.startProgram(program, QFileInfo(program).absolutePath());
+}

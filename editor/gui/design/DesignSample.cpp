@@ -1,0 +1,118 @@
+#include "DesignSample.h"
+
+#include "project/DesignEditing.h"
+#include "project/EditorState.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QGridLayout>
+
+namespace {
+
+using Model = DesignModel;
+
+ui::TextEffect toUi(Model::FontEffect effect) {
+    // The design file lists the six effects in the order of the widget set.
+    static_assert(int(Model::FontEffect::SunkenShadow) == int(ui::TextEffect::SunkenShadow));
+    return static_cast<ui::TextEffect>(int(effect));
+}
+
+// The menu program places a bitmap the same way for each tile mode.
+ui::Placement toUi(Model::TileMode mode) {
+    switch (mode) {
+    case Model::TileMode::Center:
+        return ui::Placement::Center;
+    case Model::TileMode::None:
+        return ui::Placement::None;
+    case Model::TileMode::Stretch:
+        return ui::Placement::Stretch;
+    case Model::TileMode::Tile:
+        break;
+    }
+    return ui::Placement::Tile;
+}
+
+void styleText(ui::EffectLabel* label, const QColor& color, bool bold, Model::FontEffect effect) {
+    label->setColor(color);
+    label->setBold(bold);
+    label->setEffect(toUi(effect));
+}
+
+} // namespace
+
+DesignSample::DesignSample(QWidget* parent) : ui::BackdropWidget(parent) {
+    setObjectName(QStringLiteral("sample"));
+    testbtn = new ui::ShadowButton(QStringLiteral("full preview"), this);
+    testbtn->setObjectName(QStringLiteral("testbtn"));
+    testbtn->setMinimumSize(150, 34);
+    label13 = new ui::EffectLabel(QStringLiteral("category"), this);
+    label13->setObjectName(QStringLiteral("label13"));
+    label14 = new ui::EffectLabel(QStringLiteral("file"), this);
+    label14->setObjectName(QStringLiteral("label14"));
+    label15 = new ui::EffectLabel(QStringLiteral("c:\\test.exe"), this);
+    label15->setObjectName(QStringLiteral("label15"));
+    for (ui::EffectLabel* label : {label13, label14, label15}) {
+        QFont f = label->font();
+        f.setPointSize(11);
+        label->setFont(f);
+    }
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(14, 10, 14, 10);
+    layout->addWidget(label13, 0, 0, 1, 2);
+    layout->addWidget(label14, 1, 0);
+    layout->addWidget(label15, 1, 1);
+    layout->addWidget(testbtn, 2, 0, 1, 2, Qt::AlignCenter);
+    layout->setColumnStretch(1, 1);
+    setMinimumSize(240, 130);
+}
+
+const QPixmap& DesignSample::bitmap(const QString& path, QString& loadedPath, QPixmap& cache) {
+    if (path != loadedPath) {
+        loadedPath = path;
+        cache = path.isEmpty() ? QPixmap() : QPixmap(path);
+    }
+    return cache;
+}
+
+void DesignSample::showDesign(const DesignModel& d, const TMainDaten& media) {
+    if (d.designMode == Model::DesignMode::Bmp)
+        setBackdrop(ui::Backdrop::bitmap(bitmap(media.BMP_File.path(), m_backgroundPath, m_background),
+                                         toUi(d.tileMode)));
+    else
+        setBackdrop(ui::Backdrop::gradient(d.backStart, d.backEnd));
+
+    switch (d.buttonMode) {
+    case Model::ButtonMode::Band:
+        testbtn->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
+        break;
+    case Model::ButtonMode::Bmp:
+        testbtn->setFace(ui::Backdrop::bitmap(bitmap(media.Button_file.path(), m_buttonPath, m_button),
+                                              ui::Placement::Tile));
+        break;
+    case Model::ButtonMode::Trans:
+        testbtn->setFace(ui::Backdrop());
+        break;
+    }
+    testbtn->setTextColor(d.buttonFont);
+    testbtn->setTextEffect(toUi(d.buttonFontEffect));
+    testbtn->setBold(d.buttonBold);
+    testbtn->setBevelWidth(d.borderWidth);
+    testbtn->setShadowDepth(d.shadowDepth);
+    testbtn->setBevel(d.buttonStyle == Model::ButtonStyle::Inset    ? ui::ShadowButton::Bevel::Inset
+                      : d.buttonStyle == Model::ButtonStyle::Offset ? ui::ShadowButton::Bevel::Offset
+                                                                    : ui::ShadowButton::Bevel::Normal);
+    testbtn->setShape(d.buttonEffect == Model::ButtonEffect::ThreeD ? ui::ShadowButton::Shape::ThreeD
+                                                                    : ui::ShadowButton::Shape::Shadow);
+
+    styleText(label13, d.headingFont, d.headingBold, d.headingEffect);
+    styleText(label14, d.labelFont, d.labelBold, d.labelEffect);
+    styleText(label15, d.valueFont, d.valueBold, d.valueEffect);
+
+    const designediting::SampleCaptions captions = designediting::sampleCaptions(d.language, d.style);
+    testbtn->setText(captions.button);
+    label13->setText(captions.category);
+    label14->setText(captions.file);
+    label15->setText(captions.value);
+    update();
+}

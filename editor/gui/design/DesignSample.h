@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/widgets/Backdrop.h"
+
+#include <QPixmap>
+#include <QString>
+
+struct DesignModel;
+struct TMainDaten;
+namespace ui {
+class EffectLabel;
+class ShadowButton;
+} // namespace ui
+
+// The design editor's live sample: the menu's background with one of its buttons and its three
+// kinds of text, drawn by the same widgets as the menu program, so that it looks like the disc.
+class DesignSample : public ui::BackdropWidget {
+    Q_OBJECT
+public:
+    explicit DesignSample(QWidget* parent = nullptr);
+
+    // Shows every setting of the design at once; bitmaps come from the media holders.
+    void showDesign(const DesignModel& design, const TMainDaten& media);
+
+    ui::ShadowButton* testbtn;
+    ui::EffectLabel* label13; // heading font
+    ui::EffectLabel* label14; // detail label font
+    ui::EffectLabel* label15; // detail value font
+
+private:
+    // A holder's bitmap, read again only when the holder names another file.
+    const QPixmap& bitmap(const QString& path, QString& loadedPath, QPixmap& cache);
+
+    QString m_backgroundPath, m_buttonPath;
+    QPixmap m_background, m_button;
+};

@@ -1,0 +1,316 @@
+#include "ItemInfoEditor.h"
+
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "project/ItemCompanion.h"
+#include "project/ItemRules.h"
+#include "project/ItemTable.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/ClipboardService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/widgets/PictureView.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using Msg = ui::MessageBoxService;
+
+namespace {
+
+const QString kTextFilter = QStringLiteral(
+    "All supported files (*.txt,*.diz,*.nfo)|*.txt;*.diz;*.nfo|Text Files (*.txt)|*.txt|File ID Files "
+    "(*.diz)|*.diz|Nfo Files (*.nfo)|*.nfo");
+const QString kPictureFilter = QStringLiteral(
+    "All Supported Files (*.jpg,*.jpeg,*.bmp)|*.jpg;*.jpeg;*.bmp|JPG (*.jpg;*.jpeg)|*.jpg;*.jpeg|Bitmaps "
+    "(*.bmp)|*.bmp");
+
+// A text of the language tables, or the built-in English one before any language is applied.
+QString textOr(const LanguageTables& language, const char16_t* key, const char* builtIn) {
+    const QString text = language.text(QStringView(key));
+    return text.isEmpty() ? QString::fromLatin1(builtIn) : text;
+}
+
+} // namespace
+
+ItemInfoEditor::ItemInfoEditor(ItemDialogContext& context, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("Tcreateinfoform"), QStringLiteral("Tavik - Lumbrel"), parent) {
+    m_heading = heading(QStringLiteral("Create an Info File"));
+    m_heading->setObjectName(QStringLiteral("label1"));
+    m_editGroupLabel = label(QStringLiteral("Edit Control"), QStringLiteral("LMDSimpleLabel1"));
+    m_fileGroupLabel = label(QStringLiteral("Info File control"), QStringLiteral("fileGroupLabel"));
+    for (QLabel* group : {m_editGroupLabel, m_fileGroupLabel}) {
+        QFont font = group->font();
+        font.setBold(true);
+        group->setFont(font);
+    }
+    m_textExplanation =
+        label(QStringLiteral(
+                  "The autostartmenu is able to display text files (info files).  The text file must have "
+                  "the same name as the basic file, but with the extension \".txt\", so you can copy such "
+                  "a file to the location of  the basic file, or you can use this dialog. It will copy "
+                  "such a file for you to the location an name it correctly."),
+              QStringLiteral("Info_1"));
+    m_textNote = label(QStringLiteral("Please remember: the autorunmenu automaticly scans zip files for nfo "
+                                      "files (*.nfo) and allows the user to display them."),
+                       QStringLiteral("Info_2"));
+    m_pictureExplanation =
+        label(QStringLiteral(
+                  "The autostartmenu is able to display a screenshot for every item. The picture must have "
+                  "the same name as the basic file, but with the extension \".jpg\", so you can copy such "
+                  "a picture to the location of the basic file, or you can use this dialog. It will save "
+                  "the picture for you at the location and name it correctly."),
+              QStringLiteral("Screen_1"));
+    m_pictureNote =
+        label(QStringLiteral("Please remember: you can open JPEG and bitmap pictures or paste one "
+                             "from the clipboard; the picture is always saved as a JPEG file."),
+              QStringLiteral("Screen_2"));
+    for (QLabel* l : {m_textExplanation, m_textNote, m_pictureExplanation, m_pictureNote})
+        l->setWordWrap(true);
+
+    m_textEditor = new QPlainTextEdit(this);
+    m_textEditor->setObjectName(QStringLiteral("RichEdit1"));
+    m_textEditor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_pictureBox = new ui::PictureView(this);
+    m_pictureBox->setObjectName(QStringLiteral("Image1"));
+    m_pictureBox->setBackgroundColor(palette().color(QPalette::Window));
+    m_pictureBox->setMinimumSize(320, 240);
+
+    m_templateButton = button(QStringLiteral("new"), QStringLiteral("Open Template"));
+    m_clearButton = button(QStringLiteral("LMDShapeLabelButton1"), QStringLiteral("Clear Lines"));
+    m_pasteButton = button(QStringLiteral("paste"), QStringLiteral("Paste from Clipboard"));
+    m_saveButton = button(QStringLiteral("LMDShapeLabelButton2"), QStringLiteral("Create/Save"));
+    m_saveButton->setDefault(true);
+    m_deleteButton = button(QStringLiteral("LMDShapeLabelButton4"), QStringLiteral("Delete"));
+    m_cancelButton = button(QStringLiteral("LMDShapeLabelButton3"), QStringLiteral("Cancel"));
+    m_helpButton = button(QStringLiteral("LMDButton1"), QStringLiteral("Help"));
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_editGroupLabel);
+    for (QPushButton* b : {m_templateButton, m_clearButton, m_pasteButton})
+        side->addWidget(b);
+    side->addSpacing(16);
+    side->addWidget(m_fileGroupLabel);
+    for (QPushButton* b : {m_saveButton, m_deleteButton, m_cancelButton, m_helpButton})
+        side->addWidget(b);
+    side->addStretch();
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_heading, 0, 0, 1, 2);
+    grid->addWidget(m_textExplanation, 1, 0, 1, 2);
+    grid->addWidget(m_pictureExplanation, 1, 0, 1, 2);
+    grid->addWidget(m_textEditor, 2, 0);
+    grid->addWidget(m_pictureBox, 2, 0);
+    grid->addLayout(side, 2, 1);
+    grid->addWidget(m_textNote, 3, 0, 1, 2);
+    grid->addWidget(m_pictureNote, 3, 0, 1, 2);
+    grid->setVerticalSpacing(8);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    resize(720, 520);
+
+    connect(m_templateButton, &QPushButton::clicked, this, &ItemInfoEditor::newClick);
+    connect(m_clearButton, &QPushButton::clicked, this, &ItemInfoEditor::clearClick);
+    connect(m_pasteButton, &QPushButton::clicked, this, &ItemInfoEditor::pasteClick);
+    connect(m_saveButton, &QPushButton::clicked, this, &ItemInfoEditor::saveClick);
+    connect(m_deleteButton, &QPushButton::clicked, this, &ItemInfoEditor::deleteClick);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ItemInfoEditor::cancelClick);
+    connect(m_helpButton, &QPushButton::clicked, this, &ItemInfoEditor::helpClick);
+    applyMode();
+}
+
+void ItemInfoEditor::applyTexts(const common::IniFile& file, const LanguageTables&, int) {
+    const QString s = QStringLiteral("CreateInfo");
+    m_heading->setText(windowText(file, s, 1));
+    m_textExplanation->setText(windowText(file, s, 2));
+    m_textNote->setText(windowText(file, s, 3));
+    m_pictureExplanation->setText(windowText(file, s, 4));
+    m_pictureNote->setText(windowText(file, s, 5));
+    m_editGroupLabel->setText(windowText(file, s, 6));
+    m_templateButton->setText(windowText(file, s, 7));
+    m_clearButton->setText(windowText(file, s, 8));
+    m_pasteButton->setText(windowText(file, s, 9));
+    m_fileGroupLabel->setText(windowText(file, s, 10));
+    m_saveButton->setText(windowText(file, s, 11));
+    m_deleteButton->setText(windowText(file, s, 12));
+    m_cancelButton->setText(windowText(file, s, 13));
+    m_helpButton->setText(windowText(file, s, 14));
+    setPointSize(m_editGroupLabel, 11 - fontReduction(file, 2));
+    setPointSize(m_fileGroupLabel, 11 - fontReduction(file, 1));
+}
+
+void ItemInfoEditor::openFor(ItemInfoMode mode, int row) {
+    if (prepare(mode, row))
+        exec();
+}
+
+void ItemInfoEditor::refuse() const {
+    const LanguageTables& language = m_context.state.language;
+    m_context.services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok,
+                                     language.message(u"M39") + QStringLiteral("\n\r") +
+                                         language.message(u"M39_2"));
+}
+
+bool ItemInfoEditor::prepare(ItemInfoMode mode, int row) {
+    if (!m_context.gate())
+        return false;
+    const ItemTable& items = m_context.items;
+    if (row < 0 || row >= items.itemCount())
+        return false;
+    const QString& fileName = items.field(row, ItemField::FileName);
+    if (fileName.isEmpty()) {
+        refuse();
+        return false;
+    }
+    const EditorState& state = m_context.state;
+    if (!QFileInfo(items.field(row, ItemField::SourceLocation)).isFile() &&
+        !QFileInfo(state.projectFolder).isDir() &&
+        itemrules::isFileItem(fileName, items.field(row, ItemField::CdPath),
+                              state.language.jumpPointText())) {
+        refuse();
+        return false;
+    }
+    m_mode = mode;
+    m_row = row;
+    applyMode();
+    const bool text = mode == ItemInfoMode::Text;
+    setWindowTitle((text ? textOr(state.language, u"T19", "Tavik - Lumbrel - Info File:")
+                         : textOr(state.language, u"T20", "Tavik - Lumbrel - Screenshot:")) +
+                   u' ' + items.field(row, ItemField::Name));
+    loadCompanion();
+    return true;
+}
+
+void ItemInfoEditor::applyMode() {
+    const bool text = m_mode == ItemInfoMode::Text;
+    const auto textOf = [this](const char16_t* key, const char* builtIn) {
+        return textOr(m_context.state.language, key, builtIn);
+    };
+    m_heading->setText(text ? textOf(u"T40", "Create an Info File") : textOf(u"T43", "Create a Screenshot"));
+    m_clearButton->setText(text ? textOf(u"T41", "Clear Lines") : textOf(u"T44", "Clear Picture"));
+    m_editGroupLabel->setText(text ? textOf(u"T42", "Edit Control") : textOf(u"T45", "Picture Control"));
+    for (QWidget* w : std::initializer_list<QWidget*>{m_textEditor, m_textExplanation, m_textNote})
+        w->setVisible(text);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_pictureBox, m_pasteButton, m_pictureExplanation, m_pictureNote})
+        w->setVisible(!text);
+}
+
+QString ItemInfoEditor::companionFile() const {
+    const EditorState& state = m_context.state;
+    if (m_row >= m_context.items.itemCount())
+        return {};
+    return companion::location(m_context.items.record(m_row), state.projectFolder,
+                               state.language.jumpPointText(),
+                               m_mode == ItemInfoMode::Text ? companion::kText : companion::kPicture);
+}
+
+void ItemInfoEditor::loadCompanion() {
+    m_textEditor->clear();
+    m_pictureBox->clear();
+    const QString file = companionFile();
+    if (file.isEmpty() || !QFileInfo(file).isFile())
+        return;
+    // A companion that cannot be read is said so, rather than silently offered as empty to be saved
+    // over.
+    if (m_mode == ItemInfoMode::Picture) {
+        if (!m_pictureBox->load(file))
+            m_context.error(u"M15");
+    } else if (const std::optional<QString> lines = companion::readText(file)) {
+        m_textEditor->setPlainText(*lines);
+    } else {
+        m_context.error(u"M15");
+    }
+}
+
+void ItemInfoEditor::newClick() {
+    m_context.click();
+    const bool text = m_mode == ItemInfoMode::Text;
+    const QString file = m_context.services.choosers.openFile({m_templateButton->text(),
+                                                               m_context.state.projectFolder,
+                                                               text ? kTextFilter : kPictureFilter,
+                                                               {},
+                                                               {}});
+    if (file.isEmpty())
+        return;
+    if (text) {
+        const std::optional<QString> lines = companion::readText(file);
+        if (lines)
+            m_textEditor->setPlainText(*lines);
+        else
+            m_context.error(u"M15");
+    } else if (!m_pictureBox->load(file)) {
+        m_context.error(u"M15");
+    }
+}
+
+void ItemInfoEditor::clearClick() {
+    m_context.click();
+    m_textEditor->clear();
+    m_pictureBox->clear();
+}
+
+void ItemInfoEditor::pasteClick() {
+    m_context.click();
+    const QImage picture = m_context.services.clipboard.image();
+    if (picture.isNull()) {
+        m_context.error(u"M12");
+        m_pictureBox->clear();
+        return;
+    }
+    m_pictureBox->setPicture(picture);
+}
+
+void ItemInfoEditor::saveClick() {
+    m_context.click();
+    const QString dataFolder = companion::itemDataFolder(m_context.state.projectFolder);
+    if (!dataFolder.isEmpty() && !QFileInfo(dataFolder).isDir() && QDir().mkdir(dataFolder)) {
+        m_context.services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok,
+                                         m_context.state.language.message(u"M10") +
+                                             QDir::toNativeSeparators(QDir::cleanPath(dataFolder)) + u'.');
+    }
+    const QString file = companionFile();
+    const bool text = m_mode == ItemInfoMode::Text;
+    const bool written = text ? companion::writeText(file, m_textEditor->toPlainText())
+                              : companion::writePicture(file, m_pictureBox->picture());
+    if (written) {
+        m_context.information(text ? u"M11" : u"M13");
+        accept();
+        return;
+    }
+    m_context.error(u"M12");
+    // The text stays for another try; the picture editor closes as it does after saving.
+    if (!text)
+        reject();
+}
+
+void ItemInfoEditor::deleteClick() {
+    m_context.click();
+    const QString file = companionFile();
+    if (file.isEmpty() || !QFileInfo(file).isFile()) {
+        m_context.information(u"M14");
+        return;
+    }
+    companion::remove(file);
+    accept();
+}
+
+void ItemInfoEditor::cancelClick() {
+    m_context.click();
+    reject();
+}
+
+void ItemInfoEditor::helpClick() {
+    m_context.click();
+    m_context.help(m_mode == ItemInfoMode::Text ? 2300 : 2350);
+}
+
+void ItemInfoEditor::done(int result) {
+    m_pictureBox->clear();
+    ItemDialog::done(result);
+}

@@ -1,0 +1,109 @@
+// The Check command through its dialogs: choosing among several places, the summary's lists and
+// what closing it does to the project.
+#include "OpenProjectFixture.h"
+#include "gui/check/CheckChoiceDialog.h"
+#include "gui/check/CheckSummaryDialog.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace editortest;
+
+namespace {
+
+QString cell(const QTableWidget* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+QString title(const QTableWidget* grid, int column) {
+    return grid->model()->headerData(column, Qt::Horizontal).toString();
+}
+
+} // namespace
+
+class TestCheckDialogs : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checkRepairsRemovesAndSummarises() {
+        OpenProjectFixture f;
+        editortest::writeFile(f.path(u"tools/x/setup.exe"_qs));
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, f.path(u"setup.exe"_qs)),
+                    locatedItem(u"Gone"_qs, u"gone.exe"_qs, u"\\old\\"_qs, f.path(u"old/gone.exe"_qs)),
+                    locatedItem(u"Site"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        bool modifiedWhileOpen = true;
+        whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
+            modifiedWhileOpen = f.state.modified;
+            QCOMPARE(summary->objectName(), u"Tchecksform"_qs);
+            QCOMPARE(summary->windowTitle(), f.state.language.text(u"T11"));
+            // One entry each, and the empty row below it.
+            QCOMPARE(summary->rem_grid->rowCount(), 2);
+            QCOMPARE(cell(summary->rem_grid, 0, 0), u"1"_qs);
+            QCOMPARE(cell(summary->rem_grid, 0, 1), u"Gone"_qs);
+            QCOMPARE(cell(summary->rem_grid, 0, 3), u"\\old\\"_qs);
+            QCOMPARE(cell(summary->rem_grid, 1, 1), QString());
+            QCOMPARE(summary->rep_grid->rowCount(), 2);
+            QCOMPARE(cell(summary->rep_grid, 0, 3), u"\\tools\\x\\"_qs);
+            QCOMPARE(cell(summary->rep_grid, 0, 4), u"\\"_qs);
+            QCOMPARE(cell(summary->rep_grid, 0, 6), f.path(u"setup.exe"_qs));
+            QCOMPARE(title(summary->rep_grid, 6), f.state.language.text(u"T39"));
+            summary->okbtn->click();
+        });
+        f.form->checkClick();
+        QVERIFY(!modifiedWhileOpen);
+        QVERIFY(f.state.modified);
+        QCOMPARE(f.items().itemCount(), 2);
+        QCOMPARE(f.items().field(0, ItemField::SourceLocation), f.path(u"tools/x/setup.exe"_qs));
+        QCOMPARE(f.items().rowColour(1), f.state.prefs.color1);
+    }
+
+    void severalPlacesAreChosenInTheDialog() {
+        OpenProjectFixture f;
+        editortest::writeFile(f.path(u"a/game.exe"_qs));
+        editortest::writeFile(f.path(u"b/game.exe"_qs));
+        f.setItems({locatedItem(u"Game"_qs, u"game.exe"_qs, u"\\"_qs, f.path(u"game.exe"_qs))});
+        whenOpen<CheckChoiceDialog>([&](CheckChoiceDialog* choice) {
+            QCOMPARE(choice->objectName(), u"Tcheckform"_qs);
+            QCOMPARE(choice->windowTitle(), f.state.language.text(u"T10"));
+            QVERIFY(!(choice->windowFlags() & Qt::WindowCloseButtonHint));
+            QCOMPARE(choice->m_itemName->text(), u"Game"_qs);
+            QCOMPARE(choice->m_folderList->count(), 2);
+            QCOMPARE(choice->m_folderList->currentRow(), 0);
+            // There is no way out but choosing.
+            choice->reject();
+            QVERIFY(choice->isVisible());
+            choice->m_folderList->setCurrentRow(1);
+            whenOpen<CheckSummaryDialog>([](CheckSummaryDialog* summary) { summary->reject(); });
+            choice->okbtn->click();
+        });
+        f.form->checkClick();
+        QCOMPARE(f.items().field(0, ItemField::CdPath), u"\\b\\"_qs);
+        // Closed without its Close button, the summary still leaves the project modified.
+        QVERIFY(f.state.modified);
+    }
+
+    void nothingToRepairLeavesTheModifiedFlag() {
+        OpenProjectFixture f(2);
+        editortest::writeFile(f.path(u"a.exe"_qs));
+        f.setItems({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, f.path(u"a.exe"_qs))});
+        whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
+            QCOMPARE(summary->rem_grid->rowCount(), 1);
+            QCOMPARE(summary->rep_grid->rowCount(), 1);
+            QCOMPARE(summary->windowTitle(), u"Tavik - Lumbrel - Projektprüfung - Ergebnis"_qs);
+            QCOMPARE(title(summary->rem_grid, 0), u"Nr."_qs);
+            summary->help->click();
+            summary->okbtn->click();
+        });
+        f.form->checkClick();
+        QVERIFY(!f.state.modified);
+        QCOMPARE(f.fakes.help.topics.last().context, 2400);
+    }
+};
+
+QTEST_MAIN(TestCheckDialogs)
+#include "tst_checkdialogs.moc"

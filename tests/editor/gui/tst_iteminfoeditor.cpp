@@ -1,0 +1,193 @@
+// The item information editor: texts and screenshots created, replaced and deleted beside an
+// item's file or in the item data folder, and the refusals of the Info File and Screenshot commands.
+#include "OpenProjectFixture.h"
+#include "common/JpegCodec.h"
+#include "gui/iteminfo/ItemInfoEditor.h"
+#include "ui/widgets/PictureView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace editortest;
+
+namespace {
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QImage picture(const QColor& color, QSize size = QSize(40, 30)) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+} // namespace
+
+class TestItemInfoEditor : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void hyperlinkTextGoesIntoTheItemDataFolder() {
+        OpenProjectFixture f;
+        f.setItems({locatedItem(u"What's new?"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        QCOMPARE(f.find<QLabel>(u"infoexist"_qs)->text(), u"no "_qs);
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            QCOMPARE(editor->objectName(), u"Tcreateinfoform"_qs);
+            QCOMPARE(editor->windowTitle(), f.state.language.text(u"T19") + u" What's new?"_qs);
+            QCOMPARE(editor->m_heading->text(), f.state.language.text(u"T40"));
+            QVERIFY(editor->m_textEditor->isVisible());
+            QVERIFY(!editor->m_pictureBox->isVisible());
+            QVERIFY(!editor->m_pasteButton->isVisible());
+            QVERIFY(editor->m_textEditor->toPlainText().isEmpty());
+            editor->m_textEditor->setPlainText(u"Neu: Größe\nzweite Zeile"_qs);
+            editor->m_saveButton->click();
+            QVERIFY(!editor->isVisible());
+        });
+        f.commandWithShortcut(Qt::Key_F7)->trigger();
+        const QString dataFolder = f.path(u"tavikdat"_qs);
+        QCOMPARE(f.messages(), (QStringList{f.message(u"M10") + dataFolder + u'.', f.message(u"M11")}));
+        QCOMPARE(contents(f.path(u"tavikdat/What's new_.txt"_qs)), QByteArray("Neu: Gr\xf6\xdf"
+                                                                              "e\r\nzweite Zeile\r\n"));
+        // The details show the new text at once.
+        QCOMPARE(f.find<QLabel>(u"infoexist"_qs)->text(), f.state.language.text(u"SYES") + u' ');
+
+        // Opened again, the editor shows the text; the folder is not announced twice.
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            QCOMPARE(editor->m_textEditor->toPlainText(), u"Neu: Größe\nzweite Zeile"_qs);
+            editor->m_saveButton->click();
+        });
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
+        QCOMPARE(f.messages().size(), 3);
+    }
+
+    void bitmapOpenedForAFileItemIsSavedAsJpeg() {
+        OpenProjectFixture f;
+        const QString setup = writeFile(f.path(u"tools/setup.exe"_qs));
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\tools\\"_qs, setup)});
+        const QString bitmap = f.dir.filePath(u"shot.bmp"_qs);
+        QVERIFY(picture(Qt::red).save(bitmap, "BMP"));
+        // A read-only screenshot from before is replaced.
+        const QString old = writeFile(f.path(u"tools/setup.jpg"_qs), "old");
+        QFile::setPermissions(old, QFileDevice::ReadOwner);
+        f.fakes.choosers.queueOpenFile(bitmap);
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            QCOMPARE(editor->windowTitle(), f.state.language.text(u"T20") + u" Setup"_qs);
+            QVERIFY(editor->m_pictureBox->isVisible());
+            QVERIFY(!editor->m_textEditor->isVisible());
+            // "old" is no picture, and the editor says so.
+            QVERIFY(!editor->m_pictureBox->hasPicture());
+            QCOMPARE(f.messages(), QStringList{f.message(u"M15")});
+            editor->m_templateButton->click();
+            QVERIFY(editor->m_pictureBox->hasPicture());
+            editor->m_saveButton->click();
+        });
+        f.commandWithShortcut(Qt::ALT | Qt::Key_F7)->trigger();
+        QCOMPARE(f.fakes.choosers.requests.last().file.filter.section(u'|', 1, 1), u"*.jpg;*.jpeg;*.bmp"_qs);
+        QCOMPARE(f.messages().last(), f.message(u"M13"));
+        QVERIFY(contents(old).startsWith("\xff\xd8"));
+        QCOMPARE(common::jpeg::readFile(old).size(), QSize(40, 30));
+        // The picture box is emptied on closing.
+        QVERIFY(!f.find<ItemInfoEditor>()->m_pictureBox->hasPicture());
+    }
+
+    void pastingNeedsAPictureOnTheClipboard() {
+        OpenProjectFixture f;
+        f.setItems(
+            {locatedItem(u"Games"_qs, u"Jump Point"_qs, u"\\games\\"_qs, writeFile(f.path(u"x.exe"_qs)))});
+        auto* editor = f.find<ItemInfoEditor>();
+        QVERIFY(editor->prepare(ItemInfoMode::Picture, 0));
+        editor->m_pictureBox->setPicture(picture(Qt::blue));
+        f.fakes.clipboard.setText(u"no picture"_qs);
+        editor->pasteClick();
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QCOMPARE(f.messages().last(), f.message(u"M12"));
+        QVERIFY(!editor->m_pictureBox->hasPicture());
+
+        f.fakes.clipboard.setImage(picture(Qt::green, QSize(8, 6)));
+        editor->pasteClick();
+        editor->saveClick();
+        // A jump point's screenshot is named after it, never placed beside a file.
+        QCOMPARE(common::jpeg::readFile(f.path(u"tavikdat/Games.jpg"_qs)).size(), QSize(8, 6));
+        QVERIFY(!QFileInfo::exists(f.path(u"x.jpg"_qs)));
+        editor->helpClick();
+        QCOMPARE(f.fakes.help.topics.last().context, 2350);
+    }
+
+    void failuresDeleteAndTemplates() {
+        OpenProjectFixture f;
+        const QString setup = writeFile(f.path(u"setup.exe"_qs));
+        const QString lost = f.path(u"lost/tool.exe"_qs);
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup),
+                    locatedItem(u"Tool"_qs, u"tool.exe"_qs, u"\\lost\\"_qs, lost)});
+        auto* editor = f.find<ItemInfoEditor>();
+
+        // Delete without a text: M14, the editor stays; with one: it is gone.
+        QVERIFY(editor->prepare(ItemInfoMode::Text, 0));
+        editor->setResult(-1);
+        editor->deleteClick();
+        QCOMPARE(f.messages().last(), f.message(u"M14"));
+        QCOMPARE(editor->result(), -1);
+        const QString text = writeFile(f.path(u"setup.txt"_qs), "old\r\n");
+        QVERIFY(editor->prepare(ItemInfoMode::Text, 0));
+        QCOMPARE(editor->m_textEditor->toPlainText(), u"old"_qs);
+        editor->deleteClick();
+        QVERIFY(!QFileInfo::exists(text));
+        QCOMPARE(editor->result(), int(QDialog::Accepted));
+
+        // Templates: a readable one replaces the lines, an unreadable one gives M15.
+        f.fakes.choosers.queueOpenFile(writeFile(f.dir.filePath(u"t.nfo"_qs), "from template\r\n"));
+        editor->newClick();
+        QCOMPARE(editor->m_textEditor->toPlainText(), u"from template"_qs);
+        f.fakes.choosers.queueOpenFile(f.dir.filePath(u"missing.txt"_qs));
+        editor->newClick();
+        QCOMPARE(f.messages().last(), f.message(u"M15"));
+        editor->clearClick();
+        QVERIFY(editor->m_textEditor->toPlainText().isEmpty());
+
+        // A text that cannot be written keeps the editor open; a picture closes it.
+        QVERIFY(editor->prepare(ItemInfoMode::Text, 1));
+        editor->setResult(-1);
+        editor->m_textEditor->setPlainText(u"x"_qs);
+        editor->saveClick();
+        QCOMPARE(f.messages().last(), f.message(u"M12"));
+        QCOMPARE(editor->result(), -1);
+        QVERIFY(editor->prepare(ItemInfoMode::Picture, 1));
+        editor->m_pictureBox->setPicture(picture(Qt::red));
+        editor->saveClick();
+        QCOMPARE(f.messages().last(), f.message(u"M12"));
+        QCOMPARE(editor->result(), int(QDialog::Rejected));
+    }
+
+    void commandsRefuseItemsWithoutCompanions() {
+        OpenProjectFixture f;
+        const QString refusal = f.message(u"M39") + u"\n\r"_qs + f.message(u"M39_2");
+        f.setItems({ItemRecord(), locatedItem(u"Tool"_qs, u"tool.exe"_qs, u"\\"_qs, u"/nowhere/tool.exe"_qs),
+                    locatedItem(u"Site"_qs, u"http://x"_qs, {}, u"n/a"_qs)});
+        f.form->info_file_btnClick(); // empty row
+        QCOMPARE(f.messages().last(), refusal);
+
+        // A file item whose file and project folder are both gone.
+        QDir(f.disc).removeRecursively();
+        f.makeCurrent(1);
+        f.form->screenshot_btnClick();
+        QCOMPARE(f.messages().size(), 2);
+        QCOMPARE(f.messages().last(), refusal);
+        // A hyperlink is not a file item, so it is not refused for that.
+        QVERIFY(f.find<ItemInfoEditor>()->prepare(ItemInfoMode::Text, 2));
+
+        OpenProjectFixture none;
+        auto fresh = std::make_unique<MainWindow>(none.state, none.fakes.services());
+        fresh->startUp();
+        fresh->info_file_btnClick();
+        QCOMPARE(none.messages().last(), none.message(u"M1"));
+    }
+};
+
+QTEST_MAIN(TestItemInfoEditor)
+#include "tst_iteminfoeditor.moc"

@@ -1,0 +1,187 @@
+// The project check: re-pointing moved files, removing what is gone, the one walk of the project
+// folder and its file masks.
+#include "EditorTestSupport.h"
+#include "project/FileNameIndex.h"
+#include "project/ItemTable.h"
+#include "project/ProjectCheck.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace editortest;
+
+namespace {
+
+const QString kJump = QStringLiteral("Jump Point");
+
+ItemRecord jumpPoint(const QString& name, const QString& word, const QString& cdPath) {
+    return locatedItem(name, word, cdPath, QStringLiteral("n/a"));
+}
+
+QStringList names(const ItemTable& items) {
+    QStringList out;
+    for (int r = 0; r < items.itemCount(); ++r)
+        out << items.field(r, ItemField::Name);
+    return out;
+}
+
+// Fails the test when the check asks although it should not.
+int neverAsked(const QString&, const QString&, const QStringList&) {
+    qFatal("the check asked for a folder");
+    return 0;
+}
+
+} // namespace
+
+class TestProjectCheck : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString project() const { return QDir::toNativeSeparators(m_dir.path() + u"/proj/"_qs); }
+
+private Q_SLOTS:
+    void init() {
+        QDir(m_dir.path() + u"/proj"_qs).removeRecursively();
+        QDir().mkpath(project());
+    }
+
+    void masksMatchLikeTheWindowsFileSearch() {
+        QVERIFY(matchesFileMask(u"setup.exe", u"setup.exe"));
+        QVERIFY(matchesFileMask(u"SETUP.EXE", u"setup.exe"));
+        QVERIFY(matchesFileMask(u"Ärger.txt", u"ärger.TXT"));
+        QVERIFY(matchesFileMask(u"setup.exe", u"*.exe"));
+        QVERIFY(matchesFileMask(u"setup.exe", u"s?tup.*"));
+        QVERIFY(matchesFileMask(u"setup.exe", u"*"));
+        QVERIFY(matchesFileMask(u"a.b.c", u"*.c"));
+        QVERIFY(matchesFileMask(u"abcabd", u"*abd"));
+        QVERIFY(!matchesFileMask(u"setup.exe", u"setup.ex"));
+        QVERIFY(!matchesFileMask(u"setup.exe", u"?setup.exe"));
+        QVERIFY(!matchesFileMask(u"setup.exe", u""));
+        QVERIFY(!matchesFileMask(u"setup.exe", u"*.com"));
+        // Many stars against a long name finish at once.
+        QVERIFY(!matchesFileMask(QString(5000, u'a'), QString(50, u'*') + u'b'));
+    }
+
+    void indexKeepsTheWalkOrderForNamesAndMasks() {
+        for (const char* f : {"b/setup.exe", "setup.exe", "a/SETUP.EXE", "a/c/setup.exe", "a/other.txt"})
+            writeFile(project() + QString::fromLatin1(f));
+        const FileNameIndex index(project());
+        QCOMPARE(index.fileCount(), 5);
+        const QString sep = QDir::separator();
+        const QStringList expected = {project(), project() + u"a"_qs + sep,
+                                      project() + u"a"_qs + sep + u"c"_qs + sep, project() + u"b"_qs + sep};
+        // Files of a folder come before its subfolders, both by name.
+        QCOMPARE(index.foldersMatching(u"setup.exe"_qs), expected);
+        QCOMPARE(index.foldersMatching(u"s*.EXE"_qs), expected);
+        QCOMPARE(index.foldersMatching(u"*.txt"_qs), QStringList{project() + u"a"_qs + sep});
+        QVERIFY(index.foldersMatching(u"missing.exe"_qs).isEmpty());
+        QCOMPARE(FileNameIndex(project() + u"nowhere"_qs).fileCount(), 0);
+    }
+
+    void movedFileIsRepointedAndReported() {
+        const QString sep = QDir::separator();
+        writeFile(project() + u"tools/x/setup.exe"_qs);
+        writeFile(project() + u"readme.txt"_qs);
+        ItemTable items;
+        items.setRecords(
+            {locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\old\\"_qs, project() + u"old/setup.exe"_qs),
+             locatedItem(u"Readme"_qs, u"readme.txt"_qs, u"\\docs\\"_qs, u"/gone/readme.txt"_qs)});
+        const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
+
+        QCOMPARE(items.field(0, ItemField::CdPath), u"\\tools\\x\\"_qs);
+        QCOMPARE(items.field(0, ItemField::SourceLocation),
+                 project() + u"tools"_qs + sep + u"x"_qs + sep + u"setup.exe"_qs);
+        // Found in the project folder itself: the disc's root.
+        QCOMPARE(items.field(1, ItemField::CdPath), u"\\"_qs);
+        QCOMPARE(items.field(1, ItemField::SourceLocation), project() + u"readme.txt"_qs);
+        QCOMPARE(report.replaced.size(), std::size_t(2));
+        const projectcheck::Replacement& first = report.replaced[0];
+        QCOMPARE(first.name, u"Setup"_qs);
+        QCOMPARE(first.oldCdPath, u"\\old\\"_qs);
+        QCOMPARE(first.newCdPath, u"\\tools\\x\\"_qs);
+        QCOMPARE(first.oldSourceLocation, project() + u"old/setup.exe"_qs);
+        QCOMPARE(first.newSourceLocation, items.field(0, ItemField::SourceLocation));
+        QVERIFY(report.removed.empty());
+        QVERIFY(report.changedAnything());
+    }
+
+    void severalPlacesAskWithTheWalkOrder() {
+        writeFile(project() + u"b/game.exe"_qs);
+        writeFile(project() + u"a/game.exe"_qs);
+        ItemTable items;
+        items.setRecords({locatedItem(u"Game"_qs, u"game.exe"_qs, u"\\"_qs, project() + u"game.exe"_qs)});
+        QStringList offered;
+        QString askedName;
+        projectcheck::run(items, project(), kJump,
+                          [&](const QString& name, const QString& fileName, const QStringList& folders) {
+                              askedName = name + u'|' + fileName;
+                              offered = folders;
+                              return 1;
+                          });
+        QCOMPARE(askedName, u"Game|game.exe"_qs);
+        QCOMPARE(offered.size(), 2);
+        QVERIFY(offered[0].endsWith(u"a"_qs + QDir::separator()));
+        QCOMPARE(items.field(0, ItemField::CdPath), u"\\b\\"_qs);
+    }
+
+    void missingItemsAreRemovedAndTheRowBelowIsExaminedNext() {
+        writeFile(project() + u"keep.exe"_qs);
+        ItemTable items;
+        items.setRecords(
+            {locatedItem(u"Keep"_qs, u"keep.exe"_qs, u"\\"_qs, project() + u"keep.exe"_qs),
+             locatedItem(u"Gone1"_qs, u"gone1.exe"_qs, u"\\"_qs, project() + u"gone1.exe"_qs),
+             locatedItem(u"Gone2"_qs, u"gone2.exe"_qs, u"\\a\\"_qs, project() + u"a/gone2.exe"_qs),
+             locatedItem(u"Link"_qs, u"http://example.org"_qs, {}, u"n/a"_qs)});
+        const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
+        QCOMPARE(names(items), (QStringList{u"Keep"_qs, u"Link"_qs}));
+        QCOMPARE(report.removed.size(), std::size_t(2));
+        QCOMPARE(report.removed[1].name, u"Gone2"_qs);
+        QCOMPARE(report.removed[1].cdPath, u"\\a\\"_qs);
+        QCOMPARE(report.removed[1].sourceLocation, project() + u"a/gone2.exe"_qs);
+    }
+
+    void jumpPointsNeedTheirFolderAndTheCurrentWord() {
+        QDir().mkpath(project() + u"games/old"_qs);
+        ItemTable items;
+        items.setRecords({jumpPoint(u"Games"_qs, u"jump point"_qs, u"\\games\\old\\"_qs),
+                          jumpPoint(u"Gone"_qs, kJump, u"\\demos\\"_qs), jumpPoint(u"Root"_qs, kJump, {}),
+                          // Made under another language: its word is no jump point here, so it
+                          // is a file item whose file cannot be found.
+                          jumpPoint(u"Sprung"_qs, u"Sprungpunkt"_qs, u"\\games\\"_qs)});
+        const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
+        QCOMPARE(names(items), (QStringList{u"Games"_qs, u"Root"_qs}));
+        QCOMPARE(report.removed.size(), std::size_t(2));
+
+        // Under the other language's word the same item is a jump point whose folder exists.
+        ItemTable german;
+        german.setRecords({jumpPoint(u"Sprung"_qs, u"Sprungpunkt"_qs, u"\\games\\"_qs)});
+        QVERIFY(!projectcheck::run(german, project(), u"SPRUNGPUNKT"_qs, neverAsked).changedAnything());
+        QCOMPARE(german.itemCount(), 1);
+    }
+
+    void removingTheLastItemLeavesOneEmptyRow() {
+        ItemTable items;
+        items.setRecords({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
+                          locatedItem(u"B"_qs, u"b.exe"_qs, u"\\"_qs, project() + u"b.exe"_qs)});
+        const projectcheck::Report report = projectcheck::run(items, project(), kJump, neverAsked);
+        QCOMPARE(report.removed.size(), std::size_t(2));
+        QCOMPARE(items.itemCount(), 1);
+        QCOMPARE(items.record(0), ItemRecord());
+    }
+
+    void nothingToRepairChangesNothing() {
+        writeFile(project() + u"a.exe"_qs);
+        QDir().mkpath(project() + u"jump"_qs);
+        ItemTable items;
+        const std::vector<ItemRecord> rows = {
+            locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
+            jumpPoint(u"J"_qs, kJump, u"\\jump\\"_qs), locatedItem(u"Link"_qs, u"http://x"_qs, {}, u"n/a"_qs),
+            ItemRecord()};
+        items.setRecords(rows);
+        QVERIFY(!projectcheck::run(items, project(), kJump, neverAsked).changedAnything());
+        QCOMPARE(items.records(), rows);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProjectCheck)
+#include "tst_projectcheck.moc"

@@ -1,0 +1,90 @@
+// An information text and a screenshot made in the editor reach the built disc, where the menu
+// program's information and picture windows show them.
+#include "build/DiscBuild.h"
+#include "gui/InfoWindow.h"
+#include "gui/MenuWindow.h"
+#include "gui/OpenProjectFixture.h"
+#include "gui/PictureWindow.h"
+#include "gui/iteminfo/ItemInfoEditor.h"
+#include "reader/DiscFolders.h"
+#include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace editortest;
+
+namespace {
+
+// Writes the text or pastes the picture in the editor that the command opens, and saves.
+void makeCompanion(OpenProjectFixture& f, int row, ItemInfoMode mode, const QString& text,
+                   const QImage& picture) {
+    f.makeCurrent(row);
+    f.fakes.clipboard.setImage(picture);
+    whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+        if (mode == ItemInfoMode::Text)
+            editor->m_textEditor->setPlainText(text);
+        else
+            editor->m_pasteButton->click();
+        editor->m_saveButton->click();
+    });
+    if (mode == ItemInfoMode::Text)
+        f.form->info_file_btnClick();
+    else
+        f.form->screenshot_btnClick();
+}
+
+} // namespace
+
+class TestItemInfoOnDisc : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textsAndScreenshotsReachTheMenu() {
+        OpenProjectFixture editor;
+        writeFile(editor.state.programFolder + u"Files/tiv.exe"_qs);
+        const QString setup = writeFile(editor.path(u"tools/setup.exe"_qs));
+        editor.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\tools\\"_qs, setup),
+                         locatedItem(u"Linked: site"_qs, u"http://example.org/"_qs, {}, u"n/a"_qs)});
+        QImage red(48, 32, QImage::Format_RGB32), blue(24, 16, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        blue.fill(Qt::blue);
+        makeCompanion(editor, 0, ItemInfoMode::Text, u"About setup\ncafé"_qs, {});
+        makeCompanion(editor, 0, ItemInfoMode::Picture, {}, red);
+        makeCompanion(editor, 1, ItemInfoMode::Text, u"About the site"_qs, {});
+        makeCompanion(editor, 1, ItemInfoMode::Picture, {}, blue);
+        QVERIFY(discbuild::build(editor.disc, editor.state, editor.items()).written);
+
+        ui::testing::FakeServices fakes;
+        MenuWindow menuWindow(fakes.services(),
+                              menu::DiscFolders::forExecutable(editor.disc + u"tiv.exe"_qs));
+        menuWindow.show();
+        const auto choose = [&](int row) {
+            menuWindow.findChild<ui::FillList*>(u"genre"_qs)->setCurrentRow(0);
+            menuWindow.genreMouseUp();
+            menuWindow.findChild<ui::FillList*>(u"members"_qs)->setCurrentRow(row);
+            menuWindow.membersMouseUp();
+        };
+        const struct {
+            QString text;
+            QSize pictureSize;
+        } expected[] = {{u"About setup\ncafé\n"_qs, red.size()}, {u"About the site\n"_qs, blue.size()}};
+        for (int row = 0; row < 2; ++row) {
+            choose(row);
+            QVERIFY(menuWindow.pictureWindow()->isVisible());
+            QCOMPARE(menuWindow.pictureWindow()->view()->picture().size(), expected[row].pictureSize);
+            menuWindow.infoClick();
+            QVERIFY(menuWindow.infoWindow()->isVisible());
+            QCOMPARE(menuWindow.infoWindow()->view()->toPlainText(), expected[row].text);
+            menuWindow.infoWindow()->endeClick();
+        }
+        const QColor shown = menuWindow.pictureWindow()->view()->picture().pixelColor(4, 4);
+        QVERIFY(shown.blue() > 200 && shown.red() < 60);
+    }
+};
+
+QTEST_MAIN(TestItemInfoOnDisc)
+#include "tst_iteminfoondisc.moc"
