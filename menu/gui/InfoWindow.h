@@ -38,7 +38,7 @@ public:
     // line ends would otherwise take seconds and gigabytes; real information texts and NFO files
     // stay far below both.
     static constexpr qint64 kMaxTextBytes = 2 * 1024 * 1024;
-    static constexpr qsizetype kMaxTextLines = 50'000;
+    static constexpr qsizetype kMaxTextLines = 20'000;
 
     using Encoding = menu::TextEncoding;
 
