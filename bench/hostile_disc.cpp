@@ -51,12 +51,13 @@ void writeDisc(const QString& root) {
 
     const char* const targets[] = {"\\tools\\many.ico", "\\tools\\long.exe", "\\tools\\rich.exe",
                                    "\\tools\\packed.zip"};
-    QByteArray members = "[general]\r\ncdname=Hostile\r\nrootname=" + QDir::toNativeSeparators(root).toUtf8() +
-                         "\r\n[0]\r\nanz_items=4\r\n";
+    QByteArray members =
+        "[general]\r\ncdname=Hostile\r\nrootname=" + QDir::toNativeSeparators(root).toUtf8() +
+        "\r\n[0]\r\nanz_items=4\r\n";
     for (int i = 0; i < 4; ++i) {
         const QByteArray section = "0-" + QByteArray::number(i);
-        members += "[" + section + "]\r\ncaption=Item " + QByteArray::number(i) + "\r\nicon_number=" +
-                   QByteArray::number(i) + "\r\n";
+        members += "[" + section + "]\r\ncaption=Item " + QByteArray::number(i) +
+                   "\r\nicon_number=" + QByteArray::number(i) + "\r\n";
         writeFile(cfg + QStringLiteral("membersd/m0-%1.dat").arg(i),
                   "[" + section + "]\r\npfad=" + targets[i] + "\r\ncopy=1\r\nexecute=1\r\n");
     }
@@ -68,7 +69,8 @@ void writeDisc(const QString& root) {
     writeFile(root + QStringLiteral("tools/rich.exe"), {});
     writeFile(root + QStringLiteral("tools/rich.txt"), fontAtIntegerLimit());
     writeZip(root + QStringLiteral("tools/packed.zip"),
-             {{QStringLiteral("small.nfo"), "small", {}}, {QStringLiteral("packed.nfo"), QByteArray(64 * kMiB, ' '), {}}});
+             {{QStringLiteral("small.nfo"), "small", {}},
+              {QStringLiteral("packed.nfo"), QByteArray(64 * kMiB, ' '), {}}});
     QFile::copy(QStringLiteral(LUMBREL_UNZIP_MODULE), cfg + QStringLiteral("Unzdll.dll"));
 }
 
@@ -141,12 +143,22 @@ int main(int argc, char** argv) {
     });
     form.infoWindow()->close();
     // The costliest lines a configuration file can hold within its limits: a section each.
-    writeFile(root + QStringLiteral("cfg/members.cfg"), QByteArray("[s]\r\n").repeated(menu::kMaxConfigBytes / 5));
+    writeFile(root + QStringLiteral("cfg/members.cfg"),
+              QByteArray("[s]\r\n").repeated(menu::kMaxConfigBytes / 5));
     MenuWindow second(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
     step("start-up again, members.cfg 8 MiB of section headers", [&] { second.show(); });
     step("choosing a category", [&] {
         second.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
         second.chooseCategory();
+    });
+    // Counts beyond what the files hold: every missing category and item reads "Fehler".
+    writeFile(root + QStringLiteral("cfg/genre.cfg"), "[general]\r\nanz_items=2000000000\r\n");
+    writeFile(root + QStringLiteral("cfg/members.cfg"), "[0]\r\nanz_items=2000000000\r\n");
+    MenuWindow third(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
+    step("start-up again, genre.cfg claims 2,000,000,000 categories", [&] { third.show(); });
+    step("choosing a category that claims 2,000,000,000 items", [&] {
+        third.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
+        third.chooseCategory();
     });
     for (const auto& shown : fakes.messages.shown)
         std::printf("  message: %s\n", qPrintable(shown.text));

@@ -396,7 +396,8 @@ private:
                                std::to_string(st.size) + " bytes");
             if (!out.write(m_buffer.data(), std::size_t(n))) {
                 const int error = out.error();
-                return discard(toUtf8(target) + " cannot be written: " + std::generic_category().message(error));
+                return discard(toUtf8(target) +
+                               " cannot be written: " + std::generic_category().message(error));
             }
             written += n;
             if (written - reported >= kProgressStep) {

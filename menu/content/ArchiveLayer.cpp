@@ -18,7 +18,8 @@ namespace {
 
 // Calls `visit` with each entry's stored name and index, in archive order; nothing for a file that
 // is no readable archive.
-void forEachEntry(const QString& archivePath, const std::function<void(zip_t*, zip_uint64_t, QString)>& visit) {
+void forEachEntry(const QString& archivePath,
+                  const std::function<void(zip_t*, zip_uint64_t, QString)>& visit) {
     int error = 0;
     zip_t* archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error);
     if (!archive)
@@ -192,8 +193,8 @@ ExtractReport UnzipModule::extract(const QString& archive, const QStringList& pa
     args.destination = destinationName.constData();
     args.patterns = patternPointers.data();
     args.patternCount = int32_t(patternPointers.size());
-    args.options = (options.recreateFolders ? UNZ_RECREATE_FOLDERS : 0u) | (options.overwrite ? UNZ_OVERWRITE : 0u) |
-                   (options.exactNames ? UNZ_EXACT_NAMES : 0u);
+    args.options = (options.recreateFolders ? UNZ_RECREATE_FOLDERS : 0u) |
+                   (options.overwrite ? UNZ_OVERWRITE : 0u) | (options.exactNames ? UNZ_EXACT_NAMES : 0u);
     args.callback = &collect;
     args.context = &collector;
     report.ran = true;

@@ -351,7 +351,7 @@ void MenuWindow::updatePicture() {
     const bool isPicture = kPictures.contains(extension);
     // Without a current target no item is chosen, whatever the item list still shows selected
     // (after a category choice it still holds the previous category's items).
-    QString picture = isPicture                          ? m_state.currentTarget
+    QString picture = isPicture                         ? m_state.currentTarget
                       : m_state.currentTarget.isEmpty() ? QString()
                                                         : companionFile(QStringLiteral(".jpg"));
     if (isPicture && extension == u".ICO") {

@@ -159,9 +159,8 @@ void MenuWindow::showZipText(const QString& ending) {
     }
     const QString baseName = entry.mid(std::max(entry.lastIndexOf(u'/'), entry.lastIndexOf(u'\\')) + 1);
     const QString textPath = QDir::toNativeSeparators(QDir(folder->path()).filePath(baseName));
-    const menu::ExtractReport report =
-        m_unzip.extract(archive, {entry}, folder->path(),
-                        {.recreateFolders = false, .overwrite = true, .exactNames = true});
+    const menu::ExtractReport report = m_unzip.extract(
+        archive, {entry}, folder->path(), {.recreateFolders = false, .overwrite = true, .exactNames = true});
     if (!report.complete()) {
         const QString problems = report.problems();
         information(QStringLiteral("Error in Extract; Fatal DLL Exception") +

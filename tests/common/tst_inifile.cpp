@@ -450,7 +450,8 @@ private Q_SLOTS:
         lines.writeString(u"S", u"A", u"changed"_s);
         QVERIFY(!lines.save());
         // Bytes: whole lines only, so a value is never read cut short.
-        IniFile bytes(fileWith(head + "Long=" + QByteArray(50, 'x') + "\r\n"), {.maxBytes = head.size() + 20});
+        IniFile bytes(fileWith(head + "Long=" + QByteArray(50, 'x') + "\r\n"),
+                      {.maxBytes = head.size() + 20});
         QVERIFY(bytes.wasCut());
         QCOMPARE(bytes.readString(u"S", u"B"), u"2"_s);
         QVERIFY(!bytes.hasKey(u"S", u"Long"));

@@ -41,8 +41,9 @@ private Q_SLOTS:
         QVERIFY(common::readBestPicture(fileWith(QStringLiteral("text.ico"), "no picture"), 64,
                                         common::largestPicture)
                     .isNull());
-        QVERIFY(common::readBestPicture(m_dir.filePath(QStringLiteral("missing.ico")), 64, common::largestPicture)
-                    .isNull());
+        QVERIFY(
+            common::readBestPicture(m_dir.filePath(QStringLiteral("missing.ico")), 64, common::largestPicture)
+                .isNull());
     }
 
     void anIconListingManyPicturesReadsAtOnce() {

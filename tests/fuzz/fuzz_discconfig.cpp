@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QStringList kFiles{QStringLiteral("genre.cfg"), QStringLiteral("members.cfg"),
                                     QStringLiteral("design.cfg"), QStringLiteral("language.zol"),
                                     QStringLiteral("membersd/m0-0.dat")};
-    const QList<QByteArray> parts = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
+    const QList<QByteArray> parts =
+        QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
     const QString cfg = discFolder().path() + QStringLiteral("/cfg/");
     for (qsizetype i = 0; i < kFiles.size(); ++i) {
         QFile file(cfg + kFiles[i]);
@@ -73,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)menu::builtInTexts(language.texts.language);
     const QString rootRest = menu::projectRootRest(identity.rootName, folders.drivePrefix);
 
-    const std::vector<menu::CategoryEntry> categories = menu::readCategories(folders.readConfigFile(u"genre.cfg"));
+    const std::vector<menu::CategoryEntry> categories =
+        menu::readCategories(folders.readConfigFile(u"genre.cfg"));
     if (categories.size() > std::size_t(menu::kMaxCategories))
         __builtin_trap();
     for (int c = 0; c < std::min<int>(kCategoriesChosen, int(categories.size())); ++c) {

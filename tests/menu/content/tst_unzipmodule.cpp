@@ -137,10 +137,12 @@ private Q_SLOTS:
                                {QStringLiteral("*.nfo"), "star", {}},
                                {QStringLiteral("?.nfo"), "question", {}},
                                {QStringLiteral("B.NFO"), "b", {}}}));
-        for (const QString& name : {QStringLiteral("*.nfo"), QStringLiteral("?.nfo"), QStringLiteral("b.nfo")}) {
+        for (const QString& name :
+             {QStringLiteral("*.nfo"), QStringLiteral("?.nfo"), QStringLiteral("b.nfo")}) {
             const QString exact = dir.filePath(QStringLiteral("exact"));
             QDir(exact).removeRecursively();
-            m_module.extract(zip, {name}, exact, {.recreateFolders = false, .overwrite = true, .exactNames = true});
+            m_module.extract(zip, {name}, exact,
+                             {.recreateFolders = false, .overwrite = true, .exactNames = true});
             QCOMPARE(tree(exact), name == u"b.nfo" ? QStringList() : QStringList{name});
         }
         QCOMPARE(menu::storedSize(zip, QStringLiteral("?.nfo")), 8);
@@ -150,10 +152,10 @@ private Q_SLOTS:
     void deviceNamesAreRefused() {
         // Written on Windows, these reach a device instead of a file.
         QTemporaryDir dir;
-        const QStringList devices{QStringLiteral("CON"),        QStringLiteral("nul"),
-                                  QStringLiteral("aux.txt"),    QStringLiteral("docs/COM1"),
+        const QStringList devices{QStringLiteral("CON"),         QStringLiteral("nul"),
+                                  QStringLiteral("aux.txt"),     QStringLiteral("docs/COM1"),
                                   QStringLiteral("Lpt9.tar.gz"), QStringLiteral("prn /x.txt"),
-                                  QStringLiteral("con ."),      QStringLiteral("conout$")};
+                                  QStringLiteral("con ."),       QStringLiteral("conout$")};
         std::vector<ZipEntry> entries;
         for (const QString& name : devices)
             entries.push_back({name, "device", {}});
@@ -272,7 +274,7 @@ private Q_SLOTS:
             bytes[at] = 100;
             bytes[at + 1] = bytes[at + 2] = bytes[at + 3] = 0;
         };
-        claim(22);                                // the local header's size
+        claim(22);                               // the local header's size
         claim(bytes.indexOf("PK\x01\x02") + 24); // the central directory's
         writeFile(zip, bytes);
         QCOMPARE(menu::storedSize(zip, QStringLiteral("bomb.nfo")), 100);

@@ -290,7 +290,8 @@ private Q_SLOTS:
         failsWith(QStringLiteral("cannot be created"));
         // A source that went missing.
         dialog->selectFolder(target.path());
-        QVERIFY(QFile::rename(disc.root() + QStringLiteral("tools/run.exe"), disc.root() + QStringLiteral("gone")));
+        QVERIFY(QFile::rename(disc.root() + QStringLiteral("tools/run.exe"),
+                              disc.root() + QStringLiteral("gone")));
         failsWith(QStringLiteral("cannot be read"));
         QVERIFY(!QFileInfo::exists(target.filePath(QStringLiteral("run.exe"))) ||
                 readAll(target.filePath(QStringLiteral("run.exe"))) == QByteArray("read-only"));

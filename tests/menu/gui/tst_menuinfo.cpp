@@ -188,7 +188,8 @@ private Q_SLOTS:
         QCOMPARE(doc.toPlainText(), QStringLiteral("hello"));
         menu::readRtf("{\\rtf1{\\fonttbl{\\f99999 X;}{\\f-5 Y;}{\\f1 Z;}}\\f99999 a\\f-5 b\\f1 c}", &doc);
         QCOMPARE(doc.toPlainText(), QStringLiteral("abc"));
-        QCOMPARE(formatOf(doc, QStringLiteral("c")).fontFamilies().toStringList(), QStringList{QStringLiteral("Z")});
+        QCOMPARE(formatOf(doc, QStringLiteral("c")).fontFamilies().toStringList(),
+                 QStringList{QStringLiteral("Z")});
         QVERIFY(!formatOf(doc, QStringLiteral("a")).hasProperty(QTextFormat::FontFamilies));
         // Reading ends after the lines asked for, paragraphs and line breaks alike.
         menu::readRtf("{\\rtf1 " + QByteArray("a\\par ").repeated(50) + "}", &doc, 10);
@@ -352,7 +353,8 @@ private Q_SLOTS:
 
         // A text too large to be shown is not extracted at all, however small it is packed.
         const QString packed = disc.root() + QStringLiteral("tools/diz.zip");
-        QVERIFY(writeZip(packed, {{QStringLiteral("file_id.diz"), QByteArray(InfoWindow::kMaxTextBytes + 1, ' '), {}}}));
+        QVERIFY(writeZip(
+            packed, {{QStringLiteral("file_id.diz"), QByteArray(InfoWindow::kMaxTextBytes + 1, ' '), {}}}));
         const qsizetype shown = messages().size();
         const QStringList before = QDir::temp().entryList({QStringLiteral("tiv-text-*")});
         f->ZipforFileiddiz1Click();
@@ -361,7 +363,8 @@ private Q_SLOTS:
         QVERIFY(!window->isVisible());
         QCOMPARE(QDir::temp().entryList({QStringLiteral("tiv-text-*")}), before);
         // An entry's name is its own, not a pattern that takes the others along.
-        QVERIFY(writeZip(packed, {{QStringLiteral("a.diz"), "a", {}}, {QStringLiteral("*.diz"), "star", {}}}));
+        QVERIFY(
+            writeZip(packed, {{QStringLiteral("a.diz"), "a", {}}, {QStringLiteral("*.diz"), "star", {}}}));
         f->ZipforFileiddiz1Click();
         QVERIFY(window->isVisible());
         QCOMPARE(window->view()->toPlainText(), QStringLiteral("star"));

@@ -408,7 +408,8 @@ private Q_SLOTS:
         members.close();
         // Every icon lists 65,535 pictures; decoding them all took seconds per icon.
         const QByteArray icon = manyPictureIcon();
-        for (const QString& name : {QStringLiteral("0.ico"), QStringLiteral("m1.ico"), QStringLiteral("m2.ico")})
+        for (const QString& name :
+             {QStringLiteral("0.ico"), QStringLiteral("m1.ico"), QStringLiteral("m2.ico")})
             disc.writeRaw(name, icon);
         QElapsedTimer timer;
         timer.start();
