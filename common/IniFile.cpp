@@ -69,7 +69,8 @@ IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
     QFile file(m_path);
     if (!file.exists())
         return;
-    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
+    // Only plain files: opening a pipe would wait for a writer that never comes.
+    if (!QFileInfo(m_path).isFile() || file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
         m_loadRefused = true;
         return;
     }

@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
@@ -141,6 +142,12 @@ void InfoWindow::clearText() {
 
 bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error) {
     QFile file(path);
+    // Only plain files: opening a pipe would wait for a writer that never comes.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+        if (error)
+            *error = QStringLiteral("It is not a file.");
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();

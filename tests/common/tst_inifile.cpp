@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using common::IniFile;
 using namespace Qt::StringLiterals;
 
@@ -461,6 +465,13 @@ private Q_SLOTS:
         QCOMPARE(whole.readString(u"S", u"A"), u"1"_s);
         whole.writeString(u"S", u"A", u"3"_s);
         QVERIFY(whole.save());
+#ifdef Q_OS_UNIX
+        // A pipe in a file's place is not waited on.
+        const QString pipe = m_dir.filePath(u"pipe.ini"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const IniFile piped(pipe);
+        QVERIFY(!piped.wasRead());
+#endif
     }
 };
 

@@ -23,6 +23,9 @@
 #include <QtTest>
 
 #include <cmath>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 #include <memory>
 
 using ui::testing::FakeServices;
@@ -221,6 +224,12 @@ private Q_SLOTS:
         QCOMPARE(window.view()->document()->blockCount(), InfoWindow::kMaxTextLines);
         QCOMPARE(window.view()->document()->lastBlock().text(),
                  QStringLiteral("line %1").arg(InfoWindow::kMaxTextLines));
+#ifdef Q_OS_UNIX
+        // A pipe in a text's place is not waited on.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!window.loadFile(pipe, InfoWindow::Encoding::Windows1252));
+#endif
     }
 
     void informationWindowFitsItsHeightToTheText() {
