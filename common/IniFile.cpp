@@ -62,27 +62,41 @@ QString withoutLineBreaks(QStringView s) {
 
 } // namespace
 
-IniFile::IniFile(QString path) : m_path(std::move(path)) {
+IniFile::IniFile(QString path) : IniFile(std::move(path), ReadLimits{}) {}
+
+IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
     m_sections.emplace_back();
     QFile file(m_path);
     if (!file.exists())
         return;
-    if (file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
+    // Only plain files: opening a pipe would wait for a writer that never comes.
+    if (!QFileInfo(m_path).isFile() || file.size() > kMaxFileSize || !file.open(QIODevice::ReadOnly)) {
         m_loadRefused = true;
         return;
     }
-    QByteArray bytes = file.readAll();
+    // Asked for no more than the file holds: a read allocates what it is asked for.
+    QByteArray bytes = file.read(std::min(file.size(), limits.maxBytes));
+    if (!file.atEnd()) {
+        // Only whole lines: a line cut in two could read as a different value.
+        bytes.truncate(bytes.lastIndexOf('\n') + 1);
+        m_cut = true;
+    }
     // Every leading byte-order mark goes: one left behind would hide the first line's section and
     // turn into text that the next load strips, so the file would change meaning once saved.
     while (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    parse(fromCp1252(bytes));
+    parse(fromCp1252(bytes), std::max<qsizetype>(limits.maxLines, 0));
+    m_loadRefused = m_cut;
     m_wasRead = true;
 }
 
-void IniFile::parse(const QString& text) {
+void IniFile::parse(const QString& text, qsizetype maxLines) {
     QStringView rest(text);
-    while (!rest.isEmpty()) {
+    for (qsizetype count = 0; !rest.isEmpty(); ++count) {
+        if (count == maxLines) {
+            m_cut = true;
+            return;
+        }
         qsizetype end = rest.indexOf(u'\n');
         QStringView line = end < 0 ? rest : rest.first(end);
         rest = end < 0 ? QStringView() : rest.sliced(end + 1);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -20,13 +21,23 @@ public:
     // Files larger than this are not read (and never overwritten).
     static constexpr qint64 kMaxFileSize = 256 * 1024 * 1024;
 
+    // How much of a file from an untrusted place is read. A file beyond either limit is read up to
+    // it, as far as whole lines go, and never saved, so that its cut-off rest is not lost.
+    struct ReadLimits {
+        qint64 maxBytes = kMaxFileSize;
+        qsizetype maxLines = std::numeric_limits<qsizetype>::max();
+    };
+
     IniFile() : IniFile(QString()) {}
     explicit IniFile(QString path);
+    IniFile(QString path, ReadLimits limits);
 
     const QString& path() const { return m_path; }
     // Whether the file existed and could be read when it was loaded.
     bool wasRead() const { return m_wasRead; }
     bool isModified() const { return m_modified; }
+    // Whether the file went beyond the read limits and only its beginning was read.
+    bool wasCut() const { return m_cut; }
 
     QString readString(QStringView section, QStringView key, const QString& defaultValue = {}) const;
     int readInteger(QStringView section, QStringView key, int defaultValue) const;
@@ -78,7 +89,7 @@ private:
     static Line keyLine(QStringView key, const QString& value);
     static QString fold(QStringView name) { return name.toString().toLower(); }
 
-    void parse(const QString& text);
+    void parse(const QString& text, qsizetype maxLines);
     const Section* findSection(QStringView name) const;
     Section* findSection(QStringView name);
     Section& sectionForWriting(QStringView name);
@@ -87,7 +98,8 @@ private:
 
     QString m_path;
     bool m_wasRead = false;
-    bool m_loadRefused = false; // existed but could not be read: never overwrite it
+    bool m_loadRefused = false; // existed but could not be read, or was cut: never overwrite it
+    bool m_cut = false;
     bool m_modified = false;
     std::vector<Section> m_sections;              // m_sections[0] holds the lines before any header
     QHash<QString, std::vector<std::size_t>> m_sectionsByName; // folded name -> indices, in file order

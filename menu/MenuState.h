@@ -5,6 +5,7 @@
 #include "reader/DiscFolders.h"
 #include "reader/LanguageTexts.h"
 
+#include "common/IniFile.h"
 #include "ui/services/SoundService.h"
 
 #include <QString>
@@ -21,6 +22,8 @@ enum class CopyMode { Copy, Unzip };
 // choices of the viewer. The menu window owns it; the dialogs read it.
 struct MenuState {
     DiscFolders folders;
+    // members.cfg, read once at start-up; every category choice reads its items from it.
+    common::IniFile members;
     DiscIdentity identity;
     QString projectRootRest; // empty on a recorded disc
     DesignSettings design;

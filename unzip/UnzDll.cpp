@@ -62,10 +62,15 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-bool isSelected(const std::vector<std::string_view>& patterns, std::string_view name) {
+bool isSelected(const std::vector<std::string_view>& patterns, std::string_view name, bool exact) {
     if (patterns.empty())
         return true;
     for (const std::string_view pattern : patterns) {
+        if (exact) {
+            if (pattern == name)
+                return true;
+            continue;
+        }
         // "*.*" stands for every entry, dotted or not, as it does on the systems the archives come from.
         if (pattern == "*.*" || wildcardMatch(pattern, name))
             return true;
@@ -73,9 +78,26 @@ bool isSelected(const std::vector<std::string_view>& patterns, std::string_view 
     return false;
 }
 
+// Whether a folder level names a device on Windows: CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to
+// LPT9, with any extension and trailing dots or blanks ("nul.txt", "Com1 ."). Writing to one
+// reaches the device instead of a file; refused everywhere, so that an archive extracts alike on
+// every system.
+bool isDeviceName(std::string_view part) {
+    std::string base(part.substr(0, part.find('.')));
+    while (!base.empty() && base.back() == ' ')
+        base.pop_back();
+    for (char& c : base)
+        c = lowerAscii(c);
+    if (base == "con" || base == "prn" || base == "aux" || base == "nul" || base == "conin$" ||
+        base == "conout$")
+        return true;
+    return base.size() == 4 && (base.starts_with("com") || base.starts_with("lpt")) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
 // The folder levels of a stored name below the destination, or nothing when the name would reach
-// outside it: absolute names, drive letters and other colons, and levels that climb ("..", and
-// the runs of dots and blanks that some systems read as "..").
+// outside it: absolute names, drive letters and other colons, levels that climb ("..", and the
+// runs of dots and blanks that some systems read as ".."), and device names.
 std::optional<std::vector<std::string>> safeParts(std::string_view stored) {
     std::string name(stored);
     for (char& c : name) {
@@ -94,7 +116,7 @@ std::optional<std::vector<std::string>> safeParts(std::string_view stored) {
         start = end + 1;
         if (part.empty() || part == ".")
             continue;
-        if (part.find_first_not_of(". ") == std::string::npos)
+        if (part.find_first_not_of(". ") == std::string::npos || isDeviceName(part))
             return std::nullopt;
         parts.push_back(part);
     }
@@ -189,6 +211,7 @@ public:
         }
         const bool recreate = m_args.options & UNZ_RECREATE_FOLDERS;
         const bool overwrite = m_args.options & UNZ_OVERWRITE;
+        const bool exact = m_args.options & UNZ_EXACT_NAMES;
 
         std::error_code ec;
         const fs::path destination = fromUtf8(m_args.destination);
@@ -226,7 +249,7 @@ public:
                 continue;
             }
             const std::string name = rawName;
-            if (!isSelected(patterns, name))
+            if (!isSelected(patterns, name, exact))
                 continue;
             report(UNZ_EVENT_ENTRY, name.c_str());
             const bool folder = !name.empty() && (name.back() == '/' || name.back() == '\\');
@@ -345,30 +368,36 @@ private:
             fail(&name, "the entry cannot be read: " + std::string(zip_strerror(m_archive)));
             return;
         }
+        // The archive's stored size is what callers check before extracting; the data must not
+        // run on past it, whatever the compressed stream holds.
+        zip_stat_t st;
+        zip_stat_init(&st);
+        const bool sizeKnown = zip_stat_index(m_archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE);
         NewFile out(target);
         if (!out.isOpen()) {
             fail(&name, toUtf8(target) + " cannot be created: " + std::generic_category().message(out.error()));
             return;
         }
+        // No half file is left behind.
+        auto discard = [&](const std::string& why) {
+            out.close();
+            fs::remove(target, ec);
+            fail(&name, why);
+        };
         std::int64_t written = 0, reported = 0;
         for (;;) {
             const zip_int64_t n = zip_fread(entry.get(), m_buffer.data(), m_buffer.size());
-            if (n < 0) {
-                // Damaged data or a wrong checksum: no half file is left behind.
-                const std::string why = zip_file_strerror(entry.get());
-                out.close();
-                fs::remove(target, ec);
-                fail(&name, "the entry is damaged: " + why);
-                return;
-            }
+            if (n < 0)
+                return discard("the entry is damaged: " + std::string(zip_file_strerror(entry.get())));
             if (n == 0)
                 break;
+            if (sizeKnown && zip_uint64_t(written + n) > st.size)
+                return discard("the entry is damaged: its data is longer than its stored size of " +
+                               std::to_string(st.size) + " bytes");
             if (!out.write(m_buffer.data(), std::size_t(n))) {
                 const int error = out.error();
-                out.close();
-                fs::remove(target, ec);
-                fail(&name, toUtf8(target) + " cannot be written: " + std::generic_category().message(error));
-                return;
+                return discard(toUtf8(target) +
+                               " cannot be written: " + std::generic_category().message(error));
             }
             written += n;
             if (written - reported >= kProgressStep) {

@@ -13,6 +13,7 @@ extern "C" {
 /* Extraction options. */
 #define UNZ_RECREATE_FOLDERS 0x1u /* write entries below their stored folders, else all into the destination */
 #define UNZ_OVERWRITE 0x2u        /* replace existing files, else leave them and report them skipped */
+#define UNZ_EXACT_NAMES 0x4u      /* patterns are stored names, matched exactly: no wildcards */
 
 /* What a notification reports. */
 #define UNZ_EVENT_ENTRY 1    /* a new entry begins: `name` is its stored name */
@@ -58,8 +59,10 @@ typedef int (*UnzDllExecFn)(UnzDllArgs* args);
 #endif
 
 /* Extracts the selected entries of one archive. Nothing is ever written outside the destination
-   folder: entries whose names are absolute, carry a drive letter or a colon, or climb with ".."
-   are refused and reported. */
+   folder: entries whose names are absolute, carry a drive letter or a colon, climb with "..", or
+   name a device of the systems the discs are made for (CON, NUL, COM1, aux.txt, ...) are refused
+   and reported. An entry never yields more bytes than its stored size: one whose data runs on
+   is damaged, and no part of it is left. */
 UNZDLL_EXPORT int UnzDllExec(UnzDllArgs* args);
 
 #ifdef __cplusplus

@@ -8,25 +8,53 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace menu {
 
-QStringList listArchiveEntries(const QString& archivePath) {
-    QStringList names;
+namespace {
+
+// Calls `visit` with each entry's stored name and index, in archive order; nothing for a file that
+// is no readable archive.
+void forEachEntry(const QString& archivePath,
+                  const std::function<void(zip_t*, zip_uint64_t, QString)>& visit) {
     int error = 0;
     zip_t* archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error);
     if (!archive)
-        return names;
+        return;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
-    names.reserve(qsizetype(std::max<zip_int64_t>(count, 0)));
     for (zip_int64_t i = 0; i < count; ++i) {
         // Names not flagged as UTF-8 are taken as the DOS code page, as the archivers that wrote them did.
         if (const char* name = zip_get_name(archive, zip_uint64_t(i), ZIP_FL_ENC_GUESS))
-            names.append(QString::fromUtf8(name));
+            visit(archive, zip_uint64_t(i), QString::fromUtf8(name));
     }
     zip_discard(archive);
+}
+
+} // namespace
+
+QStringList listArchiveEntries(const QString& archivePath) {
+    QStringList names;
+    forEachEntry(archivePath, [&](zip_t*, zip_uint64_t, QString name) { names.append(std::move(name)); });
     return names;
+}
+
+qint64 storedSize(const QString& archivePath, const QString& entryName) {
+    qint64 largest = -1;
+    forEachEntry(archivePath, [&](zip_t* archive, zip_uint64_t index, const QString& name) {
+        if (name != entryName)
+            return;
+        zip_stat_t st;
+        zip_stat_init(&st);
+        // An entry whose size cannot be told counts as too large for any limit.
+        const qint64 size = zip_stat_index(archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)
+                                ? qint64(std::min<zip_uint64_t>(st.size, std::numeric_limits<qint64>::max()))
+                                : std::numeric_limits<qint64>::max();
+        largest = std::max(largest, size);
+    });
+    return largest;
 }
 
 QString ExtractReport::problems() const {
@@ -165,8 +193,8 @@ ExtractReport UnzipModule::extract(const QString& archive, const QStringList& pa
     args.destination = destinationName.constData();
     args.patterns = patternPointers.data();
     args.patternCount = int32_t(patternPointers.size());
-    args.options =
-        (options.recreateFolders ? UNZ_RECREATE_FOLDERS : 0u) | (options.overwrite ? UNZ_OVERWRITE : 0u);
+    args.options = (options.recreateFolders ? UNZ_RECREATE_FOLDERS : 0u) |
+                   (options.overwrite ? UNZ_OVERWRITE : 0u) | (options.exactNames ? UNZ_EXACT_NAMES : 0u);
     args.callback = &collect;
     args.context = &collector;
     report.ran = true;

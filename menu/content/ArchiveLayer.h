@@ -15,10 +15,14 @@ namespace menu {
 // The stored names of a zip archive's entries ("/" between folder levels), in archive order.
 // Empty when the file is missing or no readable archive.
 QStringList listArchiveEntries(const QString& archivePath);
+// The size that an entry's data has once extracted, as the archive states it; the largest of
+// several entries of that stored name. -1 when the archive holds no such entry.
+qint64 storedSize(const QString& archivePath, const QString& entryName);
 
 struct ExtractOptions {
     bool recreateFolders = false;
     bool overwrite = false;
+    bool exactNames = false; // the patterns are stored names: '*' and '?' are plain characters
 };
 
 // What an extraction did, in the terms the viewer is told.

@@ -1,6 +1,7 @@
 #include "BlockCopy.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -28,8 +29,12 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
         sourceInfo.canonicalFilePath() == destinationInfo.canonicalFilePath())
         return {CopyOutcome::AlreadyThere, {}};
 
+    // Folders, devices and pipes are no files to copy.
+    if (!sourceInfo.isFile())
+        return {CopyOutcome::SourceUnreadable,
+                sourceInfo.exists() ? QStringLiteral("not a file") : QStringLiteral("no such file")};
     QFile in(source);
-    if (!sourceInfo.isFile() || !in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {CopyOutcome::SourceUnreadable, in.errorString()};
 
     if (destinationInfo.exists() || destinationInfo.isSymLink()) {
@@ -83,6 +88,24 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
     if (out.error() != QFileDevice::NoError)
         return giveUp(out.errorString());
     return {CopyOutcome::Copied, {}};
+}
+
+QString copyFailureMessage(const CopyResult& result, const QString& source, const QString& destination) {
+    const QString from = QDir::toNativeSeparators(source), to = QDir::toNativeSeparators(destination);
+    switch (result.outcome) {
+    case CopyOutcome::Copied:
+    case CopyOutcome::AlreadyThere:
+        return {};
+    case CopyOutcome::SourceUnreadable:
+        return QStringLiteral("%1 was not copied: it cannot be read (%2).").arg(from, result.error);
+    case CopyOutcome::DestinationKept:
+        return QStringLiteral("%1 was not copied: %2 exists and cannot be replaced.").arg(from, to);
+    case CopyOutcome::DestinationBlocked:
+        return QStringLiteral("%1 was not copied: %2 cannot be created (%3).").arg(from, to, result.error);
+    case CopyOutcome::Interrupted:
+        return QStringLiteral("The copy of %1 broke off and was removed: %2").arg(to, result.error);
+    }
+    return {};
 }
 
 } // namespace menu

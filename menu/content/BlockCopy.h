@@ -18,7 +18,7 @@ enum class CopyOutcome {
 
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::Copied;
-    QString error; // the system's reason, for Interrupted
+    QString error; // the system's reason, for SourceUnreadable, DestinationBlocked and Interrupted
 };
 
 // How large the blocks of a copy are. Blocks start at `first` bytes. With a larger `largest`, a
@@ -37,5 +37,9 @@ struct BlockSizes {
 // never overwrites. The copy keeps the source's modification time.
 CopyResult copyInBlocks(const QString& source, const QString& destination,
                         const std::function<void(int percent)>& afterBlock, BlockSizes sizes = {});
+
+// What the viewer is told about a copy that failed, with the system's reason; empty when the file
+// is where it should be.
+QString copyFailureMessage(const CopyResult& result, const QString& source, const QString& destination);
 
 } // namespace menu

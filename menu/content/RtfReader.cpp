@@ -18,6 +18,7 @@ namespace menu {
 namespace {
 
 constexpr int kMaxDepth = 200;        // deeper groups are read as text of the deepest
+constexpr int kMaxFonts = 4096;       // font numbers beyond the table are read as the document's face
 constexpr double kTwipsPerPixel = 15; // 1440 twips to the inch at 96 pixels to the inch
 
 enum class Destination { Text, FontTable, ColorTable, Skip };
@@ -73,14 +74,14 @@ bool isSkippedDestination(const QByteArray& word) {
 
 class Reader {
 public:
-    Reader(QByteArrayView data, QTextDocument* document)
-        : m_data(data), m_document(document), m_cursor(document) {}
+    Reader(QByteArrayView data, QTextDocument* document, qsizetype maxLines)
+        : m_data(data), m_document(document), m_cursor(document), m_linesLeft(maxLines) {}
 
     void run() {
         m_document->clear();
         m_cursor = QTextCursor(m_document);
         m_groups.push_back(Group{});
-        while (m_pos < m_data.size()) {
+        while (m_pos < m_data.size() && m_linesLeft > 0) {
             const char c = m_data[m_pos];
             if (c == '{') {
                 ++m_pos;
@@ -248,7 +249,8 @@ private:
         if (word == "par") {
             paragraph();
         } else if (word == "line") {
-            character(QChar::LineSeparator);
+            if (--m_linesLeft > 0)
+                character(QChar::LineSeparator);
         } else if (word == "tab") {
             character(u'\t');
         } else if (word == "emdash") {
@@ -369,18 +371,17 @@ private:
     }
 
     void storeFont() {
-        if (m_fontIndex >= 0) {
+        if (m_fontIndex >= 0 && m_fontIndex < kMaxFonts) {
             if (m_fonts.size() <= m_fontIndex)
-                m_fonts.resize(std::min(m_fontIndex + 1, 4096));
-            if (m_fontIndex < m_fonts.size())
-                m_fonts[m_fontIndex] = m_fontName.trimmed();
+                m_fonts.resize(m_fontIndex + 1);
+            m_fonts[m_fontIndex] = m_fontName.trimmed();
         }
         m_fontIndex = -1;
         m_fontName.clear();
     }
 
     void paragraph() {
-        if (group().destination != Destination::Text)
+        if (group().destination != Destination::Text || --m_linesLeft <= 0)
             return;
         flush();
         m_cursor.setBlockFormat(blockFormat());
@@ -428,6 +429,7 @@ private:
     std::vector<Group> m_groups;
     bool m_groupStart = false;
     int m_skip = 0;
+    qsizetype m_linesLeft;
 
     QString m_run;
     CharState m_runFormat;
@@ -449,8 +451,8 @@ bool looksLikeRtf(QByteArrayView data) {
     return data.sliced(i).startsWith("{\\rtf");
 }
 
-void readRtf(QByteArrayView data, QTextDocument* document) {
-    Reader(data, document).run();
+void readRtf(QByteArrayView data, QTextDocument* document, qsizetype maxLines) {
+    Reader(data, document, maxLines).run();
 }
 
 } // namespace menu

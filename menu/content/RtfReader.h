@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <limits>
+
 class QTextDocument;
 
 namespace menu {
@@ -14,6 +16,9 @@ bool looksLikeRtf(QByteArrayView data);
 // colours, paragraph alignment and indents, line breaks and tabs, special characters and
 // Unicode. Pictures, objects, headers, footers and document information are left out; 8-bit
 // characters are read as Windows-1252. Damaged or truncated input gives whatever text it holds.
-void readRtf(QByteArrayView data, QTextDocument* document);
+// Reading ends after `maxLines` lines (paragraphs and line breaks), so that a text of nothing but
+// line breaks cannot fill memory.
+void readRtf(QByteArrayView data, QTextDocument* document,
+             qsizetype maxLines = std::numeric_limits<qsizetype>::max());
 
 } // namespace menu

@@ -283,10 +283,10 @@ void CopyDialog::runCopy(const QString& destinationFolder) {
                                QCoreApplication::processEvents();
                            },
                            {.first = kFirstCopyBlock, .largest = kLargestCopyBlock});
-    // A copy that broke off part way must not pass for a finished one.
-    if (result.outcome == menu::CopyOutcome::Interrupted) {
-        information(
-            QStringLiteral("The copy of %1 broke off and was removed: %2").arg(destination, result.error));
+    // A copy that failed must not pass for a finished one.
+    const QString failure = menu::copyFailureMessage(result, source, destination);
+    if (!failure.isEmpty()) {
+        information(failure);
         return;
     }
     menu::playMenuSound(m_services.sound, m_state, 4);

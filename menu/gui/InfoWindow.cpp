@@ -1,8 +1,7 @@
 #include "InfoWindow.h"
 
-#include "common/Cp1252.h"
-#include "common/Cp437.h"
 #include "content/DesignLook.h"
+#include "content/PlainText.h"
 #include "content/RtfReader.h"
 #include "ui/services/PrintService.h"
 #include "ui/widgets/EffectLabel.h"
@@ -10,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
@@ -45,17 +45,6 @@ QFont dosFont() {
     // Eighty columns fit the window's width.
     font.setPixelSize(11);
     return font;
-}
-
-QString plainText(const QByteArray& bytes, InfoWindow::Encoding encoding) {
-    QString text =
-        encoding == InfoWindow::Encoding::Dos437 ? common::fromCp437(bytes) : common::fromCp1252(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    // DOS texts often end in the end-of-file character.
-    while (text.endsWith(QChar(0x1A)))
-        text.chop(1);
-    return text;
 }
 
 } // namespace
@@ -153,13 +142,19 @@ void InfoWindow::clearText() {
 
 bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error) {
     QFile file(path);
+    // Only plain files: opening a pipe would wait for a writer that never comes.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+        if (error)
+            *error = QStringLiteral("It is not a file.");
+        return false;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
     // A huge file is shown as far as a text reasonably goes.
-    const QByteArray bytes = file.read(kMaxTextSize);
+    const QByteArray bytes = file.read(std::min(file.size(), kMaxTextBytes));
     m_view->clear();
     // Plain text takes the view's current format: that of the previous text's first character.
     m_view->setCurrentCharFormat(QTextCharFormat());
@@ -167,11 +162,11 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
         {
             // One fitting for the whole text, not one for each piece the reader adds.
             const QSignalBlocker quiet(m_view);
-            menu::readRtf(bytes, m_view->document());
+            menu::readRtf(bytes, m_view->document(), kMaxTextLines);
         }
         fitToText();
     } else {
-        m_view->setPlainText(plainText(bytes, encoding));
+        m_view->setPlainText(menu::readPlainText(bytes, encoding, kMaxTextLines));
     }
     m_view->moveCursor(QTextCursor::Start);
     return true;

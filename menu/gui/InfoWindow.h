@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MenuState.h"
+#include "content/PlainText.h"
 #include "ui/services/Services.h"
 #include "ui/widgets/Backdrop.h"
 
@@ -33,9 +34,13 @@ public:
     static constexpr int kFullViewHeight = 400;
     static constexpr int kFullWindowHeight = 510;
     static constexpr int kGroupHeight = 110; // the window below the view: gap, frame and margins
-    static constexpr qint64 kMaxTextSize = 16 * 1024 * 1024;
+    // How much of a text is shown. Every line costs the view its layout, so a text of nothing but
+    // line ends would otherwise take seconds and gigabytes; real information texts and NFO files
+    // stay far below both.
+    static constexpr qint64 kMaxTextBytes = 2 * 1024 * 1024;
+    static constexpr qsizetype kMaxTextLines = 20'000;
 
-    enum class Encoding { Windows1252, Dos437 };
+    using Encoding = menu::TextEncoding;
 
     InfoWindow(ui::Services services, const menu::MenuState& state, QWidget* parent = nullptr);
     ~InfoWindow() override;

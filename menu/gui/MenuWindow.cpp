@@ -10,6 +10,7 @@
 #include "common/FileSafeName.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
+#include "common/PictureFile.h"
 #include "reader/ItemTarget.h"
 #include "ui/services/ClipboardService.h"
 #include "ui/services/MessageBoxService.h"
@@ -283,20 +284,11 @@ QPixmap MenuWindow::loadBitmap(const QString& name) const {
 }
 
 QIcon MenuWindow::loadIcon(const QString& name, int size, const QColor& background) const {
-    QImageReader reader(m_state.folders.configFile(name));
-    reader.setAllocationLimit(64);
+    // An icon is shown at most 32 pixels wide; a larger picture in it is still read, within reason.
+    constexpr int kIconAllocationLimitMb = 64;
     // Of the pictures in an icon file, the smallest that is at least as large as asked, else the largest.
-    QImage best;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        const bool bigEnough = image.width() >= size;
-        const bool bestBigEnough = !best.isNull() && best.width() >= size;
-        if (best.isNull() || (bigEnough && (!bestBigEnough || image.width() < best.width())) ||
-            (!bigEnough && !bestBigEnough && image.width() > best.width()))
-            best = image;
-    } while (reader.jumpToNextImage());
+    const QImage best = common::readBestPicture(m_state.folders.configFile(name), kIconAllocationLimitMb,
+                                                common::pictureFor(size));
     if (best.isNull())
         return {};
     QPixmap pixmap(size, size);

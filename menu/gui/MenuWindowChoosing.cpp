@@ -83,8 +83,7 @@ void MenuWindow::chooseCategory() {
 }
 
 void MenuWindow::fillItems(int category) {
-    const common::IniFile members(m_state.folders.configFile(u"members.cfg"));
-    const std::vector<menu::ItemEntry> items = menu::readItems(members, category);
+    const std::vector<menu::ItemEntry> items = menu::readItems(m_state.members, category);
     const bool large = m_members->viewMode() == QListView::IconMode;
     const std::vector<QIcon>& icons = large ? m_largeItemIcons : m_smallItemIcons;
     m_members->setUpdatesEnabled(false);
@@ -132,7 +131,7 @@ void MenuWindow::chooseItem() {
 
     const int category = m_state.currentCategory;
     const int index = item->data(kItemRole).toInt();
-    const common::IniFile detailFile(m_state.folders.configFile(menu::detailFileName(category, index)));
+    const common::IniFile detailFile = m_state.folders.readConfigFile(menu::detailFileName(category, index));
     const menu::ItemDetails details = menu::readItemDetails(detailFile, category, index);
     const menu::ItemTarget target = menu::locateTarget(
         menu::resolveTarget(details.rawTarget, m_state.folders.drivePrefix, m_state.projectRootRest),
@@ -350,7 +349,11 @@ void MenuWindow::updatePicture() {
     static const QStringList kPictures{QStringLiteral(".BMP"), QStringLiteral(".ICO"), QStringLiteral(".JPG"),
                                        QStringLiteral(".JPEG"), QStringLiteral(".GIF")};
     const bool isPicture = kPictures.contains(extension);
-    QString picture = isPicture ? m_state.currentTarget : companionFile(QStringLiteral(".jpg"));
+    // Without a current target no item is chosen, whatever the item list still shows selected
+    // (after a category choice it still holds the previous category's items).
+    QString picture = isPicture                         ? m_state.currentTarget
+                      : m_state.currentTarget.isEmpty() ? QString()
+                                                        : companionFile(QStringLiteral(".jpg"));
     if (isPicture && extension == u".ICO") {
         m_picform->setPlainColor(Qt::white);
         view->setBackgroundColor(Qt::white);

@@ -143,6 +143,14 @@ void MenuWindow::showZipText(const QString& ending) {
         information(m_unzip.unavailableMessage());
         return;
     }
+    // Only the beginning of a text is shown; a larger entry is not written out at all, however
+    // small it is packed.
+    if (menu::storedSize(archive, entry) > InfoWindow::kMaxTextBytes) {
+        information(QStringLiteral("%1 in %2 is too large to be shown: texts of up to %3 MB are shown.")
+                        .arg(entry, archive)
+                        .arg(InfoWindow::kMaxTextBytes / (1024 * 1024)));
+        return;
+    }
     // A private folder of its own, gone again when the window closes.
     auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tiv-text-XXXXXX"));
     if (!folder->isValid()) {
@@ -151,8 +159,8 @@ void MenuWindow::showZipText(const QString& ending) {
     }
     const QString baseName = entry.mid(std::max(entry.lastIndexOf(u'/'), entry.lastIndexOf(u'\\')) + 1);
     const QString textPath = QDir::toNativeSeparators(QDir(folder->path()).filePath(baseName));
-    const menu::ExtractReport report =
-        m_unzip.extract(archive, {entry}, folder->path(), {.recreateFolders = false, .overwrite = true});
+    const menu::ExtractReport report = m_unzip.extract(
+        archive, {entry}, folder->path(), {.recreateFolders = false, .overwrite = true, .exactNames = true});
     if (!report.complete()) {
         const QString problems = report.problems();
         information(QStringLiteral("Error in Extract; Fatal DLL Exception") +

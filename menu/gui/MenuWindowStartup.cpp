@@ -50,7 +50,7 @@ using namespace menu::layout;
 
 void MenuWindow::showSplash() {
     const menu::SplashSettings splash =
-        menu::readSplashSettings(common::IniFile(m_state.folders.configFile(u"design.cfg")));
+        menu::readSplashSettings(m_state.folders.readConfigFile(u"design.cfg"));
     if (!splash.enabled)
         return;
     // Without its picture there is nothing to show.
@@ -93,12 +93,13 @@ void MenuWindow::FormShow() {
     m_state.pictureOption = menu::PictureOption::Auto;
     m_auto->setChecked(true);
 
-    m_state.identity = menu::readDiscIdentity(common::IniFile(folders.configFile(u"members.cfg")));
+    m_state.members = folders.readConfigFile(u"members.cfg");
+    m_state.identity = menu::readDiscIdentity(m_state.members);
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - ") + m_state.identity.discName);
     m_aboutBox->setDiscName(m_state.identity.discName);
 
-    m_state.design = menu::readDesignSettings(common::IniFile(folders.configFile(u"design.cfg")));
-    m_state.language = menu::readLanguageFile(common::IniFile(folders.configFile(u"language.zol")));
+    m_state.design = menu::readDesignSettings(folders.readConfigFile(u"design.cfg"));
+    m_state.language = menu::readLanguageFile(folders.readConfigFile(u"language.zol"));
     applyLanguage();
 
     readSounds();
@@ -273,7 +274,7 @@ void MenuWindow::applyDesign() {
 }
 
 void MenuWindow::readCategories() {
-    const common::IniFile genreFile(m_state.folders.configFile(u"genre.cfg"));
+    const common::IniFile genreFile = m_state.folders.readConfigFile(u"genre.cfg");
     const std::vector<menu::CategoryEntry> categories = menu::readCategories(genreFile);
     const bool large = int(categories.size()) < kLargeIconCategories;
     const int iconSize = large ? kLargeCategoryIcon : kSmallCategoryIcon;

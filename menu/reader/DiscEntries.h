@@ -11,8 +11,9 @@ class IniFile;
 namespace menu {
 
 // The most categories and items per category read from a disc. Far above anything the editor
-// writes; a damaged count beyond them must not make the program fill memory with "Fehler" rows.
-constexpr int kMaxCategories = 10000;
+// writes (255 categories); a damaged count beyond them must not make the program fill memory with
+// "Fehler" rows, nor keep it busy looking for the icons of categories that do not exist.
+constexpr int kMaxCategories = 1000;
 constexpr int kMaxItemsPerCategory = 100000;
 
 // The caption of a category or item whose section or key is missing.

@@ -37,6 +37,10 @@ QString DiscFolders::configFile(QStringView relative) const {
     return common::resolveIgnoringCase(configFolder, relative);
 }
 
+common::IniFile DiscFolders::readConfigFile(QStringView relative) const {
+    return common::IniFile(configFile(relative), {.maxBytes = kMaxConfigBytes, .maxLines = kMaxConfigLines});
+}
+
 QString DiscFolders::itemDataFile(QStringView name) const {
     return common::findIgnoringCase(itemDataFolder, name.toString())
         .value_or(QDir::toNativeSeparators(itemDataFolder + name.toString()));

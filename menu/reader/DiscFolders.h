@@ -1,9 +1,17 @@
 #pragma once
 
+#include "common/IniFile.h"
+
 #include <QString>
 #include <QStringView>
 
 namespace menu {
+
+// How much of a configuration file the menu program reads. A disc of 100,000 items has a member
+// index of about 300,000 lines and 7 MB; a damaged or hostile file is read up to these limits,
+// which hold the menu program below 60 MB for any one file.
+constexpr qint64 kMaxConfigBytes = 8 * 1024 * 1024;
+constexpr qsizetype kMaxConfigLines = 300'000;
 
 // Where the menu program finds what it shows. Everything lies beside the executable: the
 // configuration folder "cfg" and the item data folder "tavikdat", whatever their letter case.
@@ -21,6 +29,8 @@ struct DiscFolders {
     // A file below the configuration folder ("genre.cfg", "membersd\m0-1.dat"), found without regard
     // to letter case; a missing file keeps the spelling asked for.
     QString configFile(QStringView relative) const;
+    // That file read as an INI file, within the limits above.
+    common::IniFile readConfigFile(QStringView relative) const;
     // A file of the item data folder, found the same way.
     QString itemDataFile(QStringView name) const;
 };

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using common::IniFile;
 using namespace Qt::StringLiterals;
 
@@ -436,6 +440,38 @@ private Q_SLOTS:
         QCOMPARE(file.read(10), QByteArray("[S]\r\nK=v\r\n"));
         file.close();
         QVERIFY(QFile::remove(path));
+    }
+
+    void readLimitsKeepTheBeginningOfAHugeFile() {
+        const QByteArray head = "[S]\r\nA=1\r\nB=2\r\n";
+        // Lines: the beginning is read, the rest is not, and the file is never written back.
+        const QString path = fileWith(head + QByteArray("\r\n").repeated(100000) + "[T]\r\nC=3\r\n");
+        IniFile lines(path, {.maxLines = 1000});
+        QVERIFY(lines.wasRead());
+        QVERIFY(lines.wasCut());
+        QCOMPARE(lines.readString(u"s", u"b"), u"2"_s);
+        QVERIFY(!lines.hasSection(u"T"));
+        lines.writeString(u"S", u"A", u"changed"_s);
+        QVERIFY(!lines.save());
+        // Bytes: whole lines only, so a value is never read cut short.
+        IniFile bytes(fileWith(head + "Long=" + QByteArray(50, 'x') + "\r\n"),
+                      {.maxBytes = head.size() + 20});
+        QVERIFY(bytes.wasCut());
+        QCOMPARE(bytes.readString(u"S", u"B"), u"2"_s);
+        QVERIFY(!bytes.hasKey(u"S", u"Long"));
+        // Within the limits nothing changes.
+        IniFile whole(fileWith(head), {.maxBytes = head.size(), .maxLines = 4});
+        QVERIFY(!whole.wasCut());
+        QCOMPARE(whole.readString(u"S", u"A"), u"1"_s);
+        whole.writeString(u"S", u"A", u"3"_s);
+        QVERIFY(whole.save());
+#ifdef Q_OS_UNIX
+        // A pipe in a file's place is not waited on.
+        const QString pipe = m_dir.filePath(u"pipe.ini"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const IniFile piped(pipe);
+        QVERIFY(!piped.wasRead());
+#endif
     }
 };
 

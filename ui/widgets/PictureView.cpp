@@ -1,9 +1,9 @@
 #include "PictureView.h"
 
 #include "common/JpegCodec.h"
+#include "common/PictureFile.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMovie>
 #include <QPainter>
 
@@ -11,22 +11,6 @@ namespace ui {
 namespace {
 
 constexpr int kAllocationLimitMb = 256;
-
-// Of the pictures in a file (several in an icon), the largest.
-QImage readLargest(const QString& path) {
-    QImageReader reader(path);
-    reader.setAllocationLimit(kAllocationLimitMb);
-    reader.setDecideFormatFromContent(true);
-    QImage best;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        if (best.isNull() || image.width() * image.height() > best.width() * best.height())
-            best = image;
-    } while (reader.jumpToNextImage());
-    return best;
-}
 
 } // namespace
 
@@ -63,7 +47,7 @@ bool PictureView::load(const QString& path) {
         }
     }
     if (!m_movie && m_image.isNull())
-        m_image = readLargest(path);
+        m_image = common::readBestPicture(path, kAllocationLimitMb, common::largestPicture);
     update();
     return hasPicture();
 }

@@ -131,6 +131,45 @@ private Q_SLOTS:
                     .complete());
         QCOMPARE(tree(one), QStringList{QStringLiteral("two.nfo")});
         QCOMPARE(readAll(one + QStringLiteral("/two.nfo")), QByteArray("other two"));
+
+        // Exact names: an entry named with wildcards is that one entry and no pattern.
+        QVERIFY(writeZip(zip, {{QStringLiteral("a.nfo"), "a", {}},
+                               {QStringLiteral("*.nfo"), "star", {}},
+                               {QStringLiteral("?.nfo"), "question", {}},
+                               {QStringLiteral("B.NFO"), "b", {}}}));
+        for (const QString& name :
+             {QStringLiteral("*.nfo"), QStringLiteral("?.nfo"), QStringLiteral("b.nfo")}) {
+            const QString exact = dir.filePath(QStringLiteral("exact"));
+            QDir(exact).removeRecursively();
+            m_module.extract(zip, {name}, exact,
+                             {.recreateFolders = false, .overwrite = true, .exactNames = true});
+            QCOMPARE(tree(exact), name == u"b.nfo" ? QStringList() : QStringList{name});
+        }
+        QCOMPARE(menu::storedSize(zip, QStringLiteral("?.nfo")), 8);
+        QCOMPARE(menu::storedSize(zip, QStringLiteral("c.nfo")), -1);
+    }
+
+    void deviceNamesAreRefused() {
+        // Written on Windows, these reach a device instead of a file.
+        QTemporaryDir dir;
+        const QStringList devices{QStringLiteral("CON"),         QStringLiteral("nul"),
+                                  QStringLiteral("aux.txt"),     QStringLiteral("docs/COM1"),
+                                  QStringLiteral("Lpt9.tar.gz"), QStringLiteral("prn /x.txt"),
+                                  QStringLiteral("con ."),       QStringLiteral("conout$")};
+        std::vector<ZipEntry> entries;
+        for (const QString& name : devices)
+            entries.push_back({name, "device", {}});
+        for (const char* fine : {"console.txt", "com10", "lpt0", "auxiliary/nul2.txt", "com"})
+            entries.push_back({QString::fromLatin1(fine), "fine", {}});
+        const QString zip = dir.filePath(QStringLiteral("devices.zip"));
+        QVERIFY(writeZip(zip, entries));
+        const QString dest = dir.filePath(QStringLiteral("dest"));
+        const menu::ExtractReport report =
+            m_module.extract(zip, kEverything, dest, {.recreateFolders = true, .overwrite = true});
+        QCOMPARE(report.refused, devices);
+        QCOMPARE(tree(dest), (QStringList{QStringLiteral("auxiliary"), QStringLiteral("auxiliary/nul2.txt"),
+                                          QStringLiteral("com"), QStringLiteral("com10"),
+                                          QStringLiteral("console.txt"), QStringLiteral("lpt0")}));
     }
 
     void namesThatWouldLeaveTheDestinationAreRefused() {
@@ -224,6 +263,25 @@ private Q_SLOTS:
         QCOMPARE(report.result, UNZ_ERR_ENTRIES);
         QCOMPARE(report.failures.size(), 1);
         QVERIFY(report.failures[0].startsWith(QStringLiteral("big.txt: ")));
+        QCOMPARE(tree(dest), QStringList{QStringLiteral("small.txt")});
+
+        // An entry whose data runs on past its stored size, which a caller checks before
+        // extracting, is damaged: the size is never exceeded on disk.
+        QVERIFY(writeZip(zip, {{QStringLiteral("bomb.nfo"), QByteArray(4 * 1024 * 1024, ' '), {}},
+                               {QStringLiteral("small.txt"), "fine", {}}}));
+        bytes = readAll(zip);
+        const auto claim = [&](qsizetype at) {
+            bytes[at] = 100;
+            bytes[at + 1] = bytes[at + 2] = bytes[at + 3] = 0;
+        };
+        claim(22);                               // the local header's size
+        claim(bytes.indexOf("PK\x01\x02") + 24); // the central directory's
+        writeFile(zip, bytes);
+        QCOMPARE(menu::storedSize(zip, QStringLiteral("bomb.nfo")), 100);
+        QDir(dest).removeRecursively();
+        report = m_module.extract(zip, kEverything, dest, {true, true});
+        QCOMPARE(report.failures.size(), 1);
+        QVERIFY(report.failures[0].contains(QStringLiteral("longer than its stored size")));
         QCOMPARE(tree(dest), QStringList{QStringLiteral("small.txt")});
     }
 

@@ -262,16 +262,39 @@ private Q_SLOTS:
         QVERIFY(buttonsEnabled(*dialog));
         QVERIFY(dialog->isVisible());
 
-        // A read-only file of that name stays as it is; the copy still ends with its sound.
-        m_fakes.sound.played.clear();
-        writeFile(target.filePath(QStringLiteral("locked")), {});
+        // A copy that cannot start is no finished copy: the viewer is told why, and the finished
+        // sound stays silent. First a read-only file of that name, which stays as it is.
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+        const auto failsWith = [&](const QString& reason) {
+            m_fakes.sound.played.clear();
+            m_fakes.messages.shown.clear();
+            dialog->startClick();
+            QVERIFY(!played(4));
+            QVERIFY(played(3));
+            QCOMPARE(m_fakes.messages.shown.size(), 1);
+            QVERIFY2(m_fakes.messages.shown.front().text.contains(reason),
+                     qPrintable(m_fakes.messages.shown.front().text));
+            QVERIFY(buttonsEnabled(*dialog));
+        };
         const QString locked = target.filePath(QStringLiteral("run.exe"));
         writeFile(locked, "read-only");
         QFile::setPermissions(locked, QFile::ReadOwner);
-        dialog->startClick();
+        failsWith(QStringLiteral("cannot be replaced"));
         QCOMPARE(readAll(locked), QByteArray("read-only"));
-        QVERIFY(played(4));
-        QVERIFY(m_fakes.messages.shown.isEmpty());
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
+        // A folder that went away after it was chosen.
+        const QString vanished = target.filePath(QStringLiteral("vanished"));
+        QVERIFY(QDir().mkpath(vanished));
+        dialog->selectFolder(vanished);
+        QVERIFY(QDir().rmdir(vanished));
+        failsWith(QStringLiteral("cannot be created"));
+        // A source that went missing.
+        dialog->selectFolder(target.path());
+        QVERIFY(QFile::rename(disc.root() + QStringLiteral("tools/run.exe"),
+                              disc.root() + QStringLiteral("gone")));
+        failsWith(QStringLiteral("cannot be read"));
+        QVERIFY(!QFileInfo::exists(target.filePath(QStringLiteral("run.exe"))) ||
+                readAll(target.filePath(QStringLiteral("run.exe"))) == QByteArray("read-only"));
 
         // The tree keeps its place for the next opening.
         dialog->cancelClick();

@@ -1,6 +1,7 @@
 // The information views: DOS and rich texts, the information window and its height, the zip
 // texts and their temporary files, and the picture window with its options and docking.
 #include "DiscFixture.h"
+#include "HostileFiles.h"
 #include "ZipFixture.h"
 #include "common/Cp437.h"
 #include "common/JpegCodec.h"
@@ -22,6 +23,9 @@
 #include <QtTest>
 
 #include <cmath>
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 #include <memory>
 
 using ui::testing::FakeServices;
@@ -182,6 +186,50 @@ private Q_SLOTS:
         QCOMPARE(doc.toPlainText(), QStringLiteral("deep"));
         menu::readRtf("{\\rtf1 \\bin999999999 x}", &doc);
         QCOMPARE(doc.toPlainText(), QString());
+        // Font numbers beyond any table are the document's own face (the integer limit crashed).
+        menu::readRtf(fontAtIntegerLimit(), &doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("hello"));
+        menu::readRtf("{\\rtf1{\\fonttbl{\\f99999 X;}{\\f-5 Y;}{\\f1 Z;}}\\f99999 a\\f-5 b\\f1 c}", &doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("abc"));
+        QCOMPARE(formatOf(doc, QStringLiteral("c")).fontFamilies().toStringList(),
+                 QStringList{QStringLiteral("Z")});
+        QVERIFY(!formatOf(doc, QStringLiteral("a")).hasProperty(QTextFormat::FontFamilies));
+        // Reading ends after the lines asked for, paragraphs and line breaks alike.
+        menu::readRtf("{\\rtf1 " + QByteArray("a\\par ").repeated(50) + "}", &doc, 10);
+        QCOMPARE(doc.blockCount(), 10);
+        menu::readRtf("{\\rtf1 " + QByteArray("a\\line ").repeated(50) + "}", &doc, 10);
+        QCOMPARE(doc.toRawText().count(QChar::LineSeparator), 9);
+    }
+
+    void hugeTextsAreShownInPart() {
+        FakeServices fakes;
+        menu::MenuState state;
+        InfoWindow window(fakes.services(), state);
+        window.prepareInformation(QStringLiteral("information"));
+        QTemporaryDir dir;
+        // Laid out whole, 4 MiB of line ends took 18 s and 1.8 GB.
+        const QString ends = dir.filePath(QStringLiteral("ends.txt"));
+        writeFile(ends, lineEnds(4 * 1024 * 1024));
+        QVERIFY(window.loadFile(ends, InfoWindow::Encoding::Windows1252));
+        QVERIFY(window.view()->document()->blockCount() <= InfoWindow::kMaxTextLines);
+        QCOMPARE(window.view()->height(), 400);
+        const QString rich = dir.filePath(QStringLiteral("rich.txt"));
+        writeFile(rich, "{\\rtf1 " + QByteArray("\\par").repeated(1024 * 1024) + "}");
+        QVERIFY(window.loadFile(rich, InfoWindow::Encoding::Windows1252));
+        QCOMPARE(window.view()->document()->blockCount(), InfoWindow::kMaxTextLines);
+        // The beginning of a long text is there, line for line.
+        const QString text = dir.filePath(QStringLiteral("long.txt"));
+        writeFile(text, lines(InfoWindow::kMaxTextLines + 10));
+        QVERIFY(window.loadFile(text, InfoWindow::Encoding::Dos437));
+        QCOMPARE(window.view()->document()->blockCount(), InfoWindow::kMaxTextLines);
+        QCOMPARE(window.view()->document()->lastBlock().text(),
+                 QStringLiteral("line %1").arg(InfoWindow::kMaxTextLines));
+#ifdef Q_OS_UNIX
+        // A pipe in a text's place is not waited on.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(!window.loadFile(pipe, InfoWindow::Encoding::Windows1252));
+#endif
     }
 
     void informationWindowFitsItsHeightToTheText() {
@@ -312,6 +360,27 @@ private Q_SLOTS:
         f->Zipfornfofile1Click();
         QCOMPARE(messages().last(), QStringLiteral("no nfo"));
 
+        // A text too large to be shown is not extracted at all, however small it is packed.
+        const QString packed = disc.root() + QStringLiteral("tools/diz.zip");
+        QVERIFY(writeZip(
+            packed, {{QStringLiteral("file_id.diz"), QByteArray(InfoWindow::kMaxTextBytes + 1, ' '), {}}}));
+        const qsizetype shown = messages().size();
+        const QStringList before = QDir::temp().entryList({QStringLiteral("tiv-text-*")});
+        f->ZipforFileiddiz1Click();
+        QCOMPARE(messages().size(), shown + 1);
+        QVERIFY(messages().last().contains(QStringLiteral("too large")));
+        QVERIFY(!window->isVisible());
+        QCOMPARE(QDir::temp().entryList({QStringLiteral("tiv-text-*")}), before);
+        // An entry's name is its own, not a pattern that takes the others along.
+        QVERIFY(
+            writeZip(packed, {{QStringLiteral("a.diz"), "a", {}}, {QStringLiteral("*.diz"), "star", {}}}));
+        f->ZipforFileiddiz1Click();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->view()->toPlainText(), QStringLiteral("star"));
+        QCOMPARE(QDir(QFileInfo(window->temporaryTextPath()).path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("*.diz")});
+        window->close();
+
         // A target that is no archive: the message of the command.
         choose(*f, Setup);
         f->Zipfornfofile1Click();
@@ -366,6 +435,20 @@ private Q_SLOTS:
         chooseCategory(*f);
         QVERIFY(picture->isVisible());
         QVERIFY(picture->showsNoPicture());
+        // After a category choice no item is chosen, so there is no picture: not even that of the
+        // item chosen before, which the list showed selected until it was refilled.
+        choose(*f, Linked);
+        QVERIFY(picture->view()->hasPicture());
+        chooseCategory(*f);
+        QVERIFY(picture->isVisible());
+        QVERIFY(picture->showsNoPicture());
+        QVERIFY(!picture->view()->hasPicture());
+        f->Auto1Click();
+        choose(*f, Linked);
+        QVERIFY(picture->isVisible());
+        chooseCategory(*f);
+        QVERIFY(!picture->isVisible());
+        f->Always1Click();
 
         // An icon on white, a bitmap on black.
         choose(*f, Logo);

@@ -1,5 +1,6 @@
 // The menu window on disc folders written by the tests, driven through its handlers.
 #include "DiscFixture.h"
+#include "HostileFiles.h"
 #include "gui/AboutBox.h"
 #include "gui/HomePages.h"
 #include "gui/MenuWindow.h"
@@ -395,6 +396,46 @@ private Q_SLOTS:
             QVERIFY(button(*f, QStringLiteral("ausf"))->isEnabled());
             QVERIFY(!button(*f, QStringLiteral("copybtn"))->isEnabled());
         }
+    }
+
+    void hostileFilesCostLittle() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        // members.cfg ends in 4 MiB of empty lines: 275 MB read whole, and read on every click.
+        QFile members(disc.cfg() + QStringLiteral("members.cfg"));
+        QVERIFY(members.open(QIODevice::Append));
+        members.write(lineEnds(4 * 1024 * 1024) + "[0-3]\r\ncaption=beyond the limit\r\n");
+        members.close();
+        // Every icon lists 65,535 pictures; decoding them all took seconds per icon.
+        const QByteArray icon = manyPictureIcon();
+        for (const QString& name :
+             {QStringLiteral("0.ico"), QStringLiteral("m1.ico"), QStringLiteral("m2.ico")})
+            disc.writeRaw(name, icon);
+        QElapsedTimer timer;
+        timer.start();
+        auto f = open(disc);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY(!child<FillList>(*f, QStringLiteral("genre"))->item(0)->icon().isNull());
+        const common::IniFile& read = f->state().members;
+        QVERIFY(read.wasCut());
+        QVERIFY(!read.hasSection(u"0-3"));
+        QCOMPARE(f->windowTitle(), QStringLiteral("Tavik - Lumbrel - Issue 5"));
+
+        // Read once: the items of a category come from what start-up read.
+        QVERIFY(QFile::remove(disc.cfg() + QStringLiteral("members.cfg")));
+        chooseCategory(*f, 0);
+        auto* list = child<FillList>(*f, QStringLiteral("members"));
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("Program"));
+        QVERIFY(!list->item(1)->icon().isNull());
+
+        // A detail file is read within the same limits.
+        disc.writeRaw(QStringLiteral("membersd/m0-1.dat"),
+                      lineEnds(16 * 1024 * 1024) + "[0-1]\r\nserial=beyond\r\n");
+        chooseItem(*f, 1);
+        QCOMPARE(label(*f, QStringLiteral("serial"))->text(), QStringLiteral("n/a"));
+        const common::IniFile detail = f->state().folders.readConfigFile(u"membersd\\m0-1.dat");
+        QVERIFY(detail.wasCut());
     }
 
     void serialHomePagesAndAboutBox() {

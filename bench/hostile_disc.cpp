@@ -1,0 +1,166 @@
+// The menu program on a disc made of hostile files: every icon lists 65,535 pictures, members.cfg
+// ends in 4 MiB of empty lines, an item's information text is 4 MiB of line ends, another's is
+// rich text with a font number at the integer limit, and a zip archive holds a 64 MiB NFO text
+// packed into a few kilobytes. Prints the time of each step and the resident memory after it.
+#include "HostileFiles.h"
+#include "ZipFixture.h"
+#include "common/IniFile.h"
+#include "gui/InfoWindow.h"
+#include "gui/MenuWindow.h"
+#include "ui/testing/FakeServices.h"
+#include "ui/widgets/FillList.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr qint64 kMiB = 1024 * 1024;
+enum Item { IconItem, LongText, RichText, PackedNfo };
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+void writeDisc(const QString& root) {
+    const QString cfg = root + QStringLiteral("cfg/");
+    QDir(root).mkpath(QStringLiteral("cfg/membersd"));
+    QDir(root).mkpath(QStringLiteral("tools"));
+    writeFile(root + QStringLiteral("tiv.exe"), {});
+
+    const QByteArray icon = manyPictureIcon();
+    constexpr int kCategories = 3;
+    common::IniFile genre(cfg + QStringLiteral("genre.cfg"));
+    genre.writeInteger(u"general", u"anz_items", kCategories);
+    for (int c = 0; c < kCategories; ++c) {
+        genre.writeString(QString::number(c), u"caption", QStringLiteral("Category %1").arg(c));
+        genre.writeInteger(QString::number(c), u"icon_number", c);
+        writeFile(cfg + QStringLiteral("%1.ico").arg(c), icon);
+    }
+    genre.save();
+    for (int k = 1; k <= 14; ++k)
+        writeFile(cfg + QStringLiteral("m%1.ico").arg(k), icon);
+
+    const char* const targets[] = {"\\tools\\many.ico", "\\tools\\long.exe", "\\tools\\rich.exe",
+                                   "\\tools\\packed.zip"};
+    QByteArray members =
+        "[general]\r\ncdname=Hostile\r\nrootname=" + QDir::toNativeSeparators(root).toUtf8() +
+        "\r\n[0]\r\nanz_items=4\r\n";
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray section = "0-" + QByteArray::number(i);
+        members += "[" + section + "]\r\ncaption=Item " + QByteArray::number(i) +
+                   "\r\nicon_number=" + QByteArray::number(i) + "\r\n";
+        writeFile(cfg + QStringLiteral("membersd/m0-%1.dat").arg(i),
+                  "[" + section + "]\r\npfad=" + targets[i] + "\r\ncopy=1\r\nexecute=1\r\n");
+    }
+    writeFile(cfg + QStringLiteral("members.cfg"), members + lineEnds(4 * kMiB));
+
+    writeFile(root + QStringLiteral("tools/many.ico"), icon);
+    writeFile(root + QStringLiteral("tools/long.exe"), {});
+    writeFile(root + QStringLiteral("tools/long.txt"), lineEnds(4 * kMiB));
+    writeFile(root + QStringLiteral("tools/rich.exe"), {});
+    writeFile(root + QStringLiteral("tools/rich.txt"), fontAtIntegerLimit());
+    writeZip(root + QStringLiteral("tools/packed.zip"),
+             {{QStringLiteral("small.nfo"), "small", {}},
+              {QStringLiteral("packed.nfo"), QByteArray(64 * kMiB, ' '), {}}});
+    QFile::copy(QStringLiteral(LUMBREL_UNZIP_MODULE), cfg + QStringLiteral("Unzdll.dll"));
+}
+
+// Resident memory now and at its peak, in MB, from the kernel's figures for the process.
+std::pair<long, long> residentMb() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    long now = -1, peak = -1;
+    if (!status.open(QIODevice::ReadOnly))
+        return {now, peak};
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        if (words.size() >= 2 && words[0] == "VmRSS:")
+            now = words[1].toLong() / 1024;
+        else if (words.size() >= 2 && words[0] == "VmHWM:")
+            peak = words[1].toLong() / 1024;
+    }
+    return {now, peak};
+}
+
+void step(const char* what, const std::function<void()>& run) {
+    QElapsedTimer timer;
+    timer.start();
+    run();
+    QApplication::processEvents();
+    const qint64 ms = timer.elapsed();
+    const auto [now, peak] = residentMb();
+    std::printf("%-58s %6lld ms   resident %4ld MB (peak %4ld MB)\n", what, static_cast<long long>(ms), now,
+                peak);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString root = dir.path() + u'/';
+    writeDisc(root);
+    std::printf("a disc of hostile files in %s\n", qPrintable(root));
+
+    // The figures are the menu program's alone, not those of writing the disc.
+    writeFile(QStringLiteral("/proc/self/clear_refs"), "5");
+    ui::testing::FakeServices fakes;
+    MenuWindow form(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
+    auto* genre = form.findChild<ui::FillList*>(QStringLiteral("genre"));
+    auto* members = form.findChild<ui::FillList*>(QStringLiteral("members"));
+    auto chooseItem = [&](int row) {
+        members->setCurrentRow(row);
+        form.chooseItem();
+    };
+
+    step("start-up (17 icons of 65,535 pictures, members.cfg 4 MiB)", [&] { form.show(); });
+    step("choosing a category", [&] {
+        genre->setCurrentRow(0);
+        form.chooseCategory();
+    });
+    step("choosing the item that is such an icon", [&] { chooseItem(IconItem); });
+    step("choosing the item with 4 MiB of line ends as its text", [&] { chooseItem(LongText); });
+    step("showing that text", [&] { form.infoClick(); });
+    form.infoWindow()->close();
+    step("showing rich text with a font at the integer limit", [&] {
+        chooseItem(RichText);
+        form.infoClick();
+    });
+    form.infoWindow()->close();
+    step("showing the 64 MiB NFO text packed in a zip archive", [&] {
+        chooseItem(PackedNfo);
+        form.Zipfornfofile1Click();
+    });
+    form.infoWindow()->close();
+    // The costliest lines a configuration file can hold within its limits: a section each.
+    writeFile(root + QStringLiteral("cfg/members.cfg"),
+              QByteArray("[s]\r\n").repeated(menu::kMaxConfigBytes / 5));
+    MenuWindow second(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
+    step("start-up again, members.cfg 8 MiB of section headers", [&] { second.show(); });
+    step("choosing a category", [&] {
+        second.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
+        second.chooseCategory();
+    });
+    // Counts beyond what the files hold: every missing category and item reads "Fehler".
+    writeFile(root + QStringLiteral("cfg/genre.cfg"), "[general]\r\nanz_items=2000000000\r\n");
+    writeFile(root + QStringLiteral("cfg/members.cfg"), "[0]\r\nanz_items=2000000000\r\n");
+    MenuWindow third(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
+    step("start-up again, genre.cfg claims 2,000,000,000 categories", [&] { third.show(); });
+    step("choosing a category that claims 2,000,000,000 items", [&] {
+        third.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
+        third.chooseCategory();
+    });
+    for (const auto& shown : fakes.messages.shown)
+        std::printf("  message: %s\n", qPrintable(shown.text));
+    return 0;
+}
