@@ -1,34 +1,12 @@
 #include "PictureView.h"
 
-#include "common/JpegCodec.h"
+#include "PictureFile.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMovie>
 #include <QPainter>
 
 namespace ui {
-namespace {
-
-constexpr int kAllocationLimitMb = 256;
-
-// Of the pictures in a file (several in an icon), the largest.
-QImage readLargest(const QString& path) {
-    QImageReader reader(path);
-    reader.setAllocationLimit(kAllocationLimitMb);
-    reader.setDecideFormatFromContent(true);
-    QImage best;
-    do {
-        const QImage image = reader.read();
-        if (image.isNull())
-            break;
-        if (best.isNull() || image.width() * image.height() > best.width() * best.height())
-            best = image;
-    } while (reader.jumpToNextImage());
-    return best;
-}
-
-} // namespace
 
 PictureView::PictureView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -49,10 +27,7 @@ void PictureView::clear() {
 
 bool PictureView::load(const QString& path) {
     clear();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"jpg" || suffix == u"jpeg") {
-        m_image = common::jpeg::readFile(path);
-    } else if (suffix == u"gif") {
+    if (QFileInfo(path).suffix().compare(u"gif", Qt::CaseInsensitive) == 0) {
         auto* movie = new QMovie(path, QByteArray(), this);
         if (movie->isValid() && movie->frameCount() != 1) {
             m_movie = movie;
@@ -62,8 +37,8 @@ bool PictureView::load(const QString& path) {
             delete movie;
         }
     }
-    if (!m_movie && m_image.isNull())
-        m_image = readLargest(path);
+    if (!m_movie)
+        m_image = readPictureFile(path);
     update();
     return hasPicture();
 }
