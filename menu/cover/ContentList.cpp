@@ -22,7 +22,8 @@ QStringList contentList(const common::IniFile& genre, const common::IniFile& mem
             QString captions;
             const QString prefix = section + u'-';
             for (int i = 0; i < count; ++i)
-                captions += members.readString(prefix + QString::number(i), u"caption", missingCaption()) + u';';
+                captions +=
+                    members.readString(prefix + QString::number(i), u"caption", missingCaption()) + u';';
             lines << captions;
         }
         lines << QString();

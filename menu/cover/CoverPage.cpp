@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -71,15 +72,25 @@ qreal pictureDpi(int dotsPerMeter) {
     return dpi >= kMinPictureDpi && dpi <= kMaxPictureDpi ? dpi : kScreenDpi;
 }
 
-// A picture at its own size from the top-left corner of its place, cut at the place's edges.
+// A picture stretched over its place. A picture with more pixels than the place is reduced
+// first, so that a huge file does not swell the print job.
+void drawStretched(QPainter& p, const QRectF& place, const QImage& image) {
+    const QSize target = place.size().toSize().expandedTo(QSize(1, 1));
+    const bool larger = image.width() > target.width() || image.height() > target.height();
+    p.drawImage(place,
+                larger ? image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : image);
+}
+
+// A picture at its own size from the top-left corner of its place; what lies beyond the place's
+// edges is left out.
 void drawAtOwnSize(QPainter& p, const DeviceScale& scale, const QRectF& mm, const QImage& image) {
-    const QRectF place = scale.rect(mm);
-    const QRectF physicalMm(mm.topLeft(), QSizeF(image.width() * kMmPerInch / pictureDpi(image.dotsPerMeterX()),
-                                                  image.height() * kMmPerInch / pictureDpi(image.dotsPerMeterY())));
-    p.save();
-    p.setClipRect(place);
-    p.drawImage(scale.rect(physicalMm), image);
-    p.restore();
+    const qreal widthMm = image.width() * kMmPerInch / pictureDpi(image.dotsPerMeterX());
+    const qreal heightMm = image.height() * kMmPerInch / pictureDpi(image.dotsPerMeterY());
+    const qreal shownWidth = std::min(widthMm, mm.width()), shownHeight = std::min(heightMm, mm.height());
+    const int columns = std::clamp(qCeil(image.width() * shownWidth / widthMm), 1, image.width());
+    const int rows = std::clamp(qCeil(image.height() * shownHeight / heightMm), 1, image.height());
+    drawStretched(p, scale.rect(QRectF(mm.topLeft(), QSizeF(shownWidth, shownHeight))),
+                  image.copy(0, 0, columns, rows));
 }
 
 } // namespace
@@ -95,7 +106,7 @@ void paintCover(QPainter& p, const CoverPage& page) {
     // The front cover.
     drawBox(p, scale, kFrontFrame, Qt::NoBrush);
     if (!page.background.isNull())
-        p.drawImage(scale.rect(kBackground), page.background);
+        drawStretched(p, scale.rect(kBackground), page.background);
     drawBox(p, scale, kDateBox, page.dateBox);
     drawText(p, scale.rect(kDate), page.date, scale.font(page.dateFont, 16, true), page.dateText,
              Qt::AlignLeft | Qt::AlignVCenter);
@@ -105,7 +116,7 @@ void paintCover(QPainter& p, const CoverPage& page) {
     if (!page.logo.isNull())
         drawAtOwnSize(p, scale, kLogo, page.logo);
     if (!page.productLogo.isNull())
-        p.drawImage(scale.rect(kProductLogo), page.productLogo);
+        drawStretched(p, scale.rect(kProductLogo), page.productLogo);
     drawBox(p, scale, kNumberBox, page.numberBox);
     drawText(p, scale.rect(kNumber), page.number, scale.font(page.numberFont, 22, true), page.numberText,
              Qt::AlignCenter);

@@ -21,8 +21,8 @@ struct CoverPage {
     QColor spineBox = Qt::white, spineText = Qt::black;
     QString titleFont = QStringLiteral("Arial"), numberFont = QStringLiteral("Arial"),
             dateFont = QStringLiteral("Arial"), spineFont = QStringLiteral("Arial");
-    QImage background; // left out when null
-    QImage logo;       // left out when null
+    QImage background;  // left out when null
+    QImage logo;        // left out when null
     QImage productLogo; // left out when null
     QString contentHeading;
     QStringList content;

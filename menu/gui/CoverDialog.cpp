@@ -95,8 +95,8 @@ ui::EffectLabel* CoverDialog::addLabel(int key, const QString& caption, int left
 }
 
 ui::ColorBox* CoverDialog::addColorBox(const char16_t* name, int key, const QString& caption,
-                                        const QColor& initial, int left, int top) {
-    addLabel(key, caption, left, top, kColumnWidth);
+                                       const QColor& initial, int left, int top) {
+    addLabel(key, caption, left, top, kColumnWidth + 14);
     auto* box = new ui::ColorBox(this);
     box->setObjectName(QString::fromUtf16(name));
     box->setNamesShown(true);
@@ -126,16 +126,17 @@ void CoverDialog::createFields() {
         field->setGeometry(kTextColumn, top + kLabelHeight + 1, kColumnWidth, kFieldHeight);
         return field;
     };
-    addLabel(8, QStringLiteral("cd name"), kTextColumn, row(0), kColumnWidth);
+    addLabel(8, QStringLiteral("cd name"), kTextColumn, row(0), kColumnWidth + 8);
     m_cdname = addLine(u"cdname", row(0));
-    addLabel(7, QStringLiteral("cd nr. (max. 6 char.)"), kTextColumn, row(1), kColumnWidth);
+    addLabel(7, QStringLiteral("cd nr. (max. 6 char.)"), kTextColumn, row(1), kColumnWidth + 8);
     m_cdnr = addLine(u"cdnr", row(1));
     addLabel(18, QStringLiteral("cd date"), kTextColumn, row(2), kColumnWidth);
     m_cddate = addLine(u"cddate", row(2));
     addLabel(25, QStringLiteral("tavik logo"), kTextColumn, row(3), kColumnWidth);
     m_zolLogo = new QComboBox(this);
     m_zolLogo->setObjectName(QStringLiteral("ZolLogo"));
-    m_zolLogo->addItems({QStringLiteral("Yes, the zol got me !!!"), QStringLiteral("No advertising, please.")});
+    m_zolLogo->addItems(
+        {QStringLiteral("Yes, the zol got me !!!"), QStringLiteral("No advertising, please.")});
     m_zolLogo->setGeometry(kTextColumn, row(3) + kLabelHeight + 1, kColumnWidth, kFieldHeight);
 
     const int backTop = row(4), logoTop = backTop + kPictureRowStep;
@@ -154,18 +155,20 @@ void CoverDialog::createFields() {
     m_logoName = addName(u"logoname", logoTop);
     addLabel(17, QStringLiteral("content"), kTextColumn, logoTop + kPictureRowStep, kColumnWidth);
 
-    m_cdnamecolor = addColorBox(u"cdnamecolor", 10, QStringLiteral("cd name box color"), Qt::black, kColourColumn, row(0));
-    m_cdnamefcolor =
-        addColorBox(u"cdnamefcolor", 13, QStringLiteral("cd name font color"), Qt::white, kColourColumn, row(1));
-    m_cdnrcolor =
-        addColorBox(u"cdnrcolor", 9, QStringLiteral("cd nr. box color"), QColor(0, 0, 128), kColourColumn, row(2));
+    m_cdnamecolor = addColorBox(u"cdnamecolor", 10, QStringLiteral("cd name box color"), Qt::black,
+                                kColourColumn, row(0));
+    m_cdnamefcolor = addColorBox(u"cdnamefcolor", 13, QStringLiteral("cd name font color"), Qt::white,
+                                 kColourColumn, row(1));
+    m_cdnrcolor = addColorBox(u"cdnrcolor", 9, QStringLiteral("cd nr. box color"), QColor(0, 0, 128),
+                              kColourColumn, row(2));
     m_cdnrfcolor =
         addColorBox(u"cdnrfcolor", 12, QStringLiteral("cd nr. font color"), Qt::white, kColourColumn, row(3));
-    m_cddatecolor = addColorBox(u"cddatecolor", 11, QStringLiteral("cd date box color"), QColor(128, 128, 128),
-                                kColourColumn, row(4));
-    m_cddatefcolor =
-        addColorBox(u"cddatefcolor", 14, QStringLiteral("cd date font color"), Qt::black, kColourColumn, row(5));
-    m_sidescolor = addColorBox(u"sidescolor", 22, QStringLiteral("sides color"), Qt::white, kColourColumn, row(6));
+    m_cddatecolor = addColorBox(u"cddatecolor", 11, QStringLiteral("cd date box color"),
+                                QColor(128, 128, 128), kColourColumn, row(4));
+    m_cddatefcolor = addColorBox(u"cddatefcolor", 14, QStringLiteral("cd date font color"), Qt::black,
+                                 kColourColumn, row(5));
+    m_sidescolor =
+        addColorBox(u"sidescolor", 22, QStringLiteral("sides color"), Qt::white, kColourColumn, row(6));
     m_sidesfcolor =
         addColorBox(u"sidesfcolor", 23, QStringLiteral("sides font color"), Qt::black, kColourColumn, row(7));
 
@@ -203,9 +206,9 @@ void CoverDialog::createButtons() {
                               QRect(QPoint(kTextColumn, contentTop), small), &CoverDialog::contentviewClick);
 
     const int top = kControlTop + 26;
-    m_printcover = addButton(u"printcover", QStringLiteral("print/preview"), QRect(kTextColumn, top, 130, 46),
+    m_printcover = addButton(u"printcover", QStringLiteral("print/preview"), QRect(kTextColumn, top, 150, 46),
                              &CoverDialog::printcoverClick);
-    m_cancel = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 138, top, 90, 46),
+    m_cancel = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 158, top, 100, 46),
                          &CoverDialog::cancelClick);
     for (ui::ShadowButton* button : {m_printcover, m_cancel}) {
         QFont f = button->font();
@@ -243,63 +246,55 @@ void CoverDialog::clickSound() {
 }
 
 QString CoverDialog::pictureFilter() {
-    return QStringLiteral("Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf"
-                          "|JPEG Bilddatei (*.jpg)|*.jpg"
-                          "|JPEG Bilddatei (*.jpeg)|*.jpeg"
-                          "|Bitmaps (*.bmp)|*.bmp"
-                          "|Symbole (*.ico)|*.ico"
-                          "|Erweiterte Metadateien (*.emf)|*.emf"
-                          "|Metadateien (*.wmf)|*.wmf");
+    return QStringLiteral(
+        "Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf"
+        "|JPEG Bilddatei (*.jpg)|*.jpg"
+        "|JPEG Bilddatei (*.jpeg)|*.jpeg"
+        "|Bitmaps (*.bmp)|*.bmp"
+        "|Symbole (*.ico)|*.ico"
+        "|Erweiterte Metadateien (*.emf)|*.emf"
+        "|Metadateien (*.wmf)|*.wmf");
 }
 
-QString CoverDialog::choosePicture() {
+void CoverDialog::choosePicture(QString& file, QLabel* name) {
     ui::ChooserService::FileRequest request;
     request.filter = pictureFilter();
-    const QString file = m_services.choosers.openFile(request);
-    if (file.isEmpty())
-        return {};
+    const QString chosen = m_services.choosers.openFile(request);
+    if (chosen.isEmpty())
+        return;
     // Metafiles are offered but cannot be drawn here; a file that holds no picture is refused.
-    if (ui::readPictureFile(file).isNull()) {
+    if (ui::readPictureFile(chosen).isNull()) {
         m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
-                                 QStringLiteral("The picture \"%1\" cannot be read.").arg(file));
-        return {};
+                                 QStringLiteral("The picture \"%1\" cannot be read.").arg(chosen));
+        return;
     }
-    return file;
+    setPicture(file, name, chosen);
 }
 
-void CoverDialog::showPictureFile(QLabel* label, const QString& file) {
-    label->setText(QFileInfo(file).fileName());
-    label->setToolTip(file);
+void CoverDialog::setPicture(QString& file, QLabel* name, const QString& chosen) {
+    file = chosen;
+    name->setText(QFileInfo(chosen).fileName());
+    name->setToolTip(chosen);
 }
 
 void CoverDialog::backloadClick() {
     clickSound();
-    const QString file = choosePicture();
-    if (file.isEmpty())
-        return;
-    m_backgroundFile = file;
-    showPictureFile(m_backName, file);
+    choosePicture(m_backgroundFile, m_backName);
 }
 
 void CoverDialog::backclearClick() {
     clickSound();
-    m_backgroundFile.clear();
-    showPictureFile(m_backName, {});
+    setPicture(m_backgroundFile, m_backName, {});
 }
 
 void CoverDialog::logoloadClick() {
     clickSound();
-    const QString file = choosePicture();
-    if (file.isEmpty())
-        return;
-    m_logoFile = file;
-    showPictureFile(m_logoName, file);
+    choosePicture(m_logoFile, m_logoName);
 }
 
 void CoverDialog::logoclearClick() {
     clickSound();
-    m_logoFile.clear();
-    showPictureFile(m_logoName, {});
+    setPicture(m_logoFile, m_logoName, {});
 }
 
 void CoverDialog::contentviewClick() {

@@ -35,10 +35,11 @@ public:
 
     CoverDialog(ui::Services services, const menu::MenuState& state, QWidget* parent = nullptr);
 
-    // Fills the empty fields (name, date) and rebuilds the content list unless the viewer left its
-    // first line empty, then opens the dialog modally.
-    void openDialog();
+    // Fills the empty fields (name, date, fonts) and rebuilds the content list unless the viewer
+    // left its first line empty.
     void prepare();
+    // Prepares the dialog and opens it modally, centred.
+    void openDialog();
 
     void backloadClick();
     void backclearClick();
@@ -73,9 +74,10 @@ private:
     QFontComboBox* addFontBox(const char16_t* name, int key, const QString& caption, int left, int top);
     ui::ShadowButton* addButton(const char16_t* name, const QString& caption, const QRect& geometry,
                                 void (CoverDialog::*handler)());
-    // The chosen picture file, or empty when the viewer cancelled or the file cannot be read.
-    QString choosePicture();
-    void showPictureFile(QLabel* label, const QString& file);
+    // The picture chooser: a readable file becomes `file`, shown by name; one that cannot be read
+    // is reported and changes nothing.
+    void choosePicture(QString& file, QLabel* name);
+    void setPicture(QString& file, QLabel* name, const QString& chosen);
     void clickSound();
 
     ui::Services m_services;

@@ -25,8 +25,8 @@ QImage filled(QSize size, const QColor& colour, int dpi = 96) {
 }
 
 QImage render(const menu::CoverPage& page) {
-    QImage sheet = filled(QSize(qRound(kPaperWidth / 25.4 * kDpi), qRound(kPaperHeight / 25.4 * kDpi)),
-                          Qt::white, kDpi);
+    QImage sheet =
+        filled(QSize(qRound(kPaperWidth / 25.4 * kDpi), qRound(kPaperHeight / 25.4 * kDpi)), Qt::white, kDpi);
     QPainter p(&sheet);
     menu::paintCover(p, page);
     return sheet;
@@ -134,10 +134,10 @@ private Q_SLOTS:
         page.contentHeading = QStringLiteral("Content");
         const QImage sheet = render(page);
 
-        QCOMPARE(at(sheet, 26.5, 13.8), QColor(0, 255, 0));   // date box
-        QCOMPARE(at(sheet, 90, 52), QColor(Qt::red));         // title box
-        QCOMPARE(at(sheet, 105, 113.3), QColor(0, 0, 128));   // number box
-        QCOMPARE(at(sheet, 60, 30), QColor(128, 128, 0));     // background, stretched
+        QCOMPARE(at(sheet, 26.5, 13.8), QColor(0, 255, 0)); // date box
+        QCOMPARE(at(sheet, 90, 52), QColor(Qt::red));       // title box
+        QCOMPARE(at(sheet, 105, 113.3), QColor(0, 0, 128)); // number box
+        QCOMPARE(at(sheet, 60, 30), QColor(128, 128, 0));   // background, stretched
         QCOMPARE(at(sheet, 121, 105), QColor(128, 128, 0));
         QCOMPARE(at(sheet, 6, 97), QColor(128, 0, 128));      // logo at its own size ...
         QCOMPARE(at(sheet, 20, 100), QColor(128, 128, 0));    // ... not stretched to its place
@@ -149,6 +149,13 @@ private Q_SLOTS:
         QCOMPARE(at(sheet, 70, 200), QColor(Qt::white));      // content list
         QCOMPARE(at(sheet, 100, 1), QColor(Qt::white));       // the title strip stays empty
         QCOMPARE(at(sheet, 160, 60), QColor(Qt::white));      // beside the front cover
+
+        // A logo larger than its place is cut at the place's edges.
+        page.logo = filled(QSize(2000, 2000), QColor(128, 0, 128));
+        const QImage large = render(page);
+        QCOMPARE(at(large, 4.2 + 27.4, 95.0 + 27.9), QColor(128, 0, 128));
+        QCOMPARE(at(large, 4.2 + 28.4, 97), QColor(128, 128, 0));
+        QCOMPARE(at(large, 6, 95.0 + 28.8), QColor(128, 128, 0));
 
         // Without pictures their places stay empty.
         page.background = page.logo = page.productLogo = QImage();
@@ -168,7 +175,8 @@ private Q_SLOTS:
         const QRect left = pixels(kLeftSpine), right = pixels(kRightSpine);
         int inLeft = 0, inRight = 0;
         for (const QPoint& p : ink) {
-            QVERIFY2(left.contains(p) || right.contains(p), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+            QVERIFY2(left.contains(p) || right.contains(p),
+                     qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
             (left.contains(p) ? inLeft : inRight)++;
         }
         QVERIFY(inLeft > 50 && inRight > 50);

@@ -159,11 +159,11 @@ private Q_SLOTS:
         m_cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->click();
         QCOMPARE(m_fakes.print.jobs.size(), 1);
         const QImage page = m_fakes.print.jobs[0].page;
-        QCOMPARE(at(page, 90, 52, dpi), QColor(Qt::black));          // title box
-        QCOMPARE(at(page, 26.5, 13.8, dpi), QColor(128, 128, 128));  // date box
-        QCOMPARE(at(page, 105, 113.3, dpi), QColor(0, 0, 128));      // number box
-        QCOMPARE(at(page, 2.6, 160, dpi), QColor(Qt::white));        // spines
-        QVERIFY(at(page, 40, 117.7, dpi) != QColor(Qt::white));      // product logo
+        QCOMPARE(at(page, 90, 52, dpi), QColor(Qt::black));         // title box
+        QCOMPARE(at(page, 26.5, 13.8, dpi), QColor(128, 128, 128)); // date box
+        QCOMPARE(at(page, 105, 113.3, dpi), QColor(0, 0, 128));     // number box
+        QCOMPARE(at(page, 2.6, 160, dpi), QColor(Qt::white));       // spines
+        QVERIFY(at(page, 40, 117.7, dpi) != QColor(Qt::white));     // product logo
 
         // The second choice leaves the product logo out; a chosen logo picture is printed anyway.
         m_disc.writeBitmap(QStringLiteral("logo.bmp"), QColor(128, 0, 128), QSize(40, 40));
@@ -197,7 +197,8 @@ private Q_SLOTS:
         window.FormShow();
         CoverDialog* cover = window.coverDialog();
         QCOMPARE(cover->windowTitle(), QStringLiteral("Cover drucken"));
-        QCOMPARE(cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->text(), QStringLiteral("drucken"));
+        QCOMPARE(cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->text(),
+                 QStringLiteral("drucken"));
         QCOMPARE(cover->contentDialog()->findChild<ui::ShadowButton*>(QStringLiteral("printcontent"))->text(),
                  QStringLiteral("Liste drucken"));
         QCOMPARE(cover->findChild<QComboBox*>(QStringLiteral("ZolLogo"))->itemText(1),
