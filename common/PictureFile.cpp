@@ -1,5 +1,8 @@
 #include "PictureFile.h"
 
+#include "JpegCodec.h"
+
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -46,6 +49,16 @@ QImage readBestPicture(const QString& path, int allocationLimitMb, const Picture
             return image;
     }
     return {};
+}
+
+QImage readPicture(const QString& path, int allocationLimitMb) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"jpg" || suffix == u"jpeg") {
+        QImage image = jpeg::readFile(path);
+        if (!image.isNull())
+            return image;
+    }
+    return readBestPicture(path, allocationLimitMb, largestPicture);
 }
 
 } // namespace common

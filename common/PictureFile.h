@@ -26,4 +26,9 @@ PictureScore pictureFor(int edge);
 // image when none can be read. `allocationLimitMb` bounds each decoded picture.
 QImage readBestPicture(const QString& path, int allocationLimitMb, const PictureScore& score);
 
+// A picture file as the programs show it: a JPEG through our codec, anything else (the largest
+// picture of an icon) through readBestPicture with `allocationLimitMb`. A null image when nothing
+// can be read.
+QImage readPicture(const QString& path, int allocationLimitMb);
+
 } // namespace common

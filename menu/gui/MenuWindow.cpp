@@ -3,6 +3,7 @@
 
 #include "AboutBox.h"
 #include "CopyDialog.h"
+#include "CoverDialog.h"
 #include "HomePages.h"
 #include "InfoWindow.h"
 #include "NewFolderDialog.h"
@@ -63,6 +64,7 @@ MenuWindow::MenuWindow(ui::Services services, const menu::DiscFolders& folders, 
     m_newFolderDialog = new NewFolderDialog(m_services, m_state, this);
     m_copyDialog = new CopyDialog(m_services, m_state, m_unzip, m_newFolderDialog, this);
     m_infoWindow = new InfoWindow(m_services, m_state, this);
+    m_coverDialog = new CoverDialog(m_services, m_state, this);
     m_picform = new PictureWindow(this);
     showSplash();
 }

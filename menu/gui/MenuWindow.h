@@ -12,6 +12,7 @@
 #include <vector>
 
 class CopyDialog;
+class CoverDialog;
 class InfoWindow;
 class NewFolderDialog;
 class PictureWindow;
@@ -99,6 +100,7 @@ public:
     CopyDialog* copyDialog() const { return m_copyDialog; }
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
     InfoWindow* infoWindow() const { return m_infoWindow; }
+    CoverDialog* coverDialog() const { return m_coverDialog; }
     PictureWindow* pictureWindow() const { return m_picform; }
     const menu::UnzipModule& unzipModule() const { return m_unzip; }
 
@@ -199,5 +201,6 @@ private:
     NewFolderDialog* m_newFolderDialog;
     CopyDialog* m_copyDialog;
     InfoWindow* m_infoWindow;
+    CoverDialog* m_coverDialog;
     PictureWindow* m_picform;
 };

@@ -4,6 +4,7 @@
 
 #include "AboutBox.h"
 #include "CopyDialog.h"
+#include "CoverDialog.h"
 #include "HomePages.h"
 #include "InfoWindow.h"
 #include "NewFolderDialog.h"
@@ -185,6 +186,7 @@ void MenuWindow::showZipText(const QString& ending) {
 
 void MenuWindow::printcoverClick() {
     clickSound();
+    m_coverDialog->openDialog();
 }
 
 void MenuWindow::nfoClick() {

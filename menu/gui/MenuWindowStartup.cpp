@@ -4,6 +4,7 @@
 
 #include "AboutBox.h"
 #include "CopyDialog.h"
+#include "CoverDialog.h"
 #include "HomePages.h"
 #include "InfoWindow.h"
 #include "NewFolderDialog.h"
@@ -174,6 +175,7 @@ void MenuWindow::applyLanguage() {
     m_newFolderDialog->applyLanguage(lang);
     m_copyDialog->applyLanguage(lang);
     m_infoWindow->applyLanguage(lang);
+    m_coverDialog->applyLanguage(lang);
 
     if (texts.language == 1) {
         for (ui::ShadowButton* button : {m_ausf, m_zip}) {
@@ -210,6 +212,7 @@ void MenuWindow::applyDesign() {
     m_newFolderDialog->applyDesign(m_look);
     m_copyDialog->applyDesign(m_look);
     m_infoWindow->applyDesign(m_look);
+    m_coverDialog->applyDesign(m_look);
     // The picture window's default background is the texture as it is, or the gradient.
     if (d.designMode == DesignMode::Bitmap)
         m_picform->setDefaultBackground(ui::Backdrop::bitmap(m_backgroundPixmap, ui::Placement::Tile));

@@ -102,6 +102,33 @@ QImage menuBack() {
     return image;
 }
 
+// The product logo that the menu program prints on a disc cover, 59.5 by 11.1 mm there.
+QImage coverLogo() {
+    constexpr int kWidth = 1190, kHeight = 222;
+    QImage image = canvas(kWidth, kHeight);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A panel of its own, so that the logo reads on any background picture.
+    fillShape(p, roundedRect(QRectF(4, 4, kWidth - 8, kHeight - 8), 36), colour::paper, colour::slate300, 4);
+    parts::disc(p, QPointF(111, 111), 84);
+
+    p.setPen(colour::slate800);
+    p.setFont(uiFont(96, true));
+    p.drawText(QRectF(222, 0, 640, 160), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Tavik"));
+    p.setPen(colour::blueDark);
+    p.drawText(QRectF(540, 0, 620, 160), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("Lumbrel"));
+    p.setPen(colour::slate500);
+    p.setFont(uiFont(34, false));
+    p.drawText(QRectF(226, 160, 900, 50), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("CD menu authoring"));
+
+    QLinearGradient accent(222, 0, kWidth - 40, 0);
+    accent.setColorAt(0, colour::sky);
+    accent.setColorAt(0.5, colour::purple);
+    accent.setColorAt(1, colour::pink);
+    p.fillRect(QRectF(222, 152, kWidth - 262, 6), accent);
+    return image;
+}
+
 } // namespace
 
 QList<Asset> pictures() {
@@ -110,6 +137,7 @@ QList<Asset> pictures() {
         {QStringLiteral("Files/wait_1.bmp"), bmpFile(wait(QStringLiteral("Please wait ...")))},
         {QStringLiteral("Files/wait_2.bmp"), bmpFile(wait(QStringLiteral("Bitte warten ...")))},
         {QStringLiteral("Files/MenuBack.bmp"), bmpFile(menuBack())},
+        {QStringLiteral("menu/coverlogo.png"), pngFile(coverLogo())},
     };
 }
 

@@ -1,6 +1,10 @@
 #include "DesktopPrint.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -21,6 +25,21 @@ bool DesktopPrint::printDocument(const QTextDocument& document, const QString& j
         return false;
     document.print(&printer);
     return printer.printerState() != QPrinter::Error;
+}
+
+void DesktopPrint::previewPage(const QString& jobTitle, const PagePainter& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(jobTitle);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    // The page is laid out from the paper's corner, margins included.
+    printer.setFullPage(true);
+    QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+    preview.setWindowTitle(jobTitle);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* target) {
+        QPainter painter(target);
+        paint(painter);
+    });
+    preview.exec();
 }
 
 } // namespace ui

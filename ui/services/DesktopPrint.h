@@ -7,6 +7,7 @@ namespace ui {
 class DesktopPrint : public PrintService {
 public:
     bool printDocument(const QTextDocument& document, const QString& jobTitle) override;
+    void previewPage(const QString& jobTitle, const PagePainter& paint) override;
 };
 
 } // namespace ui

@@ -1,5 +1,8 @@
 #include "FakeServices.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -55,7 +58,7 @@ QString FakeChoosers::chooseFolder(const QString& title, const QString& prompt, 
 bool FakePrint::printDocument(const QTextDocument& document, const QString& jobTitle) {
     if (!printerAvailable)
         return false;
-    jobs.append({jobTitle, document.toPlainText()});
+    jobs.append({jobTitle, document.toPlainText(), QImage()});
     if (!pdfFile.isEmpty()) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,6 +67,30 @@ bool FakePrint::printDocument(const QTextDocument& document, const QString& jobT
         document.print(&printer);
     }
     return true;
+}
+
+void FakePrint::previewPage(const QString& jobTitle, const PagePainter& paint) {
+    const QPageSize a4(QPageSize::A4);
+    QImage page(a4.sizePixels(pageDpi), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(pageDpi / 0.0254);
+    page.setDotsPerMeterX(dotsPerMeter);
+    page.setDotsPerMeterY(dotsPerMeter);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        paint(painter);
+    }
+    jobs.append({jobTitle, QString(), page});
+    if (!pdfFile.isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFile);
+        printer.setDocName(jobTitle);
+        printer.setPageLayout(QPageLayout(a4, QPageLayout::Portrait, QMarginsF()));
+        printer.setFullPage(true);
+        QPainter painter(&printer);
+        paint(painter);
+    }
 }
 
 } // namespace ui::testing

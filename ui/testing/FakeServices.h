@@ -9,6 +9,7 @@
 #include "ui/services/ShellService.h"
 #include "ui/services/SoundService.h"
 
+#include <QImage>
 #include <QList>
 #include <QQueue>
 #include <QString>
@@ -129,17 +130,21 @@ public:
     QList<Topic> topics;
 };
 
-// Records each print job; with a file name set, also prints it there as PDF.
+// Records each print job; with a file name set, also prints it there as PDF. A previewed page
+// is kept as a picture at pageDpi.
 class FakePrint : public PrintService {
 public:
     struct Job {
         QString title;
-        QString text; // the document's plain text
+        QString text; // the document's plain text; empty for a page
+        QImage page;  // a previewed page
     };
     bool printDocument(const QTextDocument& document, const QString& jobTitle) override;
+    void previewPage(const QString& jobTitle, const PagePainter& paint) override;
 
     QList<Job> jobs;
     QString pdfFile;
+    int pageDpi = 100;
     bool printerAvailable = true; // false: as if no printer took the job
 };
 

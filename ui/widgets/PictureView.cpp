@@ -1,6 +1,5 @@
 #include "PictureView.h"
 
-#include "common/JpegCodec.h"
 #include "common/PictureFile.h"
 
 #include <QFileInfo>
@@ -33,10 +32,7 @@ void PictureView::clear() {
 
 bool PictureView::load(const QString& path) {
     clear();
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"jpg" || suffix == u"jpeg") {
-        m_image = common::jpeg::readFile(path);
-    } else if (suffix == u"gif") {
+    if (QFileInfo(path).suffix().compare(u"gif", Qt::CaseInsensitive) == 0) {
         auto* movie = new QMovie(path, QByteArray(), this);
         if (movie->isValid() && movie->frameCount() != 1) {
             m_movie = movie;
@@ -46,8 +42,8 @@ bool PictureView::load(const QString& path) {
             delete movie;
         }
     }
-    if (!m_movie && m_image.isNull())
-        m_image = common::readBestPicture(path, kAllocationLimitMb, common::largestPicture);
+    if (!m_movie)
+        m_image = common::readPicture(path, kAllocationLimitMb);
     update();
     return hasPicture();
 }

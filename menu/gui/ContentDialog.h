@@ -1,0 +1,59 @@
+#pragma once
+
+#include "MenuState.h"
+#include "ui/services/Services.h"
+#include "ui/widgets/Backdrop.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QFrame;
+class QTextEdit;
+
+namespace menu {
+struct DesignLook;
+}
+namespace ui {
+class EffectLabel;
+class ShadowButton;
+} // namespace ui
+
+// The content dialog: the disc's content list in an editable text area, printed on its own.
+class ContentDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 521;
+    static constexpr int kClientHeight = 470;
+
+    ContentDialog(ui::Services services, const menu::MenuState& state, QWidget* parent = nullptr);
+
+    void setContent(const QStringList& lines);
+    QStringList content() const;
+    // An empty first line keeps the viewer's list from being rebuilt.
+    bool firstLineEmpty() const;
+
+    // Opens the dialog, modal to its parent; `discName` names the print job.
+    void openFor(const QString& discName);
+
+    void printcontentClick();
+    void cancelClick();
+
+    void applyLanguage(const menu::LanguageFile& language);
+    void applyDesign(const menu::DesignLook& look);
+
+    QTextEdit* contentView() const { return m_text; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ui::Services m_services;
+    const menu::MenuState& m_state;
+    ui::Backdrop m_backdrop;
+    QString m_discName;
+    QTextEdit* m_text;
+    QFrame* m_frame;
+    ui::EffectLabel* m_heading;
+    ui::ShadowButton* m_printcontent;
+    ui::ShadowButton* m_cancel;
+};

@@ -1,0 +1,388 @@
+#include "CoverDialog.h"
+
+#include "ContentDialog.h"
+#include "common/IniFile.h"
+#include "common/PictureFile.h"
+#include "content/DesignLook.h"
+#include "cover/ContentList.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/PrintService.h"
+#include "ui/widgets/ColorBox.h"
+#include "ui/widgets/EffectLabel.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QFontComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// Bounds each picture chosen for the cover, as for every picture the menu shows.
+constexpr int kPictureAllocationLimitMb = 256;
+constexpr int kMargin = 8;
+constexpr int kRowStep = 40, kLabelHeight = 16, kFieldHeight = 22;
+constexpr int kFirstRow = 34;
+constexpr int kTextColumn = 16, kColourColumn = 200, kFontColumn = 394;
+constexpr int kColumnWidth = 176;
+constexpr int kPictureRowStep = 56; // label, buttons and the file's name
+constexpr int kSmallButtonWidth = 84, kSmallButtonHeight = 24;
+constexpr int kControlTop = 364;
+
+const QString kDefaultFont = QStringLiteral("Arial");
+const QString kCoverJob = QStringLiteral("tavik - lumbrel - cover");
+const QString kProductLogo = QStringLiteral(":/cover/coverlogo.png");
+
+QString today() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+// A picture file that is set and still readable; a null image otherwise.
+QImage pictureOf(const QString& file) {
+    return file.isEmpty() || !QFileInfo(file).isFile() ? QImage() : common::readPicture(file, kPictureAllocationLimitMb);
+}
+
+QString fontFamily(const QFontComboBox* box) {
+    const QString family = box->currentText().trimmed();
+    return family.isEmpty() ? kDefaultFont : family;
+}
+
+} // namespace
+
+CoverDialog::CoverDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+      m_state(state) {
+    setObjectName(QStringLiteral("Tprintdlgform"));
+    setWindowTitle(QStringLiteral("tavik - lumbrel - print cover"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    m_coverGroup = new QFrame(this);
+    m_coverGroup->setObjectName(QStringLiteral("covergroup"));
+    m_coverGroup->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_coverGroup->setGeometry(kMargin, kMargin, kClientWidth - 2 * kMargin, kControlTop - 2 * kMargin + 4);
+    m_coverHead = new ui::EffectLabel(QStringLiteral("cover control"), this);
+    m_coverHead->setObjectName(QStringLiteral("coverhead"));
+    m_coverHead->setGeometry(kTextColumn, kMargin + 4, 300, 18);
+
+    m_controlGroup = new QFrame(this);
+    m_controlGroup->setObjectName(QStringLiteral("controlgroup"));
+    m_controlGroup->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    m_controlGroup->setGeometry(kMargin, kControlTop, kClientWidth - 2 * kMargin,
+                                kClientHeight - kControlTop - kMargin);
+    m_controlHead = new ui::EffectLabel(QStringLiteral("zol control"), this);
+    m_controlHead->setObjectName(QStringLiteral("controlhead"));
+    m_controlHead->setGeometry(kTextColumn, kControlTop + 4, 300, 18);
+    for (ui::EffectLabel* heading : {m_coverHead, m_controlHead})
+        heading->setBold(true);
+
+    createFields();
+    createButtons();
+    m_contentDialog = new ContentDialog(services, state, this);
+}
+
+ui::EffectLabel* CoverDialog::addLabel(int key, const QString& caption, int left, int top, int width) {
+    auto* label = new ui::EffectLabel(caption, this);
+    label->setObjectName(QStringLiteral("Label%1").arg(key));
+    label->setGeometry(left, top, width, kLabelHeight);
+    m_labels.emplace_back(key, label);
+    return label;
+}
+
+ui::ColorBox* CoverDialog::addColorBox(const char16_t* name, int key, const QString& caption,
+                                       const QColor& initial, int left, int top) {
+    addLabel(key, caption, left, top, kColumnWidth + 14);
+    auto* box = new ui::ColorBox(this);
+    box->setObjectName(QString::fromUtf16(name));
+    box->setNamesShown(true);
+    box->setColor(initial);
+    box->setGeometry(left, top + kLabelHeight + 1, kColumnWidth, kFieldHeight);
+    return box;
+}
+
+QFontComboBox* CoverDialog::addFontBox(const char16_t* name, int key, const QString& caption, int left,
+                                       int top) {
+    addLabel(key, caption, left, top, kColumnWidth + 14);
+    auto* box = new QFontComboBox(this);
+    box->setObjectName(QString::fromUtf16(name));
+    box->setFontFilters(QFontComboBox::ScalableFonts);
+    box->setCurrentFont(QFont(kDefaultFont));
+    // Where the font is not installed the field still names it; printing takes its substitute.
+    box->setEditText(kDefaultFont);
+    box->setGeometry(left, top + kLabelHeight + 1, kColumnWidth + 14, kFieldHeight);
+    return box;
+}
+
+void CoverDialog::createFields() {
+    auto row = [](int n) { return kFirstRow + n * kRowStep; };
+    auto addLine = [this](const char16_t* name, int top) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QString::fromUtf16(name));
+        field->setGeometry(kTextColumn, top + kLabelHeight + 1, kColumnWidth, kFieldHeight);
+        return field;
+    };
+    addLabel(8, QStringLiteral("cd name"), kTextColumn, row(0), kColumnWidth + 8);
+    m_cdname = addLine(u"cdname", row(0));
+    addLabel(7, QStringLiteral("cd nr. (max. 6 char.)"), kTextColumn, row(1), kColumnWidth + 8);
+    m_cdnr = addLine(u"cdnr", row(1));
+    addLabel(18, QStringLiteral("cd date"), kTextColumn, row(2), kColumnWidth);
+    m_cddate = addLine(u"cddate", row(2));
+    addLabel(25, QStringLiteral("tavik logo"), kTextColumn, row(3), kColumnWidth);
+    m_zolLogo = new QComboBox(this);
+    m_zolLogo->setObjectName(QStringLiteral("ZolLogo"));
+    m_zolLogo->addItems(
+        {QStringLiteral("Yes, the zol got me !!!"), QStringLiteral("No advertising, please.")});
+    m_zolLogo->setGeometry(kTextColumn, row(3) + kLabelHeight + 1, kColumnWidth, kFieldHeight);
+
+    const int backTop = row(4), logoTop = backTop + kPictureRowStep;
+    addLabel(15, QStringLiteral("background"), kTextColumn, backTop, kColumnWidth);
+    addLabel(16, QStringLiteral("logo"), kTextColumn, logoTop, kColumnWidth);
+    auto addName = [this](const char16_t* name, int top) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromUtf16(name));
+        label->setGeometry(kTextColumn, top + kLabelHeight + kSmallButtonHeight + 2, kColumnWidth, 14);
+        QFont f = label->font();
+        f.setPointSize(7);
+        label->setFont(f);
+        return label;
+    };
+    m_backName = addName(u"backname", backTop);
+    m_logoName = addName(u"logoname", logoTop);
+    addLabel(17, QStringLiteral("content"), kTextColumn, logoTop + kPictureRowStep, kColumnWidth);
+
+    m_cdnamecolor = addColorBox(u"cdnamecolor", 10, QStringLiteral("cd name box color"), Qt::black,
+                                kColourColumn, row(0));
+    m_cdnamefcolor = addColorBox(u"cdnamefcolor", 13, QStringLiteral("cd name font color"), Qt::white,
+                                 kColourColumn, row(1));
+    m_cdnrcolor = addColorBox(u"cdnrcolor", 9, QStringLiteral("cd nr. box color"), QColor(0, 0, 128),
+                              kColourColumn, row(2));
+    m_cdnrfcolor =
+        addColorBox(u"cdnrfcolor", 12, QStringLiteral("cd nr. font color"), Qt::white, kColourColumn, row(3));
+    m_cddatecolor = addColorBox(u"cddatecolor", 11, QStringLiteral("cd date box color"),
+                                QColor(128, 128, 128), kColourColumn, row(4));
+    m_cddatefcolor = addColorBox(u"cddatefcolor", 14, QStringLiteral("cd date font color"), Qt::black,
+                                 kColourColumn, row(5));
+    m_sidescolor =
+        addColorBox(u"sidescolor", 22, QStringLiteral("sides color"), Qt::white, kColourColumn, row(6));
+    m_sidesfcolor =
+        addColorBox(u"sidesfcolor", 23, QStringLiteral("sides font color"), Qt::black, kColourColumn, row(7));
+
+    m_cdnamefont = addFontBox(u"cdnamefont", 19, QStringLiteral("cd name font"), kFontColumn, row(0));
+    m_cdnrfont = addFontBox(u"cdnrfont", 20, QStringLiteral("cd nr. font"), kFontColumn, row(1));
+    m_cddatefont = addFontBox(u"cddatefont", 21, QStringLiteral("cd date font"), kFontColumn, row(2));
+    m_sidesfont = addFontBox(u"sidesfont", 24, QStringLiteral("sides font"), kFontColumn, row(3));
+}
+
+ui::ShadowButton* CoverDialog::addButton(const char16_t* name, const QString& caption, const QRect& geometry,
+                                         void (CoverDialog::*handler)()) {
+    auto* button = new ui::ShadowButton(caption, this);
+    button->setObjectName(QString::fromUtf16(name));
+    button->setGeometry(geometry);
+    button->setShadowDepth(3);
+    connect(button, &QAbstractButton::clicked, this, handler);
+    m_buttons.push_back(button);
+    return button;
+}
+
+void CoverDialog::createButtons() {
+    const int backTop = kFirstRow + 4 * kRowStep + kLabelHeight + 1;
+    const int logoTop = backTop + kPictureRowStep, contentTop = logoTop + kPictureRowStep;
+    const int second = kTextColumn + kSmallButtonWidth + 8;
+    const QSize small(kSmallButtonWidth, kSmallButtonHeight);
+    m_backload = addButton(u"backload", QStringLiteral("load"), QRect(QPoint(kTextColumn, backTop), small),
+                           &CoverDialog::backloadClick);
+    m_backclear = addButton(u"backclear", QStringLiteral("clear"), QRect(QPoint(second, backTop), small),
+                            &CoverDialog::backclearClick);
+    m_logoload = addButton(u"logoload", QStringLiteral("load"), QRect(QPoint(kTextColumn, logoTop), small),
+                           &CoverDialog::logoloadClick);
+    m_logoclear = addButton(u"logoclear", QStringLiteral("clear"), QRect(QPoint(second, logoTop), small),
+                            &CoverDialog::logoclearClick);
+    m_contentview = addButton(u"contentview", QStringLiteral("edit"),
+                              QRect(QPoint(kTextColumn, contentTop), small), &CoverDialog::contentviewClick);
+
+    const int top = kControlTop + 26;
+    m_printcover = addButton(u"printcover", QStringLiteral("print/preview"), QRect(kTextColumn, top, 150, 46),
+                             &CoverDialog::printcoverClick);
+    m_cancel = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 158, top, 100, 46),
+                         &CoverDialog::cancelClick);
+    for (ui::ShadowButton* button : {m_printcover, m_cancel}) {
+        QFont f = button->font();
+        f.setPointSize(11);
+        button->setFont(f);
+        button->setShadowDepth(5);
+    }
+}
+
+void CoverDialog::prepare() {
+    if (m_cdname->text().isEmpty())
+        m_cdname->setText(m_state.identity.discName);
+    if (m_cddate->text().isEmpty())
+        m_cddate->setText(today());
+    for (QFontComboBox* box : {m_cdnamefont, m_cdnrfont, m_cddatefont, m_sidesfont}) {
+        if (box->currentText().trimmed().isEmpty())
+            box->setEditText(kDefaultFont);
+    }
+    if (m_contentDialog->firstLineEmpty())
+        return;
+    const menu::DiscFolders& folders = m_state.folders;
+    m_contentDialog->setContent(menu::contentList(common::IniFile(folders.configFile(u"genre.cfg")),
+                                                  common::IniFile(folders.configFile(u"members.cfg"))));
+}
+
+void CoverDialog::openDialog() {
+    prepare();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    open();
+}
+
+void CoverDialog::clickSound() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+}
+
+QString CoverDialog::pictureFilter() {
+    return QStringLiteral(
+        "Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf"
+        "|JPEG Bilddatei (*.jpg)|*.jpg"
+        "|JPEG Bilddatei (*.jpeg)|*.jpeg"
+        "|Bitmaps (*.bmp)|*.bmp"
+        "|Symbole (*.ico)|*.ico"
+        "|Erweiterte Metadateien (*.emf)|*.emf"
+        "|Metadateien (*.wmf)|*.wmf");
+}
+
+void CoverDialog::choosePicture(QString& file, QLabel* name) {
+    ui::ChooserService::FileRequest request;
+    request.filter = pictureFilter();
+    const QString chosen = m_services.choosers.openFile(request);
+    if (chosen.isEmpty())
+        return;
+    // Metafiles are offered but cannot be drawn here; a file that holds no picture is refused.
+    if (common::readPicture(chosen, kPictureAllocationLimitMb).isNull()) {
+        m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
+                                 QStringLiteral("The picture \"%1\" cannot be read.").arg(chosen));
+        return;
+    }
+    setPicture(file, name, chosen);
+}
+
+void CoverDialog::setPicture(QString& file, QLabel* name, const QString& chosen) {
+    file = chosen;
+    name->setText(QFileInfo(chosen).fileName());
+    name->setToolTip(chosen);
+}
+
+void CoverDialog::backloadClick() {
+    clickSound();
+    choosePicture(m_backgroundFile, m_backName);
+}
+
+void CoverDialog::backclearClick() {
+    clickSound();
+    setPicture(m_backgroundFile, m_backName, {});
+}
+
+void CoverDialog::logoloadClick() {
+    clickSound();
+    choosePicture(m_logoFile, m_logoName);
+}
+
+void CoverDialog::logoclearClick() {
+    clickSound();
+    setPicture(m_logoFile, m_logoName, {});
+}
+
+void CoverDialog::contentviewClick() {
+    clickSound();
+    m_contentDialog->openFor(m_cdname->text());
+}
+
+menu::CoverPage CoverDialog::coverPage() const {
+    menu::CoverPage page;
+    page.title = m_cdname->text();
+    page.number = m_cdnr->text();
+    page.date = m_cddate->text();
+    page.titleBox = m_cdnamecolor->color();
+    page.titleText = m_cdnamefcolor->color();
+    page.numberBox = m_cdnrcolor->color();
+    page.numberText = m_cdnrfcolor->color();
+    page.dateBox = m_cddatecolor->color();
+    page.dateText = m_cddatefcolor->color();
+    page.spineBox = m_sidescolor->color();
+    page.spineText = m_sidesfcolor->color();
+    page.titleFont = fontFamily(m_cdnamefont);
+    page.numberFont = fontFamily(m_cdnrfont);
+    page.dateFont = fontFamily(m_cddatefont);
+    page.spineFont = fontFamily(m_sidesfont);
+    page.background = pictureOf(m_backgroundFile);
+    page.logo = pictureOf(m_logoFile);
+    if (m_zolLogo->currentIndex() == 0)
+        page.productLogo = QImage(kProductLogo);
+    page.contentHeading = m_state.language.texts.coverHeader;
+    page.content = m_contentDialog->content();
+    return page;
+}
+
+void CoverDialog::printcoverClick() {
+    clickSound();
+    const menu::CoverPage page = coverPage();
+    m_services.print.previewPage(kCoverJob, [&page](QPainter& painter) { menu::paintCover(painter, page); });
+}
+
+void CoverDialog::cancelClick() {
+    clickSound();
+    reject();
+}
+
+void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
+    if (const auto builtIn = menu::builtInTexts(language.texts.language)) {
+        m_zolLogo->setItemText(0, builtIn->logoYes);
+        m_zolLogo->setItemText(1, builtIn->logoNo);
+    }
+    if (!language.present)
+        return;
+    const struct {
+        ui::ShadowButton* button;
+        int key;
+    } buttons[] = {{m_backload, 17},    {m_backclear, 18},  {m_logoload, 19}, {m_logoclear, 20},
+                   {m_contentview, 21}, {m_printcover, 22}, {m_cancel, 23}};
+    for (const auto& b : buttons) {
+        b.button->setText(language.buttons[b.key]);
+        b.button->setToolTip(language.hints[b.key]);
+    }
+    m_controlHead->setText(language.headings[7]);
+    m_coverHead->setText(language.headings[8]);
+    for (const auto& [key, label] : m_labels)
+        label->setText(language.details[key]);
+    setWindowTitle(language.forms[2]);
+    m_contentDialog->applyLanguage(language);
+}
+
+void CoverDialog::applyDesign(const menu::DesignLook& look) {
+    m_backdrop = look.windowBackdrop();
+    for (ui::ShadowButton* button : m_buttons)
+        look.styleButton(button);
+    for (ui::EffectLabel* heading : {m_coverHead, m_controlHead})
+        menu::styleLabel(heading, look.design.headings);
+    for (const auto& [key, label] : m_labels)
+        menu::styleLabel(label, look.design.detailLabels);
+    for (QLabel* name : {m_backName, m_logoName}) {
+        QPalette palette = name->palette();
+        palette.setColor(QPalette::WindowText, look.design.detailLabels.color);
+        name->setPalette(palette);
+    }
+    m_contentDialog->applyDesign(look);
+    update();
+}
+
+void CoverDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_backdrop.paint(p, rect());
+}

@@ -1,0 +1,214 @@
+// The cover dialog and the content dialog, driven from the menu window: defaults, the content
+// list and when it is rebuilt, the pictures, and what reaches the printer.
+#include "DiscFixture.h"
+#include "cover/CoverPage.h"
+#include "gui/ContentDialog.h"
+#include "gui/CoverDialog.h"
+#include "gui/MenuWindow.h"
+#include "ui/testing/FakeServices.h"
+#include "ui/widgets/ColorBox.h"
+#include "ui/widgets/ShadowButton.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+using ui::testing::FakeServices;
+using namespace menu::coverLayout;
+
+namespace {
+
+QString today() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+// A point of a printed page, relative to the cover's detail area like the layout.
+QColor at(const QImage& page, qreal left, qreal top, int dpi) {
+    return page.pixelColor(int((kLeft + left) * dpi / 25.4), int((kTop + top) * dpi / 25.4));
+}
+
+} // namespace
+
+class TestCoverDialog : public QObject {
+    Q_OBJECT
+
+private:
+    DiscFixture m_disc;
+    FakeServices m_fakes;
+    std::unique_ptr<MenuWindow> m_window;
+    CoverDialog* m_cover = nullptr;
+
+    template <typename T> T* field(const char* name) const {
+        T* found = m_cover->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no field %s", name);
+        return found;
+    }
+    QTextEdit* contentView() const { return m_cover->contentDialog()->contentView(); }
+    void reopen() {
+        m_cover->reject();
+        m_window->printcoverClick();
+        QVERIFY(m_cover->isVisible());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_disc.set(QStringLiteral("members.cfg"), QStringLiteral("general"), QStringLiteral("cdname"),
+                   QStringLiteral("My Disc"));
+        m_disc.addCategory(QStringLiteral("Games"));
+        m_disc.addCategory(QStringLiteral("Tools"));
+        m_disc.addItem(0, QStringLiteral("A"), {});
+        m_disc.addItem(0, QStringLiteral("B"), {});
+        m_disc.save();
+        m_window = std::make_unique<MenuWindow>(m_fakes.services(), m_disc.folders());
+        m_window->FormShow();
+        m_cover = m_window->coverDialog();
+        QCOMPARE(m_cover->objectName(), QStringLiteral("Tprintdlgform"));
+        QCOMPARE(m_cover->contentDialog()->objectName(), QStringLiteral("Tcontentform"));
+        QCOMPARE(m_cover->contentDialog()->size(), QSize(521, 470));
+    }
+
+    void firstOpeningFillsTheFields() {
+        m_window->printcoverClick();
+        QVERIFY(m_cover->isVisible());
+        QCOMPARE(field<QLineEdit>("cdname")->text(), QStringLiteral("My Disc"));
+        QCOMPARE(field<QLineEdit>("cddate")->text(), today());
+        QCOMPARE(field<QLineEdit>("cdnr")->text(), QString());
+        QCOMPARE(field<QComboBox>("ZolLogo")->currentIndex(), 0);
+        QCOMPARE(field<QComboBox>("ZolLogo")->currentText(), QStringLiteral("Yes, the zol got me !!!"));
+        QCOMPARE(contentView()->toPlainText(), QStringLiteral("*** Games ***\nA;B;\n\n*** Tools ***\n"));
+        QCOMPARE(contentView()->document()->blockCount(), 5);
+    }
+
+    void editedFieldsAreKeptAndEmptyOnesRefilled() {
+        field<QLineEdit>("cddate")->setText(QStringLiteral("Spring 2027"));
+        field<QLineEdit>("cdname")->clear();
+        field<ui::ColorBox>("cdnamecolor")->setColor(Qt::red);
+        reopen();
+        QCOMPARE(field<QLineEdit>("cddate")->text(), QStringLiteral("Spring 2027"));
+        QCOMPARE(field<QLineEdit>("cdname")->text(), QStringLiteral("My Disc"));
+        QCOMPARE(field<ui::ColorBox>("cdnamecolor")->color(), QColor(Qt::red));
+        field<QLineEdit>("cddate")->clear();
+        reopen();
+        QCOMPARE(field<QLineEdit>("cddate")->text(), today());
+        field<ui::ColorBox>("cdnamecolor")->setColor(Qt::black);
+    }
+
+    void contentListIsRebuiltUnlessItsFirstLineIsEmpty() {
+        contentView()->setPlainText(QStringLiteral("my own list"));
+        reopen();
+        QCOMPARE(contentView()->document()->firstBlock().text(), QStringLiteral("*** Games ***"));
+
+        contentView()->setPlainText(QStringLiteral("\nmy own list"));
+        reopen();
+        QCOMPARE(contentView()->toPlainText(), QStringLiteral("\nmy own list"));
+        contentView()->setPlainText(QStringLiteral("x"));
+        reopen();
+    }
+
+    void contentIsPrintedUnderTheDiscName() {
+        field<QLineEdit>("cdname")->setText(QStringLiteral("Issue 5"));
+        m_cover->findChild<ui::ShadowButton*>(QStringLiteral("contentview"))->click();
+        ContentDialog* content = m_cover->contentDialog();
+        QVERIFY(content->isVisible());
+        m_fakes.print.jobs.clear();
+        content->findChild<ui::ShadowButton*>(QStringLiteral("printcontent"))->click();
+        QCOMPARE(m_fakes.print.jobs.size(), 1);
+        QCOMPARE(m_fakes.print.jobs[0].title, QStringLiteral("- content of Issue 5 -"));
+        QVERIFY(m_fakes.print.jobs[0].text.startsWith(QStringLiteral("*** Games ***\nA;B;")));
+        content->findChild<ui::ShadowButton*>(QStringLiteral("cancel"))->click();
+        QVERIFY(!content->isVisible());
+        field<QLineEdit>("cdname")->setText(QStringLiteral("My Disc"));
+    }
+
+    void picturesAreChosenAndUnreadableOnesReported() {
+        m_disc.writeBitmap(QStringLiteral("back.bmp"), QColor(128, 128, 0), QSize(16, 16));
+        m_disc.writeRaw(QStringLiteral("broken.wmf"), QByteArray("not a metafile"));
+        const QString back = m_disc.cfg() + QStringLiteral("back.bmp");
+
+        m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("broken.wmf"));
+        m_cover->backloadClick();
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+        QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("broken.wmf")));
+        QVERIFY(m_cover->backgroundFile().isEmpty());
+        QCOMPARE(m_fakes.choosers.requests.last().file.filter, CoverDialog::pictureFilter());
+        QVERIFY(CoverDialog::pictureFilter().startsWith(
+            QStringLiteral("Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|")));
+
+        m_fakes.choosers.queueOpenFile(back);
+        m_cover->backloadClick();
+        QCOMPARE(m_cover->backgroundFile(), back);
+        m_cover->backloadClick(); // cancelled: the picture stays
+        QCOMPARE(m_cover->backgroundFile(), back);
+        m_fakes.choosers.queueOpenFile(back);
+        m_cover->logoloadClick();
+        QCOMPARE(m_cover->logoFile(), back);
+        m_cover->logoclearClick();
+        m_cover->backclearClick();
+        QVERIFY(m_cover->backgroundFile().isEmpty() && m_cover->logoFile().isEmpty());
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+    }
+
+    void coverIsPreviewedWithItsDefaultsAndLogos() {
+        const int dpi = m_fakes.print.pageDpi;
+        m_fakes.print.jobs.clear();
+        m_cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->click();
+        QCOMPARE(m_fakes.print.jobs.size(), 1);
+        const QImage page = m_fakes.print.jobs[0].page;
+        QCOMPARE(at(page, 90, 52, dpi), QColor(Qt::black));         // title box
+        QCOMPARE(at(page, 26.5, 13.8, dpi), QColor(128, 128, 128)); // date box
+        QCOMPARE(at(page, 105, 113.3, dpi), QColor(0, 0, 128));     // number box
+        QCOMPARE(at(page, 2.6, 160, dpi), QColor(Qt::white));       // spines
+        QVERIFY(at(page, 40, 117.7, dpi) != QColor(Qt::white));     // product logo
+
+        // The second choice leaves the product logo out; a chosen logo picture is printed anyway.
+        m_disc.writeBitmap(QStringLiteral("logo.bmp"), QColor(128, 0, 128), QSize(40, 40));
+        m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("logo.bmp"));
+        m_cover->logoloadClick();
+        field<QComboBox>("ZolLogo")->setCurrentIndex(1);
+        m_fakes.print.pdfFile = QDir(m_disc.root()).filePath(QStringLiteral("cover.pdf"));
+        m_cover->printcoverClick();
+        const QImage second = m_fakes.print.jobs.last().page;
+        for (const QPointF mm : {QPointF(40, 117.7), QPointF(60, 116), QPointF(96, 122)})
+            QCOMPARE(at(second, mm.x(), mm.y(), dpi), QColor(Qt::white));
+        QCOMPARE(at(second, 6, 97, dpi), QColor(128, 0, 128));
+        QVERIFY(QFileInfo(m_fakes.print.pdfFile).size() > 0);
+        m_fakes.print.pdfFile.clear();
+        m_cover->logoclearClick();
+        field<QComboBox>("ZolLogo")->setCurrentIndex(0);
+    }
+
+    void captionsComeFromTheLanguageFile() {
+        DiscFixture disc;
+        const QString language = QStringLiteral("language.zol");
+        disc.set(language, QStringLiteral("Language"), QStringLiteral("Language"), QStringLiteral("1"));
+        disc.set(language, QStringLiteral("Cover"), QStringLiteral("Cover_Header"), QStringLiteral("Inhalt"));
+        disc.set(language, QStringLiteral("Buttons"), QStringLiteral("22"), QStringLiteral("drucken"));
+        disc.set(language, QStringLiteral("Buttons"), QStringLiteral("24"), QStringLiteral("Liste drucken"));
+        disc.set(language, QStringLiteral("Details"), QStringLiteral("7"), QStringLiteral("CD Nr."));
+        disc.set(language, QStringLiteral("Forms"), QStringLiteral("2"), QStringLiteral("Cover drucken"));
+        disc.save();
+        FakeServices fakes;
+        MenuWindow window(fakes.services(), disc.folders());
+        window.FormShow();
+        CoverDialog* cover = window.coverDialog();
+        QCOMPARE(cover->windowTitle(), QStringLiteral("Cover drucken"));
+        QCOMPARE(cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->text(),
+                 QStringLiteral("drucken"));
+        QCOMPARE(cover->contentDialog()->findChild<ui::ShadowButton*>(QStringLiteral("printcontent"))->text(),
+                 QStringLiteral("Liste drucken"));
+        QCOMPARE(cover->findChild<QComboBox*>(QStringLiteral("ZolLogo"))->itemText(1),
+                 QStringLiteral("Bitte, keine Werbung."));
+        QCOMPARE(cover->coverPage().contentHeading, QStringLiteral("Inhalt"));
+        // Without categories the list is empty.
+        cover->prepare();
+        QCOMPARE(cover->coverPage().content, QStringList({QString()}));
+    }
+};
+
+QTEST_MAIN(TestCoverDialog)
+#include "tst_coverdialog.moc"
