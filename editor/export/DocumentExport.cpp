@@ -117,8 +117,10 @@ QString writeDocument(const ExportTable& table, const QString& path) {
     for (const auto& [name, bytes] : parts) {
         // The buffers outlive the archive, which reads them when it is closed.
         zip_source_t* source = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-        if (!source || zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) < 0) {
-            if (source)
+        const zip_int64_t index = source ? zip_file_add(archive, name, source, ZIP_FL_ENC_UTF_8) : -1;
+        // The markup repeats itself; light compression already shrinks it most of the way.
+        if (index < 0 || zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) < 0) {
+            if (source && index < 0)
                 zip_source_free(source);
             const QString reason = QString::fromUtf8(zip_strerror(archive));
             zip_discard(archive);

@@ -9,7 +9,11 @@ namespace officeexport {
 
 QString writeWorkbook(const ExportTable& table, const QString& path) {
     const QByteArray file = QFile::encodeName(path);
-    lxw_workbook* workbook = workbook_new(file.constData());
+    // Rows are written in order, so the workbook need not hold them all; its cells carry their
+    // strings themselves.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* workbook = workbook_new_opt(file.constData(), &options);
     if (!workbook)
         return QString::fromUtf8(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
