@@ -53,8 +53,9 @@ int main(int argc, char** argv) {
         QElapsedTimer timer;
         timer.start();
         const auto found = gridfind::findCell(kItems, kFields, text, options, {}, std::nullopt);
-        std::printf("find %-10s %6lld ms  %s\n", order == gridfind::Order::TopDown ? "top-down" : "left-right",
-                    timer.elapsed(), found ? "found" : "NOT FOUND");
+        std::printf("find %-10s %6lld ms  %s\n",
+                    order == gridfind::Order::TopDown ? "top-down" : "left-right", timer.elapsed(),
+                    found ? "found" : "NOT FOUND");
     }
     return 0;
 }

@@ -21,13 +21,25 @@ void appendHtmlText(QString& out, const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         switch (c.unicode()) {
-        case u'&': out += QStringLiteral("&amp;"); continue;
-        case u'<': out += QStringLiteral("&lt;"); continue;
-        case u'>': out += QStringLiteral("&gt;"); continue;
-        case u'"': out += QStringLiteral("&quot;"); continue;
-        case u'\r': continue;
-        case u'\n': out += QStringLiteral("<br>"); continue;
-        default: break;
+        case u'&':
+            out += QStringLiteral("&amp;");
+            continue;
+        case u'<':
+            out += QStringLiteral("&lt;");
+            continue;
+        case u'>':
+            out += QStringLiteral("&gt;");
+            continue;
+        case u'"':
+            out += QStringLiteral("&quot;");
+            continue;
+        case u'\r':
+            continue;
+        case u'\n':
+            out += QStringLiteral("<br>");
+            continue;
+        default:
+            break;
         }
         if (c.unicode() < 0x80) {
             out += c;
@@ -105,7 +117,8 @@ QByteArray html(const ExportTable& table) {
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const QStringList& row = table.rows[r];
         const bool titleRow = r == 0;
-        const QString band = titleRow || r >= table.rowColours.size() ? fixed : htmlColour(table.rowColours[r]);
+        const QString band =
+            titleRow || r >= table.rowColours.size() ? fixed : htmlColour(table.rowColours[r]);
         out += QStringLiteral("<tr>");
         for (qsizetype c = 0; c < row.size(); ++c) {
             out += QStringLiteral("<td nowrap BGCOLOR=\"") + (titleRow || c == 0 ? fixed : band) +

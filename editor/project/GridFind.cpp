@@ -83,10 +83,18 @@ bool CellMatcher::patternMatches(const QString& cell) const {
         const int order = QStringView(text).compare(comparison.value);
         bool holds = false;
         switch (comparison.op) {
-        case Comparison::Op::Greater: holds = order > 0; break;
-        case Comparison::Op::GreaterOrEqual: holds = order >= 0; break;
-        case Comparison::Op::Less: holds = order < 0; break;
-        case Comparison::Op::LessOrEqual: holds = order <= 0; break;
+        case Comparison::Op::Greater:
+            holds = order > 0;
+            break;
+        case Comparison::Op::GreaterOrEqual:
+            holds = order >= 0;
+            break;
+        case Comparison::Op::Less:
+            holds = order < 0;
+            break;
+        case Comparison::Op::LessOrEqual:
+            holds = order <= 0;
+            break;
         }
         result = i == 0 ? holds : (comparison.joinedByOr ? result || holds : result && holds);
     }
@@ -102,8 +110,8 @@ bool CellMatcher::matches(const QString& cell) const {
     return !m_options.wholeCell || cell.compare(m_options.text, Qt::CaseInsensitive) == 0;
 }
 
-std::optional<Cell> findCell(int rows, int columns, const CellText& text, const Options& options, Cell current,
-                             std::optional<Cell> after) {
+std::optional<Cell> findCell(int rows, int columns, const CellText& text, const Options& options,
+                             Cell current, std::optional<Cell> after) {
     if (rows <= 0 || columns <= 0)
         return std::nullopt;
     struct Span {

@@ -60,7 +60,7 @@ using CellText = std::function<QString(int row, int column)>;
 
 // The first matching cell after `after` (from the first cell without it), in the options' order
 // and range; `current` is the cell whose column or row limits the range.
-std::optional<Cell> findCell(int rows, int columns, const CellText& text, const Options& options, Cell current,
-                             std::optional<Cell> after);
+std::optional<Cell> findCell(int rows, int columns, const CellText& text, const Options& options,
+                             Cell current, std::optional<Cell> after);
 
 } // namespace gridfind

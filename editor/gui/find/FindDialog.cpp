@@ -21,8 +21,9 @@ QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent
 }
 
 // A titled group of choices whose ids are their positions; the first is chosen.
-QGroupBox* choiceGroup(const QString& name, const QString& title, std::initializer_list<const char16_t*> captions,
-                       QButtonGroup* choices, QWidget* parent) {
+QGroupBox* choiceGroup(const QString& name, const QString& title,
+                       std::initializer_list<const char16_t*> captions, QButtonGroup* choices,
+                       QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(name);
     auto* layout = new QVBoxLayout(group);
@@ -105,7 +106,9 @@ gridfind::Options FindDialog::options() const {
     o.pattern = chkregular->isChecked();
     o.order = m_orders->checkedId() == 1 ? gridfind::Order::LeftRight : gridfind::Order::TopDown;
     const int range = m_ranges->checkedId();
-    o.range = range == 1 ? gridfind::Range::Column : range == 2 ? gridfind::Range::Row : gridfind::Range::Grid;
+    o.range = range == 1   ? gridfind::Range::Column
+              : range == 2 ? gridfind::Range::Row
+                           : gridfind::Range::Grid;
     return o;
 }
 

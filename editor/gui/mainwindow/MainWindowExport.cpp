@@ -48,7 +48,8 @@ void MainWindow::exportClick(int format) {
     click();
     const auto chosenFormat = static_cast<ExportFormat>(format);
     const ExportFormatInfo info = exportFormatInfo(chosenFormat);
-    const QString file = m_services.choosers.saveFile({m_exportMenu->title(), {}, info.filter, info.defaultSuffix, {}});
+    const QString file =
+        m_services.choosers.saveFile({m_exportMenu->title(), {}, info.filter, info.defaultSuffix, {}});
     if (file.isEmpty())
         return;
     const QString failure = writeGridExport(chosenFormat, exportTable(), file);

@@ -84,7 +84,8 @@ inline Rows workbookCells(const QString& path, QList<int>* styledRows = nullptr)
         if (sheet.name() == u"c") {
             at = cellPosition(sheet.attributes().value(QStringLiteral("r")));
             type = sheet.attributes().value(QStringLiteral("t")).toString();
-            if (styledRows && sheet.attributes().hasAttribute(QStringLiteral("s")) && !styledRows->contains(at.first))
+            if (styledRows && sheet.attributes().hasAttribute(QStringLiteral("s")) &&
+                !styledRows->contains(at.first))
                 styledRows->append(at.first);
         } else if (sheet.name() == u"v") {
             const QString value = sheet.readElementText();

@@ -79,10 +79,11 @@ private Q_SLOTS:
 };
 
 void TestGridExport::emptyItemRowInEveryTextFormat() {
-    const ExportTable table = tableOf({QStringLiteral("Name"), QStringLiteral("Serial")}, {{QString(), QString()}});
+    const ExportTable table =
+        tableOf({QStringLiteral("Name"), QStringLiteral("Serial")}, {{QString(), QString()}});
 
-    QCOMPARE(lines(textexport::cvs(table)), (QStringList{QStringLiteral("\"\",Name,Serial"),
-                                                         QStringLiteral("\"\",\"\",\"\"")}));
+    QCOMPARE(lines(textexport::cvs(table)),
+             (QStringList{QStringLiteral("\"\",Name,Serial"), QStringLiteral("\"\",\"\",\"\"")}));
 
     const QStringList html = lines(textexport::html(table));
     QCOMPARE(html.first(), QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\">"));
@@ -113,9 +114,9 @@ void TestGridExport::cvsQuoting() {
 }
 
 void TestGridExport::asciiColumnsAndHtmlMarkup() {
-    const ExportTable table =
-        tableOf({QStringLiteral("Name"), QStringLiteral("Size")},
-                {{QStringLiteral("Setup program"), QStringLiteral("1")}, {QStringLiteral("x"), QStringLiteral("12345")}});
+    const ExportTable table = tableOf({QStringLiteral("Name"), QStringLiteral("Size")},
+                                      {{QStringLiteral("Setup program"), QStringLiteral("1")},
+                                       {QStringLiteral("x"), QStringLiteral("12345")}});
     const auto padded = [](const char16_t* text, int width) {
         return QString::fromUtf16(text).leftJustified(width, u' ') + u' ';
     };
@@ -141,7 +142,8 @@ void TestGridExport::officeFilesHoldEveryCell() {
     const QString workbook = dir.filePath(QStringLiteral("items.xlsx"));
     QCOMPARE(writeGridExport(ExportFormat::Excel, table, workbook), QString());
     QList<int> styledRows;
-    QCOMPARE(withoutTrailingEmptyCells(officereader::workbookCells(workbook, &styledRows)), expectedCells(table));
+    QCOMPARE(withoutTrailingEmptyCells(officereader::workbookCells(workbook, &styledRows)),
+             expectedCells(table));
     QCOMPARE(styledRows, QList<int>{0});
 
     const QString document = dir.filePath(QStringLiteral("items.docx"));
@@ -160,8 +162,8 @@ void TestGridExport::unwritableFileIsReported() {
     QTemporaryDir dir;
     const ExportTable table = awkwardTable();
     const QString missingFolder = dir.filePath(QStringLiteral("gone/items."));
-    for (ExportFormat format : {ExportFormat::Ascii, ExportFormat::Cvs, ExportFormat::Word, ExportFormat::Excel,
-                                ExportFormat::Html}) {
+    for (ExportFormat format : {ExportFormat::Ascii, ExportFormat::Cvs, ExportFormat::Word,
+                                ExportFormat::Excel, ExportFormat::Html}) {
         const QString path = missingFolder + exportFormatInfo(format).defaultSuffix;
         QVERIFY2(!writeGridExport(format, table, path).isEmpty(), qPrintable(path));
         QVERIFY(!QFile::exists(path));
@@ -182,7 +184,8 @@ void TestGridExport::officeFilesOpenInLibreOffice() {
     QCOMPARE(writeGridExport(ExportFormat::Word, table, document), QString());
     const auto convert = [&](const QString& file, const QString& target) {
         QProcess process;
-        process.start(office, {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
+        process.start(office, {QStringLiteral("-env:UserInstallation=file://") +
+                                   dir.filePath(QStringLiteral("profile")),
                                QStringLiteral("--headless"), QStringLiteral("--convert-to"), target,
                                QStringLiteral("--outdir"), dir.path(), file});
         QVERIFY(process.waitForFinished(120000));
@@ -200,8 +203,8 @@ void TestGridExport::officeFilesOpenInLibreOffice() {
     QFile text(dir.filePath(QStringLiteral("items.txt")));
     QVERIFY(text.open(QIODevice::ReadOnly));
     const QString words = QString::fromUtf8(text.readAll());
-    for (const QString& cell : {QStringLiteral("Bär"), QStringLiteral("fast, small"), QStringLiteral("€ tool"),
-                                QStringLiteral("Description")})
+    for (const QString& cell : {QStringLiteral("Bär"), QStringLiteral("fast, small"),
+                                QStringLiteral("€ tool"), QStringLiteral("Description")})
         QVERIFY2(words.contains(cell), qPrintable(cell));
 }
 

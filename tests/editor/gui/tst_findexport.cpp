@@ -72,7 +72,8 @@ void TestFindExport::exportWritesTheShownGrid() {
     QCOMPARE(request.defaultSuffix, QStringLiteral("cvs"));
     QCOMPARE(request.title, QStringLiteral("Export"));
     QVERIFY(request.fileName.isEmpty());
-    const QStringList rows = common::fromCp1252(readBytes(file)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList rows =
+        common::fromCp1252(readBytes(file)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 3);
     QVERIFY(rows[0].startsWith(QStringLiteral("\"\",Name,File Name,CD Path,CD Size,")));
     QVERIFY(!rows[0].contains(QStringLiteral("Serial")));
@@ -212,7 +213,8 @@ void TestFindExport::findNextEndsWithMessageAndStartsFind() {
 
 void TestFindExport::findInCurrentRowStaysInRow() {
     OpenProjectFixture f;
-    f.setItems({item(QStringLiteral("x1"), QStringLiteral("Tools")), item(QStringLiteral("x2"), QStringLiteral("Tools")),
+    f.setItems({item(QStringLiteral("x1"), QStringLiteral("Tools")),
+                item(QStringLiteral("x2"), QStringLiteral("Tools")),
                 item(QStringLiteral("x3"), QStringLiteral("Tools"))});
     f.makeCurrent(1);
     findWith(QStringLiteral("x"), false, false, 2, 1);

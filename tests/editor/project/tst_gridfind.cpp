@@ -110,10 +110,8 @@ void TestGridFind::comparisons() {
 
 void TestGridFind::orderAndRange() {
     const Grid grid{{Cell{0, 2}, Cell{1, 0}, Cell{2, 1}, Cell{1, 2}}};
-    QCOMPARE(visitAll(grid, Order::TopDown, Range::Grid),
-             (QList<Cell>{{1, 0}, {2, 1}, {0, 2}, {1, 2}}));
-    QCOMPARE(visitAll(grid, Order::LeftRight, Range::Grid),
-             (QList<Cell>{{0, 2}, {1, 0}, {1, 2}, {2, 1}}));
+    QCOMPARE(visitAll(grid, Order::TopDown, Range::Grid), (QList<Cell>{{1, 0}, {2, 1}, {0, 2}, {1, 2}}));
+    QCOMPARE(visitAll(grid, Order::LeftRight, Range::Grid), (QList<Cell>{{0, 2}, {1, 0}, {1, 2}, {2, 1}}));
     // A limited search keeps to the row or column of the current cell, whatever the order.
     QCOMPARE(visitAll(grid, Order::LeftRight, Range::Row, Cell{1, 1}), (QList<Cell>{{1, 0}, {1, 2}}));
     QCOMPARE(visitAll(grid, Order::TopDown, Range::Row, Cell{1, 1}), (QList<Cell>{{1, 0}, {1, 2}}));
