@@ -182,9 +182,15 @@ void TestFindExport::findWholeCellAndPattern() {
     f.form->findNextClick();
     QCOMPARE(f.messages().size(), 2);
 
-    // Cancel changes nothing.
-    whenOpen<FindDialog>([](FindDialog* dialog) { dialog->button2->click(); });
+    // Help leaves the dialog open; Cancel changes nothing.
+    whenOpen<FindDialog>([](FindDialog* dialog) {
+        dialog->button3->click();
+        QVERIFY(dialog->isVisible());
+        dialog->button2->click();
+    });
     f.form->FindClick();
+    QCOMPARE(f.fakes.help.topics.size(), 1);
+    QCOMPARE(f.fakes.help.topics.last().context, 2500);
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
     QCOMPARE(f.messages().size(), 2);
 }
