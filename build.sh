@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-base
-    libzip-dev libjpeg-dev fonts-dejavu-core
+    libzip-dev libjpeg-dev libxlsxwriter-dev fonts-dejavu-core
 )
 
 install_missing_packages() {

@@ -7,6 +7,7 @@
 #include "gui/categories/CategoryEditor.h"
 #include "gui/categories/IconChooser.h"
 #include "gui/design/DesignEditor.h"
+#include "gui/find/FindDialog.h"
 #include "gui/items/BandColourDialog.h"
 #include "gui/items/CellEditors.h"
 #include "gui/items/ItemDialogContext.h"
@@ -40,6 +41,8 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
     createItemDialogs();
+    m_findDialog = new FindDialog(*m_itemContext, this);
+    registerTranslatable(m_findDialog);
     m_categoryFileEditor->askNewCaption = [this](const QString& caption) {
         return m_textEditor->run(OneLineEditor::Mode::CategoryRename, caption) ? m_textEditor->text()
                                                                                : QString();

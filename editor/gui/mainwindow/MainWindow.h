@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/GridFind.h"
 #include "project/ItemField.h"
 #include "project/ItemTable.h"
 #include "project/ProjectSession.h"
@@ -10,6 +11,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class ItemGrid;
 class QAction;
@@ -35,6 +38,8 @@ class BurnerDialog;
 class CheckChoiceDialog;
 class CheckSummaryDialog;
 class ItemInfoEditor;
+class FindDialog;
+struct ExportTable;
 enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
@@ -138,6 +143,11 @@ private:
     void connectCellEditing();
     void openCellEditor(int row, int field);
     void openItemInformation(ItemInfoMode mode);
+    // The field of each shown column, in the order shown.
+    std::vector<int> shownFields() const;
+    ExportTable exportTable() const;
+    // Runs the last search on from after its last match.
+    void searchOn();
     void createToolBar();
     void createStatusLine();
     void createMainMenu();
@@ -221,12 +231,17 @@ private:
     CheckChoiceDialog* m_checkChoice = nullptr;
     CheckSummaryDialog* m_checkSummary = nullptr;
     ItemInfoEditor* m_itemInfoEditor = nullptr;
+    FindDialog* m_findDialog = nullptr;
+    std::optional<gridfind::Options> m_lastSearch;
+    gridfind::Cell m_searchAnchor;
+    std::optional<gridfind::Cell> m_lastMatch;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 
     // Main menu entries and the button each mirrors.
     std::vector<std::pair<QAction*, QToolButton*>> m_mirrored;
     QMenu* m_settingsMenu = nullptr;
+    QMenu* m_exportMenu = nullptr;
     QMenu* m_popup = nullptr;
     QAction* m_showWelcome = nullptr;
     QAction* m_showTip = nullptr;

@@ -97,10 +97,6 @@ void MainWindow::editpClick() {
     m_session.saveToWorkingCopy();
 }
 
-void MainWindow::exportClick(int) {
-    click();
-}
-
 void MainWindow::settingsClick() {
     click();
     m_settingsMenu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
@@ -131,14 +127,6 @@ void MainWindow::sortClick() {
     recomputeRowColours();
     m_state.modified = true;
     m_wait->end();
-}
-
-void MainWindow::FindClick() {
-    click();
-}
-
-void MainWindow::findNextClick() {
-    click();
 }
 
 void MainWindow::info_file_btnClick() {

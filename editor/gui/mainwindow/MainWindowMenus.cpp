@@ -251,10 +251,10 @@ void MainWindow::createMainMenu() {
     mirrored(addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::recordClick),
              generate);
     project->addSeparator();
-    QMenu* exportMenu = project->addMenu(QStringLiteral("Export"));
+    m_exportMenu = project->addMenu(QStringLiteral("Export"));
     const char16_t* formats[] = {u"ASCII", u"CVS", u"MS Word", u"MS Excel", u"HTML"};
     for (int i = 0; i < 5; ++i) {
-        QAction* a = exportMenu->addAction(QString::fromUtf16(formats[i]));
+        QAction* a = m_exportMenu->addAction(QString::fromUtf16(formats[i]));
         connect(a, &QAction::triggered, this, [this, i] { exportClick(i); });
         mirrored(a, generate);
     }

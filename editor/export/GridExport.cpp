@@ -1,0 +1,50 @@
+#include "GridExport.h"
+
+#include "ExportTable.h"
+#include "OfficeExports.h"
+#include "TextExports.h"
+
+#include <QSaveFile>
+
+namespace {
+
+QString writeText(const QByteArray& bytes, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace
+
+ExportFormatInfo exportFormatInfo(ExportFormat format) {
+    switch (format) {
+    case ExportFormat::Ascii:
+        return {QStringLiteral("asc"), QStringLiteral("ASCII|*.asc")};
+    case ExportFormat::Cvs:
+        return {QStringLiteral("cvs"), QStringLiteral("CVS|*.cvs")};
+    case ExportFormat::Word:
+        return {QStringLiteral("docx"), QStringLiteral("Word|*.docx")};
+    case ExportFormat::Excel:
+        return {QStringLiteral("xlsx"), QStringLiteral("Excel|*.xlsx")};
+    case ExportFormat::Html:
+        return {QStringLiteral("html"), QStringLiteral("HTML|*.html")};
+    }
+    return {};
+}
+
+QString writeGridExport(ExportFormat format, const ExportTable& table, const QString& path) {
+    switch (format) {
+    case ExportFormat::Ascii:
+        return writeText(textexport::ascii(table), path);
+    case ExportFormat::Cvs:
+        return writeText(textexport::cvs(table), path);
+    case ExportFormat::Html:
+        return writeText(textexport::html(table), path);
+    case ExportFormat::Word:
+        return officeexport::writeDocument(table, path);
+    case ExportFormat::Excel:
+        return officeexport::writeWorkbook(table, path);
+    }
+    return {};
+}

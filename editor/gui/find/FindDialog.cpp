@@ -1,0 +1,134 @@
+#include "FindDialog.h"
+
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QCheckBox* checkBox(const QString& name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+// A titled group of choices whose ids are their positions; the first is chosen.
+QGroupBox* choiceGroup(const QString& name, const QString& title,
+                       std::initializer_list<const char16_t*> captions, QButtonGroup* choices,
+                       QWidget* parent) {
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    auto* layout = new QVBoxLayout(group);
+    int id = 0;
+    for (const char16_t* caption : captions) {
+        auto* choice = new QRadioButton(QString::fromUtf16(caption), group);
+        choices->addButton(choice, id++);
+        layout->addWidget(choice);
+    }
+    choices->button(0)->setChecked(true);
+    return group;
+}
+
+void setChoiceTexts(QButtonGroup* choices, const common::IniFile& file, QStringView section, int first) {
+    const QList<QAbstractButton*> buttons = choices->buttons();
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        buttons[i]->setText(windowText(file, section, first + int(i)));
+}
+
+} // namespace
+
+FindDialog::FindDialog(ItemDialogContext& context, QWidget* parent)
+    : ItemDialog(context, QStringLiteral("Tfinddlg"), QStringLiteral("Tavik - Lumbrel - Find Item"), parent) {
+    m_heading = heading(QStringLiteral("Find Control"));
+    m_textLabel = label(QStringLiteral("Text to find:"));
+    findtext = edit(QStringLiteral("findtext"));
+    chkcase = checkBox(QStringLiteral("chkcase"), QStringLiteral("Case sensitive"), this);
+    chkfull = checkBox(QStringLiteral("chkfull"), QStringLiteral("Whole words only"), this);
+    chkregular = checkBox(QStringLiteral("chkregular"), QStringLiteral("Regular expressions"), this);
+    m_ranges = new QButtonGroup(this);
+    where = choiceGroup(QStringLiteral("where"), QStringLiteral("Where "),
+                        {u"In entire grid", u"In current column", u"In current row"}, m_ranges, this);
+    m_orders = new QButtonGroup(this);
+    dir = choiceGroup(QStringLiteral("dir"), QStringLiteral("Direction"), {u"Top - down", u"Left - right"},
+                      m_orders, this);
+    Button1 = button(QStringLiteral("Button1"), QStringLiteral("OK"));
+    Button1->setDefault(true);
+    button2 = button(QStringLiteral("button2"), QStringLiteral("Cancel"));
+    button3 = button(QStringLiteral("button3"), QStringLiteral("Help"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_heading);
+    layout->addWidget(m_textLabel);
+    layout->addWidget(findtext);
+    for (QWidget* w : std::initializer_list<QWidget*>{chkcase, chkfull, chkregular})
+        layout->addWidget(w);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(where);
+    groups->addWidget(dir);
+    layout->addLayout(groups);
+    layout->addLayout(buttonRow({Button1, button2, button3}));
+
+    connect(Button1, &QPushButton::clicked, this, &FindDialog::Button1Click);
+    connect(button2, &QPushButton::clicked, this, &FindDialog::button2Click);
+    connect(button3, &QPushButton::clicked, this, &FindDialog::button3Click);
+}
+
+void FindDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    const QString s = QStringLiteral("FindDlg");
+    setWindowTitle(tables.text(u"T7"));
+    m_heading->setText(windowText(file, s, 1));
+    m_textLabel->setText(windowText(file, s, 2));
+    chkcase->setText(windowText(file, s, 3));
+    chkfull->setText(windowText(file, s, 4));
+    chkregular->setText(windowText(file, s, 5));
+    where->setTitle(windowText(file, s, 6));
+    setChoiceTexts(m_ranges, file, s, 7);
+    dir->setTitle(windowText(file, s, 10));
+    setChoiceTexts(m_orders, file, s, 11);
+    Button1->setText(windowText(file, s, 13));
+    button2->setText(windowText(file, s, 14));
+    button3->setText(windowText(file, s, 15));
+}
+
+gridfind::Options FindDialog::options() const {
+    gridfind::Options o;
+    o.text = findtext->text();
+    o.caseSensitive = chkcase->isChecked();
+    o.wholeCell = chkfull->isChecked();
+    o.pattern = chkregular->isChecked();
+    o.order = m_orders->checkedId() == 1 ? gridfind::Order::LeftRight : gridfind::Order::TopDown;
+    const int range = m_ranges->checkedId();
+    o.range = range == 1   ? gridfind::Range::Column
+              : range == 2 ? gridfind::Range::Row
+                           : gridfind::Range::Grid;
+    return o;
+}
+
+void FindDialog::showEvent(QShowEvent* event) {
+    ItemDialog::showEvent(event);
+    findtext->setFocus();
+    findtext->selectAll();
+}
+
+void FindDialog::Button1Click() {
+    m_context.click();
+    accept();
+}
+
+void FindDialog::button2Click() {
+    m_context.click();
+    reject();
+}
+
+void FindDialog::button3Click() {
+    m_context.click();
+    m_context.help(2500);
+}

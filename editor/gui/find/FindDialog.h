@@ -1,0 +1,45 @@
+#pragma once
+
+#include "gui/items/ItemDialogContext.h"
+#include "language/TranslatableWindow.h"
+#include "project/GridFind.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+
+// Asks what to find in the item grid and how; its settings stay from one opening to the next.
+class FindDialog : public ItemDialog, public TranslatableWindow {
+    Q_OBJECT
+public:
+    FindDialog(ItemDialogContext& context, QWidget* parent);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    // The search that the controls describe.
+    gridfind::Options options() const;
+
+    void Button1Click();
+    void button2Click();
+    void button3Click();
+
+    QLineEdit* findtext;
+    QCheckBox* chkcase;
+    QCheckBox* chkfull;
+    QCheckBox* chkregular;
+    QGroupBox* where;
+    QGroupBox* dir;
+    QPushButton* Button1;
+    QPushButton* button2;
+    QPushButton* button3;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* m_heading;
+    QLabel* m_textLabel;
+    QButtonGroup* m_ranges;
+    QButtonGroup* m_orders;
+};

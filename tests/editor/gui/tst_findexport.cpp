@@ -1,0 +1,237 @@
+// Export and Find as the user reaches them in the main window.
+#include "../export/OfficeReader.h"
+#include "OpenProjectFixture.h"
+#include "common/Cp1252.h"
+#include "gui/find/FindDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+namespace {
+
+enum Format { Ascii, Cvs, Word, Excel, Html };
+
+ItemRecord describedItem(const QString& name, const QString& description) {
+    ItemRecord r = item(name, QStringLiteral("Tools"));
+    r[fieldIndex(ItemField::Description)] = description;
+    r[fieldIndex(ItemField::Serial)] = QStringLiteral("serial of ") + name;
+    return r;
+}
+
+// Fills the find dialog once it is open and closes it with OK.
+void findWith(const QString& text, bool wholeCell, bool pattern, int range = 0, int order = 0) {
+    whenOpen<FindDialog>([=](FindDialog* dialog) {
+        dialog->findtext->setText(text);
+        dialog->chkfull->setChecked(wholeCell);
+        dialog->chkregular->setChecked(pattern);
+        dialog->where->findChildren<QRadioButton*>().at(range)->setChecked(true);
+        dialog->dir->findChildren<QRadioButton*>().at(order)->setChecked(true);
+        dialog->Button1->click();
+    });
+}
+
+QPoint currentCell(const OpenProjectFixture& f) {
+    const QModelIndex index = f.form->grid()->currentIndex();
+    return {index.column(), index.row()};
+}
+
+} // namespace
+
+class TestFindExport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void exportWritesTheShownGrid();
+    void exportInGermanAndIntoOfficeFiles();
+    void exportFailureNamesTheFile();
+    void findWholeCellAndPattern();
+    void findNextEndsWithMessageAndStartsFind();
+    void findInCurrentRowStaysInRow();
+};
+
+void TestFindExport::exportWritesTheShownGrid() {
+    OpenProjectFixture f;
+    f.setItems({describedItem(QStringLiteral("Bär"), QStringLiteral("fast, small")),
+                describedItem(QStringLiteral("Euro"), QStringLiteral("5 €"))});
+    f.form->setFieldColumnVisible(fieldIndex(ItemField::Serial), false);
+    const QString file = f.dir.filePath(QStringLiteral("list.cvs"));
+    f.fakes.choosers.queueSaveFile(file);
+    f.form->exportClick(Cvs);
+
+    QCOMPARE(f.fakes.choosers.requests.size(), 1);
+    const auto request = f.fakes.choosers.requests.last().file;
+    QCOMPARE(request.filter, QStringLiteral("CVS|*.cvs"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("cvs"));
+    QCOMPARE(request.title, QStringLiteral("Export"));
+    QVERIFY(request.fileName.isEmpty());
+    const QStringList rows =
+        common::fromCp1252(readBytes(file)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 3);
+    QVERIFY(rows[0].startsWith(QStringLiteral("\"\",Name,File Name,CD Path,CD Size,")));
+    QVERIFY(!rows[0].contains(QStringLiteral("Serial")));
+    QVERIFY(!rows[1].contains(QStringLiteral("serial of")));
+    QVERIFY(rows[1].contains(QStringLiteral(",\"fast, small\",Tools,")));
+    QVERIFY(rows[2].startsWith(QStringLiteral("\"\",Euro,Euro.exe,")));
+    QVERIFY(f.messages().isEmpty());
+
+    // Cancelling the chooser writes nothing.
+    QFile::remove(file);
+    f.form->exportClick(Html);
+    QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("HTML|*.html"));
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(f.messages().isEmpty());
+}
+
+void TestFindExport::exportInGermanAndIntoOfficeFiles() {
+    OpenProjectFixture f(2);
+    f.setItems({describedItem(QStringLiteral("Bär"), QStringLiteral("5 €")),
+                describedItem(QStringLiteral("Zwei"), QString())});
+    f.items().setField(0, ItemField::Copy, f.state.language.yesText());
+    // Moved and hidden columns: the export follows the grid as shown.
+    QHeaderView* header = f.form->grid()->horizontalHeader();
+    header->moveSection(header->visualIndex(fieldIndex(ItemField::Category)), 0);
+    f.form->setFieldColumnVisible(fieldIndex(ItemField::Serial), false);
+
+    const QString workbook = f.dir.filePath(QStringLiteral("list.xlsx"));
+    const QString document = f.dir.filePath(QStringLiteral("list.docx"));
+    f.fakes.choosers.queueSaveFile(workbook);
+    f.form->exportClick(Excel);
+    QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Excel|*.xlsx"));
+    f.fakes.choosers.queueSaveFile(document);
+    f.form->exportClick(Word);
+    QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Word|*.docx"));
+    QVERIFY(f.messages().isEmpty());
+
+    QStringList titles{QString()};
+    QStringList first{QString()};
+    for (int visual = 0; visual < kItemFieldCount; ++visual) {
+        const int field = header->logicalIndex(visual);
+        if (field == fieldIndex(ItemField::Serial))
+            continue;
+        titles.append(f.state.language.fieldTitle(field));
+        first.append(f.items().field(0, field));
+    }
+    QCOMPARE(titles[1], f.state.language.fieldTitle(fieldIndex(ItemField::Category)));
+    QVERIFY(first.contains(f.state.language.yesText()));
+    QVERIFY(first.contains(QStringLiteral("5 €")));
+
+    const officereader::Rows sheet = officereader::workbookCells(workbook);
+    const officereader::Rows table = officereader::documentCells(document);
+    QCOMPARE(int(table.size()), 3);
+    QCOMPARE(table[0], titles);
+    QCOMPARE(table[1], first);
+    QCOMPARE(sheet[0], titles);
+    // The sheet leaves empty cells out at the end of a row.
+    while (first.last().isEmpty())
+        first.removeLast();
+    QCOMPARE(sheet[1], first);
+}
+
+void TestFindExport::exportFailureNamesTheFile() {
+    OpenProjectFixture f;
+    f.setItems({describedItem(QStringLiteral("One"), QString())});
+    for (int format : {Ascii, Word, Excel}) {
+        const QString file = f.dir.filePath(QStringLiteral("missing/list.out"));
+        f.fakes.choosers.queueSaveFile(file);
+        f.form->exportClick(format);
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QVERIFY(f.fakes.messages.shown.last().text.startsWith(QDir::toNativeSeparators(file)));
+        f.fakes.messages.shown.clear();
+    }
+}
+
+void TestFindExport::findWholeCellAndPattern() {
+    OpenProjectFixture f;
+    f.setItems({item(QStringLiteral("setup"), QStringLiteral("Tools")),
+                item(QStringLiteral("SETUP"), QStringLiteral("Tools")),
+                item(QStringLiteral("Other"), QStringLiteral("Tools"))});
+    f.items().setField(2, ItemField::FileName, QStringLiteral("setup.exe.txt"));
+    f.makeCurrent(2);
+    // "setup.exe" (row 0's file name) is not the whole cell; the first whole "setup" is row 0's name.
+    findWith(QStringLiteral("setup"), true, false);
+    f.form->FindClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 0));
+    f.form->findNextClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
+    f.form->findNextClick();
+    QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
+
+    // The dialog keeps its settings; the pattern finds the file names column by column.
+    whenOpen<FindDialog>([](FindDialog* dialog) {
+        QCOMPARE(dialog->findtext->text(), QStringLiteral("setup"));
+        QVERIFY(dialog->chkfull->isChecked());
+        QCOMPARE(dialog->focusWidget(), dialog->findtext);
+        dialog->findtext->setText(QStringLiteral("*.exe"));
+        dialog->chkregular->setChecked(true);
+        dialog->Button1->click();
+    });
+    f.form->FindClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
+    f.form->findNextClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
+    f.form->findNextClick();
+    QCOMPARE(f.messages().size(), 2);
+
+    // Help leaves the dialog open; Cancel changes nothing.
+    whenOpen<FindDialog>([](FindDialog* dialog) {
+        dialog->button3->click();
+        QVERIFY(dialog->isVisible());
+        dialog->button2->click();
+    });
+    f.form->FindClick();
+    QCOMPARE(f.fakes.help.topics.size(), 1);
+    QCOMPARE(f.fakes.help.topics.last().context, 2500);
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
+    QCOMPARE(f.messages().size(), 2);
+}
+
+void TestFindExport::findNextEndsWithMessageAndStartsFind() {
+    OpenProjectFixture f(2);
+    f.setItems({item(QStringLiteral("Alpha"), QStringLiteral("Tools"))});
+    // With no search made yet, Find next asks what to find.
+    findWith(QStringLiteral("alpha"), false, false);
+    f.form->findNextClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 0));
+    auto* dialog = f.find<FindDialog>(QStringLiteral("Tfinddlg"));
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), f.state.language.text(u"T7"));
+    QVERIFY(f.messages().isEmpty());
+    // Its shortcut reaches it through the menu.
+    QAction* findNext = f.commandWithShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F));
+    QVERIFY(findNext && findNext->isEnabled());
+    findNext->trigger();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
+    QVERIFY(f.messages().isEmpty());
+    findNext->trigger();
+    QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
+}
+
+void TestFindExport::findInCurrentRowStaysInRow() {
+    OpenProjectFixture f;
+    f.setItems({item(QStringLiteral("x1"), QStringLiteral("Tools")),
+                item(QStringLiteral("x2"), QStringLiteral("Tools")),
+                item(QStringLiteral("x3"), QStringLiteral("Tools"))});
+    f.makeCurrent(1);
+    findWith(QStringLiteral("x"), false, false, 2, 1);
+    f.form->FindClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
+    f.form->findNextClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
+    f.form->findNextClick();
+    QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
+    QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
+}
+
+QTEST_MAIN(TestFindExport)
+#include "tst_findexport.moc"
