@@ -40,6 +40,7 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
     createItemDialogs();
+    createNewProjectWindows();
     m_categoryFileEditor->askNewCaption = [this](const QString& caption) {
         return m_textEditor->run(OneLineEditor::Mode::CategoryRename, caption) ? m_textEditor->text()
                                                                                : QString();

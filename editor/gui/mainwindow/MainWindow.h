@@ -35,6 +35,9 @@ class BurnerDialog;
 class CheckChoiceDialog;
 class CheckSummaryDialog;
 class ItemInfoEditor;
+class ProjectDialog;
+class ProjectWizard;
+class WelcomeScreen;
 enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
@@ -63,6 +66,8 @@ public:
 
     // Start-up once the window is first shown: language, settings, the empty grid.
     void startUp();
+    // The last step of start-up, once the window is up: the welcome screen, when wanted.
+    void welcomeAtStart();
     // Applies language 1 or 2 to every window; `switchedFrom` is the language that the Language
     // menu switched away from (0 at start-up and from the welcome screen).
     void applyLanguage(int language, int switchedFrom = 0);
@@ -135,6 +140,9 @@ protected:
 
 private:
     void createItemDialogs();
+    void createNewProjectWindows();
+    // The project's state without any project: no files, no folder, one empty row.
+    void resetToNoProject();
     void connectCellEditing();
     void openCellEditor(int row, int field);
     void openItemInformation(ItemInfoMode mode);
@@ -220,6 +228,9 @@ private:
     CheckChoiceDialog* m_checkChoice = nullptr;
     CheckSummaryDialog* m_checkSummary = nullptr;
     ItemInfoEditor* m_itemInfoEditor = nullptr;
+    ProjectDialog* m_projectDialog = nullptr;
+    ProjectWizard* m_wizard = nullptr;
+    WelcomeScreen* m_welcome = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 
