@@ -229,6 +229,15 @@ void ProjectWizard::applyTexts(const common::IniFile& file, const LanguageTables
     setWindowTitle(tables.text(u"T17"));
     for (const Caption& caption : m_captions)
         caption.set(windowText(file, kSection, caption.key));
+    // The page buttons come after the page texts; a file without them keeps the built-in captions.
+    const std::pair<QWizard::WizardButton, int> pageButtons[] = {{QWizard::BackButton, 60},
+                                                                 {QWizard::NextButton, 61},
+                                                                 {QWizard::FinishButton, 62},
+                                                                 {QWizard::CancelButton, 63}};
+    for (const auto& [button, key] : pageButtons) {
+        if (const QString caption = windowText(file, kSection, key); !caption.isEmpty())
+            setButtonText(button, caption);
+    }
 }
 
 void ProjectWizard::click() const {

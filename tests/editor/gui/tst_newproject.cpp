@@ -354,6 +354,7 @@ private Q_SLOTS:
             s->languagew->setCurrentIndex(1);
             Q_EMIT s->languagew->activated(1);
             QCOMPARE(s->windowTitle(), u"Tavik - Lumbrel - Willkommen"_qs);
+            QCOMPARE(f.wizard()->buttonText(QWizard::NextButton), u"&Weiter >"_qs); // every window follows
             QCOMPARE(f.state.prefs.language, 2);
             s->CheckBox1->setChecked(false);
             s->LMDExplorerButton2Click();
