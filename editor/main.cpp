@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QSplashScreen>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -26,5 +27,7 @@ int main(int argc, char** argv) {
     MainWindow form1(state, desktop.services());
     form1.show();
     splash.finish(&form1);
+    // Once the main window is up, so that the welcome screen opens over it.
+    QTimer::singleShot(0, &form1, &MainWindow::welcomeAtStart);
     return QApplication::exec();
 }

@@ -43,6 +43,7 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     createItemDialogs();
     m_findDialog = new FindDialog(*m_itemContext, this);
     registerTranslatable(m_findDialog);
+    createNewProjectWindows();
     m_categoryFileEditor->askNewCaption = [this](const QString& caption) {
         return m_textEditor->run(OneLineEditor::Mode::CategoryRename, caption) ? m_textEditor->text()
                                                                                : QString();

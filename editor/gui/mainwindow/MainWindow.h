@@ -40,6 +40,9 @@ class CheckSummaryDialog;
 class ItemInfoEditor;
 class FindDialog;
 struct ExportTable;
+class ProjectDialog;
+class ProjectWizard;
+class WelcomeScreen;
 enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
@@ -68,6 +71,8 @@ public:
 
     // Start-up once the window is first shown: language, settings, the empty grid.
     void startUp();
+    // The last step of start-up, once the window is up: the welcome screen, when wanted.
+    void welcomeAtStart();
     // Applies language 1 or 2 to every window; `switchedFrom` is the language that the Language
     // menu switched away from (0 at start-up and from the welcome screen).
     void applyLanguage(int language, int switchedFrom = 0);
@@ -140,6 +145,9 @@ protected:
 
 private:
     void createItemDialogs();
+    void createNewProjectWindows();
+    // The project's state without any project: no files, no folder, one empty row.
+    void resetToNoProject();
     void connectCellEditing();
     void openCellEditor(int row, int field);
     void openItemInformation(ItemInfoMode mode);
@@ -235,6 +243,9 @@ private:
     std::optional<gridfind::Options> m_lastSearch;
     gridfind::Cell m_searchAnchor;
     std::optional<gridfind::Cell> m_lastMatch;
+    ProjectDialog* m_projectDialog = nullptr;
+    ProjectWizard* m_wizard = nullptr;
+    WelcomeScreen* m_welcome = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

@@ -57,16 +57,6 @@ bool MainWindow::openProject(const QString& file) {
     return opened;
 }
 
-void MainWindow::newClick() {
-    click();
-    askToSave(u"M28");
-}
-
-void MainWindow::wizardClick() {
-    click();
-    askToSave(u"M28");
-}
-
 void MainWindow::openClicked() {
     click();
     if (!askToSave(u"M28"))
@@ -90,11 +80,6 @@ void MainWindow::saveClick() {
 void MainWindow::saveAsClick() {
     click();
     m_session.saveAs(save->toolTip());
-}
-
-void MainWindow::editpClick() {
-    click();
-    m_session.saveToWorkingCopy();
 }
 
 void MainWindow::settingsClick() {
@@ -158,10 +143,6 @@ void MainWindow::tavikHomeClick() {
 void MainWindow::brevanHomeClick() {
     click();
     m_services.shell.open(makerHomePageAddress());
-}
-
-void MainWindow::firstProjectClick() {
-    click();
 }
 
 void MainWindow::languageClick(int language) {

@@ -1,0 +1,141 @@
+// The main window's ways into a new project: New, Edit, the wizard, First Project and the welcome
+// screen.
+#include "ItemGrid.h"
+#include "MainWindow.h"
+#include "gui/categories/CategoryEditor.h"
+#include "gui/design/DesignEditor.h"
+#include "gui/items/CellEditors.h"
+#include "gui/newproject/ProjectDialog.h"
+#include "gui/newproject/ProjectWizard.h"
+#include "gui/newproject/WelcomeScreen.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/services/HelpService.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kFirstProjectHelpContext = 5100;
+
+} // namespace
+
+void MainWindow::createNewProjectWindows() {
+    m_projectDialog = new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
+                                        {[this] { return m_session.saveAs(save->toolTip()); },
+                                         [this] {
+                                             enableProjectCommands();
+                                             updateWindowTitle();
+                                             if (!m_projectDialog->wizardRunning())
+                                                 m_items.setRecords({});
+                                             if (m_state.mainDaten.genre_file.exists())
+                                                 m_state.categories =
+                                                     loadCategoryList(m_state.mainDaten.genre_file.path());
+                                             recomputeRowColours();
+                                             m_state.modified = false;
+                                             saveClick();
+                                         },
+                                         [this] { updateWindowTitle(); }},
+                                        this);
+    registerTranslatable(m_projectDialog);
+    m_wizard = new ProjectWizard(m_state, m_services, m_projectDialog,
+                                 {[this] {
+                                      return m_textEditor->run(OneLineEditor::Mode::NewName, {})
+                                                 ? m_textEditor->text()
+                                                 : QString();
+                                  },
+                                  [this](ProjectWizard::AddCommand command) {
+                                      // The add dialogs work before the project exists; the gate opens for
+                                      // this one command.
+                                      const bool wasOpen = add->isEnabled();
+                                      add->setEnabled(true);
+                                      switch (command) {
+                                      case ProjectWizard::AddCommand::File:
+                                          addClick();
+                                          break;
+                                      case ProjectWizard::AddCommand::Folder:
+                                          adddirClick();
+                                          break;
+                                      case ProjectWizard::AddCommand::Url:
+                                          addurlClick();
+                                          break;
+                                      case ProjectWizard::AddCommand::JumpPoint:
+                                          addjumpClick();
+                                          break;
+                                      }
+                                      add->setEnabled(wasOpen);
+                                  },
+                                  [this] { generateClick(); }},
+                                 this);
+    registerTranslatable(m_wizard);
+    m_welcome =
+        new WelcomeScreen(m_state, m_services, settingsFile(),
+                          {[this] { newClick(); }, [this] { openClicked(); }, [this] { wizardClick(); },
+                           [this](const QString& file) { openProject(file); },
+                           [this](int language) { applyLanguage(language); }},
+                          this);
+    registerTranslatable(m_welcome);
+}
+
+void MainWindow::welcomeAtStart() {
+    if (!m_state.prefs.showWelcome)
+        return;
+    m_welcome->execute();
+    m_showWelcome->setChecked(m_state.prefs.showWelcome);
+}
+
+void MainWindow::newClick() {
+    click();
+    if (!askToSave(u"M28"))
+        return;
+    m_projectDialog->execute(ProjectDialog::Mode::New);
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::editpClick() {
+    click();
+    // Through the working copy, so that the items are resolved against a changed category file.
+    m_session.workingCopyCycle([this] {
+        if (m_projectDialog->execute(ProjectDialog::Mode::Edit))
+            updateWindowTitle();
+    });
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::wizardClick() {
+    click();
+    if (!askToSave(u"M28"))
+        return;
+    m_projectDialog->prepare(ProjectDialog::Mode::New);
+    m_projectDialog->setWizardRunning(true);
+    m_projectDialog->resetProjectCreated();
+    m_state.mainDaten.menudesign_file.clear();
+    m_state.mainDaten.genre_file.clear();
+    m_items.setRecords({});
+    recomputeRowColours();
+    m_wizard->execute();
+    m_projectDialog->setWizardRunning(false);
+    if (m_projectDialog->projectCreated()) {
+        showCurrentRowInStatusLine();
+        return;
+    }
+    if (!m_state.mainDaten.Project_file.exists() || !openProject(m_state.mainDaten.Project_file.path()))
+        resetToNoProject();
+    showCurrentRowInStatusLine();
+}
+
+void MainWindow::resetToNoProject() {
+    m_state.mainDaten.menudesign_file.clear();
+    m_state.mainDaten.genre_file.clear();
+    m_state.projectFolder.clear();
+    m_state.pendingCategoryFile.clear();
+    m_items.setRecords({});
+    recomputeRowColours();
+    m_state.modified = false;
+}
+
+void MainWindow::firstProjectClick() {
+    click();
+    m_services.help.showHelp(m_state.helpFile, kFirstProjectHelpContext);
+}

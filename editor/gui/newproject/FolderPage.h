@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWizardPage>
+
+#include <functional>
+
+class QComboBox;
+class QFileSystemModel;
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+// The wizard's first step: the project folder, chosen in a folder tree, with commands to make,
+// show and delete folders. The commands' work lies with the wizard; the tree follows the file
+// system by itself.
+class FolderPage : public QWizardPage {
+    Q_OBJECT
+public:
+    explicit FolderPage(QWidget* parent = nullptr);
+
+    // The folder that the tree shows as current, without a trailing separator; empty for none.
+    QString currentFolder() const;
+    void setCurrentFolder(const QString& folder);
+
+    // Runs with every change of the current folder.
+    std::function<void(const QString& folder)> onFolderChanged;
+
+    QLabel* m_text;
+    QComboBox* drives;
+    QTreeView* folders;
+    QPushButton* makeDirectory;
+    QPushButton* deleteDirectory;
+    QPushButton* launchExplorer;
+
+private:
+    QFileSystemModel* m_model;
+};

@@ -1,0 +1,398 @@
+#include "ProjectWizard.h"
+
+#include "FolderPage.h"
+#include "ProjectDialog.h"
+#include "common/Paths.h"
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/CategoryFile.h"
+#include "project/DesignFile.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectFolders.h"
+#include "ui/services/HelpService.h"
+#include "ui/services/MessageBoxService.h"
+#include "ui/services/ShellService.h"
+#include "ui/services/SoundService.h"
+#include "ui/widgets/EffectLabel.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using Msg = ui::MessageBoxService;
+
+namespace {
+
+const QString kSection = QStringLiteral("Wizard");
+constexpr int kMaxCdNameLength = 200;
+// Help contexts of the pages, in page order.
+constexpr int kHelpContexts[] = {6100, 6150, 6200, 6250, 6300, 6350, 6400};
+constexpr int kSampleHelpContext = 6300;
+
+// A page that may refuse to be left forwards.
+class StepPage : public QWizardPage {
+public:
+    StepPage(std::function<bool()> mayLeave, QWidget* parent)
+        : QWizardPage(parent), m_mayLeave(std::move(mayLeave)) {}
+    bool validatePage() override { return !m_mayLeave || m_mayLeave(); }
+
+private:
+    std::function<bool()> m_mayLeave;
+};
+
+} // namespace
+
+ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectDialog* projectDialog,
+                             MainWindowHooks hooks, QWidget* parent)
+    : QWizard(parent), m_state(state), m_services(services), m_dialog(projectDialog),
+      m_hooks(std::move(hooks)) {
+    setObjectName(QStringLiteral("Twizardform"));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - Wizard"));
+    setModal(true);
+    setWizardStyle(QWizard::ClassicStyle);
+    setOptions(QWizard::HaveHelpButton | QWizard::NoBackButtonOnStartPage);
+    m_captions.push_back({59, [this](const QString& t) { setButtonText(QWizard::HelpButton, t); }});
+
+    QWizardPage* welcome = addStep(Welcome, "welcome", QStringLiteral("Welcome !!!"), 1);
+    LMDSimpleLabel1 = addText(welcome, 2);
+    LMDSimpleLabel1->setObjectName(QStringLiteral("LMDSimpleLabel1"));
+    LMDSimpleLabel1->setText(QStringLiteral("The Lumbrel Wizard will help you to set up your project."));
+    QFont big = LMDSimpleLabel1->font();
+    big.setPointSize(14);
+    LMDSimpleLabel1->setFont(big);
+    auto* welcomeLayout = new QVBoxLayout(welcome);
+    welcomeLayout->addWidget(LMDSimpleLabel1);
+    welcomeLayout->addWidget(addText(welcome, 3));
+    welcomeLayout->addWidget(addText(welcome, 4));
+    welcomeLayout->addStretch();
+
+    folderPage = new FolderPage(this);
+    setPage(Folder, folderPage);
+    m_captions.push_back({5, [this](const QString& t) { folderPage->setTitle(t); }});
+    m_captions.push_back({6, [this](const QString& t) { folderPage->m_text->setText(t); }});
+    const std::pair<QPushButton*, int> folderButtons[] = {
+        {folderPage->makeDirectory, 7}, {folderPage->deleteDirectory, 9}, {folderPage->launchExplorer, 11}};
+    for (const auto& [button, key] : folderButtons) {
+        m_captions.push_back({key, [b = button](const QString& t) { b->setText(t); }});
+        m_captions.push_back({key + 1, [b = button](const QString& t) { b->setToolTip(t); }});
+    }
+    folderPage->onFolderChanged = [this](const QString& folder) { folderChosen(folder); };
+    connect(folderPage->makeDirectory, &QPushButton::clicked, this, &ProjectWizard::makeDirectoryClick);
+    connect(folderPage->launchExplorer, &QPushButton::clicked, this, &ProjectWizard::launchExplorerClick);
+    connect(folderPage->deleteDirectory, &QPushButton::clicked, this, &ProjectWizard::deleteDirectoryClick);
+
+    QWizardPage* general =
+        addStep(General, "LMDAssistPage1", QStringLiteral("Step 2 - General Settings"), 13, [this] {
+            m_dialog->anzname->setText(Edit1->text());
+            return edit2->text() != none();
+        });
+    Edit1 = new QLineEdit(general);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMaxLength(kMaxCdNameLength);
+    edit2 = new QLineEdit(general);
+    edit2->setObjectName(QStringLiteral("edit2"));
+    edit2->setReadOnly(true);
+    Button1 = addButton(general, "Button1", QStringLiteral("Browse"), 19, false);
+    auto* generalLayout = new QGridLayout(general);
+    generalLayout->addWidget(addText(general, 14), 0, 0, 1, 3);
+    generalLayout->addWidget(addText(general, 15), 1, 0);
+    generalLayout->addWidget(Edit1, 1, 1, 1, 2);
+    generalLayout->addWidget(addText(general, 16), 2, 1, 1, 2);
+    generalLayout->addWidget(addText(general, 17), 3, 0);
+    generalLayout->addWidget(edit2, 3, 1);
+    generalLayout->addWidget(Button1, 3, 2);
+    generalLayout->addWidget(addText(general, 18), 4, 1, 1, 2);
+    generalLayout->setRowStretch(5, 1);
+    generalLayout->setColumnStretch(1, 1);
+    connect(Edit1, &QLineEdit::textChanged, this, &ProjectWizard::cdNameEdited);
+    connect(edit2, &QLineEdit::textChanged, this, &ProjectWizard::projectFolderEdited);
+    connect(Button1, &QPushButton::clicked, this, &ProjectWizard::Button1Click);
+
+    QWizardPage* categories = addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
+                                      [this] { return categoryFileLabel->text() != none(); });
+    defaultCategoriesButton =
+        addButton(categories, "defaultCategories", QStringLiteral("Use default Categories"), 23);
+    categoryEditorButton = addButton(categories, "categoryEditor", QStringLiteral("Categories Editor"), 25);
+    categoryFileLabel = new QLabel(QStringLiteral("none"), categories);
+    categoryFileLabel->setObjectName(QStringLiteral("categoryFile"));
+    categoryFileLabel->setWordWrap(true);
+    auto* categoriesLayout = new QGridLayout(categories);
+    categoriesLayout->addWidget(addText(categories, 21), 0, 0, 1, 2);
+    categoriesLayout->addWidget(addText(categories, 22), 1, 0, 1, 2);
+    categoriesLayout->addWidget(defaultCategoriesButton, 2, 0);
+    categoriesLayout->addWidget(categoryEditorButton, 2, 1);
+    categoriesLayout->addWidget(addText(categories, 27), 3, 0, 1, 2);
+    categoriesLayout->addWidget(categoryFileLabel, 4, 0, 1, 2);
+    categoriesLayout->setRowStretch(5, 1);
+    connect(categoryEditorButton, &QPushButton::clicked, this, &ProjectWizard::categoryEditorClick);
+    connect(defaultCategoriesButton, &QPushButton::clicked, this, &ProjectWizard::defaultCategoriesClick);
+
+    QWizardPage* design = addStep(Design, "LMDAssistPage3", QStringLiteral("Step 4 - Menu Design"), 28,
+                                  [this] { return designFileLabel->text() != none(); });
+    sampleLink =
+        new ui::EffectLabel(QStringLiteral("The Standard Menu Design looks like this Sample Menu."), design);
+    sampleLink->setObjectName(QStringLiteral("sampleLink"));
+    sampleLink->setLink(true);
+    sampleLink->setColor(sampleLink->palette().color(QPalette::Link));
+    m_captions.push_back({31, [this](const QString& t) { sampleLink->setText(t); }});
+    defaultDesignButton = addButton(design, "defaultDesign", QStringLiteral("Use default Menu Design"), 32);
+    designEditorButton = addButton(design, "designEditor", QStringLiteral("Menu Design Editor"), 34);
+    designFileLabel = new QLabel(QStringLiteral("none"), design);
+    designFileLabel->setObjectName(QStringLiteral("designFile"));
+    designFileLabel->setWordWrap(true);
+    auto* designLayout = new QGridLayout(design);
+    designLayout->addWidget(addText(design, 29), 0, 0, 1, 2);
+    designLayout->addWidget(addText(design, 30), 1, 0, 1, 2);
+    designLayout->addWidget(sampleLink, 2, 0, 1, 2);
+    designLayout->addWidget(defaultDesignButton, 3, 0);
+    designLayout->addWidget(designEditorButton, 3, 1);
+    designLayout->addWidget(addText(design, 36), 4, 0, 1, 2);
+    designLayout->addWidget(designFileLabel, 5, 0, 1, 2);
+    designLayout->setRowStretch(6, 1);
+    connect(designEditorButton, &QPushButton::clicked, this, &ProjectWizard::designEditorClick);
+    connect(defaultDesignButton, &QPushButton::clicked, this, &ProjectWizard::defaultDesignClick);
+    connect(sampleLink, &ui::EffectLabel::clicked, this, [this] {
+        click();
+        m_services.help.showHelp(m_state.helpFile, kSampleHelpContext);
+    });
+
+    QWizardPage* items = addStep(Items, "LMDAssistPage4", QStringLiteral("Step 5 - Add Files/URLs"), 37);
+    addFileButton = addButton(items, "addFile", QStringLiteral("Add File"), 42);
+    addFolderButton = addButton(items, "addFolder", QStringLiteral("Add Folder"), 44);
+    addJumpButton = addButton(items, "addJump", QStringLiteral("Add Jump Point"), 46);
+    addUrlButton = addButton(items, "addUrl", QStringLiteral("Add URL"), 48);
+    auto* itemsLayout = new QGridLayout(items);
+    for (int key = 38; key <= 41; ++key)
+        itemsLayout->addWidget(addText(items, key), key - 38, 0, 1, 2);
+    itemsLayout->addWidget(addFileButton, 4, 0);
+    itemsLayout->addWidget(addFolderButton, 4, 1);
+    itemsLayout->addWidget(addJumpButton, 5, 0);
+    itemsLayout->addWidget(addUrlButton, 5, 1);
+    itemsLayout->setRowStretch(6, 1);
+    const std::pair<QPushButton*, AddCommand> adds[] = {{addFileButton, AddCommand::File},
+                                                        {addFolderButton, AddCommand::Folder},
+                                                        {addJumpButton, AddCommand::JumpPoint},
+                                                        {addUrlButton, AddCommand::Url}};
+    for (const auto& [button, command] : adds)
+        connect(button, &QPushButton::clicked, this, [this, c = command] { m_hooks.add(c); });
+
+    QWizardPage* finish = addStep(Finish, "LMDAssistPage5", QStringLiteral("Step 6 - Finish Project"), 50);
+    viewProjectButton =
+        addButton(finish, "viewProject", QStringLiteral("View Project in Lumbrel (recommended)"), 55);
+    buildNowButton = addButton(finish, "buildNow", QStringLiteral("Build Project Now"), 57);
+    auto* finishLayout = new QVBoxLayout(finish);
+    for (int key = 51; key <= 54; ++key)
+        finishLayout->addWidget(addText(finish, key));
+    finishLayout->addWidget(viewProjectButton);
+    finishLayout->addWidget(buildNowButton);
+    finishLayout->addStretch();
+    connect(viewProjectButton, &QPushButton::clicked, this, &ProjectWizard::viewProjectClick);
+    connect(buildNowButton, &QPushButton::clicked, this, &ProjectWizard::buildNowClick);
+
+    connect(this, &QWizard::helpRequested, this, &ProjectWizard::helpClick);
+    resize(620, 460);
+}
+
+QWizardPage* ProjectWizard::addStep(int id, const char* name, const QString& heading, int headingKey,
+                                    std::function<bool()> mayLeave) {
+    auto* page = new StepPage(std::move(mayLeave), this);
+    page->setObjectName(QLatin1String(name));
+    page->setTitle(heading);
+    m_captions.push_back({headingKey, [page](const QString& t) { page->setTitle(t); }});
+    setPage(id, page);
+    return page;
+}
+
+QLabel* ProjectWizard::addText(QWidget* page, int key) {
+    auto* label = new QLabel(page);
+    label->setWordWrap(true);
+    m_captions.push_back({key, [label](const QString& t) { label->setText(t); }});
+    return label;
+}
+
+QPushButton* ProjectWizard::addButton(QWidget* page, const char* name, const QString& caption, int key,
+                                      bool withHint) {
+    auto* b = new QPushButton(caption, page);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    m_captions.push_back({key, [b](const QString& t) { b->setText(t); }});
+    if (withHint)
+        m_captions.push_back({key + 1, [b](const QString& t) { b->setToolTip(t); }});
+    return b;
+}
+
+void ProjectWizard::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+    setWindowTitle(tables.text(u"T17"));
+    for (const Caption& caption : m_captions)
+        caption.set(windowText(file, kSection, caption.key));
+    // The page buttons come after the page texts; a file without them keeps the built-in captions.
+    const std::pair<QWizard::WizardButton, int> pageButtons[] = {{QWizard::BackButton, 60},
+                                                                 {QWizard::NextButton, 61},
+                                                                 {QWizard::FinishButton, 62},
+                                                                 {QWizard::CancelButton, 63}};
+    for (const auto& [button, key] : pageButtons) {
+        if (const QString caption = windowText(file, kSection, key); !caption.isEmpty())
+            setButtonText(button, caption);
+    }
+}
+
+void ProjectWizard::click() const {
+    m_services.sound.play(TMainDaten::button_sound_file());
+}
+
+QString ProjectWizard::none() const {
+    const QString marker = m_state.language.text(u"T52");
+    return marker.isEmpty() ? QStringLiteral("none") : marker;
+}
+
+void ProjectWizard::execute() {
+    prepare();
+    exec();
+    if (std::exchange(m_buildAfterClose, false) && m_dialog->projectCreated())
+        m_hooks.build();
+}
+
+void ProjectWizard::prepare() {
+    m_buildAfterClose = false;
+    restart();
+    m_filling = true;
+    Edit1->setText(m_state.language.text(u"T51"));
+    edit2->setText(none());
+    m_filling = false;
+    m_dialog->anzname->setText(Edit1->text());
+    categoryFileLabel->setText(none());
+    designFileLabel->setText(none());
+}
+
+void ProjectWizard::folderChosen(const QString& folder) {
+    edit2->setText(common::withTrailingSeparator(folder));
+}
+
+void ProjectWizard::projectFolderEdited() {
+    if (m_filling)
+        return;
+    m_state.projectFolder = edit2->text();
+    m_dialog->rootname->setText(edit2->text());
+    m_dialog->genrefilebtn->setEnabled(true);
+    m_dialog->setWindowTitle(m_state.language.text(u"T49"));
+    m_state.addFileStartFolder = edit2->text();
+}
+
+void ProjectWizard::cdNameEdited() {
+    if (!m_filling)
+        m_dialog->anzname->setText(Edit1->text());
+}
+
+void ProjectWizard::makeDirectoryClick() {
+    click();
+    const QString name = m_hooks.askFolderName();
+    if (name.isEmpty())
+        return;
+    const QString folder = projectfolders::makeFolder(folderPage->currentFolder(), name);
+    if (folder.isEmpty()) {
+        m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, m_state.language.message(u"M54"));
+        return;
+    }
+    m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M55"));
+    folderPage->setCurrentFolder(folder);
+}
+
+void ProjectWizard::launchExplorerClick() {
+    click();
+    if (!folderPage->currentFolder().isEmpty())
+        m_services.shell.explore(folderPage->currentFolder());
+}
+
+void ProjectWizard::deleteDirectoryClick() {
+    click();
+    const QString folder = folderPage->currentFolder();
+    if (folder.isEmpty())
+        return;
+    // The tree leaves the folder before it goes; it comes back to it when it stays.
+    folderPage->setCurrentFolder(QFileInfo(folder).absolutePath());
+    if (!projectfolders::removeEmptyFolder(folder)) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M56"));
+        folderPage->setCurrentFolder(folder);
+    }
+}
+
+void ProjectWizard::Button1Click() {
+    click();
+    // A blank folder field lets the dialog's Browse choose without asking first.
+    m_dialog->rootname->setText(QStringLiteral(" "));
+    m_dialog->browsepfbtnClick();
+    if (projectfolders::holdsFolder(m_dialog->rootname->text()))
+        edit2->setText(m_dialog->rootname->text());
+    // Cancelled: the dialog takes the folder shown here again.
+    projectFolderEdited();
+}
+
+void ProjectWizard::reloadCategoryList() {
+    if (m_state.mainDaten.genre_file.exists())
+        m_state.categories = loadCategoryList(m_state.mainDaten.genre_file.path());
+}
+
+void ProjectWizard::showEnvironmentFiles() {
+    const FileHolder& categories = m_state.mainDaten.genre_file;
+    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    categoryFileLabel->setText(categories.exists() ? categories.path() : none());
+    designFileLabel->setText(design.exists() ? design.path() : none());
+}
+
+void ProjectWizard::categoryEditorClick() {
+    click();
+    m_dialog->genrefilebtnClick();
+    reloadCategoryList();
+    showEnvironmentFiles();
+}
+
+void ProjectWizard::defaultCategoriesClick() {
+    click();
+    m_state.mainDaten.genre_file.set(categoryfile::standardFile(m_state.programFolder));
+    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    reloadCategoryList();
+    showEnvironmentFiles();
+}
+
+void ProjectWizard::designEditorClick() {
+    click();
+    m_dialog->layoutbtnClick();
+    showEnvironmentFiles();
+}
+
+void ProjectWizard::defaultDesignClick() {
+    click();
+    const QString standard = designfile::standardFile(m_state.programFolder);
+    m_state.mainDaten.menudesign_file.set(standard);
+    if (m_state.mainDaten.menudesign_file.exists())
+        designfile::load(m_state, standard);
+    showEnvironmentFiles();
+}
+
+void ProjectWizard::accept() {
+    m_dialog->okbtnClick();
+    reloadCategoryList();
+    QWizard::accept();
+}
+
+void ProjectWizard::viewProjectClick() {
+    click();
+    accept();
+}
+
+void ProjectWizard::buildNowClick() {
+    click();
+    m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M53"));
+    m_buildAfterClose = true;
+    accept();
+}
+
+void ProjectWizard::helpClick() {
+    const int page = currentId();
+    if (page >= 0 && page < int(std::size(kHelpContexts)))
+        m_services.help.showHelp(m_state.helpFile, kHelpContexts[page]);
+}

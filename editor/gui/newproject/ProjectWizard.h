@@ -1,0 +1,113 @@
+#pragma once
+
+#include "language/TranslatableWindow.h"
+#include "ui/services/Services.h"
+
+#include <QWizard>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class FolderPage;
+class ProjectDialog;
+namespace ui {
+class EffectLabel;
+}
+struct EditorState;
+
+// The wizard: a new project in six steps, from its folder to its first items. It fills and presses
+// the new-project dialog, which creates the project at the end.
+class ProjectWizard : public QWizard, public TranslatableWindow {
+    Q_OBJECT
+public:
+    enum class AddCommand { File, Folder, Url, JumpPoint };
+    enum Page { Welcome, Folder, General, Categories, Design, Items, Finish };
+
+    // What the steps ask of the main window.
+    struct MainWindowHooks {
+        // A new folder's name from the one-line editor; empty when cancelled.
+        std::function<QString()> askFolderName;
+        // Runs an add command of the main window while no project exists yet.
+        std::function<void(AddCommand)> add;
+        std::function<void()> build;
+    };
+
+    ProjectWizard(EditorState& state, ui::Services services, ProjectDialog* projectDialog,
+                  MainWindowHooks hooks, QWidget* parent = nullptr);
+
+    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+    // Shows the wizard modally; a build chosen in the last step runs once it has closed.
+    void execute();
+    // What opening does before the wizard shows.
+    void prepare();
+    // Finishing creates the project through the new-project dialog.
+    void accept() override;
+
+    // Step 1
+    void makeDirectoryClick();
+    void launchExplorerClick();
+    void deleteDirectoryClick();
+    // Step 2
+    void Button1Click();
+    // Step 3
+    void categoryEditorClick();
+    void defaultCategoriesClick();
+    // Step 4
+    void designEditorClick();
+    void defaultDesignClick();
+    // Step 6
+    void viewProjectClick();
+    void buildNowClick();
+
+    FolderPage* folderPage;
+    QLabel* LMDSimpleLabel1;
+    QLineEdit* Edit1;
+    QLineEdit* edit2;
+    QPushButton* Button1;
+    QPushButton* categoryEditorButton;
+    QPushButton* defaultCategoriesButton;
+    QLabel* categoryFileLabel;
+    QPushButton* designEditorButton;
+    QPushButton* defaultDesignButton;
+    QLabel* designFileLabel;
+    ui::EffectLabel* sampleLink;
+    QPushButton* addFileButton;
+    QPushButton* addFolderButton;
+    QPushButton* addJumpButton;
+    QPushButton* addUrlButton;
+    QPushButton* viewProjectButton;
+    QPushButton* buildNowButton;
+
+private:
+    struct Caption {
+        int key;
+        std::function<void(const QString&)> set;
+    };
+
+    QWizardPage* addStep(int id, const char* name, const QString& heading, int headingKey,
+                         std::function<bool()> mayLeave = {});
+    QLabel* addText(QWidget* page, int key);
+    // The caption's key is followed by the hint's when `withHint`.
+    QPushButton* addButton(QWidget* page, const char* name, const QString& caption, int key,
+                           bool withHint = true);
+    void click() const;
+    QString none() const;
+    void folderChosen(const QString& folder);
+    void projectFolderEdited();
+    void cdNameEdited();
+    void showEnvironmentFiles();
+    void reloadCategoryList();
+    void helpClick();
+
+    EditorState& m_state;
+    ui::Services m_services;
+    ProjectDialog* m_dialog;
+    MainWindowHooks m_hooks;
+    std::vector<Caption> m_captions;
+    bool m_filling = false; // the fields change from code, not from the user
+    bool m_buildAfterClose = false;
+};

@@ -1,0 +1,156 @@
+#include "WelcomeScreen.h"
+
+#include "language/LanguageTables.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "project/ProjectFolders.h"
+#include "ui/services/SoundService.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSection = QStringLiteral("Start");
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    b->setMinimumHeight(34);
+    return b;
+}
+
+} // namespace
+
+WelcomeScreen::WelcomeScreen(EditorState& state, ui::Services services, QString settingsFile,
+                             MainWindowHooks hooks, QWidget* parent)
+    : QDialog(parent), m_state(state), m_services(services), m_settingsFile(std::move(settingsFile)),
+      m_hooks(std::move(hooks)) {
+    setObjectName(QStringLiteral("Tstartform"));
+    setWindowTitle(QStringLiteral("Tavik - Lumbrel - Welcome"));
+    setModal(true);
+
+    file_desc = new QLabel(QStringLiteral("Welcome to Tavik - Lumbrel"), this);
+    file_desc->setObjectName(QStringLiteral("file_desc"));
+    QFont heading = file_desc->font();
+    heading.setPointSize(heading.pointSize() + 6);
+    heading.setBold(true);
+    file_desc->setFont(heading);
+    new_ = namedButton(this, "new", QStringLiteral("&New Project"));
+    zGradBtn1 = namedButton(this, "zGradBtn1", QStringLiteral("&Open Project"));
+    test = namedButton(this, "test", QStringLiteral("Launch &Wizard"));
+    LMDExplorerButton1 = namedButton(this, "LMDExplorerButton1", QStringLiteral("Open &Last Project"));
+    LMDExplorerButton2 = namedButton(this, "LMDExplorerButton2", QStringLiteral("&Cancel"));
+    CheckBox1 = new QCheckBox(QStringLiteral("Show Welcome Screen next time"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setChecked(true);
+    languagew = new QComboBox(this);
+    languagew->setObjectName(QStringLiteral("languagew"));
+    languagew->addItems({QStringLiteral("English"), QStringLiteral("German")});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(file_desc);
+    layout->addSpacing(8);
+    for (QPushButton* b : {new_, zGradBtn1, test, LMDExplorerButton1})
+        layout->addWidget(b);
+    layout->addSpacing(8);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(CheckBox1);
+    bottom->addStretch();
+    bottom->addWidget(languagew);
+    layout->addLayout(bottom);
+    layout->addWidget(LMDExplorerButton2);
+    resize(420, 330);
+
+    connect(new_, &QPushButton::clicked, this, &WelcomeScreen::newClick);
+    connect(zGradBtn1, &QPushButton::clicked, this, &WelcomeScreen::zGradBtn1Click);
+    connect(test, &QPushButton::clicked, this, &WelcomeScreen::testClick);
+    connect(LMDExplorerButton1, &QPushButton::clicked, this, &WelcomeScreen::LMDExplorerButton1Click);
+    connect(LMDExplorerButton2, &QPushButton::clicked, this, &WelcomeScreen::LMDExplorerButton2Click);
+    connect(languagew, &QComboBox::activated, this, &WelcomeScreen::languagewChange);
+}
+
+void WelcomeScreen::applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) {
+    setWindowTitle(tables.text(u"T14"));
+    file_desc->setText(windowText(file, kSection, 1));
+    const std::pair<QPushButton*, int> buttons[] = {
+        {new_, 2}, {zGradBtn1, 4}, {LMDExplorerButton1, 6}, {test, 8}, {LMDExplorerButton2, 15}};
+    for (const auto& [button, key] : buttons) {
+        button->setText(windowText(file, kSection, key));
+        button->setToolTip(windowText(file, kSection, key + 1));
+    }
+    const QSignalBlocker quiet(languagew);
+    languagew->setItemText(0, windowText(file, kSection, 10));
+    languagew->setItemText(1, windowText(file, kSection, 12));
+    languagew->setToolTip(windowText(file, kSection, 17));
+    languagew->setCurrentIndex(language == 2 ? 1 : 0);
+    CheckBox1->setText(windowText(file, kSection, 14));
+}
+
+void WelcomeScreen::click() const {
+    m_services.sound.play(TMainDaten::button_sound_file());
+}
+
+void WelcomeScreen::execute() {
+    prepare();
+    exec();
+    // The command opens dialogs of its own, which must not sit on top of this one.
+    if (auto command = std::exchange(m_afterClose, nullptr))
+        command();
+}
+
+void WelcomeScreen::prepare() {
+    m_afterClose = nullptr;
+    CheckBox1->setChecked(m_state.prefs.showWelcome);
+    m_lastProject = projectfolders::lastProject(m_settingsFile);
+    LMDExplorerButton1->setEnabled(!m_lastProject.isEmpty());
+}
+
+void WelcomeScreen::closeThen(std::function<void()> command) {
+    m_afterClose = std::move(command);
+    accept();
+}
+
+void WelcomeScreen::newClick() {
+    click();
+    closeThen(m_hooks.newProject);
+}
+
+void WelcomeScreen::zGradBtn1Click() {
+    click();
+    closeThen(m_hooks.openProject);
+}
+
+void WelcomeScreen::testClick() {
+    click();
+    closeThen(m_hooks.wizard);
+}
+
+void WelcomeScreen::LMDExplorerButton1Click() {
+    click();
+    closeThen([this, file = m_lastProject] { m_hooks.openLastProject(file); });
+}
+
+void WelcomeScreen::LMDExplorerButton2Click() {
+    click();
+    reject();
+}
+
+void WelcomeScreen::languagewChange(int index) {
+    if (index < 0 || index > 1)
+        return;
+    m_state.prefs.language = index + 1;
+    m_hooks.applyLanguage(index + 1);
+    CheckBox1->setFocus();
+}
+
+void WelcomeScreen::done(int result) {
+    m_state.prefs.showWelcome = CheckBox1->isChecked();
+    QDialog::done(result);
+}

@@ -1,0 +1,390 @@
+// Starting a project from nothing: the new-project dialog and the Edit command, the wizard and the
+// welcome screen, driven through the main window like a user would.
+#include "EditorTestSupport.h"
+#include "gui/categories/CategoryEditor.h"
+#include "gui/design/DesignEditor.h"
+#include "gui/items/AddFileDialog.h"
+#include "gui/items/CellEditors.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/newproject/FolderPage.h"
+#include "gui/newproject/ProjectDialog.h"
+#include "gui/newproject/ProjectWizard.h"
+#include "gui/newproject/WelcomeScreen.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace editortest;
+using Answer = ui::MessageBoxService::Answer;
+
+class TestNewProject : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        std::unique_ptr<MainWindow> form;
+        QString disc; // a project folder with three files, ending in the separator
+
+        explicit Fixture(const QByteArray& settings = "[settings]\r\nshow_ft=FALSE\r\n") {
+            state.programFolder = dir.path() + u"/program/"_qs;
+            QDir().mkpath(state.programFolder + u"projects"_qs);
+            installLanguageFiles(state.programFolder);
+            for (const char* name : {"Standard.lbc", "Standard.lbd"})
+                QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + QLatin1String(name),
+                            state.programFolder + u"Files/"_qs + QLatin1String(name));
+            writeFile(state.programFolder + u"lumbrel.dat"_qs, settings);
+            disc = QDir::toNativeSeparators(dir.path() + u"/disc/"_qs);
+            for (const char* name : {"setup.exe", "manual.pdf", "notes.txt"})
+                writeFile(disc + QLatin1String(name));
+            form = std::make_unique<MainWindow>(state, fakes.services());
+            form->startUp();
+        }
+        template <typename T = QToolButton> T* child(const QString& name = {}) const {
+            return form->findChild<T*>(name);
+        }
+        ProjectDialog* dialog() const { return child<ProjectDialog>(); }
+        ProjectWizard* wizard() const { return child<ProjectWizard>(); }
+        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
+        QString text(const char16_t* key) const { return state.language.text(QStringView(key)); }
+        QString projectFile() const { return state.programFolder + u"projects/first.lbp"_qs; }
+        bool gated() const { return !child(u"add"_qs)->isEnabled(); }
+
+        // Browse, Category Editor and Menu Design Editor, each left with OK.
+        void unlockAll(ProjectDialog* d) {
+            fakes.choosers.queueFolder(disc);
+            d->browsepfbtnClick();
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->OKClick(); });
+            d->genrefilebtnClick();
+            whenOpen<DesignEditor>([](DesignEditor* e) { e->OKClick(); });
+            d->layoutbtnClick();
+        }
+        // Adds a file of the project folder through the wizard's Add File.
+        void addThroughWizard(ProjectWizard* w, const QString& name) {
+            whenOpen<AddFileDialog>([this, name](AddFileDialog* a) {
+                fakes.choosers.queueOpenFile(disc + name);
+                a->selfilebtnClick();
+                a->addClick();
+            });
+            w->addFileButton->click();
+        }
+        // Goes through the wizard's first five steps with the project folder and the standard files.
+        void fillWizard(ProjectWizard* w) {
+            w->next();
+            w->folderPage->setCurrentFolder(disc);
+            w->next();
+            w->Edit1->setText(u"First Disc"_qs);
+            w->next();
+            w->defaultCategoriesClick();
+            w->next();
+            w->defaultDesignClick();
+            w->next();
+            for (const char* name : {"setup.exe", "manual.pdf", "notes.txt"})
+                addThroughWizard(w, QLatin1String(name));
+        }
+        QString openSavedProject() {
+            EditorState author;
+            author.cdName = u"Old Disc"_qs;
+            author.projectFolder = disc;
+            author.mainDaten.genre_file.set(state.programFolder + u"Files/Standard.lbc"_qs);
+            author.mainDaten.menudesign_file.set(state.programFolder + u"Files/Standard.lbd"_qs);
+            ItemTable table;
+            table.setRecords({item(u"Old"_qs, u"Games"_qs)});
+            const QString file = dir.filePath(u"old.lbp"_qs);
+            common::IniFile ini(file);
+            projectfile::write(ini, author, table);
+            ini.save();
+            form->openProject(file);
+            return file;
+        }
+    };
+
+private Q_SLOTS:
+    void newUnlocksInOrderAndCreatesTheProject() {
+        Fixture f;
+        QVERIFY(f.gated());
+        whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
+            QCOMPARE(d->windowTitle(), f.text(u"T48"));
+            QCOMPARE(d->okbtn->text(), f.text(u"T54"));
+            QVERIFY(!d->genrefilebtn->isEnabled() && !d->layoutbtn->isEnabled() && !d->okbtn->isEnabled());
+            f.fakes.choosers.queueFolder(f.disc.chopped(1));
+            d->browsepfbtnClick();
+            QCOMPARE(d->rootname->text(), f.disc); // the separator is added
+            QVERIFY(d->genrefilebtn->isEnabled() && !d->layoutbtn->isEnabled());
+            QCOMPARE(d->windowTitle(), f.text(u"T49"));
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->OKClick(); });
+            d->genrefilebtnClick();
+            QVERIFY(d->layoutbtn->isEnabled() && !d->okbtn->isEnabled());
+            QCOMPARE(d->windowTitle(), f.text(u"T23"));
+            whenOpen<DesignEditor>([](DesignEditor* e) { e->OKClick(); });
+            d->layoutbtnClick();
+            QVERIFY(d->okbtn->isEnabled());
+            QCOMPARE(d->windowTitle(), f.text(u"T46"));
+            d->anzname->setText(u"First Disc"_qs);
+            f.fakes.choosers.queueSaveFile(f.projectFile());
+            d->okbtnClick();
+        });
+        f.form->newClick();
+        QVERIFY(!f.gated());
+        QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" First Disc"_qs);
+        QVERIFY(!f.state.modified);
+        QCOMPARE(f.state.categories.value(0), u"Programs"_qs);
+        const common::IniFile saved(f.projectFile());
+        QCOMPARE(saved.readString(u"general", u"cdname"), u"First Disc"_qs);
+        QCOMPARE(saved.readString(u"general", u"rootname"), f.disc);
+        QCOMPARE(f.state.addFileStartFolder, f.disc);
+    }
+
+    void newWithSaveAsCancelledCreatesNothing() {
+        Fixture f;
+        whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
+            f.unlockAll(d);
+            d->okbtnClick(); // no file queued: Save As is cancelled
+            QVERIFY(d->isVisible());
+            QVERIFY(!d->projectCreated());
+            d->exitbtnClick();
+        });
+        f.form->newClick();
+        QVERIFY(f.gated());
+        QVERIFY(QDir(f.state.programFolder + u"projects"_qs).isEmpty());
+        QVERIFY(f.state.newProjectCancelled);
+        f.form->addClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
+    }
+
+    void okWithoutDesignAndBrowseOverAFolderAsk() {
+        Fixture f;
+        ProjectDialog* d = f.dialog();
+        d->prepare(ProjectDialog::Mode::New);
+        d->okbtnClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M48"));
+        f.fakes.choosers.queueFolder(f.disc);
+        d->browsepfbtnClick();
+        QCOMPARE(f.fakes.messages.shown.size(), 1); // an empty folder field does not ask
+        const auto choosers = f.fakes.choosers.requests.size();
+        f.fakes.messages.queueAnswer(Answer::Cancel);
+        d->browsepfbtnClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M49"));
+        QCOMPARE(f.fakes.choosers.requests.size(), choosers); // no chooser after Cancel
+        QCOMPARE(d->rootname->text(), f.disc);
+    }
+
+    void editAppliesTheValuesAndAnEmptyCdNameIsNamed() {
+        Fixture f;
+        f.openSavedProject();
+        whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
+            QCOMPARE(d->anzname->text(), u"Old Disc"_qs);
+            QCOMPARE(d->rootname->text(), f.disc);
+            QCOMPARE(d->okbtn->text(), f.text(u"T56"));
+            QVERIFY(d->okbtn->isEnabled() && d->genrefilebtn->isEnabled() && d->layoutbtn->isEnabled());
+            d->anzname->clear();
+            d->okbtnClick();
+        });
+        f.form->editpClick();
+        QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" No CD name"_qs);
+        QVERIFY(f.state.cdName.isEmpty());
+        QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs); // the items came back
+
+        whenOpen<ProjectDialog>([](ProjectDialog* d) {
+            d->anzname->setText(u"Ignored"_qs);
+            d->exitbtnClick();
+        });
+        f.form->editpClick();
+        QVERIFY(f.state.cdName.isEmpty()); // Cancel changes nothing
+    }
+
+    void wizardWithThreeFilesKeepsThemInTheProject() {
+        Fixture f;
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            QCOMPARE(w->edit2->text(), f.text(u"T52"));
+            f.fillWizard(w);
+            QCOMPARE(f.form->items().itemCount(), 3);
+            QVERIFY(f.gated()); // the items come before the project
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Finish));
+            f.fakes.choosers.queueSaveFile(f.projectFile());
+            w->viewProjectButton->click();
+        });
+        f.form->wizardClick();
+        QVERIFY(!f.gated());
+        QCOMPARE(f.form->items().itemCount(), 3);
+        QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" First Disc"_qs);
+        const common::IniFile saved(f.projectFile());
+        QCOMPARE(saved.readString(u"general", u"rootname"), f.disc);
+        QStringList names;
+        for (int n = 1; n <= 3; ++n)
+            names << saved.readString(u"Item-"_qs + QString::number(n), u"0");
+        QCOMPARE(names, (QStringList{u"setup"_qs, u"manual"_qs, u"notes"_qs}));
+    }
+
+    void wizardStepsRefuseToBeLeftWithoutAChoice() {
+        Fixture f;
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            w->next();
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::General));
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::General)); // no folder yet
+            w->back();
+            w->folderPage->setCurrentFolder(f.disc);
+            w->next();
+            QCOMPARE(w->edit2->text(), f.disc); // ends in the separator
+            QCOMPARE(f.state.projectFolder, f.disc);
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
+            w->defaultCategoriesClick();
+            w->next();
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Design));
+            w->defaultDesignClick();
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Items));
+            Q_EMIT w->helpRequested();
+            w->reject();
+        });
+        f.form->wizardClick();
+        QCOMPARE(f.fakes.help.topics.last().context, 6350);
+        QVERIFY(f.gated());
+        QVERIFY(f.state.projectFolder.isEmpty()); // nothing chosen in the wizard stays behind
+    }
+
+    void cancellingTheWizardReloadsTheOpenProject() {
+        Fixture f;
+        const QString old = f.openSavedProject();
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            QCOMPARE(f.form->items().field(0, ItemField::Name), QString()); // the grid starts empty
+            f.fillWizard(w);
+            w->reject();
+        });
+        f.form->wizardClick();
+        QCOMPARE(f.state.mainDaten.Project_file.path(), old);
+        QCOMPARE(f.form->items().itemCount(), 1);
+        QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs);
+        QCOMPARE(f.state.cdName, u"Old Disc"_qs);
+        QVERIFY(!f.gated());
+    }
+
+    void wizardSaveAsCancelledClosesAndResets() {
+        Fixture f;
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            f.fillWizard(w);
+            w->next();
+            w->buildNowButton->click(); // Save As cancelled
+        });
+        f.form->wizardClick();
+        QVERIFY(!f.wizard()->isVisible());
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M53"));
+        QVERIFY(f.gated());
+        QCOMPARE(f.form->items().field(0, ItemField::Name), QString());
+        QVERIFY(!f.state.mainDaten.genre_file.exists());
+        QVERIFY(!f.state.modified);
+    }
+
+    void folderCommandsMakeAndDeleteFolders() {
+        Fixture f;
+        ProjectWizard* w = f.wizard();
+        w->prepare();
+        w->folderPage->setCurrentFolder(f.disc);
+        whenOpen<OneLineEditor>([](OneLineEditor* e) {
+            e->m_textEdit->setText(u"Extras"_qs);
+            e->OKClick();
+        });
+        w->makeDirectoryClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M55"));
+        QVERIFY(QFileInfo(f.disc + u"Extras"_qs).isDir());
+        QCOMPARE(w->edit2->text(), f.disc + u"Extras"_qs + QDir::separator());
+
+        whenOpen<OneLineEditor>([](OneLineEditor* e) { e->cancelClick(); });
+        w->makeDirectoryClick();
+        QCOMPARE(f.fakes.messages.shown.size(), 1); // Cancel ends the command quietly
+
+        w->launchExplorerClick();
+        QCOMPARE(f.fakes.shell.calls.last().verb, ui::testing::FakeShell::Verb::Explore);
+
+        w->deleteDirectoryClick();
+        QVERIFY(!QFileInfo::exists(f.disc + u"Extras"_qs));
+        QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
+        w->deleteDirectoryClick(); // the disc folder holds files
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M56"));
+        QVERIFY(QFileInfo(f.disc).isDir());
+        QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
+
+        whenOpen<OneLineEditor>([](OneLineEditor* e) {
+            e->m_textEdit->setText(u"../Outside"_qs);
+            e->OKClick();
+        });
+        w->makeDirectoryClick();
+        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M54"));
+        QVERIFY(!QFileInfo::exists(f.dir.filePath(u"Outside"_qs)));
+    }
+
+    void wizardBrowseCancelledKeepsTheFolder() {
+        Fixture f;
+        ProjectWizard* w = f.wizard();
+        f.dialog()->prepare(ProjectDialog::Mode::New);
+        w->prepare();
+        w->folderPage->setCurrentFolder(f.disc);
+        w->Button1Click(); // cancelled
+        QCOMPARE(f.dialog()->rootname->text(), f.disc);
+        QVERIFY(f.fakes.messages.shown.isEmpty()); // the blank field skips M49
+        const QString other = f.dir.filePath(u"other"_qs);
+        QDir().mkpath(other);
+        f.fakes.choosers.queueFolder(other);
+        w->Button1Click();
+        QCOMPARE(w->edit2->text(), QDir::toNativeSeparators(other) + QDir::separator());
+        QCOMPARE(f.state.projectFolder, w->edit2->text());
+    }
+
+    void welcomeScreenOffersTheWaysIn() {
+        Fixture f("[settings]\r\nshow_ft=FALSE\r\nlast_proj=/nowhere/gone.lbp\r\n");
+        WelcomeScreen* welcome = f.child<WelcomeScreen>();
+        whenOpen<WelcomeScreen>([&f](WelcomeScreen* s) {
+            QVERIFY(!s->LMDExplorerButton1->isEnabled()); // the last project is gone
+            s->languagew->setCurrentIndex(1);
+            Q_EMIT s->languagew->activated(1);
+            QCOMPARE(s->windowTitle(), u"Tavik - Lumbrel - Willkommen"_qs);
+            QCOMPARE(f.wizard()->buttonText(QWizard::NextButton), u"&Weiter >"_qs); // every window follows
+            QCOMPARE(f.state.prefs.language, 2);
+            s->CheckBox1->setChecked(false);
+            s->LMDExplorerButton2Click();
+        });
+        f.form->welcomeAtStart();
+        QVERIFY(!f.state.prefs.showWelcome);
+        f.form->welcomeAtStart(); // not wanted any more
+        QVERIFY(!welcome->isVisible());
+
+        const QString old = f.openSavedProject();
+        common::IniFile settings(f.state.programFolder + u"lumbrel.dat"_qs);
+        settings.writeString(u"settings", u"last_proj", old);
+        settings.save();
+        f.state.prefs.showWelcome = true;
+        whenOpen<WelcomeScreen>([](WelcomeScreen* s) {
+            QVERIFY(s->LMDExplorerButton1->isEnabled());
+            whenOpen<ProjectDialog>([](ProjectDialog* d) { d->exitbtnClick(); });
+            s->newClick();
+        });
+        f.form->welcomeAtStart();
+        QVERIFY(f.state.newProjectCancelled); // New ran after the screen had closed
+        QVERIFY(f.state.prefs.showWelcome);
+    }
+
+    void firstProjectOpensItsHelp() {
+        Fixture f;
+        f.form->firstProjectClick();
+        QCOMPARE(f.fakes.help.topics.last().context, 5100);
+    }
+};
+
+QTEST_MAIN(TestNewProject)
+#include "tst_newproject.moc"
