@@ -1,0 +1,96 @@
+// Writes the image of a 1 GiB disc folder and prints the throughput beside that of
+// "xorriso -as mkisofs" on the same folder (skipped when xorriso is not installed).
+#include "build/DiscImage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr qint64 kFolderBytes = 1024LL * 1024 * 1024;
+constexpr qint64 kLargeFileBytes = 32LL * 1024 * 1024;
+constexpr int kSmallFiles = 2000;
+constexpr qint64 kSmallFileBytes = 4096;
+
+// Large files in a few folders and many small ones, as a disc of programs and documents holds.
+void fillFolder(const QString& root) {
+    QByteArray block(1024 * 1024, Qt::Uninitialized);
+    QRandomGenerator generator(1);
+    for (char& b : block)
+        b = static_cast<char>(generator.bounded(256));
+    const qint64 smallTotal = kSmallFiles * kSmallFileBytes;
+    const int largeFiles = int((kFolderBytes - smallTotal) / kLargeFileBytes);
+    for (int i = 0; i < largeFiles; ++i) {
+        const QString folder = root + QStringLiteral("/programs%1").arg(i % 4);
+        QDir().mkpath(folder);
+        QFile f(folder + QStringLiteral("/setup%1.exe").arg(i));
+        if (!f.open(QIODevice::WriteOnly))
+            return;
+        for (qint64 n = 0; n < kLargeFileBytes; n += block.size()) {
+            block[0] = char(i); // no two files alike
+            f.write(block);
+        }
+    }
+    QDir().mkpath(root + QStringLiteral("/CFG/membersd"));
+    for (int i = 0; i < kSmallFiles; ++i) {
+        QFile f(root + QStringLiteral("/CFG/membersd/m%1.dat").arg(i));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(block.left(kSmallFileBytes));
+    }
+}
+
+double megabytesPerSecond(qint64 bytes, qint64 ms) {
+    return ms > 0 ? double(bytes) / 1e6 / (double(ms) / 1000.0) : 0.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("disc"));
+    fillFolder(folder);
+
+    const QString ours = dir.filePath(QStringLiteral("ours.iso"));
+    QElapsedTimer timer;
+    timer.start();
+    DiscJobProgress progress;
+    const DiscJobResult result = discimage::writeImage(folder, QStringLiteral("Benchmark"), ours, 0, progress);
+    const qint64 oursMs = timer.elapsed();
+    if (!result.ok()) {
+        std::printf("image_bench: writing the image failed\n");
+        return 1;
+    }
+    const double oursRate = megabytesPerSecond(result.needed, oursMs);
+    std::printf("image of a 1 GiB disc folder: %lld bytes in %lld ms (%.1f MB/s)\n",
+                static_cast<long long>(result.needed), static_cast<long long>(oursMs), oursRate);
+    QFile::remove(ours);
+
+    const QString xorriso = QStandardPaths::findExecutable(QStringLiteral("xorriso"));
+    if (xorriso.isEmpty()) {
+        std::printf("xorriso not installed: comparison skipped\n");
+        return 0;
+    }
+    const QString theirs = dir.filePath(QStringLiteral("xorriso.iso"));
+    timer.restart();
+    QProcess::execute(xorriso, {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-quiet"),
+                                QStringLiteral("-R"), QStringLiteral("-J"), QStringLiteral("-V"),
+                                QStringLiteral("Benchmark"), QStringLiteral("-o"), theirs, folder});
+    const qint64 theirMs = timer.elapsed();
+    const qint64 theirBytes = QFileInfo(theirs).size();
+    const double theirRate = megabytesPerSecond(theirBytes, theirMs);
+    std::printf("xorriso -as mkisofs on the same folder: %lld bytes in %lld ms (%.1f MB/s)\n",
+                static_cast<long long>(theirBytes), static_cast<long long>(theirMs), theirRate);
+    if (theirRate > 0)
+        std::printf("ours reaches %.0f %% of its speed (goal: at least 80 %%)\n", 100.0 * oursRate / theirRate);
+    return 0;
+}
