@@ -77,8 +77,8 @@ void BurnerDialog::applyTexts(const common::IniFile& file, const LanguageTables&
     add->setText(windowText(file, s, 4));
     cancel->setText(windowText(file, s, 5));
     help->setText(windowText(file, s, 6));
-    DiscTexts& texts = m_disc->texts();
-    texts.read(file);
+    m_disc->applyTexts(file);
+    const DiscTexts& texts = m_disc->texts();
     m_medium->setText(texts[DiscTexts::Medium]);
     medium_c->setItemText(0, texts[DiscTexts::Cd]);
     medium_c->setItemText(1, texts[DiscTexts::Dvd]);

@@ -132,6 +132,11 @@ QString DiscTexts::outcomeMessage(const DiscJobResult& result, const QString& im
 DiscCommands::DiscCommands(ItemDialogContext& context, QWidget* parent)
     : m_context(context), m_progress(new DiscProgressDialog(parent)) {}
 
+void DiscCommands::applyTexts(const common::IniFile& file) {
+    m_texts.read(file);
+    m_progress->setTexts(m_texts.progressTexts());
+}
+
 bool DiscCommands::discFolderReady() const {
     if (!m_context.gate())
         return false;
@@ -162,7 +167,6 @@ void DiscCommands::writeImage(std::int64_t capacity) {
     }
     const QString folder = state.projectFolder;
     const QString cdName = state.cdName;
-    m_progress->setTexts(m_texts.progressTexts());
     const DiscJobResult result = m_progress->run(m_texts[DiscTexts::Title], [=](DiscJobProgress& progress) {
         return discimage::writeImage(folder, cdName, imageFile, capacity, progress);
     });
@@ -171,7 +175,6 @@ void DiscCommands::writeImage(std::int64_t capacity) {
 
 std::vector<discburner::Writer> DiscCommands::findWriters() {
     std::vector<discburner::Writer> writers;
-    m_progress->setTexts(m_texts.progressTexts());
     m_progress->run(m_texts[DiscTexts::Title], [&writers](DiscJobProgress&) {
         writers = discburner::findWriters();
         return DiscJobResult{};
@@ -186,7 +189,6 @@ void DiscCommands::burn(const QString& address) {
     const QString imageFile = scratch.filePath(QStringLiteral("disc.iso"));
     const QString folder = m_context.state.projectFolder;
     const QString cdName = m_context.state.cdName;
-    m_progress->setTexts(m_texts.progressTexts());
     if (!scratch.isValid()) {
         report(DiscJobResult::failed(Outcome::TargetFailed, scratch.errorString()), imageFile, false);
         return;

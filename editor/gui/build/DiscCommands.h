@@ -67,7 +67,8 @@ class DiscCommands {
 public:
     DiscCommands(ItemDialogContext& context, QWidget* parent);
 
-    DiscTexts& texts() { return m_texts; }
+    const DiscTexts& texts() const { return m_texts; }
+    void applyTexts(const common::IniFile& file);
     DiscProgressDialog* progressWindow() const { return m_progress; }
 
     // True when a project is open and built into its own folder; says why not otherwise.
