@@ -177,6 +177,7 @@ private Q_SLOTS:
         const QString disc = temp.path() + u"/disc"_s;
         buildDisc(disc);
         const QString imageFile = temp.path() + u"/disc.iso"_s;
+        writeFile(imageFile, "an older image, replaced");
         DiscJobProgress progress;
         const DiscJobResult result =
             discimage::writeImage(disc, u"Spiele 2004: Grüße"_s, imageFile, discimage::kCdBytes, progress);
@@ -229,6 +230,7 @@ private Q_SLOTS:
         result = discimage::writeImage(disc, u"x"_s, imageFile, 0, cancelled);
         QCOMPARE(result.outcome, DiscJobResult::Outcome::Cancelled);
         QVERIFY(!QFile::exists(imageFile));
+        QCOMPARE(QDir(temp.path()).entryList(QDir::Files), QStringList());
 
         DiscJobProgress missing;
         result = discimage::writeImage(temp.path() + u"/none"_s, u"x"_s, imageFile, 0, missing);
