@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 #include <QFile>
 
 #include <algorithm>
@@ -39,6 +40,19 @@ void initialiseLibrary() {
         iso_set_msgs_severities(const_cast<char*>("FAILURE"), const_cast<char*>("NEVER"),
                                 const_cast<char*>("lumbrel : "));
     });
+}
+
+// Complaints that the library queued while it wrote, e.g. about a file that it could not read and
+// replaced by zeros; empty when there were none.
+QString takeLibraryFailures() {
+    QStringList texts;
+    int code = 0;
+    int imageId = 0;
+    char text[ISO_MSGS_MESSAGE_LEN];
+    char severity[80];
+    while (iso_obtain_msgs(const_cast<char*>("FAILURE"), &code, &imageId, text, severity) > 0)
+        texts << QString::fromLocal8Bit(text);
+    return texts.join(u' ');
 }
 
 QString libraryError(int code) {
@@ -167,6 +181,8 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
     using Outcome = DiscJobResult::Outcome;
     DiscJobResult result;
     QString error;
+    initialiseLibrary();
+    takeLibraryFailures();
     const std::unique_ptr<ImageSource> source = ImageSource::create(folder, cdName, &error);
     if (!source)
         return DiscJobResult::failed(Outcome::SourceUnreadable, error);
@@ -209,6 +225,8 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
         progress.done = written;
     }
     file.close();
+    if (const QString failures = takeLibraryFailures(); !failures.isEmpty())
+        return fail(Outcome::SourceUnreadable, failures);
     if (file.error() != QFileDevice::NoError)
         return fail(Outcome::TargetFailed, file.errorString());
     // Replaces an older image of the same name in one step.
