@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <unistd.h>
@@ -22,6 +23,7 @@ constexpr qint64 kFolderBytes = 1024LL * 1024 * 1024;
 constexpr qint64 kLargeFileBytes = 32LL * 1024 * 1024;
 constexpr int kSmallFiles = 2000;
 constexpr qint64 kSmallFileBytes = 4096;
+constexpr int kRounds = 3;
 
 // Large files in a few folders and many small ones, as a disc of programs and documents holds.
 void fillFolder(const QString& root) {
@@ -54,6 +56,30 @@ double megabytesPerSecond(qint64 bytes, qint64 ms) {
     return ms > 0 ? double(bytes) / 1e6 / (double(ms) / 1000.0) : 0.0;
 }
 
+// Milliseconds of one image written by us, or -1 when it failed.
+qint64 timeOurs(const QString& folder, const QString& image, qint64* bytes) {
+    QElapsedTimer timer;
+    timer.start();
+    DiscJobProgress progress;
+    const DiscJobResult result = discimage::writeImage(folder, QStringLiteral("Benchmark"), image, 0, progress);
+    const qint64 ms = timer.elapsed();
+    *bytes = result.needed;
+    QFile::remove(image);
+    return result.ok() ? ms : -1;
+}
+
+qint64 timeXorriso(const QString& xorriso, const QString& folder, const QString& image, qint64* bytes) {
+    QElapsedTimer timer;
+    timer.start();
+    QProcess::execute(xorriso, {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-quiet"),
+                                QStringLiteral("-R"), QStringLiteral("-J"), QStringLiteral("-V"),
+                                QStringLiteral("Benchmark"), QStringLiteral("-o"), image, folder});
+    const qint64 ms = timer.elapsed();
+    *bytes = QFileInfo(image).size();
+    QFile::remove(image);
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -63,41 +89,37 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("disc"));
     if (argc <= 1)
         fillFolder(folder);
-    // Both writers start from the same state: the folder in the page cache, nothing left to flush.
-    ::sync();
-
-    const QString ours = dir.filePath(QStringLiteral("ours.iso"));
-    QElapsedTimer timer;
-    timer.start();
-    DiscJobProgress progress;
-    const DiscJobResult result = discimage::writeImage(folder, QStringLiteral("Benchmark"), ours, 0, progress);
-    const qint64 oursMs = timer.elapsed();
-    if (!result.ok()) {
-        std::printf("image_bench: writing the image failed\n");
-        return 1;
-    }
-    const double oursRate = megabytesPerSecond(result.needed, oursMs);
-    std::printf("image of the disc folder: %lld bytes in %lld ms (%.1f MB/s)\n",
-                static_cast<long long>(result.needed), static_cast<long long>(oursMs), oursRate);
-    QFile::remove(ours);
-    ::sync();
-
+    const QString image = dir.filePath(QStringLiteral("disc.iso"));
     const QString xorriso = QStandardPaths::findExecutable(QStringLiteral("xorriso"));
+
+    // Turns taken in alternation, the best of each counted, so that a busy machine hurts both alike;
+    // every turn starts with nothing left to flush.
+    double oursBest = 0;
+    double theirBest = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        qint64 bytes = 0;
+        ::sync();
+        const qint64 oursMs = timeOurs(folder, image, &bytes);
+        if (oursMs < 0) {
+            std::printf("image_bench: writing the image failed\n");
+            return 1;
+        }
+        oursBest = std::max(oursBest, megabytesPerSecond(bytes, oursMs));
+        std::printf("ours: %lld bytes in %lld ms (%.1f MB/s)\n", static_cast<long long>(bytes),
+                    static_cast<long long>(oursMs), megabytesPerSecond(bytes, oursMs));
+        if (xorriso.isEmpty())
+            continue;
+        ::sync();
+        const qint64 theirMs = timeXorriso(xorriso, folder, image, &bytes);
+        theirBest = std::max(theirBest, megabytesPerSecond(bytes, theirMs));
+        std::printf("xorriso -as mkisofs: %lld bytes in %lld ms (%.1f MB/s)\n", static_cast<long long>(bytes),
+                    static_cast<long long>(theirMs), megabytesPerSecond(bytes, theirMs));
+    }
     if (xorriso.isEmpty()) {
         std::printf("xorriso not installed: comparison skipped\n");
         return 0;
     }
-    const QString theirs = dir.filePath(QStringLiteral("xorriso.iso"));
-    timer.restart();
-    QProcess::execute(xorriso, {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-quiet"),
-                                QStringLiteral("-R"), QStringLiteral("-J"), QStringLiteral("-V"),
-                                QStringLiteral("Benchmark"), QStringLiteral("-o"), theirs, folder});
-    const qint64 theirMs = timer.elapsed();
-    const qint64 theirBytes = QFileInfo(theirs).size();
-    const double theirRate = megabytesPerSecond(theirBytes, theirMs);
-    std::printf("xorriso -as mkisofs on the same folder: %lld bytes in %lld ms (%.1f MB/s)\n",
-                static_cast<long long>(theirBytes), static_cast<long long>(theirMs), theirRate);
-    if (theirRate > 0)
-        std::printf("ours reaches %.0f %% of its speed (goal: at least 80 %%)\n", 100.0 * oursRate / theirRate);
+    std::printf("best: ours %.1f MB/s, xorriso %.1f MB/s; ours reaches %.0f %% of its speed (goal: at least 80 %%)\n",
+                oursBest, theirBest, theirBest > 0 ? 100.0 * oursBest / theirBest : 0.0);
     return 0;
 }
