@@ -1,5 +1,5 @@
-// Writes the image of a 1 GiB disc folder (or of the folder given as argument) and prints the throughput beside that of
-// "xorriso -as mkisofs" on the same folder (skipped when xorriso is not installed).
+// Writes the image of a 1 GiB disc folder (or of the folder given as argument) and prints the throughput
+// beside that of "xorriso -as mkisofs" on the same folder (skipped when xorriso is not installed).
 #include "build/DiscImage.h"
 
 #include <QCoreApplication>
@@ -61,7 +61,8 @@ qint64 timeOurs(const QString& folder, const QString& image, qint64* bytes) {
     QElapsedTimer timer;
     timer.start();
     DiscJobProgress progress;
-    const DiscJobResult result = discimage::writeImage(folder, QStringLiteral("Benchmark"), image, 0, progress);
+    const DiscJobResult result =
+        discimage::writeImage(folder, QStringLiteral("Benchmark"), image, 0, progress);
     const qint64 ms = timer.elapsed();
     *bytes = result.needed;
     QFile::remove(image);
@@ -119,7 +120,8 @@ int main(int argc, char** argv) {
         std::printf("xorriso not installed: comparison skipped\n");
         return 0;
     }
-    std::printf("best: ours %.1f MB/s, xorriso %.1f MB/s; ours reaches %.0f %% of its speed (goal: at least 80 %%)\n",
-                oursBest, theirBest, theirBest > 0 ? 100.0 * oursBest / theirBest : 0.0);
+    std::printf(
+        "best: ours %.1f MB/s, xorriso %.1f MB/s; ours reaches %.0f %% of its speed (goal: at least 80 %%)\n",
+        oursBest, theirBest, theirBest > 0 ? 100.0 * oursBest / theirBest : 0.0);
     return 0;
 }

@@ -112,8 +112,8 @@ bool sameAsImage(burn_drive* drive, qint64 start, const QString& imageFile, Disc
         const QByteArray expected = image.read(n);
         off_t count = 0;
         if (expected.size() != n ||
-            burn_read_data(drive, start + offset, onMedium.data(), n, &count, kQuietRead) <= 0 || count != n ||
-            std::memcmp(onMedium.data(), expected.constData(), static_cast<size_t>(n)) != 0)
+            burn_read_data(drive, start + offset, onMedium.data(), n, &count, kQuietRead) <= 0 ||
+            count != n || std::memcmp(onMedium.data(), expected.constData(), static_cast<size_t>(n)) != 0)
             return false;
         progress.done = offset + n;
     }
@@ -147,7 +147,8 @@ std::vector<Writer> findWriters() {
     return writers;
 }
 
-DiscJobResult burnImage(const QString& address, const QString& imageFile, bool eject, DiscJobProgress& progress) {
+DiscJobResult burnImage(const QString& address, const QString& imageFile, bool eject,
+                        DiscJobProgress& progress) {
     initialiseLibrary();
     takeLibraryMessages();
     DiscJobResult result;

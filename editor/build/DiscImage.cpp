@@ -1,11 +1,12 @@
 #include "DiscImage.h"
 
 #include "VolumeName.h"
+#include "common/FileOps.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-#include <QFile>
 
 #include <algorithm>
 #include <filesystem>
@@ -28,6 +29,11 @@ constexpr int kChunkBytes = 64 * 2048;
 constexpr int kIgnoreAllSpecialFiles = 1 | 2 | 4 | 8;
 // Times of the ISO 9660 and Joliet records are the files' own, not the moment of writing.
 constexpr int kFileTimesInIsoAndJoliet = 1 | 2;
+// As the recording library does with its file writers: the written data goes to the storage
+// device every 16 MiB instead of piling up in memory, which slows a large image down.
+constexpr std::int64_t kForceToStorageBytes = 16 * 1024 * 1024;
+// The library goes on reading the folder into its buffer while the image waits for the device.
+constexpr int kFifoBlocks = 2 * kForceToStorageBytes / 2048;
 constexpr mode_t kReadable = 0444;
 constexpr mode_t kExecutable = 0555;
 
@@ -72,7 +78,8 @@ void normalisePermissions(IsoDir* dir, bool isRoot) {
             normalisePermissions(reinterpret_cast<IsoDir*>(node), false);
         } else if (type == LIBISO_FILE) {
             const bool menuProgram =
-                isRoot && QString::fromUtf8(iso_node_get_name(node)).compare(u"tiv.exe", Qt::CaseInsensitive) == 0;
+                isRoot &&
+                QString::fromUtf8(iso_node_get_name(node)).compare(u"tiv.exe", Qt::CaseInsensitive) == 0;
             const bool runnable = (iso_node_get_permissions(node) & S_IXUSR) != 0;
             iso_node_set_permissions(node, menuProgram || runnable ? kExecutable : kReadable);
         }
@@ -139,6 +146,7 @@ std::unique_ptr<ImageSource> ImageSource::create(const QString& folder, const QS
     iso_write_opts_new(&p.options, 0);
     // Level 3 lets files above 4 GiB span several extents on a DVD.
     iso_write_opts_set_iso_level(p.options, 3);
+    iso_write_opts_set_fifo_size(p.options, kFifoBlocks);
     iso_write_opts_set_rockridge(p.options, 1);
     iso_write_opts_set_joliet(p.options, 1);
     iso_write_opts_set_joliet_longer_paths(p.options, 1);
@@ -215,7 +223,8 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
         if (progress.cancelled())
             return fail(Outcome::Cancelled, {});
         // The library answers only whole requests; the last one asks for exactly the rest.
-        const int n = source->read(buffer.data(), int(std::min<std::int64_t>(kChunkBytes, result.needed - written)));
+        const int n =
+            source->read(buffer.data(), int(std::min<std::int64_t>(kChunkBytes, result.needed - written)));
         // A short image means the library gave up on a file it could not read.
         if (n <= 0)
             return fail(Outcome::SourceUnreadable, {});
@@ -223,6 +232,8 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
             return fail(Outcome::TargetFailed, file.errorString());
         written += n;
         progress.done = written;
+        if (written % kForceToStorageBytes == 0)
+            common::forceToStorage(file);
     }
     file.close();
     if (const QString failures = takeLibraryFailures(); !failures.isEmpty())

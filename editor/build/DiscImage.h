@@ -11,7 +11,7 @@
 namespace discimage {
 
 // Capacities of the media that the editor offers, in bytes of user data.
-inline constexpr std::int64_t kCdBytes = 360000LL * 2048;  // 700 MB CD
+inline constexpr std::int64_t kCdBytes = 360000LL * 2048;   // 700 MB CD
 inline constexpr std::int64_t kDvdBytes = 2295104LL * 2048; // 4.7 GB DVD
 
 // The image of one folder, ready to be read from start to end once. Its exact size is known

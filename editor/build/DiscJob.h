@@ -33,7 +33,7 @@ struct DiscJobResult {
         VerifyFailed,
     };
     Outcome outcome = Outcome::Done;
-    QString detail; // the library's or the system's own words, for the message
+    QString detail;             // the library's or the system's own words, for the message
     std::int64_t needed = 0;    // bytes of the image, where known
     std::int64_t available = 0; // bytes free on the medium, where known
 

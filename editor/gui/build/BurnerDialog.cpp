@@ -157,7 +157,8 @@ void BurnerDialog::burnDiscClick() {
         }
         if (writer_c->count() > 1) {
             m_context.services.messages.show(ui::MessageBoxService::Kind::Information,
-                                             ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::ChooseWriter]);
+                                             ui::MessageBoxService::Buttons::Ok,
+                                             texts[DiscTexts::ChooseWriter]);
             return;
         }
     }

@@ -162,7 +162,8 @@ void DiscCommands::writeImage(std::int64_t capacity) {
     if (imageFile.isEmpty())
         return;
     if (inside(imageFile, state.projectFolder)) {
-        m_context.services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_texts[DiscTexts::ImageInsideDisc]);
+        m_context.services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                         m_texts[DiscTexts::ImageInsideDisc]);
         return;
     }
     const QString folder = state.projectFolder;
@@ -203,8 +204,9 @@ void DiscCommands::burn(const QString& address) {
 }
 
 void DiscCommands::report(const DiscJobResult& result, const QString& imageFile, bool burning) {
-    const Msg::Kind kind = result.ok() ? Msg::Kind::Information
+    const Msg::Kind kind = result.ok()                            ? Msg::Kind::Information
                            : result.outcome == Outcome::Cancelled ? Msg::Kind::Warning
-                                                                   : Msg::Kind::Error;
-    m_context.services.messages.show(kind, Msg::Buttons::Ok, m_texts.outcomeMessage(result, imageFile, burning));
+                                                                  : Msg::Kind::Error;
+    m_context.services.messages.show(kind, Msg::Buttons::Ok,
+                                     m_texts.outcomeMessage(result, imageFile, burning));
 }

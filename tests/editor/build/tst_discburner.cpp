@@ -62,8 +62,9 @@ private Q_SLOTS:
 
         DiscJobProgress cancelled;
         cancelled.cancelRequested = true;
-        QCOMPARE(discburner::burnImage(u"stdio:"_s + temp.path() + u"/c.bin"_s, image, false, cancelled).outcome,
-                 Outcome::Cancelled);
+        QCOMPARE(
+            discburner::burnImage(u"stdio:"_s + temp.path() + u"/c.bin"_s, image, false, cancelled).outcome,
+            Outcome::Cancelled);
 
         DiscJobProgress full;
         const DiscJobResult onFull = discburner::burnImage(u"stdio:/dev/full"_s, image, false, full);

@@ -27,8 +27,8 @@ struct Entry {
 
 using Tree = QMap<QString, Entry>;
 
-const QString kLongName =
-    QStringLiteral("Überlange Beschreibung einer Datei mit Umlauten äöüß und € im Namen, weit über 64 Zeichen.txt");
+const QString kLongName = QStringLiteral(
+    "Überlange Beschreibung einer Datei mit Umlauten äöüß und € im Namen, weit über 64 Zeichen.txt");
 const QString kFolderName = QStringLiteral("Ordner mit Größe");
 const QDateTime kOldTime = QDateTime(QDate(2004, 5, 17), QTime(10, 30, 0), Qt::UTC);
 
@@ -65,7 +65,8 @@ void buildDisc(const QString& root) {
 
 Tree folderTree(const QString& root) {
     Tree tree;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
         Entry e;
@@ -237,7 +238,8 @@ private Q_SLOTS:
         QCOMPARE(result.outcome, DiscJobResult::Outcome::SourceUnreadable);
 
         DiscJobProgress badTarget;
-        result = discimage::writeImage(disc, u"x"_s, temp.path() + u"/no/such/folder/disc.iso"_s, 0, badTarget);
+        result =
+            discimage::writeImage(disc, u"x"_s, temp.path() + u"/no/such/folder/disc.iso"_s, 0, badTarget);
         QCOMPARE(result.outcome, DiscJobResult::Outcome::TargetFailed);
     }
 };

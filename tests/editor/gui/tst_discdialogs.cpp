@@ -64,7 +64,9 @@ class TestDiscDialogs : public QObject {
             form->openClicked();
         }
         QAction* entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
-        QString lastText() const { return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text; }
+        QString lastText() const {
+            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
+        }
         QString languageText(int language, const QString& section, int n) const {
             return common::IniFile(state.programFolder + u"Files/lang_%1.dat"_s.arg(language))
                 .readString(section, u"E"_s + QString::number(n));
