@@ -159,7 +159,6 @@ DiscJobResult burnImage(const QString& address, const QString& imageFile, bool e
         return DiscJobResult::failed(Outcome::NoWriter, takeLibraryMessages());
     }
     s.drive = s.infos[0].drive;
-    s.eject = eject;
 
     switch (mediumStatus(s.drive)) {
     case BURN_DISC_BLANK:
@@ -203,10 +202,14 @@ DiscJobResult burnImage(const QString& address, const QString& imageFile, bool e
         result.detail = QString::fromLocal8Bit(reasons);
         return result;
     }
+    // The image's directories point at sectors counted from the start of the medium: it can only
+    // go where that start is free. Behind an earlier session it would not be readable.
     int startSector = 0;
     int nextWritable = 0;
-    if (burn_disc_track_lba_nwa(s.drive, s.options, 0, &startSector, &nextWritable) > 0)
-        startSector = nextWritable;
+    if (burn_disc_track_lba_nwa(s.drive, s.options, 0, &startSector, &nextWritable) > 0 && nextWritable > 0) {
+        result.outcome = Outcome::MediumNotWritable;
+        return result;
+    }
     if (progress.cancelled()) {
         result.outcome = Outcome::Cancelled;
         return result;
@@ -249,10 +252,13 @@ DiscJobResult burnImage(const QString& address, const QString& imageFile, bool e
         return result;
     }
     progress.done = imageSize;
-    if (!sameAsImage(s.drive, qint64(startSector) * kSectorBytes, imageFile, progress)) {
+    if (!sameAsImage(s.drive, 0, imageFile, progress)) {
         result.outcome = progress.cancelled() ? Outcome::Cancelled : Outcome::VerifyFailed;
         result.detail = takeLibraryMessages();
+        return result;
     }
+    // Only a finished disc leaves the writer; after a failure it stays in for another try.
+    s.eject = eject;
     return result;
 }
 

@@ -18,8 +18,8 @@ struct Writer {
 std::vector<Writer> findWriters();
 
 // Burns the image file onto the medium in the writer at `address`, reads it back and compares,
-// and ejects the medium when asked. Done only when the whole image is on the medium as it is
-// in the file.
+// and then ejects the medium when asked. A medium that already holds a session is refused. Done
+// only when the whole image is on the medium as it is in the file.
 DiscJobResult burnImage(const QString& address, const QString& imageFile, bool eject,
                         DiscJobProgress& progress);
 

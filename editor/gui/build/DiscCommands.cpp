@@ -48,8 +48,8 @@ const char* const kEnglish[] = {
     "No disc writer was found. Connect a writer, check that you may use it, and try again.",
     "Several writers were found. Choose one in the list and press Burn Disc again.",
     "There is no disc in the writer. Insert a blank or appendable disc and try again.",
-    "The disc in the writer cannot be written: it is full, closed or of a kind that this writer cannot "
-    "write. Insert a blank disc and try again.",
+    "The disc in the writer cannot be written: it already holds data, is closed or is of a kind that this "
+    "writer cannot write. Insert a blank disc and try again.",
     "The disc could not be burned. It is not complete and must not be used.",
     "The burned disc does not match the image. It must not be used.",
     "Burning was cancelled. If writing had begun, the disc is not complete and must not be used.",

@@ -3,6 +3,7 @@
 #include "EditorTestSupport.h"
 #include "common/IniFile.h"
 #include "gui/build/BurnerDialog.h"
+#include "gui/build/DiscCommands.h"
 #include "gui/build/DiscProgressDialog.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "project/EditorState.h"
@@ -88,6 +89,15 @@ private Q_SLOTS:
             QVERIFY(!f.entry("writeimage")->text().isEmpty());
         }
         QCOMPARE(f.entry("writeimage")->text(), u"Write Disc Image"_s);
+    }
+
+    // Before a language file is applied the texts are the English file's.
+    void builtInTextsAreTheEnglishFile() {
+        const DiscTexts builtIn;
+        DiscTexts english;
+        english.read(common::IniFile(QStringLiteral(LUMBREL_DATA_DIR "/lang_1.dat")));
+        for (int key = 1; key <= DiscTexts::LastKey; ++key)
+            QCOMPARE(builtIn[DiscTexts::Key(key)], english[DiscTexts::Key(key)]);
     }
 
     void writeImageFromTheMenu() {
