@@ -5,10 +5,7 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_WIN
-#include <io.h>
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
 namespace common {
@@ -48,15 +45,6 @@ bool copyFileReplacing(const QString& source, const QString& target) {
     return true;
 }
 
-void forceToStorage(QFileDevice& file) {
-    file.flush();
-#ifdef Q_OS_WIN
-    _commit(file.handle());
-#else
-    ::fdatasync(file.handle());
-#endif
-}
-
 #ifdef Q_OS_WIN
 namespace {
 void changeAttributes(const QString& path, DWORD add, DWORD remove) {
@@ -67,15 +55,11 @@ void changeAttributes(const QString& path, DWORD add, DWORD remove) {
 }
 } // namespace
 
-void setHidden(const QString& path) {
-    changeAttributes(path, FILE_ATTRIBUTE_HIDDEN, 0);
-}
+void setHidden(const QString& path) { changeAttributes(path, FILE_ATTRIBUTE_HIDDEN, 0); }
 void setArchive(const QString& path) {
     changeAttributes(path, FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
 }
-void makeWritable(const QString& path) {
-    changeAttributes(path, 0, FILE_ATTRIBUTE_READONLY);
-}
+void makeWritable(const QString& path) { changeAttributes(path, 0, FILE_ATTRIBUTE_READONLY); }
 #else
 void setHidden(const QString&) {}
 void setArchive(const QString&) {}

@@ -1,7 +1,6 @@
 #include "DiscImage.h"
 
 #include "VolumeName.h"
-#include "common/FileOps.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,11 +28,8 @@ constexpr int kChunkBytes = 64 * 2048;
 constexpr int kIgnoreAllSpecialFiles = 1 | 2 | 4 | 8;
 // Times of the ISO 9660 and Joliet records are the files' own, not the moment of writing.
 constexpr int kFileTimesInIsoAndJoliet = 1 | 2;
-// As the recording library does with its file writers: the written data goes to the storage
-// device every 16 MiB instead of piling up in memory, which slows a large image down.
-constexpr std::int64_t kForceToStorageBytes = 16 * 1024 * 1024;
-// The library goes on reading the folder into its buffer while the image waits for the device.
-constexpr int kFifoBlocks = 2 * kForceToStorageBytes / 2048;
+// A buffer of 32 MiB lets the library read the folder ahead while the image file is written.
+constexpr int kFifoBlocks = 16384;
 constexpr mode_t kReadable = 0444;
 constexpr mode_t kExecutable = 0555;
 
@@ -232,8 +228,6 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
             return fail(Outcome::TargetFailed, file.errorString());
         written += n;
         progress.done = written;
-        if (written % kForceToStorageBytes == 0)
-            common::forceToStorage(file);
     }
     file.close();
     if (const QString failures = takeLibraryFailures(); !failures.isEmpty())
