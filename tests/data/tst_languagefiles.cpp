@@ -99,7 +99,7 @@ std::vector<std::pair<QString, QString>> requiredKeys() {
         {u"FindDlg"_s, 15},    {u"AURL"_s, 9},          {u"Burn"_s, 6},         {u"Check"_s, 3},
         {u"CheckS"_s, 5},      {u"Color_Choose"_s, 2},  {u"CreateInfo"_s, 14},  {u"Genre"_s, 16},
         {u"IconWahl"_s, 3},    {u"Main"_s, 171},        {u"MD"_s, 134},         {u"NewProj"_s, 10},
-        {u"Start"_s, 17},      {u"Wizard"_s, 63},
+        {u"Start"_s, 17},      {u"Wizard"_s, 63},       {u"DiscImage"_s, 28},
     };
     for (const auto& [section, last] : windows)
         numbered(section, u'E', last);

@@ -1,9 +1,12 @@
 #include "BurnerDialog.h"
 
+#include "DiscCommands.h"
 #include "build/BurnerProject.h"
+#include "build/DiscImage.h"
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"
 #include "project/EditorState.h"
+#include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
 
 #include <QComboBox>
@@ -29,19 +32,41 @@ BurnerDialog::BurnerDialog(ItemDialogContext& context, std::function<void()> bui
     add->setDefault(true);
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     help = button(QStringLiteral("help"), QStringLiteral("Help"));
+    m_disc = std::make_unique<DiscCommands>(context, this);
+    const DiscTexts& texts = m_disc->texts();
+    m_medium = label(texts[DiscTexts::Medium]);
+    medium_c = new QComboBox(this);
+    medium_c->setObjectName(QStringLiteral("medium_c"));
+    medium_c->addItem(texts[DiscTexts::Cd], QVariant::fromValue(discimage::kCdBytes));
+    medium_c->addItem(texts[DiscTexts::Dvd], QVariant::fromValue(discimage::kDvdBytes));
+    m_writer = label(texts[DiscTexts::Writer]);
+    writer_c = new QComboBox(this);
+    writer_c->setObjectName(QStringLiteral("writer_c"));
+    writeimage = button(QStringLiteral("writeimage"), texts[DiscTexts::WriteImage]);
+    burndisc = button(QStringLiteral("burndisc"), texts[DiscTexts::BurnDisc]);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_heading, 0, 0, 1, 2);
-    grid->addWidget(m_software, 1, 0, 1, 2);
-    grid->addWidget(rs_c, 2, 0);
-    grid->addWidget(generate, 2, 1);
-    grid->addLayout(buttonRow({add, cancel, help}), 3, 0, 1, 2);
-    grid->setColumnStretch(0, 1);
-    setMinimumWidth(380);
+    grid->addWidget(m_heading, 0, 0, 1, 3);
+    grid->addWidget(m_software, 1, 0, 1, 3);
+    grid->addWidget(rs_c, 2, 0, 1, 2);
+    grid->addWidget(generate, 2, 2);
+    grid->addWidget(m_medium, 3, 0);
+    grid->addWidget(medium_c, 3, 1);
+    grid->addWidget(writeimage, 3, 2);
+    grid->addWidget(m_writer, 4, 0);
+    grid->addWidget(writer_c, 4, 1);
+    grid->addWidget(burndisc, 4, 2);
+    grid->addLayout(buttonRow({add, cancel, help}), 5, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    setMinimumWidth(460);
     connect(generate, &QPushButton::clicked, this, &BurnerDialog::generateClick);
     connect(add, &QPushButton::clicked, this, &BurnerDialog::addClick);
     connect(cancel, &QPushButton::clicked, this, &BurnerDialog::cancelClick);
     connect(help, &QPushButton::clicked, this, &BurnerDialog::helpClick);
+    connect(writeimage, &QPushButton::clicked, this, &BurnerDialog::writeImageClick);
+    connect(burndisc, &QPushButton::clicked, this, &BurnerDialog::burnDiscClick);
 }
+
+BurnerDialog::~BurnerDialog() = default;
 
 void BurnerDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     const QString s = QStringLiteral("Burn");
@@ -52,6 +77,22 @@ void BurnerDialog::applyTexts(const common::IniFile& file, const LanguageTables&
     add->setText(windowText(file, s, 4));
     cancel->setText(windowText(file, s, 5));
     help->setText(windowText(file, s, 6));
+    m_disc->applyTexts(file);
+    const DiscTexts& texts = m_disc->texts();
+    m_medium->setText(texts[DiscTexts::Medium]);
+    medium_c->setItemText(0, texts[DiscTexts::Cd]);
+    medium_c->setItemText(1, texts[DiscTexts::Dvd]);
+    m_writer->setText(texts[DiscTexts::Writer]);
+    writeimage->setText(texts[DiscTexts::WriteImage]);
+    burndisc->setText(texts[DiscTexts::BurnDisc]);
+}
+
+QString BurnerDialog::writeImageText() const {
+    return m_disc->texts()[DiscTexts::WriteImage];
+}
+
+QString BurnerDialog::burnDiscText() const {
+    return m_disc->texts()[DiscTexts::BurnDisc];
 }
 
 QString BurnerDialog::projectFile() const {
@@ -92,4 +133,34 @@ void BurnerDialog::cancelClick() {
 void BurnerDialog::helpClick() {
     m_context.click();
     m_context.help(2600);
+}
+
+void BurnerDialog::writeImageClick() {
+    m_context.click();
+    m_disc->writeImage(medium_c->currentData().toLongLong());
+}
+
+void BurnerDialog::burnDiscClick() {
+    m_context.click();
+    if (!m_disc->discFolderReady())
+        return;
+    const DiscTexts& texts = m_disc->texts();
+    // The first burn looks for writers; with several the user picks one before burning.
+    if (writer_c->count() == 0) {
+        for (const discburner::Writer& w : m_disc->findWriters())
+            writer_c->addItem(w.name.isEmpty() ? w.address : w.name + QStringLiteral(" (") + w.address + u')',
+                              w.address);
+        if (writer_c->count() == 0) {
+            m_context.services.messages.show(ui::MessageBoxService::Kind::Error,
+                                             ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::NoWriter]);
+            return;
+        }
+        if (writer_c->count() > 1) {
+            m_context.services.messages.show(ui::MessageBoxService::Kind::Information,
+                                             ui::MessageBoxService::Buttons::Ok,
+                                             texts[DiscTexts::ChooseWriter]);
+            return;
+        }
+    }
+    m_disc->burn(writer_c->currentData().toString());
 }

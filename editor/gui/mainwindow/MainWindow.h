@@ -89,6 +89,8 @@ public:
     void checkClick();
     void generateClick();
     void recordClick();
+    void writeImageClick();
+    void burnDiscClick();
     void exportClick(int format);
     void geditbtnmainClick();
     void mdbtnmainClick();
@@ -261,6 +263,8 @@ private:
     std::array<QAction*, kItemFieldCount> m_columnEntries{};
     std::array<QAction*, kItemFieldCount> m_editEntries{};
     std::array<QAction*, 2> m_languageEntries{};
+    // Write Disc Image, Burn Disc and their divider in the Zol Control menu.
+    std::array<QAction*, 3> m_discEntries{};
     QAction* m_popupRemove = nullptr;
     QAction* m_popupInfo = nullptr;
     QAction* m_popupScreenshot = nullptr;

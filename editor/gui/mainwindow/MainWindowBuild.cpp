@@ -1,4 +1,4 @@
-// The main window's Build and Record commands.
+// The main window's Build and Record commands and the disc commands.
 #include "MainWindow.h"
 #include "WaitWindow.h"
 #include "build/DiscBuild.h"
@@ -50,4 +50,12 @@ void MainWindow::generateClick() {
 void MainWindow::recordClick() {
     click();
     m_burnDialog->exec();
+}
+
+void MainWindow::writeImageClick() {
+    m_burnDialog->writeImageClick();
+}
+
+void MainWindow::burnDiscClick() {
+    m_burnDialog->burnDiscClick();
 }

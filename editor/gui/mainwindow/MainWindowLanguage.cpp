@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "WaitWindow.h"
 #include "common/IniFile.h"
+#include "gui/build/BurnerDialog.h"
 #include "language/TranslatableWindow.h"
 #include "language/WindowTexts.h"
 #include "project/EditorState.h"
@@ -44,6 +45,8 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     applyMainTexts(file);
     for (TranslatableWindow* window : m_translatable)
         window->applyTexts(file, m_state.language, language);
+    m_discEntries[0]->setText(m_burnDialog->writeImageText());
+    m_discEntries[1]->setText(m_burnDialog->burnDiscText());
 
     for (QToolButton* b : findChildren<QToolButton*>())
         setPointSize(b, 10 - fontReduction(file, 3));
@@ -91,8 +94,13 @@ void MainWindow::applyMainTexts(const common::IniFile& file) {
     const QList<QAction*> menus = menuBar()->actions();
     applyMenuTexts(menus, file, kMain, 92, 96);
     const std::pair<int, int> ranges[] = {{97, 110}, {116, 119}, {120, 125}, {126, 127}, {128, 140}};
-    for (qsizetype i = 0; i < menus.size(); ++i)
-        applyMenuTexts(menuEntries(menus[i]->menu()), file, kMain, ranges[i].first, ranges[i].second);
+    for (qsizetype i = 0; i < menus.size(); ++i) {
+        QList<QAction*> entries = menuEntries(menus[i]->menu());
+        // The disc commands take their texts from the burner dialog's section.
+        for (QAction* a : m_discEntries)
+            entries.removeOne(a);
+        applyMenuTexts(entries, file, kMain, ranges[i].first, ranges[i].second);
+    }
     QMenu* project = menus[0]->menu();
     applyMenuTexts(menuEntries(subMenu(project, 0)), file, kMain, 111, 115);
     QMenu* zol = menus[4]->menu();

@@ -315,6 +315,11 @@ void MainWindow::createMainMenu() {
         connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClick(i + 1); });
     }
     zol->addSeparator();
+    m_discEntries = {addMenuEntry(zol, QStringLiteral("Write Disc Image"), {}, &MainWindow::writeImageClick),
+                     addMenuEntry(zol, QStringLiteral("Burn Disc"), {}, &MainWindow::burnDiscClick),
+                     zol->addSeparator()};
+    m_discEntries[0]->setObjectName(QStringLiteral("writeimage"));
+    m_discEntries[1]->setObjectName(QStringLiteral("burndisc"));
     addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &MainWindow::infoClick);
     zol->addSeparator();
     addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &MainWindow::tavikHomeClick);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "DiscJob.h"
+
+#include <QString>
+
+#include <vector>
+
+// Burning an image onto a disc through the recording library.
+namespace discburner {
+
+struct Writer {
+    QString address; // what the library grabs the drive by, e.g. /dev/sr0 or stdio:/path
+    QString name;    // vendor and model
+};
+
+// The writers that this machine offers; empty when there are none or none may be used.
+std::vector<Writer> findWriters();
+
+// Burns the image file onto the medium in the writer at `address`, reads it back and compares,
+// and then ejects the medium when asked. A medium that already holds a session is refused. Done
+// only when the whole image is on the medium as it is in the file.
+DiscJobResult burnImage(const QString& address, const QString& imageFile, bool eject,
+                        DiscJobProgress& progress);
+
+} // namespace discburner

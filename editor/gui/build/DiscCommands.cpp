@@ -1,0 +1,212 @@
+#include "DiscCommands.h"
+
+#include "build/DiscBurner.h"
+#include "build/DiscImage.h"
+#include "common/FileSafeName.h"
+#include "common/IniFile.h"
+#include "gui/items/ItemDialogContext.h"
+#include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "ui/services/ChooserService.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+using Msg = ui::MessageBoxService;
+using Outcome = DiscJobResult::Outcome;
+
+const QString kSection = QStringLiteral("DiscImage");
+constexpr double kBytesPerMegabyte = 1000.0 * 1000.0;
+
+const char* const kEnglish[] = {
+    "Write Disc Image",
+    "Burn Disc",
+    "Medium:",
+    "CD (700 MB)",
+    "DVD (4.7 GB)",
+    "Writer:",
+    "Cancel",
+    "Preparing ...",
+    "Writing the image",
+    "Burning the disc",
+    "Checking the disc",
+    "%1 MB of %2 MB",
+    "Disc Image",
+    "Tavik - Lumbrel - Disc Image",
+    "The disc image %1 has been written.",
+    "The disc image could not be written to %1. Check that you may write there and that there is enough "
+    "free space, then try again.",
+    "The disc folder could not be read completely, so nothing has been written. Build the project again "
+    "and try once more.",
+    "The disc needs %1 MB, but the medium holds only %2 MB. Nothing has been written. Remove files from "
+    "the project or choose a larger medium.",
+    "Writing was cancelled. No disc image has been written.",
+    "No disc writer was found. Connect a writer, check that you may use it, and try again.",
+    "Several writers were found. Choose one in the list and press Burn Disc again.",
+    "There is no disc in the writer. Insert a blank or appendable disc and try again.",
+    "The disc in the writer cannot be written: it already holds data, is closed or is of a kind that this "
+    "writer cannot write. Insert a blank disc and try again.",
+    "The disc could not be burned. It is not complete and must not be used.",
+    "The burned disc does not match the image. It must not be used.",
+    "Burning was cancelled. If writing had begun, the disc is not complete and must not be used.",
+    "The disc has been burned and checked against the image. It is ready to use.",
+    "The image cannot be saved inside the disc folder, because it would then hold itself. Choose a place "
+    "outside the folder.",
+};
+static_assert(std::size(kEnglish) == DiscTexts::LastKey);
+
+QString megabytes(std::int64_t bytes) {
+    return QString::number(double(bytes) / kBytesPerMegabyte, 'f', 1);
+}
+
+bool inside(const QString& file, const QString& folder) {
+    const QString f = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    const QString d = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return f.startsWith(d + u'/');
+}
+
+} // namespace
+
+DiscTexts::DiscTexts() {
+    for (int key = 1; key <= LastKey; ++key)
+        m_texts.insert(key, QString::fromUtf8(kEnglish[key - 1]));
+}
+
+void DiscTexts::read(const common::IniFile& file) {
+    for (int key = 1; key <= LastKey; ++key) {
+        const QString text = windowText(file, kSection, key);
+        m_texts.insert(key, text.isEmpty() ? QString::fromUtf8(kEnglish[key - 1]) : text);
+    }
+}
+
+DiscProgressTexts DiscTexts::progressTexts() const {
+    const DiscTexts& t = *this;
+    return {t[Cancel], t[Preparing], t[WritingImage], t[Burning], t[Verifying], t[Amount]};
+}
+
+QString DiscTexts::outcomeMessage(const DiscJobResult& result, const QString& imageFile, bool burning) const {
+    const DiscTexts& t = *this;
+    QString text;
+    switch (result.outcome) {
+    case Outcome::Done:
+        text = burning ? t[Burned] : t[ImageWritten].arg(QDir::toNativeSeparators(imageFile));
+        break;
+    case Outcome::Cancelled:
+        text = burning ? t[BurnCancelled] : t[ImageCancelled];
+        break;
+    case Outcome::SourceUnreadable:
+        text = t[SourceUnreadable];
+        break;
+    case Outcome::TargetFailed:
+        text = t[TargetFailed].arg(QDir::toNativeSeparators(imageFile));
+        break;
+    case Outcome::NoWriter:
+        text = t[NoWriter];
+        break;
+    case Outcome::NoMedium:
+        text = t[NoMedium];
+        break;
+    case Outcome::MediumNotWritable:
+        text = t[MediumNotWritable];
+        break;
+    case Outcome::TooSmall:
+        text = t[TooSmall].arg(megabytes(result.needed), megabytes(result.available));
+        break;
+    case Outcome::WriteFailed:
+        text = t[WriteFailed];
+        break;
+    case Outcome::VerifyFailed:
+        text = t[VerifyFailed];
+        break;
+    }
+    // The library's or the system's own words help whoever has to find the cause.
+    if (!result.ok() && !result.detail.trimmed().isEmpty())
+        text += QStringLiteral("\n\n") + result.detail.trimmed();
+    return text;
+}
+
+DiscCommands::DiscCommands(ItemDialogContext& context, QWidget* parent)
+    : m_context(context), m_progress(new DiscProgressDialog(parent)) {}
+
+void DiscCommands::applyTexts(const common::IniFile& file) {
+    m_texts.read(file);
+    m_progress->setTexts(m_texts.progressTexts());
+}
+
+bool DiscCommands::discFolderReady() const {
+    if (!m_context.gate())
+        return false;
+    if (!QFileInfo(m_context.state.projectFolder + QStringLiteral("tiv.exe")).isFile()) {
+        m_context.error(u"M9");
+        return false;
+    }
+    return true;
+}
+
+void DiscCommands::writeImage(std::int64_t capacity) {
+    if (!discFolderReady())
+        return;
+    const EditorState& state = m_context.state;
+    ui::ChooserService::FileRequest request;
+    request.title = m_texts[DiscTexts::WriteImage];
+    request.folder = QFileInfo(QDir::cleanPath(state.projectFolder)).absolutePath();
+    request.filter = m_texts[DiscTexts::ImageFilter] + QStringLiteral("|*.iso");
+    request.defaultSuffix = QStringLiteral("iso");
+    request.fileName = common::fileSafeName(state.cdName.isEmpty() ? QStringLiteral("disc") : state.cdName) +
+                       QStringLiteral(".iso");
+    const QString imageFile = m_context.services.choosers.saveFile(request);
+    if (imageFile.isEmpty())
+        return;
+    if (inside(imageFile, state.projectFolder)) {
+        m_context.services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                         m_texts[DiscTexts::ImageInsideDisc]);
+        return;
+    }
+    const QString folder = state.projectFolder;
+    const QString cdName = state.cdName;
+    const DiscJobResult result = m_progress->run(m_texts[DiscTexts::Title], [=](DiscJobProgress& progress) {
+        return discimage::writeImage(folder, cdName, imageFile, capacity, progress);
+    });
+    report(result, imageFile, false);
+}
+
+std::vector<discburner::Writer> DiscCommands::findWriters() {
+    std::vector<discburner::Writer> writers;
+    m_progress->run(m_texts[DiscTexts::Title], [&writers](DiscJobProgress&) {
+        writers = discburner::findWriters();
+        return DiscJobResult{};
+    });
+    return writers;
+}
+
+void DiscCommands::burn(const QString& address) {
+    if (!discFolderReady())
+        return;
+    QTemporaryDir scratch;
+    const QString imageFile = scratch.filePath(QStringLiteral("disc.iso"));
+    const QString folder = m_context.state.projectFolder;
+    const QString cdName = m_context.state.cdName;
+    if (!scratch.isValid()) {
+        report(DiscJobResult::failed(Outcome::TargetFailed, scratch.errorString()), imageFile, false);
+        return;
+    }
+    const DiscJobResult result = m_progress->run(m_texts[DiscTexts::Title], [=](DiscJobProgress& progress) {
+        const DiscJobResult image = discimage::writeImage(folder, cdName, imageFile, 0, progress);
+        if (!image.ok())
+            return image;
+        return discburner::burnImage(address, imageFile, true, progress);
+    });
+    report(result, imageFile, true);
+}
+
+void DiscCommands::report(const DiscJobResult& result, const QString& imageFile, bool burning) {
+    const Msg::Kind kind = result.ok()                            ? Msg::Kind::Information
+                           : result.outcome == Outcome::Cancelled ? Msg::Kind::Warning
+                                                                  : Msg::Kind::Error;
+    m_context.services.messages.show(kind, Msg::Buttons::Ok,
+                                     m_texts.outcomeMessage(result, imageFile, burning));
+}

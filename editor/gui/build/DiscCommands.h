@@ -1,0 +1,89 @@
+#pragma once
+
+#include "DiscProgressDialog.h"
+#include "build/DiscBurner.h"
+#include "build/DiscJob.h"
+
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+struct ItemDialogContext;
+namespace common {
+class IniFile;
+}
+
+// The texts of the disc image and burning commands: section "DiscImage" of the language file, with
+// the English words until one is applied.
+class DiscTexts {
+public:
+    enum Key {
+        WriteImage = 1,
+        BurnDisc,
+        Medium,
+        Cd,
+        Dvd,
+        Writer,
+        Cancel,
+        Preparing,
+        WritingImage,
+        Burning,
+        Verifying,
+        Amount,
+        ImageFilter,
+        Title,
+        ImageWritten,
+        TargetFailed,
+        SourceUnreadable,
+        TooSmall,
+        ImageCancelled,
+        NoWriter,
+        ChooseWriter,
+        NoMedium,
+        MediumNotWritable,
+        WriteFailed,
+        VerifyFailed,
+        BurnCancelled,
+        Burned,
+        ImageInsideDisc,
+        LastKey = ImageInsideDisc
+    };
+
+    DiscTexts();
+    void read(const common::IniFile& file);
+    QString operator[](Key key) const { return m_texts.value(key); }
+    DiscProgressTexts progressTexts() const;
+    // What the user is told about a job's end; `burning` tells an image from a disc.
+    QString outcomeMessage(const DiscJobResult& result, const QString& imageFile, bool burning) const;
+
+private:
+    QHash<int, QString> m_texts;
+};
+
+// Writing the built disc folder as an image and burning it, with progress and honest messages.
+class DiscCommands {
+public:
+    DiscCommands(ItemDialogContext& context, QWidget* parent);
+
+    const DiscTexts& texts() const { return m_texts; }
+    void applyTexts(const common::IniFile& file);
+    DiscProgressDialog* progressWindow() const { return m_progress; }
+
+    // True when a project is open and built into its own folder; says why not otherwise.
+    bool discFolderReady() const;
+    // Asks where to save the image and writes it; `capacity` is the chosen medium's.
+    void writeImage(std::int64_t capacity);
+    // The writers of this machine, looked for while the progress window shows.
+    std::vector<discburner::Writer> findWriters();
+    // Burns the disc folder's image onto the medium in the writer at `address`.
+    void burn(const QString& address);
+
+private:
+    void report(const DiscJobResult& result, const QString& imageFile, bool burning);
+
+    ItemDialogContext& m_context;
+    DiscTexts m_texts;
+    DiscProgressDialog* m_progress;
+};

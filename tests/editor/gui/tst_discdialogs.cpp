@@ -1,0 +1,176 @@
+// The disc image and burning commands from the main window and the burner dialog, and the
+// progress window that runs them.
+#include "EditorTestSupport.h"
+#include "common/IniFile.h"
+#include "gui/build/BurnerDialog.h"
+#include "gui/build/DiscCommands.h"
+#include "gui/build/DiscProgressDialog.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "project/EditorState.h"
+#include "project/ProjectFile.h"
+#include "ui/testing/FakeServices.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+using namespace editortest;
+using namespace Qt::StringLiterals;
+using Kind = ui::MessageBoxService::Kind;
+
+class TestDiscDialogs : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        QTemporaryDir dir;
+        ui::testing::FakeServices fakes;
+        EditorState state;
+        std::unique_ptr<MainWindow> form;
+        BurnerDialog* burner = nullptr;
+
+        Fixture() {
+            state.programFolder = dir.path() + u"/program/"_s;
+            QDir().mkpath(state.programFolder + u"projects"_s);
+            installLanguageFiles(state.programFolder);
+            form = std::make_unique<MainWindow>(state, fakes.services());
+            form->startUp();
+            burner = form->findChild<BurnerDialog*>();
+        }
+        // A project in <dir>/disc; built when it holds the menu program.
+        void openProject(bool built) {
+            const QString folder = dir.path() + u"/disc/"_s;
+            const QString lbc = writeCategoryFile(folder + u"c/cats.lbc"_s, {u"Tools"_s});
+            EditorState author;
+            author.cdName = u"Meine Spiele"_s;
+            author.mainDaten.genre_file.set(lbc);
+            author.mainDaten.menudesign_file.set(writeFile(folder + u"c/design.lbd"_s));
+            author.categories = {u"Tools"_s};
+            author.projectFolder = folder;
+            ItemTable table;
+            table.setRecords({item(u"Setup"_s, u"Tools"_s)});
+            common::IniFile ini(folder + u"p.lbp"_s);
+            projectfile::write(ini, author, table);
+            ini.save();
+            if (built) {
+                writeFile(folder + u"tiv.exe"_s, "MZ");
+                writeFile(folder + u"CFG/genre.cfg"_s, "[Genre]");
+            }
+            fakes.choosers.queueOpenFile(folder + u"p.lbp"_s);
+            form->openClicked();
+        }
+        QAction* entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+        QString lastText() const {
+            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
+        }
+        QString languageText(int language, const QString& section, int n) const {
+            return common::IniFile(state.programFolder + u"Files/lang_%1.dat"_s.arg(language))
+                .readString(section, u"E"_s + QString::number(n));
+        }
+    };
+
+private Q_SLOTS:
+    // Both languages reach the new entries, and the Zol Control menu's other entries keep theirs.
+    void textsInBothLanguages() {
+        Fixture f;
+        const QMenu* zol = f.form->menuBar()->actions().at(4)->menu();
+        for (int language : {2, 1}) {
+            f.form->applyLanguage(language);
+            QCOMPARE(f.entry("writeimage")->text(), f.languageText(language, u"DiscImage"_s, 1));
+            QCOMPARE(f.entry("burndisc")->text(), f.languageText(language, u"DiscImage"_s, 2));
+            QCOMPARE(f.burner->writeimage->text(), f.entry("writeimage")->text());
+            QCOMPARE(f.burner->medium_c->itemText(1), f.languageText(language, u"DiscImage"_s, 5));
+            QCOMPARE(zol->actions().last()->text(), f.languageText(language, u"Main"_s, 140));
+            QVERIFY(!f.entry("writeimage")->text().isEmpty());
+        }
+        QCOMPARE(f.entry("writeimage")->text(), u"Write Disc Image"_s);
+    }
+
+    // Before a language file is applied the texts are the English file's.
+    void builtInTextsAreTheEnglishFile() {
+        const DiscTexts builtIn;
+        DiscTexts english;
+        english.read(common::IniFile(QStringLiteral(LUMBREL_DATA_DIR "/lang_1.dat")));
+        for (int key = 1; key <= DiscTexts::LastKey; ++key)
+            QCOMPARE(builtIn[DiscTexts::Key(key)], english[DiscTexts::Key(key)]);
+    }
+
+    void writeImageFromTheMenu() {
+        Fixture f;
+        f.entry("writeimage")->trigger();
+        QCOMPARE(f.lastText(), f.state.language.message(u"M1")); // no project
+
+        f.openProject(false);
+        const qsizetype asked = f.fakes.choosers.requests.size();
+        f.entry("writeimage")->trigger();
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
+        QCOMPARE(f.lastText(), f.state.language.message(u"M9")); // not built
+        QCOMPARE(f.fakes.choosers.requests.size(), asked);
+
+        f.openProject(true);
+        const QString image = f.dir.path() + u"/Meine Spiele.iso"_s;
+        f.fakes.choosers.queueSaveFile(image);
+        f.entry("writeimage")->trigger();
+        QCOMPARE(f.fakes.choosers.requests.last().file.fileName, u"Meine Spiele.iso"_s);
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Information);
+        QVERIFY(f.lastText().contains(QDir::toNativeSeparators(image)));
+        const QByteArray bytes = readBytes(image);
+        QCOMPARE(bytes.mid(16 * 2048 + 1, 5), QByteArray("CD001"));
+
+        // An image inside the disc folder would hold itself.
+        const QString inside = f.state.projectFolder + u"disc.iso"_s;
+        f.fakes.choosers.queueSaveFile(inside);
+        f.burner->writeImageClick();
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
+        QVERIFY(!QFile::exists(inside));
+    }
+
+    // Burning onto a file that acts as the writer: the result is the disc folder's image.
+    void burnOntoTheChosenWriter() {
+        Fixture f;
+        f.openProject(true);
+        const QString medium = f.dir.path() + u"/medium.bin"_s;
+        f.burner->writer_c->addItem(u"file"_s, QString(u"stdio:"_s + medium));
+        f.burner->burnDiscClick();
+        QVERIFY2(f.fakes.messages.shown.last().kind == Kind::Information, qPrintable(f.lastText()));
+        QCOMPARE(f.lastText(), f.languageText(1, u"DiscImage"_s, 27));
+        QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
+
+        f.burner->writer_c->setItemData(0, u"stdio:/dev/full"_s);
+        f.burner->burnDiscClick();
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
+        QVERIFY(f.lastText().startsWith(f.languageText(1, u"DiscImage"_s, 24)));
+    }
+
+    // Cancel asks the job to stop; the window stays until it has, and the job's end closes it.
+    void progressWindowWaitsForTheJob() {
+        DiscProgressDialog window(nullptr);
+        bool stayedOpen = false;
+        QTimer::singleShot(300, &window, [&] {
+            QVERIFY(window.bar()->maximum() > 0);
+            QVERIFY(window.bar()->value() > 0);
+            window.reject();
+            stayedOpen = window.isVisible();
+        });
+        const DiscJobResult result = window.run(u"Job"_s, [](DiscJobProgress& progress) {
+            progress.total = 1 << 20;
+            progress.done = 1 << 19;
+            while (!progress.cancelled())
+                QThread::msleep(10);
+            QThread::msleep(100); // a job takes a moment to stop
+            return DiscJobResult::failed(DiscJobResult::Outcome::Cancelled);
+        });
+        QVERIFY(stayedOpen);
+        QCOMPARE(result.outcome, DiscJobResult::Outcome::Cancelled);
+        QVERIFY(!window.isVisible());
+        QVERIFY(window.cancelButton()->isEnabled() == false);
+    }
+};
+
+QTEST_MAIN(TestDiscDialogs)
+#include "tst_discdialogs.moc"
