@@ -109,6 +109,7 @@ public:
     void showWelcomeClick();
     void showAddItemTipClick();
     void showBackgroundClick();
+    void shipRuntimeClick();
 
     // Grid events.
     void allfilesClick();
@@ -230,6 +231,7 @@ private:
     QAction* m_showWelcome = nullptr;
     QAction* m_showTip = nullptr;
     QAction* m_showBack = nullptr;
+    QAction* m_shipRuntime = nullptr;
     std::array<QAction*, 3> m_gridModeEntries{};
     std::array<QAction*, kItemFieldCount> m_columnEntries{};
     std::array<QAction*, kItemFieldCount> m_editEntries{};
