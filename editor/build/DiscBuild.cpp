@@ -38,6 +38,19 @@ public:
         else
             QFile::remove(target);
     }
+    // Every file below `sourceFolder` into the same place below `targetFolder`.
+    void copyFolder(const QString& sourceFolder, const QString& targetFolder) {
+        const QDir source(sourceFolder);
+        QDirIterator it(sourceFolder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            const QString target = targetFolder + source.relativeFilePath(file);
+            if (!QDir().mkpath(QFileInfo(target).path()))
+                m_failed = true;
+            else
+                copy(file, target);
+        }
+    }
     void fail() { m_failed = true; }
     Result result() const { return {!m_failed, m_failed ? m_folder : QString(), m_missing}; }
 
@@ -142,6 +155,15 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
     copier.copyNeeded(d.Icon_File.exists() ? d.Icon_File.path() : files + QStringLiteral("tiv.ico"),
                       cfg + QStringLiteral("tiv.ico"));
     copier.copyNeeded(files + QStringLiteral("autorun.inf"), disc + QStringLiteral("autorun.inf"));
+    // Installations that have them (Linux): the desktop's autostart file, and the menu program's
+    // own runtime, so that the disc runs where Qt is not installed.
+    copier.copy(files + QStringLiteral("autorun"), disc + QStringLiteral("autorun"));
+    if (state.prefs.shipRuntime) {
+        const QString runtime = files + QStringLiteral("runtime") + QDir::separator();
+        copier.copy(runtime + QStringLiteral("qt.conf"), disc + QStringLiteral("qt.conf"));
+        for (const QString& folder : {QStringLiteral("lib"), QStringLiteral("plugins")})
+            copier.copyFolder(runtime + folder, cfg + folder + QDir::separator());
+    }
     const common::IniFile design(d.menudesign_file.path());
     const int language = design.readInteger(u"Language", u"Language", 0);
     const int style = design.readInteger(u"Language", u"Style", 0);

@@ -11,7 +11,8 @@ struct EditorState;
 
 // Writes a disc folder: the menu program, autorun.inf and the configuration folder "CFG" with the
 // member files, the category and design files with their icons and media, the language file and
-// the item icons.
+// the item icons. Where the installation has them, also the desktop's autostart file and the menu
+// program's runtime (libraries and plugins in CFG, qt.conf beside the program).
 namespace discbuild {
 
 struct Result {

@@ -33,6 +33,8 @@ struct EditorPreferences {
     bool showBack = true;
     QColor color1{192, 192, 192};
     QColor color2{255, 255, 255};
+    // A build puts the menu program's runtime onto the disc; off for discs that only run where Qt is.
+    bool shipRuntime = true;
 };
 
 // The program-wide state of the editor: the open project around its items, and the preferences.

@@ -119,9 +119,11 @@ void MainWindow::startUp() {
     m_state.prefs.showWelcome = settings.showWelcome;
     m_state.prefs.showFt = settings.showFt;
     m_state.prefs.showBack = settings.showBack;
+    m_state.prefs.shipRuntime = settings.shipRuntime;
     m_showWelcome->setChecked(settings.showWelcome);
     m_showTip->setChecked(settings.showFt);
     m_showBack->setChecked(settings.showBack);
+    m_shipRuntime->setChecked(settings.shipRuntime);
     if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
         gridModeClick(static_cast<GridMode>(*settings.gridMode));
     m_state.prefs.color1 = settings.color1;
@@ -186,6 +188,7 @@ EditorSettings MainWindow::currentSettings() const {
     s.showWelcome = m_state.prefs.showWelcome;
     s.showFt = m_state.prefs.showFt;
     s.showBack = m_state.prefs.showBack;
+    s.shipRuntime = m_state.prefs.shipRuntime;
     s.gridMode.reset();
     for (int m = 0; m < 3; ++m) {
         if (m_gridModeEntries[m]->isChecked())

@@ -121,6 +121,7 @@ public:
     void showWelcomeClick();
     void showAddItemTipClick();
     void showBackgroundClick();
+    void shipRuntimeClick();
 
     // Grid events.
     void allfilesClick();
@@ -259,6 +260,7 @@ private:
     QAction* m_showWelcome = nullptr;
     QAction* m_showTip = nullptr;
     QAction* m_showBack = nullptr;
+    QAction* m_shipRuntime = nullptr;
     std::array<QAction*, 3> m_gridModeEntries{};
     std::array<QAction*, kItemFieldCount> m_columnEntries{};
     std::array<QAction*, kItemFieldCount> m_editEntries{};

@@ -169,6 +169,11 @@ void MainWindow::showAddItemTipClick() {
     m_state.prefs.showFt = m_showTip->isChecked();
 }
 
+void MainWindow::shipRuntimeClick() {
+    click();
+    m_state.prefs.shipRuntime = m_shipRuntime->isChecked();
+}
+
 void MainWindow::showBackgroundClick() {
     click();
     m_state.prefs.showBack = m_showBack->isChecked();

@@ -222,6 +222,11 @@ void MainWindow::createSettingsMenu() {
             [this] { gridColorClick(1); });
     connect(colors->addAction(QStringLiteral("Color 2")), &QAction::triggered, this,
             [this] { gridColorClick(2); });
+    // Last, so that the entries before it keep their texts' numbers.
+    s->addSeparator();
+    m_shipRuntime = checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClick);
+    m_shipRuntime->setObjectName(QStringLiteral("shipruntime"));
+    s->addAction(m_shipRuntime);
 }
 
 void MainWindow::createMainMenu() {

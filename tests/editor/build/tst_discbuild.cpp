@@ -158,6 +158,31 @@ private Q_SLOTS:
         QCOMPARE(contents(f.cfg() + u"tiv.ico"_qs), QByteArray("tiv.ico"));
     }
 
+    void runtimeAndAutostartGoOntoTheDisc() {
+        Fixture f;
+        const QString files = f.state.programFolder + u"Files/"_qs;
+        QFile::setPermissions(writeFile(files + u"autorun"_qs, "#!/bin/sh"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeFile(files + u"runtime/qt.conf"_qs, "[Paths]");
+        writeFile(files + u"runtime/lib/libQt6Core.so.6"_qs, "core");
+        writeFile(files + u"runtime/plugins/platforms/libqxcb.so"_qs, "xcb");
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        QCOMPARE(contents(f.target + u"/qt.conf"_qs), QByteArray("[Paths]"));
+        QCOMPARE(contents(f.cfg() + u"lib/libQt6Core.so.6"_qs), QByteArray("core"));
+        QCOMPARE(contents(f.cfg() + u"plugins/platforms/libqxcb.so"_qs), QByteArray("xcb"));
+        // The desktop only offers a file it may run.
+        QVERIFY(QFileInfo(f.target + u"/autorun"_qs).isExecutable());
+
+        // Left off, the disc does without it.
+        const QString other = f.dir.path() + u"/lean"_qs;
+        f.state.prefs.shipRuntime = false;
+        QVERIFY(discbuild::build(other, f.state, f.items).written);
+        QVERIFY(QFile::exists(other + u"/autorun"_qs));
+        QVERIFY(!QFile::exists(other + u"/qt.conf"_qs));
+        QVERIFY(!QFile::exists(other + u"/CFG/lib"_qs));
+        QVERIFY(!QFile::exists(other + u"/CFG/plugins"_qs));
+    }
+
     void repeatedBuildsGiveTheSameMembers() {
         Fixture f;
         f.items.setRecords({item(u"A"_qs, u"Games"_qs), item(u"B"_qs, u"Tools"_qs)});

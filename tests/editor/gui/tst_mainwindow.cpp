@@ -411,6 +411,19 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.shell.calls[0].target, MainWindow::homePageAddress());
         QCOMPARE(f.fakes.shell.calls[1].target, MainWindow::makerHomePageAddress());
     }
+
+    void runtimeSettingIsKeptAndTranslated() {
+        Fixture f("[settings]\r\nlanguage=2\r\nship_runtime=FALSE\r\n");
+        auto* entry = f.form->findChild<QAction*>(u"shipruntime"_qs);
+        QVERIFY(!entry->isChecked());
+        QVERIFY(!f.state.prefs.shipRuntime);
+        QCOMPARE(entry->text(), QStringLiteral("Laufzeitumgebung des Men\u00fcs auf die CD"));
+        entry->trigger();
+        QVERIFY(f.state.prefs.shipRuntime);
+        f.form->close();
+        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"ship_runtime"),
+                 QStringLiteral("TRUE"));
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -18,7 +18,7 @@ private Q_SLOTS:
         const EditorSettings s =
             EditorSettings::read(common::IniFile(m_dir.filePath(QStringLiteral("none.dat"))));
         QCOMPARE(s.language, 1);
-        QVERIFY(s.showWelcome && s.showFt && s.showBack);
+        QVERIFY(s.showWelcome && s.showFt && s.showBack && s.shipRuntime);
         QCOMPARE(s.gridMode, std::optional<int>(0));
         QCOMPARE(s.color1, QColor(192, 192, 192));
         QCOMPARE(s.color2, QColor(Qt::white));
@@ -67,6 +67,7 @@ private Q_SLOTS:
         s.lastProject = QStringLiteral("/p/games.lbp");
         s.language = 2;
         s.showWelcome = false;
+        s.shipRuntime = false;
         s.gridMode = 1;
         s.maximized = false;
         s.color1 = QColor(0, 128, 0);
@@ -90,6 +91,7 @@ private Q_SLOTS:
         const EditorSettings back = EditorSettings::read(ini);
         QCOMPARE(back.lastProject, s.lastProject);
         QCOMPARE(back.language, 2);
+        QVERIFY(!back.shipRuntime);
         QCOMPARE(back.gridMode, std::optional<int>(1));
         QCOMPARE(back.hidden[2], std::optional<bool>(true));
         QCOMPARE(back.hidden[0], std::optional<bool>(false));
