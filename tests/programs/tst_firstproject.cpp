@@ -74,7 +74,7 @@ private Q_SLOTS:
             wizard->next();
             wizard->folderPage->setCurrentFolder(disc);
             wizard->next();
-            wizard->Edit1->setText(u"My First Disc"_qs);
+            wizard->m_cdNameEdit->setText(u"My First Disc"_qs);
             wizard->next();
             wizard->defaultCategoriesClick();
             wizard->next();

@@ -3,6 +3,7 @@
 #include "IconChooser.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
+#include "gui/NamedButton.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"
@@ -40,13 +41,6 @@ constexpr int kPictureRole = Qt::UserRole;
 constexpr int kCaptionRole = Qt::UserRole + 1;
 
 constexpr int kHelpContext = 4050;
-
-QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 

@@ -45,13 +45,13 @@ DesignSample::DesignSample(QWidget* parent) : ui::BackdropWidget(parent) {
     testbtn = new ui::ShadowButton(QStringLiteral("full preview"), this);
     testbtn->setObjectName(QStringLiteral("testbtn"));
     testbtn->setMinimumSize(150, 34);
-    label13 = new ui::EffectLabel(QStringLiteral("category"), this);
-    label13->setObjectName(QStringLiteral("label13"));
-    label14 = new ui::EffectLabel(QStringLiteral("file"), this);
-    label14->setObjectName(QStringLiteral("label14"));
-    label15 = new ui::EffectLabel(QStringLiteral("c:\\test.exe"), this);
-    label15->setObjectName(QStringLiteral("label15"));
-    for (ui::EffectLabel* label : {label13, label14, label15}) {
+    m_headingSample = new ui::EffectLabel(QStringLiteral("category"), this);
+    m_headingSample->setObjectName(QStringLiteral("label13"));
+    m_labelSample = new ui::EffectLabel(QStringLiteral("file"), this);
+    m_labelSample->setObjectName(QStringLiteral("label14"));
+    m_valueSample = new ui::EffectLabel(QStringLiteral("c:\\test.exe"), this);
+    m_valueSample->setObjectName(QStringLiteral("label15"));
+    for (ui::EffectLabel* label : {m_headingSample, m_labelSample, m_valueSample}) {
         QFont f = label->font();
         f.setPointSize(11);
         label->setFont(f);
@@ -59,9 +59,9 @@ DesignSample::DesignSample(QWidget* parent) : ui::BackdropWidget(parent) {
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(14, 10, 14, 10);
-    layout->addWidget(label13, 0, 0, 1, 2);
-    layout->addWidget(label14, 1, 0);
-    layout->addWidget(label15, 1, 1);
+    layout->addWidget(m_headingSample, 0, 0, 1, 2);
+    layout->addWidget(m_labelSample, 1, 0);
+    layout->addWidget(m_valueSample, 1, 1);
     layout->addWidget(testbtn, 2, 0, 1, 2, Qt::AlignCenter);
     layout->setColumnStretch(1, 1);
     setMinimumSize(240, 130);
@@ -105,14 +105,14 @@ void DesignSample::showDesign(const DesignModel& d, const TMainDaten& media) {
     testbtn->setShape(d.buttonEffect == Model::ButtonEffect::ThreeD ? ui::ShadowButton::Shape::ThreeD
                                                                     : ui::ShadowButton::Shape::Shadow);
 
-    styleText(label13, d.headingFont, d.headingBold, d.headingEffect);
-    styleText(label14, d.labelFont, d.labelBold, d.labelEffect);
-    styleText(label15, d.valueFont, d.valueBold, d.valueEffect);
+    styleText(m_headingSample, d.headingFont, d.headingBold, d.headingEffect);
+    styleText(m_labelSample, d.labelFont, d.labelBold, d.labelEffect);
+    styleText(m_valueSample, d.valueFont, d.valueBold, d.valueEffect);
 
     const designediting::SampleCaptions captions = designediting::sampleCaptions(d.language, d.style);
     testbtn->setText(captions.button);
-    label13->setText(captions.category);
-    label14->setText(captions.file);
-    label15->setText(captions.value);
+    m_headingSample->setText(captions.category);
+    m_labelSample->setText(captions.file);
+    m_valueSample->setText(captions.value);
     update();
 }

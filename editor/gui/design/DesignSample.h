@@ -23,9 +23,9 @@ public:
     void showDesign(const DesignModel& design, const TMainDaten& media);
 
     ui::ShadowButton* testbtn;
-    ui::EffectLabel* label13; // heading font
-    ui::EffectLabel* label14; // detail label font
-    ui::EffectLabel* label15; // detail value font
+    ui::EffectLabel* m_headingSample; // heading font
+    ui::EffectLabel* m_labelSample;   // detail label font
+    ui::EffectLabel* m_valueSample;   // detail value font
 
 private:
     // A holder's bitmap, read again only when the holder names another file.

@@ -59,10 +59,10 @@ FindDialog::FindDialog(ItemDialogContext& context, QWidget* parent)
     m_orders = new QButtonGroup(this);
     dir = choiceGroup(QStringLiteral("dir"), QStringLiteral("Direction"), {u"Top - down", u"Left - right"},
                       m_orders, this);
-    Button1 = button(QStringLiteral("Button1"), QStringLiteral("OK"));
-    Button1->setDefault(true);
-    button2 = button(QStringLiteral("button2"), QStringLiteral("Cancel"));
-    button3 = button(QStringLiteral("button3"), QStringLiteral("Help"));
+    m_okButton = button(QStringLiteral("Button1"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = button(QStringLiteral("button2"), QStringLiteral("Cancel"));
+    m_helpButton = button(QStringLiteral("button3"), QStringLiteral("Help"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
@@ -74,11 +74,11 @@ FindDialog::FindDialog(ItemDialogContext& context, QWidget* parent)
     groups->addWidget(where);
     groups->addWidget(dir);
     layout->addLayout(groups);
-    layout->addLayout(buttonRow({Button1, button2, button3}));
+    layout->addLayout(buttonRow({m_okButton, m_cancelButton, m_helpButton}));
 
-    connect(Button1, &QPushButton::clicked, this, &FindDialog::Button1Click);
-    connect(button2, &QPushButton::clicked, this, &FindDialog::button2Click);
-    connect(button3, &QPushButton::clicked, this, &FindDialog::button3Click);
+    connect(m_okButton, &QPushButton::clicked, this, &FindDialog::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FindDialog::cancelClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &FindDialog::helpClicked);
 }
 
 void FindDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -93,9 +93,9 @@ void FindDialog::applyTexts(const common::IniFile& file, const LanguageTables& t
     setChoiceTexts(m_ranges, file, s, 7);
     dir->setTitle(windowText(file, s, 10));
     setChoiceTexts(m_orders, file, s, 11);
-    Button1->setText(windowText(file, s, 13));
-    button2->setText(windowText(file, s, 14));
-    button3->setText(windowText(file, s, 15));
+    m_okButton->setText(windowText(file, s, 13));
+    m_cancelButton->setText(windowText(file, s, 14));
+    m_helpButton->setText(windowText(file, s, 15));
 }
 
 gridfind::Options FindDialog::options() const {
@@ -118,17 +118,17 @@ void FindDialog::showEvent(QShowEvent* event) {
     findtext->selectAll();
 }
 
-void FindDialog::Button1Click() {
+void FindDialog::okClicked() {
     m_context.click();
     accept();
 }
 
-void FindDialog::button2Click() {
+void FindDialog::cancelClicked() {
     m_context.click();
     reject();
 }
 
-void FindDialog::button3Click() {
+void FindDialog::helpClicked() {
     m_context.click();
     m_context.help(2500);
 }

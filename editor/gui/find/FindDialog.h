@@ -20,9 +20,9 @@ public:
     // The search that the controls describe.
     gridfind::Options options() const;
 
-    void Button1Click();
-    void button2Click();
-    void button3Click();
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
 
     QLineEdit* findtext;
     QCheckBox* chkcase;
@@ -30,9 +30,9 @@ public:
     QCheckBox* chkregular;
     QGroupBox* where;
     QGroupBox* dir;
-    QPushButton* Button1;
-    QPushButton* button2;
-    QPushButton* button3;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
 
 protected:
     void showEvent(QShowEvent* event) override;

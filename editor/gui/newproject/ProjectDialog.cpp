@@ -1,6 +1,7 @@
 #include "ProjectDialog.h"
 
 #include "common/Paths.h"
+#include "gui/NamedButton.h"
 #include "gui/categories/CategoryEditor.h"
 #include "gui/design/DesignEditor.h"
 #include "language/LanguageTables.h"
@@ -28,13 +29,6 @@ namespace {
 constexpr int kHelpContext = 2050;
 constexpr int kMaxCdNameLength = 200;
 const QString kSection = QStringLiteral("NewProj");
-
-QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 } // namespace
 

@@ -58,14 +58,14 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     m_captions.push_back({59, [this](const QString& t) { setButtonText(QWizard::HelpButton, t); }});
 
     QWizardPage* welcome = addStep(Welcome, "welcome", QStringLiteral("Welcome !!!"), 1);
-    LMDSimpleLabel1 = addText(welcome, 2);
-    LMDSimpleLabel1->setObjectName(QStringLiteral("LMDSimpleLabel1"));
-    LMDSimpleLabel1->setText(QStringLiteral("The Lumbrel Wizard will help you to set up your project."));
-    QFont big = LMDSimpleLabel1->font();
+    m_welcomeText = addText(welcome, 2);
+    m_welcomeText->setObjectName(QStringLiteral("LMDSimpleLabel1"));
+    m_welcomeText->setText(QStringLiteral("The Lumbrel Wizard will help you to set up your project."));
+    QFont big = m_welcomeText->font();
     big.setPointSize(14);
-    LMDSimpleLabel1->setFont(big);
+    m_welcomeText->setFont(big);
     auto* welcomeLayout = new QVBoxLayout(welcome);
-    welcomeLayout->addWidget(LMDSimpleLabel1);
+    welcomeLayout->addWidget(m_welcomeText);
     welcomeLayout->addWidget(addText(welcome, 3));
     welcomeLayout->addWidget(addText(welcome, 4));
     welcomeLayout->addStretch();
@@ -87,30 +87,30 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
 
     QWizardPage* general =
         addStep(General, "LMDAssistPage1", QStringLiteral("Step 2 - General Settings"), 13, [this] {
-            m_dialog->anzname->setText(Edit1->text());
-            return edit2->text() != none();
+            m_dialog->anzname->setText(m_cdNameEdit->text());
+            return m_projectFolderEdit->text() != none();
         });
-    Edit1 = new QLineEdit(general);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMaxLength(kMaxCdNameLength);
-    edit2 = new QLineEdit(general);
-    edit2->setObjectName(QStringLiteral("edit2"));
-    edit2->setReadOnly(true);
-    Button1 = addButton(general, "Button1", QStringLiteral("Browse"), 19, false);
+    m_cdNameEdit = new QLineEdit(general);
+    m_cdNameEdit->setObjectName(QStringLiteral("Edit1"));
+    m_cdNameEdit->setMaxLength(kMaxCdNameLength);
+    m_projectFolderEdit = new QLineEdit(general);
+    m_projectFolderEdit->setObjectName(QStringLiteral("edit2"));
+    m_projectFolderEdit->setReadOnly(true);
+    m_browseButton = addButton(general, "Button1", QStringLiteral("Browse"), 19, false);
     auto* generalLayout = new QGridLayout(general);
     generalLayout->addWidget(addText(general, 14), 0, 0, 1, 3);
     generalLayout->addWidget(addText(general, 15), 1, 0);
-    generalLayout->addWidget(Edit1, 1, 1, 1, 2);
+    generalLayout->addWidget(m_cdNameEdit, 1, 1, 1, 2);
     generalLayout->addWidget(addText(general, 16), 2, 1, 1, 2);
     generalLayout->addWidget(addText(general, 17), 3, 0);
-    generalLayout->addWidget(edit2, 3, 1);
-    generalLayout->addWidget(Button1, 3, 2);
+    generalLayout->addWidget(m_projectFolderEdit, 3, 1);
+    generalLayout->addWidget(m_browseButton, 3, 2);
     generalLayout->addWidget(addText(general, 18), 4, 1, 1, 2);
     generalLayout->setRowStretch(5, 1);
     generalLayout->setColumnStretch(1, 1);
-    connect(Edit1, &QLineEdit::textChanged, this, &ProjectWizard::cdNameEdited);
-    connect(edit2, &QLineEdit::textChanged, this, &ProjectWizard::projectFolderEdited);
-    connect(Button1, &QPushButton::clicked, this, &ProjectWizard::Button1Click);
+    connect(m_cdNameEdit, &QLineEdit::textChanged, this, &ProjectWizard::cdNameEdited);
+    connect(m_projectFolderEdit, &QLineEdit::textChanged, this, &ProjectWizard::projectFolderEdited);
+    connect(m_browseButton, &QPushButton::clicked, this, &ProjectWizard::browseClicked);
 
     QWizardPage* categories = addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
                                       [this] { return categoryFileLabel->text() != none(); });
@@ -260,31 +260,31 @@ void ProjectWizard::prepare() {
     m_buildAfterClose = false;
     restart();
     m_filling = true;
-    Edit1->setText(m_state.language.text(u"T51"));
-    edit2->setText(none());
+    m_cdNameEdit->setText(m_state.language.text(u"T51"));
+    m_projectFolderEdit->setText(none());
     m_filling = false;
-    m_dialog->anzname->setText(Edit1->text());
+    m_dialog->anzname->setText(m_cdNameEdit->text());
     categoryFileLabel->setText(none());
     designFileLabel->setText(none());
 }
 
 void ProjectWizard::folderChosen(const QString& folder) {
-    edit2->setText(common::withTrailingSeparator(folder));
+    m_projectFolderEdit->setText(common::withTrailingSeparator(folder));
 }
 
 void ProjectWizard::projectFolderEdited() {
     if (m_filling)
         return;
-    m_state.projectFolder = edit2->text();
-    m_dialog->rootname->setText(edit2->text());
+    m_state.projectFolder = m_projectFolderEdit->text();
+    m_dialog->rootname->setText(m_projectFolderEdit->text());
     m_dialog->genrefilebtn->setEnabled(true);
     m_dialog->setWindowTitle(m_state.language.text(u"T49"));
-    m_state.addFileStartFolder = edit2->text();
+    m_state.addFileStartFolder = m_projectFolderEdit->text();
 }
 
 void ProjectWizard::cdNameEdited() {
     if (!m_filling)
-        m_dialog->anzname->setText(Edit1->text());
+        m_dialog->anzname->setText(m_cdNameEdit->text());
 }
 
 void ProjectWizard::makeDirectoryClick() {
@@ -320,13 +320,13 @@ void ProjectWizard::deleteDirectoryClick() {
     }
 }
 
-void ProjectWizard::Button1Click() {
+void ProjectWizard::browseClicked() {
     click();
     // A blank folder field lets the dialog's Browse choose without asking first.
     m_dialog->rootname->setText(QStringLiteral(" "));
     m_dialog->browsepfbtnClick();
     if (projectfolders::holdsFolder(m_dialog->rootname->text()))
-        edit2->setText(m_dialog->rootname->text());
+        m_projectFolderEdit->setText(m_dialog->rootname->text());
     // Cancelled: the dialog takes the folder shown here again.
     projectFolderEdited();
 }

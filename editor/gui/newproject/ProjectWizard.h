@@ -52,7 +52,7 @@ public:
     void launchExplorerClick();
     void deleteDirectoryClick();
     // Step 2
-    void Button1Click();
+    void browseClicked();
     // Step 3
     void categoryEditorClick();
     void defaultCategoriesClick();
@@ -64,10 +64,10 @@ public:
     void buildNowClick();
 
     FolderPage* folderPage;
-    QLabel* LMDSimpleLabel1;
-    QLineEdit* Edit1;
-    QLineEdit* edit2;
-    QPushButton* Button1;
+    QLabel* m_welcomeText;
+    QLineEdit* m_cdNameEdit;
+    QLineEdit* m_projectFolderEdit;
+    QPushButton* m_browseButton;
     QPushButton* categoryEditorButton;
     QPushButton* defaultCategoriesButton;
     QLabel* categoryFileLabel;

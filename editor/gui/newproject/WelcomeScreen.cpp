@@ -1,5 +1,6 @@
 #include "WelcomeScreen.h"
 
+#include "gui/NamedButton.h"
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"
 #include "project/EditorState.h"
@@ -18,10 +19,9 @@ namespace {
 
 const QString kSection = QStringLiteral("Start");
 
-QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
+// The buttons are the screen's whole content: taller than a dialog's.
+QPushButton* welcomeButton(QWidget* parent, const char* name, const QString& caption) {
+    QPushButton* b = namedButton(parent, name, caption);
     b->setMinimumHeight(34);
     return b;
 }
@@ -42,14 +42,14 @@ WelcomeScreen::WelcomeScreen(EditorState& state, ui::Services services, QString 
     heading.setPointSize(heading.pointSize() + 6);
     heading.setBold(true);
     file_desc->setFont(heading);
-    new_ = namedButton(this, "new", QStringLiteral("&New Project"));
-    zGradBtn1 = namedButton(this, "zGradBtn1", QStringLiteral("&Open Project"));
-    test = namedButton(this, "test", QStringLiteral("Launch &Wizard"));
-    LMDExplorerButton1 = namedButton(this, "LMDExplorerButton1", QStringLiteral("Open &Last Project"));
-    LMDExplorerButton2 = namedButton(this, "LMDExplorerButton2", QStringLiteral("&Cancel"));
-    CheckBox1 = new QCheckBox(QStringLiteral("Show Welcome Screen next time"), this);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setChecked(true);
+    new_ = welcomeButton(this, "new", QStringLiteral("&New Project"));
+    m_openButton = welcomeButton(this, "zGradBtn1", QStringLiteral("&Open Project"));
+    test = welcomeButton(this, "test", QStringLiteral("Launch &Wizard"));
+    m_openLastButton = welcomeButton(this, "LMDExplorerButton1", QStringLiteral("Open &Last Project"));
+    m_cancelButton = welcomeButton(this, "LMDExplorerButton2", QStringLiteral("&Cancel"));
+    m_showNextTime = new QCheckBox(QStringLiteral("Show Welcome Screen next time"), this);
+    m_showNextTime->setObjectName(QStringLiteral("CheckBox1"));
+    m_showNextTime->setChecked(true);
     languagew = new QComboBox(this);
     languagew->setObjectName(QStringLiteral("languagew"));
     languagew->addItems({QStringLiteral("English"), QStringLiteral("German")});
@@ -57,22 +57,22 @@ WelcomeScreen::WelcomeScreen(EditorState& state, ui::Services services, QString 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(file_desc);
     layout->addSpacing(8);
-    for (QPushButton* b : {new_, zGradBtn1, test, LMDExplorerButton1})
+    for (QPushButton* b : {new_, m_openButton, test, m_openLastButton})
         layout->addWidget(b);
     layout->addSpacing(8);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(CheckBox1);
+    bottom->addWidget(m_showNextTime);
     bottom->addStretch();
     bottom->addWidget(languagew);
     layout->addLayout(bottom);
-    layout->addWidget(LMDExplorerButton2);
+    layout->addWidget(m_cancelButton);
     resize(420, 330);
 
     connect(new_, &QPushButton::clicked, this, &WelcomeScreen::newClick);
-    connect(zGradBtn1, &QPushButton::clicked, this, &WelcomeScreen::zGradBtn1Click);
+    connect(m_openButton, &QPushButton::clicked, this, &WelcomeScreen::openClicked);
     connect(test, &QPushButton::clicked, this, &WelcomeScreen::testClick);
-    connect(LMDExplorerButton1, &QPushButton::clicked, this, &WelcomeScreen::LMDExplorerButton1Click);
-    connect(LMDExplorerButton2, &QPushButton::clicked, this, &WelcomeScreen::LMDExplorerButton2Click);
+    connect(m_openLastButton, &QPushButton::clicked, this, &WelcomeScreen::openLastClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &WelcomeScreen::cancelClicked);
     connect(languagew, &QComboBox::activated, this, &WelcomeScreen::languagewChange);
 }
 
@@ -80,7 +80,7 @@ void WelcomeScreen::applyTexts(const common::IniFile& file, const LanguageTables
     setWindowTitle(tables.text(u"T14"));
     file_desc->setText(windowText(file, kSection, 1));
     const std::pair<QPushButton*, int> buttons[] = {
-        {new_, 2}, {zGradBtn1, 4}, {LMDExplorerButton1, 6}, {test, 8}, {LMDExplorerButton2, 15}};
+        {new_, 2}, {m_openButton, 4}, {m_openLastButton, 6}, {test, 8}, {m_cancelButton, 15}};
     for (const auto& [button, key] : buttons) {
         button->setText(windowText(file, kSection, key));
         button->setToolTip(windowText(file, kSection, key + 1));
@@ -90,7 +90,7 @@ void WelcomeScreen::applyTexts(const common::IniFile& file, const LanguageTables
     languagew->setItemText(1, windowText(file, kSection, 12));
     languagew->setToolTip(windowText(file, kSection, 17));
     languagew->setCurrentIndex(language == 2 ? 1 : 0);
-    CheckBox1->setText(windowText(file, kSection, 14));
+    m_showNextTime->setText(windowText(file, kSection, 14));
 }
 
 void WelcomeScreen::click() const {
@@ -107,9 +107,9 @@ void WelcomeScreen::execute() {
 
 void WelcomeScreen::prepare() {
     m_afterClose = nullptr;
-    CheckBox1->setChecked(m_state.prefs.showWelcome);
+    m_showNextTime->setChecked(m_state.prefs.showWelcome);
     m_lastProject = projectfolders::lastProject(m_settingsFile);
-    LMDExplorerButton1->setEnabled(!m_lastProject.isEmpty());
+    m_openLastButton->setEnabled(!m_lastProject.isEmpty());
 }
 
 void WelcomeScreen::closeThen(std::function<void()> command) {
@@ -122,7 +122,7 @@ void WelcomeScreen::newClick() {
     closeThen(m_hooks.newProject);
 }
 
-void WelcomeScreen::zGradBtn1Click() {
+void WelcomeScreen::openClicked() {
     click();
     closeThen(m_hooks.openProject);
 }
@@ -132,12 +132,12 @@ void WelcomeScreen::testClick() {
     closeThen(m_hooks.wizard);
 }
 
-void WelcomeScreen::LMDExplorerButton1Click() {
+void WelcomeScreen::openLastClicked() {
     click();
     closeThen([this, file = m_lastProject] { m_hooks.openLastProject(file); });
 }
 
-void WelcomeScreen::LMDExplorerButton2Click() {
+void WelcomeScreen::cancelClicked() {
     click();
     reject();
 }
@@ -147,10 +147,10 @@ void WelcomeScreen::languagewChange(int index) {
         return;
     m_state.prefs.language = index + 1;
     m_hooks.applyLanguage(index + 1);
-    CheckBox1->setFocus();
+    m_showNextTime->setFocus();
 }
 
 void WelcomeScreen::done(int result) {
-    m_state.prefs.showWelcome = CheckBox1->isChecked();
+    m_state.prefs.showWelcome = m_showNextTime->isChecked();
     QDialog::done(result);
 }

@@ -37,20 +37,20 @@ public:
     void prepare();
 
     void newClick();
-    void zGradBtn1Click();
+    void openClicked();
     void testClick();
-    void LMDExplorerButton1Click();
-    void LMDExplorerButton2Click();
+    void openLastClicked();
+    void cancelClicked();
     void languagewChange(int index);
     void done(int result) override;
 
     QLabel* file_desc;
     QPushButton* new_;
-    QPushButton* zGradBtn1;
+    QPushButton* m_openButton;
     QPushButton* test;
-    QPushButton* LMDExplorerButton1;
-    QPushButton* LMDExplorerButton2;
-    QCheckBox* CheckBox1;
+    QPushButton* m_openLastButton;
+    QPushButton* m_cancelButton;
+    QCheckBox* m_showNextTime;
     QComboBox* languagew;
 
 private:

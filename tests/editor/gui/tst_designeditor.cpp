@@ -170,9 +170,9 @@ private Q_SLOTS:
         f.md->language_c->setCurrentIndex(1);
         f.md->language_sc->setCurrentIndex(1);
         QCOMPARE(sample->testbtn->text(), QStringLiteral("Vorschau"));
-        QCOMPARE(sample->label13->text(), QStringLiteral("Kategorie"));
-        QCOMPARE(sample->label14->text(), QStringLiteral("Datei"));
-        QCOMPARE(sample->label15->text(), QStringLiteral("c:\\test.exe"));
+        QCOMPARE(sample->m_headingSample->text(), QStringLiteral("Kategorie"));
+        QCOMPARE(sample->m_labelSample->text(), QStringLiteral("Datei"));
+        QCOMPARE(sample->m_valueSample->text(), QStringLiteral("c:\\test.exe"));
         f.md->language_c->setCurrentIndex(0);
         f.md->language_sc->setCurrentIndex(0);
         QCOMPARE(sample->testbtn->text(), QStringLiteral("full preview"));
@@ -188,11 +188,11 @@ private Q_SLOTS:
         f.md->FontBtnStyle->setCurrentIndex(5);
         QCOMPARE(sample->testbtn->textEffect(), ui::TextEffect::SunkenShadow);
         f.md->Font2Style->setCurrentIndex(1);
-        QCOMPARE(sample->label14->effect(), ui::TextEffect::Raised);
+        QCOMPARE(sample->m_labelSample->effect(), ui::TextEffect::Raised);
         f.md->fdnc->setColor(Qt::yellow);
-        QCOMPARE(sample->label15->color(), QColor(Qt::yellow));
+        QCOMPARE(sample->m_valueSample->color(), QColor(Qt::yellow));
         f.md->df_b->setChecked(true);
-        QVERIFY(sample->label15->isBold());
+        QVERIFY(sample->m_valueSample->isBold());
         f.md->backStart->setColor(QColor(0, 128, 0));
         QCOMPARE(sample->backdrop().start(), QColor(0, 128, 0));
 

@@ -35,7 +35,7 @@ void findWith(const QString& text, bool wholeCell, bool pattern, int range = 0, 
         dialog->chkregular->setChecked(pattern);
         dialog->where->findChildren<QRadioButton*>().at(range)->setChecked(true);
         dialog->dir->findChildren<QRadioButton*>().at(order)->setChecked(true);
-        dialog->Button1->click();
+        dialog->m_okButton->click();
     });
 }
 
@@ -173,7 +173,7 @@ void TestFindExport::findWholeCellAndPattern() {
         QCOMPARE(dialog->focusWidget(), dialog->findtext);
         dialog->findtext->setText(QStringLiteral("*.exe"));
         dialog->chkregular->setChecked(true);
-        dialog->Button1->click();
+        dialog->m_okButton->click();
     });
     f.form->FindClick();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
@@ -184,9 +184,9 @@ void TestFindExport::findWholeCellAndPattern() {
 
     // Help leaves the dialog open; Cancel changes nothing.
     whenOpen<FindDialog>([](FindDialog* dialog) {
-        dialog->button3->click();
+        dialog->m_helpButton->click();
         QVERIFY(dialog->isVisible());
-        dialog->button2->click();
+        dialog->m_cancelButton->click();
     });
     f.form->FindClick();
     QCOMPARE(f.fakes.help.topics.size(), 1);

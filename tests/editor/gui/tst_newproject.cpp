@@ -82,7 +82,7 @@ class TestNewProject : public QObject {
             w->next();
             w->folderPage->setCurrentFolder(disc);
             w->next();
-            w->Edit1->setText(u"First Disc"_qs);
+            w->m_cdNameEdit->setText(u"First Disc"_qs);
             w->next();
             w->defaultCategoriesClick();
             w->next();
@@ -205,7 +205,7 @@ private Q_SLOTS:
     void wizardWithThreeFilesKeepsThemInTheProject() {
         Fixture f;
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
-            QCOMPARE(w->edit2->text(), f.text(u"T52"));
+            QCOMPARE(w->m_projectFolderEdit->text(), f.text(u"T52"));
             f.fillWizard(w);
             QCOMPARE(f.form->items().itemCount(), 3);
             QVERIFY(f.gated()); // the items come before the project
@@ -237,7 +237,7 @@ private Q_SLOTS:
             w->back();
             w->folderPage->setCurrentFolder(f.disc);
             w->next();
-            QCOMPARE(w->edit2->text(), f.disc); // ends in the separator
+            QCOMPARE(w->m_projectFolderEdit->text(), f.disc); // ends in the separator
             QCOMPARE(f.state.projectFolder, f.disc);
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
@@ -303,7 +303,7 @@ private Q_SLOTS:
         w->makeDirectoryClick();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M55"));
         QVERIFY(QFileInfo(f.disc + u"Extras"_qs).isDir());
-        QCOMPARE(w->edit2->text(), f.disc + u"Extras"_qs + QDir::separator());
+        QCOMPARE(w->m_projectFolderEdit->text(), f.disc + u"Extras"_qs + QDir::separator());
 
         whenOpen<OneLineEditor>([](OneLineEditor* e) { e->cancelClick(); });
         w->makeDirectoryClick();
@@ -335,29 +335,29 @@ private Q_SLOTS:
         f.dialog()->prepare(ProjectDialog::Mode::New);
         w->prepare();
         w->folderPage->setCurrentFolder(f.disc);
-        w->Button1Click(); // cancelled
+        w->browseClicked(); // cancelled
         QCOMPARE(f.dialog()->rootname->text(), f.disc);
         QVERIFY(f.fakes.messages.shown.isEmpty()); // the blank field skips M49
         const QString other = f.dir.filePath(u"other"_qs);
         QDir().mkpath(other);
         f.fakes.choosers.queueFolder(other);
-        w->Button1Click();
-        QCOMPARE(w->edit2->text(), QDir::toNativeSeparators(other) + QDir::separator());
-        QCOMPARE(f.state.projectFolder, w->edit2->text());
+        w->browseClicked();
+        QCOMPARE(w->m_projectFolderEdit->text(), QDir::toNativeSeparators(other) + QDir::separator());
+        QCOMPARE(f.state.projectFolder, w->m_projectFolderEdit->text());
     }
 
     void welcomeScreenOffersTheWaysIn() {
         Fixture f("[settings]\r\nshow_ft=FALSE\r\nlast_proj=/nowhere/gone.lbp\r\n");
         WelcomeScreen* welcome = f.child<WelcomeScreen>();
         whenOpen<WelcomeScreen>([&f](WelcomeScreen* s) {
-            QVERIFY(!s->LMDExplorerButton1->isEnabled()); // the last project is gone
+            QVERIFY(!s->m_openLastButton->isEnabled()); // the last project is gone
             s->languagew->setCurrentIndex(1);
             Q_EMIT s->languagew->activated(1);
             QCOMPARE(s->windowTitle(), u"Tavik - Lumbrel - Willkommen"_qs);
             QCOMPARE(f.wizard()->buttonText(QWizard::NextButton), u"&Weiter >"_qs); // every window follows
             QCOMPARE(f.state.prefs.language, 2);
-            s->CheckBox1->setChecked(false);
-            s->LMDExplorerButton2Click();
+            s->m_showNextTime->setChecked(false);
+            s->cancelClicked();
         });
         f.form->welcomeAtStart();
         QVERIFY(!f.state.prefs.showWelcome);
@@ -370,7 +370,7 @@ private Q_SLOTS:
         settings.save();
         f.state.prefs.showWelcome = true;
         whenOpen<WelcomeScreen>([](WelcomeScreen* s) {
-            QVERIFY(s->LMDExplorerButton1->isEnabled());
+            QVERIFY(s->m_openLastButton->isEnabled());
             whenOpen<ProjectDialog>([](ProjectDialog* d) { d->exitbtnClick(); });
             s->newClick();
         });
