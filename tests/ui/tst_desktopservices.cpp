@@ -5,7 +5,9 @@
 #include "ui/services/HelpWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -126,6 +128,31 @@ private Q_SLOTS:
         help.showHelp(dir.filePath(QStringLiteral("ZolHlp9.hlp")), 1);
         QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("ZolHlp9.html")));
         QVERIFY(help.browser()->toPlainText().contains(QStringLiteral("cannot be found")));
+    }
+
+    void helpComesToTheFrontOnTheScreen() {
+        ui::HelpWindow help;
+        help.resize(5000, 5000);
+        help.showHelp(QStringLiteral("/nowhere/ZolHlp1.hlp"), 1);
+        const QRect area = help.screen()->availableGeometry();
+        QVERIFY(area.contains(help.frameGeometry()));
+        QCOMPARE(help.windowModality(), Qt::NonModal);
+        help.hide();
+
+        // Asked for from a modal dialog, help opens above it and takes the input.
+        QDialog dialog;
+        bool aboveTheDialog = false;
+        QTimer::singleShot(0, [&] {
+            help.showHelp(QStringLiteral("/nowhere/ZolHlp1.hlp"), 1);
+            aboveTheDialog = QApplication::activeModalWidget() == &help && area.contains(help.frameGeometry());
+            help.close();
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(aboveTheDialog);
+
+        help.showHelp(QStringLiteral("/nowhere/ZolHlp1.hlp"), 1);
+        QCOMPARE(help.windowModality(), Qt::NonModal);
     }
 
     void soundWithoutAFileOrDeviceStaysSilent() {

@@ -1,4 +1,5 @@
 #include "DesktopChoosers.h"
+#include "ModalScope.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,6 +18,7 @@ QString runFileDialog(const ChooserService::FileRequest& request, QFileDialog::A
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    const ModalScope modal;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
@@ -48,6 +50,7 @@ QString DesktopChoosers::chooseFolder(const QString& title, const QString& promp
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setLabelText(QFileDialog::LookIn, prompt.isEmpty() ? dialog.labelText(QFileDialog::LookIn) : prompt);
+    const ModalScope modal;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

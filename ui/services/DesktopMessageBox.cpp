@@ -1,4 +1,5 @@
 #include "DesktopMessageBox.h"
+#include "ModalScope.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -50,6 +51,7 @@ MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, co
         box.setEscapeButton(cancel);
         break;
     }
+    const ModalScope modal;
     box.exec();
     const auto* clicked = box.clickedButton();
     if (buttons == Buttons::YesNo)

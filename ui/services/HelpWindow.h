@@ -19,6 +19,10 @@ public:
     QTextBrowser* browser() const { return m_browser; }
 
 private:
+    void bringToFront();
+    // Centred on the window that asked, wholly on its screen.
+    void placeOnScreen(const QWidget* asking);
+
     QTextBrowser* m_browser;
     QString m_loadedFile;
 };

@@ -1,4 +1,5 @@
 #include "FakeServices.h"
+#include "ui/services/ModalScope.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -14,6 +15,7 @@ void FakeMessageBox::queueAnswer(Answer answer, std::function<void()> whileOpen)
 
 MessageBoxService::Answer FakeMessageBox::show(Kind kind, Buttons buttons, const QString& text,
                                                const QString& title) {
+    const ModalScope modal;
     shown.append({kind, buttons, text, title, yesCaption(), noCaption()});
     if (m_answers.isEmpty()) {
         switch (buttons) {
@@ -41,16 +43,19 @@ QString take(QQueue<QString>& queue) {
 } // namespace
 
 QString FakeChoosers::openFile(const FileRequest& request) {
+    const ModalScope modal;
     requests.append({Kind::Open, request, {}});
     return take(m_open);
 }
 
 QString FakeChoosers::saveFile(const FileRequest& request) {
+    const ModalScope modal;
     requests.append({Kind::Save, request, {}});
     return take(m_save);
 }
 
 QString FakeChoosers::chooseFolder(const QString& title, const QString& prompt, const QString& startFolder) {
+    const ModalScope modal;
     requests.append({Kind::Folder, {title, startFolder, {}, {}, {}}, prompt});
     return take(m_folder);
 }

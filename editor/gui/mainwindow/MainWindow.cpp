@@ -53,6 +53,9 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     setCentralWidget(allfiles);
     connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::allfilesClick);
     connect(allfiles, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
+    // Every move of the current row counts, a right-click's too.
+    connect(allfiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::showCurrentRowInStatusLine);
     connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::allfilesRowMoved);
     connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &MainWindow::allfilesTitleClick);

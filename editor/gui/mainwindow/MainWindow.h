@@ -164,8 +164,8 @@ private:
     void createMainMenu();
     void createSettingsMenu();
     void createGridPopupMenu();
-    QToolButton* addToolButton(QWidget* area, const QString& name, const QString& caption,
-                               const QString& picture, void (MainWindow::*handler)());
+    QToolButton* addToolButton(const QString& name, const QString& caption, const QString& picture,
+                               void (MainWindow::*handler)());
     QAction* addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                           void (MainWindow::*handler)());
     void click() const;

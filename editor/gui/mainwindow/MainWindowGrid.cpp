@@ -133,6 +133,13 @@ void MainWindow::allfilesRowMoved(int from, int to) {
 }
 
 void MainWindow::showCurrentRowInStatusLine() {
+    // Without a project the one empty row is no item: the status line stays empty.
+    const bool open = projectOpen();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_chosenItemLabel, m_chosenItemName, m_infoIcon, infoexist,
+                                                      m_screenshotIcon, ssexist})
+        w->setVisible(open);
+    if (!open)
+        return;
     const int row = allfiles->currentItem();
     const QString name = m_items.field(row, ItemField::Name);
     m_chosenItemName->setText(name + QStringLiteral("  (") + m_items.field(row, ItemField::FileName) + u')');

@@ -38,6 +38,8 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     const QString files = m_state.programFolder + QStringLiteral("Files") + QDir::separator();
     m_wait->setPicture(files + QStringLiteral("wait_%1.bmp").arg(language));
     m_wait->begin();
+    // New captions change the window's size hints; a maximised window stays maximised.
+    const Qt::WindowStates state = windowState();
     const common::IniFile file(files + QStringLiteral("lang_%1.dat").arg(language));
     m_state.helpFile = m_state.programFolder + QStringLiteral("Help") + QDir::separator() +
                        file.readString(u"General", u"Help", QStringLiteral("ZolHlp%1.hlp").arg(language));
@@ -66,6 +68,8 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
 
     updateWindowTitle();
     showCurrentRowInStatusLine();
+    if (windowState() != state)
+        setWindowState(state);
     m_wait->end();
 }
 

@@ -4,7 +4,6 @@
 #include "project/EditorState.h"
 #include "ui/services/HelpService.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -21,19 +20,17 @@ QString picture(const char* name) {
 
 } // namespace
 
-QToolButton* MainWindow::addToolButton(QWidget* area, const QString& name, const QString& caption,
-                                       const QString& pic, void (MainWindow::*handler)()) {
-    auto* button = new QToolButton(area);
+QToolButton* MainWindow::addToolButton(const QString& name, const QString& caption, const QString& pic,
+                                       void (MainWindow::*handler)()) {
+    auto* button = new QToolButton(m_toolBar);
     button->setObjectName(name);
     button->setText(caption);
     button->setIcon(QIcon(pic));
-    button->setIconSize(QSize(32, 32));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setIconSize(m_toolBar->iconSize());
+    button->setToolButtonStyle(m_toolBar->toolButtonStyle());
     button->setAutoRaise(true);
-    // Never squeezed below its caption: a narrow window shows the tool bar's overflow button instead.
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(button, &QToolButton::clicked, this, handler);
-    area->layout()->addWidget(button);
+    m_toolBar->addWidget(button);
     return button;
 }
 
@@ -43,71 +40,59 @@ void MainWindow::createToolBar() {
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->toggleViewAction()->setVisible(false);
-    // The buttons sit in a plain area rather than on the tool bar itself, which would elide their
-    // captions; the area also carries the background picture.
-    auto* bar = new QWidget(m_toolBar);
-    bar->setObjectName(QStringLiteral("toolbarbuttons"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(0);
-    m_toolBar->addWidget(bar);
-    const auto addSeparator = [bar, row] {
-        auto* line = new QFrame(bar);
-        line->setFrameShape(QFrame::VLine);
-        line->setFrameShadow(QFrame::Sunken);
-        row->addSpacing(4);
-        row->addWidget(line);
-        row->addSpacing(4);
-    };
+    // Buttons that do not fit a narrow window move into the tool bar's extension menu, so the
+    // window never has to be wider than the screen.
+    m_toolBar->setIconSize(QSize(32, 32));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
 
     // Project controls
-    new_ = addToolButton(bar, QStringLiteral("new"), QStringLiteral("New"), picture("new"),
+    new_ = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"),
                          &MainWindow::newClick);
-    m_openButton = addToolButton(bar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
+    m_openButton = addToolButton(QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
                                  &MainWindow::openClicked);
-    save = addToolButton(bar, QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
+    save = addToolButton(QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
                          &MainWindow::saveClick);
-    editp = addToolButton(bar, QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
+    editp = addToolButton(QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
                           &MainWindow::editpClick);
-    check = addToolButton(bar, QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
+    check = addToolButton(QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
                           &MainWindow::checkClick);
-    generate = addToolButton(bar, QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
+    generate = addToolButton(QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
                              &MainWindow::generateClick);
-    addSeparator();
+    m_toolBar->addSeparator();
     // Environment controls
-    geditbtnmain = addToolButton(bar, QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
+    geditbtnmain = addToolButton(QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
                                  picture("categories"), &MainWindow::geditbtnmainClick);
-    mdbtnmain = addToolButton(bar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
+    mdbtnmain = addToolButton(QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
                               picture("menudesign"), &MainWindow::mdbtnmainClick);
-    addSeparator();
+    m_toolBar->addSeparator();
     // Program controls
-    settings = addToolButton(bar, QStringLiteral("settings"), QStringLiteral("Settings"), picture("settings"),
+    settings = addToolButton(QStringLiteral("settings"), QStringLiteral("Settings"), picture("settings"),
                              &MainWindow::settingsClick);
-    help = addToolButton(bar, QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
+    help = addToolButton(QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
                          &MainWindow::helpClick);
-    exit = addToolButton(bar, QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
+    exit = addToolButton(QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
                          &MainWindow::exitClick);
-    addSeparator();
+    m_toolBar->addSeparator();
     // Item controls
-    add = addToolButton(bar, QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
+    add = addToolButton(QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
                         &MainWindow::addClick);
-    adddir = addToolButton(bar, QStringLiteral("adddir"), QStringLiteral("Add Folder"), picture("adddir"),
+    adddir = addToolButton(QStringLiteral("adddir"), QStringLiteral("Add Folder"), picture("adddir"),
                            &MainWindow::adddirClick);
-    addjump = addToolButton(bar, QStringLiteral("addjump"), QStringLiteral("Add Jump"), picture("addjump"),
+    addjump = addToolButton(QStringLiteral("addjump"), QStringLiteral("Add Jump"), picture("addjump"),
                             &MainWindow::addjumpClick);
-    addurl = addToolButton(bar, QStringLiteral("addurl"), QStringLiteral("Add URL"), picture("addurl"),
+    addurl = addToolButton(QStringLiteral("addurl"), QStringLiteral("Add URL"), picture("addurl"),
                            &MainWindow::addurlClick);
-    addSeparator();
+    m_toolBar->addSeparator();
     // Chosen item controls
-    deletef = addToolButton(bar, QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
+    deletef = addToolButton(QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
                             &MainWindow::deletefClick);
-    sort = addToolButton(bar, QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
+    sort = addToolButton(QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
                          &MainWindow::sortClick);
-    Find = addToolButton(bar, QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
+    Find = addToolButton(QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
                          &MainWindow::FindClick);
-    info_file_btn = addToolButton(bar, QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
+    info_file_btn = addToolButton(QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
                                   picture("infofile"), &MainWindow::info_file_btnClick);
-    screenshot_btn = addToolButton(bar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
+    screenshot_btn = addToolButton(QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
                                    picture("screenshot"), &MainWindow::screenshot_btnClick);
 
     const std::pair<QToolButton*, const char*> hints[] = {
@@ -153,6 +138,8 @@ void MainWindow::createStatusLine() {
     QFont bold = m_chosenItemName->font();
     bold.setBold(true);
     m_chosenItemName->setFont(bold);
+    // A long item name is cut rather than widening the window.
+    m_chosenItemName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_chosenItemLabel);
     layout->addWidget(m_chosenItemName, 1);
     const auto indicator = [&](const char* name, const char* pic, QLabel*& text, QLabel*& icon) {

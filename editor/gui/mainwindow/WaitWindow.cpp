@@ -23,6 +23,11 @@ void WaitWindow::begin() {
         return;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    if (!ui::ModalScope::open())
+        appear();
+}
+
+void WaitWindow::appear() {
     show();
     raise();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -30,11 +35,25 @@ void WaitWindow::begin() {
     repaint();
 }
 
+void WaitWindow::disappear() {
+    QApplication::restoreOverrideCursor();
+    hide();
+}
+
+void WaitWindow::stepAside(bool aside) {
+    if (m_depth == 0)
+        return;
+    if (aside)
+        disappear();
+    else
+        appear();
+}
+
 void WaitWindow::end() {
     if (m_depth == 0 || --m_depth > 0)
         return;
-    QApplication::restoreOverrideCursor();
-    hide();
+    if (!ui::ModalScope::open())
+        disappear();
 }
 
 void WaitWindow::paintEvent(QPaintEvent*) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ui/services/ModalScope.h"
+
 #include <QPixmap>
 #include <QWidget>
 
-// The small wait window shown while a project is read, written, sorted or built.
-class WaitWindow : public QWidget {
+// The small wait window shown while a project is read, written, sorted or built. It steps aside
+// while a message box or chooser asks the user something.
+class WaitWindow : public QWidget, public ui::StepAside {
     Q_OBJECT
 public:
     static constexpr int kWidth = 328;
@@ -16,11 +19,15 @@ public:
     void setPicture(const QString& path);
     void begin();
     void end();
+    void stepAside(bool aside) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void appear();
+    void disappear();
+
     QPixmap m_picture;
     int m_depth = 0;
 };

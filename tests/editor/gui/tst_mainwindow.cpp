@@ -5,6 +5,7 @@
 #include "gui/items/BandColourDialog.h"
 #include "gui/mainwindow/ItemGrid.h"
 #include "gui/mainwindow/MainWindow.h"
+#include "gui/mainwindow/WaitWindow.h"
 #include "project/EditorState.h"
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -227,6 +229,77 @@ private Q_SLOTS:
         f.form->languageClick(2); // already German: nothing changes
         QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
         QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
+    }
+
+    void windowFitsASmallScreenInBothLanguages() {
+        Fixture f;
+        ItemRecord longName = item(QString(300, u'x'), u"Tools"_qs, u"yes"_qs, u"no"_qs);
+        f.openProject({longName});
+        f.form->show();
+        QVERIFY(f.form->windowState() & Qt::WindowMaximized);
+        for (int language : {1, 2, 1}) {
+            f.form->languageClick(language);
+            QVERIFY2(f.form->windowState() & Qt::WindowMaximized, "a language switch keeps the state");
+            f.form->layout()->activate();
+            const int width = f.form->minimumSizeHint().width();
+            QVERIFY2(width <= 1024, qPrintable(QStringLiteral("language %1 needs %2 px").arg(language).arg(width)));
+            QVERIFY(f.form->minimumSizeHint().height() <= 768);
+        }
+    }
+
+    void waitWindowStepsAsideForQuestions() {
+        Fixture f;
+        WaitWindow* wait = f.form->waitWindow();
+        wait->begin();
+        wait->begin();
+        QVERIFY(wait->isVisible());
+        bool shownDuringBox = true;
+        bool shownDuringNestedBox = true;
+        f.fakes.messages.queueAnswer(Answer::Ok, [&] {
+            shownDuringBox = wait->isVisible();
+            f.fakes.messages.queueAnswer(Answer::Ok, [&] { shownDuringNestedBox = wait->isVisible(); });
+            f.fakes.messages.show(ui::MessageBoxService::Kind::Question,
+                                  ui::MessageBoxService::Buttons::Ok, u"inner"_qs);
+            wait->end(); // the inner wait ends while the box is open
+        });
+        f.fakes.messages.show(ui::MessageBoxService::Kind::Question, ui::MessageBoxService::Buttons::Ok,
+                              u"outer"_qs);
+        QVERIFY(!shownDuringBox);
+        QVERIFY(!shownDuringNestedBox);
+        QVERIFY(wait->isVisible()); // back for the outer wait
+        f.fakes.choosers.openFile({});
+        QVERIFY(wait->isVisible());
+        wait->end();
+        QVERIFY(!wait->isVisible());
+        f.fakes.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
+                              u"after"_qs);
+        QVERIFY(!wait->isVisible()); // an ended wait does not come back
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void statusLineFollowsTheCurrentRow() {
+        Fixture f;
+        f.form->show();
+        const auto* name = f.form->findChild<QLabel*>(u"LMDSimpleLabel4"_qs);
+        for (const char* label : {"chosenitem", "LMDSimpleLabel4", "infoexist", "ssexist"})
+            QVERIFY2(!f.form->findChild<QLabel*>(QLatin1String(label))->isVisible(), label);
+
+        f.openProject({item(u"Alpha"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs),
+                       item(u"Beta"_qs, u"Games"_qs, u"yes"_qs, u"no"_qs)});
+        QVERIFY(name->isVisible());
+        const int first = f.form->grid()->currentItem();
+        const int other = 1 - first;
+        QVERIFY(name->text().startsWith(f.form->items().field(first, ItemField::Name)));
+
+        // A right-click moves the current row; the status line goes with it.
+        QTableView* grid = f.form->grid();
+        const int column = grid->horizontalHeader()->logicalIndex(0);
+        const QRect cell = grid->visualRect(grid->model()->index(other, column));
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, cell.center());
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        QCOMPARE(f.form->grid()->currentItem(), other);
+        QVERIFY(name->text().startsWith(f.form->items().field(other, ItemField::Name)));
     }
 
     void bandColourComesFromTheChooser() {
