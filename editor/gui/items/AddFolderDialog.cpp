@@ -96,7 +96,10 @@ AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask
     resize(560, 560);
 
     connect(selfilebtn, &QPushButton::clicked, this, &AddFolderDialog::selfilebtnClick);
-    connect(m_selectAllButton, &QPushButton::clicked, this, &AddFolderDialog::selectAllClicked);
+    connect(m_selectAllButton, &QPushButton::clicked, this, [this] {
+        m_context.click();
+        selectAllClicked();
+    });
     connect(add, &QPushButton::clicked, this, &AddFolderDialog::addClick);
     connect(cancel, &QPushButton::clicked, this, &AddFolderDialog::cancelClick);
     connect(help, &QPushButton::clicked, this, &AddFolderDialog::helpClick);

@@ -2,13 +2,16 @@
 
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"
+#include "project/EditorState.h"
+#include "ui/services/SoundService.h"
 #include "ui/widgets/ColorBox.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-BandColourDialog::BandColourDialog(QWidget* parent) : QDialog(parent), m_box(new ui::ColorBox(this)) {
+BandColourDialog::BandColourDialog(ui::SoundService& sound, QWidget* parent)
+    : QDialog(parent), m_box(new ui::ColorBox(this)) {
     setObjectName(QStringLiteral("Tcolor_chooseform"));
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - New Value"));
     m_box->setObjectName(QStringLiteral("ColorBox"));
@@ -17,6 +20,8 @@ BandColourDialog::BandColourDialog(QWidget* parent) : QDialog(parent), m_box(new
     m_ok->setObjectName(QStringLiteral("OK"));
     m_cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::clicked, this,
+            [&sound] { sound.play(TMainDaten::button_sound_file()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -8,13 +8,15 @@
 class QPushButton;
 namespace ui {
 class ColorBox;
-}
+class SoundService;
+} // namespace ui
 
 // Chooses one of the sixteen named colours, for the grid's band colours.
 class BandColourDialog : public QDialog, public TranslatableWindow {
     Q_OBJECT
 public:
-    explicit BandColourDialog(QWidget* parent = nullptr);
+    // Its buttons play the click sound through `sound`, as every button of the editor does.
+    explicit BandColourDialog(ui::SoundService& sound, QWidget* parent = nullptr);
 
     void setColor(const QColor& color);
     QColor color() const;

@@ -36,7 +36,7 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     m_designEditor = new DesignEditor(state, services, this);
     registerTranslatable(m_designEditor);
     m_wait = new WaitWindow(this);
-    m_colorChooser = new BandColourDialog(this);
+    m_colorChooser = new BandColourDialog(m_services.sound, this);
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };

@@ -266,6 +266,12 @@ private Q_SLOTS:
         QCOMPARE(dialog->FileListBox->topLevelItem(0)->text(1), QStringLiteral("a.txt"));
         QCOMPARE(dialog->FileListBox->topLevelItem(2)->text(1), QStringLiteral("c.zip"));
         QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
+        // Select All selects again, with the click of every button.
+        dialog->FileListBox->clearSelection();
+        f.fakes.sound.played.clear();
+        dialog->findChild<QPushButton*>(u"LMDButton2"_qs)->click();
+        QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
+        QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
         dialog->FileListBox->topLevelItem(1)->setSelected(false);
         dialog->renameok->setChecked(true);
         dialog->addClick();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -242,7 +243,8 @@ private Q_SLOTS:
             QVERIFY2(f.form->windowState() & Qt::WindowMaximized, "a language switch keeps the state");
             f.form->layout()->activate();
             const int width = f.form->minimumSizeHint().width();
-            QVERIFY2(width <= 1024, qPrintable(QStringLiteral("language %1 needs %2 px").arg(language).arg(width)));
+            QVERIFY2(width <= 1024,
+                     qPrintable(QStringLiteral("language %1 needs %2 px").arg(language).arg(width)));
             QVERIFY(f.form->minimumSizeHint().height() <= 768);
         }
     }
@@ -258,8 +260,8 @@ private Q_SLOTS:
         f.fakes.messages.queueAnswer(Answer::Ok, [&] {
             shownDuringBox = wait->isVisible();
             f.fakes.messages.queueAnswer(Answer::Ok, [&] { shownDuringNestedBox = wait->isVisible(); });
-            f.fakes.messages.show(ui::MessageBoxService::Kind::Question,
-                                  ui::MessageBoxService::Buttons::Ok, u"inner"_qs);
+            f.fakes.messages.show(ui::MessageBoxService::Kind::Question, ui::MessageBoxService::Buttons::Ok,
+                                  u"inner"_qs);
             wait->end(); // the inner wait ends while the box is open
         });
         f.fakes.messages.show(ui::MessageBoxService::Kind::Question, ui::MessageBoxService::Buttons::Ok,
@@ -308,9 +310,12 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             auto* chooser = f.form->findChild<BandColourDialog*>();
             chooser->colorBox()->setCurrentIndex(chooser->colorBox()->findText(u"clYellow"_qs));
-            chooser->accept();
+            f.fakes.sound.played.clear();
+            chooser->findChild<QPushButton*>(u"OK"_qs)->click();
         });
         f.form->gridColorClick(1);
+        // Its OK button clicks as every button of the editor does.
+        QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
         QCOMPARE(f.state.prefs.color1, QColor(Qt::yellow));
         QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
     }
