@@ -19,11 +19,6 @@ using Answer = ui::MessageBoxService::Answer;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The program folder's shipped files, each holding its own name so that copies can be told apart.
 void shipFiles(const QString& files) {
     QStringList names = {u"tiv.exe"_qs, u"Unzdll.dll"_qs, u"tiv.ico"_qs, u"autorun.inf"_qs};
@@ -126,16 +121,16 @@ private Q_SLOTS:
                             item(u"Game 2"_qs, u"Games"_qs)});
         QVERIFY(discbuild::build(f.target, f.state, f.items).written);
 
-        QCOMPARE(contents(f.target + u"/tiv.exe"_qs), QByteArray("tiv.exe"));
-        QCOMPARE(contents(f.target + u"/autorun.inf"_qs), QByteArray("autorun.inf"));
-        QCOMPARE(contents(f.cfg() + u"language.zol"_qs), QByteArray("language1.1"));
-        QCOMPARE(contents(f.cfg() + u"Unzdll.dll"_qs), QByteArray("Unzdll.dll"));
-        QCOMPARE(contents(f.cfg() + u"tiv.ico"_qs), QByteArray("disc icon"));
-        QCOMPARE(contents(f.cfg() + u"1.ico"_qs), QByteArray("icon1"));
-        QCOMPARE(contents(f.cfg() + u"m14.ico"_qs), QByteArray("m14.ico"));
-        QCOMPARE(contents(f.cfg() + u"Sound5.wav"_qs), QByteArray("wave"));
-        QCOMPARE(contents(f.cfg() + u"genre.cfg"_qs), contents(f.state.mainDaten.genre_file.path()));
-        QCOMPARE(contents(f.cfg() + u"design.cfg"_qs), contents(f.state.mainDaten.menudesign_file.path()));
+        QCOMPARE(readBytes(f.target + u"/tiv.exe"_qs), QByteArray("tiv.exe"));
+        QCOMPARE(readBytes(f.target + u"/autorun.inf"_qs), QByteArray("autorun.inf"));
+        QCOMPARE(readBytes(f.cfg() + u"language.zol"_qs), QByteArray("language1.1"));
+        QCOMPARE(readBytes(f.cfg() + u"Unzdll.dll"_qs), QByteArray("Unzdll.dll"));
+        QCOMPARE(readBytes(f.cfg() + u"tiv.ico"_qs), QByteArray("disc icon"));
+        QCOMPARE(readBytes(f.cfg() + u"1.ico"_qs), QByteArray("icon1"));
+        QCOMPARE(readBytes(f.cfg() + u"m14.ico"_qs), QByteArray("m14.ico"));
+        QCOMPARE(readBytes(f.cfg() + u"Sound5.wav"_qs), QByteArray("wave"));
+        QCOMPARE(readBytes(f.cfg() + u"genre.cfg"_qs), readBytes(f.state.mainDaten.genre_file.path()));
+        QCOMPARE(readBytes(f.cfg() + u"design.cfg"_qs), readBytes(f.state.mainDaten.menudesign_file.path()));
 
         const common::IniFile members(f.cfg() + u"members.cfg"_qs);
         QCOMPARE(members.readString(u"general", u"cdname"), QStringLiteral("Demo CD"));
@@ -155,7 +150,7 @@ private Q_SLOTS:
         for (const char* gone : {"splash.bmp", "back.bmp", "button.bmp", "Sound1.wav", "Sound5.wav",
                                  "membersd/m0-1.dat", "membersd/m1-0.dat"})
             QVERIFY2(!QFile::exists(f.cfg() + QLatin1String(gone)), gone);
-        QCOMPARE(contents(f.cfg() + u"tiv.ico"_qs), QByteArray("tiv.ico"));
+        QCOMPARE(readBytes(f.cfg() + u"tiv.ico"_qs), QByteArray("tiv.ico"));
     }
 
     void runtimeAndAutostartGoOntoTheDisc() {
@@ -167,9 +162,9 @@ private Q_SLOTS:
         writeFile(files + u"runtime/lib/libQt6Core.so.6"_qs, "core");
         writeFile(files + u"runtime/plugins/platforms/libqxcb.so"_qs, "xcb");
         QVERIFY(discbuild::build(f.target, f.state, f.items).written);
-        QCOMPARE(contents(f.target + u"/qt.conf"_qs), QByteArray("[Paths]"));
-        QCOMPARE(contents(f.cfg() + u"lib/libQt6Core.so.6"_qs), QByteArray("core"));
-        QCOMPARE(contents(f.cfg() + u"plugins/platforms/libqxcb.so"_qs), QByteArray("xcb"));
+        QCOMPARE(readBytes(f.target + u"/qt.conf"_qs), QByteArray("[Paths]"));
+        QCOMPARE(readBytes(f.cfg() + u"lib/libQt6Core.so.6"_qs), QByteArray("core"));
+        QCOMPARE(readBytes(f.cfg() + u"plugins/platforms/libqxcb.so"_qs), QByteArray("xcb"));
         // The desktop only offers a file it may run.
         QVERIFY(QFileInfo(f.target + u"/autorun"_qs).isExecutable());
 
@@ -188,9 +183,10 @@ private Q_SLOTS:
         f.items.setRecords({item(u"A"_qs, u"Games"_qs), item(u"B"_qs, u"Tools"_qs)});
         QVERIFY(discbuild::build(f.target, f.state, f.items).written);
         const QByteArray first =
-            contents(f.cfg() + u"members.cfg"_qs) + contents(f.cfg() + u"membersd/m1-0.dat"_qs);
+            readBytes(f.cfg() + u"members.cfg"_qs) + readBytes(f.cfg() + u"membersd/m1-0.dat"_qs);
         QVERIFY(discbuild::build(f.target, f.state, f.items).written);
-        QCOMPARE(contents(f.cfg() + u"members.cfg"_qs) + contents(f.cfg() + u"membersd/m1-0.dat"_qs), first);
+        QCOMPARE(readBytes(f.cfg() + u"members.cfg"_qs) + readBytes(f.cfg() + u"membersd/m1-0.dat"_qs),
+                 first);
     }
 
     void duplicateCaptionsWriteUnderBoth() {
@@ -311,7 +307,7 @@ private Q_SLOTS:
         burn->addClick();
         QCOMPARE(fakes.shell.calls.size(), 1);
         QCOMPARE(fakes.shell.calls[0].target, burn->projectFile());
-        const QByteArray written = contents(burn->projectFile());
+        const QByteArray written = readBytes(burn->projectFile());
         QVERIFY(written.startsWith("a\r\nb\r\n\r\n\r\nTrack1=CD-XA ISO 9660 [] / Joliet [Demo CD]\r\n"));
         QVERIFY(written.contains("FILE \"tiv.exe\""));
         form.close();

@@ -35,11 +35,6 @@ QByteArray writeIcon(const QString& path, const QColor& colour) {
     return f.readAll();
 }
 
-QByteArray bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestCategoryEditor : public QObject {
@@ -98,7 +93,7 @@ private Q_SLOTS:
         Fixture f;
         const QString folder = f.program(u"genre/Mine/"_qs);
         const QString file = f.writeSet(folder, u"Mine.lbc"_qs, {u"A"_qs, u"B"_qs, u"C"_qs});
-        const QByteArray a = bytes(folder + u"0.ico"_qs), b = bytes(folder + u"1.ico"_qs);
+        const QByteArray a = readBytes(folder + u"0.ico"_qs), b = readBytes(folder + u"1.ico"_qs);
         f.openOn(file);
         QCOMPARE(f.gf->captions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
         QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T22") + u' ' + file);
@@ -111,14 +106,14 @@ private Q_SLOTS:
         QCOMPARE(f.gf->pictureOf(0), 1);
         QVERIFY(f.gf->isModified());
         QVERIFY(f.gf->sgfClick());
-        QCOMPARE(bytes(folder + u"0.ico"_qs), b);
-        QCOMPARE(bytes(folder + u"1.ico"_qs), a);
+        QCOMPARE(readBytes(folder + u"0.ico"_qs), b);
+        QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
         QVERIFY(!f.gf->isModified());
         QVERIFY(f.state.modified);
         // Saving again must not bring each icon back to where it came from.
         QVERIFY(f.gf->sgfClick());
-        QCOMPARE(bytes(folder + u"0.ico"_qs), b);
-        QCOMPARE(bytes(folder + u"1.ico"_qs), a);
+        QCOMPARE(readBytes(folder + u"0.ico"_qs), b);
+        QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
 
         f.gf->select(1);
         f.gf->gdownClick();
@@ -126,7 +121,7 @@ private Q_SLOTS:
         f.gf->genreitemsKeyDown(Qt::Key_Delete);
         QVERIFY(f.gf->sgfClick());
         QCOMPARE(loadCategoryList(file), (QStringList{u"B"_qs, u"C"_qs}));
-        QCOMPARE(bytes(folder + u"1.ico"_qs), bytes(folder + u"2.ico"_qs)); // C's icon moved up
+        QCOMPARE(readBytes(folder + u"1.ico"_qs), readBytes(folder + u"2.ico"_qs)); // C's icon moved up
         QCOMPARE(common::IniFile(file).readString(u"2", u"caption"), QStringLiteral("C")); // left behind
         QVERIFY(f.fakes.sound.played.size() >= 5);
     }
@@ -241,7 +236,7 @@ private Q_SLOTS:
     void standardFileIsSavedAsANewFileInAFolderOfItsOwn() {
         Fixture f;
         const QString standard = f.program(u"Files/Standard.lbc"_qs);
-        const QByteArray before = bytes(standard);
+        const QByteArray before = readBytes(standard);
         f.gf->prepare(); // the project names no category file: the standard one
         QCOMPARE(f.gf->currentFile(), standard);
         QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
@@ -254,7 +249,7 @@ private Q_SLOTS:
         QVERIFY(request.kind == ui::testing::FakeChoosers::Kind::Save);
         QCOMPARE(request.file.filter, QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc"));
         QCOMPARE(request.file.folder, f.program(u"genre"_qs) + f.sep);
-        QCOMPARE(bytes(standard), before);
+        QCOMPARE(readBytes(standard), before);
         QVERIFY(f.gf->isModified());
 
         f.fakes.choosers.queueSaveFile(f.program(u"genre/Games"_qs));
@@ -262,9 +257,9 @@ private Q_SLOTS:
         const QString mine = f.program(u"genre/Games/Games.lbc"_qs);
         QCOMPARE(f.gf->currentFile(), mine);
         QCOMPARE(loadCategoryList(mine), (QStringList{u"Tools"_qs, u"Games"_qs, u"Demos"_qs}));
-        QCOMPARE(bytes(f.program(u"genre/Games/0.ico"_qs)), bytes(f.program(u"Files/1.ico"_qs)));
-        QCOMPARE(bytes(f.program(u"genre/Games/1.ico"_qs)), bytes(f.program(u"Files/0.ico"_qs)));
-        QCOMPARE(bytes(standard), before);
+        QCOMPARE(readBytes(f.program(u"genre/Games/0.ico"_qs)), readBytes(f.program(u"Files/1.ico"_qs)));
+        QCOMPARE(readBytes(f.program(u"genre/Games/1.ico"_qs)), readBytes(f.program(u"Files/0.ico"_qs)));
+        QCOMPARE(readBytes(standard), before);
         QCOMPARE(f.state.pendingCategoryFile, mine);
     }
 
@@ -402,7 +397,7 @@ private Q_SLOTS:
         QVERIFY(f.state.modified);
 
         // Moved categories keep their items by name, and the icons went with them.
-        const QByteArray games = bytes(folder + u"1.ico"_qs);
+        const QByteArray games = readBytes(folder + u"1.ico"_qs);
         QTimer::singleShot(0, [&] {
             f.gf->select(1);
             f.gf->gupClick();
@@ -413,7 +408,7 @@ private Q_SLOTS:
         QCOMPARE(f.state.categories, (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
         QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
         QCOMPARE(categoryOf(1), QStringLiteral("Games"));
-        QCOMPARE(bytes(folder + u"0.ico"_qs), games);
+        QCOMPARE(readBytes(folder + u"0.ico"_qs), games);
 
         // Cancel leaves everything as it was.
         f.form->saveClick();

@@ -30,11 +30,6 @@ using Model = DesignModel;
 
 namespace {
 
-QByteArray bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QString writeBitmap(const QString& path, const QColor& colour, QSize size = QSize(16, 8)) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QImage image(size, QImage::Format_RGB32);
@@ -214,17 +209,17 @@ private Q_SLOTS:
         f.openOn(f.program(u"menudesign/missing.lbd"_qs));
         QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + f.standard());
-        const QByteArray standard = bytes(f.standard());
+        const QByteArray standard = readBytes(f.standard());
         f.md->btnbw->setValue(7);
 
         f.md->crgfClick(); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.last().kind, ui::testing::FakeChoosers::Kind::Save);
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, designfile::filter());
-        QCOMPARE(bytes(f.standard()), standard);
+        QCOMPARE(readBytes(f.standard()), standard);
         // Chosen in Save As, the standard design is refused too.
         f.fakes.choosers.queueSaveFile(f.standard());
         f.md->crgfClick();
-        QCOMPARE(bytes(f.standard()), standard);
+        QCOMPARE(readBytes(f.standard()), standard);
         QVERIFY(f.md->isModified());
 
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Wide.lbd"_qs));
@@ -236,7 +231,7 @@ private Q_SLOTS:
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + saved);
         QVERIFY(!f.md->isModified());
         QVERIFY(f.state.modified);
-        QCOMPARE(bytes(f.standard()), standard);
+        QCOMPARE(readBytes(f.standard()), standard);
     }
 
     void okAsksToSaveChangesAndCancelRestores() {
@@ -403,7 +398,7 @@ private Q_SLOTS:
         f.openOn(own);
         const QString cfg = designpreview::previewConfigFolder(f.state.programFolder);
         writeFile(cfg + u"splash.bmp"_qs); // from an earlier preview
-        const QByteArray onDisk = bytes(own);
+        const QByteArray onDisk = readBytes(own);
         f.state.modified = false;
         const QString night = writeBitmap(f.program(u"back/Night.bmp"_qs), Qt::darkBlue);
         f.fakes.choosers.queueOpenFile(night);
@@ -416,17 +411,17 @@ private Q_SLOTS:
         const QString program = designpreview::previewProgram(f.state.programFolder);
         QCOMPARE(f.fakes.shell.calls.last().verb, Verb::Start);
         QCOMPARE(f.fakes.shell.calls.last().target, program);
-        QCOMPARE(bytes(cfg + u"back.bmp"_qs), bytes(night));
+        QCOMPARE(readBytes(cfg + u"back.bmp"_qs), readBytes(night));
         QVERIFY(!QFile::exists(cfg + u"splash.bmp"_qs));
-        QCOMPARE(bytes(cfg + u"language.zol"_qs), bytes(f.program(u"Files/language1.1"_qs)));
-        QCOMPARE(bytes(cfg + u"m14.ico"_qs), QByteArray("14"));
+        QCOMPARE(readBytes(cfg + u"language.zol"_qs), readBytes(f.program(u"Files/language1.1"_qs)));
+        QCOMPARE(readBytes(cfg + u"m14.ico"_qs), QByteArray("14"));
         const common::IniFile design(cfg + u"design.cfg"_qs);
         QCOMPARE(design.readInteger(u"Splash", u"enabled", -1), 0);
         QCOMPARE(design.readString(u"Back", u"bmp"), cfg + u"back.bmp"_qs);
         QCOMPARE(design.readString(u"general", u"design_mode"), QStringLiteral("bmp"));
 
         // Nothing of it stays in the editor.
-        QCOMPARE(bytes(own), onDisk);
+        QCOMPARE(readBytes(own), onDisk);
         QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
         QCOMPARE(f.state.mainDaten.BMP_File.path(), night);
         QVERIFY(!f.state.modified);
@@ -435,7 +430,7 @@ private Q_SLOTS:
 
         f.md->language_sc->setCurrentIndex(0);
         f.md->testbtnClick();
-        QCOMPARE(bytes(cfg + u"language.zol"_qs), bytes(f.program(u"Files/language1.0"_qs)));
+        QCOMPARE(readBytes(cfg + u"language.zol"_qs), readBytes(f.program(u"Files/language1.0"_qs)));
     }
 
     void menuDesignCommandOpensTheEditor() {

@@ -16,11 +16,6 @@ using namespace editortest;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QImage picture(const QColor& color, QSize size = QSize(40, 30)) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(color);
@@ -52,8 +47,8 @@ private Q_SLOTS:
         f.commandWithShortcut(Qt::Key_F7)->trigger();
         const QString dataFolder = f.path(u"tavikdat"_qs);
         QCOMPARE(f.messages(), (QStringList{f.message(u"M10") + dataFolder + u'.', f.message(u"M11")}));
-        QCOMPARE(contents(f.path(u"tavikdat/What's new_.txt"_qs)), QByteArray("Neu: Gr\xf6\xdf"
-                                                                              "e\r\nzweite Zeile\r\n"));
+        QCOMPARE(readBytes(f.path(u"tavikdat/What's new_.txt"_qs)), QByteArray("Neu: Gr\xf6\xdf"
+                                                                               "e\r\nzweite Zeile\r\n"));
         // The details show the new text at once.
         QCOMPARE(f.find<QLabel>(u"infoexist"_qs)->text(), f.state.language.text(u"SYES") + u' ');
 
@@ -90,7 +85,7 @@ private Q_SLOTS:
         f.commandWithShortcut(Qt::ALT | Qt::Key_F7)->trigger();
         QCOMPARE(f.fakes.choosers.requests.last().file.filter.section(u'|', 1, 1), u"*.jpg;*.jpeg;*.bmp"_qs);
         QCOMPARE(f.messages().last(), f.message(u"M13"));
-        QVERIFY(contents(old).startsWith("\xff\xd8"));
+        QVERIFY(readBytes(old).startsWith("\xff\xd8"));
         QCOMPARE(common::jpeg::readFile(old).size(), QSize(40, 30));
         // The picture box is emptied on closing.
         QVERIFY(!f.find<ItemInfoEditor>()->m_pictureBox->hasPicture());

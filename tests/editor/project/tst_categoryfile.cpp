@@ -12,11 +12,6 @@ using namespace editortest;
 
 namespace {
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList captionsOf(const categoryfile::Contents& c) {
     QStringList out;
     for (const categoryfile::Category& category : c.categories)
@@ -97,10 +92,10 @@ private Q_SLOTS:
         QCOMPARE(ini.readInteger(u"general", u"anz_items", 0), 3);
         QCOMPARE(ini.readString(u"4", u"caption"), QStringLiteral("E"));
         QCOMPARE(ini.readInteger(u"1", u"icon_number", -1), 1);
-        QCOMPARE(contents(f + u"4.ico"_qs), QByteArray("icon-E"));
-        QCOMPARE(contents(f + u"0.ico"_qs), QByteArray("icon-E"));
-        QCOMPARE(contents(f + u"1.ico"_qs), QByteArray("icon-D"));
-        QCOMPARE(contents(f + u"2.ico"_qs), QByteArray("icon-A"));
+        QCOMPARE(readBytes(f + u"4.ico"_qs), QByteArray("icon-E"));
+        QCOMPARE(readBytes(f + u"0.ico"_qs), QByteArray("icon-E"));
+        QCOMPARE(readBytes(f + u"1.ico"_qs), QByteArray("icon-D"));
+        QCOMPARE(readBytes(f + u"2.ico"_qs), QByteArray("icon-A"));
         QCOMPARE(captionsOf(categoryfile::read(file)), (QStringList{u"X"_qs, u"Y"_qs, u"Z"_qs}));
         QVERIFY(QDir(f).entryList({u"*.tmp"_qs}, QDir::Files | QDir::Hidden).isEmpty());
     }
@@ -111,15 +106,15 @@ private Q_SLOTS:
         writeSet(f, {u"A"_qs, u"B"_qs, u"C"_qs});
         // A rotation: no order of one-step copies could do it without losing an icon.
         categoryfile::copyIcons(f, {f + u"2.ico"_qs, f + u"0.ico"_qs, f + u"1.ico"_qs});
-        QCOMPARE(contents(f + u"0.ico"_qs), QByteArray("icon-C"));
-        QCOMPARE(contents(f + u"1.ico"_qs), QByteArray("icon-A"));
-        QCOMPARE(contents(f + u"2.ico"_qs), QByteArray("icon-B"));
+        QCOMPARE(readBytes(f + u"0.ico"_qs), QByteArray("icon-C"));
+        QCOMPARE(readBytes(f + u"1.ico"_qs), QByteArray("icon-A"));
+        QCOMPARE(readBytes(f + u"2.ico"_qs), QByteArray("icon-B"));
 
         // A missing source leaves the old icon of its place, also when an interrupted save left a
         // temporary file of that number behind.
         writeFile(f + u"1.tmp"_qs, "stale");
         categoryfile::copyIcons(f, {f + u"0.ico"_qs, f + u"gone.ico"_qs});
-        QCOMPARE(contents(f + u"1.ico"_qs), QByteArray("icon-A"));
+        QCOMPARE(readBytes(f + u"1.ico"_qs), QByteArray("icon-A"));
         QVERIFY(!QFile::exists(f + u"1.tmp"_qs));
     }
 
@@ -127,7 +122,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString f = folder(dir, u"new"_qs);
         const QString file = writeSet(f, {u"A"_qs, u"B"_qs});
-        const QByteArray before = contents(file);
+        const QByteArray before = readBytes(file);
         // The new third category's icon is gone: writing it would leave a file that cannot be read.
         QString failed;
         QVERIFY(!categoryfile::write(
@@ -135,7 +130,7 @@ private Q_SLOTS:
             {{u"A"_qs, f + u"0.ico"_qs}, {u"B"_qs, f + u"1.ico"_qs}, {u"C"_qs, dir.filePath(u"gone.ico"_qs)}},
             &failed));
         QCOMPARE(failed, dir.filePath(u"gone.ico"_qs));
-        QCOMPARE(contents(file), before);
+        QCOMPARE(readBytes(file), before);
         QCOMPARE(captionsOf(categoryfile::read(file)), (QStringList{u"A"_qs, u"B"_qs}));
         // A missing source at a place that keeps its old icon is still written.
         QVERIFY(categoryfile::write(file,

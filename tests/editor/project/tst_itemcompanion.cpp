@@ -12,11 +12,6 @@ namespace {
 
 const QString kJump = QStringLiteral("Jump Point");
 
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestItemCompanion : public QObject {
@@ -67,10 +62,10 @@ private Q_SLOTS:
     void textsAreWindows1252LinesWithCrLf() {
         const QString path = m_dir.filePath(u"text.txt"_qs);
         QVERIFY(companion::writeText(path, u"Café\nline two\n\nend"_qs));
-        QCOMPARE(contents(path), QByteArray("Caf\xe9\r\nline two\r\n\r\nend\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("Caf\xe9\r\nline two\r\n\r\nend\r\n"));
         QCOMPARE(companion::readText(path), std::optional<QString>(u"Café\nline two\n\nend"_qs));
         QVERIFY(companion::writeText(path, {}));
-        QCOMPARE(contents(path), QByteArray());
+        QCOMPARE(readBytes(path), QByteArray());
         QCOMPARE(companion::readText(path), std::optional<QString>(QString()));
 
         // Templates with any line ends.
@@ -87,7 +82,7 @@ private Q_SLOTS:
         for (const QString& path : {text, picture})
             QFile::setPermissions(path, QFileDevice::ReadOwner);
         QVERIFY(companion::writeText(text, u"new"_qs));
-        QCOMPARE(contents(text), QByteArray("new\r\n"));
+        QCOMPARE(readBytes(text), QByteArray("new\r\n"));
 
         QImage shot(16, 8, QImage::Format_RGB32);
         shot.fill(Qt::blue);
