@@ -22,6 +22,10 @@ set(system_libraries
     "^libz\\.so" "^libdbus-1\\.so" "^libasound" "^libjack" "^libuuid" "^libusb-1" "^libgmp"
     "^libgpg-error" "^libp11-kit" "^libcom_err" "^libgssapi_krb5" "^libkrb5" "^libk5crypto")
 
+# Start from an empty folder: libraries and plugins that an earlier install brought but the menu
+# program no longer needs must not travel onto discs.
+file(REMOVE_RECURSE "${RUNTIME_DIR}")
+
 set(plugin_files "")
 foreach(plugin IN LISTS PLUGINS)
     if(EXISTS "${PLUGIN_DIR}/${plugin}")

@@ -65,7 +65,7 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
     itemPanel->setObjectName(QStringLiteral("itemPanel"));
     genreitems = new QListWidget(itemPanel);
     genreitems->setObjectName(QStringLiteral("genreitems"));
-    genreitems->setIconSize(QSize(32, 32));
+    genreitems->setIconSize(QSize(IconChooser::kListIconEdge, IconChooser::kListIconEdge));
     genreitems->setSpacing(1);
     genreitems->setSelectionMode(QAbstractItemView::SingleSelection);
     genreitems->setEditTriggers(QAbstractItemView::NoEditTriggers);

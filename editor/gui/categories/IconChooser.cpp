@@ -1,6 +1,7 @@
 #include "IconChooser.h"
 
 #include "common/IniFile.h"
+#include "common/PictureFile.h"
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"
 #include "project/EditorState.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
@@ -40,7 +40,7 @@ IconChooser::IconChooser(EditorState& state, ui::Services services, QWidget* par
     genreitems = new QListWidget(m_packPanel);
     genreitems->setObjectName(QStringLiteral("genreitems"));
     genreitems->setViewMode(QListView::IconMode);
-    genreitems->setIconSize(QSize(32, 32));
+    genreitems->setIconSize(QSize(kListIconEdge, kListIconEdge));
     genreitems->setGridSize(QSize(62, 62));
     genreitems->setResizeMode(QListView::Adjust);
     genreitems->setMovement(QListView::Static);
@@ -95,14 +95,10 @@ void IconChooser::applyTexts(const common::IniFile& file, const LanguageTables& 
 }
 
 QIcon IconChooser::loadIconFile(const QString& path) {
-    QIcon icon;
-    QImageReader reader(path);
-    do {
-        const QImage image = reader.read();
-        if (!image.isNull())
-            icon.addPixmap(QPixmap::fromImage(image));
-    } while (reader.jumpToNextImage());
-    return icon;
+    // The lists show icons 32 pixels wide; a larger picture in the file is still read, within reason.
+    constexpr int kIconAllocationLimitMb = 64;
+    const QImage best = common::readBestPicture(path, kIconAllocationLimitMb, common::pictureFor(kListIconEdge));
+    return best.isNull() ? QIcon() : QIcon(QPixmap::fromImage(best));
 }
 
 void IconChooser::click() const {

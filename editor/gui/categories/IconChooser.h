@@ -33,8 +33,11 @@ public:
     Mode mode() const { return m_mode; }
     const QString& chosenIcon() const { return m_chosen; }
 
-    // An icon file with every image it holds, read at once: a numbered icon may be overwritten on
-    // disk later while the dialog still shows the old one.
+    // How large the icon lists show an icon.
+    static constexpr int kListIconEdge = 32;
+
+    // The picture of an icon file that suits the lists, read at once: a numbered icon may be
+    // overwritten on disk later while the dialog still shows the old one.
     static QIcon loadIconFile(const QString& path);
 
     void ipwahlChange();
