@@ -32,8 +32,8 @@ constexpr int kMargin = 8;
 constexpr int kListWidth = 214;
 constexpr int kButtonWidth = 125, kButtonHeight = 30;
 constexpr int kGaugeWidth = 35;
-// Beside its caption a title bar holds the window's icon and its edges.
-constexpr int kTitleBarExtras = 64;
+// Beside its caption a title bar holds the window's icon, its buttons and its edges.
+constexpr int kTitleBarExtras = 128;
 
 const QString kNoFilesInZip = QStringLiteral("Error - no files in the Zip file");
 

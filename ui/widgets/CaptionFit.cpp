@@ -8,31 +8,33 @@
 #include <algorithm>
 
 namespace ui {
+namespace {
 
-QFont fittingFont(QFont font, const QStringList& texts, int room) {
-    auto fits = [&] {
-        const QFontMetrics metrics(font);
-        return std::all_of(texts.begin(), texts.end(),
-                           [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; });
-    };
-    while (!fits() && font.pointSizeF() - 0.5 >= kLeastCaptionPoints)
+// Half a point smaller at a time until `fits` or `least`.
+template <typename Fits> QFont shrinkUntil(QFont font, qreal least, Fits fits) {
+    while (!fits(QFontMetrics(font)) && font.pointSizeF() - 0.5 >= least)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     return font;
 }
 
+} // namespace
+
+QFont fittingFont(QFont font, const QStringList& texts, int room) {
+    return shrinkUntil(font, kLeastCaptionPoints, [&](const QFontMetrics& metrics) {
+        return std::all_of(texts.begin(), texts.end(),
+                           [&](const QString& text) { return metrics.horizontalAdvance(text) <= room; });
+    });
+}
+
 QFont fittingWrappedFont(QFont font, const QStringList& texts, const QSize& room, qreal least) {
-    auto fits = [&] {
-        const QFontMetrics metrics(font);
-        const QRect area(QPoint(0, 0), room);
+    const QRect area(QPoint(0, 0), room);
+    return shrinkUntil(font, least, [&](const QFontMetrics& metrics) {
         return std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
             // A word longer than the width would be broken inside, which reads as badly as a cut.
             const QRect needed = metrics.boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, text);
             return needed.width() <= room.width() && needed.height() <= room.height();
         });
-    };
-    while (!fits() && font.pointSizeF() - 0.5 >= least)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    return font;
+    });
 }
 
 void fitRowCaptions(const std::vector<ShadowButton*>& row, qreal points) {
