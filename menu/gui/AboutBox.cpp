@@ -7,6 +7,8 @@
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 
+#include <QKeyEvent>
+
 namespace menu {
 
 namespace {
@@ -30,7 +32,8 @@ QString descriptionFor(int language) {
 } // namespace
 
 AboutBox::AboutBox(ui::ShellService& shell, QWidget* parent)
-    : DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : DesignedDialog(parent,
+                     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_shell(shell) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("Tavik - Lumbrel Informations ..."));
@@ -106,6 +109,14 @@ void AboutBox::layoutControls() {
     top += kGap;
     m_ok->setGeometry(kWidth - kMargin - kButtonWidth, top, kButtonWidth, kButtonHeight);
     setFixedSize(kWidth, top + kButtonHeight + kMargin);
+}
+
+void AboutBox::keyPressEvent(QKeyEvent* event) {
+    // The design's button takes no focus, so Enter confirms the box itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        accept();
+    else
+        DesignedDialog::keyPressEvent(event);
 }
 
 void AboutBox::homeLinkClick() {

@@ -29,6 +29,9 @@ public:
     ui::ShadowButton* okButton() const { return m_ok; }
     void homeLinkClick();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Stacks the texts at the heights their lines need and sizes the box around them.
     void layoutControls();
