@@ -1,34 +1,47 @@
 #pragma once
 
-#include <QDialog>
-
-class QLabel;
-class QPushButton;
+#include "DesignedDialog.h"
 
 namespace ui {
+class EffectLabel;
+class ShadowButton;
 class ShellService;
-}
+} // namespace ui
 
 namespace menu {
 
-// The about box of the menu program: product, version and the product home page.
-class AboutBox : public QDialog {
+// The about box of the menu program: product, version, a few words on the menu and the product
+// home page, in the disc's design and language.
+class AboutBox : public DesignedDialog {
     Q_OBJECT
 public:
     AboutBox(ui::ShellService& shell, QWidget* parent = nullptr);
 
     // "Tavik - Lumbrel " followed by the disc name.
     void setDiscName(const QString& discName);
+    // The description in the disc's language; English for any language but German.
+    void setLanguage(int language);
+    void applyDesign(const DesignLook& look);
 
-    QLabel* productName() const { return m_productName; }
-    QLabel* homeLink() const { return m_homeLink; }
+    ui::EffectLabel* productName() const { return m_productName; }
+    ui::EffectLabel* description() const { return m_description; }
+    ui::EffectLabel* homeLink() const { return m_homeLink; }
+    ui::ShadowButton* okButton() const { return m_ok; }
     void homeLinkClick();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // Stacks the texts at the heights their lines need and sizes the box around them.
+    void layoutControls();
+
     ui::ShellService& m_shell;
-    QLabel* m_productName;
-    QLabel* m_homeLink;
-    QPushButton* m_ok;
+    ui::EffectLabel* m_productName;
+    ui::EffectLabel* m_version;
+    ui::EffectLabel* m_description;
+    ui::EffectLabel* m_homeLink;
+    ui::ShadowButton* m_ok;
 };
 
 } // namespace menu

@@ -8,7 +8,6 @@
 
 #include <QFrame>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -22,7 +21,7 @@ constexpr int kButtonWidth = 100, kButtonHeight = 36;
 } // namespace
 
 ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
       m_state(state) {
     setObjectName(QStringLiteral("Tcontentform"));
     setWindowTitle(QStringLiteral("tavik - lumbrel - content"));
@@ -95,14 +94,9 @@ void ContentDialog::applyLanguage(const menu::LanguageFile& language) {
 }
 
 void ContentDialog::applyDesign(const menu::DesignLook& look) {
-    m_backdrop = look.windowBackdrop();
+    setDesignBackground(look);
     look.styleButton(m_printcontent);
     look.styleButton(m_cancel);
     menu::styleLabel(m_heading, look.design.headings);
     update();
-}
-
-void ContentDialog::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_backdrop.paint(p, rect());
 }

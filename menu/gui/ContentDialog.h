@@ -1,10 +1,9 @@
 #pragma once
 
+#include "DesignedDialog.h"
 #include "MenuState.h"
 #include "ui/services/Services.h"
-#include "ui/widgets/Backdrop.h"
 
-#include <QDialog>
 #include <QStringList>
 
 class QFrame;
@@ -19,7 +18,7 @@ class ShadowButton;
 } // namespace ui
 
 // The content dialog: the disc's content list in an editable text area, printed on its own.
-class ContentDialog : public QDialog {
+class ContentDialog : public menu::DesignedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 521;
@@ -43,13 +42,9 @@ public:
 
     QTextEdit* contentView() const { return m_text; }
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     ui::Services m_services;
     const menu::MenuState& m_state;
-    ui::Backdrop m_backdrop;
     QString m_discName;
     QTextEdit* m_text;
     QFrame* m_frame;

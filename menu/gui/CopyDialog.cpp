@@ -7,6 +7,7 @@
 #include "content/DesignLook.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/GaugeBar.h"
 #include "ui/widgets/ShadowButton.h"
 
@@ -15,21 +16,24 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QPainter>
 #include <QScreen>
 #include <QStorageInfo>
 #include <QTreeView>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
 
 constexpr int kMargin = 8;
 constexpr int kListWidth = 214;
-constexpr int kGaugeLeft = kMargin + kListWidth + 8;
 constexpr int kButtonWidth = 125, kButtonHeight = 30;
+constexpr int kGaugeWidth = 35;
+// Beside its caption a title bar holds the window's icon, its buttons and its edges.
+constexpr int kTitleBarExtras = 128;
 
 const QString kNoFilesInZip = QStringLiteral("Error - no files in the Zip file");
 
@@ -51,7 +55,7 @@ QString driveOf(const QString& path, const QStringList& drives) {
 
 CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, const menu::UnzipModule& unzip,
                        NewFolderDialog* newFolderDialog, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
       m_state(state), m_unzip(unzip), m_newFolderDialog(newFolderDialog) {
     setObjectName(QStringLiteral("Tfcform"));
     setWindowTitle(QStringLiteral("copy the selected file"));
@@ -59,14 +63,12 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
 
     m_drive = new QComboBox(this);
     m_drive->setObjectName(QStringLiteral("drive"));
-    m_drive->setGeometry(kMargin, kMargin, kListWidth, 24);
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setReadOnly(true);
     m_folders = new QTreeView(this);
     m_folders->setObjectName(QStringLiteral("folders"));
-    m_folders->setGeometry(kMargin, kMargin + 30, kListWidth, 186);
     m_folders->setModel(m_model);
     m_folders->setHeaderHidden(true);
     for (int column = 1; column < m_model->columnCount(); ++column)
@@ -77,20 +79,18 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
 
     m_copyanz = new ui::GaugeBar(this);
     m_copyanz->setObjectName(QStringLiteral("copyanz"));
-    m_copyanz->setGeometry(kGaugeLeft, kMargin, kClientWidth - kGaugeLeft - kMargin, 216);
 
-    auto makeButton = [this](const char16_t* name, const char16_t* text, int x, int y) {
+    auto makeButton = [this](const char16_t* name, const char16_t* text) {
         auto* button = new ui::ShadowButton(QString::fromUtf16(text), this);
         button->setObjectName(QString::fromUtf16(name));
-        button->setGeometry(x, y, kButtonWidth, kButtonHeight);
         button->setShadowDepth(3);
         return button;
     };
-    const int right = kClientWidth - kMargin - kButtonWidth;
-    m_newd = makeButton(u"newd", u"new directory", kMargin, 232);
-    m_browsebtn = makeButton(u"browsebtn", u"explore", right, 232);
-    m_start = makeButton(u"start", u"start", kMargin, 270);
-    m_cancel = makeButton(u"cancel", u"exit", right, 270);
+    m_newd = makeButton(u"newd", u"new directory");
+    m_browsebtn = makeButton(u"browsebtn", u"explore");
+    m_start = makeButton(u"start", u"start");
+    m_cancel = makeButton(u"cancel", u"exit");
+    layoutControls();
     connect(m_newd, &QAbstractButton::clicked, this, &CopyDialog::newdClick);
     connect(m_start, &QAbstractButton::clicked, this, &CopyDialog::startClick);
     connect(m_browsebtn, &QAbstractButton::clicked, this, &CopyDialog::browsebtnClick);
@@ -116,6 +116,30 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
             [this](int index) { showDrive(m_drive->itemData(index).toString()); });
     // The tree starts at the process's current folder.
     selectFolder(QDir::currentPath());
+}
+
+void CopyDialog::layoutControls() {
+    // Width beyond the usual goes to the folder list.
+    const int listWidth = width() - kClientWidth + kListWidth;
+    m_drive->setGeometry(kMargin, kMargin, listWidth, 24);
+    m_folders->setGeometry(kMargin, kMargin + 30, listWidth, 186);
+    m_copyanz->setGeometry(kMargin + listWidth + 8, kMargin, kGaugeWidth, 216);
+    const int right = width() - kMargin - kButtonWidth;
+    m_newd->setGeometry(kMargin, 232, kButtonWidth, kButtonHeight);
+    m_browsebtn->setGeometry(right, 232, kButtonWidth, kButtonHeight);
+    m_start->setGeometry(kMargin, 270, kButtonWidth, kButtonHeight);
+    m_cancel->setGeometry(right, 270, kButtonWidth, kButtonHeight);
+}
+
+int CopyDialog::widthForTitle(const QString& title) const {
+    // Title bars commonly set their caption in a bold face a little larger than the dialog's.
+    QFont face = font();
+    face.setBold(true);
+    face.setPointSizeF(face.pointSizeF() * 1.1);
+    int width = std::max(kClientWidth, QFontMetrics(face).horizontalAdvance(title) + kTitleBarExtras);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        width = std::min(width, screen->availableGeometry().width());
+    return width;
 }
 
 QStringList CopyDialog::drives() const {
@@ -211,7 +235,10 @@ QString CopyDialog::captionFor(menu::CopyMode mode, int language) {
 void CopyDialog::openForMode() {
     m_copyanz->setMaximum(100);
     m_copyanz->setValue(0);
-    setWindowTitle(captionFor(m_state.copyMode, m_state.language.texts.language));
+    const QString caption = captionFor(m_state.copyMode, m_state.language.texts.language);
+    setWindowTitle(caption);
+    setFixedSize(widthForTitle(caption), kClientHeight);
+    layoutControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     open();
@@ -327,13 +354,9 @@ void CopyDialog::applyLanguage(const menu::LanguageFile& language) {
 }
 
 void CopyDialog::applyDesign(const menu::DesignLook& look) {
-    m_backdrop = look.windowBackdrop();
+    setDesignBackground(look);
     for (ui::ShadowButton* button : {m_newd, m_start, m_browsebtn, m_cancel})
         look.styleButton(button);
+    ui::fitRowCaptions({m_newd, m_start, m_browsebtn, m_cancel}, font().pointSizeF());
     update();
-}
-
-void CopyDialog::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_backdrop.paint(p, rect());
 }

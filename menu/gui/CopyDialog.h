@@ -1,10 +1,8 @@
 #pragma once
 
+#include "DesignedDialog.h"
 #include "MenuState.h"
 #include "ui/services/Services.h"
-#include "ui/widgets/Backdrop.h"
-
-#include <QDialog>
 
 class QComboBox;
 class QModelIndex;
@@ -24,7 +22,7 @@ class ShadowButton;
 // The copy dialog: copies the current target into a folder of the viewer's choice, or unzips it
 // there. A drive selector and the folder tree of the chosen drive, which keep their place between
 // openings; a progress bar; and the buttons new folder, start, explore and exit.
-class CopyDialog : public QDialog {
+class CopyDialog : public menu::DesignedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 273;
@@ -64,13 +62,13 @@ public:
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
 
     static QString captionFor(menu::CopyMode mode, int language);
+    // The dialog's width at which `title` shows whole in its title bar, within the screen.
+    int widthForTitle(const QString& title) const;
 
     void reject() override;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
+    void layoutControls();
     void fillDrives();
     void showDrive(const QString& root);
     void hideOtherDrives(const QModelIndex& parent, int first, int last);
@@ -83,7 +81,6 @@ private:
     const menu::MenuState& m_state;
     const menu::UnzipModule& m_unzip;
     NewFolderDialog* m_newFolderDialog;
-    ui::Backdrop m_backdrop;
     bool m_busy = false;
     QString m_driveRoot; // with '/' separators
     bool m_revealSelection = false;

@@ -58,7 +58,7 @@ QString fontFamily(const QFontComboBox* box) {
 } // namespace
 
 CoverDialog::CoverDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
       m_state(state) {
     setObjectName(QStringLiteral("Tprintdlgform"));
     setWindowTitle(QStringLiteral("tavik - lumbrel - print cover"));
@@ -366,7 +366,7 @@ void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
 }
 
 void CoverDialog::applyDesign(const menu::DesignLook& look) {
-    m_backdrop = look.windowBackdrop();
+    setDesignBackground(look);
     for (ui::ShadowButton* button : m_buttons)
         look.styleButton(button);
     for (ui::EffectLabel* heading : {m_coverHead, m_controlHead})
@@ -380,9 +380,4 @@ void CoverDialog::applyDesign(const menu::DesignLook& look) {
     }
     m_contentDialog->applyDesign(look);
     update();
-}
-
-void CoverDialog::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_backdrop.paint(p, rect());
 }

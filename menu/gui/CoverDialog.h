@@ -1,11 +1,9 @@
 #pragma once
 
+#include "DesignedDialog.h"
 #include "MenuState.h"
 #include "cover/CoverPage.h"
 #include "ui/services/Services.h"
-#include "ui/widgets/Backdrop.h"
-
-#include <QDialog>
 
 #include <vector>
 
@@ -27,7 +25,7 @@ class ShadowButton;
 
 // The cover dialog: the texts, colours, fonts and pictures of a cover for the disc's jewel case,
 // previewed and printed on one A4 sheet. Its fields keep their values while the program runs.
-class CoverDialog : public QDialog {
+class CoverDialog : public menu::DesignedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 600;
@@ -62,9 +60,6 @@ public:
     // The picture chooser's filters.
     static QString pictureFilter();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void createFields();
     void createButtons();
@@ -82,7 +77,6 @@ private:
 
     ui::Services m_services;
     const menu::MenuState& m_state;
-    ui::Backdrop m_backdrop;
     QString m_backgroundFile, m_logoFile;
 
     QLineEdit* m_cdname;

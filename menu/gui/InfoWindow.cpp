@@ -4,6 +4,7 @@
 #include "content/PlainText.h"
 #include "content/RtfReader.h"
 #include "ui/services/PrintService.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 
@@ -13,10 +14,10 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -32,6 +33,7 @@ constexpr int kFrameHeight = 86;
 constexpr int kHeadingOffset = 8;
 constexpr int kButtonOffset = 32;
 constexpr int kButtonWidth = 72, kButtonHeight = 46, kButtonStep = 75;
+constexpr int kButtonPoints = 11;
 
 const QString kPrintJob = QStringLiteral("tavik - lumbrel - nfo");
 
@@ -50,7 +52,7 @@ QFont dosFont() {
 } // namespace
 
 InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
       m_services(services), m_state(state) {
     setObjectName(QStringLiteral("TInfoform"));
@@ -77,7 +79,7 @@ InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWid
     m_ende->setObjectName(QStringLiteral("ende"));
     for (ui::ShadowButton* button : {m_print, m_ende}) {
         QFont f = button->font();
-        f.setPointSize(11);
+        f.setPointSize(kButtonPoints);
         button->setFont(f);
         button->setShadowDepth(5);
     }
@@ -206,16 +208,34 @@ int InfoWindow::lineCount() const {
     return lines;
 }
 
+int InfoWindow::textHeight() const {
+    const QTextDocument* document = m_view->document();
+    int height = int(std::ceil(document->documentLayout()->documentSize().height())) + 2 * m_view->frameWidth();
+    // Lines wider than the view bring the horizontal scroll bar, which takes from the height.
+    if (document->idealWidth() > m_view->viewport()->width())
+        height += m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+    return height;
+}
+
 void InfoWindow::fitToText() {
     if (m_fitting)
         return;
     m_fitting = true;
     // Even an empty text keeps one line of view.
     const int lines = std::max(1, lineCount());
-    const int windowHeight = lines > kMostLines ? kFullWindowHeight : lines * kLineHeight + kGroupHeight;
+    int viewHeight = kFullViewHeight;
+    if (lines <= kMostLines) {
+        // Twenty pixels a line are the least; a larger font, the frame and the page margins can
+        // need more, and a short text is shown whole.
+        viewHeight = std::max(lines * kLineHeight, textHeight());
+    }
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    int windowHeight = viewHeight + kGroupHeight;
+    if (screen)
+        windowHeight = std::min(windowHeight, screen->availableGeometry().height());
     resize(width(), windowHeight);
     layoutControls();
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+    if (screen) {
         const int screenHeight = screen->geometry().height();
         const int top = int(std::lround(screenHeight / 2.0)) - int(std::lround(windowHeight / 2.0));
         move(x(), std::max(0, top));
@@ -242,14 +262,10 @@ void InfoWindow::applyLanguage(const menu::LanguageFile& language) {
 }
 
 void InfoWindow::applyDesign(const menu::DesignLook& look) {
-    m_backdrop = look.windowBackdrop();
+    setDesignBackground(look);
     look.styleButton(m_print);
     look.styleButton(m_ende);
+    ui::fitRowCaptions({m_print, m_ende}, kButtonPoints);
     menu::styleLabel(m_heading, look.design.headings);
     update();
-}
-
-void InfoWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_backdrop.paint(p, rect());
 }

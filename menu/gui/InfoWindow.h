@@ -1,11 +1,9 @@
 #pragma once
 
+#include "DesignedDialog.h"
 #include "MenuState.h"
 #include "content/PlainText.h"
 #include "ui/services/Services.h"
-#include "ui/widgets/Backdrop.h"
-
-#include <QDialog>
 
 #include <memory>
 
@@ -24,7 +22,7 @@ class ShadowButton;
 // The information window: an item's information text, or the NFO or File_id.diz text of a zip
 // archive, in a read-only view above a group with the buttons print and exit. Its height follows
 // the number of lines of its text.
-class InfoWindow : public QDialog {
+class InfoWindow : public menu::DesignedDialog {
     Q_OBJECT
 public:
     static constexpr int kInitialWidth = 540;
@@ -78,17 +76,17 @@ public:
     void done(int result) override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void layoutControls();
+    // The view's height that shows the whole text without scrolling.
+    int textHeight() const;
     void setViewColors(const QColor& base, const QColor& text);
     void removeTemporaryText();
 
     ui::Services m_services;
     const menu::MenuState& m_state;
-    ui::Backdrop m_backdrop;
     QTextEdit* m_view;
     QFrame* m_frame;
     ui::EffectLabel* m_heading;

@@ -211,7 +211,7 @@ void MenuWindow::createControls() {
         ui::ShadowButton* button = makeButton(b.name, QString::fromUtf16(b.text), this);
         button->setGeometry(b.left, kButtonTop, kButtonWidth, kButtonHeight);
         QFont f = button->font();
-        f.setPointSize(11);
+        f.setPointSize(kButtonPoints);
         button->setFont(f);
         button->setShadowDepth(5);
         connect(button, &QAbstractButton::clicked, this, b.handler);

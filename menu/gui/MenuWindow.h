@@ -122,6 +122,7 @@ private:
     void applyLanguage();
     void applyDesign();
     void readCategories();
+    void layoutBand(const QStringList& captions, int iconSize);
     void fillItems(int category);
     void setHeading(ui::EffectLabel* heading, const QString& text);
     void setDetailValues(const QString& text);

@@ -237,6 +237,7 @@ void MenuWindow::choosePictureOption(menu::PictureOption option) {
 
 void MenuWindow::About1Click() {
     clickSound();
+    m_aboutBox->move(geometry().center() - m_aboutBox->rect().center());
     m_aboutBox->open();
 }
 

@@ -26,6 +26,7 @@ inline constexpr int kBoxWidth = 359;
 inline constexpr int kGroupHeadTop = 338;
 inline constexpr int kButtonTop = 356;
 inline constexpr int kButtonWidth = 72, kButtonHeight = 46, kButtonStep = 75;
+inline constexpr int kButtonPoints = 11; // captions shrink from here until a whole row fits
 inline constexpr int kRightGroupLeft = 400;
 inline constexpr int kDetailLeft = kBoxLeft + 8;
 inline constexpr int kSizeValueLeft = kDetailLeft + 72, kSizeUpValueLeft = kDetailLeft + 246;
@@ -39,6 +40,10 @@ inline constexpr int kFloatingLeft = 638, kNarrowFloatingLeft = 494, kNarrowFloa
 inline constexpr int kSmallItemIcon = 16, kLargeItemIcon = 22;
 inline constexpr int kLargeCategoryIcon = 32, kSmallCategoryIcon = 25;
 inline constexpr int kLargeIconCategories = 6; // fewer categories than this get large icons
+// The band's cells share its width between them, within these bounds.
+inline constexpr int kNarrowestBandCell = 54, kWidestBandCell = 120;
+inline constexpr int kBandCellPadding = 3;
+inline constexpr qreal kLeastBandPoints = 7; // still readable; smaller captions are cut instead
 
 inline constexpr int kCategoryRole = Qt::UserRole;
 inline constexpr int kItemRole = Qt::UserRole;

@@ -17,6 +17,7 @@
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
 #include "ui/services/SoundService.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
@@ -34,6 +35,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTemporaryDir>
 
@@ -147,6 +149,7 @@ void MenuWindow::applyLanguage() {
         m_makerHome->setText(builtIn->makerHome);
         m_copySerial->setText(builtIn->copySerial);
         m_picform->setNoPictureText(builtIn->noPicture);
+        m_aboutBox->setLanguage(texts.language);
     }
 
     // Without a language file the controls keep the captions they were made with.
@@ -178,11 +181,6 @@ void MenuWindow::applyLanguage() {
     m_coverDialog->applyLanguage(lang);
 
     if (texts.language == 1) {
-        for (ui::ShadowButton* button : {m_ausf, m_zip}) {
-            QFont f = button->font();
-            f.setPointSize(10);
-            button->setFont(f);
-        }
         m_detailLabels[2]->resize(72 + kSizeValueShift, m_detailLabels[2]->height());
         m_detailLabels[3]->resize(72 + kSizeValueShift, m_detailLabels[3]->height());
         m_sizep->move(kSizeValueLeft + kSizeValueShift, m_sizep->y());
@@ -209,6 +207,7 @@ void MenuWindow::applyDesign() {
     }
     m_look = menu::DesignLook{d, m_backgroundPixmap, m_buttonPixmap};
     m_backdrop = m_look.windowBackdrop();
+    m_aboutBox->applyDesign(m_look);
     m_newFolderDialog->applyDesign(m_look);
     m_copyDialog->applyDesign(m_look);
     m_infoWindow->applyDesign(m_look);
@@ -226,6 +225,10 @@ void MenuWindow::applyDesign() {
                                                  m_info,    m_printcover, m_about, m_ende};
     for (ui::ShadowButton* b : buttons)
         m_look.styleButton(b);
+    // With the captions of the language and the boldness of the design in place, each row gets
+    // the one size at which all its captions fit.
+    ui::fitRowCaptions({m_copybtn, m_ausf, m_zip, m_nfo, m_info}, kButtonPoints);
+    ui::fitRowCaptions({m_printcover, m_about, m_ende}, kButtonPoints);
     const std::vector<ui::ShadowButton*> arrows{m_hidedetail, m_docthumb};
     if (d.buttonMode == ButtonMode::Bitmap) {
         for (ui::ShadowButton* b : arrows)
@@ -285,25 +288,16 @@ void MenuWindow::readCategories() {
     m_genre->clear();
     m_genre->setGeometry(kMargin, kBandTop, kBandWidth, large ? kLargeBandHeight : kSmallBandHeight);
     m_genre->setIconSize(QSize(iconSize, iconSize));
-    if (large) {
-        m_genre->setViewMode(QListView::IconMode);
-        m_genre->setFlow(QListView::LeftToRight);
-        m_genre->setWrapping(true);
-        m_genre->setGridSize(QSize(100, kLargeBandHeight - 6));
-        static_cast<CellDelegate*>(m_genre->itemDelegate())->setCellSize(QSize(96, kLargeBandHeight - 8));
-    } else {
-        m_genre->setViewMode(QListView::ListMode);
-        m_genre->setFlow(QListView::LeftToRight);
-        m_genre->setWrapping(true);
-        m_genre->setGridSize(QSize(147, iconSize + 2));
-        static_cast<CellDelegate*>(m_genre->itemDelegate())->setCellSize(QSize(143, iconSize + 2));
-    }
-    m_genre->setMovement(QListView::Static);
 
     m_categoryIcons.clear();
     for (const menu::CategoryEntry& c : categories)
         m_categoryIcons.push_back(
             loadIcon(QStringLiteral("%1.ico").arg(c.index), iconSize, m_state.design.categoryBox.color));
+
+    QStringList captions;
+    for (const menu::CategoryEntry& c : categories)
+        captions.append(c.caption);
+    layoutBand(captions, iconSize);
 
     m_genre->setUpdatesEnabled(false);
     for (const menu::CategoryEntry& c : categories) {
@@ -315,4 +309,33 @@ void MenuWindow::readCategories() {
         m_genre->addItem(item);
     }
     m_genre->setUpdatesEnabled(true);
+}
+
+void MenuWindow::layoutBand(const QStringList& captions, int iconSize) {
+    // One row of cells, icon above caption, as many beside each other as the band's width allows;
+    // beyond that the band scrolls sideways.
+    const int count = std::max(1, int(captions.size()));
+    const int frame = m_genre->frameWidth();
+    const QSize inside = m_genre->size() - QSize(2 * frame, 2 * frame);
+    const int cellWidth = std::clamp(inside.width() / count, kNarrowestBandCell, kWidestBandCell);
+    const bool scrolls = cellWidth * count > inside.width();
+    const int scrollBar = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_genre) : 0;
+    const QSize cell(cellWidth, inside.height() - scrollBar);
+
+    // The captions take the largest size at which each wraps whole into its cell.
+    const QSize captionRoom(cell.width() - 2 * kBandCellPadding, cell.height() - iconSize - 2 * kBandCellPadding);
+    QFont font = m_genre->font();
+    font.setPointSizeF(QWidget::font().pointSizeF());
+    m_genre->setFont(ui::fittingWrappedFont(font, captions, captionRoom, kLeastBandPoints));
+
+    m_genre->setViewMode(QListView::IconMode);
+    m_genre->setFlow(QListView::LeftToRight);
+    m_genre->setWrapping(false);
+    m_genre->setSpacing(0);
+    m_genre->setGridSize(cell);
+    static_cast<CellDelegate*>(m_genre->itemDelegate())->setCellSize(cell);
+    m_genre->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_genre->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_genre->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_genre->setMovement(QListView::Static);
 }

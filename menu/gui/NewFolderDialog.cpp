@@ -10,14 +10,13 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QScreen>
 
 #include <filesystem>
 #include <system_error>
 
 NewFolderDialog::NewFolderDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
       m_state(state) {
     setObjectName(QStringLiteral("Tddform"));
     setWindowTitle(QStringLiteral("directory name"));
@@ -87,15 +86,10 @@ void NewFolderDialog::applyLanguage(const menu::LanguageFile& language) {
 }
 
 void NewFolderDialog::applyDesign(const menu::DesignLook& look) {
-    m_backdrop = look.windowBackdrop();
+    setDesignBackground(look);
     look.styleButton(m_okbtn);
     look.styleButton(m_cancelbtn);
     update();
-}
-
-void NewFolderDialog::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    m_backdrop.paint(p, rect());
 }
 
 bool NewFolderDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -1,10 +1,8 @@
 #pragma once
 
+#include "DesignedDialog.h"
 #include "MenuState.h"
 #include "ui/services/Services.h"
-#include "ui/widgets/Backdrop.h"
-
-#include <QDialog>
 
 class QLineEdit;
 
@@ -17,7 +15,7 @@ class ShadowButton;
 
 // The new-folder dialog of the copy dialog: one field for the name of a folder to make in the
 // copy dialog's selected folder.
-class NewFolderDialog : public QDialog {
+class NewFolderDialog : public menu::DesignedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 182;
@@ -45,13 +43,11 @@ Q_SIGNALS:
     void folderCreated(const QString& path);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ui::Services m_services;
     const menu::MenuState& m_state;
-    ui::Backdrop m_backdrop;
     QString m_parentFolder;
     QLineEdit* m_name;
     ui::ShadowButton* m_okbtn;

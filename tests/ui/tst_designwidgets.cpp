@@ -1,5 +1,6 @@
 // The widgets that draw a design: two designs that differ must look different.
 #include "ui/widgets/Backdrop.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
@@ -161,6 +162,48 @@ private Q_SLOTS:
         QVERIFY(label.font().underline());
         QTest::mouseClick(&label, Qt::LeftButton);
         QCOMPARE(clicks.count(), 1);
+    }
+
+    void wrappedLabelsAreAsHighAsTheirLines() {
+        ui::EffectLabel label(QStringLiteral("one two three four five six seven eight nine ten"));
+        const int line = QFontMetrics(label.font()).height();
+        QVERIFY(!label.hasHeightForWidth());
+        label.setWordWrap(true);
+        QVERIFY(label.hasHeightForWidth());
+        QVERIFY(label.heightForWidth(2000) < 2 * line);
+        QVERIFY(label.heightForWidth(60) >= 4 * line);
+    }
+
+    void captionsShrinkTogetherAndNoFurtherThanNeeded() {
+        QFont font;
+        font.setPointSizeF(11);
+        const QString shortText = QStringLiteral("ok"), longText = QStringLiteral("a rather long caption");
+        const int shortWidth = QFontMetrics(font).horizontalAdvance(shortText);
+        // What fits keeps its size; what does not shrinks, and stops at the least size.
+        QCOMPARE(ui::fittingFont(font, {shortText}, shortWidth).pointSizeF(), 11.0);
+        const QFont shrunk = ui::fittingFont(font, {shortText, longText}, 100);
+        QVERIFY(shrunk.pointSizeF() < 11);
+        QVERIFY(QFontMetrics(shrunk).horizontalAdvance(longText) <= 100 ||
+                shrunk.pointSizeF() == ui::kLeastCaptionPoints);
+        QCOMPARE(ui::fittingFont(font, {longText}, 1).pointSizeF(), ui::kLeastCaptionPoints);
+
+        // Two lines are room enough for two words, so the size stays; one line is not.
+        const QString twoWords = QStringLiteral("Utilities Tools");
+        const QFontMetrics metrics(font);
+        const int wordWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Utilities")),
+                                       metrics.horizontalAdvance(QStringLiteral("Tools")));
+        QCOMPARE(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, 2 * metrics.height() + 2)).pointSizeF(),
+                 11.0);
+        QVERIFY(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, metrics.height())).pointSizeF() < 11);
+
+        // A row takes the size of its longest caption, all of it.
+        ui::ShadowButton a(shortText), b(longText);
+        for (ui::ShadowButton* button : {&a, &b})
+            button->resize(90, 40);
+        ui::fitRowCaptions({&a, &b}, 11);
+        QCOMPARE(a.font().pointSizeF(), b.font().pointSizeF());
+        QVERIFY(b.font().pointSizeF() < 11);
+        QVERIFY(QFontMetrics(b.font()).horizontalAdvance(longText) <= b.captionRoom());
     }
 
     void sideBarMenuKeepsItsEntriesRightOfTheBar() {

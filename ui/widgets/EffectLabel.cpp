@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace ui {
 
 EffectLabel::EffectLabel(QWidget* parent) : QWidget(parent) {}
@@ -65,6 +67,14 @@ QSize EffectLabel::sizeHint() const {
 }
 
 QSize EffectLabel::minimumSizeHint() const { return QSize(0, QFontMetrics(font()).height()); }
+
+int EffectLabel::heightForWidth(int width) const {
+    const int m = effectMargin(m_effect);
+    // The same area the text is painted into.
+    const QRect area(0, 0, std::max(1, width - m - 2), QWIDGETSIZE_MAX);
+    const int flags = int(m_alignment) | (m_wordWrap ? int(Qt::TextWordWrap) : 0);
+    return QFontMetrics(font()).boundingRect(area, flags, m_text).height() + 2 * m;
+}
 
 void EffectLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -35,6 +35,9 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // A wrapped label is as high as its lines at the given width.
+    bool hasHeightForWidth() const override { return m_wordWrap; }
+    int heightForWidth(int width) const override;
 
 Q_SIGNALS:
     void clicked();

@@ -1,5 +1,7 @@
 #include "ShadowButton.h"
 
+#include "CaptionFit.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -75,6 +77,15 @@ QSize ShadowButton::sizeHint() const {
     return QSize(fm.horizontalAdvance(text()) + extra, fm.height() + extra);
 }
 
+QRect ShadowButton::restingFace() const {
+    const int depth = std::min({m_shadowDepth, width() / 3, height() / 3});
+    return QRect(0, 0, width() - depth, height() - depth);
+}
+
+int ShadowButton::captionRoom() const {
+    return restingFace().width() - 2 * bevelInset() - 2 * effectMargin(m_effect);
+}
+
 void ShadowButton::paintBevel(QPainter& p, QRect r, int width, bool raised) const {
     const QColor topLeft = raised ? kBevelLight : kBevelDark;
     const QColor bottomRight = raised ? kBevelDark : kBevelLight;
@@ -124,7 +135,7 @@ void ShadowButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int depth = std::min({m_shadowDepth, width() / 3, height() / 3});
     const bool down = isDown() || isChecked();
-    const QRect resting(0, 0, width() - depth, height() - depth);
+    const QRect resting = restingFace();
     // Pressed, the face slides onto its shadow (by one pixel when there is none).
     const int push = down ? std::max(depth, 1) : 0;
     const QRect face = resting.translated(push, push).intersected(rect());
@@ -177,18 +188,14 @@ void ShadowButton::paintEvent(QPaintEvent*) {
         break;
     }
 
-    const int inner = m_bevelWidth + (m_bevel == Bevel::Normal ? 1 : 2);
+    const int inner = bevelInset();
     const QRect content = face.adjusted(inner, inner, -inner, -inner);
     if (m_arrow != Arrow::None) {
         paintArrow(p, content);
         return;
     }
     // A caption too wide for the face is drawn smaller rather than cut.
-    QFont f = font();
-    const int room = content.width() - 2 * effectMargin(m_effect);
-    while (QFontMetrics(f).horizontalAdvance(text()) > room && f.pointSizeF() > 6)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    p.setFont(f);
+    p.setFont(fittingFont(font(), {text()}, captionRoom()));
     drawEffectText(p, content, Qt::AlignCenter | Qt::TextShowMnemonic, text(), m_textColor, m_effect, isEnabled());
 }
 

@@ -45,6 +45,8 @@ public:
     Arrow arrow() const { return m_arrow; }
 
     QSize sizeHint() const override;
+    // The width left for the caption inside the bevel and the text effect.
+    int captionRoom() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,6 +54,8 @@ protected:
 private:
     void paintBevel(QPainter& p, QRect r, int width, bool raised) const;
     void paintArrow(QPainter& p, const QRect& r) const;
+    QRect restingFace() const;
+    int bevelInset() const { return m_bevelWidth + (m_bevel == Bevel::Normal ? 1 : 2); }
 
     Backdrop m_face = Backdrop::gradient(Qt::lightGray, Qt::gray);
     QColor m_textColor = Qt::black;

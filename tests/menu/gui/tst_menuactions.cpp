@@ -237,6 +237,28 @@ private Q_SLOTS:
         QVERIFY(!f->copyDialog()->isVisible());
     }
 
+    void copyDialogIsWideEnoughForItsCaption() {
+        DiscFixture disc;
+        writeActionsDisc(disc, false, 1);
+        auto f = open(disc);
+        choose(*f, Program);
+        f->copybtnClick();
+        CopyDialog* dialog = f->copyDialog();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Kopiere die ausgewählte Datei nach..."));
+        QFont titleFace = dialog->font();
+        titleFace.setBold(true);
+        // The long German caption widens the dialog, within the screen; its controls go with it.
+        QVERIFY(dialog->width() > 273);
+        QVERIFY(dialog->width() >= QFontMetrics(titleFace).horizontalAdvance(dialog->windowTitle()));
+        QVERIFY(dialog->width() <= dialog->screen()->availableGeometry().width());
+        QCOMPARE(dialog->height(), 309);
+        for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY2(dialog->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        QCOMPARE(dialog->findChild<ui::ShadowButton*>(QStringLiteral("cancel"))->geometry().right(),
+                 dialog->width() - 8 - 1);
+        dialog->cancelClick();
+    }
+
     void copyDialogCopiesIntoTheSelectedFolder() {
         DiscFixture disc;
         writeActionsDisc(disc);

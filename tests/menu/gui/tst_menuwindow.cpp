@@ -11,6 +11,7 @@
 #include "ui/widgets/SideBarMenu.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -178,8 +179,6 @@ private Q_SLOTS:
                  QStringLiteral("Tavik Homepage"));
         QCOMPARE(f->findChild<QAction*>(QStringLiteral("Zipfornfofile1"))->text(),
                  QStringLiteral("Zip nach einer NFO Datei"));
-        QCOMPARE(button(*f, QStringLiteral("ausf"))->font().pointSize(), 10);
-        QCOMPARE(button(*f, QStringLiteral("zip"))->font().pointSize(), 10);
         QCOMPARE(label(*f, QStringLiteral("sizep"))->x() - label(*f, QStringLiteral("sizeplabel"))->x(),
                  72 + 14);
         chooseCategory(*f, 0);
@@ -346,7 +345,93 @@ private Q_SLOTS:
         QCOMPARE(genre->count(), 6);
         QCOMPARE(genre->height(), 58);
         QCOMPARE(genre->iconSize(), QSize(25, 25));
-        QCOMPARE(genre->viewMode(), QListView::ListMode);
+        QCOMPARE(genre->viewMode(), QListView::IconMode);
+    }
+
+    void elevenLongCategoriesShowWholeInTheBand() {
+        DiscFixture disc;
+        const QStringList captions{
+            QStringLiteral("Programs"),           QStringLiteral("Utilities and Tools"),
+            QStringLiteral("Drivers for Hardware"), QStringLiteral("Games and Fun"),
+            QStringLiteral("Office and Text"),    QStringLiteral("Internet and Mail"),
+            QStringLiteral("Graphics and Photo"), QStringLiteral("Sound and Video"),
+            QStringLiteral("Save and Restore"),  QStringLiteral("Help and Manuals"),
+            QStringLiteral("Fonts and Icons")};
+        for (const QString& caption : captions)
+            disc.addCategory(caption);
+        disc.save();
+        auto f = open(disc);
+        auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->count(), 11);
+        QCOMPARE(genre->height(), 58);
+        // Every category is in sight, none needs scrolling to.
+        const QRect inside = genre->viewport()->rect();
+        for (int row = 0; row < genre->count(); ++row)
+            QVERIFY2(inside.contains(genre->visualItemRect(genre->item(row))), qPrintable(captions[row]));
+        QVERIFY(genre->font().pointSizeF() >= 7);
+        // A caption too long for one line takes two, whole, below its icon.
+        const QRect cell = genre->visualItemRect(genre->item(1));
+        const QFontMetrics metrics(genre->font());
+        const QRect captionRoom(0, 0, cell.width() - 6, cell.height() - genre->iconSize().height() - 6);
+        QVERIFY(metrics.horizontalAdvance(captions[1]) > captionRoom.width());
+        for (const QString& caption : captions) {
+            const QRect needed = metrics.boundingRect(captionRoom, Qt::TextWordWrap, caption);
+            QVERIFY2(needed.width() <= captionRoom.width() && needed.height() <= captionRoom.height(),
+                     qPrintable(caption));
+        }
+
+        // More than the band can show: it scrolls sideways instead of cutting the rest off.
+        for (int n = 11; n < 24; ++n)
+            disc.addCategory(QStringLiteral("More %1").arg(n));
+        disc.save();
+        f = open(disc);
+        genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->count(), 24);
+        QTRY_VERIFY(genre->horizontalScrollBar()->maximum() > 0);
+        genre->scrollToItem(genre->item(23));
+        QCOMPARE(genre->itemAt(genre->viewport()->width() - 8, 8), genre->item(23));
+    }
+
+    void germanButtonRowsShareOneFittingSize_data() {
+        QTest::addColumn<QString>("languageFile");
+        QTest::newRow("lowercase") << QStringLiteral("language1.0");
+        QTest::newRow("capitalised") << QStringLiteral("language1.1");
+    }
+    void germanButtonRowsShareOneFittingSize() {
+        QFETCH(QString, languageFile);
+        DiscFixture disc;
+        writeToolsDisc(disc, 1);
+        // The shipped German texts in the standard design, whose bold captions are the widest.
+        QFile::remove(disc.cfg() + QStringLiteral("language.zol"));
+        QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + languageFile,
+                            disc.cfg() + QStringLiteral("language.zol")));
+        QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/Standard.lbd"), disc.cfg() + QStringLiteral("design.cfg")));
+        auto f = open(disc);
+        QCOMPARE(f->state().language.texts.language, 1);
+        const QList<QStringList> rows{
+            {QStringLiteral("copybtn"), QStringLiteral("ausf"), QStringLiteral("zip"), QStringLiteral("nfo"),
+             QStringLiteral("info")},
+            {QStringLiteral("printcover"), QStringLiteral("about"), QStringLiteral("ende")}};
+        for (const QStringList& row : rows) {
+            const qreal size = button(*f, row.first())->font().pointSizeF();
+            QVERIFY(size <= 11);
+            for (const QString& name : row) {
+                const ShadowButton* b = button(*f, name);
+                QVERIFY(!b->text().isEmpty());
+                QCOMPARE(b->font().pointSizeF(), size);
+                QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(b->text()) <= b->captionRoom(),
+                         qPrintable(b->text()));
+                QVERIFY(b->font().bold());
+            }
+            // The size is the largest that fits: half a point more cuts one caption at least.
+            QFont larger = button(*f, row.first())->font();
+            larger.setPointSizeF(size + 0.5);
+            if (size < 11)
+                QVERIFY(std::any_of(row.begin(), row.end(), [&](const QString& name) {
+                    const ShadowButton* b = button(*f, name);
+                    return QFontMetrics(larger).horizontalAdvance(b->text()) > b->captionRoom();
+                }));
+        }
     }
 
     void missingOrDamagedFilesStillOpenTheWindow() {
@@ -462,6 +547,44 @@ private Q_SLOTS:
         f->aboutBox()->homeLinkClick();
         QCOMPARE(m_fakes.shell.calls.last().target, menu::productHomePage());
         f->aboutBox()->accept();
+    }
+
+    void aboutBoxTakesTheDiscsDesignAndLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("firstWords");
+        QTest::newRow("English") << 0 << QStringLiteral("The autostart menu");
+        QTest::newRow("German") << 1 << QStringLiteral("Das Autostartmenü");
+    }
+    void aboutBoxTakesTheDiscsDesignAndLanguage() {
+        QFETCH(int, language);
+        QFETCH(QString, firstWords);
+        DiscFixture disc;
+        writeToolsDisc(disc, language);
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Back"), QStringLiteral("bc"), QStringLiteral("clNavy"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Fonts"), QStringLiteral("fuc"), QStringLiteral("clYellow"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Buttons"), QStringLiteral("btnc"), QStringLiteral("clTeal"));
+        disc.save();
+        auto f = open(disc);
+        f->About1Click();
+        menu::AboutBox* box = f->aboutBox();
+        QVERIFY(box->description()->text().startsWith(firstWords));
+        QCOMPARE(box->productName()->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
+        // The design's background lies behind it, and its texts take the colour made for that.
+        const QColor corner = box->grab().toImage().pixelColor(2, 2);
+        QVERIFY(corner.blue() > 100 && corner.red() == 0 && corner.green() == 0);
+        QCOMPARE(box->productName()->color(), QColor(Qt::yellow));
+        QCOMPARE(box->okButton()->face().kind(), ui::Backdrop::Kind::Gradient);
+        QCOMPARE(box->okButton()->face().start(), QColor(Qt::darkCyan));
+        // Every text has the height its lines need, one below the other, the button below them all.
+        for (ui::EffectLabel* text : box->findChildren<ui::EffectLabel*>()) {
+            if (text->wordWrap())
+                QVERIFY(text->height() >= text->heightForWidth(text->width()));
+            else
+                QVERIFY(text->height() >= QFontMetrics(text->font()).height());
+            QVERIFY(text->geometry().bottom() < box->okButton()->y());
+        }
+        QVERIFY(box->okButton()->geometry().bottom() < box->height());
+        box->accept();
 
         f->Never1Click();
         QCOMPARE(f->state().pictureOption, menu::PictureOption::Never);

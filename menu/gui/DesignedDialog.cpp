@@ -1,0 +1,19 @@
+#include "DesignedDialog.h"
+
+#include "content/DesignLook.h"
+
+#include <QPainter>
+
+namespace menu {
+
+void DesignedDialog::setDesignBackground(const DesignLook& look) {
+    m_backdrop = look.windowBackdrop();
+    update();
+}
+
+void DesignedDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    m_backdrop.paint(p, rect());
+}
+
+} // namespace menu
