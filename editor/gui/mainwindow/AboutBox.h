@@ -12,8 +12,9 @@ class LanguageTables;
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(ui::Services services, const LanguageTables& texts, const QString& helpFile, QWidget* parent = nullptr,
-             const QString& part = {}, const QString& version = QStringLiteral("4.0"));
+    AboutBox(ui::Services services, const LanguageTables& texts, const QString& helpFile,
+             QWidget* parent = nullptr, const QString& part = {},
+             const QString& version = QStringLiteral("4.0"));
 
 private:
     ui::Services m_services;

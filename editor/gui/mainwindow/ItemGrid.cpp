@@ -48,7 +48,8 @@ void ItemGrid::fitColumnsToTitles() {
     QHeaderView* columns = horizontalHeader();
     for (int field = 0; field < columns->count(); ++field) {
         if (!columns->isSectionHidden(field))
-            columns->resizeSection(field, std::max(columns->sectionSize(field), columns->sectionSizeHint(field)));
+            columns->resizeSection(field,
+                                   std::max(columns->sectionSize(field), columns->sectionSizeHint(field)));
     }
 }
 

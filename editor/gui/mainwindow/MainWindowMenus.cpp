@@ -205,7 +205,8 @@ void MainWindow::createSettingsMenu() {
         columns->addAction(a);
     addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &MainWindow::showAllColumnsClick);
     QMenu* colors = s->addMenu(QStringLiteral("Grid Colors"));
-    m_bandColourEntries = {colors->addAction(QStringLiteral("Color 1")), colors->addAction(QStringLiteral("Color 2"))};
+    m_bandColourEntries = {colors->addAction(QStringLiteral("Color 1")),
+                           colors->addAction(QStringLiteral("Color 2"))};
     connect(m_bandColourEntries[0], &QAction::triggered, this, [this] { gridColorClick(1); });
     connect(m_bandColourEntries[1], &QAction::triggered, this, [this] { gridColorClick(2); });
     // Last, so that the entries before it keep their texts' numbers.

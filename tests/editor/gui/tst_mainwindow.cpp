@@ -332,7 +332,8 @@ private Q_SLOTS:
         // The settings file keeps the stored name, whatever the user read.
         f.fakes.messages.queueAnswer(Answer::No); // in case the switch of yes/no words asks to save
         f.form->exitClick();
-        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"Color1"), QStringLiteral("clYellow"));
+        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"Color1"),
+                 QStringLiteral("clYellow"));
     }
 
     // The grid's titles are never cut: a stored or default width narrower than a title widens to
