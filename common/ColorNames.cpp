@@ -8,15 +8,27 @@ namespace {
 struct NamedColor {
     const char16_t* name;
     QRgb rgb;
+    const char16_t* english;
+    const char16_t* german;
 };
 
 constexpr std::array<NamedColor, 16> kColors = {{
-    {u"clBlack", qRgb(0, 0, 0)},        {u"clMaroon", qRgb(128, 0, 0)},   {u"clGreen", qRgb(0, 128, 0)},
-    {u"clOlive", qRgb(128, 128, 0)},    {u"clNavy", qRgb(0, 0, 128)},     {u"clPurple", qRgb(128, 0, 128)},
-    {u"clTeal", qRgb(0, 128, 128)},     {u"clGray", qRgb(128, 128, 128)}, {u"clSilver", qRgb(192, 192, 192)},
-    {u"clRed", qRgb(255, 0, 0)},        {u"clLime", qRgb(0, 255, 0)},     {u"clYellow", qRgb(255, 255, 0)},
-    {u"clBlue", qRgb(0, 0, 255)},       {u"clFuchsia", qRgb(255, 0, 255)}, {u"clAqua", qRgb(0, 255, 255)},
-    {u"clWhite", qRgb(255, 255, 255)},
+    {u"clBlack", qRgb(0, 0, 0), u"Black", u"Schwarz"},
+    {u"clMaroon", qRgb(128, 0, 0), u"Maroon", u"Kastanienbraun"},
+    {u"clGreen", qRgb(0, 128, 0), u"Green", u"Gr\u00fcn"},
+    {u"clOlive", qRgb(128, 128, 0), u"Olive", u"Oliv"},
+    {u"clNavy", qRgb(0, 0, 128), u"Navy", u"Marineblau"},
+    {u"clPurple", qRgb(128, 0, 128), u"Purple", u"Violett"},
+    {u"clTeal", qRgb(0, 128, 128), u"Teal", u"Blaugr\u00fcn"},
+    {u"clGray", qRgb(128, 128, 128), u"Gray", u"Grau"},
+    {u"clSilver", qRgb(192, 192, 192), u"Silver", u"Silber"},
+    {u"clRed", qRgb(255, 0, 0), u"Red", u"Rot"},
+    {u"clLime", qRgb(0, 255, 0), u"Lime", u"Hellgr\u00fcn"},
+    {u"clYellow", qRgb(255, 255, 0), u"Yellow", u"Gelb"},
+    {u"clBlue", qRgb(0, 0, 255), u"Blue", u"Blau"},
+    {u"clFuchsia", qRgb(255, 0, 255), u"Fuchsia", u"Magenta"},
+    {u"clAqua", qRgb(0, 255, 255), u"Aqua", u"T\u00fcrkis"},
+    {u"clWhite", qRgb(255, 255, 255), u"White", u"Wei\u00df"},
 }};
 
 } // namespace
@@ -47,6 +59,14 @@ QStringList colorNames() {
     for (const NamedColor& c : kColors)
         names.append(QString::fromUtf16(c.name));
     return names;
+}
+
+QString colorDisplayName(QStringView storedName, ColorLanguage language) {
+    for (const NamedColor& c : kColors) {
+        if (storedName == QStringView(c.name))
+            return QString::fromUtf16(language == ColorLanguage::German ? c.german : c.english);
+    }
+    return storedName.toString();
 }
 
 } // namespace common

@@ -20,4 +20,11 @@ std::optional<QString> nameOfColor(const QColor& color);
 // The sixteen names in the order of the table, "clBlack" first.
 QStringList colorNames();
 
+// The language in which a person reads the colours; files keep the stored names whatever it is.
+enum class ColorLanguage { English, German };
+
+// The name a person reads for a stored name ("clSilver" gives "Silver" or "Silber"); a name outside
+// the table stays as it is.
+QString colorDisplayName(QStringView storedName, ColorLanguage language);
+
 } // namespace common

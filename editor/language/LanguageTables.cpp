@@ -19,7 +19,8 @@ QStringList messageKeys() {
 
 QStringList numberedTextKeys() {
     QStringList keys;
-    for (int i = 1; i <= 59; ++i)
+    // T60 ... T65 are the about box's texts.
+    for (int i = 1; i <= 65; ++i)
         keys << u'T' + QString::number(i);
     return keys;
 }

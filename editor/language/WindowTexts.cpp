@@ -31,6 +31,10 @@ int fontReduction(const common::IniFile& file, int n) {
     return file.readInteger(u"General", QStringLiteral("DFontS%1").arg(n), n);
 }
 
+common::ColorLanguage colorLanguage(int language) {
+    return language == 2 ? common::ColorLanguage::German : common::ColorLanguage::English;
+}
+
 void setPointSize(QWidget* widget, int size) {
     QFont font = widget->font();
     font.setPointSize(std::max(1, size));

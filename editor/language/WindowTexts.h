@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ColorNames.h"
+
 #include <QList>
 #include <QStringView>
 
@@ -22,3 +24,6 @@ void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file,
 // controls take off their font size.
 int fontReduction(const common::IniFile& file, int n);
 void setPointSize(QWidget* widget, int size);
+
+// Colour names read in the editor's language 1 (English) or 2 (German).
+common::ColorLanguage colorLanguage(int language);

@@ -101,7 +101,6 @@ ui::ColorBox* CoverDialog::addColorBox(const char16_t* name, int key, const QStr
     addLabel(key, caption, left, top, kColumnWidth + 14);
     auto* box = new ui::ColorBox(this);
     box->setObjectName(QString::fromUtf16(name));
-    box->setNamesShown(true);
     box->setColor(initial);
     box->setGeometry(left, top + kLabelHeight + 1, kColumnWidth, kFieldHeight);
     return box;
@@ -345,6 +344,10 @@ void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
     if (const auto builtIn = menu::builtInTexts(language.texts.language)) {
         m_zolLogo->setItemText(0, builtIn->logoYes);
         m_zolLogo->setItemText(1, builtIn->logoNo);
+        const auto names =
+            language.texts.language == 1 ? common::ColorLanguage::German : common::ColorLanguage::English;
+        for (ui::ColorBox* box : findChildren<ui::ColorBox*>())
+            box->setNameLanguage(names);
     }
     if (!language.present)
         return;

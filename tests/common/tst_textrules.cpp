@@ -99,6 +99,26 @@ private Q_SLOTS:
         QCOMPARE(common::nameOfColor(QColor()), std::nullopt); // an unset colour is not black
     }
 
+    // People read the colours in their language; the stored names never reach them, and no two
+    // colours read alike.
+    void colourDisplayNames() {
+        using common::ColorLanguage;
+        QCOMPARE(common::colorDisplayName(u"clSilver", ColorLanguage::English), u"Silver"_s);
+        QCOMPARE(common::colorDisplayName(u"clSilver", ColorLanguage::German), u"Silber"_s);
+        QCOMPARE(common::colorDisplayName(u"clWhite", ColorLanguage::German), u"Wei\u00df"_s);
+        for (ColorLanguage language : {ColorLanguage::English, ColorLanguage::German}) {
+            QSet<QString> shown;
+            for (const QString& name : common::colorNames()) {
+                const QString display = common::colorDisplayName(name, language);
+                QVERIFY2(!display.startsWith(u"cl") && !display.isEmpty(), qPrintable(name));
+                shown.insert(display);
+            }
+            QCOMPARE(shown.size(), 16);
+        }
+        // A name outside the table is shown as it is rather than hidden.
+        QCOMPARE(common::colorDisplayName(u"clOrange", ColorLanguage::German), u"clOrange"_s);
+    }
+
     void fileSafeName_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("expected");

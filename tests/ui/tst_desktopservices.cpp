@@ -1,17 +1,22 @@
 // The real services, driven offscreen: modal boxes are answered by a timer that finds them.
 #include "ui/services/DesktopChoosers.h"
 #include "ui/services/DesktopMessageBox.h"
+#include "ui/services/DesktopPrint.h"
 #include "ui/services/DesktopSound.h"
 #include "ui/services/HelpWindow.h"
+#include "ui/services/ModalScope.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -153,6 +158,37 @@ private Q_SLOTS:
 
         help.showHelp(QStringLiteral("/nowhere/ZolHlp1.hlp"), 1);
         QCOMPARE(help.windowModality(), Qt::NonModal);
+    }
+
+    // The wait window and its kind make way for the print dialog and the preview as they do for
+    // message boxes, and come back once they close.
+    void printWindowsMakeWay() {
+        struct Recorder : ui::StepAside {
+            QList<bool> calls;
+            void stepAside(bool aside) override { calls << aside; }
+        } recorder;
+        ui::DesktopPrint print;
+        const auto closeNextWindow = [](bool* asideWhileOpen) {
+            QTimer::singleShot(0, [=] {
+                *asideWhileOpen = ui::ModalScope::open();
+                if (QWidget* w = QApplication::activeModalWidget())
+                    w->close();
+            });
+        };
+        bool aside = false;
+        closeNextWindow(&aside);
+        print.previewPage(QStringLiteral("Cover"), [](QPainter&) {});
+        QVERIFY(aside);
+        QCOMPARE(recorder.calls, (QList<bool>{true, false}));
+
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a default printer prints without asking");
+        aside = false;
+        closeNextWindow(&aside);
+        QTextDocument document(QStringLiteral("List"));
+        QVERIFY(!print.printDocument(document, QStringLiteral("Content")));
+        QVERIFY(aside);
+        QCOMPARE(recorder.calls, (QList<bool>{true, false, true, false}));
     }
 
     void soundWithoutAFileOrDeviceStaysSilent() {

@@ -1,4 +1,5 @@
 #include "DesktopPrint.h"
+#include "ModalScope.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -18,6 +19,7 @@ bool DesktopPrint::printDocument(const QTextDocument& document, const QString& j
     if (QPrinterInfo::defaultPrinter().isNull()) {
         QPrintDialog dialog(&printer, QApplication::activeWindow());
         dialog.setWindowTitle(jobTitle);
+        const ModalScope modal;
         if (dialog.exec() != QDialog::Accepted)
             return false;
     }
@@ -39,6 +41,7 @@ void DesktopPrint::previewPage(const QString& jobTitle, const PagePainter& paint
         QPainter painter(target);
         paint(painter);
     });
+    const ModalScope modal;
     preview.exec();
 }
 

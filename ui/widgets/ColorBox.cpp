@@ -23,7 +23,7 @@ ColorBox::ColorBox(QWidget* parent) : QComboBox(parent) {
     setIconSize(QSize(24, 14));
     for (const QString& name : common::colorNames()) {
         const QColor color = *common::colorFromName(name);
-        addItem(swatch(color), name, color);
+        addItem(swatch(color), common::colorDisplayName(name, common::ColorLanguage::English), color);
     }
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT colorChanged(color()); });
 }
@@ -37,10 +37,10 @@ QColor ColorBox::color() const {
     return currentData().value<QColor>();
 }
 
-void ColorBox::setNamesShown(bool shown) {
+void ColorBox::setNameLanguage(common::ColorLanguage language) {
     const QStringList names = common::colorNames();
     for (int i = 0; i < count(); ++i)
-        setItemText(i, shown ? names[i] : QString());
+        setItemText(i, common::colorDisplayName(names[i], language));
 }
 
 } // namespace ui

@@ -164,15 +164,16 @@ void CategoryEditor::applyTexts(const common::IniFile& file, const LanguageTable
     Help->setText(windowText(file, section, 13));
     m_renameAction->setText(windowText(file, section, 14));
     m_changeIconAction->setText(windowText(file, section, 15));
+    moreIcons->setText(windowText(file, section, 17));
 
-    // Headings 11 points, buttons 10, the rest 9; "Save As" gives up what its longer words need.
+    // Headings 11 points, buttons 10, the rest 9. The layout gives a longer caption its room, so
+    // "Save As" keeps the size of the buttons beside it.
     for (QGroupBox* g : {filePanel, itemPanel})
         setPointSize(g, 11);
     for (QWidget* w : std::initializer_list<QWidget*>{genreitems, m_captionEdit, moreIcons})
         setPointSize(w, 9);
-    for (QPushButton* b : {crgf, lgf, sgf, add, rem, gup, gdown, OK, Cancel, Help})
+    for (QPushButton* b : {crgf, lgf, sgf, SaveAs, add, rem, gup, gdown, OK, Cancel, Help})
         setPointSize(b, 10);
-    setPointSize(SaveAs, 10 - fontReduction(file, 2));
     // A little room beyond the measured text, so that rounding never cuts the link short.
     moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
 }

@@ -430,9 +430,9 @@ void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&
             box->setItemText(i, windowText(file, kSection, firstKey + i));
     }
     for (ui::ColorBox* box : m_colorBoxes)
-        box->setNamesShown(language == 1);
+        box->setNameLanguage(colorLanguage(language));
 
-    // Headings 11 points, buttons 10, the rest 9; two captions give up what their longer words need.
+    // Headings 11 points, buttons 10, the rest 9.
     for (QWidget* w : findChildren<QWidget*>()) {
         if (qobject_cast<QPushButton*>(w))
             setPointSize(w, 10);
@@ -444,10 +444,6 @@ void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&
     }
     // The six page titles share one row.
     setPointSize(tabs, 10);
-    setPointSize(filePanel, 11 - fontReduction(file, 2));
-    for (QPushButton* b : {ngf, lgf, crgf, SaveAs})
-        setPointSize(b, 10);
-    setPointSize(buttontrans, 10 - fontReduction(file, 2));
     moreDesigns->setMinimumWidth(moreDesigns->sizeHint().width() + 6);
     setTitleToDesign();
 }

@@ -448,7 +448,7 @@ void DesignEditor::helpClick() {
 
 void DesignEditor::InfoClick() {
     click();
-    AboutBox about(m_services, m_state.helpFile, this, QStringLiteral("Menu Design Editor"),
+    AboutBox about(m_services, m_state.language, m_state.helpFile, this, m_state.language.text(u"T63"),
                    QStringLiteral("1.5"));
     about.exec();
 }

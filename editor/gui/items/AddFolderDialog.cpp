@@ -14,12 +14,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedLayout>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask, QWidget* parent)
     : ItemDialog(context, QStringLiteral("Tadirform"), QStringLiteral("Tavik - Lumbrel - Add Folder"),
@@ -71,29 +74,52 @@ AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask
     for (const char16_t* c : captions)
         m_captions.push_back(label(QString::fromUtf16(c)));
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(m_heading, 0, 0, 1, 2);
-    grid->addWidget(subdirs_check, 0, 2);
-    grid->addWidget(selfilebtn, 0, 3);
-    grid->addWidget(FileListBox, 1, 0, 1, 4);
-    grid->addWidget(m_folderLabel, 2, 0, 1, 3);
-    grid->addWidget(m_selectAllButton, 2, 3);
-    grid->addWidget(m_captions[0], 3, 0);
-    grid->addWidget(originalok, 3, 1, 1, 3);
-    grid->addWidget(renameok, 4, 0, Qt::AlignRight);
-    grid->addWidget(rename, 4, 1, 1, 3);
-    grid->addWidget(asknameok, 5, 1, 1, 3);
+    // Until a folder is chosen, its place shows the status text instead of the list, so the dialog
+    // keeps one size and the chosen folder appears only as the file path below.
+    m_folderLabel->setAlignment(Qt::AlignCenter);
+    m_folderLabel->setFrameShape(QFrame::StyledPanel);
+    auto* listArea = new QWidget(this);
+    m_listPlace = new QStackedLayout(listArea);
+    m_listPlace->setContentsMargins({});
+    m_listPlace->addWidget(m_folderLabel);
+    m_listPlace->addWidget(FileListBox);
+    FileListBox->setMinimumSize(FileListBox->fontMetrics().averageCharWidth() * 64,
+                                FileListBox->fontMetrics().height() * 10);
+    QSizePolicy keepPlace = m_selectAllButton->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_selectAllButton->setSizePolicy(keepPlace);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_heading, 1);
+    top->addWidget(subdirs_check);
+    top->addWidget(selfilebtn);
+    auto* renameRow = new QHBoxLayout;
+    renameRow->addWidget(renameok);
+    renameRow->addWidget(rename, 1);
+    auto* website = new QHBoxLayout;
+    website->addWidget(m_protocolBox);
+    website->addWidget(hpurl, 1);
+
+    auto* form = new QGridLayout;
+    form->addWidget(m_captions[0], 0, 0);
+    form->addWidget(originalok, 0, 1);
+    form->addLayout(renameRow, 1, 1);
+    form->addWidget(asknameok, 2, 1);
     const QWidget* fields[] = {pfad, serial, desc, m_categoryBox, copyd, executed};
     for (int i = 0; i < 6; ++i) {
-        grid->addWidget(m_captions[i + 1], 6 + i, 0);
-        grid->addWidget(const_cast<QWidget*>(fields[i]), 6 + i, 1, 1, 3);
+        form->addWidget(m_captions[i + 1], 3 + i, 0);
+        form->addWidget(const_cast<QWidget*>(fields[i]), 3 + i, 1);
     }
-    grid->addWidget(m_captions[7], 12, 0);
-    grid->addWidget(m_protocolBox, 12, 1);
-    grid->addWidget(hpurl, 12, 2, 1, 2);
-    grid->addLayout(buttonRow({add, cancel, help}), 13, 0, 1, 4);
-    grid->setColumnStretch(2, 1);
-    resize(560, 560);
+    form->addWidget(m_captions[7], 9, 0);
+    form->addLayout(website, 9, 1);
+    form->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(listArea, 1);
+    layout->addWidget(m_selectAllButton, 0, Qt::AlignRight);
+    layout->addLayout(form);
+    layout->addLayout(buttonRow({add, cancel, help}));
 
     connect(selfilebtn, &QPushButton::clicked, this, &AddFolderDialog::selfilebtnClick);
     connect(m_selectAllButton, &QPushButton::clicked, this, [this] {
@@ -118,9 +144,6 @@ void AddFolderDialog::applyTexts(const common::IniFile& file, const LanguageTabl
     asknameok->setText(windowText(file, s, 9));
     for (int i = 1; i < int(m_captions.size()); ++i)
         m_captions[i]->setText(windowText(file, s, 9 + i));
-    // "file/s can be copied:" and "file/s can be executed:" are long in every language.
-    for (QLabel* l : {m_captions[5], m_captions[6]})
-        setPointSize(l, 9 - fontReduction(file, 1));
     add->setText(windowText(file, s, 17));
     cancel->setText(windowText(file, s, 18));
     help->setText(windowText(file, s, 19));
@@ -128,8 +151,7 @@ void AddFolderDialog::applyTexts(const common::IniFile& file, const LanguageTabl
 
 void AddFolderDialog::prepare() {
     m_folderLabel->setText(m_context.state.language.text(u"T53"));
-    FileListBox->hide();
-    m_selectAllButton->hide();
+    showList(false);
     FileListBox->clear();
     originalok->setChecked(true);
     rename->clear();
@@ -149,16 +171,19 @@ void AddFolderDialog::selfilebtnClick() {
     if (folder.isEmpty())
         return;
     pfad->setText(folder);
-    FileListBox->show();
-    m_selectAllButton->show();
+    showList(true);
     FileListBox->clear();
     QList<QTreeWidgetItem*> lines;
     for (const auto& [entryFolder, name] : itemrules::findFiles(folder, subdirs_check->isChecked()))
         lines.append(new QTreeWidgetItem(QStringList{entryFolder, name}));
     FileListBox->addTopLevelItems(lines);
     pfad->setText(itemrules::folderText(folder));
-    m_folderLabel->setText(pfad->text());
     selectAllClicked();
+}
+
+void AddFolderDialog::showList(bool shown) {
+    m_listPlace->setCurrentWidget(shown ? static_cast<QWidget*>(FileListBox) : m_folderLabel);
+    m_selectAllButton->setVisible(shown);
 }
 
 void AddFolderDialog::selectAllClicked() {

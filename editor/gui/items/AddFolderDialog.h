@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QRadioButton;
+class QStackedLayout;
 class QTreeWidget;
 class ItemNameDialog;
 
@@ -46,7 +47,11 @@ public:
     QPushButton* help;
 
 private:
+    // The file list, or in its place the status text while no folder is chosen.
+    void showList(bool shown);
+
     ItemNameDialog* m_ask;
+    QStackedLayout* m_listPlace;
     QLabel* m_heading;
     std::vector<QLabel*> m_captions;
 };

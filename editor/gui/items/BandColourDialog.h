@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 namespace ui {
 class ColorBox;
@@ -18,14 +19,21 @@ public:
     // Its buttons play the click sound through `sound`, as every button of the editor does.
     explicit BandColourDialog(ui::SoundService& sound, QWidget* parent = nullptr);
 
+    // The band colour being chosen ("Color 1" or "Color 2" in the current language) goes into the
+    // title and above the list.
+    void setBand(const QString& band);
     void setColor(const QColor& color);
     QColor color() const;
-    // Language 1 shows each swatch with its name, language 2 the swatch alone.
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     ui::ColorBox* colorBox() const { return m_box; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    QString m_title;
+    QLabel* m_bandLabel;
     ui::ColorBox* m_box;
     QPushButton* m_ok;
     QPushButton* m_cancel;

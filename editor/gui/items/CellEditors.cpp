@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,12 +18,47 @@ const QString kNewValue = QStringLiteral("New Value");
 
 } // namespace
 
+QString cellEditorTitle(const QString& title, const CellTarget& target) {
+    if (target.field.isEmpty())
+        return title;
+    QString full = title + QStringLiteral(" - ") + target.field;
+    if (!target.item.isEmpty())
+        full += QStringLiteral(": ") + target.item;
+    return full;
+}
+
+CellEditor::CellEditor(ItemDialogContext& context, const QString& name, QWidget* parent)
+    : ItemDialog(context, name, kNewValue, parent), m_itemLabel(heading({})), m_fieldLabel(label({})) {
+    // Names may be long; they wrap rather than widen the dialog past the screen.
+    m_itemLabel->setWordWrap(true);
+    m_itemLabel->setTextFormat(Qt::PlainText);
+    m_fieldLabel->setTextFormat(Qt::PlainText);
+    m_itemLabel->hide();
+    m_fieldLabel->hide();
+}
+
+QVBoxLayout* CellEditor::targetLabels() {
+    auto* labels = new QVBoxLayout;
+    labels->addWidget(m_itemLabel);
+    labels->addWidget(m_fieldLabel);
+    return labels;
+}
+
+void CellEditor::showTarget(const QString& title, const CellTarget& target) {
+    setWindowTitle(cellEditorTitle(title, target));
+    m_itemLabel->setText(target.item);
+    m_itemLabel->setVisible(!target.item.isEmpty());
+    m_fieldLabel->setText(target.field.isEmpty() ? QString() : target.field + u':');
+    m_fieldLabel->setVisible(!target.field.isEmpty());
+}
+
 OneLineEditor::OneLineEditor(ItemDialogContext& context, QWidget* parent)
-    : ItemDialog(context, QStringLiteral("Tallfileseditform"), kNewValue, parent) {
+    : CellEditor(context, QStringLiteral("Tallfileseditform"), parent) {
     m_textEdit = edit(QStringLiteral("Edit1"));
     OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(targetLabels());
     layout->addWidget(m_textEdit);
     layout->addLayout(buttonRow({OK, cancel}));
     setMinimumWidth(380);
@@ -37,9 +73,9 @@ void OneLineEditor::applyTexts(const common::IniFile& file, const LanguageTables
     cancel->setText(windowText(file, u"AllFilesEdit", 2));
 }
 
-bool OneLineEditor::run(Mode mode, const QString& initial) {
+bool OneLineEditor::run(Mode mode, const QString& initial, const CellTarget& target) {
     m_mode = mode;
-    setWindowTitle(m_context.state.language.text(mode == Mode::NewName ? u"T18" : u"T3"));
+    showTarget(m_context.state.language.text(mode == Mode::NewName ? u"T18" : u"T3"), target);
     m_textEdit->setText(mode == Mode::Cell ? initial : QString());
     m_textEdit->selectAll();
     m_textEdit->setFocus();
@@ -77,11 +113,12 @@ void OneLineEditor::returnPressed() {
 }
 
 YesNoChooser::YesNoChooser(ItemDialogContext& context, QWidget* parent)
-    : ItemDialog(context, QStringLiteral("Tallfilesynform"), kNewValue, parent) {
+    : CellEditor(context, QStringLiteral("Tallfilesynform"), parent), m_title(windowTitle()) {
     yes = button(QStringLiteral("yes"), QStringLiteral("Yes"));
     no = button(QStringLiteral("no"), QStringLiteral("No"));
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(targetLabels());
     layout->addLayout(buttonRow({yes, no, cancel}));
     connect(yes, &QPushButton::clicked, this, &YesNoChooser::yesClick);
     connect(no, &QPushButton::clicked, this, &YesNoChooser::noClick);
@@ -89,14 +126,16 @@ YesNoChooser::YesNoChooser(ItemDialogContext& context, QWidget* parent)
 }
 
 void YesNoChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
-    setWindowTitle(tables.text(u"T6"));
+    m_title = tables.text(u"T6");
+    setWindowTitle(m_title);
     yes->setText(windowText(file, u"AllFilesYN", 1));
     no->setText(windowText(file, u"AllFilesYN", 2));
     cancel->setText(windowText(file, u"AllFilesYN", 3));
 }
 
-YesNoChooser::Choice YesNoChooser::run() {
+YesNoChooser::Choice YesNoChooser::run(const CellTarget& target) {
     m_choice = Choice::Cancel;
+    showTarget(m_title, target);
     exec();
     return m_choice;
 }
@@ -119,11 +158,12 @@ void YesNoChooser::cancelClick() {
 }
 
 CategoryChooser::CategoryChooser(ItemDialogContext& context, QWidget* parent)
-    : ItemDialog(context, QStringLiteral("Tallfilescomboform"), kNewValue, parent) {
+    : CellEditor(context, QStringLiteral("Tallfilescomboform"), parent), m_title(windowTitle()) {
     m_categoryBox = categoryBox(QStringLiteral("ComboBox1"));
     OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(targetLabels());
     layout->addWidget(m_categoryBox);
     layout->addLayout(buttonRow({OK, cancel}));
     setMinimumWidth(300);
@@ -132,12 +172,14 @@ CategoryChooser::CategoryChooser(ItemDialogContext& context, QWidget* parent)
 }
 
 void CategoryChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
-    setWindowTitle(tables.text(u"T6"));
+    m_title = tables.text(u"T6");
+    setWindowTitle(m_title);
     OK->setText(windowText(file, u"AllFilesCombo", 1));
     cancel->setText(windowText(file, u"AllFilesCombo", 2));
 }
 
-bool CategoryChooser::run() {
+bool CategoryChooser::run(const CellTarget& target) {
+    showTarget(m_title, target);
     m_categoryBox->clear();
     m_categoryBox->addItems(m_context.state.categories);
     m_categoryBox->setCurrentIndex(0);

@@ -3,8 +3,34 @@
 #include "ItemDialogContext.h"
 #include "language/TranslatableWindow.h"
 
+class QVBoxLayout;
+
+// The cell that an editor changes: the field's title and the item's name. Empty for a prompt that
+// edits no cell.
+struct CellTarget {
+    QString field;
+    QString item;
+};
+
+// The window title of a cell editor: its own title, then the field and the item, so that the user
+// sees what is being changed.
+QString cellEditorTitle(const QString& title, const CellTarget& target);
+
+// Common ground of the cell editors: the item's name and the field above the control.
+class CellEditor : public ItemDialog, public TranslatableWindow {
+    Q_OBJECT
+protected:
+    CellEditor(ItemDialogContext& context, const QString& name, QWidget* parent);
+    // The item and field labels, for the top of the dialog.
+    QVBoxLayout* targetLabels();
+    void showTarget(const QString& title, const CellTarget& target);
+
+    QLabel* m_itemLabel;
+    QLabel* m_fieldLabel;
+};
+
 // The one-line text editor; besides cells it asks for a category's new caption and a new name.
-class OneLineEditor : public ItemDialog, public TranslatableWindow {
+class OneLineEditor : public CellEditor {
     Q_OBJECT
 public:
     enum class Mode { Cell = 0, CategoryRename = 1, NewName = 2 };
@@ -14,7 +40,7 @@ public:
 
     // Shows the editor; true when it was closed with OK. The caller then (or, for a new name,
     // whenever the field is not empty) reads text().
-    bool run(Mode mode, const QString& initial);
+    bool run(Mode mode, const QString& initial, const CellTarget& target = {});
     QString text() const;
     Mode mode() const { return m_mode; }
 
@@ -31,7 +57,7 @@ private:
 };
 
 // Chooses yes or no for a cell.
-class YesNoChooser : public ItemDialog, public TranslatableWindow {
+class YesNoChooser : public CellEditor {
     Q_OBJECT
 public:
     enum class Choice { Yes, No, Cancel };
@@ -39,7 +65,7 @@ public:
     YesNoChooser(ItemDialogContext& context, QWidget* parent);
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
-    Choice run();
+    Choice run(const CellTarget& target = {});
     void yesClick();
     void noClick();
     void cancelClick();
@@ -49,18 +75,19 @@ public:
     QPushButton* cancel;
 
 private:
+    QString m_title;
     Choice m_choice = Choice::Cancel;
 };
 
 // Chooses one of the project's categories for a cell.
-class CategoryChooser : public ItemDialog, public TranslatableWindow {
+class CategoryChooser : public CellEditor {
     Q_OBJECT
 public:
     CategoryChooser(ItemDialogContext& context, QWidget* parent);
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     // Opens with the first category selected, whatever the cell holds; true after OK.
-    bool run();
+    bool run(const CellTarget& target = {});
     QString selected() const;
     void OKClick();
     void cancelClick();
@@ -68,4 +95,7 @@ public:
     QComboBox* m_categoryBox;
     QPushButton* OK;
     QPushButton* cancel;
+
+private:
+    QString m_title;
 };

@@ -5,8 +5,10 @@
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/SoundService.h"
+#include "ui/widgets/TitleWidth.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +53,12 @@ ItemDialog::ItemDialog(ItemDialogContext& context, const QString& name, const QS
     : QDialog(parent), m_context(context) {
     setObjectName(name);
     setWindowTitle(title);
+}
+
+void ItemDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange)
+        ui::fitWidthToTitle(*this);
+    QDialog::changeEvent(event);
 }
 
 QPushButton* ItemDialog::button(const QString& name, const QString& caption) {

@@ -46,6 +46,9 @@ public:
     ItemDialog(ItemDialogContext& context, const QString& name, const QString& title, QWidget* parent);
 
 protected:
+    // A new title widens the dialog until the whole title shows.
+    void changeEvent(QEvent* event) override;
+
     QPushButton* button(const QString& name, const QString& caption);
     QLineEdit* edit(const QString& name);
     QLabel* label(const QString& caption, const QString& name = {});

@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "MainWindow.h"
+#include "language/LanguageTables.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/ShellService.h"
 
@@ -9,11 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutBox::AboutBox(ui::Services services, const QString& helpFile, QWidget* parent, const QString& part,
-                   const QString& version)
+AboutBox::AboutBox(ui::Services services, const LanguageTables& texts, const QString& helpFile,
+                   QWidget* parent, const QString& part, const QString& version)
     : QDialog(parent), m_services(services), m_helpFile(helpFile) {
     setObjectName(QStringLiteral("aboutbox"));
-    setWindowTitle(QStringLiteral("Tavik - Lumbrel Informations ..."));
+    setWindowTitle(texts.text(u"T60"));
     auto* name = new QLabel(QStringLiteral("Tavik - Lumbrel"), this);
     QFont big = name->font();
     big.setPointSize(16);
@@ -22,22 +23,22 @@ AboutBox::AboutBox(ui::Services services, const QString& helpFile, QWidget* pare
     auto* partName = new QLabel(part, this);
     partName->setObjectName(QStringLiteral("part"));
     partName->setVisible(!part.isEmpty());
-    auto* versionLabel = new QLabel(QStringLiteral("Version ") + version, this);
+    auto* versionLabel = new QLabel(texts.text(u"T61") + u' ' + version, this);
     versionLabel->setObjectName(QStringLiteral("version"));
-    auto* credits = new QLabel(QStringLiteral("Autostart menus for data discs.\n"
-                                              "Design and programming: Brevan Works.\n"
-                                              "Thanks to everyone who tested and translated."),
-                               this);
+    auto* credits = new QLabel(texts.text(u"T62"), this);
+    credits->setObjectName(QStringLiteral("credits"));
+    credits->setWordWrap(true);
+    credits->setMinimumWidth(credits->fontMetrics().averageCharWidth() * 50);
     auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(MainWindow::homePageAddress()), this);
     link->setObjectName(QStringLiteral("homepage"));
     connect(link, &QLabel::linkActivated, this,
             [this](const QString& address) { m_services.shell.open(address); });
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(texts.text(u"T64"), this);
     ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* helpButton = new QPushButton(QStringLiteral("Help"), this);
+    auto* helpButton = new QPushButton(texts.text(u"T65"), this);
     helpButton->setObjectName(QStringLiteral("Help"));
     connect(helpButton, &QPushButton::clicked, this, [this] { m_services.help.showHelp(m_helpFile, 300); });
 

@@ -4,12 +4,16 @@
 
 #include <QDialog>
 
-// "Tavik - Lumbrel Informations ...": name, version, credits and the product's home page. A part
-// of the editor with a version of its own names itself below the product's name.
+class LanguageTables;
+
+// "Tavik - Lumbrel Informations ...": name, version, credits and the product's home page, in the
+// current language. A part of the editor with a version of its own names itself below the
+// product's name.
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(ui::Services services, const QString& helpFile, QWidget* parent = nullptr, const QString& part = {},
+    AboutBox(ui::Services services, const LanguageTables& texts, const QString& helpFile,
+             QWidget* parent = nullptr, const QString& part = {},
              const QString& version = QStringLiteral("4.0"));
 
 private:

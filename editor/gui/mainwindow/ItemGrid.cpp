@@ -44,6 +44,15 @@ int ItemGrid::currentItem() const {
     return std::max(0, currentIndex().row());
 }
 
+void ItemGrid::fitColumnsToTitles() {
+    QHeaderView* columns = horizontalHeader();
+    for (int field = 0; field < columns->count(); ++field) {
+        if (!columns->isSectionHidden(field))
+            columns->resizeSection(field,
+                                   std::max(columns->sectionSize(field), columns->sectionSizeHint(field)));
+    }
+}
+
 // The header only shows the drag; the rows themselves move in the item table, which is the
 // project's order.
 void ItemGrid::onRowSectionMoved(int, int oldVisual, int newVisual) {

@@ -19,6 +19,9 @@ public:
     // -1 when the column shows no field.
     int fieldOfGridColumn(int column) const;
     int currentItem() const;
+    // Widens every shown column that is narrower than its title, so no title is cut; wider columns
+    // keep their width.
+    void fitColumnsToTitles();
 
 Q_SIGNALS:
     void itemRowMoved(int from, int to);

@@ -265,6 +265,7 @@ private:
     std::array<QAction*, kItemFieldCount> m_columnEntries{};
     std::array<QAction*, kItemFieldCount> m_editEntries{};
     std::array<QAction*, 2> m_languageEntries{};
+    std::array<QAction*, 2> m_bandColourEntries{}; // Grid Colors: Color 1, Color 2
     // Write Disc Image, Burn Disc and their divider in the Zol Control menu.
     std::array<QAction*, 3> m_discEntries{};
     QAction* m_popupRemove = nullptr;

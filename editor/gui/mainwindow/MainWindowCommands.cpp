@@ -131,7 +131,7 @@ void MainWindow::openItemInformation(ItemInfoMode mode) {
 
 void MainWindow::infoClick() {
     click();
-    AboutBox about(m_services, m_state.helpFile, this);
+    AboutBox about(m_services, m_state.language, m_state.helpFile, this);
     about.exec();
 }
 

@@ -100,11 +100,13 @@ void MainWindow::applyStoredWidths(const EditorSettings& settings) {
         if (!header->isSectionHidden(field))
             header->resizeSection(field, settings.widths[c]);
     }
+    allfiles->fitColumnsToTitles();
 }
 
 void MainWindow::gridColorClick(int band) {
     click();
     QColor& color = band == 1 ? m_state.prefs.color1 : m_state.prefs.color2;
+    m_colorChooser->setBand(m_bandColourEntries[band - 1]->text().remove(u'&'));
     m_colorChooser->setColor(color);
     if (m_colorChooser->exec() != QDialog::Accepted)
         return;

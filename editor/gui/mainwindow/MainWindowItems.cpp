@@ -140,21 +140,22 @@ void MainWindow::openCellEditor(int row, int field) {
         break;
     }
 
+    const CellTarget target = {m_state.language.fieldTitle(field), m_items.field(row, ItemField::Name)};
     if (field == fieldIndex(ItemField::Category)) {
-        if (m_categoryEditor->run()) {
+        if (m_categoryEditor->run(target)) {
             m_state.modified = true;
             m_items.setField(row, field, m_categoryEditor->selected());
             recomputeRowColours();
         }
     } else if (field == fieldIndex(ItemField::Copy) || field == fieldIndex(ItemField::Execute)) {
-        const auto choice = m_yesNoEditor->run();
+        const auto choice = m_yesNoEditor->run(target);
         if (choice != YesNoChooser::Choice::Cancel) {
             m_state.modified = true;
             m_items.setField(row, field,
                              choice == YesNoChooser::Choice::Yes ? m_state.language.yesText()
                                                                  : m_state.language.noText());
         }
-    } else if (m_textEditor->run(OneLineEditor::Mode::Cell, m_items.field(row, field))) {
+    } else if (m_textEditor->run(OneLineEditor::Mode::Cell, m_items.field(row, field), target)) {
         m_state.modified = true;
         m_items.setField(row, field, m_textEditor->text());
     }

@@ -65,6 +65,7 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     }
     if (switchedFrom == 0)
         applyStoredColumnLayout(EditorSettings::read(common::IniFile(settingsFile())));
+    allfiles->fitColumnsToTitles();
 
     updateWindowTitle();
     showCurrentRowInStatusLine();

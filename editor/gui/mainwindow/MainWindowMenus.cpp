@@ -205,10 +205,10 @@ void MainWindow::createSettingsMenu() {
         columns->addAction(a);
     addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &MainWindow::showAllColumnsClick);
     QMenu* colors = s->addMenu(QStringLiteral("Grid Colors"));
-    connect(colors->addAction(QStringLiteral("Color 1")), &QAction::triggered, this,
-            [this] { gridColorClick(1); });
-    connect(colors->addAction(QStringLiteral("Color 2")), &QAction::triggered, this,
-            [this] { gridColorClick(2); });
+    m_bandColourEntries = {colors->addAction(QStringLiteral("Color 1")),
+                           colors->addAction(QStringLiteral("Color 2"))};
+    connect(m_bandColourEntries[0], &QAction::triggered, this, [this] { gridColorClick(1); });
+    connect(m_bandColourEntries[1], &QAction::triggered, this, [this] { gridColorClick(2); });
     // Last, so that the entries before it keep their texts' numbers.
     s->addSeparator();
     m_shipRuntime = checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClick);

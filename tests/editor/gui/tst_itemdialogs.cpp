@@ -252,6 +252,10 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddFolderDialog>();
         dialog->prepare();
+        auto* status = dialog->findChild<QLabel*>(u"LMDSimpleLabel6"_qs);
+        // Until a folder is chosen the status text stands in the list's place, at the list's size.
+        QVERIFY(dialog->FileListBox->isHidden() && !status->isHidden());
+        const QSize before = dialog->sizeHint();
         dialog->addClick(); // nothing chosen yet
         QCOMPARE(f.lastMessage(), f.message(u"M2"));
 
@@ -262,6 +266,12 @@ private Q_SLOTS:
         dialog->subdirs_check->setChecked(true);
         f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
         dialog->selfilebtnClick();
+        QVERIFY(!dialog->FileListBox->isHidden() && status->isHidden());
+        QCOMPARE(dialog->sizeHint(), before);
+        int pathShown = 0;
+        for (const QLabel* l : dialog->findChildren<QLabel*>())
+            pathShown += !l->isHidden() && l->text().contains(u"demos"_qs);
+        QCOMPARE(pathShown, 1);
         QCOMPARE(dialog->FileListBox->topLevelItemCount(), 4);
         QCOMPARE(dialog->FileListBox->topLevelItem(0)->text(1), QStringLiteral("a.txt"));
         QCOMPARE(dialog->FileListBox->topLevelItem(2)->text(1), QStringLiteral("c.zip"));
@@ -368,9 +378,12 @@ private Q_SLOTS:
         QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Demos"));
         f.state.modified = false;
 
-        // The category chooser starts on the first category whatever the cell holds.
+        // The category chooser starts on the first category whatever the cell holds. Every cell
+        // editor names the field and the item it changes, and is wide enough for that title.
         whenOpen<CategoryChooser>([](CategoryChooser* d) {
             QCOMPARE(d->m_categoryBox->currentText(), QStringLiteral("Tools"));
+            QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - Category: Site"));
+            QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
             d->OKClick();
         });
         f.form->editFieldClick(fieldIndex(ItemField::Category));
@@ -388,6 +401,7 @@ private Q_SLOTS:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         whenOpen<OneLineEditor>([](OneLineEditor* d) {
             QCOMPARE(d->m_textEdit->text(), QStringLiteral("http://www."));
+            QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - File Name: Site"));
             d->m_textEdit->setText(u"http://example.org"_qs);
             d->OKClick();
         });
@@ -398,7 +412,11 @@ private Q_SLOTS:
 
         // Yes/no written in German are stored in English.
         f.form->languageClick(2);
-        whenOpen<YesNoChooser>([](YesNoChooser* d) { d->noClick(); });
+        whenOpen<YesNoChooser>([](YesNoChooser* d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - Neuer Wert - Ausf\u00fchren: Site"));
+            QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
+            d->noClick();
+        });
         // The popup's Edit entry for the field.
         QMenu* popup = f.form->findChild<QMenu*>(u"gridpopup"_qs);
         f.form->popupMenuOpening();

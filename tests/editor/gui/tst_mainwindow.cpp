@@ -2,6 +2,8 @@
 // the grid's modes, columns and sorting, language switches and closing.
 #include "EditorTestSupport.h"
 #include "common/IniFile.h"
+#include "gui/categories/CategoryEditor.h"
+#include "gui/items/AddFolderDialog.h"
 #include "gui/items/BandColourDialog.h"
 #include "gui/mainwindow/ItemGrid.h"
 #include "gui/mainwindow/MainWindow.h"
@@ -10,6 +12,7 @@
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/ColorBox.h"
+#include "ui/widgets/EffectLabel.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -307,17 +310,44 @@ private Q_SLOTS:
     void bandColourComesFromTheChooser() {
         Fixture f;
         f.openProject({item(u"a"_qs, u"Games"_qs)});
+        f.form->languageClick(2);
+        QString title;
+        QStringList shownNames;
         QTimer::singleShot(0, [&] {
             auto* chooser = f.form->findChild<BandColourDialog*>();
-            chooser->colorBox()->setCurrentIndex(chooser->colorBox()->findText(u"clYellow"_qs));
+            title = chooser->windowTitle();
+            for (int i = 0; i < chooser->colorBox()->count(); ++i)
+                shownNames << chooser->colorBox()->itemText(i);
+            chooser->colorBox()->setCurrentIndex(chooser->colorBox()->findText(u"Gelb"_qs));
             f.fakes.sound.played.clear();
             chooser->findChild<QPushButton*>(u"OK"_qs)->click();
         });
         f.form->gridColorClick(1);
+        QCOMPARE(title, QStringLiteral("Tavik - Lumbrel - Neuer Wert - Farbe 1"));
+        QVERIFY(shownNames.contains(u"Silber"_qs) && !shownNames.contains(u"clSilver"_qs));
         // Its OK button clicks as every button of the editor does.
         QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
         QCOMPARE(f.state.prefs.color1, QColor(Qt::yellow));
         QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
+        // The settings file keeps the stored name, whatever the user read.
+        f.fakes.messages.queueAnswer(Answer::No); // in case the switch of yes/no words asks to save
+        f.form->exitClick();
+        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"Color1"),
+                 QStringLiteral("clYellow"));
+    }
+
+    // The grid's titles are never cut: a stored or default width narrower than a title widens to
+    // show it, in either language; wider columns keep their width.
+    void columnTitlesFitTheirColumns() {
+        Fixture f("[settings]\r\ngrid_9=20\r\ngrid_1=300\r\n");
+        f.openProject({item(u"a"_qs, u"Games"_qs)});
+        for (int language : {2, 1}) {
+            f.form->languageClick(language);
+            for (int field = 0; field < kItemFieldCount; ++field)
+                QVERIFY2(f.header()->sectionSize(field) >= f.header()->sectionSizeHint(field),
+                         qPrintable(f.form->items().headerData(field, Qt::Horizontal).toString()));
+        }
+        QCOMPARE(f.header()->sectionSize(f.form->grid()->fieldOfGridColumn(1)), 300);
     }
 
     void exitAsksAndCloseWritesTheSettings() {
@@ -337,7 +367,10 @@ private Q_SLOTS:
         // Serial is hidden; after the move it stands in column 5, whose stored width stays.
         QCOMPARE(settings.readString(u"settings", u"state_grid_4"), QStringLiteral("hidden"));
         QCOMPARE(settings.readString(u"settings", u"grid_5"), QStringLiteral("123"));
-        QCOMPARE(settings.readString(u"settings", u"grid_4"), QStringLiteral("50"));
+        // Column 4 (CD Path) had the default width, too narrow for its title, and was widened.
+        const int cdPath = fieldIndex(ItemField::CdPath);
+        QCOMPARE(settings.readInteger(u"settings", u"grid_4", 0), f.header()->sectionSize(cdPath));
+        QVERIFY(f.header()->sectionSize(cdPath) > 50);
         QCOMPARE(settings.readString(u"settings", u"celld_1"), QStringLiteral("Category"));
         QCOMPARE(settings.readString(u"settings", u"celld_2"), QStringLiteral("Name"));
         QCOMPARE(settings.readString(u"settings", u"grid_mode"), QStringLiteral("0"));
@@ -453,6 +486,53 @@ private Q_SLOTS:
                 QVERIFY(!f.message(key).isEmpty());
         }
         QCOMPARE(f.child(u"add"_qs)->text(), QStringLiteral("Datei hinzuf\u00fcgen"));
+    }
+
+    // The about box and the category editor's link speak the current language too.
+    void aboutBoxAndIconLinkFollowTheLanguage() {
+        Fixture f;
+        for (int language : {2, 1}) {
+            f.form->languageClick(language);
+            QStringList texts;
+            QTimer::singleShot(0, [&] {
+                QWidget* about = QApplication::activeModalWidget();
+                QVERIFY(about && about->objectName() == u"aboutbox"_qs);
+                texts << about->windowTitle();
+                for (const char* name : {"version", "credits"})
+                    texts << about->findChild<QLabel*>(QLatin1String(name))->text();
+                texts << about->findChild<QPushButton*>(u"Help"_qs)->text();
+                about->close();
+            });
+            f.form->infoClick();
+            const auto* link = f.form->findChild<ui::EffectLabel*>(u"moreIcons"_qs);
+            if (language == 2) {
+                QCOMPARE(texts.value(0), QStringLiteral("Tavik - Lumbrel Informationen ..."));
+                QVERIFY(texts.value(2).contains(u"Dank"_qs));
+                QCOMPARE(texts.value(3), QStringLiteral("Hilfe"));
+                QCOMPARE(link->text(), QStringLiteral("Weitere Symbole auf der Tavik-Homebase"));
+            } else {
+                QCOMPARE(texts.value(0), QStringLiteral("Tavik - Lumbrel Informations ..."));
+                QCOMPARE(texts.value(1), QStringLiteral("Version 4.0"));
+                QCOMPARE(link->text(), QStringLiteral("More Icons at Tavik Homebase"));
+            }
+        }
+    }
+
+    // Longer German captions get their room from the layouts, not a smaller font than the
+    // controls beside them.
+    void neighboursShareOneFontSize() {
+        Fixture f;
+        f.form->languageClick(2);
+        const auto* categories = f.form->findChild<CategoryEditor*>();
+        QCOMPARE(categories->SaveAs->text(), QStringLiteral("Speichern unter"));
+        QCOMPARE(categories->SaveAs->font().pointSize(), categories->sgf->font().pointSize());
+        QList<int> captionSizes;
+        for (const QLabel* l : f.form->findChild<AddFolderDialog*>()->findChildren<QLabel*>()) {
+            if (l->text() == u"Seriennr.:"_qs || l->text().startsWith(u"Datei(en)"_qs))
+                captionSizes << l->font().pointSize();
+        }
+        QCOMPARE(captionSizes.size(), 3);
+        QCOMPARE(captionSizes.count(captionSizes[0]), 3);
     }
 
     void missingKeysAndFilesGiveDefaults() {
