@@ -10,13 +10,13 @@
 #include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/GaugeBar.h"
 #include "ui/widgets/ShadowButton.h"
+#include "ui/widgets/TitleWidth.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -32,8 +32,6 @@ constexpr int kMargin = 8;
 constexpr int kListWidth = 214;
 constexpr int kButtonWidth = 125, kButtonHeight = 30;
 constexpr int kGaugeWidth = 35;
-// Beside its caption a title bar holds the window's icon, its buttons and its edges.
-constexpr int kTitleBarExtras = 128;
 
 const QString kNoFilesInZip = QStringLiteral("Error - no files in the Zip file");
 
@@ -131,17 +129,6 @@ void CopyDialog::layoutControls() {
     m_cancel->setGeometry(right, 270, kButtonWidth, kButtonHeight);
 }
 
-int CopyDialog::widthForTitle(const QString& title) const {
-    // Title bars commonly set their caption in a bold face a little larger than the dialog's.
-    QFont face = font();
-    face.setBold(true);
-    face.setPointSizeF(face.pointSizeF() * 1.1);
-    int width = std::max(kClientWidth, QFontMetrics(face).horizontalAdvance(title) + kTitleBarExtras);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        width = std::min(width, screen->availableGeometry().width());
-    return width;
-}
-
 QStringList CopyDialog::drives() const {
     QStringList roots;
     for (int i = 0; i < m_drive->count(); ++i)
@@ -237,7 +224,7 @@ void CopyDialog::openForMode() {
     m_copyanz->setValue(0);
     const QString caption = captionFor(m_state.copyMode, m_state.language.texts.language);
     setWindowTitle(caption);
-    setFixedSize(widthForTitle(caption), kClientHeight);
+    setFixedSize(std::max(kClientWidth, ui::widthForTitle(*this)), kClientHeight);
     layoutControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

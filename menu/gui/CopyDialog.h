@@ -62,8 +62,6 @@ public:
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
 
     static QString captionFor(menu::CopyMode mode, int language);
-    // The dialog's width at which `title` shows whole in its title bar, within the screen.
-    int widthForTitle(const QString& title) const;
 
     void reject() override;
 

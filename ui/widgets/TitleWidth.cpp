@@ -1,9 +1,11 @@
 #include "TitleWidth.h"
 
-#include <QApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -13,13 +15,20 @@ constexpr int kTitleBarControls = 140;
 
 } // namespace
 
-void fitWidthToTitle(QWidget& window) {
-    // Title bars often use a bold face; measure with one so the title is never cut short.
-    QFont font = QApplication::font();
-    font.setBold(true);
-    int width = QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kTitleBarControls;
-    if (const QScreen* screen = window.screen())
+int widthForTitle(const QWidget& window) {
+    // Title bars commonly set their caption in a bold face a little larger than the window's.
+    QFont face = QGuiApplication::font();
+    face.setBold(true);
+    face.setPointSizeF(face.pointSizeF() * 1.1);
+    int width = QFontMetrics(face).horizontalAdvance(window.windowTitle()) + kTitleBarControls;
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen)
         width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    return width;
+}
+
+void fitWidthToTitle(QWidget& window) {
+    const int width = widthForTitle(window);
     if (width > window.minimumWidth())
         window.setMinimumWidth(width);
 }

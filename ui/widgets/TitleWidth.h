@@ -4,9 +4,12 @@ class QWidget;
 
 namespace ui {
 
-// Makes a window at least as wide as its title bar needs to show the whole title, beside the
-// window's icon and buttons, but never wider than the screen. Small dialogs with long titles
-// would otherwise have them cut short.
+// How wide a window must be for its title bar to show the whole title beside the window's icon
+// and buttons, but never wider than 90 % of its screen.
+int widthForTitle(const QWidget& window);
+
+// Makes a window at least that wide: small dialogs with long titles would otherwise have them cut
+// short.
 void fitWidthToTitle(QWidget& window);
 
 } // namespace ui
