@@ -279,9 +279,11 @@ void MenuWindow::playSound(int n) {
 }
 
 QPixmap MenuWindow::loadBitmap(const QString& name) const {
-    // A bitmap that cannot be read leaves its place empty; the menu still opens.
+    // A bitmap that cannot be read leaves its place empty; the menu still opens. Backgrounds and
+    // button fills are tiled over a window of 632 x 413 pixels: 64 MB holds 4096 x 4096 of them.
+    constexpr int kBitmapAllocationLimitMb = 64;
     QImageReader reader(m_state.folders.configFile(name));
-    reader.setAllocationLimit(256);
+    reader.setAllocationLimit(kBitmapAllocationLimitMb);
     return QPixmap::fromImage(reader.read());
 }
 
