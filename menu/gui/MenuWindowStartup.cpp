@@ -5,39 +5,21 @@
 #include "AboutBox.h"
 #include "CopyDialog.h"
 #include "CoverDialog.h"
-#include "HomePages.h"
 #include "InfoWindow.h"
 #include "NewFolderDialog.h"
 #include "PictureWindow.h"
-#include "common/FileSafeName.h"
 #include "common/IniFile.h"
-#include "common/Paths.h"
-#include "reader/ItemTarget.h"
-#include "ui/services/ClipboardService.h"
-#include "ui/services/MessageBoxService.h"
-#include "ui/services/ShellService.h"
 #include "ui/services/SoundService.h"
 #include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
-#include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
 #include "ui/widgets/SplashScreen.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QImageReader>
-#include <QKeyEvent>
-#include <QPainter>
-#include <QScreen>
 #include <QStyle>
-#include <QStyledItemDelegate>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
