@@ -7,9 +7,18 @@ namespace {
 const QString kYes = QStringLiteral("yes");
 const QString kNo = QStringLiteral("no");
 
+// Messages that must never show empty, even before a language file is applied or with an older
+// one that lacks them: a file that cannot be opened or written.
+const QHash<QString, QString> kBuiltInMessages{
+    {QStringLiteral("M61"),
+     QStringLiteral("Cannot open file \"%1\". The file does not exist or cannot be read.")},
+    {QStringLiteral("M62"),
+     QStringLiteral("Cannot write file \"%1\". The folder may be read-only, or the drive full or missing.")},
+};
+
 QStringList messageKeys() {
     QStringList keys;
-    for (int i = 1; i <= 60; ++i) {
+    for (int i = 1; i <= 62; ++i) {
         keys << u'M' + QString::number(i);
         if (i == 39)
             keys << QStringLiteral("M39_2");
@@ -27,7 +36,7 @@ QStringList numberedTextKeys() {
 
 } // namespace
 
-LanguageTables::LanguageTables() {
+LanguageTables::LanguageTables() : m_messages(kBuiltInMessages) {
     for (int f = 0; f < kItemFieldCount; ++f)
         m_fieldTitles[f] = englishFieldTitle(f);
     m_texts.insert(QStringLiteral("TJP"), QStringLiteral("Jump Point"));
@@ -43,7 +52,7 @@ void LanguageTables::load(const common::IniFile& file) {
             file.readString(u"Grid", QString(u'G' + QString::number(f + 1)), QStringLiteral("not used"));
     m_messages.clear();
     for (const QString& key : messageKeys())
-        m_messages.insert(key, file.readString(u"Messages", key));
+        m_messages.insert(key, file.readString(u"Messages", key, kBuiltInMessages.value(key)));
     m_texts.clear();
     m_texts.insert(QStringLiteral("TJP"), file.readString(u"Texts", u"TJP", QStringLiteral("Jump Point")));
     for (const char16_t* key : {u"TYES", u"TNO", u"SYES", u"SNO"}) {

@@ -421,14 +421,14 @@ QString saveTo(EditorState& state, const QString& file, ui::MessageBoxService& m
         const QString copy = folder + freeName(QFileInfo(source).fileName(), source, taken);
         if (!environmentfiles::isSameFile(source, copy) && !common::copyFileReplacing(source, copy)) {
             // The design keeps the medium where it lies, and the user learns that it is not in the folder.
-            notCopied << environmentfiles::cannotWriteText(copy);
+            notCopied << environmentfiles::cannotWriteText(state.language, copy);
             continue;
         }
         holder->set(copy);
     }
 
     if (!write(state, target)) {
-        messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(target));
+        messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(state.language, target));
         return {};
     }
     if (notCopied.isEmpty())

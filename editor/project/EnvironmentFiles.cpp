@@ -1,5 +1,7 @@
 #include "EnvironmentFiles.h"
 
+#include "language/LanguageTables.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,14 +42,12 @@ bool canOpen(const QString& path) {
     return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
-QString cannotOpenText(const QString& path) {
-    return QStringLiteral("Cannot open file \"%1\". The file does not exist or cannot be read.")
-        .arg(QDir::toNativeSeparators(path));
+QString cannotOpenText(const LanguageTables& language, const QString& path) {
+    return language.message(u"M61").arg(QDir::toNativeSeparators(path));
 }
 
-QString cannotWriteText(const QString& path) {
-    return QStringLiteral("Cannot write file \"%1\". The folder may be read-only, or the drive full or missing.")
-        .arg(QDir::toNativeSeparators(path));
+QString cannotWriteText(const LanguageTables& language, const QString& path) {
+    return language.message(u"M62").arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace environmentfiles

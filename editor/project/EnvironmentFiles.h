@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class LanguageTables;
+
 // Rules shared by the files that many projects use: category files and design files.
 namespace environmentfiles {
 
@@ -22,8 +24,8 @@ bool isSameFile(const QString& a, const QString& b);
 // as an empty picture rather than stopping a load.
 bool canOpen(const QString& path);
 
-// The platform's texts for a file that cannot be opened or written.
-QString cannotOpenText(const QString& path);
-QString cannotWriteText(const QString& path);
+// The texts for a file that cannot be opened or written, in the current language.
+QString cannotOpenText(const LanguageTables& language, const QString& path);
+QString cannotWriteText(const LanguageTables& language, const QString& path);
 
 } // namespace environmentfiles

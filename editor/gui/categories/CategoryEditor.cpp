@@ -281,7 +281,7 @@ bool CategoryEditor::load(const QString& path) {
         appendImage(icon);
     if (!contents.missingIcon.isEmpty()) {
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
-                                 environmentfiles::cannotOpenText(contents.missingIcon));
+                                 environmentfiles::cannotOpenText(m_state.language, contents.missingIcon));
         updateButtons();
         return false;
     }
@@ -365,8 +365,8 @@ bool CategoryEditor::writeTo(const QString& path) {
     if (!categoryfile::write(path, entries, &failed)) {
         // Either the file itself or a category's icon that could not be brought beside it.
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
-                                 failed == path ? environmentfiles::cannotWriteText(path)
-                                                : environmentfiles::cannotOpenText(failed));
+                                 failed == path ? environmentfiles::cannotWriteText(m_state.language, path)
+                                                : environmentfiles::cannotOpenText(m_state.language, failed));
         return false;
     }
     // The icons now lie in the category folder under their new numbers. Copying from the old

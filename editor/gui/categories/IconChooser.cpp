@@ -140,7 +140,7 @@ void IconChooser::loadPack(int pack) {
         if (!environmentfiles::canOpen(file)) {
             // The icons before the missing one stay to choose from.
             m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
-                                     environmentfiles::cannotOpenText(file));
+                                     environmentfiles::cannotOpenText(m_state.language, file));
             return;
         }
         auto* item = new QListWidgetItem(loadIconFile(file), iconpacks::iconNumber(m), genreitems);

@@ -59,7 +59,7 @@ QString DesignEditor::chooseMedium(const QString& filter, const QString& suffix,
         return {};
     if (!environmentfiles::canOpen(chosen)) {
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
-                                 environmentfiles::cannotOpenText(chosen));
+                                 environmentfiles::cannotOpenText(m_state.language, chosen));
         return {};
     }
     return chosen;
@@ -399,7 +399,7 @@ bool DesignEditor::saveTo(const QString& file) {
     // The standard design is what every project without a design of its own shows.
     if (designfile::isStandardFile(environmentfiles::withDefaultSuffix(file, designfile::defaultSuffix()),
                                    m_state.programFolder)) {
-        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(file));
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(m_state.language, file));
         return false;
     }
     if (designfile::saveTo(m_state, file, m_services.messages).isEmpty())

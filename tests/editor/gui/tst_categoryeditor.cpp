@@ -220,6 +220,12 @@ private Q_SLOTS:
         QFile::remove(f.program(u"ip/ip07/ip07i02.ico"_qs));
         f.iw->prepare(IconChooser::Mode::Change);
         QCOMPARE(f.iw->genreitems->count(), 1);
+        QVERIFY(f.lastMessage().startsWith(u"Cannot open file"_qs));
+        QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
+        // It says so in the editor's language.
+        f.form->languageClick(2);
+        f.iw->prepare(IconChooser::Mode::Change);
+        QVERIFY(f.lastMessage().startsWith(u"Die Datei"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
     }
 

@@ -1,4 +1,5 @@
-// Band colours, both sorts, removing rows and the language switch of yes/no cells.
+// Band colours, both sorts, removing rows, the language switch of yes/no cells and the messages
+// that a language file may lack.
 #include "EditorTestSupport.h"
 #include "common/IniFile.h"
 #include "language/LanguageTables.h"
@@ -102,6 +103,22 @@ private Q_SLOTS:
         QCOMPARE(items.field(0, ItemField::Execute), QStringLiteral("nein"));
         QCOMPARE(items.field(0, ItemField::Description), QStringLiteral("yes please"));
         QCOMPARE(items.field(0, ItemField::Serial), QStringLiteral("YES"));
+    }
+
+    void fileErrorsNeverReadEmpty() {
+        // Before any language file, and with an older one that lacks them, a file that cannot be
+        // opened or written is still named in a whole sentence.
+        QTemporaryDir dir;
+        common::IniFile older(dir.filePath(QStringLiteral("lang_1.dat")));
+        older.writeString(u"Messages", u"M1", QStringLiteral("Open a project first."));
+        LanguageTables language;
+        for (int pass = 0; pass < 2; ++pass) {
+            QCOMPARE(language.message(u"M61").arg(u"a.ico"_qs),
+                     QStringLiteral("Cannot open file \"a.ico\". The file does not exist or cannot be read."));
+            QVERIFY(language.message(u"M62").startsWith(u"Cannot write file \"%1\"."_qs));
+            language.load(older);
+        }
+        QCOMPARE(language.message(u"M1"), QStringLiteral("Open a project first."));
     }
 };
 
