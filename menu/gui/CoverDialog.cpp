@@ -266,7 +266,7 @@ void CoverDialog::choosePicture(QString& file, QLabel* name) {
     // Metafiles are offered but cannot be drawn here; a file that holds no picture is refused.
     if (common::readPicture(chosen, kPictureAllocationLimitMb).isNull()) {
         m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
-                                 QStringLiteral("The picture \"%1\" cannot be read.").arg(chosen));
+                                 menu::ownMessages(m_state.language.texts.language).unreadablePicture.arg(chosen));
         return;
     }
     setPicture(file, name, chosen);

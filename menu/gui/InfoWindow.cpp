@@ -147,7 +147,7 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
     // Only plain files: opening a pipe would wait for a writer that never comes.
     if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
         if (error)
-            *error = QStringLiteral("It is not a file.");
+            *error = menu::ownMessages(m_state.language.texts.language).notAFile;
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {

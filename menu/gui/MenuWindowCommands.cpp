@@ -108,7 +108,7 @@ void MenuWindow::infoClick() {
     m_infoWindow->clearText();
     QString error;
     if (!m_infoWindow->loadFile(file, InfoWindow::Encoding::Windows1252, &error)) {
-        information(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(file), error));
+        information(menu::ownMessages(texts.language).cannotOpen.arg(QDir::toNativeSeparators(file), error));
         return;
     }
     m_infoWindow->open();
@@ -147,7 +147,7 @@ void MenuWindow::showZipText(const QString& ending) {
     // Only the beginning of a text is shown; a larger entry is not written out at all, however
     // small it is packed.
     if (menu::storedSize(archive, entry) > InfoWindow::kMaxTextBytes) {
-        information(QStringLiteral("%1 in %2 is too large to be shown: texts of up to %3 MB are shown.")
+        information(menu::ownMessages(texts.language).tooLargeToShow
                         .arg(entry, archive)
                         .arg(InfoWindow::kMaxTextBytes / (1024 * 1024)));
         return;
@@ -155,7 +155,7 @@ void MenuWindow::showZipText(const QString& ending) {
     // A private folder of its own, gone again when the window closes.
     auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tiv-text-XXXXXX"));
     if (!folder->isValid()) {
-        information(QStringLiteral("Cannot open file \"%1\". %2").arg(entry, folder->errorString()));
+        information(menu::ownMessages(texts.language).cannotOpen.arg(entry, folder->errorString()));
         return;
     }
     const QString baseName = entry.mid(std::max(entry.lastIndexOf(u'/'), entry.lastIndexOf(u'\\')) + 1);
@@ -176,7 +176,7 @@ void MenuWindow::showZipText(const QString& ending) {
     m_infoWindow->clearText();
     QString error;
     if (!m_infoWindow->loadFile(textPath, InfoWindow::Encoding::Dos437, &error)) {
-        information(QStringLiteral("Cannot open file \"%1\". %2").arg(textPath, error));
+        information(menu::ownMessages(language).cannotOpen.arg(textPath, error));
         return;
     }
     m_infoWindow->setTemporaryText(std::move(folder), textPath);

@@ -79,4 +79,20 @@ std::optional<BuiltInTexts> builtInTexts(int language) {
     return std::nullopt;
 }
 
+const OwnMessages& ownMessages(int language) {
+    static const OwnMessages english{
+        QStringLiteral("Cannot open file \"%1\". %2"),
+        QStringLiteral("It is not a file."),
+        QStringLiteral("%1 in %2 is too large to be shown: texts of up to %3 MB are shown."),
+        QStringLiteral("The picture \"%1\" cannot be read."),
+    };
+    static const OwnMessages german{
+        QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. %2"),
+        QStringLiteral("Es ist keine Datei."),
+        QStringLiteral("%1 in %2 ist zu groß, um angezeigt zu werden: Texte bis %3 MB werden angezeigt."),
+        QStringLiteral("Das Bild \"%1\" kann nicht gelesen werden."),
+    };
+    return language == 1 ? german : english;
+}
+
 } // namespace menu

@@ -55,4 +55,15 @@ struct BuiltInTexts {
 // English for 0, German for 1; nothing for any other index (the controls keep their captions).
 std::optional<BuiltInTexts> builtInTexts(int language);
 
+// The menu program's own messages, which no language file holds.
+struct OwnMessages {
+    QString cannotOpen;      // %1 the file, %2 the reason
+    QString notAFile;        // a reason
+    QString tooLargeToShow;  // %1 the entry, %2 the archive, %3 the most megabytes shown
+    QString unreadablePicture; // %1 the file
+};
+
+// German for 1, English for every other index: a message must never be empty.
+const OwnMessages& ownMessages(int language);
+
 } // namespace menu
