@@ -1,7 +1,10 @@
 #pragma once
 
 #include "common/IniFile.h"
+#include "project/EditorState.h"
 #include "project/ItemField.h"
+#include "project/ItemTable.h"
+#include "project/ProjectFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +14,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <vector>
 
 namespace editortest {
 
@@ -82,6 +86,17 @@ inline ItemRecord locatedItem(const QString& name, const QString& fileName, cons
     r[fieldIndex(ItemField::Copy)] = QStringLiteral("yes");
     r[fieldIndex(ItemField::Execute)] = QStringLiteral("yes");
     return r;
+}
+
+// A project file as the editor saves it: `author`'s names and files, and these items.
+inline QString writeProject(const QString& file, const EditorState& author,
+                            const std::vector<ItemRecord>& rows = {}) {
+    ItemTable table;
+    table.setRecords(rows);
+    common::IniFile ini(file);
+    projectfile::write(ini, author, table);
+    ini.save();
+    return file;
 }
 
 } // namespace editortest

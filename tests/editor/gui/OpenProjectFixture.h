@@ -2,48 +2,31 @@
 // The main window with an open project whose folder is a fresh disc folder, for suites that work on
 // the items of a project.
 
-#include "EditorTestSupport.h"
+#include "EditorWindowFixture.h"
 #include "gui/mainwindow/ItemGrid.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
-#include "ui/testing/FakeServices.h"
 
 #include <QAction>
-#include <QTemporaryDir>
 
-#include <memory>
-
-struct OpenProjectFixture {
-    QTemporaryDir dir;
-    ui::testing::FakeServices fakes;
-    EditorState state;
-    std::unique_ptr<MainWindow> form;
+struct OpenProjectFixture : editortest::EditorWindowFixture {
     QString disc; // the project folder, ending in the separator
 
-    explicit OpenProjectFixture(int language = 1) {
-        state.programFolder = dir.path() + QStringLiteral("/program/");
-        editortest::installLanguageFiles(state.programFolder);
+    explicit OpenProjectFixture(int language = 1, const QStringList& categories = {QStringLiteral("Tools")}) {
         if (language != 1)
             editortest::writeFile(state.programFolder + QStringLiteral("lumbrel.dat"),
                                   "[settings]\r\nlanguage=" + QByteArray::number(language) + "\r\n");
         disc = QDir::toNativeSeparators(dir.path() + QStringLiteral("/disc/"));
         QDir().mkpath(disc);
-        form = std::make_unique<MainWindow>(state, fakes.services());
-        form->startUp();
+        startEditor();
 
         EditorState author;
         author.cdName = QStringLiteral("Disc");
         author.projectFolder = disc;
-        author.mainDaten.genre_file.set(editortest::writeCategoryFile(
-            dir.filePath(QStringLiteral("c/cats.lbc")), {QStringLiteral("Tools")}));
+        author.mainDaten.genre_file.set(
+            editortest::writeCategoryFile(dir.filePath(QStringLiteral("c/cats.lbc")), categories));
         author.mainDaten.menudesign_file.set(
             editortest::writeFile(dir.filePath(QStringLiteral("c/design.lbd"))));
-        author.categories = QStringList{QStringLiteral("Tools")};
-        common::IniFile ini(dir.filePath(QStringLiteral("p.lbp")));
-        projectfile::write(ini, author, ItemTable());
-        ini.save();
-        QVERIFY(form->openProject(dir.filePath(QStringLiteral("p.lbp"))));
+        author.categories = categories;
+        QVERIFY(form->openProject(editortest::writeProject(dir.filePath(QStringLiteral("p.lbp")), author)));
     }
 
     // The project's items as if they had been added and saved.
@@ -65,7 +48,6 @@ struct OpenProjectFixture {
         }
         return nullptr;
     }
-    QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
     QStringList messages() const {
         QStringList texts;
         for (const auto& shown : fakes.messages.shown)

@@ -1,6 +1,6 @@
 // The category editor and the icon chooser driven like a user would, and the main window's
 // Categories command that runs them through the working copy.
-#include "EditorTestSupport.h"
+#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
 #include "gui/categories/CategoryEditor.h"
 #include "gui/categories/IconChooser.h"
@@ -40,20 +40,12 @@ QByteArray writeIcon(const QString& path, const QColor& colour) {
 class TestCategoryEditor : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        QTemporaryDir dir;
-        ui::testing::FakeServices fakes;
-        EditorState state;
-        std::unique_ptr<MainWindow> form;
+    struct Fixture : EditorWindowFixture {
         CategoryEditor* gf = nullptr;
         IconChooser* iw = nullptr;
         QString sep = QDir::separator();
 
-        Fixture() {
-            state.programFolder = QDir::toNativeSeparators(dir.path() + u"/program/"_qs);
-            for (const char* folder : {"Files", "genre", "projects"})
-                QDir().mkpath(state.programFolder + QLatin1String(folder));
-            installLanguageFiles(state.programFolder);
+        Fixture() : EditorWindowFixture({"Files", "genre", "projects"}) {
             writeSet(program(u"Files/"_qs), u"Standard.lbc"_qs, {u"Games"_qs, u"Tools"_qs, u"Demos"_qs});
             writeFile(program(u"ip/ip01.cfg"_qs), "[general]\r\nanz_icons=3\r\n");
             writeFile(program(u"ip/ip07.cfg"_qs), "[general]\r\nanz_icons=2\r\n");
@@ -62,17 +54,9 @@ class TestCategoryEditor : public QObject {
             for (int m = 1; m <= 2; ++m)
                 writeIcon(program(u"ip/ip07/ip07i0%1.ico"_qs.arg(m)),
                           QColor::fromHsv(200 + m * 40, 200, 200));
-            form = std::make_unique<MainWindow>(state, fakes.services());
-            form->startUp();
+            startEditor();
             gf = form->findChild<CategoryEditor*>();
             iw = form->findChild<IconChooser*>();
-        }
-        QString program(const QString& rest) const {
-            return QDir::toNativeSeparators(state.programFolder + rest);
-        }
-        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
-        QString lastMessage() const {
-            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
         }
 
         // A category file with one icon of its own colour per category.
@@ -376,12 +360,8 @@ private Q_SLOTS:
         author.mainDaten.genre_file.set(lbc);
         author.mainDaten.menudesign_file.set(lbd);
         author.categories = {u"Tools"_qs, u"Games"_qs};
-        ItemTable table;
-        table.setRecords({item(u"t"_qs, u"Tools"_qs), item(u"g"_qs, u"Games"_qs)});
-        const QString project = f.dir.filePath(u"p.lbp"_qs);
-        common::IniFile ini(project);
-        projectfile::write(ini, author, table);
-        ini.save();
+        const QString project = writeProject(f.dir.filePath(u"p.lbp"_qs), author,
+                                             {item(u"t"_qs, u"Tools"_qs), item(u"g"_qs, u"Games"_qs)});
         f.fakes.choosers.queueOpenFile(project);
         f.form->openClicked();
         QVERIFY(f.form->projectOpen());

@@ -1,6 +1,6 @@
 // The design editor driven like a user would: modes and box fills, the sample, design files,
 // leaving, sounds, the full preview, and a round trip that the menu program reads back.
-#include "EditorTestSupport.h"
+#include "EditorWindowFixture.h"
 #include "build/DesignPreview.h"
 #include "common/IniFile.h"
 #include "gui/design/DesignEditor.h"
@@ -43,36 +43,20 @@ QString writeBitmap(const QString& path, const QColor& colour, QSize size = QSiz
 class TestDesignEditor : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        QTemporaryDir dir;
-        ui::testing::FakeServices fakes;
-        EditorState state;
-        std::unique_ptr<MainWindow> form;
+    struct Fixture : EditorWindowFixture {
         DesignEditor* md = nullptr;
 
-        Fixture() {
-            state.programFolder = QDir::toNativeSeparators(dir.path() + u"/program/"_qs);
-            for (const char* folder : {"Files", "menudesign", "back", "Sounds"})
-                QDir().mkpath(state.programFolder + QLatin1String(folder));
-            installLanguageFiles(state.programFolder);
+        Fixture() : EditorWindowFixture({"Files", "menudesign", "back", "Sounds"}) {
             for (const char* name :
                  {"Standard.lbd", "language0.0", "language0.1", "language1.0", "language1.1"})
                 QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + QLatin1String(name),
                             program(u"Files/"_qs) + QLatin1String(name));
             for (int m = 1; m <= 14; ++m)
                 writeFile(program(u"Files/m%1.ico"_qs.arg(m)), QByteArray::number(m));
-            form = std::make_unique<MainWindow>(state, fakes.services());
-            form->startUp();
+            startEditor();
             md = form->findChild<DesignEditor*>();
         }
-        QString program(const QString& rest) const {
-            return QDir::toNativeSeparators(state.programFolder + rest);
-        }
         QString standard() const { return program(u"Files/Standard.lbd"_qs); }
-        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
-        QString lastMessage() const {
-            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
-        }
         // The editor opened on the project's design file.
         void openOn(const QString& file) {
             state.mainDaten.menudesign_file.set(file);

@@ -1,6 +1,6 @@
 // The disc image and burning commands from the main window and the burner dialog, and the
 // progress window that runs them.
-#include "EditorTestSupport.h"
+#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
 #include "gui/build/BurnerDialog.h"
 #include "gui/build/DiscCommands.h"
@@ -27,19 +27,11 @@ using Kind = ui::MessageBoxService::Kind;
 class TestDiscDialogs : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        QTemporaryDir dir;
-        ui::testing::FakeServices fakes;
-        EditorState state;
-        std::unique_ptr<MainWindow> form;
+    struct Fixture : EditorWindowFixture {
         BurnerDialog* burner = nullptr;
 
-        Fixture() {
-            state.programFolder = dir.path() + u"/program/"_s;
-            QDir().mkpath(state.programFolder + u"projects"_s);
-            installLanguageFiles(state.programFolder);
-            form = std::make_unique<MainWindow>(state, fakes.services());
-            form->startUp();
+        Fixture() : EditorWindowFixture({"projects"}) {
+            startEditor();
             burner = form->findChild<BurnerDialog*>();
         }
         // A project in <dir>/disc; built when it holds the menu program.
@@ -52,11 +44,7 @@ class TestDiscDialogs : public QObject {
             author.mainDaten.menudesign_file.set(writeFile(folder + u"c/design.lbd"_s));
             author.categories = {u"Tools"_s};
             author.projectFolder = folder;
-            ItemTable table;
-            table.setRecords({item(u"Setup"_s, u"Tools"_s)});
-            common::IniFile ini(folder + u"p.lbp"_s);
-            projectfile::write(ini, author, table);
-            ini.save();
+            writeProject(folder + u"p.lbp"_s, author, {item(u"Setup"_s, u"Tools"_s)});
             if (built) {
                 writeFile(folder + u"tiv.exe"_s, "MZ");
                 writeFile(folder + u"CFG/genre.cfg"_s, "[Genre]");
@@ -65,9 +53,6 @@ class TestDiscDialogs : public QObject {
             form->openClicked();
         }
         QAction* entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
-        QString lastText() const {
-            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
-        }
         QString languageText(int language, const QString& section, int n) const {
             return common::IniFile(state.programFolder + u"Files/lang_%1.dat"_s.arg(language))
                 .readString(section, u"E"_s + QString::number(n));
@@ -103,13 +88,13 @@ private Q_SLOTS:
     void writeImageFromTheMenu() {
         Fixture f;
         f.entry("writeimage")->trigger();
-        QCOMPARE(f.lastText(), f.state.language.message(u"M1")); // no project
+        QCOMPARE(f.lastMessage(), f.state.language.message(u"M1")); // no project
 
         f.openProject(false);
         const qsizetype asked = f.fakes.choosers.requests.size();
         f.entry("writeimage")->trigger();
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
-        QCOMPARE(f.lastText(), f.state.language.message(u"M9")); // not built
+        QCOMPARE(f.lastMessage(), f.state.language.message(u"M9")); // not built
         QCOMPARE(f.fakes.choosers.requests.size(), asked);
 
         f.openProject(true);
@@ -118,7 +103,7 @@ private Q_SLOTS:
         f.entry("writeimage")->trigger();
         QCOMPARE(f.fakes.choosers.requests.last().file.fileName, u"Meine Spiele.iso"_s);
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Information);
-        QVERIFY(f.lastText().contains(QDir::toNativeSeparators(image)));
+        QVERIFY(f.lastMessage().contains(QDir::toNativeSeparators(image)));
         const QByteArray bytes = readBytes(image);
         QCOMPARE(bytes.mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
@@ -137,14 +122,14 @@ private Q_SLOTS:
         const QString medium = f.dir.path() + u"/medium.bin"_s;
         f.burner->writer_c->addItem(u"file"_s, QString(u"stdio:"_s + medium));
         f.burner->burnDiscClick();
-        QVERIFY2(f.fakes.messages.shown.last().kind == Kind::Information, qPrintable(f.lastText()));
-        QCOMPARE(f.lastText(), f.languageText(1, u"DiscImage"_s, 27));
+        QVERIFY2(f.fakes.messages.shown.last().kind == Kind::Information, qPrintable(f.lastMessage()));
+        QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
         QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
         f.burner->writer_c->setItemData(0, u"stdio:/dev/full"_s);
         f.burner->burnDiscClick();
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
-        QVERIFY(f.lastText().startsWith(f.languageText(1, u"DiscImage"_s, 24)));
+        QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 24)));
     }
 
     // Cancel asks the job to stop; the window stays until it has, and the job's end closes it.

@@ -1,21 +1,14 @@
 // Adding files, folders, hyperlinks and jump points, and editing cells, with scripted choosers.
-#include "EditorTestSupport.h"
+#include "OpenProjectFixture.h"
 #include "build/ItemKind.h"
-#include "common/IniFile.h"
 #include "gui/items/AddFileDialog.h"
 #include "gui/items/AddFolderDialog.h"
 #include "gui/items/AddHyperlinkDialog.h"
 #include "gui/items/AddItemTip.h"
 #include "gui/items/AddJumpPointDialog.h"
 #include "gui/items/CellEditors.h"
-#include "gui/mainwindow/ItemGrid.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
 #include "project/ItemRules.h"
-#include "project/ProjectFile.h"
-#include "ui/testing/FakeServices.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +18,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -35,42 +27,8 @@ using namespace editortest;
 class TestItemDialogs : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        QTemporaryDir dir;
-        ui::testing::FakeServices fakes;
-        EditorState state;
-        std::unique_ptr<MainWindow> form;
-        QString disc;
-
-        Fixture() {
-            state.programFolder = dir.path() + u"/program/"_qs;
-            installLanguageFiles(state.programFolder);
-            disc = QDir::toNativeSeparators(dir.path() + u"/disc/"_qs);
-            QDir().mkpath(disc);
-            form = std::make_unique<MainWindow>(state, fakes.services());
-            form->startUp();
-            state.prefs.showFt = false;
-
-            const QString lbc =
-                writeCategoryFile(dir.filePath(u"c/cats.lbc"_qs), {u"Tools"_qs, u"Games"_qs, u"Demos"_qs});
-            const QString lbd = writeFile(dir.filePath(u"c/design.lbd"_qs));
-            EditorState author;
-            author.cdName = u"Disc"_qs;
-            author.projectFolder = disc;
-            author.mainDaten.genre_file.set(lbc);
-            author.mainDaten.menudesign_file.set(lbd);
-            ItemTable empty;
-            common::IniFile ini(dir.filePath(u"p.lbp"_qs));
-            projectfile::write(ini, author, empty);
-            ini.save();
-            QVERIFY(form->openProject(dir.filePath(u"p.lbp"_qs)));
-        }
-        template <typename T> T* find(const QString& name = {}) const { return form->findChild<T*>(name); }
-        const ItemTable& items() const { return form->items(); }
-        QString lastMessage() const {
-            return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;
-        }
-        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
+    struct Fixture : OpenProjectFixture {
+        Fixture() : OpenProjectFixture(1, {u"Tools"_qs, u"Games"_qs, u"Demos"_qs}) { state.prefs.showFt = false; }
         QString file(const QString& relative, qint64 size = 1) {
             const QString path = QDir::toNativeSeparators(dir.filePath(relative));
             QDir().mkpath(QFileInfo(path).absolutePath());

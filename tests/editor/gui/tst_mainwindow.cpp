@@ -1,6 +1,6 @@
 // The main window driven like a user would: start-up from the settings file, opening a project,
 // the grid's modes, columns and sorting, language switches and closing.
-#include "EditorTestSupport.h"
+#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
 #include "gui/categories/CategoryEditor.h"
 #include "gui/items/AddFolderDialog.h"
@@ -34,22 +34,12 @@ namespace {} // namespace
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        QTemporaryDir dir;
-        ui::testing::FakeServices fakes;
-        EditorState state;
-        std::unique_ptr<MainWindow> form;
-
-        explicit Fixture(const QByteArray& settings = {}) {
-            state.programFolder = dir.path() + u"/program/"_qs;
-            QDir().mkpath(state.programFolder + u"projects"_qs);
-            installLanguageFiles(state.programFolder);
+    struct Fixture : EditorWindowFixture {
+        explicit Fixture(const QByteArray& settings = {}) : EditorWindowFixture({"projects"}) {
             if (!settings.isEmpty())
                 writeFile(settingsPath(), settings);
-            form = std::make_unique<MainWindow>(state, fakes.services());
-            form->startUp();
+            startEditor();
         }
-        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
         QString settingsPath() const { return state.programFolder + u"lumbrel.dat"_qs; }
         template <typename T = QToolButton> T* child(const QString& name) const {
             return form->findChild<T*>(name);
@@ -72,12 +62,7 @@ class TestMainWindow : public QObject {
             author.mainDaten.genre_file.set(lbc);
             author.mainDaten.menudesign_file.set(lbd);
             author.categories = categories;
-            ItemTable table;
-            table.setRecords(rows);
-            const QString file = dir.filePath(u"p.lbp"_qs);
-            common::IniFile ini(file);
-            projectfile::write(ini, author, table);
-            ini.save();
+            const QString file = writeProject(dir.filePath(u"p.lbp"_qs), author, rows);
             fakes.choosers.queueOpenFile(file);
             form->openClicked();
             return file;

@@ -1,6 +1,6 @@
 // Starting a project from nothing: the new-project dialog and the Edit command, the wizard and the
 // welcome screen, driven through the main window like a user would.
-#include "EditorTestSupport.h"
+#include "EditorWindowFixture.h"
 #include "gui/categories/CategoryEditor.h"
 #include "gui/design/DesignEditor.h"
 #include "gui/items/AddFileDialog.h"
@@ -28,17 +28,11 @@ using Answer = ui::MessageBoxService::Answer;
 class TestNewProject : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        QTemporaryDir dir;
-        ui::testing::FakeServices fakes;
-        EditorState state;
-        std::unique_ptr<MainWindow> form;
+    struct Fixture : EditorWindowFixture {
         QString disc; // a project folder with three files, ending in the separator
 
-        explicit Fixture(const QByteArray& settings = "[settings]\r\nshow_ft=FALSE\r\n") {
-            state.programFolder = dir.path() + u"/program/"_qs;
-            QDir().mkpath(state.programFolder + u"projects"_qs);
-            installLanguageFiles(state.programFolder);
+        explicit Fixture(const QByteArray& settings = "[settings]\r\nshow_ft=FALSE\r\n")
+            : EditorWindowFixture({"projects"}) {
             for (const char* name : {"Standard.lbc", "Standard.lbd"})
                 QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + QLatin1String(name),
                             state.programFolder + u"Files/"_qs + QLatin1String(name));
@@ -46,15 +40,13 @@ class TestNewProject : public QObject {
             disc = QDir::toNativeSeparators(dir.path() + u"/disc/"_qs);
             for (const char* name : {"setup.exe", "manual.pdf", "notes.txt"})
                 writeFile(disc + QLatin1String(name));
-            form = std::make_unique<MainWindow>(state, fakes.services());
-            form->startUp();
+            startEditor();
         }
         template <typename T = QToolButton> T* child(const QString& name = {}) const {
             return form->findChild<T*>(name);
         }
         ProjectDialog* dialog() const { return child<ProjectDialog>(); }
         ProjectWizard* wizard() const { return child<ProjectWizard>(); }
-        QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
         QString text(const char16_t* key) const { return state.language.text(QStringView(key)); }
         QString projectFile() const { return state.programFolder + u"projects/first.lbp"_qs; }
         bool gated() const { return !child(u"add"_qs)->isEnabled(); }
@@ -97,12 +89,7 @@ class TestNewProject : public QObject {
             author.projectFolder = disc;
             author.mainDaten.genre_file.set(state.programFolder + u"Files/Standard.lbc"_qs);
             author.mainDaten.menudesign_file.set(state.programFolder + u"Files/Standard.lbd"_qs);
-            ItemTable table;
-            table.setRecords({item(u"Old"_qs, u"Games"_qs)});
-            const QString file = dir.filePath(u"old.lbp"_qs);
-            common::IniFile ini(file);
-            projectfile::write(ini, author, table);
-            ini.save();
+            const QString file = writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
             form->openProject(file);
             return file;
         }

@@ -43,12 +43,7 @@ class TestProjectSession : public QObject {
             author.mainDaten.genre_file.set(lbc);
             author.mainDaten.menudesign_file.set(lbd);
             author.categories = loadCategoryList(lbc);
-            ItemTable table;
-            table.setRecords(rows);
-            common::IniFile file(path(name));
-            projectfile::write(file, author, table);
-            file.save();
-            return path(name);
+            return editortest::writeProject(path(name), author, rows);
         }
     };
 
