@@ -1,6 +1,7 @@
 #include "JpegCodec.h"
 
-#include <QFile>
+#include "FileOps.h"
+
 #include <QSaveFile>
 
 #include <csetjmp>
@@ -125,10 +126,9 @@ QImage decode(QByteArrayView data) {
 }
 
 QImage readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
-        return {};
-    return decode(file.readAll());
+    // Not the size the file system tells and readAll(): a device reports 0 and never ends.
+    const BoundedRead read = readRegularFile(path, kMaxFileSize);
+    return read.whole() ? decode(read.bytes) : QImage();
 }
 
 QByteArray encode(const QImage& image) {

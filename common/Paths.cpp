@@ -62,13 +62,17 @@ std::optional<QString> findIgnoringCase(const QString& folder, const QString& na
 }
 
 QString resolveIgnoringCase(const QString& root, QStringView relativePath) {
+    return resolveIgnoringCase(root, relativePath, findIgnoringCase);
+}
+
+QString resolveIgnoringCase(const QString& root, QStringView relativePath, const NameLookup& lookup) {
     QString path = root;
     bool exists = QFileInfo(root).isDir();
     for (const QStringView part : relativePath.tokenize(u'\\', Qt::SkipEmptyParts)) {
         for (const QStringView piece : part.tokenize(u'/', Qt::SkipEmptyParts)) {
             std::optional<QString> found;
             if (exists)
-                found = findIgnoringCase(path, piece.toString());
+                found = lookup(path, piece.toString());
             exists = found.has_value();
             path = found ? *found : QDir::toNativeSeparators(QDir(path).filePath(piece.toString()));
         }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 namespace common {
@@ -34,5 +35,8 @@ std::optional<QString> findIgnoringCase(const QString& folder, const QString& na
 // to letter case. Components that do not exist keep their spelling, so the result names the place
 // where a writer would create them.
 QString resolveIgnoringCase(const QString& root, QStringView relativePath);
+// The same with a lookup of one's own in place of findIgnoringCase (one that lists each folder once).
+using NameLookup = std::function<std::optional<QString>(const QString& folder, const QString& name)>;
+QString resolveIgnoringCase(const QString& root, QStringView relativePath, const NameLookup& lookup);
 
 } // namespace common

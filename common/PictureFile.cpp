@@ -1,6 +1,9 @@
 #include "PictureFile.h"
 
+#include "FileOps.h"
 #include "JpegCodec.h"
+
+#include <QBuffer>
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -25,11 +28,24 @@ PictureScore pictureFor(int edge) {
     };
 }
 
+QByteArray readPictureBytes(const QString& path) {
+    BoundedRead read = readRegularFile(path, kMaxPictureFileBytes);
+    return read.whole() ? std::move(read.bytes) : QByteArray();
+}
+
 QImage readBestPicture(const QString& path, int allocationLimitMb, const PictureScore& score) {
+    return readBestPicture(readPictureBytes(path), allocationLimitMb, score);
+}
+
+QImage readBestPicture(const QByteArray& bytes, int allocationLimitMb, const PictureScore& score) {
+    if (bytes.isEmpty())
+        return {};
     // The sizes first: an icon's directory tells them without decoding anything.
     std::vector<qint64> scores;
     {
-        QImageReader reader(path);
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
         do
             scores.push_back(score(reader.size()));
@@ -39,7 +55,9 @@ QImage readBestPicture(const QString& path, int allocationLimitMb, const Picture
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return scores[a] > scores[b]; });
     for (const int index : order) {
-        QImageReader reader(path);
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
         reader.setAllocationLimit(allocationLimitMb);
         if (index > 0 && !reader.jumpToImage(index))
@@ -52,13 +70,16 @@ QImage readBestPicture(const QString& path, int allocationLimitMb, const Picture
 }
 
 QImage readPicture(const QString& path, int allocationLimitMb) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == u"jpg" || suffix == u"jpeg") {
-        QImage image = jpeg::readFile(path);
+    return decodePicture(readPictureBytes(path), QFileInfo(path).suffix(), allocationLimitMb);
+}
+
+QImage decodePicture(const QByteArray& bytes, const QString& suffix, int allocationLimitMb) {
+    if (suffix.compare(u"jpg", Qt::CaseInsensitive) == 0 || suffix.compare(u"jpeg", Qt::CaseInsensitive) == 0) {
+        QImage image = jpeg::decode(bytes);
         if (!image.isNull())
             return image;
     }
-    return readBestPicture(path, allocationLimitMb, largestPicture);
+    return readBestPicture(bytes, allocationLimitMb, largestPicture);
 }
 
 } // namespace common

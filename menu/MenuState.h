@@ -14,6 +14,10 @@
 
 namespace menu {
 
+// The largest wave file played. A sound is loaded whole; the design's clicks and jingles take a
+// few hundred kilobytes.
+constexpr qint64 kMaxSoundBytes = 16 * 1024 * 1024;
+
 enum class PictureOption { Always, Never, Auto };
 // What the copy dialog does with the current target.
 enum class CopyMode { Copy, Unzip };

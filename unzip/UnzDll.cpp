@@ -228,6 +228,11 @@ public:
             return UNZ_ERR_DESTINATION;
         }
 
+        // A pipe or a device in place of the archive would keep the module waiting or reading.
+        if (!fs::is_regular_file(fromUtf8(m_args.archive), ec)) {
+            report(UNZ_EVENT_ERROR, nullptr, std::string(m_args.archive) + " is no file");
+            return UNZ_ERR_ARCHIVE;
+        }
         int zipError = 0;
         const std::unique_ptr<zip_t, ZipCloser> archive(zip_open(m_args.archive, ZIP_RDONLY, &zipError));
         if (!archive) {
@@ -242,7 +247,7 @@ public:
         m_buffer.resize(kReadBlock);
 
         const zip_int64_t count = zip_get_num_entries(m_archive, 0);
-        for (zip_int64_t i = 0; i < count; ++i) {
+        for (zip_int64_t i = 0; i < count && !stopAsked(); ++i) {
             const char* rawName = zip_get_name(m_archive, zip_uint64_t(i), ZIP_FL_ENC_GUESS);
             if (!rawName) {
                 fail(nullptr, "an entry without a readable name: " + std::string(zip_strerror(m_archive)));
@@ -265,7 +270,16 @@ public:
             }
             extractFile(zip_uint64_t(i), name, *parts, recreate, overwrite);
         }
+        if (m_stopped)
+            return UNZ_ERR_STOPPED;
         return m_args.refused > 0 || m_args.failed > 0 ? UNZ_ERR_ENTRIES : UNZ_OK;
+    }
+
+    // Whether the caller asked to stop; once asked, the answer stays.
+    bool stopAsked() {
+        if (!m_stopped && m_args.shouldStop && m_args.shouldStop(m_args.context))
+            m_stopped = true;
+        return m_stopped;
     }
 
     void report(int event, const char* name, const std::string& message = {}, std::int64_t bytes = 0) {
@@ -357,8 +371,9 @@ private:
                 fail(&name, toUtf8(target) + " is a folder and cannot be replaced by a file");
                 return;
             }
-            if (!fs::remove(target, ec)) {
-                fail(&name, toUtf8(target) + " cannot be replaced: " + ec.message());
+            // As the copy treats it: a read-only file is the viewer's to keep.
+            if (fs::is_regular_file(existing) && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
+                fail(&name, toUtf8(target) + " is read-only and was not replaced");
                 return;
             }
         }
@@ -373,19 +388,32 @@ private:
         zip_stat_t st;
         zip_stat_init(&st);
         const bool sizeKnown = zip_stat_index(m_archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE);
-        NewFile out(target);
-        if (!out.isOpen()) {
-            fail(&name, toUtf8(target) + " cannot be created: " + std::generic_category().message(out.error()));
+        // Written beside its place and renamed over it when whole: until then the old file stays.
+        fs::path part;
+        std::unique_ptr<NewFile> out;
+        for (int attempt = 0; attempt < 100 && !(out && out->isOpen()); ++attempt) {
+            part = target;
+            part.replace_filename(fromUtf8("." + toUtf8(target.filename()) + ".unz" + std::to_string(attempt)));
+            out = std::make_unique<NewFile>(part);
+            if (!out->isOpen() && out->error() != EEXIST)
+                break;
+        }
+        if (!out->isOpen()) {
+            fail(&name, toUtf8(target) + " cannot be created: " + std::generic_category().message(out->error()));
             return;
         }
-        // No half file is left behind.
         auto discard = [&](const std::string& why) {
-            out.close();
-            fs::remove(target, ec);
+            out->close();
+            fs::remove(part, ec);
             fail(&name, why);
         };
         std::int64_t written = 0, reported = 0;
         for (;;) {
+            if (stopAsked()) {
+                out->close();
+                fs::remove(part, ec);
+                return;
+            }
             const zip_int64_t n = zip_fread(entry.get(), m_buffer.data(), m_buffer.size());
             if (n < 0)
                 return discard("the entry is damaged: " + std::string(zip_file_strerror(entry.get())));
@@ -394,8 +422,8 @@ private:
             if (sizeKnown && zip_uint64_t(written + n) > st.size)
                 return discard("the entry is damaged: its data is longer than its stored size of " +
                                std::to_string(st.size) + " bytes");
-            if (!out.write(m_buffer.data(), std::size_t(n))) {
-                const int error = out.error();
+            if (!out->write(m_buffer.data(), std::size_t(n))) {
+                const int error = out->error();
                 return discard(toUtf8(target) +
                                " cannot be written: " + std::generic_category().message(error));
             }
@@ -405,12 +433,12 @@ private:
                 report(UNZ_EVENT_PROGRESS, nullptr, {}, written);
             }
         }
-        if (!out.close()) {
-            fs::remove(target, ec);
-            fail(&name, toUtf8(target) + " cannot be written: " + std::generic_category().message(out.error()));
-            return;
-        }
-        keepAttributes(index, target);
+        if (!out->close())
+            return discard(toUtf8(target) + " cannot be written: " + std::generic_category().message(out->error()));
+        keepAttributes(index, part);
+        fs::rename(part, target, ec);
+        if (ec)
+            return discard(toUtf8(target) + " cannot be replaced: " + ec.message());
         ++m_args.extracted;
     }
 
@@ -436,6 +464,7 @@ private:
     }
 
     UnzDllArgs& m_args;
+    bool m_stopped = false;
     fs::path m_root;
     zip_t* m_archive = nullptr;
     std::vector<char> m_buffer;

@@ -29,9 +29,12 @@ extern "C" {
 #define UNZ_ERR_DESTINATION 3 /* the destination folder cannot be made */
 #define UNZ_ERR_ENTRIES 4     /* some entries were refused or failed; the others were extracted */
 #define UNZ_ERR_INTERNAL 5    /* an unexpected failure inside the module */
+#define UNZ_ERR_STOPPED 6     /* the caller asked to stop; the entry in progress was not written */
 
 /* Strings are UTF-8. `name` and `message` are valid during the call only. */
 typedef void (*UnzCallback)(void* context, int event, const char* name, const char* message, int64_t bytes);
+/* Asked before each entry and between the blocks of an entry; non-zero stops the extraction. */
+typedef int (*UnzStopQuery)(void* context);
 
 typedef struct UnzDllArgs {
     uint32_t structSize;         /* sizeof(UnzDllArgs) */
@@ -48,6 +51,8 @@ typedef struct UnzDllArgs {
     int32_t refused;
     int32_t skipped;
     int32_t failed;
+
+    UnzStopQuery shouldStop; /* may be NULL; called with `context` */
 } UnzDllArgs;
 
 typedef int (*UnzDllExecFn)(UnzDllArgs* args);
@@ -62,7 +67,9 @@ typedef int (*UnzDllExecFn)(UnzDllArgs* args);
    folder: entries whose names are absolute, carry a drive letter or a colon, climb with "..", or
    name a device of the systems the discs are made for (CON, NUL, COM1, aux.txt, ...) are refused
    and reported. An entry never yields more bytes than its stored size: one whose data runs on
-   is damaged, and no part of it is left. */
+   is damaged, and no part of it is left. Each entry is written to a temporary file beside its
+   place and renamed over an existing file only once it is complete and its checksum holds, so a
+   damaged entry or a stop leaves the old file as it was; a read-only file is not replaced. */
 UNZDLL_EXPORT int UnzDllExec(UnzDllArgs* args);
 
 #ifdef __cplusplus

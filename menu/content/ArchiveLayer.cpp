@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 
 #include <zip.h>
@@ -20,6 +21,9 @@ namespace {
 // is no readable archive.
 void forEachEntry(const QString& archivePath,
                   const std::function<void(zip_t*, zip_uint64_t, QString)>& visit) {
+    // A pipe or a device named like an archive would keep the reader waiting or reading forever.
+    if (!QFileInfo(archivePath).isFile())
+        return;
     int error = 0;
     zip_t* archive = zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY, &error);
     if (!archive)
@@ -57,6 +61,20 @@ qint64 storedSize(const QString& archivePath, const QString& entryName) {
     return largest;
 }
 
+qint64 totalStoredSize(const QString& archivePath) {
+    constexpr qint64 kUnknown = qint64(1) << 52;
+    qint64 total = 0;
+    forEachEntry(archivePath, [&](zip_t* archive, zip_uint64_t index, const QString&) {
+        zip_stat_t st;
+        zip_stat_init(&st);
+        const qint64 size = zip_stat_index(archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)
+                                ? qint64(std::min<zip_uint64_t>(st.size, kUnknown))
+                                : kUnknown;
+        total = std::min(total + size, kUnknown);
+    });
+    return total;
+}
+
 QString ExtractReport::problems() const {
     QStringList lines;
     if (!refused.isEmpty()) {
@@ -76,7 +94,7 @@ QString ExtractReport::problems() const {
         if (failures.size() > 10)
             lines.append(QStringLiteral("    ..."));
     }
-    if (ran && lines.isEmpty() && result != UNZ_OK)
+    if (ran && lines.isEmpty() && result != UNZ_OK && result != UNZ_ERR_STOPPED)
         lines.append(QStringLiteral("Unzipping went wrong (error %1).").arg(result));
     return lines.join(u'\n');
 }
@@ -92,7 +110,8 @@ UnzipModule::~UnzipModule() {
 bool UnzipModule::load(const QString& configFolder) {
     unload();
     QStringList candidates;
-    if (const auto beside = common::findIgnoringCase(configFolder, fileName()))
+    // Only a regular file: loading a pipe would wait for ever.
+    if (const auto beside = common::findIgnoringCase(configFolder, fileName()); beside && QFileInfo(*beside).isFile())
         candidates.append(*beside);
     // The library search: the shipped name, then the platform's own spelling of it.
     candidates.append(fileName());
@@ -145,7 +164,13 @@ namespace {
 struct Collector {
     const UnzipModule::Notify* notify;
     ExtractReport* report;
+    const std::atomic<bool>* stop;
 };
+
+int stopAsked(void* context) {
+    const auto* c = static_cast<Collector*>(context);
+    return c->stop && c->stop->load() ? 1 : 0;
+}
 
 void collect(void* context, int event, const char* name, const char* message, int64_t) {
     auto* c = static_cast<Collector*>(context);
@@ -173,7 +198,7 @@ void collect(void* context, int event, const char* name, const char* message, in
 
 ExtractReport UnzipModule::extract(const QString& archive, const QStringList& patterns,
                                    const QString& destination, ExtractOptions options,
-                                   const Notify& notify) const {
+                                   const Notify& notify, const std::atomic<bool>* stop) const {
     ExtractReport report;
     if (!m_exec)
         return report;
@@ -186,7 +211,7 @@ ExtractReport UnzipModule::extract(const QString& archive, const QStringList& pa
     for (const QByteArray& bytes : patternBytes)
         patternPointers.push_back(bytes.constData());
 
-    Collector collector{&notify, &report};
+    Collector collector{&notify, &report, stop};
     UnzDllArgs args{};
     args.structSize = sizeof args;
     args.archive = archiveName.constData();
@@ -197,6 +222,7 @@ ExtractReport UnzipModule::extract(const QString& archive, const QStringList& pa
                    (options.overwrite ? UNZ_OVERWRITE : 0u) | (options.exactNames ? UNZ_EXACT_NAMES : 0u);
     args.callback = &collect;
     args.context = &collector;
+    args.shouldStop = &stopAsked;
     report.ran = true;
     report.result = m_exec(&args);
     report.extracted = args.extracted;

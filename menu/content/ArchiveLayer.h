@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -18,6 +19,9 @@ QStringList listArchiveEntries(const QString& archivePath);
 // The size that an entry's data has once extracted, as the archive states it; the largest of
 // several entries of that stored name. -1 when the archive holds no such entry.
 qint64 storedSize(const QString& archivePath, const QString& entryName);
+// What all entries together take once extracted, as the archive states it; an entry whose size
+// cannot be told counts as more than any disc holds.
+qint64 totalStoredSize(const QString& archivePath);
 
 struct ExtractOptions {
     bool recreateFolders = false;
@@ -34,6 +38,7 @@ struct ExtractReport {
     QStringList failures; // entries or archive that failed, each with its reason
 
     bool complete() const { return ran && result == UNZ_OK; }
+    bool stopped() const { return ran && result == UNZ_ERR_STOPPED; }
     // The archive layer's message about what went wrong; empty when everything was extracted.
     QString problems() const;
 };
@@ -63,8 +68,11 @@ public:
 
     // Extracts the entries matching `patterns` (stored names or wildcards such as "*.*") into
     // `destination`. Never writes outside it: entries that would are refused and reported.
+    // Setting `stop` (from any thread) ends the extraction before its next block; the entry in
+    // progress is not written.
     ExtractReport extract(const QString& archive, const QStringList& patterns, const QString& destination,
-                          ExtractOptions options, const Notify& notify = {}) const;
+                          ExtractOptions options, const Notify& notify = {},
+                          const std::atomic<bool>* stop = nullptr) const;
 
 private:
     std::unique_ptr<QLibrary> m_library;

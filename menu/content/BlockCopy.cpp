@@ -1,10 +1,13 @@
 #include "BlockCopy.h"
 
+#include "common/FileOps.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cmath>
@@ -21,29 +24,34 @@ bool isReadOnly(const QFileInfo& info) {
 } // namespace
 
 CopyResult copyInBlocks(const QString& source, const QString& destination,
-                        const std::function<void(int percent)>& afterBlock, BlockSizes sizes) {
+                        const std::function<void(int percent)>& afterBlock, BlockSizes sizes,
+                        const std::atomic<bool>* stop) {
     const QFileInfo sourceInfo(source);
     const QFileInfo destinationInfo(destination);
-    // Deleting the destination first would delete the source itself.
     if (destinationInfo.exists() && sourceInfo.exists() &&
         sourceInfo.canonicalFilePath() == destinationInfo.canonicalFilePath())
         return {CopyOutcome::AlreadyThere, {}};
 
     // Folders, devices and pipes are no files to copy.
-    if (!sourceInfo.isFile())
-        return {CopyOutcome::SourceUnreadable,
-                sourceInfo.exists() ? QStringLiteral("not a file") : QStringLiteral("no such file")};
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return {CopyOutcome::SourceUnreadable, in.errorString()};
-
-    if (destinationInfo.exists() || destinationInfo.isSymLink()) {
-        if (destinationInfo.isDir() || (!destinationInfo.isSymLink() && isReadOnly(destinationInfo)) ||
-            !QFile::remove(destination))
-            return {CopyOutcome::DestinationKept, {}};
+    QFile in;
+    QString why;
+    switch (common::openRegularFile(in, source, &why)) {
+    case common::ReadRefusal::None:
+        break;
+    case common::ReadRefusal::Missing:
+        return {CopyOutcome::SourceUnreadable, QStringLiteral("no such file")};
+    case common::ReadRefusal::NotAFile:
+        return {CopyOutcome::SourceUnreadable, QStringLiteral("not a file")};
+    case common::ReadRefusal::Unreadable:
+        return {CopyOutcome::SourceUnreadable, why};
     }
-    QFile out(destination);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+
+    // A link is replaced itself, never written through.
+    if (!destinationInfo.isSymLink() && (destinationInfo.isDir() || (destinationInfo.exists() && isReadOnly(destinationInfo))))
+        return {CopyOutcome::DestinationKept, {}};
+    QTemporaryFile out(destinationInfo.absolutePath() + QStringLiteral("/.") + destinationInfo.fileName() +
+                       QStringLiteral(".XXXXXX"));
+    if (!out.open())
         return {CopyOutcome::DestinationBlocked, out.errorString()};
 
     const qint64 size = sourceInfo.size();
@@ -53,20 +61,17 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
     QByteArray buffer(qsizetype(blockSize), Qt::Uninitialized);
     QElapsedTimer clock;
     qint64 copied = 0;
-    auto giveUp = [&](const QString& why) {
-        out.close();
-        QFile::remove(destination);
-        return CopyResult{CopyOutcome::Interrupted, why};
-    };
     for (;;) {
+        if (stop && stop->load())
+            return {CopyOutcome::Stopped, {}};
         clock.start();
         const qint64 n = in.read(buffer.data(), blockSize);
         if (n < 0)
-            return giveUp(in.errorString());
+            return {CopyOutcome::Interrupted, in.errorString()};
         if (n == 0)
             break;
         if (out.write(buffer.constData(), n) != n)
-            return giveUp(out.errorString());
+            return {CopyOutcome::Interrupted, out.errorString()};
         copied += n;
         const qint64 took = clock.elapsed();
         if (afterBlock)
@@ -81,12 +86,19 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
     }
     if (size == 0 && afterBlock)
         afterBlock(100);
-    out.setFileTime(sourceInfo.lastModified(), QFileDevice::FileModificationTime);
     if (!out.flush())
-        return giveUp(out.errorString());
+        return {CopyOutcome::Interrupted, out.errorString()};
+    out.setFileTime(sourceInfo.lastModified(), QFileDevice::FileModificationTime);
+    // The temporary file is private; the copy is the viewer's, and a program stays startable.
+    constexpr QFile::Permissions kExecute = QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+    out.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                       QFile::ReadGroup | QFile::ReadOther | (sourceInfo.permissions() & kExecute));
     out.close();
     if (out.error() != QFileDevice::NoError)
-        return giveUp(out.errorString());
+        return {CopyOutcome::Interrupted, out.errorString()};
+    if (!common::renameReplacing(out.fileName(), destination, &why))
+        return {CopyOutcome::Interrupted, why};
+    out.setAutoRemove(false);
     return {CopyOutcome::Copied, {}};
 }
 
@@ -104,6 +116,8 @@ QString copyFailureMessage(const CopyResult& result, const QString& source, cons
         return QStringLiteral("%1 was not copied: %2 cannot be created (%3).").arg(from, to, result.error);
     case CopyOutcome::Interrupted:
         return QStringLiteral("The copy of %1 broke off and was removed: %2").arg(to, result.error);
+    case CopyOutcome::Stopped:
+        return {};
     }
     return {};
 }

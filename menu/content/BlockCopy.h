@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 
 namespace menu {
@@ -14,6 +15,7 @@ enum class CopyOutcome {
     SourceUnreadable,   // the source cannot be opened
     DestinationBlocked, // the destination cannot be created
     Interrupted,        // reading or writing failed part way; the incomplete copy was removed
+    Stopped,            // the viewer stopped it; the incomplete copy was removed
 };
 
 struct CopyResult {
@@ -33,10 +35,13 @@ struct BlockSizes {
 };
 
 // Copies `source` to `destination` block by block, calling `afterBlock` with the percentage copied
-// so far (rounded) after each block. An existing destination is deleted first; the copy itself
-// never overwrites. The copy keeps the source's modification time.
+// so far (rounded) after each block. The copy is written to a temporary file beside the
+// destination and renamed over it only when complete, so that an existing destination stays as it
+// was until then; a read-only one is not replaced. The copy keeps the source's modification time.
+// Setting `stop` (from any thread) ends the copy before its next block.
 CopyResult copyInBlocks(const QString& source, const QString& destination,
-                        const std::function<void(int percent)>& afterBlock, BlockSizes sizes = {});
+                        const std::function<void(int percent)>& afterBlock, BlockSizes sizes = {},
+                        const std::atomic<bool>* stop = nullptr);
 
 // What the viewer is told about a copy that failed, with the system's reason; empty when the file
 // is where it should be.

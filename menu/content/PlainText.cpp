@@ -3,6 +3,8 @@
 #include "common/Cp1252.h"
 #include "common/Cp437.h"
 
+#include <QTextDocument>
+
 namespace menu {
 
 QString readPlainText(QByteArrayView bytes, TextEncoding encoding, qsizetype maxLines) {
@@ -20,6 +22,10 @@ QString readPlainText(QByteArrayView bytes, TextEncoding encoding, qsizetype max
     while (text.endsWith(QChar(0x1A)))
         text.chop(1);
     return text;
+}
+
+QString plainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
 }
 
 } // namespace menu

@@ -13,4 +13,9 @@ enum class TextEncoding { Windows1252, Dos437 };
 // without the end-of-file marks of DOS texts, and at most `maxLines` lines long (one at least).
 QString readPlainText(QByteArrayView bytes, TextEncoding encoding, qsizetype maxLines);
 
+// A text from a disc as a tool tip: Qt takes a tool tip that looks like markup for rich text, and
+// rich text loads the pictures it names (<img src="/dev/zero">). Such a text is escaped, so that
+// it shows as written; any other text stays as it is.
+QString plainToolTip(const QString& text);
+
 } // namespace menu

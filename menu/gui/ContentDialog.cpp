@@ -1,4 +1,5 @@
 #include "ContentDialog.h"
+#include "content/PlainText.h"
 
 #include "content/DesignLook.h"
 #include "cover/ContentList.h"
@@ -29,6 +30,7 @@ ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state
 
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("content"));
+    m_text->setAcceptRichText(false);
     m_text->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);
     // Not empty, so that the cover dialog builds the list the first time it opens.
     m_text->setPlainText(QStringLiteral("content"));
@@ -86,9 +88,9 @@ void ContentDialog::cancelClick() {
 
 void ContentDialog::applyLanguage(const menu::LanguageFile& language) {
     m_printcontent->setText(language.buttons[24]);
-    m_printcontent->setToolTip(language.hints[24]);
+    m_printcontent->setToolTip(menu::plainToolTip(language.hints[24]));
     m_cancel->setText(language.buttons[25]);
-    m_cancel->setToolTip(language.hints[25]);
+    m_cancel->setToolTip(menu::plainToolTip(language.hints[25]));
     m_heading->setText(language.headings[9]);
     setWindowTitle(language.forms[3]);
 }

@@ -5,6 +5,7 @@
 #include "content/ArchiveLayer.h"
 #include "content/BlockCopy.h"
 #include "content/DesignLook.h"
+#include "content/PlainText.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
 #include "ui/widgets/CaptionFit.h"
@@ -13,18 +14,20 @@
 #include "ui/widgets/TitleWidth.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
 #include <QStorageInfo>
+#include <QThread>
 #include <QTreeView>
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -87,10 +90,13 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
     m_newd = makeButton(u"newd", u"new directory");
     m_browsebtn = makeButton(u"browsebtn", u"explore");
     m_start = makeButton(u"start", u"start");
+    m_stopbtn = makeButton(u"stopbtn", u"stop");
+    m_stopbtn->hide();
     m_cancel = makeButton(u"cancel", u"exit");
     layoutControls();
     connect(m_newd, &QAbstractButton::clicked, this, &CopyDialog::newdClick);
     connect(m_start, &QAbstractButton::clicked, this, &CopyDialog::startClick);
+    connect(m_stopbtn, &QAbstractButton::clicked, this, &CopyDialog::stopClick);
     connect(m_browsebtn, &QAbstractButton::clicked, this, &CopyDialog::browsebtnClick);
     connect(m_cancel, &QAbstractButton::clicked, this, &CopyDialog::cancelClick);
     if (m_newFolderDialog)
@@ -126,6 +132,7 @@ void CopyDialog::layoutControls() {
     m_newd->setGeometry(kMargin, 232, kButtonWidth, kButtonHeight);
     m_browsebtn->setGeometry(right, 232, kButtonWidth, kButtonHeight);
     m_start->setGeometry(kMargin, 270, kButtonWidth, kButtonHeight);
+    m_stopbtn->setGeometry(m_start->geometry());
     m_cancel->setGeometry(right, 270, kButtonWidth, kButtonHeight);
 }
 
@@ -246,14 +253,46 @@ void CopyDialog::information(const QString& text) {
 void CopyDialog::startClick() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_busy = true;
+    m_stop = false;
     setButtonsEnabled(false);
+    m_start->hide();
+    m_stopbtn->setEnabled(true);
+    m_stopbtn->show();
     const QString destination = destinationFolder();
     if (m_state.copyMode == menu::CopyMode::Unzip)
         runUnzip(destination);
     else
         runCopy(destination);
+    m_stopbtn->hide();
+    m_start->show();
     setButtonsEnabled(true);
     m_busy = false;
+}
+
+void CopyDialog::stopClick() {
+    menu::playMenuSound(m_services.sound, m_state, 3);
+    m_stop = true;
+    m_stopbtn->setEnabled(false);
+}
+
+void CopyDialog::runInBackground(const std::function<void()>& work) {
+    QEventLoop loop;
+    const std::unique_ptr<QThread> thread(QThread::create(work));
+    // Queued: the progress posted before the end arrives first.
+    connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    thread->start();
+    loop.exec();
+    thread->wait();
+}
+
+void CopyDialog::postProgress(int value) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, value] {
+            m_copyanz->setValue(value);
+            m_copyanz->repaint();
+        },
+        Qt::QueuedConnection);
 }
 
 void CopyDialog::runUnzip(const QString& destination) {
@@ -269,14 +308,31 @@ void CopyDialog::runUnzip(const QString& destination) {
         information(m_unzip.unavailableMessage());
         return;
     }
-    const menu::ExtractReport report =
-        m_unzip.extract(archive, {QStringLiteral("*.*")}, destination,
-                        {.recreateFolders = true, .overwrite = true}, [this](const QString& name) {
-                            if (name.isEmpty() || name == QStringLiteral(" "))
-                                return;
-                            m_copyanz->setValue(m_copyanz->value() + 1);
-                            m_copyanz->repaint();
-                        });
+    // A small archive may unpack to far more than the destination holds.
+    const qint64 needed = menu::totalStoredSize(archive);
+    const QStorageInfo volume(destination);
+    if (volume.isValid() && volume.isReady() && needed > volume.bytesAvailable()) {
+        constexpr qint64 kMb = 1024 * 1024;
+        information(menu::ownMessages(m_state.language.texts.language)
+                        .notEnoughSpace.arg(QDir::toNativeSeparators(archive), destination)
+                        .arg((needed + kMb - 1) / kMb)
+                        .arg(volume.bytesAvailable() / kMb));
+        return;
+    }
+    menu::ExtractReport report;
+    int done = 0;
+    runInBackground([&] {
+        report = m_unzip.extract(
+            archive, {QStringLiteral("*.*")}, destination, {.recreateFolders = true, .overwrite = true},
+            [&](const QString& name) {
+                if (name.isEmpty() || name == QStringLiteral(" "))
+                    return;
+                postProgress(++done);
+            },
+            &m_stop);
+    });
+    if (report.stopped())
+        return;
     const QString problems = report.problems();
     if (!problems.isEmpty())
         information(problems);
@@ -290,19 +346,25 @@ void CopyDialog::runCopy(const QString& destinationFolder) {
     m_copyanz->setValue(0);
     const QString source = m_state.currentTarget;
     const QString destination = destinationFolder + QFileInfo(source).fileName();
-    const menu::CopyResult result =
-        menu::copyInBlocks(source, destination,
-                           [this](int percent) {
-                               m_copyanz->setValue(percent);
-                               QCoreApplication::processEvents();
-                           },
-                           {.first = kFirstCopyBlock, .largest = kLargestCopyBlock});
+    menu::CopyResult result;
+    int shown = 0;
+    runInBackground([&] {
+        result = menu::copyInBlocks(
+            source, destination,
+            [&](int percent) {
+                if (percent != shown)
+                    postProgress(shown = percent);
+            },
+            {.first = kFirstCopyBlock, .largest = kLargestCopyBlock}, &m_stop);
+    });
     // A copy that failed must not pass for a finished one.
     const QString failure = menu::copyFailureMessage(result, source, destination);
     if (!failure.isEmpty()) {
         information(failure);
         return;
     }
+    if (result.outcome == menu::CopyOutcome::Stopped)
+        return;
     menu::playMenuSound(m_services.sound, m_state, 4);
 }
 
@@ -314,7 +376,8 @@ void CopyDialog::newdClick() {
 
 void CopyDialog::browsebtnClick() {
     menu::playMenuSound(m_services.sound, m_state, 3);
-    m_services.shell.explore(selectedFolder());
+    if (!m_services.shell.explore(selectedFolder()))
+        information(menu::ownMessages(m_state.language.texts.language).folderNotOpened.arg(selectedFolder()));
 }
 
 void CopyDialog::cancelClick() {
@@ -335,15 +398,16 @@ void CopyDialog::applyLanguage(const menu::LanguageFile& language) {
     } buttons[] = {{m_newd, 3}, {m_start, 4}, {m_browsebtn, 5}, {m_cancel, 6}};
     for (const auto& b : buttons) {
         b.button->setText(language.buttons[std::size_t(b.key)]);
-        b.button->setToolTip(language.hints[std::size_t(b.key)]);
+        b.button->setToolTip(menu::plainToolTip(language.hints[std::size_t(b.key)]));
     }
+    m_stopbtn->setText(menu::ownMessages(language.texts.language).stop);
     setWindowTitle(language.forms[5]);
 }
 
 void CopyDialog::applyDesign(const menu::DesignLook& look) {
     setDesignBackground(look);
-    for (ui::ShadowButton* button : {m_newd, m_start, m_browsebtn, m_cancel})
+    for (ui::ShadowButton* button : {m_newd, m_start, m_stopbtn, m_browsebtn, m_cancel})
         look.styleButton(button);
-    ui::fitRowCaptions({m_newd, m_start, m_browsebtn, m_cancel}, font().pointSizeF());
+    ui::fitRowCaptions({m_newd, m_start, m_stopbtn, m_browsebtn, m_cancel}, font().pointSizeF());
     update();
 }

@@ -4,6 +4,9 @@
 #include "MenuState.h"
 #include "ui/services/Services.h"
 
+#include <atomic>
+#include <functional>
+
 class QComboBox;
 class QModelIndex;
 class QFileSystemModel;
@@ -54,6 +57,8 @@ public:
     QStringList drives() const;
 
     bool isBusy() const { return m_busy; }
+    // Stops the copy or unzip that runs; the file it was writing is not left behind.
+    void stopClick();
 
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
@@ -73,6 +78,10 @@ private:
     void setButtonsEnabled(bool enabled);
     void runCopy(const QString& destinationFolder);
     void runUnzip(const QString& destinationFolder);
+    // Runs `work` on a thread of its own while the dialog keeps answering, and returns when it ends.
+    void runInBackground(const std::function<void()>& work);
+    // Sets the bar from any thread.
+    void postProgress(int value);
     void information(const QString& text);
 
     ui::Services m_services;
@@ -80,6 +89,7 @@ private:
     const menu::UnzipModule& m_unzip;
     NewFolderDialog* m_newFolderDialog;
     bool m_busy = false;
+    std::atomic<bool> m_stop{false};
     QString m_driveRoot; // with '/' separators
     bool m_revealSelection = false;
 
@@ -89,6 +99,7 @@ private:
     ui::GaugeBar* m_copyanz;
     ui::ShadowButton* m_newd;
     ui::ShadowButton* m_start;
+    ui::ShadowButton* m_stopbtn; // in the start button's place while a copy or unzip runs
     ui::ShadowButton* m_browsebtn;
     ui::ShadowButton* m_cancel;
 };

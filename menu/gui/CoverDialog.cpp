@@ -1,4 +1,5 @@
 #include "CoverDialog.h"
+#include "content/PlainText.h"
 
 #include "ContentDialog.h"
 #include "common/IniFile.h"
@@ -146,6 +147,7 @@ void CoverDialog::createFields() {
     auto addName = [this](const char16_t* name, int top) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromUtf16(name));
+        label->setTextFormat(Qt::PlainText);
         label->setGeometry(kTextColumn, top + kLabelHeight + kSmallButtonHeight + 2, kColumnWidth, 14);
         QFont f = label->font();
         f.setPointSize(7);
@@ -275,7 +277,7 @@ void CoverDialog::choosePicture(QString& file, QLabel* name) {
 void CoverDialog::setPicture(QString& file, QLabel* name, const QString& chosen) {
     file = chosen;
     name->setText(QFileInfo(chosen).fileName());
-    name->setToolTip(chosen);
+    name->setToolTip(menu::plainToolTip(chosen));
 }
 
 void CoverDialog::backloadClick() {
@@ -358,7 +360,7 @@ void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
                    {m_contentview, 21}, {m_printcover, 22}, {m_cancel, 23}};
     for (const auto& b : buttons) {
         b.button->setText(language.buttons[b.key]);
-        b.button->setToolTip(language.hints[b.key]);
+        b.button->setToolTip(menu::plainToolTip(language.hints[b.key]));
     }
     m_controlHead->setText(language.headings[7]);
     m_coverHead->setText(language.headings[8]);

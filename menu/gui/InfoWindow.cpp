@@ -1,5 +1,7 @@
 #include "InfoWindow.h"
 
+#include "common/FileOps.h"
+
 #include "content/DesignLook.h"
 #include "content/PlainText.h"
 #include "content/RtfReader.h"
@@ -143,20 +145,18 @@ void InfoWindow::clearText() {
 }
 
 bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error) {
-    QFile file(path);
-    // Only plain files: opening a pipe would wait for a writer that never comes.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
-        if (error)
-            *error = menu::ownMessages(m_state.language.texts.language).notAFile;
+    // A huge file is shown as far as a text reasonably goes; a pipe or device not at all.
+    const common::BoundedRead read = common::readRegularFile(path, kMaxTextBytes);
+    if (read.refusal != common::ReadRefusal::None) {
+        if (error) {
+            const menu::OwnMessages& messages = menu::ownMessages(m_state.language.texts.language);
+            *error = read.refusal == common::ReadRefusal::NotAFile ? messages.notAFile
+                     : read.refusal == common::ReadRefusal::Missing ? messages.noSuchFile
+                                                                    : read.error;
+        }
         return false;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    // A huge file is shown as far as a text reasonably goes.
-    const QByteArray bytes = file.read(std::min(file.size(), kMaxTextBytes));
+    const QByteArray& bytes = read.bytes;
     m_view->clear();
     // Plain text takes the view's current format: that of the previous text's first character.
     m_view->setCurrentCharFormat(QTextCharFormat());
@@ -255,9 +255,9 @@ void InfoWindow::endeClick() {
 
 void InfoWindow::applyLanguage(const menu::LanguageFile& language) {
     m_ende->setText(language.buttons[15]);
-    m_ende->setToolTip(language.hints[15]);
+    m_ende->setToolTip(menu::plainToolTip(language.hints[15]));
     m_print->setText(language.buttons[16]);
-    m_print->setToolTip(language.hints[16]);
+    m_print->setToolTip(menu::plainToolTip(language.hints[16]));
     m_heading->setText(language.headings[6]);
 }
 

@@ -1,6 +1,7 @@
 // Choosing categories and items, and the details and picture that follow them.
 #include "MenuWindow.h"
 #include "MenuWindowLayout.h"
+#include "content/PlainText.h"
 
 #include "AboutBox.h"
 #include "CopyDialog.h"
@@ -29,7 +30,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -133,12 +133,11 @@ void MenuWindow::chooseItem() {
     const int index = item->data(kItemRole).toInt();
     const common::IniFile detailFile = m_state.folders.readConfigFile(menu::detailFileName(category, index));
     const menu::ItemDetails details = menu::readItemDetails(detailFile, category, index);
-    const menu::ItemTarget target = menu::locateTarget(
-        menu::resolveTarget(details.rawTarget, m_state.folders.drivePrefix, m_state.projectRootRest),
-        m_state.folders.drivePrefix);
+    const menu::ItemTarget target = menu::findTarget(details.rawTarget, m_state.folders.drivePrefix,
+                                                     m_state.projectRootRest, m_state.folders.programFolder);
 
     m_filename->setText(target.path);
-    m_filename->setToolTip(target.path);
+    m_filename->setToolTip(menu::plainToolTip(target.path));
     m_serial->setText(details.serial);
     m_sizep->setText(details.sizeOnDisc);
     m_sizeup->setText(details.sizeInstalled);
@@ -174,7 +173,7 @@ bool MenuWindow::informationTextExists(const QString& caption) const {
 
 void MenuWindow::setHeading(ui::EffectLabel* heading, const QString& text) {
     heading->setText(shortenedHeading(text));
-    heading->setToolTip(text.size() > kHeadingLength ? text : QString());
+    heading->setToolTip(menu::plainToolTip(text.size() > kHeadingLength ? text : QString()));
 }
 
 QString MenuWindow::shortenedHeading(const QString& text) {
@@ -217,7 +216,7 @@ void MenuWindow::setDetailsShown(bool shown) {
         static_cast<CellDelegate*>(m_members->itemDelegate())->setCellSize(QSize(92, 58));
         m_members->setWordWrap(true);
         m_hidedetail->setArrow(ui::ShadowButton::Arrow::Left);
-        m_hidedetail->setToolTip(texts.detailsHiddenHint);
+        m_hidedetail->setToolTip(menu::plainToolTip(texts.detailsHiddenHint));
         m_state.detailsShown = false;
     } else {
         for (QWidget* w : details)
@@ -230,7 +229,7 @@ void MenuWindow::setDetailsShown(bool shown) {
         static_cast<CellDelegate*>(m_members->itemDelegate())->setCellSize(QSize());
         m_members->setWordWrap(false);
         m_hidedetail->setArrow(ui::ShadowButton::Arrow::Right);
-        m_hidedetail->setToolTip(texts.detailsShownHint);
+        m_hidedetail->setToolTip(menu::plainToolTip(texts.detailsShownHint));
         m_state.detailsShown = true;
     }
     // The list shows the icons of its view.
@@ -251,7 +250,7 @@ void MenuWindow::docthumbClick() {
 }
 
 void MenuWindow::dockPicture() {
-    m_docthumb->setToolTip(m_state.language.texts.pictureDockedHint);
+    m_docthumb->setToolTip(menu::plainToolTip(m_state.language.texts.pictureDockedHint));
     setDetailsShown(true);
     choosePictureOption(menu::PictureOption::Always);
     m_docthumb->setArrow(ui::ShadowButton::Arrow::Up);
@@ -270,7 +269,7 @@ void MenuWindow::dockPicture() {
 }
 
 void MenuWindow::undockPicture() {
-    m_docthumb->setToolTip(m_state.language.texts.pictureUndockedHint);
+    m_docthumb->setToolTip(menu::plainToolTip(m_state.language.texts.pictureUndockedHint));
     m_docthumb->setArrow(ui::ShadowButton::Arrow::Down);
     m_thumbHead->hide();
     m_detailHead->show();

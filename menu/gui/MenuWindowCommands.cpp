@@ -30,7 +30,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -78,9 +77,10 @@ void MenuWindow::ausfClick() {
     // address may end in a slash too, and is no folder.
     const bool folder =
         target.endsWith(u'\\') || (QDir::isAbsolutePath(target) && target.endsWith(QDir::separator()));
-    if (folder)
-        m_services.shell.explore(target);
-    else
+    if (folder) {
+        if (!m_services.shell.explore(target))
+            information(menu::ownMessages(m_state.language.texts.language).folderNotOpened.arg(target));
+    } else
         m_services.shell.open(target);
 }
 
@@ -259,9 +259,5 @@ void MenuWindow::CopySerialtoClipboard1Click() {
 void MenuWindow::hpurlClick() {
     if (!m_hpurl->isLink())
         return;
-    QString address = m_hpurl->text();
-    // The desktop needs a scheme where the Windows shell guessed one.
-    if (address.startsWith(u"www", Qt::CaseInsensitive))
-        address.prepend(QStringLiteral("http://"));
-    m_services.shell.open(address);
+    m_services.shell.open(menu::homePageAddress(m_hpurl->text()));
 }

@@ -1,6 +1,7 @@
 // The menu window's start-up: splash, sounds, language, design and categories.
 #include "MenuWindow.h"
 #include "MenuWindowLayout.h"
+#include "content/PlainText.h"
 
 #include "AboutBox.h"
 #include "CopyDialog.h"
@@ -95,6 +96,11 @@ void MenuWindow::FormShow() {
                                   : menu::projectRootRest(m_state.identity.rootName, folders.drivePrefix);
 
     readCategories();
+    // The band shows its first category as chosen; its items are shown with it.
+    if (m_genre->count() > 0) {
+        m_genre->setCurrentRow(0);
+        chooseCategory();
+    }
     m_state.picturePlaced = false;
 }
 
@@ -103,9 +109,11 @@ void MenuWindow::readSounds() {
         m_state.soundFiles[n].clear();
         if (!m_state.design.sounds[n])
             continue;
-        // A sound whose wave file is missing stays silent.
+        // A sound whose wave file is missing, no regular file or larger than any click stays silent:
+        // it is loaded whole.
         const QString file = m_state.folders.configFile(QStringLiteral("Sound%1.wav").arg(n + 1));
-        if (QFileInfo(file).isFile())
+        const QFileInfo info(file);
+        if (info.isFile() && info.size() <= menu::kMaxSoundBytes)
             m_state.soundFiles[n] = file;
         if (n == 0)
             playSound(1);
@@ -145,7 +153,7 @@ void MenuWindow::applyLanguage() {
                    {m_ende, 11},   {m_info, 12}, {m_nfo, 13}, {m_printcover, 14}};
     for (const auto& b : buttons) {
         b.button->setText(lang.buttons[b.key]);
-        b.button->setToolTip(lang.hints[b.key]);
+        b.button->setToolTip(menu::plainToolTip(lang.hints[b.key]));
     }
     m_genreHead->setText(lang.headings[1]);
     m_membersHead->setText(lang.headings[2]);
@@ -155,8 +163,8 @@ void MenuWindow::applyLanguage() {
     m_rightHead->setText(lang.headings[5]);
     for (int k = 1; k <= 6; ++k)
         m_detailLabels[k - 1]->setText(lang.details[k]);
-    m_hidedetail->setToolTip(texts.detailsShownHint);
-    m_docthumb->setToolTip(texts.pictureUndockedHint);
+    m_hidedetail->setToolTip(menu::plainToolTip(texts.detailsShownHint));
+    m_docthumb->setToolTip(menu::plainToolTip(texts.pictureUndockedHint));
     m_newFolderDialog->applyLanguage(lang);
     m_copyDialog->applyLanguage(lang);
     m_infoWindow->applyLanguage(lang);
@@ -285,7 +293,7 @@ void MenuWindow::readCategories() {
     for (const menu::CategoryEntry& c : categories) {
         auto* item = new QListWidgetItem(c.caption);
         item->setData(kCategoryRole, c.index);
-        item->setToolTip(c.caption);
+        item->setToolTip(menu::plainToolTip(c.caption));
         if (c.iconNumber >= 0 && c.iconNumber < int(m_categoryIcons.size()))
             item->setIcon(m_categoryIcons[c.iconNumber]);
         m_genre->addItem(item);

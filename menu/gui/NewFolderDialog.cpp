@@ -1,4 +1,5 @@
 #include "NewFolderDialog.h"
+#include "content/PlainText.h"
 
 #include "common/Paths.h"
 #include "content/DesignLook.h"
@@ -79,9 +80,9 @@ void NewFolderDialog::createFolder() {
 
 void NewFolderDialog::applyLanguage(const menu::LanguageFile& language) {
     m_okbtn->setText(language.buttons[1]);
-    m_okbtn->setToolTip(language.hints[1]);
+    m_okbtn->setToolTip(menu::plainToolTip(language.hints[1]));
     m_cancelbtn->setText(language.buttons[2]);
-    m_cancelbtn->setToolTip(language.hints[2]);
+    m_cancelbtn->setToolTip(menu::plainToolTip(language.hints[2]));
     setWindowTitle(language.forms[4]);
 }
 

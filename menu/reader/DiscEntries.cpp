@@ -1,21 +1,24 @@
 #include "DiscEntries.h"
 
+#include "ItemTarget.h"
 #include "common/IniFile.h"
 
 #include <algorithm>
 
 namespace menu {
-namespace {
 
-bool startsWithAny(const QString& text, std::initializer_list<const char16_t*> beginnings) {
-    return std::any_of(beginnings.begin(), beginnings.end(), [&](const char16_t* b) {
-        return text.startsWith(QStringView(b), Qt::CaseInsensitive);
-    });
+bool ItemDetails::hasHomePage() const { return !homePageAddress(homePage).isEmpty(); }
+
+QString homePageAddress(const QString& homePage) {
+    if (isAddress(homePage))
+        return homePage;
+    // Host names that the Windows shell completed to an address.
+    if (homePage.startsWith(u"www", Qt::CaseInsensitive))
+        return QStringLiteral("http://") + homePage;
+    if (homePage.startsWith(u"ftp.", Qt::CaseInsensitive))
+        return QStringLiteral("ftp://") + homePage;
+    return {};
 }
-
-} // namespace
-
-bool ItemDetails::hasHomePage() const { return startsWithAny(homePage, {u"www", u"http", u"https", u"ftp"}); }
 
 DiscIdentity readDiscIdentity(const common::IniFile& members) {
     return {members.readString(u"general", u"cdname"), members.readString(u"general", u"rootname")};

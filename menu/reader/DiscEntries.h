@@ -48,9 +48,13 @@ struct ItemDetails {
     QString sizeInstalled = QStringLiteral("n/a");
     QString homePage = QStringLiteral("n/a");
 
-    // A home page is a link when it starts, ignoring case, with www, http, https or ftp.
+    // A home page is a link when homePageAddress() gives one.
     bool hasHomePage() const;
 };
+
+// The address that a home page opens: an address as written (ItemTarget.h), a host name beginning
+// with "www" or "ftp." with its scheme; empty for anything else ("http/setup.sh" is no address).
+QString homePageAddress(const QString& homePage);
 
 DiscIdentity readDiscIdentity(const common::IniFile& members);
 // The count in genre.cfg, limited to kMaxCategories; never negative.

@@ -34,7 +34,7 @@ DiscFolders DiscFolders::forRunningProgram() {
 }
 
 QString DiscFolders::configFile(QStringView relative) const {
-    return common::resolveIgnoringCase(configFolder, relative);
+    return names->resolve(configFolder, relative);
 }
 
 common::IniFile DiscFolders::readConfigFile(QStringView relative) const {
@@ -42,7 +42,7 @@ common::IniFile DiscFolders::readConfigFile(QStringView relative) const {
 }
 
 QString DiscFolders::itemDataFile(QStringView name) const {
-    return common::findIgnoringCase(itemDataFolder, name.toString())
+    return names->find(itemDataFolder, name.toString())
         .value_or(QDir::toNativeSeparators(itemDataFolder + name.toString()));
 }
 

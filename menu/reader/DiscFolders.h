@@ -1,9 +1,12 @@
 #pragma once
 
+#include "FolderIndex.h"
 #include "common/IniFile.h"
 
 #include <QString>
 #include <QStringView>
+
+#include <memory>
 
 namespace menu {
 
@@ -21,6 +24,8 @@ struct DiscFolders {
     QString configFolder;   // ends in the native separator
     QString itemDataFolder; // ends in the native separator
     QString drivePrefix;    // the root of the executable's drive, ending in the native separator
+    // The names of the disc's folders, listed once and shared by every copy of these folders.
+    std::shared_ptr<FolderIndex> names = std::make_shared<FolderIndex>();
 
     // The folders of a menu program lying at `executablePath`.
     static DiscFolders forExecutable(const QString& executablePath);

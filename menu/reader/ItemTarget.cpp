@@ -15,11 +15,15 @@ qsizetype lastSeparator(const QString& path) {
     return std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
 }
 
-bool isAddress(const QString& value) {
-    return value.startsWith(u"http", Qt::CaseInsensitive) || value.startsWith(u"ftp", Qt::CaseInsensitive);
-}
-
 } // namespace
+
+bool isAddress(const QString& value) {
+    for (const QStringView scheme : {u"http://", u"https://", u"ftp://", u"mailto:"}) {
+        if (value.startsWith(scheme, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
 
 ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, const QString& rootRest) {
     QString value = rawTarget;
@@ -47,6 +51,15 @@ ItemTarget locateTarget(const ItemTarget& target, const QString& drivePrefix) {
     if (target.kind == ItemTarget::Kind::Folder)
         found = common::withTrailingSeparator(found);
     return {found, target.kind};
+}
+
+ItemTarget findTarget(const QString& rawTarget, const QString& drivePrefix, const QString& rootRest,
+                      const QString& discRoot) {
+    const ItemTarget target = locateTarget(resolveTarget(rawTarget, drivePrefix, rootRest), drivePrefix);
+    if (target.kind == ItemTarget::Kind::Address || QFileInfo::exists(target.path) || discRoot == drivePrefix)
+        return target;
+    const ItemTarget onDisc = locateTarget(resolveTarget(rawTarget, discRoot, QString()), discRoot);
+    return QFileInfo::exists(onDisc.path) ? onDisc : target;
 }
 
 QString companionBesideTarget(const QString& targetPath, const QString& extension) {

@@ -11,8 +11,12 @@ struct ItemTarget {
     Kind kind = Kind::File;
 };
 
+// Whether a value is an address for the browser: "http://", "https://" or "ftp://" in any case, or
+// "mailto:". Anything else, "http/setup.exe" too, is a path.
+bool isAddress(const QString& value);
+
 // The item's `pfad` resolved as the disc build meant it: a trailing "JUMP POINT" (any case) leaves
-// the folder; http/https/ftp addresses stay as written; anything else lies below the drive prefix,
+// the folder; addresses stay as written; anything else lies below the drive prefix,
 // behind the project root rest when there is one. Disc paths use backslashes; the result uses the
 // native separator.
 ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, const QString& rootRest);
@@ -21,6 +25,13 @@ ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, c
 // found below the drive prefix without regard to letter case (a disc written on Windows may spell
 // its folders differently from its member files).
 ItemTarget locateTarget(const ItemTarget& target, const QString& drivePrefix);
+
+// The item's target as the viewer's machine has it: resolved and located as above; when nothing
+// lies there (a disc copied to a stick, a share or any other folder, with the project folder not
+// on this machine), the same disc path below `discRoot`, the folder that holds the menu program,
+// provided something lies there.
+ItemTarget findTarget(const QString& rawTarget, const QString& drivePrefix, const QString& rootRest,
+                      const QString& discRoot);
 
 // The item's companion file (".txt" information text, ".jpg" screenshot): the target's folder and
 // base name with that extension.

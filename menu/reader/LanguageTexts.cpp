@@ -85,12 +85,20 @@ const OwnMessages& ownMessages(int language) {
         QStringLiteral("It is not a file."),
         QStringLiteral("%1 in %2 is too large to be shown: texts of up to %3 MB are shown."),
         QStringLiteral("The picture \"%1\" cannot be read."),
+        QStringLiteral("There is no such file."),
+        QStringLiteral("%1 was not unzipped: its files need %3 MB, and %2 has only %4 MB free."),
+        QStringLiteral("stop"),
+        QStringLiteral("The folder could not be opened. It is:\n%1"),
     };
     static const OwnMessages german{
         QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. %2"),
         QStringLiteral("Es ist keine Datei."),
         QStringLiteral("%1 in %2 ist zu groß, um angezeigt zu werden: Texte bis %3 MB werden angezeigt."),
         QStringLiteral("Das Bild \"%1\" kann nicht gelesen werden."),
+        QStringLiteral("Diese Datei gibt es nicht."),
+        QStringLiteral("%1 wurde nicht entpackt: seine Dateien brauchen %3 MB, in %2 sind nur %4 MB frei."),
+        QStringLiteral("abbrechen"),
+        QStringLiteral("Der Ordner konnte nicht geöffnet werden. Er liegt hier:\n%1"),
     };
     return language == 1 ? german : english;
 }

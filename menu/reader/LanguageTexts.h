@@ -61,6 +61,10 @@ struct OwnMessages {
     QString notAFile;        // a reason
     QString tooLargeToShow;  // %1 the entry, %2 the archive, %3 the most megabytes shown
     QString unreadablePicture; // %1 the file
+    QString noSuchFile;        // a reason
+    QString notEnoughSpace;    // %1 the archive, %2 the folder, %3 MB needed, %4 MB free
+    QString stop;              // the copy dialog's button that stops a copy or an unzip
+    QString folderNotOpened;   // %1 the folder
 };
 
 // German for 1, English for every other index: a message must never be empty.

@@ -28,6 +28,9 @@ MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, co
                                                   const QString& title) {
     QMessageBox box(iconOf(kind), title.isEmpty() ? QApplication::applicationDisplayName() : title, text,
                     QMessageBox::NoButton, QApplication::activeWindow());
+    // Messages quote names and texts from files; markup in them must show as written and never
+    // load what it names.
+    box.setTextFormat(Qt::PlainText);
     QPushButton* cancel = nullptr;
     QPushButton* no = nullptr;
     QPushButton* yes = nullptr;

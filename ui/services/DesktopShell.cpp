@@ -30,8 +30,8 @@ void DesktopShell::open(const QString& target) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
-void DesktopShell::explore(const QString& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(folder).absoluteFilePath()));
+bool DesktopShell::explore(const QString& folder) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(folder).absoluteFilePath()));
 }
 
 void DesktopShell::startProgram(const QString& program, const QString& workingFolder) {

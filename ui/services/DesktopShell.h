@@ -7,7 +7,7 @@ namespace ui {
 class DesktopShell : public ShellService {
 public:
     void open(const QString& target) override;
-    void explore(const QString& folder) override;
+    bool explore(const QString& folder) override;
     void startProgram(const QString& program, const QString& workingFolder = {}) override;
 };
 

@@ -80,12 +80,16 @@ public:
     };
 
     void open(const QString& target) override { calls.append({Verb::Open, target, {}}); }
-    void explore(const QString& folder) override { calls.append({Verb::Explore, folder, {}}); }
+    bool explore(const QString& folder) override {
+        calls.append({Verb::Explore, folder, {}});
+        return canExplore;
+    }
     void startProgram(const QString& program, const QString& workingFolder = {}) override {
         calls.append({Verb::Start, program, workingFolder});
     }
 
     QList<Call> calls;
+    bool canExplore = true; // false: as if no file manager were installed
 };
 
 class FakeSound : public SoundService {

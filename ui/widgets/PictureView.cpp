@@ -2,6 +2,7 @@
 
 #include "common/PictureFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QMovie>
 #include <QPainter>
@@ -32,8 +33,17 @@ void PictureView::clear() {
 
 bool PictureView::load(const QString& path) {
     clear();
+    // Read once, within the pictures' limit: the file may be a pipe or a link to a device.
+    const QByteArray bytes = common::readPictureBytes(path);
+    if (bytes.isEmpty()) {
+        update();
+        return false;
+    }
     if (QFileInfo(path).suffix().compare(u"gif", Qt::CaseInsensitive) == 0) {
-        auto* movie = new QMovie(path, QByteArray(), this);
+        auto* movie = new QMovie(this);
+        auto* buffer = new QBuffer(movie);
+        buffer->setData(bytes);
+        movie->setDevice(buffer);
         if (movie->isValid() && movie->frameCount() != 1) {
             m_movie = movie;
             connect(m_movie, &QMovie::frameChanged, this, [this] { update(); });
@@ -43,7 +53,7 @@ bool PictureView::load(const QString& path) {
         }
     }
     if (!m_movie)
-        m_image = common::readPicture(path, kAllocationLimitMb);
+        m_image = common::decodePicture(bytes, QFileInfo(path).suffix(), kAllocationLimitMb);
     update();
     return hasPicture();
 }

@@ -89,9 +89,20 @@ private Q_SLOTS:
         QTest::newRow("HTTP") << "HTTP://EXAMPLE.COM/setup.exe"
                               << "Discs"
                               << "HTTP://EXAMPLE.COM/setup.exe" << address;
-        QTest::newRow("Ftp") << "Ftp.example.com/pub"
+        QTest::newRow("Ftp") << "Ftp://example.com/pub"
                              << ""
-                             << "Ftp.example.com/pub" << address;
+                             << "Ftp://example.com/pub" << address;
+        QTest::newRow("mailto") << "mailto:viewer@example.org"
+                                << "Discs"
+                                << "mailto:viewer@example.org" << address;
+        // Only an address goes to the browser: a path that merely begins like one is a path on
+        // the disc, never a program started relative to the working folder.
+        QTest::newRow("http folder") << "\\http\\x.sh"
+                                     << ""
+                                     << "D/http/x.sh" << file;
+        QTest::newRow("ftp host without scheme") << "\\ftp.example.com\\pub\\"
+                                                 << "Discs"
+                                                 << "D/Discs/ftp.example.com/pub/" << folder;
         QTest::newRow("missing pfad") << "n/a"
                                       << ""
                                       << "D/n/a" << file;
@@ -263,8 +274,13 @@ private Q_SLOTS:
             other.homePage = QString::fromUtf16(url);
             QVERIFY(other.hasHomePage());
         }
-        other.homePage = QStringLiteral("example.com");
-        QVERIFY(!other.hasHomePage());
+        for (const char16_t* notAnAddress : {u"example.com", u"http/x.sh", u"ftpfoo/x.sh", u"https:x"}) {
+            other.homePage = QString::fromUtf16(notAnAddress);
+            QVERIFY2(!other.hasHomePage(), qPrintable(other.homePage));
+        }
+        QCOMPARE(homePageAddress(QStringLiteral("Www.example.com")), QStringLiteral("http://Www.example.com"));
+        QCOMPARE(homePageAddress(QStringLiteral("ftp.x.org")), QStringLiteral("ftp://ftp.x.org"));
+        QCOMPARE(homePageAddress(QStringLiteral("MAILTO:a@b")), QStringLiteral("MAILTO:a@b"));
         QCOMPARE(detailFileName(2, 5), QStringLiteral("membersd\\m2-5.dat"));
     }
 
