@@ -32,7 +32,9 @@ ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, c
     if (isAddress(value))
         return {value, ItemTarget::Kind::Address};
 
-    QString shown = rootRest + value;
+    // A path that the build wrote begins with a backslash; one that does not still lies below the root.
+    QString shown = rootRest.isEmpty() || value.isEmpty() || isSeparator(value.front()) ? rootRest + value
+                                                                                      : rootRest + u'\\' + value;
     if (shown.startsWith(u'\\'))
         shown.remove(0, 1);
     ItemTarget target{drivePrefix + common::toHostPath(shown), ItemTarget::Kind::File};

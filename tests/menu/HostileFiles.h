@@ -2,10 +2,18 @@
 // Small files that cost a careless reader dearly: the disc files of a hostile or damaged disc.
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include <sys/stat.h>
 
 // An icon file of 32-bit pictures with these edges, in this order. With more `entries` than edges,
 // the directory lists the last picture again and again.
@@ -77,3 +85,32 @@ inline QByteArray lineEnds(qint64 bytes) {
 inline QByteArray fontAtIntegerLimit() {
     return "{\\rtf1{\\fonttbl{\\f0 A;}{\\f2147483647 X;}}hello}";
 }
+
+// A named pipe at `path`: opening it for reading waits until a writer comes, and none ever does.
+inline bool makePipe(const QString& path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+}
+
+// Ends the test program when a step it guards has not returned in time: a reader that waits on a
+// pipe would otherwise hang the suite rather than fail it.
+class Watchdog {
+public:
+    Watchdog(const char* what, std::chrono::seconds limit)
+        : m_thread([this, what, limit] {
+              const auto end = std::chrono::steady_clock::now() + limit;
+              while (!m_done && std::chrono::steady_clock::now() < end)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              if (!m_done) {
+                  std::fprintf(stderr, "FAIL: %s did not return within its time\n", what);
+                  std::abort();
+              }
+          }) {}
+    ~Watchdog() {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};

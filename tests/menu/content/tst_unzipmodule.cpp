@@ -1,5 +1,6 @@
 // The unzip module through the archive layer: what lands where, and that nothing ever lands outside
 // the destination folder.
+#include "HostileFiles.h"
 #include "ZipFixture.h"
 #include "content/ArchiveLayer.h"
 
@@ -283,6 +284,74 @@ private Q_SLOTS:
         QCOMPARE(report.failures.size(), 1);
         QVERIFY(report.failures[0].contains(QStringLiteral("longer than its stored size")));
         QCOMPARE(tree(dest), QStringList{QStringLiteral("small.txt")});
+    }
+
+    void theViewersFilesStayUntilAnEntryIsWhole() {
+        QTemporaryDir dir;
+        const QString dest = dir.filePath(QStringLiteral("dest"));
+        QVERIFY(QDir().mkpath(dest + QStringLiteral("/docs")));
+        writeFile(dest + QStringLiteral("/docs/readme.txt"), "the viewer's readme");
+        // An entry whose data is damaged, over a file of that name: the old file stays.
+        QByteArray text;
+        for (int i = 0; i < 4000; ++i)
+            text += QByteArray::number(i * 7919 % 1000) + ' ';
+        const QString zip = dir.filePath(QStringLiteral("damaged.zip"));
+        QVERIFY(writeZip(zip, {{QStringLiteral("docs/readme.txt"), text, {}}, {QStringLiteral("new.txt"), "new", {}}}));
+        QByteArray bytes = readAll(zip);
+        const int dataStart = 30 + (uchar(bytes[26]) | uchar(bytes[27]) << 8) + (uchar(bytes[28]) | uchar(bytes[29]) << 8);
+        for (int i = 20; i < 60; ++i)
+            bytes[dataStart + i] = char(bytes[dataStart + i] ^ 0x5A);
+        writeFile(zip, bytes);
+        menu::ExtractReport report = m_module.extract(zip, kEverything, dest, {true, true});
+        QCOMPARE(report.result, UNZ_ERR_ENTRIES);
+        QCOMPARE(readAll(dest + QStringLiteral("/docs/readme.txt")), QByteArray("the viewer's readme"));
+        QCOMPARE(tree(dest), (QStringList{QStringLiteral("docs"), QStringLiteral("docs/readme.txt"),
+                                          QStringLiteral("new.txt")}));
+
+        // A read-only file is refused and named, as the copy treats it.
+        const QString good = dir.filePath(QStringLiteral("good.zip"));
+        QVERIFY(writeZip(good, {{QStringLiteral("docs/readme.txt"), "newer readme", {}}}));
+        QFile::setPermissions(dest + QStringLiteral("/docs/readme.txt"), QFile::ReadOwner);
+        report = m_module.extract(good, kEverything, dest, {true, true});
+        QCOMPARE(report.failures.size(), 1);
+        QVERIFY2(report.failures[0].contains(QStringLiteral("read-only")), qPrintable(report.failures[0]));
+        QCOMPARE(readAll(dest + QStringLiteral("/docs/readme.txt")), QByteArray("the viewer's readme"));
+        QFile::setPermissions(dest + QStringLiteral("/docs/readme.txt"), QFile::ReadOwner | QFile::WriteOwner);
+        report = m_module.extract(good, kEverything, dest, {true, true});
+        QVERIFY(report.complete());
+        QCOMPARE(readAll(dest + QStringLiteral("/docs/readme.txt")), QByteArray("newer readme"));
+
+        // Stopped in the middle of a large entry: the old file stays and nothing half is left.
+        QVERIFY(writeZip(good, {{QStringLiteral("docs/readme.txt"), QByteArray(64 * 1024 * 1024, 'z'), {}},
+                                {QStringLiteral("after.txt"), "after", {}}}));
+        std::atomic<bool> stop{false};
+        report = m_module.extract(
+            good, kEverything, dest, {true, true}, [&](const QString& name) {
+                if (name.isEmpty())
+                    stop = true; // the first progress within the entry
+            },
+            &stop);
+        QVERIFY(report.stopped());
+        QCOMPARE(report.problems(), QString());
+        QCOMPARE(readAll(dest + QStringLiteral("/docs/readme.txt")), QByteArray("newer readme"));
+        QCOMPARE(tree(dest), (QStringList{QStringLiteral("docs"), QStringLiteral("docs/readme.txt"),
+                                          QStringLiteral("new.txt")}));
+        QCOMPARE(menu::totalStoredSize(good), 64 * 1024 * 1024 + 5);
+    }
+
+    void pipesAndDevicesAreNoArchives() {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("pipe.zip"));
+        QVERIFY(makePipe(pipe));
+        const QString zero = dir.filePath(QStringLiteral("zero.zip"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+        const Watchdog watchdog("reading a pipe as an archive", std::chrono::seconds(20));
+        for (const QString& archive : {pipe, zero}) {
+            QVERIFY(menu::listArchiveEntries(archive).isEmpty());
+            QCOMPARE(menu::storedSize(archive, QStringLiteral("x")), -1);
+            QCOMPARE(m_module.extract(archive, kEverything, dir.filePath(QStringLiteral("dest")), {true, true}).result,
+                     UNZ_ERR_ARCHIVE);
+        }
     }
 
     void aModuleThatCannotBeLoaded() {

@@ -1,18 +1,21 @@
 // The item actions: starting, the copy in blocks, the copy dialog copying and unzipping, and the
 // new-folder dialog, on disc folders written by the tests.
 #include "DiscFixture.h"
+#include "HostileFiles.h"
 #include "ZipFixture.h"
 #include "content/BlockCopy.h"
 #include "gui/CopyDialog.h"
 #include "gui/MenuWindow.h"
 #include "gui/NewFolderDialog.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/GaugeBar.h"
 #include "ui/widgets/ShadowButton.h"
 
 #include <QLibrary>
 #include <QLineEdit>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +37,20 @@ void writeFile(const QString& path, const QByteArray& data, const QDateTime& mod
     f.write(data);
     if (modified.isValid())
         f.setFileTime(modified, QFileDevice::FileModificationTime);
+}
+
+// Every file and folder in `folder`, sorted: what a copy or unzip left there.
+QStringList entries(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
+
+// Presses a button as the viewer does: only one that is shown and enabled.
+void press(QWidget& window, const QString& name) {
+    auto* button = window.findChild<ui::ShadowButton*>(name);
+    QVERIFY2(button && button->isVisible() && button->isEnabled(), qPrintable(name));
+    button->click();
 }
 
 QByteArray pattern(int size) {
@@ -191,6 +208,166 @@ private Q_SLOTS:
             menu::CopyOutcome::SourceUnreadable);
         QCOMPARE(menu::copyInBlocks(source, dir.filePath(QStringLiteral("no/such/folder/x")), {}).outcome,
                  menu::CopyOutcome::DestinationBlocked);
+    }
+
+    void aFailedCopyKeepsTheViewersFile() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("readme.txt"));
+        writeFile(target, "the viewer's own text");
+        // A source whose reading fails part way, as a bad sector of a disc does: the memory file
+        // of this process reads with an input/output error at its first byte.
+        const QString badSector = QStringLiteral("/proc/self/mem");
+        if (!QFileInfo(badSector).isFile())
+            QSKIP("no file here that fails while it is read");
+        const menu::CopyResult result = menu::copyInBlocks(badSector, target, {});
+        QCOMPARE(result.outcome, menu::CopyOutcome::Interrupted);
+        QCOMPARE(readAll(target), QByteArray("the viewer's own text"));
+        QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("readme.txt")});
+
+        // Stopped after its first block: the old file stays, nothing half is left.
+        const QString source = dir.filePath(QStringLiteral("new.bin"));
+        writeFile(source, pattern(100000));
+        std::atomic<bool> stop{false};
+        const menu::CopyResult stopped = menu::copyInBlocks(
+            source, target, [&](int) { stop = true; }, {}, &stop);
+        QCOMPARE(stopped.outcome, menu::CopyOutcome::Stopped);
+        QCOMPARE(readAll(target), QByteArray("the viewer's own text"));
+        QCOMPARE(entries(dir.path()), (QStringList{QStringLiteral("new.bin"), QStringLiteral("readme.txt")}));
+
+        // A link in the destination's place is replaced itself; what it points to stays.
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere.txt"));
+        writeFile(elsewhere, "not the copy's to change");
+        const QString link = dir.filePath(QStringLiteral("link.bin"));
+        QVERIFY(QFile::link(elsewhere, link));
+        QCOMPARE(menu::copyInBlocks(source, link, {}).outcome, menu::CopyOutcome::Copied);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QCOMPARE(readAll(link), pattern(100000));
+        QCOMPARE(readAll(elsewhere), QByteArray("not the copy's to change"));
+
+        // A pipe or a device is no file to copy, and is refused without waiting on it.
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QVERIFY(makePipe(pipe));
+        const Watchdog watchdog("copying a pipe", std::chrono::seconds(20));
+        QCOMPARE(menu::copyInBlocks(pipe, target, {}).outcome, menu::CopyOutcome::SourceUnreadable);
+        QCOMPARE(menu::copyInBlocks(QStringLiteral("/dev/zero"), target, {}).outcome,
+                 menu::CopyOutcome::SourceUnreadable);
+        QCOMPARE(readAll(target), QByteArray("the viewer's own text"));
+    }
+
+    void copyAndUnzipRunWithAStopButton() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        QTemporaryDir target;
+        // An endless copy in all but name: 1 GiB that the disc holds as a hole.
+        QFile large(disc.root() + QStringLiteral("tools/run.exe"));
+        QVERIFY(large.open(QIODevice::ReadWrite) && large.resize(qint64(1) << 30));
+        large.close();
+        writeFile(target.filePath(QStringLiteral("run.exe")), "kept");
+        auto f = open(disc);
+        CopyDialog* dialog = f->copyDialog();
+        choose(*f, Program);
+        f->copybtnClick();
+        dialog->selectFolder(target.path());
+        QVERIFY(!dialog->findChild<ui::ShadowButton*>(QStringLiteral("stopbtn"))->isVisible());
+
+        // The window keeps answering while the copy runs: the stop button is pressed from its
+        // event loop, and the copy ends promptly with the viewer's file as it was.
+        bool pressedWhileBusy = false;
+        QTimer::singleShot(30, this, [&] {
+            pressedWhileBusy = dialog->isBusy();
+            QVERIFY(!dialog->findChild<ui::ShadowButton*>(QStringLiteral("start"))->isVisible());
+            press(*dialog, QStringLiteral("stopbtn"));
+        });
+        QElapsedTimer timer;
+        timer.start();
+        press(*dialog, QStringLiteral("start"));
+        QVERIFY(pressedWhileBusy);
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(readAll(target.filePath(QStringLiteral("run.exe"))), QByteArray("kept"));
+        QCOMPARE(entries(target.path()), QStringList{QStringLiteral("run.exe")});
+        QVERIFY(!played(4));
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+        QVERIFY(buttonsEnabled(*dialog));
+        QVERIFY(!dialog->isBusy());
+        dialog->cancelClick();
+
+        // The same for an unzip: a few hundred kilobytes that unpack to 256 MiB.
+        QVERIFY(writeZip(disc.root() + QStringLiteral("tools/setup.zip"),
+                         {{QStringLiteral("setup.exe"), QByteArray(256 * 1024 * 1024, '\0'), {}}}));
+        writeFile(target.filePath(QStringLiteral("setup.exe")), "also kept");
+        choose(*f, Archive);
+        f->zipClick();
+        dialog->selectFolder(target.path());
+        QTimer::singleShot(30, this, [&] { press(*dialog, QStringLiteral("stopbtn")); });
+        press(*dialog, QStringLiteral("start"));
+        QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("also kept"));
+        QCOMPARE(entries(target.path()), (QStringList{QStringLiteral("run.exe"), QStringLiteral("setup.exe")}));
+        QVERIFY(!played(5));
+        QVERIFY(m_fakes.messages.shown.isEmpty());
+        QVERIFY(buttonsEnabled(*dialog));
+    }
+
+    void unzipThatDoesNotFitIsRefused() {
+        DiscFixture disc;
+        writeActionsDisc(disc, true, 1);
+        QTemporaryDir target;
+        // Entries that claim 4 GB each, enough of them to outgrow the free space.
+        const qint64 claimed = 0xFFFFFFF0LL;
+        const int count = int(QStorageInfo(target.path()).bytesAvailable() / claimed) + 2;
+        std::vector<ZipEntry> bombs;
+        for (int i = 0; i < count; ++i)
+            bombs.push_back({QStringLiteral("part%1.bin").arg(i), "x", {}});
+        const QString archive = disc.root() + QStringLiteral("tools/setup.zip");
+        QVERIFY(writeZip(archive, bombs));
+        QByteArray bytes = readAll(archive);
+        for (qsizetype at = bytes.indexOf("PK\x01\x02"); at >= 0; at = bytes.indexOf("PK\x01\x02", at + 4))
+            qToLittleEndian<quint32>(quint32(claimed), bytes.data() + at + 24);
+        writeFile(archive, bytes);
+        QVERIFY(menu::totalStoredSize(archive) > QStorageInfo(target.path()).bytesAvailable());
+
+        auto f = open(disc);
+        choose(*f, Archive);
+        f->zipClick();
+        f->copyDialog()->selectFolder(target.path());
+        press(*f->copyDialog(), QStringLiteral("start"));
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+        const QString message = m_fakes.messages.shown[0].text;
+        QVERIFY2(message.contains(QStringLiteral("nicht entpackt")) &&
+                     message.contains(QDir::toNativeSeparators(target.path())),
+                 qPrintable(message));
+        QVERIFY(entries(target.path()).isEmpty());
+        QVERIFY(!played(5));
+    }
+
+    void onlyAddressesGoToTheBrowser() {
+        DiscFixture disc;
+        writeActionsDisc(disc);
+        disc.addItem(0, QStringLiteral("Looks like an address"), {{QStringLiteral("pfad"), QStringLiteral("http/x.sh")}});
+        disc.addItem(0, QStringLiteral("Home page"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\run.exe")},
+                                                      {QStringLiteral("url"), QStringLiteral("http/x.sh")}});
+        disc.save();
+        auto f = open(disc);
+        choose(*f, Empty + 1);
+        f->ausfClick();
+        QCOMPARE(m_fakes.shell.calls.size(), 1);
+        QCOMPARE(m_fakes.shell.calls[0].target, QDir::toNativeSeparators(disc.root() + QStringLiteral("http/x.sh")));
+        choose(*f, Empty + 2);
+        auto* homePage = f->findChild<ui::EffectLabel*>(QStringLiteral("hpurl"));
+        QCOMPARE(homePage->text(), QStringLiteral("n/a"));
+        QVERIFY(!homePage->isLink());
+    }
+
+    void aFolderThatCannotBeShownIsNamed() {
+        DiscFixture disc;
+        writeActionsDisc(disc, true, 1);
+        auto f = open(disc);
+        m_fakes.shell.canExplore = false;
+        choose(*f, Folder);
+        f->ausfClick();
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+        const QString folder = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/"));
+        QVERIFY2(m_fakes.messages.shown[0].text.contains(folder), qPrintable(m_fakes.messages.shown[0].text));
+        QVERIFY(m_fakes.messages.shown[0].text.startsWith(QStringLiteral("Der Ordner")));
     }
 
     void startingOpensExploresOrStarts() {

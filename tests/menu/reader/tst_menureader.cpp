@@ -100,6 +100,9 @@ private Q_SLOTS:
         QTest::newRow("http folder") << "\\http\\x.sh"
                                      << ""
                                      << "D/http/x.sh" << file;
+        QTest::newRow("path without its leading backslash") << "http/x.sh"
+                                                            << "Discs"
+                                                            << "D/Discs/http/x.sh" << file;
         QTest::newRow("ftp host without scheme") << "\\ftp.example.com\\pub\\"
                                                  << "Discs"
                                                  << "D/Discs/ftp.example.com/pub/" << folder;
