@@ -1,11 +1,17 @@
 // Copying files over others: all or nothing, with time and permissions kept.
 #include "common/FileOps.h"
+#include "common/JpegCodec.h"
+#include "common/PictureFile.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 class TestFileOps : public QObject {
     Q_OBJECT
@@ -17,6 +23,53 @@ class TestFileOps : public QObject {
     }
 
 private Q_SLOTS:
+    void onlyRegularFilesAreReadAndOnlyUpToTheirLimit() {
+        QTemporaryDir dir;
+        const QString text = dir.filePath(QStringLiteral("text.txt"));
+        write(text, "0123456789");
+        common::BoundedRead read = common::readRegularFile(text, 10);
+        QVERIFY(read.whole());
+        QCOMPARE(read.bytes, QByteArray("0123456789"));
+        read = common::readRegularFile(text, 4);
+        QVERIFY(read.cut);
+        QCOMPARE(read.bytes, QByteArray("0123"));
+        QCOMPARE(common::readRegularFile(dir.filePath(QStringLiteral("missing")), 10).refusal,
+                 common::ReadRefusal::Missing);
+        QCOMPARE(common::readRegularFile(dir.path(), 10).refusal, common::ReadRefusal::NotAFile);
+#ifndef Q_OS_WIN
+        // A pipe would keep its reader waiting for a writer; a device never ends and tells a size
+        // of 0. Both are refused at once, also behind a link and under a picture's name.
+        const QString pipe = dir.filePath(QStringLiteral("pipe.jpg"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+        const QString zero = dir.filePath(QStringLiteral("zero.jpg"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+        for (const QString& path : {pipe, zero, QStringLiteral("/dev/zero")}) {
+            QCOMPARE(common::readRegularFile(path, 1 << 20).refusal, common::ReadRefusal::NotAFile);
+            QFile file;
+            QCOMPARE(common::openRegularFile(file, path), common::ReadRefusal::NotAFile);
+            QVERIFY(!file.isOpen());
+            QVERIFY(common::jpeg::readFile(path).isNull());
+            QVERIFY(common::readPicture(path, 64).isNull());
+        }
+#endif
+    }
+
+    void renamingReplacesTheFileOrTheLinkItself() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("target"));
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+        write(elsewhere, "untouched");
+        QVERIFY(QFile::link(elsewhere, target));
+        write(dir.filePath(QStringLiteral("new")), "new");
+        QVERIFY(common::renameReplacing(dir.filePath(QStringLiteral("new")), target));
+        QVERIFY(!QFileInfo(target).isSymLink());
+        QCOMPARE(common::readRegularFile(target, 100).bytes, QByteArray("new"));
+        QCOMPARE(common::readRegularFile(elsewhere, 100).bytes, QByteArray("untouched"));
+        QString error;
+        QVERIFY(!common::renameReplacing(dir.filePath(QStringLiteral("gone")), target, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
     void copyKeepsContentTimeAndPermissions() {
         QTemporaryDir dir;
         const QString source = dir.filePath(QStringLiteral("tiv.exe"));

@@ -46,6 +46,25 @@ private:
     }
 
 private Q_SLOTS:
+    void messagesShowTheirTextAsWritten() {
+        // Texts from files quote markup; a box that took it for rich text would load what an
+        // <img> names (a device that never ends).
+        ui::DesktopMessageBox messages;
+        const QString text = QStringLiteral("<img src=\"/dev/zero\">Programs <b>not bold</b>");
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            format = box->textFormat();
+            shown = box->text();
+            box->accept();
+        });
+        messages.show(MessageBoxService::Kind::Information, MessageBoxService::Buttons::Ok, text);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, text);
+    }
+
     void messageBoxAnswersWithThePressedButton() {
         ui::DesktopMessageBox messages;
         QStringList captions;

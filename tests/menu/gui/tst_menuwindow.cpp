@@ -2,16 +2,21 @@
 #include "DiscFixture.h"
 #include "HostileFiles.h"
 #include "gui/AboutBox.h"
+#include "gui/CopyDialog.h"
+#include "gui/CoverDialog.h"
+#include "gui/PictureWindow.h"
 #include "gui/HomePages.h"
 #include "gui/MenuWindow.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
+#include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <memory>
@@ -60,6 +65,30 @@ void writeToolsDisc(DiscFixture& disc, int language = 0) {
     disc.set(lang, QStringLiteral("Hints"), QStringLiteral("26"), QStringLiteral("show"));
     disc.set(lang, QStringLiteral("Hints"), QStringLiteral("27"), QStringLiteral("hide"));
     disc.save();
+}
+
+// A copy of the folder `from` at `to`, links and all, as a viewer copies a disc.
+void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString copy = to + u'/' + QDir(from).relativeFilePath(path);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(copy);
+        else
+            QFile::copy(path, copy);
+    }
+}
+
+// What Qt shows for a tool tip: rich text when it looks like markup, the text itself otherwise.
+QString shownToolTip(const QString& toolTip) {
+    if (!Qt::mightBeRichText(toolTip))
+        return toolTip;
+    QTextDocument document;
+    document.setHtml(toolTip);
+    return document.toPlainText();
 }
 
 } // namespace
@@ -521,6 +550,209 @@ private Q_SLOTS:
         QCOMPARE(label(*f, QStringLiteral("serial"))->text(), QStringLiteral("n/a"));
         const common::IniFile detail = f->state().folders.readConfigFile(u"membersd\\m0-1.dat");
         QVERIFY(detail.wasCut());
+    }
+
+    void discTextsWithMarkupShowAsWritten_data() {
+        QTest::addColumn<QString>("markup");
+        // Every one of these is taken for rich text by Qt's automatic format; a picture it names
+        // is loaded when the text is shown (a device that never ends eats all memory).
+        QTest::newRow("picture") << QStringLiteral("<img src=\"missing-picture.png\">Programs");
+        QTest::newRow("bold") << QStringLiteral("<b>Tools</b> & more");
+        QTest::newRow("whole document") << QStringLiteral("<qt>Games</qt>");
+        QTest::newRow("link") << QStringLiteral("<a href=\"http://example.org\">Web</a>");
+        QTest::newRow("entity") << QStringLiteral("<i>&lt;not a tag&gt;</i>");
+        QTest::newRow("table") << QStringLiteral("<table><tr><td>cell</td></tr></table>");
+    }
+    void discTextsWithMarkupShowAsWritten() {
+        QFETCH(QString, markup);
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        // Every text of the disc carries the markup: captions, names, details, language texts.
+        disc.set(QStringLiteral("members.cfg"), QStringLiteral("general"), QStringLiteral("cdname"), markup);
+        disc.set(QStringLiteral("genre.cfg"), QStringLiteral("0"), QStringLiteral("caption"), markup);
+        disc.set(QStringLiteral("members.cfg"), QStringLiteral("0-0"), QStringLiteral("caption"),
+                 markup + QString(40, u'x'));
+        for (const char* key : {"desc", "serial", "sizep", "sizeup", "url"})
+            disc.set(QStringLiteral("membersd/m0-0.dat"), QStringLiteral("0-0"), QString::fromLatin1(key), markup);
+        const QString lang = QStringLiteral("language.zol");
+        for (int key = 1; key <= 29; ++key) {
+            disc.set(lang, QStringLiteral("Buttons"), QString::number(key), markup);
+            disc.set(lang, QStringLiteral("Hints"), QString::number(key), markup);
+            disc.set(lang, QStringLiteral("Details"), QString::number(key), markup);
+        }
+        for (const char* key : {"1", "2", "3", "3_2", "4", "5", "6", "7", "8", "9"})
+            disc.set(lang, QStringLiteral("Heading"), QString::fromLatin1(key), markup);
+        for (int key = 2; key <= 6; ++key)
+            disc.set(lang, QStringLiteral("Forms"), QString::number(key), markup);
+        for (const char* key : {"no_nfo_lang", "no_info_lang", "no_zip_lang", "no_file_lang"})
+            disc.set(lang, QStringLiteral("Language"), QString::fromLatin1(key), markup);
+        disc.save();
+
+        auto f = open(disc);
+        // Each place that shows a disc text, reached as the viewer reaches it.
+        f->infoClick();
+        chooseCategory(*f, 0);
+        chooseItem(*f, 0);
+        f->docthumbClick();
+        f->docthumbClick();
+        f->hidedetailClick();
+        f->hidedetailClick();
+        chooseItem(*f, 1);
+        f->infoClick();
+        f->copybtnClick();
+        f->copyDialog()->cancelClick();
+        f->printcoverClick();
+
+        auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->item(0)->text(), markup);
+        QCOMPARE(shownToolTip(genre->item(0)->toolTip()), markup);
+        const QString heading = shownToolTip(label(*f, QStringLiteral("detailhead"))->toolTip());
+        QVERIFY(heading.isEmpty() || heading == markup + QStringLiteral(" of Program"));
+        QVERIFY(!m_fakes.messages.shown.isEmpty());
+        QCOMPARE(m_fakes.messages.shown.front().text, markup);
+
+        // Nowhere is a disc text taken for markup: not in a tool tip of any window or list, not
+        // in a label.
+        for (QWidget* widget : QApplication::allWidgets()) {
+            const QString toolTip = widget->toolTip();
+            QVERIFY2(!toolTip.contains(markup) || !Qt::mightBeRichText(toolTip),
+                     qPrintable(widget->objectName() + QStringLiteral(": ") + toolTip));
+            if (const auto* text = qobject_cast<QLabel*>(widget))
+                QVERIFY2(text->textFormat() == Qt::PlainText || !text->text().contains(markup),
+                         qPrintable(text->objectName()));
+            if (const auto* list = qobject_cast<QListWidget*>(widget)) {
+                for (int row = 0; row < list->count(); ++row) {
+                    const QString itemTip = list->item(row)->toolTip();
+                    QVERIFY(!itemTip.contains(markup) || !Qt::mightBeRichText(itemTip));
+                }
+            }
+        }
+    }
+
+    void filesThatAreNoFilesDoNotHoldTheMenu() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        for (const char* key : {"design_mode", "button_mode"})
+            disc.set(QStringLiteral("design.cfg"), QStringLiteral("general"), QString::fromLatin1(key),
+                     QStringLiteral("bmp"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("enabled"), QStringLiteral("1"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("d"), QStringLiteral("10"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("Sound1"), QStringLiteral("x"));
+        disc.addItem(0, QStringLiteral("Pipe"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\pipe.gif")}});
+        disc.addItem(0, QStringLiteral("Zero"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\zero.jpg")}});
+        disc.addItem(0, QStringLiteral("Zero shot"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\shot.exe")}});
+        disc.save();
+        // Pipes wait for a writer that never comes; /dev/zero never ends and tells a size of 0.
+        QFile::remove(disc.cfg() + QStringLiteral("0.ico"));
+        for (const char16_t* name : {u"Unzdll.dll", u"0.ico", u"back.bmp", u"splash.bmp", u"Sound1.wav"})
+            QVERIFY(makePipe(disc.cfg() + QString::fromUtf16(name)));
+        for (const char16_t* name : {u"m1.ico", u"button.bmp"})
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), disc.cfg() + QString::fromUtf16(name)));
+        QVERIFY(makePipe(disc.root() + QStringLiteral("tools/pipe.gif")));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), disc.root() + QStringLiteral("tools/zero.jpg")));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), disc.root() + QStringLiteral("tools/shot.jpg")));
+
+        const Watchdog watchdog("the menu program on a disc of pipes and devices", std::chrono::seconds(60));
+        auto f = open(disc);
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->unzipModule().isLoaded());
+        QCOMPARE(f->state().soundFiles[0], QString());
+        f->Always1Click();
+        chooseCategory(*f, 0);
+        QCOMPARE(child<FillList>(*f, QStringLiteral("members"))->count(), 6);
+        for (int row = 3; row <= 5; ++row) {
+            chooseItem(*f, row);
+            QVERIFY(!f->pictureWindow()->view()->hasPicture());
+        }
+        f->infoClick();
+    }
+
+    void onlySoundsOfAClicksSizeAreLoaded() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        for (int n = 1; n <= 2; ++n)
+            disc.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("Sound%1").arg(n),
+                     QStringLiteral("x"));
+        disc.save();
+        // Loaded whole, a sound of 2 GB took 2 GB; one beyond the limit stays silent.
+        for (int n = 1; n <= 2; ++n) {
+            QFile wave(disc.cfg() + QStringLiteral("Sound%1.wav").arg(n));
+            QVERIFY(wave.open(QIODevice::WriteOnly));
+            QVERIFY(wave.resize(n == 1 ? menu::kMaxSoundBytes + 1 : menu::kMaxSoundBytes));
+        }
+        auto f = open(disc);
+        QCOMPARE(f->state().soundFiles[0], QString());
+        QVERIFY(f->state().soundFiles[1].endsWith(QStringLiteral("Sound2.wav")));
+        QVERIFY(m_fakes.sound.played.isEmpty());
+    }
+
+    void missingIconsBesideManyFilesStartQuickly() {
+        DiscFixture disc;
+        // 1,000 categories without icons, beside 20,000 other files of the configuration folder.
+        QByteArray genre = "[general]\r\nanz_items=1000\r\n";
+        for (int n = 0; n < 1000; ++n)
+            genre += "[" + QByteArray::number(n) + "]\r\ncaption=C" + QByteArray::number(n) + "\r\nicon_number=" +
+                     QByteArray::number(n) + "\r\n";
+        disc.writeRaw(QStringLiteral("genre.cfg"), genre);
+        for (int n = 0; n < 20000; ++n)
+            QFile(disc.cfg() + QStringLiteral("file%1.dat").arg(n)).open(QIODevice::WriteOnly);
+        QElapsedTimer timer;
+        timer.start();
+        auto f = open(disc);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(child<FillList>(*f, QStringLiteral("genre"))->count(), 1000);
+        // Names are still found in any letter case.
+        disc.writeIcon(QStringLiteral("M1.ICO"), Qt::blue);
+        QVERIFY(menu::DiscFolders(disc.folders()).configFile(u"m1.ico").endsWith(QStringLiteral("M1.ICO")));
+    }
+
+    void theFirstCategoryShowsItsItemsAtStart() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        disc.addCategory(QStringLiteral("Games"));
+        disc.save();
+        auto f = open(disc);
+        auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->currentRow(), 0);
+        QVERIFY(genre->item(0)->isSelected());
+        QCOMPARE(child<FillList>(*f, QStringLiteral("members"))->count(), 3);
+        QCOMPARE(label(*f, QStringLiteral("membershead"))->text(), QStringLiteral("files in Tools"));
+        QVERIFY(m_fakes.sound.played.isEmpty());
+    }
+
+    void aDiscCopiedAnywhereFindsItsItems_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("writable copy") << false;
+        QTest::newRow("read-only copy") << true;
+    }
+    void aDiscCopiedAnywhereFindsItsItems() {
+        QFETCH(bool, readOnly);
+        QTemporaryDir elsewhere;
+        const QString copy = elsewhere.filePath(QStringLiteral("stick/mydisc"));
+        {
+            // The disc as the build wrote it, with its project folder as rootname; copied, and
+            // the project folder gone, as on the viewer's machine.
+            DiscFixture disc;
+            writeToolsDisc(disc);
+            QFile(disc.root() + QStringLiteral("tools/setup.ZIP")).open(QIODevice::WriteOnly);
+            copyFolder(disc.root(), copy);
+        }
+        if (readOnly)
+            QFile::setPermissions(copy + QStringLiteral("/tiv.exe"), QFile::ReadOwner | QFile::ExeOwner);
+        m_fakes = {};
+        MenuWindow f(m_fakes.services(), menu::DiscFolders::forExecutable(copy + QStringLiteral("/tiv.exe")));
+        f.show();
+        QCOMPARE(f.state().projectRootRest.isEmpty(), readOnly);
+        chooseCategory(f, 0);
+        chooseItem(f, 0);
+        const QString target = QDir::toNativeSeparators(copy + QStringLiteral("/tools/setup.ZIP"));
+        QCOMPARE(label(f, QStringLiteral("filename"))->text(), target);
+        QVERIFY(button(f, QStringLiteral("info"))->isEnabled());
+        f.ausfClick();
+        QCOMPARE(m_fakes.shell.calls.last().target, target);
+        // An item that lies nowhere keeps the place that the disc's rules give it.
+        chooseItem(f, 1);
+        QVERIFY(!label(f, QStringLiteral("filename"))->text().startsWith(QDir::toNativeSeparators(copy)));
     }
 
     void serialHomePagesAndAboutBox() {
