@@ -6,6 +6,7 @@
 #include "common/Cp437.h"
 #include "common/JpegCodec.h"
 #include "content/RtfReader.h"
+#include "gui/CopyDialog.h"
 #include "gui/InfoWindow.h"
 #include "gui/MenuWindow.h"
 #include "gui/PictureWindow.h"
@@ -394,6 +395,33 @@ private Q_SLOTS:
         choose(*f, Setup);
         f->Zipfornfofile1Click();
         QCOMPARE(messages().last(), QStringLiteral("no nfo"));
+    }
+
+    void entryNamesWithMarkupShowAsWritten() {
+        DiscFixture disc;
+        writeInfoDisc(disc);
+        // Entry names are the archive's to choose: markup in them is shown as written.
+        const QString markup = QStringLiteral("<img src=\"x.png\"><b>read"); // no '/': folders
+        const QString archive = disc.root() + QStringLiteral("tools/texts.zip");
+        QVERIFY(writeZip(archive, {{markup + QStringLiteral(".nfo"), "the text", {}},
+                                   {QStringLiteral("../") + markup, "outside", {}}}));
+        auto f = open(disc);
+        choose(*f, Archive);
+        f->Zipfornfofile1Click();
+        InfoWindow* window = f->infoWindow();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->view()->toPlainText(), QStringLiteral("the text"));
+        QCOMPARE(QFileInfo(window->temporaryTextPath()).fileName(), markup + QStringLiteral(".nfo"));
+        window->close();
+
+        QTemporaryDir target;
+        f->zipClick();
+        f->copyDialog()->selectFolder(target.path());
+        f->copyDialog()->startClick();
+        // The refused name reaches the message as it is; the message box shows it as plain text.
+        QCOMPARE(m_fakes.messages.shown.size(), 1);
+        QVERIFY(messages().last().contains(QStringLiteral("../") + markup));
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList{markup + QStringLiteral(".nfo")});
     }
 
     void zipTextsWithoutTheModule() {
