@@ -1,12 +1,17 @@
 // The menu program on a disc made of hostile files: every icon lists 65,535 pictures, members.cfg
 // ends in 4 MiB of empty lines, an item's information text is 4 MiB of line ends, another's is
 // rich text with a font number at the integer limit, and a zip archive holds a 64 MiB NFO text
-// packed into a few kilobytes. Prints the time of each step and the resident memory after it.
+// packed into a few kilobytes. A second disc holds pipes and links to /dev/zero in place of its
+// module, icons, bitmaps, sound and pictures, markup in its captions and a sound of 2 GB; a third
+// 1,000 categories without icons beside 30,000 files. Prints the time of each step and the
+// resident memory after it.
 #include "HostileFiles.h"
 #include "ZipFixture.h"
 #include "common/IniFile.h"
 #include "gui/InfoWindow.h"
 #include "gui/MenuWindow.h"
+#include "gui/PictureWindow.h"
+#include "ui/services/DesktopSound.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/FillList.h"
 
@@ -15,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <cstdio>
 #include <functional>
@@ -72,6 +78,53 @@ void writeDisc(const QString& root) {
              {{QStringLiteral("small.nfo"), "small", {}},
               {QStringLiteral("packed.nfo"), QByteArray(64 * kMiB, ' '), {}}});
     QFile::copy(QStringLiteral(LUMBREL_UNZIP_MODULE), cfg + QStringLiteral("Unzdll.dll"));
+}
+
+// Markup that Qt's automatic text format would take for rich text, and so read /dev/zero.
+const QByteArray kMarkup = "<img src=\"/dev/zero\">Programs";
+
+void writePipesDisc(const QString& root) {
+    const QString cfg = root + QStringLiteral("cfg/");
+    QDir(root).mkpath(QStringLiteral("cfg/membersd"));
+    QDir(root).mkpath(QStringLiteral("tools"));
+    writeFile(root + QStringLiteral("tiv.exe"), {});
+    writeFile(cfg + QStringLiteral("genre.cfg"),
+              "[general]\r\nanz_items=2\r\n[0]\r\ncaption=" + kMarkup + "\r\nicon_number=0\r\n[1]\r\ncaption=" +
+                  kMarkup + "\r\nicon_number=1\r\n");
+    writeFile(cfg + QStringLiteral("design.cfg"),
+              "[general]\r\ndesign_mode=bmp\r\nbutton_mode=bmp\r\n[Splash]\r\nenabled=1\r\nd=10\r\n"
+              "[Sound]\r\nSound1=x\r\nSound2=x\r\n");
+    writeFile(cfg + QStringLiteral("language.zol"), "[Hints]\r\n7=" + kMarkup + "\r\n[Heading]\r\n3=" + kMarkup + "\r\n");
+    QByteArray members = "[general]\r\ncdname=" + kMarkup + "\r\n[0]\r\nanz_items=3\r\n";
+    const char* const targets[] = {"\\tools\\pipe.gif", "\\tools\\zero.jpg", "\\tools\\shot.exe"};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray section = "0-" + QByteArray::number(i);
+        members += "[" + section + "]\r\ncaption=" + kMarkup + "\r\nicon_number=0\r\n";
+        writeFile(cfg + QStringLiteral("membersd/m0-%1.dat").arg(i),
+                  "[" + section + "]\r\npfad=" + targets[i] + "\r\ndesc=" + kMarkup + "\r\n");
+    }
+    writeFile(cfg + QStringLiteral("members.cfg"), members);
+    for (const char* pipe : {"cfg/Unzdll.dll", "cfg/0.ico", "cfg/back.bmp", "cfg/splash.bmp", "cfg/Sound2.wav",
+                             "tools/pipe.gif"})
+        makePipe(root + QString::fromLatin1(pipe));
+    for (const char* zero : {"cfg/1.ico", "cfg/m1.ico", "cfg/button.bmp", "tools/zero.jpg", "tools/shot.jpg"})
+        QFile::link(QStringLiteral("/dev/zero"), root + QString::fromLatin1(zero));
+    QFile sound(cfg + QStringLiteral("Sound1.wav"));
+    if (sound.open(QIODevice::WriteOnly))
+        sound.resize(qint64(2) << 30); // a hole: no disc space taken
+}
+
+void writeManyFilesDisc(const QString& root) {
+    const QString cfg = root + QStringLiteral("cfg/");
+    QDir(root).mkpath(QStringLiteral("cfg"));
+    writeFile(root + QStringLiteral("tiv.exe"), {});
+    QByteArray genre = "[general]\r\nanz_items=1000\r\n";
+    for (int n = 0; n < 1000; ++n)
+        genre += "[" + QByteArray::number(n) + "]\r\ncaption=C" + QByteArray::number(n) + "\r\nicon_number=" +
+                 QByteArray::number(n) + "\r\n";
+    writeFile(cfg + QStringLiteral("genre.cfg"), genre);
+    for (int n = 0; n < 30000; ++n)
+        writeFile(cfg + QStringLiteral("file%1.dat").arg(n), {});
 }
 
 // Resident memory now and at its peak, in MB, from the kernel's figures for the process.
@@ -160,7 +213,44 @@ int main(int argc, char** argv) {
         third.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
         third.chooseCategory();
     });
+
+    // Pipes, devices, markup and a sound of 2 GB, played by the desktop's own sound service.
+    const QString pipesRoot = dir.path() + QStringLiteral("/pipes/");
+    writePipesDisc(pipesRoot);
+    ui::DesktopSound desktopSound;
+    ui::Services withSound = fakes.services();
+    ui::Services pipesServices{withSound.messages, withSound.choosers, withSound.shell, desktopSound,
+                               withSound.clipboard, withSound.help, withSound.print};
+    MenuWindow fourth(pipesServices, menu::DiscFolders::forExecutable(pipesRoot + QStringLiteral("tiv.exe")));
+    step("start-up, module, icons, bitmaps, sounds pipes or /dev/zero", [&] { fourth.show(); });
+    auto* fourthGenre = fourth.findChild<ui::FillList*>(QStringLiteral("genre"));
+    step("the category's tool tip: <img src=\"/dev/zero\">", [&] {
+        QToolTip::showText(fourthGenre->mapToGlobal(QPoint(4, 4)), fourthGenre->item(0)->toolTip(), fourthGenre);
+    });
+    QToolTip::hideText();
+    fourth.Always1Click();
+    step("choosing a category with markup", [&] {
+        fourthGenre->setCurrentRow(0);
+        fourth.chooseCategory();
+    });
+    auto* fourthMembers = fourth.findChild<ui::FillList*>(QStringLiteral("members"));
+    const char* const pictureSteps[] = {"choosing a picture item that is a pipe",
+                                        "choosing a picture item that links to /dev/zero",
+                                        "choosing an item whose screenshot links to /dev/zero"};
+    for (int row = 0; row < 3; ++row) {
+        step(pictureSteps[row], [&] {
+            fourthMembers->setCurrentRow(row);
+            fourth.chooseItem();
+        });
+    }
+    step("the information message that quotes the markup", [&] { fourth.infoClick(); });
+
+    const QString manyRoot = dir.path() + QStringLiteral("/many/");
+    writeManyFilesDisc(manyRoot);
+    MenuWindow fifth(fakes.services(), menu::DiscFolders::forExecutable(manyRoot + QStringLiteral("tiv.exe")));
+    step("start-up, 1,000 categories without icons beside 30,000 files", [&] { fifth.show(); });
+
     for (const auto& shown : fakes.messages.shown)
-        std::printf("  message: %s\n", qPrintable(shown.text));
+        std::printf("  message: %s\n", qPrintable(shown.text.left(200)));
     return 0;
 }
