@@ -88,13 +88,14 @@ void writePipesDisc(const QString& root) {
     QDir(root).mkpath(QStringLiteral("cfg/membersd"));
     QDir(root).mkpath(QStringLiteral("tools"));
     writeFile(root + QStringLiteral("tiv.exe"), {});
-    writeFile(cfg + QStringLiteral("genre.cfg"),
-              "[general]\r\nanz_items=2\r\n[0]\r\ncaption=" + kMarkup + "\r\nicon_number=0\r\n[1]\r\ncaption=" +
-                  kMarkup + "\r\nicon_number=1\r\n");
+    writeFile(cfg + QStringLiteral("genre.cfg"), "[general]\r\nanz_items=2\r\n[0]\r\ncaption=" + kMarkup +
+                                                     "\r\nicon_number=0\r\n[1]\r\ncaption=" + kMarkup +
+                                                     "\r\nicon_number=1\r\n");
     writeFile(cfg + QStringLiteral("design.cfg"),
               "[general]\r\ndesign_mode=bmp\r\nbutton_mode=bmp\r\n[Splash]\r\nenabled=1\r\nd=10\r\n"
               "[Sound]\r\nSound1=x\r\nSound2=x\r\n");
-    writeFile(cfg + QStringLiteral("language.zol"), "[Hints]\r\n7=" + kMarkup + "\r\n[Heading]\r\n3=" + kMarkup + "\r\n");
+    writeFile(cfg + QStringLiteral("language.zol"),
+              "[Hints]\r\n7=" + kMarkup + "\r\n[Heading]\r\n3=" + kMarkup + "\r\n");
     QByteArray members = "[general]\r\ncdname=" + kMarkup + "\r\n[0]\r\nanz_items=3\r\n";
     const char* const targets[] = {"\\tools\\pipe.gif", "\\tools\\zero.jpg", "\\tools\\shot.exe"};
     for (int i = 0; i < 3; ++i) {
@@ -104,8 +105,8 @@ void writePipesDisc(const QString& root) {
                   "[" + section + "]\r\npfad=" + targets[i] + "\r\ndesc=" + kMarkup + "\r\n");
     }
     writeFile(cfg + QStringLiteral("members.cfg"), members);
-    for (const char* pipe : {"cfg/Unzdll.dll", "cfg/0.ico", "cfg/back.bmp", "cfg/splash.bmp", "cfg/Sound2.wav",
-                             "tools/pipe.gif"})
+    for (const char* pipe : {"cfg/Unzdll.dll", "cfg/0.ico", "cfg/back.bmp", "cfg/splash.bmp",
+                             "cfg/Sound2.wav", "tools/pipe.gif"})
         makePipe(root + QString::fromLatin1(pipe));
     for (const char* zero : {"cfg/1.ico", "cfg/m1.ico", "cfg/button.bmp", "tools/zero.jpg", "tools/shot.jpg"})
         QFile::link(QStringLiteral("/dev/zero"), root + QString::fromLatin1(zero));
@@ -120,8 +121,8 @@ void writeManyFilesDisc(const QString& root) {
     writeFile(root + QStringLiteral("tiv.exe"), {});
     QByteArray genre = "[general]\r\nanz_items=1000\r\n";
     for (int n = 0; n < 1000; ++n)
-        genre += "[" + QByteArray::number(n) + "]\r\ncaption=C" + QByteArray::number(n) + "\r\nicon_number=" +
-                 QByteArray::number(n) + "\r\n";
+        genre += "[" + QByteArray::number(n) + "]\r\ncaption=C" + QByteArray::number(n) +
+                 "\r\nicon_number=" + QByteArray::number(n) + "\r\n";
     writeFile(cfg + QStringLiteral("genre.cfg"), genre);
     for (int n = 0; n < 30000; ++n)
         writeFile(cfg + QStringLiteral("file%1.dat").arg(n), {});
@@ -219,13 +220,14 @@ int main(int argc, char** argv) {
     writePipesDisc(pipesRoot);
     ui::DesktopSound desktopSound;
     ui::Services withSound = fakes.services();
-    ui::Services pipesServices{withSound.messages, withSound.choosers, withSound.shell, desktopSound,
-                               withSound.clipboard, withSound.help, withSound.print};
+    ui::Services pipesServices{withSound.messages,  withSound.choosers, withSound.shell, desktopSound,
+                               withSound.clipboard, withSound.help,     withSound.print};
     MenuWindow fourth(pipesServices, menu::DiscFolders::forExecutable(pipesRoot + QStringLiteral("tiv.exe")));
     step("start-up, module, icons, bitmaps, sounds pipes or /dev/zero", [&] { fourth.show(); });
     auto* fourthGenre = fourth.findChild<ui::FillList*>(QStringLiteral("genre"));
     step("the category's tool tip: <img src=\"/dev/zero\">", [&] {
-        QToolTip::showText(fourthGenre->mapToGlobal(QPoint(4, 4)), fourthGenre->item(0)->toolTip(), fourthGenre);
+        QToolTip::showText(fourthGenre->mapToGlobal(QPoint(4, 4)), fourthGenre->item(0)->toolTip(),
+                           fourthGenre);
     });
     QToolTip::hideText();
     fourth.Always1Click();
@@ -247,7 +249,8 @@ int main(int argc, char** argv) {
 
     const QString manyRoot = dir.path() + QStringLiteral("/many/");
     writeManyFilesDisc(manyRoot);
-    MenuWindow fifth(fakes.services(), menu::DiscFolders::forExecutable(manyRoot + QStringLiteral("tiv.exe")));
+    MenuWindow fifth(fakes.services(),
+                     menu::DiscFolders::forExecutable(manyRoot + QStringLiteral("tiv.exe")));
     step("start-up, 1,000 categories without icons beside 30,000 files", [&] { fifth.show(); });
 
     for (const auto& shown : fakes.messages.shown)

@@ -74,7 +74,8 @@ QImage readPicture(const QString& path, int allocationLimitMb) {
 }
 
 QImage decodePicture(const QByteArray& bytes, const QString& suffix, int allocationLimitMb) {
-    if (suffix.compare(u"jpg", Qt::CaseInsensitive) == 0 || suffix.compare(u"jpeg", Qt::CaseInsensitive) == 0) {
+    if (suffix.compare(u"jpg", Qt::CaseInsensitive) == 0 ||
+        suffix.compare(u"jpeg", Qt::CaseInsensitive) == 0) {
         QImage image = jpeg::decode(bytes);
         if (!image.isNull())
             return image;

@@ -31,14 +31,18 @@ namespace {
 constexpr std::size_t kReadBlock = 256 * 1024;
 constexpr std::int64_t kProgressStep = 1024 * 1024;
 
-fs::path fromUtf8(std::string_view text) { return fs::path(std::u8string(text.begin(), text.end())); }
+fs::path fromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
 
 std::string toUtf8(const fs::path& path) {
     const std::u8string u = path.u8string();
     return std::string(u.begin(), u.end());
 }
 
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
 
 // '*' any run of characters, '?' one character, case-insensitive for ASCII letters.
 bool wildcardMatch(std::string_view pattern, std::string_view name) {
@@ -148,10 +152,16 @@ public:
     }
     NewFile(const NewFile&) = delete;
     NewFile& operator=(const NewFile&) = delete;
-    ~NewFile() { close(); }
+    ~NewFile() {
+        close();
+    }
 
-    bool isOpen() const { return m_fd >= 0; }
-    int error() const { return m_error; }
+    bool isOpen() const {
+        return m_fd >= 0;
+    }
+    int error() const {
+        return m_error;
+    }
 
     bool write(const char* data, std::size_t size) {
         while (size > 0) {
@@ -217,14 +227,15 @@ public:
         const fs::path destination = fromUtf8(m_args.destination);
         fs::create_directories(destination, ec);
         if (!fs::is_directory(destination, ec)) {
-            report(UNZ_EVENT_ERROR, nullptr, "the destination folder " + std::string(m_args.destination) +
-                                                 " cannot be made");
+            report(UNZ_EVENT_ERROR, nullptr,
+                   "the destination folder " + std::string(m_args.destination) + " cannot be made");
             return UNZ_ERR_DESTINATION;
         }
         m_root = fs::canonical(destination, ec);
         if (ec) {
-            report(UNZ_EVENT_ERROR, nullptr, "the destination folder " + std::string(m_args.destination) +
-                                                 " cannot be read: " + ec.message());
+            report(UNZ_EVENT_ERROR, nullptr,
+                   "the destination folder " + std::string(m_args.destination) +
+                       " cannot be read: " + ec.message());
             return UNZ_ERR_DESTINATION;
         }
 
@@ -239,7 +250,8 @@ public:
             zip_error_t error;
             zip_error_init_with_code(&error, zipError);
             report(UNZ_EVENT_ERROR, nullptr,
-                   std::string(m_args.archive) + " cannot be read as a zip archive: " + zip_error_strerror(&error));
+                   std::string(m_args.archive) +
+                       " cannot be read as a zip archive: " + zip_error_strerror(&error));
             zip_error_fini(&error);
             return UNZ_ERR_ARCHIVE;
         }
@@ -290,7 +302,8 @@ public:
 private:
     void refuse(const std::string& name) {
         ++m_args.refused;
-        report(UNZ_EVENT_REFUSED, name.c_str(), "refused: its name would place it outside the destination folder");
+        report(UNZ_EVENT_REFUSED, name.c_str(),
+               "refused: its name would place it outside the destination folder");
     }
 
     void fail(const std::string* name, const std::string& message) {
@@ -372,7 +385,8 @@ private:
                 return;
             }
             // As the copy treats it: a read-only file is the viewer's to keep.
-            if (fs::is_regular_file(existing) && (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
+            if (fs::is_regular_file(existing) &&
+                (existing.permissions() & fs::perms::owner_write) == fs::perms::none) {
                 fail(&name, toUtf8(target) + " is read-only and was not replaced");
                 return;
             }
@@ -393,13 +407,15 @@ private:
         std::unique_ptr<NewFile> out;
         for (int attempt = 0; attempt < 100 && !(out && out->isOpen()); ++attempt) {
             part = target;
-            part.replace_filename(fromUtf8("." + toUtf8(target.filename()) + ".unz" + std::to_string(attempt)));
+            part.replace_filename(
+                fromUtf8("." + toUtf8(target.filename()) + ".unz" + std::to_string(attempt)));
             out = std::make_unique<NewFile>(part);
             if (!out->isOpen() && out->error() != EEXIST)
                 break;
         }
         if (!out->isOpen()) {
-            fail(&name, toUtf8(target) + " cannot be created: " + std::generic_category().message(out->error()));
+            fail(&name,
+                 toUtf8(target) + " cannot be created: " + std::generic_category().message(out->error()));
             return;
         }
         auto discard = [&](const std::string& why) {
@@ -434,7 +450,8 @@ private:
             }
         }
         if (!out->close())
-            return discard(toUtf8(target) + " cannot be written: " + std::generic_category().message(out->error()));
+            return discard(toUtf8(target) +
+                           " cannot be written: " + std::generic_category().message(out->error()));
         keepAttributes(index, part);
         fs::rename(part, target, ec);
         if (ec)
@@ -448,7 +465,8 @@ private:
         zip_stat_t st;
         zip_stat_init(&st);
         if (zip_stat_index(m_archive, index, 0, &st) == 0 && (st.valid & ZIP_STAT_MTIME)) {
-            const auto when = std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(st.mtime));
+            const auto when =
+                std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(st.mtime));
             fs::last_write_time(target, when, ec);
         }
 #ifndef _WIN32

@@ -11,9 +11,10 @@ extern "C" {
 #endif
 
 /* Extraction options. */
-#define UNZ_RECREATE_FOLDERS 0x1u /* write entries below their stored folders, else all into the destination */
-#define UNZ_OVERWRITE 0x2u        /* replace existing files, else leave them and report them skipped */
-#define UNZ_EXACT_NAMES 0x4u      /* patterns are stored names, matched exactly: no wildcards */
+#define UNZ_RECREATE_FOLDERS                                                                                 \
+    0x1u                     /* write entries below their stored folders, else all into the destination */
+#define UNZ_OVERWRITE 0x2u   /* replace existing files, else leave them and report them skipped */
+#define UNZ_EXACT_NAMES 0x4u /* patterns are stored names, matched exactly: no wildcards */
 
 /* What a notification reports. */
 #define UNZ_EVENT_ENTRY 1    /* a new entry begins: `name` is its stored name */

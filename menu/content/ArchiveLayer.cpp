@@ -111,7 +111,8 @@ bool UnzipModule::load(const QString& configFolder) {
     unload();
     QStringList candidates;
     // Only a regular file: loading a pipe would wait for ever.
-    if (const auto beside = common::findIgnoringCase(configFolder, fileName()); beside && QFileInfo(*beside).isFile())
+    if (const auto beside = common::findIgnoringCase(configFolder, fileName());
+        beside && QFileInfo(*beside).isFile())
         candidates.append(*beside);
     // The library search: the shipped name, then the platform's own spelling of it.
     candidates.append(fileName());
@@ -197,8 +198,8 @@ void collect(void* context, int event, const char* name, const char* message, in
 } // namespace
 
 ExtractReport UnzipModule::extract(const QString& archive, const QStringList& patterns,
-                                   const QString& destination, ExtractOptions options,
-                                   const Notify& notify, const std::atomic<bool>* stop) const {
+                                   const QString& destination, ExtractOptions options, const Notify& notify,
+                                   const std::atomic<bool>* stop) const {
     ExtractReport report;
     if (!m_exec)
         return report;

@@ -47,7 +47,8 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
     }
 
     // A link is replaced itself, never written through.
-    if (!destinationInfo.isSymLink() && (destinationInfo.isDir() || (destinationInfo.exists() && isReadOnly(destinationInfo))))
+    if (!destinationInfo.isSymLink() &&
+        (destinationInfo.isDir() || (destinationInfo.exists() && isReadOnly(destinationInfo))))
         return {CopyOutcome::DestinationKept, {}};
     QTemporaryFile out(destinationInfo.absolutePath() + QStringLiteral("/.") + destinationInfo.fileName() +
                        QStringLiteral(".XXXXXX"));

@@ -22,8 +22,8 @@ constexpr int kButtonWidth = 100, kButtonHeight = 36;
 } // namespace
 
 ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
-      m_state(state) {
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_services(services), m_state(state) {
     setObjectName(QStringLiteral("Tcontentform"));
     setWindowTitle(QStringLiteral("tavik - lumbrel - content"));
     setFixedSize(kClientWidth, kClientHeight);

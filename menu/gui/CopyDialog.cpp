@@ -56,8 +56,8 @@ QString driveOf(const QString& path, const QStringList& drives) {
 
 CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, const menu::UnzipModule& unzip,
                        NewFolderDialog* newFolderDialog, QWidget* parent)
-    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
-      m_state(state), m_unzip(unzip), m_newFolderDialog(newFolderDialog) {
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_services(services), m_state(state), m_unzip(unzip), m_newFolderDialog(newFolderDialog) {
     setObjectName(QStringLiteral("Tfcform"));
     setWindowTitle(QStringLiteral("copy the selected file"));
     setFixedSize(kClientWidth, kClientHeight);

@@ -48,7 +48,8 @@ QString today() {
 
 // A picture file that is set and still readable; a null image otherwise.
 QImage pictureOf(const QString& file) {
-    return file.isEmpty() || !QFileInfo(file).isFile() ? QImage() : common::readPicture(file, kPictureAllocationLimitMb);
+    return file.isEmpty() || !QFileInfo(file).isFile() ? QImage()
+                                                       : common::readPicture(file, kPictureAllocationLimitMb);
 }
 
 QString fontFamily(const QFontComboBox* box) {
@@ -59,8 +60,8 @@ QString fontFamily(const QFontComboBox* box) {
 } // namespace
 
 CoverDialog::CoverDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
-      m_state(state) {
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_services(services), m_state(state) {
     setObjectName(QStringLiteral("Tprintdlgform"));
     setWindowTitle(QStringLiteral("tavik - lumbrel - print cover"));
     setFixedSize(kClientWidth, kClientHeight);
@@ -267,8 +268,9 @@ void CoverDialog::choosePicture(QString& file, QLabel* name) {
         return;
     // Metafiles are offered but cannot be drawn here; a file that holds no picture is refused.
     if (common::readPicture(chosen, kPictureAllocationLimitMb).isNull()) {
-        m_services.messages.show(ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
-                                 menu::ownMessages(m_state.language.texts.language).unreadablePicture.arg(chosen));
+        m_services.messages.show(
+            ui::MessageBoxService::Kind::Information, ui::MessageBoxService::Buttons::Ok,
+            menu::ownMessages(m_state.language.texts.language).unreadablePicture.arg(chosen));
         return;
     }
     setPicture(file, name, chosen);

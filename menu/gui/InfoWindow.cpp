@@ -55,7 +55,7 @@ QFont dosFont() {
 
 InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWidget* parent)
     : menu::DesignedDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
+                                       Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
       m_services(services), m_state(state) {
     setObjectName(QStringLiteral("TInfoform"));
     setWindowTitle(QStringLiteral("information"));
@@ -150,7 +150,7 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
     if (read.refusal != common::ReadRefusal::None) {
         if (error) {
             const menu::OwnMessages& messages = menu::ownMessages(m_state.language.texts.language);
-            *error = read.refusal == common::ReadRefusal::NotAFile ? messages.notAFile
+            *error = read.refusal == common::ReadRefusal::NotAFile  ? messages.notAFile
                      : read.refusal == common::ReadRefusal::Missing ? messages.noSuchFile
                                                                     : read.error;
         }
@@ -210,7 +210,8 @@ int InfoWindow::lineCount() const {
 
 int InfoWindow::textHeight() const {
     const QTextDocument* document = m_view->document();
-    int height = int(std::ceil(document->documentLayout()->documentSize().height())) + 2 * m_view->frameWidth();
+    int height =
+        int(std::ceil(document->documentLayout()->documentSize().height())) + 2 * m_view->frameWidth();
     // Lines wider than the view bring the horizontal scroll bar, which takes from the height.
     if (document->idealWidth() > m_view->viewport()->width())
         height += m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);

@@ -281,8 +281,8 @@ QPixmap MenuWindow::loadBitmap(const QString& name) const {
     // A bitmap that cannot be read leaves its place empty; the menu still opens. Backgrounds and
     // button fills are tiled over a window of 632 x 413 pixels: 64 MB holds 4096 x 4096 of them.
     constexpr int kBitmapAllocationLimitMb = 64;
-    return QPixmap::fromImage(common::readBestPicture(m_state.folders.configFile(name), kBitmapAllocationLimitMb,
-                                                      common::largestPicture));
+    return QPixmap::fromImage(common::readBestPicture(m_state.folders.configFile(name),
+                                                      kBitmapAllocationLimitMb, common::largestPicture));
 }
 
 QIcon MenuWindow::loadIcon(const QString& name, int size, const QColor& background) const {

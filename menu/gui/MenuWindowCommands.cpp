@@ -147,8 +147,8 @@ void MenuWindow::showZipText(const QString& ending) {
     // Only the beginning of a text is shown; a larger entry is not written out at all, however
     // small it is packed.
     if (menu::storedSize(archive, entry) > InfoWindow::kMaxTextBytes) {
-        information(menu::ownMessages(texts.language).tooLargeToShow
-                        .arg(entry, archive)
+        information(menu::ownMessages(texts.language)
+                        .tooLargeToShow.arg(entry, archive)
                         .arg(InfoWindow::kMaxTextBytes / (1024 * 1024)));
         return;
     }

@@ -313,7 +313,8 @@ void MenuWindow::layoutBand(const QStringList& captions, int iconSize) {
     const QSize cell(cellWidth, inside.height() - scrollBar);
 
     // The captions take the largest size at which each wraps whole into its cell.
-    const QSize captionRoom(cell.width() - 2 * kBandCellPadding, cell.height() - iconSize - 2 * kBandCellPadding);
+    const QSize captionRoom(cell.width() - 2 * kBandCellPadding,
+                            cell.height() - iconSize - 2 * kBandCellPadding);
     QFont font = m_genre->font();
     font.setPointSizeF(QWidget::font().pointSizeF());
     m_genre->setFont(ui::fittingWrappedFont(font, captions, captionRoom, kLeastBandPoints));

@@ -17,8 +17,8 @@
 #include <system_error>
 
 NewFolderDialog::NewFolderDialog(ui::Services services, const menu::MenuState& state, QWidget* parent)
-    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_services(services),
-      m_state(state) {
+    : menu::DesignedDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_services(services), m_state(state) {
     setObjectName(QStringLiteral("Tddform"));
     setWindowTitle(QStringLiteral("directory name"));
     setFixedSize(kClientWidth, kClientHeight);

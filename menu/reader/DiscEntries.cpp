@@ -7,7 +7,9 @@
 
 namespace menu {
 
-bool ItemDetails::hasHomePage() const { return !homePageAddress(homePage).isEmpty(); }
+bool ItemDetails::hasHomePage() const {
+    return !homePageAddress(homePage).isEmpty();
+}
 
 QString homePageAddress(const QString& homePage) {
     if (isAddress(homePage))

@@ -17,7 +17,9 @@ constexpr int kMaxCategories = 1000;
 constexpr int kMaxItemsPerCategory = 100000;
 
 // The caption of a category or item whose section or key is missing.
-inline QString missingCaption() { return QStringLiteral("Fehler"); }
+inline QString missingCaption() {
+    return QStringLiteral("Fehler");
+}
 
 // Section "general" of members.cfg.
 struct DiscIdentity {

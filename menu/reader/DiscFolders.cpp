@@ -10,7 +10,9 @@
 namespace menu {
 namespace {
 
-bool isSeparator(QChar c) { return c == u'\\' || c == u'/'; }
+bool isSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
 
 QString folderIgnoringCase(const QString& parent, const QString& name) {
     return common::withTrailingSeparator(
@@ -22,7 +24,8 @@ QString folderIgnoringCase(const QString& parent, const QString& name) {
 DiscFolders DiscFolders::forExecutable(const QString& executablePath) {
     DiscFolders f;
     f.executable = QDir::toNativeSeparators(executablePath);
-    f.programFolder = common::withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(executablePath).path()));
+    f.programFolder =
+        common::withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(executablePath).path()));
     f.configFolder = folderIgnoringCase(f.programFolder, QStringLiteral("cfg"));
     f.itemDataFolder = folderIgnoringCase(f.programFolder, QStringLiteral("tavikdat"));
     f.drivePrefix = drivePrefixOf(f.executable);

@@ -39,8 +39,9 @@ std::optional<QString> FolderIndex::find(const QString& folder, const QString& n
 }
 
 QString FolderIndex::resolve(const QString& root, QStringView relativePath) {
-    return common::resolveIgnoringCase(root, relativePath,
-                                       [this](const QString& folder, const QString& name) { return find(folder, name); });
+    return common::resolveIgnoringCase(
+        root, relativePath,
+        [this](const QString& folder, const QString& name) { return find(folder, name); });
 }
 
 } // namespace menu

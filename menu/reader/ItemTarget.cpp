@@ -9,7 +9,9 @@ namespace {
 
 const QString kJumpPoint = QStringLiteral("JUMP POINT");
 
-bool isSeparator(QChar c) { return c == u'\\' || c == u'/'; }
+bool isSeparator(QChar c) {
+    return c == u'\\' || c == u'/';
+}
 
 qsizetype lastSeparator(const QString& path) {
     return std::max(path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'));
@@ -33,8 +35,9 @@ ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, c
         return {value, ItemTarget::Kind::Address};
 
     // A path that the build wrote begins with a backslash; one that does not still lies below the root.
-    QString shown = rootRest.isEmpty() || value.isEmpty() || isSeparator(value.front()) ? rootRest + value
-                                                                                      : rootRest + u'\\' + value;
+    QString shown = rootRest.isEmpty() || value.isEmpty() || isSeparator(value.front())
+                        ? rootRest + value
+                        : rootRest + u'\\' + value;
     if (shown.startsWith(u'\\'))
         shown.remove(0, 1);
     ItemTarget target{drivePrefix + common::toHostPath(shown), ItemTarget::Kind::File};
@@ -47,7 +50,8 @@ ItemTarget locateTarget(const ItemTarget& target, const QString& drivePrefix) {
     if (target.kind == ItemTarget::Kind::Address || QFileInfo::exists(target.path) ||
         !target.path.startsWith(drivePrefix) || !QFileInfo(drivePrefix).isDir())
         return target;
-    QString found = common::resolveIgnoringCase(drivePrefix, QStringView(target.path).mid(drivePrefix.size()));
+    QString found =
+        common::resolveIgnoringCase(drivePrefix, QStringView(target.path).mid(drivePrefix.size()));
     if (!QFileInfo::exists(found))
         return target;
     if (target.kind == ItemTarget::Kind::Folder)

@@ -13,7 +13,7 @@ namespace menu {
 
 // The texts of cfg\language.zol that the menu window keeps for later use.
 struct LanguageTexts {
-    int language = 0; // 0 English, 1 German; selects the built-in texts
+    int language = 0;           // 0 English, 1 German; selects the built-in texts
     QString itemListHeading;    // Heading 2
     QString detailsHeading;     // Heading 3
     QString thumbnailHeading;   // Heading 3_2
@@ -57,9 +57,9 @@ std::optional<BuiltInTexts> builtInTexts(int language);
 
 // The menu program's own messages, which no language file holds.
 struct OwnMessages {
-    QString cannotOpen;      // %1 the file, %2 the reason
-    QString notAFile;        // a reason
-    QString tooLargeToShow;  // %1 the entry, %2 the archive, %3 the most megabytes shown
+    QString cannotOpen;        // %1 the file, %2 the reason
+    QString notAFile;          // a reason
+    QString tooLargeToShow;    // %1 the entry, %2 the archive, %3 the most megabytes shown
     QString unreadablePicture; // %1 the file
     QString noSuchFile;        // a reason
     QString notEnoughSpace;    // %1 the archive, %2 the folder, %3 MB needed, %4 MB free

@@ -11,8 +11,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -168,7 +168,8 @@ private Q_SLOTS:
         bool aboveTheDialog = false;
         QTimer::singleShot(0, [&] {
             help.showHelp(QStringLiteral("/nowhere/ZolHlp1.hlp"), 1);
-            aboveTheDialog = QApplication::activeModalWidget() == &help && area.contains(help.frameGeometry());
+            aboveTheDialog =
+                QApplication::activeModalWidget() == &help && area.contains(help.frameGeometry());
             help.close();
             dialog.reject();
         });

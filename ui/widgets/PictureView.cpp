@@ -69,9 +69,13 @@ void PictureView::setBackgroundColor(const QColor& color) {
     update();
 }
 
-bool PictureView::hasPicture() const { return m_movie || !m_image.isNull(); }
+bool PictureView::hasPicture() const {
+    return m_movie || !m_image.isNull();
+}
 
-QImage PictureView::picture() const { return m_movie ? m_movie->currentImage() : m_image; }
+QImage PictureView::picture() const {
+    return m_movie ? m_movie->currentImage() : m_image;
+}
 
 QRect PictureView::pictureRect() const {
     const QRect area = contentsRect();

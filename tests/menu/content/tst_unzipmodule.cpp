@@ -296,9 +296,11 @@ private Q_SLOTS:
         for (int i = 0; i < 4000; ++i)
             text += QByteArray::number(i * 7919 % 1000) + ' ';
         const QString zip = dir.filePath(QStringLiteral("damaged.zip"));
-        QVERIFY(writeZip(zip, {{QStringLiteral("docs/readme.txt"), text, {}}, {QStringLiteral("new.txt"), "new", {}}}));
+        QVERIFY(writeZip(
+            zip, {{QStringLiteral("docs/readme.txt"), text, {}}, {QStringLiteral("new.txt"), "new", {}}}));
         QByteArray bytes = readAll(zip);
-        const int dataStart = 30 + (uchar(bytes[26]) | uchar(bytes[27]) << 8) + (uchar(bytes[28]) | uchar(bytes[29]) << 8);
+        const int dataStart =
+            30 + (uchar(bytes[26]) | uchar(bytes[27]) << 8) + (uchar(bytes[28]) | uchar(bytes[29]) << 8);
         for (int i = 20; i < 60; ++i)
             bytes[dataStart + i] = char(bytes[dataStart + i] ^ 0x5A);
         writeFile(zip, bytes);
@@ -316,7 +318,8 @@ private Q_SLOTS:
         QCOMPARE(report.failures.size(), 1);
         QVERIFY2(report.failures[0].contains(QStringLiteral("read-only")), qPrintable(report.failures[0]));
         QCOMPARE(readAll(dest + QStringLiteral("/docs/readme.txt")), QByteArray("the viewer's readme"));
-        QFile::setPermissions(dest + QStringLiteral("/docs/readme.txt"), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(dest + QStringLiteral("/docs/readme.txt"),
+                              QFile::ReadOwner | QFile::WriteOwner);
         report = m_module.extract(good, kEverything, dest, {true, true});
         QVERIFY(report.complete());
         QCOMPARE(readAll(dest + QStringLiteral("/docs/readme.txt")), QByteArray("newer readme"));
@@ -326,7 +329,8 @@ private Q_SLOTS:
                                 {QStringLiteral("after.txt"), "after", {}}}));
         std::atomic<bool> stop{false};
         report = m_module.extract(
-            good, kEverything, dest, {true, true}, [&](const QString& name) {
+            good, kEverything, dest, {true, true},
+            [&](const QString& name) {
                 if (name.isEmpty())
                     stop = true; // the first progress within the entry
             },
@@ -349,8 +353,10 @@ private Q_SLOTS:
         for (const QString& archive : {pipe, zero}) {
             QVERIFY(menu::listArchiveEntries(archive).isEmpty());
             QCOMPARE(menu::storedSize(archive, QStringLiteral("x")), -1);
-            QCOMPARE(m_module.extract(archive, kEverything, dir.filePath(QStringLiteral("dest")), {true, true}).result,
-                     UNZ_ERR_ARCHIVE);
+            QCOMPARE(
+                m_module.extract(archive, kEverything, dir.filePath(QStringLiteral("dest")), {true, true})
+                    .result,
+                UNZ_ERR_ARCHIVE);
         }
     }
 

@@ -41,7 +41,8 @@ void writeFile(const QString& path, const QByteArray& data, const QDateTime& mod
 
 // Every file and folder in `folder`, sorted: what a copy or unzip left there.
 QStringList entries(const QString& folder) {
-    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.sort();
     return names;
 }
@@ -301,7 +302,8 @@ private Q_SLOTS:
         QTimer::singleShot(30, this, [&] { press(*dialog, QStringLiteral("stopbtn")); });
         press(*dialog, QStringLiteral("start"));
         QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("also kept"));
-        QCOMPARE(entries(target.path()), (QStringList{QStringLiteral("run.exe"), QStringLiteral("setup.exe")}));
+        QCOMPARE(entries(target.path()),
+                 (QStringList{QStringLiteral("run.exe"), QStringLiteral("setup.exe")}));
         QVERIFY(!played(5));
         QVERIFY(m_fakes.messages.shown.isEmpty());
         QVERIFY(buttonsEnabled(*dialog));
@@ -342,15 +344,18 @@ private Q_SLOTS:
     void onlyAddressesGoToTheBrowser() {
         DiscFixture disc;
         writeActionsDisc(disc);
-        disc.addItem(0, QStringLiteral("Looks like an address"), {{QStringLiteral("pfad"), QStringLiteral("http/x.sh")}});
-        disc.addItem(0, QStringLiteral("Home page"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\run.exe")},
-                                                      {QStringLiteral("url"), QStringLiteral("http/x.sh")}});
+        disc.addItem(0, QStringLiteral("Looks like an address"),
+                     {{QStringLiteral("pfad"), QStringLiteral("http/x.sh")}});
+        disc.addItem(0, QStringLiteral("Home page"),
+                     {{QStringLiteral("pfad"), QStringLiteral("\\tools\\run.exe")},
+                      {QStringLiteral("url"), QStringLiteral("http/x.sh")}});
         disc.save();
         auto f = open(disc);
         choose(*f, Empty + 1);
         f->ausfClick();
         QCOMPARE(m_fakes.shell.calls.size(), 1);
-        QCOMPARE(m_fakes.shell.calls[0].target, QDir::toNativeSeparators(disc.root() + QStringLiteral("http/x.sh")));
+        QCOMPARE(m_fakes.shell.calls[0].target,
+                 QDir::toNativeSeparators(disc.root() + QStringLiteral("http/x.sh")));
         choose(*f, Empty + 2);
         auto* homePage = f->findChild<ui::EffectLabel*>(QStringLiteral("hpurl"));
         QCOMPARE(homePage->text(), QStringLiteral("n/a"));

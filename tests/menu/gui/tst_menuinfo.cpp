@@ -18,10 +18,10 @@
 
 #include <QLibrary>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QScrollBar>
 #include <QtTest>
 
 #include <cmath>

@@ -4,9 +4,9 @@
 #include "gui/AboutBox.h"
 #include "gui/CopyDialog.h"
 #include "gui/CoverDialog.h"
-#include "gui/PictureWindow.h"
 #include "gui/HomePages.h"
 #include "gui/MenuWindow.h"
+#include "gui/PictureWindow.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
@@ -379,13 +379,17 @@ private Q_SLOTS:
 
     void elevenLongCategoriesShowWholeInTheBand() {
         DiscFixture disc;
-        const QStringList captions{
-            QStringLiteral("Programs"),           QStringLiteral("Utilities and Tools"),
-            QStringLiteral("Drivers for Hardware"), QStringLiteral("Games and Fun"),
-            QStringLiteral("Office and Text"),    QStringLiteral("Internet and Mail"),
-            QStringLiteral("Graphics and Photo"), QStringLiteral("Sound and Video"),
-            QStringLiteral("Save and Restore"),  QStringLiteral("Help and Manuals"),
-            QStringLiteral("Fonts and Icons")};
+        const QStringList captions{QStringLiteral("Programs"),
+                                   QStringLiteral("Utilities and Tools"),
+                                   QStringLiteral("Drivers for Hardware"),
+                                   QStringLiteral("Games and Fun"),
+                                   QStringLiteral("Office and Text"),
+                                   QStringLiteral("Internet and Mail"),
+                                   QStringLiteral("Graphics and Photo"),
+                                   QStringLiteral("Sound and Video"),
+                                   QStringLiteral("Save and Restore"),
+                                   QStringLiteral("Help and Manuals"),
+                                   QStringLiteral("Fonts and Icons")};
         for (const QString& caption : captions)
             disc.addCategory(caption);
         disc.save();
@@ -434,7 +438,8 @@ private Q_SLOTS:
         QFile::remove(disc.cfg() + QStringLiteral("language.zol"));
         QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + languageFile,
                             disc.cfg() + QStringLiteral("language.zol")));
-        QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/Standard.lbd"), disc.cfg() + QStringLiteral("design.cfg")));
+        QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/Standard.lbd"),
+                            disc.cfg() + QStringLiteral("design.cfg")));
         auto f = open(disc);
         QCOMPARE(f->state().language.texts.language, 1);
         const QList<QStringList> rows{
@@ -573,7 +578,8 @@ private Q_SLOTS:
         disc.set(QStringLiteral("members.cfg"), QStringLiteral("0-0"), QStringLiteral("caption"),
                  markup + QString(40, u'x'));
         for (const char* key : {"desc", "serial", "sizep", "sizeup", "url"})
-            disc.set(QStringLiteral("membersd/m0-0.dat"), QStringLiteral("0-0"), QString::fromLatin1(key), markup);
+            disc.set(QStringLiteral("membersd/m0-0.dat"), QStringLiteral("0-0"), QString::fromLatin1(key),
+                     markup);
         const QString lang = QStringLiteral("language.zol");
         for (int key = 1; key <= 29; ++key) {
             disc.set(lang, QStringLiteral("Buttons"), QString::number(key), markup);
@@ -635,12 +641,18 @@ private Q_SLOTS:
         for (const char* key : {"design_mode", "button_mode"})
             disc.set(QStringLiteral("design.cfg"), QStringLiteral("general"), QString::fromLatin1(key),
                      QStringLiteral("bmp"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("enabled"), QStringLiteral("1"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("d"), QStringLiteral("10"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("Sound1"), QStringLiteral("x"));
-        disc.addItem(0, QStringLiteral("Pipe"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\pipe.gif")}});
-        disc.addItem(0, QStringLiteral("Zero"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\zero.jpg")}});
-        disc.addItem(0, QStringLiteral("Zero shot"), {{QStringLiteral("pfad"), QStringLiteral("\\tools\\shot.exe")}});
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("enabled"),
+                 QStringLiteral("1"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("d"),
+                 QStringLiteral("10"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("Sound1"),
+                 QStringLiteral("x"));
+        disc.addItem(0, QStringLiteral("Pipe"),
+                     {{QStringLiteral("pfad"), QStringLiteral("\\tools\\pipe.gif")}});
+        disc.addItem(0, QStringLiteral("Zero"),
+                     {{QStringLiteral("pfad"), QStringLiteral("\\tools\\zero.jpg")}});
+        disc.addItem(0, QStringLiteral("Zero shot"),
+                     {{QStringLiteral("pfad"), QStringLiteral("\\tools\\shot.exe")}});
         disc.save();
         // Pipes wait for a writer that never comes; /dev/zero never ends and tells a size of 0.
         QFile::remove(disc.cfg() + QStringLiteral("0.ico"));
@@ -691,8 +703,8 @@ private Q_SLOTS:
         // 1,000 categories without icons, beside 20,000 other files of the configuration folder.
         QByteArray genre = "[general]\r\nanz_items=1000\r\n";
         for (int n = 0; n < 1000; ++n)
-            genre += "[" + QByteArray::number(n) + "]\r\ncaption=C" + QByteArray::number(n) + "\r\nicon_number=" +
-                     QByteArray::number(n) + "\r\n";
+            genre += "[" + QByteArray::number(n) + "]\r\ncaption=C" + QByteArray::number(n) +
+                     "\r\nicon_number=" + QByteArray::number(n) + "\r\n";
         disc.writeRaw(QStringLiteral("genre.cfg"), genre);
         for (int n = 0; n < 20000; ++n)
             QFile(disc.cfg() + QStringLiteral("file%1.dat").arg(n)).open(QIODevice::WriteOnly);
@@ -792,9 +804,12 @@ private Q_SLOTS:
         QFETCH(QString, firstWords);
         DiscFixture disc;
         writeToolsDisc(disc, language);
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Back"), QStringLiteral("bc"), QStringLiteral("clNavy"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Fonts"), QStringLiteral("fuc"), QStringLiteral("clYellow"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Buttons"), QStringLiteral("btnc"), QStringLiteral("clTeal"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Back"), QStringLiteral("bc"),
+                 QStringLiteral("clNavy"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Fonts"), QStringLiteral("fuc"),
+                 QStringLiteral("clYellow"));
+        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Buttons"), QStringLiteral("btnc"),
+                 QStringLiteral("clTeal"));
         disc.save();
         auto f = open(disc);
         f->About1Click();

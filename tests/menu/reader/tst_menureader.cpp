@@ -281,7 +281,8 @@ private Q_SLOTS:
             other.homePage = QString::fromUtf16(notAnAddress);
             QVERIFY2(!other.hasHomePage(), qPrintable(other.homePage));
         }
-        QCOMPARE(homePageAddress(QStringLiteral("Www.example.com")), QStringLiteral("http://Www.example.com"));
+        QCOMPARE(homePageAddress(QStringLiteral("Www.example.com")),
+                 QStringLiteral("http://Www.example.com"));
         QCOMPARE(homePageAddress(QStringLiteral("ftp.x.org")), QStringLiteral("ftp://ftp.x.org"));
         QCOMPARE(homePageAddress(QStringLiteral("MAILTO:a@b")), QStringLiteral("MAILTO:a@b"));
         QCOMPARE(detailFileName(2, 5), QStringLiteral("membersd\\m2-5.dat"));
