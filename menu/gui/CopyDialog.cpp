@@ -313,10 +313,11 @@ void CopyDialog::runUnzip(const QString& destination) {
     const QStorageInfo volume(destination);
     if (volume.isValid() && volume.isReady() && needed > volume.bytesAvailable()) {
         constexpr qint64 kMb = 1024 * 1024;
+        // One call: a name that holds "%3" must not take a number meant for the message.
         information(menu::ownMessages(m_state.language.texts.language)
-                        .notEnoughSpace.arg(QDir::toNativeSeparators(archive), destination)
-                        .arg((needed + kMb - 1) / kMb)
-                        .arg(volume.bytesAvailable() / kMb));
+                        .notEnoughSpace.arg(QDir::toNativeSeparators(archive), destination,
+                                            QString::number((needed + kMb - 1) / kMb),
+                                            QString::number(volume.bytesAvailable() / kMb)));
         return;
     }
     menu::ExtractReport report;

@@ -148,8 +148,8 @@ void MenuWindow::showZipText(const QString& ending) {
     // small it is packed.
     if (menu::storedSize(archive, entry) > InfoWindow::kMaxTextBytes) {
         information(menu::ownMessages(texts.language)
-                        .tooLargeToShow.arg(entry, archive)
-                        .arg(InfoWindow::kMaxTextBytes / (1024 * 1024)));
+                        .tooLargeToShow.arg(entry, archive,
+                                            QString::number(InfoWindow::kMaxTextBytes / (1024 * 1024))));
         return;
     }
     // A private folder of its own, gone again when the window closes.

@@ -8,6 +8,7 @@
 //       -max_total_time=180 -max_len=8192 -jobs=1
 
 #include "common/FileSafeName.h"
+#include "content/PlainText.h"
 #include "reader/DesignSettings.h"
 #include "reader/DiscEntries.h"
 #include "reader/DiscFolders.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <cstddef>
 #include <cstdint>
@@ -34,6 +36,14 @@ const QTemporaryDir& discFolder() {
 
 void trapIfLong(const QString& value) {
     if (value.size() > common::IniFile::kMaxValueLength)
+        __builtin_trap();
+}
+
+// A disc text as a tool tip shows as written: a text that Qt would take for markup comes escaped,
+// every other stays as it is.
+void trapIfTakenForMarkup(const QString& text) {
+    const QString toolTip = menu::plainToolTip(text);
+    if (!Qt::mightBeRichText(text) ? toolTip != text : toolTip.count(u"&lt;") < text.count(u'<'))
         __builtin_trap();
 }
 
@@ -69,28 +79,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const common::IniFile members = folders.readConfigFile(u"members.cfg");
     const menu::DiscIdentity identity = menu::readDiscIdentity(members);
     trapIfLong(identity.discName);
+    trapIfTakenForMarkup(identity.discName);
     (void)menu::readDesignSettings(folders.readConfigFile(u"design.cfg"));
     const menu::LanguageFile language = menu::readLanguageFile(folders.readConfigFile(u"language.zol"));
     (void)menu::builtInTexts(language.texts.language);
+    for (const QString& hint : language.hints)
+        trapIfTakenForMarkup(hint);
     const QString rootRest = menu::projectRootRest(identity.rootName, folders.drivePrefix);
 
     const std::vector<menu::CategoryEntry> categories =
         menu::readCategories(folders.readConfigFile(u"genre.cfg"));
     if (categories.size() > std::size_t(menu::kMaxCategories))
         __builtin_trap();
+    for (const menu::CategoryEntry& category : categories)
+        trapIfTakenForMarkup(category.caption);
     for (int c = 0; c < std::min<int>(kCategoriesChosen, int(categories.size())); ++c) {
         const std::vector<menu::ItemEntry> items = menu::readItems(members, categories[std::size_t(c)].index);
         if (items.size() > std::size_t(menu::kMaxItemsPerCategory))
             __builtin_trap();
-        for (const menu::ItemEntry& item : items)
+        for (const menu::ItemEntry& item : items) {
             trapIfLong(item.caption);
+            trapIfTakenForMarkup(item.caption);
+        }
         if (items.empty())
             continue;
         const menu::ItemEntry& first = items.front();
         const common::IniFile detailFile = folders.readConfigFile(menu::detailFileName(c, first.index));
         const menu::ItemDetails details = menu::readItemDetails(detailFile, c, first.index);
         (void)details.hasHomePage();
-        const menu::ItemTarget target = menu::resolveTarget(details.rawTarget, folders.drivePrefix, rootRest);
+        (void)menu::homePageAddress(details.homePage);
+        const menu::ItemTarget target =
+            menu::findTarget(details.rawTarget, folders.drivePrefix, rootRest, folders.programFolder);
+        if (target.kind == menu::ItemTarget::Kind::Address && !menu::isAddress(target.path))
+            __builtin_trap();
         (void)menu::companionBesideTarget(target.path, QStringLiteral(".jpg"));
         (void)menu::targetExtension(target.path);
         (void)common::fileSafeName(first.caption);

@@ -638,15 +638,15 @@ private Q_SLOTS:
     void filesThatAreNoFilesDoNotHoldTheMenu() {
         DiscFixture disc;
         writeToolsDisc(disc);
-        for (const char* key : {"design_mode", "button_mode"})
-            disc.set(QStringLiteral("design.cfg"), QStringLiteral("general"), QString::fromLatin1(key),
-                     QStringLiteral("bmp"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("enabled"),
-                 QStringLiteral("1"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Splash"), QStringLiteral("d"),
-                 QStringLiteral("10"));
-        disc.set(QStringLiteral("design.cfg"), QStringLiteral("Sound"), QStringLiteral("Sound1"),
-                 QStringLiteral("x"));
+        // Every file of the design in use: bitmaps, splash and a sound.
+        const char* const design[][3] = {{"general", "design_mode", "bmp"},
+                                         {"general", "button_mode", "bmp"},
+                                         {"Splash", "enabled", "1"},
+                                         {"Splash", "d", "10"},
+                                         {"Sound", "Sound1", "x"}};
+        for (const auto& [section, key, value] : design)
+            disc.set(QStringLiteral("design.cfg"), QString::fromLatin1(section), QString::fromLatin1(key),
+                     QString::fromLatin1(value));
         disc.addItem(0, QStringLiteral("Pipe"),
                      {{QStringLiteral("pfad"), QStringLiteral("\\tools\\pipe.gif")}});
         disc.addItem(0, QStringLiteral("Zero"),
