@@ -164,7 +164,7 @@ bool MenuWindow::informationTextExists(const QString& caption) const {
     // An address has no folder on the disc to hold a text beside it.
     if (QDir::isAbsolutePath(m_state.currentTarget)) {
         const QFileInfo beside(menu::companionBesideTarget(m_state.currentTarget, QStringLiteral(".txt")));
-        if (beside.isFile() || common::findIgnoringCase(beside.path(), beside.fileName()))
+        if (beside.isFile() || m_state.folders.names->find(beside.path(), beside.fileName()))
             return true;
     }
     return QFileInfo(m_state.folders.itemDataFile(common::fileSafeName(caption) + QStringLiteral(".txt")))
@@ -317,7 +317,7 @@ QString MenuWindow::companionFile(const QString& extension) const {
         const QFileInfo beside(menu::companionBesideTarget(target, extension));
         if (beside.isFile())
             return beside.filePath();
-        if (const auto found = common::findIgnoringCase(beside.path(), beside.fileName());
+        if (const auto found = m_state.folders.names->find(beside.path(), beside.fileName());
             found && QFileInfo(*found).isFile())
             return *found;
     }
