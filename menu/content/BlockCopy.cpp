@@ -1,6 +1,6 @@
 #include "BlockCopy.h"
 
-#include "common/FileOps.h"
+#include "reader/LanguageTexts.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -35,15 +35,14 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
     // Folders, devices and pipes are no files to copy.
     QFile in;
     QString why;
-    switch (common::openRegularFile(in, source, &why)) {
+    const common::ReadRefusal refusal = common::openRegularFile(in, source, &why);
+    switch (refusal) {
     case common::ReadRefusal::None:
         break;
     case common::ReadRefusal::Missing:
-        return {CopyOutcome::SourceUnreadable, QStringLiteral("no such file")};
     case common::ReadRefusal::NotAFile:
-        return {CopyOutcome::SourceUnreadable, QStringLiteral("not a file")};
     case common::ReadRefusal::Unreadable:
-        return {CopyOutcome::SourceUnreadable, why};
+        return {CopyOutcome::SourceUnreadable, why, refusal};
     }
 
     // A link is replaced itself, never written through.
@@ -103,22 +102,26 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
     return {CopyOutcome::Copied, {}};
 }
 
-QString copyFailureMessage(const CopyResult& result, const QString& source, const QString& destination) {
+QString copyFailureMessage(const CopyResult& result, const QString& source, const QString& destination,
+                           int language) {
+    const OwnMessages& messages = ownMessages(language);
     const QString from = QDir::toNativeSeparators(source), to = QDir::toNativeSeparators(destination);
     switch (result.outcome) {
     case CopyOutcome::Copied:
     case CopyOutcome::AlreadyThere:
-        return {};
-    case CopyOutcome::SourceUnreadable:
-        return QStringLiteral("%1 was not copied: it cannot be read (%2).").arg(from, result.error);
-    case CopyOutcome::DestinationKept:
-        return QStringLiteral("%1 was not copied: %2 exists and cannot be replaced.").arg(from, to);
-    case CopyOutcome::DestinationBlocked:
-        return QStringLiteral("%1 was not copied: %2 cannot be created (%3).").arg(from, to, result.error);
-    case CopyOutcome::Interrupted:
-        return QStringLiteral("The copy of %1 broke off and was removed: %2").arg(to, result.error);
     case CopyOutcome::Stopped:
         return {};
+    case CopyOutcome::SourceUnreadable:
+        return messages.notCopiedUnreadable.arg(
+            from, result.refusal == common::ReadRefusal::Missing    ? messages.noSuchFile
+                  : result.refusal == common::ReadRefusal::NotAFile ? messages.notAFile
+                                                                    : result.error);
+    case CopyOutcome::DestinationKept:
+        return messages.notCopiedKept.arg(from, to);
+    case CopyOutcome::DestinationBlocked:
+        return messages.notCopiedBlocked.arg(from, to, result.error);
+    case CopyOutcome::Interrupted:
+        return messages.copyBrokeOff.arg(to, result.error);
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileOps.h"
+
 #include <QString>
 
 #include <atomic>
@@ -21,6 +23,7 @@ enum class CopyOutcome {
 struct CopyResult {
     CopyOutcome outcome = CopyOutcome::Copied;
     QString error; // the system's reason, for SourceUnreadable, DestinationBlocked and Interrupted
+    common::ReadRefusal refusal = common::ReadRefusal::None; // why a source was unreadable
 };
 
 // How large the blocks of a copy are. Blocks start at `first` bytes. With a larger `largest`, a
@@ -43,8 +46,9 @@ CopyResult copyInBlocks(const QString& source, const QString& destination,
                         const std::function<void(int percent)>& afterBlock, BlockSizes sizes = {},
                         const std::atomic<bool>* stop = nullptr);
 
-// What the viewer is told about a copy that failed, with the system's reason; empty when the file
-// is where it should be.
-QString copyFailureMessage(const CopyResult& result, const QString& source, const QString& destination);
+// What the viewer is told about a copy that failed, with the system's reason, in the menu's
+// language; empty when the file is where it should be or the viewer stopped the copy.
+QString copyFailureMessage(const CopyResult& result, const QString& source, const QString& destination,
+                           int language);
 
 } // namespace menu

@@ -359,7 +359,8 @@ void CopyDialog::runCopy(const QString& destinationFolder) {
             {.first = kFirstCopyBlock, .largest = kLargestCopyBlock}, &m_stop);
     });
     // A copy that failed must not pass for a finished one.
-    const QString failure = menu::copyFailureMessage(result, source, destination);
+    const QString failure =
+        menu::copyFailureMessage(result, source, destination, m_state.language.texts.language);
     if (!failure.isEmpty()) {
         information(failure);
         return;

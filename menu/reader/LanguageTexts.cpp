@@ -89,6 +89,10 @@ const OwnMessages& ownMessages(int language) {
         QStringLiteral("%1 was not unzipped: its files need %3 MB, and %2 has only %4 MB free."),
         QStringLiteral("stop"),
         QStringLiteral("The folder could not be opened. It is:\n%1"),
+        QStringLiteral("%1 was not copied: it cannot be read (%2)."),
+        QStringLiteral("%1 was not copied: %2 exists and cannot be replaced."),
+        QStringLiteral("%1 was not copied: %2 cannot be created (%3)."),
+        QStringLiteral("The copy to %1 broke off and was discarded; what lay there before is unchanged: %2"),
     };
     static const OwnMessages german{
         QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden. %2"),
@@ -99,6 +103,11 @@ const OwnMessages& ownMessages(int language) {
         QStringLiteral("%1 wurde nicht entpackt: seine Dateien brauchen %3 MB, in %2 sind nur %4 MB frei."),
         QStringLiteral("abbrechen"),
         QStringLiteral("Der Ordner konnte nicht geöffnet werden. Er liegt hier:\n%1"),
+        QStringLiteral("%1 wurde nicht kopiert: die Datei kann nicht gelesen werden (%2)."),
+        QStringLiteral("%1 wurde nicht kopiert: %2 existiert und kann nicht ersetzt werden."),
+        QStringLiteral("%1 wurde nicht kopiert: %2 kann nicht angelegt werden (%3)."),
+        QStringLiteral(
+            "Das Kopieren nach %1 brach ab und wurde verworfen; was dort lag, ist unverändert: %2"),
     };
     return language == 1 ? german : english;
 }

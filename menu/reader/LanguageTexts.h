@@ -65,6 +65,9 @@ struct OwnMessages {
     QString notEnoughSpace;    // %1 the archive, %2 the folder, %3 MB needed, %4 MB free
     QString stop;              // the copy dialog's button that stops a copy or an unzip
     QString folderNotOpened;   // %1 the folder
+    // Copies that failed: %1 the source, %2 the destination or the reason, %3 the reason.
+    QString notCopiedUnreadable, notCopiedKept, notCopiedBlocked;
+    QString copyBrokeOff; // %1 the destination, %2 the reason
 };
 
 // German for 1, English for every other index: a message must never be empty.

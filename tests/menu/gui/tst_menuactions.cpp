@@ -223,6 +223,12 @@ private Q_SLOTS:
         const menu::CopyResult result = menu::copyInBlocks(badSector, target, {});
         QCOMPARE(result.outcome, menu::CopyOutcome::Interrupted);
         QCOMPARE(readAll(target), QByteArray("the viewer's own text"));
+        // Said in the disc's language, with what became of the file that lay there.
+        QVERIFY(
+            menu::copyFailureMessage(result, badSector, target, 1).contains(QStringLiteral("unverändert")));
+        QVERIFY(menu::copyFailureMessage(menu::copyInBlocks(dir.filePath(QStringLiteral("gone")), target, {}),
+                                         dir.filePath(QStringLiteral("gone")), target, 1)
+                    .contains(QStringLiteral("Diese Datei gibt es nicht.")));
         QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("readme.txt")});
 
         // Stopped after its first block: the old file stays, nothing half is left.
