@@ -2,6 +2,7 @@
 // no opaque binaries. Usage: lumbrel_assetgen <output folder>
 #include "CategoryIcons.h"
 #include "DesignMedia.h"
+#include "EditorIcon.h"
 #include "IconPacks.h"
 #include "ItemIcons.h"
 #include "Pictures.h"
@@ -40,7 +41,8 @@ int main(int argc, char** argv) {
     QList<assetgen::Asset> assets = {
         {QStringLiteral("click.wav"), assetgen::waveFile(assetgen::clickSamples(kClickRate), kClickRate)}};
     assets << assetgen::toolbarPictures() << assetgen::pictures() << assetgen::itemIcons()
-           << assetgen::categoryIcons() << assetgen::iconPacks() << assetgen::designMedia();
+           << assetgen::categoryIcons() << assetgen::iconPacks() << assetgen::designMedia()
+           << assetgen::editorIcons(QStringLiteral(LUMBREL_DESKTOP_ID));
     for (const assetgen::Asset& asset : assets) {
         if (!writeFile(out.filePath(asset.path), asset.bytes)) {
             std::fprintf(stderr, "lumbrel_assetgen: cannot write %s\n", qPrintable(out.filePath(asset.path)));
