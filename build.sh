@@ -54,13 +54,14 @@ build_and_stage() {
     cmake --install build >/dev/null
 }
 
-# Its own folder and program folder, so that the normal build stays as it is. Warnings are the
-# normal build's business; optimised a little, so that the tests run in reasonable time.
+# Its own folder and program folder, so that the normal build stays as it is. Warnings and
+# benchmarks are the normal build's business; optimised a little, so that the tests run in
+# reasonable time.
 sanitize() {
     if [ ! -f build-asan/build.ninja ]; then
         # shellcheck disable=SC2046
         cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-            -DCMAKE_C_FLAGS_DEBUG="-O1 -g" -DLUMBREL_SANITIZE=address,undefined \
+            -DCMAKE_C_FLAGS_DEBUG="-O1 -g" -DLUMBREL_SANITIZE=address,undefined -DLUMBREL_BENCH=OFF \
             -DCMAKE_INSTALL_PREFIX="$PWD/build-asan/stage" $(compiler_launcher)
     fi
     # Set for the build too: the asset generator runs under the sanitizers as well.
