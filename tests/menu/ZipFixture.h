@@ -23,7 +23,8 @@ struct ZipEntry {
 inline bool writeZip(const QString& path, const std::vector<ZipEntry>& entries) {
     if (entries.empty()) {
         QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0')) == 22;
+        return f.open(QIODevice::WriteOnly) &&
+               f.write(QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0')) == 22;
     }
     int error = 0;
     zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
@@ -35,8 +36,12 @@ inline bool writeZip(const QString& path, const std::vector<ZipEntry>& entries) 
         if (name.endsWith('/')) {
             index = zip_dir_add(archive, name.chopped(1).constData(), ZIP_FL_ENC_UTF_8);
         } else {
-            void* copy = std::malloc(std::size_t(std::max<qsizetype>(e.data.size(), 1)));
-            std::memcpy(copy, e.data.constData(), std::size_t(e.data.size()));
+            // libzip owns the copy of a non-empty entry; an empty one has no buffer to own.
+            void* copy = nullptr;
+            if (!e.data.isEmpty()) {
+                copy = std::malloc(std::size_t(e.data.size()));
+                std::memcpy(copy, e.data.constData(), std::size_t(e.data.size()));
+            }
             zip_source_t* source = zip_source_buffer(archive, copy, zip_uint64_t(e.data.size()), 1);
             index = zip_file_add(archive, name.constData(), source, ZIP_FL_ENC_UTF_8);
             if (index < 0)
