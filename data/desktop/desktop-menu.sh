@@ -55,7 +55,7 @@ uninstall() {
 }
 
 install() {
-    local folder="$1" share="$1/share"
+    local share="$1/share"
     local entry="applications/$id.desktop"
     [ -f "$share/$entry" ] || { say "no desktop entry in $share (install the program folder first)"; exit 1; }
     [ ! -f "$manifest" ] || uninstall again
