@@ -28,10 +28,11 @@ QString previewConfigFolder(const QString& programFolder) {
     return common::withTrailingSeparator(common::resolveIgnoringCase(filesFolder(programFolder), u"CFG"));
 }
 
-void write(EditorState& state) {
+bool write(EditorState& state) {
     const QString files = filesFolder(state.programFolder);
     const QString cfg = previewConfigFolder(state.programFolder);
-    QDir().mkpath(cfg);
+    if (!QDir().mkpath(cfg))
+        return false;
     const QString designFile = state.mainDaten.menudesign_file.path();
     const bool modified = state.design.modified;
 
@@ -39,7 +40,7 @@ void write(EditorState& state) {
     std::vector<std::pair<FileHolder*, QString>> moved;
     for (const auto& [medium, name] : discbuild::designMedia(state.mainDaten)) {
         const QString copy = cfg + name;
-        if (!medium->exists()) {
+        if (!designfile::isUsableMedium(medium->path())) {
             QFile::remove(copy);
             continue;
         }
@@ -54,12 +55,13 @@ void write(EditorState& state) {
     for (int m = 1; m <= discbuild::kItemIconCount; ++m)
         common::copyFileReplacing(files + discbuild::itemIconName(m), cfg + discbuild::itemIconName(m));
 
-    designfile::write(state, cfg + QStringLiteral("design.cfg"));
+    const bool written = designfile::write(state, cfg + QStringLiteral("design.cfg"));
 
     for (const auto& [medium, path] : moved)
         medium->set(path);
     state.mainDaten.menudesign_file.set(designFile);
     state.design.modified = modified;
+    return written;
 }
 
 } // namespace designpreview
