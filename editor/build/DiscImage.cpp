@@ -2,6 +2,7 @@
 
 #include "VolumeName.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -91,8 +92,10 @@ bool forbiddenInJoliet(QChar c) {
            c == u'\\' || c.isSurrogate();
 }
 
+// The dot before an extension does not count towards the length.
 bool jolietChanges(const QString& name) {
-    return name.size() > kJolietNameLength || std::any_of(name.begin(), name.end(), forbiddenInJoliet);
+    const qsizetype length = name.size() - (name.contains(u'.') ? 1 : 0);
+    return length > kJolietNameLength || std::any_of(name.begin(), name.end(), forbiddenInJoliet);
 }
 
 // Walks the folder as the image holds it: links to what lies inside are followed, everything else
@@ -110,6 +113,13 @@ public:
     }
     ImagePlan plan;
     QString addError; // the library's words for the first entry it could not add
+    // Each file as it was when it was added: one that differs after writing was read while it changed.
+    struct Added {
+        QString shown, source;
+        qint64 size;
+        QDateTime modified;
+    };
+    std::vector<Added> added;
 
 private:
     bool insideRoot(const QString& path) const { return path == m_root || path.startsWith(m_root + u'/'); }
@@ -150,6 +160,8 @@ private:
                     continue;
                 }
             }
+            if (!folder)
+                added.push_back({QDir::toNativeSeparators(path), source, info.size(), info.lastModified()});
             if (folder) {
                 chain << info.canonicalFilePath();
                 walk(source, path + u'/', reinterpret_cast<IsoDir*>(node), chain);
@@ -186,7 +198,8 @@ struct ImageSource::Parts {
     burn_source* source = nullptr;
     bool finished = false;
     std::int64_t offset = 0; // bytes read so far
-    QByteArray isoVolumeId;  // the primary descriptor's volume name, padded to its field
+    std::vector<FolderWalk::Added> files;
+    QByteArray isoVolumeId; // the primary descriptor's volume name, padded to its field
 
     ~Parts() {
         if (source) {
@@ -233,6 +246,7 @@ std::unique_ptr<ImageSource> ImageSource::create(const QString& folder, const QS
         return nullptr;
     }
     normalisePermissions(iso_image_get_root(p.image), true);
+    p.files = std::move(walk.added);
 
     iso_write_opts_new(&p.options, 0);
     // Level 3 lets files above 4 GiB span several extents on a DVD.
@@ -278,6 +292,16 @@ int ImageSource::read(unsigned char* buffer, int size) {
     }
     p.offset += n;
     return n;
+}
+
+QStringList ImageSource::changedFiles() const {
+    QStringList changed;
+    for (const FolderWalk::Added& file : m_parts->files) {
+        const QFileInfo now(file.source);
+        if (!now.isFile() || now.size() != file.size || now.lastModified() != file.modified)
+            changed << file.shown;
+    }
+    return changed;
 }
 
 void ImageSource::cancel() {
@@ -329,15 +353,19 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
             source->read(buffer.data(), int(std::min<std::int64_t>(kChunkBytes, result.needed - written)));
         // A short image means the library gave up on a file it could not read.
         if (n <= 0)
-            return fail(Outcome::SourceUnreadable, {});
+            return fail(Outcome::SourceUnreadable,
+                        (source->changedFiles().join(u'\n') + u'\n' + takeLibraryFailures()).trimmed());
         if (file.write(reinterpret_cast<const char*>(buffer.data()), n) != n)
             return fail(Outcome::TargetFailed, file.errorString());
         written += n;
         progress.done = written;
     }
     file.close();
-    if (const QString failures = takeLibraryFailures(); !failures.isEmpty())
-        return fail(Outcome::SourceUnreadable, failures);
+    // The library fills a file that shrank or vanished with zeros, and may not say so.
+    const QStringList changed = source->changedFiles();
+    const QString failures = takeLibraryFailures();
+    if (!changed.isEmpty() || !failures.isEmpty())
+        return fail(Outcome::SourceUnreadable, (changed.join(u'\n') + u'\n' + failures).trimmed());
     if (file.error() != QFileDevice::NoError)
         return fail(Outcome::TargetFailed, file.errorString());
     // Replaces an older image of the same name in one step.

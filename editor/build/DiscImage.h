@@ -33,7 +33,8 @@ struct ImagePlan {
     bool needsConsent() const { return !renamed.isEmpty() || !linksLeftOut.isEmpty(); }
 };
 
-// Joliet keeps at most this many characters of a name (the library's long-name mode).
+// Joliet keeps at most this many characters of a name, besides the dot of its extension (the
+// library's long-name mode).
 inline constexpr qsizetype kJolietNameLength = 103;
 
 // Looks at every entry of `folder` as the image will hold it.
@@ -53,6 +54,8 @@ public:
     std::int64_t size() const;
     // Up to `size` bytes of the image; 0 at its end, negative on failure.
     int read(unsigned char* buffer, int size);
+    // The files that changed or went since they were added: the image may not hold them as they are.
+    QStringList changedFiles() const;
     // Stops the writer threads of the library before the source is dropped half-read.
     void cancel();
 
