@@ -38,13 +38,15 @@ bool write(EditorState& state) {
 
     // The design file names its media by the copies, as on a disc.
     std::vector<std::pair<FileHolder*, QString>> moved;
+    // A medium that did not reach the folder would show as an older one.
+    bool mediaWritten = true;
     for (const auto& [medium, name] : discbuild::designMedia(state.mainDaten)) {
         const QString copy = cfg + name;
         if (!designfile::isUsableMedium(medium->path())) {
             QFile::remove(copy);
             continue;
         }
-        common::copyFileReplacing(medium->path(), copy);
+        mediaWritten &= common::copyFileReplacing(medium->path(), copy);
         moved.emplace_back(medium, medium->path());
         medium->set(copy);
     }
@@ -61,7 +63,7 @@ bool write(EditorState& state) {
         medium->set(path);
     state.mainDaten.menudesign_file.set(designFile);
     state.design.modified = modified;
-    return written;
+    return written && mediaWritten;
 }
 
 } // namespace designpreview

@@ -131,7 +131,7 @@ public:
     void finishManifest(const QString& manifest) {
         for (const QString& gone : m_earlier - m_listed) {
             const QString path = m_disc + QDir::toNativeSeparators(gone);
-            if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
+            if ((QFileInfo(path).isDir() && !QFileInfo(path).isSymLink()) || behindLink(gone))
                 continue;
             QFile::remove(path);
             // Folders that held only the build's files go with them.
@@ -154,6 +154,18 @@ public:
             m_failed = true;
     }
     void fail() { m_failed = true; }
+    // Whether a folder on the way to a listed file is a link: what lies behind it is not the build's.
+    bool behindLink(const QString& relative) const {
+        QString folder = m_disc;
+        const QStringList parts = relative.split(u'/');
+        for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+            folder += parts[i];
+            if (QFileInfo(folder).isSymLink())
+                return true;
+            folder += QDir::separator();
+        }
+        return false;
+    }
     Result result() const {
         Result r;
         r.written = !m_failed;

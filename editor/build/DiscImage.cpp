@@ -108,6 +108,10 @@ public:
     void run() {
         if (m_root.isEmpty())
             return;
+        if (!readable(m_root, true)) {
+            plan.unreadable << QDir::toNativeSeparators(m_root);
+            return;
+        }
         QStringList chain{m_root};
         walk(m_root, QString(), m_image ? iso_image_get_root(m_image) : nullptr, chain);
     }

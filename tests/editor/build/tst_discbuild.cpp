@@ -237,9 +237,16 @@ private Q_SLOTS:
         writeFile(f.cfg() + u"build.lst"_qs, readBytes(f.cfg() + u"build.lst"_qs) +
                                                  "../outside.txt\nCFG/lib/../../../outside.txt\n" +
                                                  QDir::toNativeSeparators(outside).toUtf8() + "\n");
+        // Nor through a folder that became a link.
+        const QString plugins = f.dir.filePath(u"system-plugins/"_qs);
+        writeFile(plugins + u"platforms/libqxcb.so"_qs, "the system's");
+        QVERIFY(QDir(f.cfg() + u"plugins"_qs).removeRecursively());
+        QVERIFY(QFile::link(QDir::cleanPath(plugins), f.cfg() + u"plugins"_qs));
         f.state.prefs.shipRuntime = false;
         QFile::remove(files + u"autorun"_qs);
         r = discbuild::build(f.target, f.state, f.items);
+        QCOMPARE(readBytes(plugins + u"platforms/libqxcb.so"_qs), QByteArray("the system's"));
+        QVERIFY(QFile::remove(f.cfg() + u"plugins"_qs));
         QVERIFY(r.written && r.keptFiles.isEmpty());
         QCOMPARE(readBytes(outside), QByteArray("keep"));
         QVERIFY(!QFile::exists(f.cfg() + u"lib"_qs));

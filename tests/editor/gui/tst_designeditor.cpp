@@ -527,8 +527,19 @@ private Q_SLOTS:
                 QVERIFY2(!box->itemText(i).isEmpty(), qPrintable(box->objectName()));
         }
         QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Schwarz"));
+        const DesignEditor builtIn(f.state, f.fakes.services());
+        for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key) {
+            const auto text = DesignEditor::Text(key);
+            QCOMPARE(
+                f.md->text(text),
+                common::IniFile(f.program(u"Files/lang_2.dat"_qs)).readString(u"MD", u"E%1"_qs.arg(key)));
+            QVERIFY(f.md->text(text) != builtIn.text(text));
+        }
         f.form->languageClick(1);
         QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Black"));
+        // Before a language file is applied, the editor's own messages are the English file's.
+        for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key)
+            QCOMPARE(builtIn.text(DesignEditor::Text(key)), f.md->text(DesignEditor::Text(key)));
     }
 };
 
