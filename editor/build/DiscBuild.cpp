@@ -89,12 +89,16 @@ public:
         else
             m_missing << QDir::toNativeSeparators(source);
     }
+    // A medium that is not a file of a medium's size is left off the disc, and named.
     void copyOrRemove(const FileHolder& medium, const QString& target) {
         removeLink(target);
-        if (designfile::isUsableMedium(medium.path()))
+        if (designfile::isUsableMedium(medium.path())) {
             copy(medium.path(), target);
-        else
-            QFile::remove(target);
+            return;
+        }
+        QFile::remove(target);
+        if (medium.exists())
+            m_missing << QDir::toNativeSeparators(medium.path());
     }
     // A file beyond the fixed layout, named relative to the disc folder: it replaces only a file
     // that an earlier build wrote (or one that holds the same bytes); a file of the user stays.

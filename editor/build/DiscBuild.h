@@ -23,7 +23,8 @@ struct Result {
     // the design's or the category file's folder, the root of a file system): nothing was written.
     bool refused = false;
     // Files the disc needs that were not found (the menu program, its module and texts, the item
-    // icons, the category file and its icons, the design file): the disc is written without them.
+    // icons, the category file and its icons, the design file), and design media larger than a
+    // medium may be: the disc is written without them.
     QStringList missingFiles;
     // Files of the user where the build would have put one of its own: kept, and not on the disc.
     QStringList keptFiles;

@@ -6,6 +6,7 @@
 #include "common/IniFile.h"
 #include "gui/build/BurnerDialog.h"
 #include "gui/mainwindow/MainWindow.h"
+#include "project/DesignFile.h"
 #include "project/EditorState.h"
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
@@ -342,11 +343,19 @@ private Q_SLOTS:
         Fixture f;
         QFile::remove(f.dir.filePath(u"genre/1.ico"_qs));
         QFile::remove(f.state.programFolder + u"Files/m5.ico"_qs);
+        // A "sound" the size of a disk image is not a medium.
+        const QString huge = f.dir.filePath(u"design/huge.wav"_qs);
+        QFile hugeFile(huge);
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(designfile::kMaxMediumBytes + 1));
+        hugeFile.close();
+        f.state.mainDaten.Sound[1].set(huge);
         const discbuild::Result r = discbuild::build(f.target, f.state, f.items);
         QVERIFY(r.written);
         QCOMPARE(r.missingFiles,
                  (QStringList{QDir::toNativeSeparators(f.dir.filePath(u"genre/1.ico"_qs)),
+                              QDir::toNativeSeparators(huge),
                               QDir::toNativeSeparators(f.state.programFolder + u"Files/m5.ico"_qs)}));
+        QVERIFY(!QFile::exists(f.cfg() + u"Sound2.wav"_qs));
 
         // The Build command says what is missing instead of offering a menu that shows nothing.
         installLanguageFiles(f.state.programFolder);

@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <thread>
 
 using namespace Qt::StringLiterals;
@@ -285,12 +286,14 @@ private Q_SLOTS:
         const QString big = disc + u"/big.bin"_s;
         writeFile(big, QByteArray(96 << 20, 'b'));
         DiscJobProgress shrinking;
+        std::atomic<bool> ended = false;
         std::thread truncate([&] {
-            while (shrinking.done.load() == 0 && shrinking.total.load() >= 0)
+            while (shrinking.done.load() == 0 && !ended)
                 std::this_thread::sleep_for(std::chrono::microseconds(200));
             QFile::resize(big, 4096);
         });
         result = discimage::writeImage(disc, u"x"_s, imageFile, 0, shrinking);
+        ended = true;
         truncate.join();
         QCOMPARE(result.outcome, DiscJobResult::Outcome::SourceUnreadable);
         QVERIFY2(result.detail.contains(u"big.bin"_s), qPrintable(result.detail));
