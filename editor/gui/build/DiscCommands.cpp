@@ -247,8 +247,8 @@ void DiscCommands::burn(const discburner::Writer& writer) {
         return;
     const QString address = writer.address;
     discburner::Medium medium;
-    m_progress->run(m_texts[DiscTexts::Title], [this, &medium, address](DiscJobProgress&) {
-        medium = inspectMedium(address);
+    m_progress->run(m_texts[DiscTexts::Title], [&medium, address](DiscJobProgress&) {
+        medium = discburner::inspectMedium(address);
         return DiscJobResult{};
     });
     if (medium.usable != Outcome::Done) {

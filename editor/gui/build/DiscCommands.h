@@ -96,7 +96,6 @@ public:
 
     // How writers are looked for; tests put files that act as writers in the place of drives.
     std::function<std::vector<discburner::Writer>()> scanWriters = discburner::findWriters;
-    std::function<discburner::Medium(const QString&)> inspectMedium = discburner::inspectMedium;
 
 private:
     void report(const DiscJobResult& result, const QString& imageFile, bool burning);
