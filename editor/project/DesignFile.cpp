@@ -274,7 +274,8 @@ QString defaultDiscIcon(const QString& programFolder) {
 
 bool isUsableMedium(const QString& path) {
     const QFileInfo info(path);
-    return !path.isEmpty() && info.isFile() && info.size() <= kMaxMediumBytes;
+    // Files of the kernel's own (/proc) call themselves empty and read without end.
+    return !path.isEmpty() && info.isFile() && info.size() > 0 && info.size() <= kMaxMediumBytes;
 }
 
 bool isAllowedMedium(const QString& path, const QString& designFolder, const QString& programFolder) {

@@ -108,7 +108,7 @@ QString aloneName(const QString& path);
 inline constexpr qint64 kMaxMediumBytes = 64LL * 1024 * 1024;
 
 // Whether a file may serve as a design's medium and be copied with it: a regular file (a link to
-// one counts) of at most kMaxMediumBytes.
+// one counts) that is not empty and holds at most kMaxMediumBytes.
 bool isUsableMedium(const QString& path);
 
 // Whether a file named by a design file may be taken as its medium: a usable medium inside the

@@ -289,6 +289,10 @@ private Q_SLOTS:
         QCOMPARE(refused, (QStringList{u"/etc/passwd"_qs, secret, u"/somewhere/linked.bmp"_qs, secret,
                                        u".ssh/id_ed25519"_qs, u"/proc/self/pagemap"_qs, u"/x/huge.wav"_qs}));
 
+        // Wherever they lie, files that only claim a size are no media.
+        QVERIFY(!designfile::isUsableMedium(u"/proc/self/pagemap"_qs));
+        QVERIFY(!designfile::isUsableMedium(writeFile(shared + u"empty.wav"_qs, QByteArray())));
+
         // The program folder's backgrounds and sounds, and the design's own folder, are taken.
         bitmap(state.programFolder + u"back/Sky.bmp"_qs);
         const QString ok =
