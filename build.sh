@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-base
     libzip-dev libjpeg-dev libxlsxwriter-dev fonts-dejavu-core
-    libisofs-dev libburn-dev
+    libisofs-dev libburn-dev xorriso
     binutils mount
 )
 

@@ -23,7 +23,9 @@ QString upper(QString text) {
     return text;
 }
 
-QString quoted(const QString& text) { return u'"' + text + u'"'; }
+QString quoted(const QString& text) {
+    return u'"' + text + u'"';
+}
 
 QString withoutSeparators(QString folder) {
     while (folder.startsWith(u'\\'))
@@ -42,7 +44,8 @@ std::vector<std::pair<QString, QString>> fileList(const QString& projectFolder) 
         const QFileInfo info(it.next());
         if (info.isHidden())
             continue;
-        files.emplace_back(common::withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath())), info.fileName());
+        files.emplace_back(common::withTrailingSeparator(QDir::toNativeSeparators(info.absolutePath())),
+                           info.fileName());
     }
     std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
         const int c = a.first.compare(b.first, Qt::CaseInsensitive);
@@ -51,7 +54,9 @@ std::vector<std::pair<QString, QString>> fileList(const QString& projectFolder) 
     return files;
 }
 
-QString folderNumber(int number) { return QString::number(number, 16).toUpper(); }
+QString folderNumber(int number) {
+    return QString::number(number, 16).toUpper();
+}
 
 QStringList projectLines(QStringList lines, const QString& cdName, const QString& projectFolder,
                          const std::vector<std::pair<QString, QString>>& files) {
@@ -78,7 +83,8 @@ QStringList projectLines(QStringList lines, const QString& cdName, const QString
     for (const auto& [folder, name] : files) {
         if (!previous.isEmpty() && folder != previous) {
             const QString relative = withoutSeparators(common::toDiscPath(folder.mid(root.size())));
-            lines.append(QStringLiteral("START ") + quoted(relative) + QStringLiteral(" /ISO ") + quoted(upper(relative)));
+            lines.append(QStringLiteral("START ") + quoted(relative) + QStringLiteral(" /ISO ") +
+                         quoted(upper(relative)));
         }
         previous = folder;
         const QString number = folderNumber(numbers.value(folder));
@@ -100,8 +106,8 @@ bool writeProject(const QString& templateFile, const QString& projectFile, const
         templateLines.removeLast();
     const QStringList lines = projectLines(templateLines, cdName, projectFolder, fileList(projectFolder));
     QSaveFile out(projectFile);
-    return out.open(QIODevice::WriteOnly) && out.write(common::toCp1252(lines.join(QStringLiteral("\r\n")) +
-                                                                        QStringLiteral("\r\n"))) >= 0 &&
+    return out.open(QIODevice::WriteOnly) &&
+           out.write(common::toCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))) >= 0 &&
            out.commit();
 }
 

@@ -28,22 +28,25 @@ QString previewConfigFolder(const QString& programFolder) {
     return common::withTrailingSeparator(common::resolveIgnoringCase(filesFolder(programFolder), u"CFG"));
 }
 
-void write(EditorState& state) {
+bool write(EditorState& state) {
     const QString files = filesFolder(state.programFolder);
     const QString cfg = previewConfigFolder(state.programFolder);
-    QDir().mkpath(cfg);
+    if (!QDir().mkpath(cfg))
+        return false;
     const QString designFile = state.mainDaten.menudesign_file.path();
     const bool modified = state.design.modified;
 
     // The design file names its media by the copies, as on a disc.
     std::vector<std::pair<FileHolder*, QString>> moved;
+    // A medium that did not reach the folder would show as an older one.
+    bool mediaWritten = true;
     for (const auto& [medium, name] : discbuild::designMedia(state.mainDaten)) {
         const QString copy = cfg + name;
-        if (!medium->exists()) {
+        if (!designfile::isUsableMedium(medium->path())) {
             QFile::remove(copy);
             continue;
         }
-        common::copyFileReplacing(medium->path(), copy);
+        mediaWritten &= common::copyFileReplacing(medium->path(), copy);
         moved.emplace_back(medium, medium->path());
         medium->set(copy);
     }
@@ -54,12 +57,13 @@ void write(EditorState& state) {
     for (int m = 1; m <= discbuild::kItemIconCount; ++m)
         common::copyFileReplacing(files + discbuild::itemIconName(m), cfg + discbuild::itemIconName(m));
 
-    designfile::write(state, cfg + QStringLiteral("design.cfg"));
+    const bool written = designfile::write(state, cfg + QStringLiteral("design.cfg"));
 
     for (const auto& [medium, path] : moved)
         medium->set(path);
     state.mainDaten.menudesign_file.set(designFile);
     state.design.modified = modified;
+    return written && mediaWritten;
 }
 
 } // namespace designpreview

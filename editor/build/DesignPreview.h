@@ -14,7 +14,8 @@ QString previewConfigFolder(const QString& programFolder);
 
 // Writes the design and its media under their fixed names, the menu's language file and the item
 // icons into the sample configuration folder. The media holders, the project's design file and
-// the design's modified flag are as before afterwards. Copy failures are ignored.
-void write(EditorState& state);
+// the design's modified flag are as before afterwards. False when the folder, its design file or a
+// medium could not be written: the preview would show an older design.
+bool write(EditorState& state);
 
 } // namespace designpreview

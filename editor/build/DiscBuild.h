@@ -19,14 +19,28 @@ struct Result {
     bool written = true;
     // The folder that could not be written, when `written` is false.
     QString failedFolder;
+    // The disc folder is one the build must not write into (Lumbrel's own folder or its "Files",
+    // the design's or the category file's folder, the root of a file system): nothing was written.
+    bool refused = false;
     // Files the disc needs that were not found (the menu program, its module and texts, the item
-    // icons, the category file and its icons, the design file): the disc is written without them.
+    // icons, the category file and its icons, the design file), and design media larger than a
+    // medium may be: the disc is written without them.
     QStringList missingFiles;
+    // Files of the user where the build would have put one of its own: kept, and not on the disc.
+    QStringList keptFiles;
 };
 
+// The list of the files that the build wrote beyond the fixed layout (the desktop's autostart
+// file, the runtime), in the configuration folder: only these are ever replaced or removed.
+inline constexpr auto kManifestName = "build.lst";
+
 // `target` is the disc folder (a trailing separator is added when missing). Optional sources
-// that are missing are skipped; a target that cannot be written is reported.
+// that are missing are skipped; a target that cannot be written is reported. The build never
+// writes or deletes through a symbolic link: a link where it writes is removed and a file written.
 Result build(const QString& target, const EditorState& state, const ItemTable& items);
+
+// Whether the build refuses `target` (see Result::refused).
+bool isRefusedTarget(const QString& target, const EditorState& state);
 
 // Writes members.cfg and the detail files of "membersd" into the configuration folder; earlier
 // detail files are removed first. False when the folder could not be written.

@@ -95,6 +95,53 @@ burn_disc_status mediumStatus(burn_drive* drive) {
     return status;
 }
 
+// Whether the medium already holds something: a rewritable medium reports itself blank whatever
+// it holds, so its first sectors are read; a file that stands in for a writer counts by its size.
+constexpr int kProbeSectors = 32;
+
+bool holdsData(burn_drive* drive, const QString& address) {
+    if (burn_drive_get_drive_role(drive) == 2) {
+        const QFileInfo file(address.mid(address.indexOf(u':') + 1));
+        if (address.startsWith(u"stdio:") && file.isFile() && file.size() > 0)
+            return true;
+    }
+    char sector[kSectorBytes];
+    for (int i = 0; i < kProbeSectors; ++i) {
+        off_t count = 0;
+        if (burn_read_data(drive, i * kSectorBytes, sector, kSectorBytes, &count, kQuietRead) <= 0)
+            return false;
+        if (std::any_of(sector, sector + count, [](char c) { return c != 0; }))
+            return true;
+    }
+    return false;
+}
+
+QString mediumKind(burn_drive* drive) {
+    int profile = 0;
+    char name[80] = {};
+    return burn_disc_get_profile(drive, &profile, name) > 0 ? QString::fromLatin1(name).trimmed() : QString();
+}
+
+// The writer grabbed and its medium's state known; an outcome other than Done says why not.
+DiscJobResult::Outcome grab(Session& s, const QString& address) {
+    QByteArray drivePath = address.toLocal8Bit();
+    if (burn_drive_scan_and_grab(&s.infos, drivePath.data(), 1) <= 0 || !s.infos) {
+        s.infos = nullptr;
+        return Outcome::NoWriter;
+    }
+    s.drive = s.infos[0].drive;
+    switch (mediumStatus(s.drive)) {
+    case BURN_DISC_BLANK:
+    case BURN_DISC_APPENDABLE:
+        return Outcome::Done;
+    case BURN_DISC_EMPTY:
+    case BURN_DISC_UNREADY:
+        return Outcome::NoMedium;
+    default:
+        return Outcome::MediumNotWritable;
+    }
+}
+
 // Compares the medium from `start` with the image file, chunk by chunk.
 bool sameAsImage(burn_drive* drive, qint64 start, const QString& imageFile, DiscJobProgress& progress) {
     QFile image(imageFile);
@@ -147,29 +194,31 @@ std::vector<Writer> findWriters() {
     return writers;
 }
 
-DiscJobResult burnImage(const QString& address, const QString& imageFile, bool eject,
+Medium inspectMedium(const QString& address) {
+    initialiseLibrary();
+    takeLibraryMessages();
+    Medium medium;
+    Session s;
+    medium.usable = grab(s, address);
+    if (s.drive)
+        medium.kind = mediumKind(s.drive);
+    if (medium.usable == Outcome::Done)
+        medium.holdsData = holdsData(s.drive, address);
+    medium.detail = takeLibraryMessages();
+    return medium;
+}
+
+DiscJobResult burnImage(const QString& address, const QString& imageFile, bool eject, bool mayErase,
                         DiscJobProgress& progress) {
     initialiseLibrary();
     takeLibraryMessages();
     DiscJobResult result;
     Session s;
-    QByteArray drivePath = address.toLocal8Bit();
-    if (burn_drive_scan_and_grab(&s.infos, drivePath.data(), 1) <= 0 || !s.infos) {
-        s.infos = nullptr;
-        return DiscJobResult::failed(Outcome::NoWriter, takeLibraryMessages());
-    }
-    s.drive = s.infos[0].drive;
-
-    switch (mediumStatus(s.drive)) {
-    case BURN_DISC_BLANK:
-    case BURN_DISC_APPENDABLE:
-        break;
-    case BURN_DISC_EMPTY:
-    case BURN_DISC_UNREADY:
-        return DiscJobResult::failed(Outcome::NoMedium);
-    default:
-        return DiscJobResult::failed(Outcome::MediumNotWritable);
-    }
+    if (const Outcome usable = grab(s, address); usable != Outcome::Done)
+        return DiscJobResult::failed(usable, takeLibraryMessages());
+    // Data on the medium goes only when the user said so, even if the medium changed since.
+    if (!mayErase && holdsData(s.drive, address))
+        return DiscJobResult::failed(Outcome::MediumHoldsData, mediumKind(s.drive));
 
     const QByteArray imagePath = QFile::encodeName(imageFile);
     s.source = burn_file_source_new(imagePath.constData(), nullptr);

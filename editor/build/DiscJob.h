@@ -28,6 +28,7 @@ struct DiscJobResult {
         NoWriter,
         NoMedium,
         MediumNotWritable, // full, closed or of a kind that cannot be written
+        MediumHoldsData,   // rewritable and holding data that the user did not agree to erase
         TooSmall,
         WriteFailed,
         VerifyFailed,

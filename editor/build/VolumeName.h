@@ -10,7 +10,8 @@ inline constexpr qsizetype kIsoLength = 32;
 // Joliet allows 16 UCS-2 characters without * / : ; ? and backslash.
 inline constexpr qsizetype kJolietLength = 16;
 
-// Upper case; every other character becomes an underscore; "CDROM" when nothing is left.
+// Upper case, letters with marks without them (Ü -> U, ß -> SS); every other character becomes an
+// underscore; "CDROM" when nothing is left.
 QString iso(const QString& cdName);
 // The name as typed, with the characters that Joliet forbids (and controls) as underscores.
 QString joliet(const QString& cdName);

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 BurnerDialog::BurnerDialog(ItemDialogContext& context, std::function<void()> build,
                            std::function<void(bool)> busy, QWidget* parent)
     : ItemDialog(context, QStringLiteral("Tburnform"), QStringLiteral("Tavik - Lumbrel - Record CD"), parent),
@@ -145,22 +147,25 @@ void BurnerDialog::burnDiscClick() {
     if (!m_disc->discFolderReady())
         return;
     const DiscTexts& texts = m_disc->texts();
-    // The first burn looks for writers; with several the user picks one before burning.
-    if (writer_c->count() == 0) {
-        for (const discburner::Writer& w : m_disc->findWriters())
-            writer_c->addItem(w.name.isEmpty() ? w.address : w.name + QStringLiteral(" (") + w.address + u')',
-                              w.address);
-        if (writer_c->count() == 0) {
-            m_context.services.messages.show(ui::MessageBoxService::Kind::Error,
-                                             ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::NoWriter]);
-            return;
-        }
-        if (writer_c->count() > 1) {
-            m_context.services.messages.show(ui::MessageBoxService::Kind::Information,
-                                             ui::MessageBoxService::Buttons::Ok,
-                                             texts[DiscTexts::ChooseWriter]);
-            return;
-        }
+    // Looked for on every burn: a writer plugged in since shows up, one taken away goes.
+    const QString chosen = writer_c->currentData().toString();
+    const std::vector<discburner::Writer> writers = m_disc->findWriters();
+    writer_c->clear();
+    for (const discburner::Writer& w : writers)
+        writer_c->addItem(w.name.isEmpty() ? w.address : w.name + QStringLiteral(" (") + w.address + u')',
+                          w.address);
+    if (writers.empty()) {
+        m_context.services.messages.show(ui::MessageBoxService::Kind::Error,
+                                         ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::NoWriter]);
+        return;
     }
-    m_disc->burn(writer_c->currentData().toString());
+    const int kept = writer_c->findData(chosen);
+    // With several writers the user picks one before anything is burned.
+    if (writers.size() > 1 && kept < 0) {
+        m_context.services.messages.show(ui::MessageBoxService::Kind::Information,
+                                         ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::ChooseWriter]);
+        return;
+    }
+    writer_c->setCurrentIndex(std::max(kept, 0));
+    m_disc->burn(writers[size_t(writer_c->currentIndex())]);
 }

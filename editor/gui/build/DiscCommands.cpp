@@ -21,6 +21,8 @@ using Outcome = DiscJobResult::Outcome;
 
 const QString kSection = QStringLiteral("DiscImage");
 constexpr double kBytesPerMegabyte = 1000.0 * 1000.0;
+// A message names at most this many files of one list, and says how many more there are.
+constexpr qsizetype kListedNames = 30;
 
 const char* const kEnglish[] = {
     "Write Disc Image",
@@ -56,11 +58,36 @@ const char* const kEnglish[] = {
     "The disc has been burned and checked against the image. It is ready to use.",
     "The image cannot be saved inside the disc folder, because it would then hold itself. Choose a place "
     "outside the folder.",
+    "The disc cannot be built into %1: it is the folder of Lumbrel or its Files folder, the folder of the "
+    "design or of the category file, or the top folder of a drive. Nothing has been written. Choose another "
+    "folder.",
+    "The disc folder has been built, but these files of yours lie where Lumbrel puts files of its own. They "
+    "have been kept, so the disc lacks Lumbrel's files. Move them away, then build again.%1",
+    "These files or folders cannot be read, or cannot be put on a disc (pipes and devices), so nothing has "
+    "been written. Make them readable or move them out of the disc folder, then try again.%1",
+    "Not everything in the disc folder reaches the disc as it is.",
+    "Windows will see these names shortened or changed, because they are longer than 103 characters or hold "
+    "characters that Windows does not allow in names:",
+    "These links are stored as the files and folders they point to:",
+    "These links point outside the disc folder, to nothing, or to a folder that holds them, and are left "
+    "out:",
+    "Write the disc anyway?",
+    "The disc in %1 (%2) already holds data. Burning erases all of it. Erase the disc and burn?",
+    "Burn the disc folder onto the disc in %1 (%2)?",
+    "The disc in the writer holds data and has not been erased. Nothing has been written.",
 };
 static_assert(std::size(kEnglish) == DiscTexts::LastKey);
 
 QString megabytes(std::int64_t bytes) {
     return QString::number(double(bytes) / kBytesPerMegabyte, 'f', 1);
+}
+
+// Names below a message's text, one a line.
+QString nameList(const QStringList& names) {
+    QString list = QStringLiteral("\n\n") + names.mid(0, kListedNames).join(u'\n');
+    if (names.size() > kListedNames)
+        list += QStringLiteral("\n… (+%1)").arg(names.size() - kListedNames);
+    return list;
 }
 
 bool inside(const QString& file, const QString& folder) {
@@ -112,6 +139,9 @@ QString DiscTexts::outcomeMessage(const DiscJobResult& result, const QString& im
         break;
     case Outcome::MediumNotWritable:
         text = t[MediumNotWritable];
+        break;
+    case Outcome::MediumHoldsData:
+        text = t[HoldsDataRefused];
         break;
     case Outcome::TooSmall:
         text = t[TooSmall].arg(megabytes(result.needed), megabytes(result.available));
@@ -168,24 +198,73 @@ void DiscCommands::writeImage(std::int64_t capacity) {
     }
     const QString folder = state.projectFolder;
     const QString cdName = state.cdName;
+    if (!agreeToImage(folder))
+        return;
     const DiscJobResult result = m_progress->run(m_texts[DiscTexts::Title], [=](DiscJobProgress& progress) {
         return discimage::writeImage(folder, cdName, imageFile, capacity, progress);
     });
     report(result, imageFile, false);
 }
 
+bool DiscCommands::agreeToImage(const QString& folder) {
+    discimage::ImagePlan plan;
+    m_progress->run(m_texts[DiscTexts::Title], [&plan, folder](DiscJobProgress&) {
+        plan = discimage::planImage(folder);
+        return DiscJobResult{};
+    });
+    Msg& messages = m_context.services.messages;
+    if (!plan.unreadable.isEmpty()) {
+        messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                      m_texts[DiscTexts::Unreadable].arg(nameList(plan.unreadable)));
+        return false;
+    }
+    if (!plan.needsConsent())
+        return true;
+    QString text = m_texts[DiscTexts::ChangesIntro];
+    const std::pair<DiscTexts::Key, const QStringList*> lists[] = {
+        {DiscTexts::RenamedNames, &plan.renamed},
+        {DiscTexts::LinksLeftOut, &plan.linksLeftOut},
+        {DiscTexts::LinksStored, &plan.linksStored}};
+    for (const auto& [heading, names] : lists) {
+        if (!names->isEmpty())
+            text += QStringLiteral("\n\n") + m_texts[heading] + nameList(*names);
+    }
+    text += QStringLiteral("\n\n") + m_texts[DiscTexts::GoOn];
+    return messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, text) == Msg::Answer::Yes;
+}
+
 std::vector<discburner::Writer> DiscCommands::findWriters() {
     std::vector<discburner::Writer> writers;
-    m_progress->run(m_texts[DiscTexts::Title], [&writers](DiscJobProgress&) {
-        writers = discburner::findWriters();
+    m_progress->run(m_texts[DiscTexts::Title], [this, &writers](DiscJobProgress&) {
+        writers = scanWriters();
         return DiscJobResult{};
     });
     return writers;
 }
 
-void DiscCommands::burn(const QString& address) {
+void DiscCommands::burn(const discburner::Writer& writer) {
     if (!discFolderReady())
         return;
+    const QString address = writer.address;
+    discburner::Medium medium;
+    m_progress->run(m_texts[DiscTexts::Title], [&medium, address](DiscJobProgress&) {
+        medium = discburner::inspectMedium(address);
+        return DiscJobResult{};
+    });
+    if (medium.usable != Outcome::Done) {
+        report(DiscJobResult::failed(medium.usable, medium.detail), {}, true);
+        return;
+    }
+    // Nothing is written before the user has seen which writer and which medium.
+    const QString writerName =
+        writer.name.isEmpty() ? address : writer.name + QStringLiteral(" (") + address + u')';
+    const QString kind = medium.kind.isEmpty() ? QStringLiteral("?") : medium.kind;
+    const QString question = m_texts[medium.holdsData ? DiscTexts::MediumHoldsData : DiscTexts::ConfirmBurn];
+    if (m_context.services.messages.show(medium.holdsData ? Msg::Kind::Warning : Msg::Kind::Question,
+                                         Msg::Buttons::YesNo,
+                                         question.arg(writerName, kind)) != Msg::Answer::Yes)
+        return;
+    const bool mayErase = medium.holdsData;
     QTemporaryDir scratch;
     const QString imageFile = scratch.filePath(QStringLiteral("disc.iso"));
     const QString folder = m_context.state.projectFolder;
@@ -194,11 +273,13 @@ void DiscCommands::burn(const QString& address) {
         report(DiscJobResult::failed(Outcome::TargetFailed, scratch.errorString()), imageFile, false);
         return;
     }
+    if (!agreeToImage(folder))
+        return;
     const DiscJobResult result = m_progress->run(m_texts[DiscTexts::Title], [=](DiscJobProgress& progress) {
         const DiscJobResult image = discimage::writeImage(folder, cdName, imageFile, 0, progress);
         if (!image.ok())
             return image;
-        return discburner::burnImage(address, imageFile, true, progress);
+        return discburner::burnImage(address, imageFile, true, mayErase, progress);
     });
     report(result, imageFile, true);
 }

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
 #include <cstdint>
 #include <vector>
 
@@ -48,7 +50,18 @@ public:
         BurnCancelled,
         Burned,
         ImageInsideDisc,
-        LastKey = ImageInsideDisc
+        BuildRefused,
+        KeptFiles,
+        Unreadable,
+        ChangesIntro,
+        RenamedNames,
+        LinksStored,
+        LinksLeftOut,
+        GoOn,
+        MediumHoldsData,
+        ConfirmBurn,
+        HoldsDataRefused,
+        LastKey = HoldsDataRefused
     };
 
     DiscTexts();
@@ -77,11 +90,18 @@ public:
     void writeImage(std::int64_t capacity);
     // The writers of this machine, looked for while the progress window shows.
     std::vector<discburner::Writer> findWriters();
-    // Burns the disc folder's image onto the medium in the writer at `address`.
-    void burn(const QString& address);
+    // Looks at the medium in the writer, asks the user to confirm the writer and the medium (and
+    // to erase it when it holds data), then burns the disc folder's image onto it.
+    void burn(const discburner::Writer& writer);
+
+    // How writers are looked for; tests put files that act as writers in the place of drives.
+    std::function<std::vector<discburner::Writer>()> scanWriters = discburner::findWriters;
 
 private:
     void report(const DiscJobResult& result, const QString& imageFile, bool burning);
+    // Says what the image will not hold as the folder does; false when it cannot be written, or
+    // the user did not agree.
+    bool agreeToImage(const QString& folder);
 
     ItemDialogContext& m_context;
     DiscTexts m_texts;

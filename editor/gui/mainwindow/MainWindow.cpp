@@ -39,7 +39,10 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     m_colorChooser = new BandColourDialog(m_services.sound, this);
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
-    m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
+    m_session.loadDesign = [this] {
+        m_designEditor->reportRefusedMedia(
+            designfile::load(m_state, m_state.mainDaten.menudesign_file.path()));
+    };
     createItemDialogs();
     m_findDialog = new FindDialog(*m_itemContext, this);
     registerTranslatable(m_findDialog);

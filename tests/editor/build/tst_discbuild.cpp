@@ -6,6 +6,7 @@
 #include "common/IniFile.h"
 #include "gui/build/BurnerDialog.h"
 #include "gui/mainwindow/MainWindow.h"
+#include "project/DesignFile.h"
 #include "project/EditorState.h"
 #include "project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
@@ -178,6 +179,113 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(other + u"/CFG/plugins"_qs));
     }
 
+    // Links inside the disc folder are replaced by files of the build; what they lead to stays.
+    void buildNeverWritesThroughLinks() {
+        Fixture f;
+        const QString documents = f.dir.filePath(u"documents/"_qs);
+        writeFile(documents + u"letter.txt"_qs, "dear");
+        const QString bashrc = writeFile(f.dir.filePath(u"home/.bashrc"_qs), "alias ll='ls -l'");
+        QDir().mkpath(f.cfg());
+        QVERIFY(QFile::link(QDir::cleanPath(documents), f.cfg() + u"membersd"_qs));
+        QVERIFY(QFile::link(bashrc, f.cfg() + u"genre.cfg"_qs));
+        QVERIFY(QFile::link(bashrc, f.target + u"/tiv.exe"_qs));
+        QVERIFY(QFile::link(bashrc, f.cfg() + u"Sound1.wav"_qs)); // removed, as the design has none
+        f.items.setRecords({item(u"Game"_qs, u"Games"_qs)});
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        QCOMPARE(readBytes(documents + u"letter.txt"_qs), QByteArray("dear"));
+        QCOMPARE(readBytes(bashrc), QByteArray("alias ll='ls -l'"));
+        QVERIFY(!QFileInfo(f.cfg() + u"membersd"_qs).isSymLink() &&
+                QFileInfo(f.cfg() + u"membersd"_qs).isDir());
+        QVERIFY(QFile::exists(f.cfg() + u"membersd/m0-0.dat"_qs));
+        QVERIFY(!QFileInfo(f.cfg() + u"genre.cfg"_qs).isSymLink());
+        QCOMPARE(readBytes(f.cfg() + u"genre.cfg"_qs), readBytes(f.state.mainDaten.genre_file.path()));
+        QCOMPARE(readBytes(f.target + u"/tiv.exe"_qs), QByteArray("tiv.exe"));
+        QVERIFY(!QFileInfo(f.cfg() + u"Sound1.wav"_qs).isSymLink() &&
+                !QFile::exists(f.cfg() + u"Sound1.wav"_qs));
+
+        // The configuration folder itself as a link: the folder it leads to is not written.
+        const QString elsewhere = f.dir.filePath(u"elsewhere"_qs);
+        QDir().mkpath(elsewhere);
+        const QString other = f.dir.filePath(u"other/"_qs);
+        QDir().mkpath(other);
+        QVERIFY(QFile::link(elsewhere, other + u"CFG"_qs));
+        QVERIFY(discbuild::build(other, f.state, f.items).written);
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        QVERIFY(QFile::exists(other + u"CFG/members.cfg"_qs));
+    }
+
+    // The runtime and the autostart file go only where no file of the user lies, and go again
+    // when they are no longer shipped.
+    void buildReplacesAndRemovesOnlyItsOwnFiles() {
+        Fixture f;
+        const QString files = f.state.programFolder + u"Files/"_qs;
+        writeFile(files + u"autorun"_qs, "#!/bin/sh");
+        writeFile(files + u"runtime/qt.conf"_qs, "[Paths]");
+        writeFile(files + u"runtime/lib/libQt6Core.so.6"_qs, "core");
+        writeFile(files + u"runtime/plugins/platforms/libqxcb.so"_qs, "xcb");
+        writeFile(f.target + u"/qt.conf"_qs, "the user's own");
+        writeFile(f.target + u"/autorun"_qs, "#!/bin/sh"); // as an older build left it
+        discbuild::Result r = discbuild::build(f.target, f.state, f.items);
+        QVERIFY(r.written);
+        QCOMPARE(r.keptFiles, QStringList{QDir::toNativeSeparators(f.target + u"/qt.conf"_qs)});
+        QCOMPARE(readBytes(f.target + u"/qt.conf"_qs), QByteArray("the user's own"));
+        QCOMPARE(readBytes(f.cfg() + u"lib/libQt6Core.so.6"_qs), QByteArray("core"));
+        QCOMPARE(readBytes(f.cfg() + u"build.lst"_qs),
+                 QByteArray("CFG/lib/libQt6Core.so.6\nCFG/plugins/platforms/libqxcb.so\nautorun\n"));
+
+        // A crafted list does not make the build delete what lies elsewhere.
+        const QString outside = writeFile(f.dir.filePath(u"outside.txt"_qs), "keep");
+        writeFile(f.cfg() + u"build.lst"_qs, readBytes(f.cfg() + u"build.lst"_qs) +
+                                                 "../outside.txt\nCFG/lib/../../../outside.txt\n" +
+                                                 QDir::toNativeSeparators(outside).toUtf8() + "\n");
+        // Nor through a folder that became a link.
+        const QString plugins = f.dir.filePath(u"system-plugins/"_qs);
+        writeFile(plugins + u"platforms/libqxcb.so"_qs, "the system's");
+        QVERIFY(QDir(f.cfg() + u"plugins"_qs).removeRecursively());
+        QVERIFY(QFile::link(QDir::cleanPath(plugins), f.cfg() + u"plugins"_qs));
+        f.state.prefs.shipRuntime = false;
+        QFile::remove(files + u"autorun"_qs);
+        r = discbuild::build(f.target, f.state, f.items);
+        QCOMPARE(readBytes(plugins + u"platforms/libqxcb.so"_qs), QByteArray("the system's"));
+        QVERIFY(QFile::remove(f.cfg() + u"plugins"_qs));
+        QVERIFY(r.written && r.keptFiles.isEmpty());
+        QCOMPARE(readBytes(outside), QByteArray("keep"));
+        QVERIFY(!QFile::exists(f.cfg() + u"lib"_qs));
+        QVERIFY(!QFile::exists(f.cfg() + u"plugins"_qs));
+        QVERIFY(!QFile::exists(f.target + u"/autorun"_qs));
+        QVERIFY(!QFile::exists(f.cfg() + u"build.lst"_qs));
+        QCOMPARE(readBytes(f.target + u"/qt.conf"_qs), QByteArray("the user's own"));
+    }
+
+    // Lumbrel's own folders, the design's and the categories' folder and a root are never a disc.
+    void buildRefusesLumbrelsOwnFolders() {
+        Fixture f;
+        for (const QString& folder :
+             {f.state.programFolder, f.state.programFolder + u"Files"_qs,
+              f.state.mainDaten.menudesign_file.folder(), f.state.mainDaten.genre_file.folder(), u"/"_qs}) {
+            const discbuild::Result r = discbuild::build(folder, f.state, f.items);
+            QVERIFY2(r.refused && !r.written, qPrintable(folder));
+        }
+        QVERIFY(!QFile::exists(f.state.programFolder + u"CFG"_qs));
+        QVERIFY(!QFile::exists(f.state.programFolder + u"Files/CFG"_qs));
+        QVERIFY(!QFile::exists(f.state.mainDaten.menudesign_file.folder() + u"CFG"_qs));
+
+        // The Build command says so.
+        installLanguageFiles(f.state.programFolder);
+        ui::testing::FakeServices fakes;
+        MainWindow form(f.state, fakes.services());
+        form.startUp();
+        fakes.choosers.queueFolder(f.state.programFolder);
+        form.generateClick();
+        QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QVERIFY(fakes.messages.shown.last().text.startsWith(
+            common::IniFile(f.state.programFolder + u"Files/lang_1.dat"_qs)
+                .readString(u"DiscImage", u"E29")
+                .section(u'%', 0, 0)));
+        QVERIFY(!QFile::exists(f.state.programFolder + u"tiv.exe"_qs));
+        QVERIFY(fakes.shell.calls.isEmpty());
+    }
+
     void repeatedBuildsGiveTheSameMembers() {
         Fixture f;
         f.items.setRecords({item(u"A"_qs, u"Games"_qs), item(u"B"_qs, u"Tools"_qs)});
@@ -235,11 +343,19 @@ private Q_SLOTS:
         Fixture f;
         QFile::remove(f.dir.filePath(u"genre/1.ico"_qs));
         QFile::remove(f.state.programFolder + u"Files/m5.ico"_qs);
+        // A "sound" the size of a disk image is not a medium.
+        const QString huge = f.dir.filePath(u"design/huge.wav"_qs);
+        QFile hugeFile(huge);
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(designfile::kMaxMediumBytes + 1));
+        hugeFile.close();
+        f.state.mainDaten.Sound[1].set(huge);
         const discbuild::Result r = discbuild::build(f.target, f.state, f.items);
         QVERIFY(r.written);
         QCOMPARE(r.missingFiles,
                  (QStringList{QDir::toNativeSeparators(f.dir.filePath(u"genre/1.ico"_qs)),
+                              QDir::toNativeSeparators(huge),
                               QDir::toNativeSeparators(f.state.programFolder + u"Files/m5.ico"_qs)}));
+        QVERIFY(!QFile::exists(f.cfg() + u"Sound2.wav"_qs));
 
         // The Build command says what is missing instead of offering a menu that shows nothing.
         installLanguageFiles(f.state.programFolder);

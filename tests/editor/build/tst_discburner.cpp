@@ -43,7 +43,8 @@ private Q_SLOTS:
         QVERIFY(!image.isEmpty());
         const QString medium = temp.path() + u"/medium.bin"_s;
         DiscJobProgress progress;
-        const DiscJobResult result = discburner::burnImage(u"stdio:"_s + medium, image, true, progress);
+        const DiscJobResult result =
+            discburner::burnImage(u"stdio:"_s + medium, image, true, false, progress);
         QVERIFY2(result.ok(), qPrintable(result.detail));
         const QByteArray burned = contents(medium);
         const QByteArray expected = contents(image);
@@ -63,32 +64,45 @@ private Q_SLOTS:
         DiscJobProgress cancelled;
         cancelled.cancelRequested = true;
         QCOMPARE(
-            discburner::burnImage(u"stdio:"_s + temp.path() + u"/c.bin"_s, image, false, cancelled).outcome,
+            discburner::burnImage(u"stdio:"_s + temp.path() + u"/c.bin"_s, image, false, false, cancelled)
+                .outcome,
             Outcome::Cancelled);
 
         DiscJobProgress full;
-        const DiscJobResult onFull = discburner::burnImage(u"stdio:/dev/full"_s, image, false, full);
+        const DiscJobResult onFull = discburner::burnImage(u"stdio:/dev/full"_s, image, false, false, full);
         QCOMPARE(onFull.outcome, Outcome::WriteFailed);
         QVERIFY(!onFull.detail.isEmpty());
 
-        // Right after a failed burn the writer takes the next one, over old data.
+        // A medium that holds data is not overwritten unless the user agreed to erase it; then the
+        // writer takes it right after a failed burn.
         const QString used = temp.path() + u"/used.bin"_s;
         QFile usedFile(used);
         QVERIFY(usedFile.open(QIODevice::WriteOnly));
         usedFile.write(QByteArray(4096, 'u'));
         usedFile.close();
+        const discburner::Medium medium = discburner::inspectMedium(u"stdio:"_s + used);
+        QCOMPARE(medium.usable, Outcome::Done);
+        QVERIFY(medium.holdsData);
+        DiscJobProgress refused;
+        QCOMPARE(discburner::burnImage(u"stdio:"_s + used, image, false, false, refused).outcome,
+                 Outcome::MediumHoldsData);
+        QCOMPARE(contents(used), QByteArray(4096, 'u'));
         DiscJobProgress onUsed;
-        const DiscJobResult usedResult = discburner::burnImage(u"stdio:"_s + used, image, false, onUsed);
+        const DiscJobResult usedResult =
+            discburner::burnImage(u"stdio:"_s + used, image, false, true, onUsed);
         QVERIFY2(usedResult.ok(), qPrintable(usedResult.detail));
         QVERIFY(contents(used).startsWith(contents(image)));
+        // A burned disc holds data too; a new one does not.
+        QVERIFY(discburner::inspectMedium(u"stdio:"_s + used).holdsData);
+        QVERIFY(!discburner::inspectMedium(u"stdio:"_s + temp.path() + u"/new.bin"_s).holdsData);
 
         DiscJobProgress none;
-        QCOMPARE(discburner::burnImage(u"/dev/lumbrel-no-such-writer"_s, image, false, none).outcome,
+        QCOMPARE(discburner::burnImage(u"/dev/lumbrel-no-such-writer"_s, image, false, false, none).outcome,
                  Outcome::NoWriter);
 
         DiscJobProgress noImage;
         QCOMPARE(discburner::burnImage(u"stdio:"_s + temp.path() + u"/d.bin"_s, temp.path() + u"/none.iso"_s,
-                                       false, noImage)
+                                       false, false, noImage)
                      .outcome,
                  Outcome::SourceUnreadable);
     }

@@ -1,4 +1,5 @@
-// The disc image, read back through the image library, and the volume name rules.
+// The disc image, read back through the image library and through xorriso, and the volume name
+// rules.
 #include "build/DiscImage.h"
 #include "build/VolumeName.h"
 
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -13,6 +15,10 @@
 #include <libisofs/libisofs.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -139,6 +145,47 @@ Tree imageTree(const QString& imageFile, NameSystem system) {
     return tree;
 }
 
+// The image as xorriso extracts it, trusting Rock Ridge or only Joliet: a reader of its own.
+Tree xorrisoTree(const QString& imageFile, NameSystem system) {
+    QTemporaryDir out;
+    QStringList args{u"-osirrox"_s, u"on"_s};
+    if (system == NameSystem::Joliet)
+        args << u"-read_fs"_s << u"norock"_s;
+    args << u"-indev"_s << imageFile << u"-extract"_s << u"/"_s << out.path() + u"/x"_s;
+    QProcess xorriso;
+    xorriso.start(u"xorriso"_s, args);
+    if (!xorriso.waitForFinished(120000) || xorriso.exitCode() != 0)
+        qWarning() << xorriso.readAllStandardError();
+    const Tree tree = folderTree(out.path() + u"/x"_s);
+    // Extracted folders are read-only; the temporary folder must go again.
+    QDirIterator it(out.path(), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return tree;
+}
+
+// Every file and folder of `expected` and nothing else, byte for byte.
+void compareTrees(const Tree& actual, const Tree& expected) {
+    QCOMPARE(actual.keys(), expected.keys());
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        QCOMPARE(actual[it.key()].folder, it->folder);
+        QVERIFY2(actual[it.key()].bytes == it->bytes, qPrintable(it.key()));
+    }
+}
+
+// The primary volume name as xorriso reports it.
+QString xorrisoVolumeId(const QString& imageFile) {
+    QProcess xorriso;
+    xorriso.start(u"xorriso"_s, {u"-indev"_s, imageFile, u"-pvd_info"_s});
+    xorriso.waitForFinished(60000);
+    const QString out = QString::fromUtf8(xorriso.readAllStandardOutput());
+    for (const QString& line : out.split(u'\n')) {
+        if (line.startsWith(u"Volume Id"_s))
+            return line.section(u':', 1).trimmed();
+    }
+    return {};
+}
+
 // The volume identifier of the descriptor at the given sector: ISO 9660 bytes or Joliet UCS-2.
 QString volumeIdAt(const QByteArray& image, int sector, bool ucs2) {
     const QByteArray field = image.mid(sector * 2048 + 40, 32);
@@ -162,7 +209,11 @@ private Q_SLOTS:
         using namespace volumename;
         QCOMPARE(iso(u"Demo1"_s), u"DEMO1"_s);
         QCOMPARE(iso(u"Meine CD: Spiele & Mehr!"_s), u"MEINE_CD__SPIELE___MEHR_"_s);
-        QCOMPARE(iso(u"Grüße"_s), u"GR__E"_s);
+        // Letters keep their base letter instead of turning into underscores.
+        QCOMPARE(iso(u"Grüße"_s), u"GRUSSE"_s);
+        QCOMPARE(iso(u"Prüf-CD Süd"_s), u"PRUF_CD_SUD"_s);
+        QCOMPARE(iso(u"Café Æble Øre"_s), u"CAFE_AEBLE_ORE"_s);
+        QCOMPARE(iso(u"Фон"_s), u"___"_s);
         QCOMPARE(iso(u"   "_s), u"CDROM"_s);
         QCOMPARE(iso(QString(40, u'x')).size(), kIsoLength);
         QCOMPARE(joliet(u"Meine CD: Spiele?"_s), u"Meine CD_ Spiele"_s);
@@ -189,14 +240,10 @@ private Q_SLOTS:
 
         const Tree expected = folderTree(disc);
         for (NameSystem system : {NameSystem::RockRidge, NameSystem::Joliet}) {
-            const Tree actual = imageTree(imageFile, system);
-            QCOMPARE(actual.keys(), expected.keys());
-            for (auto it = expected.begin(); it != expected.end(); ++it) {
-                const Entry& got = actual[it.key()];
-                QCOMPARE(got.folder, it->folder);
-                QVERIFY2(got.bytes == it->bytes, qPrintable(it.key()));
-            }
+            compareTrees(imageTree(imageFile, system), expected);
+            compareTrees(xorrisoTree(imageFile, system), expected);
         }
+        QCOMPARE(xorrisoVolumeId(imageFile), u"SPIELE_2004__GRUSSE"_s);
         const Tree rr = imageTree(imageFile, NameSystem::RockRidge);
         QVERIFY(rr[u"tiv.exe"_s].permissions & S_IXOTH);
         QVERIFY(rr[u"autorun.inf"_s].permissions & S_IROTH);
@@ -211,6 +258,97 @@ private Q_SLOTS:
         while (joliet < 20 && head[joliet * 2048] != 2)
             ++joliet;
         QCOMPARE(volumeIdAt(head, joliet, true), u"Spiele 2004_ Grü"_s);
+    }
+
+    // A file that cannot be read, a pipe, and a file that shrinks while the image is written fail
+    // the image; each is named and no image is left.
+    void unreadableOrChangingFilesFailTheImage() {
+        QTemporaryDir temp;
+        const QString disc = temp.path() + u"/disc"_s;
+        buildDisc(disc);
+        const QString imageFile = temp.path() + u"/disc.iso"_s;
+        QVERIFY(mkfifo(QFile::encodeName(disc + u"/Leer/pipe"_s).constData(), 0600) == 0);
+        const QString locked = disc + u"/locked.txt"_s;
+        writeFile(locked, "secret");
+        QFile::setPermissions(locked, QFileDevice::Permissions());
+        const bool rootReadsAll = QFile(locked).open(QIODevice::ReadOnly);
+        DiscJobProgress progress;
+        DiscJobResult result = discimage::writeImage(disc, u"x"_s, imageFile, 0, progress);
+        QCOMPARE(result.outcome, DiscJobResult::Outcome::SourceUnreadable);
+        QVERIFY2(result.detail.contains(QDir::toNativeSeparators(u"Leer/pipe"_s)), qPrintable(result.detail));
+        QVERIFY(rootReadsAll || result.detail.contains(u"locked.txt"_s));
+        QCOMPARE(discimage::planImage(disc).unreadable.size(), rootReadsAll ? 1 : 2);
+        QVERIFY(!QFile::exists(imageFile));
+        QFile::remove(disc + u"/Leer/pipe"_s);
+        QFile::remove(locked);
+
+        // Larger than the library's buffer, so that most of it is read after it shrank.
+        const QString big = disc + u"/big.bin"_s;
+        writeFile(big, QByteArray(96 << 20, 'b'));
+        DiscJobProgress shrinking;
+        std::atomic<bool> ended = false;
+        std::thread truncate([&] {
+            while (shrinking.done.load() == 0 && !ended)
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+            QFile::resize(big, 4096);
+        });
+        result = discimage::writeImage(disc, u"x"_s, imageFile, 0, shrinking);
+        ended = true;
+        truncate.join();
+        QCOMPARE(result.outcome, DiscJobResult::Outcome::SourceUnreadable);
+        QVERIFY2(result.detail.contains(u"big.bin"_s), qPrintable(result.detail));
+        QVERIFY(!QFile::exists(imageFile));
+        QCOMPARE(QDir(temp.path()).entryList(QDir::Files), QStringList());
+    }
+
+    // Links inside the folder reach both naming systems as what they point at; links that lead
+    // out, nowhere or round in a circle are left out; long and odd names are told beforehand.
+    void linksAndChangedNamesAreToldBeforehand() {
+        QTemporaryDir temp;
+        const QString disc = temp.path() + u"/disc"_s;
+        writeFile(disc + u"/tiv.exe"_s, "MZ");
+        writeFile(disc + u"/docs/manual.txt"_s, "read me");
+        const QString outside = temp.path() + u"/private.txt"_s;
+        writeFile(outside, "private");
+        QVERIFY(QFile::link(u"docs/manual.txt"_s, disc + u"/manual-link.txt"_s));
+        QVERIFY(QFile::link(u"docs"_s, disc + u"/docs-link"_s));
+        QVERIFY(QFile::link(outside, disc + u"/private-link.txt"_s));
+        QVERIFY(QFile::link(u"nowhere.txt"_s, disc + u"/dangling.txt"_s));
+        QVERIFY(QFile::link(u".."_s, disc + u"/docs/up"_s));
+        const QString longName = QString(110, u'L') + u".txt"_s;
+        writeFile(disc + u'/' + longName, "long");
+        writeFile(disc + u"/Frage?.txt"_s, "odd");
+        const QString fitting = QString(99, u'F') + u".text"_s;
+        writeFile(disc + u'/' + fitting, "fits");
+
+        const discimage::ImagePlan plan = discimage::planImage(disc);
+        QVERIFY(plan.unreadable.isEmpty());
+        QCOMPARE(plan.linksStored, (QStringList{u"docs-link"_s, u"manual-link.txt"_s}));
+        QCOMPARE(plan.linksLeftOut,
+                 (QStringList{u"dangling.txt"_s, QDir::toNativeSeparators(u"docs/up"_s),
+                              QDir::toNativeSeparators(u"docs-link/up"_s), u"private-link.txt"_s}));
+        QCOMPARE(plan.renamed, (QStringList{u"Frage?.txt"_s, longName}));
+        QVERIFY(plan.needsConsent());
+
+        const QString imageFile = temp.path() + u"/disc.iso"_s;
+        DiscJobProgress progress;
+        const DiscJobResult result = discimage::writeImage(disc, u"x"_s, imageFile, 0, progress);
+        QVERIFY2(result.ok(), qPrintable(result.detail));
+        for (NameSystem system : {NameSystem::RockRidge, NameSystem::Joliet}) {
+            const Tree tree = xorrisoTree(imageFile, system);
+            QCOMPARE(tree.value(u"manual-link.txt"_s).bytes, QByteArray("read me"));
+            QCOMPARE(tree.value(u"docs-link/manual.txt"_s).bytes, QByteArray("read me"));
+            for (const QString& gone :
+                 {u"private-link.txt"_s, u"dangling.txt"_s, u"docs/up"_s, u"docs-link/up"_s})
+                QVERIFY2(!tree.contains(gone), qPrintable(gone));
+            QVERIFY(
+                std::none_of(tree.begin(), tree.end(), [](const Entry& e) { return e.bytes == "private"; }));
+        }
+        // Windows sees the long name cut to 103 characters and the dot of its extension; a name of
+        // that length stays.
+        const Tree joliet = xorrisoTree(imageFile, NameSystem::Joliet);
+        QVERIFY(joliet.contains(QString(100, u'L') + u".txt"_s));
+        QVERIFY(joliet.contains(fitting));
     }
 
     // A folder larger than the medium, a cancel and a missing folder leave no image behind.
