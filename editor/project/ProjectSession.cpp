@@ -1,6 +1,7 @@
 #include "ProjectSession.h"
 
 #include "EditorState.h"
+#include "EnvironmentFiles.h"
 #include "ItemOrdering.h"
 #include "ItemTable.h"
 #include "ProjectFile.h"
@@ -50,16 +51,40 @@ QString findFile(const QString& stored, const QString& folder, const QString& al
     return QFileInfo(nested).isFile() ? nested : QString();
 }
 
+// How many names the working copy tries beside the project before it gives up.
+constexpr int kWorkingCopyNames = 100;
+
+// A new, empty file beside the project, named after its whole file name with a leading dot (hidden
+// where dot files are) and ".tmp". Only a name that was free is taken, so the working copy can never
+// be the project itself or a file of the user's; empty when no file could be made.
+QString createWorkingCopy(const QString& projectFile) {
+    const QFileInfo project(projectFile);
+    const QString stem = project.absolutePath() + QDir::separator() + u'.' + project.fileName();
+    for (int n = 0; n < kWorkingCopyNames; ++n) {
+        const QString path =
+            QDir::toNativeSeparators(stem + (n == 0 ? QString() : u'.' + QString::number(n)) + QStringLiteral(".tmp"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        // A name that is taken, or a link that points nowhere, belongs to someone else.
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+            return {};
+    }
+    return {};
+}
+
 } // namespace
 
 ProjectSession::ProjectSession(EditorState& state, ItemTable& items, ui::Services services)
     : m_state(state), m_items(items), m_services(services) {}
 
-QString ProjectSession::workingCopyPath() const {
-    if (!m_state.mainDaten.Project_Temp.path().isEmpty())
-        return m_state.mainDaten.Project_Temp.path();
-    const FileHolder& project = m_state.mainDaten.Project_file;
-    return project.path().isEmpty() ? QString() : project.folder() + project.alone() + QStringLiteral(".tmp");
+QString ProjectSession::workingCopyPath() const { return m_state.mainDaten.Project_Temp.path(); }
+
+QString ProjectSession::ensureWorkingCopy() {
+    TMainDaten& d = m_state.mainDaten;
+    if (d.Project_Temp.path().isEmpty() && d.Project_file.exists())
+        d.Project_Temp.set(createWorkingCopy(d.Project_file.path()));
+    return d.Project_Temp.path();
 }
 
 void ProjectSession::recomputeRowColours() {
@@ -158,7 +183,7 @@ bool ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
 
 bool ProjectSession::saveToWorkingCopy() {
     BusyScope busy(*this);
-    const QString path = workingCopyPath();
+    const QString path = ensureWorkingCopy();
     if (path.isEmpty() || !writeProjectTo(path, false))
         return false;
     common::setHidden(path);
@@ -171,7 +196,7 @@ void ProjectSession::reportNotSaved() const {
 }
 
 void ProjectSession::saveGeneralToWorkingCopy() {
-    const QString path = workingCopyPath();
+    const QString path = ensureWorkingCopy();
     if (path.isEmpty())
         return;
     writeProjectTo(path, true);
@@ -222,12 +247,11 @@ bool ProjectSession::saveAs(const QString& saveDialogTitle) {
 
 void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
     TMainDaten& d = m_state.mainDaten;
-    common::setArchive(d.Project_Temp.path());
     d.Project_file.set(projectFile);
-    if (!d.Project_Temp.path().isEmpty())
-        QFile::remove(d.Project_Temp.path());
-    const QString copy = d.Project_file.folder() + d.Project_file.alone() + QStringLiteral(".tmp");
-    common::copyFileReplacing(projectFile, copy);
+    deleteWorkingCopy();
+    const QString copy = createWorkingCopy(projectFile);
+    if (copy.isEmpty() || !common::copyFileReplacing(projectFile, copy))
+        return; // the next save to the working copy tries again
     d.Project_Temp.set(copy);
     common::setHidden(copy);
 }
@@ -253,8 +277,12 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
 }
 
 void ProjectSession::deleteWorkingCopy() {
-    const QString path = m_state.mainDaten.Project_Temp.path();
-    if (!path.isEmpty())
+    TMainDaten& d = m_state.mainDaten;
+    const QString path = d.Project_Temp.path();
+    // Only the copy this session made is deleted, and never once it has been opened as the project.
+    if (!path.isEmpty() && !environmentfiles::isSameFile(path, d.Project_file.path())) {
+        common::setArchive(path);
         QFile::remove(path);
-    m_state.mainDaten.Project_Temp.clear();
+    }
+    d.Project_Temp.clear();
 }

@@ -9,8 +9,8 @@
 class ItemTable;
 struct EditorState;
 
-// Opening and saving the project through its hidden working copy (the project file's folder,
-// alone name and ".tmp"). Dialogs that may change the category or design file run inside the
+// Opening and saving the project through its hidden working copy, a file beside the project that
+// the session made itself under a name that was free (".name.lbp.tmp"). Dialogs that may change the category or design file run inside the
 // working-copy cycle, so that every item's category is resolved again against the new list.
 class ProjectSession {
 public:
@@ -35,10 +35,11 @@ public:
     // Saves to the working copy, runs the dialog and, when it changed the project, reloads the
     // category list and reads the items back through the working copy.
     void workingCopyCycle(const std::function<void()>& dialog);
+    // Deletes the working copy this session made; no other file.
     void deleteWorkingCopy();
 
     void recomputeRowColours();
-    // The working copy's path, also when the copy itself is missing.
+    // The working copy's path; empty while there is none.
     QString workingCopyPath() const;
 
 private:
@@ -47,6 +48,8 @@ private:
     bool settleCategoryFile(const QString& stored, const QString& alone, const QString& ext);
     bool settleDesignFile(const QString& stored, const QString& alone, const QString& ext);
     void recreateWorkingCopy(const QString& projectFile);
+    // The working copy, made now when the project has none yet; empty without a project file.
+    QString ensureWorkingCopy();
     bool writeProjectTo(const QString& path, bool generalOnly);
     void reportNotSaved() const;
     void reloadCategoryList();

@@ -67,7 +67,7 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Games"));
         QVERIFY(!f.state.modified && !f.state.categoryResolved && !f.state.designResolved);
         QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(project));
-        const QString copy = f.path(u"demo.tmp"_qs);
+        const QString copy = f.path(u".demo.lbp.tmp"_qs);
         QCOMPARE(f.state.mainDaten.Project_Temp.path(), QDir::toNativeSeparators(copy));
         QFile a(project), b(copy);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
@@ -148,6 +148,47 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(0, ItemField::FileName), QStringLiteral("setup.exe"));
     }
 
+    void theWorkingCopyIsNeverAFileOfTheUser() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        // A project named like a working copy is not its own working copy: closing keeps it.
+        const QString tour = f.writeProject(u"Tour.tmp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        const QByteArray tourBytes = readBytes(tour);
+        QVERIFY(f.session.open(tour));
+        QVERIFY(!QFileInfo(f.session.workingCopyPath()).absoluteFilePath().endsWith(u"/Tour.tmp"_qs));
+        f.session.deleteWorkingCopy();
+        QCOMPARE(readBytes(tour), tourBytes);
+
+        // Files beside a project whose name holds more dots stay as they were, through open, save
+        // and close; a name already taken, by a file or a link, is passed over.
+        const QString final = f.writeProject(u"Tour.final.lbp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        const QString taken = writeFile(f.path(u".Tour.final.lbp.tmp"_qs), "the user's");
+        const QString target = writeFile(f.path(u"target"_qs), "linked");
+        QVERIFY(QFile::link(target, f.path(u".Tour.final.lbp.1.tmp"_qs)));
+        QVERIFY(f.session.open(final));
+        const QString copy = f.session.workingCopyPath();
+        QCOMPARE(copy, QDir::toNativeSeparators(f.path(u".Tour.final.lbp.2.tmp"_qs)));
+        f.items.appendRecord(item(u"Two"_qs, u"Tools"_qs));
+        f.state.modified = true;
+        QVERIFY(f.session.save(u"Save"_qs));
+        QCOMPARE(common::IniFile(copy).readString(u"Item-2", u"0"), u"Two"_qs);
+        f.session.deleteWorkingCopy();
+        QVERIFY(!QFileInfo::exists(copy));
+        QCOMPARE(readBytes(tour), tourBytes);
+        QCOMPARE(readBytes(taken), QByteArray("the user's"));
+        QCOMPARE(readBytes(target), QByteArray("linked"));
+        QCOMPARE(common::IniFile(final).readString(u"Item-2", u"0"), u"Two"_qs);
+
+        // Opening the working copy itself as the project does not delete it.
+        QVERIFY(f.session.open(final));
+        const QString open = f.session.workingCopyPath();
+        QVERIFY(f.session.open(open));
+        QVERIFY(QFileInfo::exists(open));
+        f.session.deleteWorkingCopy();
+        QVERIFY(QFileInfo::exists(open));
+    }
+
     void saveWritesThroughTheWorkingCopy() {
         Fixture f;
         const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
@@ -161,7 +202,7 @@ private Q_SLOTS:
         QVERIFY(f.fakes.messages.shown.isEmpty());
         const common::IniFile saved(project);
         QCOMPARE(saved.readString(u"Item-2", u"0"), QStringLiteral("Two"));
-        QCOMPARE(common::IniFile(f.path(u"p.tmp"_qs)).readString(u"Item-2", u"0"), QStringLiteral("Two"));
+        QCOMPARE(common::IniFile(f.path(u".p.lbp.tmp"_qs)).readString(u"Item-2", u"0"), QStringLiteral("Two"));
     }
 
     void saveAsAddsTheExtensionAndReportsAFailedWrite() {
@@ -173,7 +214,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.choosers.requests.last().file.title, QStringLiteral("Save project"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.programFolder + u"projects/"_qs);
         QVERIFY(QFile::exists(f.path(u"fresh.lbp"_qs)));
-        QVERIFY(QFile::exists(f.path(u"fresh.tmp"_qs)));
+        QVERIFY(QFile::exists(f.path(u".fresh.lbp.tmp"_qs)));
         QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
 
         QVERIFY(!f.session.saveAs(u"t"_qs)); // cancelled
