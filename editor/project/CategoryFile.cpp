@@ -51,7 +51,7 @@ Contents read(const QString& path) {
     if (!QFileInfo(path).isFile())
         return contents;
     const common::IniFile file(path);
-    const int count = file.readInteger(kGeneral, u"anz_items", 0) & 0xFF;
+    const int count = common::categoryCount(file);
     const QString folder = folderOf(path);
     for (int i = 0; i < count; ++i) {
         const QString icon = iconFile(folder, i);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/CategoryCount.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,8 +11,7 @@
 // so a category file keeps a folder of its own.
 namespace categoryfile {
 
-// The count is an 8-bit value in every reader: a 256th category would read back as none at all.
-inline constexpr int kMaxCategories = 255;
+inline constexpr int kMaxCategories = common::kMaxCategories;
 
 QString filter();
 QString defaultSuffix();

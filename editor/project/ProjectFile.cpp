@@ -2,6 +2,7 @@
 
 #include "EditorState.h"
 #include "ItemTable.h"
+#include "common/CategoryCount.h"
 #include "common/IniFile.h"
 
 #include <QFileInfo>
@@ -38,7 +39,9 @@ void writeGeneral(common::IniFile& file, const EditorState& state) {
 }
 
 void write(common::IniFile& file, const EditorState& state, const ItemTable& items) {
-    const int oldCount = file.readInteger(kCount, kItems, 0);
+    // A damaged count must not keep the save busy erasing sections that were never there.
+    const int oldCount =
+        int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
     for (int n = 1; n <= oldCount; ++n)
         file.eraseSection(itemSection(n));
     writeGeneral(file, state);
@@ -69,9 +72,13 @@ void writeCategoryPositions(common::IniFile& file, const EditorState& state, con
     }
 }
 
-void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
+ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items) {
     // A damaged count must not make rows out of nothing: every item has a section of its own.
-    const int count = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
+    const int stored = file.readInteger(kCount, kItems, 0);
+    int count = int(std::min<qsizetype>({qsizetype(stored), file.sectionCount(), kMaxItems}));
+    // Rows up to the last item section there is: a count beyond it stands for nothing.
+    while (count > 0 && !file.hasSection(itemSection(count)))
+        --count;
     state.cdName = file.readString(kGeneral, u"cdname", QStringLiteral("no cd name"));
     state.projectFolder = file.readString(kGeneral, u"rootname");
     state.addFileStartFolder = state.projectFolder;
@@ -104,6 +111,7 @@ void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
         }
     }
     items.setRecords(std::move(rows));
+    return {stored, std::max(count, 0)};
 }
 
 } // namespace projectfile
@@ -112,7 +120,7 @@ QStringList loadCategoryList(const QString& categoryFile) {
     if (!QFileInfo(categoryFile).isFile())
         return {};
     const common::IniFile file(categoryFile);
-    const int count = file.readInteger(u"general", u"anz_items", 0) & 0xFF;
+    const int count = common::categoryCount(file);
     QStringList captions;
     captions.reserve(count);
     for (int i = 0; i < count; ++i)

@@ -153,9 +153,12 @@ bool ProjectSession::open(const QString& projectFile) {
     if (opened) {
         if (loadDesign)
             loadDesign();
-        projectfile::read(file, m_state, m_items);
+        const projectfile::ReadCount count = projectfile::read(file, m_state, m_items);
         recreateWorkingCopy(projectFile);
         m_state.modified = false;
+        if (!count.agrees())
+            m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
+                                     m_state.language.message(u"M85").arg(count.stored).arg(count.read));
     } else {
         m_state.mainDaten.genre_file = categoryFile;
         m_state.mainDaten.menudesign_file = designFile;

@@ -7,6 +7,7 @@
 #include "project/ProjectSession.h"
 #include "ui/testing/FakeServices.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +31,7 @@ class TestProjectSession : public QObject {
             lang.writeString(u"Messages", u"M29", QStringLiteral("category file missing"));
             lang.writeString(u"Messages", u"M30", QStringLiteral("design file missing"));
             lang.writeString(u"Messages", u"M57", QStringLiteral("could not save"));
+            lang.writeString(u"Messages", u"M85", QStringLiteral("said %1, held %2"));
             state.language.load(lang);
         }
         QString path(const QString& name) const { return dir.filePath(name); }
@@ -187,6 +189,36 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(open));
         f.session.deleteWorkingCopy();
         QVERIFY(QFileInfo::exists(open));
+    }
+
+    void aDamagedItemCountIsSaidAndSavesAtOnce() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project = f.writeProject(u"p.lbp"_qs, lbc, lbd,
+                                               {item(u"One"_qs, u"Tools"_qs), item(u"Two"_qs, u"Tools"_qs)});
+        {
+            common::IniFile ini(project);
+            ini.writeString(u"Anz_Eintr\u00e4ge", u"items", u"2147483647"_qs);
+            QVERIFY(ini.save());
+        }
+        QVERIFY(f.session.open(project));
+        QCOMPARE(f.items.itemCount(), 2);
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
+        QCOMPARE(f.fakes.messages.shown[0].text, u"said 2147483647, held 2"_qs);
+        QElapsedTimer timer;
+        timer.start();
+        f.state.modified = true;
+        QVERIFY(f.session.save(u"Save"_qs));
+        QVERIFY2(timer.elapsed() < 5000, "the save counted to the damaged count");
+        QCOMPARE(common::IniFile(project).readInteger(u"Anz_Eintr\u00e4ge", u"items", 0), 2);
+
+        // A count that agrees, and an empty project's, are not mentioned.
+        QVERIFY(f.session.open(project));
+        f.items.setRecords({});
+        QVERIFY(f.session.save(u"Save"_qs));
+        QVERIFY(f.session.open(project));
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
     }
 
     void saveWritesThroughTheWorkingCopy() {
