@@ -1,6 +1,7 @@
 #pragma once
 
 #include "language/TranslatableWindow.h"
+#include "project/EditorState.h"
 #include "ui/services/Services.h"
 
 #include <QDialog>
@@ -88,4 +89,14 @@ private:
     bool m_filling = false; // the fields change from code, not from the user
     QString m_rememberedSaveName;
     bool m_remembersSaveName = false;
+    // What the open project was when a new one was begun: Cancel puts it back exactly.
+    struct OpenProject {
+        TMainDaten files;
+        DesignModel design;
+        QStringList categories;
+        QString pendingCategoryFile;
+        QString addFileStartFolder;
+        bool modified = false;
+    };
+    OpenProject m_openProject;
 };
