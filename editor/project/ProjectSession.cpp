@@ -5,6 +5,7 @@
 #include "ItemOrdering.h"
 #include "ItemTable.h"
 #include "ProjectFile.h"
+#include "UnstorableText.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "ui/services/ChooserService.h"
@@ -61,8 +62,8 @@ QString createWorkingCopy(const QString& projectFile) {
     const QFileInfo project(projectFile);
     const QString stem = project.absolutePath() + QDir::separator() + u'.' + project.fileName();
     for (int n = 0; n < kWorkingCopyNames; ++n) {
-        const QString path =
-            QDir::toNativeSeparators(stem + (n == 0 ? QString() : u'.' + QString::number(n)) + QStringLiteral(".tmp"));
+        const QString path = QDir::toNativeSeparators(
+            stem + (n == 0 ? QString() : u'.' + QString::number(n)) + QStringLiteral(".tmp"));
         QFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return path;
@@ -78,7 +79,9 @@ QString createWorkingCopy(const QString& projectFile) {
 ProjectSession::ProjectSession(EditorState& state, ItemTable& items, ui::Services services)
     : m_state(state), m_items(items), m_services(services) {}
 
-QString ProjectSession::workingCopyPath() const { return m_state.mainDaten.Project_Temp.path(); }
+QString ProjectSession::workingCopyPath() const {
+    return m_state.mainDaten.Project_Temp.path();
+}
 
 QString ProjectSession::ensureWorkingCopy() {
     TMainDaten& d = m_state.mainDaten;
@@ -212,9 +215,16 @@ void ProjectSession::readWorkingCopy() {
     projectfile::read(common::IniFile(workingCopyPath()), m_state, m_items);
 }
 
+bool ProjectSession::storableOrAccepted() const {
+    return unstorable::confirm(m_services.messages, m_state.language,
+                               unstorable::inProject(m_state, m_items));
+}
+
 bool ProjectSession::save(const QString& saveDialogTitle) {
     if (!m_state.mainDaten.Project_file.exists())
         return saveAs(saveDialogTitle);
+    if (!storableOrAccepted())
+        return false;
     BusyScope busy(*this);
     // A working copy that could not be written holds an older state: it must not replace the file.
     const QString project = m_state.mainDaten.Project_file.path();
@@ -228,11 +238,11 @@ bool ProjectSession::save(const QString& saveDialogTitle) {
     return true;
 }
 
-bool ProjectSession::saveAs(const QString& saveDialogTitle) {
+bool ProjectSession::saveAs(const QString& saveDialogTitle, bool askAboutCharacters) {
     const QString folder = m_state.programFolder + QStringLiteral("projects") + QDir::separator();
     QString chosen = m_services.choosers.saveFile(
         {saveDialogTitle, folder, kProjectFilter, QStringLiteral("lbp"), m_state.saveDialogFileName});
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || (askAboutCharacters && !storableOrAccepted()))
         return false;
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".lbp");

@@ -10,8 +10,9 @@ class ItemTable;
 struct EditorState;
 
 // Opening and saving the project through its hidden working copy, a file beside the project that
-// the session made itself under a name that was free (".name.lbp.tmp"). Dialogs that may change the category or design file run inside the
-// working-copy cycle, so that every item's category is resolved again against the new list.
+// the session made itself under a name that was free (".name.lbp.tmp"). Dialogs that may change the category
+// or design file run inside the working-copy cycle, so that every item's category is resolved again against
+// the new list.
 class ProjectSession {
 public:
     ProjectSession(EditorState& state, ItemTable& items, ui::Services services);
@@ -23,10 +24,12 @@ public:
 
     // True when F became the open project; false when the user cancelled at a missing file.
     bool open(const QString& projectFile);
-    // False when nothing was saved: the user cancelled the save dialog or the file could not be
-    // written (said with M57); the modified flag then stays set.
+    // False when nothing was saved: the user cancelled the save dialog or the question about
+    // characters the file cannot store, or the file could not be written (said with M57); the
+    // modified flag then stays set.
     bool save(const QString& saveDialogTitle);
-    bool saveAs(const QString& saveDialogTitle);
+    // Without the question when a complete save follows at once (a new project's first file).
+    bool saveAs(const QString& saveDialogTitle, bool askAboutCharacters = true);
 
     // False when the working copy could not be written.
     bool saveToWorkingCopy();
@@ -52,6 +55,8 @@ private:
     QString ensureWorkingCopy();
     bool writeProjectTo(const QString& path, bool generalOnly);
     void reportNotSaved() const;
+    // True when the project's texts fit the file, or the user wants to save all the same.
+    bool storableOrAccepted() const;
     void reloadCategoryList();
 
     EditorState& m_state;

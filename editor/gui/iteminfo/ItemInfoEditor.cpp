@@ -6,6 +6,7 @@
 #include "project/ItemCompanion.h"
 #include "project/ItemRules.h"
 #include "project/ItemTable.h"
+#include "project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/ClipboardService.h"
 #include "ui/services/MessageBoxService.h"
@@ -294,6 +295,13 @@ void ItemInfoEditor::saveClick() {
     if (!text && !m_pictureBox->hasPicture()) {
         m_context.error(u"M82");
         return;
+    }
+    if (text) {
+        unstorable::Findings findings;
+        unstorable::check(findings, m_context.items.field(m_row, ItemField::Name),
+                          m_textEditor->toPlainText());
+        if (!unstorable::confirm(m_context.services.messages, m_context.state.language, findings))
+            return;
     }
     const QString dataFolder = companion::itemDataFolder(m_context.state.projectFolder);
     if (!dataFolder.isEmpty() && !QFileInfo(dataFolder).isDir() && QDir().mkdir(dataFolder)) {

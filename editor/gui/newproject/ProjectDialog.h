@@ -14,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 class CategoryEditor;
 class DesignEditor;
-struct EditorState;
 
 // The new-project dialog: a new project's CD name, folder, category file and design, unlocked in
 // that order, or the same four values of the open project.

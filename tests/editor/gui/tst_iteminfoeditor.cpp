@@ -260,6 +260,28 @@ private Q_SLOTS:
         QVERIFY2(said.startsWith(f.message(u"M83").section(u'(', 0, 0).arg(text)), qPrintable(said));
     }
 
+    void aTextTheFileCannotHoldIsAskedAbout() {
+        OpenProjectFixture f;
+        const QString setup = writeFile(f.path(u"setup.exe"_qs));
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup)});
+        const QString text = f.path(u"setup.txt"_qs);
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            editor->m_textEditor->setPlainText(u"Привет, world"_qs);
+            f.fakes.messages.queueAnswer(ui::MessageBoxService::Answer::Cancel);
+            editor->m_saveButton->click();
+            // Cancelled: nothing written, the text stays to be changed.
+            QVERIFY(editor->isVisible());
+            QVERIFY(!QFileInfo::exists(text));
+            QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
+            QVERIFY(f.messages().last().contains(u"\nSetup: Привет\n"_qs));
+            f.fakes.messages.queueAnswer(ui::MessageBoxService::Answer::Ok);
+            editor->m_saveButton->click();
+        });
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
+        QCOMPARE(readBytes(text), QByteArray("??????, world\r\n"));
+        QCOMPARE(f.messages().last(), f.message(u"M11"));
+    }
+
     void savingWithoutAPictureSaysSo() {
         OpenProjectFixture f;
         const QString setup = writeFile(f.path(u"setup.exe"_qs));

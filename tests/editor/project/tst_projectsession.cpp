@@ -32,6 +32,7 @@ class TestProjectSession : public QObject {
             lang.writeString(u"Messages", u"M30", QStringLiteral("design file missing"));
             lang.writeString(u"Messages", u"M57", QStringLiteral("could not save"));
             lang.writeString(u"Messages", u"M85", QStringLiteral("said %1, held %2"));
+            lang.writeString(u"Messages", u"M88", QStringLiteral("lost:%1"));
             state.language.load(lang);
         }
         QString path(const QString& name) const { return dir.filePath(name); }
@@ -221,6 +222,32 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.messages.shown.size(), 1);
     }
 
+    void charactersTheFileCannotHoldAreAskedAbout() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project = f.writeProject(u"p.lbp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        QVERIFY(f.session.open(project));
+        const QByteArray before = readBytes(project);
+        f.items.setField(0, ItemField::Description, u"Ёлка 🎄"_qs);
+        f.state.modified = true;
+        f.fakes.messages.queueAnswer(Answer::Cancel);
+        QVERIFY(!f.session.save(u"Save"_qs));
+        QCOMPARE(f.fakes.messages.shown.last().text,
+                 u"lost:\nOne, "_qs + f.state.language.fieldTitle(fieldIndex(ItemField::Description)) +
+                     u": Ёлка🎄\n\n"_qs);
+        QVERIFY(f.state.modified);
+        QCOMPARE(readBytes(project), before);
+
+        // Save As asks once its file is chosen; going on writes the rest of the text.
+        f.fakes.choosers.queueSaveFile(f.path(u"other.lbp"_qs));
+        f.fakes.messages.queueAnswer(Answer::Ok);
+        QVERIFY(f.session.saveAs(u"t"_qs));
+        QCOMPARE(f.fakes.messages.shown.size(), 2);
+        QCOMPARE(common::IniFile(f.path(u"other.lbp"_qs)).readString(u"Item-1", u"6"), u"???? ??"_qs);
+        QVERIFY(!f.state.modified);
+    }
+
     void saveWritesThroughTheWorkingCopy() {
         Fixture f;
         const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
@@ -234,7 +261,8 @@ private Q_SLOTS:
         QVERIFY(f.fakes.messages.shown.isEmpty());
         const common::IniFile saved(project);
         QCOMPARE(saved.readString(u"Item-2", u"0"), QStringLiteral("Two"));
-        QCOMPARE(common::IniFile(f.path(u".p.lbp.tmp"_qs)).readString(u"Item-2", u"0"), QStringLiteral("Two"));
+        QCOMPARE(common::IniFile(f.path(u".p.lbp.tmp"_qs)).readString(u"Item-2", u"0"),
+                 QStringLiteral("Two"));
     }
 
     void saveAsAddsTheExtensionAndReportsAFailedWrite() {
