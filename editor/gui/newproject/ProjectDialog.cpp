@@ -117,9 +117,8 @@ bool ProjectDialog::execute(Mode mode) {
 
 void ProjectDialog::prepare(Mode mode) {
     m_mode = mode;
-    m_openProject = {m_state.mainDaten,         m_state.design,
-                     m_state.categories,        m_state.pendingCategoryFile,
-                     m_state.addFileStartFolder, m_state.modified};
+    m_openProject = {m_state.mainDaten, m_state.design, m_state.categories, m_state.addFileStartFolder,
+                     m_state.modified};
     m_filling = true;
     m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
     if (mode == Mode::New) {
@@ -246,18 +245,17 @@ void ProjectDialog::exitbtnClick() {
 void ProjectDialog::reject() {
     m_state.addFileStartFolder = rootname->text();
     m_state.newProjectCancelled = true;
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
-    if (m_remembersSaveName)
-        m_state.saveDialogFileName = m_rememberedSaveName;
     // A new project that was not created leaves the open one as it was; the wizard restores on its own.
     if (m_mode == Mode::New && !m_wizardRunning) {
         m_state.mainDaten = m_openProject.files;
         m_state.design = m_openProject.design;
         m_state.categories = m_openProject.categories;
-        m_state.pendingCategoryFile = m_openProject.pendingCategoryFile;
         m_state.addFileStartFolder = m_openProject.addFileStartFolder;
         m_state.modified = m_openProject.modified;
     }
+    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    if (m_remembersSaveName)
+        m_state.saveDialogFileName = m_rememberedSaveName;
     QDialog::reject();
 }
 

@@ -93,7 +93,6 @@ private:
         TMainDaten files;
         DesignModel design;
         QStringList categories;
-        QString pendingCategoryFile;
         QString addFileStartFolder;
         bool modified = false;
     };
