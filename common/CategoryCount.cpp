@@ -6,7 +6,7 @@
 
 namespace common {
 
-int categoryCount(const IniFile& categoryFile) {
+int readCategoryCount(const IniFile& categoryFile) {
     return std::clamp(categoryFile.readInteger(u"general", u"anz_items", 0), 0, kMaxCategories);
 }
 

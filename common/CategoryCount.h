@@ -8,6 +8,6 @@ inline constexpr int kMaxCategories = 255;
 
 // The count of a category file ("anz_items" of "general"), clamped to 0 … kMaxCategories, so that a
 // damaged count neither wraps round to a small one nor makes a reader fill memory.
-int categoryCount(const IniFile& categoryFile);
+int readCategoryCount(const IniFile& categoryFile);
 
 } // namespace common

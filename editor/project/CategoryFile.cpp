@@ -51,7 +51,7 @@ Contents read(const QString& path) {
     if (!QFileInfo(path).isFile())
         return contents;
     const common::IniFile file(path);
-    const int count = common::categoryCount(file);
+    const int count = common::readCategoryCount(file);
     const QString folder = folderOf(path);
     for (int i = 0; i < count; ++i) {
         const QString icon = iconFile(folder, i);

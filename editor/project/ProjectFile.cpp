@@ -15,9 +15,13 @@ const QString kGeneral = QStringLiteral("general");
 const QString kCount = QStringLiteral("Anz_Eintr\u00e4ge");
 const QString kItems = QStringLiteral("items");
 
-QString itemSection(int n) { return QStringLiteral("Item-") + QString::number(n); }
+QString itemSection(int n) {
+    return QStringLiteral("Item-") + QString::number(n);
+}
 
-QString key(int field) { return QString::number(field); }
+QString key(int field) {
+    return QString::number(field);
+}
 
 // Keys in the order a save writes them; the category follows as "7" and "7_2".
 constexpr std::array<int, 11> kPlainOrder = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
@@ -40,8 +44,7 @@ void writeGeneral(common::IniFile& file, const EditorState& state) {
 
 void write(common::IniFile& file, const EditorState& state, const ItemTable& items) {
     // A damaged count must not keep the save busy erasing sections that were never there.
-    const int oldCount =
-        int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
+    const int oldCount = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
     for (int n = 1; n <= oldCount; ++n)
         file.eraseSection(itemSection(n));
     writeGeneral(file, state);
@@ -87,7 +90,8 @@ ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items
         state.mainDaten.genre_file.set(state.pendingCategoryFile);
     }
     if (!state.designResolved)
-        state.mainDaten.menudesign_file.set(file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
+        state.mainDaten.menudesign_file.set(
+            file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
 
     const QStringList& categories = state.categories;
     const LanguageTables& language = state.language;
@@ -98,7 +102,8 @@ ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items
         for (const int f : kPlainOrder)
             item[f] = file.readString(section, key(f));
         for (const ItemField f : {ItemField::Copy, ItemField::Execute})
-            item[fieldIndex(f)] = language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));
+            item[fieldIndex(f)] =
+                language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));
         // The last match wins: a name still in the list keeps the category, a renamed category is
         // followed by its stored position.
         const QString name = file.readString(section, u"7_2");
@@ -120,7 +125,7 @@ QStringList loadCategoryList(const QString& categoryFile) {
     if (!QFileInfo(categoryFile).isFile())
         return {};
     const common::IniFile file(categoryFile);
-    const int count = common::categoryCount(file);
+    const int count = common::readCategoryCount(file);
     QStringList captions;
     captions.reserve(count);
     for (int i = 0; i < count; ++i)

@@ -263,8 +263,12 @@ void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
     d.Project_file.set(projectFile);
     deleteWorkingCopy();
     const QString copy = createWorkingCopy(projectFile);
-    if (copy.isEmpty() || !common::copyFileReplacing(projectFile, copy))
+    if (copy.isEmpty())
         return; // the next save to the working copy tries again
+    if (!common::copyFileReplacing(projectFile, copy)) {
+        QFile::remove(copy); // made empty just now, by this session
+        return;
+    }
     d.Project_Temp.set(copy);
     common::setHidden(copy);
 }

@@ -15,14 +15,16 @@ bool startsWithAny(const QString& text, std::initializer_list<const char16_t*> b
 
 } // namespace
 
-bool ItemDetails::hasHomePage() const { return startsWithAny(homePage, {u"www", u"http", u"https", u"ftp"}); }
+bool ItemDetails::hasHomePage() const {
+    return startsWithAny(homePage, {u"www", u"http", u"https", u"ftp"});
+}
 
 DiscIdentity readDiscIdentity(const common::IniFile& members) {
     return {members.readString(u"general", u"cdname"), members.readString(u"general", u"rootname")};
 }
 
 int categoryCount(const common::IniFile& genre) {
-    return common::categoryCount(genre);
+    return common::readCategoryCount(genre);
 }
 
 std::vector<CategoryEntry> readCategories(const common::IniFile& genre) {

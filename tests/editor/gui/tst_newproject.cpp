@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -89,7 +90,8 @@ class TestNewProject : public QObject {
             author.projectFolder = disc;
             author.mainDaten.genre_file.set(state.programFolder + u"Files/Standard.lbc"_qs);
             author.mainDaten.menudesign_file.set(state.programFolder + u"Files/Standard.lbd"_qs);
-            const QString file = writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
+            const QString file =
+                writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
             form->openProject(file);
             return file;
         }

@@ -201,10 +201,10 @@ private Q_SLOTS:
             return loadCategoryList(lbc);
         };
         for (const auto& [count, size] : {std::pair{u"1000000"_qs, 255}, std::pair{u"256"_qs, 255},
-                                         std::pair{u"-1"_qs, 0}, std::pair{u"3"_qs, 3}}) {
+                                          std::pair{u"-1"_qs, 0}, std::pair{u"3"_qs, 3}}) {
             const QStringList list = listWithCount(count);
             QCOMPARE(list.size(), size);
-            QCOMPARE(list.size(), common::categoryCount(common::IniFile(lbc)));
+            QCOMPARE(list.size(), common::readCategoryCount(common::IniFile(lbc)));
         }
         QCOMPARE(listWithCount(u"3"_qs), (QStringList{u"Tools"_qs, u"Games"_qs, u"Fehler"_qs}));
         QVERIFY(loadCategoryList(path(QStringLiteral("missing.lbc"))).isEmpty());
