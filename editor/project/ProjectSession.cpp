@@ -289,7 +289,23 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
         projectfile::writeCategoryPositions(file, m_state, m_items);
         file.save();
     }
+    // The working copy is Windows-1252: only the categories, resolved anew, are taken from it;
+    // every other text keeps what memory holds, characters the file cannot store included.
+    const EditorState before = m_state;
+    std::vector<ItemRecord> rows = m_items.records();
     readWorkingCopy();
+    m_state.cdName = before.cdName;
+    m_state.projectFolder = before.projectFolder;
+    m_state.addFileStartFolder = before.addFileStartFolder;
+    m_state.pendingCategoryFile = before.pendingCategoryFile;
+    m_state.mainDaten.genre_file = before.mainDaten.genre_file;
+    m_state.mainDaten.menudesign_file = before.mainDaten.menudesign_file;
+    if (rows.size() == m_items.records().size()) {
+        const int category = fieldIndex(ItemField::Category);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            rows[r][category] = m_items.records()[r][category];
+        m_items.setRecords(std::move(rows));
+    }
     recomputeRowColours();
 }
 

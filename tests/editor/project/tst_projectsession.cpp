@@ -355,6 +355,22 @@ private Q_SLOTS:
         });
         QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
         QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
+
+        // Texts that the Windows-1252 working copy cannot hold come through the cycle whole.
+        const QString folder = f.path(u"диск/"_qs);
+        f.items.setField(0, ItemField::Name, u"Ёлка 🎄"_qs);
+        f.session.workingCopyCycle([&] {
+            f.state.cdName = u"Диск"_qs;
+            f.state.projectFolder = folder;
+            writeCategoryFile(lbc, {u"Tools"_qs, u"Spiele"_qs});
+            f.state.modified = true;
+        });
+        QCOMPARE(f.items.field(0, ItemField::Name), u"Ёлка 🎄"_qs);
+        QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
+        QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
+        QCOMPARE(f.state.cdName, u"Диск"_qs);
+        QCOMPARE(f.state.projectFolder, folder);
+        QCOMPARE(f.state.mainDaten.genre_file.path(), lbc);
     }
 };
 
