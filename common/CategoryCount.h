@@ -3,11 +3,13 @@
 namespace common {
 class IniFile;
 
-// A category file holds at most this many categories: its count is one byte wide for every reader.
-inline constexpr int kMaxCategories = 255;
+// The most categories either program reads from a category file: far above the 255 that the
+// category editor keeps, so that a larger file is read whole, yet a damaged count makes no reader
+// fill memory or look for the icons of categories that do not exist.
+inline constexpr int kMaxCategories = 1000;
 
-// The count of a category file ("anz_items" of "general"), clamped to 0 … kMaxCategories, so that a
-// damaged count neither wraps round to a small one nor makes a reader fill memory.
+// The count of a category file ("anz_items" of "general"), clamped to 0 … kMaxCategories, the same
+// in both programs: a damaged count never wraps round to a small one.
 int readCategoryCount(const IniFile& categoryFile);
 
 } // namespace common

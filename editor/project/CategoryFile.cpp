@@ -1,6 +1,7 @@
 #include "CategoryFile.h"
 
 #include "EnvironmentFiles.h"
+#include "common/CategoryCount.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"

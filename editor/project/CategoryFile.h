@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/CategoryCount.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,7 +9,8 @@
 // so a category file keeps a folder of its own.
 namespace categoryfile {
 
-inline constexpr int kMaxCategories = common::kMaxCategories;
+// The category editor keeps at most this many: older menu programs read the count as one byte.
+inline constexpr int kMaxCategories = 255;
 
 QString filter();
 QString defaultSuffix();

@@ -12,13 +12,15 @@ class IniFile;
 
 namespace menu {
 
-// The most categories and items per category read from a disc: as many categories as the editor
-// reads and writes; a damaged item count must not make the program fill memory with "Fehler" rows.
+// The most categories and items per category read from a disc, far above anything the editor
+// writes; a damaged count must not make the program fill memory with "Fehler" rows.
 constexpr int kMaxCategories = common::kMaxCategories;
 constexpr int kMaxItemsPerCategory = 100000;
 
 // The caption of a category or item whose section or key is missing.
-inline QString missingCaption() { return QStringLiteral("Fehler"); }
+inline QString missingCaption() {
+    return QStringLiteral("Fehler");
+}
 
 // Section "general" of members.cfg.
 struct DiscIdentity {

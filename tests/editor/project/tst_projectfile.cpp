@@ -200,8 +200,9 @@ private Q_SLOTS:
             ini.save();
             return loadCategoryList(lbc);
         };
-        for (const auto& [count, size] : {std::pair{u"1000000"_qs, 255}, std::pair{u"256"_qs, 255},
-                                          std::pair{u"-1"_qs, 0}, std::pair{u"3"_qs, 3}}) {
+        for (const auto& [count, size] :
+             {std::pair{u"1000000"_qs, common::kMaxCategories}, std::pair{u"256"_qs, 256},
+              std::pair{u"-1"_qs, 0}, std::pair{u"3"_qs, 3}}) {
             const QStringList list = listWithCount(count);
             QCOMPARE(list.size(), size);
             QCOMPARE(list.size(), common::readCategoryCount(common::IniFile(lbc)));
