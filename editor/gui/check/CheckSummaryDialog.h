@@ -26,6 +26,8 @@ public:
     QTableWidget* rep_grid;
     QPushButton* okbtn;
     QPushButton* help;
+    // Shown in place of both lists when the check found nothing to repair.
+    QLabel* m_nothingToRepair;
 
 private:
     QLabel* m_heading;

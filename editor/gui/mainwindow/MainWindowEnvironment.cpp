@@ -6,6 +6,9 @@
 #include "gui/check/CheckSummaryDialog.h"
 #include "project/EditorState.h"
 #include "project/ProjectCheck.h"
+#include "ui/services/MessageBoxService.h"
+
+#include <QDir>
 
 void MainWindow::checkClick() {
     click();
@@ -14,6 +17,12 @@ void MainWindow::checkClick() {
         [this](const QString& name, const QString& fileName, const QStringList& folders) {
             return m_checkChoice->choose(name, fileName, folders);
         });
+    if (report.projectFolderMissing) {
+        m_services.messages.show(ui::MessageBoxService::Kind::Error, ui::MessageBoxService::Buttons::Ok,
+                                 m_state.language.message(u"M84").arg(
+                                     QDir::toNativeSeparators(m_state.projectFolder)));
+        return;
+    }
     m_checkSummary->prepare(report);
     m_checkSummary->exec();
     // The grid has changed however the summary was closed, so the project must count as modified.

@@ -3,6 +3,8 @@
 #include "MainWindow.h"
 #include "export/ExportTable.h"
 #include "export/GridExport.h"
+#include "project/EditorState.h"
+#include "project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 
@@ -52,7 +54,11 @@ void MainWindow::exportClick(int format) {
         m_services.choosers.saveFile({m_exportMenu->title(), {}, info.filter, info.defaultSuffix, {}});
     if (file.isEmpty())
         return;
-    const QString failure = writeGridExport(chosenFormat, exportTable(), file);
+    const ExportTable table = exportTable();
+    if (isCodePageFormat(chosenFormat) &&
+        !unstorable::confirm(m_services.messages, m_state.language, unstorable::inRows(table.rows)))
+        return;
+    const QString failure = writeGridExport(chosenFormat, table, file);
     if (!failure.isEmpty())
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
                                  QDir::toNativeSeparators(file) + QStringLiteral("\n\n") + failure);
