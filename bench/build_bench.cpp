@@ -1,6 +1,6 @@
 // Builds a disc of 10,000 items and prints the milliseconds beside the file system's floor: a
 // plain loop that creates the same number of small files in the same place.
-#include "build/DiscBuild.h"
+#include "disc/DiscBuild.h"
 #include "common/IniFile.h"
 #include "project/EditorState.h"
 #include "project/ItemTable.h"

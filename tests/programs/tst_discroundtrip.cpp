@@ -1,6 +1,6 @@
 // The two programs meet only through the disc's files: what the editor's build writes, the menu
 // program's own readers must read back as the user entered it.
-#include "build/DiscBuild.h"
+#include "disc/DiscBuild.h"
 #include "common/IniFile.h"
 #include "project/CategoryFile.h"
 #include "project/DesignFile.h"

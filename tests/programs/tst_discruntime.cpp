@@ -1,6 +1,6 @@
 // A disc built from the installed program folder runs on its own runtime: lean binaries, every Qt
 // and ICU library from the disc, and a menu program that comes up where the system has no Qt.
-#include "build/DiscBuild.h"
+#include "disc/DiscBuild.h"
 #include "project/EditorState.h"
 #include "project/ItemTable.h"
 

@@ -1,6 +1,6 @@
 // An information text and a screenshot made in the editor reach the built disc, where the menu
 // program's information and picture windows show them.
-#include "build/DiscBuild.h"
+#include "disc/DiscBuild.h"
 #include "gui/InfoWindow.h"
 #include "gui/MenuWindow.h"
 #include "gui/OpenProjectFixture.h"

@@ -4,7 +4,7 @@
 #include "DesignSample.h"
 #include "SplashPreview.h"
 #include "StatusMark.h"
-#include "build/DesignPreview.h"
+#include "disc/DesignPreview.h"
 #include "common/Paths.h"
 #include "gui/mainwindow/AboutBox.h"
 #include "project/EditorState.h"

@@ -1,6 +1,6 @@
 #include "AddFileDialog.h"
 
-#include "build/ItemKind.h"
+#include "disc/ItemKind.h"
 #include "common/Paths.h"
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"

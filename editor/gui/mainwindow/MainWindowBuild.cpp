@@ -1,10 +1,10 @@
 // The main window's Build and Record commands and the disc commands.
 #include "MainWindow.h"
 #include "WaitWindow.h"
-#include "build/DiscBuild.h"
+#include "disc/DiscBuild.h"
 #include "common/Paths.h"
-#include "gui/build/BurnerDialog.h"
-#include "gui/build/DiscCommands.h"
+#include "gui/disc/BurnerDialog.h"
+#include "gui/disc/DiscCommands.h"
 #include "gui/items/ItemDialogContext.h"
 #include "project/EditorState.h"
 #include "project/ItemRules.h"

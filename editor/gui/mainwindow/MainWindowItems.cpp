@@ -2,7 +2,7 @@
 #include "ItemGrid.h"
 #include "MainWindow.h"
 #include "WaitWindow.h"
-#include "gui/build/BurnerDialog.h"
+#include "gui/disc/BurnerDialog.h"
 #include "gui/check/CheckChoiceDialog.h"
 #include "gui/check/CheckSummaryDialog.h"
 #include "gui/iteminfo/ItemInfoEditor.h"

@@ -3,7 +3,7 @@
 #include "MainWindow.h"
 #include "WaitWindow.h"
 #include "common/IniFile.h"
-#include "gui/build/BurnerDialog.h"
+#include "gui/disc/BurnerDialog.h"
 #include "language/TranslatableWindow.h"
 #include "language/WindowTexts.h"
 #include "project/EditorState.h"

@@ -1,7 +1,7 @@
 // The design editor driven like a user would: modes and box fills, the sample, design files,
 // leaving, sounds, the full preview, and a round trip that the menu program reads back.
 #include "EditorWindowFixture.h"
-#include "build/DesignPreview.h"
+#include "disc/DesignPreview.h"
 #include "common/IniFile.h"
 #include "gui/design/DesignEditor.h"
 #include "gui/design/DesignSample.h"

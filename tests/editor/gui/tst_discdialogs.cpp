@@ -2,9 +2,9 @@
 // progress window that runs them.
 #include "EditorWindowFixture.h"
 #include "common/IniFile.h"
-#include "gui/build/BurnerDialog.h"
-#include "gui/build/DiscCommands.h"
-#include "gui/build/DiscProgressDialog.h"
+#include "gui/disc/BurnerDialog.h"
+#include "gui/disc/DiscCommands.h"
+#include "gui/disc/DiscProgressDialog.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "project/EditorState.h"
 #include "project/ProjectFile.h"

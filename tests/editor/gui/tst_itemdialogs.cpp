@@ -1,6 +1,6 @@
 // Adding files, folders, hyperlinks and jump points, and editing cells, with scripted choosers.
 #include "OpenProjectFixture.h"
-#include "build/ItemKind.h"
+#include "disc/ItemKind.h"
 #include "gui/items/AddFileDialog.h"
 #include "gui/items/AddFolderDialog.h"
 #include "gui/items/AddHyperlinkDialog.h"

@@ -1,7 +1,7 @@
 #include "DiscCommands.h"
 
-#include "build/DiscBurner.h"
-#include "build/DiscImage.h"
+#include "disc/DiscBurner.h"
+#include "disc/DiscImage.h"
 #include "common/FileSafeName.h"
 #include "common/IniFile.h"
 #include "gui/items/ItemDialogContext.h"

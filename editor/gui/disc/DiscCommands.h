@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DiscProgressDialog.h"
-#include "build/DiscBurner.h"
-#include "build/DiscJob.h"
+#include "disc/DiscBurner.h"
+#include "disc/DiscJob.h"
 
 #include <QHash>
 #include <QString>

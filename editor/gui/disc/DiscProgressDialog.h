@@ -1,6 +1,6 @@
 #pragma once
 
-#include "build/DiscJob.h"
+#include "disc/DiscJob.h"
 
 #include <QDialog>
 

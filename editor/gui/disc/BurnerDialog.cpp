@@ -1,8 +1,8 @@
 #include "BurnerDialog.h"
 
 #include "DiscCommands.h"
-#include "build/BurnerProject.h"
-#include "build/DiscImage.h"
+#include "disc/BurnerProject.h"
+#include "disc/DiscImage.h"
 #include "language/LanguageTables.h"
 #include "language/WindowTexts.h"
 #include "project/EditorState.h"
