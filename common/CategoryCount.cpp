@@ -1,6 +1,6 @@
-#include "CategoryCount.h"
+#include "common/CategoryCount.h"
 
-#include "IniFile.h"
+#include "common/IniFile.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "BurnerProject.h"
+#include "editor/disc/BurnerProject.h"
 
 #include "common/Cp1252.h"
 #include "common/Paths.h"

@@ -1,10 +1,10 @@
-#include "DesignPreview.h"
+#include "editor/disc/DesignPreview.h"
 
-#include "DiscBuild.h"
 #include "common/FileOps.h"
 #include "common/Paths.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
-#include "DiscBuild.h"
+#include "editor/disc/DiscBuild.h"
 
-#include "ItemKind.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
-#include "project/EnvironmentFiles.h"
-#include "project/ItemTable.h"
+#include "editor/disc/ItemKind.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
+#include "editor/project/ItemTable.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "DiscBurner.h"
+#include "editor/disc/DiscBurner.h"
 
 #include <QFile>
 #include <QFileInfo>

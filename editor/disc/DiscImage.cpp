@@ -1,6 +1,6 @@
-#include "DiscImage.h"
+#include "editor/disc/DiscImage.h"
 
-#include "VolumeName.h"
+#include "editor/disc/VolumeName.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DiscJob.h"
+#include "editor/disc/DiscJob.h"
 
 #include <QString>
 #include <QStringList>

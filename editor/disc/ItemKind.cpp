@@ -1,4 +1,4 @@
-#include "ItemKind.h"
+#include "editor/disc/ItemKind.h"
 
 #include <initializer_list>
 

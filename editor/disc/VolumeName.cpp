@@ -1,4 +1,4 @@
-#include "VolumeName.h"
+#include "editor/disc/VolumeName.h"
 
 namespace volumename {
 namespace {

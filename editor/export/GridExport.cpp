@@ -1,8 +1,8 @@
-#include "GridExport.h"
+#include "editor/export/GridExport.h"
 
-#include "ExportTable.h"
-#include "OfficeExports.h"
-#include "TextExports.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/OfficeExports.h"
+#include "editor/export/TextExports.h"
 
 #include <QSaveFile>
 

@@ -1,7 +1,7 @@
-#include "TextExports.h"
+#include "editor/export/TextExports.h"
 
-#include "ExportTable.h"
 #include "common/Cp1252.h"
+#include "editor/export/ExportTable.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "LanguageTables.h"
+#include "editor/language/LanguageTables.h"
 
 #include "common/IniFile.h"
 

@@ -1,10 +1,10 @@
-#include "CategoryFile.h"
+#include "editor/project/CategoryFile.h"
 
-#include "EnvironmentFiles.h"
 #include "common/CategoryCount.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
+#include "editor/project/EnvironmentFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "DesignFile.h"
+#include "editor/project/DesignFile.h"
 
-#include "EditorState.h"
-#include "EnvironmentFiles.h"
 #include "common/ColorNames.h"
 #include "common/Cp1252.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

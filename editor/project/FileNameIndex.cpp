@@ -1,6 +1,6 @@
-#include "FileNameIndex.h"
+#include "editor/project/FileNameIndex.h"
 
-#include "ItemRules.h"
+#include "editor/project/ItemRules.h"
 
 namespace {
 

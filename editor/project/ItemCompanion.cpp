@@ -1,11 +1,11 @@
-#include "ItemCompanion.h"
+#include "editor/project/ItemCompanion.h"
 
-#include "ItemRules.h"
 #include "common/Cp1252.h"
 #include "common/FileOps.h"
 #include "common/FileSafeName.h"
 #include "common/JpegCodec.h"
 #include "common/Paths.h"
+#include "editor/project/ItemRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +15,9 @@
 namespace companion {
 namespace {
 
-bool isSymLink(const QString& path) { return QFileInfo(path).isSymLink(); }
+bool isSymLink(const QString& path) {
+    return QFileInfo(path).isSymLink();
+}
 
 // A file that stands in the way of the new one must be writable and visible to be replaced.
 void prepareReplacing(const QString& path) {

@@ -1,9 +1,9 @@
-#include "ProjectCheck.h"
+#include "editor/project/ProjectCheck.h"
 
-#include "FileNameIndex.h"
-#include "ItemRules.h"
-#include "ItemTable.h"
 #include "common/Paths.h"
+#include "editor/project/FileNameIndex.h"
+#include "editor/project/ItemRules.h"
+#include "editor/project/ItemTable.h"
 
 #include <QFileInfo>
 
@@ -42,7 +42,8 @@ public:
             folders.append(file.folder);
         const QString name = m_items.field(row, ItemField::Name);
         const int chosen = folders.size() == 1 ? 0 : m_choose(name, fileName, folders);
-        const FileNameIndex::Found& file = found[std::size_t(chosen >= 0 && chosen < folders.size() ? chosen : 0)];
+        const FileNameIndex::Found& file =
+            found[std::size_t(chosen >= 0 && chosen < folders.size() ? chosen : 0)];
         const QString newCdPath = common::cdPathOf(file.folder, m_projectFolder);
         // The name as it is spelled on disk: SETUP.EXE stays SETUP.EXE where the item says setup.exe.
         const QString newSource = file.folder + file.name;

@@ -1,9 +1,9 @@
-#include "ProjectFile.h"
+#include "editor/project/ProjectFile.h"
 
-#include "EditorState.h"
-#include "ItemTable.h"
 #include "common/CategoryCount.h"
 #include "common/IniFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
-#include "UnstorableText.h"
+#include "editor/project/UnstorableText.h"
 
-#include "EditorState.h"
-#include "ItemTable.h"
 #include "common/Cp1252.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
 #include "ui/services/MessageBoxService.h"
 
 namespace unstorable {

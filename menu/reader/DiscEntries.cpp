@@ -1,7 +1,7 @@
-#include "DiscEntries.h"
+#include "menu/reader/DiscEntries.h"
 
-#include "ItemTarget.h"
 #include "common/IniFile.h"
+#include "menu/reader/ItemTarget.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // A disc built from the installed program folder runs on its own runtime: lean binaries, every Qt
 // and ICU library from the disc, and a menu program that comes up where the system has no Qt.
-#include "disc/DiscBuild.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
 
 #include <QDir>
 #include <QLibraryInfo>
@@ -84,11 +84,10 @@ private Q_SLOTS:
         // is still running after some seconds only when its window came up.
         const QString script = uR"(for f in "$1"/libQt6*; do mount --bind /dev/null "$f" || exit 3; done
 cd "$2" && QT_QPA_PLATFORM=offscreen timeout 4 ./tiv.exe)"_s;
-        const QString output =
-            run(u"unshare"_s,
-                {u"-m"_s, u"sh"_s, u"-c"_s, script, u"sh"_s,
-                 QLibraryInfo::path(QLibraryInfo::LibrariesPath), m_disc},
-                &exitCode);
+        const QString output = run(u"unshare"_s,
+                                   {u"-m"_s, u"sh"_s, u"-c"_s, script, u"sh"_s,
+                                    QLibraryInfo::path(QLibraryInfo::LibrariesPath), m_disc},
+                                   &exitCode);
         QVERIFY2(exitCode == 124, qPrintable(QString::number(exitCode) + u": "_s + output));
     }
 };

@@ -1,8 +1,8 @@
-#include "CheckSummaryDialog.h"
+#include "editor/gui/check/CheckSummaryDialog.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/ProjectCheck.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/ProjectCheck.h"
 
 #include <QHeaderView>
 #include <QLabel>

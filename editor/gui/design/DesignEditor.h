@@ -1,7 +1,7 @@
 #pragma once
 
-#include "language/TranslatableWindow.h"
-#include "project/DesignEditing.h"
+#include "editor/language/TranslatableWindow.h"
+#include "editor/project/DesignEditing.h"
 #include "ui/services/Services.h"
 
 #include <QDialog>

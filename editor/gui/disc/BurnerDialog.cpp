@@ -1,11 +1,11 @@
-#include "BurnerDialog.h"
+#include "editor/gui/disc/BurnerDialog.h"
 
-#include "DiscCommands.h"
-#include "disc/BurnerProject.h"
-#include "disc/DiscImage.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
+#include "editor/disc/BurnerProject.h"
+#include "editor/disc/DiscImage.h"
+#include "editor/gui/disc/DiscCommands.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
 

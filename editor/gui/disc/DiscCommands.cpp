@@ -1,12 +1,12 @@
-#include "DiscCommands.h"
+#include "editor/gui/disc/DiscCommands.h"
 
-#include "disc/DiscBurner.h"
-#include "disc/DiscImage.h"
 #include "common/FileSafeName.h"
 #include "common/IniFile.h"
-#include "gui/items/ItemDialogContext.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
+#include "editor/disc/DiscBurner.h"
+#include "editor/disc/DiscImage.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 

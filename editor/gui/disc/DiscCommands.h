@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DiscProgressDialog.h"
-#include "disc/DiscBurner.h"
-#include "disc/DiscJob.h"
+#include "editor/disc/DiscBurner.h"
+#include "editor/disc/DiscJob.h"
+#include "editor/gui/disc/DiscProgressDialog.h"
 
 #include <QHash>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "DiscProgressDialog.h"
+#include "editor/gui/disc/DiscProgressDialog.h"
 
 #include <QLabel>
 #include <QProgressBar>

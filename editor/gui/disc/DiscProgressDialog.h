@@ -1,6 +1,6 @@
 #pragma once
 
-#include "disc/DiscJob.h"
+#include "editor/disc/DiscJob.h"
 
 #include <QDialog>
 

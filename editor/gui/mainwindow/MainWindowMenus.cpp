@@ -1,7 +1,7 @@
 // The tool bar, status line and menus of the main window.
-#include "ItemGrid.h"
-#include "MainWindow.h"
-#include "project/EditorState.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/HelpService.h"
 
 #include <QHBoxLayout>

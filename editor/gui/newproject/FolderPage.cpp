@@ -1,4 +1,4 @@
-#include "FolderPage.h"
+#include "editor/gui/newproject/FolderPage.h"
 
 #include <QComboBox>
 #include <QDir>

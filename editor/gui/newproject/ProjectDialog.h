@@ -1,7 +1,7 @@
 #pragma once
 
-#include "language/TranslatableWindow.h"
-#include "project/EditorState.h"
+#include "editor/language/TranslatableWindow.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/Services.h"
 
 #include <QDialog>

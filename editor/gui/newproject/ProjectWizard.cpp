@@ -1,15 +1,15 @@
-#include "ProjectWizard.h"
+#include "editor/gui/newproject/ProjectWizard.h"
 
-#include "FolderPage.h"
-#include "ProjectDialog.h"
 #include "common/Paths.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/CategoryFile.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
-#include "project/ProjectFolders.h"
+#include "editor/gui/newproject/FolderPage.h"
+#include "editor/gui/newproject/ProjectDialog.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/CategoryFile.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "editor/project/ProjectFolders.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
@@ -113,8 +113,9 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     connect(m_projectFolderEdit, &QLineEdit::textChanged, this, &ProjectWizard::projectFolderEdited);
     connect(m_browseButton, &QPushButton::clicked, this, &ProjectWizard::browseClicked);
 
-    QWizardPage* categories = addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
-                                      [this] { return mayLeave(categoryFileLabel->text() != none(), u"M86"); });
+    QWizardPage* categories =
+        addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
+                [this] { return mayLeave(categoryFileLabel->text() != none(), u"M86"); });
     defaultCategoriesButton =
         addButton(categories, "defaultCategories", QStringLiteral("Use default Categories"), 23);
     categoryEditorButton = addButton(categories, "categoryEditor", QStringLiteral("Categories Editor"), 25);

@@ -1,14 +1,14 @@
 // The disc build and the recording program's project file.
-#include "EditorTestSupport.h"
-#include "disc/BurnerProject.h"
-#include "disc/DiscBuild.h"
-#include "disc/ItemKind.h"
 #include "common/IniFile.h"
-#include "gui/disc/BurnerDialog.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/disc/BurnerProject.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/disc/ItemKind.h"
+#include "editor/gui/disc/BurnerDialog.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/EditorTestSupport.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 // Burning on the recording library's pseudo-drive: a file that acts as a writer.
-#include "disc/DiscBurner.h"
-#include "disc/DiscImage.h"
+#include "editor/disc/DiscBurner.h"
+#include "editor/disc/DiscImage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The disc image, read back through the image library and through xorriso, and the volume name
 // rules.
-#include "disc/DiscImage.h"
-#include "disc/VolumeName.h"
+#include "editor/disc/DiscImage.h"
+#include "editor/disc/VolumeName.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,9 +1,9 @@
 // The five exports of the item grid, read back as the programs that open them would.
-#include "OfficeReader.h"
 #include "common/Cp1252.h"
-#include "export/ExportTable.h"
-#include "export/GridExport.h"
-#include "export/TextExports.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/GridExport.h"
+#include "editor/export/TextExports.h"
+#include "tests/editor/export/OfficeReader.h"
 
 #include <QProcess>
 #include <QStandardPaths>

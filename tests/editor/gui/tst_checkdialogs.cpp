@@ -1,8 +1,8 @@
 // The Check command through its dialogs: choosing among several places, the summary's lists and
 // what closing it does to the project.
-#include "OpenProjectFixture.h"
-#include "gui/check/CheckChoiceDialog.h"
-#include "gui/check/CheckSummaryDialog.h"
+#include "editor/gui/check/CheckChoiceDialog.h"
+#include "editor/gui/check/CheckSummaryDialog.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The disc image and burning commands from the main window and the burner dialog, and the
 // progress window that runs them.
-#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
-#include "gui/disc/BurnerDialog.h"
-#include "gui/disc/DiscCommands.h"
-#include "gui/disc/DiscProgressDialog.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/disc/BurnerDialog.h"
+#include "editor/gui/disc/DiscCommands.h"
+#include "editor/gui/disc/DiscProgressDialog.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // Export and Find as the user reaches them in the main window.
-#include "../export/OfficeReader.h"
-#include "OpenProjectFixture.h"
 #include "common/Cp1252.h"
-#include "gui/find/FindDialog.h"
+#include "editor/gui/find/FindDialog.h"
+#include "tests/editor/export/OfficeReader.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 
 #include <QAction>
 #include <QButtonGroup>

@@ -1,8 +1,8 @@
 // The item information editor: texts and screenshots created, replaced and deleted beside an
 // item's file or in the item data folder, and the refusals of the Info File and Screenshot commands.
-#include "OpenProjectFixture.h"
 #include "common/JpegCodec.h"
-#include "gui/iteminfo/ItemInfoEditor.h"
+#include "editor/gui/iteminfo/ItemInfoEditor.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 #include "ui/widgets/PictureView.h"
 
 #include <QAction>

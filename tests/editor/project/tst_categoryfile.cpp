@@ -1,9 +1,9 @@
 // Category files and their numbered icons, the own-folder rule of new files, and the icon packs.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/CategoryFile.h"
-#include "project/EnvironmentFiles.h"
-#include "project/IconPacks.h"
+#include "editor/project/CategoryFile.h"
+#include "editor/project/EnvironmentFiles.h"
+#include "editor/project/IconPacks.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

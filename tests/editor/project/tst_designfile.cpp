@@ -1,9 +1,9 @@
 // Design files: the model's defaults, reading with the media search and the mode corrections,
 // writing every key, and saving a design into a folder of its own with its media.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QImage>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Where an item's information text and screenshot belong, and how they are written and read.
-#include "EditorTestSupport.h"
 #include "common/JpegCodec.h"
-#include "project/ItemCompanion.h"
+#include "editor/project/ItemCompanion.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // The project check: re-pointing moved files, removing what is gone, the one walk of the project
 // folder and its file masks.
-#include "EditorTestSupport.h"
-#include "project/FileNameIndex.h"
-#include "project/ItemTable.h"
-#include "project/ProjectCheck.h"
+#include "editor/project/FileNameIndex.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectCheck.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

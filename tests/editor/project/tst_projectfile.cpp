@@ -1,10 +1,10 @@
 // The project file: what a save writes, and how items and their categories come back.
-#include "EditorTestSupport.h"
 #include "common/CategoryCount.h"
 #include "common/IniFile.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
-#include "project/ProjectFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

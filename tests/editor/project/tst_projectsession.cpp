@@ -1,10 +1,10 @@
 // Open, Save, Save As and the working-copy cycle, driven with scripted dialogs.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
-#include "project/ProjectFile.h"
-#include "project/ProjectSession.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectFile.h"
+#include "editor/project/ProjectSession.h"
+#include "tests/editor/EditorTestSupport.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QElapsedTimer>

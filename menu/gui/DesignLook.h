@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reader/DesignSettings.h"
+#include "menu/reader/DesignSettings.h"
 #include "ui/widgets/Backdrop.h"
 #include "ui/widgets/TextEffect.h"
 

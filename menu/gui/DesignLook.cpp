@@ -1,4 +1,4 @@
-#include "DesignLook.h"
+#include "menu/gui/DesignLook.h"
 
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
