@@ -10,7 +10,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-base
     libzip-dev libjpeg-dev libxlsxwriter-dev fonts-dejavu-core
     libisofs-dev libburn-dev xorriso
-    binutils mount
+    binutils mount clang-format
 )
 
 install_missing_packages() {
