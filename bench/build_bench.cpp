@@ -1,9 +1,9 @@
 // Builds a disc of 10,000 items and prints the milliseconds beside the file system's floor: a
 // plain loop that creates the same number of small files in the same place.
-#include "build/DiscBuild.h"
 #include "common/IniFile.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,8 +58,9 @@ int main(int argc, char** argv) {
     timer.restart();
     discbuild::build(dir.filePath(QStringLiteral("disc")), state, items);
     const qint64 rebuildMs = timer.elapsed();
-    std::printf("build %d items: %lld ms (again over the same folder: %lld ms); %d small files alone: %lld ms%s\n",
-                kItems, static_cast<long long>(buildMs), static_cast<long long>(rebuildMs), kItems,
-                static_cast<long long>(floorMs), first.written ? "" : " (build failed)");
+    std::printf(
+        "build %d items: %lld ms (again over the same folder: %lld ms); %d small files alone: %lld ms%s\n",
+        kItems, static_cast<long long>(buildMs), static_cast<long long>(rebuildMs), kItems,
+        static_cast<long long>(floorMs), first.written ? "" : " (build failed)");
     return first.written ? 0 : 1;
 }

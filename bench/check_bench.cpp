@@ -1,9 +1,9 @@
 // Checks a project of 10,000 items, 1,000 of whose files are missing, in a project folder of
 // 10,000 files, and prints the milliseconds beside one walk of that folder: the check walks it
 // once, where a walk per missing item would cost a thousand walks.
-#include "project/FileNameIndex.h"
-#include "project/ItemTable.h"
-#include "project/ProjectCheck.h"
+#include "editor/project/FileNameIndex.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

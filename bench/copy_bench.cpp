@@ -2,9 +2,9 @@
 // the unzip module, each timed against the system's own tool (cp, unzip) where one is installed.
 //   copy_bench [size in MiB, default 1024] [files in the archive, default 2000] [folder of the unzip module]
 // The unzip module is looked for in the build's unzip folder beside this program's, unless named.
-#include "content/ArchiveLayer.h"
-#include "content/BlockCopy.h"
-#include "gui/CopyDialog.h"
+#include "menu/content/ArchiveLayer.h"
+#include "menu/content/BlockCopy.h"
+#include "menu/gui/CopyDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Opens and saves a project of 10,000 items through the main window, as the user's commands do,
 // then adds a folder of 10,000 files through the folder dialog, and prints the milliseconds of each.
 #include "common/IniFile.h"
-#include "gui/items/AddFolderDialog.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/items/AddFolderDialog.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QApplication>

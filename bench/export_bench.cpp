@@ -1,8 +1,8 @@
 // Exports a grid of 10,000 items to each of the five formats and searches it for a text that only
 // the last cell holds, and prints the milliseconds of each.
-#include "export/ExportTable.h"
-#include "export/GridExport.h"
-#include "project/GridFind.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/GridExport.h"
+#include "editor/project/GridFind.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

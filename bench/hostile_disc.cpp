@@ -5,12 +5,12 @@
 // module, icons, bitmaps, sound and pictures, markup in its captions and a sound of 2 GB; a third
 // 1,000 categories without icons beside 30,000 files. Prints the time of each step and the
 // resident memory after it.
-#include "HostileFiles.h"
-#include "ZipFixture.h"
 #include "common/IniFile.h"
-#include "gui/InfoWindow.h"
-#include "gui/MenuWindow.h"
-#include "gui/PictureWindow.h"
+#include "menu/gui/InfoWindow.h"
+#include "menu/gui/MenuWindow.h"
+#include "menu/gui/PictureWindow.h"
+#include "tests/menu/HostileFiles.h"
+#include "tests/menu/ZipFixture.h"
 #include "ui/services/DesktopSound.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/FillList.h"

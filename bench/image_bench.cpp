@@ -1,6 +1,6 @@
 // Writes the image of a 1 GiB disc folder (or of the folder given as argument) and prints the throughput
 // beside that of "xorriso -as mkisofs" on the same folder (skipped when xorriso is not installed).
-#include "build/DiscImage.h"
+#include "editor/disc/DiscImage.h"
 
 #include <QCoreApplication>
 #include <QDir>

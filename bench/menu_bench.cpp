@@ -1,7 +1,7 @@
 // Start-up of the menu program on a disc of 200 categories and 10,000 items, and choosing a
 // category that holds all 10,000 items. Prints milliseconds.
 #include "common/IniFile.h"
-#include "gui/MenuWindow.h"
+#include "menu/gui/MenuWindow.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/FillList.h"
 

@@ -1,4 +1,4 @@
-#include "ColorNames.h"
+#include "common/ColorNames.h"
 
 #include <array>
 
@@ -41,7 +41,9 @@ std::optional<QColor> colorFromName(QStringView name) {
     return std::nullopt;
 }
 
-QColor colorFromNameOrWhite(QStringView name) { return colorFromName(name).value_or(QColor(Qt::white)); }
+QColor colorFromNameOrWhite(QStringView name) {
+    return colorFromName(name).value_or(QColor(Qt::white));
+}
 
 std::optional<QString> nameOfColor(const QColor& color) {
     if (!color.isValid()) // an unset colour reads as black, but it is none of the sixteen

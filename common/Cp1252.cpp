@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <array>
 
@@ -40,6 +40,23 @@ QByteArray toCp1252(QStringView text) {
     for (const QChar c : text)
         *out++ = encodeOne(c.unicode());
     return bytes;
+}
+
+QString unencodableCharacters(QStringView text) {
+    QString found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A character beyond the basic plane is one pair of surrogates: never encodable, told whole.
+        const qsizetype length =
+            c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
+        const QStringView character = text.mid(i, length);
+        i += length - 1;
+        if (length == 1 && (c == u'?' || encodeOne(c.unicode()) != '?'))
+            continue;
+        if (!found.contains(character))
+            found += character;
+    }
+    return found;
 }
 
 } // namespace common

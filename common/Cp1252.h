@@ -15,4 +15,8 @@ QString fromCp1252(QByteArrayView bytes);
 // Characters that the code page cannot hold become '?'.
 QByteArray toCp1252(QStringView text);
 
+// The characters of `text` that the code page cannot hold (and toCp1252 would turn into '?'), each
+// once, in the order they first appear; empty when the text can be stored whole.
+QString unencodableCharacters(QStringView text);
+
 } // namespace common

@@ -1,4 +1,4 @@
-#include "Cp437.h"
+#include "common/Cp437.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "FileOps.h"
+#include "common/FileOps.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -155,11 +155,15 @@ void changeAttributes(const QString& path, DWORD add, DWORD remove) {
 }
 } // namespace
 
-void setHidden(const QString& path) { changeAttributes(path, FILE_ATTRIBUTE_HIDDEN, 0); }
+void setHidden(const QString& path) {
+    changeAttributes(path, FILE_ATTRIBUTE_HIDDEN, 0);
+}
 void setArchive(const QString& path) {
     changeAttributes(path, FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
 }
-void makeWritable(const QString& path) { changeAttributes(path, 0, FILE_ATTRIBUTE_READONLY); }
+void makeWritable(const QString& path) {
+    changeAttributes(path, 0, FILE_ATTRIBUTE_READONLY);
+}
 #else
 void setHidden(const QString&) {}
 void setArchive(const QString&) {}

@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "common/IniFile.h"
 
-#include "Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "JpegCodec.h"
+#include "common/JpegCodec.h"
 
-#include "FileOps.h"
+#include "common/FileOps.h"
 
 #include <QSaveFile>
 
@@ -51,7 +51,8 @@ bool decodeInto(Decoder& d, QByteArrayView data) {
         return false;
     }
     jpeg_create_decompress(&d.info);
-    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(data.data()), static_cast<unsigned long>(data.size()));
+    jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(data.data()),
+                 static_cast<unsigned long>(data.size()));
     jpeg_read_header(&d.info, TRUE);
     const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     d.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;

@@ -1,7 +1,7 @@
-#include "PictureFile.h"
+#include "common/PictureFile.h"
 
-#include "FileOps.h"
-#include "JpegCodec.h"
+#include "common/FileOps.h"
+#include "common/JpegCodec.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 #include "common/Paths.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
 #include "ui/Display.h"
 #include "ui/services/DesktopServices.h"
 

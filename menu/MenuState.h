@@ -1,12 +1,11 @@
 #pragma once
 
-#include "reader/DesignSettings.h"
-#include "reader/DiscEntries.h"
-#include "reader/DiscFolders.h"
-#include "reader/LanguageTexts.h"
+#include "menu/reader/DesignSettings.h"
+#include "menu/reader/DiscEntries.h"
+#include "menu/reader/DiscFolders.h"
+#include "menu/reader/LanguageTexts.h"
 
 #include "common/IniFile.h"
-#include "ui/services/SoundService.h"
 
 #include <QString>
 
@@ -48,12 +47,5 @@ struct MenuState {
     // The wave file of each sound that the design sets; empty for the others.
     std::array<QString, 5> soundFiles;
 };
-
-// Plays sound n (1 to 5) when the design sets it; the others stay silent.
-inline void playMenuSound(ui::SoundService& sound, const MenuState& state, int n) {
-    const QString& file = state.soundFiles[std::size_t(n - 1)];
-    if (!file.isEmpty())
-        sound.play(file);
-}
 
 } // namespace menu

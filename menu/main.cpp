@@ -1,4 +1,4 @@
-#include "gui/MenuWindow.h"
+#include "menu/gui/MenuWindow.h"
 #include "ui/Display.h"
 #include "ui/services/DesktopServices.h"
 

@@ -1,4 +1,4 @@
-#include "Display.h"
+#include "ui/Display.h"
 
 #include <QtGlobal>
 

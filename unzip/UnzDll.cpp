@@ -1,5 +1,5 @@
 // The unzip module: extracts entries of a zip archive into a folder, on libzip.
-#include "UnzDll.h"
+#include "unzip/UnzDll.h"
 
 #include <zip.h>
 

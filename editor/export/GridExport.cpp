@@ -1,8 +1,8 @@
-#include "GridExport.h"
+#include "editor/export/GridExport.h"
 
-#include "ExportTable.h"
-#include "OfficeExports.h"
-#include "TextExports.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/OfficeExports.h"
+#include "editor/export/TextExports.h"
 
 #include <QSaveFile>
 
@@ -21,8 +21,8 @@ ExportFormatInfo exportFormatInfo(ExportFormat format) {
     switch (format) {
     case ExportFormat::Ascii:
         return {QStringLiteral("asc"), QStringLiteral("ASCII|*.asc")};
-    case ExportFormat::Cvs:
-        return {QStringLiteral("cvs"), QStringLiteral("CVS|*.cvs")};
+    case ExportFormat::Csv:
+        return {QStringLiteral("csv"), QStringLiteral("CSV (*.csv)|*.csv")};
     case ExportFormat::Word:
         return {QStringLiteral("docx"), QStringLiteral("Word|*.docx")};
     case ExportFormat::Excel:
@@ -33,12 +33,16 @@ ExportFormatInfo exportFormatInfo(ExportFormat format) {
     return {};
 }
 
+bool isCodePageFormat(ExportFormat format) {
+    return format == ExportFormat::Ascii || format == ExportFormat::Csv;
+}
+
 QString writeGridExport(ExportFormat format, const ExportTable& table, const QString& path) {
     switch (format) {
     case ExportFormat::Ascii:
         return writeText(textexport::ascii(table), path);
-    case ExportFormat::Cvs:
-        return writeText(textexport::cvs(table), path);
+    case ExportFormat::Csv:
+        return writeText(textexport::csv(table), path);
     case ExportFormat::Html:
         return writeText(textexport::html(table), path);
     case ExportFormat::Word:

@@ -5,7 +5,7 @@
 struct ExportTable;
 
 // The five formats of the Export menu, in menu order.
-enum class ExportFormat { Ascii = 0, Cvs, Word, Excel, Html };
+enum class ExportFormat { Ascii = 0, Csv, Word, Excel, Html };
 
 struct ExportFormatInfo {
     QString defaultSuffix;
@@ -13,6 +13,8 @@ struct ExportFormatInfo {
 };
 
 ExportFormatInfo exportFormatInfo(ExportFormat format);
+// The formats written as Windows-1252 text, which cannot hold every character.
+bool isCodePageFormat(ExportFormat format);
 
 // Writes the table to `path`; an empty result means success, otherwise it is the reason why
 // the file could not be written.

@@ -1,5 +1,5 @@
-#include "ExportTable.h"
-#include "OfficeExports.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/OfficeExports.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "TextExports.h"
+#include "editor/export/TextExports.h"
 
-#include "ExportTable.h"
 #include "common/Cp1252.h"
+#include "editor/export/ExportTable.h"
 
 #include <algorithm>
 
@@ -15,11 +15,9 @@ QByteArray encoded(const QString& text) {
     return common::toCp1252(text);
 }
 
-// Cells go into the file as text: markup characters are escaped, and characters that the code
-// page cannot hold become character references instead of question marks.
+// Cells go into the file as text: markup characters are escaped.
 void appendHtmlText(QString& out, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
+    for (const QChar c : text) {
         switch (c.unicode()) {
         case u'&':
             out += QStringLiteral("&amp;");
@@ -39,25 +37,18 @@ void appendHtmlText(QString& out, const QString& text) {
             out += QStringLiteral("<br>");
             continue;
         default:
-            break;
-        }
-        if (c.unicode() < 0x80) {
             out += c;
-            continue;
         }
-        char32_t code = c.unicode();
-        qsizetype length = 1;
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            code = QChar::surrogateToUcs4(c, text[i + 1]);
-            length = 2;
-        }
-        const QStringView piece = QStringView(text).mid(i, length);
-        if (length == 1 && common::toCp1252(piece) != "?")
-            out += c;
-        else
-            out += QStringLiteral("&#") + QString::number(quint32(code)) + u';';
-        i += length - 1;
     }
+}
+
+// A cell on one line: each line break, CR LF or alone, becomes one blank.
+QString oneLine(const QString& cell) {
+    QString line = cell;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    line.replace(u'\r', u' ');
+    line.replace(u'\n', u' ');
+    return line;
 }
 
 QString htmlColour(const QColor& colour) {
@@ -71,12 +62,20 @@ QString htmlColour(const QColor& colour) {
 } // namespace
 
 QByteArray ascii(const ExportTable& table) {
+    std::vector<QStringList> rows;
+    rows.reserve(table.rows.size());
+    for (const QStringList& row : table.rows) {
+        QStringList cells;
+        for (const QString& cell : row)
+            cells.append(oneLine(cell));
+        rows.push_back(std::move(cells));
+    }
     std::vector<qsizetype> widths(std::size_t(table.columnCount()), 0);
-    for (const QStringList& row : table.rows)
+    for (const QStringList& row : rows)
         for (qsizetype c = 0; c < row.size() && std::size_t(c) < widths.size(); ++c)
             widths[std::size_t(c)] = std::max(widths[std::size_t(c)], row[c].size());
     QString out;
-    for (const QStringList& row : table.rows) {
+    for (const QStringList& row : rows) {
         for (qsizetype c = 0; c < row.size() && std::size_t(c) < widths.size(); ++c) {
             out += row[c].leftJustified(widths[std::size_t(c)], u' ');
             out += u' ';
@@ -86,7 +85,7 @@ QByteArray ascii(const ExportTable& table) {
     return encoded(out);
 }
 
-QByteArray cvs(const ExportTable& table) {
+QByteArray csv(const ExportTable& table) {
     QString out;
     for (const QStringList& row : table.rows) {
         for (qsizetype c = 0; c < row.size(); ++c) {
@@ -112,7 +111,8 @@ QByteArray cvs(const ExportTable& table) {
 }
 
 QByteArray html(const ExportTable& table) {
-    QString out = QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\">") + kLineEnd;
+    QString out = QStringLiteral("<meta charset=\"utf-8\">") + kLineEnd +
+                  QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\">") + kLineEnd;
     const QString fixed = htmlColour(table.fixedColour);
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const QStringList& row = table.rows[r];
@@ -137,7 +137,7 @@ QByteArray html(const ExportTable& table) {
         out += QStringLiteral("</tr>") + kLineEnd;
     }
     out += QStringLiteral("</table><p>") + kLineEnd;
-    return encoded(out);
+    return out.toUtf8();
 }
 
 } // namespace textexport

@@ -1,4 +1,4 @@
-#include "NamedButton.h"
+#include "editor/gui/NamedButton.h"
 
 #include <QPushButton>
 

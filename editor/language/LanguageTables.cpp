@@ -1,4 +1,4 @@
-#include "LanguageTables.h"
+#include "editor/language/LanguageTables.h"
 
 #include "common/IniFile.h"
 
@@ -23,6 +23,9 @@ QStringList messageKeys() {
         if (i == 39)
             keys << QStringLiteral("M39_2");
     }
+    // M80 … M89 speak of the user's own files and of what a file cannot hold.
+    for (int i = 80; i <= 89; ++i)
+        keys << u'M' + QString::number(i);
     return keys;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/ItemField.h"
+#include "editor/project/ItemField.h"
 
 #include <QHash>
 #include <QString>

@@ -1,16 +1,15 @@
-#include "WindowTexts.h"
+#include "editor/language/WindowTexts.h"
 
 #include "common/IniFile.h"
 
 #include <QAction>
-#include <QWidget>
 
 QString windowText(const common::IniFile& file, QStringView section, int n) {
     return file.readString(section, QString(u'E' + QString::number(n)));
 }
 
-void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section, int first,
-                    int last) {
+void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section,
+                    int first, int last) {
     const auto isDividerLine = [](const QAction* a) { return a->isSeparator() && a->text().isEmpty(); };
     qsizetype next = 0;
     for (int n = first; n <= last; ++n) {
@@ -33,10 +32,4 @@ int fontReduction(const common::IniFile& file, int n) {
 
 common::ColorLanguage colorLanguage(int language) {
     return language == 2 ? common::ColorLanguage::German : common::ColorLanguage::English;
-}
-
-void setPointSize(QWidget* widget, int size) {
-    QFont font = widget->font();
-    font.setPointSize(std::max(1, size));
-    widget->setFont(font);
 }

@@ -6,7 +6,6 @@
 #include <QStringView>
 
 class QAction;
-class QWidget;
 
 namespace common {
 class IniFile;
@@ -17,13 +16,12 @@ QString windowText(const common::IniFile& file, QStringView section, int n);
 
 // Gives the entries of a menu, in order, the texts of the keys first ... last of a window section.
 // A "-" text stands for a divider line, which keeps its look; titled dividers take a text.
-void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section, int first,
-                    int last);
+void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section,
+                    int first, int last);
 
 // The reduction DFontS1, DFontS2 or DFontS3 of section "General" (defaults 1, 2 and 3) that some
-// controls take off their font size.
+// controls take off their font size (editor/gui/PointSize.h).
 int fontReduction(const common::IniFile& file, int n);
-void setPointSize(QWidget* widget, int size);
 
 // Colour names read in the editor's language 1 (English) or 2 (German).
 common::ColorLanguage colorLanguage(int language);

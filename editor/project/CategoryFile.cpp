@@ -1,9 +1,10 @@
-#include "CategoryFile.h"
+#include "editor/project/CategoryFile.h"
 
-#include "EnvironmentFiles.h"
+#include "common/CategoryCount.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
+#include "editor/project/EnvironmentFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,7 +52,7 @@ Contents read(const QString& path) {
     if (!QFileInfo(path).isFile())
         return contents;
     const common::IniFile file(path);
-    const int count = file.readInteger(kGeneral, u"anz_items", 0) & 0xFF;
+    const int count = common::readCategoryCount(file);
     const QString folder = folderOf(path);
     for (int i = 0; i < count; ++i) {
         const QString icon = iconFile(folder, i);

@@ -9,7 +9,7 @@
 // so a category file keeps a folder of its own.
 namespace categoryfile {
 
-// The count is an 8-bit value in every reader: a 256th category would read back as none at all.
+// The category editor keeps at most this many: older menu programs read the count as one byte.
 inline constexpr int kMaxCategories = 255;
 
 QString filter();

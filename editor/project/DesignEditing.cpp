@@ -1,6 +1,6 @@
-#include "DesignEditing.h"
+#include "editor/project/DesignEditing.h"
 
-#include "EditorState.h"
+#include "editor/project/EditorState.h"
 
 namespace designediting {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignFile.h"
+#include "editor/project/DesignFile.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
-#include "DesignFile.h"
+#include "editor/project/DesignFile.h"
 
-#include "EditorState.h"
-#include "EnvironmentFiles.h"
 #include "common/ColorNames.h"
+#include "common/Cp1252.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
-#include "ui/services/MessageBoxService.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,33 +142,58 @@ QString beside(const QString& folder, const QString& name) {
     return plain.isEmpty() ? QString() : folder + plain;
 }
 
-// The first candidate that is an existing file.
-void setFirstExisting(FileHolder& holder, std::initializer_list<QString> candidates) {
-    holder.clear();
-    for (const QString& candidate : candidates) {
-        if (!candidate.isEmpty() && QFileInfo(candidate).isFile()) {
-            holder.set(candidate);
-            return;
-        }
+// Where a design may take its media from, and what it refused.
+struct MediaSearch {
+    QString folder; // the design's folder
+    QString programFolder;
+    QStringList refused;
+
+    bool allows(const QString& path) const {
+        return designfile::isAllowedMedium(path, folder, programFolder);
     }
+    // The first candidate that may be taken; a candidate that exists but may not is named.
+    void setFirst(FileHolder& holder, std::initializer_list<QString> candidates, const QString& stored) {
+        holder.clear();
+        bool refusedOne = false;
+        for (const QString& candidate : candidates) {
+            if (candidate.isEmpty())
+                continue;
+            if (allows(candidate)) {
+                holder.set(candidate);
+                return;
+            }
+            refusedOne |= QFileInfo::exists(candidate);
+        }
+        // A relative name counts too: it would have been found in the folder the editor runs in.
+        if (refusedOne || QFileInfo::exists(stored))
+            refused << stored;
+    }
+};
+
+// A stored full path, where it is one: a relative name would be looked up in whatever folder the
+// editor happens to run in.
+QString absoluteOnly(const QString& stored) {
+    return QFileInfo(stored).isAbsolute() ? stored : QString();
 }
 
 // Bitmaps and the icon are looked for beside the design first, then at their stored path. The
 // medium's own file name is tried beside the design too: its alone name differs from it when the
 // name holds more than one dot, and Save copies media under their own names.
-void findBitmap(FileHolder& holder, const Reader& in, const QString& folder, QStringView section,
+void findBitmap(FileHolder& holder, const Reader& in, MediaSearch& search, QStringView section,
                 QStringView key) {
     const QString full = in.string(section, key);
     const QString alone = in.string(section, key.toString() + QStringLiteral("alone"));
-    setFirstExisting(holder, {beside(folder, alone), beside(folder, full), full});
+    search.setFirst(holder, {beside(search.folder, alone), beside(search.folder, full), absoluteOnly(full)},
+                    full.isEmpty() ? alone : full);
 }
 
 // Sounds the other way round: their stored path first.
-void findSound(FileHolder& holder, const Reader& in, const QString& folder, int n) {
+void findSound(FileHolder& holder, const Reader& in, MediaSearch& search, int n) {
     const QString key = QStringLiteral("sound") + QString::number(n);
     const QString full = in.string(u"Sound", key);
     const QString alone = in.string(u"Sound", key + QStringLiteral("alone"));
-    setFirstExisting(holder, {full, beside(folder, alone), beside(folder, full)});
+    search.setFirst(holder, {absoluteOnly(full), beside(search.folder, alone), beside(search.folder, full)},
+                    full.isEmpty() ? alone : full);
 }
 
 QString folderOf(const QString& file) {
@@ -186,6 +211,17 @@ std::array<FileHolder*, 9> media(TMainDaten& d) {
             &d.Sound[1],    &d.Sound[2],  &d.Sound[3], &d.Sound[4]};
 }
 
+// A medium's file name as the design file can store it: characters outside Windows-1252 would
+// come back as "?" and the medium would not be found again.
+QString storableName(const QString& name) {
+    QString out = name;
+    for (QChar& c : out) {
+        if (common::fromCp1252(common::toCp1252(QStringView(&c, 1))) != QStringView(&c, 1))
+            c = u'_';
+    }
+    return out;
+}
+
 // A name in the design folder for a medium. Two media of the same name from different folders
 // would otherwise end as one file, and one of them would silently sound or look like the other.
 QString freeName(const QString& name, const QString& source, QHash<QString, QString>& taken) {
@@ -201,6 +237,11 @@ QString freeName(const QString& name, const QString& source, QHash<QString, QStr
     }
     taken.insert(candidate.toLower(), source);
     return candidate;
+}
+
+bool isInside(const QString& canonicalFile, const QString& folder) {
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    return !root.isEmpty() && canonicalFile.startsWith(root + u'/');
 }
 
 } // namespace
@@ -231,6 +272,24 @@ QString defaultDiscIcon(const QString& programFolder) {
     return common::resolveIgnoringCase(programFolder, u"files\\tiv.ico");
 }
 
+bool isUsableMedium(const QString& path) {
+    const QFileInfo info(path);
+    // Files of the kernel's own (/proc) call themselves empty and read without end.
+    return !path.isEmpty() && info.isFile() && info.size() > 0 && info.size() <= kMaxMediumBytes;
+}
+
+bool isAllowedMedium(const QString& path, const QString& designFolder, const QString& programFolder) {
+    if (!isUsableMedium(path))
+        return false;
+    const QString file = QFileInfo(path).canonicalFilePath();
+    const QString own = QFileInfo(designFolder).canonicalFilePath();
+    if (!own.isEmpty() && QFileInfo(file).path() == own)
+        return true;
+    return !programFolder.isEmpty() &&
+           (isInside(file, common::resolveIgnoringCase(programFolder, u"back")) ||
+            isInside(file, common::resolveIgnoringCase(programFolder, u"Sounds")));
+}
+
 QString aloneName(const QString& path) {
     if (path.isEmpty())
         return {};
@@ -239,7 +298,7 @@ QString aloneName(const QString& path) {
     return first < 0 ? name : name.left(first) + name.mid(last);
 }
 
-void load(EditorState& state, const QString& file) {
+QStringList load(EditorState& state, const QString& file) {
     Model& m = state.design;
     TMainDaten& d = state.mainDaten;
     const Reader in(file);
@@ -250,12 +309,13 @@ void load(EditorState& state, const QString& file) {
     in.choice<Model::ButtonMode>(m.buttonMode, kButtonModes, u"general", u"button_mode",
                                  Model::ButtonMode::Band);
 
-    findBitmap(d.Splash_File, in, folder, u"Splash", u"bmp");
-    findBitmap(d.Icon_File, in, folder, u"Icon", u"name");
-    findBitmap(d.BMP_File, in, folder, u"Back", u"bmp");
-    findBitmap(d.Button_file, in, folder, u"Buttons", u"btn_bmp");
+    MediaSearch search{folder, state.programFolder, {}};
+    findBitmap(d.Splash_File, in, search, u"Splash", u"bmp");
+    findBitmap(d.Icon_File, in, search, u"Icon", u"name");
+    findBitmap(d.BMP_File, in, search, u"Back", u"bmp");
+    findBitmap(d.Button_file, in, search, u"Buttons", u"btn_bmp");
     for (int n = 1; n <= 5; ++n)
-        findSound(d.Sound[n - 1], in, folder, n);
+        findSound(d.Sound[n - 1], in, search, n);
 
     if (d.Splash_File.exists()) {
         m.splashFrameColor = in.color(u"Splash", u"fc", u"clWhite");
@@ -328,6 +388,7 @@ void load(EditorState& state, const QString& file) {
 
     d.menudesign_file.set(file);
     m.modified = false;
+    return search.refused;
 }
 
 bool write(EditorState& state, const QString& file) {
@@ -405,38 +466,53 @@ bool write(EditorState& state, const QString& file) {
     return true;
 }
 
-QString saveTo(EditorState& state, const QString& file, ui::MessageBoxService& messages) {
-    using Msg = ui::MessageBoxService;
+QString saveTarget(const QString& chosen) {
+    const QFileInfo info(environmentfiles::withDefaultSuffix(chosen, defaultSuffix()));
+    if (info.exists())
+        return QDir::toNativeSeparators(info.absoluteFilePath());
+    const QString name = info.fileName();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString folderName = dot > 0 ? name.left(dot) : name;
+    return QDir::toNativeSeparators(info.absolutePath() + u'/' + folderName + u'/' + name);
+}
+
+SaveResult saveTo(EditorState& state, const QString& file) {
+    SaveResult result;
     const QString target =
         environmentfiles::fileInOwnFolder(environmentfiles::withDefaultSuffix(file, defaultSuffix()));
     const QString folder = folderOf(target);
     QDir().mkpath(folder);
 
+    // Media that already lie in the folder keep their names: no other medium may take them.
     QHash<QString, QString> taken;
-    QStringList notCopied;
+    for (FileHolder* holder : media(state.mainDaten)) {
+        if (holder->exists() && environmentfiles::isSameFile(holder->folder(), folder))
+            taken.insert(QFileInfo(holder->path()).fileName().toLower(), holder->path());
+    }
     for (FileHolder* holder : media(state.mainDaten)) {
         if (!holder->exists())
             continue;
         const QString source = holder->path();
-        const QString copy = folder + freeName(QFileInfo(source).fileName(), source, taken);
-        if (!environmentfiles::isSameFile(source, copy) && !common::copyFileReplacing(source, copy)) {
+        const QString own = QFileInfo(source).fileName();
+        const QString name = freeName(storableName(own), source, taken);
+        const QString copy = folder + name;
+        if (environmentfiles::isSameFile(source, copy))
+            continue;
+        if (!isUsableMedium(source) || !common::copyFileReplacing(source, copy)) {
             // The design keeps the medium where it lies, and the user learns that it is not in the folder.
-            notCopied << environmentfiles::cannotWriteText(state.language, copy);
+            result.notCopied << QDir::toNativeSeparators(source);
             continue;
         }
+        if (name != own)
+            result.renamed << QDir::toNativeSeparators(source) + QStringLiteral(" -> ") + name;
         holder->set(copy);
     }
 
-    if (!write(state, target)) {
-        messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(state.language, target));
-        return {};
-    }
-    if (notCopied.isEmpty())
-        messages.show(Msg::Kind::Information, Msg::Buttons::Ok, state.language.message(u"M43"));
-    else
-        messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, notCopied.join(u'\n'));
+    if (!write(state, target))
+        return result;
+    result.written = target;
     state.modified = true;
-    return target;
+    return result;
 }
 
 } // namespace designfile

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesignFile.h"
-#include "FileHolder.h"
-#include "language/LanguageTables.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/FileHolder.h"
 
 #include <QColor>
 #include <QString>

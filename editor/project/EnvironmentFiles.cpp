@@ -1,6 +1,6 @@
-#include "EnvironmentFiles.h"
+#include "editor/project/EnvironmentFiles.h"
 
-#include "language/LanguageTables.h"
+#include "editor/language/LanguageTables.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "FileHolder.h"
+#include "editor/project/FileHolder.h"
 
 #include "common/Paths.h"
 
@@ -20,4 +20,6 @@ void FileHolder::set(const QString& path) {
     m_ext = lastDot < 0 ? QString() : name.mid(lastDot);
 }
 
-bool FileHolder::exists() const { return !m_path.isEmpty() && QFileInfo(m_path).isFile(); }
+bool FileHolder::exists() const {
+    return !m_path.isEmpty() && QFileInfo(m_path).isFile();
+}

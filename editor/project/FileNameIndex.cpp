@@ -1,6 +1,6 @@
-#include "FileNameIndex.h"
+#include "editor/project/FileNameIndex.h"
 
-#include "ItemRules.h"
+#include "editor/project/ItemRules.h"
 
 namespace {
 
@@ -20,21 +20,21 @@ FileNameIndex::FileNameIndex(const QString& folder) : m_files(itemrules::findFil
         m_byName[m_files[std::size_t(i)].second.toCaseFolded()].push_back(i);
 }
 
-QStringList FileNameIndex::foldersMatching(const QString& mask) const {
-    QStringList folders;
+std::vector<FileNameIndex::Found> FileNameIndex::filesMatching(const QString& mask) const {
+    std::vector<Found> files;
     if (!hasWildcard(mask)) {
         const auto found = m_byName.constFind(mask.toCaseFolded());
         if (found != m_byName.cend()) {
             for (const qsizetype i : *found)
-                folders.append(m_files[std::size_t(i)].first);
+                files.push_back({m_files[std::size_t(i)].first, m_files[std::size_t(i)].second});
         }
-        return folders;
+        return files;
     }
     for (const auto& [folder, name] : m_files) {
         if (matchesFileMask(name, mask))
-            folders.append(folder);
+            files.push_back({folder, name});
     }
-    return folders;
+    return files;
 }
 
 bool matchesFileMask(QStringView name, QStringView mask) {

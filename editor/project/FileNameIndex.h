@@ -15,9 +15,12 @@ public:
     // Walks `folder` and every folder below it; a missing folder gives an empty index.
     explicit FileNameIndex(const QString& folder);
 
-    // The folders (each ending in the native separator) of the files whose names match `mask`,
-    // in the order of the walk; a folder appears once per matching file.
-    QStringList foldersMatching(const QString& mask) const;
+    struct Found {
+        QString folder; // ending in the native separator
+        QString name;   // as it is spelled on disk
+    };
+    // The files whose names match `mask`, in the order of the walk.
+    std::vector<Found> filesMatching(const QString& mask) const;
     qsizetype fileCount() const { return qsizetype(m_files.size()); }
 
 private:

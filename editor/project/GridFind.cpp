@@ -1,4 +1,4 @@
-#include "GridFind.h"
+#include "editor/project/GridFind.h"
 
 #include <algorithm>
 

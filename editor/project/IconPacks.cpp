@@ -1,4 +1,4 @@
-#include "IconPacks.h"
+#include "editor/project/IconPacks.h"
 
 #include "common/IniFile.h"
 #include "common/Paths.h"
@@ -28,9 +28,13 @@ QList<int> installed(const QString& packFolder) {
     return packs;
 }
 
-QString packNumber(int pack) { return QStringLiteral("%1").arg(pack, 2, 10, QLatin1Char('0')); }
+QString packNumber(int pack) {
+    return QStringLiteral("%1").arg(pack, 2, 10, QLatin1Char('0'));
+}
 
-QString entryText(int pack) { return QStringLiteral("Icon Pack ") + packNumber(pack); }
+QString entryText(int pack) {
+    return QStringLiteral("Icon Pack ") + packNumber(pack);
+}
 
 int packOfEntry(const QString& entry) {
     bool ok = false;

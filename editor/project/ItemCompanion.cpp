@@ -1,11 +1,11 @@
-#include "ItemCompanion.h"
+#include "editor/project/ItemCompanion.h"
 
-#include "ItemRules.h"
 #include "common/Cp1252.h"
 #include "common/FileOps.h"
 #include "common/FileSafeName.h"
 #include "common/JpegCodec.h"
 #include "common/Paths.h"
+#include "editor/project/ItemRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +14,10 @@
 
 namespace companion {
 namespace {
+
+bool isSymLink(const QString& path) {
+    return QFileInfo(path).isSymLink();
+}
 
 // A file that stands in the way of the new one must be writable and visible to be replaced.
 void prepareReplacing(const QString& path) {
@@ -50,6 +54,18 @@ QString location(const ItemRecord& item, const QString& projectFolder, const QSt
     return inItemDataFolder(projectFolder, item[fieldIndex(ItemField::Name)], kind);
 }
 
+bool isItemsOwnFile(const ItemRecord& item, const QString& companionPath) {
+    const QString& source = item[fieldIndex(ItemField::SourceLocation)];
+    if (source.isEmpty() || companionPath.isEmpty())
+        return false;
+    // The menu program finds names without regard to letter case, so README.TXT is the item's own
+    // text wherever its companion readme.txt would lie.
+    if (QDir::cleanPath(source).compare(QDir::cleanPath(companionPath), Qt::CaseInsensitive) == 0)
+        return true;
+    const QString real = QFileInfo(source).canonicalFilePath();
+    return !real.isEmpty() && real == QFileInfo(companionPath).canonicalFilePath();
+}
+
 std::optional<QString> readText(const QString& path) {
     QFile file(path);
     if (file.size() > kMaxTextSize || !file.open(QIODevice::ReadOnly))
@@ -69,7 +85,7 @@ std::optional<QString> readText(const QString& path) {
 }
 
 bool writeText(const QString& path, const QString& text) {
-    if (path.isEmpty())
+    if (path.isEmpty() || isSymLink(path))
         return false;
     QByteArray bytes;
     if (!text.isEmpty()) {
@@ -82,15 +98,17 @@ bool writeText(const QString& path, const QString& text) {
 }
 
 bool writePicture(const QString& path, const QImage& picture) {
-    if (path.isEmpty() || picture.isNull())
+    if (path.isEmpty() || picture.isNull() || isSymLink(path))
         return false;
     prepareReplacing(path);
     return common::jpeg::writeFile(picture, path);
 }
 
-bool remove(const QString& path) {
-    prepareReplacing(path);
-    return QFile::remove(path);
+QString remove(const QString& path) {
+    QFile file(path);
+    if (!isSymLink(path))
+        prepareReplacing(path);
+    return file.remove() ? QString() : file.errorString();
 }
 
 } // namespace companion

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ItemField.h"
+#include "editor/project/ItemField.h"
 
 #include <QImage>
 #include <QString>
@@ -31,14 +31,22 @@ QString inItemDataFolder(const QString& projectFolder, const QString& name, QStr
 QString location(const ItemRecord& item, const QString& projectFolder, const QString& jumpPointWord,
                  QStringView kind);
 
+// Whether the companion is the item's own file: a text item "readme.txt" is its own information
+// text, a picture item "photo.jpg" its own screenshot. The editor shows such a file but never
+// writes or deletes it.
+bool isItemsOwnFile(const ItemRecord& item, const QString& companionPath);
+
 // A Windows-1252 text file as the lines of a plain text (the line ends become "\n"); nothing
 // when the file cannot be read or is too large.
 std::optional<QString> readText(const QString& path);
-// Windows-1252, each line ended by CR LF. An existing read-only or hidden file is replaced.
+// Windows-1252, each line ended by CR LF. An existing read-only or hidden file is replaced; a
+// symbolic link is never written through.
 bool writeText(const QString& path, const QString& text);
-// A JPEG file, whatever the picture came from. An existing read-only or hidden file is replaced.
+// A JPEG file, whatever the picture came from. An existing read-only or hidden file is replaced; a
+// symbolic link is never written through.
 bool writePicture(const QString& path, const QImage& picture);
-// Deletes an existing companion, read-only or not.
-bool remove(const QString& path);
+// Deletes an existing companion, read-only or not (a symbolic link itself, never its target).
+// Empty on success, otherwise the reason the system gave.
+QString remove(const QString& path);
 
 } // namespace companion

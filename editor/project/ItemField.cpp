@@ -1,15 +1,18 @@
-#include "ItemField.h"
+#include "editor/project/ItemField.h"
 
 namespace {
 
 constexpr std::array<const char16_t*, kItemFieldCount> kEnglish = {
-    u"Name",        u"File Name", u"CD Path", u"Serial",               u"CD Size",  u"HD Size",
-    u"Description", u"Category",  u"Copy",    u"File Source Location", u"Homepage", u"Execute",
+    u"Name",     u"File Name",   u"CD Path",  u"Serial", u"CD Size",
+    u"HD Size",  u"Description", u"Category", u"Copy",   u"File Source Location",
+    u"Homepage", u"Execute",
 };
 
 constexpr std::array<const char16_t*, kItemFieldCount> kGerman = {
-    u"Name",         u"Datei Name", u"CD Pfad",  u"Seriennr.",      u"Gr\u00f6\u00dfe CD", u"Gr\u00f6\u00dfe HD",
-    u"Beschreibung", u"Kategorie",  u"Kopieren", u"Datei Quellort", u"Homepage",           u"Ausf\u00fchren",
+    u"Name",           u"Datei Name",         u"CD Pfad",
+    u"Seriennr.",      u"Gr\u00f6\u00dfe CD", u"Gr\u00f6\u00dfe HD",
+    u"Beschreibung",   u"Kategorie",          u"Kopieren",
+    u"Datei Quellort", u"Homepage",           u"Ausf\u00fchren",
 };
 
 std::optional<int> find(QStringView title, const std::array<const char16_t*, kItemFieldCount>& titles) {
@@ -22,9 +25,13 @@ std::optional<int> find(QStringView title, const std::array<const char16_t*, kIt
 
 } // namespace
 
-QString englishFieldTitle(int field) { return QString::fromUtf16(kEnglish.at(field)); }
+QString englishFieldTitle(int field) {
+    return QString::fromUtf16(kEnglish.at(field));
+}
 
-QString germanFieldTitle(int field) { return QString::fromUtf16(kGerman.at(field)); }
+QString germanFieldTitle(int field) {
+    return QString::fromUtf16(kGerman.at(field));
+}
 
 std::optional<int> fieldOfTitle(QStringView title, const std::array<QString, kItemFieldCount>& titles) {
     for (int f = 0; f < kItemFieldCount; ++f) {
@@ -34,6 +41,10 @@ std::optional<int> fieldOfTitle(QStringView title, const std::array<QString, kIt
     return std::nullopt;
 }
 
-std::optional<int> fieldOfEnglishTitle(QStringView title) { return find(title, kEnglish); }
+std::optional<int> fieldOfEnglishTitle(QStringView title) {
+    return find(title, kEnglish);
+}
 
-std::optional<int> fieldOfGermanTitle(QStringView title) { return find(title, kGerman); }
+std::optional<int> fieldOfGermanTitle(QStringView title) {
+    return find(title, kGerman);
+}

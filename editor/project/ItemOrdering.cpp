@@ -1,7 +1,7 @@
-#include "ItemOrdering.h"
+#include "editor/project/ItemOrdering.h"
 
-#include "ItemTable.h"
-#include "language/LanguageTables.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/project/ItemTable.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "ItemRules.h"
+#include "editor/project/ItemRules.h"
 
-#include "ItemTable.h"
 #include "common/Paths.h"
+#include "editor/project/ItemTable.h"
 
 #include <QDir>
 

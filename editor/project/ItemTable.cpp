@@ -1,13 +1,17 @@
-#include "ItemTable.h"
+#include "editor/project/ItemTable.h"
 
 ItemTable::ItemTable(QObject* parent) : QAbstractTableModel(parent), m_rows(1) {
     for (int f = 0; f < kItemFieldCount; ++f)
         m_titles[f] = englishFieldTitle(f);
 }
 
-int ItemTable::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : itemCount(); }
+int ItemTable::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : itemCount();
+}
 
-int ItemTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kItemFieldCount; }
+int ItemTable::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kItemFieldCount;
+}
 
 QVariant ItemTable::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= itemCount())

@@ -1,9 +1,9 @@
-#include "ProjectCheck.h"
+#include "editor/project/ProjectCheck.h"
 
-#include "FileNameIndex.h"
-#include "ItemRules.h"
-#include "ItemTable.h"
 #include "common/Paths.h"
+#include "editor/project/FileNameIndex.h"
+#include "editor/project/ItemRules.h"
+#include "editor/project/ItemTable.h"
 
 #include <QFileInfo>
 
@@ -34,14 +34,19 @@ public:
         if (!m_tree)
             m_tree.emplace(m_projectFolder);
         const QString fileName = m_items.field(row, ItemField::FileName);
-        const QStringList folders = m_tree->foldersMatching(fileName);
-        if (folders.isEmpty())
+        const std::vector<FileNameIndex::Found> found = m_tree->filesMatching(fileName);
+        if (found.empty())
             return false;
+        QStringList folders;
+        for (const FileNameIndex::Found& file : found)
+            folders.append(file.folder);
         const QString name = m_items.field(row, ItemField::Name);
         const int chosen = folders.size() == 1 ? 0 : m_choose(name, fileName, folders);
-        const QString folder = folders.value(chosen, folders.first());
-        const QString newCdPath = common::cdPathOf(folder, m_projectFolder);
-        const QString newSource = folder + fileName;
+        const FileNameIndex::Found& file =
+            found[std::size_t(chosen >= 0 && chosen < folders.size() ? chosen : 0)];
+        const QString newCdPath = common::cdPathOf(file.folder, m_projectFolder);
+        // The name as it is spelled on disk: SETUP.EXE stays SETUP.EXE where the item says setup.exe.
+        const QString newSource = file.folder + file.name;
         m_report.replaced.push_back({name, fileName, newCdPath, m_items.field(row, ItemField::CdPath),
                                      newSource, m_items.field(row, ItemField::SourceLocation)});
         m_items.setField(row, ItemField::SourceLocation, newSource);
@@ -62,6 +67,11 @@ private:
 Report run(ItemTable& items, const QString& projectFolder, const QString& jumpPointWord,
            const FolderChoice& choose) {
     Report report;
+    // An unplugged drive would make every item look lost.
+    if (projectFolder.isEmpty() || !QFileInfo(projectFolder).isDir()) {
+        report.projectFolderMissing = true;
+        return report;
+    }
     FileRepair files(items, projectFolder, choose, report);
     for (int row = 0; row < items.itemCount();) {
         const QString cdPath = items.field(row, ItemField::CdPath);

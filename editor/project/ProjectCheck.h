@@ -30,6 +30,8 @@ struct Replacement {
 };
 
 struct Report {
+    // The check refused: without the project folder nothing can be found, and nothing is removed.
+    bool projectFolderMissing = false;
     std::vector<Removal> removed;
     std::vector<Replacement> replaced;
 
@@ -40,7 +42,7 @@ struct Report {
 using FolderChoice =
     std::function<int(const QString& name, const QString& fileName, const QStringList& folders)>;
 
-// Checks every item row in order. The project folder is walked at most once, on the first missing
+// Checks every item row in order, unless the project folder is missing. The project folder is walked at most once, on the first missing
 // file. When the last item is removed, one empty row stays.
 Report run(ItemTable& items, const QString& projectFolder, const QString& jumpPointWord,
            const FolderChoice& choose);

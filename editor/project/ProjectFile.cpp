@@ -1,8 +1,9 @@
-#include "ProjectFile.h"
+#include "editor/project/ProjectFile.h"
 
-#include "EditorState.h"
-#include "ItemTable.h"
+#include "common/CategoryCount.h"
 #include "common/IniFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
 
 #include <QFileInfo>
 
@@ -14,9 +15,13 @@ const QString kGeneral = QStringLiteral("general");
 const QString kCount = QStringLiteral("Anz_Eintr\u00e4ge");
 const QString kItems = QStringLiteral("items");
 
-QString itemSection(int n) { return QStringLiteral("Item-") + QString::number(n); }
+QString itemSection(int n) {
+    return QStringLiteral("Item-") + QString::number(n);
+}
 
-QString key(int field) { return QString::number(field); }
+QString key(int field) {
+    return QString::number(field);
+}
 
 // Keys in the order a save writes them; the category follows as "7" and "7_2".
 constexpr std::array<int, 11> kPlainOrder = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
@@ -38,7 +43,8 @@ void writeGeneral(common::IniFile& file, const EditorState& state) {
 }
 
 void write(common::IniFile& file, const EditorState& state, const ItemTable& items) {
-    const int oldCount = file.readInteger(kCount, kItems, 0);
+    // A damaged count must not keep the save busy erasing sections that were never there.
+    const int oldCount = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
     for (int n = 1; n <= oldCount; ++n)
         file.eraseSection(itemSection(n));
     writeGeneral(file, state);
@@ -69,9 +75,13 @@ void writeCategoryPositions(common::IniFile& file, const EditorState& state, con
     }
 }
 
-void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
+ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items) {
     // A damaged count must not make rows out of nothing: every item has a section of its own.
-    const int count = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
+    const int stored = file.readInteger(kCount, kItems, 0);
+    int count = int(std::min<qsizetype>({qsizetype(stored), file.sectionCount(), kMaxItems}));
+    // Rows up to the last item section there is: a count beyond it stands for nothing.
+    while (count > 0 && !file.hasSection(itemSection(count)))
+        --count;
     state.cdName = file.readString(kGeneral, u"cdname", QStringLiteral("no cd name"));
     state.projectFolder = file.readString(kGeneral, u"rootname");
     state.addFileStartFolder = state.projectFolder;
@@ -80,7 +90,8 @@ void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
         state.mainDaten.genre_file.set(state.pendingCategoryFile);
     }
     if (!state.designResolved)
-        state.mainDaten.menudesign_file.set(file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
+        state.mainDaten.menudesign_file.set(
+            file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
 
     const QStringList& categories = state.categories;
     const LanguageTables& language = state.language;
@@ -91,7 +102,8 @@ void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
         for (const int f : kPlainOrder)
             item[f] = file.readString(section, key(f));
         for (const ItemField f : {ItemField::Copy, ItemField::Execute})
-            item[fieldIndex(f)] = language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));
+            item[fieldIndex(f)] =
+                language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));
         // The last match wins: a name still in the list keeps the category, a renamed category is
         // followed by its stored position.
         const QString name = file.readString(section, u"7_2");
@@ -104,6 +116,7 @@ void read(const common::IniFile& file, EditorState& state, ItemTable& items) {
         }
     }
     items.setRecords(std::move(rows));
+    return {stored, std::max(count, 0)};
 }
 
 } // namespace projectfile
@@ -112,7 +125,7 @@ QStringList loadCategoryList(const QString& categoryFile) {
     if (!QFileInfo(categoryFile).isFile())
         return {};
     const common::IniFile file(categoryFile);
-    const int count = file.readInteger(u"general", u"anz_items", 0) & 0xFF;
+    const int count = common::readCategoryCount(file);
     QStringList captions;
     captions.reserve(count);
     for (int i = 0; i < count; ++i)

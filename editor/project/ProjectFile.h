@@ -13,6 +13,17 @@ struct EditorState;
 // the item count in "Anz_Einträge".
 namespace projectfile {
 
+// The most items read from a project file, far above any real disc.
+inline constexpr int kMaxItems = 100000;
+
+// How many items the file said it holds and how many were read.
+struct ReadCount {
+    int stored = 0;
+    int read = 0;
+    // A count of zero stands for the one empty row; any other count must be the sections read.
+    bool agrees() const { return stored == read || (stored <= 0 && read == 0); }
+};
+
 // Writes the whole project; item sections of an earlier, longer project are erased first.
 void write(common::IniFile& file, const EditorState& state, const ItemTable& items);
 // Writes only section "general".
@@ -22,8 +33,9 @@ void writeGeneral(common::IniFile& file, const EditorState& state);
 // the name is still in the list, and follows the old place where the category got a new caption.
 void writeCategoryPositions(common::IniFile& file, const EditorState& state, const ItemTable& items);
 // Replaces the item rows and the project's names from the file; the category of each item is
-// resolved against the current category list.
-void read(const common::IniFile& file, EditorState& state, ItemTable& items);
+// resolved against the current category list. Reads up to the last item section that the file
+// holds within its count, and never more than kMaxItems.
+ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items);
 
 } // namespace projectfile
 

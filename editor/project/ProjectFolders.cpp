@@ -1,8 +1,8 @@
-#include "ProjectFolders.h"
+#include "editor/project/ProjectFolders.h"
 
-#include "SettingsFile.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
+#include "editor/project/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>

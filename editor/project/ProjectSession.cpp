@@ -1,11 +1,13 @@
-#include "ProjectSession.h"
+#include "editor/project/ProjectSession.h"
 
-#include "EditorState.h"
-#include "ItemOrdering.h"
-#include "ItemTable.h"
-#include "ProjectFile.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
+#include "editor/project/ItemOrdering.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectFile.h"
+#include "editor/project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 
@@ -50,16 +52,42 @@ QString findFile(const QString& stored, const QString& folder, const QString& al
     return QFileInfo(nested).isFile() ? nested : QString();
 }
 
+// How many names the working copy tries beside the project before it gives up.
+constexpr int kWorkingCopyNames = 100;
+
+// A new, empty file beside the project, named after its whole file name with a leading dot (hidden
+// where dot files are) and ".tmp". Only a name that was free is taken, so the working copy can never
+// be the project itself or a file of the user's; empty when no file could be made.
+QString createWorkingCopy(const QString& projectFile) {
+    const QFileInfo project(projectFile);
+    const QString stem = project.absolutePath() + QDir::separator() + u'.' + project.fileName();
+    for (int n = 0; n < kWorkingCopyNames; ++n) {
+        const QString path = QDir::toNativeSeparators(
+            stem + (n == 0 ? QString() : u'.' + QString::number(n)) + QStringLiteral(".tmp"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        // A name that is taken, or a link that points nowhere, belongs to someone else.
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+            return {};
+    }
+    return {};
+}
+
 } // namespace
 
 ProjectSession::ProjectSession(EditorState& state, ItemTable& items, ui::Services services)
     : m_state(state), m_items(items), m_services(services) {}
 
 QString ProjectSession::workingCopyPath() const {
-    if (!m_state.mainDaten.Project_Temp.path().isEmpty())
-        return m_state.mainDaten.Project_Temp.path();
-    const FileHolder& project = m_state.mainDaten.Project_file;
-    return project.path().isEmpty() ? QString() : project.folder() + project.alone() + QStringLiteral(".tmp");
+    return m_state.mainDaten.Project_Temp.path();
+}
+
+QString ProjectSession::ensureWorkingCopy() {
+    TMainDaten& d = m_state.mainDaten;
+    if (d.Project_Temp.path().isEmpty() && d.Project_file.exists())
+        d.Project_Temp.set(createWorkingCopy(d.Project_file.path()));
+    return d.Project_Temp.path();
 }
 
 void ProjectSession::recomputeRowColours() {
@@ -128,9 +156,12 @@ bool ProjectSession::open(const QString& projectFile) {
     if (opened) {
         if (loadDesign)
             loadDesign();
-        projectfile::read(file, m_state, m_items);
+        const projectfile::ReadCount count = projectfile::read(file, m_state, m_items);
         recreateWorkingCopy(projectFile);
         m_state.modified = false;
+        if (!count.agrees())
+            m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
+                                     m_state.language.message(u"M85").arg(count.stored).arg(count.read));
     } else {
         m_state.mainDaten.genre_file = categoryFile;
         m_state.mainDaten.menudesign_file = designFile;
@@ -158,7 +189,7 @@ bool ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
 
 bool ProjectSession::saveToWorkingCopy() {
     BusyScope busy(*this);
-    const QString path = workingCopyPath();
+    const QString path = ensureWorkingCopy();
     if (path.isEmpty() || !writeProjectTo(path, false))
         return false;
     common::setHidden(path);
@@ -171,7 +202,7 @@ void ProjectSession::reportNotSaved() const {
 }
 
 void ProjectSession::saveGeneralToWorkingCopy() {
-    const QString path = workingCopyPath();
+    const QString path = ensureWorkingCopy();
     if (path.isEmpty())
         return;
     writeProjectTo(path, true);
@@ -184,9 +215,16 @@ void ProjectSession::readWorkingCopy() {
     projectfile::read(common::IniFile(workingCopyPath()), m_state, m_items);
 }
 
+bool ProjectSession::storableOrAccepted() const {
+    return unstorable::confirm(m_services.messages, m_state.language,
+                               unstorable::inProject(m_state, m_items));
+}
+
 bool ProjectSession::save(const QString& saveDialogTitle) {
     if (!m_state.mainDaten.Project_file.exists())
         return saveAs(saveDialogTitle);
+    if (!storableOrAccepted())
+        return false;
     BusyScope busy(*this);
     // A working copy that could not be written holds an older state: it must not replace the file.
     const QString project = m_state.mainDaten.Project_file.path();
@@ -200,11 +238,11 @@ bool ProjectSession::save(const QString& saveDialogTitle) {
     return true;
 }
 
-bool ProjectSession::saveAs(const QString& saveDialogTitle) {
+bool ProjectSession::saveAs(const QString& saveDialogTitle, bool askAboutCharacters) {
     const QString folder = m_state.programFolder + QStringLiteral("projects") + QDir::separator();
     QString chosen = m_services.choosers.saveFile(
         {saveDialogTitle, folder, kProjectFilter, QStringLiteral("lbp"), m_state.saveDialogFileName});
-    if (chosen.isEmpty())
+    if (chosen.isEmpty() || (askAboutCharacters && !storableOrAccepted()))
         return false;
     if (QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".lbp");
@@ -222,12 +260,15 @@ bool ProjectSession::saveAs(const QString& saveDialogTitle) {
 
 void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
     TMainDaten& d = m_state.mainDaten;
-    common::setArchive(d.Project_Temp.path());
     d.Project_file.set(projectFile);
-    if (!d.Project_Temp.path().isEmpty())
-        QFile::remove(d.Project_Temp.path());
-    const QString copy = d.Project_file.folder() + d.Project_file.alone() + QStringLiteral(".tmp");
-    common::copyFileReplacing(projectFile, copy);
+    deleteWorkingCopy();
+    const QString copy = createWorkingCopy(projectFile);
+    if (copy.isEmpty())
+        return; // the next save to the working copy tries again
+    if (!common::copyFileReplacing(projectFile, copy)) {
+        QFile::remove(copy); // made empty just now, by this session
+        return;
+    }
     d.Project_Temp.set(copy);
     common::setHidden(copy);
 }
@@ -248,13 +289,33 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
         projectfile::writeCategoryPositions(file, m_state, m_items);
         file.save();
     }
+    // The working copy is Windows-1252: only the categories, resolved anew, are taken from it;
+    // every other text keeps what memory holds, characters the file cannot store included.
+    const EditorState before = m_state;
+    std::vector<ItemRecord> rows = m_items.records();
     readWorkingCopy();
+    m_state.cdName = before.cdName;
+    m_state.projectFolder = before.projectFolder;
+    m_state.addFileStartFolder = before.addFileStartFolder;
+    m_state.pendingCategoryFile = before.pendingCategoryFile;
+    m_state.mainDaten.genre_file = before.mainDaten.genre_file;
+    m_state.mainDaten.menudesign_file = before.mainDaten.menudesign_file;
+    if (rows.size() == m_items.records().size()) {
+        const int category = fieldIndex(ItemField::Category);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            rows[r][category] = m_items.records()[r][category];
+        m_items.setRecords(std::move(rows));
+    }
     recomputeRowColours();
 }
 
 void ProjectSession::deleteWorkingCopy() {
-    const QString path = m_state.mainDaten.Project_Temp.path();
-    if (!path.isEmpty())
+    TMainDaten& d = m_state.mainDaten;
+    const QString path = d.Project_Temp.path();
+    // Only the copy this session made is deleted, and never once it has been opened as the project.
+    if (!path.isEmpty() && !environmentfiles::isSameFile(path, d.Project_file.path())) {
+        common::setArchive(path);
         QFile::remove(path);
-    m_state.mainDaten.Project_Temp.clear();
+    }
+    d.Project_Temp.clear();
 }

@@ -1,4 +1,4 @@
-#include "SettingsFile.h"
+#include "editor/project/SettingsFile.h"
 
 #include "common/ColorNames.h"
 #include "common/IniFile.h"
@@ -11,9 +11,13 @@ const QString kSection = QStringLiteral("settings");
 const QString kTrue = QStringLiteral("TRUE");
 const QString kFalse = QStringLiteral("FALSE");
 
-QString numbered(const char16_t* prefix, int n) { return QString::fromUtf16(prefix) + QString::number(n); }
+QString numbered(const char16_t* prefix, int n) {
+    return QString::fromUtf16(prefix) + QString::number(n);
+}
 
-bool readFlag(const common::IniFile& file, QStringView key) { return file.readString(kSection, key, kTrue) == kTrue; }
+bool readFlag(const common::IniFile& file, QStringView key) {
+    return file.readString(kSection, key, kTrue) == kTrue;
+}
 
 // Columns whose stored title names no field, or a field already placed, take the remaining
 // fields in their natural order, so that every field keeps a column.
@@ -61,12 +65,14 @@ EditorSettings EditorSettings::read(const common::IniFile& file) {
     s.maximized = file.readString(kSection, u"wstate", QStringLiteral("wsMaximized")) != u"wsNormal";
     std::array<std::optional<int>, kColumnCount> stored;
     for (int n = 1; n <= kColumnCount; ++n) {
-        const QString state = file.readString(kSection, numbered(u"state_grid_", n), QStringLiteral("visible"));
+        const QString state =
+            file.readString(kSection, numbered(u"state_grid_", n), QStringLiteral("visible"));
         if (state == u"visible")
             s.hidden[n - 1] = false;
         else if (state == u"hidden")
             s.hidden[n - 1] = true;
-        stored[n - 1] = fieldOfEnglishTitle(file.readString(kSection, numbered(u"celld_", n), QStringLiteral("Failed")));
+        stored[n - 1] =
+            fieldOfEnglishTitle(file.readString(kSection, numbered(u"celld_", n), QStringLiteral("Failed")));
     }
     for (int n = 0; n <= kColumnCount; ++n)
         s.widths[n] = file.readInteger(kSection, numbered(u"grid_", n), kDefaultWidth);
@@ -84,7 +90,8 @@ void EditorSettings::write(common::IniFile& file) const {
     file.writeString(kSection, u"ship_runtime", shipRuntime ? kTrue : kFalse);
     for (int n = 1; n <= kColumnCount; ++n) {
         file.writeString(kSection, numbered(u"state_grid_", n),
-                         hidden[n - 1].value_or(false) ? QStringLiteral("hidden") : QStringLiteral("visible"));
+                         hidden[n - 1].value_or(false) ? QStringLiteral("hidden")
+                                                       : QStringLiteral("visible"));
         if (!hidden[fieldOfColumn[n - 1]].value_or(false))
             file.writeInteger(kSection, numbered(u"grid_", n), widths[n]);
     }
@@ -92,7 +99,8 @@ void EditorSettings::write(common::IniFile& file) const {
         file.writeString(kSection, numbered(u"celld_", n), englishFieldTitle(fieldOfColumn[n - 1]));
     if (gridMode)
         file.writeInteger(kSection, u"grid_mode", *gridMode);
-    file.writeString(kSection, u"wstate", maximized ? QStringLiteral("wsMaximized") : QStringLiteral("wsNormal"));
+    file.writeString(kSection, u"wstate",
+                     maximized ? QStringLiteral("wsMaximized") : QStringLiteral("wsNormal"));
     file.writeString(kSection, u"Color1", common::nameOfColor(color1).value_or(QStringLiteral("clSilver")));
     file.writeString(kSection, u"Color2", common::nameOfColor(color2).value_or(QStringLiteral("clWhite")));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ItemField.h"
+#include "editor/project/ItemField.h"
 
 #include <QColor>
 #include <QString>

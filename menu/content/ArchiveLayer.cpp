@@ -1,4 +1,4 @@
-#include "ArchiveLayer.h"
+#include "menu/content/ArchiveLayer.h"
 
 #include "common/Paths.h"
 

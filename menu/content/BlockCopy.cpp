@@ -1,6 +1,6 @@
-#include "BlockCopy.h"
+#include "menu/content/BlockCopy.h"
 
-#include "reader/LanguageTexts.h"
+#include "menu/reader/LanguageTexts.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "PlainText.h"
+#include "menu/content/PlainText.h"
 
 #include "common/Cp1252.h"
 #include "common/Cp437.h"

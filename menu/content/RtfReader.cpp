@@ -1,4 +1,4 @@
-#include "RtfReader.h"
+#include "menu/content/RtfReader.h"
 
 #include "common/Cp1252.h"
 

@@ -1,7 +1,7 @@
-#include "ContentList.h"
+#include "menu/cover/ContentList.h"
 
 #include "common/IniFile.h"
-#include "reader/DiscEntries.h"
+#include "menu/reader/DiscEntries.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "CoverPage.h"
+#include "menu/cover/CoverPage.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "AboutBox.h"
+#include "menu/gui/AboutBox.h"
 
-#include "HomePages.h"
-#include "content/DesignLook.h"
+#include "menu/gui/DesignLook.h"
+#include "menu/gui/HomePages.h"
 #include "ui/services/ShellService.h"
 #include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/EffectLabel.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignedDialog.h"
+#include "menu/gui/DesignedDialog.h"
 
 namespace ui {
 class EffectLabel;

@@ -1,8 +1,9 @@
-#include "ContentDialog.h"
-#include "content/PlainText.h"
+#include "menu/gui/ContentDialog.h"
+#include "menu/content/PlainText.h"
+#include "menu/gui/MenuSound.h"
 
-#include "content/DesignLook.h"
-#include "cover/ContentList.h"
+#include "menu/cover/ContentList.h"
+#include "menu/gui/DesignLook.h"
 #include "ui/services/PrintService.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"

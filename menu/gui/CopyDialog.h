@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DesignedDialog.h"
-#include "MenuState.h"
+#include "menu/MenuState.h"
+#include "menu/gui/DesignedDialog.h"
 #include "ui/services/Services.h"
 
 #include <atomic>

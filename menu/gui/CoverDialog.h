@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesignedDialog.h"
-#include "MenuState.h"
-#include "cover/CoverPage.h"
+#include "menu/MenuState.h"
+#include "menu/cover/CoverPage.h"
+#include "menu/gui/DesignedDialog.h"
 #include "ui/services/Services.h"
 
 #include <vector>

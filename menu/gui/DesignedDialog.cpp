@@ -1,6 +1,6 @@
-#include "DesignedDialog.h"
+#include "menu/gui/DesignedDialog.h"
 
-#include "content/DesignLook.h"
+#include "menu/gui/DesignLook.h"
 
 #include <QPainter>
 

@@ -1,10 +1,11 @@
-#include "InfoWindow.h"
+#include "menu/gui/InfoWindow.h"
+#include "menu/gui/MenuSound.h"
 
 #include "common/FileOps.h"
 
-#include "content/DesignLook.h"
-#include "content/PlainText.h"
-#include "content/RtfReader.h"
+#include "menu/content/PlainText.h"
+#include "menu/content/RtfReader.h"
+#include "menu/gui/DesignLook.h"
 #include "ui/services/PrintService.h"
 #include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/EffectLabel.h"

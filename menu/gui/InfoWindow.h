@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DesignedDialog.h"
-#include "MenuState.h"
-#include "content/PlainText.h"
+#include "menu/MenuState.h"
+#include "menu/content/PlainText.h"
+#include "menu/gui/DesignedDialog.h"
 #include "ui/services/Services.h"
 
 #include <memory>

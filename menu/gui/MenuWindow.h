@@ -1,8 +1,8 @@
 #pragma once
 
-#include "MenuState.h"
-#include "content/ArchiveLayer.h"
-#include "content/DesignLook.h"
+#include "menu/MenuState.h"
+#include "menu/content/ArchiveLayer.h"
+#include "menu/gui/DesignLook.h"
 #include "ui/services/Services.h"
 #include "ui/widgets/Backdrop.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The menu window's geometry and the small helpers its parts share.
-#include "content/DesignLook.h"
+#include "menu/gui/DesignLook.h"
 #include "ui/widgets/FillList.h"
 
 #include <QRect>

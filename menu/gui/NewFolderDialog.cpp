@@ -1,8 +1,9 @@
-#include "NewFolderDialog.h"
-#include "content/PlainText.h"
+#include "menu/gui/NewFolderDialog.h"
+#include "menu/content/PlainText.h"
+#include "menu/gui/MenuSound.h"
 
 #include "common/Paths.h"
-#include "content/DesignLook.h"
+#include "menu/gui/DesignLook.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/widgets/ShadowButton.h"
 

@@ -1,4 +1,4 @@
-#include "PictureWindow.h"
+#include "menu/gui/PictureWindow.h"
 
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/PictureView.h"

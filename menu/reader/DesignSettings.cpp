@@ -1,4 +1,4 @@
-#include "DesignSettings.h"
+#include "menu/reader/DesignSettings.h"
 
 #include "common/ColorNames.h"
 #include "common/IniFile.h"
@@ -31,7 +31,9 @@ BoxFill readFill(const common::IniFile& ini, QStringView key) {
 
 } // namespace
 
-QColor designColor(const QString& name) { return common::colorFromNameOrWhite(name); }
+QColor designColor(const QString& name) {
+    return common::colorFromNameOrWhite(name);
+}
 
 TextEffect textEffectFromWord(const QString& word) {
     if (word == u"tdRaised")
@@ -91,9 +93,11 @@ DesignSettings readDesignSettings(const common::IniFile& ini) {
                      readColor(ini, u"Boxes", u"boxc_fc", black)};
     d.itemBox = {readColor(ini, u"Boxes", u"boxf_c", white), readFill(ini, u"boxf_bmp"),
                  readColor(ini, u"Boxes", u"boxf_fc", black)};
-    d.detailsBox = {readColor(ini, u"Boxes", u"boxd_c", white), readFill(ini, u"boxd_bmp"), QColor(Qt::black)};
+    d.detailsBox = {readColor(ini, u"Boxes", u"boxd_c", white), readFill(ini, u"boxd_bmp"),
+                    QColor(Qt::black)};
 
-    d.headings = {readColor(ini, u"Fonts", u"fuc", black), readBold(ini, u"Fonts", u"fuc_format", QStringLiteral("bold")),
+    d.headings = {readColor(ini, u"Fonts", u"fuc", black),
+                  readBold(ini, u"Fonts", u"fuc_format", QStringLiteral("bold")),
                   readEffect(ini, u"Fonts", u"fuc_effect", QStringLiteral("tdSunken"))};
     d.detailLabels = {readColor(ini, u"Fonts", u"fduc", black),
                       readBold(ini, u"Fonts", u"fduc_format", QStringLiteral("bold")),

@@ -1,7 +1,7 @@
-#include "DiscEntries.h"
+#include "menu/reader/DiscEntries.h"
 
-#include "ItemTarget.h"
 #include "common/IniFile.h"
+#include "menu/reader/ItemTarget.h"
 
 #include <algorithm>
 
@@ -27,7 +27,7 @@ DiscIdentity readDiscIdentity(const common::IniFile& members) {
 }
 
 int categoryCount(const common::IniFile& genre) {
-    return std::clamp(genre.readInteger(u"general", u"anz_items", 0), 0, kMaxCategories);
+    return common::readCategoryCount(genre);
 }
 
 std::vector<CategoryEntry> readCategories(const common::IniFile& genre) {

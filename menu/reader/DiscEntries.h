@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/CategoryCount.h"
+
 #include <QString>
 
 #include <vector>
@@ -10,10 +12,9 @@ class IniFile;
 
 namespace menu {
 
-// The most categories and items per category read from a disc. Far above anything the editor
-// writes (255 categories); a damaged count beyond them must not make the program fill memory with
-// "Fehler" rows, nor keep it busy looking for the icons of categories that do not exist.
-constexpr int kMaxCategories = 1000;
+// The most categories and items per category read from a disc, far above anything the editor
+// writes; a damaged count must not make the program fill memory with "Fehler" rows.
+constexpr int kMaxCategories = common::kMaxCategories;
 constexpr int kMaxItemsPerCategory = 100000;
 
 // The caption of a category or item whose section or key is missing.
@@ -59,7 +60,7 @@ struct ItemDetails {
 QString homePageAddress(const QString& homePage);
 
 DiscIdentity readDiscIdentity(const common::IniFile& members);
-// The count in genre.cfg, limited to kMaxCategories; never negative.
+// The count in genre.cfg, clamped as the editor clamps it.
 int categoryCount(const common::IniFile& genre);
 std::vector<CategoryEntry> readCategories(const common::IniFile& genre);
 std::vector<ItemEntry> readItems(const common::IniFile& members, int category);

@@ -1,4 +1,4 @@
-#include "DiscFolders.h"
+#include "menu/reader/DiscFolders.h"
 
 #include "common/Paths.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FolderIndex.h"
 #include "common/IniFile.h"
+#include "menu/reader/FolderIndex.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "FolderIndex.h"
+#include "menu/reader/FolderIndex.h"
 
 #include "common/Paths.h"
 

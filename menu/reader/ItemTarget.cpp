@@ -1,4 +1,4 @@
-#include "ItemTarget.h"
+#include "menu/reader/ItemTarget.h"
 
 #include "common/Paths.h"
 

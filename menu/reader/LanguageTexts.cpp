@@ -1,4 +1,4 @@
-#include "LanguageTexts.h"
+#include "menu/reader/LanguageTexts.h"
 
 #include "common/IniFile.h"
 

@@ -1,6 +1,6 @@
 // Choosing and reading one picture of a file that holds several, as icons do.
-#include "HostileFiles.h"
 #include "common/PictureFile.h"
+#include "tests/menu/HostileFiles.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -56,9 +56,18 @@ private Q_SLOTS:
     }
 
     void cp1252UnencodableBecomesQuestionMark() {
-        QCOMPARE(common::toCp1252(u"a€b→c"_s), QByteArray("a\x80" "b?c"));
+        QCOMPARE(common::toCp1252(u"a€b→c"_s), QByteArray("a\x80"
+                                                          "b?c"));
         QCOMPARE(common::toCp1252(u"Ā中\u0080"_s), QByteArray("???")); // U+0080 is not the euro's byte
         QCOMPARE(common::toCp1252(QString()), QByteArray());
+    }
+
+    void cp1252ToldWhichCharactersCannotBeStored() {
+        QCOMPARE(common::unencodableCharacters(u"Größe € ‰ a?b"_s), QString());
+        // Each once, in order; an emoji is one character, not two halves.
+        QCOMPARE(common::unencodableCharacters(u"Привет 中文 😀 При😀"_s), u"Привет中文😀"_s);
+        QCOMPARE(common::unencodableCharacters(u"\u0080"_s), u"\u0080"_s);
+        QCOMPARE(common::unencodableCharacters(QString()), QString());
     }
 
     void colourTable_data() {
@@ -90,7 +99,8 @@ private Q_SLOTS:
     }
 
     void coloursOutsideTheTable() {
-        for (const QString& name : {u"clwhite"_s, u"CLRED"_s, u"clOrange"_s, u"Red"_s, u" clRed"_s, QString()}) {
+        for (const QString& name :
+             {u"clwhite"_s, u"CLRED"_s, u"clOrange"_s, u"Red"_s, u" clRed"_s, QString()}) {
             QVERIFY2(!common::colorFromName(name), qPrintable(name));
             QCOMPARE(common::colorFromNameOrWhite(name), QColor(Qt::white));
         }
@@ -144,12 +154,13 @@ private Q_SLOTS:
         QTest::newRow("project folder") << native(u"/home/user/cd/"_s) << project << u"\\"_s;
         QTest::newRow("project folder, no separator") << native(u"/home/user/cd"_s) << project << u"\\"_s;
         QTest::newRow("subfolder") << native(u"/home/user/cd/Tools/"_s) << project << u"\\Tools\\"_s;
-        QTest::newRow("subfolder, no separator") << native(u"/home/user/cd/Tools"_s) << project << u"\\Tools\\"_s;
+        QTest::newRow("subfolder, no separator")
+            << native(u"/home/user/cd/Tools"_s) << project << u"\\Tools\\"_s;
         QTest::newRow("nested") << native(u"/home/user/cd/Tools/Net/"_s) << project << u"\\Tools\\Net\\"_s;
         QTest::newRow("outside") << native(u"/other/dir/"_s) << project << u"\\other\\dir\\"_s;
         QTest::newRow("outside, no separator") << native(u"/other/dir"_s) << project << u"\\other\\dir\\"_s;
-        QTest::newRow("sibling sharing a prefix") << native(u"/home/user/cd2/x/"_s) << project
-                                                  << u"\\home\\user\\cd2\\x\\"_s;
+        QTest::newRow("sibling sharing a prefix")
+            << native(u"/home/user/cd2/x/"_s) << project << u"\\home\\user\\cd2\\x\\"_s;
         QTest::newRow("empty folder") << QString() << project << u"\\"_s;
         QTest::newRow("no project") << native(u"/other/dir/"_s) << QString() << u"\\other\\dir\\"_s;
     }
@@ -177,7 +188,9 @@ private Q_SLOTS:
         QVERIFY(touch(dir.filePath(u"Readme.TXT"_s)));
         QVERIFY(touch(dir.filePath(u"data.ini"_s)));
         QVERIFY(QDir(dir.path()).mkdir(u"CFG"_s));
-        const auto at = [&](const QString& name) { return std::optional<QString>(native(dir.filePath(name))); };
+        const auto at = [&](const QString& name) {
+            return std::optional<QString>(native(dir.filePath(name)));
+        };
 
         QCOMPARE(common::findIgnoringCase(dir.path(), u"readme.txt"_s), at(u"Readme.TXT"_s));
         QCOMPARE(common::findIgnoringCase(dir.path(), u"Readme.TXT"_s), at(u"Readme.TXT"_s));
@@ -204,8 +217,10 @@ private Q_SLOTS:
         const QString root = dir.path();
         const auto at = [&](const QString& relative) { return native(dir.filePath(relative)); };
 
-        QCOMPARE(common::resolveIgnoringCase(root, u"CFG\\membersd\\m1-1.dat"), at(u"cfg/MembersD/m1-1.dat"_s));
-        QCOMPARE(common::resolveIgnoringCase(root, u"\\CFG\\MEMBERSD\\M1-1.DAT"), at(u"cfg/MembersD/m1-1.dat"_s));
+        QCOMPARE(common::resolveIgnoringCase(root, u"CFG\\membersd\\m1-1.dat"),
+                 at(u"cfg/MembersD/m1-1.dat"_s));
+        QCOMPARE(common::resolveIgnoringCase(root, u"\\CFG\\MEMBERSD\\M1-1.DAT"),
+                 at(u"cfg/MembersD/m1-1.dat"_s));
         QCOMPARE(common::resolveIgnoringCase(root, u"Cfg/membersD/m1-1.dat"), at(u"cfg/MembersD/m1-1.dat"_s));
         QCOMPARE(common::resolveIgnoringCase(root + QDir::separator(), u"CFG\\membersd\\"),
                  at(u"cfg/MembersD"_s));

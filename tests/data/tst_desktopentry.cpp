@@ -1,7 +1,7 @@
 // The editor on the desktop: the program folder's desktop entry and AppStream metadata pass the
 // standard validators, the entry starts the installed editor wherever the folder lies, and the
 // user's menu gets exactly what the install adds and loses exactly that again.
-#include "SkipUnlessCi.h"
+#include "tests/support/SkipUnlessCi.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -5,9 +5,9 @@
 #include "common/ColorNames.h"
 #include "common/Cp1252.h"
 #include "common/IniFile.h"
-#include "reader/DesignSettings.h"
-#include "reader/DiscEntries.h"
-#include "reader/LanguageTexts.h"
+#include "menu/reader/DesignSettings.h"
+#include "menu/reader/DiscEntries.h"
+#include "menu/reader/LanguageTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -289,7 +289,8 @@ private Q_SLOTS:
                 QVERIFY2(QFileInfo::exists(detail), qPrintable(detail));
                 const menu::ItemDetails details =
                     menu::readItemDetails(IniFile(detail), category.index, item.index);
-                QVERIFY2(!details.rawTarget.isEmpty() && details.rawTarget != u"n/a", qPrintable(item.caption));
+                QVERIFY2(!details.rawTarget.isEmpty() && details.rawTarget != u"n/a",
+                         qPrintable(item.caption));
             }
         }
     }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "common/IniFile.h"
-#include "project/EditorState.h"
-#include "project/ItemField.h"
-#include "project/ItemTable.h"
-#include "project/ProjectFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemField.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectFile.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,12 +8,12 @@
 //       -max_total_time=180 -max_len=8192 -jobs=1
 
 #include "common/FileSafeName.h"
-#include "content/PlainText.h"
-#include "reader/DesignSettings.h"
-#include "reader/DiscEntries.h"
-#include "reader/DiscFolders.h"
-#include "reader/ItemTarget.h"
-#include "reader/LanguageTexts.h"
+#include "menu/content/PlainText.h"
+#include "menu/reader/DesignSettings.h"
+#include "menu/reader/DiscEntries.h"
+#include "menu/reader/DiscFolders.h"
+#include "menu/reader/ItemTarget.h"
+#include "menu/reader/LanguageTexts.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 //   mkdir -p tests/fuzz/corpus/nfo && build-fuzz/tests/fuzz/fuzz_nfotext tests/fuzz/corpus/nfo \
 //       -max_total_time=180 -max_len=4096 -jobs=1
 
-#include "content/PlainText.h"
+#include "menu/content/PlainText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 //   mkdir -p tests/fuzz/corpus/rtf && build-fuzz/tests/fuzz/fuzz_rtfreader tests/fuzz/corpus/rtf \
 //       -max_total_time=180 -max_len=4096 -jobs=1
 
-#include "content/RtfReader.h"
+#include "menu/content/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

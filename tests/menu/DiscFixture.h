@@ -2,7 +2,7 @@
 // A disc folder written by a test: tiv.exe beside a cfg folder whose INI files the test fills.
 
 #include "common/IniFile.h"
-#include "reader/DiscFolders.h"
+#include "menu/reader/DiscFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,9 @@ public:
 
     QString root() const { return m_dir.path() + u'/'; }
     QString cfg() const { return root() + m_cfgName + u'/'; }
-    menu::DiscFolders folders() const { return menu::DiscFolders::forExecutable(root() + QStringLiteral("tiv.exe")); }
+    menu::DiscFolders folders() const {
+        return menu::DiscFolders::forExecutable(root() + QStringLiteral("tiv.exe"));
+    }
 
     // The INI file at `relative` below the configuration folder, written by save().
     common::IniFile& ini(const QString& relative) {
@@ -38,9 +40,11 @@ public:
 
     void addCategory(const QString& caption) {
         const int n = ini(QStringLiteral("genre.cfg")).readInteger(u"general", u"anz_items", 0);
-        set(QStringLiteral("genre.cfg"), QStringLiteral("general"), QStringLiteral("anz_items"), QString::number(n + 1));
+        set(QStringLiteral("genre.cfg"), QStringLiteral("general"), QStringLiteral("anz_items"),
+            QString::number(n + 1));
         set(QStringLiteral("genre.cfg"), QString::number(n), QStringLiteral("caption"), caption);
-        set(QStringLiteral("genre.cfg"), QString::number(n), QStringLiteral("icon_number"), QString::number(n));
+        set(QStringLiteral("genre.cfg"), QString::number(n), QStringLiteral("icon_number"),
+            QString::number(n));
         writeIcon(QStringLiteral("%1.ico").arg(n), Qt::red);
     }
 

@@ -1,14 +1,14 @@
 // The two programs meet only through the disc's files: what the editor's build writes, the menu
 // program's own readers must read back as the user entered it.
-#include "build/DiscBuild.h"
 #include "common/IniFile.h"
-#include "project/CategoryFile.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
-#include "reader/DesignSettings.h"
-#include "reader/DiscEntries.h"
-#include "reader/LanguageTexts.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/project/CategoryFile.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
+#include "menu/reader/DesignSettings.h"
+#include "menu/reader/DiscEntries.h"
+#include "menu/reader/LanguageTexts.h"
 
 #include <QDir>
 #include <QFile>

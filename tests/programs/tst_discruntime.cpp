@@ -1,9 +1,9 @@
 // A disc built from the installed program folder runs on its own runtime: lean binaries, every Qt
 // and ICU library from the disc, and a menu program that comes up where the system has no Qt.
-#include "SkipUnlessCi.h"
-#include "build/DiscBuild.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
+#include "tests/support/SkipUnlessCi.h"
 
 #include <QDir>
 #include <QLibraryInfo>

@@ -1,14 +1,14 @@
 // A newcomer's first disc: from a freshly installed program folder through the welcome screen and
 // the wizard to a built disc, which the menu program's own reader reads back.
-#include "EditorTestSupport.h"
-#include "gui/items/AddFileDialog.h"
-#include "gui/items/AddItemTip.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/newproject/FolderPage.h"
-#include "gui/newproject/ProjectWizard.h"
-#include "gui/newproject/WelcomeScreen.h"
-#include "project/EditorState.h"
-#include "reader/DiscEntries.h"
+#include "editor/gui/items/AddFileDialog.h"
+#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/newproject/FolderPage.h"
+#include "editor/gui/newproject/ProjectWizard.h"
+#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/project/EditorState.h"
+#include "menu/reader/DiscEntries.h"
+#include "tests/editor/EditorTestSupport.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QCheckBox>

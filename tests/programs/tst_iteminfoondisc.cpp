@@ -1,12 +1,12 @@
 // An information text and a screenshot made in the editor reach the built disc, where the menu
 // program's information and picture windows show them.
-#include "build/DiscBuild.h"
-#include "gui/InfoWindow.h"
-#include "gui/MenuWindow.h"
-#include "gui/OpenProjectFixture.h"
-#include "gui/PictureWindow.h"
-#include "gui/iteminfo/ItemInfoEditor.h"
-#include "reader/DiscFolders.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/gui/iteminfo/ItemInfoEditor.h"
+#include "menu/gui/InfoWindow.h"
+#include "menu/gui/MenuWindow.h"
+#include "menu/gui/PictureWindow.h"
+#include "menu/reader/DiscFolders.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
 

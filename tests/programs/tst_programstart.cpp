@@ -1,7 +1,7 @@
 // Both programs come up, and neither aborts where a desktop is missing.
-#include "gui/MenuWindow.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "menu/gui/MenuWindow.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // The generated pictures are found by name and format by the editor, the build and the menu
 // program; a wrong size, format or file name only shows later, on a user's disc.
-#include "Encode.h"
 #include "common/IniFile.h"
+#include "tools/assetgen/Encode.h"
 
 #include <QBuffer>
 

@@ -1,8 +1,8 @@
-#include "CategoryIcons.h"
+#include "tools/assetgen/CategoryIcons.h"
 
-#include "Encode.h"
-#include "Paint.h"
-#include "Symbols.h"
+#include "tools/assetgen/Encode.h"
+#include "tools/assetgen/Paint.h"
+#include "tools/assetgen/Symbols.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "DesignMedia.h"
+#include "tools/assetgen/DesignMedia.h"
 
-#include "Encode.h"
-#include "Paint.h"
-#include "Wave.h"
+#include "tools/assetgen/Encode.h"
+#include "tools/assetgen/Paint.h"
+#include "tools/assetgen/Wave.h"
 
 #include <QLinearGradient>
 #include <QPainter>

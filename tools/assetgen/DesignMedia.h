@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Asset.h"
+#include "tools/assetgen/Asset.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "Encode.h"
+#include "tools/assetgen/Encode.h"
 
-#include "Bytes.h"
+#include "tools/assetgen/Bytes.h"
 
 #include <QBuffer>
 #include <QImageWriter>

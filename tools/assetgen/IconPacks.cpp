@@ -1,8 +1,8 @@
-#include "IconPacks.h"
+#include "tools/assetgen/IconPacks.h"
 
-#include "Encode.h"
-#include "Paint.h"
-#include "Symbols.h"
+#include "tools/assetgen/Encode.h"
+#include "tools/assetgen/Paint.h"
+#include "tools/assetgen/Symbols.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "Paint.h"
+#include "tools/assetgen/Paint.h"
 
 #include <QPainter>
 

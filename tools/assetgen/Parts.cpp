@@ -1,6 +1,6 @@
-#include "Parts.h"
+#include "tools/assetgen/Parts.h"
 
-#include "Paint.h"
+#include "tools/assetgen/Paint.h"
 
 #include <QConicalGradient>
 #include <QPainter>

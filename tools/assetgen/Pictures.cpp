@@ -1,8 +1,8 @@
-#include "Pictures.h"
+#include "tools/assetgen/Pictures.h"
 
-#include "Encode.h"
-#include "Paint.h"
-#include "Parts.h"
+#include "tools/assetgen/Encode.h"
+#include "tools/assetgen/Paint.h"
+#include "tools/assetgen/Parts.h"
 
 #include <QLinearGradient>
 #include <QPainter>

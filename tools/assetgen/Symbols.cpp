@@ -1,6 +1,6 @@
-#include "Symbols.h"
+#include "tools/assetgen/Symbols.h"
 
-#include "Paint.h"
+#include "tools/assetgen/Paint.h"
 
 #include <QPainterPathStroker>
 #include <QTransform>

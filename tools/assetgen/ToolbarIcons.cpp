@@ -1,9 +1,9 @@
-#include "ToolbarIcons.h"
+#include "tools/assetgen/ToolbarIcons.h"
 
-#include "Encode.h"
-#include "Paint.h"
-#include "Parts.h"
-#include "Symbols.h"
+#include "tools/assetgen/Encode.h"
+#include "tools/assetgen/Paint.h"
+#include "tools/assetgen/Parts.h"
+#include "tools/assetgen/Symbols.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "Wave.h"
+#include "tools/assetgen/Wave.h"
 
-#include "Bytes.h"
+#include "tools/assetgen/Bytes.h"
 
 #include <cmath>
 #include <numbers>

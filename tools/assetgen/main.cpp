@@ -1,13 +1,13 @@
 // Generates the pictures, icons and sounds that the programs ship, so that the repository holds
 // no opaque binaries. Usage: lumbrel_assetgen <output folder>
-#include "CategoryIcons.h"
-#include "DesignMedia.h"
-#include "EditorIcon.h"
-#include "IconPacks.h"
-#include "ItemIcons.h"
-#include "Pictures.h"
-#include "ToolbarIcons.h"
-#include "Wave.h"
+#include "tools/assetgen/CategoryIcons.h"
+#include "tools/assetgen/DesignMedia.h"
+#include "tools/assetgen/EditorIcon.h"
+#include "tools/assetgen/IconPacks.h"
+#include "tools/assetgen/ItemIcons.h"
+#include "tools/assetgen/Pictures.h"
+#include "tools/assetgen/ToolbarIcons.h"
+#include "tools/assetgen/Wave.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "DesktopChoosers.h"
-#include "ModalScope.h"
+#include "ui/services/DesktopChoosers.h"
+#include "ui/services/ModalScope.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,11 +45,13 @@ QString DesktopChoosers::saveFile(const FileRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptSave);
 }
 
-QString DesktopChoosers::chooseFolder(const QString& title, const QString& prompt, const QString& startFolder) {
+QString DesktopChoosers::chooseFolder(const QString& title, const QString& prompt,
+                                      const QString& startFolder) {
     QFileDialog dialog(QApplication::activeWindow(), title, startFolder);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::LookIn, prompt.isEmpty() ? dialog.labelText(QFileDialog::LookIn) : prompt);
+    dialog.setLabelText(QFileDialog::LookIn,
+                        prompt.isEmpty() ? dialog.labelText(QFileDialog::LookIn) : prompt);
     const ModalScope modal;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChooserService.h"
+#include "ui/services/ChooserService.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClipboardService.h"
+#include "ui/services/ClipboardService.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
-#include "DesktopMessageBox.h"
-#include "ModalScope.h"
+#include "ui/services/DesktopMessageBox.h"
+#include "ui/services/ModalScope.h"
 
 #include <QApplication>
 #include <QMessageBox>

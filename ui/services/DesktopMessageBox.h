@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxService.h"
+#include "ui/services/MessageBoxService.h"
 
 namespace ui {
 

@@ -1,12 +1,12 @@
-#include "DesktopPrint.h"
-#include "ModalScope.h"
+#include "ui/services/DesktopPrint.h"
+#include "ui/services/ModalScope.h"
 
 #include <QApplication>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrintPreviewDialog>
+#include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintService.h"
+#include "ui/services/PrintService.h"
 
 namespace ui {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "DesktopChoosers.h"
-#include "DesktopClipboard.h"
-#include "DesktopMessageBox.h"
-#include "DesktopPrint.h"
-#include "DesktopShell.h"
-#include "DesktopSound.h"
-#include "HelpWindow.h"
-#include "Services.h"
+#include "ui/services/DesktopChoosers.h"
+#include "ui/services/DesktopClipboard.h"
+#include "ui/services/DesktopMessageBox.h"
+#include "ui/services/DesktopPrint.h"
+#include "ui/services/DesktopShell.h"
+#include "ui/services/DesktopSound.h"
+#include "ui/services/HelpWindow.h"
+#include "ui/services/Services.h"
 
 namespace ui {
 

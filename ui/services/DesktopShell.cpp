@@ -1,4 +1,4 @@
-#include "DesktopShell.h"
+#include "ui/services/DesktopShell.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

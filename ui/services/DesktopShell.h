@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShellService.h"
+#include "ui/services/ShellService.h"
 
 namespace ui {
 

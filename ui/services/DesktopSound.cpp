@@ -1,4 +1,4 @@
-#include "DesktopSound.h"
+#include "ui/services/DesktopSound.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -8,7 +8,9 @@ namespace ui {
 
 DesktopSound::DesktopSound() = default;
 
-DesktopSound::~DesktopSound() { qDeleteAll(m_effects); }
+DesktopSound::~DesktopSound() {
+    qDeleteAll(m_effects);
+}
 
 void DesktopSound::play(const QString& source) {
     stop();
@@ -17,8 +19,9 @@ void DesktopSound::play(const QString& source) {
     QSoundEffect*& effect = m_effects[source];
     if (!effect) {
         effect = new QSoundEffect;
-        effect->setSource(source.startsWith(u':') ? QUrl(QStringLiteral("qrc") + source)
-                                                  : QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()));
+        effect->setSource(source.startsWith(u':')
+                              ? QUrl(QStringLiteral("qrc") + source)
+                              : QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()));
     }
     m_playing = effect;
     effect->play();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SoundService.h"
+#include "ui/services/SoundService.h"
 
 #include <QHash>
 

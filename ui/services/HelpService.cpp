@@ -1,4 +1,4 @@
-#include "HelpService.h"
+#include "ui/services/HelpService.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "HelpWindow.h"
+#include "ui/services/HelpWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

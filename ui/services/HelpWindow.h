@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HelpService.h"
+#include "ui/services/HelpService.h"
 
 #include <QWidget>
 

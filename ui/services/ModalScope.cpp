@@ -1,4 +1,4 @@
-#include "ModalScope.h"
+#include "ui/services/ModalScope.h"
 
 #include <algorithm>
 #include <vector>

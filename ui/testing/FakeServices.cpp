@@ -1,4 +1,4 @@
-#include "FakeServices.h"
+#include "ui/testing/FakeServices.h"
 #include "ui/services/ModalScope.h"
 
 #include <QPageLayout>

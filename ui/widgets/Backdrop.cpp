@@ -1,4 +1,4 @@
-#include "Backdrop.h"
+#include "ui/widgets/Backdrop.h"
 
 #include <QLinearGradient>
 #include <QPainter>

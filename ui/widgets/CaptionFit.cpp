@@ -1,6 +1,6 @@
-#include "CaptionFit.h"
+#include "ui/widgets/CaptionFit.h"
 
-#include "ShadowButton.h"
+#include "ui/widgets/ShadowButton.h"
 
 #include <QFontMetrics>
 #include <QRect>

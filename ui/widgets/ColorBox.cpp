@@ -1,4 +1,4 @@
-#include "ColorBox.h"
+#include "ui/widgets/ColorBox.h"
 
 #include "common/ColorNames.h"
 

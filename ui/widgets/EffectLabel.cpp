@@ -1,4 +1,4 @@
-#include "EffectLabel.h"
+#include "ui/widgets/EffectLabel.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -66,7 +66,9 @@ QSize EffectLabel::sizeHint() const {
     return QSize(fm.horizontalAdvance(m_text) + 2 * m + 2, fm.height() + 2 * m);
 }
 
-QSize EffectLabel::minimumSizeHint() const { return QSize(0, QFontMetrics(font()).height()); }
+QSize EffectLabel::minimumSizeHint() const {
+    return QSize(0, QFontMetrics(font()).height());
+}
 
 int EffectLabel::heightForWidth(int width) const {
     const int m = effectMargin(m_effect);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextEffect.h"
+#include "ui/widgets/TextEffect.h"
 
 #include <QWidget>
 

@@ -1,8 +1,10 @@
-#include "FillList.h"
+#include "ui/widgets/FillList.h"
 
 namespace ui {
 
-FillList::FillList(QWidget* parent) : QListWidget(parent) { applyPalette(); }
+FillList::FillList(QWidget* parent) : QListWidget(parent) {
+    applyPalette();
+}
 
 void FillList::setFillColor(const QColor& color) {
     m_fillColor = color;

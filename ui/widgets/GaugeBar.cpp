@@ -1,4 +1,4 @@
-#include "GaugeBar.h"
+#include "ui/widgets/GaugeBar.h"
 
 #include <QLinearGradient>
 #include <QPainter>

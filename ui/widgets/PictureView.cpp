@@ -1,4 +1,4 @@
-#include "PictureView.h"
+#include "ui/widgets/PictureView.h"
 
 #include "common/PictureFile.h"
 

@@ -1,6 +1,6 @@
-#include "ShadowButton.h"
+#include "ui/widgets/ShadowButton.h"
 
-#include "CaptionFit.h"
+#include "ui/widgets/CaptionFit.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -22,7 +22,9 @@ ShadowButton::ShadowButton(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_Hover);
 }
 
-ShadowButton::ShadowButton(const QString& text, QWidget* parent) : ShadowButton(parent) { setText(text); }
+ShadowButton::ShadowButton(const QString& text, QWidget* parent) : ShadowButton(parent) {
+    setText(text);
+}
 
 void ShadowButton::setFace(const Backdrop& face) {
     m_face = face;
@@ -106,16 +108,20 @@ void ShadowButton::paintArrow(QPainter& p, const QRect& r) const {
     QPolygonF tri;
     switch (m_arrow) {
     case Arrow::Left:
-        tri << QPointF(c.x() - s, c.y()) << QPointF(c.x() + s / 2.0, c.y() - s) << QPointF(c.x() + s / 2.0, c.y() + s);
+        tri << QPointF(c.x() - s, c.y()) << QPointF(c.x() + s / 2.0, c.y() - s)
+            << QPointF(c.x() + s / 2.0, c.y() + s);
         break;
     case Arrow::Right:
-        tri << QPointF(c.x() + s, c.y()) << QPointF(c.x() - s / 2.0, c.y() - s) << QPointF(c.x() - s / 2.0, c.y() + s);
+        tri << QPointF(c.x() + s, c.y()) << QPointF(c.x() - s / 2.0, c.y() - s)
+            << QPointF(c.x() - s / 2.0, c.y() + s);
         break;
     case Arrow::Up:
-        tri << QPointF(c.x(), c.y() - s) << QPointF(c.x() - s, c.y() + s / 2.0) << QPointF(c.x() + s, c.y() + s / 2.0);
+        tri << QPointF(c.x(), c.y() - s) << QPointF(c.x() - s, c.y() + s / 2.0)
+            << QPointF(c.x() + s, c.y() + s / 2.0);
         break;
     case Arrow::Down:
-        tri << QPointF(c.x(), c.y() + s) << QPointF(c.x() - s, c.y() - s / 2.0) << QPointF(c.x() + s, c.y() - s / 2.0);
+        tri << QPointF(c.x(), c.y() + s) << QPointF(c.x() - s, c.y() - s / 2.0)
+            << QPointF(c.x() + s, c.y() - s / 2.0);
         break;
     case Arrow::None:
         return;
@@ -149,9 +155,10 @@ void ShadowButton::paintEvent(QPaintEvent*) {
             p.fillPath(shadow.subtracted(faceArea), kShadow);
         } else {
             // Solid sides joining the face to where it would lie when pressed.
-            const QColor side = (m_face.kind() == Backdrop::Kind::Gradient || m_face.kind() == Backdrop::Kind::Solid)
-                                    ? m_face.end().darker(220)
-                                    : QColor(40, 40, 40);
+            const QColor side =
+                (m_face.kind() == Backdrop::Kind::Gradient || m_face.kind() == Backdrop::Kind::Solid)
+                    ? m_face.end().darker(220)
+                    : QColor(40, 40, 40);
             const QPointF tr = face.topRight() + QPointF(1, 0), br = face.bottomRight() + QPointF(1, 1),
                           bl = face.bottomLeft() + QPointF(0, 1);
             QPolygonF right{tr, tr + QPointF(depth, depth), br + QPointF(depth, depth), br};
@@ -196,7 +203,8 @@ void ShadowButton::paintEvent(QPaintEvent*) {
     }
     // A caption too wide for the face is drawn smaller rather than cut.
     p.setFont(fittingFont(font(), {text()}, captionRoom()));
-    drawEffectText(p, content, Qt::AlignCenter | Qt::TextShowMnemonic, text(), m_textColor, m_effect, isEnabled());
+    drawEffectText(p, content, Qt::AlignCenter | Qt::TextShowMnemonic, text(), m_textColor, m_effect,
+                   isEnabled());
 }
 
 } // namespace ui

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Backdrop.h"
-#include "TextEffect.h"
+#include "ui/widgets/Backdrop.h"
+#include "ui/widgets/TextEffect.h"
 
 #include <QAbstractButton>
 

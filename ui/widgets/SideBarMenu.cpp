@@ -1,4 +1,4 @@
-#include "SideBarMenu.h"
+#include "ui/widgets/SideBarMenu.h"
 
 #include <QLinearGradient>
 #include <QPaintEvent>
@@ -158,7 +158,8 @@ void SideBarMenu::paintEvent(QPaintEvent*) {
         p.save();
         p.translate(bar.left(), bar.bottom());
         p.rotate(-90);
-        p.drawText(QRect(6, 0, bar.height() - 12, bar.width()), Qt::AlignLeft | Qt::AlignVCenter, m_sideBarText);
+        p.drawText(QRect(6, 0, bar.height() - 12, bar.width()), Qt::AlignLeft | Qt::AlignVCenter,
+                   m_sideBarText);
         p.restore();
     }
     p.setPen(QColor(128, 128, 128));

@@ -1,4 +1,4 @@
-#include "SplashScreen.h"
+#include "ui/widgets/SplashScreen.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "TextEffect.h"
+#include "ui/widgets/TextEffect.h"
 
 #include <QPainter>
 

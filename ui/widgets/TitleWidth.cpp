@@ -1,4 +1,4 @@
-#include "TitleWidth.h"
+#include "ui/widgets/TitleWidth.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

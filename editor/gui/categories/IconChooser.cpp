@@ -1,12 +1,12 @@
-#include "IconChooser.h"
+#include "editor/gui/categories/IconChooser.h"
 
 #include "common/IniFile.h"
 #include "common/PictureFile.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/EnvironmentFiles.h"
-#include "project/IconPacks.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
+#include "editor/project/IconPacks.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/SoundService.h"
 
@@ -97,7 +97,8 @@ void IconChooser::applyTexts(const common::IniFile& file, const LanguageTables& 
 QIcon IconChooser::loadIconFile(const QString& path) {
     // The lists show icons 32 pixels wide; a larger picture in the file is still read, within reason.
     constexpr int kIconAllocationLimitMb = 64;
-    const QImage best = common::readBestPicture(path, kIconAllocationLimitMb, common::pictureFor(kListIconEdge));
+    const QImage best =
+        common::readBestPicture(path, kIconAllocationLimitMb, common::pictureFor(kListIconEdge));
     return best.isNull() ? QIcon() : QIcon(QPixmap::fromImage(best));
 }
 

@@ -1,7 +1,7 @@
-#include "CheckChoiceDialog.h"
+#include "editor/gui/check/CheckChoiceDialog.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
 
 #include <QLabel>
 #include <QListWidget>

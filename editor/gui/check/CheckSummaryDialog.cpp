@@ -1,8 +1,8 @@
-#include "CheckSummaryDialog.h"
+#include "editor/gui/check/CheckSummaryDialog.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/ProjectCheck.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/ProjectCheck.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -59,6 +59,9 @@ CheckSummaryDialog::CheckSummaryDialog(ItemDialogContext& context, QWidget* pare
         {QStringLiteral("No."), QStringLiteral("Name"), QStringLiteral("File Name"),
          QStringLiteral("New CD Path"), QStringLiteral("Old CD Path"),
          QStringLiteral("New File Source Location"), QStringLiteral("Old File Source Location")});
+    m_nothingToRepair = label(QStringLiteral("Nothing to repair: every item was found where it belongs."),
+                              QStringLiteral("nothingToRepair"));
+    m_nothingToRepair->setAlignment(Qt::AlignCenter);
     okbtn = button(QStringLiteral("okbtn"), QStringLiteral("Close"));
     okbtn->setDefault(true);
     help = button(QStringLiteral("help"), QStringLiteral("Help"));
@@ -69,6 +72,7 @@ CheckSummaryDialog::CheckSummaryDialog(ItemDialogContext& context, QWidget* pare
     layout->addWidget(rem_grid, 1);
     layout->addWidget(m_replacedLabel);
     layout->addWidget(rep_grid, 1);
+    layout->addWidget(m_nothingToRepair, 1);
     layout->addLayout(buttonRow({okbtn, help}));
     resize(760, 480);
 
@@ -84,6 +88,7 @@ void CheckSummaryDialog::applyTexts(const common::IniFile& file, const LanguageT
     m_replacedLabel->setText(windowText(file, s, 3));
     okbtn->setText(windowText(file, s, 4));
     help->setText(windowText(file, s, 5));
+    m_nothingToRepair->setText(windowText(file, s, 6));
     setTitles(rem_grid, tables, {u"T31", u"T32", u"T33", u"T34", u"T35"});
     setTitles(rep_grid, tables, {u"T31", u"T32", u"T33", u"T36", u"T37", u"T38", u"T39"});
 }
@@ -98,6 +103,10 @@ void CheckSummaryDialog::prepare(const projectcheck::Report& report) {
             {r.name, r.fileName, r.newCdPath, r.oldCdPath, r.newSourceLocation, r.oldSourceLocation});
     fill(rem_grid, removed);
     fill(rep_grid, replaced);
+    const bool nothing = !report.changedAnything();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_removedLabel, rem_grid, m_replacedLabel, rep_grid})
+        w->setVisible(!nothing);
+    m_nothingToRepair->setVisible(nothing);
 }
 
 void CheckSummaryDialog::okbtnClick() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/items/ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
 
 class QTableWidget;
 namespace projectcheck {
@@ -26,6 +26,8 @@ public:
     QTableWidget* rep_grid;
     QPushButton* okbtn;
     QPushButton* help;
+    // Shown in place of both lists when the check found nothing to repair.
+    QLabel* m_nothingToRepair;
 
 private:
     QLabel* m_heading;

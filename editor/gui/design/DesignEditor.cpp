@@ -1,13 +1,14 @@
 // The design editor's window: its controls, their captions and how they reach the design.
-#include "DesignEditor.h"
+#include "editor/gui/design/DesignEditor.h"
 
-#include "DesignSample.h"
-#include "SplashPreview.h"
-#include "StatusMark.h"
 #include "common/IniFile.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
+#include "editor/gui/PointSize.h"
+#include "editor/gui/design/DesignSample.h"
+#include "editor/gui/design/SplashPreview.h"
+#include "editor/gui/design/StatusMark.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/PictureView.h"
@@ -31,6 +32,21 @@ using Model = DesignModel;
 namespace {
 
 const QString kSection = QStringLiteral("MD");
+
+// The English words of the editor's own messages, until a language file gives them.
+const char* const kEnglishTexts[] = {
+    "The design file names these files as its media, but a design takes its media only from its own "
+    "folder and from the folders back and Sounds of Lumbrel. They have been left out:%1",
+    "The design has been saved. These media are stored in its folder under other names, because another "
+    "medium has the same name or the name holds characters that a design file cannot store:%1",
+    "The design %1 already exists. Replace it and its media?",
+    "The menu program of the full preview was not found or cannot be started: %1. Install Lumbrel again.",
+    "The folder of the full preview cannot be written, so the preview would show an older design:%1",
+    "The file %1 cannot be read as a bitmap. Choose another picture.",
+    "The design has been saved, but these media could not be copied into its folder and are missing from "
+    "it:%1",
+};
+static_assert(std::size(kEnglishTexts) == DesignEditor::LastText - DesignEditor::RefusedMedia + 1);
 
 QStringList effectEntries() {
     return {QStringLiteral("None"),   QStringLiteral("Raised"),        QStringLiteral("Sunken"),
@@ -110,6 +126,8 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     layout->addLayout(bottom);
 
     splashPreview = new SplashPreview(this);
+    for (int key = RefusedMedia; key <= LastText; ++key)
+        m_texts.insert(key, QString::fromUtf8(kEnglishTexts[key - RefusedMedia]));
     connectSettings();
     resize(900, 520);
 }
@@ -431,6 +449,10 @@ void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&
     }
     for (ui::ColorBox* box : m_colorBoxes)
         box->setNameLanguage(colorLanguage(language));
+    for (int key = RefusedMedia; key <= LastText; ++key) {
+        const QString t = windowText(file, kSection, key);
+        m_texts.insert(key, t.isEmpty() ? QString::fromUtf8(kEnglishTexts[key - RefusedMedia]) : t);
+    }
 
     // Headings 11 points, buttons 10, the rest 9.
     for (QWidget* w : findChildren<QWidget*>()) {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "language/TranslatableWindow.h"
-#include "project/DesignEditing.h"
+#include "editor/language/TranslatableWindow.h"
+#include "editor/project/DesignEditing.h"
 #include "ui/services/Services.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include <array>
 #include <functional>
@@ -84,6 +85,23 @@ public:
 
     bool isModified() const;
     static QString designsHomePage();
+    // Escape and the window's close box leave as Cancel does.
+    void reject() override;
+
+    // The editor's own messages beyond the numbered ones: section "MD" from key 135 on.
+    enum Text {
+        RefusedMedia = 135,
+        RenamedMedia,
+        ReplaceDesign,
+        NoPreviewProgram,
+        PreviewNotWritable,
+        NotABitmap,
+        MediaNotCopied,
+        LastText = MediaNotCopied
+    };
+    QString text(Text key) const;
+    // Says which media a loaded design file named but may not use; nothing when there are none.
+    void reportRefusedMedia(const QStringList& refused) const;
 
     // File control and sample
     QGroupBox* filePanel;
@@ -224,6 +242,7 @@ private:
     std::vector<ui::ColorBox*> m_colorBoxes;
     // Whether each sound's player holds its sound: Play and Stop are enabled for it.
     std::array<bool, 5> m_soundLoaded{};
+    QHash<int, QString> m_texts;
     QString m_openingDesignFile;
     QString m_soundFolder;
     bool m_showing = false; // controls change from code, not from the user

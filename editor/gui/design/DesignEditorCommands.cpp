@@ -1,14 +1,14 @@
 // The design editor's commands: modes and media, design files, leaving and the full preview.
-#include "DesignEditor.h"
+#include "editor/gui/design/DesignEditor.h"
 
-#include "DesignSample.h"
-#include "SplashPreview.h"
-#include "StatusMark.h"
-#include "build/DesignPreview.h"
 #include "common/Paths.h"
-#include "gui/mainwindow/AboutBox.h"
-#include "project/EditorState.h"
-#include "project/EnvironmentFiles.h"
+#include "editor/disc/DesignPreview.h"
+#include "editor/gui/design/DesignSample.h"
+#include "editor/gui/design/SplashPreview.h"
+#include "editor/gui/design/StatusMark.h"
+#include "editor/gui/mainwindow/AboutBox.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -47,6 +48,25 @@ void DesignEditor::refuse(designediting::Refusal refusal) const {
         message(designediting::messageKey(refusal));
 }
 
+QString DesignEditor::text(Text key) const {
+    return m_texts.value(key);
+}
+
+namespace {
+
+// A list of files below a message's first line.
+QString fileList(const QStringList& files) {
+    return QStringLiteral("\n\n") + files.join(u'\n');
+}
+
+} // namespace
+
+void DesignEditor::reportRefusedMedia(const QStringList& refused) const {
+    if (!refused.isEmpty())
+        m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
+                                 text(RefusedMedia).arg(fileList(refused)));
+}
+
 bool DesignEditor::isModified() const {
     return m_state.design.modified;
 }
@@ -65,10 +85,20 @@ QString DesignEditor::chooseMedium(const QString& filter, const QString& suffix,
     return chosen;
 }
 
-// Background, button and splash bitmaps all come from the shipped backgrounds' folder first.
+// Background, button and splash bitmaps all come from the shipped backgrounds' folder first. A file
+// that does not decode would show nothing on the disc.
 QString DesignEditor::chooseBitmap() {
-    return chooseMedium(QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral("BMP"),
-                        common::resolveIgnoringCase(m_state.programFolder, u"back"));
+    const QString chosen = chooseMedium(QStringLiteral("Bitmaps (*.bmp)|*.bmp"), QStringLiteral("BMP"),
+                                        common::resolveIgnoringCase(m_state.programFolder, u"back"));
+    if (chosen.isEmpty())
+        return {};
+    QImageReader reader(chosen);
+    if (!designfile::isUsableMedium(chosen) || reader.read().isNull()) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 text(NotABitmap).arg(QDir::toNativeSeparators(chosen)));
+        return {};
+    }
+    return chosen;
 }
 
 // --- Opening and showing ---------------------------------------------------------------------------
@@ -87,7 +117,7 @@ void DesignEditor::prepare() {
 }
 
 void DesignEditor::loadDesign(const QString& file) {
-    designfile::load(m_state, file);
+    const QStringList refused = designfile::load(m_state, file);
     const TMainDaten& media = m_state.mainDaten;
     for (int i = 0; i < 5; ++i)
         m_soundLoaded[i] = media.Sound[i].exists();
@@ -98,6 +128,7 @@ void DesignEditor::loadDesign(const QString& file) {
     setTitleToDesign();
     tabs->setCurrentIndex(0);
     showDesign();
+    reportRefusedMedia(refused);
 }
 
 void DesignEditor::setTitleToDesign() {
@@ -392,6 +423,15 @@ bool DesignEditor::saveAs() {
                                                          {}});
     if (chosen.isEmpty())
         return false;
+    // A new name goes into a folder of its own, where the chooser never looked: a design of that
+    // name there is replaced only when the user says so.
+    const QString target = designfile::saveTarget(chosen);
+    if (QFileInfo::exists(target) &&
+        !environmentfiles::isSameFile(
+            target, environmentfiles::withDefaultSuffix(chosen, designfile::defaultSuffix())) &&
+        m_services.messages.show(Msg::Kind::Question, Msg::Buttons::YesNo, text(ReplaceDesign).arg(target)) !=
+            Msg::Answer::Yes)
+        return false;
     return saveTo(chosen);
 }
 
@@ -399,12 +439,27 @@ bool DesignEditor::saveTo(const QString& file) {
     // The standard design is what every project without a design of its own shows.
     if (designfile::isStandardFile(environmentfiles::withDefaultSuffix(file, designfile::defaultSuffix()),
                                    m_state.programFolder)) {
-        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, environmentfiles::cannotWriteText(m_state.language, file));
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 environmentfiles::cannotWriteText(m_state.language, file));
         return false;
     }
-    if (designfile::saveTo(m_state, file, m_services.messages).isEmpty())
+    const designfile::SaveResult saved = designfile::saveTo(m_state, file);
+    if (saved.written.isEmpty()) {
+        m_services.messages.show(
+            Msg::Kind::Error, Msg::Buttons::Ok,
+            environmentfiles::cannotWriteText(m_state.language, designfile::saveTarget(file)));
         return false;
+    }
     setTitleToDesign();
+    QStringList warnings;
+    if (!saved.notCopied.isEmpty())
+        warnings << text(MediaNotCopied).arg(fileList(saved.notCopied));
+    if (!saved.renamed.isEmpty())
+        warnings << text(RenamedMedia).arg(fileList(saved.renamed));
+    if (warnings.isEmpty())
+        message(QStringLiteral("M43"));
+    else
+        m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, warnings.join(QStringLiteral("\n\n")));
     return true;
 }
 
@@ -433,12 +488,16 @@ void DesignEditor::OKClick() {
 
 void DesignEditor::CancelClick() {
     click();
+    reject();
+}
+
+void DesignEditor::reject() {
     // The project's design again, media included: a build after Cancel must not put the media of
     // a design the user left on the disc beside the design file that does not name them.
     if (QFileInfo(m_openingDesignFile).isFile())
         designfile::load(m_state, m_openingDesignFile);
     m_state.mainDaten.menudesign_file.set(m_openingDesignFile);
-    reject();
+    QDialog::reject();
 }
 
 void DesignEditor::helpClick() {
@@ -460,9 +519,21 @@ void DesignEditor::linkClick() {
 // --- Full preview ----------------------------------------------------------------------------------
 
 void DesignEditor::testbtnClick() {
-    designpreview::write(m_state);
-    setTitleToDesign();
-    message(QStringLiteral("M44"));
     const QString program = designpreview::previewProgram(m_state.programFolder);
-    m_services.shell.startProgram(program, QFileInfo(program).absolutePath());
+    const QFileInfo programInfo(program);
+    if (!programInfo.isFile() || !programInfo.isExecutable()) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 text(NoPreviewProgram).arg(QDir::toNativeSeparators(program)));
+        return;
+    }
+    const bool written = designpreview::write(m_state);
+    setTitleToDesign();
+    if (!written) {
+        m_services.messages.show(
+            Msg::Kind::Error, Msg::Buttons::Ok,
+            text(PreviewNotWritable).arg(designpreview::previewConfigFolder(m_state.programFolder)));
+        return;
+    }
+    message(QStringLiteral("M44"));
+    m_services.shell.startProgram(program, programInfo.absolutePath());
 }

@@ -1,7 +1,7 @@
-#include "DesignSample.h"
+#include "editor/gui/design/DesignSample.h"
 
-#include "project/DesignEditing.h"
-#include "project/EditorState.h"
+#include "editor/project/DesignEditing.h"
+#include "editor/project/EditorState.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 

@@ -1,4 +1,4 @@
-#include "SplashPreview.h"
+#include "editor/gui/design/SplashPreview.h"
 
 #include "ui/widgets/SplashScreen.h"
 

@@ -1,4 +1,4 @@
-#include "StatusMark.h"
+#include "editor/gui/design/StatusMark.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "FindDialog.h"
+#include "editor/gui/find/FindDialog.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gui/items/ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
-#include "project/GridFind.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
+#include "editor/project/GridFind.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,11 +1,13 @@
-#include "ItemInfoEditor.h"
+#include "editor/gui/iteminfo/ItemInfoEditor.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/ItemCompanion.h"
-#include "project/ItemRules.h"
-#include "project/ItemTable.h"
+#include "editor/gui/PointSize.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemCompanion.h"
+#include "editor/project/ItemRules.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/ClipboardService.h"
 #include "ui/services/MessageBoxService.h"
@@ -135,7 +137,9 @@ void ItemInfoEditor::applyTexts(const common::IniFile& file, const LanguageTable
     m_templateButton->setText(windowText(file, s, 7));
     m_clearButton->setText(windowText(file, s, 8));
     m_pasteButton->setText(windowText(file, s, 9));
-    m_fileGroupLabel->setText(windowText(file, s, 10));
+    m_textFileGroup = windowText(file, s, 10);
+    m_pictureFileGroup = windowText(file, s, 15);
+    m_fileGroupLabel->setText(m_mode == ItemInfoMode::Text ? m_textFileGroup : m_pictureFileGroup);
     m_saveButton->setText(windowText(file, s, 11));
     m_deleteButton->setText(windowText(file, s, 12));
     m_cancelButton->setText(windowText(file, s, 13));
@@ -182,8 +186,22 @@ bool ItemInfoEditor::prepare(ItemInfoMode mode, int row) {
     setWindowTitle((text ? textOr(state.language, u"T19", "Tavik - Lumbrel - Info File:")
                          : textOr(state.language, u"T20", "Tavik - Lumbrel - Screenshot:")) +
                    u' ' + items.field(row, ItemField::Name));
+    m_ownFile = companion::isItemsOwnFile(items.record(row), companionFile());
     loadCompanion();
+    applyOwnFile();
     return true;
+}
+
+void ItemInfoEditor::applyOwnFile() {
+    m_textEditor->setReadOnly(m_ownFile);
+    for (QPushButton* b : {m_templateButton, m_clearButton, m_saveButton, m_deleteButton})
+        b->setVisible(!m_ownFile);
+    m_pasteButton->setVisible(!m_ownFile && m_mode == ItemInfoMode::Picture);
+    if (m_ownFile)
+        m_context.services.messages.show(
+            Msg::Kind::Information, Msg::Buttons::Ok,
+            m_context.state.language.message(m_mode == ItemInfoMode::Text ? u"M80" : u"M81")
+                .arg(QDir::toNativeSeparators(companionFile())));
 }
 
 void ItemInfoEditor::applyMode() {
@@ -194,6 +212,7 @@ void ItemInfoEditor::applyMode() {
     m_heading->setText(text ? textOf(u"T40", "Create an Info File") : textOf(u"T43", "Create a Screenshot"));
     m_clearButton->setText(text ? textOf(u"T41", "Clear Lines") : textOf(u"T44", "Clear Picture"));
     m_editGroupLabel->setText(text ? textOf(u"T42", "Edit Control") : textOf(u"T45", "Picture Control"));
+    m_fileGroupLabel->setText(text ? m_textFileGroup : m_pictureFileGroup);
     for (QWidget* w : std::initializer_list<QWidget*>{m_textEditor, m_textExplanation, m_textNote})
         w->setVisible(text);
     for (QWidget* w :
@@ -213,7 +232,9 @@ QString ItemInfoEditor::companionFile() const {
 void ItemInfoEditor::loadCompanion() {
     m_textEditor->clear();
     m_pictureBox->clear();
-    const QString file = companionFile();
+    // The item's own file may differ from the companion's name in the letter case of its extension.
+    const QString file =
+        m_ownFile ? m_context.items.field(m_row, ItemField::SourceLocation) : companionFile();
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     // A companion that cannot be read is said so, rather than silently offered as empty to be saved
@@ -268,6 +289,21 @@ void ItemInfoEditor::pasteClick() {
 
 void ItemInfoEditor::saveClick() {
     m_context.click();
+    if (m_ownFile)
+        return;
+    const bool text = m_mode == ItemInfoMode::Text;
+    // Nothing to save is said as such: neither the clipboard nor the disk is to blame.
+    if (!text && !m_pictureBox->hasPicture()) {
+        m_context.error(u"M82");
+        return;
+    }
+    if (text) {
+        unstorable::Findings findings;
+        unstorable::check(findings, m_context.items.field(m_row, ItemField::Name),
+                          m_textEditor->toPlainText());
+        if (!unstorable::confirm(m_context.services.messages, m_context.state.language, findings))
+            return;
+    }
     const QString dataFolder = companion::itemDataFolder(m_context.state.projectFolder);
     if (!dataFolder.isEmpty() && !QFileInfo(dataFolder).isDir() && QDir().mkdir(dataFolder)) {
         m_context.services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok,
@@ -275,7 +311,6 @@ void ItemInfoEditor::saveClick() {
                                              QDir::toNativeSeparators(QDir::cleanPath(dataFolder)) + u'.');
     }
     const QString file = companionFile();
-    const bool text = m_mode == ItemInfoMode::Text;
     const bool written = text ? companion::writeText(file, m_textEditor->toPlainText())
                               : companion::writePicture(file, m_pictureBox->picture());
     if (written) {
@@ -296,7 +331,14 @@ void ItemInfoEditor::deleteClick() {
         m_context.information(u"M14");
         return;
     }
-    companion::remove(file);
+    if (m_ownFile)
+        return;
+    if (const QString reason = companion::remove(file); !reason.isEmpty()) {
+        m_context.services.messages.show(
+            Msg::Kind::Error, Msg::Buttons::Ok,
+            m_context.state.language.message(u"M83").arg(QDir::toNativeSeparators(file), reason));
+        return;
+    }
     accept();
 }
 

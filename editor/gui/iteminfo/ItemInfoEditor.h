@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/items/ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
 
 class QPlainTextEdit;
 namespace ui {
@@ -27,6 +27,8 @@ public:
     ItemInfoMode mode() const { return m_mode; }
     // Where the edited item's companion of the current mode belongs.
     QString companionFile() const;
+    // The companion is the item's own file: shown, never written or deleted.
+    bool showsItemsOwnFile() const { return m_ownFile; }
 
     void newClick();
     void clearClick();
@@ -59,7 +61,12 @@ private:
     void applyMode();
     void loadCompanion();
     void refuse() const;
+    // The item's own file is shown read-only, without the buttons that would change it.
+    void applyOwnFile();
 
     ItemInfoMode m_mode = ItemInfoMode::Text;
     int m_row = 0;
+    bool m_ownFile = false;
+    QString m_textFileGroup = QStringLiteral("Info File control");
+    QString m_pictureFileGroup = QStringLiteral("Screenshot control");
 };

@@ -1,12 +1,12 @@
-#include "AddFileDialog.h"
+#include "editor/gui/items/AddFileDialog.h"
 
-#include "build/ItemKind.h"
 #include "common/Paths.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/ItemRules.h"
-#include "project/ItemTable.h"
+#include "editor/disc/ItemKind.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemRules.h"
+#include "editor/project/ItemTable.h"
 #include "ui/services/ChooserService.h"
 
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "AddFolderDialog.h"
+#include "editor/gui/items/AddFolderDialog.h"
 
-#include "ItemNameDialog.h"
 #include "common/Paths.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/ItemRules.h"
-#include "project/ItemTable.h"
+#include "editor/gui/items/ItemNameDialog.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemRules.h"
+#include "editor/project/ItemTable.h"
 #include "ui/services/ChooserService.h"
 
 #include <QCheckBox>

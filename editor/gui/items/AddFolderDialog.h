@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
 
 class QCheckBox;
 class QRadioButton;

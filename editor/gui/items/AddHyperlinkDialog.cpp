@@ -1,10 +1,10 @@
-#include "AddHyperlinkDialog.h"
+#include "editor/gui/items/AddHyperlinkDialog.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/ItemRules.h"
-#include "project/ItemTable.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemRules.h"
+#include "editor/project/ItemTable.h"
 
 #include <QComboBox>
 #include <QGridLayout>

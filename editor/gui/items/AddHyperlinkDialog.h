@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
 
 // Adds a hyperlink: an item whose File Name is a web address.
 class AddHyperlinkDialog : public ItemDialog, public TranslatableWindow {

@@ -1,7 +1,8 @@
-#include "AddItemTip.h"
+#include "editor/gui/items/AddItemTip.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
+#include "editor/gui/PointSize.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
 
 // Adds a jump point: an item that opens a folder of the disc.
 class AddJumpPointDialog : public ItemDialog, public TranslatableWindow {

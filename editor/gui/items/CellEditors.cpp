@@ -1,8 +1,8 @@
-#include "CellEditors.h"
+#include "editor/gui/items/CellEditors.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "ItemDialogContext.h"
+#include "editor/gui/items/ItemDialogContext.h"
 
-#include "AddItemTip.h"
-#include "project/EditorState.h"
+#include "editor/gui/items/AddItemTip.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/SoundService.h"

@@ -1,7 +1,7 @@
-#include "ItemNameDialog.h"
+#include "editor/gui/items/ItemNameDialog.h"
 
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ItemDialogContext.h"
-#include "language/TranslatableWindow.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/language/TranslatableWindow.h"
 
 // Asks for the name of one file while a folder is added.
 class ItemNameDialog : public ItemDialog, public TranslatableWindow {

@@ -1,7 +1,7 @@
-#include "AboutBox.h"
+#include "editor/gui/mainwindow/AboutBox.h"
 
-#include "MainWindow.h"
-#include "language/LanguageTables.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/language/LanguageTables.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/ShellService.h"
 

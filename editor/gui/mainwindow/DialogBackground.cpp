@@ -1,4 +1,4 @@
-#include "DialogBackground.h"
+#include "editor/gui/mainwindow/DialogBackground.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "ItemGrid.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
 
-#include "project/ItemTable.h"
+#include "editor/project/ItemTable.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

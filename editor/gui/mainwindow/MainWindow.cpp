@@ -1,18 +1,18 @@
-#include "MainWindow.h"
+#include "editor/gui/mainwindow/MainWindow.h"
 
-#include "DialogBackground.h"
-#include "ItemGrid.h"
-#include "WaitWindow.h"
 #include "common/IniFile.h"
-#include "gui/categories/CategoryEditor.h"
-#include "gui/categories/IconChooser.h"
-#include "gui/design/DesignEditor.h"
-#include "gui/find/FindDialog.h"
-#include "gui/items/BandColourDialog.h"
-#include "gui/items/CellEditors.h"
-#include "gui/items/ItemDialogContext.h"
-#include "project/EditorState.h"
-#include "project/ItemOrdering.h"
+#include "editor/gui/categories/CategoryEditor.h"
+#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/design/DesignEditor.h"
+#include "editor/gui/find/FindDialog.h"
+#include "editor/gui/items/BandColourDialog.h"
+#include "editor/gui/items/CellEditors.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/mainwindow/DialogBackground.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/WaitWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemOrdering.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/SoundService.h"
 
@@ -39,7 +39,10 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     m_colorChooser = new BandColourDialog(m_services.sound, this);
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
-    m_session.loadDesign = [this] { designfile::load(m_state, m_state.mainDaten.menudesign_file.path()); };
+    m_session.loadDesign = [this] {
+        m_designEditor->reportRefusedMedia(
+            designfile::load(m_state, m_state.mainDaten.menudesign_file.path()));
+    };
     createItemDialogs();
     m_findDialog = new FindDialog(*m_itemContext, this);
     registerTranslatable(m_findDialog);

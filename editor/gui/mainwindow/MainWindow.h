@@ -1,10 +1,10 @@
 #pragma once
 
-#include "project/GridFind.h"
-#include "project/ItemField.h"
-#include "project/ItemTable.h"
-#include "project/ProjectSession.h"
-#include "project/SettingsFile.h"
+#include "editor/project/GridFind.h"
+#include "editor/project/ItemField.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectSession.h"
+#include "editor/project/SettingsFile.h"
 #include "ui/services/Services.h"
 
 #include <QMainWindow>

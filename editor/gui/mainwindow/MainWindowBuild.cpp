@@ -1,12 +1,13 @@
 // The main window's Build and Record commands and the disc commands.
-#include "MainWindow.h"
-#include "WaitWindow.h"
-#include "build/DiscBuild.h"
 #include "common/Paths.h"
-#include "gui/build/BurnerDialog.h"
-#include "gui/items/ItemDialogContext.h"
-#include "project/EditorState.h"
-#include "project/ItemRules.h"
+#include "editor/disc/DiscBuild.h"
+#include "editor/gui/disc/BurnerDialog.h"
+#include "editor/gui/disc/DiscCommands.h"
+#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/mainwindow/WaitWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemRules.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
@@ -23,6 +24,13 @@ void MainWindow::generateClick() {
         m_state.language.text(u"T59"), {}, itemrules::chooserStartFolder(m_state.projectFolder));
     if (folder.isEmpty())
         return;
+    const DiscTexts& texts = m_burnDialog->discCommands().texts();
+    // Lumbrel's own folders, the design's and the categories' would be overwritten by the disc.
+    if (discbuild::isRefusedTarget(folder, m_state)) {
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 texts[DiscTexts::BuildRefused].arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
     m_wait->begin();
     const discbuild::Result result = discbuild::build(folder, m_state, m_items);
     m_wait->end();
@@ -39,6 +47,13 @@ void MainWindow::generateClick() {
         const QString text = message(u"M60");
         m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
                                  text.contains(QStringLiteral("%1")) ? text.arg(list) : text + list);
+        return;
+    }
+    // The user's own files stay where the disc's runtime would go; the disc does without it.
+    if (!result.keptFiles.isEmpty()) {
+        m_services.messages.show(
+            Msg::Kind::Warning, Msg::Buttons::Ok,
+            texts[DiscTexts::KeptFiles].arg(QStringLiteral("\n\n") + result.keptFiles.join(u'\n')));
         return;
     }
     const QString disc = common::withTrailingSeparator(QDir::toNativeSeparators(folder));

@@ -1,8 +1,10 @@
 // The Export commands: the grid as shown, written to a file in one of five formats.
-#include "ItemGrid.h"
-#include "MainWindow.h"
-#include "export/ExportTable.h"
-#include "export/GridExport.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/GridExport.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 
@@ -52,7 +54,11 @@ void MainWindow::exportClick(int format) {
         m_services.choosers.saveFile({m_exportMenu->title(), {}, info.filter, info.defaultSuffix, {}});
     if (file.isEmpty())
         return;
-    const QString failure = writeGridExport(chosenFormat, exportTable(), file);
+    const ExportTable table = exportTable();
+    if (isCodePageFormat(chosenFormat) &&
+        !unstorable::confirm(m_services.messages, m_state.language, unstorable::inRows(table.rows)))
+        return;
+    const QString failure = writeGridExport(chosenFormat, table, file);
     if (!failure.isEmpty())
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
                                  QDir::toNativeSeparators(file) + QStringLiteral("\n\n") + failure);

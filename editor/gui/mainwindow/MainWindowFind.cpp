@@ -1,7 +1,7 @@
 // Find and Find next: moving the grid's current cell to the next cell that matches.
-#include "ItemGrid.h"
-#include "MainWindow.h"
-#include "gui/find/FindDialog.h"
+#include "editor/gui/find/FindDialog.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
 #include "ui/services/MessageBoxService.h"
 
 #include <algorithm>

@@ -1,11 +1,11 @@
 // The item grid's modes, columns, sorting, colours and the status line.
-#include "ItemGrid.h"
-#include "MainWindow.h"
 #include "common/IniFile.h"
-#include "gui/items/BandColourDialog.h"
-#include "project/EditorState.h"
-#include "project/ItemCompanion.h"
-#include "project/ItemOrdering.h"
+#include "editor/gui/items/BandColourDialog.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemCompanion.h"
+#include "editor/project/ItemOrdering.h"
 #include "ui/services/MessageBoxService.h"
 
 #include <QAction>
@@ -137,8 +137,8 @@ void MainWindow::allfilesRowMoved(int from, int to) {
 void MainWindow::showCurrentRowInStatusLine() {
     // Without a project the one empty row is no item: the status line stays empty.
     const bool open = projectOpen();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_chosenItemLabel, m_chosenItemName, m_infoIcon, infoexist,
-                                                      m_screenshotIcon, ssexist})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_chosenItemLabel, m_chosenItemName, m_infoIcon,
+                                                      infoexist, m_screenshotIcon, ssexist})
         w->setVisible(open);
     if (!open)
         return;

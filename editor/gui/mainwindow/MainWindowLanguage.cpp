@@ -1,12 +1,13 @@
 // Applying a language to the main window and every other window of the editor.
-#include "ItemGrid.h"
-#include "MainWindow.h"
-#include "WaitWindow.h"
 #include "common/IniFile.h"
-#include "gui/build/BurnerDialog.h"
-#include "language/TranslatableWindow.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
+#include "editor/gui/PointSize.h"
+#include "editor/gui/disc/BurnerDialog.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/mainwindow/WaitWindow.h"
+#include "editor/language/TranslatableWindow.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/MessageBoxService.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The tool bar, status line and menus of the main window.
-#include "ItemGrid.h"
-#include "MainWindow.h"
-#include "project/EditorState.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/HelpService.h"
 
 #include <QHBoxLayout>
@@ -46,8 +46,7 @@ void MainWindow::createToolBar() {
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
 
     // Project controls
-    new_ = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"),
-                         &MainWindow::newClick);
+    new_ = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"), &MainWindow::newClick);
     m_openButton = addToolButton(QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
                                  &MainWindow::openClicked);
     save = addToolButton(QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
@@ -211,7 +210,8 @@ void MainWindow::createSettingsMenu() {
     connect(m_bandColourEntries[1], &QAction::triggered, this, [this] { gridColorClick(2); });
     // Last, so that the entries before it keep their texts' numbers.
     s->addSeparator();
-    m_shipRuntime = checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClick);
+    m_shipRuntime =
+        checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClick);
     m_shipRuntime->setObjectName(QStringLiteral("shipruntime"));
     s->addAction(m_shipRuntime);
 }
@@ -244,7 +244,7 @@ void MainWindow::createMainMenu() {
              generate);
     project->addSeparator();
     m_exportMenu = project->addMenu(QStringLiteral("Export"));
-    const char16_t* formats[] = {u"ASCII", u"CVS", u"MS Word", u"MS Excel", u"HTML"};
+    const char16_t* formats[] = {u"ASCII", u"CSV", u"MS Word", u"MS Excel", u"HTML"};
     for (int i = 0; i < 5; ++i) {
         QAction* a = m_exportMenu->addAction(QString::fromUtf16(formats[i]));
         connect(a, &QAction::triggered, this, [this, i] { exportClick(i); });

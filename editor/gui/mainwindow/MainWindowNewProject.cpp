@@ -1,15 +1,15 @@
 // The main window's ways into a new project: New, Edit, the wizard, First Project and the welcome
 // screen.
-#include "ItemGrid.h"
-#include "MainWindow.h"
-#include "gui/categories/CategoryEditor.h"
-#include "gui/design/DesignEditor.h"
-#include "gui/items/CellEditors.h"
-#include "gui/newproject/ProjectDialog.h"
-#include "gui/newproject/ProjectWizard.h"
-#include "gui/newproject/WelcomeScreen.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/categories/CategoryEditor.h"
+#include "editor/gui/design/DesignEditor.h"
+#include "editor/gui/items/CellEditors.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/newproject/ProjectDialog.h"
+#include "editor/gui/newproject/ProjectWizard.h"
+#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
 #include "ui/services/HelpService.h"
 
 #include <QAction>
@@ -23,7 +23,7 @@ constexpr int kFirstProjectHelpContext = 5100;
 
 void MainWindow::createNewProjectWindows() {
     m_projectDialog = new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
-                                        {[this] { return m_session.saveAs(save->toolTip()); },
+                                        {[this] { return m_session.saveAs(save->toolTip(), false); },
                                          [this] {
                                              enableProjectCommands();
                                              updateWindowTitle();

@@ -1,4 +1,4 @@
-#include "WaitWindow.h"
+#include "editor/gui/mainwindow/WaitWindow.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "FolderPage.h"
+#include "editor/gui/newproject/FolderPage.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -48,10 +48,20 @@ FolderPage::FolderPage(QWidget* parent) : QWizardPage(parent) {
     layout->setColumnStretch(0, 1);
 
     connect(drives, &QComboBox::activated, this, [this] { setCurrentFolder(drives->currentText()); });
-    connect(folders->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        if (onFolderChanged && !currentFolder().isEmpty())
-            onFolderChanged(currentFolder());
-    });
+    connect(folders->selectionModel(), &QItemSelectionModel::currentChanged, this, &FolderPage::chosen);
+    // A folder that is current without having been chosen is chosen by clicking it.
+    connect(folders, &QTreeView::clicked, this, &FolderPage::chosen);
+}
+
+void FolderPage::chosen() const {
+    if (!m_quiet && onFolderChanged && !currentFolder().isEmpty())
+        onFolderChanged(currentFolder());
+}
+
+void FolderPage::selectWithoutChoosing(const QString& folder) {
+    m_quiet = true;
+    setCurrentFolder(folder);
+    m_quiet = false;
 }
 
 QString FolderPage::currentFolder() const {

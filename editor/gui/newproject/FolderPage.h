@@ -21,8 +21,10 @@ public:
     // The folder that the tree shows as current, without a trailing separator; empty for none.
     QString currentFolder() const;
     void setCurrentFolder(const QString& folder);
+    // Shows the folder as current without choosing it: onFolderChanged does not run.
+    void selectWithoutChoosing(const QString& folder);
 
-    // Runs with every change of the current folder.
+    // Runs with every change of the current folder, and when the user clicks the current one.
     std::function<void(const QString& folder)> onFolderChanged;
 
     QLabel* m_text;
@@ -33,5 +35,8 @@ public:
     QPushButton* launchExplorer;
 
 private:
+    void chosen() const;
+
     QFileSystemModel* m_model;
+    bool m_quiet = false;
 };

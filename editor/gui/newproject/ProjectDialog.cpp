@@ -1,19 +1,20 @@
-#include "ProjectDialog.h"
+#include "editor/gui/newproject/ProjectDialog.h"
 
 #include "common/Paths.h"
-#include "gui/NamedButton.h"
-#include "gui/categories/CategoryEditor.h"
-#include "gui/design/DesignEditor.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/ProjectFolders.h"
+#include "editor/gui/NamedButton.h"
+#include "editor/gui/categories/CategoryEditor.h"
+#include "editor/gui/design/DesignEditor.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFolders.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/SoundService.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -116,6 +117,8 @@ bool ProjectDialog::execute(Mode mode) {
 
 void ProjectDialog::prepare(Mode mode) {
     m_mode = mode;
+    m_openProject = {m_state.mainDaten, m_state.design, m_state.categories, m_state.addFileStartFolder,
+                     m_state.modified};
     m_filling = true;
     m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
     if (mode == Mode::New) {
@@ -172,8 +175,12 @@ void ProjectDialog::browsepfbtnClick() {
 
 void ProjectDialog::genrefilebtnClick() {
     click();
-    if (!m_categoryEditor->execute())
+    // The category editor starts on a file of its own choosing; cancelled, it leaves none behind.
+    const FileHolder before = m_state.mainDaten.genre_file;
+    if (!m_categoryEditor->execute()) {
+        m_state.mainDaten.genre_file = before;
         return;
+    }
     m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
     setWindowTitle(text(m_mode == Mode::New ? u"T23" : u"T24"));
     layoutbtn->setEnabled(m_state.mainDaten.genre_file.exists());
@@ -206,6 +213,11 @@ void ProjectDialog::okbtnClick() {
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M48"));
         return;
     }
+    // A project without a category file could not be opened again.
+    if (!QFileInfo(m_state.pendingCategoryFile).isFile()) {
+        m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M86"));
+        return;
+    }
     if (m_mode == Mode::Edit) {
         takeValues();
         m_state.newProjectCancelled = false;
@@ -233,6 +245,14 @@ void ProjectDialog::exitbtnClick() {
 void ProjectDialog::reject() {
     m_state.addFileStartFolder = rootname->text();
     m_state.newProjectCancelled = true;
+    // A new project that was not created leaves the open one as it was; the wizard restores on its own.
+    if (m_mode == Mode::New && !m_wizardRunning) {
+        m_state.mainDaten = m_openProject.files;
+        m_state.design = m_openProject.design;
+        m_state.categories = m_openProject.categories;
+        m_state.addFileStartFolder = m_openProject.addFileStartFolder;
+        m_state.modified = m_openProject.modified;
+    }
     m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
     if (m_remembersSaveName)
         m_state.saveDialogFileName = m_rememberedSaveName;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "language/TranslatableWindow.h"
+#include "editor/language/TranslatableWindow.h"
+#include "editor/project/EditorState.h"
 #include "ui/services/Services.h"
 
 #include <QDialog>
@@ -13,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 class CategoryEditor;
 class DesignEditor;
-struct EditorState;
 
 // The new-project dialog: a new project's CD name, folder, category file and design, unlocked in
 // that order, or the same four values of the open project.
@@ -88,4 +88,13 @@ private:
     bool m_filling = false; // the fields change from code, not from the user
     QString m_rememberedSaveName;
     bool m_remembersSaveName = false;
+    // What the open project was when a new one was begun: Cancel puts it back exactly.
+    struct OpenProject {
+        TMainDaten files;
+        DesignModel design;
+        QStringList categories;
+        QString addFileStartFolder;
+        bool modified = false;
+    };
+    OpenProject m_openProject;
 };

@@ -1,15 +1,15 @@
-#include "ProjectWizard.h"
+#include "editor/gui/newproject/ProjectWizard.h"
 
-#include "FolderPage.h"
-#include "ProjectDialog.h"
 #include "common/Paths.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/CategoryFile.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
-#include "project/ProjectFolders.h"
+#include "editor/gui/newproject/FolderPage.h"
+#include "editor/gui/newproject/ProjectDialog.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/CategoryFile.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "editor/project/ProjectFolders.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
@@ -17,6 +17,7 @@
 #include "ui/widgets/EffectLabel.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -88,7 +89,7 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     QWizardPage* general =
         addStep(General, "LMDAssistPage1", QStringLiteral("Step 2 - General Settings"), 13, [this] {
             m_dialog->anzname->setText(m_cdNameEdit->text());
-            return m_projectFolderEdit->text() != none();
+            return mayLeave(m_projectFolderEdit->text() != none(), u"M87");
         });
     m_cdNameEdit = new QLineEdit(general);
     m_cdNameEdit->setObjectName(QStringLiteral("Edit1"));
@@ -112,8 +113,9 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     connect(m_projectFolderEdit, &QLineEdit::textChanged, this, &ProjectWizard::projectFolderEdited);
     connect(m_browseButton, &QPushButton::clicked, this, &ProjectWizard::browseClicked);
 
-    QWizardPage* categories = addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
-                                      [this] { return categoryFileLabel->text() != none(); });
+    QWizardPage* categories =
+        addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
+                [this] { return mayLeave(categoryFileLabel->text() != none(), u"M86"); });
     defaultCategoriesButton =
         addButton(categories, "defaultCategories", QStringLiteral("Use default Categories"), 23);
     categoryEditorButton = addButton(categories, "categoryEditor", QStringLiteral("Categories Editor"), 25);
@@ -132,7 +134,7 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     connect(defaultCategoriesButton, &QPushButton::clicked, this, &ProjectWizard::defaultCategoriesClick);
 
     QWizardPage* design = addStep(Design, "LMDAssistPage3", QStringLiteral("Step 4 - Menu Design"), 28,
-                                  [this] { return designFileLabel->text() != none(); });
+                                  [this] { return mayLeave(designFileLabel->text() != none(), u"M48"); });
     sampleLink =
         new ui::EffectLabel(QStringLiteral("The Standard Menu Design looks like this Sample Menu."), design);
     sampleLink->setObjectName(QStringLiteral("sampleLink"));
@@ -244,6 +246,13 @@ void ProjectWizard::click() const {
     m_services.sound.play(TMainDaten::button_sound_file());
 }
 
+bool ProjectWizard::mayLeave(bool chosen, const char16_t* missing) const {
+    if (!chosen)
+        m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok,
+                                 m_state.language.message(QStringView(missing)));
+    return chosen;
+}
+
 QString ProjectWizard::none() const {
     const QString marker = m_state.language.text(u"T52");
     return marker.isEmpty() ? QStringLiteral("none") : marker;
@@ -266,6 +275,9 @@ void ProjectWizard::prepare() {
     m_dialog->anzname->setText(m_cdNameEdit->text());
     categoryFileLabel->setText(none());
     designFileLabel->setText(none());
+    // The tree starts where a new folder is likely wanted, never at the file system's root.
+    const QString start = QFileInfo(m_state.projectFolder).isDir() ? m_state.projectFolder : QDir::homePath();
+    folderPage->selectWithoutChoosing(start);
 }
 
 void ProjectWizard::folderChosen(const QString& folder) {
@@ -312,12 +324,25 @@ void ProjectWizard::deleteDirectoryClick() {
     const QString folder = folderPage->currentFolder();
     if (folder.isEmpty())
         return;
-    // The tree leaves the folder before it goes; it comes back to it when it stays.
-    folderPage->setCurrentFolder(QFileInfo(folder).absolutePath());
+    // The tree leaves the folder before it goes; it comes back to it when it stays. The parent is
+    // only shown: the project folder is the user's choice.
+    folderPage->selectWithoutChoosing(QFileInfo(folder).absolutePath());
     if (!projectfolders::removeEmptyFolder(folder)) {
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M56"));
-        folderPage->setCurrentFolder(folder);
+        folderPage->selectWithoutChoosing(folder);
+        return;
     }
+    if (!QFileInfo(m_state.projectFolder).isDir())
+        forgetProjectFolder();
+}
+
+void ProjectWizard::forgetProjectFolder() {
+    m_filling = true;
+    m_projectFolderEdit->setText(none());
+    m_filling = false;
+    m_state.projectFolder.clear();
+    m_state.addFileStartFolder.clear();
+    m_dialog->rootname->clear();
 }
 
 void ProjectWizard::browseClicked() {
@@ -327,6 +352,11 @@ void ProjectWizard::browseClicked() {
     m_dialog->browsepfbtnClick();
     if (projectfolders::holdsFolder(m_dialog->rootname->text()))
         m_projectFolderEdit->setText(m_dialog->rootname->text());
+    // Cancelled before any folder was chosen: nothing is chosen still, and "none" is no folder.
+    if (m_projectFolderEdit->text() == none()) {
+        forgetProjectFolder();
+        return;
+    }
     // Cancelled: the dialog takes the folder shown here again.
     projectFolderEdited();
 }

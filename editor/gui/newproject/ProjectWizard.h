@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/TranslatableWindow.h"
+#include "editor/language/TranslatableWindow.h"
 #include "ui/services/Services.h"
 
 #include <QWizard>
@@ -96,7 +96,11 @@ private:
                            bool withHint = true);
     void click() const;
     QString none() const;
+    // A step is left only once its choice is made; otherwise the message says what is missing.
+    bool mayLeave(bool chosen, const char16_t* missing) const;
     void folderChosen(const QString& folder);
+    // No project folder is chosen any more.
+    void forgetProjectFolder();
     void projectFolderEdited();
     void cdNameEdited();
     void showEnvironmentFiles();

@@ -1,10 +1,10 @@
-#include "WelcomeScreen.h"
+#include "editor/gui/newproject/WelcomeScreen.h"
 
-#include "gui/NamedButton.h"
-#include "language/LanguageTables.h"
-#include "language/WindowTexts.h"
-#include "project/EditorState.h"
-#include "project/ProjectFolders.h"
+#include "editor/gui/NamedButton.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/language/WindowTexts.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFolders.h"
 #include "ui/services/SoundService.h"
 
 #include <QCheckBox>

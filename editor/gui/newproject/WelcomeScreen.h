@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/TranslatableWindow.h"
+#include "editor/language/TranslatableWindow.h"
 #include "ui/services/Services.h"
 
 #include <QDialog>

@@ -1,10 +1,10 @@
 // The five exports of the item grid, read back as the programs that open them would.
-#include "OfficeReader.h"
-#include "SkipUnlessCi.h"
+#include "tests/support/SkipUnlessCi.h"
 #include "common/Cp1252.h"
-#include "export/ExportTable.h"
-#include "export/GridExport.h"
-#include "export/TextExports.h"
+#include "editor/export/ExportTable.h"
+#include "editor/export/GridExport.h"
+#include "editor/export/TextExports.h"
+#include "tests/editor/export/OfficeReader.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -72,7 +72,7 @@ class TestGridExport : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void emptyItemRowInEveryTextFormat();
-    void cvsQuoting();
+    void csvQuoting();
     void asciiColumnsAndHtmlMarkup();
     void officeFilesHoldEveryCell();
     void unwritableFileIsReported();
@@ -83,18 +83,19 @@ void TestGridExport::emptyItemRowInEveryTextFormat() {
     const ExportTable table =
         tableOf({QStringLiteral("Name"), QStringLiteral("Serial")}, {{QString(), QString()}});
 
-    QCOMPARE(lines(textexport::cvs(table)),
+    QCOMPARE(lines(textexport::csv(table)),
              (QStringList{QStringLiteral("\"\",Name,Serial"), QStringLiteral("\"\",\"\",\"\"")}));
 
     const QStringList html = lines(textexport::html(table));
-    QCOMPARE(html.first(), QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\">"));
+    QCOMPARE(html.first(), QStringLiteral("<meta charset=\"utf-8\">"));
+    QCOMPARE(html[1], QStringLiteral("<table border=\"1\" cellspacing=\"0\" width=\"100%\">"));
     QCOMPARE(html.last(), QStringLiteral("</table><p>"));
-    QCOMPARE(html.size(), 4);
-    QCOMPARE(html[1], QStringLiteral("<tr><td nowrap BGCOLOR=\"#D4D0C8\"><br></td>"
+    QCOMPARE(html.size(), 5);
+    QCOMPARE(html[2], QStringLiteral("<tr><td nowrap BGCOLOR=\"#D4D0C8\"><br></td>"
                                      "<td nowrap BGCOLOR=\"#D4D0C8\"><b>Name</b></td>"
                                      "<td nowrap BGCOLOR=\"#D4D0C8\"><b>Serial</b></td></tr>"));
     // The row-header cell keeps the fixed colour, the item cells take their band colour.
-    QCOMPARE(html[2], QStringLiteral("<tr><td nowrap BGCOLOR=\"#D4D0C8\"><br></td>"
+    QCOMPARE(html[3], QStringLiteral("<tr><td nowrap BGCOLOR=\"#D4D0C8\"><br></td>"
                                      "<td nowrap BGCOLOR=\"#C0C0C0\"><br></td>"
                                      "<td nowrap BGCOLOR=\"#C0C0C0\"><br></td></tr>"));
 
@@ -103,8 +104,8 @@ void TestGridExport::emptyItemRowInEveryTextFormat() {
              (QStringList{QStringLiteral(" Name Serial "), QString(1 + 5 + 7, u' ')}));
 }
 
-void TestGridExport::cvsQuoting() {
-    const QStringList rows = lines(textexport::cvs(awkwardTable()));
+void TestGridExport::csvQuoting() {
+    const QStringList rows = lines(textexport::csv(awkwardTable()));
     QCOMPARE(rows.size(), 4);
     // The comma stays inside its cell; the Windows-1252 letters survive the encoding.
     QCOMPARE(rows[1], QStringLiteral("\"\",Bär € Tool,\"fast, small\",yes"));
@@ -126,15 +127,20 @@ void TestGridExport::asciiColumnsAndHtmlMarkup() {
                           u' ' + padded(u"Setup program", 13) + padded(u"1", 5),
                           u' ' + padded(u"x", 13) + padded(u"12345", 5)}));
 
-    const QString html = common::fromCp1252(textexport::html(awkwardTable()));
+    const QString html = QString::fromUtf8(textexport::html(awkwardTable()));
     // Cell texts are text, not markup; a line break shows as one.
     QVERIFY(html.contains(QStringLiteral(">a&lt;b&gt;&amp;c</td>")));
     QVERIFY(html.contains(QStringLiteral(">12&quot; disc</td>")));
     QVERIFY(html.contains(QStringLiteral(">two<br>lines</td>")));
     QVERIFY(html.contains(QStringLiteral(">Bär € Tool</td>")));
-    // A character that the code page lacks is kept as a reference.
-    const ExportTable greek = tableOf({QStringLiteral("Name")}, {{QStringLiteral("Ωmega")}});
-    QVERIFY(common::fromCp1252(textexport::html(greek)).contains(QStringLiteral(">&#937;mega</td>")));
+    // UTF-8 keeps every character, also those beyond any code page.
+    const ExportTable world = tableOf({QStringLiteral("Name")}, {{QStringLiteral("Ωmega Привет 中文 😀")}});
+    QVERIFY(QString::fromUtf8(textexport::html(world)).contains(QStringLiteral(">Ωmega Привет 中文 😀</td>")));
+
+    // A line break in a cell leaves its ASCII row on one line, the break a blank.
+    const QStringList rows = lines(textexport::ascii(awkwardTable()));
+    QCOMPARE(rows.size(), 4);
+    QVERIFY(rows[3].startsWith(QStringLiteral(" two lines ")));
 }
 
 void TestGridExport::officeFilesHoldEveryCell() {
@@ -163,7 +169,7 @@ void TestGridExport::unwritableFileIsReported() {
     QTemporaryDir dir;
     const ExportTable table = awkwardTable();
     const QString missingFolder = dir.filePath(QStringLiteral("gone/items."));
-    for (ExportFormat format : {ExportFormat::Ascii, ExportFormat::Cvs, ExportFormat::Word,
+    for (ExportFormat format : {ExportFormat::Ascii, ExportFormat::Csv, ExportFormat::Word,
                                 ExportFormat::Excel, ExportFormat::Html}) {
         const QString path = missingFolder + exportFormatInfo(format).defaultSuffix;
         QVERIFY2(!writeGridExport(format, table, path).isEmpty(), qPrintable(path));

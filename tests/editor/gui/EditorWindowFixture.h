@@ -2,9 +2,9 @@
 // The main window on a program folder of its own, with the test doubles of the services: what the
 // editor's window suites start from.
 
-#include "EditorTestSupport.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "tests/editor/EditorTestSupport.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QTemporaryDir>
@@ -34,7 +34,9 @@ struct EditorWindowFixture {
         form->startUp();
     }
 
-    QString program(const QString& rest) const { return QDir::toNativeSeparators(state.programFolder + rest); }
+    QString program(const QString& rest) const {
+        return QDir::toNativeSeparators(state.programFolder + rest);
+    }
     QString message(const char16_t* key) const { return state.language.message(QStringView(key)); }
     QString lastMessage() const {
         return fakes.messages.shown.isEmpty() ? QString() : fakes.messages.shown.last().text;

@@ -2,8 +2,8 @@
 // The main window with an open project whose folder is a fresh disc folder, for suites that work on
 // the items of a project.
 
-#include "EditorWindowFixture.h"
-#include "gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 
 #include <QAction>
 

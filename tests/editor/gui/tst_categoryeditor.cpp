@@ -1,14 +1,15 @@
 // The category editor and the icon chooser driven like a user would, and the main window's
 // Categories command that runs them through the working copy.
-#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
-#include "gui/categories/CategoryEditor.h"
-#include "gui/categories/IconChooser.h"
-#include "gui/items/CellEditors.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/categories/CategoryEditor.h"
+#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/items/CellEditors.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -84,7 +85,7 @@ private Q_SLOTS:
         QVERIFY(!f.gf->isModified());
 
         f.gf->select(1);
-        f.gf->gupClick();
+        QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
         QCOMPARE(f.gf->captions(), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
         QCOMPARE(f.gf->selectedRow(), 0);
         QCOMPARE(f.gf->pictureOf(0), 1);
@@ -100,7 +101,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
 
         f.gf->select(1);
-        f.gf->gdownClick();
+        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
         QCOMPARE(f.gf->selectedRow(), 2);
         f.gf->genreitemsKeyDown(Qt::Key_Delete);
         QVERIFY(f.gf->sgfClick());
@@ -121,14 +122,14 @@ private Q_SLOTS:
             QCOMPARE(f.lastMessage(), f.message(key));
         }
         f.gf->select(0);
-        f.gf->gupClick();
+        QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M18"));
         f.gf->select(2);
-        f.gf->gdownClick();
+        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M20"));
         QVERIFY(!f.gf->isModified());
 
-        f.gf->crgfClick();
+        QVERIFY(ui::testing::press(*f.gf, u"crgf"_qs));
         QCOMPARE(f.gf->count(), 0);
         QVERIFY(f.gf->currentFile().isEmpty());
         QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T21"));
@@ -231,7 +232,7 @@ private Q_SLOTS:
         QCOMPARE(f.gf->currentFile(), standard);
         QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
         f.gf->select(0);
-        f.gf->gdownClick();
+        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
 
         QVERIFY(!f.gf->sgfClick()); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.size(), 1);
@@ -257,7 +258,7 @@ private Q_SLOTS:
         Fixture f;
         const QString standard = f.program(u"Files/Standard.lbc"_qs);
         f.gf->prepare();
-        f.gf->crgfClick();
+        QVERIFY(ui::testing::press(*f.gf, u"crgf"_qs));
         f.gf->setResult(0);
         f.gf->OKClick(); // M23 answered Cancel
         QCOMPARE(f.lastMessage(), f.message(u"M23"));
@@ -282,7 +283,7 @@ private Q_SLOTS:
 
         f.gf->setResult(0);
         f.gf->select(0);
-        f.gf->gdownClick();
+        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
         f.fakes.messages.queueAnswer(Answer::Ok);
         f.gf->OKClick();
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
@@ -386,7 +387,7 @@ private Q_SLOTS:
         const QByteArray games = readBytes(folder + u"1.ico"_qs);
         QTimer::singleShot(0, [&] {
             f.gf->select(1);
-            f.gf->gupClick();
+            QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
             f.fakes.messages.queueAnswer(Answer::Ok);
             f.gf->OKClick();
         });

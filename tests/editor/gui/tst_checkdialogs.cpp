@@ -1,14 +1,15 @@
 // The Check command through its dialogs: choosing among several places, the summary's lists and
 // what closing it does to the project.
-#include "OpenProjectFixture.h"
-#include "gui/check/CheckChoiceDialog.h"
-#include "gui/check/CheckSummaryDialog.h"
+#include "editor/gui/check/CheckChoiceDialog.h"
+#include "editor/gui/check/CheckSummaryDialog.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace editortest;
@@ -92,16 +93,56 @@ private Q_SLOTS:
         editortest::writeFile(f.path(u"a.exe"_qs));
         f.setItems({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, f.path(u"a.exe"_qs))});
         whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
-            QCOMPARE(summary->rem_grid->rowCount(), 1);
-            QCOMPARE(summary->rep_grid->rowCount(), 1);
+            // One sentence in place of two empty lists.
+            QVERIFY(!summary->rem_grid->isVisible());
+            QVERIFY(!summary->rep_grid->isVisible());
+            QVERIFY(summary->m_nothingToRepair->isVisible());
+            QCOMPARE(summary->m_nothingToRepair->text(),
+                     u"Nichts zu reparieren: Jeder Eintrag wurde an seinem Platz gefunden."_qs);
             QCOMPARE(summary->windowTitle(), u"Tavik - Lumbrel - Projektprüfung - Ergebnis"_qs);
             QCOMPARE(title(summary->rem_grid, 0), u"Nr."_qs);
             summary->help->click();
             summary->okbtn->click();
         });
-        f.form->checkClick();
+        f.find<QToolButton>(u"check"_qs)->click();
         QVERIFY(!f.state.modified);
         QCOMPARE(f.fakes.help.topics.last().context, 2400);
+
+        // The next check that repairs something shows its lists again.
+        QFile::remove(f.path(u"a.exe"_qs));
+        editortest::writeFile(f.path(u"b/a.exe"_qs));
+        whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
+            QVERIFY(summary->rep_grid->isVisible());
+            QVERIFY(!summary->m_nothingToRepair->isVisible());
+            summary->okbtn->click();
+        });
+        f.find<QToolButton>(u"check"_qs)->click();
+    }
+
+    void aMissingProjectFolderRemovesNothing() {
+        OpenProjectFixture f;
+        f.setItems({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, f.path(u"a.exe"_qs)),
+                    locatedItem(u"B"_qs, u"b.exe"_qs, u"\\b\\"_qs, f.path(u"b/b.exe"_qs))});
+        // The drive that held the project folder is gone.
+        QVERIFY(QDir(f.disc).removeRecursively());
+        f.find<QToolButton>(u"check"_qs)->click();
+        QCOMPARE(f.items().itemCount(), 2);
+        QVERIFY(!f.state.modified);
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QCOMPARE(f.messages(), QStringList{f.message(u"M84").arg(f.disc)});
+    }
+
+    void theRepairTakesTheNameAsItIsOnDisk() {
+        OpenProjectFixture f;
+        const QString real = editortest::writeFile(f.path(u"tools/SETUP.EXE"_qs));
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, f.path(u"setup.exe"_qs))});
+        whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
+            QCOMPARE(cell(summary->rep_grid, 0, 5), real);
+            summary->okbtn->click();
+        });
+        f.find<QToolButton>(u"check"_qs)->click();
+        QCOMPARE(f.items().field(0, ItemField::SourceLocation), real);
+        QVERIFY(QFileInfo(f.items().field(0, ItemField::SourceLocation)).isFile());
     }
 };
 

@@ -1,14 +1,14 @@
 // The design editor driven like a user would: modes and box fills, the sample, design files,
 // leaving, sounds, the full preview, and a round trip that the menu program reads back.
-#include "EditorWindowFixture.h"
-#include "build/DesignPreview.h"
 #include "common/IniFile.h"
-#include "gui/design/DesignEditor.h"
-#include "gui/design/DesignSample.h"
-#include "gui/design/StatusMark.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
-#include "reader/DesignSettings.h"
+#include "editor/disc/DesignPreview.h"
+#include "editor/gui/design/DesignEditor.h"
+#include "editor/gui/design/DesignSample.h"
+#include "editor/gui/design/StatusMark.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "menu/reader/DesignSettings.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/EffectLabel.h"
@@ -53,6 +53,8 @@ class TestDesignEditor : public QObject {
                             program(u"Files/"_qs) + QLatin1String(name));
             for (int m = 1; m <= 14; ++m)
                 writeFile(program(u"Files/m%1.ico"_qs.arg(m)), QByteArray::number(m));
+            QFile::setPermissions(writeFile(program(u"Files/tiv.exe"_qs), "MZ"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             startEditor();
             md = form->findChild<DesignEditor*>();
         }
@@ -417,6 +419,91 @@ private Q_SLOTS:
         QCOMPARE(readBytes(cfg + u"language.zol"_qs), readBytes(f.program(u"Files/language1.0"_qs)));
     }
 
+    // Without a menu program to start, or a folder to write into, the preview says so instead.
+    void previewSaysWhatIsMissing() {
+        Fixture f;
+        f.openOn(f.standard());
+        const QString program = designpreview::previewProgram(f.state.programFolder);
+        QFile::remove(program);
+        f.md->testbtnClick();
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QVERIFY(f.lastMessage().contains(program));
+        QVERIFY(f.fakes.shell.calls.isEmpty());
+
+        QFile::setPermissions(writeFile(program, "MZ"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(designpreview::previewConfigFolder(f.state.programFolder)).removeRecursively();
+        writeFile(QDir::cleanPath(
+            designpreview::previewConfigFolder(f.state.programFolder))); // a file in its place
+        f.md->testbtnClick();
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        QVERIFY(f.lastMessage().startsWith(f.md->text(DesignEditor::PreviewNotWritable).section(u'%', 0, 0)));
+        QVERIFY(f.fakes.shell.calls.isEmpty());
+        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+    }
+
+    // Escape and the close box leave as Cancel does: the design that was open is the project's again.
+    void escapeAndCloseBoxRestoreTheDesign() {
+        Fixture f;
+        const QString own = f.ownDesign();
+        f.openOn(own);
+        for (const bool escape : {true, false}) {
+            f.md->show();
+            f.md->prepare();
+            f.md->ngfClick();
+            QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+            if (escape)
+                QTest::keyClick(f.md, Qt::Key_Escape);
+            else
+                f.md->close();
+            QVERIFY(!f.md->isVisible());
+            QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
+            QCOMPARE(f.state.mainDaten.BMP_File.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
+        }
+    }
+
+    // Save As onto a name whose design already lies in its own folder asks first.
+    void saveAsAsksBeforeReplacingADesign() {
+        Fixture f;
+        const QString own = f.ownDesign();
+        const QByteArray before = readBytes(own);
+        f.openOn(f.standard());
+        f.md->btnsd->setValue(12);
+        f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Blue.lbd"_qs));
+        f.md->SaveAsClick(); // answered No
+        QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
+        QVERIFY(f.lastMessage().contains(own));
+        QCOMPARE(readBytes(own), before);
+        QVERIFY(QFile::exists(f.program(u"menudesign/Blue/Sky.bmp"_qs)));
+
+        f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Blue"_qs));
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.md->SaveAsClick();
+        QCOMPARE(f.lastMessage(), f.message(u"M43"));
+        QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 12);
+    }
+
+    // A design file that names files outside its folder is read without them, and says which.
+    void refusedMediaAndBrokenBitmapsAreSaid() {
+        Fixture f;
+        const QString shared = writeFile(f.dir.path() + u"/shared/evil.lbd"_qs,
+                                         "[general]\r\ndesign_mode=bmp\r\n[Back]\r\nbmp=/etc/passwd\r\n"
+                                         "[Sound]\r\nsound1=/etc/hostname\r\n");
+        f.openOn(shared);
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
+        QVERIFY(f.lastMessage().contains(u"/etc/passwd"_qs));
+        QVERIFY(f.lastMessage().contains(u"/etc/hostname"_qs));
+        QVERIFY(!f.state.mainDaten.BMP_File.exists() && !f.state.mainDaten.Sound[0].exists());
+        QVERIFY(f.md->bandsel->isOn());
+
+        // A file that is called a bitmap but does not decode is not taken.
+        f.fakes.choosers.queueOpenFile(writeFile(f.program(u"back/Broken.bmp"_qs), "BM not really"));
+        f.md->loadbtmpokClick();
+        QVERIFY(f.lastMessage().contains(u"Broken.bmp"_qs));
+        QVERIFY(!f.state.mainDaten.BMP_File.exists());
+        QVERIFY(!f.md->modebmp->isOn());
+    }
+
     void menuDesignCommandOpensTheEditor() {
         Fixture f;
         QTimer::singleShot(0, [&] {
@@ -440,8 +527,19 @@ private Q_SLOTS:
                 QVERIFY2(!box->itemText(i).isEmpty(), qPrintable(box->objectName()));
         }
         QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Schwarz"));
+        const DesignEditor builtIn(f.state, f.fakes.services());
+        for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key) {
+            const auto text = DesignEditor::Text(key);
+            QCOMPARE(
+                f.md->text(text),
+                common::IniFile(f.program(u"Files/lang_2.dat"_qs)).readString(u"MD", u"E%1"_qs.arg(key)));
+            QVERIFY(f.md->text(text) != builtIn.text(text));
+        }
         f.form->languageClick(1);
         QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Black"));
+        // Before a language file is applied, the editor's own messages are the English file's.
+        for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key)
+            QCOMPARE(builtIn.text(DesignEditor::Text(key)), f.md->text(DesignEditor::Text(key)));
     }
 };
 

@@ -1,13 +1,13 @@
 // The disc image and burning commands from the main window and the burner dialog, and the
 // progress window that runs them.
-#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
-#include "gui/build/BurnerDialog.h"
-#include "gui/build/DiscCommands.h"
-#include "gui/build/DiscProgressDialog.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/disc/BurnerDialog.h"
+#include "editor/gui/disc/DiscCommands.h"
+#include "editor/gui/disc/DiscProgressDialog.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QAction>
@@ -20,9 +20,12 @@
 #include <QThread>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace editortest;
 using namespace Qt::StringLiterals;
 using Kind = ui::MessageBoxService::Kind;
+using Answer = ui::MessageBoxService::Answer;
 
 class TestDiscDialogs : public QObject {
     Q_OBJECT
@@ -115,21 +118,84 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(inside));
     }
 
-    // Burning onto a file that acts as the writer: the result is the disc folder's image.
+    // Burning onto a file that acts as the writer: the writer and the medium are confirmed first,
+    // and the result is the disc folder's image.
     void burnOntoTheChosenWriter() {
         Fixture f;
         f.openProject(true);
         const QString medium = f.dir.path() + u"/medium.bin"_s;
-        f.burner->writer_c->addItem(u"file"_s, QString(u"stdio:"_s + medium));
+        std::vector<discburner::Writer> writers;
+        f.burner->discCommands().scanWriters = [&writers] { return writers; };
+
+        // Looked for on every burn: a writer connected later is found.
+        f.burner->burnDiscClick();
+        QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 20));
+        writers = {{u"stdio:"_s + medium, u"File Writer"_s}};
+        f.burner->burnDiscClick(); // the question is answered No
+        QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
+        QVERIFY(f.lastMessage().contains(u"File Writer (stdio:"_s));
+        QVERIFY(!QFile::exists(medium));
+
+        f.fakes.messages.queueAnswer(Answer::Yes);
         f.burner->burnDiscClick();
         QVERIFY2(f.fakes.messages.shown.last().kind == Kind::Information, qPrintable(f.lastMessage()));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
         QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
-        f.burner->writer_c->setItemData(0, u"stdio:/dev/full"_s);
+        // Now it holds data: erased only when the user says so.
+        writeFile(medium, "the user's data");
+        f.burner->burnDiscClick();
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Warning);
+        QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 37).section(u'%', 0, 0)));
+        QCOMPARE(readBytes(medium), QByteArray("the user's data"));
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.burner->burnDiscClick();
+        QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
+        QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
+
+        // With several writers the chosen one stays chosen.
+        writers = {{u"stdio:/dev/full"_s, u"Full"_s}, {u"stdio:"_s + medium, u"File Writer"_s}};
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.burner->burnDiscClick();
+        QCOMPARE(f.burner->writer_c->count(), 2);
+        QCOMPARE(f.burner->writer_c->currentData().toString(), QString(u"stdio:"_s + medium));
+        QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
+
+        f.burner->writer_c->setCurrentIndex(0);
+        f.fakes.messages.queueAnswer(Answer::Yes);
         f.burner->burnDiscClick();
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
         QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 24)));
+    }
+
+    // What the image cannot hold as the folder does is said first: unreadable entries stop it,
+    // links that lead out are left out only when the user agrees.
+    void imageSaysWhatItLeavesOut() {
+        Fixture f;
+        f.openProject(true);
+        const QString image = f.dir.path() + u"/out.iso"_s;
+        QVERIFY(QFile::link(f.dir.path() + u"/elsewhere.txt"_s, f.state.projectFolder + u"away.txt"_s));
+        f.fakes.choosers.queueSaveFile(image);
+        f.entry("writeimage")->trigger();
+        QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
+        QVERIFY(f.lastMessage().contains(f.languageText(1, u"DiscImage"_s, 35)));
+        QVERIFY(f.lastMessage().contains(u"away.txt"_s));
+        QVERIFY(!QFile::exists(image));
+
+        f.fakes.choosers.queueSaveFile(image);
+        f.fakes.messages.queueAnswer(Answer::Yes);
+        f.entry("writeimage")->trigger();
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Information);
+        QVERIFY(QFile::exists(image));
+
+        const QString pipe = f.state.projectFolder + u"pipe"_s;
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        f.fakes.choosers.queueSaveFile(f.dir.path() + u"/second.iso"_s);
+        f.entry("writeimage")->trigger();
+        QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
+        QVERIFY(f.lastMessage().contains(u"pipe"_s));
+        QVERIFY(!QFile::exists(f.dir.path() + u"/second.iso"_s));
     }
 
     // Cancel asks the job to stop; the window stays until it has, and the job's end closes it.

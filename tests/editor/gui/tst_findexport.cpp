@@ -1,9 +1,10 @@
 // Export and Find as the user reaches them in the main window.
-#include "../export/OfficeReader.h"
-#include "OpenProjectFixture.h"
 #include "common/Cp1252.h"
-#include "gui/find/FindDialog.h"
+#include "editor/gui/find/FindDialog.h"
+#include "tests/editor/export/OfficeReader.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,7 +19,7 @@ using Answer = ui::MessageBoxService::Answer;
 
 namespace {
 
-enum Format { Ascii, Cvs, Word, Excel, Html };
+enum Format { Ascii, Csv, Word, Excel, Html };
 
 ItemRecord describedItem(const QString& name, const QString& description) {
     ItemRecord r = item(name, QStringLiteral("Tools"));
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void exportWritesTheShownGrid();
     void exportInGermanAndIntoOfficeFiles();
     void exportFailureNamesTheFile();
+    void charactersACodePageLacksAreSaidBeforeWriting();
     void findWholeCellAndPattern();
     void findNextEndsWithMessageAndStartsFind();
     void findInCurrentRowStaysInRow();
@@ -62,14 +64,14 @@ void TestFindExport::exportWritesTheShownGrid() {
     f.setItems({describedItem(QStringLiteral("Bär"), QStringLiteral("fast, small")),
                 describedItem(QStringLiteral("Euro"), QStringLiteral("5 €"))});
     f.form->setFieldColumnVisible(fieldIndex(ItemField::Serial), false);
-    const QString file = f.dir.filePath(QStringLiteral("list.cvs"));
+    const QString file = f.dir.filePath(QStringLiteral("list.csv"));
     f.fakes.choosers.queueSaveFile(file);
-    f.form->exportClick(Cvs);
+    f.form->exportClick(Csv);
 
     QCOMPARE(f.fakes.choosers.requests.size(), 1);
     const auto request = f.fakes.choosers.requests.last().file;
-    QCOMPARE(request.filter, QStringLiteral("CVS|*.cvs"));
-    QCOMPARE(request.defaultSuffix, QStringLiteral("cvs"));
+    QCOMPARE(request.filter, QStringLiteral("CSV (*.csv)|*.csv"));
+    QCOMPARE(request.defaultSuffix, QStringLiteral("csv"));
     QCOMPARE(request.title, QStringLiteral("Export"));
     QVERIFY(request.fileName.isEmpty());
     const QStringList rows =
@@ -147,6 +149,42 @@ void TestFindExport::exportFailureNamesTheFile() {
         QVERIFY(f.fakes.messages.shown.last().text.startsWith(QDir::toNativeSeparators(file)));
         f.fakes.messages.shown.clear();
     }
+}
+
+void TestFindExport::charactersACodePageLacksAreSaidBeforeWriting() {
+    OpenProjectFixture f;
+    f.setItems({describedItem(QStringLiteral("Привет"), QStringLiteral("ok")),
+                describedItem(QStringLiteral("Plain"), QStringLiteral("😀 smile"))});
+    const auto exportEntry = [&f](const QString& caption) {
+        for (QAction* a : f.form->findChildren<QAction*>())
+            if (a->text() == caption && qobject_cast<QMenu*>(a->parent()))
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    const QString file = f.dir.filePath(QStringLiteral("list.csv"));
+    f.fakes.choosers.queueSaveFile(file);
+    f.fakes.messages.queueAnswer(Answer::Cancel);
+    exportEntry(QStringLiteral("CSV"))->trigger();
+    QVERIFY(!QFile::exists(file));
+    QCOMPARE(f.fakes.messages.shown.size(), 1);
+    QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
+    const QString said = f.messages().last();
+    QVERIFY2(said.contains(QStringLiteral("\nName, 1: Привет\n")), qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("\nDescription, 2: 😀\n")), qPrintable(said));
+    QVERIFY(said.startsWith(f.message(u"M88").section(u'%', 0, 0)));
+
+    // Going on writes the file with question marks in their place.
+    f.fakes.choosers.queueSaveFile(file);
+    f.fakes.messages.queueAnswer(Answer::Ok);
+    exportEntry(QStringLiteral("CSV"))->trigger();
+    QVERIFY(common::fromCp1252(readBytes(file)).contains(QStringLiteral(",??????,")));
+
+    // HTML is UTF-8 and loses nothing, so it asks nothing.
+    const QString page = f.dir.filePath(QStringLiteral("list.html"));
+    f.fakes.choosers.queueSaveFile(page);
+    exportEntry(QStringLiteral("HTML"))->trigger();
+    QCOMPARE(f.fakes.messages.shown.size(), 2);
+    QVERIFY(QString::fromUtf8(readBytes(page)).contains(QStringLiteral(">😀 smile</td>")));
 }
 
 void TestFindExport::findWholeCellAndPattern() {

@@ -1,13 +1,13 @@
 // Adding files, folders, hyperlinks and jump points, and editing cells, with scripted choosers.
-#include "OpenProjectFixture.h"
-#include "build/ItemKind.h"
-#include "gui/items/AddFileDialog.h"
-#include "gui/items/AddFolderDialog.h"
-#include "gui/items/AddHyperlinkDialog.h"
-#include "gui/items/AddItemTip.h"
-#include "gui/items/AddJumpPointDialog.h"
-#include "gui/items/CellEditors.h"
-#include "project/ItemRules.h"
+#include "editor/disc/ItemKind.h"
+#include "editor/gui/items/AddFileDialog.h"
+#include "editor/gui/items/AddFolderDialog.h"
+#include "editor/gui/items/AddHyperlinkDialog.h"
+#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/items/AddJumpPointDialog.h"
+#include "editor/gui/items/CellEditors.h"
+#include "editor/project/ItemRules.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,7 +28,9 @@ class TestItemDialogs : public QObject {
     Q_OBJECT
 
     struct Fixture : OpenProjectFixture {
-        Fixture() : OpenProjectFixture(1, {u"Tools"_qs, u"Games"_qs, u"Demos"_qs}) { state.prefs.showFt = false; }
+        Fixture() : OpenProjectFixture(1, {u"Tools"_qs, u"Games"_qs, u"Demos"_qs}) {
+            state.prefs.showFt = false;
+        }
         QString file(const QString& relative, qint64 size = 1) {
             const QString path = QDir::toNativeSeparators(dir.filePath(relative));
             QDir().mkpath(QFileInfo(path).absolutePath());

@@ -1,8 +1,8 @@
 // The item information editor: texts and screenshots created, replaced and deleted beside an
 // item's file or in the item data folder, and the refusals of the Info File and Screenshot commands.
-#include "OpenProjectFixture.h"
 #include "common/JpegCodec.h"
-#include "gui/iteminfo/ItemInfoEditor.h"
+#include "editor/gui/iteminfo/ItemInfoEditor.h"
+#include "tests/editor/gui/OpenProjectFixture.h"
 #include "ui/widgets/PictureView.h"
 
 #include <QAction>
@@ -12,9 +12,42 @@
 #include <QToolButton>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 using namespace editortest;
 
 namespace {
+
+// Makes a folder refuse to let its files be deleted, for root too (which ignores permissions);
+// false where the file system cannot.
+bool lockFolder(const QString& folder, bool locked) {
+#ifdef Q_OS_LINUX
+    if (::geteuid() != 0)
+        return QFile::setPermissions(folder, locked ? QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                    : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                          QFileDevice::ExeOwner);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = locked ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+#else
+    Q_UNUSED(folder);
+    Q_UNUSED(locked);
+    return false;
+#endif
+}
 
 QImage picture(const QColor& color, QSize size = QSize(40, 30)) {
     QImage image(size, QImage::Format_RGB32);
@@ -157,6 +190,111 @@ private Q_SLOTS:
         editor->saveClick();
         QCOMPARE(f.messages().last(), f.message(u"M12"));
         QCOMPARE(editor->result(), int(QDialog::Rejected));
+    }
+
+    void anItemsOwnFileIsShownButNeverChanged() {
+        OpenProjectFixture f;
+        const QString readme = writeFile(f.path(u"docs/readme.txt"_qs), "mine\n");
+        const QString photo = f.path(u"docs/photo.JPG"_qs);
+        QVERIFY(picture(Qt::red).save(photo, "JPEG"));
+        const QByteArray photoBytes = readBytes(photo);
+        f.setItems({locatedItem(u"Readme"_qs, u"readme.txt"_qs, u"\\docs\\"_qs, readme),
+                    locatedItem(u"Photo"_qs, u"photo.JPG"_qs, u"\\docs\\"_qs, photo)});
+        const auto onlyCancelOffered = [](ItemInfoEditor* editor) {
+            QVERIFY(editor->showsItemsOwnFile());
+            for (QPushButton* b : {editor->m_saveButton, editor->m_deleteButton, editor->m_templateButton,
+                                   editor->m_clearButton, editor->m_pasteButton})
+                QVERIFY(!b->isVisible());
+            QVERIFY(editor->m_cancelButton->isVisible());
+        };
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            onlyCancelOffered(editor);
+            QCOMPARE(editor->m_textEditor->toPlainText(), u"mine"_qs);
+            QVERIFY(editor->m_textEditor->isReadOnly());
+            editor->m_cancelButton->click();
+        });
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
+        QCOMPARE(f.messages(), QStringList{f.message(u"M80").arg(readme)});
+        QCOMPARE(readBytes(readme), QByteArray("mine\n"));
+
+        // A picture item is its own screenshot, whatever the letter case of its extension.
+        f.makeCurrent(1);
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            onlyCancelOffered(editor);
+            QVERIFY(editor->m_pictureBox->hasPicture());
+            editor->m_cancelButton->click();
+        });
+        f.find<QToolButton>(u"screenshot_btn"_qs)->click();
+        QCOMPARE(f.messages().last(), f.message(u"M81").arg(f.path(u"docs/photo.jpg"_qs)));
+        QCOMPARE(readBytes(photo), photoBytes);
+
+        // Its text companion is an ordinary one again, which the editor offers to write.
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            QVERIFY(!editor->showsItemsOwnFile());
+            QVERIFY(editor->m_saveButton->isVisible());
+            QVERIFY(!editor->m_textEditor->isReadOnly());
+            editor->m_cancelButton->click();
+        });
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
+    }
+
+    void aDeleteThatFailsIsSaid() {
+        OpenProjectFixture f;
+        const QString setup = writeFile(f.path(u"locked/setup.exe"_qs));
+        const QString text = writeFile(f.path(u"locked/setup.txt"_qs), "keep\r\n");
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\locked\\"_qs, setup)});
+        const QString folder = f.path(u"locked"_qs);
+        if (!lockFolder(folder, true))
+            QSKIP("this file system cannot refuse a deletion");
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            editor->m_deleteButton->click();
+            // The editor stays open: the text is still there.
+            QVERIFY(editor->isVisible());
+            editor->m_cancelButton->click();
+        });
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
+        lockFolder(folder, false);
+        QVERIFY(QFileInfo::exists(text));
+        QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
+        const QString said = f.messages().last();
+        QVERIFY2(said.startsWith(f.message(u"M83").section(u'(', 0, 0).arg(text)), qPrintable(said));
+    }
+
+    void aTextTheFileCannotHoldIsAskedAbout() {
+        OpenProjectFixture f;
+        const QString setup = writeFile(f.path(u"setup.exe"_qs));
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup)});
+        const QString text = f.path(u"setup.txt"_qs);
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            editor->m_textEditor->setPlainText(u"Привет, world"_qs);
+            f.fakes.messages.queueAnswer(ui::MessageBoxService::Answer::Cancel);
+            editor->m_saveButton->click();
+            // Cancelled: nothing written, the text stays to be changed.
+            QVERIFY(editor->isVisible());
+            QVERIFY(!QFileInfo::exists(text));
+            QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
+            QVERIFY(f.messages().last().contains(u"\nSetup: Привет\n"_qs));
+            f.fakes.messages.queueAnswer(ui::MessageBoxService::Answer::Ok);
+            editor->m_saveButton->click();
+        });
+        f.find<QToolButton>(u"info_file_btn"_qs)->click();
+        QCOMPARE(readBytes(text), QByteArray("??????, world\r\n"));
+        QCOMPARE(f.messages().last(), f.message(u"M11"));
+    }
+
+    void savingWithoutAPictureSaysSo() {
+        OpenProjectFixture f;
+        const QString setup = writeFile(f.path(u"setup.exe"_qs));
+        f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup)});
+        whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
+            QCOMPARE(editor->m_fileGroupLabel->text(), u"Screenshot Control"_qs);
+            editor->m_saveButton->click();
+            QVERIFY(editor->isVisible());
+            editor->m_cancelButton->click();
+        });
+        f.find<QToolButton>(u"screenshot_btn"_qs)->click();
+        QCOMPARE(f.messages(), QStringList{f.message(u"M82")});
+        QVERIFY(!QFileInfo::exists(f.path(u"setup.jpg"_qs)));
     }
 
     void commandsRefuseItemsWithoutCompanions() {

@@ -1,15 +1,15 @@
 // The main window driven like a user would: start-up from the settings file, opening a project,
 // the grid's modes, columns and sorting, language switches and closing.
-#include "EditorWindowFixture.h"
 #include "common/IniFile.h"
-#include "gui/categories/CategoryEditor.h"
-#include "gui/items/AddFolderDialog.h"
-#include "gui/items/BandColourDialog.h"
-#include "gui/mainwindow/ItemGrid.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/mainwindow/WaitWindow.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/categories/CategoryEditor.h"
+#include "editor/gui/items/AddFolderDialog.h"
+#include "editor/gui/items/BandColourDialog.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/mainwindow/WaitWindow.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/EffectLabel.h"
@@ -345,7 +345,7 @@ private Q_SLOTS:
         f.form->exitClick();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M23"));
         QVERIFY(!f.state.modified); // saved on Yes
-        QVERIFY(!QFile::exists(f.dir.filePath(u"p.tmp"_qs)));
+        QVERIFY(!QFile::exists(f.dir.filePath(u".p.lbp.tmp"_qs)));
 
         const common::IniFile settings(f.settingsPath());
         QCOMPARE(settings.readString(u"settings", u"last_proj"), QDir::toNativeSeparators(project));
@@ -368,7 +368,7 @@ private Q_SLOTS:
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         f.form->sortClick();
-        const QString workingCopy = f.dir.filePath(u"p.tmp"_qs);
+        const QString workingCopy = f.dir.filePath(u".p.lbp.tmp"_qs);
 
         // The title bar's close box asks as Exit does; a save that fails keeps the window open.
         QFile::remove(workingCopy);
@@ -429,8 +429,8 @@ private Q_SLOTS:
         // Save As moves the working copy beside the new file.
         f.fakes.choosers.queueSaveFile(f.dir.filePath(u"renamed.lbp"_qs));
         f.form->saveAsClick();
-        QVERIFY(QFile::exists(f.dir.filePath(u"renamed.tmp"_qs)));
-        QVERIFY(!QFile::exists(f.dir.filePath(u"hand.tmp"_qs)));
+        QVERIFY(QFile::exists(f.dir.filePath(u".renamed.lbp.tmp"_qs)));
+        QVERIFY(!QFile::exists(f.dir.filePath(u".hand.lbp.tmp"_qs)));
         QCOMPARE(f.state.mainDaten.Project_file.path(),
                  QDir::toNativeSeparators(f.dir.filePath(u"renamed.lbp"_qs)));
     }

@@ -1,21 +1,22 @@
 // Starting a project from nothing: the new-project dialog and the Edit command, the wizard and the
 // welcome screen, driven through the main window like a user would.
-#include "EditorWindowFixture.h"
-#include "gui/categories/CategoryEditor.h"
-#include "gui/design/DesignEditor.h"
-#include "gui/items/AddFileDialog.h"
-#include "gui/items/CellEditors.h"
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/newproject/FolderPage.h"
-#include "gui/newproject/ProjectDialog.h"
-#include "gui/newproject/ProjectWizard.h"
-#include "gui/newproject/WelcomeScreen.h"
-#include "project/EditorState.h"
-#include "project/ProjectFile.h"
+#include "editor/gui/categories/CategoryEditor.h"
+#include "editor/gui/design/DesignEditor.h"
+#include "editor/gui/items/AddFileDialog.h"
+#include "editor/gui/items/CellEditors.h"
+#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/newproject/FolderPage.h"
+#include "editor/gui/newproject/ProjectDialog.h"
+#include "editor/gui/newproject/ProjectWizard.h"
+#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -89,7 +90,8 @@ class TestNewProject : public QObject {
             author.projectFolder = disc;
             author.mainDaten.genre_file.set(state.programFolder + u"Files/Standard.lbc"_qs);
             author.mainDaten.menudesign_file.set(state.programFolder + u"Files/Standard.lbd"_qs);
-            const QString file = writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
+            const QString file =
+                writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
             form->openProject(file);
             return file;
         }
@@ -165,6 +167,33 @@ private Q_SLOTS:
         QCOMPARE(d->rootname->text(), f.disc);
     }
 
+    void cancellingNewLeavesTheOpenProjectAsItWas() {
+        Fixture f;
+        f.openSavedProject();
+        const QString categories = f.state.mainDaten.genre_file.path();
+        const QStringList captions = f.state.categories;
+        const QString other = writeCategoryFile(f.dir.filePath(u"other/other.lbc"_qs), {u"Else"_qs});
+        writeFile(f.dir.filePath(u"other/0.ico"_qs), "icon");
+        whenOpen<ProjectDialog>([&](ProjectDialog* d) {
+            f.fakes.choosers.queueFolder(f.disc);
+            d->browsepfbtn->click();
+            whenOpen<CategoryEditor>([&](CategoryEditor* e) {
+                f.fakes.choosers.queueOpenFile(other);
+                e->lgf->click();
+                e->OK->click();
+            });
+            d->genrefilebtn->click();
+            QCOMPARE(f.state.mainDaten.genre_file.path(), other);
+            d->exitbtn->click();
+        });
+        f.child(u"new"_qs)->click();
+        QCOMPARE(f.state.mainDaten.genre_file.path(), categories);
+        QCOMPARE(f.state.categories, captions);
+        QCOMPARE(f.state.pendingCategoryFile, categories);
+        QVERIFY(!f.state.modified);
+        QVERIFY(!f.gated());
+    }
+
     void editAppliesTheValuesAndAnEmptyCdNameIsNamed() {
         Fixture f;
         f.openSavedProject();
@@ -221,6 +250,7 @@ private Q_SLOTS:
             QCOMPARE(w->currentId(), int(ProjectWizard::General));
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::General)); // no folder yet
+            QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M87"));
             w->back();
             w->folderPage->setCurrentFolder(f.disc);
             w->next();
@@ -230,10 +260,13 @@ private Q_SLOTS:
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
+            QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
             w->defaultCategoriesClick();
             w->next();
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Design));
+            QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M48"));
+            QCOMPARE(f.fakes.messages.shown.size(), 3); // said once per refusal, never on the way
             w->defaultDesignClick();
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Items));
@@ -244,6 +277,27 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.help.topics.last().context, 6350);
         QVERIFY(f.gated());
         QVERIFY(f.state.projectFolder.isEmpty()); // nothing chosen in the wizard stays behind
+    }
+
+    void aCancelledCategoryEditorLeavesNoCategoryFile() {
+        Fixture f;
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            w->next();
+            w->folderPage->setCurrentFolder(f.disc);
+            w->next();
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->Cancel->click(); });
+            w->categoryEditorButton->click();
+            QCOMPARE(w->categoryFileLabel->text(), f.text(u"T52"));
+            QVERIFY(!f.state.mainDaten.genre_file.exists());
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
+            QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
+            w->reject();
+        });
+        f.form->wizardClick();
+        QVERIFY(f.gated());
     }
 
     void cancellingTheWizardReloadsTheOpenProject() {
@@ -314,6 +368,47 @@ private Q_SLOTS:
         w->makeDirectoryClick();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M54"));
         QVERIFY(!QFileInfo::exists(f.dir.filePath(u"Outside"_qs)));
+    }
+
+    void theFolderStepStartsAtHomeAndForgetsADeletedFolder() {
+        Fixture f;
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            w->next();
+            // The tree starts at the home folder, selected, so that Make Directory makes it there;
+            // nothing is chosen yet.
+            QCOMPARE(w->folderPage->currentFolder(), QDir::toNativeSeparators(QDir::homePath()));
+            QCOMPARE(w->m_projectFolderEdit->text(), f.text(u"T52"));
+            w->folderPage->setCurrentFolder(f.disc);
+            whenOpen<OneLineEditor>([](OneLineEditor* e) {
+                e->m_textEdit->setText(u"Empty"_qs);
+                e->OKClick();
+            });
+            w->folderPage->makeDirectory->click();
+            QCOMPARE(f.state.projectFolder, f.disc + u"Empty"_qs + QDir::separator());
+            // Deleted, the folder is no longer the project folder, and its parent does not take its place.
+            w->folderPage->deleteDirectory->click();
+            QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
+            QCOMPARE(w->m_projectFolderEdit->text(), f.text(u"T52"));
+            QVERIFY(f.state.projectFolder.isEmpty());
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::General));
+            // A Browse cancelled with nothing chosen stores no folder named "none".
+            w->m_browseButton->click();
+            QVERIFY(f.state.projectFolder.isEmpty());
+            QVERIFY(f.dialog()->rootname->text().isEmpty());
+            w->next();
+            QCOMPARE(w->currentId(), int(ProjectWizard::General));
+            w->reject();
+        });
+        f.form->wizardClick();
+
+        // A later wizard starts in the folder of the open project.
+        f.openSavedProject();
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
+            w->reject();
+        });
+        f.form->wizardClick();
     }
 
     void wizardBrowseCancelledKeepsTheFolder() {

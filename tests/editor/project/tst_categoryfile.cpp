@@ -1,9 +1,9 @@
 // Category files and their numbered icons, the own-folder rule of new files, and the icon packs.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/CategoryFile.h"
-#include "project/EnvironmentFiles.h"
-#include "project/IconPacks.h"
+#include "editor/project/CategoryFile.h"
+#include "editor/project/EnvironmentFiles.h"
+#include "editor/project/IconPacks.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(categoryfile::read(f + u"garbage.lbc"_qs).categories.isEmpty());
         QVERIFY(categoryfile::read(f + u"missing.lbc"_qs).categories.isEmpty());
 
-        // An absurd count is an 8-bit value, and the icons it asks for do not exist: loading stops
+        // An absurd count is clamped, and the icons it asks for do not exist: loading stops
         // at the first missing icon, naming it, before any caption is read.
         writeFile(f + u"0.ico"_qs, "icon");
         writeFile(f + u"absurd.lbc"_qs, "[general]\r\nanz_items=100000\r\n[0]\r\ncaption=Games\r\n");
@@ -78,8 +78,11 @@ private Q_SLOTS:
         QCOMPARE(absurd.missingIcon, f + u"1.ico"_qs);
         QCOMPARE(absurd.icons.size(), 1);
         QVERIFY(absurd.categories.isEmpty());
+        // A negative count is no categories, not 255 of them.
         writeFile(f + u"negative.lbc"_qs, "[general]\r\nanz_items=-1\r\n");
-        QCOMPARE(categoryfile::read(f + u"negative.lbc"_qs).missingIcon, f + u"1.ico"_qs);
+        const categoryfile::Contents negative = categoryfile::read(f + u"negative.lbc"_qs);
+        QVERIFY(negative.missingIcon.isEmpty());
+        QVERIFY(negative.categories.isEmpty());
     }
 
     void shorterSaveLeavesOldSectionsButReadsShort() {

@@ -1,10 +1,9 @@
 // Design files: the model's defaults, reading with the media search and the mode corrections,
 // writing every key, and saving a design into a folder of its own with its media.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/DesignFile.h"
-#include "project/EditorState.h"
-#include "ui/testing/FakeServices.h"
+#include "editor/project/DesignFile.h"
+#include "editor/project/EditorState.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -122,7 +121,7 @@ private Q_SLOTS:
     void writtenDesignReadsBackKeyForKey() {
         QTemporaryDir dir;
         EditorState state;
-        setAllMedia(state.mainDaten, dir.filePath(u"media/"_qs));
+        setAllMedia(state.mainDaten, dir.filePath(u"d/"_qs));
         state.design = sampleModel();
         state.design.modified = true;
         const QString file = dir.filePath(u"d/blue.lbd"_qs);
@@ -232,21 +231,78 @@ private Q_SLOTS:
 
     void searchOrdersDifferForBitmapsAndSounds() {
         QTemporaryDir dir;
-        const QString elsewhere = dir.filePath(u"elsewhere/"_qs);
+        EditorState state;
+        state.programFolder = dir.filePath(u"program/"_qs);
+        const QString backs = state.programFolder + u"back/"_qs;
+        const QString sounds = state.programFolder + u"Sounds/"_qs;
         const QString beside = dir.filePath(u"design/"_qs);
-        bitmap(elsewhere + u"back.bmp"_qs);
+        bitmap(backs + u"back.bmp"_qs);
         bitmap(beside + u"back.bmp"_qs);
-        sound(elsewhere + u"start.wav"_qs);
+        sound(sounds + u"start.wav"_qs);
         sound(beside + u"start.wav"_qs);
         const QString file =
-            writeFile(beside + u"d.lbd"_qs, "[Back]\r\nbmp=" + QDir::toNativeSeparators(elsewhere).toUtf8() +
+            writeFile(beside + u"d.lbd"_qs, "[Back]\r\nbmp=" + QDir::toNativeSeparators(backs).toUtf8() +
                                                 "back.bmp\r\nbmpalone=back.bmp\r\n[Sound]\r\nsound1=" +
-                                                QDir::toNativeSeparators(elsewhere).toUtf8() +
+                                                QDir::toNativeSeparators(sounds).toUtf8() +
                                                 "start.wav\r\nsound1alone=start.wav\r\n");
-        EditorState state;
-        designfile::load(state, file);
+        QCOMPARE(designfile::load(state, file), QStringList());
         QCOMPARE(state.mainDaten.BMP_File.folder(), QDir::toNativeSeparators(beside));
-        QCOMPARE(state.mainDaten.Sound[0].folder(), QDir::toNativeSeparators(elsewhere));
+        QCOMPARE(state.mainDaten.Sound[0].folder(), QDir::toNativeSeparators(sounds));
+    }
+
+    // A shared design file names private files as its media: none of them is taken, each is named.
+    void mediaComeOnlyFromTheDesignAndTheProgramFolders() {
+        QTemporaryDir dir;
+        EditorState state;
+        state.programFolder = dir.filePath(u"program/"_qs);
+        const QString secret = writeFile(dir.filePath(u"home/.ssh/id_ed25519"_qs), "PRIVATE KEY");
+        const QString shared = dir.filePath(u"shared/"_qs);
+        // A link beside the design that leads to the key, and a medium far too large for a menu.
+        QVERIFY(QFile::link(secret, shared + u"linked.bmp"_qs) ||
+                (QDir().mkpath(shared) && QFile::link(secret, shared + u"linked.bmp"_qs)));
+        QFile huge(shared + u"huge.wav"_qs);
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(designfile::kMaxMediumBytes + 1));
+        huge.close();
+        // A relative name would be found in whatever folder the editor runs in.
+        const QString working = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.filePath(u"home"_qs)));
+        const QString file =
+            writeFile(shared + u"evil.lbd"_qs,
+                      "[general]\r\ndesign_mode=bmp\r\n"
+                      "[Back]\r\nbmp=" +
+                          secret.toUtf8() +
+                          "\r\nbmpalone=id_ed25519\r\n"
+                          "[Splash]\r\nbmp=/etc/passwd\r\nbmpalone=passwd\r\n"
+                          "[Buttons]\r\nbtn_bmp=/somewhere/linked.bmp\r\nbtn_bmpalone=linked.bmp\r\n"
+                          "[Sound]\r\nsound1=" +
+                          secret.toUtf8() +
+                          "\r\n"
+                          "sound2=.ssh/id_ed25519\r\nsound3=/proc/self/pagemap\r\n"
+                          "sound4=/x/huge.wav\r\nsound4alone=huge.wav\r\n");
+        const QStringList refused = designfile::load(state, file);
+        QDir::setCurrent(working);
+        const TMainDaten& d = state.mainDaten;
+        for (const FileHolder* h : {&d.BMP_File, &d.Splash_File, &d.Button_file, &d.Sound[0], &d.Sound[1],
+                                    &d.Sound[2], &d.Sound[3]})
+            QVERIFY2(!h->exists(), qPrintable(h->path()));
+        QCOMPARE(state.design.designMode, Model::DesignMode::Band);
+        QCOMPARE(refused, (QStringList{u"/etc/passwd"_qs, secret, u"/somewhere/linked.bmp"_qs, secret,
+                                       u".ssh/id_ed25519"_qs, u"/proc/self/pagemap"_qs, u"/x/huge.wav"_qs}));
+
+        // Wherever they lie, files that only claim a size are no media.
+        QVERIFY(!designfile::isUsableMedium(u"/proc/self/pagemap"_qs));
+        QVERIFY(!designfile::isUsableMedium(writeFile(shared + u"empty.wav"_qs, QByteArray())));
+
+        // The program folder's backgrounds and sounds, and the design's own folder, are taken.
+        bitmap(state.programFolder + u"back/Sky.bmp"_qs);
+        const QString ok =
+            writeFile(shared + u"good.lbd"_qs,
+                      "[Back]\r\nbmp=" + state.programFolder.toUtf8() +
+                          "back/Sky.bmp\r\n"
+                          "[Sound]\r\nsound1=/elsewhere/start.wav\r\nsound1alone=start.wav\r\n");
+        sound(shared + u"start.wav"_qs);
+        QCOMPARE(designfile::load(state, ok), QStringList());
+        QVERIFY(d.BMP_File.exists() && d.Sound[0].exists());
     }
 
     void modeCorrectionsAndOddValues() {
@@ -297,7 +353,6 @@ private Q_SLOTS:
 
     void saveToANewNameMakesASelfContainedFolder() {
         QTemporaryDir dir;
-        ui::testing::FakeMessageBox messages;
         EditorState state;
         setAllMedia(state.mainDaten, dir.filePath(u"media/"_qs));
         // Two sounds of the same name from different folders stay two sounds.
@@ -306,7 +361,10 @@ private Q_SLOTS:
         const QString designs = dir.filePath(u"Designs/"_qs);
         QDir().mkpath(designs);
 
-        const QString written = designfile::saveTo(state, designs + u"Blue.lbd"_qs, messages);
+        QCOMPARE(designfile::saveTarget(designs + u"Blue"_qs),
+                 QDir::toNativeSeparators(designs + u"Blue/Blue.lbd"_qs));
+        const designfile::SaveResult saved = designfile::saveTo(state, designs + u"Blue.lbd"_qs);
+        const QString written = saved.written;
         const QString blue = QDir::toNativeSeparators(designs + u"Blue/"_qs);
         QCOMPARE(written, blue + u"Blue.lbd"_qs);
         QVERIFY(QFileInfo::exists(written));
@@ -317,8 +375,9 @@ private Q_SLOTS:
         QCOMPARE(state.mainDaten.BMP_File.path(), blue + u"my.back.bmp"_qs);
         QCOMPARE(state.mainDaten.Sound[4].path(), blue + u"s1_2.wav"_qs);
         QCOMPARE(state.mainDaten.menudesign_file.path(), written);
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, state.language.message(u"M43"));
+        QVERIFY(saved.notCopied.isEmpty());
+        QCOMPARE(saved.renamed, QStringList{QDir::toNativeSeparators(dir.filePath(u"other/s1.wav"_qs)) +
+                                            u" -> s1_2.wav"_qs});
         QVERIFY(state.modified);
 
         // Moved away from its media, the design still loads every medium from its own folder.
@@ -331,14 +390,41 @@ private Q_SLOTS:
 
         // Saving onto the existing file writes beside it, with no further folder.
         state.modified = false;
-        QCOMPARE(designfile::saveTo(state, written, messages), written);
+        QCOMPARE(designfile::saveTarget(written), written);
+        QCOMPARE(designfile::saveTo(state, written).written, written);
         QVERIFY(!QFileInfo::exists(blue + u"Blue"_qs));
         QVERIFY(state.modified);
     }
 
+    // A medium of the same name as one in the design's folder does not overwrite it, and a name
+    // that the file cannot store is stored under one it can.
+    void savedMediaKeepEachOtherAndTheirNames() {
+        QTemporaryDir dir;
+        EditorState state;
+        const QString red = dir.filePath(u"Designs/Red/"_qs);
+        state.mainDaten.BMP_File.set(bitmap(red + u"back.bmp"_qs, {10, 10}));
+        const QByteArray background = readBytes(red + u"back.bmp"_qs);
+        state.mainDaten.Splash_File.set(bitmap(dir.filePath(u"pictures/back.bmp"_qs), {20, 20}));
+        state.mainDaten.Button_file.set(bitmap(dir.filePath(u"pictures/Фон ночь.bmp"_qs), {30, 30}));
+        state.design.designMode = Model::DesignMode::Bmp;
+        const designfile::SaveResult saved = designfile::saveTo(state, dir.filePath(u"Designs/Red.lbd"_qs));
+        QCOMPARE(saved.written, QDir::toNativeSeparators(red + u"Red.lbd"_qs));
+        QCOMPARE(readBytes(red + u"back.bmp"_qs), background);
+        QCOMPARE(state.mainDaten.Splash_File.path(), QDir::toNativeSeparators(red + u"back_2.bmp"_qs));
+        QCOMPARE(state.mainDaten.Button_file.path(), QDir::toNativeSeparators(red + u"___ ____.bmp"_qs));
+        QCOMPARE(saved.renamed.size(), 2);
+        QVERIFY(saved.renamed[1].endsWith(u"-> ___ ____.bmp"_qs));
+
+        EditorState back;
+        designfile::load(back, saved.written);
+        QCOMPARE(QImage(back.mainDaten.BMP_File.path()).size(), QSize(10, 10));
+        QCOMPARE(QImage(back.mainDaten.Splash_File.path()).size(), QSize(20, 20));
+        QCOMPARE(QImage(back.mainDaten.Button_file.path()).size(), QSize(30, 30));
+        QCOMPARE(back.design.designMode, Model::DesignMode::Bmp);
+    }
+
     void mediumThatCannotBeCopiedIsReportedAndKept() {
         QTemporaryDir dir;
-        ui::testing::FakeMessageBox messages;
         EditorState state;
         state.mainDaten.BMP_File.set(bitmap(dir.filePath(u"media/back.bmp"_qs)));
         state.mainDaten.Sound[0].set(sound(dir.filePath(u"media/start.wav"_qs)));
@@ -346,18 +432,16 @@ private Q_SLOTS:
         // A folder where the copy should go makes the copy fail.
         QDir().mkpath(designs + u"Red/back.bmp"_qs);
         const QString source = state.mainDaten.BMP_File.path();
-        const QString written = designfile::saveTo(state, designs + u"Red.lbd"_qs, messages);
-        QVERIFY(!written.isEmpty());
+        const designfile::SaveResult saved = designfile::saveTo(state, designs + u"Red.lbd"_qs);
+        QVERIFY(!saved.written.isEmpty());
         QCOMPARE(state.mainDaten.BMP_File.path(), source);
         QCOMPARE(state.mainDaten.Sound[0].path(), QDir::toNativeSeparators(designs + u"Red/start.wav"_qs));
-        // Not "saved": the message names the medium that did not reach the design's folder.
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].kind, ui::MessageBoxService::Kind::Warning);
-        QVERIFY(messages.shown[0].text.contains(QDir::toNativeSeparators(designs + u"Red/back.bmp"_qs)));
-        // The design still finds its background where it lies.
+        // Not "saved": the medium that did not reach the design's folder is named.
+        QCOMPARE(saved.notCopied, QStringList{source});
+        // Outside its folder, the background is not taken when the design is read again, and said.
         EditorState back;
-        designfile::load(back, written);
-        QCOMPARE(back.mainDaten.BMP_File.path(), source);
+        QCOMPARE(designfile::load(back, saved.written), QStringList{source});
+        QVERIFY(!back.mainDaten.BMP_File.exists());
     }
 };
 

@@ -1,5 +1,5 @@
 // Finding a text in the item cells: what matches, and in which order the cells are visited.
-#include "project/GridFind.h"
+#include "editor/project/GridFind.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // Where an item's information text and screenshot belong, and how they are written and read.
-#include "EditorTestSupport.h"
 #include "common/JpegCodec.h"
-#include "project/ItemCompanion.h"
+#include "editor/project/ItemCompanion.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -91,8 +91,32 @@ private Q_SLOTS:
         QVERIFY(!companion::writePicture(picture, QImage()));
 
         QFile::setPermissions(text, QFileDevice::ReadOwner);
-        QVERIFY(companion::remove(text));
+        QCOMPARE(companion::remove(text), QString());
         QVERIFY(!QFileInfo::exists(text));
+        QVERIFY(!companion::remove(text).isEmpty());
+
+        // A link is never written through; deleting it leaves its target.
+        const QString target = writeFile(m_dir.filePath(u"target.txt"_qs), "mine");
+        const QString link = m_dir.filePath(u"link.txt"_qs);
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(!companion::writeText(link, u"new"_qs));
+        QVERIFY(!companion::writePicture(link, shot));
+        QCOMPARE(companion::remove(link), QString());
+        QCOMPARE(readBytes(target), QByteArray("mine"));
+    }
+
+    void anItemCanBeItsOwnCompanion() {
+        ItemRecord readme;
+        readme[fieldIndex(ItemField::SourceLocation)] = m_dir.filePath(u"docs/README.TXT"_qs);
+        QVERIFY(companion::isItemsOwnFile(readme, m_dir.filePath(u"docs/README.txt"_qs)));
+        QVERIFY(!companion::isItemsOwnFile(readme, m_dir.filePath(u"docs/README.jpg"_qs)));
+        QVERIFY(!companion::isItemsOwnFile(ItemRecord(), m_dir.filePath(u"x.txt"_qs)));
+        // The same file reached through a link.
+        const QString photo = writeFile(m_dir.filePath(u"pics/photo.jpg"_qs));
+        QVERIFY(QFile::link(m_dir.filePath(u"pics"_qs), m_dir.filePath(u"alias"_qs)));
+        ItemRecord shot;
+        shot[fieldIndex(ItemField::SourceLocation)] = m_dir.filePath(u"alias/photo.jpg"_qs);
+        QVERIFY(companion::isItemsOwnFile(shot, photo));
     }
 
     void oversizedTextsAreRefused() {

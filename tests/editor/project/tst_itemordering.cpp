@@ -1,10 +1,10 @@
 // Band colours, both sorts, removing rows, the language switch of yes/no cells and the messages
 // that a language file may lack.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "language/LanguageTables.h"
-#include "project/ItemOrdering.h"
-#include "project/ItemTable.h"
+#include "editor/language/LanguageTables.h"
+#include "editor/project/ItemOrdering.h"
+#include "editor/project/ItemTable.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -113,8 +113,9 @@ private Q_SLOTS:
         older.writeString(u"Messages", u"M1", QStringLiteral("Open a project first."));
         LanguageTables language;
         for (int pass = 0; pass < 2; ++pass) {
-            QCOMPARE(language.message(u"M61").arg(u"a.ico"_qs),
-                     QStringLiteral("Cannot open file \"a.ico\". The file does not exist or cannot be read."));
+            QCOMPARE(
+                language.message(u"M61").arg(u"a.ico"_qs),
+                QStringLiteral("Cannot open file \"a.ico\". The file does not exist or cannot be read."));
             QVERIFY(language.message(u"M62").startsWith(u"Cannot write file \"%1\"."_qs));
             language.load(older);
         }

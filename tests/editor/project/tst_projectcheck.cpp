@@ -1,9 +1,9 @@
 // The project check: re-pointing moved files, removing what is gone, the one walk of the project
 // folder and its file masks.
-#include "EditorTestSupport.h"
-#include "project/FileNameIndex.h"
-#include "project/ItemTable.h"
-#include "project/ProjectCheck.h"
+#include "editor/project/FileNameIndex.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectCheck.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -70,11 +70,19 @@ private Q_SLOTS:
         const QString sep = QDir::separator();
         const QStringList expected = {project(), project() + u"a"_qs + sep,
                                       project() + u"a"_qs + sep + u"c"_qs + sep, project() + u"b"_qs + sep};
-        // Files of a folder come before its subfolders, both by name.
-        QCOMPARE(index.foldersMatching(u"setup.exe"_qs), expected);
-        QCOMPARE(index.foldersMatching(u"s*.EXE"_qs), expected);
-        QCOMPARE(index.foldersMatching(u"*.txt"_qs), QStringList{project() + u"a"_qs + sep});
-        QVERIFY(index.foldersMatching(u"missing.exe"_qs).isEmpty());
+        const auto matching = [&](const QString& mask) {
+            QStringList found;
+            for (const FileNameIndex::Found& file : index.filesMatching(mask))
+                found << file.folder + file.name;
+            return found;
+        };
+        // Files of a folder come before its subfolders, both by name; names as spelled on disk.
+        const QStringList setups = {expected[0] + u"setup.exe"_qs, expected[1] + u"SETUP.EXE"_qs,
+                                    expected[2] + u"setup.exe"_qs, expected[3] + u"setup.exe"_qs};
+        QCOMPARE(matching(u"setup.exe"_qs), setups);
+        QCOMPARE(matching(u"s*.EXE"_qs), setups);
+        QCOMPARE(matching(u"*.txt"_qs), QStringList{expected[1] + u"other.txt"_qs});
+        QVERIFY(matching(u"missing.exe"_qs).isEmpty());
         QCOMPARE(FileNameIndex(project() + u"nowhere"_qs).fileCount(), 0);
     }
 
@@ -167,6 +175,20 @@ private Q_SLOTS:
         QCOMPARE(report.removed.size(), std::size_t(2));
         QCOMPARE(items.itemCount(), 1);
         QCOMPARE(items.record(0), ItemRecord());
+    }
+
+    void aMissingProjectFolderRefusesTheCheck() {
+        ItemTable items;
+        const std::vector<ItemRecord> rows = {
+            locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, project() + u"a.exe"_qs),
+            jumpPoint(u"J"_qs, kJump, u"\\jump\\"_qs)};
+        items.setRecords(rows);
+        for (const QString& folder : {project() + u"unplugged"_qs, QString()}) {
+            const projectcheck::Report report = projectcheck::run(items, folder, kJump, neverAsked);
+            QVERIFY(report.projectFolderMissing);
+            QVERIFY(!report.changedAnything());
+            QCOMPARE(items.records(), rows);
+        }
     }
 
     void nothingToRepairChangesNothing() {

@@ -1,9 +1,10 @@
 // The project file: what a save writes, and how items and their categories come back.
-#include "EditorTestSupport.h"
+#include "common/CategoryCount.h"
 #include "common/IniFile.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
-#include "project/ProjectFile.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectFile.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -192,12 +193,21 @@ private Q_SLOTS:
             QVERIFY(ini.save());
         }
         QVERIFY(loadCategoryList(lbc).isEmpty());
-        {
+        // A damaged count is clamped as the menu program clamps it, never taken modulo 256.
+        const auto listWithCount = [&](const QString& count) {
             common::IniFile ini(lbc);
-            ini.writeInteger(u"general", u"anz_items", 259); // an 8-bit count: 3
-            QVERIFY(ini.save());
+            ini.writeString(u"general", u"anz_items", count);
+            ini.save();
+            return loadCategoryList(lbc);
+        };
+        for (const auto& [count, size] :
+             {std::pair{u"1000000"_qs, common::kMaxCategories}, std::pair{u"256"_qs, 256},
+              std::pair{u"-1"_qs, 0}, std::pair{u"3"_qs, 3}}) {
+            const QStringList list = listWithCount(count);
+            QCOMPARE(list.size(), size);
+            QCOMPARE(list.size(), common::readCategoryCount(common::IniFile(lbc)));
         }
-        QCOMPARE(loadCategoryList(lbc), (QStringList{u"Tools"_qs, u"Games"_qs, u"Fehler"_qs}));
+        QCOMPARE(listWithCount(u"3"_qs), (QStringList{u"Tools"_qs, u"Games"_qs, u"Fehler"_qs}));
         QVERIFY(loadCategoryList(path(QStringLiteral("missing.lbc"))).isEmpty());
     }
 };

@@ -1,7 +1,7 @@
 // The folder rules of a new project: what the wizard may create and delete, and which last project
 // the welcome screen offers.
-#include "EditorTestSupport.h"
-#include "project/ProjectFolders.h"
+#include "editor/project/ProjectFolders.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,12 +1,13 @@
 // Open, Save, Save As and the working-copy cycle, driven with scripted dialogs.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/EditorState.h"
-#include "project/ItemTable.h"
-#include "project/ProjectFile.h"
-#include "project/ProjectSession.h"
+#include "editor/project/EditorState.h"
+#include "editor/project/ItemTable.h"
+#include "editor/project/ProjectFile.h"
+#include "editor/project/ProjectSession.h"
+#include "tests/editor/EditorTestSupport.h"
 #include "ui/testing/FakeServices.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +31,8 @@ class TestProjectSession : public QObject {
             lang.writeString(u"Messages", u"M29", QStringLiteral("category file missing"));
             lang.writeString(u"Messages", u"M30", QStringLiteral("design file missing"));
             lang.writeString(u"Messages", u"M57", QStringLiteral("could not save"));
+            lang.writeString(u"Messages", u"M85", QStringLiteral("said %1, held %2"));
+            lang.writeString(u"Messages", u"M88", QStringLiteral("lost:%1"));
             state.language.load(lang);
         }
         QString path(const QString& name) const { return dir.filePath(name); }
@@ -67,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Games"));
         QVERIFY(!f.state.modified && !f.state.categoryResolved && !f.state.designResolved);
         QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(project));
-        const QString copy = f.path(u"demo.tmp"_qs);
+        const QString copy = f.path(u".demo.lbp.tmp"_qs);
         QCOMPARE(f.state.mainDaten.Project_Temp.path(), QDir::toNativeSeparators(copy));
         QFile a(project), b(copy);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
@@ -148,6 +151,103 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(0, ItemField::FileName), QStringLiteral("setup.exe"));
     }
 
+    void theWorkingCopyIsNeverAFileOfTheUser() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        // A project named like a working copy is not its own working copy: closing keeps it.
+        const QString tour = f.writeProject(u"Tour.tmp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        const QByteArray tourBytes = readBytes(tour);
+        QVERIFY(f.session.open(tour));
+        QVERIFY(!QFileInfo(f.session.workingCopyPath()).absoluteFilePath().endsWith(u"/Tour.tmp"_qs));
+        f.session.deleteWorkingCopy();
+        QCOMPARE(readBytes(tour), tourBytes);
+
+        // Files beside a project whose name holds more dots stay as they were, through open, save
+        // and close; a name already taken, by a file or a link, is passed over.
+        const QString final = f.writeProject(u"Tour.final.lbp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        const QString taken = writeFile(f.path(u".Tour.final.lbp.tmp"_qs), "the user's");
+        const QString target = writeFile(f.path(u"target"_qs), "linked");
+        QVERIFY(QFile::link(target, f.path(u".Tour.final.lbp.1.tmp"_qs)));
+        QVERIFY(f.session.open(final));
+        const QString copy = f.session.workingCopyPath();
+        QCOMPARE(copy, QDir::toNativeSeparators(f.path(u".Tour.final.lbp.2.tmp"_qs)));
+        f.items.appendRecord(item(u"Two"_qs, u"Tools"_qs));
+        f.state.modified = true;
+        QVERIFY(f.session.save(u"Save"_qs));
+        QCOMPARE(common::IniFile(copy).readString(u"Item-2", u"0"), u"Two"_qs);
+        f.session.deleteWorkingCopy();
+        QVERIFY(!QFileInfo::exists(copy));
+        QCOMPARE(readBytes(tour), tourBytes);
+        QCOMPARE(readBytes(taken), QByteArray("the user's"));
+        QCOMPARE(readBytes(target), QByteArray("linked"));
+        QCOMPARE(common::IniFile(final).readString(u"Item-2", u"0"), u"Two"_qs);
+
+        // Opening the working copy itself as the project does not delete it.
+        QVERIFY(f.session.open(final));
+        const QString open = f.session.workingCopyPath();
+        QVERIFY(f.session.open(open));
+        QVERIFY(QFileInfo::exists(open));
+        f.session.deleteWorkingCopy();
+        QVERIFY(QFileInfo::exists(open));
+    }
+
+    void aDamagedItemCountIsSaidAndSavesAtOnce() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project = f.writeProject(u"p.lbp"_qs, lbc, lbd,
+                                               {item(u"One"_qs, u"Tools"_qs), item(u"Two"_qs, u"Tools"_qs)});
+        {
+            common::IniFile ini(project);
+            ini.writeString(u"Anz_Eintr\u00e4ge", u"items", u"2147483647"_qs);
+            QVERIFY(ini.save());
+        }
+        QVERIFY(f.session.open(project));
+        QCOMPARE(f.items.itemCount(), 2);
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
+        QCOMPARE(f.fakes.messages.shown[0].text, u"said 2147483647, held 2"_qs);
+        QElapsedTimer timer;
+        timer.start();
+        f.state.modified = true;
+        QVERIFY(f.session.save(u"Save"_qs));
+        QVERIFY2(timer.elapsed() < 5000, "the save counted to the damaged count");
+        QCOMPARE(common::IniFile(project).readInteger(u"Anz_Eintr\u00e4ge", u"items", 0), 2);
+
+        // A count that agrees, and an empty project's, are not mentioned.
+        QVERIFY(f.session.open(project));
+        f.items.setRecords({});
+        QVERIFY(f.session.save(u"Save"_qs));
+        QVERIFY(f.session.open(project));
+        QCOMPARE(f.fakes.messages.shown.size(), 1);
+    }
+
+    void charactersTheFileCannotHoldAreAskedAbout() {
+        Fixture f;
+        const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
+        const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
+        const QString project = f.writeProject(u"p.lbp"_qs, lbc, lbd, {item(u"One"_qs, u"Tools"_qs)});
+        QVERIFY(f.session.open(project));
+        const QByteArray before = readBytes(project);
+        f.items.setField(0, ItemField::Description, u"Ёлка 🎄"_qs);
+        f.state.modified = true;
+        f.fakes.messages.queueAnswer(Answer::Cancel);
+        QVERIFY(!f.session.save(u"Save"_qs));
+        QCOMPARE(f.fakes.messages.shown.last().text,
+                 u"lost:\nOne, "_qs + f.state.language.fieldTitle(fieldIndex(ItemField::Description)) +
+                     u": Ёлка🎄\n\n"_qs);
+        QVERIFY(f.state.modified);
+        QCOMPARE(readBytes(project), before);
+
+        // Save As asks once its file is chosen; going on writes the rest of the text.
+        f.fakes.choosers.queueSaveFile(f.path(u"other.lbp"_qs));
+        f.fakes.messages.queueAnswer(Answer::Ok);
+        QVERIFY(f.session.saveAs(u"t"_qs));
+        QCOMPARE(f.fakes.messages.shown.size(), 2);
+        QCOMPARE(common::IniFile(f.path(u"other.lbp"_qs)).readString(u"Item-1", u"6"), u"???? ??"_qs);
+        QVERIFY(!f.state.modified);
+    }
+
     void saveWritesThroughTheWorkingCopy() {
         Fixture f;
         const QString lbc = writeCategoryFile(f.path(u"c/a.lbc"_qs), {u"Tools"_qs});
@@ -161,7 +261,8 @@ private Q_SLOTS:
         QVERIFY(f.fakes.messages.shown.isEmpty());
         const common::IniFile saved(project);
         QCOMPARE(saved.readString(u"Item-2", u"0"), QStringLiteral("Two"));
-        QCOMPARE(common::IniFile(f.path(u"p.tmp"_qs)).readString(u"Item-2", u"0"), QStringLiteral("Two"));
+        QCOMPARE(common::IniFile(f.path(u".p.lbp.tmp"_qs)).readString(u"Item-2", u"0"),
+                 QStringLiteral("Two"));
     }
 
     void saveAsAddsTheExtensionAndReportsAFailedWrite() {
@@ -173,7 +274,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.choosers.requests.last().file.title, QStringLiteral("Save project"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.programFolder + u"projects/"_qs);
         QVERIFY(QFile::exists(f.path(u"fresh.lbp"_qs)));
-        QVERIFY(QFile::exists(f.path(u"fresh.tmp"_qs)));
+        QVERIFY(QFile::exists(f.path(u".fresh.lbp.tmp"_qs)));
         QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
 
         QVERIFY(!f.session.saveAs(u"t"_qs)); // cancelled
@@ -254,6 +355,22 @@ private Q_SLOTS:
         });
         QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
         QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
+
+        // Texts that the Windows-1252 working copy cannot hold come through the cycle whole.
+        const QString folder = f.path(u"диск/"_qs);
+        f.items.setField(0, ItemField::Name, u"Ёлка 🎄"_qs);
+        f.session.workingCopyCycle([&] {
+            f.state.cdName = u"Диск"_qs;
+            f.state.projectFolder = folder;
+            writeCategoryFile(lbc, {u"Tools"_qs, u"Spiele"_qs});
+            f.state.modified = true;
+        });
+        QCOMPARE(f.items.field(0, ItemField::Name), u"Ёлка 🎄"_qs);
+        QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Tools"));
+        QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
+        QCOMPARE(f.state.cdName, u"Диск"_qs);
+        QCOMPARE(f.state.projectFolder, folder);
+        QCOMPARE(f.state.mainDaten.genre_file.path(), lbc);
     }
 };
 

@@ -1,7 +1,7 @@
 // The settings file: defaults, the strict true word, window state, and the grid's columns.
-#include "EditorTestSupport.h"
 #include "common/IniFile.h"
-#include "project/SettingsFile.h"
+#include "editor/project/SettingsFile.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // The unzip module through the archive layer: what lands where, and that nothing ever lands outside
 // the destination folder.
-#include "HostileFiles.h"
-#include "ZipFixture.h"
-#include "content/ArchiveLayer.h"
+#include "menu/content/ArchiveLayer.h"
+#include "tests/menu/HostileFiles.h"
+#include "tests/menu/ZipFixture.h"
 
 #include <QDir>
 #include <QFileInfo>

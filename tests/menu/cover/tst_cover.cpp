@@ -1,8 +1,8 @@
 // The content list built from a disc's configuration, and the cover page checked as pixels at
 // the millimetre positions of its layout.
 #include "common/IniFile.h"
-#include "cover/ContentList.h"
-#include "cover/CoverPage.h"
+#include "menu/cover/ContentList.h"
+#include "menu/cover/CoverPage.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // The cover dialog and the content dialog, driven from the menu window: defaults, the content
 // list and when it is rebuilt, the pictures, and what reaches the printer.
-#include "DiscFixture.h"
-#include "cover/CoverPage.h"
-#include "gui/ContentDialog.h"
-#include "gui/CoverDialog.h"
-#include "gui/MenuWindow.h"
+#include "menu/cover/CoverPage.h"
+#include "menu/gui/ContentDialog.h"
+#include "menu/gui/CoverDialog.h"
+#include "menu/gui/MenuWindow.h"
+#include "tests/menu/DiscFixture.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/ShadowButton.h"

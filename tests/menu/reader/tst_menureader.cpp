@@ -1,12 +1,12 @@
 // The menu program's reading of a disc: folders, the design, the language, categories, items,
 // details and where an item's target lies.
-#include "DiscFixture.h"
 #include "common/FileSafeName.h"
 #include "common/Paths.h"
-#include "reader/DesignSettings.h"
-#include "reader/DiscEntries.h"
-#include "reader/ItemTarget.h"
-#include "reader/LanguageTexts.h"
+#include "menu/reader/DesignSettings.h"
+#include "menu/reader/DiscEntries.h"
+#include "menu/reader/ItemTarget.h"
+#include "menu/reader/LanguageTexts.h"
+#include "tests/menu/DiscFixture.h"
 
 #include <QtTest>
 
