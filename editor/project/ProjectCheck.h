@@ -42,8 +42,8 @@ struct Report {
 using FolderChoice =
     std::function<int(const QString& name, const QString& fileName, const QStringList& folders)>;
 
-// Checks every item row in order, unless the project folder is missing. The project folder is walked at most once, on the first missing
-// file. When the last item is removed, one empty row stays.
+// Checks every item row in order, unless the project folder is missing. The project folder is walked at most
+// once, on the first missing file. When the last item is removed, one empty row stays.
 Report run(ItemTable& items, const QString& projectFolder, const QString& jumpPointWord,
            const FolderChoice& choose);
 

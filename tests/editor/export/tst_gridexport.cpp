@@ -1,10 +1,10 @@
 // The five exports of the item grid, read back as the programs that open them would.
-#include "tests/support/SkipUnlessCi.h"
 #include "common/Cp1252.h"
 #include "editor/export/ExportTable.h"
 #include "editor/export/GridExport.h"
 #include "editor/export/TextExports.h"
 #include "tests/editor/export/OfficeReader.h"
+#include "tests/support/SkipUnlessCi.h"
 
 #include <QProcess>
 #include <QStandardPaths>
