@@ -27,15 +27,16 @@ bool buildDisc(CommandSession& session, const QString& target) {
         session.warn(text.contains(QStringLiteral("%1")) ? text.arg(list) : text + list);
     }
     if (!result.keptFiles.isEmpty())
-        session.warn(session.discTexts[DiscTexts::KeptFiles].arg(QStringLiteral("\n") + result.keptFiles.join(u'\n')));
+        session.warn(
+            session.discTexts[DiscTexts::KeptFiles].arg(QStringLiteral("\n") + result.keptFiles.join(u'\n')));
     return true;
 }
 
 int build(CommandSession& session) {
     if (!session.openProject())
         return kFailed;
-    const QString target =
-        session.options.to.isEmpty() ? session.state.projectFolder : CommandSession::absolute(session.options.to);
+    const QString target = session.options.to.isEmpty() ? session.state.projectFolder
+                                                        : CommandSession::absolute(session.options.to);
     if (target.isEmpty())
         return session.fail(session.texts[CommandTexts::NoProjectFolder]);
     return buildDisc(session, target) ? session.finished() : kFailed;

@@ -24,9 +24,10 @@ bool saveProject(CommandSession& session, int& status) {
     }
     const unstorable::Findings findings = unstorable::inProject(session.state, session.items);
     if (!findings.empty() && !session.options.acceptLostCharacters) {
-        status = session.fail(session.texts[CommandTexts::LostCharacters].arg(project, unstorable::listOf(findings)) +
-                                  QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptLostCharacters],
-                              kBadCommandLine);
+        status = session.fail(
+            session.texts[CommandTexts::LostCharacters].arg(project, unstorable::listOf(findings)) +
+                QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptLostCharacters],
+            kBadCommandLine);
         return false;
     }
     common::IniFile file(project);
@@ -59,7 +60,8 @@ int check(CommandSession& session) {
     if (report.projectFolderMissing)
         return session.fail(session.state.language.message(u"M84").arg(session.state.projectFolder));
     for (const projectcheck::Replacement& r : report.replaced)
-        session.console.result(t[CommandTexts::Replaced].arg(r.name, r.fileName, r.oldSourceLocation, r.newSourceLocation));
+        session.console.result(
+            t[CommandTexts::Replaced].arg(r.name, r.fileName, r.oldSourceLocation, r.newSourceLocation));
     // Items whose files are gone are warnings: the disc will lack them.
     for (const projectcheck::Removal& r : report.removed)
         session.warn(t[CommandTexts::Removed].arg(r.name, r.fileName, r.sourceLocation));

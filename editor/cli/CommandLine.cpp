@@ -1,5 +1,7 @@
 #include "editor/cli/CommandLine.h"
 
+#include "editor/export/GridExport.h"
+
 #include <array>
 
 namespace cli {
@@ -45,7 +47,7 @@ const std::array<Option, 11> kOptions{{
     {u"--replace", kImage | kExport, nullptr, &Options::replace},
     {u"--accept-renamed", kImage, nullptr, &Options::acceptRenamed},
     {u"--accept-left-out-links", kImage, nullptr, &Options::acceptLeftOutLinks},
-    {u"--accept-lost-characters", kCheck | kExport, nullptr, &Options::acceptLostCharacters},
+    {u"--accept-lost-characters", kCheck, nullptr, &Options::acceptLostCharacters},
     {u"--first-found", kCheck, nullptr, &Options::firstFound},
 }};
 
@@ -112,6 +114,8 @@ Parsed parse(const QStringList& arguments) {
         return failed(CommandTexts::NeedsOption, word, QStringLiteral("--iso FILE.iso"));
     if (options.command == Command::Export && options.to.isEmpty())
         return failed(CommandTexts::NeedsOption, word, QStringLiteral("--to FILE"));
+    if (options.command == Command::Export && !exportFormatOfFile(options.to))
+        return failed(CommandTexts::NoExportFormat, options.to);
     if (!options.medium.isEmpty() && options.medium != u"cd" && options.medium != u"dvd")
         return failed(CommandTexts::BadMedium, options.medium);
     return parsed;

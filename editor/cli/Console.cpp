@@ -10,7 +10,8 @@ constexpr int kPercent = 100;
 
 Console::Console() : Console(stdout, stderr, isatty(STDERR_FILENO) == 1) {}
 
-Console::Console(std::FILE* out, std::FILE* err, bool terminal) : m_out(out), m_err(err), m_terminal(terminal) {}
+Console::Console(std::FILE* out, std::FILE* err, bool terminal)
+    : m_out(out), m_err(err), m_terminal(terminal) {}
 
 void Console::line(std::FILE* stream, const QString& prefix, const QString& text) {
     clearProgress();

@@ -2,7 +2,6 @@
 #include "editor/cli/Commands.h"
 #include "editor/export/ExportTable.h"
 #include "editor/export/GridExport.h"
-#include "editor/project/UnstorableText.h"
 
 namespace cli {
 namespace {
@@ -12,25 +11,19 @@ const QColor kFixedColour(0xF0, 0xF0, 0xF0);
 
 } // namespace
 
+// A project file holds Windows-1252 text only, so the text exports lose no character of it and
+// need not ask, as the window does, whether to write all the same.
 int exportItems(CommandSession& session) {
     const QString file = CommandSession::absolute(session.options.to);
-    const std::optional<ExportFormat> format = exportFormatOfFile(file);
-    if (!format)
-        return session.fail(session.texts[CommandTexts::NoExportFormat].arg(file), kBadCommandLine);
+    // The command line is read only with a known format.
+    const ExportFormat format = *exportFormatOfFile(file);
     if (!session.openProject())
         return kFailed;
     int status = kFailed;
     if (!session.mayWrite(file, status))
         return status;
     const ExportTable table = exportTableOf(session.items, session.settings.shownFields(), kFixedColour);
-    if (isCodePageFormat(*format)) {
-        const unstorable::Findings findings = unstorable::inRows(table.rows);
-        if (!findings.empty() && !session.options.acceptLostCharacters)
-            return session.fail(session.texts[CommandTexts::LostCharacters].arg(file, unstorable::listOf(findings)) +
-                                    QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptLostCharacters],
-                                kBadCommandLine);
-    }
-    const QString failure = writeGridExport(*format, table, file);
+    const QString failure = writeGridExport(format, table, file);
     if (!failure.isEmpty())
         return session.fail(file + QStringLiteral("\n") + failure);
     session.console.step(session.texts[CommandTexts::ExportWritten].arg(file));

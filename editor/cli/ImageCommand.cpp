@@ -67,9 +67,8 @@ int image(CommandSession& session) {
     const QString cdName = session.state.cdName;
     DiscJobProgress progress;
     DiscJobResult result;
-    QThread* worker = QThread::create([&] {
-        result = discimage::writeImage(folder, cdName, imageFile, capacity, progress);
-    });
+    QThread* worker = QThread::create(
+        [&] { result = discimage::writeImage(folder, cdName, imageFile, capacity, progress); });
     worker->start();
     while (!worker->wait(kProgressMilliseconds))
         session.console.progress(stageText(session.discTexts, progress.stage), progress.done, progress.total);

@@ -24,17 +24,18 @@ QString writeText(const QByteArray& bytes, const QString& path) {
 QString writeBeside(QString (*writer)(const ExportTable&, const QString&), const ExportTable& table,
                     const QString& path) {
     const QFileInfo target(path);
-    QTemporaryFile scratch(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    QTemporaryFile scratch(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                           QStringLiteral(".XXXXXX"));
     if (!scratch.open())
         return scratch.errorString();
     scratch.close();
     const QString failure = writer(table, scratch.fileName());
     if (!failure.isEmpty())
         return failure;
-    const QFileDevice::Permissions permissions =
-        target.exists() ? QFile::permissions(path)
-                        : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                              QFileDevice::ReadOther;
+    const QFileDevice::Permissions permissions = target.exists()
+                                                     ? QFile::permissions(path)
+                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
     QFile::setPermissions(scratch.fileName(), permissions);
     // A rename replaces a link at `path` itself, never the file it points to.
     std::error_code error;

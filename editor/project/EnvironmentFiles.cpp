@@ -8,7 +8,8 @@
 
 namespace environmentfiles {
 
-QString findStoredFile(const QString& stored, const QString& folder, const QString& alone, const QString& ext) {
+QString findStoredFile(const QString& stored, const QString& folder, const QString& alone,
+                       const QString& ext) {
     if (QFileInfo(stored).isFile())
         return stored;
     const QString flat = folder + alone + ext;

@@ -18,14 +18,15 @@ const QString kGeneral = QStringLiteral("general");
 QString settle(const common::IniFile& file, const QString& prefix, const QString& programSubfolder,
                const QString& programFolder, const QString& replacement) {
     const QString stored = file.readString(kGeneral, prefix, QStringLiteral("not found"));
-    const QString found = environmentfiles::findStoredFile(
-        stored, programFolder + programSubfolder + QDir::separator(),
-        file.readString(kGeneral, prefix + QStringLiteral("alone")),
-        file.readString(kGeneral, prefix + QStringLiteral("ext")));
+    const QString found =
+        environmentfiles::findStoredFile(stored, programFolder + programSubfolder + QDir::separator(),
+                                         file.readString(kGeneral, prefix + QStringLiteral("alone")),
+                                         file.readString(kGeneral, prefix + QStringLiteral("ext")));
     if (!found.isEmpty())
         return found;
-    return QFileInfo(replacement).isFile() ? QDir::toNativeSeparators(QFileInfo(replacement).absoluteFilePath())
-                                           : QString();
+    return QFileInfo(replacement).isFile()
+               ? QDir::toNativeSeparators(QFileInfo(replacement).absoluteFilePath())
+               : QString();
 }
 
 } // namespace
@@ -51,15 +52,15 @@ Result read(const QString& projectFile, EditorState& state, ItemTable& items, co
         result.outcome = Outcome::NotAProject;
         return result;
     }
-    const QString categoryFile =
-        settle(file, QStringLiteral("genre_file"), QStringLiteral("genre"), state.programFolder, chosen.categoryFile);
+    const QString categoryFile = settle(file, QStringLiteral("genre_file"), QStringLiteral("genre"),
+                                        state.programFolder, chosen.categoryFile);
     if (categoryFile.isEmpty()) {
         result.outcome = Outcome::CategoryFileMissing;
         result.missingFile = file.readString(kGeneral, u"genre_file");
         return result;
     }
-    const QString designFile =
-        settle(file, QStringLiteral("menu_file"), QStringLiteral("menudesign"), state.programFolder, chosen.designFile);
+    const QString designFile = settle(file, QStringLiteral("menu_file"), QStringLiteral("menudesign"),
+                                      state.programFolder, chosen.designFile);
     if (designFile.isEmpty()) {
         result.outcome = Outcome::DesignFileMissing;
         result.missingFile = file.readString(kGeneral, u"menu_file");

@@ -41,6 +41,7 @@ struct Result {
 
 // Reads `projectFile` into `state` and `items`. Nothing of the state changes unless the project
 // can be read whole.
-Result read(const QString& projectFile, EditorState& state, ItemTable& items, const Replacements& chosen = {});
+Result read(const QString& projectFile, EditorState& state, ItemTable& items,
+            const Replacements& chosen = {});
 
 } // namespace projectreading

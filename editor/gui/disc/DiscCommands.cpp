@@ -18,8 +18,8 @@ using Msg = ui::MessageBoxService;
 using Outcome = DiscJobResult::Outcome;
 
 DiscProgressTexts progressTexts(const DiscTexts& t) {
-    return {t[DiscTexts::Cancel],   t[DiscTexts::Preparing], t[DiscTexts::WritingImage],
-            t[DiscTexts::Burning],  t[DiscTexts::Verifying], t[DiscTexts::Amount]};
+    return {t[DiscTexts::Cancel],  t[DiscTexts::Preparing], t[DiscTexts::WritingImage],
+            t[DiscTexts::Burning], t[DiscTexts::Verifying], t[DiscTexts::Amount]};
 }
 
 } // namespace

@@ -27,7 +27,8 @@ std::vector<int> MainWindow::shownFields() const {
 
 ExportTable MainWindow::exportTable() const {
     // The fixed cells as the grid paints them.
-    return exportTableOf(m_items, shownFields(), allfiles->horizontalHeader()->palette().color(QPalette::Button));
+    return exportTableOf(m_items, shownFields(),
+                         allfiles->horizontalHeader()->palette().color(QPalette::Button));
 }
 
 void MainWindow::exportClick(int format) {
