@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <pty.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <memory>
@@ -207,6 +210,31 @@ private Q_SLOTS:
         QCOMPARE(lumbre({u"build"_qs, project.file, u"--to"_qs, other}).status, 0);
         QVERIFY(QFileInfo(other + u"/CFG/members.cfg"_qs).isFile());
         QCOMPARE(contentsOf(project.folder), before);
+    }
+
+    void aTerminalSeesProgressAsItGoes() {
+        Project project(m_programFolder);
+        int terminal = -1, child = -1;
+        QVERIFY(openpty(&terminal, &child, nullptr, nullptr, nullptr) == 0);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"DISPLAY"_qs);
+        process.setProcessEnvironment(env);
+        // Standard error on the terminal, standard output still a pipe.
+        process.setChildProcessModifier([child] { dup2(child, STDERR_FILENO); });
+        process.start(m_lumbre, {u"build"_qs, project.file});
+        QVERIFY(process.waitForFinished(60000));
+        ::close(child);
+        QCOMPARE(process.exitCode(), 0);
+        QByteArray shown;
+        fcntl(terminal, F_SETFL, O_NONBLOCK);
+        char buffer[4096];
+        for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+        ::close(terminal);
+        // The step under way is drawn and wiped again before the finished step's line.
+        QVERIFY2(shown.contains("\rBuilding the disc folder ...\x1b[K\r\x1b[KDisc folder built: "), shown);
+        QVERIFY(!lumbre({u"build"_qs, project.file}).err.contains(u"Building"_qs));
     }
 
     void buildNamesWhatTheDiscLacks() {
