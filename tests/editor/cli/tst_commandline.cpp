@@ -493,6 +493,13 @@ private Q_SLOTS:
         QCOMPARE(run.status, 3);
         QVERIFY2(run.err.contains(iso), qPrintable(run.err));
         QVERIFY(!QFileInfo::exists(iso));
+        // A shipped file larger than the disk takes: the build says that it could not write the folder.
+        const QString module = files() + u"Unzdll.dll"_qs;
+        writeFile(module, QByteArray(100 * 1024, 'u'));
+        const Run build = lumbre({u"build"_qs, project.file}, {}, 64 * 1024);
+        writeFile(module, "Unzdll.dll");
+        QCOMPARE(build.status, 3);
+        QVERIFY2(build.err.contains(project.folder), qPrintable(build.err));
         // No half-written file beside the image or the lists.
         for (const QFileInfo& left : QDir(project.dir.path()).entryInfoList(QDir::Files | QDir::Hidden))
             QVERIFY2(left.fileName() == u"demo.lbp" || left.fileName().startsWith(u"list."_qs),
