@@ -65,7 +65,7 @@ sanitize() {
             -DCMAKE_INSTALL_PREFIX="$PWD/build-asan/stage" $(compiler_launcher)
     fi
     # Set for the build too: the asset generator runs under the sanitizers as well.
-    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_odr_violation=0
+    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
     cmake --build build-asan

@@ -381,4 +381,10 @@ DiscJobResult writeImage(const QString& folder, const QString& cdName, const QSt
     return result;
 }
 
+bool isInsideFolder(const QString& file, const QString& folder) {
+    const QString f = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+    const QString d = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return f.startsWith(d + u'/');
+}
+
 } // namespace discimage

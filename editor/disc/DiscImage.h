@@ -72,4 +72,7 @@ private:
 DiscJobResult writeImage(const QString& folder, const QString& cdName, const QString& imageFile,
                          std::int64_t capacity, DiscJobProgress& progress);
 
+// Whether `file` lies inside `folder` (below it, at any depth): an image there would hold itself.
+bool isInsideFolder(const QString& file, const QString& folder);
+
 } // namespace discimage

@@ -4,7 +4,11 @@
 #include "editor/export/OfficeExports.h"
 #include "editor/export/TextExports.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
 
 namespace {
 
@@ -12,6 +16,34 @@ QString writeText(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return file.errorString();
+    return {};
+}
+
+// The office writers write their file in place: an existing file would be gone when writing fails
+// half-way. They write a file beside it that replaces it only once it is complete.
+QString writeBeside(QString (*writer)(const ExportTable&, const QString&), const ExportTable& table,
+                    const QString& path) {
+    const QFileInfo target(path);
+    QTemporaryFile scratch(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+                           QStringLiteral(".XXXXXX"));
+    if (!scratch.open())
+        return scratch.errorString();
+    scratch.close();
+    const QString failure = writer(table, scratch.fileName());
+    if (!failure.isEmpty())
+        return failure;
+    const QFileDevice::Permissions permissions = target.exists()
+                                                     ? QFile::permissions(path)
+                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QFile::setPermissions(scratch.fileName(), permissions);
+    // A rename replaces a link at `path` itself, never the file it points to.
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(scratch.fileName().toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), error);
+    if (error)
+        return QString::fromLocal8Bit(error.message());
+    scratch.setAutoRemove(false);
     return {};
 }
 
@@ -33,6 +65,21 @@ ExportFormatInfo exportFormatInfo(ExportFormat format) {
     return {};
 }
 
+std::optional<ExportFormat> exportFormatOfFile(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"txt" || suffix == u"asc")
+        return ExportFormat::Ascii;
+    if (suffix == u"csv")
+        return ExportFormat::Csv;
+    if (suffix == u"docx")
+        return ExportFormat::Word;
+    if (suffix == u"xlsx")
+        return ExportFormat::Excel;
+    if (suffix == u"html" || suffix == u"htm")
+        return ExportFormat::Html;
+    return std::nullopt;
+}
+
 bool isCodePageFormat(ExportFormat format) {
     return format == ExportFormat::Ascii || format == ExportFormat::Csv;
 }
@@ -46,9 +93,9 @@ QString writeGridExport(ExportFormat format, const ExportTable& table, const QSt
     case ExportFormat::Html:
         return writeText(textexport::html(table), path);
     case ExportFormat::Word:
-        return officeexport::writeDocument(table, path);
+        return writeBeside(officeexport::writeDocument, table, path);
     case ExportFormat::Excel:
-        return officeexport::writeWorkbook(table, path);
+        return writeBeside(officeexport::writeWorkbook, table, path);
     }
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct ExportTable;
 
 // The five formats of the Export menu, in menu order.
@@ -13,6 +15,9 @@ struct ExportFormatInfo {
 };
 
 ExportFormatInfo exportFormatInfo(ExportFormat format);
+// The format a file's name asks for by its extension (.txt or .asc, .csv, .docx, .xlsx, .html or
+// .htm, in any letter case); none for any other.
+std::optional<ExportFormat> exportFormatOfFile(const QString& path);
 // The formats written as Windows-1252 text, which cannot hold every character.
 bool isCodePageFormat(ExportFormat format);
 

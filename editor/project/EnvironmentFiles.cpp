@@ -8,6 +8,17 @@
 
 namespace environmentfiles {
 
+QString findStoredFile(const QString& stored, const QString& folder, const QString& alone,
+                       const QString& ext) {
+    if (QFileInfo(stored).isFile())
+        return stored;
+    const QString flat = folder + alone + ext;
+    if (QFileInfo(flat).isFile())
+        return flat;
+    const QString nested = folder + alone + QDir::separator() + alone + ext;
+    return QFileInfo(nested).isFile() ? nested : QString();
+}
+
 QString fileInOwnFolder(const QString& chosen) {
     const QFileInfo info(chosen);
     if (info.exists())

@@ -16,6 +16,11 @@ QString fileInOwnFolder(const QString& chosen);
 // The chosen name with the extension added when it has none ("Games" -> "Games.lbc").
 QString withDefaultSuffix(const QString& chosen, const QString& suffix);
 
+// Where a project finds a category or design file that it names: the stored path, else the same
+// name in the program's folder for such files (`folder`, with its separator), else in a folder of
+// its own there; empty when none of them is a file.
+QString findStoredFile(const QString& stored, const QString& folder, const QString& alone,
+                       const QString& ext);
 // Whether two paths name the same file: the same file on disk when both exist, else the same
 // cleaned absolute path.
 bool isSameFile(const QString& a, const QString& b);

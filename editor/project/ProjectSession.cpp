@@ -40,18 +40,6 @@ const QString kCategoryFilter = QStringLiteral("Tavik - Lumbrel - Categoryfile|*
 const QString kDesignFilter = QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd");
 const QString kProjectFilter = QStringLiteral("Tavik - Lumbrel - Project|*.lbp");
 
-// The stored file, else the same name in the program's folder for such files, else in a folder of
-// its own there.
-QString findFile(const QString& stored, const QString& folder, const QString& alone, const QString& ext) {
-    if (QFileInfo(stored).isFile())
-        return stored;
-    const QString flat = folder + alone + ext;
-    if (QFileInfo(flat).isFile())
-        return flat;
-    const QString nested = folder + alone + QDir::separator() + alone + ext;
-    return QFileInfo(nested).isFile() ? nested : QString();
-}
-
 // How many names the working copy tries beside the project before it gives up.
 constexpr int kWorkingCopyNames = 100;
 
@@ -101,7 +89,7 @@ void ProjectSession::reloadCategoryList() {
 
 bool ProjectSession::settleCategoryFile(const QString& stored, const QString& alone, const QString& ext) {
     const QString folder = m_state.programFolder + QStringLiteral("genre") + QDir::separator();
-    m_state.mainDaten.genre_file.set(findFile(stored, folder, alone, ext));
+    m_state.mainDaten.genre_file.set(environmentfiles::findStoredFile(stored, folder, alone, ext));
     if (!m_state.mainDaten.genre_file.exists()) {
         if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel,
                                      m_state.language.message(u"M29")) != Msg::Answer::Ok)
@@ -120,7 +108,7 @@ bool ProjectSession::settleCategoryFile(const QString& stored, const QString& al
 
 bool ProjectSession::settleDesignFile(const QString& stored, const QString& alone, const QString& ext) {
     const QString folder = m_state.programFolder + QStringLiteral("menudesign") + QDir::separator();
-    m_state.mainDaten.menudesign_file.set(findFile(stored, folder, alone, ext));
+    m_state.mainDaten.menudesign_file.set(environmentfiles::findStoredFile(stored, folder, alone, ext));
     if (!m_state.mainDaten.menudesign_file.exists()) {
         if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel,
                                      m_state.language.message(u"M30")) != Msg::Answer::Ok)

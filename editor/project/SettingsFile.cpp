@@ -51,6 +51,15 @@ EditorSettings::EditorSettings() {
         fieldOfColumn[c] = c;
 }
 
+std::vector<int> EditorSettings::shownFields() const {
+    std::vector<int> fields;
+    for (const int field : fieldOfColumn) {
+        if (!hidden[field].value_or(false))
+            fields.push_back(field);
+    }
+    return fields;
+}
+
 EditorSettings EditorSettings::read(const common::IniFile& file) {
     EditorSettings s;
     s.lastProject = file.readString(kSection, u"last_proj");

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace common {
 class IniFile;
@@ -38,6 +39,8 @@ struct EditorSettings {
     EditorSettings();
 
     static EditorSettings read(const common::IniFile& file);
+    // The fields the grid shows, in column order.
+    std::vector<int> shownFields() const;
     // Writes every key but the width of column 0; hidden columns keep their stored width.
     void write(common::IniFile& file) const;
 };

@@ -45,16 +45,20 @@ Findings inRows(const std::vector<QStringList>& rows) {
     return findings;
 }
 
-bool confirm(ui::MessageBoxService& messages, const LanguageTables& language, const Findings& findings) {
-    if (findings.empty())
-        return true;
+QString listOf(const Findings& findings) {
     QString list;
     for (std::size_t i = 0; i < findings.size() && i < std::size_t(kMaxNamed); ++i)
         list += QStringLiteral("\n") + findings[i].where + QStringLiteral(": ") + findings[i].characters;
     if (findings.size() > std::size_t(kMaxNamed))
         list += QStringLiteral("\n… (+%1)").arg(findings.size() - std::size_t(kMaxNamed));
+    return list;
+}
+
+bool confirm(ui::MessageBoxService& messages, const LanguageTables& language, const Findings& findings) {
+    if (findings.empty())
+        return true;
     return messages.show(ui::MessageBoxService::Kind::Warning, ui::MessageBoxService::Buttons::OkCancel,
-                         language.message(u"M88").arg(list + QStringLiteral("\n\n"))) ==
+                         language.message(u"M88").arg(listOf(findings) + QStringLiteral("\n\n"))) ==
            ui::MessageBoxService::Answer::Ok;
 }
 

@@ -30,6 +30,8 @@ Findings inProject(const EditorState& state, const ItemTable& items);
 // Every cell below the title row, named by its column title and row number.
 Findings inRows(const std::vector<QStringList>& rows);
 
+// What would be lost, one place a line (each line starts with a line break); long lists are cut.
+QString listOf(const Findings& findings);
 // Says what would be lost, one place a line, and asks whether to write all the same; true without
 // findings.
 bool confirm(ui::MessageBoxService& messages, const LanguageTables& language, const Findings& findings);

@@ -2,9 +2,9 @@
 
 #include "editor/disc/DiscBurner.h"
 #include "editor/disc/DiscJob.h"
+#include "editor/disc/DiscTexts.h"
 #include "editor/gui/disc/DiscProgressDialog.h"
 
-#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -16,64 +16,6 @@ struct ItemDialogContext;
 namespace common {
 class IniFile;
 }
-
-// The texts of the disc image and burning commands: section "DiscImage" of the language file, with
-// the English words until one is applied.
-class DiscTexts {
-public:
-    enum Key {
-        WriteImage = 1,
-        BurnDisc,
-        Medium,
-        Cd,
-        Dvd,
-        Writer,
-        Cancel,
-        Preparing,
-        WritingImage,
-        Burning,
-        Verifying,
-        Amount,
-        ImageFilter,
-        Title,
-        ImageWritten,
-        TargetFailed,
-        SourceUnreadable,
-        TooSmall,
-        ImageCancelled,
-        NoWriter,
-        ChooseWriter,
-        NoMedium,
-        MediumNotWritable,
-        WriteFailed,
-        VerifyFailed,
-        BurnCancelled,
-        Burned,
-        ImageInsideDisc,
-        BuildRefused,
-        KeptFiles,
-        Unreadable,
-        ChangesIntro,
-        RenamedNames,
-        LinksStored,
-        LinksLeftOut,
-        GoOn,
-        MediumHoldsData,
-        ConfirmBurn,
-        HoldsDataRefused,
-        LastKey = HoldsDataRefused
-    };
-
-    DiscTexts();
-    void read(const common::IniFile& file);
-    QString operator[](Key key) const { return m_texts.value(key); }
-    DiscProgressTexts progressTexts() const;
-    // What the user is told about a job's end; `burning` tells an image from a disc.
-    QString outcomeMessage(const DiscJobResult& result, const QString& imageFile, bool burning) const;
-
-private:
-    QHash<int, QString> m_texts;
-};
 
 // Writing the built disc folder as an image and burning it, with progress and honest messages.
 class DiscCommands {

@@ -26,24 +26,9 @@ std::vector<int> MainWindow::shownFields() const {
 }
 
 ExportTable MainWindow::exportTable() const {
-    const std::vector<int> fields = shownFields();
-    ExportTable table;
     // The fixed cells as the grid paints them.
-    table.fixedColour = allfiles->horizontalHeader()->palette().color(QPalette::Button);
-    QStringList titles{QString()};
-    for (int field : fields)
-        titles.append(m_items.titles()[std::size_t(field)]);
-    table.rows.reserve(std::size_t(m_items.itemCount()) + 1);
-    table.rows.push_back(titles);
-    table.rowColours.push_back(table.fixedColour);
-    for (int row = 0; row < m_items.itemCount(); ++row) {
-        QStringList cells{QString()};
-        for (int field : fields)
-            cells.append(m_items.field(row, field));
-        table.rows.push_back(std::move(cells));
-        table.rowColours.push_back(m_items.rowColour(row));
-    }
-    return table;
+    return exportTableOf(m_items, shownFields(),
+                         allfiles->horizontalHeader()->palette().color(QPalette::Button));
 }
 
 void MainWindow::exportClick(int format) {
