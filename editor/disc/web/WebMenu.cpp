@@ -204,17 +204,18 @@ private:
                 QStringLiteral("<div id=\"splash\" aria-hidden=\"true\"><img src=\"%1\" alt=\"\"></div>\n")
                     .arg(own(QStringLiteral("splash.png")));
         html +=
-            QStringLiteral("<header><h1 id=\"disc\">%1</h1></header>\n"
-                           "<nav class=\"categories\" aria-labelledby=\"category-heading\">"
-                           "<h2 id=\"category-heading\"></h2><ul id=\"category-list\"></ul></nav>\n"
-                           "<main>\n"
-                           "<section class=\"items\" aria-labelledby=\"item-heading\">"
-                           "<h2 id=\"item-heading\"></h2><ul id=\"item-list\"></ul></section>\n"
-                           "<section class=\"details\" aria-labelledby=\"detail-heading\">"
-                           "<h2 id=\"detail-heading\"></h2><div id=\"detail-body\" "
-                           "aria-live=\"polite\"></div></section>\n"
-                           "</main>\n"
-                           "<script src=\"%2\"></script>\n<script src=\"%3\"></script>\n</body>\n</html>\n")
+            QStringLiteral(
+                "<header><h1 id=\"disc\">%1</h1></header>\n"
+                "<nav aria-labelledby=\"category-heading\">"
+                "<h2 id=\"category-heading\"></h2><ul id=\"category-list\" class=\"categories\"></ul></nav>\n"
+                "<main>\n"
+                "<section aria-labelledby=\"item-heading\">"
+                "<h2 id=\"item-heading\"></h2><ul id=\"item-list\" class=\"items\"></ul></section>\n"
+                "<section aria-labelledby=\"detail-heading\">"
+                "<h2 id=\"detail-heading\"></h2><div id=\"detail-body\" class=\"details\" "
+                "aria-live=\"polite\"></div></section>\n"
+                "</main>\n"
+                "<script src=\"%2\"></script>\n<script src=\"%3\"></script>\n</body>\n</html>\n")
                 .arg(m_state.cdName.toHtmlEscaped(), own(QStringLiteral("data.js")),
                      own(QStringLiteral("menu.js")));
         return html.toUtf8();

@@ -127,8 +127,10 @@ QByteArray designStyle(const DesignModel& d, const DesignPictures& pictures) {
         boxRule(QStringLiteral(".categories"), d.categoryBox, d.categoryBoxFill, d.categoryBoxFont, pictures);
     out += boxRule(QStringLiteral(".items"), d.filesBox, d.filesBoxFill, d.filesBoxFont, pictures);
     out += boxRule(QStringLiteral(".details"), d.detailsBox, d.detailsBoxFill, d.valueFont, pictures);
-    out += textRule(QStringLiteral("h1,h2,h3"), d.headingFont, d.headingBold, d.headingEffect);
-    out += textRule(QStringLiteral(".details dt"), d.labelFont, d.labelBold, d.labelEffect);
+    // Headings lie on the background, as in the menu program; inside the details box the labels'
+    // look serves the headings of the text and the screenshot.
+    out += textRule(QStringLiteral("h1,h2"), d.headingFont, d.headingBold, d.headingEffect);
+    out += textRule(QStringLiteral(".details dt,.details h3"), d.labelFont, d.labelBold, d.labelEffect);
     out += textRule(QStringLiteral(".details dd,.details dd a"), d.valueFont, d.valueBold, d.valueEffect);
     out += QStringLiteral("a:focus-visible{outline:2px solid %1}\n").arg(css(d.headingFont));
     out += buttonRule(d, pictures);
