@@ -16,10 +16,10 @@ packages=(
     libisofs-dev libburn-dev xorriso
     binutils mount clang-format
 )
-# The real tools that the tests meet, as users do: LibreOffice opens the office exports, the
-# validators check the desktop entry and the AppStream metadata.
+# The real tools that the tests meet, as users do: LibreOffice opens the office exports, headless
+# Chromium the disc's web menu, the validators check the desktop entry and the AppStream metadata.
 test_packages=(
-    libreoffice-calc-nogui libreoffice-writer-nogui
+    libreoffice-calc-nogui libreoffice-writer-nogui chromium-headless-shell
     desktop-file-utils appstream
 )
 

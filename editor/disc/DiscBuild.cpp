@@ -4,6 +4,7 @@
 #include "common/IniFile.h"
 #include "common/Paths.h"
 #include "editor/disc/ItemKind.h"
+#include "editor/disc/web/WebMenu.h"
 #include "editor/project/DesignFile.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/EnvironmentFiles.h"
@@ -49,6 +50,11 @@ bool sameBytes(const QString& a, const QString& b) {
     return true;
 }
 
+bool sameBytes(const QByteArray& bytes, const QString& path) {
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
 // The files beyond the fixed layout that an earlier build wrote, relative to the disc folder with
 // "/" between folders. Only names that a build can write are taken: the list lies in a folder
 // that anyone may have prepared.
@@ -62,8 +68,9 @@ QSet<QString> readManifest(const QString& path) {
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QString name = QString::fromUtf8(line).trimmed();
         const bool runtime = name.startsWith(u"CFG/lib/"_s) || name.startsWith(u"CFG/plugins/"_s);
-        if ((runtime || name == u"qt.conf"_s || name == u"autorun"_s) && !name.contains(u'\\') &&
-            !name.split(u'/').contains(u".."_s))
+        const bool listable =
+            runtime || name == u"qt.conf"_s || name == u"autorun"_s || webmenu::isWebMenuFile(name);
+        if (listable && !name.contains(u'\\') && !name.split(u'/').contains(u".."_s))
             names.insert(name);
     }
     return names;
@@ -106,14 +113,31 @@ public:
         if (!QFileInfo(source).isFile())
             return;
         const QString target = m_disc + QDir::toNativeSeparators(relative);
-        const QFileInfo existing(target);
-        if ((existing.exists() || existing.isSymLink()) && !m_earlier.contains(relative) &&
-            !(!existing.isSymLink() && sameBytes(source, target))) {
-            m_kept << QDir::toNativeSeparators(target);
+        if (!mayReplace(relative, [&] { return sameBytes(source, target); }))
             return;
-        }
         copy(source, target);
         m_listed.insert(relative);
+    }
+    // The same for a file the build makes itself, in a folder of the disc that it makes when missing.
+    void writeListed(const QByteArray& bytes, const QString& relative) {
+        const QString target = m_disc + QDir::toNativeSeparators(relative);
+        const QStringList parts = relative.split(u'/');
+        QString folder = m_disc;
+        for (qsizetype i = 0; i + 1 < parts.size() && !m_failed; ++i) {
+            folder += parts[i] + QDir::separator();
+            m_failed |= !makeRealFolder(folder);
+        }
+        if (m_failed || !mayReplace(relative, [&] { return sameBytes(bytes, target); }))
+            return;
+        write(bytes, target);
+        m_listed.insert(relative);
+    }
+    // A file of the fixed layout that the build makes itself.
+    void write(const QByteArray& bytes, const QString& target) {
+        removeLink(target);
+        QSaveFile file(target);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            m_failed = true;
     }
     // Every file below `sourceFolder` into the same place below `relativeFolder` of the disc.
     void copyFolderListed(const QString& sourceFolder, const QString& relativeFolder) {
@@ -180,6 +204,19 @@ public:
     }
 
 private:
+    // Whether a listed file may be written: nothing lies there, an earlier build wrote it, or it
+    // holds what would be written; otherwise it is the user's and is named as kept.
+    template <typename Same> bool mayReplace(const QString& relative, Same same) {
+        const QString target = m_disc + QDir::toNativeSeparators(relative);
+        const QFileInfo existing(target);
+        if ((existing.exists() || existing.isSymLink()) && !m_earlier.contains(relative) &&
+            !(!existing.isSymLink() && same())) {
+            m_kept << QDir::toNativeSeparators(target);
+            return false;
+        }
+        return true;
+    }
+
     QString m_disc;
     QSet<QString> m_earlier, m_listed;
     bool m_failed = false;
@@ -217,6 +254,17 @@ QString itemIconName(int n) {
     return QStringLiteral("m%1.ico").arg(n);
 }
 
+QList<QList<int>> rowsByCategory(const QStringList& categories, const ItemTable& items) {
+    QList<QList<int>> rows(categories.size());
+    for (int c = 0; c < categories.size(); ++c) {
+        for (int r = 0; r < items.itemCount(); ++r) {
+            if (items.field(r, ItemField::Category) == categories[c])
+                rows[c] << r;
+        }
+    }
+    return rows;
+}
+
 bool writeMembers(const QString& configFolder, const EditorState& state, const ItemTable& items) {
     const QString membersPath = configFolder + QStringLiteral("members.cfg");
     QFile::remove(membersPath);
@@ -237,13 +285,12 @@ bool writeMembers(const QString& configFolder, const EditorState& state, const I
     const QStringList& categories = state.categories;
     const QString yesText = state.language.yesText();
     bool written = true;
+    const QList<QList<int>> rows = rowsByCategory(categories, items);
     for (int c = 0; c < categories.size(); ++c) {
         const int genre = int(categories.lastIndexOf(categories[c]));
         int k = 0;
-        for (int r = 0; r < items.itemCount(); ++r) {
+        for (const int r : rows[c]) {
             const ItemRecord& item = items.record(r);
-            if (item[fieldIndex(ItemField::Category)] != categories[c])
-                continue;
             const QString section = QString::number(c) + u'-' + QString::number(k);
             members.writeString(section, u"caption", item[fieldIndex(ItemField::Name)]);
             members.writeInteger(section, u"icon_number", itemKind(item[fieldIndex(ItemField::FileName)]));
@@ -303,7 +350,14 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
     copier.copyNeeded(designfile::isUsableMedium(d.Icon_File.path()) ? d.Icon_File.path()
                                                                      : files + QStringLiteral("tiv.ico"),
                       cfg + QStringLiteral("tiv.ico"));
-    copier.copyNeeded(files + QStringLiteral("autorun.inf"), disc + QStringLiteral("autorun.inf"));
+    // Windows cannot start a disc's Linux menu program: its AutoPlay opens the web menu instead.
+    const QString autorunInf = files + QStringLiteral("autorun.inf");
+    if (state.prefs.writeWebMenu && QFileInfo(autorunInf).isFile() &&
+        !webmenu::isWindowsProgram(files + QStringLiteral("tiv.exe")))
+        copier.write(webmenu::autorunForBrowser(autorunInf, state.cdName),
+                     disc + QStringLiteral("autorun.inf"));
+    else
+        copier.copyNeeded(autorunInf, disc + QStringLiteral("autorun.inf"));
     // Installations that have them (Linux): the desktop's autostart file, and the menu program's
     // own runtime, so that the disc runs where Qt is not installed.
     copier.copyListed(files + QStringLiteral("autorun"), QStringLiteral("autorun"));
@@ -319,6 +373,11 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
     copier.copyNeeded(files + languageFileName(language, style), cfg + QStringLiteral("language.zol"));
     for (int m = 1; m <= kItemIconCount; ++m)
         copier.copyNeeded(files + itemIconName(m), cfg + itemIconName(m));
+    // Last, from the configuration folder as written above.
+    if (state.prefs.writeWebMenu) {
+        for (const webmenu::File& file : webmenu::generate(disc, state, items))
+            copier.writeListed(file.bytes, file.relative);
+    }
     copier.finishManifest(manifest);
     return copier.result();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,11 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
 
 // Whether the build refuses `target` (see Result::refused).
 bool isRefusedTarget(const QString& target, const EditorState& state);
+
+// The rows of each category of the list, in the order of the list and, within a category, of the
+// grid: the items a disc carries under each category's number. A row whose category matches no
+// caption is on none; one whose caption the list holds twice is on both.
+QList<QList<int>> rowsByCategory(const QStringList& categories, const ItemTable& items);
 
 // Writes members.cfg and the detail files of "membersd" into the configuration folder; earlier
 // detail files are removed first. False when the folder could not be written.

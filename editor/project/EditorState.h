@@ -35,6 +35,8 @@ struct EditorPreferences {
     QColor color2{255, 255, 255};
     // A build puts the menu program's runtime onto the disc; off for discs that only run where Qt is.
     bool shipRuntime = true;
+    // A build writes the web menu (index.html and CFG/web) beside the menu program.
+    bool writeWebMenu = true;
 };
 
 // The program-wide state of the editor: the open project around its items, and the preferences.

@@ -68,6 +68,7 @@ EditorSettings EditorSettings::read(const common::IniFile& file) {
     s.showFt = readFlag(file, u"show_ft");
     s.showBack = readFlag(file, u"show_back");
     s.shipRuntime = readFlag(file, u"ship_runtime");
+    s.writeWebMenu = readFlag(file, u"web_menu");
     s.gridMode = file.readInteger(kSection, u"grid_mode", 0);
     s.color1 = common::colorFromNameOrWhite(file.readString(kSection, u"Color1", QStringLiteral("clSilver")));
     s.color2 = common::colorFromNameOrWhite(file.readString(kSection, u"Color2", QStringLiteral("clWhite")));
@@ -97,6 +98,7 @@ void EditorSettings::write(common::IniFile& file) const {
     file.writeString(kSection, u"show_ft", showFt ? kTrue : kFalse);
     file.writeString(kSection, u"show_back", showBack ? kTrue : kFalse);
     file.writeString(kSection, u"ship_runtime", shipRuntime ? kTrue : kFalse);
+    file.writeString(kSection, u"web_menu", writeWebMenu ? kTrue : kFalse);
     for (int n = 1; n <= kColumnCount; ++n) {
         file.writeString(kSection, numbered(u"state_grid_", n),
                          hidden[n - 1].value_or(false) ? QStringLiteral("hidden")

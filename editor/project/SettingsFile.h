@@ -24,6 +24,7 @@ struct EditorSettings {
     bool showFt = true;
     bool showBack = true;
     bool shipRuntime = true;
+    bool writeWebMenu = true;
     std::optional<int> gridMode = 0; // 0 None, 1 Column Move, 2 Quick Sort
     QColor color1{192, 192, 192};
     QColor color2{255, 255, 255};

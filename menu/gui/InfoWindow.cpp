@@ -3,8 +3,8 @@
 
 #include "common/FileOps.h"
 
+#include "common/RtfReader.h"
 #include "menu/content/PlainText.h"
-#include "menu/content/RtfReader.h"
 #include "menu/gui/DesignLook.h"
 #include "ui/services/PrintService.h"
 #include "ui/widgets/CaptionFit.h"
@@ -161,11 +161,11 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
     m_view->clear();
     // Plain text takes the view's current format: that of the previous text's first character.
     m_view->setCurrentCharFormat(QTextCharFormat());
-    if (menu::looksLikeRtf(bytes)) {
+    if (common::looksLikeRtf(bytes)) {
         {
             // One fitting for the whole text, not one for each piece the reader adds.
             const QSignalBlocker quiet(m_view);
-            menu::readRtf(bytes, m_view->document(), kMaxTextLines);
+            common::readRtf(bytes, m_view->document(), kMaxTextLines);
         }
         fitToText();
     } else {

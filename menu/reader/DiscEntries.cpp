@@ -11,17 +11,6 @@ bool ItemDetails::hasHomePage() const {
     return !homePageAddress(homePage).isEmpty();
 }
 
-QString homePageAddress(const QString& homePage) {
-    if (isAddress(homePage))
-        return homePage;
-    // Host names that the Windows shell completed to an address.
-    if (homePage.startsWith(u"www", Qt::CaseInsensitive))
-        return QStringLiteral("http://") + homePage;
-    if (homePage.startsWith(u"ftp.", Qt::CaseInsensitive))
-        return QStringLiteral("ftp://") + homePage;
-    return {};
-}
-
 DiscIdentity readDiscIdentity(const common::IniFile& members) {
     return {members.readString(u"general", u"cdname"), members.readString(u"general", u"rootname")};
 }

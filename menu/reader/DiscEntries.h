@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/CategoryCount.h"
+#include "common/WebAddress.h"
 
 #include <QString>
 
@@ -55,9 +56,8 @@ struct ItemDetails {
     bool hasHomePage() const;
 };
 
-// The address that a home page opens: an address as written (ItemTarget.h), a host name beginning
-// with "www" or "ftp." with its scheme; empty for anything else ("http/setup.sh" is no address).
-QString homePageAddress(const QString& homePage);
+// The address that a home page opens; shared with the editor's web menu.
+using common::homePageAddress;
 
 DiscIdentity readDiscIdentity(const common::IniFile& members);
 // The count in genre.cfg, clamped as the editor clamps it.

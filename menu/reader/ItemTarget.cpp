@@ -19,14 +19,6 @@ qsizetype lastSeparator(const QString& path) {
 
 } // namespace
 
-bool isAddress(const QString& value) {
-    for (const QStringView scheme : {u"http://", u"https://", u"ftp://", u"mailto:"}) {
-        if (value.startsWith(scheme, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
 ItemTarget resolveTarget(const QString& rawTarget, const QString& drivePrefix, const QString& rootRest) {
     QString value = rawTarget;
     if (value.right(kJumpPoint.size()).toUpper() == kJumpPoint)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/WebAddress.h"
+
 #include <QString>
 
 namespace menu {
@@ -11,9 +13,8 @@ struct ItemTarget {
     Kind kind = Kind::File;
 };
 
-// Whether a value is an address for the browser: "http://", "https://" or "ftp://" in any case, or
-// "mailto:". Anything else, "http/setup.exe" too, is a path.
-bool isAddress(const QString& value);
+// Whether a value is an address for the browser; shared with the editor's web menu.
+using common::isAddress;
 
 // The item's `pfad` resolved as the disc build meant it: a trailing "JUMP POINT" (any case) leaves
 // the folder; addresses stay as written; anything else lies below the drive prefix,

@@ -5,7 +5,7 @@
 //   mkdir -p tests/fuzz/corpus/rtf && build-fuzz/tests/fuzz/fuzz_rtfreader tests/fuzz/corpus/rtf \
 //       -max_total_time=180 -max_len=4096 -jobs=1
 
-#include "menu/content/RtfReader.h"
+#include "common/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The reader is given what looks like rich text; the rest would be read as plain text.
     const QByteArray text = "{\\rtf1 " + QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
     QTextDocument document;
-    menu::readRtf(text, &document, kMaxLines);
+    common::readRtf(text, &document, kMaxLines);
     if (document.blockCount() > kMaxLines)
         __builtin_trap();
     if (document.toRawText().count(QChar::LineSeparator) + document.blockCount() > kMaxLines + 1)

@@ -9,6 +9,8 @@
 #include "editor/project/EditorState.h"
 #include "menu/reader/DiscEntries.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/support/HeadlessBrowser.h"
+#include "tests/support/SkipUnlessCi.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QCheckBox>
@@ -125,6 +127,19 @@ private Q_SLOTS:
         const menu::ItemDetails chess = menu::readItemDetails(
             common::IniFile(cfg + menu::detailFileName(1, 0).replace(u'\\', u'/')), 1, 0);
         QCOMPARE(chess.rawTarget, u"\\chess.exe"_qs);
+
+        // The same disc in a browser, through its web menu.
+        HeadlessBrowser browser;
+        if (!browser.found())
+            SKIP_UNLESS_CI("no headless Chromium (Debian package chromium-headless-shell)");
+        const QString page = built + u"/index.html"_qs;
+        const QString dom = browser.dumpDom(page, u"c1-0"_qs);
+        for (const QString& text :
+             {u"My First Disc"_qs, u"Programs"_qs, u"Games"_qs, u"chess"_qs, u"puzzle"_qs})
+            QVERIFY2(dom.contains(text), qPrintable(text));
+        QVERIFY(dom.contains(u"href=\"chess.exe\""_qs));
+        QCOMPARE(common::IniFile(built + u"/autorun.inf"_qs).readString(u"autorun", u"shellexecute"),
+                 u"index.html"_qs);
     }
 };
 

@@ -126,10 +126,12 @@ void MainWindow::startUp() {
     m_state.prefs.showFt = settings.showFt;
     m_state.prefs.showBack = settings.showBack;
     m_state.prefs.shipRuntime = settings.shipRuntime;
+    m_state.prefs.writeWebMenu = settings.writeWebMenu;
     m_showWelcome->setChecked(settings.showWelcome);
     m_showTip->setChecked(settings.showFt);
     m_showBack->setChecked(settings.showBack);
     m_shipRuntime->setChecked(settings.shipRuntime);
+    m_writeWebMenu->setChecked(settings.writeWebMenu);
     if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
         gridModeClick(static_cast<GridMode>(*settings.gridMode));
     m_state.prefs.color1 = settings.color1;
@@ -195,6 +197,7 @@ EditorSettings MainWindow::currentSettings() const {
     s.showFt = m_state.prefs.showFt;
     s.showBack = m_state.prefs.showBack;
     s.shipRuntime = m_state.prefs.shipRuntime;
+    s.writeWebMenu = m_state.prefs.writeWebMenu;
     s.gridMode.reset();
     for (int m = 0; m < 3; ++m) {
         if (m_gridModeEntries[m]->isChecked())

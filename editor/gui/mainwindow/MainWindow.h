@@ -122,6 +122,7 @@ public:
     void showAddItemTipClick();
     void showBackgroundClick();
     void shipRuntimeClick();
+    void writeWebMenuClick();
 
     // Grid events.
     void allfilesClick();
@@ -261,6 +262,7 @@ private:
     QAction* m_showTip = nullptr;
     QAction* m_showBack = nullptr;
     QAction* m_shipRuntime = nullptr;
+    QAction* m_writeWebMenu = nullptr;
     std::array<QAction*, 3> m_gridModeEntries{};
     std::array<QAction*, kItemFieldCount> m_columnEntries{};
     std::array<QAction*, kItemFieldCount> m_editEntries{};

@@ -169,6 +169,11 @@ void MainWindow::showAddItemTipClick() {
     m_state.prefs.showFt = m_showTip->isChecked();
 }
 
+void MainWindow::writeWebMenuClick() {
+    click();
+    m_state.prefs.writeWebMenu = m_writeWebMenu->isChecked();
+}
+
 void MainWindow::shipRuntimeClick() {
     click();
     m_state.prefs.shipRuntime = m_shipRuntime->isChecked();

@@ -117,6 +117,7 @@ void MainWindow::applyMainTexts(const common::IniFile& file) {
     applyMenuTexts(menuEntries(subMenu(zol, 1)), file, kMain, 168, 169);
 
     m_shipRuntime->setText(windowText(file, kMain, 172));
+    m_writeWebMenu->setText(windowText(file, kMain, 173));
     m_settingsMenu->setTitle(windowText(file, kMain, 170));
     m_popup->setTitle(windowText(file, kMain, 171));
     // Both popups carry their title as their first entry.

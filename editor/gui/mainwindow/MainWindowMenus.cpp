@@ -214,6 +214,10 @@ void MainWindow::createSettingsMenu() {
         checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClick);
     m_shipRuntime->setObjectName(QStringLiteral("shipruntime"));
     s->addAction(m_shipRuntime);
+    m_writeWebMenu =
+        checkable(QStringLiteral("Write a Web Menu beside the Menu"), &MainWindow::writeWebMenuClick);
+    m_writeWebMenu->setObjectName(QStringLiteral("webmenu"));
+    s->addAction(m_writeWebMenu);
 }
 
 void MainWindow::createMainMenu() {

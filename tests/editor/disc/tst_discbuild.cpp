@@ -81,6 +81,8 @@ class TestDiscBuild : public QObject {
                 writeFile(dir.filePath(u"design/blue.lbd"_qs), "[Language]\r\nLanguage=1\r\nStyle=1\r\n");
             state.mainDaten.menudesign_file.set(lbd);
             target = dir.path() + u"/out"_qs;
+            // The web menu's files and autostart have a suite of their own.
+            state.prefs.writeWebMenu = false;
         }
         QString cfg() const { return target + u"/CFG/"_qs; }
         void setMedia() {

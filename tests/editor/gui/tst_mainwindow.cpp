@@ -11,6 +11,7 @@
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/EffectLabel.h"
 
@@ -565,6 +566,21 @@ private Q_SLOTS:
         QVERIFY(f.state.prefs.shipRuntime);
         f.form->close();
         QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"ship_runtime"),
+                 QStringLiteral("TRUE"));
+    }
+
+    void webMenuSettingIsOnByDefaultKeptAndTranslated() {
+        Fixture fresh;
+        QVERIFY(fresh.state.prefs.writeWebMenu);
+        Fixture f("[settings]\r\nlanguage=2\r\nweb_menu=FALSE\r\n");
+        auto* entry = f.form->findChild<QAction*>(u"webmenu"_qs);
+        QVERIFY(!entry->isChecked());
+        QVERIFY(!f.state.prefs.writeWebMenu);
+        QCOMPARE(entry->text(), QStringLiteral("Web-Men\u00fc neben das Men\u00fc schreiben"));
+        QVERIFY(ui::testing::trigger(*f.form, u"webmenu"_qs));
+        QVERIFY(f.state.prefs.writeWebMenu);
+        f.form->close();
+        QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"web_menu"),
                  QStringLiteral("TRUE"));
     }
 };

@@ -18,7 +18,7 @@ private Q_SLOTS:
         const EditorSettings s =
             EditorSettings::read(common::IniFile(m_dir.filePath(QStringLiteral("none.dat"))));
         QCOMPARE(s.language, 1);
-        QVERIFY(s.showWelcome && s.showFt && s.showBack && s.shipRuntime);
+        QVERIFY(s.showWelcome && s.showFt && s.showBack && s.shipRuntime && s.writeWebMenu);
         QCOMPARE(s.gridMode, std::optional<int>(0));
         QCOMPARE(s.color1, QColor(192, 192, 192));
         QCOMPARE(s.color2, QColor(Qt::white));
@@ -68,6 +68,7 @@ private Q_SLOTS:
         s.language = 2;
         s.showWelcome = false;
         s.shipRuntime = false;
+        s.writeWebMenu = false;
         s.gridMode = 1;
         s.maximized = false;
         s.color1 = QColor(0, 128, 0);
@@ -92,6 +93,7 @@ private Q_SLOTS:
         QCOMPARE(back.lastProject, s.lastProject);
         QCOMPARE(back.language, 2);
         QVERIFY(!back.shipRuntime);
+        QVERIFY(!back.writeWebMenu);
         QCOMPARE(back.gridMode, std::optional<int>(1));
         QCOMPARE(back.hidden[2], std::optional<bool>(true));
         QCOMPARE(back.hidden[0], std::optional<bool>(false));

@@ -2,7 +2,7 @@
 // texts and their temporary files, and the picture window with its options and docking.
 #include "common/Cp437.h"
 #include "common/JpegCodec.h"
-#include "menu/content/RtfReader.h"
+#include "common/RtfReader.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/InfoWindow.h"
 #include "menu/gui/MenuWindow.h"
@@ -155,10 +155,10 @@ private Q_SLOTS:
             "\\pard\\li720 Normal {\\i italic} {\\ul underlined}\\ulnone  {\\strike gone} \\cf1 red\\cf0  "
             "{\\f1\\fs32 big mono} caf\\'e9 \\u8364? \\{braces\\} end\\line next\\tab tab\\par\r\n"
             "{\\pict\\wmetafile8\\picw100 0123456789abcdef}after {\\highlight2 marked}\\par\r\n}";
-        QVERIFY(menu::looksLikeRtf("  \r\n" + rtf));
-        QVERIFY(!menu::looksLikeRtf("plain {\\rtf1 later"));
+        QVERIFY(common::looksLikeRtf("  \r\n" + rtf));
+        QVERIFY(!common::looksLikeRtf("plain {\\rtf1 later"));
         QTextDocument doc;
-        menu::readRtf(rtf, &doc);
+        common::readRtf(rtf, &doc);
         QCOMPARE(doc.toPlainText(),
                  QStringLiteral(
                      "Title\nNormal italic underlined gone red big mono café € {braces} end\nnext\ttab\n"
@@ -182,24 +182,24 @@ private Q_SLOTS:
         QCOMPARE(formatOf(doc, QStringLiteral("marked")).background().color(), QColor(Qt::blue));
 
         // Damaged input gives what text it holds, and nothing worse.
-        menu::readRtf("{\\rtf1 {\\b cut off", &doc);
+        common::readRtf("{\\rtf1 {\\b cut off", &doc);
         QCOMPARE(doc.toPlainText(), QStringLiteral("cut off"));
-        menu::readRtf(QByteArray(100000, '{') + "\\rtf1 deep" + QByteArray("\\'"), &doc);
+        common::readRtf(QByteArray(100000, '{') + "\\rtf1 deep" + QByteArray("\\'"), &doc);
         QCOMPARE(doc.toPlainText(), QStringLiteral("deep"));
-        menu::readRtf("{\\rtf1 \\bin999999999 x}", &doc);
+        common::readRtf("{\\rtf1 \\bin999999999 x}", &doc);
         QCOMPARE(doc.toPlainText(), QString());
         // Font numbers beyond any table are the document's own face (the integer limit crashed).
-        menu::readRtf(fontAtIntegerLimit(), &doc);
+        common::readRtf(fontAtIntegerLimit(), &doc);
         QCOMPARE(doc.toPlainText(), QStringLiteral("hello"));
-        menu::readRtf("{\\rtf1{\\fonttbl{\\f99999 X;}{\\f-5 Y;}{\\f1 Z;}}\\f99999 a\\f-5 b\\f1 c}", &doc);
+        common::readRtf("{\\rtf1{\\fonttbl{\\f99999 X;}{\\f-5 Y;}{\\f1 Z;}}\\f99999 a\\f-5 b\\f1 c}", &doc);
         QCOMPARE(doc.toPlainText(), QStringLiteral("abc"));
         QCOMPARE(formatOf(doc, QStringLiteral("c")).fontFamilies().toStringList(),
                  QStringList{QStringLiteral("Z")});
         QVERIFY(!formatOf(doc, QStringLiteral("a")).hasProperty(QTextFormat::FontFamilies));
         // Reading ends after the lines asked for, paragraphs and line breaks alike.
-        menu::readRtf("{\\rtf1 " + QByteArray("a\\par ").repeated(50) + "}", &doc, 10);
+        common::readRtf("{\\rtf1 " + QByteArray("a\\par ").repeated(50) + "}", &doc, 10);
         QCOMPARE(doc.blockCount(), 10);
-        menu::readRtf("{\\rtf1 " + QByteArray("a\\line ").repeated(50) + "}", &doc, 10);
+        common::readRtf("{\\rtf1 " + QByteArray("a\\line ").repeated(50) + "}", &doc, 10);
         QCOMPARE(doc.toRawText().count(QChar::LineSeparator), 9);
     }
 

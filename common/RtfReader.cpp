@@ -1,4 +1,4 @@
-#include "menu/content/RtfReader.h"
+#include "common/RtfReader.h"
 
 #include "common/Cp1252.h"
 
@@ -14,7 +14,7 @@
 #include <climits>
 #include <vector>
 
-namespace menu {
+namespace common {
 namespace {
 
 constexpr int kMaxDepth = 200;        // deeper groups are read as text of the deepest
@@ -455,4 +455,4 @@ void readRtf(QByteArrayView data, QTextDocument* document, qsizetype maxLines) {
     Reader(data, document, maxLines).run();
 }
 
-} // namespace menu
+} // namespace common

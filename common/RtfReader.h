@@ -6,7 +6,7 @@
 
 class QTextDocument;
 
-namespace menu {
+namespace common {
 
 // Whether a file's text is rich text: it opens with "{\rtf" (blanks before it allowed).
 bool looksLikeRtf(QByteArrayView data);
@@ -21,4 +21,4 @@ bool looksLikeRtf(QByteArrayView data);
 void readRtf(QByteArrayView data, QTextDocument* document,
              qsizetype maxLines = std::numeric_limits<qsizetype>::max());
 
-} // namespace menu
+} // namespace common
