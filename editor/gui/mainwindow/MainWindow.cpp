@@ -26,7 +26,8 @@
 #include <QToolButton>
 
 MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items, services) {
+    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items),
+      m_projectFiles(m_session, state, m_items, services) {
     setObjectName(QStringLiteral("Tform1"));
     setWindowTitle(applicationTitle());
     m_iconChooser = new IconChooser(state, services, this);

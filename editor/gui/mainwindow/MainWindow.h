@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/gui/mainwindow/ProjectFileCommands.h"
 #include "editor/project/GridFind.h"
 #include "editor/project/ItemField.h"
 #include "editor/project/ItemTable.h"
@@ -190,6 +191,7 @@ private:
     ui::Services m_services;
     ItemTable m_items;
     ProjectSession m_session;
+    ProjectFileCommands m_projectFiles;
     GridMode m_gridMode = GridMode::None;
     bool m_modeChosen = false; // no mode carries the check mark before the first one is set
     int m_lastSortedField = -1;

@@ -32,7 +32,7 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
                                      offerCancel ? Msg::Buttons::YesNoCancel : Msg::Buttons::YesNo,
                                      message(messageKey))) {
     case Msg::Answer::Yes:
-        return m_session.save(save->toolTip());
+        return m_projectFiles.save(save->toolTip());
     case Msg::Answer::Cancel:
         return false;
     default:
@@ -48,7 +48,7 @@ void MainWindow::enableProjectCommands() {
 }
 
 bool MainWindow::openProject(const QString& file) {
-    const bool opened = m_session.open(file);
+    const bool opened = m_projectFiles.open(file);
     if (opened) {
         enableProjectCommands();
         updateWindowTitle();
@@ -73,13 +73,13 @@ void MainWindow::openClicked() {
 
 void MainWindow::saveClick() {
     click();
-    m_session.save(save->toolTip());
+    m_projectFiles.save(save->toolTip());
     showCurrentRowInStatusLine();
 }
 
 void MainWindow::saveAsClick() {
     click();
-    m_session.saveAs(save->toolTip());
+    m_projectFiles.saveAs(save->toolTip());
 }
 
 void MainWindow::settingsClick() {

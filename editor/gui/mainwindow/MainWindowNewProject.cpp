@@ -23,7 +23,7 @@ constexpr int kFirstProjectHelpContext = 5100;
 
 void MainWindow::createNewProjectWindows() {
     m_projectDialog = new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
-                                        {[this] { return m_session.saveAs(save->toolTip(), false); },
+                                        {[this] { return m_projectFiles.saveAs(save->toolTip(), false); },
                                          [this] {
                                              enableProjectCommands();
                                              updateWindowTitle();
