@@ -58,7 +58,7 @@ AboutBox::AboutBox(ui::ShellService& shell, QWidget* parent)
     m_homeLink = new ui::EffectLabel(productHomePage(), this);
     m_homeLink->setObjectName(QStringLiteral("homelink"));
     m_homeLink->setLink(true);
-    connect(m_homeLink, &ui::EffectLabel::clicked, this, &AboutBox::homeLinkClick);
+    connect(m_homeLink, &ui::EffectLabel::clicked, this, &AboutBox::homeLinkClicked);
 
     m_ok = new ui::ShadowButton(QStringLiteral("ok"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
@@ -119,7 +119,7 @@ void AboutBox::keyPressEvent(QKeyEvent* event) {
         DesignedDialog::keyPressEvent(event);
 }
 
-void AboutBox::homeLinkClick() {
+void AboutBox::homeLinkClicked() {
     m_shell.open(productHomePage());
 }
 

@@ -27,7 +27,7 @@ public:
     ui::EffectLabel* description() const { return m_description; }
     ui::EffectLabel* homeLink() const { return m_homeLink; }
     ui::ShadowButton* okButton() const { return m_ok; }
-    void homeLinkClick();
+    void homeLinkClicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

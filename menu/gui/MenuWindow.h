@@ -55,36 +55,36 @@ public:
     void FormShow();
 
     // Choosing a category: released mouse button or key over the band.
-    void genreMouseUp();
-    void genreKeyUp(int key);
+    void categoryBandReleased();
+    void categoryBandKeyReleased(int key);
     // Choosing an item: released mouse button or key over the list.
-    void membersMouseUp();
-    void membersKeyUp(int key);
-    void membersDblClick();
+    void itemListReleased();
+    void itemListKeyReleased(int key);
+    void itemDoubleClicked();
 
-    void hidedetailClick();
-    void docthumbClick();
+    void toggleDetailsClicked();
+    void dockPictureClicked();
 
-    void copybtnClick();
-    void ausfClick();
-    void zipClick();
-    void nfoClick();
-    void infoClick();
-    void printcoverClick();
-    void aboutClick();
-    void endeClick();
+    void copyClicked();
+    void runClicked();
+    void unzipClicked();
+    void textMenuClicked();
+    void informationClicked();
+    void printCoverClicked();
+    void aboutMenuClicked();
+    void exitClicked();
 
-    void hpurlClick();
-    void CopySerialtoClipboard1Click();
+    void homePageLinkClicked();
+    void copySerialClicked();
 
-    void Zipfornfofile1Click();
-    void ZipforFileiddiz1Click();
-    void Always1Click();
-    void Never1Click();
-    void Auto1Click();
-    void About1Click();
-    void TavikHomebase1Click();
-    void BrevanWorksHome1Click();
+    void zipNfoFileClicked();
+    void zipFileIdDizClicked();
+    void detailsAlwaysClicked();
+    void detailsNeverClicked();
+    void detailsAutoClicked();
+    void aboutClicked();
+    void homePageClicked();
+    void makerHomePageClicked();
 
     // The steps behind the handlers, without their sounds.
     void chooseCategory();

@@ -43,23 +43,23 @@ public:
     std::function<QString(const QString& caption)> askNewCaption;
 
     // Commands
-    void crgfClick();
-    void lgfClick();
+    void newCategoryFileClicked();
+    void loadCategoryFileClicked();
     // Save and Save As; true when the file was written.
-    bool sgfClick();
-    bool SaveAsClick();
-    void addClick();
-    void remClick();
-    void gupClick();
-    void gdownClick();
+    bool saveCategoryFileClicked();
+    bool saveAsClicked();
+    void addCategoryClicked();
+    void removeCategoryClicked();
+    void moveUpClicked();
+    void moveDownClicked();
     void renameClicked();
     void changeIconClicked();
-    void OKClick();
-    void CancelClick();
-    void HelpClick();
-    void linkClick();
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
+    void iconsHomePageClicked();
     // Keys of the category list: Delete removes, F2 and Space rename.
-    void genreitemsKeyDown(int key);
+    void categoryListKeyPressed(int key);
 
     // The selected category (the first when none is selected) takes the caption; false and M6
     // for an empty caption.

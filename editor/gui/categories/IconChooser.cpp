@@ -66,12 +66,12 @@ IconChooser::IconChooser(EditorState& state, ui::Services services, QWidget* par
     layout->addLayout(buttons);
     resize(470, 400);
 
-    connect(ipwahl, &QComboBox::currentIndexChanged, this, &IconChooser::ipwahlChange);
-    connect(genreitems, &QListWidget::itemClicked, this, &IconChooser::genreitemsClick);
+    connect(ipwahl, &QComboBox::currentIndexChanged, this, &IconChooser::iconPackChanged);
+    connect(genreitems, &QListWidget::itemClicked, this, &IconChooser::iconClicked);
     // A double-click chooses the icon at once.
-    connect(genreitems, &QListWidget::itemDoubleClicked, this, &IconChooser::OKClick);
-    connect(OK, &QPushButton::clicked, this, &IconChooser::OKClick);
-    connect(Cancel, &QPushButton::clicked, this, &IconChooser::CancelClick);
+    connect(genreitems, &QListWidget::itemDoubleClicked, this, &IconChooser::okClicked);
+    connect(OK, &QPushButton::clicked, this, &IconChooser::okClicked);
+    connect(Cancel, &QPushButton::clicked, this, &IconChooser::cancelClicked);
 }
 
 void IconChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -126,7 +126,7 @@ void IconChooser::prepare(Mode mode) {
     loadPack(iconpacks::packOfEntry(ipwahl->currentText()));
 }
 
-void IconChooser::ipwahlChange() {
+void IconChooser::iconPackChanged() {
     loadPack(iconpacks::packOfEntry(ipwahl->currentText()));
 }
 
@@ -150,11 +150,11 @@ void IconChooser::loadPack(int pack) {
     }
 }
 
-void IconChooser::genreitemsClick() {
+void IconChooser::iconClicked() {
     click();
 }
 
-void IconChooser::OKClick() {
+void IconChooser::okClicked() {
     click();
     const QList<QListWidgetItem*> selected = genreitems->selectedItems();
     if (selected.isEmpty()) {
@@ -165,7 +165,7 @@ void IconChooser::OKClick() {
     accept();
 }
 
-void IconChooser::CancelClick() {
+void IconChooser::cancelClicked() {
     click();
     m_chosen.clear();
     reject();

@@ -40,10 +40,10 @@ public:
     // overwritten on disk later while the dialog still shows the old one.
     static QIcon loadIconFile(const QString& path);
 
-    void ipwahlChange();
-    void genreitemsClick();
-    void OKClick();
-    void CancelClick();
+    void iconPackChanged();
+    void iconClicked();
+    void okClicked();
+    void cancelClicked();
 
     QGroupBox* m_packPanel;
     QComboBox* ipwahl;

@@ -229,7 +229,7 @@ void DesignEditor::backgroundBandClicked() {
     showDesign();
 }
 
-void DesignEditor::loadbtmpokClick() {
+void DesignEditor::loadBackgroundClicked() {
     click();
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
@@ -238,7 +238,7 @@ void DesignEditor::loadbtmpokClick() {
     showDesign();
 }
 
-void DesignEditor::clearbmpClick() {
+void DesignEditor::clearBackgroundClicked() {
     click();
     refuse(designediting::clearBackgroundBitmap(m_state.design, m_state.mainDaten));
     showDesign();
@@ -250,13 +250,13 @@ void DesignEditor::backgroundBitmapModeClicked() {
     showDesign();
 }
 
-void DesignEditor::buttonbandClick() {
+void DesignEditor::buttonBandClicked() {
     click();
     designediting::setButtonBand(m_state.design);
     showDesign();
 }
 
-void DesignEditor::loadbuttonbmpClick() {
+void DesignEditor::loadButtonBitmapClicked() {
     click();
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
@@ -265,13 +265,13 @@ void DesignEditor::loadbuttonbmpClick() {
     showDesign();
 }
 
-void DesignEditor::clearbtnClick() {
+void DesignEditor::clearButtonBitmapClicked() {
     click();
     refuse(designediting::clearButtonBitmap(m_state.design, m_state.mainDaten));
     showDesign();
 }
 
-void DesignEditor::buttonbmpClick() {
+void DesignEditor::buttonBitmapModeClicked() {
     click();
     refuse(designediting::setButtonBitmapMode(m_state.design));
     showDesign();
@@ -285,22 +285,22 @@ void DesignEditor::transparentClicked() {
 
 // --- Sounds ----------------------------------------------------------------------------------------
 
-void DesignEditor::soundcChange() {
+void DesignEditor::soundChosen() {
     showSoundButtons();
 }
 
-void DesignEditor::soundplayClick() {
+void DesignEditor::playSoundClicked() {
     const int i = soundc->currentIndex();
     if (i >= 0 && m_soundLoaded[i])
         m_services.sound.play(m_state.mainDaten.Sound[i].path());
 }
 
-void DesignEditor::soundstopClick() {
+void DesignEditor::stopSoundClicked() {
     click();
     m_services.sound.stop();
 }
 
-void DesignEditor::SoundOpenClick() {
+void DesignEditor::loadSoundClicked() {
     click();
     const int i = soundc->currentIndex();
     if (i < 0)
@@ -318,7 +318,7 @@ void DesignEditor::SoundOpenClick() {
     showSoundButtons();
 }
 
-void DesignEditor::SoundClearClick() {
+void DesignEditor::clearSoundClicked() {
     click();
     const int i = soundc->currentIndex();
     if (i < 0 || !m_soundLoaded[i])
@@ -332,7 +332,7 @@ void DesignEditor::SoundClearClick() {
 
 // --- Splash and icon -------------------------------------------------------------------------------
 
-void DesignEditor::splash_loadClick() {
+void DesignEditor::loadSplashClicked() {
     click();
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
@@ -344,7 +344,7 @@ void DesignEditor::splash_loadClick() {
     showMarks();
 }
 
-void DesignEditor::splash_clearClick() {
+void DesignEditor::clearSplashClicked() {
     m_state.mainDaten.Splash_File.clear();
     splashPreview->release();
     m_state.design.marks.splash_status = false;
@@ -352,12 +352,12 @@ void DesignEditor::splash_clearClick() {
     showMarks();
 }
 
-void DesignEditor::splash_prevClick() {
+void DesignEditor::previewSplashClicked() {
     splashPreview->setFrame(m_state.design.splashFrameColor, m_state.design.splashFrameWidth);
     splashPreview->exec();
 }
 
-void DesignEditor::icon_loadClick() {
+void DesignEditor::loadIconClicked() {
     const QString chosen =
         chooseMedium(QStringLiteral("Icons (*.ico)|*.ico"), QStringLiteral("ICO"), m_state.programFolder);
     if (chosen.isEmpty())
@@ -369,7 +369,7 @@ void DesignEditor::icon_loadClick() {
     showIcon();
 }
 
-void DesignEditor::icon_clearClick() {
+void DesignEditor::clearIconClicked() {
     m_state.mainDaten.Icon_File.clear();
     m_state.design.marks.icon_status = false;
     m_state.design.modified = true;
@@ -379,13 +379,13 @@ void DesignEditor::icon_clearClick() {
 
 // --- Design files ----------------------------------------------------------------------------------
 
-void DesignEditor::ngfClick() {
+void DesignEditor::newDesignClicked() {
     click();
     loadDesign(designfile::standardFile(m_state.programFolder));
     m_state.modified = true;
 }
 
-void DesignEditor::lgfClick() {
+void DesignEditor::loadDesignClicked() {
     click();
     const QString chosen = m_services.choosers.openFile({lgf->text(),
                                                          designfile::startFolder(m_state.programFolder),
@@ -398,12 +398,12 @@ void DesignEditor::lgfClick() {
     m_state.modified = true;
 }
 
-void DesignEditor::crgfClick() {
+void DesignEditor::saveDesignClicked() {
     click();
     save();
 }
 
-void DesignEditor::SaveAsClick() {
+void DesignEditor::saveAsClicked() {
     click();
     saveAs();
 }
@@ -465,7 +465,7 @@ bool DesignEditor::saveTo(const QString& file) {
 
 // --- Leaving ---------------------------------------------------------------------------------------
 
-void DesignEditor::OKClick() {
+void DesignEditor::okClicked() {
     click();
     if (!m_state.design.modified) {
         accept();
@@ -486,7 +486,7 @@ void DesignEditor::OKClick() {
         onSavedAndClosed();
 }
 
-void DesignEditor::CancelClick() {
+void DesignEditor::cancelClicked() {
     click();
     reject();
 }
@@ -500,25 +500,25 @@ void DesignEditor::reject() {
     QDialog::reject();
 }
 
-void DesignEditor::helpClick() {
+void DesignEditor::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kHelpContext);
 }
 
-void DesignEditor::InfoClick() {
+void DesignEditor::aboutClicked() {
     click();
     AboutBox about(m_services, m_state.language, m_state.helpFile, this, m_state.language.text(u"T63"),
                    QStringLiteral("1.5"));
     about.exec();
 }
 
-void DesignEditor::linkClick() {
+void DesignEditor::designsHomePageClicked() {
     m_services.shell.open(designsHomePage());
 }
 
 // --- Full preview ----------------------------------------------------------------------------------
 
-void DesignEditor::testbtnClick() {
+void DesignEditor::fullPreviewClicked() {
     const QString program = designpreview::previewProgram(m_state.programFolder);
     const QFileInfo programInfo(program);
     if (!programInfo.isFile() || !programInfo.isExecutable()) {

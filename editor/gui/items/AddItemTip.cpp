@@ -30,7 +30,7 @@ AddItemTip::AddItemTip(ItemDialogContext& context, QWidget* parent)
     m_showTipNextTime->setChecked(true);
     add = button(QStringLiteral("add"), QStringLiteral("OK"));
     add->setDefault(true);
-    connect(add, &QPushButton::clicked, this, &AddItemTip::addClick);
+    connect(add, &QPushButton::clicked, this, &AddItemTip::addClicked);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
@@ -52,7 +52,7 @@ void AddItemTip::applyTexts(const common::IniFile& file, const LanguageTables& t
     add->setText(windowText(file, s, 5));
 }
 
-void AddItemTip::addClick() {
+void AddItemTip::addClicked() {
     m_context.click();
     m_context.setShowTip(m_showTipNextTime->isChecked());
     accept();

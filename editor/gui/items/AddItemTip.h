@@ -12,7 +12,7 @@ public:
     AddItemTip(ItemDialogContext& context, QWidget* parent);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
-    void addClick();
+    void addClicked();
 
     QCheckBox* m_showTipNextTime;
 

@@ -62,8 +62,8 @@ OneLineEditor::OneLineEditor(ItemDialogContext& context, QWidget* parent)
     layout->addWidget(m_textEdit);
     layout->addLayout(buttonRow({OK, cancel}));
     setMinimumWidth(380);
-    connect(OK, &QPushButton::clicked, this, &OneLineEditor::OKClick);
-    connect(cancel, &QPushButton::clicked, this, &OneLineEditor::cancelClick);
+    connect(OK, &QPushButton::clicked, this, &OneLineEditor::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &OneLineEditor::cancelClicked);
     connect(m_textEdit, &QLineEdit::returnPressed, this, &OneLineEditor::returnPressed);
 }
 
@@ -86,7 +86,7 @@ QString OneLineEditor::text() const {
     return m_textEdit->text();
 }
 
-void OneLineEditor::OKClick() {
+void OneLineEditor::okClicked() {
     m_context.click();
     if (m_mode == Mode::CategoryRename && m_textEdit->text().isEmpty()) {
         m_context.information(u"M6");
@@ -101,7 +101,7 @@ void OneLineEditor::OKClick() {
 
 // Escape closes with the text as typed (QDialog's own reject); Cancel empties it first, so that a
 // caller asking for a name sees nothing to do.
-void OneLineEditor::cancelClick() {
+void OneLineEditor::cancelClicked() {
     m_context.click();
     m_textEdit->clear();
     reject();
@@ -109,7 +109,7 @@ void OneLineEditor::cancelClick() {
 
 void OneLineEditor::returnPressed() {
     if (m_mode != Mode::NewName)
-        OKClick();
+        okClicked();
 }
 
 YesNoChooser::YesNoChooser(ItemDialogContext& context, QWidget* parent)
@@ -120,9 +120,9 @@ YesNoChooser::YesNoChooser(ItemDialogContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());
     layout->addLayout(buttonRow({yes, no, cancel}));
-    connect(yes, &QPushButton::clicked, this, &YesNoChooser::yesClick);
-    connect(no, &QPushButton::clicked, this, &YesNoChooser::noClick);
-    connect(cancel, &QPushButton::clicked, this, &YesNoChooser::cancelClick);
+    connect(yes, &QPushButton::clicked, this, &YesNoChooser::yesClicked);
+    connect(no, &QPushButton::clicked, this, &YesNoChooser::noClicked);
+    connect(cancel, &QPushButton::clicked, this, &YesNoChooser::cancelClicked);
 }
 
 void YesNoChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -140,19 +140,19 @@ YesNoChooser::Choice YesNoChooser::run(const CellTarget& target) {
     return m_choice;
 }
 
-void YesNoChooser::yesClick() {
+void YesNoChooser::yesClicked() {
     m_context.click();
     m_choice = Choice::Yes;
     accept();
 }
 
-void YesNoChooser::noClick() {
+void YesNoChooser::noClicked() {
     m_context.click();
     m_choice = Choice::No;
     accept();
 }
 
-void YesNoChooser::cancelClick() {
+void YesNoChooser::cancelClicked() {
     m_context.click();
     reject();
 }
@@ -167,8 +167,8 @@ CategoryChooser::CategoryChooser(ItemDialogContext& context, QWidget* parent)
     layout->addWidget(m_categoryBox);
     layout->addLayout(buttonRow({OK, cancel}));
     setMinimumWidth(300);
-    connect(OK, &QPushButton::clicked, this, &CategoryChooser::OKClick);
-    connect(cancel, &QPushButton::clicked, this, &CategoryChooser::cancelClick);
+    connect(OK, &QPushButton::clicked, this, &CategoryChooser::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &CategoryChooser::cancelClicked);
 }
 
 void CategoryChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -191,12 +191,12 @@ QString CategoryChooser::selected() const {
     return m_categoryBox->currentText();
 }
 
-void CategoryChooser::OKClick() {
+void CategoryChooser::okClicked() {
     m_context.click();
     accept();
 }
 
-void CategoryChooser::cancelClick() {
+void CategoryChooser::cancelClicked() {
     m_context.click();
     reject();
 }

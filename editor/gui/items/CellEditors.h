@@ -44,8 +44,8 @@ public:
     QString text() const;
     Mode mode() const { return m_mode; }
 
-    void OKClick();
-    void cancelClick();
+    void okClicked();
+    void cancelClicked();
     void returnPressed();
 
     QLineEdit* m_textEdit;
@@ -66,9 +66,9 @@ public:
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     Choice run(const CellTarget& target = {});
-    void yesClick();
-    void noClick();
-    void cancelClick();
+    void yesClicked();
+    void noClicked();
+    void cancelClicked();
 
     QPushButton* yes;
     QPushButton* no;
@@ -89,8 +89,8 @@ public:
     // Opens with the first category selected, whatever the cell holds; true after OK.
     bool run(const CellTarget& target = {});
     QString selected() const;
-    void OKClick();
-    void cancelClick();
+    void okClicked();
+    void cancelClicked();
 
     QComboBox* m_categoryBox;
     QPushButton* OK;

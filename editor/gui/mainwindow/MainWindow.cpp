@@ -55,14 +55,13 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
 
     allfiles = new ItemGrid(&m_items, this);
     setCentralWidget(allfiles);
-    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::allfilesClick);
+    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::gridClicked);
     connect(allfiles, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
     // Every move of the current row counts, a right-click's too.
     connect(allfiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::showCurrentRowInStatusLine);
-    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::allfilesRowMoved);
-    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &MainWindow::allfilesTitleClick);
+    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::gridRowMoved);
+    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::gridTitleClicked);
 
     createToolBar();
     createStatusLine();
@@ -132,7 +131,7 @@ void MainWindow::startUp() {
     m_showBack->setChecked(settings.showBack);
     m_shipRuntime->setChecked(settings.shipRuntime);
     if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
-        gridModeClick(static_cast<GridMode>(*settings.gridMode));
+        gridModeClicked(static_cast<GridMode>(*settings.gridMode));
     m_state.prefs.color1 = settings.color1;
     m_state.prefs.color2 = settings.color2;
     applyStoredVisibility(settings);

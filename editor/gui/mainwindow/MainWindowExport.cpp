@@ -46,7 +46,7 @@ ExportTable MainWindow::exportTable() const {
     return table;
 }
 
-void MainWindow::exportClick(int format) {
+void MainWindow::exportClicked(int format) {
     click();
     const auto chosenFormat = static_cast<ExportFormat>(format);
     const ExportFormatInfo info = exportFormatInfo(chosenFormat);

@@ -49,7 +49,8 @@ void MainWindow::createItemDialogs() {
     auto* ask = new ItemNameDialog(c, this);
     m_folderDialog = new AddFolderDialog(c, ask, this);
     m_burnDialog = new BurnerDialog(
-        c, [this] { generateClick(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); }, this);
+        c, [this] { buildDiscClicked(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); },
+        this);
     m_jumpDialog = new AddJumpPointDialog(c, this);
     m_checkChoice = new CheckChoiceDialog(c, this);
     m_checkSummary = new CheckSummaryDialog(c, this);
@@ -61,13 +62,13 @@ void MainWindow::createItemDialogs() {
 }
 
 void MainWindow::connectCellEditing() {
-    connect(allfiles, &QAbstractItemView::doubleClicked, this, &MainWindow::allfilesDblClick);
-    connect(allfiles, &ItemGrid::spaceReleased, this, &MainWindow::allfilesDblClick);
+    connect(allfiles, &QAbstractItemView::doubleClicked, this, &MainWindow::gridDoubleClicked);
+    connect(allfiles, &ItemGrid::spaceReleased, this, &MainWindow::gridDoubleClicked);
     for (int f = 0; f < kItemFieldCount; ++f)
-        connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClick(f); });
+        connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClicked(f); });
 }
 
-void MainWindow::addClick() {
+void MainWindow::addFileClicked() {
     click();
     if (!projectGate())
         return;
@@ -75,7 +76,7 @@ void MainWindow::addClick() {
     m_fileDialog->exec();
 }
 
-void MainWindow::adddirClick() {
+void MainWindow::addFolderClicked() {
     click();
     if (!projectGate())
         return;
@@ -83,7 +84,7 @@ void MainWindow::adddirClick() {
     m_folderDialog->exec();
 }
 
-void MainWindow::addjumpClick() {
+void MainWindow::addJumpPointClicked() {
     click();
     if (!projectGate())
         return;
@@ -91,7 +92,7 @@ void MainWindow::addjumpClick() {
     m_jumpDialog->exec();
 }
 
-void MainWindow::addurlClick() {
+void MainWindow::addHyperlinkClicked() {
     click();
     if (!projectGate())
         return;
@@ -99,13 +100,13 @@ void MainWindow::addurlClick() {
     m_urlDialog->exec();
 }
 
-void MainWindow::allfilesDblClick() {
+void MainWindow::gridDoubleClicked() {
     const QModelIndex current = allfiles->currentIndex();
     if (current.isValid())
         openCellEditor(current.row(), current.column());
 }
 
-void MainWindow::editFieldClick(int field) {
+void MainWindow::editFieldClicked(int field) {
     click();
     const int row = allfiles->currentItem();
     allfiles->setCurrentIndex(m_items.index(row, field));

@@ -34,7 +34,7 @@ void MainWindow::createNewProjectWindows() {
                                                      loadCategoryList(m_state.mainDaten.genre_file.path());
                                              recomputeRowColours();
                                              m_state.modified = false;
-                                             saveClick();
+                                             saveClicked();
                                          },
                                          [this] { updateWindowTitle(); }},
                                         this);
@@ -52,27 +52,27 @@ void MainWindow::createNewProjectWindows() {
                                       add->setEnabled(true);
                                       switch (command) {
                                       case ProjectWizard::AddCommand::File:
-                                          addClick();
+                                          addFileClicked();
                                           break;
                                       case ProjectWizard::AddCommand::Folder:
-                                          adddirClick();
+                                          addFolderClicked();
                                           break;
                                       case ProjectWizard::AddCommand::Url:
-                                          addurlClick();
+                                          addHyperlinkClicked();
                                           break;
                                       case ProjectWizard::AddCommand::JumpPoint:
-                                          addjumpClick();
+                                          addJumpPointClicked();
                                           break;
                                       }
                                       add->setEnabled(wasOpen);
                                   },
-                                  [this] { generateClick(); }},
+                                  [this] { buildDiscClicked(); }},
                                  this);
     registerTranslatable(m_wizard);
     m_welcome =
         new WelcomeScreen(m_state, m_services, settingsFile(),
-                          {[this] { newClick(); }, [this] { openClicked(); }, [this] { wizardClick(); },
-                           [this](const QString& file) { openProject(file); },
+                          {[this] { newProjectClicked(); }, [this] { openClicked(); },
+                           [this] { wizardClicked(); }, [this](const QString& file) { openProject(file); },
                            [this](int language) { applyLanguage(language); }},
                           this);
     registerTranslatable(m_welcome);
@@ -85,7 +85,7 @@ void MainWindow::welcomeAtStart() {
     m_showWelcome->setChecked(m_state.prefs.showWelcome);
 }
 
-void MainWindow::newClick() {
+void MainWindow::newProjectClicked() {
     click();
     if (!askToSave(u"M28"))
         return;
@@ -93,7 +93,7 @@ void MainWindow::newClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::editpClick() {
+void MainWindow::editProjectClicked() {
     click();
     // Through the working copy, so that the items are resolved against a changed category file.
     m_session.workingCopyCycle([this] {
@@ -103,7 +103,7 @@ void MainWindow::editpClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::wizardClick() {
+void MainWindow::wizardClicked() {
     click();
     if (!askToSave(u"M28"))
         return;
@@ -135,7 +135,7 @@ void MainWindow::resetToNoProject() {
     m_state.modified = false;
 }
 
-void MainWindow::firstProjectClick() {
+void MainWindow::firstProjectClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kFirstProjectHelpContext);
 }

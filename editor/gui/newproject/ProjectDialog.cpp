@@ -80,12 +80,12 @@ ProjectDialog::ProjectDialog(EditorState& state, ui::Services services, Category
     layout->addLayout(bottom);
     resize(520, 230);
 
-    connect(browsepfbtn, &QPushButton::clicked, this, &ProjectDialog::browsepfbtnClick);
-    connect(genrefilebtn, &QPushButton::clicked, this, &ProjectDialog::genrefilebtnClick);
-    connect(layoutbtn, &QPushButton::clicked, this, &ProjectDialog::layoutbtnClick);
-    connect(okbtn, &QPushButton::clicked, this, &ProjectDialog::okbtnClick);
-    connect(exitbtn, &QPushButton::clicked, this, &ProjectDialog::exitbtnClick);
-    connect(help, &QPushButton::clicked, this, &ProjectDialog::helpClick);
+    connect(browsepfbtn, &QPushButton::clicked, this, &ProjectDialog::browseProjectFolderClicked);
+    connect(genrefilebtn, &QPushButton::clicked, this, &ProjectDialog::editCategoriesClicked);
+    connect(layoutbtn, &QPushButton::clicked, this, &ProjectDialog::editDesignClicked);
+    connect(okbtn, &QPushButton::clicked, this, &ProjectDialog::okClicked);
+    connect(exitbtn, &QPushButton::clicked, this, &ProjectDialog::cancelClicked);
+    connect(help, &QPushButton::clicked, this, &ProjectDialog::helpClicked);
     connect(anzname, &QLineEdit::textChanged, this, &ProjectDialog::cdNameEdited);
     connect(rootname, &QLineEdit::textChanged, this, &ProjectDialog::rootnameEdited);
 }
@@ -157,7 +157,7 @@ void ProjectDialog::rootnameEdited() {
         m_state.modified = true;
 }
 
-void ProjectDialog::browsepfbtnClick() {
+void ProjectDialog::browseProjectFolderClicked() {
     click();
     if (projectfolders::holdsFolder(rootname->text()) &&
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::OkCancel,
@@ -173,7 +173,7 @@ void ProjectDialog::browsepfbtnClick() {
     setWindowTitle(text(u"T49"));
 }
 
-void ProjectDialog::genrefilebtnClick() {
+void ProjectDialog::editCategoriesClicked() {
     click();
     // The category editor starts on a file of its own choosing; cancelled, it leaves none behind.
     const FileHolder before = m_state.mainDaten.genre_file;
@@ -186,7 +186,7 @@ void ProjectDialog::genrefilebtnClick() {
     layoutbtn->setEnabled(m_state.mainDaten.genre_file.exists());
 }
 
-void ProjectDialog::layoutbtnClick() {
+void ProjectDialog::editDesignClicked() {
     click();
     m_designEditor->execute();
     if (m_mode == Mode::Edit) {
@@ -207,7 +207,7 @@ void ProjectDialog::takeValues() {
     m_hooks.updateTitle();
 }
 
-void ProjectDialog::okbtnClick() {
+void ProjectDialog::okClicked() {
     click();
     if (!m_state.mainDaten.menudesign_file.exists()) {
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M48"));
@@ -237,7 +237,7 @@ void ProjectDialog::okbtnClick() {
     accept();
 }
 
-void ProjectDialog::exitbtnClick() {
+void ProjectDialog::cancelClicked() {
     click();
     reject();
 }
@@ -259,7 +259,7 @@ void ProjectDialog::reject() {
     QDialog::reject();
 }
 
-void ProjectDialog::helpClick() {
+void ProjectDialog::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kHelpContext);
 }

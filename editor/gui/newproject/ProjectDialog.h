@@ -49,12 +49,12 @@ public:
     bool projectCreated() const { return m_projectCreated; }
     void resetProjectCreated() { m_projectCreated = false; }
 
-    void browsepfbtnClick();
-    void genrefilebtnClick();
-    void layoutbtnClick();
-    void okbtnClick();
-    void exitbtnClick();
-    void helpClick();
+    void browseProjectFolderClicked();
+    void editCategoriesClicked();
+    void editDesignClicked();
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
     void reject() override;
 
     QLabel* m_cdNameLabel;

@@ -68,12 +68,12 @@ WelcomeScreen::WelcomeScreen(EditorState& state, ui::Services services, QString 
     layout->addWidget(m_cancelButton);
     resize(420, 330);
 
-    connect(new_, &QPushButton::clicked, this, &WelcomeScreen::newClick);
+    connect(new_, &QPushButton::clicked, this, &WelcomeScreen::newProjectClicked);
     connect(m_openButton, &QPushButton::clicked, this, &WelcomeScreen::openClicked);
-    connect(test, &QPushButton::clicked, this, &WelcomeScreen::testClick);
+    connect(test, &QPushButton::clicked, this, &WelcomeScreen::wizardClicked);
     connect(m_openLastButton, &QPushButton::clicked, this, &WelcomeScreen::openLastClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &WelcomeScreen::cancelClicked);
-    connect(languagew, &QComboBox::activated, this, &WelcomeScreen::languagewChange);
+    connect(languagew, &QComboBox::activated, this, &WelcomeScreen::languageChanged);
 }
 
 void WelcomeScreen::applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) {
@@ -117,7 +117,7 @@ void WelcomeScreen::closeThen(std::function<void()> command) {
     accept();
 }
 
-void WelcomeScreen::newClick() {
+void WelcomeScreen::newProjectClicked() {
     click();
     closeThen(m_hooks.newProject);
 }
@@ -127,7 +127,7 @@ void WelcomeScreen::openClicked() {
     closeThen(m_hooks.openProject);
 }
 
-void WelcomeScreen::testClick() {
+void WelcomeScreen::wizardClicked() {
     click();
     closeThen(m_hooks.wizard);
 }
@@ -142,7 +142,7 @@ void WelcomeScreen::cancelClicked() {
     reject();
 }
 
-void WelcomeScreen::languagewChange(int index) {
+void WelcomeScreen::languageChanged(int index) {
     if (index < 0 || index > 1)
         return;
     m_state.prefs.language = index + 1;

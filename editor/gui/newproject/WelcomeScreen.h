@@ -36,12 +36,12 @@ public:
     // What opening does before the screen shows.
     void prepare();
 
-    void newClick();
+    void newProjectClicked();
     void openClicked();
-    void testClick();
+    void wizardClicked();
     void openLastClicked();
     void cancelClicked();
-    void languagewChange(int index);
+    void languageChanged(int index);
     void done(int result) override;
 
     QLabel* file_desc;

@@ -276,7 +276,7 @@ private Q_SLOTS:
         MainWindow form(f.state, fakes.services());
         form.startUp();
         fakes.choosers.queueFolder(f.state.programFolder);
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(fakes.messages.shown.last().text.startsWith(
             common::IniFile(f.state.programFolder + u"Files/lang_1.dat"_qs)
@@ -326,7 +326,7 @@ private Q_SLOTS:
         fakes.choosers.queueFolder(f.target);
         fakes.messages.queueAnswer(Answer::Ok);  // M26
         fakes.messages.queueAnswer(Answer::Yes); // M27
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.size(), 2);
         QCOMPARE(fakes.messages.shown[1].buttons, ui::MessageBoxService::Buttons::YesNo);
         QCOMPARE(fakes.shell.calls.size(), 1);
@@ -334,7 +334,7 @@ private Q_SLOTS:
 
         const QString blocker = writeFile(f.dir.filePath(u"blocker"_qs));
         fakes.choosers.queueFolder(blocker + u"/disc"_qs);
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QCOMPARE(fakes.shell.calls.size(), 1);
     }
@@ -363,7 +363,7 @@ private Q_SLOTS:
         MainWindow form(f.state, fakes.services());
         form.startUp();
         fakes.choosers.queueFolder(f.target);
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         QVERIFY(fakes.messages.shown.last().text.startsWith(
             f.state.language.message(u"M60").section(u'%', 0, 0)));
@@ -414,13 +414,13 @@ private Q_SLOTS:
         form.startUp();
         f.state.projectFolder = f.dir.path() + u"/project/"_qs;
         auto* burn = form.findChild<BurnerDialog*>();
-        burn->addClick();
+        burn->writeBurnerProjectClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(fakes.shell.calls.isEmpty());
 
         writeFile(f.state.projectFolder + u"tiv.exe"_qs);
         writeFile(f.state.programFolder + u"Files/cq3_6.bot"_qs, "a\r\nb\r\n");
-        burn->addClick();
+        burn->writeBurnerProjectClicked();
         QCOMPARE(fakes.shell.calls.size(), 1);
         QCOMPARE(fakes.shell.calls[0].target, burn->projectFile());
         const QByteArray written = readBytes(burn->projectFile());
