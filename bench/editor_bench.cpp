@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
     EditorState author;
     author.cdName = QStringLiteral("Benchmark");
     author.projectFolder = dir.path() + QDir::separator();
-    author.mainDaten.genre_file.set(categoryFile);
-    author.mainDaten.menudesign_file.set(designFile);
+    author.files.categoryFile.set(categoryFile);
+    author.files.designFile.set(designFile);
     author.categories = loadCategoryList(categoryFile);
     ItemTable table;
     std::vector<ItemRecord> rows(kItems);

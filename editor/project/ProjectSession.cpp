@@ -70,7 +70,7 @@ QString createWorkingCopy(const QString& projectFile) {
 ProjectSession::ProjectSession(EditorState& state, ItemTable& items) : m_state(state), m_items(items) {}
 
 bool ProjectSession::hasProjectFile() const {
-    return m_state.mainDaten.Project_file.exists();
+    return m_state.files.projectFile.exists();
 }
 
 QString ProjectSession::projectsFolder() const {
@@ -78,14 +78,14 @@ QString ProjectSession::projectsFolder() const {
 }
 
 QString ProjectSession::workingCopyPath() const {
-    return m_state.mainDaten.Project_Temp.path();
+    return m_state.files.workingCopy.path();
 }
 
 QString ProjectSession::ensureWorkingCopy() {
-    TMainDaten& d = m_state.mainDaten;
-    if (d.Project_Temp.path().isEmpty() && d.Project_file.exists())
-        d.Project_Temp.set(createWorkingCopy(d.Project_file.path()));
-    return d.Project_Temp.path();
+    ProjectFiles& d = m_state.files;
+    if (d.workingCopy.path().isEmpty() && d.projectFile.exists())
+        d.workingCopy.set(createWorkingCopy(d.projectFile.path()));
+    return d.workingCopy.path();
 }
 
 void ProjectSession::recomputeRowColours() {
@@ -93,8 +93,8 @@ void ProjectSession::recomputeRowColours() {
 }
 
 void ProjectSession::reloadCategoryList() {
-    if (m_state.mainDaten.genre_file.exists())
-        m_state.categories = loadCategoryList(m_state.mainDaten.genre_file.path());
+    if (m_state.files.categoryFile.exists())
+        m_state.categories = loadCategoryList(m_state.files.categoryFile.path());
 }
 
 ProjectSession::OpenResult ProjectSession::open(const QString& projectFile, const ChosenFiles& chosen) {
@@ -121,10 +121,10 @@ ProjectSession::OpenResult ProjectSession::open(const QString& projectFile, cons
         result = {Missing::DesignFile, designFolder, {}};
     else {
         m_state.saveDialogFileName = projectFile;
-        m_state.mainDaten.genre_file.set(categoryFile);
+        m_state.files.categoryFile.set(categoryFile);
         if (!chosen.categoryFile.isEmpty())
             m_state.pendingCategoryFile = chosen.categoryFile;
-        m_state.mainDaten.menudesign_file.set(designFile);
+        m_state.files.designFile.set(designFile);
         m_state.categoryResolved = true;
         m_state.designResolved = true;
         reloadCategoryList();
@@ -158,7 +158,7 @@ bool ProjectSession::saveToWorkingCopy() {
     if (path.isEmpty() || !writeProjectTo(path, false))
         return false;
     common::setHidden(path);
-    m_state.mainDaten.Project_Temp.set(path);
+    m_state.files.workingCopy.set(path);
     return true;
 }
 
@@ -168,7 +168,7 @@ void ProjectSession::saveGeneralToWorkingCopy() {
         return;
     writeProjectTo(path, true);
     common::setHidden(path);
-    m_state.mainDaten.Project_Temp.set(path);
+    m_state.files.workingCopy.set(path);
 }
 
 void ProjectSession::readWorkingCopy() {
@@ -179,7 +179,7 @@ void ProjectSession::readWorkingCopy() {
 bool ProjectSession::save() {
     BusyScope busy(*this);
     // A working copy that could not be written holds an older state: it must not replace the file.
-    const QString project = m_state.mainDaten.Project_file.path();
+    const QString project = m_state.files.projectFile.path();
     if (!saveToWorkingCopy() || !common::copyFileReplacing(workingCopyPath(), project))
         return false;
     common::setArchive(project);
@@ -202,8 +202,8 @@ bool ProjectSession::saveAs(QString projectFile) {
 }
 
 void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
-    TMainDaten& d = m_state.mainDaten;
-    d.Project_file.set(projectFile);
+    ProjectFiles& d = m_state.files;
+    d.projectFile.set(projectFile);
     deleteWorkingCopy();
     const QString copy = createWorkingCopy(projectFile);
     if (copy.isEmpty())
@@ -212,7 +212,7 @@ void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
         QFile::remove(copy); // made empty just now, by this session
         return;
     }
-    d.Project_Temp.set(copy);
+    d.workingCopy.set(copy);
     common::setHidden(copy);
 }
 
@@ -241,8 +241,8 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
     m_state.projectFolder = before.projectFolder;
     m_state.addFileStartFolder = before.addFileStartFolder;
     m_state.pendingCategoryFile = before.pendingCategoryFile;
-    m_state.mainDaten.genre_file = before.mainDaten.genre_file;
-    m_state.mainDaten.menudesign_file = before.mainDaten.menudesign_file;
+    m_state.files.categoryFile = before.files.categoryFile;
+    m_state.files.designFile = before.files.designFile;
     if (rows.size() == m_items.records().size()) {
         const int category = fieldIndex(ItemField::Category);
         for (std::size_t r = 0; r < rows.size(); ++r)
@@ -253,12 +253,12 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
 }
 
 void ProjectSession::deleteWorkingCopy() {
-    TMainDaten& d = m_state.mainDaten;
-    const QString path = d.Project_Temp.path();
+    ProjectFiles& d = m_state.files;
+    const QString path = d.workingCopy.path();
     // Only the copy this session made is deleted, and never once it has been opened as the project.
-    if (!path.isEmpty() && !environmentfiles::isSameFile(path, d.Project_file.path())) {
+    if (!path.isEmpty() && !environmentfiles::isSameFile(path, d.projectFile.path())) {
         common::setArchive(path);
         QFile::remove(path);
     }
-    d.Project_Temp.clear();
+    d.workingCopy.clear();
 }

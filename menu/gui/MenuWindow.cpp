@@ -58,7 +58,7 @@ MenuWindow::MenuWindow(ui::Services services, const menu::DiscFolders& folders, 
         move(screen->availableGeometry().center() - rect().center());
     createControls();
     createMenus();
-    m_aboutBox = new menu::AboutBox(m_services.shell, this);
+    m_aboutBox = new menu::MenuAboutDialog(m_services.shell, this);
     // The dialogs, in the order the menu program has always made them.
     m_newFolderDialog = new NewFolderDialog(m_services, m_state, this);
     m_copyDialog = new CopyDialog(m_services, m_state, m_unzip, m_newFolderDialog, this);

@@ -21,7 +21,7 @@ class QActionGroup;
 class QFrame;
 
 namespace menu {
-class AboutBox;
+class MenuAboutDialog;
 }
 
 namespace ui {
@@ -96,7 +96,7 @@ public:
     ui::SideBarMenu* aboutMenu() const { return m_aboutMenu; }
     ui::SideBarMenu* zipScanMenu() const { return m_zipMenu; }
     ui::SideBarMenu* serialMenu() const { return m_serialMenu; }
-    menu::AboutBox* aboutBox() const { return m_aboutBox; }
+    menu::MenuAboutDialog* aboutBox() const { return m_aboutBox; }
     CopyDialog* copyDialog() const { return m_copyDialog; }
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
     InfoWindow* infoWindow() const { return m_infoWindow; }
@@ -198,7 +198,7 @@ private:
     ui::SideBarMenu* m_serialMenu;
     QAction* m_copySerial;
 
-    menu::AboutBox* m_aboutBox;
+    menu::MenuAboutDialog* m_aboutBox;
     NewFolderDialog* m_newFolderDialog;
     CopyDialog* m_copyDialog;
     InfoWindow* m_infoWindow;

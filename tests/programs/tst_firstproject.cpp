@@ -69,7 +69,7 @@ private Q_SLOTS:
         const QString built = dir.path() + u"/built"_qs;
         bool wizardRan = false;
 
-        onceOpen<WelcomeScreen>([](WelcomeScreen* welcome) { welcome->test->click(); });
+        onceOpen<WelcomeDialog>([](WelcomeDialog* welcome) { welcome->test->click(); });
         onceOpen<ProjectWizard>([&](ProjectWizard* wizard) {
             wizard->next();
             wizard->folderPage->setCurrentFolder(disc);
@@ -88,7 +88,7 @@ private Q_SLOTS:
                         add->chooseFileClicked();
                         add->m_categoryBox->setCurrentText(cat);
                         if (state.prefs.showFt) {
-                            whenOpen<AddItemTip>([](AddItemTip* tip) {
+                            whenOpen<AddItemTipDialog>([](AddItemTipDialog* tip) {
                                 tip->m_showTipNextTime->setChecked(false);
                                 tip->addClicked();
                             });

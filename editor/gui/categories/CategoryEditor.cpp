@@ -45,7 +45,7 @@ constexpr int kHelpContext = 4050;
 
 } // namespace
 
-CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconChooser* iconChooser,
+CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconChooserDialog* iconChooser,
                                QWidget* parent)
     : QDialog(parent), m_state(state), m_services(services), m_iconChooser(iconChooser) {
     setObjectName(QStringLiteral("Tgfform"));
@@ -66,7 +66,7 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
     itemPanel->setObjectName(QStringLiteral("itemPanel"));
     genreitems = new QListWidget(itemPanel);
     genreitems->setObjectName(QStringLiteral("genreitems"));
-    genreitems->setIconSize(QSize(IconChooser::kListIconEdge, IconChooser::kListIconEdge));
+    genreitems->setIconSize(QSize(IconChooserDialog::kListIconEdge, IconChooserDialog::kListIconEdge));
     genreitems->setSpacing(1);
     genreitems->setSelectionMode(QAbstractItemView::SingleSelection);
     genreitems->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -180,7 +180,7 @@ void CategoryEditor::applyTexts(const common::IniFile& file, const LanguageTable
 }
 
 void CategoryEditor::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 void CategoryEditor::message(const char16_t* key) const {
@@ -194,7 +194,7 @@ bool CategoryEditor::execute() {
 }
 
 void CategoryEditor::prepare() {
-    FileHolder& genre = m_state.mainDaten.genre_file;
+    FileHolder& genre = m_state.files.categoryFile;
     if (genre.exists()) {
         m_currentFile = genre.path();
     } else {
@@ -243,7 +243,7 @@ void CategoryEditor::clearLists() {
 }
 
 int CategoryEditor::appendImage(const QString& iconFile) {
-    m_genreimage << IconChooser::loadIconFile(iconFile);
+    m_genreimage << IconChooserDialog::loadIconFile(iconFile);
     return int(m_genreimage.size()) - 1;
 }
 
@@ -396,7 +396,7 @@ void CategoryEditor::addCategoryClicked() {
         return;
     }
     if (genreitems->count() >= categoryfile::kMaxCategories || !m_iconChooser ||
-        !m_iconChooser->execute(IconChooser::Mode::Add))
+        !m_iconChooser->execute(IconChooserDialog::Mode::Add))
         return;
     const QString icon = m_iconChooser->chosenIcon();
     appendCategory(caption, appendImage(icon), icon);
@@ -534,7 +534,8 @@ void CategoryEditor::captionEdited(QListWidgetItem* item) {
 }
 
 void CategoryEditor::changeIconClicked() {
-    if (genreitems->count() == 0 || !m_iconChooser || !m_iconChooser->execute(IconChooser::Mode::Change))
+    if (genreitems->count() == 0 || !m_iconChooser ||
+        !m_iconChooser->execute(IconChooserDialog::Mode::Change))
         return;
     const int row = std::max(selectedRow(), 0);
     const QString icon = m_iconChooser->chosenIcon();
@@ -585,7 +586,7 @@ void CategoryEditor::okClicked() {
         if (!save())
             return;
     }
-    m_state.mainDaten.genre_file.set(m_currentFile);
+    m_state.files.categoryFile.set(m_currentFile);
     m_modified = false;
     accept();
 }

@@ -16,7 +16,7 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QPushButton;
-class IconChooser;
+class IconChooserDialog;
 struct EditorState;
 namespace ui {
 class EffectLabel;
@@ -27,7 +27,7 @@ class EffectLabel;
 class CategoryEditor : public QDialog, public TranslatableWindow {
     Q_OBJECT
 public:
-    CategoryEditor(EditorState& state, ui::Services services, IconChooser* iconChooser,
+    CategoryEditor(EditorState& state, ui::Services services, IconChooserDialog* iconChooser,
                    QWidget* parent = nullptr);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
@@ -121,7 +121,7 @@ private:
 
     EditorState& m_state;
     ui::Services m_services;
-    IconChooser* m_iconChooser;
+    IconChooserDialog* m_iconChooser;
     // The icon source list and the image list beside the category list.
     QStringList m_iconSources;
     QList<QIcon> m_genreimage;

@@ -125,7 +125,7 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     layout->addWidget(tabs, 1);
     layout->addLayout(bottom);
 
-    splashPreview = new SplashPreview(this);
+    splashPreview = new SplashPreviewDialog(this);
     for (int key = RefusedMedia; key <= LastText; ++key)
         m_texts.insert(key, QString::fromUtf8(kEnglishTexts[key - RefusedMedia]));
     connectSettings();

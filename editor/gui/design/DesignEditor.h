@@ -19,7 +19,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class DesignSample;
-class SplashPreview;
+class SplashPreviewDialog;
 class StatusMark;
 struct EditorState;
 namespace ui {
@@ -188,7 +188,7 @@ public:
     QPushButton* Cancel;
     QPushButton* help;
     QPushButton* Info;
-    SplashPreview* splashPreview;
+    SplashPreviewDialog* splashPreview;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

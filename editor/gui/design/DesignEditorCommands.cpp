@@ -36,7 +36,7 @@ constexpr int kHelpContext = 3051;
 } // namespace
 
 void DesignEditor::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 void DesignEditor::message(const QString& key) const {
@@ -111,18 +111,18 @@ bool DesignEditor::execute() {
 void DesignEditor::prepare() {
     soundc->setCurrentIndex(0);
     m_soundFolder = common::resolveIgnoringCase(m_state.programFolder, u"Sounds");
-    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    const FileHolder& design = m_state.files.designFile;
     loadDesign(design.exists() ? design.path() : designfile::standardFile(m_state.programFolder));
-    m_openingDesignFile = m_state.mainDaten.menudesign_file.path();
+    m_openingDesignFile = m_state.files.designFile.path();
 }
 
 void DesignEditor::loadDesign(const QString& file) {
     const QStringList refused = designfile::load(m_state, file);
-    const TMainDaten& media = m_state.mainDaten;
+    const ProjectFiles& media = m_state.files;
     for (int i = 0; i < 5; ++i)
-        m_soundLoaded[i] = media.Sound[i].exists();
-    if (media.Splash_File.exists())
-        splashPreview->load(media.Splash_File.path());
+        m_soundLoaded[i] = media.sounds[i].exists();
+    if (media.splashFile.exists())
+        splashPreview->load(media.splashFile.path());
     else
         splashPreview->release();
     setTitleToDesign();
@@ -132,8 +132,7 @@ void DesignEditor::loadDesign(const QString& file) {
 }
 
 void DesignEditor::setTitleToDesign() {
-    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") +
-                   m_state.mainDaten.menudesign_file.path());
+    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") + m_state.files.designFile.path());
 }
 
 void DesignEditor::showDesign() {
@@ -200,7 +199,7 @@ void DesignEditor::showMarks() {
 }
 
 void DesignEditor::showSample() {
-    sample->showDesign(m_state.design, m_state.mainDaten);
+    sample->showDesign(m_state.design, m_state.files);
 }
 
 void DesignEditor::showSoundButtons() {
@@ -211,7 +210,7 @@ void DesignEditor::showSoundButtons() {
 }
 
 void DesignEditor::showIcon() {
-    const FileHolder& icon = m_state.mainDaten.Icon_File;
+    const FileHolder& icon = m_state.files.iconFile;
     icon_prev->load(icon.exists() ? icon.path() : designfile::defaultDiscIcon(m_state.programFolder));
 }
 
@@ -234,13 +233,13 @@ void DesignEditor::loadBackgroundClicked() {
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
-    designediting::loadBackgroundBitmap(m_state.design, m_state.mainDaten, chosen);
+    designediting::loadBackgroundBitmap(m_state.design, m_state.files, chosen);
     showDesign();
 }
 
 void DesignEditor::clearBackgroundClicked() {
     click();
-    refuse(designediting::clearBackgroundBitmap(m_state.design, m_state.mainDaten));
+    refuse(designediting::clearBackgroundBitmap(m_state.design, m_state.files));
     showDesign();
 }
 
@@ -261,13 +260,13 @@ void DesignEditor::loadButtonBitmapClicked() {
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
-    designediting::loadButtonBitmap(m_state.design, m_state.mainDaten, chosen);
+    designediting::loadButtonBitmap(m_state.design, m_state.files, chosen);
     showDesign();
 }
 
 void DesignEditor::clearButtonBitmapClicked() {
     click();
-    refuse(designediting::clearButtonBitmap(m_state.design, m_state.mainDaten));
+    refuse(designediting::clearButtonBitmap(m_state.design, m_state.files));
     showDesign();
 }
 
@@ -292,7 +291,7 @@ void DesignEditor::soundChosen() {
 void DesignEditor::playSoundClicked() {
     const int i = soundc->currentIndex();
     if (i >= 0 && m_soundLoaded[i])
-        m_services.sound.play(m_state.mainDaten.Sound[i].path());
+        m_services.sound.play(m_state.files.sounds[i].path());
 }
 
 void DesignEditor::stopSoundClicked() {
@@ -309,7 +308,7 @@ void DesignEditor::loadSoundClicked() {
         chooseMedium(QStringLiteral("Wavefile|*.wav"), QStringLiteral("wav"), m_soundFolder);
     if (chosen.isEmpty())
         return;
-    FileHolder& sound = m_state.mainDaten.Sound[i];
+    FileHolder& sound = m_state.files.sounds[i];
     sound.set(chosen);
     m_soundLoaded[i] = sound.exists();
     if (sound.exists())
@@ -324,7 +323,7 @@ void DesignEditor::clearSoundClicked() {
     if (i < 0 || !m_soundLoaded[i])
         return;
     m_services.sound.stop();
-    m_state.mainDaten.Sound[i].clear();
+    m_state.files.sounds[i].clear();
     m_soundLoaded[i] = false;
     m_state.design.modified = true;
     showSoundButtons();
@@ -337,7 +336,7 @@ void DesignEditor::loadSplashClicked() {
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
-    m_state.mainDaten.Splash_File.set(chosen);
+    m_state.files.splashFile.set(chosen);
     m_state.design.marks.splash_status = true;
     m_state.design.modified = true;
     splashPreview->load(chosen);
@@ -345,7 +344,7 @@ void DesignEditor::loadSplashClicked() {
 }
 
 void DesignEditor::clearSplashClicked() {
-    m_state.mainDaten.Splash_File.clear();
+    m_state.files.splashFile.clear();
     splashPreview->release();
     m_state.design.marks.splash_status = false;
     m_state.design.modified = true;
@@ -362,7 +361,7 @@ void DesignEditor::loadIconClicked() {
         chooseMedium(QStringLiteral("Icons (*.ico)|*.ico"), QStringLiteral("ICO"), m_state.programFolder);
     if (chosen.isEmpty())
         return;
-    m_state.mainDaten.Icon_File.set(chosen);
+    m_state.files.iconFile.set(chosen);
     m_state.design.marks.icon_status = true;
     m_state.design.modified = true;
     showMarks();
@@ -370,7 +369,7 @@ void DesignEditor::loadIconClicked() {
 }
 
 void DesignEditor::clearIconClicked() {
-    m_state.mainDaten.Icon_File.clear();
+    m_state.files.iconFile.clear();
     m_state.design.marks.icon_status = false;
     m_state.design.modified = true;
     showMarks();
@@ -409,7 +408,7 @@ void DesignEditor::saveAsClicked() {
 }
 
 bool DesignEditor::save() {
-    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    const FileHolder& design = m_state.files.designFile;
     if (!design.exists() || designfile::isStandardFile(design.path(), m_state.programFolder))
         return saveAs();
     return saveTo(design.path());
@@ -475,7 +474,7 @@ void DesignEditor::okClicked() {
                                  m_state.language.message(u"M40")) != Msg::Answer::Ok)
         return;
     const bool saved = save();
-    if (!m_state.mainDaten.menudesign_file.exists()) {
+    if (!m_state.files.designFile.exists()) {
         message(QStringLiteral("M41"));
         return;
     }
@@ -496,7 +495,7 @@ void DesignEditor::reject() {
     // a design the user left on the disc beside the design file that does not name them.
     if (QFileInfo(m_openingDesignFile).isFile())
         designfile::load(m_state, m_openingDesignFile);
-    m_state.mainDaten.menudesign_file.set(m_openingDesignFile);
+    m_state.files.designFile.set(m_openingDesignFile);
     QDialog::reject();
 }
 
@@ -507,8 +506,8 @@ void DesignEditor::helpClicked() {
 
 void DesignEditor::aboutClicked() {
     click();
-    AboutBox about(m_services, m_state.language, m_state.helpFile, this, m_state.language.text(u"T63"),
-                   QStringLiteral("1.5"));
+    EditorAboutDialog about(m_services, m_state.language, m_state.helpFile, this,
+                            m_state.language.text(u"T63"), QStringLiteral("1.5"));
     about.exec();
 }
 

@@ -57,12 +57,12 @@ private:
 };
 
 // Chooses yes or no for a cell.
-class YesNoChooser : public CellEditor {
+class YesNoDialog : public CellEditor {
     Q_OBJECT
 public:
     enum class Choice { Yes, No, Cancel };
 
-    YesNoChooser(ItemDialogContext& context, QWidget* parent);
+    YesNoDialog(ItemDialogContext& context, QWidget* parent);
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     Choice run(const CellTarget& target = {});
@@ -80,10 +80,10 @@ private:
 };
 
 // Chooses one of the project's categories for a cell.
-class CategoryChooser : public CellEditor {
+class CategoryChooserDialog : public CellEditor {
     Q_OBJECT
 public:
-    CategoryChooser(ItemDialogContext& context, QWidget* parent);
+    CategoryChooserDialog(ItemDialogContext& context, QWidget* parent);
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     // Opens with the first category selected, whatever the cell holds; true after OK.

@@ -25,7 +25,7 @@ class QToolButton;
 class BandColourDialog;
 class CategoryEditor;
 class DesignEditor;
-class IconChooser;
+class IconChooserDialog;
 class WaitWindow;
 class TranslatableWindow;
 class AddFileDialog;
@@ -33,8 +33,8 @@ class AddFolderDialog;
 class AddHyperlinkDialog;
 class AddJumpPointDialog;
 class OneLineEditor;
-class YesNoChooser;
-class CategoryChooser;
+class YesNoDialog;
+class CategoryChooserDialog;
 class BurnerDialog;
 class CheckChoiceDialog;
 class CheckSummaryDialog;
@@ -43,7 +43,7 @@ class FindDialog;
 struct ExportTable;
 class ProjectDialog;
 class ProjectWizard;
-class WelcomeScreen;
+class WelcomeDialog;
 enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
@@ -228,7 +228,7 @@ private:
     ItemGrid* allfiles = nullptr;
     WaitWindow* m_wait = nullptr;
     BandColourDialog* m_colorChooser = nullptr;
-    IconChooser* m_iconChooser = nullptr;
+    IconChooserDialog* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;
     DesignEditor* m_designEditor = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
@@ -238,8 +238,8 @@ private:
     AddHyperlinkDialog* m_urlDialog = nullptr;
     AddJumpPointDialog* m_jumpDialog = nullptr;
     OneLineEditor* m_textEditor = nullptr;
-    YesNoChooser* m_yesNoEditor = nullptr;
-    CategoryChooser* m_categoryEditor = nullptr;
+    YesNoDialog* m_yesNoEditor = nullptr;
+    CategoryChooserDialog* m_categoryEditor = nullptr;
     BurnerDialog* m_burnDialog = nullptr;
     CheckChoiceDialog* m_checkChoice = nullptr;
     CheckSummaryDialog* m_checkSummary = nullptr;
@@ -250,7 +250,7 @@ private:
     std::optional<gridfind::Cell> m_lastMatch;
     ProjectDialog* m_projectDialog = nullptr;
     ProjectWizard* m_wizard = nullptr;
-    WelcomeScreen* m_welcome = nullptr;
+    WelcomeDialog* m_welcome = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

@@ -131,7 +131,7 @@ void MainWindow::openItemInformation(ItemInfoMode mode) {
 
 void MainWindow::aboutClicked() {
     click();
-    AboutBox about(m_services, m_state.language, m_state.helpFile, this);
+    EditorAboutDialog about(m_services, m_state.language, m_state.helpFile, this);
     about.exec();
 }
 

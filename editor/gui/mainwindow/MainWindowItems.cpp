@@ -41,11 +41,11 @@ void MainWindow::createItemDialogs() {
     });
     ItemDialogContext& c = *m_itemContext;
     m_textEditor = new OneLineEditor(c, this);
-    m_yesNoEditor = new YesNoChooser(c, this);
-    m_categoryEditor = new CategoryChooser(c, this);
+    m_yesNoEditor = new YesNoDialog(c, this);
+    m_categoryEditor = new CategoryChooserDialog(c, this);
     m_urlDialog = new AddHyperlinkDialog(c, this);
     m_fileDialog = new AddFileDialog(c, this);
-    c.tip = new AddItemTip(c, this);
+    c.tip = new AddItemTipDialog(c, this);
     auto* ask = new ItemNameDialog(c, this);
     m_folderDialog = new AddFolderDialog(c, ask, this);
     m_burnDialog = new BurnerDialog(
@@ -150,11 +150,11 @@ void MainWindow::openCellEditor(int row, int field) {
         }
     } else if (field == fieldIndex(ItemField::Copy) || field == fieldIndex(ItemField::Execute)) {
         const auto choice = m_yesNoEditor->run(target);
-        if (choice != YesNoChooser::Choice::Cancel) {
+        if (choice != YesNoDialog::Choice::Cancel) {
             m_state.modified = true;
             m_items.setField(row, field,
-                             choice == YesNoChooser::Choice::Yes ? m_state.language.yesText()
-                                                                 : m_state.language.noText());
+                             choice == YesNoDialog::Choice::Yes ? m_state.language.yesText()
+                                                                : m_state.language.noText());
         }
     } else if (m_textEditor->run(OneLineEditor::Mode::Cell, m_items.field(row, field), target)) {
         m_state.modified = true;

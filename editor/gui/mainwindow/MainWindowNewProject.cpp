@@ -29,9 +29,9 @@ void MainWindow::createNewProjectWindows() {
                                              updateWindowTitle();
                                              if (!m_projectDialog->wizardRunning())
                                                  m_items.setRecords({});
-                                             if (m_state.mainDaten.genre_file.exists())
+                                             if (m_state.files.categoryFile.exists())
                                                  m_state.categories =
-                                                     loadCategoryList(m_state.mainDaten.genre_file.path());
+                                                     loadCategoryList(m_state.files.categoryFile.path());
                                              recomputeRowColours();
                                              m_state.modified = false;
                                              saveClicked();
@@ -70,7 +70,7 @@ void MainWindow::createNewProjectWindows() {
                                  this);
     registerTranslatable(m_wizard);
     m_welcome =
-        new WelcomeScreen(m_state, m_services, settingsFile(),
+        new WelcomeDialog(m_state, m_services, settingsFile(),
                           {[this] { newProjectClicked(); }, [this] { openClicked(); },
                            [this] { wizardClicked(); }, [this](const QString& file) { openProject(file); },
                            [this](int language) { applyLanguage(language); }},
@@ -110,8 +110,8 @@ void MainWindow::wizardClicked() {
     m_projectDialog->prepare(ProjectDialog::Mode::New);
     m_projectDialog->setWizardRunning(true);
     m_projectDialog->resetProjectCreated();
-    m_state.mainDaten.menudesign_file.clear();
-    m_state.mainDaten.genre_file.clear();
+    m_state.files.designFile.clear();
+    m_state.files.categoryFile.clear();
     m_items.setRecords({});
     recomputeRowColours();
     m_wizard->execute();
@@ -120,14 +120,14 @@ void MainWindow::wizardClicked() {
         showCurrentRowInStatusLine();
         return;
     }
-    if (!m_state.mainDaten.Project_file.exists() || !openProject(m_state.mainDaten.Project_file.path()))
+    if (!m_state.files.projectFile.exists() || !openProject(m_state.files.projectFile.path()))
         resetToNoProject();
     showCurrentRowInStatusLine();
 }
 
 void MainWindow::resetToNoProject() {
-    m_state.mainDaten.menudesign_file.clear();
-    m_state.mainDaten.genre_file.clear();
+    m_state.files.designFile.clear();
+    m_state.files.categoryFile.clear();
     m_state.projectFolder.clear();
     m_state.pendingCategoryFile.clear();
     m_items.setRecords({});

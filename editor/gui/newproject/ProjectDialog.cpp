@@ -103,7 +103,7 @@ void ProjectDialog::applyTexts(const common::IniFile& file, const LanguageTables
 }
 
 void ProjectDialog::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 QString ProjectDialog::text(const char16_t* key) const {
@@ -117,10 +117,10 @@ bool ProjectDialog::execute(Mode mode) {
 
 void ProjectDialog::prepare(Mode mode) {
     m_mode = mode;
-    m_openProject = {m_state.mainDaten, m_state.design, m_state.categories, m_state.addFileStartFolder,
+    m_openProject = {m_state.files, m_state.design, m_state.categories, m_state.addFileStartFolder,
                      m_state.modified};
     m_filling = true;
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     if (mode == Mode::New) {
         m_rememberedSaveName = m_state.saveDialogFileName;
         m_remembersSaveName = true;
@@ -139,9 +139,9 @@ void ProjectDialog::prepare(Mode mode) {
         okbtn->setText(text(u"T56"));
         anzname->setText(m_state.cdName);
         rootname->setText(m_state.projectFolder);
-        setWindowTitle(text(u"T24") + QStringLiteral(" - ") + m_state.mainDaten.genre_file.path());
+        setWindowTitle(text(u"T24") + QStringLiteral(" - ") + m_state.files.categoryFile.path());
     }
-    if (!m_state.mainDaten.genre_file.exists())
+    if (!m_state.files.categoryFile.exists())
         okbtn->setEnabled(false);
     m_filling = false;
 }
@@ -176,14 +176,14 @@ void ProjectDialog::browseProjectFolderClicked() {
 void ProjectDialog::editCategoriesClicked() {
     click();
     // The category editor starts on a file of its own choosing; cancelled, it leaves none behind.
-    const FileHolder before = m_state.mainDaten.genre_file;
+    const FileHolder before = m_state.files.categoryFile;
     if (!m_categoryEditor->execute()) {
-        m_state.mainDaten.genre_file = before;
+        m_state.files.categoryFile = before;
         return;
     }
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     setWindowTitle(text(m_mode == Mode::New ? u"T23" : u"T24"));
-    layoutbtn->setEnabled(m_state.mainDaten.genre_file.exists());
+    layoutbtn->setEnabled(m_state.files.categoryFile.exists());
 }
 
 void ProjectDialog::editDesignClicked() {
@@ -193,7 +193,7 @@ void ProjectDialog::editDesignClicked() {
         setWindowTitle(text(u"T24"));
         return;
     }
-    if (m_state.mainDaten.menudesign_file.exists()) {
+    if (m_state.files.designFile.exists()) {
         setWindowTitle(text(u"T46"));
         okbtn->setEnabled(true);
     }
@@ -201,7 +201,7 @@ void ProjectDialog::editDesignClicked() {
 
 void ProjectDialog::takeValues() {
     m_state.addFileStartFolder = rootname->text();
-    m_state.mainDaten.genre_file.set(m_state.pendingCategoryFile);
+    m_state.files.categoryFile.set(m_state.pendingCategoryFile);
     m_state.cdName = anzname->text();
     m_state.projectFolder = rootname->text();
     m_hooks.updateTitle();
@@ -209,7 +209,7 @@ void ProjectDialog::takeValues() {
 
 void ProjectDialog::okClicked() {
     click();
-    if (!m_state.mainDaten.menudesign_file.exists()) {
+    if (!m_state.files.designFile.exists()) {
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M48"));
         return;
     }
@@ -247,13 +247,13 @@ void ProjectDialog::reject() {
     m_state.newProjectCancelled = true;
     // A new project that was not created leaves the open one as it was; the wizard restores on its own.
     if (m_mode == Mode::New && !m_wizardRunning) {
-        m_state.mainDaten = m_openProject.files;
+        m_state.files = m_openProject.files;
         m_state.design = m_openProject.design;
         m_state.categories = m_openProject.categories;
         m_state.addFileStartFolder = m_openProject.addFileStartFolder;
         m_state.modified = m_openProject.modified;
     }
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     if (m_remembersSaveName)
         m_state.saveDialogFileName = m_rememberedSaveName;
     QDialog::reject();

@@ -90,7 +90,7 @@ private:
     bool m_remembersSaveName = false;
     // What the open project was when a new one was begun: Cancel puts it back exactly.
     struct OpenProject {
-        TMainDaten files;
+        ProjectFiles files;
         DesignModel design;
         QStringList categories;
         QString addFileStartFolder;

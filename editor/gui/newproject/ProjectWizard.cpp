@@ -243,7 +243,7 @@ void ProjectWizard::applyTexts(const common::IniFile& file, const LanguageTables
 }
 
 void ProjectWizard::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 bool ProjectWizard::mayLeave(bool chosen, const char16_t* missing) const {
@@ -362,13 +362,13 @@ void ProjectWizard::browseClicked() {
 }
 
 void ProjectWizard::reloadCategoryList() {
-    if (m_state.mainDaten.genre_file.exists())
-        m_state.categories = loadCategoryList(m_state.mainDaten.genre_file.path());
+    if (m_state.files.categoryFile.exists())
+        m_state.categories = loadCategoryList(m_state.files.categoryFile.path());
 }
 
 void ProjectWizard::showEnvironmentFiles() {
-    const FileHolder& categories = m_state.mainDaten.genre_file;
-    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    const FileHolder& categories = m_state.files.categoryFile;
+    const FileHolder& design = m_state.files.designFile;
     categoryFileLabel->setText(categories.exists() ? categories.path() : none());
     designFileLabel->setText(design.exists() ? design.path() : none());
 }
@@ -382,8 +382,8 @@ void ProjectWizard::categoryEditorClicked() {
 
 void ProjectWizard::defaultCategoriesClicked() {
     click();
-    m_state.mainDaten.genre_file.set(categoryfile::standardFile(m_state.programFolder));
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.files.categoryFile.set(categoryfile::standardFile(m_state.programFolder));
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     reloadCategoryList();
     showEnvironmentFiles();
 }
@@ -397,8 +397,8 @@ void ProjectWizard::designEditorClicked() {
 void ProjectWizard::defaultDesignClicked() {
     click();
     const QString standard = designfile::standardFile(m_state.programFolder);
-    m_state.mainDaten.menudesign_file.set(standard);
-    if (m_state.mainDaten.menudesign_file.exists())
+    m_state.files.designFile.set(standard);
+    if (m_state.files.designFile.exists())
         designfile::load(m_state, standard);
     showEnvironmentFiles();
 }

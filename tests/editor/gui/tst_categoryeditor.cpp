@@ -43,7 +43,7 @@ class TestCategoryEditor : public QObject {
 
     struct Fixture : EditorWindowFixture {
         CategoryEditor* gf = nullptr;
-        IconChooser* iw = nullptr;
+        IconChooserDialog* iw = nullptr;
         QString sep = QDir::separator();
 
         Fixture() : EditorWindowFixture({"Files", "genre", "projects"}) {
@@ -57,7 +57,7 @@ class TestCategoryEditor : public QObject {
                           QColor::fromHsv(200 + m * 40, 200, 200));
             startEditor();
             gf = form->findChild<CategoryEditor*>();
-            iw = form->findChild<IconChooser*>();
+            iw = form->findChild<IconChooserDialog*>();
         }
 
         // A category file with one icon of its own colour per category.
@@ -68,7 +68,7 @@ class TestCategoryEditor : public QObject {
         }
         // The category editor opened on a file.
         void openOn(const QString& file) {
-            state.mainDaten.genre_file.set(file);
+            state.files.categoryFile.set(file);
             gf->prepare();
         }
     };
@@ -203,13 +203,13 @@ private Q_SLOTS:
 
         // A pack icon that is missing stops the pack there, naming the file.
         QFile::remove(f.program(u"ip/ip07/ip07i02.ico"_qs));
-        f.iw->prepare(IconChooser::Mode::Change);
+        f.iw->prepare(IconChooserDialog::Mode::Change);
         QCOMPARE(f.iw->genreitems->count(), 1);
         QVERIFY(f.lastMessage().startsWith(u"Cannot open file"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
         // It says so in the editor's language.
         f.form->languageClicked(2);
-        f.iw->prepare(IconChooser::Mode::Change);
+        f.iw->prepare(IconChooserDialog::Mode::Change);
         QVERIFY(f.lastMessage().startsWith(u"Die Datei"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
     }
@@ -217,7 +217,7 @@ private Q_SLOTS:
     void noPacksGiveAnEmptyChooser() {
         Fixture f;
         QDir(f.program(u"ip"_qs)).removeRecursively();
-        f.iw->prepare(IconChooser::Mode::Add);
+        f.iw->prepare(IconChooserDialog::Mode::Add);
         QCOMPARE(f.iw->ipwahl->count(), 0);
         QCOMPARE(f.iw->genreitems->count(), 0);
         f.iw->okClicked();
@@ -230,7 +230,7 @@ private Q_SLOTS:
         const QByteArray before = readBytes(standard);
         f.gf->prepare(); // the project names no category file: the standard one
         QCOMPARE(f.gf->currentFile(), standard);
-        QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
+        QCOMPARE(f.state.files.categoryFile.path(), standard);
         f.gf->select(0);
         QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
 
@@ -267,7 +267,7 @@ private Q_SLOTS:
         f.gf->okClicked(); // OK, but an empty list cannot be saved
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
         QCOMPARE(f.gf->result(), 0);
-        QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
+        QCOMPARE(f.state.files.categoryFile.path(), standard);
 
         const QString file = f.writeSet(f.program(u"genre/Two/"_qs), u"Two.lbc"_qs, {u"X"_qs, u"Y"_qs});
         f.fakes.choosers.queueOpenFile(file);
@@ -278,7 +278,7 @@ private Q_SLOTS:
         f.state.modified = false;
         f.gf->okClicked(); // unchanged: closes at once
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
-        QCOMPARE(f.state.mainDaten.genre_file.path(), file);
+        QCOMPARE(f.state.files.categoryFile.path(), file);
         QVERIFY(!f.state.modified);
 
         f.gf->setResult(0);
@@ -358,8 +358,8 @@ private Q_SLOTS:
         const QString lbd = writeFile(f.dir.filePath(u"d/blue.lbd"_qs), "[Buttons]\r\nbtnsd=9\r\n");
         EditorState author;
         author.cdName = u"Disc"_qs;
-        author.mainDaten.genre_file.set(lbc);
-        author.mainDaten.menudesign_file.set(lbd);
+        author.files.categoryFile.set(lbc);
+        author.files.designFile.set(lbd);
         author.categories = {u"Tools"_qs, u"Games"_qs};
         const QString project = writeProject(f.dir.filePath(u"p.lbp"_qs), author,
                                              {item(u"t"_qs, u"Tools"_qs), item(u"g"_qs, u"Games"_qs)});

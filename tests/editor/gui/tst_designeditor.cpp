@@ -61,7 +61,7 @@ class TestDesignEditor : public QObject {
         QString standard() const { return program(u"Files/Standard.lbd"_qs); }
         // The editor opened on the project's design file.
         void openOn(const QString& file) {
-            state.mainDaten.menudesign_file.set(file);
+            state.files.designFile.set(file);
             md->prepare();
         }
         // A design of its own, saved from the standard one, with a background bitmap ready.
@@ -122,7 +122,7 @@ private Q_SLOTS:
     void clearingAbsentBitmapsChangesNothing() {
         Fixture f;
         f.openOn(f.standard());
-        const qsizetype clicks = f.fakes.sound.played.count(TMainDaten::button_sound_file());
+        const qsizetype clicks = f.fakes.sound.played.count(ProjectFiles::clickSound());
         const Model before = f.state.design;
         f.md->clearBackgroundClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M42"));
@@ -136,18 +136,18 @@ private Q_SLOTS:
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Stone.bmp"_qs), Qt::gray));
         f.md->loadButtonBitmapClicked();
         f.md->clearButtonBitmapClicked();
-        QVERIFY(!f.state.mainDaten.Button_file.exists());
+        QVERIFY(!f.state.files.buttonFile.exists());
         QVERIFY(!f.md->BtnBmp->isOn() && f.md->buttonbandsel->isOn());
         QVERIFY(f.md->isModified());
         // Every one of these buttons clicks first.
-        QCOMPARE(f.fakes.sound.played.count(TMainDaten::button_sound_file()) - clicks, 5);
+        QCOMPARE(f.fakes.sound.played.count(ProjectFiles::clickSound()) - clicks, 5);
     }
 
     void sampleShowsEverySetting() {
         Fixture f;
         f.openOn(f.standard());
         DesignSample* sample = f.md->sample;
-        const qsizetype clicks = f.fakes.sound.played.count(TMainDaten::button_sound_file());
+        const qsizetype clicks = f.fakes.sound.played.count(ProjectFiles::clickSound());
         f.md->language_c->setCurrentIndex(1);
         f.md->language_sc->setCurrentIndex(1);
         QCOMPARE(sample->testbtn->text(), QStringLiteral("Vorschau"));
@@ -187,13 +187,13 @@ private Q_SLOTS:
         QCOMPARE(sample->testbtn->face().kind(), ui::Backdrop::Kind::Nothing);
         QVERIFY(f.md->isModified());
         // Only the style and effect lists click among these.
-        QCOMPARE(f.fakes.sound.played.count(TMainDaten::button_sound_file()) - clicks, 4);
+        QCOMPARE(f.fakes.sound.played.count(ProjectFiles::clickSound()) - clicks, 4);
     }
 
     void saveNeverWritesTheStandardDesign() {
         Fixture f;
         f.openOn(f.program(u"menudesign/missing.lbd"_qs));
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+        QCOMPARE(f.state.files.designFile.path(), f.standard());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + f.standard());
         const QByteArray standard = readBytes(f.standard());
         f.md->btnbw->setValue(7);
@@ -212,7 +212,7 @@ private Q_SLOTS:
         f.md->saveDesignClicked();
         const QString saved = f.program(u"menudesign/Wide/Wide.lbd"_qs);
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), saved);
+        QCOMPARE(f.state.files.designFile.path(), saved);
         QCOMPARE(common::IniFile(saved).readInteger(u"Buttons", u"btnbw", 0), 7);
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + saved);
         QVERIFY(!f.md->isModified());
@@ -249,12 +249,12 @@ private Q_SLOTS:
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Night.bmp"_qs), Qt::black));
         f.md->loadSplashClicked();
         f.md->newDesignClicked();
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+        QCOMPARE(f.state.files.designFile.path(), f.standard());
         f.md->cancelClicked();
         QVERIFY(!f.md->isVisible());
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
-        QCOMPARE(f.state.mainDaten.BMP_File.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
-        QVERIFY(!f.state.mainDaten.Splash_File.exists());
+        QCOMPARE(f.state.files.designFile.path(), own);
+        QCOMPARE(f.state.files.backgroundFile.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
+        QVERIFY(!f.state.files.splashFile.exists());
         QCOMPARE(f.state.design.designMode, Model::DesignMode::Bmp);
     }
 
@@ -269,7 +269,7 @@ private Q_SLOTS:
         QVERIFY(f.md->isModified());
 
         // A project whose design file vanished while the dialog was open cannot close with it.
-        f.state.mainDaten.menudesign_file.clear();
+        f.state.files.designFile.clear();
         f.fakes.messages.queueAnswer(Answer::Ok);
         f.md->okClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M41"));
@@ -287,7 +287,7 @@ private Q_SLOTS:
         f.md->loadSoundClicked();
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Wavefile|*.wav"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.program(u"Sounds"_qs));
-        QCOMPARE(f.state.mainDaten.Sound[2].path(), QDir::toNativeSeparators(wave));
+        QCOMPARE(f.state.files.sounds[2].path(), QDir::toNativeSeparators(wave));
         QVERIFY(f.md->soundplay->isEnabled() && f.md->soundstop->isEnabled());
         f.md->playSoundClicked();
         QCOMPARE(f.fakes.sound.playing, QDir::toNativeSeparators(wave));
@@ -298,7 +298,7 @@ private Q_SLOTS:
         f.md->soundc->setCurrentIndex(2);
         QVERIFY(f.md->soundplay->isEnabled());
         f.md->clearSoundClicked();
-        QVERIFY(!f.state.mainDaten.Sound[2].exists());
+        QVERIFY(!f.state.files.sounds[2].exists());
         QVERIFY(!f.md->soundplay->isEnabled());
         QVERIFY(f.md->isModified());
     }
@@ -334,7 +334,7 @@ private Q_SLOTS:
         EditorState fresh;
         fresh.programFolder = f.state.programFolder;
         DesignEditor again(fresh, f.fakes.services());
-        fresh.mainDaten.menudesign_file.set(own);
+        fresh.files.designFile.set(own);
         again.prepare();
         QCOMPARE(again.backEnd->color(), QColor(Qt::red));
         QCOMPARE(again.bmptmcb->currentIndex(), int(Model::TileMode::Center));
@@ -350,7 +350,7 @@ private Q_SLOTS:
         QVERIFY(again.df_b->isChecked());
         again.soundc->setCurrentIndex(1);
         QVERIFY(again.soundplay->isEnabled());
-        QCOMPARE(fresh.mainDaten.Sound[1].path(), f.program(u"menudesign/Blue/Pick.wav"_qs));
+        QCOMPARE(fresh.files.sounds[1].path(), f.program(u"menudesign/Blue/Pick.wav"_qs));
         QCOMPARE(again.language_c->currentIndex(), 1);
         QCOMPARE(again.language_sc->currentIndex(), 0);
         QVERIFY(again.splash_status->isOn() && again.splash_prev->isEnabled());
@@ -408,8 +408,8 @@ private Q_SLOTS:
 
         // Nothing of it stays in the editor.
         QCOMPARE(readBytes(own), onDisk);
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
-        QCOMPARE(f.state.mainDaten.BMP_File.path(), night);
+        QCOMPARE(f.state.files.designFile.path(), own);
+        QCOMPARE(f.state.files.backgroundFile.path(), night);
         QVERIFY(!f.state.modified);
         QVERIFY(f.md->isModified());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + own);
@@ -439,7 +439,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().startsWith(f.md->text(DesignEditor::PreviewNotWritable).section(u'%', 0, 0)));
         QVERIFY(f.fakes.shell.calls.isEmpty());
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+        QCOMPARE(f.state.files.designFile.path(), f.standard());
     }
 
     // Escape and the close box leave as Cancel does: the design that was open is the project's again.
@@ -451,14 +451,14 @@ private Q_SLOTS:
             f.md->show();
             f.md->prepare();
             f.md->newDesignClicked();
-            QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+            QCOMPARE(f.state.files.designFile.path(), f.standard());
             if (escape)
                 QTest::keyClick(f.md, Qt::Key_Escape);
             else
                 f.md->close();
             QVERIFY(!f.md->isVisible());
-            QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
-            QCOMPARE(f.state.mainDaten.BMP_File.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
+            QCOMPARE(f.state.files.designFile.path(), own);
+            QCOMPARE(f.state.files.backgroundFile.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
         }
     }
 
@@ -493,14 +493,14 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         QVERIFY(f.lastMessage().contains(u"/etc/passwd"_qs));
         QVERIFY(f.lastMessage().contains(u"/etc/hostname"_qs));
-        QVERIFY(!f.state.mainDaten.BMP_File.exists() && !f.state.mainDaten.Sound[0].exists());
+        QVERIFY(!f.state.files.backgroundFile.exists() && !f.state.files.sounds[0].exists());
         QVERIFY(f.md->bandsel->isOn());
 
         // A file that is called a bitmap but does not decode is not taken.
         f.fakes.choosers.queueOpenFile(writeFile(f.program(u"back/Broken.bmp"_qs), "BM not really"));
         f.md->loadBackgroundClicked();
         QVERIFY(f.lastMessage().contains(u"Broken.bmp"_qs));
-        QVERIFY(!f.state.mainDaten.BMP_File.exists());
+        QVERIFY(!f.state.files.backgroundFile.exists());
         QVERIFY(!f.md->modebmp->isOn());
     }
 
@@ -509,7 +509,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             QVERIFY(f.md->isVisible());
             QCOMPARE(f.md->objectName(), QStringLiteral("Tmdform"));
-            QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+            QCOMPARE(f.state.files.designFile.path(), f.standard());
             f.md->cancelClicked();
         });
         f.form->editDesignClicked();

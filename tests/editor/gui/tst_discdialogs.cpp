@@ -43,8 +43,8 @@ class TestDiscDialogs : public QObject {
             const QString lbc = writeCategoryFile(folder + u"c/cats.lbc"_s, {u"Tools"_s});
             EditorState author;
             author.cdName = u"Meine Spiele"_s;
-            author.mainDaten.genre_file.set(lbc);
-            author.mainDaten.menudesign_file.set(writeFile(folder + u"c/design.lbd"_s));
+            author.files.categoryFile.set(lbc);
+            author.files.designFile.set(writeFile(folder + u"c/design.lbd"_s));
             author.categories = {u"Tools"_s};
             author.projectFolder = folder;
             writeProject(folder + u"p.lbp"_s, author, {item(u"Setup"_s, u"Tools"_s)});

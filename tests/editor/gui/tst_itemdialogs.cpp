@@ -192,7 +192,7 @@ private Q_SLOTS:
         dialog->prepare();
         f.fakes.choosers.queueOpenFile(f.file(u"disc/a.exe"_qs));
         dialog->chooseFileClicked();
-        whenOpen<AddItemTip>([&](AddItemTip* tip) {
+        whenOpen<AddItemTipDialog>([&](AddItemTipDialog* tip) {
             QCOMPARE(f.items().field(0, ItemField::Name), QString()); // not added yet
             tip->m_showTipNextTime->setChecked(false);
             tip->addClicked();
@@ -241,7 +241,7 @@ private Q_SLOTS:
         f.fakes.sound.played.clear();
         dialog->findChild<QPushButton*>(u"LMDButton2"_qs)->click();
         QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
-        QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
+        QCOMPARE(f.fakes.sound.played, QStringList{ProjectFiles::clickSound()});
         dialog->FileListBox->topLevelItem(1)->setSelected(false);
         dialog->renameok->setChecked(true);
         dialog->addClicked();
@@ -340,7 +340,7 @@ private Q_SLOTS:
 
         // The category chooser starts on the first category whatever the cell holds. Every cell
         // editor names the field and the item it changes, and is wide enough for that title.
-        whenOpen<CategoryChooser>([](CategoryChooser* d) {
+        whenOpen<CategoryChooserDialog>([](CategoryChooserDialog* d) {
             QCOMPARE(d->m_categoryBox->currentText(), QStringLiteral("Tools"));
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - Category: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
@@ -372,7 +372,7 @@ private Q_SLOTS:
 
         // Yes/no written in German are stored in English.
         f.form->languageClicked(2);
-        whenOpen<YesNoChooser>([](YesNoChooser* d) {
+        whenOpen<YesNoDialog>([](YesNoDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - Neuer Wert - Ausf\u00fchren: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
             d->noClicked();

@@ -59,8 +59,8 @@ class TestMainWindow : public QObject {
             const QString lbd = writeFile(dir.filePath(u"c/design.lbd"_qs));
             EditorState author;
             author.cdName = u"My Disc"_qs;
-            author.mainDaten.genre_file.set(lbc);
-            author.mainDaten.menudesign_file.set(lbd);
+            author.files.categoryFile.set(lbc);
+            author.files.designFile.set(lbd);
             author.categories = categories;
             const QString file = writeProject(dir.filePath(u"p.lbp"_qs), author, rows);
             fakes.choosers.queueOpenFile(file);
@@ -311,7 +311,7 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Tavik - Lumbrel - Neuer Wert - Farbe 1"));
         QVERIFY(shownNames.contains(u"Silber"_qs) && !shownNames.contains(u"clSilver"_qs));
         // Its OK button clicks as every button of the editor does.
-        QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
+        QCOMPARE(f.fakes.sound.played, QStringList{ProjectFiles::clickSound()});
         QCOMPARE(f.state.prefs.color1, QColor(Qt::yellow));
         QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
         // The settings file keeps the stored name, whatever the user read.
@@ -431,7 +431,7 @@ private Q_SLOTS:
         f.form->saveAsClicked();
         QVERIFY(QFile::exists(f.dir.filePath(u".renamed.lbp.tmp"_qs)));
         QVERIFY(!QFile::exists(f.dir.filePath(u".hand.lbp.tmp"_qs)));
-        QCOMPARE(f.state.mainDaten.Project_file.path(),
+        QCOMPARE(f.state.files.projectFile.path(),
                  QDir::toNativeSeparators(f.dir.filePath(u"renamed.lbp"_qs)));
     }
 

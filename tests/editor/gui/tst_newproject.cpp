@@ -88,8 +88,8 @@ class TestNewProject : public QObject {
             EditorState author;
             author.cdName = u"Old Disc"_qs;
             author.projectFolder = disc;
-            author.mainDaten.genre_file.set(state.programFolder + u"Files/Standard.lbc"_qs);
-            author.mainDaten.menudesign_file.set(state.programFolder + u"Files/Standard.lbd"_qs);
+            author.files.categoryFile.set(state.programFolder + u"Files/Standard.lbc"_qs);
+            author.files.designFile.set(state.programFolder + u"Files/Standard.lbd"_qs);
             const QString file =
                 writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
             form->openProject(file);
@@ -170,7 +170,7 @@ private Q_SLOTS:
     void cancellingNewLeavesTheOpenProjectAsItWas() {
         Fixture f;
         f.openSavedProject();
-        const QString categories = f.state.mainDaten.genre_file.path();
+        const QString categories = f.state.files.categoryFile.path();
         const QStringList captions = f.state.categories;
         const QString other = writeCategoryFile(f.dir.filePath(u"other/other.lbc"_qs), {u"Else"_qs});
         writeFile(f.dir.filePath(u"other/0.ico"_qs), "icon");
@@ -183,11 +183,11 @@ private Q_SLOTS:
                 e->OK->click();
             });
             d->genrefilebtn->click();
-            QCOMPARE(f.state.mainDaten.genre_file.path(), other);
+            QCOMPARE(f.state.files.categoryFile.path(), other);
             d->exitbtn->click();
         });
         f.child(u"new"_qs)->click();
-        QCOMPARE(f.state.mainDaten.genre_file.path(), categories);
+        QCOMPARE(f.state.files.categoryFile.path(), categories);
         QCOMPARE(f.state.categories, captions);
         QCOMPARE(f.state.pendingCategoryFile, categories);
         QVERIFY(!f.state.modified);
@@ -290,7 +290,7 @@ private Q_SLOTS:
             whenOpen<CategoryEditor>([](CategoryEditor* e) { e->Cancel->click(); });
             w->categoryEditorButton->click();
             QCOMPARE(w->categoryFileLabel->text(), f.text(u"T52"));
-            QVERIFY(!f.state.mainDaten.genre_file.exists());
+            QVERIFY(!f.state.files.categoryFile.exists());
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
@@ -309,7 +309,7 @@ private Q_SLOTS:
             w->reject();
         });
         f.form->wizardClicked();
-        QCOMPARE(f.state.mainDaten.Project_file.path(), old);
+        QCOMPARE(f.state.files.projectFile.path(), old);
         QCOMPARE(f.form->items().itemCount(), 1);
         QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs);
         QCOMPARE(f.state.cdName, u"Old Disc"_qs);
@@ -328,7 +328,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M53"));
         QVERIFY(f.gated());
         QCOMPARE(f.form->items().field(0, ItemField::Name), QString());
-        QVERIFY(!f.state.mainDaten.genre_file.exists());
+        QVERIFY(!f.state.files.categoryFile.exists());
         QVERIFY(!f.state.modified);
     }
 
@@ -430,8 +430,8 @@ private Q_SLOTS:
 
     void welcomeScreenOffersTheWaysIn() {
         Fixture f("[settings]\r\nshow_ft=FALSE\r\nlast_proj=/nowhere/gone.lbp\r\n");
-        WelcomeScreen* welcome = f.child<WelcomeScreen>();
-        whenOpen<WelcomeScreen>([&f](WelcomeScreen* s) {
+        WelcomeDialog* welcome = f.child<WelcomeDialog>();
+        whenOpen<WelcomeDialog>([&f](WelcomeDialog* s) {
             QVERIFY(!s->m_openLastButton->isEnabled()); // the last project is gone
             s->languagew->setCurrentIndex(1);
             Q_EMIT s->languagew->activated(1);
@@ -451,7 +451,7 @@ private Q_SLOTS:
         settings.writeString(u"settings", u"last_proj", old);
         settings.save();
         f.state.prefs.showWelcome = true;
-        whenOpen<WelcomeScreen>([](WelcomeScreen* s) {
+        whenOpen<WelcomeDialog>([](WelcomeDialog* s) {
             QVERIFY(s->m_openLastButton->isEnabled());
             whenOpen<ProjectDialog>([](ProjectDialog* d) { d->cancelClicked(); });
             s->newProjectClicked();

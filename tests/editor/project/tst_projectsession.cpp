@@ -45,8 +45,8 @@ class TestProjectSession : public QObject {
             EditorState author;
             author.cdName = QStringLiteral("Demo CD");
             author.projectFolder = path(QStringLiteral("disc/"));
-            author.mainDaten.genre_file.set(lbc);
-            author.mainDaten.menudesign_file.set(lbd);
+            author.files.categoryFile.set(lbc);
+            author.files.designFile.set(lbd);
             author.categories = loadCategoryList(lbc);
             return editortest::writeProject(path(name), author, rows);
         }
@@ -77,9 +77,9 @@ private Q_SLOTS:
         QCOMPARE(f.state.categories, (QStringList{u"Tools"_qs, u"Games"_qs}));
         QCOMPARE(f.items.field(0, ItemField::Category), QStringLiteral("Games"));
         QVERIFY(!f.state.modified && !f.state.categoryResolved && !f.state.designResolved);
-        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(project));
+        QCOMPARE(f.state.files.projectFile.path(), QDir::toNativeSeparators(project));
         const QString copy = f.path(u".demo.lbp.tmp"_qs);
-        QCOMPARE(f.state.mainDaten.Project_Temp.path(), QDir::toNativeSeparators(copy));
+        QCOMPARE(f.state.files.workingCopy.path(), QDir::toNativeSeparators(copy));
         QFile a(project), b(copy);
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(a.readAll(), b.readAll());
@@ -100,10 +100,10 @@ private Q_SLOTS:
 
         QVERIFY(f.commands.open(project));
         QVERIFY(f.fakes.messages.shown.isEmpty());
-        QVERIFY(f.state.mainDaten.genre_file.path().endsWith(
+        QVERIFY(f.state.files.categoryFile.path().endsWith(
             QDir::toNativeSeparators(u"genre/games/games.lbc"_qs)));
-        QVERIFY(f.state.mainDaten.menudesign_file.path().endsWith(
-            QDir::toNativeSeparators(u"menudesign/blue.lbd"_qs)));
+        QVERIFY(
+            f.state.files.designFile.path().endsWith(QDir::toNativeSeparators(u"menudesign/blue.lbd"_qs)));
     }
 
     void cancellingAMissingFileKeepsTheOpenProject() {
@@ -112,8 +112,8 @@ private Q_SLOTS:
         const QString lbd = writeFile(f.path(u"c/a.lbd"_qs));
         const QString good = f.writeProject(u"good.lbp"_qs, lbc, lbd, {item(u"Kept"_qs, u"Tools"_qs)});
         QVERIFY(f.commands.open(good));
-        const QString keptCategoryFile = f.state.mainDaten.genre_file.path();
-        const QString keptDesignFile = f.state.mainDaten.menudesign_file.path();
+        const QString keptCategoryFile = f.state.files.categoryFile.path();
+        const QString keptDesignFile = f.state.files.designFile.path();
 
         const QString lbc2 = writeCategoryFile(f.path(u"d/b.lbc"_qs), {u"Other"_qs});
         const QString lbd2 = writeFile(f.path(u"d/b.lbd"_qs));
@@ -130,8 +130,8 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("category file missing"));
         QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("Kept"));
         // The open project keeps its files, so that the next save writes them.
-        QCOMPARE(f.state.mainDaten.genre_file.path(), keptCategoryFile);
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), keptDesignFile);
+        QCOMPARE(f.state.files.categoryFile.path(), keptCategoryFile);
+        QCOMPARE(f.state.files.designFile.path(), keptDesignFile);
 
         // Design missing: the new file's categories, read before the question, go again.
         writeCategoryFile(lbc2, {u"Other"_qs});
@@ -140,8 +140,8 @@ private Q_SLOTS:
         QVERIFY(!f.commands.open(broken)); // the chooser is cancelled
         QCOMPARE(f.fakes.messages.shown.last().text, QStringLiteral("design file missing"));
         QCOMPARE(f.state.categories, QStringList{u"Tools"_qs});
-        QCOMPARE(f.state.mainDaten.genre_file.path(), keptCategoryFile);
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), keptDesignFile);
+        QCOMPARE(f.state.files.categoryFile.path(), keptCategoryFile);
+        QCOMPARE(f.state.files.designFile.path(), keptDesignFile);
         QCOMPARE(f.items.field(0, ItemField::Name), QStringLiteral("Kept"));
 
         // Choosing a design file in the dialog finishes the open.
@@ -285,7 +285,7 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.programFolder + u"projects/"_qs);
         QVERIFY(QFile::exists(f.path(u"fresh.lbp"_qs)));
         QVERIFY(QFile::exists(f.path(u".fresh.lbp.tmp"_qs)));
-        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
+        QCOMPARE(f.state.files.projectFile.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
 
         QVERIFY(!f.commands.saveAs(u"t"_qs)); // cancelled
         f.state.modified = true;
@@ -293,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(!f.commands.saveAs(u"t"_qs));
         QCOMPARE(f.fakes.messages.shown.size(), 1);
         QCOMPARE(f.fakes.messages.shown[0].text, QStringLiteral("could not save"));
-        QCOMPARE(f.state.mainDaten.Project_file.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
+        QCOMPARE(f.state.files.projectFile.path(), QDir::toNativeSeparators(f.path(u"fresh.lbp"_qs)));
         QVERIFY(f.state.modified);
     }
 
@@ -331,7 +331,7 @@ private Q_SLOTS:
         f.fakes.choosers.queueSaveFile(taken);
         QVERIFY(!f.commands.saveAs(u"t"_qs));
         QVERIFY(f.state.modified);
-        QCOMPARE(f.state.mainDaten.Project_file.path(), project);
+        QCOMPARE(f.state.files.projectFile.path(), project);
     }
 
     void workingCopyCycleResolvesCategoriesAgain() {
@@ -378,7 +378,7 @@ private Q_SLOTS:
         QCOMPARE(f.items.field(1, ItemField::Category), QStringLiteral("Spiele"));
         QCOMPARE(f.state.cdName, u"Диск"_qs);
         QCOMPARE(f.state.projectFolder, folder);
-        QCOMPARE(f.state.mainDaten.genre_file.path(), lbc);
+        QCOMPARE(f.state.files.categoryFile.path(), lbc);
     }
 };
 

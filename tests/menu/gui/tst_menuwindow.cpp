@@ -813,7 +813,7 @@ private Q_SLOTS:
         disc.save();
         auto f = open(disc);
         f->aboutClicked();
-        menu::AboutBox* box = f->aboutBox();
+        menu::MenuAboutDialog* box = f->aboutBox();
         QVERIFY(box->description()->text().startsWith(firstWords));
         QCOMPARE(box->productName()->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
         // The design's background lies behind it, and its texts take the colour made for that.
