@@ -4,10 +4,10 @@
 #include "menu/gui/MenuWindowLayout.h"
 
 #include "common/IniFile.h"
-#include "menu/gui/AboutBox.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/CoverDialog.h"
 #include "menu/gui/InfoWindow.h"
+#include "menu/gui/MenuAboutDialog.h"
 #include "menu/gui/NewFolderDialog.h"
 #include "menu/gui/PictureWindow.h"
 #include "ui/services/SoundService.h"

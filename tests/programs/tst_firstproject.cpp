@@ -1,11 +1,11 @@
 // A newcomer's first disc: from a freshly installed program folder through the welcome screen and
 // the wizard to a built disc, which the menu program's own reader reads back.
 #include "editor/gui/items/AddFileDialog.h"
-#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/items/AddItemTipDialog.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/gui/newproject/FolderPage.h"
 #include "editor/gui/newproject/ProjectWizard.h"
-#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/gui/newproject/WelcomeDialog.h"
 #include "editor/project/EditorState.h"
 #include "menu/reader/DiscEntries.h"
 #include "tests/editor/EditorTestSupport.h"

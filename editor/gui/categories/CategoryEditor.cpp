@@ -4,7 +4,7 @@
 #include "common/Paths.h"
 #include "editor/gui/NamedButton.h"
 #include "editor/gui/PointSize.h"
-#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/categories/IconChooserDialog.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"

@@ -4,7 +4,7 @@
 #include "common/IniFile.h"
 #include "editor/gui/PointSize.h"
 #include "editor/gui/design/DesignSample.h"
-#include "editor/gui/design/SplashPreview.h"
+#include "editor/gui/design/SplashPreviewDialog.h"
 #include "editor/gui/design/StatusMark.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/language/WindowTexts.h"

@@ -2,7 +2,7 @@
 
 #include "common/IniFile.h"
 #include "editor/gui/categories/CategoryEditor.h"
-#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/categories/IconChooserDialog.h"
 #include "editor/gui/design/DesignEditor.h"
 #include "editor/gui/find/FindDialog.h"
 #include "editor/gui/items/BandColourDialog.h"

@@ -1,6 +1,6 @@
 // The commands of the main window that work on the project and the program.
 #include "editor/gui/iteminfo/ItemInfoEditor.h"
-#include "editor/gui/mainwindow/AboutBox.h"
+#include "editor/gui/mainwindow/EditorAboutDialog.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/gui/mainwindow/WaitWindow.h"

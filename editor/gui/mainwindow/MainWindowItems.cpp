@@ -6,7 +6,7 @@
 #include "editor/gui/items/AddFileDialog.h"
 #include "editor/gui/items/AddFolderDialog.h"
 #include "editor/gui/items/AddHyperlinkDialog.h"
-#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/items/AddItemTipDialog.h"
 #include "editor/gui/items/AddJumpPointDialog.h"
 #include "editor/gui/items/CellEditors.h"
 #include "editor/gui/items/ItemDialogContext.h"

@@ -7,7 +7,7 @@
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/gui/newproject/ProjectDialog.h"
 #include "editor/gui/newproject/ProjectWizard.h"
-#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/gui/newproject/WelcomeDialog.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "ui/services/HelpService.h"

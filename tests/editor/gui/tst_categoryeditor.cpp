@@ -2,7 +2,7 @@
 // Categories command that runs them through the working copy.
 #include "common/IniFile.h"
 #include "editor/gui/categories/CategoryEditor.h"
-#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/categories/IconChooserDialog.h"
 #include "editor/gui/items/CellEditors.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/project/EditorState.h"

@@ -8,7 +8,7 @@
 #include "editor/gui/newproject/FolderPage.h"
 #include "editor/gui/newproject/ProjectDialog.h"
 #include "editor/gui/newproject/ProjectWizard.h"
-#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/gui/newproject/WelcomeDialog.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/gui/EditorWindowFixture.h"

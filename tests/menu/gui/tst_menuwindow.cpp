@@ -1,8 +1,8 @@
 // The menu window on disc folders written by the tests, driven through its handlers.
-#include "menu/gui/AboutBox.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/CoverDialog.h"
 #include "menu/gui/HomePages.h"
+#include "menu/gui/MenuAboutDialog.h"
 #include "menu/gui/MenuWindow.h"
 #include "menu/gui/PictureWindow.h"
 #include "tests/menu/DiscFixture.h"

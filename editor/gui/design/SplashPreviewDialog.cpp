@@ -1,4 +1,4 @@
-#include "editor/gui/design/SplashPreview.h"
+#include "editor/gui/design/SplashPreviewDialog.h"
 
 #include "ui/widgets/SplashScreen.h"
 

@@ -1,4 +1,4 @@
-#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/items/AddItemTipDialog.h"
 
 #include "editor/gui/PointSize.h"
 #include "editor/language/LanguageTables.h"

@@ -1,4 +1,4 @@
-#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/categories/IconChooserDialog.h"
 
 #include "common/IniFile.h"
 #include "common/PictureFile.h"

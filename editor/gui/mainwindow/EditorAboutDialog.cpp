@@ -1,4 +1,4 @@
-#include "editor/gui/mainwindow/AboutBox.h"
+#include "editor/gui/mainwindow/EditorAboutDialog.h"
 
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/language/LanguageTables.h"

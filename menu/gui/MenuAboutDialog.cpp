@@ -1,4 +1,4 @@
-#include "menu/gui/AboutBox.h"
+#include "menu/gui/MenuAboutDialog.h"
 
 #include "menu/gui/DesignLook.h"
 #include "menu/gui/HomePages.h"

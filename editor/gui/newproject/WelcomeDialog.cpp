@@ -1,4 +1,4 @@
-#include "editor/gui/newproject/WelcomeScreen.h"
+#include "editor/gui/newproject/WelcomeDialog.h"
 
 #include "editor/gui/NamedButton.h"
 #include "editor/language/LanguageTables.h"
