@@ -125,7 +125,7 @@ void MenuWindow::createControls() {
     m_detailBox->setBackdrop(ui::Backdrop::solid(Qt::white, Qt::white));
     m_detailBox->lower();
 
-    auto makeButton = [this](const char16_t* name, const QString& text, QWidget* parent) {
+    auto makeButton = [](const char16_t* name, const QString& text, QWidget* parent) {
         auto* button = new ui::ShadowButton(text, parent);
         button->setObjectName(QString::fromUtf16(name));
         return button;

@@ -52,7 +52,7 @@ public:
     const menu::MenuState& state() const { return m_state; }
 
     // The start-up sequence; runs once, when the window is first shown.
-    void FormShow();
+    void startUp();
 
     // Choosing a category: released mouse button or key over the band.
     void categoryBandReleased();

@@ -67,11 +67,11 @@ void MenuWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        startUp();
     }
 }
 
-void MenuWindow::FormShow() {
+void MenuWindow::startUp() {
     m_shown = true;
     const menu::DiscFolders& folders = m_state.folders;
 

@@ -28,16 +28,16 @@ AddItemTipDialog::AddItemTipDialog(ItemDialogContext& context, QWidget* parent)
     m_showTipNextTime = new QCheckBox(QStringLiteral("Show tip next time"), this);
     m_showTipNextTime->setObjectName(QStringLiteral("CheckBox1"));
     m_showTipNextTime->setChecked(true);
-    add = button(QStringLiteral("add"), QStringLiteral("OK"));
-    add->setDefault(true);
-    connect(add, &QPushButton::clicked, this, &AddItemTipDialog::addClicked);
+    m_okButton = button(QStringLiteral("add"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &AddItemTipDialog::addClicked);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_hint1);
     layout->addWidget(m_hint2);
     layout->addWidget(m_showTipNextTime);
-    layout->addWidget(add, 0, Qt::AlignRight);
+    layout->addWidget(m_okButton, 0, Qt::AlignRight);
     setFixedWidth(420);
 }
 
@@ -49,7 +49,7 @@ void AddItemTipDialog::applyTexts(const common::IniFile& file, const LanguageTab
     m_hint2->setText(windowText(file, s, 3));
     m_showTipNextTime->setText(windowText(file, s, 4));
     setPointSize(m_showTipNextTime, 11 - fontReduction(file, 1));
-    add->setText(windowText(file, s, 5));
+    m_okButton->setText(windowText(file, s, 5));
 }
 
 void AddItemTipDialog::addClicked() {

@@ -20,5 +20,5 @@ private:
     QLabel* m_heading;
     QLabel* m_hint1;
     QLabel* m_hint2;
-    QPushButton* add;
+    QPushButton* m_okButton;
 };

@@ -52,25 +52,25 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
                                                                                : QString();
     };
 
-    allfiles = new ItemGrid(&m_items, this);
-    setCentralWidget(allfiles);
-    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::gridClicked);
-    connect(allfiles, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
+    m_grid = new ItemGrid(&m_items, this);
+    setCentralWidget(m_grid);
+    connect(m_grid, &QAbstractItemView::clicked, this, &MainWindow::gridClicked);
+    connect(m_grid, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
     // Every move of the current row counts, a right-click's too.
-    connect(allfiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::showCurrentRowInStatusLine);
-    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::gridRowMoved);
-    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::gridTitleClicked);
+    connect(m_grid, &ItemGrid::itemRowMoved, this, &MainWindow::gridRowMoved);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::gridTitleClicked);
 
     createToolBar();
     createStatusLine();
     createSettingsMenu();
     createMainMenu();
     createGridPopupMenu();
-    allfiles->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(allfiles, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         popupMenuOpening();
-        m_popup->popup(allfiles->viewport()->mapToGlobal(pos));
+        m_popup->popup(m_grid->viewport()->mapToGlobal(pos));
     });
     connectCellEditing();
 
@@ -94,7 +94,7 @@ QString MainWindow::makerHomePageAddress() {
 }
 
 bool MainWindow::projectOpen() const {
-    return add->isEnabled();
+    return m_addFileButton->isEnabled();
 }
 
 QString MainWindow::message(const char16_t* key) const {
@@ -186,7 +186,7 @@ void MainWindow::writeSettings() {
 
 EditorSettings MainWindow::currentSettings() const {
     EditorSettings s;
-    const QHeaderView* header = allfiles->horizontalHeader();
+    const QHeaderView* header = m_grid->horizontalHeader();
     if (m_state.files.projectFile.exists())
         s.lastProject = m_state.files.projectFile.path();
     s.language = m_state.prefs.language;
@@ -205,7 +205,7 @@ EditorSettings MainWindow::currentSettings() const {
     s.color2 = m_state.prefs.color2;
     for (int f = 0; f < kItemFieldCount; ++f)
         s.hidden[f] = header->isSectionHidden(f);
-    s.widths[0] = allfiles->verticalHeader()->width();
+    s.widths[0] = m_grid->verticalHeader()->width();
     for (int c = 0; c < kItemFieldCount; ++c) {
         s.fieldOfColumn[c] = header->logicalIndex(c);
         s.widths[c + 1] = header->sectionSize(s.fieldOfColumn[c]);

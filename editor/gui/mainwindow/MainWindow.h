@@ -63,7 +63,7 @@ public:
     static QString applicationTitle() { return QStringLiteral("Tavik - Lumbrel 4.0"); }
 
     ItemTable& items() { return m_items; }
-    ItemGrid* grid() const { return allfiles; }
+    ItemGrid* grid() const { return m_grid; }
     ProjectSession& session() { return m_session; }
     WaitWindow* waitWindow() const { return m_wait; }
     bool projectOpen() const;
@@ -199,33 +199,33 @@ private:
     bool m_started = false;
 
     // Tool bar buttons, by their control names.
-    QToolButton* new_ = nullptr;
+    QToolButton* m_newButton = nullptr;
     QToolButton* m_openButton = nullptr;
-    QToolButton* save = nullptr;
-    QToolButton* editp = nullptr;
-    QToolButton* check = nullptr;
-    QToolButton* generate = nullptr;
-    QToolButton* geditbtnmain = nullptr;
-    QToolButton* mdbtnmain = nullptr;
-    QToolButton* settings = nullptr;
-    QToolButton* help = nullptr;
-    QToolButton* exit = nullptr;
-    QToolButton* add = nullptr;
-    QToolButton* adddir = nullptr;
-    QToolButton* addjump = nullptr;
-    QToolButton* addurl = nullptr;
-    QToolButton* deletef = nullptr;
-    QToolButton* sort = nullptr;
-    QToolButton* Find = nullptr;
-    QToolButton* info_file_btn = nullptr;
-    QToolButton* screenshot_btn = nullptr;
+    QToolButton* m_saveButton = nullptr;
+    QToolButton* m_editButton = nullptr;
+    QToolButton* m_checkButton = nullptr;
+    QToolButton* m_buildButton = nullptr;
+    QToolButton* m_categoriesButton = nullptr;
+    QToolButton* m_designButton = nullptr;
+    QToolButton* m_settingsButton = nullptr;
+    QToolButton* m_helpButton = nullptr;
+    QToolButton* m_exitButton = nullptr;
+    QToolButton* m_addFileButton = nullptr;
+    QToolButton* m_addFolderButton = nullptr;
+    QToolButton* m_addJumpPointButton = nullptr;
+    QToolButton* m_addHyperlinkButton = nullptr;
+    QToolButton* m_removeButton = nullptr;
+    QToolButton* m_sortButton = nullptr;
+    QToolButton* m_findButton = nullptr;
+    QToolButton* m_infoFileButton = nullptr;
+    QToolButton* m_screenshotButton = nullptr;
     QToolBar* m_toolBar = nullptr;
 
     QLabel* m_chosenItemLabel = nullptr;
     QLabel* m_chosenItemName = nullptr;
-    QLabel* infoexist = nullptr;
-    QLabel* ssexist = nullptr;
-    ItemGrid* allfiles = nullptr;
+    QLabel* m_infoFileMark = nullptr;
+    QLabel* m_screenshotMark = nullptr;
+    ItemGrid* m_grid = nullptr;
     WaitWindow* m_wait = nullptr;
     BandColourDialog* m_colorChooser = nullptr;
     IconChooserDialog* m_iconChooser = nullptr;

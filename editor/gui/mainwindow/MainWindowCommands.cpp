@@ -19,7 +19,7 @@
 using Msg = ui::MessageBoxService;
 
 bool MainWindow::projectGate() {
-    if (add->isEnabled())
+    if (m_addFileButton->isEnabled())
         return true;
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M1"));
     return false;
@@ -32,7 +32,7 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
                                      offerCancel ? Msg::Buttons::YesNoCancel : Msg::Buttons::YesNo,
                                      message(messageKey))) {
     case Msg::Answer::Yes:
-        return m_projectFiles.save(save->toolTip());
+        return m_projectFiles.save(m_saveButton->toolTip());
     case Msg::Answer::Cancel:
         return false;
     default:
@@ -41,8 +41,10 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
 }
 
 void MainWindow::enableProjectCommands() {
-    for (QToolButton* b : {add, adddir, addurl, addjump, deletef, save, generate, editp, sort, Find,
-                           info_file_btn, screenshot_btn, mdbtnmain, geditbtnmain, check})
+    for (QToolButton* b :
+         {m_addFileButton, m_addFolderButton, m_addHyperlinkButton, m_addJumpPointButton, m_removeButton,
+          m_saveButton, m_buildButton, m_editButton, m_sortButton, m_findButton, m_infoFileButton,
+          m_screenshotButton, m_designButton, m_categoriesButton, m_checkButton})
         b->setEnabled(true);
     mirrorButtonsIntoMenus();
 }
@@ -73,18 +75,18 @@ void MainWindow::openClicked() {
 
 void MainWindow::saveClicked() {
     click();
-    m_projectFiles.save(save->toolTip());
+    m_projectFiles.save(m_saveButton->toolTip());
     showCurrentRowInStatusLine();
 }
 
 void MainWindow::saveAsClicked() {
     click();
-    m_projectFiles.saveAs(save->toolTip());
+    m_projectFiles.saveAs(m_saveButton->toolTip());
 }
 
 void MainWindow::settingsClicked() {
     click();
-    m_settingsMenu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
+    m_settingsMenu->popup(m_settingsButton->mapToGlobal(QPoint(0, m_settingsButton->height())));
 }
 
 void MainWindow::helpClicked() {
@@ -99,7 +101,7 @@ void MainWindow::exitClicked() {
 
 void MainWindow::deleteItemClicked() {
     click();
-    m_items.removeItem(allfiles->currentItem());
+    m_items.removeItem(m_grid->currentItem());
     m_state.modified = true;
     recomputeRowColours();
     showCurrentRowInStatusLine();
@@ -124,7 +126,7 @@ void MainWindow::screenshotClicked() {
 
 void MainWindow::openItemInformation(ItemInfoMode mode) {
     click();
-    m_itemInfoEditor->openFor(mode, allfiles->currentItem());
+    m_itemInfoEditor->openFor(mode, m_grid->currentItem());
     // The indicators show whether the companions exist now.
     showCurrentRowInStatusLine();
 }

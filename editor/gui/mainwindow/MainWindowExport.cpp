@@ -15,7 +15,7 @@
 using Msg = ui::MessageBoxService;
 
 std::vector<int> MainWindow::shownFields() const {
-    const QHeaderView* header = allfiles->horizontalHeader();
+    const QHeaderView* header = m_grid->horizontalHeader();
     std::vector<int> fields;
     for (int visual = 0; visual < kItemFieldCount; ++visual) {
         const int field = header->logicalIndex(visual);
@@ -29,7 +29,7 @@ ExportTable MainWindow::exportTable() const {
     const std::vector<int> fields = shownFields();
     ExportTable table;
     // The fixed cells as the grid paints them.
-    table.fixedColour = allfiles->horizontalHeader()->palette().color(QPalette::Button);
+    table.fixedColour = m_grid->horizontalHeader()->palette().color(QPalette::Button);
     QStringList titles{QString()};
     for (int field : fields)
         titles.append(m_items.titles()[std::size_t(field)]);

@@ -1,6 +1,4 @@
 // The main window's commands that add items and edit the grid's cells.
-#include "editor/gui/check/CheckChoiceDialog.h"
-#include "editor/gui/check/CheckSummaryDialog.h"
 #include "editor/gui/disc/BurnerDialog.h"
 #include "editor/gui/iteminfo/ItemInfoEditor.h"
 #include "editor/gui/items/AddFileDialog.h"
@@ -11,6 +9,8 @@
 #include "editor/gui/items/CellEditors.h"
 #include "editor/gui/items/ItemDialogContext.h"
 #include "editor/gui/items/ItemNameDialog.h"
+#include "editor/gui/check/CheckChoiceDialog.h"
+#include "editor/gui/check/CheckSummaryDialog.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/gui/mainwindow/WaitWindow.h"
@@ -30,7 +30,7 @@ void MainWindow::createItemDialogs() {
         m_services,
         [this] { return projectOpen(); },
         [this](int row) {
-            allfiles->setCurrentIndex(m_items.index(row, allfiles->fieldOfGridColumn(1)));
+            m_grid->setCurrentIndex(m_items.index(row, m_grid->fieldOfGridColumn(1)));
             showCurrentRowInStatusLine();
         },
         [this] { recomputeRowColours(); },
@@ -62,8 +62,8 @@ void MainWindow::createItemDialogs() {
 }
 
 void MainWindow::connectCellEditing() {
-    connect(allfiles, &QAbstractItemView::doubleClicked, this, &MainWindow::gridDoubleClicked);
-    connect(allfiles, &ItemGrid::spaceReleased, this, &MainWindow::gridDoubleClicked);
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, &MainWindow::gridDoubleClicked);
+    connect(m_grid, &ItemGrid::spaceReleased, this, &MainWindow::gridDoubleClicked);
     for (int f = 0; f < kItemFieldCount; ++f)
         connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClicked(f); });
 }
@@ -101,15 +101,15 @@ void MainWindow::addHyperlinkClicked() {
 }
 
 void MainWindow::gridDoubleClicked() {
-    const QModelIndex current = allfiles->currentIndex();
+    const QModelIndex current = m_grid->currentIndex();
     if (current.isValid())
         openCellEditor(current.row(), current.column());
 }
 
 void MainWindow::editFieldClicked(int field) {
     click();
-    const int row = allfiles->currentItem();
-    allfiles->setCurrentIndex(m_items.index(row, field));
+    const int row = m_grid->currentItem();
+    m_grid->setCurrentIndex(m_items.index(row, field));
     openCellEditor(row, field);
 }
 

@@ -46,82 +46,84 @@ void MainWindow::createToolBar() {
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
 
     // Project controls
-    new_ = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"),
-                         &MainWindow::newProjectClicked);
+    m_newButton = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"),
+                                &MainWindow::newProjectClicked);
     m_openButton = addToolButton(QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
                                  &MainWindow::openClicked);
-    save = addToolButton(QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
-                         &MainWindow::saveClicked);
-    editp = addToolButton(QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
-                          &MainWindow::editProjectClicked);
-    check = addToolButton(QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
-                          &MainWindow::checkProjectClicked);
-    generate = addToolButton(QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
-                             &MainWindow::buildDiscClicked);
+    m_saveButton = addToolButton(QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
+                                 &MainWindow::saveClicked);
+    m_editButton = addToolButton(QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
+                                 &MainWindow::editProjectClicked);
+    m_checkButton = addToolButton(QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
+                                  &MainWindow::checkProjectClicked);
+    m_buildButton = addToolButton(QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
+                                  &MainWindow::buildDiscClicked);
     m_toolBar->addSeparator();
     // Environment controls
-    geditbtnmain = addToolButton(QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
-                                 picture("categories"), &MainWindow::editCategoriesClicked);
-    mdbtnmain = addToolButton(QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
-                              picture("menudesign"), &MainWindow::editDesignClicked);
+    m_categoriesButton = addToolButton(QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
+                                       picture("categories"), &MainWindow::editCategoriesClicked);
+    m_designButton = addToolButton(QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
+                                   picture("menudesign"), &MainWindow::editDesignClicked);
     m_toolBar->addSeparator();
     // Program controls
-    settings = addToolButton(QStringLiteral("settings"), QStringLiteral("Settings"), picture("settings"),
-                             &MainWindow::settingsClicked);
-    help = addToolButton(QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
-                         &MainWindow::helpClicked);
-    exit = addToolButton(QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
-                         &MainWindow::exitClicked);
+    m_settingsButton = addToolButton(QStringLiteral("settings"), QStringLiteral("Settings"),
+                                     picture("settings"), &MainWindow::settingsClicked);
+    m_helpButton = addToolButton(QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
+                                 &MainWindow::helpClicked);
+    m_exitButton = addToolButton(QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
+                                 &MainWindow::exitClicked);
     m_toolBar->addSeparator();
     // Item controls
-    add = addToolButton(QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
-                        &MainWindow::addFileClicked);
-    adddir = addToolButton(QStringLiteral("adddir"), QStringLiteral("Add Folder"), picture("adddir"),
-                           &MainWindow::addFolderClicked);
-    addjump = addToolButton(QStringLiteral("addjump"), QStringLiteral("Add Jump"), picture("addjump"),
-                            &MainWindow::addJumpPointClicked);
-    addurl = addToolButton(QStringLiteral("addurl"), QStringLiteral("Add URL"), picture("addurl"),
-                           &MainWindow::addHyperlinkClicked);
+    m_addFileButton = addToolButton(QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
+                                    &MainWindow::addFileClicked);
+    m_addFolderButton = addToolButton(QStringLiteral("adddir"), QStringLiteral("Add Folder"),
+                                      picture("adddir"), &MainWindow::addFolderClicked);
+    m_addJumpPointButton = addToolButton(QStringLiteral("addjump"), QStringLiteral("Add Jump"),
+                                         picture("addjump"), &MainWindow::addJumpPointClicked);
+    m_addHyperlinkButton = addToolButton(QStringLiteral("addurl"), QStringLiteral("Add URL"),
+                                         picture("addurl"), &MainWindow::addHyperlinkClicked);
     m_toolBar->addSeparator();
     // Chosen item controls
-    deletef = addToolButton(QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
-                            &MainWindow::deleteItemClicked);
-    sort = addToolButton(QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
-                         &MainWindow::sortClicked);
-    Find = addToolButton(QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
-                         &MainWindow::findClicked);
-    info_file_btn = addToolButton(QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
-                                  picture("infofile"), &MainWindow::itemInformationClicked);
-    screenshot_btn = addToolButton(QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
-                                   picture("screenshot"), &MainWindow::screenshotClicked);
+    m_removeButton = addToolButton(QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
+                                   &MainWindow::deleteItemClicked);
+    m_sortButton = addToolButton(QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
+                                 &MainWindow::sortClicked);
+    m_findButton = addToolButton(QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
+                                 &MainWindow::findClicked);
+    m_infoFileButton = addToolButton(QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
+                                     picture("infofile"), &MainWindow::itemInformationClicked);
+    m_screenshotButton = addToolButton(QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
+                                       picture("screenshot"), &MainWindow::screenshotClicked);
 
     const std::pair<QToolButton*, const char*> hints[] = {
-        {new_, "Create a new project"},
+        {m_newButton, "Create a new project"},
         {m_openButton, "Open a project"},
-        {save, "Save the project"},
-        {editp, "Edit the project's name and folder"},
-        {check, "Check the project's files"},
-        {generate, "Build the disc folder"},
-        {geditbtnmain, "Edit the categories"},
-        {mdbtnmain, "Edit the menu design"},
-        {settings, "Settings"},
-        {help, "Help"},
-        {exit, "Exit Lumbrel"},
-        {add, "Add a file"},
-        {adddir, "Add the files of a folder"},
-        {addjump, "Add a jump point to a folder of the disc"},
-        {addurl, "Add a hyperlink"},
-        {deletef, "Remove the chosen item"},
-        {sort, "Sort the items by category and name"},
-        {Find, "Find an item"},
-        {info_file_btn, "Create or edit the chosen item's information file"},
-        {screenshot_btn, "Create or edit the chosen item's screenshot"},
+        {m_saveButton, "Save the project"},
+        {m_editButton, "Edit the project's name and folder"},
+        {m_checkButton, "Check the project's files"},
+        {m_buildButton, "Build the disc folder"},
+        {m_categoriesButton, "Edit the categories"},
+        {m_designButton, "Edit the menu design"},
+        {m_settingsButton, "Settings"},
+        {m_helpButton, "Help"},
+        {m_exitButton, "Exit Lumbrel"},
+        {m_addFileButton, "Add a file"},
+        {m_addFolderButton, "Add the files of a folder"},
+        {m_addJumpPointButton, "Add a jump point to a folder of the disc"},
+        {m_addHyperlinkButton, "Add a hyperlink"},
+        {m_removeButton, "Remove the chosen item"},
+        {m_sortButton, "Sort the items by category and name"},
+        {m_findButton, "Find an item"},
+        {m_infoFileButton, "Create or edit the chosen item's information file"},
+        {m_screenshotButton, "Create or edit the chosen item's screenshot"},
     };
     for (const auto& [button, hint] : hints)
         button->setToolTip(QString::fromLatin1(hint));
 
-    for (QToolButton* b : {save, editp, check, generate, geditbtnmain, mdbtnmain, add, adddir, addjump,
-                           addurl, deletef, sort, Find, info_file_btn, screenshot_btn})
+    for (QToolButton* b :
+         {m_saveButton, m_editButton, m_checkButton, m_buildButton, m_categoriesButton, m_designButton,
+          m_addFileButton, m_addFolderButton, m_addJumpPointButton, m_addHyperlinkButton, m_removeButton,
+          m_sortButton, m_findButton, m_infoFileButton, m_screenshotButton})
         b->setEnabled(false);
 }
 
@@ -151,8 +153,8 @@ void MainWindow::createStatusLine() {
         layout->addWidget(icon);
         layout->addWidget(text);
     };
-    indicator("infoexist", "infoexist", infoexist, m_infoIcon);
-    indicator("ssexist", "ssexist", ssexist, m_screenshotIcon);
+    indicator("infoexist", "infoexist", m_infoFileMark, m_infoIcon);
+    indicator("ssexist", "ssexist", m_screenshotMark, m_screenshotIcon);
     bar->addWidget(line, 1);
 }
 
@@ -225,72 +227,76 @@ void MainWindow::createMainMenu() {
     };
 
     QMenu* project = bar->addMenu(QStringLiteral("Project Control"));
-    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &MainWindow::newProjectClicked), new_);
-    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClicked), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &MainWindow::newProjectClicked),
+             m_newButton);
+    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClicked),
+             m_newButton);
     mirrored(addMenuEntry(project, QStringLiteral("Open"), Qt::Key_F3, &MainWindow::openClicked),
              m_openButton);
     project->addSeparator();
-    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &MainWindow::saveClicked), save);
+    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &MainWindow::saveClicked),
+             m_saveButton);
     mirrored(
         addMenuEntry(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClicked),
-        save);
+        m_saveButton);
     project->addSeparator();
     mirrored(
         addMenuEntry(project, QStringLiteral("Edit"), Qt::CTRL | Qt::Key_E, &MainWindow::editProjectClicked),
-        editp);
+        m_editButton);
     mirrored(addMenuEntry(project, QStringLiteral("Check"), Qt::CTRL | Qt::Key_C,
                           &MainWindow::checkProjectClicked),
-             check);
+             m_checkButton);
     project->addSeparator();
     mirrored(addMenuEntry(project, QStringLiteral("Build"), Qt::Key_F10, &MainWindow::buildDiscClicked),
-             generate);
+             m_buildButton);
     mirrored(
         addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::burnerClicked),
-        generate);
+        m_buildButton);
     project->addSeparator();
     m_exportMenu = project->addMenu(QStringLiteral("Export"));
     const char16_t* formats[] = {u"ASCII", u"CSV", u"MS Word", u"MS Excel", u"HTML"};
     for (int i = 0; i < 5; ++i) {
         QAction* a = m_exportMenu->addAction(QString::fromUtf16(formats[i]));
         connect(a, &QAction::triggered, this, [this, i] { exportClicked(i); });
-        mirrored(a, generate);
+        mirrored(a, m_buildButton);
     }
 
     QMenu* items = bar->addMenu(QStringLiteral("Item Control"));
-    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &MainWindow::addFileClicked), add);
+    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &MainWindow::addFileClicked),
+             m_addFileButton);
     mirrored(addMenuEntry(items, QStringLiteral("Add Folder"), Qt::CTRL | Qt::Key_F4,
                           &MainWindow::addFolderClicked),
-             adddir);
+             m_addFolderButton);
     mirrored(
         addMenuEntry(items, QStringLiteral("Add Jump Point"), Qt::Key_F5, &MainWindow::addJumpPointClicked),
-        addjump);
+        m_addJumpPointButton);
     mirrored(addMenuEntry(items, QStringLiteral("Add Url"), Qt::Key_F6, &MainWindow::addHyperlinkClicked),
-             addurl);
+             m_addHyperlinkButton);
 
     QMenu* chosen = bar->addMenu(QStringLiteral("Chosen Item Control"));
     mirrored(addMenuEntry(chosen, QStringLiteral("Remove"), Qt::Key_Delete, &MainWindow::deleteItemClicked),
-             deletef);
+             m_removeButton);
     mirrored(addMenuEntry(chosen, QStringLiteral("Sort"), Qt::CTRL | Qt::Key_S, &MainWindow::sortClicked),
-             sort);
+             m_sortButton);
     mirrored(addMenuEntry(chosen, QStringLiteral("Find"), Qt::CTRL | Qt::Key_F, &MainWindow::findClicked),
-             sort);
+             m_sortButton);
     mirrored(addMenuEntry(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F,
                           &MainWindow::findNextClicked),
-             sort);
+             m_sortButton);
     mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Info File"), Qt::Key_F7,
                           &MainWindow::itemInformationClicked),
-             sort);
+             m_sortButton);
     mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Screenshot"), Qt::ALT | Qt::Key_F7,
                           &MainWindow::screenshotClicked),
-             sort);
+             m_sortButton);
 
     QMenu* environment = bar->addMenu(QStringLiteral("Environment Control"));
     mirrored(addMenuEntry(environment, QStringLiteral("Category Editor"), Qt::Key_F8,
                           &MainWindow::editCategoriesClicked),
-             geditbtnmain);
+             m_categoriesButton);
     mirrored(addMenuEntry(environment, QStringLiteral("Menu Design Editor"), Qt::Key_F9,
                           &MainWindow::editDesignClicked),
-             mdbtnmain);
+             m_designButton);
 
     QMenu* zol = bar->addMenu(QStringLiteral("Zol Control"));
     QMenu* settingsSub = zol->addMenu(QStringLiteral("Settings"));
@@ -358,7 +364,7 @@ void MainWindow::mirrorButtonsIntoMenus() {
 }
 
 void MainWindow::popupMenuOpening() {
-    const int row = allfiles->currentItem();
+    const int row = m_grid->currentItem();
     const QString name = m_items.field(row, ItemField::Name);
     const bool empty = name.isEmpty() && m_items.field(row, ItemField::FileName).isEmpty();
     const std::pair<QAction*, const char16_t*> entries[] = {{m_popupRemove, u"T27"},

@@ -22,22 +22,22 @@ constexpr int kFirstProjectHelpContext = 5100;
 } // namespace
 
 void MainWindow::createNewProjectWindows() {
-    m_projectDialog = new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
-                                        {[this] { return m_projectFiles.saveAs(save->toolTip(), false); },
-                                         [this] {
-                                             enableProjectCommands();
-                                             updateWindowTitle();
-                                             if (!m_projectDialog->wizardRunning())
-                                                 m_items.setRecords({});
-                                             if (m_state.files.categoryFile.exists())
-                                                 m_state.categories =
-                                                     loadCategoryList(m_state.files.categoryFile.path());
-                                             recomputeRowColours();
-                                             m_state.modified = false;
-                                             saveClicked();
-                                         },
-                                         [this] { updateWindowTitle(); }},
-                                        this);
+    m_projectDialog =
+        new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
+                          {[this] { return m_projectFiles.saveAs(m_saveButton->toolTip(), false); },
+                           [this] {
+                               enableProjectCommands();
+                               updateWindowTitle();
+                               if (!m_projectDialog->wizardRunning())
+                                   m_items.setRecords({});
+                               if (m_state.files.categoryFile.exists())
+                                   m_state.categories = loadCategoryList(m_state.files.categoryFile.path());
+                               recomputeRowColours();
+                               m_state.modified = false;
+                               saveClicked();
+                           },
+                           [this] { updateWindowTitle(); }},
+                          this);
     registerTranslatable(m_projectDialog);
     m_wizard = new ProjectWizard(m_state, m_services, m_projectDialog,
                                  {[this] {
@@ -48,8 +48,8 @@ void MainWindow::createNewProjectWindows() {
                                   [this](ProjectWizard::AddCommand command) {
                                       // The add dialogs work before the project exists; the gate opens for
                                       // this one command.
-                                      const bool wasOpen = add->isEnabled();
-                                      add->setEnabled(true);
+                                      const bool wasOpen = m_addFileButton->isEnabled();
+                                      m_addFileButton->setEnabled(true);
                                       switch (command) {
                                       case ProjectWizard::AddCommand::File:
                                           addFileClicked();
@@ -64,7 +64,7 @@ void MainWindow::createNewProjectWindows() {
                                           addJumpPointClicked();
                                           break;
                                       }
-                                      add->setEnabled(wasOpen);
+                                      m_addFileButton->setEnabled(wasOpen);
                                   },
                                   [this] { buildDiscClicked(); }},
                                  this);

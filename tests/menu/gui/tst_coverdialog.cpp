@@ -18,7 +18,7 @@
 #include <QtTest>
 
 using ui::testing::FakeServices;
-using namespace menu::coverLayout;
+using namespace menu::coverlayout;
 
 namespace {
 
@@ -65,7 +65,7 @@ private Q_SLOTS:
         m_disc.addItem(0, QStringLiteral("B"), {});
         m_disc.save();
         m_window = std::make_unique<MenuWindow>(m_fakes.services(), m_disc.folders());
-        m_window->FormShow();
+        m_window->startUp();
         m_cover = m_window->coverDialog();
         QCOMPARE(m_cover->objectName(), QStringLiteral("Tprintdlgform"));
         QCOMPARE(m_cover->contentDialog()->objectName(), QStringLiteral("Tcontentform"));
@@ -194,7 +194,7 @@ private Q_SLOTS:
         disc.save();
         FakeServices fakes;
         MenuWindow window(fakes.services(), disc.folders());
-        window.FormShow();
+        window.startUp();
         CoverDialog* cover = window.coverDialog();
         QCOMPARE(cover->windowTitle(), QStringLiteral("Cover drucken"));
         QCOMPARE(cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->text(),
