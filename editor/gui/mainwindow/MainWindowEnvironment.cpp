@@ -1,8 +1,8 @@
 // The main window's commands for the category file, the design and the project check.
 #include "editor/gui/categories/CategoryEditor.h"
-#include "editor/gui/design/DesignEditor.h"
 #include "editor/gui/check/CheckChoiceDialog.h"
 #include "editor/gui/check/CheckSummaryDialog.h"
+#include "editor/gui/design/DesignEditor.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectCheck.h"

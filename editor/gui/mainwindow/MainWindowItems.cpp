@@ -1,4 +1,6 @@
 // The main window's commands that add items and edit the grid's cells.
+#include "editor/gui/check/CheckChoiceDialog.h"
+#include "editor/gui/check/CheckSummaryDialog.h"
 #include "editor/gui/disc/BurnerDialog.h"
 #include "editor/gui/iteminfo/ItemInfoEditor.h"
 #include "editor/gui/items/AddFileDialog.h"
@@ -9,8 +11,6 @@
 #include "editor/gui/items/CellEditors.h"
 #include "editor/gui/items/ItemDialogContext.h"
 #include "editor/gui/items/ItemNameDialog.h"
-#include "editor/gui/check/CheckChoiceDialog.h"
-#include "editor/gui/check/CheckSummaryDialog.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/gui/mainwindow/WaitWindow.h"
