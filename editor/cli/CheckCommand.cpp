@@ -17,7 +17,7 @@ QString folderList(const QStringList& folders) {
 
 // Writes the checked items into the project file; false after saying why not.
 bool saveProject(CommandSession& session, int& status) {
-    const QString project = session.state.mainDaten.Project_file.path();
+    const QString project = session.state.files.projectFile.path();
     if (QFileInfo(project).isSymLink()) {
         status = session.fail(session.texts[CommandTexts::IsLink].arg(project));
         return false;
@@ -25,7 +25,7 @@ bool saveProject(CommandSession& session, int& status) {
     const unstorable::Findings findings = unstorable::inProject(session.state, session.items);
     if (!findings.empty() && !session.options.acceptLostCharacters) {
         status = session.fail(
-            session.texts[CommandTexts::LostCharacters].arg(project, unstorable::listOf(findings)) +
+            session.texts[CommandTexts::LostCharacters].arg(project, unstorable::listing(findings)) +
                 QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptLostCharacters],
             kBadCommandLine);
         return false;

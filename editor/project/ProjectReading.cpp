@@ -66,15 +66,15 @@ Result read(const QString& projectFile, EditorState& state, ItemTable& items, co
         result.missingFile = file.readString(kGeneral, u"menu_file");
         return result;
     }
-    state.mainDaten.genre_file.set(categoryFile);
+    state.files.categoryFile.set(categoryFile);
     state.pendingCategoryFile = categoryFile;
     state.categories = loadCategoryList(categoryFile);
     state.categoryResolved = true;
-    state.mainDaten.menudesign_file.set(designFile);
+    state.files.designFile.set(designFile);
     state.designResolved = true;
     result.refusedMedia = designfile::load(state, designFile);
     result.count = projectfile::read(file, state, items);
-    state.mainDaten.Project_file.set(QDir::toNativeSeparators(info.absoluteFilePath()));
+    state.files.projectFile.set(QDir::toNativeSeparators(info.absoluteFilePath()));
     state.categoryResolved = false;
     state.designResolved = false;
     state.modified = false;

@@ -96,7 +96,7 @@ void drawAtOwnSize(QPainter& p, const DeviceScale& scale, const QRectF& mm, cons
 } // namespace
 
 void paintCover(QPainter& p, const CoverPage& page) {
-    using namespace coverLayout;
+    using namespace coverlayout;
     const DeviceScale scale(*p.device());
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);

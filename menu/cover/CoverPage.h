@@ -29,7 +29,7 @@ struct CoverPage {
 };
 
 // Where the elements lie, in millimetres from the paper's top-left corner of an A4 portrait page.
-namespace coverLayout {
+namespace coverlayout {
 constexpr qreal kPaperWidth = 210.0, kPaperHeight = 297.0;
 constexpr qreal kMargin = 10.0;
 constexpr qreal kTitleStrip = 10.6; // empty, above the detail area
@@ -62,7 +62,7 @@ constexpr QRectF kLeftSpineTitle = area(3.2, 148.2, 5.0, 94.2);
 constexpr QRectF kRightSpineTitle = area(147.4, 129.1, 5.0, 94.2);
 constexpr QRectF kContentHeading = area(70.4, 127.5, 0.0, 5.3); // as wide as its text
 constexpr QRectF kContent = area(10.6, 134.4, 133.6, 108.2);
-} // namespace coverLayout
+} // namespace coverlayout
 
 // Paints the page onto the painter's device, whose origin is the paper's top-left corner; the
 // device's resolution turns millimetres and points into its pixels.

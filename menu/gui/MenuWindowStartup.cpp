@@ -4,10 +4,10 @@
 #include "menu/gui/MenuWindowLayout.h"
 
 #include "common/IniFile.h"
-#include "menu/gui/AboutBox.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/CoverDialog.h"
 #include "menu/gui/InfoWindow.h"
+#include "menu/gui/MenuAboutDialog.h"
 #include "menu/gui/NewFolderDialog.h"
 #include "menu/gui/PictureWindow.h"
 #include "ui/services/SoundService.h"
@@ -67,11 +67,11 @@ void MenuWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        startUp();
     }
 }
 
-void MenuWindow::FormShow() {
+void MenuWindow::startUp() {
     m_shown = true;
     const menu::DiscFolders& folders = m_state.folders;
 

@@ -11,8 +11,8 @@ namespace {
 
 // "http://", "mailto:" and the like, but not a drive letter such as "C:".
 bool isAddress(const QString& target) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    return scheme.match(target).hasMatch();
+    static const QRegularExpression kScheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return kScheme.match(target).hasMatch();
 }
 
 } // namespace

@@ -101,7 +101,7 @@ public:
         // The design as the disc's design file holds it, through the editor's own reader.
         EditorState scratch;
         scratch.programFolder = m_state.programFolder;
-        designfile::load(scratch, m_state.mainDaten.menudesign_file.path());
+        designfile::load(scratch, m_state.files.designFile.path());
         DesignPictures pictures;
         pictures.background = addPicture(QStringLiteral("back.bmp"), QStringLiteral("back.png"));
         pictures.button = addPicture(QStringLiteral("button.bmp"), QStringLiteral("button.png"));

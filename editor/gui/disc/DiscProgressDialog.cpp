@@ -29,23 +29,23 @@ DiscProgressDialog::DiscProgressDialog(QWidget* parent) : QDialog(parent) {
     m_amount->setObjectName(QStringLiteral("amount"));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("bar"));
-    cancel = new QPushButton(m_texts.cancel, this);
-    cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancelButton = new QPushButton(m_texts.cancel, this);
+    m_cancelButton->setObjectName(QStringLiteral("cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_stage);
     layout->addWidget(m_bar);
     layout->addWidget(m_amount);
-    layout->addWidget(cancel, 0, Qt::AlignRight);
+    layout->addWidget(m_cancelButton, 0, Qt::AlignRight);
     setMinimumWidth(420);
     m_timer = new QTimer(this);
     m_timer->setInterval(kRefreshMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &DiscProgressDialog::showProgress);
-    connect(cancel, &QPushButton::clicked, this, &DiscProgressDialog::cancelClick);
+    connect(m_cancelButton, &QPushButton::clicked, this, &DiscProgressDialog::cancelClicked);
 }
 
 void DiscProgressDialog::setTexts(const DiscProgressTexts& texts) {
     m_texts = texts;
-    cancel->setText(texts.cancel);
+    m_cancelButton->setText(texts.cancel);
 }
 
 DiscJobResult DiscProgressDialog::run(const QString& title, Job job) {
@@ -53,7 +53,7 @@ DiscJobResult DiscProgressDialog::run(const QString& title, Job job) {
     DiscJobProgress progress;
     DiscJobResult result;
     m_progress = &progress;
-    cancel->setEnabled(true);
+    m_cancelButton->setEnabled(true);
     showProgress();
     QThread* worker = QThread::create([&progress, &result, &job] { result = job(progress); });
     connect(worker, &QThread::finished, this, &QDialog::accept);
@@ -68,15 +68,15 @@ DiscJobResult DiscProgressDialog::run(const QString& title, Job job) {
     return result;
 }
 
-void DiscProgressDialog::cancelClick() {
+void DiscProgressDialog::cancelClicked() {
     if (m_progress)
         m_progress->cancelRequested = true;
-    cancel->setEnabled(false);
+    m_cancelButton->setEnabled(false);
 }
 
 void DiscProgressDialog::reject() {
     // Escape and the close box cancel; the job's end closes the window.
-    cancelClick();
+    cancelClicked();
 }
 
 void DiscProgressDialog::showProgress() {

@@ -35,10 +35,10 @@ public:
     DiscJobResult run(const QString& title, Job job);
 
     QProgressBar* bar() const { return m_bar; }
-    QPushButton* cancelButton() const { return cancel; }
+    QPushButton* cancelButton() const { return m_cancelButton; }
 
     // Asks the job to stop; the window stays until it has.
-    void cancelClick();
+    void cancelClicked();
     void reject() override;
 
 private:
@@ -49,6 +49,6 @@ private:
     QLabel* m_stage;
     QLabel* m_amount;
     QProgressBar* m_bar;
-    QPushButton* cancel;
+    QPushButton* m_cancelButton;
     QTimer* m_timer;
 };

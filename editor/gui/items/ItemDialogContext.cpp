@@ -1,6 +1,6 @@
 #include "editor/gui/items/ItemDialogContext.h"
 
-#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/items/AddItemTipDialog.h"
 #include "editor/project/EditorState.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
@@ -17,7 +17,7 @@
 using Msg = ui::MessageBoxService;
 
 void ItemDialogContext::click() const {
-    services.sound.play(TMainDaten::button_sound_file());
+    services.sound.play(ProjectFiles::clickSound());
 }
 
 bool ItemDialogContext::gate() const {

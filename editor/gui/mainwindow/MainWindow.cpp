@@ -2,7 +2,7 @@
 
 #include "common/IniFile.h"
 #include "editor/gui/categories/CategoryEditor.h"
-#include "editor/gui/categories/IconChooser.h"
+#include "editor/gui/categories/IconChooserDialog.h"
 #include "editor/gui/design/DesignEditor.h"
 #include "editor/gui/find/FindDialog.h"
 #include "editor/gui/items/BandColourDialog.h"
@@ -26,10 +26,11 @@
 #include <QToolButton>
 
 MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items, services) {
+    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items),
+      m_projectFiles(m_session, state, m_items, services) {
     setObjectName(QStringLiteral("Tform1"));
     setWindowTitle(applicationTitle());
-    m_iconChooser = new IconChooser(state, services, this);
+    m_iconChooser = new IconChooserDialog(state, services, this);
     registerTranslatable(m_iconChooser);
     m_categoryFileEditor = new CategoryEditor(state, services, m_iconChooser, this);
     registerTranslatable(m_categoryFileEditor);
@@ -40,8 +41,7 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] {
-        m_designEditor->reportRefusedMedia(
-            designfile::load(m_state, m_state.mainDaten.menudesign_file.path()));
+        m_designEditor->reportRefusedMedia(designfile::load(m_state, m_state.files.designFile.path()));
     };
     createItemDialogs();
     m_findDialog = new FindDialog(*m_itemContext, this);
@@ -52,26 +52,25 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
                                                                                : QString();
     };
 
-    allfiles = new ItemGrid(&m_items, this);
-    setCentralWidget(allfiles);
-    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::allfilesClick);
-    connect(allfiles, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
+    m_grid = new ItemGrid(&m_items, this);
+    setCentralWidget(m_grid);
+    connect(m_grid, &QAbstractItemView::clicked, this, &MainWindow::gridClicked);
+    connect(m_grid, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
     // Every move of the current row counts, a right-click's too.
-    connect(allfiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::showCurrentRowInStatusLine);
-    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::allfilesRowMoved);
-    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &MainWindow::allfilesTitleClick);
+    connect(m_grid, &ItemGrid::itemRowMoved, this, &MainWindow::gridRowMoved);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::gridTitleClicked);
 
     createToolBar();
     createStatusLine();
     createSettingsMenu();
     createMainMenu();
     createGridPopupMenu();
-    allfiles->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(allfiles, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         popupMenuOpening();
-        m_popup->popup(allfiles->viewport()->mapToGlobal(pos));
+        m_popup->popup(m_grid->viewport()->mapToGlobal(pos));
     });
     connectCellEditing();
 
@@ -95,7 +94,7 @@ QString MainWindow::makerHomePageAddress() {
 }
 
 bool MainWindow::projectOpen() const {
-    return add->isEnabled();
+    return m_addFileButton->isEnabled();
 }
 
 QString MainWindow::message(const char16_t* key) const {
@@ -103,7 +102,7 @@ QString MainWindow::message(const char16_t* key) const {
 }
 
 void MainWindow::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -133,7 +132,7 @@ void MainWindow::startUp() {
     m_shipRuntime->setChecked(settings.shipRuntime);
     m_writeWebMenu->setChecked(settings.writeWebMenu);
     if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
-        gridModeClick(static_cast<GridMode>(*settings.gridMode));
+        gridModeClicked(static_cast<GridMode>(*settings.gridMode));
     m_state.prefs.color1 = settings.color1;
     m_state.prefs.color2 = settings.color2;
     applyStoredVisibility(settings);
@@ -189,9 +188,9 @@ void MainWindow::writeSettings() {
 
 EditorSettings MainWindow::currentSettings() const {
     EditorSettings s;
-    const QHeaderView* header = allfiles->horizontalHeader();
-    if (m_state.mainDaten.Project_file.exists())
-        s.lastProject = m_state.mainDaten.Project_file.path();
+    const QHeaderView* header = m_grid->horizontalHeader();
+    if (m_state.files.projectFile.exists())
+        s.lastProject = m_state.files.projectFile.path();
     s.language = m_state.prefs.language;
     s.showWelcome = m_state.prefs.showWelcome;
     s.showFt = m_state.prefs.showFt;
@@ -209,7 +208,7 @@ EditorSettings MainWindow::currentSettings() const {
     s.color2 = m_state.prefs.color2;
     for (int f = 0; f < kItemFieldCount; ++f)
         s.hidden[f] = header->isSectionHidden(f);
-    s.widths[0] = allfiles->verticalHeader()->width();
+    s.widths[0] = m_grid->verticalHeader()->width();
     for (int c = 0; c < kItemFieldCount; ++c) {
         s.fieldOfColumn[c] = header->logicalIndex(c);
         s.widths[c + 1] = header->sectionSize(s.fieldOfColumn[c]);

@@ -1,6 +1,6 @@
 // The commands of the main window that work on the project and the program.
 #include "editor/gui/iteminfo/ItemInfoEditor.h"
-#include "editor/gui/mainwindow/AboutBox.h"
+#include "editor/gui/mainwindow/EditorAboutDialog.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/gui/mainwindow/WaitWindow.h"
@@ -19,7 +19,7 @@
 using Msg = ui::MessageBoxService;
 
 bool MainWindow::projectGate() {
-    if (add->isEnabled())
+    if (m_addFileButton->isEnabled())
         return true;
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M1"));
     return false;
@@ -32,7 +32,7 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
                                      offerCancel ? Msg::Buttons::YesNoCancel : Msg::Buttons::YesNo,
                                      message(messageKey))) {
     case Msg::Answer::Yes:
-        return m_session.save(save->toolTip());
+        return m_projectFiles.save(m_saveButton->toolTip());
     case Msg::Answer::Cancel:
         return false;
     default:
@@ -41,14 +41,16 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
 }
 
 void MainWindow::enableProjectCommands() {
-    for (QToolButton* b : {add, adddir, addurl, addjump, deletef, save, generate, editp, sort, Find,
-                           info_file_btn, screenshot_btn, mdbtnmain, geditbtnmain, check})
+    for (QToolButton* b :
+         {m_addFileButton, m_addFolderButton, m_addHyperlinkButton, m_addJumpPointButton, m_removeButton,
+          m_saveButton, m_buildButton, m_editButton, m_sortButton, m_findButton, m_infoFileButton,
+          m_screenshotButton, m_designButton, m_categoriesButton, m_checkButton})
         b->setEnabled(true);
     mirrorButtonsIntoMenus();
 }
 
 bool MainWindow::openProject(const QString& file) {
-    const bool opened = m_session.open(file);
+    const bool opened = m_projectFiles.open(file);
     if (opened) {
         enableProjectCommands();
         updateWindowTitle();
@@ -71,41 +73,41 @@ void MainWindow::openClicked() {
         openProject(file);
 }
 
-void MainWindow::saveClick() {
+void MainWindow::saveClicked() {
     click();
-    m_session.save(save->toolTip());
+    m_projectFiles.save(m_saveButton->toolTip());
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::saveAsClick() {
+void MainWindow::saveAsClicked() {
     click();
-    m_session.saveAs(save->toolTip());
+    m_projectFiles.saveAs(m_saveButton->toolTip());
 }
 
-void MainWindow::settingsClick() {
+void MainWindow::settingsClicked() {
     click();
-    m_settingsMenu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
+    m_settingsMenu->popup(m_settingsButton->mapToGlobal(QPoint(0, m_settingsButton->height())));
 }
 
-void MainWindow::helpClick() {
+void MainWindow::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, 0);
 }
 
-void MainWindow::exitClick() {
+void MainWindow::exitClicked() {
     click();
     close();
 }
 
-void MainWindow::deletefClick() {
+void MainWindow::deleteItemClicked() {
     click();
-    m_items.removeItem(allfiles->currentItem());
+    m_items.removeItem(m_grid->currentItem());
     m_state.modified = true;
     recomputeRowColours();
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::sortClick() {
+void MainWindow::sortClicked() {
     click();
     m_wait->begin();
     fullSort(m_items);
@@ -114,38 +116,38 @@ void MainWindow::sortClick() {
     m_wait->end();
 }
 
-void MainWindow::info_file_btnClick() {
+void MainWindow::itemInformationClicked() {
     openItemInformation(ItemInfoMode::Text);
 }
 
-void MainWindow::screenshot_btnClick() {
+void MainWindow::screenshotClicked() {
     openItemInformation(ItemInfoMode::Picture);
 }
 
 void MainWindow::openItemInformation(ItemInfoMode mode) {
     click();
-    m_itemInfoEditor->openFor(mode, allfiles->currentItem());
+    m_itemInfoEditor->openFor(mode, m_grid->currentItem());
     // The indicators show whether the companions exist now.
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::infoClick() {
+void MainWindow::aboutClicked() {
     click();
-    AboutBox about(m_services, m_state.language, m_state.helpFile, this);
+    EditorAboutDialog about(m_services, m_state.language, m_state.helpFile, this);
     about.exec();
 }
 
-void MainWindow::tavikHomeClick() {
+void MainWindow::homePageClicked() {
     click();
     m_services.shell.open(homePageAddress());
 }
 
-void MainWindow::brevanHomeClick() {
+void MainWindow::makerHomePageClicked() {
     click();
     m_services.shell.open(makerHomePageAddress());
 }
 
-void MainWindow::languageClick(int language) {
+void MainWindow::languageClicked(int language) {
     click();
     if (m_state.prefs.language == language) {
         m_languageEntries[language - 1]->setChecked(true);
@@ -159,27 +161,27 @@ void MainWindow::languageClick(int language) {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::showWelcomeClick() {
+void MainWindow::showWelcomeClicked() {
     click();
     m_state.prefs.showWelcome = m_showWelcome->isChecked();
 }
 
-void MainWindow::showAddItemTipClick() {
+void MainWindow::showAddItemTipClicked() {
     click();
     m_state.prefs.showFt = m_showTip->isChecked();
 }
 
-void MainWindow::writeWebMenuClick() {
+void MainWindow::writeWebMenuClicked() {
     click();
     m_state.prefs.writeWebMenu = m_writeWebMenu->isChecked();
 }
 
-void MainWindow::shipRuntimeClick() {
+void MainWindow::shipRuntimeClicked() {
     click();
     m_state.prefs.shipRuntime = m_shipRuntime->isChecked();
 }
 
-void MainWindow::showBackgroundClick() {
+void MainWindow::showBackgroundClicked() {
     click();
     m_state.prefs.showBack = m_showBack->isChecked();
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M35"));

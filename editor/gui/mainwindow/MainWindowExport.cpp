@@ -1,10 +1,10 @@
 // The Export commands: the grid as shown, written to a file in one of five formats.
 #include "editor/export/ExportTable.h"
 #include "editor/export/GridExport.h"
+#include "editor/gui/UnstorableQuestion.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/project/EditorState.h"
-#include "editor/project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 
@@ -15,7 +15,7 @@
 using Msg = ui::MessageBoxService;
 
 std::vector<int> MainWindow::shownFields() const {
-    const QHeaderView* header = allfiles->horizontalHeader();
+    const QHeaderView* header = m_grid->horizontalHeader();
     std::vector<int> fields;
     for (int visual = 0; visual < kItemFieldCount; ++visual) {
         const int field = header->logicalIndex(visual);
@@ -28,10 +28,10 @@ std::vector<int> MainWindow::shownFields() const {
 ExportTable MainWindow::exportTable() const {
     // The fixed cells as the grid paints them.
     return exportTableOf(m_items, shownFields(),
-                         allfiles->horizontalHeader()->palette().color(QPalette::Button));
+                         m_grid->horizontalHeader()->palette().color(QPalette::Button));
 }
 
-void MainWindow::exportClick(int format) {
+void MainWindow::exportClicked(int format) {
     click();
     const auto chosenFormat = static_cast<ExportFormat>(format);
     const ExportFormatInfo info = exportFormatInfo(chosenFormat);

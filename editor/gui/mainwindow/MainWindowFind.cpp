@@ -8,7 +8,7 @@
 
 using Msg = ui::MessageBoxService;
 
-void MainWindow::FindClick() {
+void MainWindow::findClicked() {
     click();
     if (m_findDialog->exec() != QDialog::Accepted)
         return;
@@ -16,16 +16,16 @@ void MainWindow::FindClick() {
     m_lastMatch.reset();
     // The current cell fixes the column or row that a limited search keeps to.
     const std::vector<int> fields = shownFields();
-    const QModelIndex current = allfiles->currentIndex();
+    const QModelIndex current = m_grid->currentIndex();
     const auto shown = std::find(fields.begin(), fields.end(), current.column());
     m_searchAnchor = {std::max(0, current.row()),
                       shown == fields.end() ? 0 : int(std::distance(fields.begin(), shown))};
     searchOn();
 }
 
-void MainWindow::findNextClick() {
+void MainWindow::findNextClicked() {
     if (!m_lastSearch) {
-        FindClick();
+        findClicked();
         return;
     }
     click();
@@ -43,7 +43,7 @@ void MainWindow::searchOn() {
     }
     m_lastMatch = match;
     const QModelIndex cell = m_items.index(match->row, fields[std::size_t(match->column)]);
-    allfiles->setCurrentIndex(cell);
-    allfiles->scrollTo(cell);
+    m_grid->setCurrentIndex(cell);
+    m_grid->scrollTo(cell);
     showCurrentRowInStatusLine();
 }

@@ -16,7 +16,7 @@
 
 using Msg = ui::MessageBoxService;
 
-void MainWindow::gridModeClick(GridMode mode) {
+void MainWindow::gridModeClicked(GridMode mode) {
     click();
     if (m_modeChosen && m_gridMode == mode) {
         setGridModeChecks();
@@ -24,7 +24,7 @@ void MainWindow::gridModeClick(GridMode mode) {
     }
     if (mode == GridMode::ColumnMove) {
         for (int f = 0; f < kItemFieldCount; ++f) {
-            if (allfiles->horizontalHeader()->isSectionHidden(f)) {
+            if (m_grid->horizontalHeader()->isSectionHidden(f)) {
                 setGridModeChecks();
                 m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M37"));
                 return;
@@ -34,7 +34,7 @@ void MainWindow::gridModeClick(GridMode mode) {
     m_gridMode = mode;
     m_modeChosen = true;
     setGridModeChecks();
-    QHeaderView* header = allfiles->horizontalHeader();
+    QHeaderView* header = m_grid->horizontalHeader();
     header->setSectionsMovable(mode == GridMode::ColumnMove);
     header->setSectionsClickable(mode == GridMode::QuickSort);
 }
@@ -48,21 +48,21 @@ void MainWindow::setGridModeChecks() {
 void MainWindow::setFieldColumnVisible(int field, bool visible) {
     m_columnEntries[field]->setChecked(visible);
     m_editEntries[field]->setEnabled(visible);
-    allfiles->horizontalHeader()->setSectionHidden(field, !visible);
+    m_grid->horizontalHeader()->setSectionHidden(field, !visible);
 }
 
-void MainWindow::showGridColumnClick(int field) {
+void MainWindow::showGridColumnClicked(int field) {
     click();
-    setFieldColumnVisible(field, allfiles->horizontalHeader()->isSectionHidden(field));
+    setFieldColumnVisible(field, m_grid->horizontalHeader()->isSectionHidden(field));
 }
 
-void MainWindow::showAllColumnsClick() {
+void MainWindow::showAllColumnsClicked() {
     click();
     for (int f = 0; f < kItemFieldCount; ++f)
         setFieldColumnVisible(f, true);
 }
 
-void MainWindow::restoreGridSettingsClick() {
+void MainWindow::restoreGridSettingsClicked() {
     click();
     for (int f = 0; f < kItemFieldCount; ++f)
         setFieldColumnVisible(f, true);
@@ -71,17 +71,17 @@ void MainWindow::restoreGridSettingsClick() {
     applyStoredWidths(settings);
 }
 
-void MainWindow::autoGridSizeClick() {
+void MainWindow::autoGridSizeClicked() {
     click();
-    allfiles->resizeColumnsToContents();
+    m_grid->resizeColumnsToContents();
 }
 
 void MainWindow::applyStoredColumnLayout(const EditorSettings& settings) {
-    QHeaderView* header = allfiles->horizontalHeader();
+    QHeaderView* header = m_grid->horizontalHeader();
     for (int c = 0; c < kItemFieldCount; ++c)
         header->moveSection(header->visualIndex(settings.fieldOfColumn[c]), c);
     // Quick Sort starts as if grid column 3 had been sorted ascending.
-    m_lastSortedField = allfiles->fieldOfGridColumn(3);
+    m_lastSortedField = m_grid->fieldOfGridColumn(3);
     m_lastSortAscending = true;
 }
 
@@ -93,17 +93,17 @@ void MainWindow::applyStoredVisibility(const EditorSettings& settings) {
 }
 
 void MainWindow::applyStoredWidths(const EditorSettings& settings) {
-    allfiles->verticalHeader()->setFixedWidth(settings.widths[0]);
-    QHeaderView* header = allfiles->horizontalHeader();
+    m_grid->verticalHeader()->setFixedWidth(settings.widths[0]);
+    QHeaderView* header = m_grid->horizontalHeader();
     for (int c = 1; c <= kItemFieldCount; ++c) {
-        const int field = allfiles->fieldOfGridColumn(c);
+        const int field = m_grid->fieldOfGridColumn(c);
         if (!header->isSectionHidden(field))
             header->resizeSection(field, settings.widths[c]);
     }
-    allfiles->fitColumnsToTitles();
+    m_grid->fitColumnsToTitles();
 }
 
-void MainWindow::gridColorClick(int band) {
+void MainWindow::bandColourClicked(int band) {
     click();
     QColor& color = band == 1 ? m_state.prefs.color1 : m_state.prefs.color2;
     m_colorChooser->setBand(m_bandColourEntries[band - 1]->text().remove(u'&'));
@@ -114,11 +114,11 @@ void MainWindow::gridColorClick(int band) {
     recomputeRowColours();
 }
 
-void MainWindow::allfilesClick() {
+void MainWindow::gridClicked() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::allfilesTitleClick(int field) {
+void MainWindow::gridTitleClicked(int field) {
     if (m_gridMode != GridMode::QuickSort || m_items.itemCount() < 2)
         return;
     m_lastSortAscending = field == m_lastSortedField ? !m_lastSortAscending : true;
@@ -128,9 +128,9 @@ void MainWindow::allfilesTitleClick(int field) {
     m_state.modified = true;
 }
 
-void MainWindow::allfilesRowMoved(int from, int to) {
+void MainWindow::gridRowMoved(int from, int to) {
     m_items.moveItem(from, to);
-    allfiles->setCurrentIndex(m_items.index(to, std::max(0, allfiles->currentIndex().column())));
+    m_grid->setCurrentIndex(m_items.index(to, std::max(0, m_grid->currentIndex().column())));
     recomputeRowColours();
 }
 
@@ -138,11 +138,11 @@ void MainWindow::showCurrentRowInStatusLine() {
     // Without a project the one empty row is no item: the status line stays empty.
     const bool open = projectOpen();
     for (QWidget* w : std::initializer_list<QWidget*>{m_chosenItemLabel, m_chosenItemName, m_infoIcon,
-                                                      infoexist, m_screenshotIcon, ssexist})
+                                                      m_infoFileMark, m_screenshotIcon, m_screenshotMark})
         w->setVisible(open);
     if (!open)
         return;
-    const int row = allfiles->currentItem();
+    const int row = m_grid->currentItem();
     const QString name = m_items.field(row, ItemField::Name);
     m_chosenItemName->setText(name + QStringLiteral("  (") + m_items.field(row, ItemField::FileName) + u')');
     const QString source = m_items.field(row, ItemField::SourceLocation);
@@ -157,6 +157,6 @@ void MainWindow::showCurrentRowInStatusLine() {
         label->setText((exists ? m_state.language.text(u"SYES") : m_state.language.text(u"SNO")) + u' ');
         label->setStyleSheet(exists ? QStringLiteral("color: green;") : QStringLiteral("color: navy;"));
     };
-    showIndicator(ssexist, companionExists(companion::kPicture));
-    showIndicator(infoexist, companionExists(companion::kText));
+    showIndicator(m_screenshotMark, companionExists(companion::kPicture));
+    showIndicator(m_infoFileMark, companionExists(companion::kText));
 }

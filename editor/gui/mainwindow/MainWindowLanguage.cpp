@@ -66,7 +66,7 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     }
     if (switchedFrom == 0)
         applyStoredColumnLayout(EditorSettings::read(common::IniFile(settingsFile())));
-    allfiles->fitColumnsToTitles();
+    m_grid->fitColumnsToTitles();
 
     updateWindowTitle();
     showCurrentRowInStatusLine();
@@ -76,10 +76,11 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
 }
 
 void MainWindow::applyMainTexts(const common::IniFile& file) {
-    const QToolButton* order[] = {new_,     m_openButton, save,      editp,         check,
-                                  generate, geditbtnmain, mdbtnmain, settings,      help,
-                                  exit,     add,          adddir,    addjump,       addurl,
-                                  deletef,  sort,         Find,      info_file_btn, screenshot_btn};
+    const QToolButton* order[] = {
+        m_newButton,    m_openButton,       m_saveButton,      m_editButton,         m_checkButton,
+        m_buildButton,  m_categoriesButton, m_designButton,    m_settingsButton,     m_helpButton,
+        m_exitButton,   m_addFileButton,    m_addFolderButton, m_addJumpPointButton, m_addHyperlinkButton,
+        m_removeButton, m_sortButton,       m_findButton,      m_infoFileButton,     m_screenshotButton};
     int key = 1;
     for (const QToolButton* b : order) {
         auto* button = const_cast<QToolButton*>(b);

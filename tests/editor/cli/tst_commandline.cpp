@@ -62,8 +62,8 @@ struct Project {
         EditorState author;
         author.cdName = u"Demo CD"_qs;
         author.projectFolder = folder;
-        author.mainDaten.genre_file.set(programFolder + u"genre/cats.lbc"_qs);
-        author.mainDaten.menudesign_file.set(programFolder + u"menudesign/blue.lbd"_qs);
+        author.files.categoryFile.set(programFolder + u"genre/cats.lbc"_qs);
+        author.files.designFile.set(programFolder + u"menudesign/blue.lbd"_qs);
         author.categories = {u"Games"_qs, u"Tools"_qs};
         std::vector<ItemRecord> rows = {
             locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, folder + u"setup.exe"_qs)};

@@ -86,8 +86,8 @@ class TestWebMenu : public QObject {
             const QString lbc = writeCategoryFile(dir.filePath(u"genre/cats.lbc"_qs), state.categories);
             writeIcon(dir.filePath(u"genre/0.ico"_qs), Qt::red);
             writeIcon(dir.filePath(u"genre/1.ico"_qs), Qt::green);
-            state.mainDaten.genre_file.set(lbc);
-            state.mainDaten.menudesign_file.set(writeFile(
+            state.files.categoryFile.set(lbc);
+            state.files.designFile.set(writeFile(
                 dir.filePath(u"design/d.lbd"_qs),
                 "[Language]\r\nLanguage=" + QByteArray::number(language) + "\r\nStyle=1\r\n" + designKeys));
         }
@@ -151,7 +151,7 @@ private Q_SLOTS:
         const QString hostile = u"<img src=x onerror=\"document.title='owned'\">"_qs;
         f.state.cdName = u"</title><script>document.title='owned'</script>"_qs;
         f.state.categories = {hostile, u"Tools"_qs};
-        writeCategoryFile(f.state.mainDaten.genre_file.path(), f.state.categories);
+        writeCategoryFile(f.state.files.categoryFile.path(), f.state.categories);
         ItemRecord bad = located(hostile, hostile, u"x.exe"_qs, u"\\"_qs);
         bad[fieldIndex(ItemField::Description)] = u"<b>bold</b>"_qs;
         bad[fieldIndex(ItemField::Homepage)] = u"javascript:alert(1)"_qs;

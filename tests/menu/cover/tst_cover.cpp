@@ -10,7 +10,7 @@
 
 #include <functional>
 
-using namespace menu::coverLayout;
+using namespace menu::coverlayout;
 
 namespace {
 

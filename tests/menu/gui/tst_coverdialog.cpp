@@ -18,7 +18,7 @@
 #include <QtTest>
 
 using ui::testing::FakeServices;
-using namespace menu::coverLayout;
+using namespace menu::coverlayout;
 
 namespace {
 
@@ -51,7 +51,7 @@ private:
     QTextEdit* contentView() const { return m_cover->contentDialog()->contentView(); }
     void reopen() {
         m_cover->reject();
-        m_window->printcoverClick();
+        m_window->printCoverClicked();
         QVERIFY(m_cover->isVisible());
     }
 
@@ -65,7 +65,7 @@ private Q_SLOTS:
         m_disc.addItem(0, QStringLiteral("B"), {});
         m_disc.save();
         m_window = std::make_unique<MenuWindow>(m_fakes.services(), m_disc.folders());
-        m_window->FormShow();
+        m_window->startUp();
         m_cover = m_window->coverDialog();
         QCOMPARE(m_cover->objectName(), QStringLiteral("Tprintdlgform"));
         QCOMPARE(m_cover->contentDialog()->objectName(), QStringLiteral("Tcontentform"));
@@ -73,7 +73,7 @@ private Q_SLOTS:
     }
 
     void firstOpeningFillsTheFields() {
-        m_window->printcoverClick();
+        m_window->printCoverClicked();
         QVERIFY(m_cover->isVisible());
         QCOMPARE(field<QLineEdit>("cdname")->text(), QStringLiteral("My Disc"));
         QCOMPARE(field<QLineEdit>("cddate")->text(), today());
@@ -131,7 +131,7 @@ private Q_SLOTS:
         const QString back = m_disc.cfg() + QStringLiteral("back.bmp");
 
         m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("broken.wmf"));
-        m_cover->backloadClick();
+        m_cover->loadBackgroundClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("broken.wmf")));
         QVERIFY(m_cover->backgroundFile().isEmpty());
@@ -140,15 +140,15 @@ private Q_SLOTS:
             QStringLiteral("Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|")));
 
         m_fakes.choosers.queueOpenFile(back);
-        m_cover->backloadClick();
+        m_cover->loadBackgroundClicked();
         QCOMPARE(m_cover->backgroundFile(), back);
-        m_cover->backloadClick(); // cancelled: the picture stays
+        m_cover->loadBackgroundClicked(); // cancelled: the picture stays
         QCOMPARE(m_cover->backgroundFile(), back);
         m_fakes.choosers.queueOpenFile(back);
-        m_cover->logoloadClick();
+        m_cover->loadLogoClicked();
         QCOMPARE(m_cover->logoFile(), back);
-        m_cover->logoclearClick();
-        m_cover->backclearClick();
+        m_cover->clearLogoClicked();
+        m_cover->clearBackgroundClicked();
         QVERIFY(m_cover->backgroundFile().isEmpty() && m_cover->logoFile().isEmpty());
         QCOMPARE(m_fakes.messages.shown.size(), 1);
     }
@@ -168,17 +168,17 @@ private Q_SLOTS:
         // The second choice leaves the product logo out; a chosen logo picture is printed anyway.
         m_disc.writeBitmap(QStringLiteral("logo.bmp"), QColor(128, 0, 128), QSize(40, 40));
         m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("logo.bmp"));
-        m_cover->logoloadClick();
+        m_cover->loadLogoClicked();
         field<QComboBox>("ZolLogo")->setCurrentIndex(1);
         m_fakes.print.pdfFile = QDir(m_disc.root()).filePath(QStringLiteral("cover.pdf"));
-        m_cover->printcoverClick();
+        m_cover->printCoverClicked();
         const QImage second = m_fakes.print.jobs.last().page;
         for (const QPointF mm : {QPointF(40, 117.7), QPointF(60, 116), QPointF(96, 122)})
             QCOMPARE(at(second, mm.x(), mm.y(), dpi), QColor(Qt::white));
         QCOMPARE(at(second, 6, 97, dpi), QColor(128, 0, 128));
         QVERIFY(QFileInfo(m_fakes.print.pdfFile).size() > 0);
         m_fakes.print.pdfFile.clear();
-        m_cover->logoclearClick();
+        m_cover->clearLogoClicked();
         field<QComboBox>("ZolLogo")->setCurrentIndex(0);
     }
 
@@ -194,7 +194,7 @@ private Q_SLOTS:
         disc.save();
         FakeServices fakes;
         MenuWindow window(fakes.services(), disc.folders());
-        window.FormShow();
+        window.startUp();
         CoverDialog* cover = window.coverDialog();
         QCOMPARE(cover->windowTitle(), QStringLiteral("Cover drucken"));
         QCOMPARE(cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->text(),

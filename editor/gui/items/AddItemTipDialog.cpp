@@ -1,4 +1,4 @@
-#include "editor/gui/items/AddItemTip.h"
+#include "editor/gui/items/AddItemTipDialog.h"
 
 #include "editor/gui/PointSize.h"
 #include "editor/language/LanguageTables.h"
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AddItemTip::AddItemTip(ItemDialogContext& context, QWidget* parent)
+AddItemTipDialog::AddItemTipDialog(ItemDialogContext& context, QWidget* parent)
     : ItemDialog(context, QStringLiteral("Taddfileinfoform"), QStringLiteral("Tavik - Lumbrel - Add TIP!"),
                  parent) {
     m_heading = label(QStringLiteral("Important Information"));
@@ -28,20 +28,20 @@ AddItemTip::AddItemTip(ItemDialogContext& context, QWidget* parent)
     m_showTipNextTime = new QCheckBox(QStringLiteral("Show tip next time"), this);
     m_showTipNextTime->setObjectName(QStringLiteral("CheckBox1"));
     m_showTipNextTime->setChecked(true);
-    add = button(QStringLiteral("add"), QStringLiteral("OK"));
-    add->setDefault(true);
-    connect(add, &QPushButton::clicked, this, &AddItemTip::addClick);
+    m_okButton = button(QStringLiteral("add"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &AddItemTipDialog::addClicked);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_hint1);
     layout->addWidget(m_hint2);
     layout->addWidget(m_showTipNextTime);
-    layout->addWidget(add, 0, Qt::AlignRight);
+    layout->addWidget(m_okButton, 0, Qt::AlignRight);
     setFixedWidth(420);
 }
 
-void AddItemTip::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+void AddItemTipDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     const QString s = QStringLiteral("AddFileInfo");
     setWindowTitle(tables.text(u"T1"));
     m_heading->setText(windowText(file, s, 1));
@@ -49,10 +49,10 @@ void AddItemTip::applyTexts(const common::IniFile& file, const LanguageTables& t
     m_hint2->setText(windowText(file, s, 3));
     m_showTipNextTime->setText(windowText(file, s, 4));
     setPointSize(m_showTipNextTime, 11 - fontReduction(file, 1));
-    add->setText(windowText(file, s, 5));
+    m_okButton->setText(windowText(file, s, 5));
 }
 
-void AddItemTip::addClick() {
+void AddItemTipDialog::addClicked() {
     m_context.click();
     m_context.setShowTip(m_showTipNextTime->isChecked());
     accept();
