@@ -34,12 +34,12 @@ bool buildDisc(CommandSession& session, const QString& target) {
 
 int build(CommandSession& session) {
     if (!session.openProject())
-        return kFailed;
+        return Failed;
     const QString target = session.options.to.isEmpty() ? session.state.projectFolder
                                                         : CommandSession::absolute(session.options.to);
     if (target.isEmpty())
         return session.fail(session.texts[CommandTexts::NoProjectFolder]);
-    return buildDisc(session, target) ? session.finished() : kFailed;
+    return buildDisc(session, target) ? session.finished() : Failed;
 }
 
 } // namespace cli

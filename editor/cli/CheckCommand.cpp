@@ -27,7 +27,7 @@ bool saveProject(CommandSession& session, int& status) {
         status = session.fail(
             session.texts[CommandTexts::LostCharacters].arg(project, unstorable::listing(findings)) +
                 QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptLostCharacters],
-            kBadCommandLine);
+            BadCommandLine);
         return false;
     }
     common::IniFile file(project);
@@ -44,7 +44,7 @@ bool saveProject(CommandSession& session, int& status) {
 
 int check(CommandSession& session) {
     if (!session.openProject())
-        return kFailed;
+        return Failed;
     const CommandTexts& t = session.texts;
     const Options& options = session.options;
     // Without --first-found nothing is chosen: the check goes on with the first folder only to
@@ -74,12 +74,12 @@ int check(CommandSession& session) {
     }
     if (!undecided.isEmpty())
         return session.fail(undecided.join(u'\n') + QStringLiteral("\n") + t[CommandTexts::AddFirstFound],
-                            kBadCommandLine);
+                            BadCommandLine);
     if (!report.changedAnything()) {
         session.console.step(t[CommandTexts::NothingChanged]);
         return session.finished();
     }
-    int status = kFailed;
+    int status = Failed;
     return saveProject(session, status) ? session.finished() : status;
 }
 

@@ -23,11 +23,11 @@ constexpr std::array<CommandName, 6> kCommands{{
 
 // Which commands take an option.
 enum Takers : unsigned {
-    kBuild = 1u << int(Command::Build),
-    kImage = 1u << int(Command::Image),
-    kCheck = 1u << int(Command::Check),
-    kExport = 1u << int(Command::Export),
-    kProjectCommands = kBuild | kImage | kCheck | kExport,
+    BuildTaker = 1u << int(Command::Build),
+    ImageTaker = 1u << int(Command::Image),
+    CheckTaker = 1u << int(Command::Check),
+    ExportTaker = 1u << int(Command::Export),
+    ProjectCommandTakers = BuildTaker | ImageTaker | CheckTaker | ExportTaker,
 };
 
 struct Option {
@@ -38,17 +38,17 @@ struct Option {
 };
 
 const std::array<Option, 11> kOptions{{
-    {u"--to", kBuild | kExport, &Options::to, nullptr},
-    {u"--iso", kImage, &Options::iso, nullptr},
-    {u"--medium", kImage, &Options::medium, nullptr},
-    {u"--dry-run", kCheck, nullptr, &Options::dryRun},
-    {u"--category-file", kProjectCommands, &Options::categoryFile, nullptr},
-    {u"--design-file", kProjectCommands, &Options::designFile, nullptr},
-    {u"--replace", kImage | kExport, nullptr, &Options::replace},
-    {u"--accept-renamed", kImage, nullptr, &Options::acceptRenamed},
-    {u"--accept-left-out-links", kImage, nullptr, &Options::acceptLeftOutLinks},
-    {u"--accept-lost-characters", kCheck, nullptr, &Options::acceptLostCharacters},
-    {u"--first-found", kCheck, nullptr, &Options::firstFound},
+    {u"--to", BuildTaker | ExportTaker, &Options::to, nullptr},
+    {u"--iso", ImageTaker, &Options::iso, nullptr},
+    {u"--medium", ImageTaker, &Options::medium, nullptr},
+    {u"--dry-run", CheckTaker, nullptr, &Options::dryRun},
+    {u"--category-file", ProjectCommandTakers, &Options::categoryFile, nullptr},
+    {u"--design-file", ProjectCommandTakers, &Options::designFile, nullptr},
+    {u"--replace", ImageTaker | ExportTaker, nullptr, &Options::replace},
+    {u"--accept-renamed", ImageTaker, nullptr, &Options::acceptRenamed},
+    {u"--accept-left-out-links", ImageTaker, nullptr, &Options::acceptLeftOutLinks},
+    {u"--accept-lost-characters", CheckTaker, nullptr, &Options::acceptLostCharacters},
+    {u"--first-found", CheckTaker, nullptr, &Options::firstFound},
 }};
 
 const Option* findOption(const QString& name) {
@@ -104,11 +104,11 @@ Parsed parse(const QStringList& arguments) {
         }
         if (option || argument.startsWith(u'-'))
             return failed(CommandTexts::UnknownOption, argument, word);
-        if (!(taker & kProjectCommands) || !options.project.isEmpty())
+        if (!(taker & ProjectCommandTakers) || !options.project.isEmpty())
             return failed(CommandTexts::UnexpectedArgument, argument);
         options.project = argument;
     }
-    if ((taker & kProjectCommands) && options.project.isEmpty())
+    if ((taker & ProjectCommandTakers) && options.project.isEmpty())
         return failed(CommandTexts::NeedsProject, word);
     if (options.command == Command::Image && options.iso.isEmpty())
         return failed(CommandTexts::NeedsOption, word, QStringLiteral("--iso FILE.iso"));

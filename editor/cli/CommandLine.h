@@ -14,10 +14,10 @@ enum class Command { Build, Image, Check, Export, Help, Version };
 
 // How a command ended, as its exit status says.
 enum ExitStatus : int {
-    kDone = 0,
-    kDoneWithWarnings = 1, // done; what is missing is named
-    kBadCommandLine = 2,   // not understood, or an answer that the command needs is not given
-    kFailed = 3,           // nothing or not all was done; the reason is named
+    Done = 0,
+    DoneWithWarnings = 1, // done; what is missing is named
+    BadCommandLine = 2,   // not understood, or an answer that the command needs is not given
+    Failed = 3,           // nothing or not all was done; the reason is named
 };
 
 struct Options {

@@ -20,15 +20,15 @@ int run(const QStringList& arguments) {
             text = text.arg(e.word, e.other);
         else if (text.contains(QStringLiteral("%1")))
             text = text.arg(e.word);
-        return session.fail(text + u' ' + session.texts[CommandTexts::SeeHelp], kBadCommandLine);
+        return session.fail(text + u' ' + session.texts[CommandTexts::SeeHelp], BadCommandLine);
     }
     switch (parsed.options.command) {
     case Command::Help:
         console.result(session.texts.help());
-        return kDone;
+        return Done;
     case Command::Version:
         console.result(QStringLiteral("Lumbrel ") + QCoreApplication::applicationVersion());
-        return kDone;
+        return Done;
     case Command::Build:
         return build(session);
     case Command::Image:
@@ -38,7 +38,7 @@ int run(const QStringList& arguments) {
     case Command::Export:
         return exportItems(session);
     }
-    return kBadCommandLine;
+    return BadCommandLine;
 }
 
 } // namespace cli

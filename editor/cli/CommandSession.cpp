@@ -69,7 +69,7 @@ bool CommandSession::mayWrite(const QString& file, int& status) {
         return false;
     }
     if (info.exists() && !options.replace) {
-        status = fail(texts[CommandTexts::FileExists].arg(file), cli::kBadCommandLine);
+        status = fail(texts[CommandTexts::FileExists].arg(file), cli::BadCommandLine);
         return false;
     }
     return true;

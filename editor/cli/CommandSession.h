@@ -9,7 +9,7 @@
 #include "editor/project/SettingsFile.h"
 
 // What every command works with: the program folder's settings and language, the project, and
-// the console. A warning makes the command end with kDoneWithWarnings.
+// the console. A warning makes the command end with DoneWithWarnings.
 class CommandSession {
 public:
     CommandSession(const cli::Options& options, Console& console);
@@ -20,10 +20,10 @@ public:
     // Whether `file` may be written: not through a link, and one that exists only with --replace.
     // Says why not, and puts the status to end with into `status`.
     bool mayWrite(const QString& file, int& status);
-    // Says why the command stops; `status` is kFailed or kBadCommandLine.
-    int fail(const QString& text, cli::ExitStatus status = cli::kFailed);
-    // kDone, or kDoneWithWarnings after a warning.
-    int finished() const { return m_warned ? cli::kDoneWithWarnings : cli::kDone; }
+    // Says why the command stops; `status` is Failed or BadCommandLine.
+    int fail(const QString& text, cli::ExitStatus status = cli::Failed);
+    // Done, or DoneWithWarnings after a warning.
+    int finished() const { return m_warned ? cli::DoneWithWarnings : cli::Done; }
     // A path of the command line as the user's files are named: absolute, with native separators.
     static QString absolute(const QString& path);
 

@@ -18,8 +18,8 @@ int exportItems(CommandSession& session) {
     // The command line is read only with a known format.
     const ExportFormat format = *exportFormatOfFile(file);
     if (!session.openProject())
-        return kFailed;
-    int status = kFailed;
+        return Failed;
+    int status = Failed;
     if (!session.mayWrite(file, status))
         return status;
     const ExportTable table = exportTableOf(session.items, session.settings.shownFields(), kFixedColour);

@@ -33,7 +33,7 @@ bool agreedToPlan(CommandSession& session, const discimage::ImagePlan& plan, int
         text += QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptRenamed];
     if (linksRefused)
         text += QStringLiteral("\n") + session.texts[CommandTexts::AddAcceptLeftOutLinks];
-    status = session.fail(text, kBadCommandLine);
+    status = session.fail(text, BadCommandLine);
     return false;
 }
 
@@ -45,14 +45,14 @@ QString stageText(const DiscTexts& t, DiscJobProgress::Stage stage) {
 
 int image(CommandSession& session) {
     if (!session.openProject())
-        return kFailed;
+        return Failed;
     const QString folder = session.state.projectFolder;
     if (folder.isEmpty())
         return session.fail(session.texts[CommandTexts::NoProjectFolder]);
     const QString imageFile = CommandSession::absolute(session.options.iso);
     if (discimage::isInsideFolder(imageFile, folder))
         return session.fail(session.discTexts[DiscTexts::ImageInsideDisc]);
-    int status = kFailed;
+    int status = Failed;
     if (!session.mayWrite(imageFile, status))
         return status;
     // Asked before the build, so that a refusal leaves the disc folder as it was; the build adds
@@ -60,7 +60,7 @@ int image(CommandSession& session) {
     if (QFileInfo(folder).isDir() && !agreedToPlan(session, discimage::planImage(folder), status))
         return status;
     if (!buildDisc(session, folder))
-        return kFailed;
+        return Failed;
     const std::int64_t capacity = session.options.medium == u"cd"    ? discimage::kCdBytes
                                   : session.options.medium == u"dvd" ? discimage::kDvdBytes
                                                                      : 0;

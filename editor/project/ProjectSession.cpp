@@ -31,7 +31,6 @@ private:
 
 namespace {
 
-
 // How many names the working copy tries beside the project before it gives up.
 constexpr int kWorkingCopyNames = 100;
 
@@ -95,15 +94,17 @@ ProjectSession::OpenResult ProjectSession::open(const QString& projectFile, cons
     const QString notFound = QStringLiteral("not found");
     OpenResult result;
     const QString categoryFolder = m_state.programFolder + QStringLiteral("genre") + QDir::separator();
-    const QString categoryFile = !chosen.categoryFile.isEmpty()
-                                     ? chosen.categoryFile
-                                     : environmentfiles::findStoredFile(general(u"genre_file", notFound), categoryFolder,
-                                                general(u"genre_filealone"), general(u"genre_fileext"));
+    const QString categoryFile =
+        !chosen.categoryFile.isEmpty()
+            ? chosen.categoryFile
+            : environmentfiles::findStoredFile(general(u"genre_file", notFound), categoryFolder,
+                                               general(u"genre_filealone"), general(u"genre_fileext"));
     const QString designFolder = m_state.programFolder + QStringLiteral("menudesign") + QDir::separator();
-    const QString designFile = !chosen.designFile.isEmpty()
-                                   ? chosen.designFile
-                                   : environmentfiles::findStoredFile(general(u"menu_file", notFound), designFolder,
-                                              general(u"menu_filealone"), general(u"menu_fileext"));
+    const QString designFile =
+        !chosen.designFile.isEmpty()
+            ? chosen.designFile
+            : environmentfiles::findStoredFile(general(u"menu_file", notFound), designFolder,
+                                               general(u"menu_filealone"), general(u"menu_fileext"));
     if (categoryFile.isEmpty())
         result = {Missing::CategoryFile, categoryFolder, {}};
     else if (designFile.isEmpty())

@@ -87,9 +87,9 @@ class TestWebMenu : public QObject {
             writeIcon(dir.filePath(u"genre/0.ico"_qs), Qt::red);
             writeIcon(dir.filePath(u"genre/1.ico"_qs), Qt::green);
             state.files.categoryFile.set(lbc);
-            state.files.designFile.set(writeFile(
-                dir.filePath(u"design/d.lbd"_qs),
-                "[Language]\r\nLanguage=" + QByteArray::number(language) + "\r\nStyle=1\r\n" + designKeys));
+            state.files.designFile.set(writeFile(dir.filePath(u"design/d.lbd"_qs),
+                                                 "[Language]\r\nLanguage=" + QByteArray::number(language) +
+                                                     "\r\nStyle=1\r\n" + designKeys));
         }
         discbuild::Result build() { return discbuild::build(disc, state, items); }
         QString page() const { return disc + u"index.html"_qs; }
