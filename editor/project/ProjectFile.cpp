@@ -19,8 +19,15 @@ QString itemSection(int n) {
     return QStringLiteral("Item-") + QString::number(n);
 }
 
-QString key(int field) {
-    return QString::number(field);
+const std::array<QString, kItemFieldCount> kFieldKeys = [] {
+    std::array<QString, kItemFieldCount> keys;
+    for (int f = 0; f < kItemFieldCount; ++f)
+        keys[f] = QString::number(f);
+    return keys;
+}();
+
+const QString& key(int field) {
+    return kFieldKeys[field];
 }
 
 // Keys in the order a save writes them; the category follows as "7" and "7_2".
