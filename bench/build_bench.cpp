@@ -15,7 +15,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    constexpr int kItems = 10000;
+    const int kItems = argc > 1 ? std::atoi(argv[1]) : 10000;
     QTemporaryDir dir;
     EditorState state;
     state.programFolder = dir.path() + QDir::separator();

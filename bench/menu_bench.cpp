@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int kCategories = 200;
-constexpr int kItems = 10000;
+int kItems = 10000;
 
 void writeDisc(const QString& root) {
     const QString cfg = root + QStringLiteral("cfg/");
@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 1)
+        kItems = std::atoi(argv[1]);
     QTemporaryDir dir;
     const QString root = dir.path() + u'/';
     writeDisc(root);
