@@ -62,7 +62,7 @@ inline double peakResidentMegabytes() {
     return 0;
 }
 
-// One figure's goal: at most `limit` at the size `atSize`.
+// One figure's goal: below `limit` at the size `atSize`; a limit of 0 shows the figure without a goal.
 struct Goal {
     const char* figure;
     const char* what;
@@ -88,7 +88,7 @@ inline void report(const std::vector<int>& sizes, const std::vector<Figures>& ru
                 std::printf("  %d -> %d: %.1f", sizes[i - 1], sizes[i], after / before);
         }
         for (std::size_t i = 0; i < sizes.size(); ++i) {
-            if (sizes[i] != goal.atSize)
+            if (sizes[i] != goal.atSize || goal.limit <= 0)
                 continue;
             const bool measured = runs[i].contains(name);
             const double value = runs[i].value(name);
