@@ -17,44 +17,26 @@ namespace {
 
 constexpr int kKeysPerItem = 13;
 
-QString sectionOf(int item) {
-    return QStringLiteral("Item-%1").arg(item);
-}
+QString sectionOf(int item) { return QStringLiteral("Item-%1").arg(item); }
 
-QString keyOf(int k) {
-    return k < 12 ? QString::number(k) : QStringLiteral("Icon");
-}
+QString keyOf(int k) { return k < 12 ? QString::number(k) : QStringLiteral("Icon"); }
 
 // Values shaped like an item's fields: caption, files, folders, numbers, a description.
 QString valueOf(int item, int k) {
     switch (k) {
-    case 0:
-        return QStringLiteral("Setup-Programm Nr. %1 für Windows").arg(item);
-    case 1:
-        return QStringLiteral("setup%1.exe").arg(item);
-    case 2:
-        return QStringLiteral("\\Tools\\Gruppe%1\\").arg(item % 40);
-    case 3:
-        return QStringLiteral("Werkzeuge");
-    case 4:
-        return QString::number(1000 + item * 37 % 90000);
-    case 5:
-        return QStringLiteral("1.%1.%2").arg(item % 10).arg(item % 7);
-    case 6:
-        return QStringLiteral("Freeware");
-    case 7:
-        return QStringLiteral("Ein kleines Programm, das Dateien vergleicht und Unterschiede zeigt (%1).")
-            .arg(item);
-    case 8:
-        return QStringLiteral("https://example.org/prog%1").arg(item);
-    case 9:
-        return QStringLiteral("screen%1.jpg").arg(item);
-    case 10:
-        return QString::number(item % 3);
-    case 11:
-        return QStringLiteral("Deutsch");
-    default:
-        return QStringLiteral("icon%1.ico").arg(item % 12);
+    case 0: return QStringLiteral("Setup-Programm Nr. %1 für Windows").arg(item);
+    case 1: return QStringLiteral("setup%1.exe").arg(item);
+    case 2: return QStringLiteral("\\Tools\\Gruppe%1\\").arg(item % 40);
+    case 3: return QStringLiteral("Werkzeuge");
+    case 4: return QString::number(1000 + item * 37 % 90000);
+    case 5: return QStringLiteral("1.%1.%2").arg(item % 10).arg(item % 7);
+    case 6: return QStringLiteral("Freeware");
+    case 7: return QStringLiteral("Ein kleines Programm, das Dateien vergleicht und Unterschiede zeigt (%1).").arg(item);
+    case 8: return QStringLiteral("https://example.org/prog%1").arg(item);
+    case 9: return QStringLiteral("screen%1.jpg").arg(item);
+    case 10: return QString::number(item % 3);
+    case 11: return QStringLiteral("Deutsch");
+    default: return QStringLiteral("icon%1.ico").arg(item % 12);
     }
 }
 
