@@ -1,7 +1,10 @@
-// Opens and saves a project of 10,000 items through the main window, as the user's commands do,
-// then adds a folder of 10,000 files through the folder dialog, and prints the milliseconds of each.
+// Opens, scrolls and saves a project through the main window, as the user's commands do, and adds a
+// folder of as many files through the folder dialog: at 10,000, 100,000 and 1,000,000 items, each
+// in a process of its own. Prints every figure beside its goal.
+#include "bench/Growth.h"
 #include "common/IniFile.h"
 #include "editor/gui/items/AddFolderDialog.h"
+#include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
@@ -11,84 +14,108 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    constexpr int kItems = 10000;
-    QTemporaryDir dir;
-    const QString categoryFile = dir.filePath(QStringLiteral("cats.lbc"));
+namespace {
+
+// A folder of this many files is made only up to this size: beyond, making it times the disk.
+constexpr int kMaxFolderFiles = 100000;
+constexpr int kScrollSteps = 40;
+
+QString categoryFile(const QString& dir) {
+    return dir + QStringLiteral("/cats.lbc");
+}
+QString projectFile(const QString& dir) {
+    return dir + QStringLiteral("/bench.lbp");
+}
+
+// The project of `count` items with its category and design files, written as a save writes it.
+int writeProject(int count, const QString& dir) {
     {
-        common::IniFile lbc(categoryFile);
+        common::IniFile lbc(categoryFile(dir));
         lbc.writeInteger(u"general", u"anz_items", 20);
         for (int i = 0; i < 20; ++i)
             lbc.writeString(QString::number(i), u"caption", QStringLiteral("Category %1").arg(i));
         lbc.save();
     }
-    const QString designFile = dir.filePath(QStringLiteral("design.lbd"));
+    const QString designFile = dir + QStringLiteral("/design.lbd");
     common::IniFile(designFile).save();
-
     EditorState author;
     author.cdName = QStringLiteral("Benchmark");
-    author.projectFolder = dir.path() + QDir::separator();
-    author.files.categoryFile.set(categoryFile);
+    author.projectFolder = dir + QDir::separator();
+    author.files.categoryFile.set(categoryFile(dir));
     author.files.designFile.set(designFile);
-    author.categories = loadCategoryList(categoryFile);
-    ItemTable table;
-    std::vector<ItemRecord> rows(kItems);
-    for (int i = 0; i < kItems; ++i) {
+    author.categories = loadCategoryList(categoryFile(dir));
+    std::vector<ItemRecord> rows(count);
+    for (int i = 0; i < count; ++i) {
         ItemRecord& r = rows[i];
-        r[0] = QStringLiteral("Item number %1").arg(i);
+        r[0] = QStringLiteral("Item %1").arg(i);
         r[1] = QStringLiteral("setup%1.exe").arg(i);
         r[2] = QStringLiteral("\\Tools\\Sub%1\\").arg(i % 50);
-        r[3] = QStringLiteral("SERIAL-%1").arg(i);
+        r[3] = QStringLiteral("n/a");
         r[4] = QStringLiteral("1.2 MB");
         r[5] = QStringLiteral("n/a");
-        r[6] = QStringLiteral("A description of item %1 that is a little longer than the others").arg(i);
+        r[6] = QStringLiteral("Description of item %1").arg(i);
         r[7] = QStringLiteral("Category %1").arg(i % 20);
         r[8] = QStringLiteral("yes");
-        r[9] = QStringLiteral("C:\\Sources\\Tools\\setup%1.exe").arg(i);
-        r[10] = QStringLiteral("http://www.example.org/%1").arg(i);
+        r[9] = QStringLiteral("n/a");
+        r[10] = QStringLiteral("http://www.example.org/");
         r[11] = QStringLiteral("no");
     }
-    table.setRecords(rows);
-    const QString project = dir.filePath(QStringLiteral("bench.lbp"));
-    {
-        common::IniFile file(project);
-        projectfile::write(file, author, table);
-        file.save();
-    }
+    ItemTable table;
+    table.setRecords(std::move(rows));
+    common::IniFile file(projectFile(dir));
+    projectfile::write(file, author, table);
+    return file.save() ? 0 : 1;
+}
 
+int measure(int count, const QString& dir) {
     ui::testing::FakeServices fakes;
     EditorState state;
-    state.programFolder = dir.path() + QDir::separator();
+    state.programFolder = dir + QDir::separator();
     MainWindow form(state, fakes.services());
     form.startUp();
+    form.show();
+    QApplication::processEvents();
 
     QElapsedTimer timer;
     timer.start();
-    fakes.choosers.queueOpenFile(project);
+    fakes.choosers.queueOpenFile(projectFile(dir));
     form.openClicked();
-    const qint64 openMs = timer.elapsed();
-    if (form.items().itemCount() != kItems) {
-        std::fprintf(stderr, "opened %d items instead of %d\n", form.items().itemCount(), kItems);
+    QApplication::processEvents();
+    bench::printFigure("open_ms", double(timer.elapsed()));
+    bench::printFigure("open_peak_mb", bench::peakResidentMegabytes());
+    if (form.items().itemCount() != count) {
+        std::fprintf(stderr, "opened %d items instead of %d\n", form.items().itemCount(), count);
         return 1;
     }
+
+    // The grid scrolled from top to bottom in even steps, each painted: the longest step is a stall.
+    QScrollBar* scroll = form.grid()->verticalScrollBar();
+    qint64 longestStep = 0;
+    for (int step = 1; step <= kScrollSteps; ++step) {
+        timer.restart();
+        scroll->setValue(int(qint64(scroll->maximum()) * step / kScrollSteps));
+        form.grid()->viewport()->repaint();
+        longestStep = std::max(longestStep, timer.elapsed());
+    }
+    bench::printFigure("scroll_step_ms", double(longestStep));
+
     form.items().setField(0, ItemField::Name, QStringLiteral("Changed"));
     state.modified = true;
     timer.restart();
     form.saveClicked();
-    const qint64 saveMs = timer.elapsed();
-    std::printf("editor: open %d items %lld ms, save %lld ms\n", kItems, static_cast<long long>(openMs),
-                static_cast<long long>(saveMs));
+    bench::printFigure("save_ms", double(timer.elapsed()));
 
-    const QString folder = dir.filePath(QStringLiteral("big"));
+    if (count > kMaxFolderFiles)
+        return 0;
+    const QString folder = dir + QStringLiteral("/big");
     QDir().mkpath(folder);
-    for (int i = 0; i < kItems; ++i) {
+    for (int i = 0; i < count; ++i) {
         QFile file(folder + QStringLiteral("/file%1.txt").arg(i));
         if (!file.open(QIODevice::WriteOnly))
             return 1;
@@ -100,11 +127,40 @@ int main(int argc, char** argv) {
     fakes.choosers.queueFolder(folder);
     addFolder->chooseFolderClicked(); // scan, list and select
     addFolder->addClicked();
-    const qint64 addMs = timer.elapsed();
-    if (form.items().itemCount() != 2 * kItems) {
-        std::fprintf(stderr, "added %d items instead of %d\n", form.items().itemCount() - kItems, kItems);
+    bench::printFigure("add_folder_ms", double(timer.elapsed()));
+    if (form.items().itemCount() != 2 * count) {
+        std::fprintf(stderr, "added %d items instead of %d\n", form.items().itemCount() - count, count);
         return 1;
     }
-    std::printf("editor: add a folder of %d files %lld ms\n", kItems, static_cast<long long>(addMs));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--write")
+        return writeProject(QByteArray(argv[2]).toInt(), QString::fromLocal8Bit(argv[3]));
+    if (const auto size = bench::runSize(argc, argv); size && argc == 4)
+        return measure(*size, QString::fromLocal8Bit(argv[3]));
+
+    const std::vector<int> sizes = {10000, 100000, 1000000};
+    std::vector<bench::Figures> runs;
+    for (const int size : sizes) {
+        QTemporaryDir dir;
+        const QString count = QString::number(size);
+        bench::runChild({QStringLiteral("--write"), count, dir.path()});
+        runs.push_back(bench::runChild({QStringLiteral("--size"), count, dir.path()}));
+    }
+    bench::report(sizes, runs,
+                  {{"open_ms", "open a project through the main window", "ms", 1000, 100000},
+                   {"save_ms", "save it", "ms", 1000, 100000},
+                   {"add_folder_ms", "add a folder of as many files", "ms", 1000, 100000},
+                   {"open_ms", "open a project of a million items", "ms", 10000, 1000000},
+                   {"open_peak_mb", "  resident memory at its peak", "MB", 1024, 1000000},
+                   {"scroll_step_ms", "  the longest step scrolling its grid", "ms", 100, 1000000},
+                   {"save_ms", "  save it", "ms", 10000, 1000000}});
     return 0;
 }

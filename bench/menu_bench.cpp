@@ -1,5 +1,7 @@
-// Start-up of the menu program on a disc of 200 categories and 10,000 items, and choosing a
-// category that holds all 10,000 items. Prints milliseconds.
+// Start-up of the menu program on a disc of 200 categories and 10,000 and 100,000 items,
+// and choosing a category that holds all of them, each size in a process of its own. Prints the
+// milliseconds beside their goals.
+#include "bench/Growth.h"
 #include "common/IniFile.h"
 #include "menu/gui/MenuWindow.h"
 #include "ui/testing/FakeServices.h"
@@ -16,7 +18,7 @@
 namespace {
 
 constexpr int kCategories = 200;
-constexpr int kItems = 10000;
+int kItems = 100000;
 
 void writeDisc(const QString& root) {
     const QString cfg = root + QStringLiteral("cfg/");
@@ -62,6 +64,21 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (const auto size = bench::runSize(argc, argv))
+        kItems = *size;
+    else {
+        // Ten times the size is beyond what the menu program reads of one category.
+        const std::vector<int> sizes = {kItems / 10, kItems};
+        std::vector<bench::Figures> runs;
+        for (const int n : sizes)
+            runs.push_back(bench::runChild({QStringLiteral("--size"), QString::number(n)}));
+        bench::report(sizes, runs,
+                      {{"start_ms", "menu program start-up", "ms", 500, kItems},
+                       {"category_ms", "choosing a category that holds every item", "ms", 500, kItems},
+                       {"item_ms", "choosing an item", "ms", 0, kItems},
+                       {"hide_ms", "hiding the details (icon view of every item)", "ms", 0, kItems}});
+        return 0;
+    }
     QTemporaryDir dir;
     const QString root = dir.path() + u'/';
     writeDisc(root);
@@ -72,7 +89,7 @@ int main(int argc, char** argv) {
     MenuWindow form(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
     form.show();
     QApplication::processEvents();
-    const qint64 startMs = timer.elapsed();
+    bench::printFigure("start_ms", double(timer.elapsed()));
 
     auto* genre = form.findChild<ui::FillList*>(QStringLiteral("genre"));
     auto* members = form.findChild<ui::FillList*>(QStringLiteral("members"));
@@ -80,24 +97,20 @@ int main(int argc, char** argv) {
     timer.restart();
     form.chooseCategory();
     QApplication::processEvents();
-    const qint64 categoryMs = timer.elapsed();
+    bench::printFigure("category_ms", double(timer.elapsed()));
+    if (members->count() != kItems) {
+        std::fprintf(stderr, "listed %d items instead of %d\n", members->count(), kItems);
+        return 1;
+    }
 
     members->setCurrentRow(kItems - 1);
     timer.restart();
     form.chooseItem();
-    const qint64 itemMs = timer.elapsed();
+    bench::printFigure("item_ms", double(timer.elapsed()));
 
     timer.restart();
     form.toggleDetailsClicked();
     QApplication::processEvents();
-    const qint64 hideMs = timer.elapsed();
-
-    std::printf("menu start-up, %d categories, %d items: %lld ms\n", kCategories, kItems,
-                static_cast<long long>(startMs));
-    std::printf("choosing a category of %d items (%d listed): %lld ms\n", kItems, members->count(),
-                static_cast<long long>(categoryMs));
-    std::printf("choosing an item: %lld ms\n", static_cast<long long>(itemMs));
-    std::printf("hiding the details (icon view of %d items): %lld ms\n", kItems,
-                static_cast<long long>(hideMs));
+    bench::printFigure("hide_ms", double(timer.elapsed()));
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "common/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace common {
@@ -44,6 +45,9 @@ QByteArray toCp1252(QStringView text) {
 
 QString unencodableCharacters(QStringView text) {
     QString found;
+    // Most texts are plain ASCII, which every code page stores.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return found;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         // A character beyond the basic plane is one pair of surrogates: never encodable, told whole.

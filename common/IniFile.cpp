@@ -13,6 +13,8 @@ namespace common {
 namespace {
 
 constexpr qsizetype kLinearKeySearchLimit = 24;
+// Replaced text is dropped only once there is this much of it, so that small files never pay for it.
+constexpr qsizetype kMinDeadTextToCompact = 1 << 20;
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -44,6 +46,27 @@ std::optional<int> parseDigits(QStringView digits, int base, bool negative) {
     if (base == 16 && v > std::numeric_limits<int>::max())
         v -= 0x100000000LL; // hex takes the full 32 bits, as the Windows readers do
     return static_cast<int>(negative ? -v : v);
+}
+
+// Names compare as QStringView::compare(Qt::CaseInsensitive) does; ASCII, by far the most common,
+// without its general folding.
+bool sameName(QStringView a, QStringView b) {
+    // Case folding keeps the length, so only names of equal length can match.
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80) {
+            // From the whole character: a pair of surrogates folds as one.
+            const qsizetype from = i > 0 && a[i].isLowSurrogate() ? i - 1 : i;
+            return a.sliced(from).compare(b.sliced(from), Qt::CaseInsensitive) == 0;
+        }
+        if ((x | 0x20) != (y | 0x20) || (x | 0x20) < u'a' || (x | 0x20) > u'z')
+            return false;
+    }
+    return true;
 }
 
 bool hasLineBreak(QStringView s) {
@@ -85,87 +108,138 @@ IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
     // turn into text that the next load strips, so the file would change meaning once saved.
     while (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    parse(fromCp1252(bytes), std::max<qsizetype>(limits.maxLines, 0));
+    m_text = fromCp1252(bytes);
+    bytes = QByteArray();
+    parse(std::max<qsizetype>(limits.maxLines, 0));
     m_loadRefused = m_cut;
     m_wasRead = true;
 }
 
-void IniFile::parse(const QString& text, qsizetype maxLines) {
-    QStringView rest(text);
-    for (qsizetype count = 0; !rest.isEmpty(); ++count) {
+void IniFile::parse(qsizetype maxLines) {
+    const QStringView all(m_text);
+    // Each section gets its lines in one block of the right size.
+    std::vector<Line> lines;
+    const auto closeSection = [&] {
+        m_sections.back().lines.assign(lines.begin(), lines.end());
+        lines.clear();
+    };
+    qsizetype pos = 0;
+    for (qsizetype count = 0; pos < all.size(); ++count) {
         if (count == maxLines) {
             m_cut = true;
-            return;
+            m_text.truncate(pos);
+            break;
         }
-        qsizetype end = rest.indexOf(u'\n');
-        QStringView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QStringView() : rest.sliced(end + 1);
+        const qsizetype end = all.indexOf(u'\n', pos);
+        const qsizetype lineEnd = end < 0 ? all.size() : end;
+        QStringView line = all.sliced(pos, lineEnd - pos);
         if (line.endsWith(u'\r'))
             line.chop(1);
         const QStringView t = trimmed(line);
         // A line that opens a bracket without closing it is no header, as with the profile functions.
         const qsizetype close = t.startsWith(u'[') ? t.lastIndexOf(u']') : -1;
         if (close > 0) {
+            closeSection();
+            const QStringView name = trimmed(t.mid(1, close - 1));
             Section section;
-            section.header = line.toString();
-            section.name = trimmed(t.mid(1, close - 1)).toString();
-            m_sectionsByName[fold(section.name)].push_back(m_sections.size());
+            section.headerStart = pos;
+            section.headerLength = int(line.size());
+            section.nameStart = name.data() - all.data();
+            section.nameLength = int(name.size());
+            section.nameHash = foldedHash(name);
             m_sections.push_back(std::move(section));
+            indexSection(m_sections.size() - 1);
         } else {
-            m_sections.back().lines.push_back(parseLine(line.toString()));
+            lines.push_back(parseLine(line, pos));
         }
+        pos = lineEnd + 1;
     }
+    closeSection();
 }
 
-IniFile::Line IniFile::parseLine(QString text) {
+IniFile::Line IniFile::parseLine(QStringView view, qsizetype start) {
     Line line;
-    const QStringView view(text);
-    qsizetype start = 0;
-    while (start < view.size() && view[start].isSpace())
-        ++start;
-    const qsizetype eq = view.indexOf(u'=', start);
-    if (eq >= 0 && view[start] != u';') {
+    line.start = start;
+    line.length = int(view.size());
+    qsizetype first = 0;
+    while (first < view.size() && view[first].isSpace())
+        ++first;
+    const qsizetype eq = view.indexOf(u'=', first);
+    if (eq >= 0 && view[first] != u';') {
         qsizetype keyEnd = eq;
-        while (keyEnd > start && isBlank(view[keyEnd - 1]))
+        while (keyEnd > first && isBlank(view[keyEnd - 1]))
             --keyEnd;
         qsizetype valueStart = eq + 1, valueEnd = view.size();
         while (valueStart < valueEnd && view[valueStart].isSpace())
             ++valueStart;
         while (valueEnd > valueStart && view[valueEnd - 1].isSpace())
             --valueEnd;
-        line.keyStart = start;
-        line.keyLength = keyEnd - start;
-        line.valueStart = valueStart;
-        line.valueLength = valueEnd - valueStart;
+        line.keyStart = int(first);
+        line.keyLength = int(keyEnd - first);
+        line.valueStart = int(valueStart);
+        line.valueLength = int(valueEnd - valueStart);
     }
-    line.text = std::move(text);
     return line;
 }
 
-IniFile::Line IniFile::keyLine(QStringView key, const QString& value) {
+// Neither view may point into m_text, which the line is appended to.
+IniFile::Line IniFile::keyLine(QStringView key, QStringView value) {
     Line line;
-    line.text.reserve(key.size() + 1 + value.size());
-    line.text.append(key).append(u'=').append(value);
+    line.start = m_text.size();
+    m_text.append(key).append(u'=').append(value);
+    line.length = int(m_text.size() - line.start);
     line.keyStart = 0;
-    line.keyLength = key.size();
+    line.keyLength = int(key.size());
     // Reads see the value trimmed, as they will once the file is read again.
-    const QStringView stored = trimmed(QStringView(line.text).sliced(key.size() + 1));
-    line.valueStart = stored.data() - line.text.constData();
-    line.valueLength = stored.size();
+    const QStringView stored = trimmed(QStringView(m_text).sliced(line.start + key.size() + 1));
+    line.valueStart = int(stored.data() - m_text.constData() - line.start);
+    line.valueLength = int(stored.size());
     return line;
+}
+
+std::size_t IniFile::foldedHash(QStringView name) {
+    // The folding of QStringView::compare(Qt::CaseInsensitive), code point by code point.
+    std::size_t hash = 14695981039346656037ULL;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name[i].unicode();
+        if (c < 0x80) {
+            if (c >= u'A' && c <= u'Z')
+                c += u'a' - u'A';
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+                c = QChar::surrogateToUcs4(char16_t(c), name[++i].unicode());
+            c = QChar::toCaseFolded(c);
+        }
+        hash = (hash ^ c) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+void IniFile::indexSection(std::size_t index) {
+    std::size_t& first = m_sectionsByName[m_sections[index].nameHash];
+    if (first == 0) {
+        first = index;
+        return;
+    }
+    std::size_t last = first;
+    while (m_sections[last].nextAlike != 0)
+        last = m_sections[last].nextAlike;
+    m_sections[last].nextAlike = index;
 }
 
 const IniFile::Section* IniFile::findSection(QStringView name) const {
     name = trimmed(name);
-    // Readers and writers ask for the same section many times in a row; the last answer saves
-    // folding the name for the hash.
-    if (m_lastFound > 0 && name.compare(m_sections[m_lastFound].name, Qt::CaseInsensitive) == 0)
+    // Readers and writers ask for the same section many times in a row.
+    if (m_lastFound > 0 && sameName(name, this->name(m_sections[m_lastFound])))
         return &m_sections[m_lastFound];
-    const auto it = m_sectionsByName.constFind(fold(name));
-    if (it == m_sectionsByName.cend())
+    // Sections that hash alike are chained in file order: the first whose name matches wins.
+    std::size_t found = m_sectionsByName.value(foldedHash(name), 0);
+    while (found != 0 && !sameName(name, this->name(m_sections[found])))
+        found = m_sections[found].nextAlike;
+    if (found == 0)
         return nullptr;
-    m_lastFound = it->front();
-    return &m_sections[m_lastFound];
+    m_lastFound = found;
+    return &m_sections[found];
 }
 
 IniFile::Section* IniFile::findSection(QStringView name) {
@@ -177,10 +251,14 @@ IniFile::Section& IniFile::sectionForWriting(QStringView name) {
     if (Section* s = findSection(name))
         return *s;
     Section section;
-    section.name = name.toString();
-    section.header = u'[' + section.name + u']';
-    m_sectionsByName[fold(name)].push_back(m_sections.size());
+    section.headerStart = m_text.size();
+    m_text.append(u'[').append(name).append(u']');
+    section.headerLength = int(m_text.size() - section.headerStart);
+    section.nameStart = section.headerStart + 1;
+    section.nameLength = int(name.size());
+    section.nameHash = foldedHash(name);
     m_sections.push_back(std::move(section));
+    indexSection(m_sections.size() - 1);
     return m_sections.back();
 }
 
@@ -188,9 +266,7 @@ qsizetype IniFile::findKey(const Section& section, QStringView key) const {
     const auto& lines = section.lines;
     if (qsizetype(lines.size()) <= kLinearKeySearchLimit) {
         for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
-            // Case folding keeps the length, so only keys of equal length can match.
-            if (lines[i].isKey() && lines[i].keyLength == key.size() &&
-                lines[i].key().compare(key, Qt::CaseInsensitive) == 0)
+            if (lines[i].isKey() && sameName(this->key(lines[i]), key))
                 return i;
         }
         return -1;
@@ -200,7 +276,7 @@ qsizetype IniFile::findKey(const Section& section, QStringView key) const {
         // Walking backwards leaves the first of several equal keys in the index.
         for (qsizetype i = qsizetype(lines.size()) - 1; i >= 0; --i) {
             if (lines[i].isKey())
-                section.keyIndex[fold(lines[i].key())] = i;
+                section.keyIndex[fold(this->key(lines[i]))] = i;
         }
         section.keyIndexBuilt = true;
     }
@@ -224,7 +300,7 @@ QString IniFile::readString(QStringView section, QStringView key, const QString&
             --end;
         return defaultValue.left(end);
     }
-    QStringView value = line->value();
+    QStringView value = this->value(*line);
     if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
         value.back() == value.front())
         value = value.mid(1, value.size() - 2);
@@ -272,7 +348,11 @@ void IniFile::writeString(QStringView section, QStringView key, const QString& v
     const qsizetype i = findKey(s, key);
     if (i >= 0) {
         Line& line = s.lines[i];
-        line = keyLine(line.key(), value);
+        m_deadText += line.length;
+        // The key keeps its spelling in the file.
+        const QString spelling = this->key(line).toString();
+        line = keyLine(spelling, value);
+        compactText();
         return;
     }
     // A new key follows the section's last key (or its last non-blank line), ahead of the blank
@@ -282,7 +362,7 @@ void IniFile::writeString(QStringView section, QStringView key, const QString& v
     if (lastKey != s.lines.rend())
         pos = lastKey.base();
     else
-        while (pos != s.lines.begin() && trimmed(std::prev(pos)->text).isEmpty())
+        while (pos != s.lines.begin() && trimmed(lineText(*std::prev(pos))).isEmpty())
             --pos;
     const qsizetype index = pos - s.lines.begin();
     s.lines.insert(pos, keyLine(key, value));
@@ -299,16 +379,38 @@ void IniFile::writeInteger(QStringView section, QStringView key, int value) {
 }
 
 void IniFile::eraseSection(QStringView section) {
-    const auto it = m_sectionsByName.find(fold(section));
-    if (it == m_sectionsByName.end())
+    section = trimmed(section);
+    const std::size_t hash = foldedHash(section);
+    const auto head = m_sectionsByName.find(hash);
+    if (head == m_sectionsByName.end())
         return;
-    for (const std::size_t i : *it) {
-        m_sections[i].erased = true;
-        m_sections[i].lines.clear();
+    bool erased = false;
+    // Unlinks every section of that name from the chain of names that hash alike.
+    std::size_t* link = &head.value();
+    while (*link != 0) {
+        Section& s = m_sections[*link];
+        if (!sameName(section, name(s))) {
+            link = &s.nextAlike;
+            continue;
+        }
+        m_deadText += s.headerLength;
+        for (const Line& l : s.lines)
+            m_deadText += l.length;
+        s.erased = true;
+        s.lines = {};
+        s.keyIndex.clear();
+        s.keyIndexBuilt = false;
+        *link = s.nextAlike;
+        s.nextAlike = 0;
+        erased = true;
     }
-    m_sectionsByName.erase(it);
+    if (m_sectionsByName.value(hash) == 0)
+        m_sectionsByName.remove(hash);
+    if (!erased)
+        return;
     m_lastFound = 0;
     m_modified = true;
+    compactText();
 }
 
 void IniFile::deleteKey(QStringView section, QStringView key) {
@@ -318,18 +420,42 @@ void IniFile::deleteKey(QStringView section, QStringView key) {
     const qsizetype i = findKey(*s, key);
     if (i < 0)
         return;
+    m_deadText += s->lines[i].length;
     s->lines.erase(s->lines.begin() + i);
     s->keyIndexBuilt = false;
     m_modified = true;
+}
+
+void IniFile::compactText() {
+    // A file written over and over must not keep every value it ever held.
+    if (m_deadText < kMinDeadTextToCompact || m_deadText < m_text.size() / 2)
+        return;
+    QString text;
+    text.reserve(m_text.size() - m_deadText);
+    for (Section& s : m_sections) {
+        if (s.erased)
+            continue;
+        const qsizetype header = text.size();
+        text.append(span(s.headerStart, s.headerLength));
+        s.nameStart = header + (s.nameStart - s.headerStart);
+        s.headerStart = header;
+        for (Line& l : s.lines) {
+            const qsizetype start = text.size();
+            text.append(lineText(l));
+            l.start = start;
+        }
+    }
+    m_text = std::move(text);
+    m_deadText = 0;
 }
 
 QByteArray IniFile::toBytes() const {
     QString text;
     qsizetype size = 0;
     for (const Section& s : m_sections) {
-        size += s.header.size() + 2;
+        size += s.headerLength + 2;
         for (const Line& l : s.lines)
-            size += l.text.size() + 2;
+            size += l.length + 2;
     }
     text.reserve(size);
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
@@ -337,9 +463,9 @@ QByteArray IniFile::toBytes() const {
         if (s.erased)
             continue;
         if (i > 0)
-            text.append(s.header).append(u"\r\n");
+            text.append(span(s.headerStart, s.headerLength)).append(u"\r\n");
         for (const Line& l : s.lines)
-            text.append(l.text).append(u"\r\n");
+            text.append(lineText(l)).append(u"\r\n");
     }
     return toCp1252(text);
 }

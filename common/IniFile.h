@@ -65,45 +65,64 @@ public:
     static std::optional<int> parseInteger(QStringView text);
 
 private:
+    // Lines and names are spans of m_text, which holds the file as read followed by whatever was
+    // written since: a file of a million lines costs no allocation per line.
     struct Line {
-        QString text;         // the line as read or written, without its line end
-        qsizetype keyStart = -1; // -1: not a key line (blank, comment, anything without '=')
-        qsizetype keyLength = 0;
-        qsizetype valueStart = 0;
-        qsizetype valueLength = 0;
+        qsizetype start = 0; // the line as read or written, without its line end
+        int length = 0;
+        int keyStart = -1; // from start; -1: not a key line (blank, comment, anything without '=')
+        int keyLength = 0;
+        int valueStart = 0;
+        int valueLength = 0;
 
         bool isKey() const { return keyStart >= 0; }
-        QStringView key() const { return QStringView(text).mid(keyStart, keyLength); }
-        QStringView value() const { return QStringView(text).mid(valueStart, valueLength); }
     };
     struct Section {
-        QString header; // the header line as read; empty for the lines before the first section
-        QString name;
+        qsizetype headerStart = 0; // the header line as read; empty for the lines before the first section
+        int headerLength = 0;
+        qsizetype nameStart = 0;
+        int nameLength = 0;
+        std::size_t nameHash = 0;
+        std::size_t nextAlike = 0; // the next section whose name hashes alike; 0 for none
         std::vector<Line> lines;
         bool erased = false;
         mutable QHash<QString, qsizetype> keyIndex; // built on demand for long sections
         mutable bool keyIndexBuilt = false;
     };
 
-    static Line parseLine(QString text);
-    static Line keyLine(QStringView key, const QString& value);
-    static QString fold(QStringView name) { return name.toString().toLower(); }
+    QStringView span(qsizetype start, qsizetype length) const {
+        return QStringView(m_text).sliced(start, length);
+    }
+    QStringView lineText(const Line& l) const { return span(l.start, l.length); }
+    QStringView key(const Line& l) const { return span(l.start + l.keyStart, l.keyLength); }
+    QStringView value(const Line& l) const { return span(l.start + l.valueStart, l.valueLength); }
+    QStringView name(const Section& s) const { return span(s.nameStart, s.nameLength); }
 
-    void parse(const QString& text, qsizetype maxLines);
+    static Line parseLine(QStringView text, qsizetype start);
+    Line keyLine(QStringView key, QStringView value);
+    static QString fold(QStringView name) { return name.toString().toLower(); }
+    static std::size_t foldedHash(QStringView name);
+
+    void parse(qsizetype maxLines);
+    void indexSection(std::size_t index);
     const Section* findSection(QStringView name) const;
     Section* findSection(QStringView name);
     Section& sectionForWriting(QStringView name);
     qsizetype findKey(const Section& section, QStringView key) const;
     const Line* findKeyLine(QStringView section, QStringView key) const;
+    // Drops the text of replaced lines and erased sections once it outweighs the rest.
+    void compactText();
 
     QString m_path;
     bool m_wasRead = false;
     bool m_loadRefused = false; // existed but could not be read, or was cut: never overwrite it
     bool m_cut = false;
     bool m_modified = false;
-    std::vector<Section> m_sections;              // m_sections[0] holds the lines before any header
-    QHash<QString, std::vector<std::size_t>> m_sectionsByName; // folded name -> indices, in file order
-    mutable std::size_t m_lastFound = 0;                        // the last section found; 0 for none
+    QString m_text;
+    qsizetype m_deadText = 0;                         // characters of m_text that nothing refers to any more
+    std::vector<Section> m_sections;                  // m_sections[0] holds the lines before any header
+    QHash<std::size_t, std::size_t> m_sectionsByName; // folded-name hash -> first such section
+    mutable std::size_t m_lastFound = 0;              // the last section found; 0 for none
 };
 
 } // namespace common

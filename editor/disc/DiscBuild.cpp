@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSet>
 
@@ -55,6 +56,15 @@ bool sameBytes(const QByteArray& bytes, const QString& path) {
     return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
 }
 
+// Whether `target` is what a copy of `source` made: a copy keeps its source's size and modification
+// time, and its permissions with the owner's write permission. Such a file is not written again.
+bool isCopyOf(const QFileInfo& source, const QString& target) {
+    const QFileInfo copy(target);
+    return copy.isFile() && !copy.isSymLink() && copy.size() == source.size() &&
+           copy.lastModified() == source.lastModified() &&
+           copy.permissions() == (source.permissions() | QFileDevice::WriteOwner);
+}
+
 // The files beyond the fixed layout that an earlier build wrote, relative to the disc folder with
 // "/" between folders. Only names that a build can write are taken: the list lies in a folder
 // that anyone may have prepared.
@@ -83,10 +93,11 @@ public:
     Copier(QString disc, QSet<QString> written) : m_disc(std::move(disc)), m_earlier(std::move(written)) {}
 
     void copy(const QString& source, const QString& target) {
-        if (!QFileInfo(source).isFile())
+        const QFileInfo from(source);
+        if (!from.isFile())
             return;
         removeLink(target);
-        if (!common::copyFileReplacing(source, target))
+        if (!isCopyOf(from, target) && !common::copyFileReplacing(source, target))
             m_failed = true;
     }
     // A file without which the menu program on the disc does not work as it should.
@@ -223,8 +234,8 @@ private:
     QStringList m_missing, m_kept;
 };
 
-bool writeDetailFile(const QString& path, const QString& section, const ItemRecord& item, int genre,
-                     const QString& yesText) {
+QByteArray detailFileBytes(const QString& section, const ItemRecord& item, int genre,
+                           const QString& yesText) {
     common::IniFile detail;
     const auto field = [&](ItemField f) { return item[fieldIndex(f)]; };
     detail.writeString(section, u"caption", field(ItemField::Name));
@@ -237,12 +248,56 @@ bool writeDetailFile(const QString& path, const QString& section, const ItemReco
     detail.writeString(section, u"sizep", field(ItemField::CdSize));
     detail.writeString(section, u"sizeup", field(ItemField::HdSize));
     detail.writeString(section, u"url", field(ItemField::Homepage));
-    // A fresh file in a folder emptied just before: written directly, without the atomic
-    // replacement that a file the user keeps needs.
-    QFile file(path);
-    const QByteArray bytes = detail.toBytes();
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return detail.toBytes();
 }
+
+// The folder of detail files. A build over an earlier one leaves the files that hold the same bytes
+// as they are, and makes every other one afresh: what lies there may be a link or share its data
+// with a file elsewhere, so nothing there is written into.
+class DetailFolder {
+public:
+    // False when the folder could not be made.
+    bool open(const QString& folder) {
+        m_folder = folder;
+        // Only the build's own folder is emptied, never one that a link leads to.
+        removeLink(QDir::cleanPath(folder));
+        if (!QFileInfo(folder).isDir())
+            return QDir().mkpath(folder);
+        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+        while (it.hasNext()) {
+            it.next();
+            const QFileInfo info = it.fileInfo();
+            if (info.isFile() && !info.isSymLink())
+                m_earlier.insert(info.fileName());
+            else
+                QFile::remove(info.filePath());
+        }
+        return true;
+    }
+    bool write(const QString& name, const QByteArray& bytes) {
+        const QString path = m_folder + name;
+        if (m_earlier.remove(name)) {
+            const common::BoundedRead existing = common::readRegularFile(path, bytes.size());
+            if (existing.whole() && existing.bytes == bytes)
+                return true;
+            QFile::remove(path);
+        }
+        // A fresh file: written directly, without the atomic replacement that a file the user
+        // keeps needs.
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size();
+    }
+    // Removes the files of the earlier build that this one did not write.
+    void removeTheRest() {
+        for (const QString& name : std::as_const(m_earlier))
+            QFile::remove(m_folder + name);
+        m_earlier.clear();
+    }
+
+private:
+    QString m_folder;
+    QSet<QString> m_earlier;
+};
 
 } // namespace
 
@@ -255,29 +310,22 @@ QString itemIconName(int n) {
 }
 
 QList<QList<int>> rowsByCategory(const QStringList& categories, const ItemTable& items) {
+    // One pass over the items, however many categories.
+    QHash<QString, QList<int>> rowsByName;
+    for (int r = 0; r < items.itemCount(); ++r)
+        rowsByName[items.field(r, ItemField::Category)].push_back(r);
     QList<QList<int>> rows(categories.size());
-    for (int c = 0; c < categories.size(); ++c) {
-        for (int r = 0; r < items.itemCount(); ++r) {
-            if (items.field(r, ItemField::Category) == categories[c])
-                rows[c] << r;
-        }
-    }
+    for (int c = 0; c < categories.size(); ++c)
+        rows[c] = rowsByName.value(categories[c]);
     return rows;
 }
 
 bool writeMembers(const QString& configFolder, const EditorState& state, const ItemTable& items) {
     const QString membersPath = configFolder + QStringLiteral("members.cfg");
     QFile::remove(membersPath);
-    const QString detailFolder = configFolder + QStringLiteral("membersd") + QDir::separator();
-    // Only the build's own folder is emptied, never one that a link leads to.
-    removeLink(QDir::cleanPath(detailFolder));
-    if (QFileInfo(detailFolder).isDir()) {
-        QDirIterator it(detailFolder, QDir::Files | QDir::Hidden | QDir::System);
-        while (it.hasNext())
-            QFile::remove(it.next());
-    } else if (!QDir().mkpath(detailFolder)) {
+    DetailFolder details;
+    if (!details.open(configFolder + QStringLiteral("membersd") + QDir::separator()))
         return false;
-    }
 
     common::IniFile members(membersPath);
     members.writeString(u"general", u"cdname", state.cdName);
@@ -294,11 +342,12 @@ bool writeMembers(const QString& configFolder, const EditorState& state, const I
             const QString section = QString::number(c) + u'-' + QString::number(k);
             members.writeString(section, u"caption", item[fieldIndex(ItemField::Name)]);
             members.writeInteger(section, u"icon_number", itemKind(item[fieldIndex(ItemField::FileName)]));
-            written &= writeDetailFile(detailFolder + u'm' + section + QStringLiteral(".dat"), section, item,
-                                       genre, yesText);
+            written &= details.write(u'm' + section + QStringLiteral(".dat"),
+                                     detailFileBytes(section, item, genre, yesText));
             members.writeInteger(QString::number(c), u"anz_items", ++k);
         }
     }
+    details.removeTheRest();
     return members.save() && written;
 }
 

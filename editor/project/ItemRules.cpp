@@ -25,13 +25,29 @@ QString homepage(const QString& protocol, const QString& typed) {
     return typed.isEmpty() || typed == u"n/a" ? typed : protocol + typed;
 }
 
+namespace {
+
+// Only the grid's single empty row is taken by a new item; any other row is an item the user made.
+bool isSingleEmptyRow(const ItemTable& items) {
+    return items.itemCount() == 1 && items.field(0, ItemField::Name).isEmpty() &&
+           items.field(0, ItemField::FileName).isEmpty();
+}
+
+} // namespace
+
 int rowForNewItem(ItemTable& items) {
-    // Only the grid's single empty row is taken; any other row is an item the user made.
-    const bool singleEmptyRow = items.itemCount() == 1 && items.field(0, ItemField::Name).isEmpty() &&
-                                items.field(0, ItemField::FileName).isEmpty();
-    if (singleEmptyRow)
+    if (isSingleEmptyRow(items))
         return 0;
     items.appendRecord({});
+    return items.itemCount() - 1;
+}
+
+int addItems(ItemTable& items, std::vector<ItemRecord> records) {
+    if (!records.empty() && isSingleEmptyRow(items)) {
+        items.setRecord(0, records.front());
+        records.erase(records.begin());
+    }
+    items.appendRecords(std::move(records));
     return items.itemCount() - 1;
 }
 

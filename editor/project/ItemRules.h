@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/project/ItemField.h"
+
 #include <QString>
 
 #include <utility>
@@ -20,6 +22,8 @@ QString folderText(const QString& folder);
 QString homepage(const QString& protocol, const QString& typed);
 // The row a new item goes into: the grid's single empty row, or a new row at the end.
 int rowForNewItem(ItemTable& items);
+// Adds the records as new items (the first into the grid's single empty row); the last one's row.
+int addItems(ItemTable& items, std::vector<ItemRecord> records);
 // Files below a folder as (folder with separator, file name), files of a folder before its
 // subfolders, both by name.
 std::vector<std::pair<QString, QString>> findFiles(const QString& folder, bool includeSubfolders);

@@ -65,6 +65,16 @@ void ItemTable::appendRecord(const ItemRecord& record) {
     endInsertRows();
 }
 
+void ItemTable::appendRecords(std::vector<ItemRecord> records) {
+    if (records.empty())
+        return;
+    const int first = itemCount();
+    beginInsertRows({}, first, first + int(records.size()) - 1);
+    m_rows.insert(m_rows.end(), std::make_move_iterator(records.begin()),
+                  std::make_move_iterator(records.end()));
+    endInsertRows();
+}
+
 void ItemTable::removeItem(int row) {
     if (row < 0 || row >= itemCount())
         return;

@@ -6,6 +6,7 @@
 #include "editor/project/ItemTable.h"
 
 #include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
 
@@ -19,12 +20,37 @@ QString itemSection(int n) {
     return QStringLiteral("Item-") + QString::number(n);
 }
 
-QString key(int field) {
-    return QString::number(field);
+const std::array<QString, kItemFieldCount> kFieldKeys = [] {
+    std::array<QString, kItemFieldCount> keys;
+    for (int f = 0; f < kItemFieldCount; ++f)
+        keys[f] = QString::number(f);
+    return keys;
+}();
+
+const QString& key(int field) {
+    return kFieldKeys[field];
 }
 
 // Keys in the order a save writes them; the category follows as "7" and "7_2".
 constexpr std::array<int, 11> kPlainOrder = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
+
+// Texts that repeat from item to item (paths, sizes, "n/a") share one copy: a large project holds
+// far fewer distinct values than fields. The set is bounded, so unique texts cannot grow it
+// without end.
+class SharedTexts {
+public:
+    QString take(QString text) {
+        if (const auto it = m_texts.constFind(text); it != m_texts.cend())
+            return *it;
+        if (m_texts.size() < kMaxSharedTexts)
+            m_texts.insert(text);
+        return text;
+    }
+
+private:
+    static constexpr qsizetype kMaxSharedTexts = 1 << 16;
+    QSet<QString> m_texts;
+};
 
 } // namespace
 
@@ -95,11 +121,14 @@ ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items
     const QStringList& categories = state.categories;
     const LanguageTables& language = state.language;
     std::vector<ItemRecord> rows(std::max(count, 1));
+    SharedTexts shared;
+    const int nameField = fieldIndex(ItemField::Name);
     for (int n = 1; n <= count; ++n) {
         const QString section = itemSection(n);
         ItemRecord& item = rows[n - 1];
         for (const int f : kPlainOrder)
-            item[f] = file.readString(section, key(f));
+            item[f] = f == nameField ? file.readString(section, key(f))
+                                     : shared.take(file.readString(section, key(f)));
         for (const ItemField f : {ItemField::Copy, ItemField::Execute})
             item[fieldIndex(f)] =
                 language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));

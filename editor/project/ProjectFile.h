@@ -13,8 +13,9 @@ struct EditorState;
 // the item count in "Anz_Einträge".
 namespace projectfile {
 
-// The most items read from a project file, far above any real disc.
-inline constexpr int kMaxItems = 100000;
+// The most items read from a project file, far above any real disc; a project of this many opens
+// within the memory of an ordinary desktop.
+inline constexpr int kMaxItems = 1000000;
 
 // How many items the file said it holds and how many were read.
 struct ReadCount {

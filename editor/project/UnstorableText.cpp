@@ -23,11 +23,16 @@ Findings inProject(const EditorState& state, const ItemTable& items) {
     check(findings, QStringLiteral("CD: ") + state.cdName, state.cdName);
     check(findings, state.projectFolder, state.projectFolder);
     for (int row = 0; row < items.itemCount(); ++row) {
-        const QString& name = items.field(row, ItemField::Name);
-        const QString item = name.isEmpty() ? QString::number(row + 1) : name;
-        for (int field = 0; field < kItemFieldCount; ++field)
-            check(findings, item + QStringLiteral(", ") + language.fieldTitle(field),
-                  items.field(row, field));
+        for (int field = 0; field < kItemFieldCount; ++field) {
+            // The place is named only for a finding: a large project has millions of fields.
+            QString characters = common::unencodableCharacters(items.field(row, field));
+            if (characters.isEmpty())
+                continue;
+            const QString& name = items.field(row, ItemField::Name);
+            const QString item = name.isEmpty() ? QString::number(row + 1) : name;
+            findings.push_back(
+                {item + QStringLiteral(", ") + language.fieldTitle(field), std::move(characters)});
+        }
     }
     return findings;
 }

@@ -305,6 +305,36 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(path), QByteArray("[A]\r\nX=2\r\nY=3\r\n[B]\r\nX=4\r\n[Gone]\r\nZ=3\r\n"));
     }
 
+    // A file changed over and over in memory drops what it no longer holds, and keeps the rest right.
+    void rewritingKeepsOnlyTheLatestText() {
+        const QString path = fileWith("; head\r\n[Keep]\r\nA=1\r\n\r\n[Churn]\r\nV=0\r\n");
+        IniFile ini(path);
+        const QString big(100000, u'x');
+        for (int round = 0; round < 40; ++round) {
+            ini.writeString(u"churn", u"v", big + QString::number(round));
+            ini.eraseSection(u"Temp");
+            ini.writeString(u"Temp", u"T", big);
+        }
+        ini.writeString(u"Keep", u"B", u"2"_s);
+        QCOMPARE(ini.readString(u"Churn", u"V").size(), IniFile::kMaxValueLength);
+        QVERIFY(ini.save());
+        QCOMPARE(bytesOf(path), "; head\r\n[Keep]\r\nA=1\r\nB=2\r\n\r\n[Churn]\r\nV=" + big.toLatin1() +
+                                    "39\r\n[Temp]\r\nT=" + big.toLatin1() + "\r\n");
+    }
+
+    // Names beyond ASCII match without regard to case, characters beyond the basic plane whole.
+    void nonAsciiNamesMatchAcrossCase() {
+        IniFile ini;
+        ini.writeString(u"Ärger", u"Schlüssel", u"1"_s);
+        ini.writeString(u"\U00010400x"_s, u"k", u"2"_s); // DESERET CAPITAL LONG I
+        QCOMPARE(ini.readString(u"ärger", u"SCHLÜSSEL"), u"1"_s);
+        QCOMPARE(ini.readString(u"\U00010428X"_s, u"K"), u"2"_s); // its small letter
+        QVERIFY(!ini.hasSection(u"\U00010429x"_s));
+        ini.eraseSection(u"ÄRGER");
+        QVERIFY(!ini.hasSection(u"Ärger"));
+        QCOMPARE(ini.sectionCount(), 1);
+    }
+
     // What a write stores must read the same before and after the file is saved and read again.
     void writtenValuesReadAsAfterReload_data() {
         QTest::addColumn<QString>("value");

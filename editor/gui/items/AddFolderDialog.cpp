@@ -200,14 +200,13 @@ void AddFolderDialog::addClicked() {
             ItemTable& items = m_context.items;
             const QString projectFolder = m_context.state.projectFolder;
             int renameCounter = 0;
-            int lastRow = 0;
+            std::vector<ItemRecord> records;
             for (int i = 0; i < FileListBox->topLevelItemCount(); ++i) {
                 const QTreeWidgetItem* entry = FileListBox->topLevelItem(i);
                 if (!entry->isSelected())
                     continue;
                 const QString entryFolder = entry->text(0), name = entry->text(1);
                 const QString fullName = entryFolder + name;
-                lastRow = itemrules::rowForNewItem(items);
                 QString itemName = itemrules::aloneName(name);
                 if (renameok->isChecked()) {
                     ++renameCounter;
@@ -217,7 +216,7 @@ void AddFolderDialog::addClicked() {
                 } else if (asknameok->isChecked()) {
                     itemName = m_ask->askName(QDir::toNativeSeparators(fullName), itemName);
                 }
-                const ItemRecord record = {
+                records.push_back({
                     itemName,
                     name,
                     common::cdPathOf(entryFolder, projectFolder),
@@ -230,9 +229,9 @@ void AddFolderDialog::addClicked() {
                     fullName,
                     itemrules::homepage(m_protocolBox->currentText(), hpurl->text()),
                     yesNo(executed->isChecked()),
-                };
-                items.setRecord(lastRow, record);
+                });
             }
+            const int lastRow = itemrules::addItems(items, std::move(records));
             m_context.state.modified = true;
             accept();
             m_context.makeCurrent(lastRow);

@@ -15,6 +15,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 using namespace editortest;
 using Answer = ui::MessageBoxService::Answer;
 
@@ -297,6 +301,57 @@ private Q_SLOTS:
         QVERIFY(discbuild::build(f.target, f.state, f.items).written);
         QCOMPARE(readBytes(f.cfg() + u"members.cfg"_qs) + readBytes(f.cfg() + u"membersd/m1-0.dat"_qs),
                  first);
+    }
+
+    // A build over an earlier one writes only what changed, and never into a file it does not own.
+    void rebuildWritesOnlyWhatChanged() {
+        Fixture f;
+        f.items.setRecords(
+            {item(u"A"_qs, u"Games"_qs), item(u"B"_qs, u"Tools"_qs), item(u"C"_qs, u"Tools"_qs)});
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        const QDateTime old = QDateTime::currentDateTime().addDays(-30);
+        const auto age = [&](const QString& path) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(old, QFileDevice::FileModificationTime));
+        };
+        const auto untouched = [&](const QString& path) {
+            return QFileInfo(path).lastModified().toSecsSinceEpoch() == old.toSecsSinceEpoch();
+        };
+        for (const QString& name :
+             {u"membersd/m0-0.dat"_qs, u"membersd/m1-0.dat"_qs, u"membersd/m1-1.dat"_qs})
+            age(f.cfg() + name);
+        const QString user = writeFile(f.dir.filePath(u"user.txt"_qs), "the user's");
+#ifdef Q_OS_UNIX
+        // A detail file that shares its data with a file of the user.
+        QVERIFY(QFile::remove(f.cfg() + u"membersd/m1-1.dat"_qs));
+        QVERIFY(::link(QFile::encodeName(user).constData(),
+                       QFile::encodeName(f.cfg() + u"membersd/m1-1.dat"_qs).constData()) == 0);
+#endif
+        writeFile(f.cfg() + u"membersd/m7-7.dat"_qs, "stale");
+        const QString shipped = f.state.programFolder + u"Files/tiv.exe"_qs;
+        QVERIFY(QFile::setPermissions(f.target + u"/tiv.exe"_qs,
+                                      QFile::permissions(shipped) | QFile::WriteOwner));
+        const QByteArray program = readBytes(f.target + u"/tiv.exe"_qs);
+
+        f.items.setField(1, ItemField::Description, u"changed"_qs);
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        QVERIFY(untouched(f.cfg() + u"membersd/m0-0.dat"_qs));
+        QVERIFY(!untouched(f.cfg() + u"membersd/m1-0.dat"_qs));
+        QCOMPARE(readMembers(f.cfg(), f.state.categories).value(u"1-0"_qs).desc, u"changed"_qs);
+        QCOMPARE(readMembers(f.cfg(), f.state.categories).value(u"1-1"_qs).caption, u"C"_qs);
+        QCOMPARE(readBytes(user), QByteArray("the user's"));
+        QVERIFY(!QFile::exists(f.cfg() + u"membersd/m7-7.dat"_qs));
+        QCOMPARE(readBytes(f.target + u"/tiv.exe"_qs), program);
+
+        // A shipped file that changed is copied again, even at the same size.
+        writeFile(shipped, "tiv.EXE");
+        QFile touched(shipped);
+        QVERIFY(touched.open(QIODevice::ReadWrite) &&
+                touched.setFileTime(old.addDays(1), QFileDevice::FileModificationTime));
+        touched.close();
+        QVERIFY(discbuild::build(f.target, f.state, f.items).written);
+        QCOMPARE(readBytes(f.target + u"/tiv.exe"_qs), QByteArray("tiv.EXE"));
     }
 
     void duplicateCaptionsWriteUnderBoth() {
