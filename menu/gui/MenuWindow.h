@@ -3,6 +3,7 @@
 #include "menu/MenuState.h"
 #include "menu/content/ArchiveLayer.h"
 #include "menu/gui/DesignLook.h"
+#include "ui/QtTexts.h"
 #include "ui/services/Services.h"
 #include "ui/widgets/Backdrop.h"
 
@@ -199,6 +200,7 @@ private:
     QAction* m_copySerial;
 
     menu::AboutBox* m_aboutBox;
+    ui::QtTexts m_qtTexts;
     NewFolderDialog* m_newFolderDialog;
     CopyDialog* m_copyDialog;
     InfoWindow* m_infoWindow;

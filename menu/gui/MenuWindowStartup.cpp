@@ -123,6 +123,7 @@ void MenuWindow::readSounds() {
 void MenuWindow::applyLanguage() {
     const menu::LanguageFile& lang = m_state.language;
     const menu::LanguageTexts& texts = lang.texts;
+    m_qtTexts.follow(texts.language == 1);
 
     if (const auto builtIn = menu::builtInTexts(texts.language)) {
         m_zipMenu->setSideBarText(builtIn->zipSideBar);

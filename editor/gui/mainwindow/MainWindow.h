@@ -5,6 +5,7 @@
 #include "editor/project/ItemTable.h"
 #include "editor/project/ProjectSession.h"
 #include "editor/project/SettingsFile.h"
+#include "ui/QtTexts.h"
 #include "ui/services/Services.h"
 
 #include <QMainWindow>
@@ -225,6 +226,7 @@ private:
     QLabel* ssexist = nullptr;
     ItemGrid* allfiles = nullptr;
     WaitWindow* m_wait = nullptr;
+    ui::QtTexts m_qtTexts;
     BandColourDialog* m_colorChooser = nullptr;
     IconChooser* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;

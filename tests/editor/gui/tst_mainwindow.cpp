@@ -214,10 +214,14 @@ private Q_SLOTS:
         QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::FileName), Qt::Horizontal).toString(),
                  QStringLiteral("Datei Name"));
         QCOMPARE(f.form->items().field(0, ItemField::FileName), QStringLiteral("Yes.exe"));
+        // Qt's own buttons and choosers follow.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         const int played = int(f.fakes.sound.played.size());
         f.form->languageClick(2); // already German: nothing changes
         QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
         QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
+        f.form->languageClick(1);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
     void windowFitsASmallScreenInBothLanguages() {

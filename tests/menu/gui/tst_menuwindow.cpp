@@ -796,12 +796,14 @@ private Q_SLOTS:
     void aboutBoxTakesTheDiscsDesignAndLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("firstWords");
-        QTest::newRow("English") << 0 << QStringLiteral("The autostart menu");
-        QTest::newRow("German") << 1 << QStringLiteral("Das Autostartmenü");
+        QTest::addColumn<QString>("qtCancel");
+        QTest::newRow("English") << 0 << QStringLiteral("The autostart menu") << QStringLiteral("Cancel");
+        QTest::newRow("German") << 1 << QStringLiteral("Das Autostartmenü") << QStringLiteral("Abbrechen");
     }
     void aboutBoxTakesTheDiscsDesignAndLanguage() {
         QFETCH(int, language);
         QFETCH(QString, firstWords);
+        QFETCH(QString, qtCancel);
         DiscFixture disc;
         writeToolsDisc(disc, language);
         disc.set(QStringLiteral("design.cfg"), QStringLiteral("Back"), QStringLiteral("bc"),
@@ -812,6 +814,8 @@ private Q_SLOTS:
                  QStringLiteral("clTeal"));
         disc.save();
         auto f = open(disc);
+        // Qt's own buttons and choosers speak the disc's language too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
         f->About1Click();
         menu::AboutBox* box = f->aboutBox();
         QVERIFY(box->description()->text().startsWith(firstWords));
