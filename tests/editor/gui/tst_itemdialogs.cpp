@@ -183,6 +183,15 @@ private Q_SLOTS:
         f.state.projectFolder = QDir::toNativeSeparators(f.dir.path() + u"/other/"_qs);
         dialog->selfilebtnClick();
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
+
+        // The chooser names its file types in the editor's language.
+        QVERIFY(f.fakes.choosers.requests.last().file.filter.startsWith(u"All Supported Files|*.exe;"_qs));
+        f.form->languageClick(2);
+        dialog->selfilebtnClick();
+        const QString filter = f.fakes.choosers.requests.last().file.filter;
+        QVERIFY(filter.startsWith(u"Alle unterst\u00fctzten Dateien|*.exe;"_qs));
+        QVERIFY(filter.contains(u"|Alle Dateien|*.*|Programme|*.exe|"_qs));
+        QCOMPARE(filter.count(u'|') % 2, 1);
     }
 
     void tipComesBeforeTheFileIsAdded() {
