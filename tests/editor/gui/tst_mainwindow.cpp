@@ -477,7 +477,7 @@ private Q_SLOTS:
         QCOMPARE(f.child(u"add"_qs)->text(), QStringLiteral("Datei hinzuf\u00fcgen"));
     }
 
-    // The about box and the category editor's link speak the current language too.
+    // The about box and the category and design editors' links speak the current language too.
     void aboutBoxAndIconLinkFollowTheLanguage() {
         Fixture f;
         for (int language : {2, 1}) {
@@ -494,6 +494,10 @@ private Q_SLOTS:
             });
             f.form->infoClick();
             const auto* link = f.form->findChild<ui::EffectLabel*>(u"moreIcons"_qs);
+            const auto* designLink = f.form->findChild<ui::EffectLabel*>(u"moreDesigns"_qs);
+            QCOMPARE(designLink->text(), language == 2
+                                             ? QStringLiteral("Weitere Designs auf der Tavik-Homebase")
+                                             : QStringLiteral("More Designs at Tavik Homebase"));
             if (language == 2) {
                 QCOMPARE(texts.value(0), QStringLiteral("Tavik - Lumbrel Informationen ..."));
                 QVERIFY(texts.value(2).contains(u"Dank"_qs));
