@@ -83,8 +83,8 @@ private Q_SLOTS:
         QCOMPARE(field<QLineEdit>("cdnr")->text(), QString());
         QCOMPARE(field<QComboBox>("ZolLogo")->currentIndex(), 0);
         QCOMPARE(field<QComboBox>("ZolLogo")->currentText(), QStringLiteral("Yes, the zol got me !!!"));
-        QCOMPARE(contentView()->toPlainText(), QStringLiteral("*** Games ***\nA;B;\n\n*** Tools ***\n"));
-        QCOMPARE(contentView()->document()->blockCount(), 5);
+        QCOMPARE(contentView()->toPlainText(), QStringLiteral("*** Games ***\nA;B;\n"));
+        QCOMPARE(contentView()->document()->blockCount(), 3);
     }
 
     void editedFieldsAreKeptAndEmptyOnesRefilled() {
