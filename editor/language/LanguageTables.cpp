@@ -16,8 +16,10 @@ const QHash<QString, QString> kBuiltInMessages{
      QStringLiteral("Cannot write file \"%1\". The folder may be read-only, or the drive full or missing.")},
 };
 
-// The names of file types in the choosers' filters, English until a language file says otherwise.
-const QHash<QString, QString> kBuiltInFileTypes{
+// Texts that older language files lack, English until a language file says otherwise: the prompt
+// for a new folder's name and the names of file types in the choosers' filters.
+const QHash<QString, QString> kBuiltInTexts{
+    {QStringLiteral("TNEWFOLDER"), QStringLiteral("Name of the new folder:")},
     {QStringLiteral("FTSupported"), QStringLiteral("All Supported Files")},
     {QStringLiteral("FTAll"), QStringLiteral("All Files")},
     {QStringLiteral("FTPrograms"), QStringLiteral("Executables")},
@@ -70,7 +72,7 @@ LanguageTables::LanguageTables() : m_messages(kBuiltInMessages) {
     m_texts.insert(QStringLiteral("TNO"), kNo);
     m_texts.insert(QStringLiteral("SYES"), kYes);
     m_texts.insert(QStringLiteral("SNO"), kNo);
-    m_texts.insert(kBuiltInFileTypes);
+    m_texts.insert(kBuiltInTexts);
 }
 
 void LanguageTables::load(const common::IniFile& file) {
@@ -88,7 +90,7 @@ void LanguageTables::load(const common::IniFile& file) {
     }
     for (const QString& key : numberedTextKeys())
         m_texts.insert(key, file.readString(u"Texts", key));
-    for (auto type = kBuiltInFileTypes.cbegin(); type != kBuiltInFileTypes.cend(); ++type)
+    for (auto type = kBuiltInTexts.cbegin(); type != kBuiltInTexts.cend(); ++type)
         m_texts.insert(type.key(), file.readString(u"Texts", type.key(), type.value()));
 }
 
