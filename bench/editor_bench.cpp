@@ -35,8 +35,8 @@ int main(int argc, char** argv) {
     EditorState author;
     author.cdName = QStringLiteral("Benchmark");
     author.projectFolder = dir.path() + QDir::separator();
-    author.mainDaten.genre_file.set(categoryFile);
-    author.mainDaten.menudesign_file.set(designFile);
+    author.files.categoryFile.set(categoryFile);
+    author.files.designFile.set(designFile);
     author.categories = loadCategoryList(categoryFile);
     ItemTable table;
     std::vector<ItemRecord> rows(kItems);
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     form.items().setField(0, ItemField::Name, QStringLiteral("Changed"));
     state.modified = true;
     timer.restart();
-    form.saveClick();
+    form.saveClicked();
     const qint64 saveMs = timer.elapsed();
     std::printf("editor: open %d items %lld ms, save %lld ms\n", kItems, static_cast<long long>(openMs),
                 static_cast<long long>(saveMs));
@@ -98,8 +98,8 @@ int main(int argc, char** argv) {
     addFolder->prepare();
     timer.restart();
     fakes.choosers.queueFolder(folder);
-    addFolder->selfilebtnClick(); // scan, list and select
-    addFolder->addClick();
+    addFolder->chooseFolderClicked(); // scan, list and select
+    addFolder->addClicked();
     const qint64 addMs = timer.elapsed();
     if (form.items().itemCount() != 2 * kItems) {
         std::fprintf(stderr, "added %d items instead of %d\n", form.items().itemCount() - kItems, kItems);

@@ -184,16 +184,16 @@ int main(int argc, char** argv) {
     });
     step("choosing the item that is such an icon", [&] { chooseItem(IconItem); });
     step("choosing the item with 4 MiB of line ends as its text", [&] { chooseItem(LongText); });
-    step("showing that text", [&] { form.infoClick(); });
+    step("showing that text", [&] { form.informationClicked(); });
     form.infoWindow()->close();
     step("showing rich text with a font at the integer limit", [&] {
         chooseItem(RichText);
-        form.infoClick();
+        form.informationClicked();
     });
     form.infoWindow()->close();
     step("showing the 64 MiB NFO text packed in a zip archive", [&] {
         chooseItem(PackedNfo);
-        form.Zipfornfofile1Click();
+        form.zipNfoFileClicked();
     });
     form.infoWindow()->close();
     // The costliest lines a configuration file can hold within its limits: a section each.
@@ -230,7 +230,7 @@ int main(int argc, char** argv) {
                            fourthGenre);
     });
     QToolTip::hideText();
-    fourth.Always1Click();
+    fourth.detailsAlwaysClicked();
     step("choosing a category with markup", [&] {
         fourthGenre->setCurrentRow(0);
         fourth.chooseCategory();
@@ -245,7 +245,7 @@ int main(int argc, char** argv) {
             fourth.chooseItem();
         });
     }
-    step("the information message that quotes the markup", [&] { fourth.infoClick(); });
+    step("the information message that quotes the markup", [&] { fourth.informationClicked(); });
 
     const QString manyRoot = dir.path() + QStringLiteral("/many/");
     writeManyFilesDisc(manyRoot);

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
     const qint64 itemMs = timer.elapsed();
 
     timer.restart();
-    form.hidedetailClick();
+    form.toggleDetailsClicked();
     QApplication::processEvents();
     const qint64 hideMs = timer.elapsed();
 

@@ -33,14 +33,14 @@ bool write(EditorState& state) {
     const QString cfg = previewConfigFolder(state.programFolder);
     if (!QDir().mkpath(cfg))
         return false;
-    const QString designFile = state.mainDaten.menudesign_file.path();
+    const QString designFile = state.files.designFile.path();
     const bool modified = state.design.modified;
 
     // The design file names its media by the copies, as on a disc.
     std::vector<std::pair<FileHolder*, QString>> moved;
     // A medium that did not reach the folder would show as an older one.
     bool mediaWritten = true;
-    for (const auto& [medium, name] : discbuild::designMedia(state.mainDaten)) {
+    for (const auto& [medium, name] : discbuild::designMedia(state.files)) {
         const QString copy = cfg + name;
         if (!designfile::isUsableMedium(medium->path())) {
             QFile::remove(copy);
@@ -61,7 +61,7 @@ bool write(EditorState& state) {
 
     for (const auto& [medium, path] : moved)
         medium->set(path);
-    state.mainDaten.menudesign_file.set(designFile);
+    state.files.designFile.set(designFile);
     state.design.modified = modified;
     return written && mediaWritten;
 }

@@ -266,11 +266,10 @@ bool writeMembers(const QString& configFolder, const EditorState& state, const I
 
 bool isRefusedTarget(const QString& target, const EditorState& state) {
     const QString files = common::resolveIgnoringCase(state.programFolder, u"Files");
-    const TMainDaten& d = state.mainDaten;
+    const ProjectFiles& d = state.files;
     if (QDir(target).isRoot())
         return true;
-    for (const QString& own :
-         {state.programFolder, files, d.menudesign_file.folder(), d.genre_file.folder()}) {
+    for (const QString& own : {state.programFolder, files, d.designFile.folder(), d.categoryFile.folder()}) {
         if (!own.isEmpty() && environmentfiles::isSameFile(QDir::cleanPath(target), QDir::cleanPath(own)))
             return true;
     }
@@ -295,22 +294,22 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
     }
     copier.copyNeeded(files + QStringLiteral("tiv.exe"), disc + QStringLiteral("tiv.exe"));
 
-    const TMainDaten& d = state.mainDaten;
-    copier.copyNeeded(d.genre_file.path(), cfg + QStringLiteral("genre.cfg"));
-    if (d.genre_file.exists()) {
+    const ProjectFiles& d = state.files;
+    copier.copyNeeded(d.categoryFile.path(), cfg + QStringLiteral("genre.cfg"));
+    if (d.categoryFile.exists()) {
         const int count =
-            common::IniFile(d.genre_file.path()).readInteger(u"general", u"anz_items", 0) & 0xFF;
+            common::IniFile(d.categoryFile.path()).readInteger(u"general", u"anz_items", 0) & 0xFF;
         for (int i = 0; i < count; ++i) {
             const QString icon = QString::number(i) + QStringLiteral(".ico");
-            copier.copyNeeded(d.genre_file.folder() + icon, cfg + icon);
+            copier.copyNeeded(d.categoryFile.folder() + icon, cfg + icon);
         }
     }
-    copier.copyNeeded(d.menudesign_file.path(), cfg + QStringLiteral("design.cfg"));
+    copier.copyNeeded(d.designFile.path(), cfg + QStringLiteral("design.cfg"));
     for (const auto& [medium, name] : designMedia(d))
         copier.copyOrRemove(*medium, cfg + name);
     copier.copyNeeded(files + QStringLiteral("Unzdll.dll"), cfg + QStringLiteral("Unzdll.dll"));
-    copier.copyNeeded(designfile::isUsableMedium(d.Icon_File.path()) ? d.Icon_File.path()
-                                                                     : files + QStringLiteral("tiv.ico"),
+    copier.copyNeeded(designfile::isUsableMedium(d.iconFile.path()) ? d.iconFile.path()
+                                                                    : files + QStringLiteral("tiv.ico"),
                       cfg + QStringLiteral("tiv.ico"));
     copier.copyNeeded(files + QStringLiteral("autorun.inf"), disc + QStringLiteral("autorun.inf"));
     // Installations that have them (Linux): the desktop's autostart file, and the menu program's
@@ -322,7 +321,7 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
         for (QStringView folder : kRuntimeFolders)
             copier.copyFolderListed(runtime + folder.toString(), u"CFG/"_s + folder.toString() + u'/');
     }
-    const common::IniFile design(d.menudesign_file.path());
+    const common::IniFile design(d.designFile.path());
     const int language = design.readInteger(u"Language", u"Language", 0);
     const int style = design.readInteger(u"Language", u"Style", 0);
     copier.copyNeeded(files + languageFileName(language, style), cfg + QStringLiteral("language.zol"));

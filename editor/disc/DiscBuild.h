@@ -48,18 +48,18 @@ bool writeMembers(const QString& configFolder, const EditorState& state, const I
 
 // The design's media that a configuration folder holds under fixed names, in the order in which
 // they are copied: splash, background and button bitmaps, then the five sounds. `Daten` is
-// TMainDaten, const or not.
+// ProjectFiles, const or not.
 template <typename Daten> auto designMedia(Daten& d) {
-    using Holder = decltype(&d.Splash_File);
+    using Holder = decltype(&d.splashFile);
     return std::array<std::pair<Holder, QString>, 8>{{
-        {&d.Splash_File, QStringLiteral("splash.bmp")},
-        {&d.BMP_File, QStringLiteral("back.bmp")},
-        {&d.Button_file, QStringLiteral("button.bmp")},
-        {&d.Sound[0], QStringLiteral("Sound1.wav")},
-        {&d.Sound[1], QStringLiteral("Sound2.wav")},
-        {&d.Sound[2], QStringLiteral("Sound3.wav")},
-        {&d.Sound[3], QStringLiteral("Sound4.wav")},
-        {&d.Sound[4], QStringLiteral("Sound5.wav")},
+        {&d.splashFile, QStringLiteral("splash.bmp")},
+        {&d.backgroundFile, QStringLiteral("back.bmp")},
+        {&d.buttonFile, QStringLiteral("button.bmp")},
+        {&d.sounds[0], QStringLiteral("Sound1.wav")},
+        {&d.sounds[1], QStringLiteral("Sound2.wav")},
+        {&d.sounds[2], QStringLiteral("Sound3.wav")},
+        {&d.sounds[3], QStringLiteral("Sound4.wav")},
+        {&d.sounds[4], QStringLiteral("Sound5.wav")},
     }};
 }
 

@@ -44,9 +44,9 @@ void setBackgroundBand(DesignModel& design) {
     design.modified = true;
 }
 
-void loadBackgroundBitmap(DesignModel& design, TMainDaten& media, const QString& path) {
+void loadBackgroundBitmap(DesignModel& design, ProjectFiles& media, const QString& path) {
     design.marks.modebmp = true;
-    media.BMP_File.set(path);
+    media.backgroundFile.set(path);
     setBackgroundBitmapMode(design);
 }
 
@@ -60,10 +60,10 @@ Refusal setBackgroundBitmapMode(DesignModel& design) {
     return Refusal::None;
 }
 
-Refusal clearBackgroundBitmap(DesignModel& design, TMainDaten& media) {
+Refusal clearBackgroundBitmap(DesignModel& design, ProjectFiles& media) {
     if (!design.marks.modebmp)
         return Refusal::NoBitmap;
-    media.BMP_File.clear();
+    media.backgroundFile.clear();
     design.marks.modebmp = false;
     setBackgroundBand(design);
     return Refusal::None;
@@ -79,9 +79,9 @@ void setButtonTransparent(DesignModel& design) {
     markButtonMode(design, DesignModel::ButtonMode::Trans);
 }
 
-void loadButtonBitmap(DesignModel& design, TMainDaten& media, const QString& path) {
+void loadButtonBitmap(DesignModel& design, ProjectFiles& media, const QString& path) {
     design.marks.BtnBmp = true;
-    media.Button_file.set(path);
+    media.buttonFile.set(path);
     setButtonBitmapMode(design);
 }
 
@@ -92,10 +92,10 @@ Refusal setButtonBitmapMode(DesignModel& design) {
     return Refusal::None;
 }
 
-Refusal clearButtonBitmap(DesignModel& design, TMainDaten& media) {
+Refusal clearButtonBitmap(DesignModel& design, ProjectFiles& media) {
     if (!design.marks.BtnBmp)
         return Refusal::NoBitmap;
-    media.Button_file.clear();
+    media.buttonFile.clear();
     design.marks.BtnBmp = false;
     setButtonBand(design);
     return Refusal::None;

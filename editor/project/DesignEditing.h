@@ -4,7 +4,7 @@
 
 #include <QString>
 
-struct TMainDaten;
+struct ProjectFiles;
 
 // The design editor's commands on the design and its media holders, apart from the window: the
 // background and button modes with their status marks, and the box fills that depend on them.
@@ -24,16 +24,16 @@ QString messageKey(Refusal refusal);
 // Background
 void setBackgroundBand(DesignModel& design);
 // A chosen background bitmap; it becomes the background at once.
-void loadBackgroundBitmap(DesignModel& design, TMainDaten& media, const QString& path);
+void loadBackgroundBitmap(DesignModel& design, ProjectFiles& media, const QString& path);
 Refusal setBackgroundBitmapMode(DesignModel& design);
-Refusal clearBackgroundBitmap(DesignModel& design, TMainDaten& media);
+Refusal clearBackgroundBitmap(DesignModel& design, ProjectFiles& media);
 
 // Buttons
 void setButtonBand(DesignModel& design);
 void setButtonTransparent(DesignModel& design);
-void loadButtonBitmap(DesignModel& design, TMainDaten& media, const QString& path);
+void loadButtonBitmap(DesignModel& design, ProjectFiles& media, const QString& path);
 Refusal setButtonBitmapMode(DesignModel& design);
-Refusal clearButtonBitmap(DesignModel& design, TMainDaten& media);
+Refusal clearButtonBitmap(DesignModel& design, ProjectFiles& media);
 
 // A box takes a fill only while the bitmap it names is the active mode; a refused fill becomes "None".
 Refusal setBoxFill(DesignModel& design, DesignModel::BoxFill& box, DesignModel::BoxFill wanted);

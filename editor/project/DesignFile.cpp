@@ -206,9 +206,9 @@ void writeMedium(common::IniFile& out, QStringView section, QStringView key, con
 }
 
 // Media in the order in which Save copies them.
-std::array<FileHolder*, 9> media(TMainDaten& d) {
-    return {&d.Splash_File, &d.Icon_File, &d.BMP_File, &d.Button_file, &d.Sound[0],
-            &d.Sound[1],    &d.Sound[2],  &d.Sound[3], &d.Sound[4]};
+std::array<FileHolder*, 9> media(ProjectFiles& d) {
+    return {&d.splashFile, &d.iconFile,  &d.backgroundFile, &d.buttonFile, &d.sounds[0],
+            &d.sounds[1],  &d.sounds[2], &d.sounds[3],      &d.sounds[4]};
 }
 
 // A medium's file name as the design file can store it: characters outside Windows-1252 would
@@ -300,7 +300,7 @@ QString aloneName(const QString& path) {
 
 QStringList load(EditorState& state, const QString& file) {
     Model& m = state.design;
-    TMainDaten& d = state.mainDaten;
+    ProjectFiles& d = state.files;
     const Reader in(file);
     const QString folder = folderOf(file);
 
@@ -310,14 +310,14 @@ QStringList load(EditorState& state, const QString& file) {
                                  Model::ButtonMode::Band);
 
     MediaSearch search{folder, state.programFolder, {}};
-    findBitmap(d.Splash_File, in, search, u"Splash", u"bmp");
-    findBitmap(d.Icon_File, in, search, u"Icon", u"name");
-    findBitmap(d.BMP_File, in, search, u"Back", u"bmp");
-    findBitmap(d.Button_file, in, search, u"Buttons", u"btn_bmp");
+    findBitmap(d.splashFile, in, search, u"Splash", u"bmp");
+    findBitmap(d.iconFile, in, search, u"Icon", u"name");
+    findBitmap(d.backgroundFile, in, search, u"Back", u"bmp");
+    findBitmap(d.buttonFile, in, search, u"Buttons", u"btn_bmp");
     for (int n = 1; n <= 5; ++n)
-        findSound(d.Sound[n - 1], in, search, n);
+        findSound(d.sounds[n - 1], in, search, n);
 
-    if (d.Splash_File.exists()) {
+    if (d.splashFile.exists()) {
         m.splashFrameColor = in.color(u"Splash", u"fc", u"clWhite");
         m.splashFrameWidth = in.integer(u"Splash", u"fw", 1, 0, 250);
         m.splashDelay = std::clamp(in.integer(u"Splash", u"d", 1000) / 1000, 0, 60);
@@ -372,7 +372,7 @@ QStringList load(EditorState& state, const QString& file) {
     in.zeroOrOne(m.style, u"Style");
 
     // Bitmap mode needs its bitmap.
-    if (m.designMode != Model::DesignMode::Band && !d.BMP_File.exists())
+    if (m.designMode != Model::DesignMode::Band && !d.backgroundFile.exists())
         m.designMode = Model::DesignMode::Band;
     Model::Marks& marks = m.marks;
     const bool bitmapBack = m.designMode == Model::DesignMode::Bmp;
@@ -382,39 +382,39 @@ QStringList load(EditorState& state, const QString& file) {
     marks.buttonbandsel = m.buttonMode == Model::ButtonMode::Band;
     marks.buttonbmpsel = m.buttonMode == Model::ButtonMode::Bmp;
     marks.buttontranssel = m.buttonMode == Model::ButtonMode::Trans;
-    marks.BtnBmp = m.buttonMode == Model::ButtonMode::Bmp || d.Button_file.exists();
-    marks.splash_status = d.Splash_File.exists();
-    marks.icon_status = d.Icon_File.exists();
+    marks.BtnBmp = m.buttonMode == Model::ButtonMode::Bmp || d.buttonFile.exists();
+    marks.splash_status = d.splashFile.exists();
+    marks.icon_status = d.iconFile.exists();
 
-    d.menudesign_file.set(file);
+    d.designFile.set(file);
     m.modified = false;
     return search.refused;
 }
 
 bool write(EditorState& state, const QString& file) {
     const Model& m = state.design;
-    const TMainDaten& d = state.mainDaten;
+    const ProjectFiles& d = state.files;
     common::IniFile out;
 
     out.writeString(u"general", u"design_mode", wordOf<Model::DesignMode>(kDesignModes, m.designMode));
     out.writeString(u"general", u"button_mode", wordOf<Model::ButtonMode>(kButtonModes, m.buttonMode));
 
-    const bool splash = d.Splash_File.exists();
-    const QSize splashSize = splash ? QImageReader(d.Splash_File.path()).size() : QSize();
+    const bool splash = d.splashFile.exists();
+    const QSize splashSize = splash ? QImageReader(d.splashFile.path()).size() : QSize();
     out.writeInteger(u"Splash", u"enabled", splash ? 1 : 0);
-    writeMedium(out, u"Splash", u"bmp", d.Splash_File);
+    writeMedium(out, u"Splash", u"bmp", d.splashFile);
     out.writeInteger(u"Splash", u"height", std::max(splashSize.height(), 0));
     out.writeInteger(u"Splash", u"width", std::max(splashSize.width(), 0));
     out.writeString(u"Splash", u"fc", splash ? colorName(m.splashFrameColor) : QStringLiteral("clWhite"));
     out.writeInteger(u"Splash", u"fw", splash ? m.splashFrameWidth : 0);
     out.writeInteger(u"Splash", u"d", splash ? m.splashDelay * 1000 : 0);
 
-    writeMedium(out, u"Icon", u"name", d.Icon_File);
+    writeMedium(out, u"Icon", u"name", d.iconFile);
 
     out.writeString(u"Buttons", u"btnc", colorName(m.buttonStart));
     out.writeString(u"Buttons", u"btnec", colorName(m.buttonEnd));
     out.writeString(u"Buttons", u"btnFc", colorName(m.buttonFont));
-    writeMedium(out, u"Buttons", u"btn_bmp", d.Button_file);
+    writeMedium(out, u"Buttons", u"btn_bmp", d.buttonFile);
     out.writeInteger(u"Buttons", u"btnsd", m.shadowDepth);
     out.writeInteger(u"Buttons", u"btnbw", m.borderWidth);
     out.writeString(u"Buttons", u"style", wordOf<Model::ButtonStyle>(kButtonStyles, m.buttonStyle));
@@ -443,15 +443,15 @@ bool write(EditorState& state, const QString& file) {
 
     out.writeString(u"Back", u"bc", colorName(m.backStart));
     out.writeString(u"Back", u"bec", colorName(m.backEnd));
-    writeMedium(out, u"Back", u"bmp", d.BMP_File);
+    writeMedium(out, u"Back", u"bmp", d.backgroundFile);
     out.writeString(u"Back", u"tile_mode", wordOf<Model::TileMode>(kTileModes, m.tileMode));
 
     for (int n = 1; n <= 5; ++n)
         out.writeString(u"Sound", QString(QStringLiteral("sound") + QString::number(n)),
-                        d.Sound[n - 1].path());
+                        d.sounds[n - 1].path());
     for (int n = 1; n <= 5; ++n)
         out.writeString(u"Sound", QString(QStringLiteral("sound%1alone").arg(n)),
-                        aloneName(d.Sound[n - 1].path()));
+                        aloneName(d.sounds[n - 1].path()));
 
     out.writeInteger(u"Language", u"Language", m.language);
     out.writeInteger(u"Language", u"Style", m.style);
@@ -461,7 +461,7 @@ bool write(EditorState& state, const QString& file) {
     QSaveFile target(file);
     if (!target.open(QIODevice::WriteOnly) || target.write(out.toBytes()) < 0 || !target.commit())
         return false;
-    state.mainDaten.menudesign_file.set(file);
+    state.files.designFile.set(file);
     state.design.modified = false;
     return true;
 }
@@ -485,11 +485,11 @@ SaveResult saveTo(EditorState& state, const QString& file) {
 
     // Media that already lie in the folder keep their names: no other medium may take them.
     QHash<QString, QString> taken;
-    for (FileHolder* holder : media(state.mainDaten)) {
+    for (FileHolder* holder : media(state.files)) {
         if (holder->exists() && environmentfiles::isSameFile(holder->folder(), folder))
             taken.insert(QFileInfo(holder->path()).fileName().toLower(), holder->path());
     }
-    for (FileHolder* holder : media(state.mainDaten)) {
+    for (FileHolder* holder : media(state.files)) {
         if (!holder->exists())
             continue;
         const QString source = holder->path();

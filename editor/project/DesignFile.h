@@ -7,7 +7,7 @@
 struct EditorState;
 
 // How the menu on the disc looks and sounds, as the design editor holds it: every value of a
-// design file (*.lbd) except the media, whose files are kept by the holders of TMainDaten
+// design file (*.lbd) except the media, whose files are kept by the holders of ProjectFiles
 // (Splash_File, Icon_File, BMP_File, Button_file, Sound[0..4]). The defaults are the editor's.
 struct DesignModel {
     enum class DesignMode { Band, Bmp };        // gradient or bitmap background

@@ -11,18 +11,18 @@
 #include <array>
 
 // The files the editor works with, and its click sound.
-struct TMainDaten {
-    FileHolder genre_file;
-    FileHolder menudesign_file;
-    FileHolder Project_file;
-    FileHolder Project_Temp;
-    FileHolder Splash_File;
-    FileHolder Icon_File;
-    FileHolder BMP_File;
-    FileHolder Button_file;
-    std::array<FileHolder, 5> Sound;
+struct ProjectFiles {
+    FileHolder categoryFile;
+    FileHolder designFile;
+    FileHolder projectFile;
+    FileHolder workingCopy;
+    FileHolder splashFile;
+    FileHolder iconFile;
+    FileHolder backgroundFile;
+    FileHolder buttonFile;
+    std::array<FileHolder, 5> sounds;
 
-    static QString button_sound_file() { return QStringLiteral(":/sounds/click.wav"); }
+    static QString clickSound() { return QStringLiteral(":/sounds/click.wav"); }
 };
 
 // The user's preferences between runs (the settings file) as the editor holds them in memory.
@@ -43,10 +43,10 @@ struct EditorState {
 
     QString cdName;
     QString projectFolder;
-    TMainDaten mainDaten;
+    ProjectFiles files;
     QStringList categories;
     bool modified = false;
-    // The project's design as the design file holds it; its media are in mainDaten.
+    // The project's design as the design file holds it; its media are in files.
     DesignModel design;
     QString pendingCategoryFile;
     bool categoryResolved = false;

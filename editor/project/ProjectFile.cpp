@@ -31,15 +31,15 @@ constexpr std::array<int, 11> kPlainOrder = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
 namespace projectfile {
 
 void writeGeneral(common::IniFile& file, const EditorState& state) {
-    const TMainDaten& d = state.mainDaten;
+    const ProjectFiles& d = state.files;
     file.writeString(kGeneral, u"cdname", state.cdName);
     file.writeString(kGeneral, u"rootname", state.projectFolder);
-    file.writeString(kGeneral, u"genre_file", d.genre_file.path());
-    file.writeString(kGeneral, u"genre_filealone", d.genre_file.alone());
-    file.writeString(kGeneral, u"genre_fileext", d.genre_file.ext());
-    file.writeString(kGeneral, u"menu_file", d.menudesign_file.path());
-    file.writeString(kGeneral, u"menu_filealone", d.menudesign_file.alone());
-    file.writeString(kGeneral, u"menu_fileext", d.menudesign_file.ext());
+    file.writeString(kGeneral, u"genre_file", d.categoryFile.path());
+    file.writeString(kGeneral, u"genre_filealone", d.categoryFile.alone());
+    file.writeString(kGeneral, u"genre_fileext", d.categoryFile.ext());
+    file.writeString(kGeneral, u"menu_file", d.designFile.path());
+    file.writeString(kGeneral, u"menu_filealone", d.designFile.alone());
+    file.writeString(kGeneral, u"menu_fileext", d.designFile.ext());
 }
 
 void write(common::IniFile& file, const EditorState& state, const ItemTable& items) {
@@ -87,11 +87,10 @@ ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items
     state.addFileStartFolder = state.projectFolder;
     if (!state.categoryResolved) {
         state.pendingCategoryFile = file.readString(kGeneral, u"genre_file", QStringLiteral("not found"));
-        state.mainDaten.genre_file.set(state.pendingCategoryFile);
+        state.files.categoryFile.set(state.pendingCategoryFile);
     }
     if (!state.designResolved)
-        state.mainDaten.menudesign_file.set(
-            file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
+        state.files.designFile.set(file.readString(kGeneral, u"menu_file", QStringLiteral("not found")));
 
     const QStringList& categories = state.categories;
     const LanguageTables& language = state.language;

@@ -7,15 +7,10 @@
 #include "editor/project/ItemOrdering.h"
 #include "editor/project/ItemTable.h"
 #include "editor/project/ProjectFile.h"
-#include "editor/project/UnstorableText.h"
-#include "ui/services/ChooserService.h"
-#include "ui/services/MessageBoxService.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-using Msg = ui::MessageBoxService;
 
 class ProjectSession::BusyScope {
 public:
@@ -35,10 +30,6 @@ private:
 };
 
 namespace {
-
-const QString kCategoryFilter = QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc");
-const QString kDesignFilter = QStringLiteral("Tavik - Lumbrel - Designfile|*.lbd");
-const QString kProjectFilter = QStringLiteral("Tavik - Lumbrel - Project|*.lbp");
 
 // The stored file, else the same name in the program's folder for such files, else in a folder of
 // its own there.
@@ -76,18 +67,25 @@ QString createWorkingCopy(const QString& projectFile) {
 
 } // namespace
 
-ProjectSession::ProjectSession(EditorState& state, ItemTable& items, ui::Services services)
-    : m_state(state), m_items(items), m_services(services) {}
+ProjectSession::ProjectSession(EditorState& state, ItemTable& items) : m_state(state), m_items(items) {}
+
+bool ProjectSession::hasProjectFile() const {
+    return m_state.files.projectFile.exists();
+}
+
+QString ProjectSession::projectsFolder() const {
+    return m_state.programFolder + QStringLiteral("projects") + QDir::separator();
+}
 
 QString ProjectSession::workingCopyPath() const {
-    return m_state.mainDaten.Project_Temp.path();
+    return m_state.files.workingCopy.path();
 }
 
 QString ProjectSession::ensureWorkingCopy() {
-    TMainDaten& d = m_state.mainDaten;
-    if (d.Project_Temp.path().isEmpty() && d.Project_file.exists())
-        d.Project_Temp.set(createWorkingCopy(d.Project_file.path()));
-    return d.Project_Temp.path();
+    ProjectFiles& d = m_state.files;
+    if (d.workingCopy.path().isEmpty() && d.projectFile.exists())
+        d.workingCopy.set(createWorkingCopy(d.projectFile.path()));
+    return d.workingCopy.path();
 }
 
 void ProjectSession::recomputeRowColours() {
@@ -95,79 +93,46 @@ void ProjectSession::recomputeRowColours() {
 }
 
 void ProjectSession::reloadCategoryList() {
-    if (m_state.mainDaten.genre_file.exists())
-        m_state.categories = loadCategoryList(m_state.mainDaten.genre_file.path());
+    if (m_state.files.categoryFile.exists())
+        m_state.categories = loadCategoryList(m_state.files.categoryFile.path());
 }
 
-bool ProjectSession::settleCategoryFile(const QString& stored, const QString& alone, const QString& ext) {
-    const QString folder = m_state.programFolder + QStringLiteral("genre") + QDir::separator();
-    m_state.mainDaten.genre_file.set(findFile(stored, folder, alone, ext));
-    if (!m_state.mainDaten.genre_file.exists()) {
-        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel,
-                                     m_state.language.message(u"M29")) != Msg::Answer::Ok)
-            return false;
-        const QString chosen =
-            m_services.choosers.openFile({{}, folder, kCategoryFilter, QStringLiteral("lbc"), {}});
-        if (chosen.isEmpty())
-            return false;
-        m_state.mainDaten.genre_file.set(chosen);
-        m_state.pendingCategoryFile = chosen;
-    }
-    m_state.categoryResolved = true;
-    reloadCategoryList();
-    return true;
-}
-
-bool ProjectSession::settleDesignFile(const QString& stored, const QString& alone, const QString& ext) {
-    const QString folder = m_state.programFolder + QStringLiteral("menudesign") + QDir::separator();
-    m_state.mainDaten.menudesign_file.set(findFile(stored, folder, alone, ext));
-    if (!m_state.mainDaten.menudesign_file.exists()) {
-        if (m_services.messages.show(Msg::Kind::Error, Msg::Buttons::OkCancel,
-                                     m_state.language.message(u"M30")) != Msg::Answer::Ok)
-            return false;
-        const QString chosen =
-            m_services.choosers.openFile({{}, folder, kDesignFilter, QStringLiteral("lbd"), {}});
-        if (chosen.isEmpty())
-            return false;
-        m_state.mainDaten.menudesign_file.set(chosen);
-    }
-    m_state.designResolved = true;
-    return true;
-}
-
-bool ProjectSession::open(const QString& projectFile) {
+ProjectSession::OpenResult ProjectSession::open(const QString& projectFile, const ChosenFiles& chosen) {
     BusyScope busy(*this);
-    // Kept to put back when the user gives up at a missing file: the open project stays as it was.
-    const FileHolder categoryFile = m_state.mainDaten.genre_file;
-    const FileHolder designFile = m_state.mainDaten.menudesign_file;
-    const auto categories = m_state.categories;
-    const QString pendingCategoryFile = m_state.pendingCategoryFile;
-    const QString saveDialogFileName = m_state.saveDialogFileName;
-    m_state.saveDialogFileName = projectFile;
     const common::IniFile file(projectFile);
     const auto general = [&](const char16_t* key, const QString& fallback = {}) {
         return file.readString(u"general", QStringView(key), fallback);
     };
     const QString notFound = QStringLiteral("not found");
-    const bool opened = settleCategoryFile(general(u"genre_file", notFound), general(u"genre_filealone"),
-                                           general(u"genre_fileext")) &&
-                        settleDesignFile(general(u"menu_file", notFound), general(u"menu_filealone"),
-                                         general(u"menu_fileext"));
-    if (opened) {
+    OpenResult result;
+    const QString categoryFolder = m_state.programFolder + QStringLiteral("genre") + QDir::separator();
+    const QString categoryFile = !chosen.categoryFile.isEmpty()
+                                     ? chosen.categoryFile
+                                     : findFile(general(u"genre_file", notFound), categoryFolder,
+                                                general(u"genre_filealone"), general(u"genre_fileext"));
+    const QString designFolder = m_state.programFolder + QStringLiteral("menudesign") + QDir::separator();
+    const QString designFile = !chosen.designFile.isEmpty()
+                                   ? chosen.designFile
+                                   : findFile(general(u"menu_file", notFound), designFolder,
+                                              general(u"menu_filealone"), general(u"menu_fileext"));
+    if (categoryFile.isEmpty())
+        result = {Missing::CategoryFile, categoryFolder, {}};
+    else if (designFile.isEmpty())
+        result = {Missing::DesignFile, designFolder, {}};
+    else {
+        m_state.saveDialogFileName = projectFile;
+        m_state.files.categoryFile.set(categoryFile);
+        if (!chosen.categoryFile.isEmpty())
+            m_state.pendingCategoryFile = chosen.categoryFile;
+        m_state.files.designFile.set(designFile);
+        m_state.categoryResolved = true;
+        m_state.designResolved = true;
+        reloadCategoryList();
         if (loadDesign)
             loadDesign();
-        const projectfile::ReadCount count = projectfile::read(file, m_state, m_items);
+        result.count = projectfile::read(file, m_state, m_items);
         recreateWorkingCopy(projectFile);
         m_state.modified = false;
-        if (!count.agrees())
-            m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
-                                     m_state.language.message(u"M85").arg(count.stored).arg(count.read));
-    } else {
-        m_state.mainDaten.genre_file = categoryFile;
-        m_state.mainDaten.menudesign_file = designFile;
-        m_state.categories = categories;
-        m_state.pendingCategoryFile = pendingCategoryFile;
-        m_state.saveDialogFileName = saveDialogFileName;
     }
     m_state.categoryResolved = false;
     m_state.designResolved = false;
@@ -175,7 +140,7 @@ bool ProjectSession::open(const QString& projectFile) {
         m_items.field(0, ItemField::FileName).isEmpty())
         m_items.setRecords({});
     recomputeRowColours();
-    return opened;
+    return result;
 }
 
 bool ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
@@ -193,12 +158,8 @@ bool ProjectSession::saveToWorkingCopy() {
     if (path.isEmpty() || !writeProjectTo(path, false))
         return false;
     common::setHidden(path);
-    m_state.mainDaten.Project_Temp.set(path);
+    m_state.files.workingCopy.set(path);
     return true;
-}
-
-void ProjectSession::reportNotSaved() const {
-    m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M57"));
 }
 
 void ProjectSession::saveGeneralToWorkingCopy() {
@@ -207,7 +168,7 @@ void ProjectSession::saveGeneralToWorkingCopy() {
         return;
     writeProjectTo(path, true);
     common::setHidden(path);
-    m_state.mainDaten.Project_Temp.set(path);
+    m_state.files.workingCopy.set(path);
 }
 
 void ProjectSession::readWorkingCopy() {
@@ -215,52 +176,34 @@ void ProjectSession::readWorkingCopy() {
     projectfile::read(common::IniFile(workingCopyPath()), m_state, m_items);
 }
 
-bool ProjectSession::storableOrAccepted() const {
-    return unstorable::confirm(m_services.messages, m_state.language,
-                               unstorable::inProject(m_state, m_items));
-}
-
-bool ProjectSession::save(const QString& saveDialogTitle) {
-    if (!m_state.mainDaten.Project_file.exists())
-        return saveAs(saveDialogTitle);
-    if (!storableOrAccepted())
-        return false;
+bool ProjectSession::save() {
     BusyScope busy(*this);
     // A working copy that could not be written holds an older state: it must not replace the file.
-    const QString project = m_state.mainDaten.Project_file.path();
-    if (!saveToWorkingCopy() || !common::copyFileReplacing(workingCopyPath(), project)) {
-        reportNotSaved();
+    const QString project = m_state.files.projectFile.path();
+    if (!saveToWorkingCopy() || !common::copyFileReplacing(workingCopyPath(), project))
         return false;
-    }
     common::setArchive(project);
     m_state.modified = false;
     recomputeRowColours();
     return true;
 }
 
-bool ProjectSession::saveAs(const QString& saveDialogTitle, bool askAboutCharacters) {
-    const QString folder = m_state.programFolder + QStringLiteral("projects") + QDir::separator();
-    QString chosen = m_services.choosers.saveFile(
-        {saveDialogTitle, folder, kProjectFilter, QStringLiteral("lbp"), m_state.saveDialogFileName});
-    if (chosen.isEmpty() || (askAboutCharacters && !storableOrAccepted()))
-        return false;
-    if (QFileInfo(chosen).suffix().isEmpty())
-        chosen += QStringLiteral(".lbp");
+bool ProjectSession::saveAs(QString projectFile) {
+    if (QFileInfo(projectFile).suffix().isEmpty())
+        projectFile += QStringLiteral(".lbp");
     BusyScope busy(*this);
-    if (!writeProjectTo(chosen, false)) {
-        reportNotSaved();
+    if (!writeProjectTo(projectFile, false))
         return false;
-    }
-    common::setArchive(chosen);
-    recreateWorkingCopy(chosen);
+    common::setArchive(projectFile);
+    recreateWorkingCopy(projectFile);
     m_state.modified = false;
     recomputeRowColours();
     return true;
 }
 
 void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
-    TMainDaten& d = m_state.mainDaten;
-    d.Project_file.set(projectFile);
+    ProjectFiles& d = m_state.files;
+    d.projectFile.set(projectFile);
     deleteWorkingCopy();
     const QString copy = createWorkingCopy(projectFile);
     if (copy.isEmpty())
@@ -269,7 +212,7 @@ void ProjectSession::recreateWorkingCopy(const QString& projectFile) {
         QFile::remove(copy); // made empty just now, by this session
         return;
     }
-    d.Project_Temp.set(copy);
+    d.workingCopy.set(copy);
     common::setHidden(copy);
 }
 
@@ -298,8 +241,8 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
     m_state.projectFolder = before.projectFolder;
     m_state.addFileStartFolder = before.addFileStartFolder;
     m_state.pendingCategoryFile = before.pendingCategoryFile;
-    m_state.mainDaten.genre_file = before.mainDaten.genre_file;
-    m_state.mainDaten.menudesign_file = before.mainDaten.menudesign_file;
+    m_state.files.categoryFile = before.files.categoryFile;
+    m_state.files.designFile = before.files.designFile;
     if (rows.size() == m_items.records().size()) {
         const int category = fieldIndex(ItemField::Category);
         for (std::size_t r = 0; r < rows.size(); ++r)
@@ -310,12 +253,12 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
 }
 
 void ProjectSession::deleteWorkingCopy() {
-    TMainDaten& d = m_state.mainDaten;
-    const QString path = d.Project_Temp.path();
+    ProjectFiles& d = m_state.files;
+    const QString path = d.workingCopy.path();
     // Only the copy this session made is deleted, and never once it has been opened as the project.
-    if (!path.isEmpty() && !environmentfiles::isSameFile(path, d.Project_file.path())) {
+    if (!path.isEmpty() && !environmentfiles::isSameFile(path, d.projectFile.path())) {
         common::setArchive(path);
         QFile::remove(path);
     }
-    d.Project_Temp.clear();
+    d.workingCopy.clear();
 }

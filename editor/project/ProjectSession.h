@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/services/Services.h"
+#include "editor/project/ProjectFile.h"
 
 #include <QString>
 
@@ -15,21 +15,40 @@ struct EditorState;
 // the new list.
 class ProjectSession {
 public:
-    ProjectSession(EditorState& state, ItemTable& items, ui::Services services);
+    ProjectSession(EditorState& state, ItemTable& items);
 
     // Shown while a project is read or written.
     std::function<void(bool busy)> onBusy;
     // Loads the project's design file into the design editor.
     std::function<void()> loadDesign;
 
-    // True when F became the open project; false when the user cancelled at a missing file.
-    bool open(const QString& projectFile);
-    // False when nothing was saved: the user cancelled the save dialog or the question about
-    // characters the file cannot store, or the file could not be written (said with M57); the
-    // modified flag then stays set.
-    bool save(const QString& saveDialogTitle);
-    // Without the question when a complete save follows at once (a new project's first file).
-    bool saveAs(const QString& saveDialogTitle, bool askAboutCharacters = true);
+    // A file the project names that is neither where it was stored nor in the program's folder.
+    enum class Missing { Nothing, CategoryFile, DesignFile };
+    struct OpenResult {
+        // Not Nothing: the project was not opened; the user must choose this file.
+        Missing missing = Missing::Nothing;
+        // Where the missing file was looked for last.
+        QString searchFolder;
+        // Opened: the item count the file states and the items read.
+        projectfile::ReadCount count;
+    };
+    // Files the user chose in place of missing ones; used as they are.
+    struct ChosenFiles {
+        QString categoryFile;
+        QString designFile;
+    };
+    // Opens the project once both files are settled; until then the open project stays as it was.
+    OpenResult open(const QString& projectFile, const ChosenFiles& chosen = {});
+
+    bool hasProjectFile() const;
+    // Where new projects are offered.
+    QString projectsFolder() const;
+    // Writes the open project through its working copy. False when the file could not be
+    // written: the modified flag then stays set.
+    bool save();
+    // Writes the project to a new file (".lbp" added when it has no extension), which becomes the
+    // open project. False when it could not be written: the open project stays as it was.
+    bool saveAs(QString projectFile);
 
     // False when the working copy could not be written.
     bool saveToWorkingCopy();
@@ -48,18 +67,12 @@ public:
 private:
     class BusyScope;
 
-    bool settleCategoryFile(const QString& stored, const QString& alone, const QString& ext);
-    bool settleDesignFile(const QString& stored, const QString& alone, const QString& ext);
     void recreateWorkingCopy(const QString& projectFile);
     // The working copy, made now when the project has none yet; empty without a project file.
     QString ensureWorkingCopy();
     bool writeProjectTo(const QString& path, bool generalOnly);
-    void reportNotSaved() const;
-    // True when the project's texts fit the file, or the user wants to save all the same.
-    bool storableOrAccepted() const;
     void reloadCategoryList();
 
     EditorState& m_state;
     ItemTable& m_items;
-    ui::Services m_services;
 };

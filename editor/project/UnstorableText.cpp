@@ -3,7 +3,6 @@
 #include "common/Cp1252.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ItemTable.h"
-#include "ui/services/MessageBoxService.h"
 
 namespace unstorable {
 namespace {
@@ -45,17 +44,13 @@ Findings inRows(const std::vector<QStringList>& rows) {
     return findings;
 }
 
-bool confirm(ui::MessageBoxService& messages, const LanguageTables& language, const Findings& findings) {
-    if (findings.empty())
-        return true;
+QString listing(const Findings& findings) {
     QString list;
     for (std::size_t i = 0; i < findings.size() && i < std::size_t(kMaxNamed); ++i)
         list += QStringLiteral("\n") + findings[i].where + QStringLiteral(": ") + findings[i].characters;
     if (findings.size() > std::size_t(kMaxNamed))
         list += QStringLiteral("\n… (+%1)").arg(findings.size() - std::size_t(kMaxNamed));
-    return messages.show(ui::MessageBoxService::Kind::Warning, ui::MessageBoxService::Buttons::OkCancel,
-                         language.message(u"M88").arg(list + QStringLiteral("\n\n"))) ==
-           ui::MessageBoxService::Answer::Ok;
+    return list;
 }
 
 } // namespace unstorable

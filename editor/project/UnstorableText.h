@@ -7,11 +7,7 @@
 #include <vector>
 
 class ItemTable;
-class LanguageTables;
 struct EditorState;
-namespace ui {
-class MessageBoxService;
-}
 
 // Texts about to be written into a Windows-1252 file (the project, an information text, a text
 // export) that hold characters the code page cannot store: they would become question marks.
@@ -30,8 +26,8 @@ Findings inProject(const EditorState& state, const ItemTable& items);
 // Every cell below the title row, named by its column title and row number.
 Findings inRows(const std::vector<QStringList>& rows);
 
-// Says what would be lost, one place a line, and asks whether to write all the same; true without
-// findings.
-bool confirm(ui::MessageBoxService& messages, const LanguageTables& language, const Findings& findings);
+// What would be lost, one place a line (each line begins with a line break), the first few named and
+// the rest counted.
+QString listing(const Findings& findings);
 
 } // namespace unstorable

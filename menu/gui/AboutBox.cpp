@@ -31,7 +31,7 @@ QString descriptionFor(int language) {
 
 } // namespace
 
-AboutBox::AboutBox(ui::ShellService& shell, QWidget* parent)
+MenuAboutDialog::MenuAboutDialog(ui::ShellService& shell, QWidget* parent)
     : DesignedDialog(parent,
                      Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_shell(shell) {
@@ -58,7 +58,7 @@ AboutBox::AboutBox(ui::ShellService& shell, QWidget* parent)
     m_homeLink = new ui::EffectLabel(productHomePage(), this);
     m_homeLink->setObjectName(QStringLiteral("homelink"));
     m_homeLink->setLink(true);
-    connect(m_homeLink, &ui::EffectLabel::clicked, this, &AboutBox::homeLinkClick);
+    connect(m_homeLink, &ui::EffectLabel::clicked, this, &MenuAboutDialog::homeLinkClicked);
 
     m_ok = new ui::ShadowButton(QStringLiteral("ok"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
@@ -75,17 +75,17 @@ AboutBox::AboutBox(ui::ShellService& shell, QWidget* parent)
     layoutControls();
 }
 
-void AboutBox::setDiscName(const QString& discName) {
+void MenuAboutDialog::setDiscName(const QString& discName) {
     m_productName->setText(QStringLiteral("Tavik - Lumbrel ") + discName);
     layoutControls();
 }
 
-void AboutBox::setLanguage(int language) {
+void MenuAboutDialog::setLanguage(int language) {
     m_description->setText(descriptionFor(language));
     layoutControls();
 }
 
-void AboutBox::applyDesign(const DesignLook& look) {
+void MenuAboutDialog::applyDesign(const DesignLook& look) {
     setDesignBackground(look);
     // The texts lie on the window background, where only the heading colour is sure to show.
     styleLabel(m_productName, look.design.headings);
@@ -98,7 +98,7 @@ void AboutBox::applyDesign(const DesignLook& look) {
     layoutControls();
 }
 
-void AboutBox::layoutControls() {
+void MenuAboutDialog::layoutControls() {
     const int width = kWidth - 2 * kMargin;
     int top = kMargin;
     for (ui::EffectLabel* label : {m_productName, m_version, m_description, m_homeLink}) {
@@ -111,7 +111,7 @@ void AboutBox::layoutControls() {
     setFixedSize(kWidth, top + kButtonHeight + kMargin);
 }
 
-void AboutBox::keyPressEvent(QKeyEvent* event) {
+void MenuAboutDialog::keyPressEvent(QKeyEvent* event) {
     // The design's button takes no focus, so Enter confirms the box itself.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         accept();
@@ -119,7 +119,7 @@ void AboutBox::keyPressEvent(QKeyEvent* event) {
         DesignedDialog::keyPressEvent(event);
 }
 
-void AboutBox::homeLinkClick() {
+void MenuAboutDialog::homeLinkClicked() {
     m_shell.open(productHomePage());
 }
 

@@ -12,10 +12,10 @@ namespace menu {
 
 // The about box of the menu program: product, version, a few words on the menu and the product
 // home page, in the disc's design and language.
-class AboutBox : public DesignedDialog {
+class MenuAboutDialog : public DesignedDialog {
     Q_OBJECT
 public:
-    AboutBox(ui::ShellService& shell, QWidget* parent = nullptr);
+    MenuAboutDialog(ui::ShellService& shell, QWidget* parent = nullptr);
 
     // "Tavik - Lumbrel " followed by the disc name.
     void setDiscName(const QString& discName);
@@ -27,7 +27,7 @@ public:
     ui::EffectLabel* description() const { return m_description; }
     ui::EffectLabel* homeLink() const { return m_homeLink; }
     ui::ShadowButton* okButton() const { return m_ok; }
-    void homeLinkClick();
+    void homeLinkClicked();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -54,8 +54,8 @@ ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state
     m_cancel->setGeometry(kMargin + 14 + kButtonWidth, frameTop + 24, kButtonWidth, kButtonHeight);
     for (ui::ShadowButton* button : {m_printcontent, m_cancel})
         button->setShadowDepth(4);
-    connect(m_printcontent, &QAbstractButton::clicked, this, &ContentDialog::printcontentClick);
-    connect(m_cancel, &QAbstractButton::clicked, this, &ContentDialog::cancelClick);
+    connect(m_printcontent, &QAbstractButton::clicked, this, &ContentDialog::printContentClicked);
+    connect(m_cancel, &QAbstractButton::clicked, this, &ContentDialog::cancelClicked);
 }
 
 void ContentDialog::setContent(const QStringList& lines) {
@@ -77,12 +77,12 @@ void ContentDialog::openFor(const QString& discName) {
     open();
 }
 
-void ContentDialog::printcontentClick() {
+void ContentDialog::printContentClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_services.print.printDocument(*m_text->document(), menu::contentJobTitle(m_discName));
 }
 
-void ContentDialog::cancelClick() {
+void ContentDialog::cancelClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     reject();
 }

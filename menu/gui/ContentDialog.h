@@ -34,8 +34,8 @@ public:
     // Opens the dialog, modal to its parent; `discName` names the print job.
     void openFor(const QString& discName);
 
-    void printcontentClick();
-    void cancelClick();
+    void printContentClicked();
+    void cancelClicked();
 
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);

@@ -95,11 +95,11 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
     m_stopbtn->hide();
     m_cancel = makeButton(u"cancel", u"exit");
     layoutControls();
-    connect(m_newd, &QAbstractButton::clicked, this, &CopyDialog::newdClick);
-    connect(m_start, &QAbstractButton::clicked, this, &CopyDialog::startClick);
-    connect(m_stopbtn, &QAbstractButton::clicked, this, &CopyDialog::stopClick);
-    connect(m_browsebtn, &QAbstractButton::clicked, this, &CopyDialog::browsebtnClick);
-    connect(m_cancel, &QAbstractButton::clicked, this, &CopyDialog::cancelClick);
+    connect(m_newd, &QAbstractButton::clicked, this, &CopyDialog::newFolderClicked);
+    connect(m_start, &QAbstractButton::clicked, this, &CopyDialog::startClicked);
+    connect(m_stopbtn, &QAbstractButton::clicked, this, &CopyDialog::stopClicked);
+    connect(m_browsebtn, &QAbstractButton::clicked, this, &CopyDialog::browseClicked);
+    connect(m_cancel, &QAbstractButton::clicked, this, &CopyDialog::cancelClicked);
     if (m_newFolderDialog)
         connect(m_newFolderDialog, &NewFolderDialog::folderCreated, this, &CopyDialog::selectFolder);
 
@@ -251,7 +251,7 @@ void CopyDialog::information(const QString& text) {
                              text);
 }
 
-void CopyDialog::startClick() {
+void CopyDialog::startClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_busy = true;
     m_stop = false;
@@ -270,7 +270,7 @@ void CopyDialog::startClick() {
     m_busy = false;
 }
 
-void CopyDialog::stopClick() {
+void CopyDialog::stopClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_stop = true;
     m_stopbtn->setEnabled(false);
@@ -371,19 +371,19 @@ void CopyDialog::runCopy(const QString& destinationFolder) {
     menu::playMenuSound(m_services.sound, m_state, 4);
 }
 
-void CopyDialog::newdClick() {
+void CopyDialog::newFolderClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     if (m_newFolderDialog)
         m_newFolderDialog->openFor(selectedFolder());
 }
 
-void CopyDialog::browsebtnClick() {
+void CopyDialog::browseClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     if (!m_services.shell.explore(selectedFolder()))
         information(menu::ownMessages(m_state.language.texts.language).folderNotOpened.arg(selectedFolder()));
 }
 
-void CopyDialog::cancelClick() {
+void CopyDialog::cancelClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     QDialog::reject();
 }

@@ -42,10 +42,10 @@ public:
     // the mode and the language.
     void openForMode();
 
-    void startClick();
-    void newdClick();
-    void browsebtnClick();
-    void cancelClick();
+    void startClicked();
+    void newFolderClicked();
+    void browseClicked();
+    void cancelClicked();
 
     // The folder selected in the tree, as the platform writes it.
     QString selectedFolder() const;
@@ -58,7 +58,7 @@ public:
 
     bool isBusy() const { return m_busy; }
     // Stops the copy or unzip that runs; the file it was writing is not left behind.
-    void stopClick();
+    void stopClicked();
 
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);

@@ -209,21 +209,22 @@ void CoverDialog::createButtons() {
     const int second = kTextColumn + kSmallButtonWidth + 8;
     const QSize small(kSmallButtonWidth, kSmallButtonHeight);
     m_backload = addButton(u"backload", QStringLiteral("load"), QRect(QPoint(kTextColumn, backTop), small),
-                           &CoverDialog::backloadClick);
+                           &CoverDialog::loadBackgroundClicked);
     m_backclear = addButton(u"backclear", QStringLiteral("clear"), QRect(QPoint(second, backTop), small),
-                            &CoverDialog::backclearClick);
+                            &CoverDialog::clearBackgroundClicked);
     m_logoload = addButton(u"logoload", QStringLiteral("load"), QRect(QPoint(kTextColumn, logoTop), small),
-                           &CoverDialog::logoloadClick);
+                           &CoverDialog::loadLogoClicked);
     m_logoclear = addButton(u"logoclear", QStringLiteral("clear"), QRect(QPoint(second, logoTop), small),
-                            &CoverDialog::logoclearClick);
-    m_contentview = addButton(u"contentview", QStringLiteral("edit"),
-                              QRect(QPoint(kTextColumn, contentTop), small), &CoverDialog::contentviewClick);
+                            &CoverDialog::clearLogoClicked);
+    m_contentview =
+        addButton(u"contentview", QStringLiteral("edit"), QRect(QPoint(kTextColumn, contentTop), small),
+                  &CoverDialog::contentListClicked);
 
     const int top = kControlTop + 26;
     m_printcover = addButton(u"printcover", QStringLiteral("print/preview"), QRect(kTextColumn, top, 150, 46),
-                             &CoverDialog::printcoverClick);
+                             &CoverDialog::printCoverClicked);
     m_cancel = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 158, top, 100, 46),
-                         &CoverDialog::cancelClick);
+                         &CoverDialog::cancelClicked);
     for (ui::ShadowButton* button : {m_printcover, m_cancel}) {
         QFont f = button->font();
         f.setPointSize(11);
@@ -292,27 +293,27 @@ void CoverDialog::setPicture(QString& file, QLabel* name, const QString& chosen)
     name->setToolTip(menu::plainToolTip(chosen));
 }
 
-void CoverDialog::backloadClick() {
+void CoverDialog::loadBackgroundClicked() {
     clickSound();
     choosePicture(m_backgroundFile, m_backName);
 }
 
-void CoverDialog::backclearClick() {
+void CoverDialog::clearBackgroundClicked() {
     clickSound();
     setPicture(m_backgroundFile, m_backName, {});
 }
 
-void CoverDialog::logoloadClick() {
+void CoverDialog::loadLogoClicked() {
     clickSound();
     choosePicture(m_logoFile, m_logoName);
 }
 
-void CoverDialog::logoclearClick() {
+void CoverDialog::clearLogoClicked() {
     clickSound();
     setPicture(m_logoFile, m_logoName, {});
 }
 
-void CoverDialog::contentviewClick() {
+void CoverDialog::contentListClicked() {
     clickSound();
     m_contentDialog->openFor(m_cdname->text());
 }
@@ -343,13 +344,13 @@ menu::CoverPage CoverDialog::coverPage() const {
     return page;
 }
 
-void CoverDialog::printcoverClick() {
+void CoverDialog::printCoverClicked() {
     clickSound();
     const menu::CoverPage page = coverPage();
     m_services.print.previewPage(kCoverJob, [&page](QPainter& painter) { menu::paintCover(painter, page); });
 }
 
-void CoverDialog::cancelClick() {
+void CoverDialog::cancelClicked() {
     clickSound();
     reject();
 }

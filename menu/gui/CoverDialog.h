@@ -39,13 +39,13 @@ public:
     // Prepares the dialog and opens it modally, centred.
     void openDialog();
 
-    void backloadClick();
-    void backclearClick();
-    void logoloadClick();
-    void logoclearClick();
-    void contentviewClick();
-    void printcoverClick();
-    void cancelClick();
+    void loadBackgroundClicked();
+    void clearBackgroundClicked();
+    void loadLogoClicked();
+    void clearLogoClicked();
+    void contentListClicked();
+    void printCoverClicked();
+    void cancelClicked();
 
     // The page as the fields describe it, pictures loaded.
     menu::CoverPage coverPage() const;

@@ -86,8 +86,8 @@ InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWid
         button->setFont(f);
         button->setShadowDepth(5);
     }
-    connect(m_print, &QAbstractButton::clicked, this, &InfoWindow::printClick);
-    connect(m_ende, &QAbstractButton::clicked, this, &InfoWindow::endeClick);
+    connect(m_print, &QAbstractButton::clicked, this, &InfoWindow::printClicked);
+    connect(m_ende, &QAbstractButton::clicked, this, &InfoWindow::closeClicked);
 
     resize(kInitialWidth, kInitialHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -245,12 +245,12 @@ void InfoWindow::fitToText() {
     m_fitting = false;
 }
 
-void InfoWindow::printClick() {
+void InfoWindow::printClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_services.print.printDocument(*m_view->document(), kPrintJob);
 }
 
-void InfoWindow::endeClick() {
+void InfoWindow::closeClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     close();
 }

@@ -60,8 +60,8 @@ public:
     void setTemporaryText(std::unique_ptr<QTemporaryDir> folder, const QString& textPath);
     const QString& temporaryTextPath() const { return m_temporaryTextPath; }
 
-    void printClick();
-    void endeClick();
+    void printClicked();
+    void closeClicked();
 
     // The text's lines as the fitting counts them: the view's lines, without an empty last one.
     int lineCount() const;

@@ -58,7 +58,7 @@ MenuWindow::MenuWindow(ui::Services services, const menu::DiscFolders& folders, 
         move(screen->availableGeometry().center() - rect().center());
     createControls();
     createMenus();
-    m_aboutBox = new menu::AboutBox(m_services.shell, this);
+    m_aboutBox = new menu::MenuAboutDialog(m_services.shell, this);
     // The dialogs, in the order the menu program has always made them.
     m_newFolderDialog = new NewFolderDialog(m_services, m_state, this);
     m_copyDialog = new CopyDialog(m_services, m_state, m_unzip, m_newFolderDialog, this);
@@ -136,8 +136,8 @@ void MenuWindow::createControls() {
     m_hidedetail = makeButton(u"hidedetail", {}, this);
     m_hidedetail->setGeometry(kBoxLeft + kBoxWidth - 22, kHeadTop, 20, 17);
     m_hidedetail->setArrow(ui::ShadowButton::Arrow::Right);
-    connect(m_docthumb, &QAbstractButton::clicked, this, [this] { docthumbClick(); });
-    connect(m_hidedetail, &QAbstractButton::clicked, this, [this] { hidedetailClick(); });
+    connect(m_docthumb, &QAbstractButton::clicked, this, [this] { dockPictureClicked(); });
+    connect(m_hidedetail, &QAbstractButton::clicked, this, [this] { toggleDetailsClicked(); });
 
     // The details: six labels over the values, the two sizes side by side.
     const int x = kDetailLeft, w = kBoxWidth - 16;
@@ -177,7 +177,7 @@ void MenuWindow::createControls() {
     m_hpurl = values[5];
     m_desc->setWordWrap(true);
     m_desc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(m_hpurl, &ui::EffectLabel::clicked, this, [this] { hpurlClick(); });
+    connect(m_hpurl, &ui::EffectLabel::clicked, this, [this] { homePageLinkClicked(); });
     for (ui::EffectLabel* serialLabel : {m_detailLabels[1], m_serial}) {
         serialLabel->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(
@@ -197,14 +197,14 @@ void MenuWindow::createControls() {
         int left;
         void (MenuWindow::*handler)();
     } buttons[] = {
-        {&m_copybtn, u"copybtn", u"copy", kMargin, &MenuWindow::copybtnClick},
-        {&m_ausf, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::ausfClick},
-        {&m_zip, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::zipClick},
-        {&m_nfo, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::nfoClick},
-        {&m_info, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::infoClick},
-        {&m_printcover, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printcoverClick},
-        {&m_about, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::aboutClick},
-        {&m_ende, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::endeClick},
+        {&m_copybtn, u"copybtn", u"copy", kMargin, &MenuWindow::copyClicked},
+        {&m_ausf, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::runClicked},
+        {&m_zip, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::unzipClicked},
+        {&m_nfo, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::textMenuClicked},
+        {&m_info, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::informationClicked},
+        {&m_printcover, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printCoverClicked},
+        {&m_about, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::aboutMenuClicked},
+        {&m_ende, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::exitClicked},
     };
     for (const auto& b : buttons) {
         ui::ShadowButton* button = makeButton(b.name, QString::fromUtf16(b.text), this);
@@ -236,35 +236,37 @@ void MenuWindow::createMenus() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    m_always =
-        addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"), &MenuWindow::Always1Click);
-    m_never = addOption(u"Never1", QStringLiteral("Thumbnail/Screenshot never"), &MenuWindow::Never1Click);
-    m_auto = addOption(u"Auto1", QStringLiteral("Thumbnail/Screenshot auto"), &MenuWindow::Auto1Click);
+    m_always = addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"),
+                         &MenuWindow::detailsAlwaysClicked);
+    m_never =
+        addOption(u"Never1", QStringLiteral("Thumbnail/Screenshot never"), &MenuWindow::detailsNeverClicked);
+    m_auto =
+        addOption(u"Auto1", QStringLiteral("Thumbnail/Screenshot auto"), &MenuWindow::detailsAutoClicked);
     m_auto->setChecked(true);
     m_aboutDivider = m_aboutMenu->addCaptionDivider(QStringLiteral("About"));
-    m_aboutEntry = m_aboutMenu->addAction(QStringLiteral("About"), this, &MenuWindow::About1Click);
+    m_aboutEntry = m_aboutMenu->addAction(QStringLiteral("About"), this, &MenuWindow::aboutClicked);
     m_aboutEntry->setObjectName(QStringLiteral("About1"));
     m_productHome =
-        m_aboutMenu->addAction(QStringLiteral("Tavik Homebase"), this, &MenuWindow::TavikHomebase1Click);
+        m_aboutMenu->addAction(QStringLiteral("Tavik Homebase"), this, &MenuWindow::homePageClicked);
     m_productHome->setObjectName(QStringLiteral("TavikHomebase1"));
     m_makerHome =
-        m_aboutMenu->addAction(QStringLiteral("Brevan Works Home"), this, &MenuWindow::BrevanWorksHome1Click);
+        m_aboutMenu->addAction(QStringLiteral("Brevan Works Home"), this, &MenuWindow::makerHomePageClicked);
     m_makerHome->setObjectName(QStringLiteral("BrevanWorksHome1"));
 
     m_zipMenu = new ui::SideBarMenu(this);
     m_zipMenu->setObjectName(QStringLiteral("zipmenu"));
     m_zipMenu->setSideBarText(QStringLiteral("Zip"));
     m_zipForNfo =
-        m_zipMenu->addAction(QStringLiteral("Zip for NFO file"), this, &MenuWindow::Zipfornfofile1Click);
+        m_zipMenu->addAction(QStringLiteral("Zip for NFO file"), this, &MenuWindow::zipNfoFileClicked);
     m_zipForNfo->setObjectName(QStringLiteral("Zipfornfofile1"));
     m_zipForDiz =
-        m_zipMenu->addAction(QStringLiteral("Zip for File_id.diz"), this, &MenuWindow::ZipforFileiddiz1Click);
+        m_zipMenu->addAction(QStringLiteral("Zip for File_id.diz"), this, &MenuWindow::zipFileIdDizClicked);
     m_zipForDiz->setObjectName(QStringLiteral("ZipforFileiddiz1"));
 
     m_serialMenu = new ui::SideBarMenu(this);
     m_serialMenu->setObjectName(QStringLiteral("serialmenu"));
     m_copySerial = m_serialMenu->addAction(QStringLiteral("Copy Serial to Clipboard"), this,
-                                           &MenuWindow::CopySerialtoClipboard1Click);
+                                           &MenuWindow::copySerialClicked);
     m_copySerial->setObjectName(QStringLiteral("CopySerialtoClipboard1"));
 }
 
@@ -331,22 +333,22 @@ bool MenuWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonRelease:
         if (genre)
-            genreMouseUp();
+            categoryBandReleased();
         else
-            membersMouseUp();
+            itemListReleased();
         break;
     case QEvent::MouseButtonDblClick:
         if (members)
-            membersDblClick();
+            itemDoubleClicked();
         break;
     case QEvent::KeyRelease: {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->isAutoRepeat())
             break;
         if (genre)
-            genreKeyUp(key->key());
+            categoryBandKeyReleased(key->key());
         else
-            membersKeyUp(key->key());
+            itemListKeyReleased(key->key());
         break;
     }
     default:

@@ -22,7 +22,7 @@ class QActionGroup;
 class QFrame;
 
 namespace menu {
-class AboutBox;
+class MenuAboutDialog;
 }
 
 namespace ui {
@@ -56,36 +56,36 @@ public:
     void FormShow();
 
     // Choosing a category: released mouse button or key over the band.
-    void genreMouseUp();
-    void genreKeyUp(int key);
+    void categoryBandReleased();
+    void categoryBandKeyReleased(int key);
     // Choosing an item: released mouse button or key over the list.
-    void membersMouseUp();
-    void membersKeyUp(int key);
-    void membersDblClick();
+    void itemListReleased();
+    void itemListKeyReleased(int key);
+    void itemDoubleClicked();
 
-    void hidedetailClick();
-    void docthumbClick();
+    void toggleDetailsClicked();
+    void dockPictureClicked();
 
-    void copybtnClick();
-    void ausfClick();
-    void zipClick();
-    void nfoClick();
-    void infoClick();
-    void printcoverClick();
-    void aboutClick();
-    void endeClick();
+    void copyClicked();
+    void runClicked();
+    void unzipClicked();
+    void textMenuClicked();
+    void informationClicked();
+    void printCoverClicked();
+    void aboutMenuClicked();
+    void exitClicked();
 
-    void hpurlClick();
-    void CopySerialtoClipboard1Click();
+    void homePageLinkClicked();
+    void copySerialClicked();
 
-    void Zipfornfofile1Click();
-    void ZipforFileiddiz1Click();
-    void Always1Click();
-    void Never1Click();
-    void Auto1Click();
-    void About1Click();
-    void TavikHomebase1Click();
-    void BrevanWorksHome1Click();
+    void zipNfoFileClicked();
+    void zipFileIdDizClicked();
+    void detailsAlwaysClicked();
+    void detailsNeverClicked();
+    void detailsAutoClicked();
+    void aboutClicked();
+    void homePageClicked();
+    void makerHomePageClicked();
 
     // The steps behind the handlers, without their sounds.
     void chooseCategory();
@@ -97,7 +97,7 @@ public:
     ui::SideBarMenu* aboutMenu() const { return m_aboutMenu; }
     ui::SideBarMenu* zipScanMenu() const { return m_zipMenu; }
     ui::SideBarMenu* serialMenu() const { return m_serialMenu; }
-    menu::AboutBox* aboutBox() const { return m_aboutBox; }
+    menu::MenuAboutDialog* aboutBox() const { return m_aboutBox; }
     CopyDialog* copyDialog() const { return m_copyDialog; }
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
     InfoWindow* infoWindow() const { return m_infoWindow; }
@@ -199,7 +199,7 @@ private:
     ui::SideBarMenu* m_serialMenu;
     QAction* m_copySerial;
 
-    menu::AboutBox* m_aboutBox;
+    menu::MenuAboutDialog* m_aboutBox;
     ui::QtTexts m_qtTexts;
     NewFolderDialog* m_newFolderDialog;
     CopyDialog* m_copyDialog;

@@ -48,12 +48,12 @@ using namespace menu::layout;
 // ---------------------------------------------------------------------------------------------
 // Choosing
 
-void MenuWindow::genreMouseUp() {
+void MenuWindow::categoryBandReleased() {
     playSound(2);
     chooseCategory();
 }
 
-void MenuWindow::genreKeyUp(int key) {
+void MenuWindow::categoryBandKeyReleased(int key) {
     if (isNavigationKey(key))
         playSound(2);
     chooseCategory();
@@ -99,14 +99,14 @@ void MenuWindow::fillItems(int category) {
     m_members->setUpdatesEnabled(true);
 }
 
-void MenuWindow::membersMouseUp() {
+void MenuWindow::itemListReleased() {
     playSound(2);
     chooseItem();
     if (m_state.design.designMode == DesignMode::Bitmap)
         m_members->viewport()->update();
 }
 
-void MenuWindow::membersKeyUp(int key) {
+void MenuWindow::itemListKeyReleased(int key) {
     if (isNavigationKey(key)) {
         playSound(2);
         if (m_state.design.designMode == DesignMode::Bitmap && !m_state.soundFiles[1].isEmpty())
@@ -191,7 +191,7 @@ void MenuWindow::setDetailValues(const QString& text) {
 // ---------------------------------------------------------------------------------------------
 // Details and picture
 
-void MenuWindow::hidedetailClick() {
+void MenuWindow::toggleDetailsClicked() {
     clickSound();
     setDetailsShown(!m_state.detailsShown);
 }
@@ -241,7 +241,7 @@ void MenuWindow::setDetailsShown(bool shown) {
     }
 }
 
-void MenuWindow::docthumbClick() {
+void MenuWindow::dockPictureClicked() {
     clickSound();
     if (m_state.pictureDocked)
         undockPicture();

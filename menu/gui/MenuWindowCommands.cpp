@@ -48,29 +48,29 @@ using namespace menu::layout;
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-void MenuWindow::membersDblClick() {
+void MenuWindow::itemDoubleClicked() {
     // The first enabled of unzip, start and copy.
     if (m_zip->isEnabled())
-        zipClick();
+        unzipClicked();
     else if (m_ausf->isEnabled())
-        ausfClick();
+        runClicked();
     else if (m_copybtn->isEnabled())
-        copybtnClick();
+        copyClicked();
 }
 
-void MenuWindow::copybtnClick() {
+void MenuWindow::copyClicked() {
     clickSound();
     m_state.copyMode = menu::CopyMode::Copy;
     m_copyDialog->openForMode();
 }
 
-void MenuWindow::zipClick() {
+void MenuWindow::unzipClicked() {
     clickSound();
     m_state.copyMode = menu::CopyMode::Unzip;
     m_copyDialog->openForMode();
 }
 
-void MenuWindow::ausfClick() {
+void MenuWindow::runClicked() {
     clickSound();
     const QString target = m_filename->text();
     // A folder (a jump point's target) is explored; everything else opened or started. An
@@ -89,7 +89,7 @@ void MenuWindow::information(const QString& text) {
                              text);
 }
 
-void MenuWindow::infoClick() {
+void MenuWindow::informationClicked() {
     clickSound();
     const menu::LanguageTexts& texts = m_state.language.texts;
     if (m_members->selectedItems().isEmpty()) {
@@ -116,12 +116,12 @@ void MenuWindow::infoClick() {
     m_infoWindow->fitToText();
 }
 
-void MenuWindow::Zipfornfofile1Click() {
+void MenuWindow::zipNfoFileClicked() {
     clickSound();
     showZipText(QStringLiteral("nfo"));
 }
 
-void MenuWindow::ZipforFileiddiz1Click() {
+void MenuWindow::zipFileIdDizClicked() {
     clickSound();
     showZipText(QStringLiteral("diz"));
 }
@@ -184,38 +184,38 @@ void MenuWindow::showZipText(const QString& ending) {
     m_infoWindow->fitToText();
 }
 
-void MenuWindow::printcoverClick() {
+void MenuWindow::printCoverClicked() {
     clickSound();
     m_coverDialog->openDialog();
 }
 
-void MenuWindow::nfoClick() {
+void MenuWindow::textMenuClicked() {
     clickSound();
     m_zipMenu->popup(m_nfo->mapToGlobal(QPoint(0, m_nfo->height())));
 }
 
-void MenuWindow::aboutClick() {
+void MenuWindow::aboutMenuClicked() {
     clickSound();
     m_aboutMenu->popup(m_about->mapToGlobal(QPoint(0, m_about->height())));
 }
 
-void MenuWindow::endeClick() {
+void MenuWindow::exitClicked() {
     clickSound();
     playSound(2);
     close();
 }
 
-void MenuWindow::Always1Click() {
+void MenuWindow::detailsAlwaysClicked() {
     clickSound();
     choosePictureOption(menu::PictureOption::Always);
 }
 
-void MenuWindow::Never1Click() {
+void MenuWindow::detailsNeverClicked() {
     clickSound();
     choosePictureOption(menu::PictureOption::Never);
 }
 
-void MenuWindow::Auto1Click() {
+void MenuWindow::detailsAutoClicked() {
     clickSound();
     choosePictureOption(menu::PictureOption::Auto);
 }
@@ -235,28 +235,28 @@ void MenuWindow::choosePictureOption(menu::PictureOption option) {
         m_picform->close();
 }
 
-void MenuWindow::About1Click() {
+void MenuWindow::aboutClicked() {
     clickSound();
     m_aboutBox->move(geometry().center() - m_aboutBox->rect().center());
     m_aboutBox->open();
 }
 
-void MenuWindow::TavikHomebase1Click() {
+void MenuWindow::homePageClicked() {
     clickSound();
     m_services.shell.open(menu::productHomePage());
 }
 
-void MenuWindow::BrevanWorksHome1Click() {
+void MenuWindow::makerHomePageClicked() {
     clickSound();
     m_services.shell.open(menu::makerHomePage());
 }
 
-void MenuWindow::CopySerialtoClipboard1Click() {
+void MenuWindow::copySerialClicked() {
     clickSound();
     m_services.clipboard.setText(m_serial->text());
 }
 
-void MenuWindow::hpurlClick() {
+void MenuWindow::homePageLinkClicked() {
     if (!m_hpurl->isLink())
         return;
     m_services.shell.open(menu::homePageAddress(m_hpurl->text()));

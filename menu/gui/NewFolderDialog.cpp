@@ -33,12 +33,12 @@ NewFolderDialog::NewFolderDialog(ui::Services services, const menu::MenuState& s
     m_okbtn->setObjectName(QStringLiteral("okbtn"));
     m_okbtn->setGeometry(8, 37, 80, 28);
     m_okbtn->setShadowDepth(3);
-    connect(m_okbtn, &QAbstractButton::clicked, this, &NewFolderDialog::okbtnClick);
+    connect(m_okbtn, &QAbstractButton::clicked, this, &NewFolderDialog::okClicked);
     m_cancelbtn = new ui::ShadowButton(QStringLiteral("cancel"), this);
     m_cancelbtn->setObjectName(QStringLiteral("cancelbtn"));
     m_cancelbtn->setGeometry(94, 37, 80, 28);
     m_cancelbtn->setShadowDepth(3);
-    connect(m_cancelbtn, &QAbstractButton::clicked, this, &NewFolderDialog::cancelbtnClick);
+    connect(m_cancelbtn, &QAbstractButton::clicked, this, &NewFolderDialog::cancelClicked);
 }
 
 void NewFolderDialog::openFor(const QString& parentFolder) {
@@ -50,12 +50,12 @@ void NewFolderDialog::openFor(const QString& parentFolder) {
     m_name->setFocus();
 }
 
-void NewFolderDialog::okbtnClick() {
+void NewFolderDialog::okClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     createFolder();
 }
 
-void NewFolderDialog::cancelbtnClick() {
+void NewFolderDialog::cancelClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     reject();
 }

@@ -28,8 +28,8 @@ public:
     void openFor(const QString& parentFolder);
     const QString& parentFolder() const { return m_parentFolder; }
 
-    void okbtnClick();
-    void cancelbtnClick();
+    void okClicked();
+    void cancelClicked();
     // Makes the folder named in the field; on success the dialog closes and reports the folder.
     // An empty name or an existing folder does nothing and the dialog stays open.
     void createFolder();

@@ -76,7 +76,7 @@ private Q_SLOTS:
             }
             QVERIFY(categories.save());
         }
-        state.mainDaten.genre_file.set(lbc);
+        state.files.categoryFile.set(lbc);
 
         // A design that differs from the defaults wherever it can.
         DesignModel& d = state.design;

@@ -69,31 +69,31 @@ private Q_SLOTS:
         const QString built = dir.path() + u"/built"_qs;
         bool wizardRan = false;
 
-        onceOpen<WelcomeScreen>([](WelcomeScreen* welcome) { welcome->test->click(); });
+        onceOpen<WelcomeDialog>([](WelcomeDialog* welcome) { welcome->test->click(); });
         onceOpen<ProjectWizard>([&](ProjectWizard* wizard) {
             wizard->next();
             wizard->folderPage->setCurrentFolder(disc);
             wizard->next();
             wizard->m_cdNameEdit->setText(u"My First Disc"_qs);
             wizard->next();
-            wizard->defaultCategoriesClick();
+            wizard->defaultCategoriesClicked();
             wizard->next();
-            wizard->defaultDesignClick();
+            wizard->defaultDesignClicked();
             wizard->next();
             QCOMPARE(wizard->currentId(), int(ProjectWizard::Items));
             for (const auto& [name, category] : files) {
                 whenOpen<AddFileDialog>(
                     [&, file = QLatin1String(name), cat = QLatin1String(category)](AddFileDialog* add) {
                         fakes.choosers.queueOpenFile(disc + file);
-                        add->selfilebtnClick();
+                        add->chooseFileClicked();
                         add->m_categoryBox->setCurrentText(cat);
                         if (state.prefs.showFt) {
-                            whenOpen<AddItemTip>([](AddItemTip* tip) {
+                            whenOpen<AddItemTipDialog>([](AddItemTipDialog* tip) {
                                 tip->m_showTipNextTime->setChecked(false);
-                                tip->addClick();
+                                tip->addClicked();
                             });
                         }
-                        add->addClick();
+                        add->addClicked();
                     });
                 wizard->addFileButton->click();
             }

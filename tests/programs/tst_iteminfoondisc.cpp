@@ -32,9 +32,9 @@ void makeCompanion(OpenProjectFixture& f, int row, ItemInfoMode mode, const QStr
         editor->m_saveButton->click();
     });
     if (mode == ItemInfoMode::Text)
-        f.form->info_file_btnClick();
+        f.form->itemInformationClicked();
     else
-        f.form->screenshot_btnClick();
+        f.form->screenshotClicked();
 }
 
 } // namespace
@@ -64,9 +64,9 @@ private Q_SLOTS:
         menuWindow.show();
         const auto choose = [&](int row) {
             menuWindow.findChild<ui::FillList*>(u"genre"_qs)->setCurrentRow(0);
-            menuWindow.genreMouseUp();
+            menuWindow.categoryBandReleased();
             menuWindow.findChild<ui::FillList*>(u"members"_qs)->setCurrentRow(row);
-            menuWindow.membersMouseUp();
+            menuWindow.itemListReleased();
         };
         const struct {
             QString text;
@@ -76,10 +76,10 @@ private Q_SLOTS:
             choose(row);
             QVERIFY(menuWindow.pictureWindow()->isVisible());
             QCOMPARE(menuWindow.pictureWindow()->view()->picture().size(), expected[row].pictureSize);
-            menuWindow.infoClick();
+            menuWindow.informationClicked();
             QVERIFY(menuWindow.infoWindow()->isVisible());
             QCOMPARE(menuWindow.infoWindow()->view()->toPlainText(), expected[row].text);
-            menuWindow.infoWindow()->endeClick();
+            menuWindow.infoWindow()->closeClicked();
         }
         const QColor shown = menuWindow.pictureWindow()->view()->picture().pixelColor(4, 4);
         QVERIFY(shown.blue() > 200 && shown.red() < 60);

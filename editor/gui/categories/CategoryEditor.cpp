@@ -45,7 +45,7 @@ constexpr int kHelpContext = 4050;
 
 } // namespace
 
-CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconChooser* iconChooser,
+CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconChooserDialog* iconChooser,
                                QWidget* parent)
     : QDialog(parent), m_state(state), m_services(services), m_iconChooser(iconChooser) {
     setObjectName(QStringLiteral("Tgfform"));
@@ -66,7 +66,7 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
     itemPanel->setObjectName(QStringLiteral("itemPanel"));
     genreitems = new QListWidget(itemPanel);
     genreitems->setObjectName(QStringLiteral("genreitems"));
-    genreitems->setIconSize(QSize(IconChooser::kListIconEdge, IconChooser::kListIconEdge));
+    genreitems->setIconSize(QSize(IconChooserDialog::kListIconEdge, IconChooserDialog::kListIconEdge));
     genreitems->setSpacing(1);
     genreitems->setSelectionMode(QAbstractItemView::SingleSelection);
     genreitems->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -121,19 +121,19 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
     layout->addLayout(bottom);
     resize(520, 480);
 
-    connect(crgf, &QPushButton::clicked, this, &CategoryEditor::crgfClick);
-    connect(lgf, &QPushButton::clicked, this, &CategoryEditor::lgfClick);
-    connect(sgf, &QPushButton::clicked, this, &CategoryEditor::sgfClick);
-    connect(SaveAs, &QPushButton::clicked, this, &CategoryEditor::SaveAsClick);
-    connect(add, &QPushButton::clicked, this, &CategoryEditor::addClick);
-    connect(m_captionEdit, &QLineEdit::returnPressed, this, &CategoryEditor::addClick);
-    connect(rem, &QPushButton::clicked, this, &CategoryEditor::remClick);
-    connect(gup, &QPushButton::clicked, this, &CategoryEditor::gupClick);
-    connect(gdown, &QPushButton::clicked, this, &CategoryEditor::gdownClick);
-    connect(OK, &QPushButton::clicked, this, &CategoryEditor::OKClick);
-    connect(Cancel, &QPushButton::clicked, this, &CategoryEditor::CancelClick);
-    connect(Help, &QPushButton::clicked, this, &CategoryEditor::HelpClick);
-    connect(moreIcons, &ui::EffectLabel::clicked, this, &CategoryEditor::linkClick);
+    connect(crgf, &QPushButton::clicked, this, &CategoryEditor::newCategoryFileClicked);
+    connect(lgf, &QPushButton::clicked, this, &CategoryEditor::loadCategoryFileClicked);
+    connect(sgf, &QPushButton::clicked, this, &CategoryEditor::saveCategoryFileClicked);
+    connect(SaveAs, &QPushButton::clicked, this, &CategoryEditor::saveAsClicked);
+    connect(add, &QPushButton::clicked, this, &CategoryEditor::addCategoryClicked);
+    connect(m_captionEdit, &QLineEdit::returnPressed, this, &CategoryEditor::addCategoryClicked);
+    connect(rem, &QPushButton::clicked, this, &CategoryEditor::removeCategoryClicked);
+    connect(gup, &QPushButton::clicked, this, &CategoryEditor::moveUpClicked);
+    connect(gdown, &QPushButton::clicked, this, &CategoryEditor::moveDownClicked);
+    connect(OK, &QPushButton::clicked, this, &CategoryEditor::okClicked);
+    connect(Cancel, &QPushButton::clicked, this, &CategoryEditor::cancelClicked);
+    connect(Help, &QPushButton::clicked, this, &CategoryEditor::helpClicked);
+    connect(moreIcons, &ui::EffectLabel::clicked, this, &CategoryEditor::iconsHomePageClicked);
     connect(m_renameAction, &QAction::triggered, this, &CategoryEditor::renameClicked);
     connect(m_changeIconAction, &QAction::triggered, this, &CategoryEditor::changeIconClicked);
     connect(genreitems, &QListWidget::itemDoubleClicked, this, &CategoryEditor::renameClicked);
@@ -180,7 +180,7 @@ void CategoryEditor::applyTexts(const common::IniFile& file, const LanguageTable
 }
 
 void CategoryEditor::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 void CategoryEditor::message(const char16_t* key) const {
@@ -194,7 +194,7 @@ bool CategoryEditor::execute() {
 }
 
 void CategoryEditor::prepare() {
-    FileHolder& genre = m_state.mainDaten.genre_file;
+    FileHolder& genre = m_state.files.categoryFile;
     if (genre.exists()) {
         m_currentFile = genre.path();
     } else {
@@ -243,7 +243,7 @@ void CategoryEditor::clearLists() {
 }
 
 int CategoryEditor::appendImage(const QString& iconFile) {
-    m_genreimage << IconChooser::loadIconFile(iconFile);
+    m_genreimage << IconChooserDialog::loadIconFile(iconFile);
     return int(m_genreimage.size()) - 1;
 }
 
@@ -295,7 +295,7 @@ bool CategoryEditor::load(const QString& path) {
 
 // --- File commands -------------------------------------------------------------------------------
 
-void CategoryEditor::crgfClick() {
+void CategoryEditor::newCategoryFileClicked() {
     click();
     clearLists();
     updateButtons();
@@ -304,7 +304,7 @@ void CategoryEditor::crgfClick() {
     setWindowTitle(m_state.language.text(u"T21"));
 }
 
-void CategoryEditor::lgfClick() {
+void CategoryEditor::loadCategoryFileClicked() {
     click();
     const QString chosen = m_services.choosers.openFile({lgf->text(),
                                                          categoryfile::startFolder(m_state.programFolder),
@@ -320,12 +320,12 @@ void CategoryEditor::lgfClick() {
     setTitleToFile();
 }
 
-bool CategoryEditor::sgfClick() {
+bool CategoryEditor::saveCategoryFileClicked() {
     click();
     return save();
 }
 
-bool CategoryEditor::SaveAsClick() {
+bool CategoryEditor::saveAsClicked() {
     click();
     return saveAs();
 }
@@ -387,7 +387,7 @@ bool CategoryEditor::writeTo(const QString& path) {
 
 // --- Category commands ---------------------------------------------------------------------------
 
-void CategoryEditor::addClick() {
+void CategoryEditor::addCategoryClicked() {
     click();
     const QString caption = m_captionEdit->text().trimmed();
     if (caption.isEmpty()) {
@@ -396,7 +396,7 @@ void CategoryEditor::addClick() {
         return;
     }
     if (genreitems->count() >= categoryfile::kMaxCategories || !m_iconChooser ||
-        !m_iconChooser->execute(IconChooser::Mode::Add))
+        !m_iconChooser->execute(IconChooserDialog::Mode::Add))
         return;
     const QString icon = m_iconChooser->chosenIcon();
     appendCategory(caption, appendImage(icon), icon);
@@ -405,7 +405,7 @@ void CategoryEditor::addClick() {
     m_modified = true;
 }
 
-void CategoryEditor::remClick() {
+void CategoryEditor::removeCategoryClicked() {
     click();
     if (genreitems->count() == 0) {
         message(u"M17");
@@ -442,7 +442,7 @@ void CategoryEditor::swapWith(int row, int other) {
     m_modified = true;
 }
 
-void CategoryEditor::gupClick() {
+void CategoryEditor::moveUpClicked() {
     click();
     if (genreitems->count() == 0) {
         message(u"M19");
@@ -460,7 +460,7 @@ void CategoryEditor::gupClick() {
     swapWith(row, row - 1);
 }
 
-void CategoryEditor::gdownClick() {
+void CategoryEditor::moveDownClicked() {
     click();
     if (genreitems->count() == 0) {
         message(u"M21");
@@ -534,7 +534,8 @@ void CategoryEditor::captionEdited(QListWidgetItem* item) {
 }
 
 void CategoryEditor::changeIconClicked() {
-    if (genreitems->count() == 0 || !m_iconChooser || !m_iconChooser->execute(IconChooser::Mode::Change))
+    if (genreitems->count() == 0 || !m_iconChooser ||
+        !m_iconChooser->execute(IconChooserDialog::Mode::Change))
         return;
     const int row = std::max(selectedRow(), 0);
     const QString icon = m_iconChooser->chosenIcon();
@@ -543,10 +544,10 @@ void CategoryEditor::changeIconClicked() {
     m_modified = true;
 }
 
-void CategoryEditor::genreitemsKeyDown(int key) {
+void CategoryEditor::categoryListKeyPressed(int key) {
     switch (key) {
     case Qt::Key_Delete:
-        remClick();
+        removeCategoryClicked();
         break;
     case Qt::Key_F2:
     case Qt::Key_Space:
@@ -561,7 +562,7 @@ bool CategoryEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == genreitems && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Delete || key == Qt::Key_F2 || key == Qt::Key_Space) {
-            genreitemsKeyDown(key);
+            categoryListKeyPressed(key);
             return true;
         }
     } else if (watched == moreIcons && event->type() == QEvent::Enter) {
@@ -574,7 +575,7 @@ bool CategoryEditor::eventFilter(QObject* watched, QEvent* event) {
 
 // --- Leaving ---------------------------------------------------------------------------------------
 
-void CategoryEditor::OKClick() {
+void CategoryEditor::okClicked() {
     click();
     if (m_modified) {
         if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::OkCancel,
@@ -585,21 +586,21 @@ void CategoryEditor::OKClick() {
         if (!save())
             return;
     }
-    m_state.mainDaten.genre_file.set(m_currentFile);
+    m_state.files.categoryFile.set(m_currentFile);
     m_modified = false;
     accept();
 }
 
-void CategoryEditor::CancelClick() {
+void CategoryEditor::cancelClicked() {
     click();
     reject();
 }
 
-void CategoryEditor::HelpClick() {
+void CategoryEditor::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kHelpContext);
 }
 
-void CategoryEditor::linkClick() {
+void CategoryEditor::iconsHomePageClicked() {
     m_services.shell.open(iconsHomePage());
 }

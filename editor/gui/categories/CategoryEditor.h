@@ -16,7 +16,7 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 class QPushButton;
-class IconChooser;
+class IconChooserDialog;
 struct EditorState;
 namespace ui {
 class EffectLabel;
@@ -27,7 +27,7 @@ class EffectLabel;
 class CategoryEditor : public QDialog, public TranslatableWindow {
     Q_OBJECT
 public:
-    CategoryEditor(EditorState& state, ui::Services services, IconChooser* iconChooser,
+    CategoryEditor(EditorState& state, ui::Services services, IconChooserDialog* iconChooser,
                    QWidget* parent = nullptr);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
@@ -43,23 +43,23 @@ public:
     std::function<QString(const QString& caption)> askNewCaption;
 
     // Commands
-    void crgfClick();
-    void lgfClick();
+    void newCategoryFileClicked();
+    void loadCategoryFileClicked();
     // Save and Save As; true when the file was written.
-    bool sgfClick();
-    bool SaveAsClick();
-    void addClick();
-    void remClick();
-    void gupClick();
-    void gdownClick();
+    bool saveCategoryFileClicked();
+    bool saveAsClicked();
+    void addCategoryClicked();
+    void removeCategoryClicked();
+    void moveUpClicked();
+    void moveDownClicked();
     void renameClicked();
     void changeIconClicked();
-    void OKClick();
-    void CancelClick();
-    void HelpClick();
-    void linkClick();
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
+    void iconsHomePageClicked();
     // Keys of the category list: Delete removes, F2 and Space rename.
-    void genreitemsKeyDown(int key);
+    void categoryListKeyPressed(int key);
 
     // The selected category (the first when none is selected) takes the caption; false and M6
     // for an empty caption.
@@ -121,7 +121,7 @@ private:
 
     EditorState& m_state;
     ui::Services m_services;
-    IconChooser* m_iconChooser;
+    IconChooserDialog* m_iconChooser;
     // The icon source list and the image list beside the category list.
     QStringList m_iconSources;
     QList<QIcon> m_genreimage;

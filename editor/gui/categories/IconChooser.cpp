@@ -27,7 +27,7 @@ constexpr int kIconFileRole = Qt::UserRole;
 
 } // namespace
 
-IconChooser::IconChooser(EditorState& state, ui::Services services, QWidget* parent)
+IconChooserDialog::IconChooserDialog(EditorState& state, ui::Services services, QWidget* parent)
     : QDialog(parent), m_state(state), m_services(services) {
     setObjectName(QStringLiteral("Tiwform"));
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - Please Select An Icon"));
@@ -66,15 +66,15 @@ IconChooser::IconChooser(EditorState& state, ui::Services services, QWidget* par
     layout->addLayout(buttons);
     resize(470, 400);
 
-    connect(ipwahl, &QComboBox::currentIndexChanged, this, &IconChooser::ipwahlChange);
-    connect(genreitems, &QListWidget::itemClicked, this, &IconChooser::genreitemsClick);
+    connect(ipwahl, &QComboBox::currentIndexChanged, this, &IconChooserDialog::iconPackChanged);
+    connect(genreitems, &QListWidget::itemClicked, this, &IconChooserDialog::iconClicked);
     // A double-click chooses the icon at once.
-    connect(genreitems, &QListWidget::itemDoubleClicked, this, &IconChooser::OKClick);
-    connect(OK, &QPushButton::clicked, this, &IconChooser::OKClick);
-    connect(Cancel, &QPushButton::clicked, this, &IconChooser::CancelClick);
+    connect(genreitems, &QListWidget::itemDoubleClicked, this, &IconChooserDialog::okClicked);
+    connect(OK, &QPushButton::clicked, this, &IconChooserDialog::okClicked);
+    connect(Cancel, &QPushButton::clicked, this, &IconChooserDialog::cancelClicked);
 }
 
-void IconChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+void IconChooserDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     setWindowTitle(tables.text(u"T12"));
     m_packPanel->setTitle(windowText(file, u"IconWahl", 1));
     OK->setText(windowText(file, u"IconWahl", 2));
@@ -94,7 +94,7 @@ void IconChooser::applyTexts(const common::IniFile& file, const LanguageTables& 
     }
 }
 
-QIcon IconChooser::loadIconFile(const QString& path) {
+QIcon IconChooserDialog::loadIconFile(const QString& path) {
     // The lists show icons 32 pixels wide; a larger picture in the file is still read, within reason.
     constexpr int kIconAllocationLimitMb = 64;
     const QImage best =
@@ -102,16 +102,16 @@ QIcon IconChooser::loadIconFile(const QString& path) {
     return best.isNull() ? QIcon() : QIcon(QPixmap::fromImage(best));
 }
 
-void IconChooser::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+void IconChooserDialog::click() const {
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
-bool IconChooser::execute(Mode mode) {
+bool IconChooserDialog::execute(Mode mode) {
     prepare(mode);
     return exec() == QDialog::Accepted;
 }
 
-void IconChooser::prepare(Mode mode) {
+void IconChooserDialog::prepare(Mode mode) {
     m_mode = mode;
     m_chosen.clear();
     const QString packs = iconpacks::folder(m_state.programFolder);
@@ -126,11 +126,11 @@ void IconChooser::prepare(Mode mode) {
     loadPack(iconpacks::packOfEntry(ipwahl->currentText()));
 }
 
-void IconChooser::ipwahlChange() {
+void IconChooserDialog::iconPackChanged() {
     loadPack(iconpacks::packOfEntry(ipwahl->currentText()));
 }
 
-void IconChooser::loadPack(int pack) {
+void IconChooserDialog::loadPack(int pack) {
     genreitems->clear();
     if (pack <= 0)
         return;
@@ -150,11 +150,11 @@ void IconChooser::loadPack(int pack) {
     }
 }
 
-void IconChooser::genreitemsClick() {
+void IconChooserDialog::iconClicked() {
     click();
 }
 
-void IconChooser::OKClick() {
+void IconChooserDialog::okClicked() {
     click();
     const QList<QListWidgetItem*> selected = genreitems->selectedItems();
     if (selected.isEmpty()) {
@@ -165,7 +165,7 @@ void IconChooser::OKClick() {
     accept();
 }
 
-void IconChooser::CancelClick() {
+void IconChooserDialog::cancelClicked() {
     click();
     m_chosen.clear();
     reject();

@@ -14,14 +14,14 @@ struct EditorState;
 
 // The icon chooser: picks one icon of the installed icon packs for a category. The pack list is
 // made on the first opening and kept, with its selection, for the rest of the run.
-class IconChooser : public QDialog, public TranslatableWindow {
+class IconChooserDialog : public QDialog, public TranslatableWindow {
     Q_OBJECT
 public:
     // Whether the chosen icon goes to a new category or replaces the icon of an existing one; the
     // category editor acts on it.
     enum class Mode { Add, Change };
 
-    IconChooser(EditorState& state, ui::Services services, QWidget* parent = nullptr);
+    IconChooserDialog(EditorState& state, ui::Services services, QWidget* parent = nullptr);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
@@ -40,10 +40,10 @@ public:
     // overwritten on disk later while the dialog still shows the old one.
     static QIcon loadIconFile(const QString& path);
 
-    void ipwahlChange();
-    void genreitemsClick();
-    void OKClick();
-    void CancelClick();
+    void iconPackChanged();
+    void iconClicked();
+    void okClicked();
+    void cancelClicked();
 
     QGroupBox* m_packPanel;
     QComboBox* ipwahl;

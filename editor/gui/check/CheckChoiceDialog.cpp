@@ -31,9 +31,9 @@ CheckChoiceDialog::CheckChoiceDialog(ItemDialogContext& context, QWidget* parent
     layout->addLayout(buttonRow({okbtn, help}));
     resize(520, 320);
 
-    connect(okbtn, &QPushButton::clicked, this, &CheckChoiceDialog::okbtnClick);
-    connect(help, &QPushButton::clicked, this, &CheckChoiceDialog::helpClick);
-    connect(m_folderList, &QListWidget::itemDoubleClicked, this, &CheckChoiceDialog::okbtnClick);
+    connect(okbtn, &QPushButton::clicked, this, &CheckChoiceDialog::okClicked);
+    connect(help, &QPushButton::clicked, this, &CheckChoiceDialog::helpClicked);
+    connect(m_folderList, &QListWidget::itemDoubleClicked, this, &CheckChoiceDialog::okClicked);
 }
 
 void CheckChoiceDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -62,12 +62,12 @@ int CheckChoiceDialog::chosenFolder() const {
     return std::max(0, m_folderList->currentRow());
 }
 
-void CheckChoiceDialog::okbtnClick() {
+void CheckChoiceDialog::okClicked() {
     m_context.click();
     accept();
 }
 
-void CheckChoiceDialog::helpClick() {
+void CheckChoiceDialog::helpClicked() {
     m_context.click();
     m_context.help(2400);
 }

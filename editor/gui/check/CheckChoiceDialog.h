@@ -20,8 +20,8 @@ public:
     void prepare(const QString& name, const QString& fileName, const QStringList& folders);
     int chosenFolder() const;
 
-    void okbtnClick();
-    void helpClick();
+    void okClicked();
+    void helpClicked();
     // Escape and the window system's close request change nothing.
     void reject() override {}
 

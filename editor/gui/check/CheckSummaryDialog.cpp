@@ -76,8 +76,8 @@ CheckSummaryDialog::CheckSummaryDialog(ItemDialogContext& context, QWidget* pare
     layout->addLayout(buttonRow({okbtn, help}));
     resize(760, 480);
 
-    connect(okbtn, &QPushButton::clicked, this, &CheckSummaryDialog::okbtnClick);
-    connect(help, &QPushButton::clicked, this, &CheckSummaryDialog::helpClick);
+    connect(okbtn, &QPushButton::clicked, this, &CheckSummaryDialog::okClicked);
+    connect(help, &QPushButton::clicked, this, &CheckSummaryDialog::helpClicked);
 }
 
 void CheckSummaryDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -109,12 +109,12 @@ void CheckSummaryDialog::prepare(const projectcheck::Report& report) {
     m_nothingToRepair->setVisible(nothing);
 }
 
-void CheckSummaryDialog::okbtnClick() {
+void CheckSummaryDialog::okClicked() {
     m_context.click();
     accept();
 }
 
-void CheckSummaryDialog::helpClick() {
+void CheckSummaryDialog::helpClicked() {
     m_context.click();
     m_context.help(2400);
 }

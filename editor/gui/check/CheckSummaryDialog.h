@@ -19,8 +19,8 @@ public:
     // Fills both lists from the report without showing the dialog.
     void prepare(const projectcheck::Report& report);
 
-    void okbtnClick();
-    void helpClick();
+    void okClicked();
+    void helpClicked();
 
     QTableWidget* rem_grid;
     QTableWidget* rep_grid;

@@ -126,7 +126,7 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     layout->addWidget(tabs, 1);
     layout->addLayout(bottom);
 
-    splashPreview = new SplashPreview(this);
+    splashPreview = new SplashPreviewDialog(this);
     for (int key = RefusedMedia; key <= LastText; ++key)
         m_texts.insert(key, QString::fromUtf8(kEnglishTexts[key - RefusedMedia]));
     connectSettings();
@@ -570,35 +570,35 @@ void DesignEditor::connectSettings() {
 
     const std::pair<QPushButton*, void (DesignEditor::*)()> commands[] = {
         {bandmode, &DesignEditor::backgroundBandClicked},
-        {loadbtmpok, &DesignEditor::loadbtmpokClick},
-        {clearbmp, &DesignEditor::clearbmpClick},
+        {loadbtmpok, &DesignEditor::loadBackgroundClicked},
+        {clearbmp, &DesignEditor::clearBackgroundClicked},
         {bmpmode, &DesignEditor::backgroundBitmapModeClicked},
-        {buttonband, &DesignEditor::buttonbandClick},
-        {loadbuttonbmp, &DesignEditor::loadbuttonbmpClick},
-        {clearbtn, &DesignEditor::clearbtnClick},
-        {buttonbmp, &DesignEditor::buttonbmpClick},
+        {buttonband, &DesignEditor::buttonBandClicked},
+        {loadbuttonbmp, &DesignEditor::loadButtonBitmapClicked},
+        {clearbtn, &DesignEditor::clearButtonBitmapClicked},
+        {buttonbmp, &DesignEditor::buttonBitmapModeClicked},
         {buttontrans, &DesignEditor::transparentClicked},
-        {soundplay, &DesignEditor::soundplayClick},
-        {soundstop, &DesignEditor::soundstopClick},
-        {SoundOpen, &DesignEditor::SoundOpenClick},
-        {SoundClear, &DesignEditor::SoundClearClick},
-        {splash_load, &DesignEditor::splash_loadClick},
-        {splash_clear, &DesignEditor::splash_clearClick},
-        {splash_prev, &DesignEditor::splash_prevClick},
-        {icon_load, &DesignEditor::icon_loadClick},
-        {icon_clear, &DesignEditor::icon_clearClick},
-        {ngf, &DesignEditor::ngfClick},
-        {lgf, &DesignEditor::lgfClick},
-        {crgf, &DesignEditor::crgfClick},
-        {SaveAs, &DesignEditor::SaveAsClick},
-        {OK, &DesignEditor::OKClick},
-        {Cancel, &DesignEditor::CancelClick},
-        {help, &DesignEditor::helpClick},
-        {Info, &DesignEditor::InfoClick},
+        {soundplay, &DesignEditor::playSoundClicked},
+        {soundstop, &DesignEditor::stopSoundClicked},
+        {SoundOpen, &DesignEditor::loadSoundClicked},
+        {SoundClear, &DesignEditor::clearSoundClicked},
+        {splash_load, &DesignEditor::loadSplashClicked},
+        {splash_clear, &DesignEditor::clearSplashClicked},
+        {splash_prev, &DesignEditor::previewSplashClicked},
+        {icon_load, &DesignEditor::loadIconClicked},
+        {icon_clear, &DesignEditor::clearIconClicked},
+        {ngf, &DesignEditor::newDesignClicked},
+        {lgf, &DesignEditor::loadDesignClicked},
+        {crgf, &DesignEditor::saveDesignClicked},
+        {SaveAs, &DesignEditor::saveAsClicked},
+        {OK, &DesignEditor::okClicked},
+        {Cancel, &DesignEditor::cancelClicked},
+        {help, &DesignEditor::helpClicked},
+        {Info, &DesignEditor::aboutClicked},
     };
     for (const auto& [b, handler] : commands)
         connect(b, &QPushButton::clicked, this, handler);
-    connect(soundc, &QComboBox::currentIndexChanged, this, &DesignEditor::soundcChange);
-    connect(testbtn, &QAbstractButton::clicked, this, &DesignEditor::testbtnClick);
-    connect(moreDesigns, &ui::EffectLabel::clicked, this, &DesignEditor::linkClick);
+    connect(soundc, &QComboBox::currentIndexChanged, this, &DesignEditor::soundChosen);
+    connect(testbtn, &QAbstractButton::clicked, this, &DesignEditor::fullPreviewClicked);
+    connect(moreDesigns, &ui::EffectLabel::clicked, this, &DesignEditor::designsHomePageClicked);
 }

@@ -19,7 +19,7 @@ class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class DesignSample;
-class SplashPreview;
+class SplashPreviewDialog;
 class StatusMark;
 struct EditorState;
 namespace ui {
@@ -49,39 +49,39 @@ public:
 
     // Background
     void backgroundBandClicked();
-    void loadbtmpokClick();
-    void clearbmpClick();
+    void loadBackgroundClicked();
+    void clearBackgroundClicked();
     void backgroundBitmapModeClicked();
     // Buttons
-    void buttonbandClick();
-    void loadbuttonbmpClick();
-    void clearbtnClick();
-    void buttonbmpClick();
+    void buttonBandClicked();
+    void loadButtonBitmapClicked();
+    void clearButtonBitmapClicked();
+    void buttonBitmapModeClicked();
     void transparentClicked();
     // Sounds
-    void soundcChange();
-    void soundplayClick();
-    void soundstopClick();
-    void SoundOpenClick();
-    void SoundClearClick();
+    void soundChosen();
+    void playSoundClicked();
+    void stopSoundClicked();
+    void loadSoundClicked();
+    void clearSoundClicked();
     // Appearance
-    void splash_loadClick();
-    void splash_clearClick();
-    void splash_prevClick();
-    void icon_loadClick();
-    void icon_clearClick();
+    void loadSplashClicked();
+    void clearSplashClicked();
+    void previewSplashClicked();
+    void loadIconClicked();
+    void clearIconClicked();
     // Design files and leaving
-    void ngfClick();
-    void lgfClick();
-    void crgfClick();
-    void SaveAsClick();
-    void OKClick();
-    void CancelClick();
-    void helpClick();
-    void InfoClick();
-    void linkClick();
+    void newDesignClicked();
+    void loadDesignClicked();
+    void saveDesignClicked();
+    void saveAsClicked();
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
+    void aboutClicked();
+    void designsHomePageClicked();
     // The full preview on the menu program.
-    void testbtnClick();
+    void fullPreviewClicked();
 
     bool isModified() const;
     static QString designsHomePage();
@@ -188,7 +188,7 @@ public:
     QPushButton* Cancel;
     QPushButton* help;
     QPushButton* Info;
-    SplashPreview* splashPreview;
+    SplashPreviewDialog* splashPreview;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,7 +36,7 @@ constexpr int kHelpContext = 3051;
 } // namespace
 
 void DesignEditor::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 void DesignEditor::message(const QString& key) const {
@@ -111,18 +111,18 @@ bool DesignEditor::execute() {
 void DesignEditor::prepare() {
     soundc->setCurrentIndex(0);
     m_soundFolder = common::resolveIgnoringCase(m_state.programFolder, u"Sounds");
-    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    const FileHolder& design = m_state.files.designFile;
     loadDesign(design.exists() ? design.path() : designfile::standardFile(m_state.programFolder));
-    m_openingDesignFile = m_state.mainDaten.menudesign_file.path();
+    m_openingDesignFile = m_state.files.designFile.path();
 }
 
 void DesignEditor::loadDesign(const QString& file) {
     const QStringList refused = designfile::load(m_state, file);
-    const TMainDaten& media = m_state.mainDaten;
+    const ProjectFiles& media = m_state.files;
     for (int i = 0; i < 5; ++i)
-        m_soundLoaded[i] = media.Sound[i].exists();
-    if (media.Splash_File.exists())
-        splashPreview->load(media.Splash_File.path());
+        m_soundLoaded[i] = media.sounds[i].exists();
+    if (media.splashFile.exists())
+        splashPreview->load(media.splashFile.path());
     else
         splashPreview->release();
     setTitleToDesign();
@@ -132,8 +132,7 @@ void DesignEditor::loadDesign(const QString& file) {
 }
 
 void DesignEditor::setTitleToDesign() {
-    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") +
-                   m_state.mainDaten.menudesign_file.path());
+    setWindowTitle(m_state.language.text(u"T47") + QStringLiteral(" - ") + m_state.files.designFile.path());
 }
 
 void DesignEditor::showDesign() {
@@ -200,7 +199,7 @@ void DesignEditor::showMarks() {
 }
 
 void DesignEditor::showSample() {
-    sample->showDesign(m_state.design, m_state.mainDaten);
+    sample->showDesign(m_state.design, m_state.files);
 }
 
 void DesignEditor::showSoundButtons() {
@@ -211,7 +210,7 @@ void DesignEditor::showSoundButtons() {
 }
 
 void DesignEditor::showIcon() {
-    const FileHolder& icon = m_state.mainDaten.Icon_File;
+    const FileHolder& icon = m_state.files.iconFile;
     icon_prev->load(icon.exists() ? icon.path() : designfile::defaultDiscIcon(m_state.programFolder));
 }
 
@@ -229,18 +228,18 @@ void DesignEditor::backgroundBandClicked() {
     showDesign();
 }
 
-void DesignEditor::loadbtmpokClick() {
+void DesignEditor::loadBackgroundClicked() {
     click();
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
-    designediting::loadBackgroundBitmap(m_state.design, m_state.mainDaten, chosen);
+    designediting::loadBackgroundBitmap(m_state.design, m_state.files, chosen);
     showDesign();
 }
 
-void DesignEditor::clearbmpClick() {
+void DesignEditor::clearBackgroundClicked() {
     click();
-    refuse(designediting::clearBackgroundBitmap(m_state.design, m_state.mainDaten));
+    refuse(designediting::clearBackgroundBitmap(m_state.design, m_state.files));
     showDesign();
 }
 
@@ -250,28 +249,28 @@ void DesignEditor::backgroundBitmapModeClicked() {
     showDesign();
 }
 
-void DesignEditor::buttonbandClick() {
+void DesignEditor::buttonBandClicked() {
     click();
     designediting::setButtonBand(m_state.design);
     showDesign();
 }
 
-void DesignEditor::loadbuttonbmpClick() {
+void DesignEditor::loadButtonBitmapClicked() {
     click();
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
-    designediting::loadButtonBitmap(m_state.design, m_state.mainDaten, chosen);
+    designediting::loadButtonBitmap(m_state.design, m_state.files, chosen);
     showDesign();
 }
 
-void DesignEditor::clearbtnClick() {
+void DesignEditor::clearButtonBitmapClicked() {
     click();
-    refuse(designediting::clearButtonBitmap(m_state.design, m_state.mainDaten));
+    refuse(designediting::clearButtonBitmap(m_state.design, m_state.files));
     showDesign();
 }
 
-void DesignEditor::buttonbmpClick() {
+void DesignEditor::buttonBitmapModeClicked() {
     click();
     refuse(designediting::setButtonBitmapMode(m_state.design));
     showDesign();
@@ -285,22 +284,22 @@ void DesignEditor::transparentClicked() {
 
 // --- Sounds ----------------------------------------------------------------------------------------
 
-void DesignEditor::soundcChange() {
+void DesignEditor::soundChosen() {
     showSoundButtons();
 }
 
-void DesignEditor::soundplayClick() {
+void DesignEditor::playSoundClicked() {
     const int i = soundc->currentIndex();
     if (i >= 0 && m_soundLoaded[i])
-        m_services.sound.play(m_state.mainDaten.Sound[i].path());
+        m_services.sound.play(m_state.files.sounds[i].path());
 }
 
-void DesignEditor::soundstopClick() {
+void DesignEditor::stopSoundClicked() {
     click();
     m_services.sound.stop();
 }
 
-void DesignEditor::SoundOpenClick() {
+void DesignEditor::loadSoundClicked() {
     click();
     const int i = soundc->currentIndex();
     if (i < 0)
@@ -309,7 +308,7 @@ void DesignEditor::SoundOpenClick() {
         chooseMedium(QStringLiteral("Wavefile|*.wav"), QStringLiteral("wav"), m_soundFolder);
     if (chosen.isEmpty())
         return;
-    FileHolder& sound = m_state.mainDaten.Sound[i];
+    FileHolder& sound = m_state.files.sounds[i];
     sound.set(chosen);
     m_soundLoaded[i] = sound.exists();
     if (sound.exists())
@@ -318,13 +317,13 @@ void DesignEditor::SoundOpenClick() {
     showSoundButtons();
 }
 
-void DesignEditor::SoundClearClick() {
+void DesignEditor::clearSoundClicked() {
     click();
     const int i = soundc->currentIndex();
     if (i < 0 || !m_soundLoaded[i])
         return;
     m_services.sound.stop();
-    m_state.mainDaten.Sound[i].clear();
+    m_state.files.sounds[i].clear();
     m_soundLoaded[i] = false;
     m_state.design.modified = true;
     showSoundButtons();
@@ -332,45 +331,45 @@ void DesignEditor::SoundClearClick() {
 
 // --- Splash and icon -------------------------------------------------------------------------------
 
-void DesignEditor::splash_loadClick() {
+void DesignEditor::loadSplashClicked() {
     click();
     const QString chosen = chooseBitmap();
     if (chosen.isEmpty())
         return;
-    m_state.mainDaten.Splash_File.set(chosen);
+    m_state.files.splashFile.set(chosen);
     m_state.design.marks.splash_status = true;
     m_state.design.modified = true;
     splashPreview->load(chosen);
     showMarks();
 }
 
-void DesignEditor::splash_clearClick() {
-    m_state.mainDaten.Splash_File.clear();
+void DesignEditor::clearSplashClicked() {
+    m_state.files.splashFile.clear();
     splashPreview->release();
     m_state.design.marks.splash_status = false;
     m_state.design.modified = true;
     showMarks();
 }
 
-void DesignEditor::splash_prevClick() {
+void DesignEditor::previewSplashClicked() {
     splashPreview->setFrame(m_state.design.splashFrameColor, m_state.design.splashFrameWidth);
     splashPreview->exec();
 }
 
-void DesignEditor::icon_loadClick() {
+void DesignEditor::loadIconClicked() {
     const QString chosen =
         chooseMedium(QStringLiteral("Icons (*.ico)|*.ico"), QStringLiteral("ICO"), m_state.programFolder);
     if (chosen.isEmpty())
         return;
-    m_state.mainDaten.Icon_File.set(chosen);
+    m_state.files.iconFile.set(chosen);
     m_state.design.marks.icon_status = true;
     m_state.design.modified = true;
     showMarks();
     showIcon();
 }
 
-void DesignEditor::icon_clearClick() {
-    m_state.mainDaten.Icon_File.clear();
+void DesignEditor::clearIconClicked() {
+    m_state.files.iconFile.clear();
     m_state.design.marks.icon_status = false;
     m_state.design.modified = true;
     showMarks();
@@ -379,13 +378,13 @@ void DesignEditor::icon_clearClick() {
 
 // --- Design files ----------------------------------------------------------------------------------
 
-void DesignEditor::ngfClick() {
+void DesignEditor::newDesignClicked() {
     click();
     loadDesign(designfile::standardFile(m_state.programFolder));
     m_state.modified = true;
 }
 
-void DesignEditor::lgfClick() {
+void DesignEditor::loadDesignClicked() {
     click();
     const QString chosen = m_services.choosers.openFile({lgf->text(),
                                                          designfile::startFolder(m_state.programFolder),
@@ -398,18 +397,18 @@ void DesignEditor::lgfClick() {
     m_state.modified = true;
 }
 
-void DesignEditor::crgfClick() {
+void DesignEditor::saveDesignClicked() {
     click();
     save();
 }
 
-void DesignEditor::SaveAsClick() {
+void DesignEditor::saveAsClicked() {
     click();
     saveAs();
 }
 
 bool DesignEditor::save() {
-    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    const FileHolder& design = m_state.files.designFile;
     if (!design.exists() || designfile::isStandardFile(design.path(), m_state.programFolder))
         return saveAs();
     return saveTo(design.path());
@@ -465,7 +464,7 @@ bool DesignEditor::saveTo(const QString& file) {
 
 // --- Leaving ---------------------------------------------------------------------------------------
 
-void DesignEditor::OKClick() {
+void DesignEditor::okClicked() {
     click();
     if (!m_state.design.modified) {
         accept();
@@ -475,7 +474,7 @@ void DesignEditor::OKClick() {
                                  m_state.language.message(u"M40")) != Msg::Answer::Ok)
         return;
     const bool saved = save();
-    if (!m_state.mainDaten.menudesign_file.exists()) {
+    if (!m_state.files.designFile.exists()) {
         message(QStringLiteral("M41"));
         return;
     }
@@ -486,7 +485,7 @@ void DesignEditor::OKClick() {
         onSavedAndClosed();
 }
 
-void DesignEditor::CancelClick() {
+void DesignEditor::cancelClicked() {
     click();
     reject();
 }
@@ -496,29 +495,29 @@ void DesignEditor::reject() {
     // a design the user left on the disc beside the design file that does not name them.
     if (QFileInfo(m_openingDesignFile).isFile())
         designfile::load(m_state, m_openingDesignFile);
-    m_state.mainDaten.menudesign_file.set(m_openingDesignFile);
+    m_state.files.designFile.set(m_openingDesignFile);
     QDialog::reject();
 }
 
-void DesignEditor::helpClick() {
+void DesignEditor::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kHelpContext);
 }
 
-void DesignEditor::InfoClick() {
+void DesignEditor::aboutClicked() {
     click();
-    AboutBox about(m_services, m_state.language, m_state.helpFile, this, m_state.language.text(u"T63"),
-                   QStringLiteral("1.5"));
+    EditorAboutDialog about(m_services, m_state.language, m_state.helpFile, this,
+                            m_state.language.text(u"T63"), QStringLiteral("1.5"));
     about.exec();
 }
 
-void DesignEditor::linkClick() {
+void DesignEditor::designsHomePageClicked() {
     m_services.shell.open(designsHomePage());
 }
 
 // --- Full preview ----------------------------------------------------------------------------------
 
-void DesignEditor::testbtnClick() {
+void DesignEditor::fullPreviewClicked() {
     const QString program = designpreview::previewProgram(m_state.programFolder);
     const QFileInfo programInfo(program);
     if (!programInfo.isFile() || !programInfo.isExecutable()) {

@@ -75,9 +75,9 @@ const QPixmap& DesignSample::bitmap(const QString& path, QString& loadedPath, QP
     return cache;
 }
 
-void DesignSample::showDesign(const DesignModel& d, const TMainDaten& media) {
+void DesignSample::showDesign(const DesignModel& d, const ProjectFiles& media) {
     if (d.designMode == Model::DesignMode::Bmp)
-        setBackdrop(ui::Backdrop::bitmap(bitmap(media.BMP_File.path(), m_backgroundPath, m_background),
+        setBackdrop(ui::Backdrop::bitmap(bitmap(media.backgroundFile.path(), m_backgroundPath, m_background),
                                          toUi(d.tileMode)));
     else
         setBackdrop(ui::Backdrop::gradient(d.backStart, d.backEnd));
@@ -87,7 +87,7 @@ void DesignSample::showDesign(const DesignModel& d, const TMainDaten& media) {
         testbtn->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
         break;
     case Model::ButtonMode::Bmp:
-        testbtn->setFace(ui::Backdrop::bitmap(bitmap(media.Button_file.path(), m_buttonPath, m_button),
+        testbtn->setFace(ui::Backdrop::bitmap(bitmap(media.buttonFile.path(), m_buttonPath, m_button),
                                               ui::Placement::Tile));
         break;
     case Model::ButtonMode::Trans:

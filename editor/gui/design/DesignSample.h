@@ -6,7 +6,7 @@
 #include <QString>
 
 struct DesignModel;
-struct TMainDaten;
+struct ProjectFiles;
 namespace ui {
 class EffectLabel;
 class ShadowButton;
@@ -20,7 +20,7 @@ public:
     explicit DesignSample(QWidget* parent = nullptr);
 
     // Shows every setting of the design at once; bitmaps come from the media holders.
-    void showDesign(const DesignModel& design, const TMainDaten& media);
+    void showDesign(const DesignModel& design, const ProjectFiles& media);
 
     ui::ShadowButton* testbtn;
     ui::EffectLabel* m_headingSample; // heading font

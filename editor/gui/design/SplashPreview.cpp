@@ -9,7 +9,8 @@ namespace {
 constexpr QSize kLargestWindow(1920, 1200);
 } // namespace
 
-SplashPreview::SplashPreview(QWidget* parent) : QDialog(parent), m_splash(new ui::SplashScreen(this)) {
+SplashPreviewDialog::SplashPreviewDialog(QWidget* parent)
+    : QDialog(parent), m_splash(new ui::SplashScreen(this)) {
     setObjectName(QStringLiteral("splashPreview"));
     setWindowTitle(QStringLiteral("Preview"));
     setModal(true);
@@ -20,7 +21,7 @@ SplashPreview::SplashPreview(QWidget* parent) : QDialog(parent), m_splash(new ui
     layout->addWidget(m_splash);
 }
 
-bool SplashPreview::load(const QString& path) {
+bool SplashPreviewDialog::load(const QString& path) {
     const QPixmap pixmap(path);
     m_splash->setPixmap(pixmap);
     if (!pixmap.isNull())
@@ -28,14 +29,14 @@ bool SplashPreview::load(const QString& path) {
     return !pixmap.isNull();
 }
 
-void SplashPreview::release() {
+void SplashPreviewDialog::release() {
     m_splash->setPixmap(QPixmap());
 }
 
-bool SplashPreview::hasBitmap() const {
+bool SplashPreviewDialog::hasBitmap() const {
     return !m_splash->pixmap().isNull();
 }
 
-void SplashPreview::setFrame(const QColor& color, int width) {
+void SplashPreviewDialog::setFrame(const QColor& color, int width) {
     m_splash->setFrame(color, width);
 }

@@ -7,10 +7,10 @@ class SplashScreen;
 }
 
 // The splash bitmap as the menu program shows it at start-up, in a window of the bitmap's size.
-class SplashPreview : public QDialog {
+class SplashPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SplashPreview(QWidget* parent = nullptr);
+    explicit SplashPreviewDialog(QWidget* parent = nullptr);
 
     // False, and no bitmap, when the file holds no readable picture.
     bool load(const QString& path);

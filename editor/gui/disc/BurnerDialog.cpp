@@ -60,12 +60,12 @@ BurnerDialog::BurnerDialog(ItemDialogContext& context, std::function<void()> bui
     grid->addLayout(buttonRow({add, cancel, help}), 5, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(460);
-    connect(generate, &QPushButton::clicked, this, &BurnerDialog::generateClick);
-    connect(add, &QPushButton::clicked, this, &BurnerDialog::addClick);
-    connect(cancel, &QPushButton::clicked, this, &BurnerDialog::cancelClick);
-    connect(help, &QPushButton::clicked, this, &BurnerDialog::helpClick);
-    connect(writeimage, &QPushButton::clicked, this, &BurnerDialog::writeImageClick);
-    connect(burndisc, &QPushButton::clicked, this, &BurnerDialog::burnDiscClick);
+    connect(generate, &QPushButton::clicked, this, &BurnerDialog::buildDiscClicked);
+    connect(add, &QPushButton::clicked, this, &BurnerDialog::writeBurnerProjectClicked);
+    connect(cancel, &QPushButton::clicked, this, &BurnerDialog::cancelClicked);
+    connect(help, &QPushButton::clicked, this, &BurnerDialog::helpClicked);
+    connect(writeimage, &QPushButton::clicked, this, &BurnerDialog::writeImageClicked);
+    connect(burndisc, &QPushButton::clicked, this, &BurnerDialog::burnDiscClicked);
 }
 
 BurnerDialog::~BurnerDialog() = default;
@@ -102,11 +102,11 @@ QString BurnerDialog::projectFile() const {
            QStringLiteral("burn zol.cpj");
 }
 
-void BurnerDialog::generateClick() {
+void BurnerDialog::buildDiscClicked() {
     m_build();
 }
 
-void BurnerDialog::addClick() {
+void BurnerDialog::writeBurnerProjectClicked() {
     m_context.click();
     const EditorState& state = m_context.state;
     if (!QFileInfo(state.projectFolder + QStringLiteral("tiv.exe")).isFile()) {
@@ -127,22 +127,22 @@ void BurnerDialog::addClick() {
     accept();
 }
 
-void BurnerDialog::cancelClick() {
+void BurnerDialog::cancelClicked() {
     m_context.click();
     reject();
 }
 
-void BurnerDialog::helpClick() {
+void BurnerDialog::helpClicked() {
     m_context.click();
     m_context.help(2600);
 }
 
-void BurnerDialog::writeImageClick() {
+void BurnerDialog::writeImageClicked() {
     m_context.click();
     m_disc->writeImage(medium_c->currentData().toLongLong());
 }
 
-void BurnerDialog::burnDiscClick() {
+void BurnerDialog::burnDiscClicked() {
     m_context.click();
     if (!m_disc->discFolderReady())
         return;

@@ -20,13 +20,13 @@ public:
 
     // The project file that OK writes, in the editor's "Files" folder.
     QString projectFile() const;
-    void generateClick();
-    void addClick();
-    void cancelClick();
-    void helpClick();
+    void buildDiscClicked();
+    void writeBurnerProjectClicked();
+    void cancelClicked();
+    void helpClicked();
     // The built disc folder as an image file, and onto a disc; the main window's menu calls them too.
-    void writeImageClick();
-    void burnDiscClick();
+    void writeImageClicked();
+    void burnDiscClicked();
     DiscCommands& discCommands() { return *m_disc; }
     // Text of the disc commands, for the main window's menu entries.
     QString writeImageText() const;

@@ -40,7 +40,7 @@ DiscProgressDialog::DiscProgressDialog(QWidget* parent) : QDialog(parent) {
     m_timer = new QTimer(this);
     m_timer->setInterval(kRefreshMilliseconds);
     connect(m_timer, &QTimer::timeout, this, &DiscProgressDialog::showProgress);
-    connect(cancel, &QPushButton::clicked, this, &DiscProgressDialog::cancelClick);
+    connect(cancel, &QPushButton::clicked, this, &DiscProgressDialog::cancelClicked);
 }
 
 void DiscProgressDialog::setTexts(const DiscProgressTexts& texts) {
@@ -68,7 +68,7 @@ DiscJobResult DiscProgressDialog::run(const QString& title, Job job) {
     return result;
 }
 
-void DiscProgressDialog::cancelClick() {
+void DiscProgressDialog::cancelClicked() {
     if (m_progress)
         m_progress->cancelRequested = true;
     cancel->setEnabled(false);
@@ -76,7 +76,7 @@ void DiscProgressDialog::cancelClick() {
 
 void DiscProgressDialog::reject() {
     // Escape and the close box cancel; the job's end closes the window.
-    cancelClick();
+    cancelClicked();
 }
 
 void DiscProgressDialog::showProgress() {

@@ -38,7 +38,7 @@ public:
     QPushButton* cancelButton() const { return cancel; }
 
     // Asks the job to stop; the window stays until it has.
-    void cancelClick();
+    void cancelClicked();
     void reject() override;
 
 private:

@@ -1,6 +1,7 @@
 #include "editor/gui/iteminfo/ItemInfoEditor.h"
 
 #include "editor/gui/PointSize.h"
+#include "editor/gui/UnstorableQuestion.h"
 #include "editor/language/FileFilter.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
@@ -8,7 +9,6 @@
 #include "editor/project/ItemCompanion.h"
 #include "editor/project/ItemRules.h"
 #include "editor/project/ItemTable.h"
-#include "editor/project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/ClipboardService.h"
 #include "ui/services/MessageBoxService.h"
@@ -123,13 +123,13 @@ ItemInfoEditor::ItemInfoEditor(ItemDialogContext& context, QWidget* parent)
     grid->setColumnStretch(0, 1);
     resize(720, 520);
 
-    connect(m_templateButton, &QPushButton::clicked, this, &ItemInfoEditor::newClick);
-    connect(m_clearButton, &QPushButton::clicked, this, &ItemInfoEditor::clearClick);
-    connect(m_pasteButton, &QPushButton::clicked, this, &ItemInfoEditor::pasteClick);
-    connect(m_saveButton, &QPushButton::clicked, this, &ItemInfoEditor::saveClick);
-    connect(m_deleteButton, &QPushButton::clicked, this, &ItemInfoEditor::deleteClick);
-    connect(m_cancelButton, &QPushButton::clicked, this, &ItemInfoEditor::cancelClick);
-    connect(m_helpButton, &QPushButton::clicked, this, &ItemInfoEditor::helpClick);
+    connect(m_templateButton, &QPushButton::clicked, this, &ItemInfoEditor::templateClicked);
+    connect(m_clearButton, &QPushButton::clicked, this, &ItemInfoEditor::clearClicked);
+    connect(m_pasteButton, &QPushButton::clicked, this, &ItemInfoEditor::pasteClicked);
+    connect(m_saveButton, &QPushButton::clicked, this, &ItemInfoEditor::saveClicked);
+    connect(m_deleteButton, &QPushButton::clicked, this, &ItemInfoEditor::deleteClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ItemInfoEditor::cancelClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &ItemInfoEditor::helpClicked);
     applyMode();
 }
 
@@ -256,7 +256,7 @@ void ItemInfoEditor::loadCompanion() {
     }
 }
 
-void ItemInfoEditor::newClick() {
+void ItemInfoEditor::templateClicked() {
     m_context.click();
     const bool text = m_mode == ItemInfoMode::Text;
     const QString file = m_context.services.choosers.openFile(
@@ -278,13 +278,13 @@ void ItemInfoEditor::newClick() {
     }
 }
 
-void ItemInfoEditor::clearClick() {
+void ItemInfoEditor::clearClicked() {
     m_context.click();
     m_textEditor->clear();
     m_pictureBox->clear();
 }
 
-void ItemInfoEditor::pasteClick() {
+void ItemInfoEditor::pasteClicked() {
     m_context.click();
     const QImage picture = m_context.services.clipboard.image();
     if (picture.isNull()) {
@@ -295,7 +295,7 @@ void ItemInfoEditor::pasteClick() {
     m_pictureBox->setPicture(picture);
 }
 
-void ItemInfoEditor::saveClick() {
+void ItemInfoEditor::saveClicked() {
     m_context.click();
     if (m_ownFile)
         return;
@@ -332,7 +332,7 @@ void ItemInfoEditor::saveClick() {
         reject();
 }
 
-void ItemInfoEditor::deleteClick() {
+void ItemInfoEditor::deleteClicked() {
     m_context.click();
     const QString file = companionFile();
     if (file.isEmpty() || !QFileInfo(file).isFile()) {
@@ -350,12 +350,12 @@ void ItemInfoEditor::deleteClick() {
     accept();
 }
 
-void ItemInfoEditor::cancelClick() {
+void ItemInfoEditor::cancelClicked() {
     m_context.click();
     reject();
 }
 
-void ItemInfoEditor::helpClick() {
+void ItemInfoEditor::helpClicked() {
     m_context.click();
     m_context.help(m_mode == ItemInfoMode::Text ? 2300 : 2350);
 }

@@ -30,13 +30,13 @@ public:
     // The companion is the item's own file: shown, never written or deleted.
     bool showsItemsOwnFile() const { return m_ownFile; }
 
-    void newClick();
-    void clearClick();
-    void pasteClick();
-    void saveClick();
-    void deleteClick();
-    void cancelClick();
-    void helpClick();
+    void templateClicked();
+    void clearClicked();
+    void pasteClicked();
+    void saveClicked();
+    void deleteClicked();
+    void cancelClicked();
+    void helpClicked();
     // Every way of closing leaves the picture box empty.
     void done(int result) override;
 

@@ -112,11 +112,11 @@ AddFileDialog::AddFileDialog(ItemDialogContext& context, QWidget* parent)
     grid->setColumnStretch(1, 1);
     setMinimumWidth(480);
 
-    connect(selfilebtn, &QPushButton::clicked, this, &AddFileDialog::selfilebtnClick);
-    connect(SizefillIn, &QPushButton::clicked, this, &AddFileDialog::SizefillInClick);
-    connect(add, &QPushButton::clicked, this, &AddFileDialog::addClick);
-    connect(cancel, &QPushButton::clicked, this, &AddFileDialog::cancelClick);
-    connect(help, &QPushButton::clicked, this, &AddFileDialog::helpClick);
+    connect(selfilebtn, &QPushButton::clicked, this, &AddFileDialog::chooseFileClicked);
+    connect(SizefillIn, &QPushButton::clicked, this, &AddFileDialog::sizeFillInClicked);
+    connect(add, &QPushButton::clicked, this, &AddFileDialog::addClicked);
+    connect(cancel, &QPushButton::clicked, this, &AddFileDialog::cancelClicked);
+    connect(help, &QPushButton::clicked, this, &AddFileDialog::helpClicked);
 }
 
 void AddFileDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -147,7 +147,7 @@ void AddFileDialog::prepare() {
     m_categoryBox->setCurrentIndex(selected >= 0 && selected < m_categoryBox->count() ? selected : 0);
 }
 
-void AddFileDialog::selfilebtnClick() {
+void AddFileDialog::chooseFileClicked() {
     m_context.click();
     const QString chosen = m_context.services.choosers.openFile(
         {windowTitle(), chooserFolder(), chooserFilter(m_context.state.language), {}, {}});
@@ -177,11 +177,11 @@ QString AddFileDialog::chooserFolder() const {
     return m_lastFolder.isEmpty() || m_lastFolderProject != project ? project : m_lastFolder;
 }
 
-void AddFileDialog::SizefillInClick() {
+void AddFileDialog::sizeFillInClicked() {
     sizeup->setText(sizep->text());
 }
 
-void AddFileDialog::addClick() {
+void AddFileDialog::addClicked() {
     m_context.click();
     if (m_context.gate()) {
         if (anzname->text().isEmpty()) {
@@ -222,12 +222,12 @@ void AddFileDialog::addClick() {
     m_context.recomputeRowColours();
 }
 
-void AddFileDialog::cancelClick() {
+void AddFileDialog::cancelClicked() {
     m_context.click();
     reject();
 }
 
-void AddFileDialog::helpClick() {
+void AddFileDialog::helpClicked() {
     m_context.click();
     m_context.help(2100);
 }

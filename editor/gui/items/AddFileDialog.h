@@ -15,11 +15,11 @@ public:
 
     // Resets the fields for a new addition (the Add File command, before showing).
     void prepare();
-    void selfilebtnClick();
-    void SizefillInClick();
-    void addClick();
-    void cancelClick();
-    void helpClick();
+    void chooseFileClicked();
+    void sizeFillInClicked();
+    void addClicked();
+    void cancelClicked();
+    void helpClicked();
 
     QPushButton* selfilebtn;
     QLineEdit* anzname;

@@ -121,14 +121,14 @@ AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask
     layout->addLayout(form);
     layout->addLayout(buttonRow({add, cancel, help}));
 
-    connect(selfilebtn, &QPushButton::clicked, this, &AddFolderDialog::selfilebtnClick);
+    connect(selfilebtn, &QPushButton::clicked, this, &AddFolderDialog::chooseFolderClicked);
     connect(m_selectAllButton, &QPushButton::clicked, this, [this] {
         m_context.click();
         selectAllClicked();
     });
-    connect(add, &QPushButton::clicked, this, &AddFolderDialog::addClick);
-    connect(cancel, &QPushButton::clicked, this, &AddFolderDialog::cancelClick);
-    connect(help, &QPushButton::clicked, this, &AddFolderDialog::helpClick);
+    connect(add, &QPushButton::clicked, this, &AddFolderDialog::addClicked);
+    connect(cancel, &QPushButton::clicked, this, &AddFolderDialog::cancelClicked);
+    connect(help, &QPushButton::clicked, this, &AddFolderDialog::helpClicked);
 }
 
 void AddFolderDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -164,7 +164,7 @@ void AddFolderDialog::prepare() {
     refillCategories(m_categoryBox);
 }
 
-void AddFolderDialog::selfilebtnClick() {
+void AddFolderDialog::chooseFolderClicked() {
     m_context.click();
     const QString folder = m_context.services.choosers.chooseFolder(
         QStringLiteral("Tavik - Lumbrel"), {}, itemrules::chooserStartFolder(m_context.state.projectFolder));
@@ -191,7 +191,7 @@ void AddFolderDialog::selectAllClicked() {
     FileListBox->selectAll();
 }
 
-void AddFolderDialog::addClick() {
+void AddFolderDialog::addClicked() {
     m_context.click();
     if (m_context.gate()) {
         if (FileListBox->selectedItems().isEmpty()) {
@@ -244,12 +244,12 @@ void AddFolderDialog::addClick() {
     m_context.recomputeRowColours();
 }
 
-void AddFolderDialog::cancelClick() {
+void AddFolderDialog::cancelClicked() {
     m_context.click();
     reject();
 }
 
-void AddFolderDialog::helpClick() {
+void AddFolderDialog::helpClicked() {
     m_context.click();
     m_context.help(2150);
 }

@@ -19,11 +19,11 @@ public:
 
     // Resets the dialog for a new addition (the Add Folder command, before showing).
     void prepare();
-    void selfilebtnClick();
+    void chooseFolderClicked();
     void selectAllClicked();
-    void addClick();
-    void cancelClick();
-    void helpClick();
+    void addClicked();
+    void cancelClicked();
+    void helpClicked();
 
     QPushButton* selfilebtn;
     QCheckBox* subdirs_check;

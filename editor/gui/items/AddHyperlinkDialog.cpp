@@ -48,7 +48,7 @@ AddHyperlinkDialog::AddHyperlinkDialog(ItemDialogContext& context, QWidget* pare
 
     connect(m_okButton, &QPushButton::clicked, this, &AddHyperlinkDialog::okClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &AddHyperlinkDialog::cancelClicked);
-    connect(Help, &QPushButton::clicked, this, &AddHyperlinkDialog::HelpClick);
+    connect(Help, &QPushButton::clicked, this, &AddHyperlinkDialog::helpClicked);
 }
 
 void AddHyperlinkDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -109,7 +109,7 @@ void AddHyperlinkDialog::cancelClicked() {
     reject();
 }
 
-void AddHyperlinkDialog::HelpClick() {
+void AddHyperlinkDialog::helpClicked() {
     m_context.click();
     m_context.help(2200);
 }

@@ -14,7 +14,7 @@ public:
     void prepare();
     void okClicked();
     void cancelClicked();
-    void HelpClick();
+    void helpClicked();
 
     QLineEdit* anzname;
     QComboBox* m_protocolBox; // protocol

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AddItemTip::AddItemTip(ItemDialogContext& context, QWidget* parent)
+AddItemTipDialog::AddItemTipDialog(ItemDialogContext& context, QWidget* parent)
     : ItemDialog(context, QStringLiteral("Taddfileinfoform"), QStringLiteral("Tavik - Lumbrel - Add TIP!"),
                  parent) {
     m_heading = label(QStringLiteral("Important Information"));
@@ -30,7 +30,7 @@ AddItemTip::AddItemTip(ItemDialogContext& context, QWidget* parent)
     m_showTipNextTime->setChecked(true);
     add = button(QStringLiteral("add"), QStringLiteral("OK"));
     add->setDefault(true);
-    connect(add, &QPushButton::clicked, this, &AddItemTip::addClick);
+    connect(add, &QPushButton::clicked, this, &AddItemTipDialog::addClicked);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
@@ -41,7 +41,7 @@ AddItemTip::AddItemTip(ItemDialogContext& context, QWidget* parent)
     setFixedWidth(420);
 }
 
-void AddItemTip::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+void AddItemTipDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     const QString s = QStringLiteral("AddFileInfo");
     setWindowTitle(tables.text(u"T1"));
     m_heading->setText(windowText(file, s, 1));
@@ -52,7 +52,7 @@ void AddItemTip::applyTexts(const common::IniFile& file, const LanguageTables& t
     add->setText(windowText(file, s, 5));
 }
 
-void AddItemTip::addClick() {
+void AddItemTipDialog::addClicked() {
     m_context.click();
     m_context.setShowTip(m_showTipNextTime->isChecked());
     accept();

@@ -6,13 +6,13 @@
 class QCheckBox;
 
 // The tip shown around additions: how to edit items afterwards.
-class AddItemTip : public ItemDialog, public TranslatableWindow {
+class AddItemTipDialog : public ItemDialog, public TranslatableWindow {
     Q_OBJECT
 public:
-    AddItemTip(ItemDialogContext& context, QWidget* parent);
+    AddItemTipDialog(ItemDialogContext& context, QWidget* parent);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
-    void addClick();
+    void addClicked();
 
     QCheckBox* m_showTipNextTime;
 

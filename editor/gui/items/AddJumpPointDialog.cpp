@@ -49,10 +49,10 @@ AddJumpPointDialog::AddJumpPointDialog(ItemDialogContext& context, QWidget* pare
     grid->setColumnStretch(2, 1);
     setMinimumWidth(460);
 
-    connect(selfilebtn, &QPushButton::clicked, this, &AddJumpPointDialog::selfilebtnClick);
-    connect(add, &QPushButton::clicked, this, &AddJumpPointDialog::addClick);
-    connect(cancel, &QPushButton::clicked, this, &AddJumpPointDialog::cancelClick);
-    connect(help, &QPushButton::clicked, this, &AddJumpPointDialog::helpClick);
+    connect(selfilebtn, &QPushButton::clicked, this, &AddJumpPointDialog::chooseTargetClicked);
+    connect(add, &QPushButton::clicked, this, &AddJumpPointDialog::addClicked);
+    connect(cancel, &QPushButton::clicked, this, &AddJumpPointDialog::cancelClicked);
+    connect(help, &QPushButton::clicked, this, &AddJumpPointDialog::helpClicked);
 }
 
 void AddJumpPointDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -75,7 +75,7 @@ void AddJumpPointDialog::prepare() {
     refillCategories(m_categoryBox);
 }
 
-void AddJumpPointDialog::selfilebtnClick() {
+void AddJumpPointDialog::chooseTargetClicked() {
     m_context.click();
     const QString folder = m_context.services.choosers.chooseFolder(
         QStringLiteral("Tavik - Lumbrel - Jump Point"), QStringLiteral("Please browse for Jump Point"),
@@ -90,7 +90,7 @@ void AddJumpPointDialog::selfilebtnClick() {
     anzname->setFocus();
 }
 
-void AddJumpPointDialog::addClick() {
+void AddJumpPointDialog::addClicked() {
     m_context.click();
     if (anzname->text().isEmpty() || anzname->text() == u"n/a") {
         m_context.information(u"M5");
@@ -122,12 +122,12 @@ void AddJumpPointDialog::addClick() {
     m_context.recomputeRowColours();
 }
 
-void AddJumpPointDialog::cancelClick() {
+void AddJumpPointDialog::cancelClicked() {
     m_context.click();
     reject();
 }
 
-void AddJumpPointDialog::helpClick() {
+void AddJumpPointDialog::helpClicked() {
     m_context.click();
     m_context.help(2250);
 }

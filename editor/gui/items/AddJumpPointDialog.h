@@ -12,10 +12,10 @@ public:
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     void prepare();
-    void selfilebtnClick();
-    void addClick();
-    void cancelClick();
-    void helpClick();
+    void chooseTargetClicked();
+    void addClicked();
+    void cancelClicked();
+    void helpClicked();
 
     QPushButton* selfilebtn;
     QLineEdit* anzname;

@@ -28,8 +28,7 @@ BandColourDialog::BandColourDialog(ui::SoundService& sound, QWidget* parent)
     m_ok->setObjectName(QStringLiteral("OK"));
     m_cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::clicked, this,
-            [&sound] { sound.play(TMainDaten::button_sound_file()); });
+    connect(buttons, &QDialogButtonBox::clicked, this, [&sound] { sound.play(ProjectFiles::clickSound()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

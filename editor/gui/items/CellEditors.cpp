@@ -62,8 +62,8 @@ OneLineEditor::OneLineEditor(ItemDialogContext& context, QWidget* parent)
     layout->addWidget(m_textEdit);
     layout->addLayout(buttonRow({OK, cancel}));
     setMinimumWidth(380);
-    connect(OK, &QPushButton::clicked, this, &OneLineEditor::OKClick);
-    connect(cancel, &QPushButton::clicked, this, &OneLineEditor::cancelClick);
+    connect(OK, &QPushButton::clicked, this, &OneLineEditor::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &OneLineEditor::cancelClicked);
     connect(m_textEdit, &QLineEdit::returnPressed, this, &OneLineEditor::returnPressed);
 }
 
@@ -90,7 +90,7 @@ QString OneLineEditor::text() const {
     return m_textEdit->text();
 }
 
-void OneLineEditor::OKClick() {
+void OneLineEditor::okClicked() {
     m_context.click();
     if (m_mode == Mode::CategoryRename && m_textEdit->text().isEmpty()) {
         m_context.information(u"M6");
@@ -105,17 +105,17 @@ void OneLineEditor::OKClick() {
 
 // Escape closes with the text as typed (QDialog's own reject); Cancel empties it first, so that a
 // caller asking for a name sees nothing to do.
-void OneLineEditor::cancelClick() {
+void OneLineEditor::cancelClicked() {
     m_context.click();
     m_textEdit->clear();
     reject();
 }
 
 void OneLineEditor::returnPressed() {
-    OKClick();
+    okClicked();
 }
 
-YesNoChooser::YesNoChooser(ItemDialogContext& context, QWidget* parent)
+YesNoDialog::YesNoDialog(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfilesynform"), parent), m_title(windowTitle()) {
     yes = button(QStringLiteral("yes"), QStringLiteral("Yes"));
     no = button(QStringLiteral("no"), QStringLiteral("No"));
@@ -123,12 +123,12 @@ YesNoChooser::YesNoChooser(ItemDialogContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());
     layout->addLayout(buttonRow({yes, no, cancel}));
-    connect(yes, &QPushButton::clicked, this, &YesNoChooser::yesClick);
-    connect(no, &QPushButton::clicked, this, &YesNoChooser::noClick);
-    connect(cancel, &QPushButton::clicked, this, &YesNoChooser::cancelClick);
+    connect(yes, &QPushButton::clicked, this, &YesNoDialog::yesClicked);
+    connect(no, &QPushButton::clicked, this, &YesNoDialog::noClicked);
+    connect(cancel, &QPushButton::clicked, this, &YesNoDialog::cancelClicked);
 }
 
-void YesNoChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+void YesNoDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     m_title = tables.text(u"T6");
     setWindowTitle(m_title);
     yes->setText(windowText(file, u"AllFilesYN", 1));
@@ -136,31 +136,31 @@ void YesNoChooser::applyTexts(const common::IniFile& file, const LanguageTables&
     cancel->setText(windowText(file, u"AllFilesYN", 3));
 }
 
-YesNoChooser::Choice YesNoChooser::run(const CellTarget& target) {
+YesNoDialog::Choice YesNoDialog::run(const CellTarget& target) {
     m_choice = Choice::Cancel;
     showTarget(m_title, target);
     exec();
     return m_choice;
 }
 
-void YesNoChooser::yesClick() {
+void YesNoDialog::yesClicked() {
     m_context.click();
     m_choice = Choice::Yes;
     accept();
 }
 
-void YesNoChooser::noClick() {
+void YesNoDialog::noClicked() {
     m_context.click();
     m_choice = Choice::No;
     accept();
 }
 
-void YesNoChooser::cancelClick() {
+void YesNoDialog::cancelClicked() {
     m_context.click();
     reject();
 }
 
-CategoryChooser::CategoryChooser(ItemDialogContext& context, QWidget* parent)
+CategoryChooserDialog::CategoryChooserDialog(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfilescomboform"), parent), m_title(windowTitle()) {
     m_categoryBox = categoryBox(QStringLiteral("ComboBox1"));
     OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
@@ -170,18 +170,18 @@ CategoryChooser::CategoryChooser(ItemDialogContext& context, QWidget* parent)
     layout->addWidget(m_categoryBox);
     layout->addLayout(buttonRow({OK, cancel}));
     setMinimumWidth(300);
-    connect(OK, &QPushButton::clicked, this, &CategoryChooser::OKClick);
-    connect(cancel, &QPushButton::clicked, this, &CategoryChooser::cancelClick);
+    connect(OK, &QPushButton::clicked, this, &CategoryChooserDialog::okClicked);
+    connect(cancel, &QPushButton::clicked, this, &CategoryChooserDialog::cancelClicked);
 }
 
-void CategoryChooser::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
+void CategoryChooserDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     m_title = tables.text(u"T6");
     setWindowTitle(m_title);
     OK->setText(windowText(file, u"AllFilesCombo", 1));
     cancel->setText(windowText(file, u"AllFilesCombo", 2));
 }
 
-bool CategoryChooser::run(const CellTarget& target) {
+bool CategoryChooserDialog::run(const CellTarget& target) {
     showTarget(m_title, target);
     m_categoryBox->clear();
     m_categoryBox->addItems(m_context.state.categories);
@@ -190,16 +190,16 @@ bool CategoryChooser::run(const CellTarget& target) {
     return exec() == QDialog::Accepted;
 }
 
-QString CategoryChooser::selected() const {
+QString CategoryChooserDialog::selected() const {
     return m_categoryBox->currentText();
 }
 
-void CategoryChooser::OKClick() {
+void CategoryChooserDialog::okClicked() {
     m_context.click();
     accept();
 }
 
-void CategoryChooser::cancelClick() {
+void CategoryChooserDialog::cancelClicked() {
     m_context.click();
     reject();
 }

@@ -44,8 +44,8 @@ public:
     QString text() const;
     Mode mode() const { return m_mode; }
 
-    void OKClick();
-    void cancelClick();
+    void okClicked();
+    void cancelClicked();
     void returnPressed();
 
     QLineEdit* m_textEdit;
@@ -57,18 +57,18 @@ private:
 };
 
 // Chooses yes or no for a cell.
-class YesNoChooser : public CellEditor {
+class YesNoDialog : public CellEditor {
     Q_OBJECT
 public:
     enum class Choice { Yes, No, Cancel };
 
-    YesNoChooser(ItemDialogContext& context, QWidget* parent);
+    YesNoDialog(ItemDialogContext& context, QWidget* parent);
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     Choice run(const CellTarget& target = {});
-    void yesClick();
-    void noClick();
-    void cancelClick();
+    void yesClicked();
+    void noClicked();
+    void cancelClicked();
 
     QPushButton* yes;
     QPushButton* no;
@@ -80,17 +80,17 @@ private:
 };
 
 // Chooses one of the project's categories for a cell.
-class CategoryChooser : public CellEditor {
+class CategoryChooserDialog : public CellEditor {
     Q_OBJECT
 public:
-    CategoryChooser(ItemDialogContext& context, QWidget* parent);
+    CategoryChooserDialog(ItemDialogContext& context, QWidget* parent);
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     // Opens with the first category selected, whatever the cell holds; true after OK.
     bool run(const CellTarget& target = {});
     QString selected() const;
-    void OKClick();
-    void cancelClick();
+    void okClicked();
+    void cancelClicked();
 
     QComboBox* m_categoryBox;
     QPushButton* OK;

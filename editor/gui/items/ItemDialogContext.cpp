@@ -17,7 +17,7 @@
 using Msg = ui::MessageBoxService;
 
 void ItemDialogContext::click() const {
-    services.sound.play(TMainDaten::button_sound_file());
+    services.sound.play(ProjectFiles::clickSound());
 }
 
 bool ItemDialogContext::gate() const {

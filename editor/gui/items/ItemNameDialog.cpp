@@ -26,9 +26,9 @@ ItemNameDialog::ItemNameDialog(ItemDialogContext& context, QWidget* parent)
     grid->addWidget(add, 2, 1);
     grid->addWidget(cancel, 2, 2);
     setMinimumWidth(360);
-    connect(add, &QPushButton::clicked, this, &ItemNameDialog::addClick);
-    connect(cancel, &QPushButton::clicked, this, &ItemNameDialog::cancelClick);
-    connect(rename, &QLineEdit::returnPressed, this, &ItemNameDialog::addClick);
+    connect(add, &QPushButton::clicked, this, &ItemNameDialog::addClicked);
+    connect(cancel, &QPushButton::clicked, this, &ItemNameDialog::cancelClicked);
+    connect(rename, &QLineEdit::returnPressed, this, &ItemNameDialog::addClicked);
 }
 
 void ItemNameDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -47,12 +47,12 @@ QString ItemNameDialog::askName(const QString& fileName, const QString& suggesti
     return exec() == QDialog::Accepted ? rename->text() : suggestion;
 }
 
-void ItemNameDialog::addClick() {
+void ItemNameDialog::addClicked() {
     m_context.click();
     accept();
 }
 
-void ItemNameDialog::cancelClick() {
+void ItemNameDialog::cancelClicked() {
     m_context.click();
     reject();
 }

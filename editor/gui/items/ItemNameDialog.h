@@ -13,8 +13,8 @@ public:
 
     // The name for the file: the typed text after OK (even when empty), the suggestion after Cancel.
     QString askName(const QString& fileName, const QString& suggestion);
-    void addClick();
-    void cancelClick();
+    void addClicked();
+    void cancelClicked();
 
     QLineEdit* rename;
     QPushButton* add;

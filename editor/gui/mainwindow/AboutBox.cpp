@@ -10,8 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutBox::AboutBox(ui::Services services, const LanguageTables& texts, const QString& helpFile,
-                   QWidget* parent, const QString& part, const QString& version)
+EditorAboutDialog::EditorAboutDialog(ui::Services services, const LanguageTables& texts,
+                                     const QString& helpFile, QWidget* parent, const QString& part,
+                                     const QString& version)
     : QDialog(parent), m_services(services), m_helpFile(helpFile) {
     setObjectName(QStringLiteral("aboutbox"));
     setWindowTitle(texts.text(u"T60"));

@@ -26,10 +26,11 @@
 #include <QToolButton>
 
 MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items, services) {
+    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items),
+      m_projectFiles(m_session, state, m_items, services) {
     setObjectName(QStringLiteral("Tform1"));
     setWindowTitle(applicationTitle());
-    m_iconChooser = new IconChooser(state, services, this);
+    m_iconChooser = new IconChooserDialog(state, services, this);
     registerTranslatable(m_iconChooser);
     m_categoryFileEditor = new CategoryEditor(state, services, m_iconChooser, this);
     registerTranslatable(m_categoryFileEditor);
@@ -40,8 +41,7 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     registerTranslatable(m_colorChooser);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] {
-        m_designEditor->reportRefusedMedia(
-            designfile::load(m_state, m_state.mainDaten.menudesign_file.path()));
+        m_designEditor->reportRefusedMedia(designfile::load(m_state, m_state.files.designFile.path()));
     };
     createItemDialogs();
     m_findDialog = new FindDialog(*m_itemContext, this);
@@ -54,14 +54,13 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
 
     allfiles = new ItemGrid(&m_items, this);
     setCentralWidget(allfiles);
-    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::allfilesClick);
+    connect(allfiles, &QAbstractItemView::clicked, this, &MainWindow::gridClicked);
     connect(allfiles, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
     // Every move of the current row counts, a right-click's too.
     connect(allfiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &MainWindow::showCurrentRowInStatusLine);
-    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::allfilesRowMoved);
-    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            &MainWindow::allfilesTitleClick);
+    connect(allfiles, &ItemGrid::itemRowMoved, this, &MainWindow::gridRowMoved);
+    connect(allfiles->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::gridTitleClicked);
 
     createToolBar();
     createStatusLine();
@@ -103,7 +102,7 @@ QString MainWindow::message(const char16_t* key) const {
 }
 
 void MainWindow::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -131,7 +130,7 @@ void MainWindow::startUp() {
     m_showBack->setChecked(settings.showBack);
     m_shipRuntime->setChecked(settings.shipRuntime);
     if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
-        gridModeClick(static_cast<GridMode>(*settings.gridMode));
+        gridModeClicked(static_cast<GridMode>(*settings.gridMode));
     m_state.prefs.color1 = settings.color1;
     m_state.prefs.color2 = settings.color2;
     applyStoredVisibility(settings);
@@ -188,8 +187,8 @@ void MainWindow::writeSettings() {
 EditorSettings MainWindow::currentSettings() const {
     EditorSettings s;
     const QHeaderView* header = allfiles->horizontalHeader();
-    if (m_state.mainDaten.Project_file.exists())
-        s.lastProject = m_state.mainDaten.Project_file.path();
+    if (m_state.files.projectFile.exists())
+        s.lastProject = m_state.files.projectFile.path();
     s.language = m_state.prefs.language;
     s.showWelcome = m_state.prefs.showWelcome;
     s.showFt = m_state.prefs.showFt;

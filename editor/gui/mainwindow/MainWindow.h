@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/gui/mainwindow/ProjectFileCommands.h"
 #include "editor/project/GridFind.h"
 #include "editor/project/ItemField.h"
 #include "editor/project/ItemTable.h"
@@ -25,7 +26,7 @@ class QToolButton;
 class BandColourDialog;
 class CategoryEditor;
 class DesignEditor;
-class IconChooser;
+class IconChooserDialog;
 class WaitWindow;
 class TranslatableWindow;
 class AddFileDialog;
@@ -33,8 +34,8 @@ class AddFolderDialog;
 class AddHyperlinkDialog;
 class AddJumpPointDialog;
 class OneLineEditor;
-class YesNoChooser;
-class CategoryChooser;
+class YesNoDialog;
+class CategoryChooserDialog;
 class BurnerDialog;
 class CheckChoiceDialog;
 class CheckSummaryDialog;
@@ -43,7 +44,7 @@ class FindDialog;
 struct ExportTable;
 class ProjectDialog;
 class ProjectWizard;
-class WelcomeScreen;
+class WelcomeDialog;
 enum class ItemInfoMode;
 struct ItemDialogContext;
 namespace common {
@@ -81,56 +82,56 @@ public:
     void registerTranslatable(TranslatableWindow* window) { m_translatable.push_back(window); }
 
     // Commands. Each plays the click sound first.
-    void newClick();
-    void wizardClick();
+    void newProjectClicked();
+    void wizardClicked();
     void openClicked();
-    void saveClick();
-    void saveAsClick();
-    void editpClick();
-    void checkClick();
-    void generateClick();
-    void recordClick();
-    void writeImageClick();
-    void burnDiscClick();
-    void exportClick(int format);
-    void geditbtnmainClick();
-    void mdbtnmainClick();
-    void settingsClick();
-    void helpClick();
-    void exitClick();
-    void addClick();
-    void adddirClick();
-    void addjumpClick();
-    void addurlClick();
-    void deletefClick();
-    void sortClick();
-    void FindClick();
-    void findNextClick();
-    void info_file_btnClick();
-    void screenshot_btnClick();
-    void infoClick();
-    void tavikHomeClick();
-    void brevanHomeClick();
-    void firstProjectClick();
-    void languageClick(int language);
-    void gridModeClick(GridMode mode);
-    void restoreGridSettingsClick();
-    void autoGridSizeClick();
-    void showGridColumnClick(int field);
-    void showAllColumnsClick();
-    void gridColorClick(int band);
-    void showWelcomeClick();
-    void showAddItemTipClick();
-    void showBackgroundClick();
-    void shipRuntimeClick();
+    void saveClicked();
+    void saveAsClicked();
+    void editProjectClicked();
+    void checkProjectClicked();
+    void buildDiscClicked();
+    void burnerClicked();
+    void writeImageClicked();
+    void burnDiscClicked();
+    void exportClicked(int format);
+    void editCategoriesClicked();
+    void editDesignClicked();
+    void settingsClicked();
+    void helpClicked();
+    void exitClicked();
+    void addFileClicked();
+    void addFolderClicked();
+    void addJumpPointClicked();
+    void addHyperlinkClicked();
+    void deleteItemClicked();
+    void sortClicked();
+    void findClicked();
+    void findNextClicked();
+    void itemInformationClicked();
+    void screenshotClicked();
+    void aboutClicked();
+    void homePageClicked();
+    void makerHomePageClicked();
+    void firstProjectClicked();
+    void languageClicked(int language);
+    void gridModeClicked(GridMode mode);
+    void restoreGridSettingsClicked();
+    void autoGridSizeClicked();
+    void showGridColumnClicked(int field);
+    void showAllColumnsClicked();
+    void bandColourClicked(int band);
+    void showWelcomeClicked();
+    void showAddItemTipClicked();
+    void showBackgroundClicked();
+    void shipRuntimeClicked();
 
     // Grid events.
-    void allfilesClick();
+    void gridClicked();
     // Opens the cell editor of a field for the current row, as a double-click on the cell does.
-    void allfilesDblClick();
-    void editFieldClick(int field);
-    void allfilesTitleClick(int field);
-    void allfilesRowMoved(int from, int to);
+    void gridDoubleClicked();
+    void editFieldClicked(int field);
+    void gridTitleClicked(int field);
+    void gridRowMoved(int from, int to);
     void popupMenuOpening();
 
     // Opens a project file as the Open command does after its dialog.
@@ -191,6 +192,7 @@ private:
     ui::Services m_services;
     ItemTable m_items;
     ProjectSession m_session;
+    ProjectFileCommands m_projectFiles;
     GridMode m_gridMode = GridMode::None;
     bool m_modeChosen = false; // no mode carries the check mark before the first one is set
     int m_lastSortedField = -1;
@@ -228,7 +230,7 @@ private:
     WaitWindow* m_wait = nullptr;
     ui::QtTexts m_qtTexts;
     BandColourDialog* m_colorChooser = nullptr;
-    IconChooser* m_iconChooser = nullptr;
+    IconChooserDialog* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;
     DesignEditor* m_designEditor = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
@@ -238,8 +240,8 @@ private:
     AddHyperlinkDialog* m_urlDialog = nullptr;
     AddJumpPointDialog* m_jumpDialog = nullptr;
     OneLineEditor* m_textEditor = nullptr;
-    YesNoChooser* m_yesNoEditor = nullptr;
-    CategoryChooser* m_categoryEditor = nullptr;
+    YesNoDialog* m_yesNoEditor = nullptr;
+    CategoryChooserDialog* m_categoryEditor = nullptr;
     BurnerDialog* m_burnDialog = nullptr;
     CheckChoiceDialog* m_checkChoice = nullptr;
     CheckSummaryDialog* m_checkSummary = nullptr;
@@ -250,7 +252,7 @@ private:
     std::optional<gridfind::Cell> m_lastMatch;
     ProjectDialog* m_projectDialog = nullptr;
     ProjectWizard* m_wizard = nullptr;
-    WelcomeScreen* m_welcome = nullptr;
+    WelcomeDialog* m_welcome = nullptr;
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 

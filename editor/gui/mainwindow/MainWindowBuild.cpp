@@ -16,7 +16,7 @@
 
 using Msg = ui::MessageBoxService;
 
-void MainWindow::generateClick() {
+void MainWindow::buildDiscClicked() {
     click();
     if (!m_state.projectFolder.isEmpty())
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M26"));
@@ -62,15 +62,15 @@ void MainWindow::generateClick() {
         m_services.shell.startProgram(disc + QStringLiteral("tiv.exe"), disc);
 }
 
-void MainWindow::recordClick() {
+void MainWindow::burnerClicked() {
     click();
     m_burnDialog->exec();
 }
 
-void MainWindow::writeImageClick() {
-    m_burnDialog->writeImageClick();
+void MainWindow::writeImageClicked() {
+    m_burnDialog->writeImageClicked();
 }
 
-void MainWindow::burnDiscClick() {
-    m_burnDialog->burnDiscClick();
+void MainWindow::burnDiscClicked() {
+    m_burnDialog->burnDiscClicked();
 }

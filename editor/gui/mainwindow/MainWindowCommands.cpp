@@ -32,7 +32,7 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
                                      offerCancel ? Msg::Buttons::YesNoCancel : Msg::Buttons::YesNo,
                                      message(messageKey))) {
     case Msg::Answer::Yes:
-        return m_session.save(save->toolTip());
+        return m_projectFiles.save(save->toolTip());
     case Msg::Answer::Cancel:
         return false;
     default:
@@ -48,7 +48,7 @@ void MainWindow::enableProjectCommands() {
 }
 
 bool MainWindow::openProject(const QString& file) {
-    const bool opened = m_session.open(file);
+    const bool opened = m_projectFiles.open(file);
     if (opened) {
         enableProjectCommands();
         updateWindowTitle();
@@ -71,33 +71,33 @@ void MainWindow::openClicked() {
         openProject(file);
 }
 
-void MainWindow::saveClick() {
+void MainWindow::saveClicked() {
     click();
-    m_session.save(save->toolTip());
+    m_projectFiles.save(save->toolTip());
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::saveAsClick() {
+void MainWindow::saveAsClicked() {
     click();
-    m_session.saveAs(save->toolTip());
+    m_projectFiles.saveAs(save->toolTip());
 }
 
-void MainWindow::settingsClick() {
+void MainWindow::settingsClicked() {
     click();
     m_settingsMenu->popup(settings->mapToGlobal(QPoint(0, settings->height())));
 }
 
-void MainWindow::helpClick() {
+void MainWindow::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, 0);
 }
 
-void MainWindow::exitClick() {
+void MainWindow::exitClicked() {
     click();
     close();
 }
 
-void MainWindow::deletefClick() {
+void MainWindow::deleteItemClicked() {
     click();
     m_items.removeItem(allfiles->currentItem());
     m_state.modified = true;
@@ -105,7 +105,7 @@ void MainWindow::deletefClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::sortClick() {
+void MainWindow::sortClicked() {
     click();
     m_wait->begin();
     fullSort(m_items);
@@ -114,11 +114,11 @@ void MainWindow::sortClick() {
     m_wait->end();
 }
 
-void MainWindow::info_file_btnClick() {
+void MainWindow::itemInformationClicked() {
     openItemInformation(ItemInfoMode::Text);
 }
 
-void MainWindow::screenshot_btnClick() {
+void MainWindow::screenshotClicked() {
     openItemInformation(ItemInfoMode::Picture);
 }
 
@@ -129,23 +129,23 @@ void MainWindow::openItemInformation(ItemInfoMode mode) {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::infoClick() {
+void MainWindow::aboutClicked() {
     click();
-    AboutBox about(m_services, m_state.language, m_state.helpFile, this);
+    EditorAboutDialog about(m_services, m_state.language, m_state.helpFile, this);
     about.exec();
 }
 
-void MainWindow::tavikHomeClick() {
+void MainWindow::homePageClicked() {
     click();
     m_services.shell.open(homePageAddress());
 }
 
-void MainWindow::brevanHomeClick() {
+void MainWindow::makerHomePageClicked() {
     click();
     m_services.shell.open(makerHomePageAddress());
 }
 
-void MainWindow::languageClick(int language) {
+void MainWindow::languageClicked(int language) {
     click();
     if (m_state.prefs.language == language) {
         m_languageEntries[language - 1]->setChecked(true);
@@ -159,22 +159,22 @@ void MainWindow::languageClick(int language) {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::showWelcomeClick() {
+void MainWindow::showWelcomeClicked() {
     click();
     m_state.prefs.showWelcome = m_showWelcome->isChecked();
 }
 
-void MainWindow::showAddItemTipClick() {
+void MainWindow::showAddItemTipClicked() {
     click();
     m_state.prefs.showFt = m_showTip->isChecked();
 }
 
-void MainWindow::shipRuntimeClick() {
+void MainWindow::shipRuntimeClicked() {
     click();
     m_state.prefs.shipRuntime = m_shipRuntime->isChecked();
 }
 
-void MainWindow::showBackgroundClick() {
+void MainWindow::showBackgroundClicked() {
     click();
     m_state.prefs.showBack = m_showBack->isChecked();
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M35"));

@@ -10,7 +10,7 @@
 
 #include <QDir>
 
-void MainWindow::checkClick() {
+void MainWindow::checkProjectClicked() {
     click();
     const projectcheck::Report report =
         projectcheck::run(m_items, m_state.projectFolder, m_state.language.jumpPointText(),
@@ -33,7 +33,7 @@ void MainWindow::checkClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::geditbtnmainClick() {
+void MainWindow::editCategoriesClicked() {
     click();
     m_state.newProjectCancelled = false;
     // Through the working copy, so that every item's category is resolved again against the list
@@ -42,7 +42,7 @@ void MainWindow::geditbtnmainClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::mdbtnmainClick() {
+void MainWindow::editDesignClicked() {
     click();
     m_designEditor->execute();
     // The project now names the design the dialog left behind.

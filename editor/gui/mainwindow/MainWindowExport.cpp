@@ -1,10 +1,10 @@
 // The Export commands: the grid as shown, written to a file in one of five formats.
 #include "editor/export/ExportTable.h"
 #include "editor/export/GridExport.h"
+#include "editor/gui/UnstorableQuestion.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/project/EditorState.h"
-#include "editor/project/UnstorableText.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 
@@ -46,7 +46,7 @@ ExportTable MainWindow::exportTable() const {
     return table;
 }
 
-void MainWindow::exportClick(int format) {
+void MainWindow::exportClicked(int format) {
     click();
     const auto chosenFormat = static_cast<ExportFormat>(format);
     const ExportFormatInfo info = exportFormatInfo(chosenFormat);

@@ -8,7 +8,7 @@
 
 using Msg = ui::MessageBoxService;
 
-void MainWindow::FindClick() {
+void MainWindow::findClicked() {
     click();
     if (m_findDialog->exec() != QDialog::Accepted)
         return;
@@ -23,9 +23,9 @@ void MainWindow::FindClick() {
     searchOn();
 }
 
-void MainWindow::findNextClick() {
+void MainWindow::findNextClicked() {
     if (!m_lastSearch) {
-        FindClick();
+        findClicked();
         return;
     }
     click();

@@ -16,7 +16,7 @@
 
 using Msg = ui::MessageBoxService;
 
-void MainWindow::gridModeClick(GridMode mode) {
+void MainWindow::gridModeClicked(GridMode mode) {
     click();
     if (m_modeChosen && m_gridMode == mode) {
         setGridModeChecks();
@@ -51,18 +51,18 @@ void MainWindow::setFieldColumnVisible(int field, bool visible) {
     allfiles->horizontalHeader()->setSectionHidden(field, !visible);
 }
 
-void MainWindow::showGridColumnClick(int field) {
+void MainWindow::showGridColumnClicked(int field) {
     click();
     setFieldColumnVisible(field, allfiles->horizontalHeader()->isSectionHidden(field));
 }
 
-void MainWindow::showAllColumnsClick() {
+void MainWindow::showAllColumnsClicked() {
     click();
     for (int f = 0; f < kItemFieldCount; ++f)
         setFieldColumnVisible(f, true);
 }
 
-void MainWindow::restoreGridSettingsClick() {
+void MainWindow::restoreGridSettingsClicked() {
     click();
     for (int f = 0; f < kItemFieldCount; ++f)
         setFieldColumnVisible(f, true);
@@ -71,7 +71,7 @@ void MainWindow::restoreGridSettingsClick() {
     applyStoredWidths(settings);
 }
 
-void MainWindow::autoGridSizeClick() {
+void MainWindow::autoGridSizeClicked() {
     click();
     allfiles->resizeColumnsToContents();
 }
@@ -103,7 +103,7 @@ void MainWindow::applyStoredWidths(const EditorSettings& settings) {
     allfiles->fitColumnsToTitles();
 }
 
-void MainWindow::gridColorClick(int band) {
+void MainWindow::bandColourClicked(int band) {
     click();
     QColor& color = band == 1 ? m_state.prefs.color1 : m_state.prefs.color2;
     m_colorChooser->setBand(m_bandColourEntries[band - 1]->text().remove(u'&'));
@@ -114,11 +114,11 @@ void MainWindow::gridColorClick(int band) {
     recomputeRowColours();
 }
 
-void MainWindow::allfilesClick() {
+void MainWindow::gridClicked() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::allfilesTitleClick(int field) {
+void MainWindow::gridTitleClicked(int field) {
     if (m_gridMode != GridMode::QuickSort || m_items.itemCount() < 2)
         return;
     m_lastSortAscending = field == m_lastSortedField ? !m_lastSortAscending : true;
@@ -128,7 +128,7 @@ void MainWindow::allfilesTitleClick(int field) {
     m_state.modified = true;
 }
 
-void MainWindow::allfilesRowMoved(int from, int to) {
+void MainWindow::gridRowMoved(int from, int to) {
     m_items.moveItem(from, to);
     allfiles->setCurrentIndex(m_items.index(to, std::max(0, allfiles->currentIndex().column())));
     recomputeRowColours();

@@ -41,15 +41,16 @@ void MainWindow::createItemDialogs() {
     });
     ItemDialogContext& c = *m_itemContext;
     m_textEditor = new OneLineEditor(c, this);
-    m_yesNoEditor = new YesNoChooser(c, this);
-    m_categoryEditor = new CategoryChooser(c, this);
+    m_yesNoEditor = new YesNoDialog(c, this);
+    m_categoryEditor = new CategoryChooserDialog(c, this);
     m_urlDialog = new AddHyperlinkDialog(c, this);
     m_fileDialog = new AddFileDialog(c, this);
-    c.tip = new AddItemTip(c, this);
+    c.tip = new AddItemTipDialog(c, this);
     auto* ask = new ItemNameDialog(c, this);
     m_folderDialog = new AddFolderDialog(c, ask, this);
     m_burnDialog = new BurnerDialog(
-        c, [this] { generateClick(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); }, this);
+        c, [this] { buildDiscClicked(); }, [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); },
+        this);
     m_jumpDialog = new AddJumpPointDialog(c, this);
     m_checkChoice = new CheckChoiceDialog(c, this);
     m_checkSummary = new CheckSummaryDialog(c, this);
@@ -61,13 +62,13 @@ void MainWindow::createItemDialogs() {
 }
 
 void MainWindow::connectCellEditing() {
-    connect(allfiles, &QAbstractItemView::doubleClicked, this, &MainWindow::allfilesDblClick);
-    connect(allfiles, &ItemGrid::spaceReleased, this, &MainWindow::allfilesDblClick);
+    connect(allfiles, &QAbstractItemView::doubleClicked, this, &MainWindow::gridDoubleClicked);
+    connect(allfiles, &ItemGrid::spaceReleased, this, &MainWindow::gridDoubleClicked);
     for (int f = 0; f < kItemFieldCount; ++f)
-        connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClick(f); });
+        connect(m_editEntries[f], &QAction::triggered, this, [this, f] { editFieldClicked(f); });
 }
 
-void MainWindow::addClick() {
+void MainWindow::addFileClicked() {
     click();
     if (!projectGate())
         return;
@@ -75,7 +76,7 @@ void MainWindow::addClick() {
     m_fileDialog->exec();
 }
 
-void MainWindow::adddirClick() {
+void MainWindow::addFolderClicked() {
     click();
     if (!projectGate())
         return;
@@ -83,7 +84,7 @@ void MainWindow::adddirClick() {
     m_folderDialog->exec();
 }
 
-void MainWindow::addjumpClick() {
+void MainWindow::addJumpPointClicked() {
     click();
     if (!projectGate())
         return;
@@ -91,7 +92,7 @@ void MainWindow::addjumpClick() {
     m_jumpDialog->exec();
 }
 
-void MainWindow::addurlClick() {
+void MainWindow::addHyperlinkClicked() {
     click();
     if (!projectGate())
         return;
@@ -99,13 +100,13 @@ void MainWindow::addurlClick() {
     m_urlDialog->exec();
 }
 
-void MainWindow::allfilesDblClick() {
+void MainWindow::gridDoubleClicked() {
     const QModelIndex current = allfiles->currentIndex();
     if (current.isValid())
         openCellEditor(current.row(), current.column());
 }
 
-void MainWindow::editFieldClick(int field) {
+void MainWindow::editFieldClicked(int field) {
     click();
     const int row = allfiles->currentItem();
     allfiles->setCurrentIndex(m_items.index(row, field));
@@ -149,11 +150,11 @@ void MainWindow::openCellEditor(int row, int field) {
         }
     } else if (field == fieldIndex(ItemField::Copy) || field == fieldIndex(ItemField::Execute)) {
         const auto choice = m_yesNoEditor->run(target);
-        if (choice != YesNoChooser::Choice::Cancel) {
+        if (choice != YesNoDialog::Choice::Cancel) {
             m_state.modified = true;
             m_items.setField(row, field,
-                             choice == YesNoChooser::Choice::Yes ? m_state.language.yesText()
-                                                                 : m_state.language.noText());
+                             choice == YesNoDialog::Choice::Yes ? m_state.language.yesText()
+                                                                : m_state.language.noText());
         }
     } else if (m_textEditor->run(OneLineEditor::Mode::Cell, m_items.field(row, field), target)) {
         m_state.modified = true;

@@ -46,53 +46,54 @@ void MainWindow::createToolBar() {
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
 
     // Project controls
-    new_ = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"), &MainWindow::newClick);
+    new_ = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"),
+                         &MainWindow::newProjectClicked);
     m_openButton = addToolButton(QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
                                  &MainWindow::openClicked);
     save = addToolButton(QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
-                         &MainWindow::saveClick);
+                         &MainWindow::saveClicked);
     editp = addToolButton(QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
-                          &MainWindow::editpClick);
+                          &MainWindow::editProjectClicked);
     check = addToolButton(QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
-                          &MainWindow::checkClick);
+                          &MainWindow::checkProjectClicked);
     generate = addToolButton(QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
-                             &MainWindow::generateClick);
+                             &MainWindow::buildDiscClicked);
     m_toolBar->addSeparator();
     // Environment controls
     geditbtnmain = addToolButton(QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
-                                 picture("categories"), &MainWindow::geditbtnmainClick);
+                                 picture("categories"), &MainWindow::editCategoriesClicked);
     mdbtnmain = addToolButton(QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
-                              picture("menudesign"), &MainWindow::mdbtnmainClick);
+                              picture("menudesign"), &MainWindow::editDesignClicked);
     m_toolBar->addSeparator();
     // Program controls
     settings = addToolButton(QStringLiteral("settings"), QStringLiteral("Settings"), picture("settings"),
-                             &MainWindow::settingsClick);
+                             &MainWindow::settingsClicked);
     help = addToolButton(QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
-                         &MainWindow::helpClick);
+                         &MainWindow::helpClicked);
     exit = addToolButton(QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
-                         &MainWindow::exitClick);
+                         &MainWindow::exitClicked);
     m_toolBar->addSeparator();
     // Item controls
     add = addToolButton(QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
-                        &MainWindow::addClick);
+                        &MainWindow::addFileClicked);
     adddir = addToolButton(QStringLiteral("adddir"), QStringLiteral("Add Folder"), picture("adddir"),
-                           &MainWindow::adddirClick);
+                           &MainWindow::addFolderClicked);
     addjump = addToolButton(QStringLiteral("addjump"), QStringLiteral("Add Jump"), picture("addjump"),
-                            &MainWindow::addjumpClick);
+                            &MainWindow::addJumpPointClicked);
     addurl = addToolButton(QStringLiteral("addurl"), QStringLiteral("Add URL"), picture("addurl"),
-                           &MainWindow::addurlClick);
+                           &MainWindow::addHyperlinkClicked);
     m_toolBar->addSeparator();
     // Chosen item controls
     deletef = addToolButton(QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
-                            &MainWindow::deletefClick);
+                            &MainWindow::deleteItemClicked);
     sort = addToolButton(QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
-                         &MainWindow::sortClick);
+                         &MainWindow::sortClicked);
     Find = addToolButton(QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
-                         &MainWindow::FindClick);
+                         &MainWindow::findClicked);
     info_file_btn = addToolButton(QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
-                                  picture("infofile"), &MainWindow::info_file_btnClick);
+                                  picture("infofile"), &MainWindow::itemInformationClicked);
     screenshot_btn = addToolButton(QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
-                                   picture("screenshot"), &MainWindow::screenshot_btnClick);
+                                   picture("screenshot"), &MainWindow::screenshotClicked);
 
     const std::pair<QToolButton*, const char*> hints[] = {
         {new_, "Create a new project"},
@@ -172,21 +173,21 @@ void MainWindow::createSettingsMenu() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    m_showWelcome = checkable(QStringLiteral("Show Welcome Screen"), &MainWindow::showWelcomeClick);
-    m_showTip = checkable(QStringLiteral("Show Add Item Tip"), &MainWindow::showAddItemTipClick);
-    m_showBack = checkable(QStringLiteral("Show Background images"), &MainWindow::showBackgroundClick);
+    m_showWelcome = checkable(QStringLiteral("Show Welcome Screen"), &MainWindow::showWelcomeClicked);
+    m_showTip = checkable(QStringLiteral("Show Add Item Tip"), &MainWindow::showAddItemTipClicked);
+    m_showBack = checkable(QStringLiteral("Show Background images"), &MainWindow::showBackgroundClicked);
     const char16_t* modes[] = {u"None", u"Column Move", u"Quick Sort"};
     for (int m = 0; m < 3; ++m) {
         m_gridModeEntries[m] = new QAction(QString::fromUtf16(modes[m]), this);
         m_gridModeEntries[m]->setCheckable(true);
         connect(m_gridModeEntries[m], &QAction::triggered, this,
-                [this, m] { gridModeClick(static_cast<GridMode>(m)); });
+                [this, m] { gridModeClicked(static_cast<GridMode>(m)); });
     }
     for (int f = 0; f < kItemFieldCount; ++f) {
         m_columnEntries[f] = new QAction(englishFieldTitle(f), this);
         m_columnEntries[f]->setCheckable(true);
         m_columnEntries[f]->setChecked(true);
-        connect(m_columnEntries[f], &QAction::triggered, this, [this, f] { showGridColumnClick(f); });
+        connect(m_columnEntries[f], &QAction::triggered, this, [this, f] { showGridColumnClicked(f); });
     }
 
     QMenu* s = m_settingsMenu;
@@ -197,21 +198,21 @@ void MainWindow::createSettingsMenu() {
     QMenu* mode = s->addMenu(QStringLiteral("Grid Mode"));
     for (QAction* a : m_gridModeEntries)
         mode->addAction(a);
-    addMenuEntry(s, QStringLiteral("Restore Grid Settings"), {}, &MainWindow::restoreGridSettingsClick);
-    addMenuEntry(s, QStringLiteral("Auto Grid Size"), {}, &MainWindow::autoGridSizeClick);
+    addMenuEntry(s, QStringLiteral("Restore Grid Settings"), {}, &MainWindow::restoreGridSettingsClicked);
+    addMenuEntry(s, QStringLiteral("Auto Grid Size"), {}, &MainWindow::autoGridSizeClicked);
     QMenu* columns = s->addMenu(QStringLiteral("Show Grid Column"));
     for (QAction* a : m_columnEntries)
         columns->addAction(a);
-    addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &MainWindow::showAllColumnsClick);
+    addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &MainWindow::showAllColumnsClicked);
     QMenu* colors = s->addMenu(QStringLiteral("Grid Colors"));
     m_bandColourEntries = {colors->addAction(QStringLiteral("Color 1")),
                            colors->addAction(QStringLiteral("Color 2"))};
-    connect(m_bandColourEntries[0], &QAction::triggered, this, [this] { gridColorClick(1); });
-    connect(m_bandColourEntries[1], &QAction::triggered, this, [this] { gridColorClick(2); });
+    connect(m_bandColourEntries[0], &QAction::triggered, this, [this] { bandColourClicked(1); });
+    connect(m_bandColourEntries[1], &QAction::triggered, this, [this] { bandColourClicked(2); });
     // Last, so that the entries before it keep their texts' numbers.
     s->addSeparator();
     m_shipRuntime =
-        checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClick);
+        checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClicked);
     m_shipRuntime->setObjectName(QStringLiteral("shipruntime"));
     s->addAction(m_shipRuntime);
 }
@@ -224,65 +225,71 @@ void MainWindow::createMainMenu() {
     };
 
     QMenu* project = bar->addMenu(QStringLiteral("Project Control"));
-    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &MainWindow::newClick), new_);
-    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClick), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &MainWindow::newProjectClicked), new_);
+    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClicked), new_);
     mirrored(addMenuEntry(project, QStringLiteral("Open"), Qt::Key_F3, &MainWindow::openClicked),
              m_openButton);
     project->addSeparator();
-    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &MainWindow::saveClick), save);
-    mirrored(addMenuEntry(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClick),
-             save);
+    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &MainWindow::saveClicked), save);
+    mirrored(
+        addMenuEntry(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClicked),
+        save);
     project->addSeparator();
-    mirrored(addMenuEntry(project, QStringLiteral("Edit"), Qt::CTRL | Qt::Key_E, &MainWindow::editpClick),
-             editp);
-    mirrored(addMenuEntry(project, QStringLiteral("Check"), Qt::CTRL | Qt::Key_C, &MainWindow::checkClick),
+    mirrored(
+        addMenuEntry(project, QStringLiteral("Edit"), Qt::CTRL | Qt::Key_E, &MainWindow::editProjectClicked),
+        editp);
+    mirrored(addMenuEntry(project, QStringLiteral("Check"), Qt::CTRL | Qt::Key_C,
+                          &MainWindow::checkProjectClicked),
              check);
     project->addSeparator();
-    mirrored(addMenuEntry(project, QStringLiteral("Build"), Qt::Key_F10, &MainWindow::generateClick),
+    mirrored(addMenuEntry(project, QStringLiteral("Build"), Qt::Key_F10, &MainWindow::buildDiscClicked),
              generate);
-    mirrored(addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::recordClick),
-             generate);
+    mirrored(
+        addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::burnerClicked),
+        generate);
     project->addSeparator();
     m_exportMenu = project->addMenu(QStringLiteral("Export"));
     const char16_t* formats[] = {u"ASCII", u"CSV", u"MS Word", u"MS Excel", u"HTML"};
     for (int i = 0; i < 5; ++i) {
         QAction* a = m_exportMenu->addAction(QString::fromUtf16(formats[i]));
-        connect(a, &QAction::triggered, this, [this, i] { exportClick(i); });
+        connect(a, &QAction::triggered, this, [this, i] { exportClicked(i); });
         mirrored(a, generate);
     }
 
     QMenu* items = bar->addMenu(QStringLiteral("Item Control"));
-    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &MainWindow::addClick), add);
+    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &MainWindow::addFileClicked), add);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Folder"), Qt::CTRL | Qt::Key_F4,
+                          &MainWindow::addFolderClicked),
+             adddir);
     mirrored(
-        addMenuEntry(items, QStringLiteral("Add Folder"), Qt::CTRL | Qt::Key_F4, &MainWindow::adddirClick),
-        adddir);
-    mirrored(addMenuEntry(items, QStringLiteral("Add Jump Point"), Qt::Key_F5, &MainWindow::addjumpClick),
-             addjump);
-    mirrored(addMenuEntry(items, QStringLiteral("Add Url"), Qt::Key_F6, &MainWindow::addurlClick), addurl);
+        addMenuEntry(items, QStringLiteral("Add Jump Point"), Qt::Key_F5, &MainWindow::addJumpPointClicked),
+        addjump);
+    mirrored(addMenuEntry(items, QStringLiteral("Add Url"), Qt::Key_F6, &MainWindow::addHyperlinkClicked),
+             addurl);
 
     QMenu* chosen = bar->addMenu(QStringLiteral("Chosen Item Control"));
-    mirrored(addMenuEntry(chosen, QStringLiteral("Remove"), Qt::Key_Delete, &MainWindow::deletefClick),
+    mirrored(addMenuEntry(chosen, QStringLiteral("Remove"), Qt::Key_Delete, &MainWindow::deleteItemClicked),
              deletef);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Sort"), Qt::CTRL | Qt::Key_S, &MainWindow::sortClick),
+    mirrored(addMenuEntry(chosen, QStringLiteral("Sort"), Qt::CTRL | Qt::Key_S, &MainWindow::sortClicked),
              sort);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Find"), Qt::CTRL | Qt::Key_F, &MainWindow::FindClick),
+    mirrored(addMenuEntry(chosen, QStringLiteral("Find"), Qt::CTRL | Qt::Key_F, &MainWindow::findClicked),
              sort);
     mirrored(addMenuEntry(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F,
-                          &MainWindow::findNextClick),
+                          &MainWindow::findNextClicked),
              sort);
     mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Info File"), Qt::Key_F7,
-                          &MainWindow::info_file_btnClick),
+                          &MainWindow::itemInformationClicked),
              sort);
     mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Screenshot"), Qt::ALT | Qt::Key_F7,
-                          &MainWindow::screenshot_btnClick),
+                          &MainWindow::screenshotClicked),
              sort);
 
     QMenu* environment = bar->addMenu(QStringLiteral("Environment Control"));
     mirrored(addMenuEntry(environment, QStringLiteral("Category Editor"), Qt::Key_F8,
-                          &MainWindow::geditbtnmainClick),
+                          &MainWindow::editCategoriesClicked),
              geditbtnmain);
     mirrored(addMenuEntry(environment, QStringLiteral("Menu Design Editor"), Qt::Key_F9,
-                          &MainWindow::mdbtnmainClick),
+                          &MainWindow::editDesignClicked),
              mdbtnmain);
 
     QMenu* zol = bar->addMenu(QStringLiteral("Zol Control"));
@@ -304,34 +311,36 @@ void MainWindow::createMainMenu() {
     m_languageEntries[1]->setObjectName(QStringLiteral("german"));
     for (int i = 0; i < 2; ++i) {
         m_languageEntries[i]->setCheckable(true);
-        connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClick(i + 1); });
+        connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClicked(i + 1); });
     }
     zol->addSeparator();
-    m_discEntries = {addMenuEntry(zol, QStringLiteral("Write Disc Image"), {}, &MainWindow::writeImageClick),
-                     addMenuEntry(zol, QStringLiteral("Burn Disc"), {}, &MainWindow::burnDiscClick),
-                     zol->addSeparator()};
+    m_discEntries = {
+        addMenuEntry(zol, QStringLiteral("Write Disc Image"), {}, &MainWindow::writeImageClicked),
+        addMenuEntry(zol, QStringLiteral("Burn Disc"), {}, &MainWindow::burnDiscClicked),
+        zol->addSeparator()};
     m_discEntries[0]->setObjectName(QStringLiteral("writeimage"));
     m_discEntries[1]->setObjectName(QStringLiteral("burndisc"));
-    addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &MainWindow::infoClick);
+    addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &MainWindow::aboutClicked);
     zol->addSeparator();
-    addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &MainWindow::tavikHomeClick);
-    addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &MainWindow::brevanHomeClick);
+    addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &MainWindow::homePageClicked);
+    addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &MainWindow::makerHomePageClicked);
     zol->addSeparator();
-    addMenuEntry(zol, QStringLiteral("Help"), Qt::Key_F1, &MainWindow::helpClick);
-    addMenuEntry(zol, QStringLiteral("First Project"), Qt::ALT | Qt::Key_F1, &MainWindow::firstProjectClick);
+    addMenuEntry(zol, QStringLiteral("Help"), Qt::Key_F1, &MainWindow::helpClicked);
+    addMenuEntry(zol, QStringLiteral("First Project"), Qt::ALT | Qt::Key_F1,
+                 &MainWindow::firstProjectClicked);
     zol->addSeparator();
-    addMenuEntry(zol, QStringLiteral("Exit"), {}, &MainWindow::exitClick);
+    addMenuEntry(zol, QStringLiteral("Exit"), {}, &MainWindow::exitClicked);
 }
 
 void MainWindow::createGridPopupMenu() {
     m_popup = new QMenu(QStringLiteral("Chosen Item Control"), this);
     m_popup->setObjectName(QStringLiteral("gridpopup"));
     m_popup->addSection(QStringLiteral("Chosen Item Control"));
-    m_popupRemove = addMenuEntry(m_popup, QStringLiteral("Remove"), {}, &MainWindow::deletefClick);
-    m_popupInfo =
-        addMenuEntry(m_popup, QStringLiteral("Create/Edit Info File"), {}, &MainWindow::info_file_btnClick);
+    m_popupRemove = addMenuEntry(m_popup, QStringLiteral("Remove"), {}, &MainWindow::deleteItemClicked);
+    m_popupInfo = addMenuEntry(m_popup, QStringLiteral("Create/Edit Info File"), {},
+                               &MainWindow::itemInformationClicked);
     m_popupScreenshot =
-        addMenuEntry(m_popup, QStringLiteral("Create/Edit Screenshot"), {}, &MainWindow::screenshot_btnClick);
+        addMenuEntry(m_popup, QStringLiteral("Create/Edit Screenshot"), {}, &MainWindow::screenshotClicked);
     m_popup->addSeparator();
     m_popupEdit = m_popup->addMenu(QStringLiteral("Edit"));
     for (int f = 0; f < kItemFieldCount; ++f)

@@ -23,18 +23,18 @@ constexpr int kFirstProjectHelpContext = 5100;
 
 void MainWindow::createNewProjectWindows() {
     m_projectDialog = new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
-                                        {[this] { return m_session.saveAs(save->toolTip(), false); },
+                                        {[this] { return m_projectFiles.saveAs(save->toolTip(), false); },
                                          [this] {
                                              enableProjectCommands();
                                              updateWindowTitle();
                                              if (!m_projectDialog->wizardRunning())
                                                  m_items.setRecords({});
-                                             if (m_state.mainDaten.genre_file.exists())
+                                             if (m_state.files.categoryFile.exists())
                                                  m_state.categories =
-                                                     loadCategoryList(m_state.mainDaten.genre_file.path());
+                                                     loadCategoryList(m_state.files.categoryFile.path());
                                              recomputeRowColours();
                                              m_state.modified = false;
-                                             saveClick();
+                                             saveClicked();
                                          },
                                          [this] { updateWindowTitle(); }},
                                         this);
@@ -52,27 +52,27 @@ void MainWindow::createNewProjectWindows() {
                                       add->setEnabled(true);
                                       switch (command) {
                                       case ProjectWizard::AddCommand::File:
-                                          addClick();
+                                          addFileClicked();
                                           break;
                                       case ProjectWizard::AddCommand::Folder:
-                                          adddirClick();
+                                          addFolderClicked();
                                           break;
                                       case ProjectWizard::AddCommand::Url:
-                                          addurlClick();
+                                          addHyperlinkClicked();
                                           break;
                                       case ProjectWizard::AddCommand::JumpPoint:
-                                          addjumpClick();
+                                          addJumpPointClicked();
                                           break;
                                       }
                                       add->setEnabled(wasOpen);
                                   },
-                                  [this] { generateClick(); }},
+                                  [this] { buildDiscClicked(); }},
                                  this);
     registerTranslatable(m_wizard);
     m_welcome =
-        new WelcomeScreen(m_state, m_services, settingsFile(),
-                          {[this] { newClick(); }, [this] { openClicked(); }, [this] { wizardClick(); },
-                           [this](const QString& file) { openProject(file); },
+        new WelcomeDialog(m_state, m_services, settingsFile(),
+                          {[this] { newProjectClicked(); }, [this] { openClicked(); },
+                           [this] { wizardClicked(); }, [this](const QString& file) { openProject(file); },
                            [this](int language) { applyLanguage(language); }},
                           this);
     registerTranslatable(m_welcome);
@@ -85,7 +85,7 @@ void MainWindow::welcomeAtStart() {
     m_showWelcome->setChecked(m_state.prefs.showWelcome);
 }
 
-void MainWindow::newClick() {
+void MainWindow::newProjectClicked() {
     click();
     if (!askToSave(u"M28"))
         return;
@@ -93,7 +93,7 @@ void MainWindow::newClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::editpClick() {
+void MainWindow::editProjectClicked() {
     click();
     // Through the working copy, so that the items are resolved against a changed category file.
     m_session.workingCopyCycle([this] {
@@ -103,15 +103,15 @@ void MainWindow::editpClick() {
     showCurrentRowInStatusLine();
 }
 
-void MainWindow::wizardClick() {
+void MainWindow::wizardClicked() {
     click();
     if (!askToSave(u"M28"))
         return;
     m_projectDialog->prepare(ProjectDialog::Mode::New);
     m_projectDialog->setWizardRunning(true);
     m_projectDialog->resetProjectCreated();
-    m_state.mainDaten.menudesign_file.clear();
-    m_state.mainDaten.genre_file.clear();
+    m_state.files.designFile.clear();
+    m_state.files.categoryFile.clear();
     m_items.setRecords({});
     recomputeRowColours();
     m_wizard->execute();
@@ -120,14 +120,14 @@ void MainWindow::wizardClick() {
         showCurrentRowInStatusLine();
         return;
     }
-    if (!m_state.mainDaten.Project_file.exists() || !openProject(m_state.mainDaten.Project_file.path()))
+    if (!m_state.files.projectFile.exists() || !openProject(m_state.files.projectFile.path()))
         resetToNoProject();
     showCurrentRowInStatusLine();
 }
 
 void MainWindow::resetToNoProject() {
-    m_state.mainDaten.menudesign_file.clear();
-    m_state.mainDaten.genre_file.clear();
+    m_state.files.designFile.clear();
+    m_state.files.categoryFile.clear();
     m_state.projectFolder.clear();
     m_state.pendingCategoryFile.clear();
     m_items.setRecords({});
@@ -135,7 +135,7 @@ void MainWindow::resetToNoProject() {
     m_state.modified = false;
 }
 
-void MainWindow::firstProjectClick() {
+void MainWindow::firstProjectClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kFirstProjectHelpContext);
 }

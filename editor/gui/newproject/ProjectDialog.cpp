@@ -80,12 +80,12 @@ ProjectDialog::ProjectDialog(EditorState& state, ui::Services services, Category
     layout->addLayout(bottom);
     resize(520, 230);
 
-    connect(browsepfbtn, &QPushButton::clicked, this, &ProjectDialog::browsepfbtnClick);
-    connect(genrefilebtn, &QPushButton::clicked, this, &ProjectDialog::genrefilebtnClick);
-    connect(layoutbtn, &QPushButton::clicked, this, &ProjectDialog::layoutbtnClick);
-    connect(okbtn, &QPushButton::clicked, this, &ProjectDialog::okbtnClick);
-    connect(exitbtn, &QPushButton::clicked, this, &ProjectDialog::exitbtnClick);
-    connect(help, &QPushButton::clicked, this, &ProjectDialog::helpClick);
+    connect(browsepfbtn, &QPushButton::clicked, this, &ProjectDialog::browseProjectFolderClicked);
+    connect(genrefilebtn, &QPushButton::clicked, this, &ProjectDialog::editCategoriesClicked);
+    connect(layoutbtn, &QPushButton::clicked, this, &ProjectDialog::editDesignClicked);
+    connect(okbtn, &QPushButton::clicked, this, &ProjectDialog::okClicked);
+    connect(exitbtn, &QPushButton::clicked, this, &ProjectDialog::cancelClicked);
+    connect(help, &QPushButton::clicked, this, &ProjectDialog::helpClicked);
     connect(anzname, &QLineEdit::textChanged, this, &ProjectDialog::cdNameEdited);
     connect(rootname, &QLineEdit::textChanged, this, &ProjectDialog::rootnameEdited);
 }
@@ -103,7 +103,7 @@ void ProjectDialog::applyTexts(const common::IniFile& file, const LanguageTables
 }
 
 void ProjectDialog::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 QString ProjectDialog::text(const char16_t* key) const {
@@ -117,10 +117,10 @@ bool ProjectDialog::execute(Mode mode) {
 
 void ProjectDialog::prepare(Mode mode) {
     m_mode = mode;
-    m_openProject = {m_state.mainDaten, m_state.design, m_state.categories, m_state.addFileStartFolder,
+    m_openProject = {m_state.files, m_state.design, m_state.categories, m_state.addFileStartFolder,
                      m_state.modified};
     m_filling = true;
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     if (mode == Mode::New) {
         m_rememberedSaveName = m_state.saveDialogFileName;
         m_remembersSaveName = true;
@@ -139,9 +139,9 @@ void ProjectDialog::prepare(Mode mode) {
         okbtn->setText(text(u"T56"));
         anzname->setText(m_state.cdName);
         rootname->setText(m_state.projectFolder);
-        setWindowTitle(text(u"T24") + QStringLiteral(" - ") + m_state.mainDaten.genre_file.path());
+        setWindowTitle(text(u"T24") + QStringLiteral(" - ") + m_state.files.categoryFile.path());
     }
-    if (!m_state.mainDaten.genre_file.exists())
+    if (!m_state.files.categoryFile.exists())
         okbtn->setEnabled(false);
     m_filling = false;
 }
@@ -157,7 +157,7 @@ void ProjectDialog::rootnameEdited() {
         m_state.modified = true;
 }
 
-void ProjectDialog::browsepfbtnClick() {
+void ProjectDialog::browseProjectFolderClicked() {
     click();
     if (projectfolders::holdsFolder(rootname->text()) &&
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::OkCancel,
@@ -173,27 +173,27 @@ void ProjectDialog::browsepfbtnClick() {
     setWindowTitle(text(u"T49"));
 }
 
-void ProjectDialog::genrefilebtnClick() {
+void ProjectDialog::editCategoriesClicked() {
     click();
     // The category editor starts on a file of its own choosing; cancelled, it leaves none behind.
-    const FileHolder before = m_state.mainDaten.genre_file;
+    const FileHolder before = m_state.files.categoryFile;
     if (!m_categoryEditor->execute()) {
-        m_state.mainDaten.genre_file = before;
+        m_state.files.categoryFile = before;
         return;
     }
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     setWindowTitle(text(m_mode == Mode::New ? u"T23" : u"T24"));
-    layoutbtn->setEnabled(m_state.mainDaten.genre_file.exists());
+    layoutbtn->setEnabled(m_state.files.categoryFile.exists());
 }
 
-void ProjectDialog::layoutbtnClick() {
+void ProjectDialog::editDesignClicked() {
     click();
     m_designEditor->execute();
     if (m_mode == Mode::Edit) {
         setWindowTitle(text(u"T24"));
         return;
     }
-    if (m_state.mainDaten.menudesign_file.exists()) {
+    if (m_state.files.designFile.exists()) {
         setWindowTitle(text(u"T46"));
         okbtn->setEnabled(true);
     }
@@ -201,15 +201,15 @@ void ProjectDialog::layoutbtnClick() {
 
 void ProjectDialog::takeValues() {
     m_state.addFileStartFolder = rootname->text();
-    m_state.mainDaten.genre_file.set(m_state.pendingCategoryFile);
+    m_state.files.categoryFile.set(m_state.pendingCategoryFile);
     m_state.cdName = anzname->text();
     m_state.projectFolder = rootname->text();
     m_hooks.updateTitle();
 }
 
-void ProjectDialog::okbtnClick() {
+void ProjectDialog::okClicked() {
     click();
-    if (!m_state.mainDaten.menudesign_file.exists()) {
+    if (!m_state.files.designFile.exists()) {
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M48"));
         return;
     }
@@ -237,7 +237,7 @@ void ProjectDialog::okbtnClick() {
     accept();
 }
 
-void ProjectDialog::exitbtnClick() {
+void ProjectDialog::cancelClicked() {
     click();
     reject();
 }
@@ -247,19 +247,19 @@ void ProjectDialog::reject() {
     m_state.newProjectCancelled = true;
     // A new project that was not created leaves the open one as it was; the wizard restores on its own.
     if (m_mode == Mode::New && !m_wizardRunning) {
-        m_state.mainDaten = m_openProject.files;
+        m_state.files = m_openProject.files;
         m_state.design = m_openProject.design;
         m_state.categories = m_openProject.categories;
         m_state.addFileStartFolder = m_openProject.addFileStartFolder;
         m_state.modified = m_openProject.modified;
     }
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     if (m_remembersSaveName)
         m_state.saveDialogFileName = m_rememberedSaveName;
     QDialog::reject();
 }
 
-void ProjectDialog::helpClick() {
+void ProjectDialog::helpClicked() {
     click();
     m_services.help.showHelp(m_state.helpFile, kHelpContext);
 }

@@ -49,12 +49,12 @@ public:
     bool projectCreated() const { return m_projectCreated; }
     void resetProjectCreated() { m_projectCreated = false; }
 
-    void browsepfbtnClick();
-    void genrefilebtnClick();
-    void layoutbtnClick();
-    void okbtnClick();
-    void exitbtnClick();
-    void helpClick();
+    void browseProjectFolderClicked();
+    void editCategoriesClicked();
+    void editDesignClicked();
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
     void reject() override;
 
     QLabel* m_cdNameLabel;
@@ -90,7 +90,7 @@ private:
     bool m_remembersSaveName = false;
     // What the open project was when a new one was begun: Cancel puts it back exactly.
     struct OpenProject {
-        TMainDaten files;
+        ProjectFiles files;
         DesignModel design;
         QStringList categories;
         QString addFileStartFolder;

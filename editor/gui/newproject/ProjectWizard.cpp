@@ -82,9 +82,9 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
         m_captions.push_back({key + 1, [b = button](const QString& t) { b->setToolTip(t); }});
     }
     folderPage->onFolderChanged = [this](const QString& folder) { folderChosen(folder); };
-    connect(folderPage->makeDirectory, &QPushButton::clicked, this, &ProjectWizard::makeDirectoryClick);
-    connect(folderPage->launchExplorer, &QPushButton::clicked, this, &ProjectWizard::launchExplorerClick);
-    connect(folderPage->deleteDirectory, &QPushButton::clicked, this, &ProjectWizard::deleteDirectoryClick);
+    connect(folderPage->makeDirectory, &QPushButton::clicked, this, &ProjectWizard::makeDirectoryClicked);
+    connect(folderPage->launchExplorer, &QPushButton::clicked, this, &ProjectWizard::launchExplorerClicked);
+    connect(folderPage->deleteDirectory, &QPushButton::clicked, this, &ProjectWizard::deleteDirectoryClicked);
 
     QWizardPage* general =
         addStep(General, "LMDAssistPage1", QStringLiteral("Step 2 - General Settings"), 13, [this] {
@@ -130,8 +130,8 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     categoriesLayout->addWidget(addText(categories, 27), 3, 0, 1, 2);
     categoriesLayout->addWidget(categoryFileLabel, 4, 0, 1, 2);
     categoriesLayout->setRowStretch(5, 1);
-    connect(categoryEditorButton, &QPushButton::clicked, this, &ProjectWizard::categoryEditorClick);
-    connect(defaultCategoriesButton, &QPushButton::clicked, this, &ProjectWizard::defaultCategoriesClick);
+    connect(categoryEditorButton, &QPushButton::clicked, this, &ProjectWizard::categoryEditorClicked);
+    connect(defaultCategoriesButton, &QPushButton::clicked, this, &ProjectWizard::defaultCategoriesClicked);
 
     QWizardPage* design = addStep(Design, "LMDAssistPage3", QStringLiteral("Step 4 - Menu Design"), 28,
                                   [this] { return mayLeave(designFileLabel->text() != none(), u"M48"); });
@@ -155,8 +155,8 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     designLayout->addWidget(addText(design, 36), 4, 0, 1, 2);
     designLayout->addWidget(designFileLabel, 5, 0, 1, 2);
     designLayout->setRowStretch(6, 1);
-    connect(designEditorButton, &QPushButton::clicked, this, &ProjectWizard::designEditorClick);
-    connect(defaultDesignButton, &QPushButton::clicked, this, &ProjectWizard::defaultDesignClick);
+    connect(designEditorButton, &QPushButton::clicked, this, &ProjectWizard::designEditorClicked);
+    connect(defaultDesignButton, &QPushButton::clicked, this, &ProjectWizard::defaultDesignClicked);
     connect(sampleLink, &ui::EffectLabel::clicked, this, [this] {
         click();
         m_services.help.showHelp(m_state.helpFile, kSampleHelpContext);
@@ -192,10 +192,10 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     finishLayout->addWidget(viewProjectButton);
     finishLayout->addWidget(buildNowButton);
     finishLayout->addStretch();
-    connect(viewProjectButton, &QPushButton::clicked, this, &ProjectWizard::viewProjectClick);
-    connect(buildNowButton, &QPushButton::clicked, this, &ProjectWizard::buildNowClick);
+    connect(viewProjectButton, &QPushButton::clicked, this, &ProjectWizard::viewProjectClicked);
+    connect(buildNowButton, &QPushButton::clicked, this, &ProjectWizard::buildNowClicked);
 
-    connect(this, &QWizard::helpRequested, this, &ProjectWizard::helpClick);
+    connect(this, &QWizard::helpRequested, this, &ProjectWizard::helpClicked);
     resize(620, 460);
 }
 
@@ -243,7 +243,7 @@ void ProjectWizard::applyTexts(const common::IniFile& file, const LanguageTables
 }
 
 void ProjectWizard::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
 bool ProjectWizard::mayLeave(bool chosen, const char16_t* missing) const {
@@ -299,7 +299,7 @@ void ProjectWizard::cdNameEdited() {
         m_dialog->anzname->setText(m_cdNameEdit->text());
 }
 
-void ProjectWizard::makeDirectoryClick() {
+void ProjectWizard::makeDirectoryClicked() {
     click();
     const QString name = m_hooks.askFolderName();
     if (name.isEmpty())
@@ -313,13 +313,13 @@ void ProjectWizard::makeDirectoryClick() {
     folderPage->setCurrentFolder(folder);
 }
 
-void ProjectWizard::launchExplorerClick() {
+void ProjectWizard::launchExplorerClicked() {
     click();
     if (!folderPage->currentFolder().isEmpty())
         m_services.shell.explore(folderPage->currentFolder());
 }
 
-void ProjectWizard::deleteDirectoryClick() {
+void ProjectWizard::deleteDirectoryClicked() {
     click();
     const QString folder = folderPage->currentFolder();
     if (folder.isEmpty())
@@ -349,7 +349,7 @@ void ProjectWizard::browseClicked() {
     click();
     // A blank folder field lets the dialog's Browse choose without asking first.
     m_dialog->rootname->setText(QStringLiteral(" "));
-    m_dialog->browsepfbtnClick();
+    m_dialog->browseProjectFolderClicked();
     if (projectfolders::holdsFolder(m_dialog->rootname->text()))
         m_projectFolderEdit->setText(m_dialog->rootname->text());
     // Cancelled before any folder was chosen: nothing is chosen still, and "none" is no folder.
@@ -362,66 +362,66 @@ void ProjectWizard::browseClicked() {
 }
 
 void ProjectWizard::reloadCategoryList() {
-    if (m_state.mainDaten.genre_file.exists())
-        m_state.categories = loadCategoryList(m_state.mainDaten.genre_file.path());
+    if (m_state.files.categoryFile.exists())
+        m_state.categories = loadCategoryList(m_state.files.categoryFile.path());
 }
 
 void ProjectWizard::showEnvironmentFiles() {
-    const FileHolder& categories = m_state.mainDaten.genre_file;
-    const FileHolder& design = m_state.mainDaten.menudesign_file;
+    const FileHolder& categories = m_state.files.categoryFile;
+    const FileHolder& design = m_state.files.designFile;
     categoryFileLabel->setText(categories.exists() ? categories.path() : none());
     designFileLabel->setText(design.exists() ? design.path() : none());
 }
 
-void ProjectWizard::categoryEditorClick() {
+void ProjectWizard::categoryEditorClicked() {
     click();
-    m_dialog->genrefilebtnClick();
+    m_dialog->editCategoriesClicked();
     reloadCategoryList();
     showEnvironmentFiles();
 }
 
-void ProjectWizard::defaultCategoriesClick() {
+void ProjectWizard::defaultCategoriesClicked() {
     click();
-    m_state.mainDaten.genre_file.set(categoryfile::standardFile(m_state.programFolder));
-    m_state.pendingCategoryFile = m_state.mainDaten.genre_file.path();
+    m_state.files.categoryFile.set(categoryfile::standardFile(m_state.programFolder));
+    m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     reloadCategoryList();
     showEnvironmentFiles();
 }
 
-void ProjectWizard::designEditorClick() {
+void ProjectWizard::designEditorClicked() {
     click();
-    m_dialog->layoutbtnClick();
+    m_dialog->editDesignClicked();
     showEnvironmentFiles();
 }
 
-void ProjectWizard::defaultDesignClick() {
+void ProjectWizard::defaultDesignClicked() {
     click();
     const QString standard = designfile::standardFile(m_state.programFolder);
-    m_state.mainDaten.menudesign_file.set(standard);
-    if (m_state.mainDaten.menudesign_file.exists())
+    m_state.files.designFile.set(standard);
+    if (m_state.files.designFile.exists())
         designfile::load(m_state, standard);
     showEnvironmentFiles();
 }
 
 void ProjectWizard::accept() {
-    m_dialog->okbtnClick();
+    m_dialog->okClicked();
     reloadCategoryList();
     QWizard::accept();
 }
 
-void ProjectWizard::viewProjectClick() {
+void ProjectWizard::viewProjectClicked() {
     click();
     accept();
 }
 
-void ProjectWizard::buildNowClick() {
+void ProjectWizard::buildNowClicked() {
     click();
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M53"));
     m_buildAfterClose = true;
     accept();
 }
 
-void ProjectWizard::helpClick() {
+void ProjectWizard::helpClicked() {
     const int page = currentId();
     if (page >= 0 && page < int(std::size(kHelpContexts)))
         m_services.help.showHelp(m_state.helpFile, kHelpContexts[page]);

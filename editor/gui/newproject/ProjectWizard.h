@@ -48,20 +48,20 @@ public:
     void accept() override;
 
     // Step 1
-    void makeDirectoryClick();
-    void launchExplorerClick();
-    void deleteDirectoryClick();
+    void makeDirectoryClicked();
+    void launchExplorerClicked();
+    void deleteDirectoryClicked();
     // Step 2
     void browseClicked();
     // Step 3
-    void categoryEditorClick();
-    void defaultCategoriesClick();
+    void categoryEditorClicked();
+    void defaultCategoriesClicked();
     // Step 4
-    void designEditorClick();
-    void defaultDesignClick();
+    void designEditorClicked();
+    void defaultDesignClicked();
     // Step 6
-    void viewProjectClick();
-    void buildNowClick();
+    void viewProjectClicked();
+    void buildNowClicked();
 
     FolderPage* folderPage;
     QLabel* m_welcomeText;
@@ -105,7 +105,7 @@ private:
     void cdNameEdited();
     void showEnvironmentFiles();
     void reloadCategoryList();
-    void helpClick();
+    void helpClicked();
 
     EditorState& m_state;
     ui::Services m_services;

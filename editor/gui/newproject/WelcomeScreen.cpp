@@ -28,7 +28,7 @@ QPushButton* welcomeButton(QWidget* parent, const char* name, const QString& cap
 
 } // namespace
 
-WelcomeScreen::WelcomeScreen(EditorState& state, ui::Services services, QString settingsFile,
+WelcomeDialog::WelcomeDialog(EditorState& state, ui::Services services, QString settingsFile,
                              MainWindowHooks hooks, QWidget* parent)
     : QDialog(parent), m_state(state), m_services(services), m_settingsFile(std::move(settingsFile)),
       m_hooks(std::move(hooks)) {
@@ -68,15 +68,15 @@ WelcomeScreen::WelcomeScreen(EditorState& state, ui::Services services, QString 
     layout->addWidget(m_cancelButton);
     resize(420, 330);
 
-    connect(new_, &QPushButton::clicked, this, &WelcomeScreen::newClick);
-    connect(m_openButton, &QPushButton::clicked, this, &WelcomeScreen::openClicked);
-    connect(test, &QPushButton::clicked, this, &WelcomeScreen::testClick);
-    connect(m_openLastButton, &QPushButton::clicked, this, &WelcomeScreen::openLastClicked);
-    connect(m_cancelButton, &QPushButton::clicked, this, &WelcomeScreen::cancelClicked);
-    connect(languagew, &QComboBox::activated, this, &WelcomeScreen::languagewChange);
+    connect(new_, &QPushButton::clicked, this, &WelcomeDialog::newProjectClicked);
+    connect(m_openButton, &QPushButton::clicked, this, &WelcomeDialog::openClicked);
+    connect(test, &QPushButton::clicked, this, &WelcomeDialog::wizardClicked);
+    connect(m_openLastButton, &QPushButton::clicked, this, &WelcomeDialog::openLastClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &WelcomeDialog::cancelClicked);
+    connect(languagew, &QComboBox::activated, this, &WelcomeDialog::languageChanged);
 }
 
-void WelcomeScreen::applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) {
+void WelcomeDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) {
     setWindowTitle(tables.text(u"T14"));
     file_desc->setText(windowText(file, kSection, 1));
     const std::pair<QPushButton*, int> buttons[] = {
@@ -93,11 +93,11 @@ void WelcomeScreen::applyTexts(const common::IniFile& file, const LanguageTables
     m_showNextTime->setText(windowText(file, kSection, 14));
 }
 
-void WelcomeScreen::click() const {
-    m_services.sound.play(TMainDaten::button_sound_file());
+void WelcomeDialog::click() const {
+    m_services.sound.play(ProjectFiles::clickSound());
 }
 
-void WelcomeScreen::execute() {
+void WelcomeDialog::execute() {
     prepare();
     exec();
     // The command opens dialogs of its own, which must not sit on top of this one.
@@ -105,44 +105,44 @@ void WelcomeScreen::execute() {
         command();
 }
 
-void WelcomeScreen::prepare() {
+void WelcomeDialog::prepare() {
     m_afterClose = nullptr;
     m_showNextTime->setChecked(m_state.prefs.showWelcome);
     m_lastProject = projectfolders::lastProject(m_settingsFile);
     m_openLastButton->setEnabled(!m_lastProject.isEmpty());
 }
 
-void WelcomeScreen::closeThen(std::function<void()> command) {
+void WelcomeDialog::closeThen(std::function<void()> command) {
     m_afterClose = std::move(command);
     accept();
 }
 
-void WelcomeScreen::newClick() {
+void WelcomeDialog::newProjectClicked() {
     click();
     closeThen(m_hooks.newProject);
 }
 
-void WelcomeScreen::openClicked() {
+void WelcomeDialog::openClicked() {
     click();
     closeThen(m_hooks.openProject);
 }
 
-void WelcomeScreen::testClick() {
+void WelcomeDialog::wizardClicked() {
     click();
     closeThen(m_hooks.wizard);
 }
 
-void WelcomeScreen::openLastClicked() {
+void WelcomeDialog::openLastClicked() {
     click();
     closeThen([this, file = m_lastProject] { m_hooks.openLastProject(file); });
 }
 
-void WelcomeScreen::cancelClicked() {
+void WelcomeDialog::cancelClicked() {
     click();
     reject();
 }
 
-void WelcomeScreen::languagewChange(int index) {
+void WelcomeDialog::languageChanged(int index) {
     if (index < 0 || index > 1)
         return;
     m_state.prefs.language = index + 1;
@@ -153,7 +153,7 @@ void WelcomeScreen::languagewChange(int index) {
     m_showNextTime->setFocus();
 }
 
-void WelcomeScreen::done(int result) {
+void WelcomeDialog::done(int result) {
     m_state.prefs.showWelcome = m_showNextTime->isChecked();
     QDialog::done(result);
 }

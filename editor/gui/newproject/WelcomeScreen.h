@@ -14,7 +14,7 @@ class QPushButton;
 struct EditorState;
 
 // The welcome screen at start-up: the ways into a project, and the interface language.
-class WelcomeScreen : public QDialog, public TranslatableWindow {
+class WelcomeDialog : public QDialog, public TranslatableWindow {
     Q_OBJECT
 public:
     // The main window's commands that the buttons lead to, run after the screen has closed.
@@ -26,7 +26,7 @@ public:
         std::function<void(int language)> applyLanguage;
     };
 
-    WelcomeScreen(EditorState& state, ui::Services services, QString settingsFile, MainWindowHooks hooks,
+    WelcomeDialog(EditorState& state, ui::Services services, QString settingsFile, MainWindowHooks hooks,
                   QWidget* parent = nullptr);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
@@ -36,12 +36,12 @@ public:
     // What opening does before the screen shows.
     void prepare();
 
-    void newClick();
+    void newProjectClicked();
     void openClicked();
-    void testClick();
+    void wizardClicked();
     void openLastClicked();
     void cancelClicked();
-    void languagewChange(int index);
+    void languageChanged(int index);
     void done(int result) override;
 
     QLabel* file_desc;

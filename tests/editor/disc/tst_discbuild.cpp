@@ -76,21 +76,21 @@ class TestDiscBuild : public QObject {
             const QString lbc = writeCategoryFile(dir.filePath(u"genre/cats.lbc"_qs), state.categories);
             writeFile(dir.filePath(u"genre/0.ico"_qs), "icon0");
             writeFile(dir.filePath(u"genre/1.ico"_qs), "icon1");
-            state.mainDaten.genre_file.set(lbc);
+            state.files.categoryFile.set(lbc);
             const QString lbd =
                 writeFile(dir.filePath(u"design/blue.lbd"_qs), "[Language]\r\nLanguage=1\r\nStyle=1\r\n");
-            state.mainDaten.menudesign_file.set(lbd);
+            state.files.designFile.set(lbd);
             target = dir.path() + u"/out"_qs;
         }
         QString cfg() const { return target + u"/CFG/"_qs; }
         void setMedia() {
-            state.mainDaten.Splash_File.set(writeFile(dir.filePath(u"design/s.bmp"_qs), "splash"));
-            state.mainDaten.BMP_File.set(writeFile(dir.filePath(u"design/b.bmp"_qs), "back"));
-            state.mainDaten.Button_file.set(writeFile(dir.filePath(u"design/t.bmp"_qs), "button"));
+            state.files.splashFile.set(writeFile(dir.filePath(u"design/s.bmp"_qs), "splash"));
+            state.files.backgroundFile.set(writeFile(dir.filePath(u"design/b.bmp"_qs), "back"));
+            state.files.buttonFile.set(writeFile(dir.filePath(u"design/t.bmp"_qs), "button"));
             for (int s = 0; s < 5; ++s)
-                state.mainDaten.Sound[s].set(
+                state.files.sounds[s].set(
                     writeFile(dir.filePath(QStringLiteral("design/%1.wav").arg(s)), "wave"));
-            state.mainDaten.Icon_File.set(writeFile(dir.filePath(u"design/disc.ico"_qs), "disc icon"));
+            state.files.iconFile.set(writeFile(dir.filePath(u"design/disc.ico"_qs), "disc icon"));
         }
     };
 
@@ -130,8 +130,8 @@ private Q_SLOTS:
         QCOMPARE(readBytes(f.cfg() + u"1.ico"_qs), QByteArray("icon1"));
         QCOMPARE(readBytes(f.cfg() + u"m14.ico"_qs), QByteArray("m14.ico"));
         QCOMPARE(readBytes(f.cfg() + u"Sound5.wav"_qs), QByteArray("wave"));
-        QCOMPARE(readBytes(f.cfg() + u"genre.cfg"_qs), readBytes(f.state.mainDaten.genre_file.path()));
-        QCOMPARE(readBytes(f.cfg() + u"design.cfg"_qs), readBytes(f.state.mainDaten.menudesign_file.path()));
+        QCOMPARE(readBytes(f.cfg() + u"genre.cfg"_qs), readBytes(f.state.files.categoryFile.path()));
+        QCOMPARE(readBytes(f.cfg() + u"design.cfg"_qs), readBytes(f.state.files.designFile.path()));
 
         const common::IniFile members(f.cfg() + u"members.cfg"_qs);
         QCOMPARE(members.readString(u"general", u"cdname"), QStringLiteral("Demo CD"));
@@ -144,8 +144,8 @@ private Q_SLOTS:
         QCOMPARE(read.value(u"0-1"_qs).genre, 0);
 
         // A design without media takes the old media off the disc; the default disc icon returns.
-        f.state.mainDaten = TMainDaten{
-            f.state.mainDaten.genre_file, f.state.mainDaten.menudesign_file, {}, {}, {}, {}, {}, {}, {}};
+        f.state.files =
+            ProjectFiles{f.state.files.categoryFile, f.state.files.designFile, {}, {}, {}, {}, {}, {}, {}};
         f.items.setRecords({item(u"Game"_qs, u"Games"_qs)});
         QVERIFY(discbuild::build(f.target + u"/"_qs, f.state, f.items).written);
         for (const char* gone : {"splash.bmp", "back.bmp", "button.bmp", "Sound1.wav", "Sound5.wav",
@@ -198,7 +198,7 @@ private Q_SLOTS:
                 QFileInfo(f.cfg() + u"membersd"_qs).isDir());
         QVERIFY(QFile::exists(f.cfg() + u"membersd/m0-0.dat"_qs));
         QVERIFY(!QFileInfo(f.cfg() + u"genre.cfg"_qs).isSymLink());
-        QCOMPARE(readBytes(f.cfg() + u"genre.cfg"_qs), readBytes(f.state.mainDaten.genre_file.path()));
+        QCOMPARE(readBytes(f.cfg() + u"genre.cfg"_qs), readBytes(f.state.files.categoryFile.path()));
         QCOMPARE(readBytes(f.target + u"/tiv.exe"_qs), QByteArray("tiv.exe"));
         QVERIFY(!QFileInfo(f.cfg() + u"Sound1.wav"_qs).isSymLink() &&
                 !QFile::exists(f.cfg() + u"Sound1.wav"_qs));
@@ -261,14 +261,14 @@ private Q_SLOTS:
     void buildRefusesLumbrelsOwnFolders() {
         Fixture f;
         for (const QString& folder :
-             {f.state.programFolder, f.state.programFolder + u"Files"_qs,
-              f.state.mainDaten.menudesign_file.folder(), f.state.mainDaten.genre_file.folder(), u"/"_qs}) {
+             {f.state.programFolder, f.state.programFolder + u"Files"_qs, f.state.files.designFile.folder(),
+              f.state.files.categoryFile.folder(), u"/"_qs}) {
             const discbuild::Result r = discbuild::build(folder, f.state, f.items);
             QVERIFY2(r.refused && !r.written, qPrintable(folder));
         }
         QVERIFY(!QFile::exists(f.state.programFolder + u"CFG"_qs));
         QVERIFY(!QFile::exists(f.state.programFolder + u"Files/CFG"_qs));
-        QVERIFY(!QFile::exists(f.state.mainDaten.menudesign_file.folder() + u"CFG"_qs));
+        QVERIFY(!QFile::exists(f.state.files.designFile.folder() + u"CFG"_qs));
 
         // The Build command says so.
         installLanguageFiles(f.state.programFolder);
@@ -276,7 +276,7 @@ private Q_SLOTS:
         MainWindow form(f.state, fakes.services());
         form.startUp();
         fakes.choosers.queueFolder(f.state.programFolder);
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(fakes.messages.shown.last().text.startsWith(
             common::IniFile(f.state.programFolder + u"Files/lang_1.dat"_qs)
@@ -326,7 +326,7 @@ private Q_SLOTS:
         fakes.choosers.queueFolder(f.target);
         fakes.messages.queueAnswer(Answer::Ok);  // M26
         fakes.messages.queueAnswer(Answer::Yes); // M27
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.size(), 2);
         QCOMPARE(fakes.messages.shown[1].buttons, ui::MessageBoxService::Buttons::YesNo);
         QCOMPARE(fakes.shell.calls.size(), 1);
@@ -334,7 +334,7 @@ private Q_SLOTS:
 
         const QString blocker = writeFile(f.dir.filePath(u"blocker"_qs));
         fakes.choosers.queueFolder(blocker + u"/disc"_qs);
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QCOMPARE(fakes.shell.calls.size(), 1);
     }
@@ -348,7 +348,7 @@ private Q_SLOTS:
         QFile hugeFile(huge);
         QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(designfile::kMaxMediumBytes + 1));
         hugeFile.close();
-        f.state.mainDaten.Sound[1].set(huge);
+        f.state.files.sounds[1].set(huge);
         const discbuild::Result r = discbuild::build(f.target, f.state, f.items);
         QVERIFY(r.written);
         QCOMPARE(r.missingFiles,
@@ -363,7 +363,7 @@ private Q_SLOTS:
         MainWindow form(f.state, fakes.services());
         form.startUp();
         fakes.choosers.queueFolder(f.target);
-        form.generateClick();
+        form.buildDiscClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         QVERIFY(fakes.messages.shown.last().text.startsWith(
             f.state.language.message(u"M60").section(u'%', 0, 0)));
@@ -414,13 +414,13 @@ private Q_SLOTS:
         form.startUp();
         f.state.projectFolder = f.dir.path() + u"/project/"_qs;
         auto* burn = form.findChild<BurnerDialog*>();
-        burn->addClick();
+        burn->writeBurnerProjectClicked();
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(fakes.shell.calls.isEmpty());
 
         writeFile(f.state.projectFolder + u"tiv.exe"_qs);
         writeFile(f.state.programFolder + u"Files/cq3_6.bot"_qs, "a\r\nb\r\n");
-        burn->addClick();
+        burn->writeBurnerProjectClicked();
         QCOMPARE(fakes.shell.calls.size(), 1);
         QCOMPARE(fakes.shell.calls[0].target, burn->projectFile());
         const QByteArray written = readBytes(burn->projectFile());

@@ -21,10 +21,9 @@ struct OpenProjectFixture : editortest::EditorWindowFixture {
         EditorState author;
         author.cdName = QStringLiteral("Disc");
         author.projectFolder = disc;
-        author.mainDaten.genre_file.set(
+        author.files.categoryFile.set(
             editortest::writeCategoryFile(dir.filePath(QStringLiteral("c/cats.lbc")), categories));
-        author.mainDaten.menudesign_file.set(
-            editortest::writeFile(dir.filePath(QStringLiteral("c/design.lbd"))));
+        author.files.designFile.set(editortest::writeFile(dir.filePath(QStringLiteral("c/design.lbd"))));
         author.categories = categories;
         QVERIFY(form->openProject(editortest::writeProject(dir.filePath(QStringLiteral("p.lbp")), author)));
     }

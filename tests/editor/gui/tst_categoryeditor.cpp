@@ -43,7 +43,7 @@ class TestCategoryEditor : public QObject {
 
     struct Fixture : EditorWindowFixture {
         CategoryEditor* gf = nullptr;
-        IconChooser* iw = nullptr;
+        IconChooserDialog* iw = nullptr;
         QString sep = QDir::separator();
 
         Fixture() : EditorWindowFixture({"Files", "genre", "projects"}) {
@@ -57,7 +57,7 @@ class TestCategoryEditor : public QObject {
                           QColor::fromHsv(200 + m * 40, 200, 200));
             startEditor();
             gf = form->findChild<CategoryEditor*>();
-            iw = form->findChild<IconChooser*>();
+            iw = form->findChild<IconChooserDialog*>();
         }
 
         // A category file with one icon of its own colour per category.
@@ -68,7 +68,7 @@ class TestCategoryEditor : public QObject {
         }
         // The category editor opened on a file.
         void openOn(const QString& file) {
-            state.mainDaten.genre_file.set(file);
+            state.files.categoryFile.set(file);
             gf->prepare();
         }
     };
@@ -90,21 +90,21 @@ private Q_SLOTS:
         QCOMPARE(f.gf->selectedRow(), 0);
         QCOMPARE(f.gf->pictureOf(0), 1);
         QVERIFY(f.gf->isModified());
-        QVERIFY(f.gf->sgfClick());
+        QVERIFY(f.gf->saveCategoryFileClicked());
         QCOMPARE(readBytes(folder + u"0.ico"_qs), b);
         QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
         QVERIFY(!f.gf->isModified());
         QVERIFY(f.state.modified);
         // Saving again must not bring each icon back to where it came from.
-        QVERIFY(f.gf->sgfClick());
+        QVERIFY(f.gf->saveCategoryFileClicked());
         QCOMPARE(readBytes(folder + u"0.ico"_qs), b);
         QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
 
         f.gf->select(1);
         QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
         QCOMPARE(f.gf->selectedRow(), 2);
-        f.gf->genreitemsKeyDown(Qt::Key_Delete);
-        QVERIFY(f.gf->sgfClick());
+        f.gf->categoryListKeyPressed(Qt::Key_Delete);
+        QVERIFY(f.gf->saveCategoryFileClicked());
         QCOMPARE(loadCategoryList(file), (QStringList{u"B"_qs, u"C"_qs}));
         QCOMPARE(readBytes(folder + u"1.ico"_qs), readBytes(folder + u"2.ico"_qs)); // C's icon moved up
         QCOMPARE(common::IniFile(file).readString(u"2", u"caption"), QStringLiteral("C")); // left behind
@@ -115,9 +115,9 @@ private Q_SLOTS:
         Fixture f;
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
         using Command = std::pair<void (CategoryEditor::*)(), const char16_t*>;
-        for (const auto& [command, key] :
-             {Command{&CategoryEditor::remClick, u"M16"}, Command{&CategoryEditor::gupClick, u"M16"},
-              Command{&CategoryEditor::gdownClick, u"M16"}}) {
+        for (const auto& [command, key] : {Command{&CategoryEditor::removeCategoryClicked, u"M16"},
+                                           Command{&CategoryEditor::moveUpClicked, u"M16"},
+                                           Command{&CategoryEditor::moveDownClicked, u"M16"}}) {
             (f.gf->*command)();
             QCOMPARE(f.lastMessage(), f.message(key));
         }
@@ -133,24 +133,24 @@ private Q_SLOTS:
         QCOMPARE(f.gf->count(), 0);
         QVERIFY(f.gf->currentFile().isEmpty());
         QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T21"));
-        for (const auto& [command, key] :
-             {Command{&CategoryEditor::remClick, u"M17"}, Command{&CategoryEditor::gupClick, u"M19"},
-              Command{&CategoryEditor::gdownClick, u"M21"}}) {
+        for (const auto& [command, key] : {Command{&CategoryEditor::removeCategoryClicked, u"M17"},
+                                           Command{&CategoryEditor::moveUpClicked, u"M19"},
+                                           Command{&CategoryEditor::moveDownClicked, u"M21"}}) {
             (f.gf->*command)();
             QCOMPARE(f.lastMessage(), f.message(key));
         }
-        QVERIFY(!f.gf->sgfClick());
+        QVERIFY(!f.gf->saveCategoryFileClicked());
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
-        QVERIFY(!f.gf->SaveAsClick());
+        QVERIFY(!f.gf->saveAsClicked());
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
         f.gf->m_captionEdit->setText(u"   "_qs);
-        f.gf->addClick();
+        f.gf->addCategoryClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M22"));
         QVERIFY(f.fakes.choosers.requests.isEmpty());
 
-        f.gf->HelpClick();
+        f.gf->helpClicked();
         QCOMPARE(f.fakes.help.topics.last().context, 4050);
-        f.gf->linkClick();
+        f.gf->iconsHomePageClicked();
         QCOMPARE(f.fakes.shell.calls.last().target, CategoryEditor::iconsHomePage());
     }
 
@@ -165,13 +165,13 @@ private Q_SLOTS:
             QCOMPARE(f.iw->ipwahl->itemText(1), QStringLiteral("Icon Pack 07"));
             QCOMPARE(f.iw->genreitems->count(), 3);
             QCOMPARE(f.iw->genreitems->item(2)->text(), QStringLiteral("03"));
-            f.iw->OKClick();
+            f.iw->okClicked();
             QCOMPARE(f.lastMessage(), f.message(u"M25"));
             QVERIFY(f.iw->isVisible());
             f.iw->genreitems->setCurrentRow(1);
-            f.iw->OKClick();
+            f.iw->okClicked();
         });
-        f.gf->addClick();
+        f.gf->addCategoryClicked();
         QCOMPARE(f.gf->captions().last(), QStringLiteral("Music"));
         QCOMPARE(f.gf->iconSources().last(), f.program(u"ip/ip01/ip01i02.ico"_qs));
         QCOMPARE(f.gf->pictureOf(3), images);
@@ -185,7 +185,7 @@ private Q_SLOTS:
             f.iw->ipwahl->setCurrentIndex(1);
             QCOMPARE(f.iw->genreitems->count(), 2);
             f.iw->genreitems->setCurrentRow(0);
-            f.iw->OKClick();
+            f.iw->okClicked();
         });
         f.gf->changeIconClicked();
         QCOMPARE(f.gf->iconSources()[1], f.program(u"ip/ip07/ip07i01.ico"_qs));
@@ -195,21 +195,21 @@ private Q_SLOTS:
         f.gf->m_captionEdit->setText(u"Video"_qs);
         QTimer::singleShot(0, [&] {
             QCOMPARE(f.iw->ipwahl->currentText(), QStringLiteral("Icon Pack 07"));
-            f.iw->CancelClick();
+            f.iw->cancelClicked();
         });
-        f.gf->addClick();
+        f.gf->addCategoryClicked();
         QCOMPARE(f.gf->count(), 4);
         QCOMPARE(f.gf->m_captionEdit->text(), QStringLiteral("Video"));
 
         // A pack icon that is missing stops the pack there, naming the file.
         QFile::remove(f.program(u"ip/ip07/ip07i02.ico"_qs));
-        f.iw->prepare(IconChooser::Mode::Change);
+        f.iw->prepare(IconChooserDialog::Mode::Change);
         QCOMPARE(f.iw->genreitems->count(), 1);
         QVERIFY(f.lastMessage().startsWith(u"Cannot open file"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
         // It says so in the editor's language.
-        f.form->languageClick(2);
-        f.iw->prepare(IconChooser::Mode::Change);
+        f.form->languageClicked(2);
+        f.iw->prepare(IconChooserDialog::Mode::Change);
         QVERIFY(f.lastMessage().startsWith(u"Die Datei"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
     }
@@ -217,10 +217,10 @@ private Q_SLOTS:
     void noPacksGiveAnEmptyChooser() {
         Fixture f;
         QDir(f.program(u"ip"_qs)).removeRecursively();
-        f.iw->prepare(IconChooser::Mode::Add);
+        f.iw->prepare(IconChooserDialog::Mode::Add);
         QCOMPARE(f.iw->ipwahl->count(), 0);
         QCOMPARE(f.iw->genreitems->count(), 0);
-        f.iw->OKClick();
+        f.iw->okClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M25"));
     }
 
@@ -230,11 +230,11 @@ private Q_SLOTS:
         const QByteArray before = readBytes(standard);
         f.gf->prepare(); // the project names no category file: the standard one
         QCOMPARE(f.gf->currentFile(), standard);
-        QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
+        QCOMPARE(f.state.files.categoryFile.path(), standard);
         f.gf->select(0);
         QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
 
-        QVERIFY(!f.gf->sgfClick()); // Save As, cancelled
+        QVERIFY(!f.gf->saveCategoryFileClicked()); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.size(), 1);
         const auto& request = f.fakes.choosers.requests[0];
         QVERIFY(request.kind == ui::testing::FakeChoosers::Kind::Save);
@@ -244,7 +244,7 @@ private Q_SLOTS:
         QVERIFY(f.gf->isModified());
 
         f.fakes.choosers.queueSaveFile(f.program(u"genre/Games"_qs));
-        QVERIFY(f.gf->sgfClick());
+        QVERIFY(f.gf->saveCategoryFileClicked());
         const QString mine = f.program(u"genre/Games/Games.lbc"_qs);
         QCOMPARE(f.gf->currentFile(), mine);
         QCOMPARE(loadCategoryList(mine), (QStringList{u"Tools"_qs, u"Games"_qs, u"Demos"_qs}));
@@ -260,32 +260,32 @@ private Q_SLOTS:
         f.gf->prepare();
         QVERIFY(ui::testing::press(*f.gf, u"crgf"_qs));
         f.gf->setResult(0);
-        f.gf->OKClick(); // M23 answered Cancel
+        f.gf->okClicked(); // M23 answered Cancel
         QCOMPARE(f.lastMessage(), f.message(u"M23"));
         QCOMPARE(f.gf->result(), 0);
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.gf->OKClick(); // OK, but an empty list cannot be saved
+        f.gf->okClicked(); // OK, but an empty list cannot be saved
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
         QCOMPARE(f.gf->result(), 0);
-        QCOMPARE(f.state.mainDaten.genre_file.path(), standard);
+        QCOMPARE(f.state.files.categoryFile.path(), standard);
 
         const QString file = f.writeSet(f.program(u"genre/Two/"_qs), u"Two.lbc"_qs, {u"X"_qs, u"Y"_qs});
         f.fakes.choosers.queueOpenFile(file);
-        f.gf->lgfClick();
+        f.gf->loadCategoryFileClicked();
         QCOMPARE(f.gf->currentFile(), file);
         QVERIFY(!f.gf->isModified());
         QVERIFY(f.state.modified);
         f.state.modified = false;
-        f.gf->OKClick(); // unchanged: closes at once
+        f.gf->okClicked(); // unchanged: closes at once
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
-        QCOMPARE(f.state.mainDaten.genre_file.path(), file);
+        QCOMPARE(f.state.files.categoryFile.path(), file);
         QVERIFY(!f.state.modified);
 
         f.gf->setResult(0);
         f.gf->select(0);
         QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.gf->OKClick();
+        f.gf->okClicked();
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
         QCOMPARE(loadCategoryList(file), (QStringList{u"Y"_qs, u"X"_qs}));
         QVERIFY(f.state.modified);
@@ -299,7 +299,7 @@ private Q_SLOTS:
             f.writeSet(f.program(u"genre/Broken/"_qs), u"Broken.lbc"_qs, {u"A"_qs, u"B"_qs, u"C"_qs});
         QFile::remove(f.program(u"genre/Broken/1.ico"_qs));
         f.fakes.choosers.queueOpenFile(broken);
-        f.gf->lgfClick();
+        f.gf->loadCategoryFileClicked();
         QVERIFY(f.fakes.messages.shown.last().kind == ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().contains(QDir::toNativeSeparators(f.program(u"genre/Broken/1.ico"_qs))));
         QCOMPARE(f.gf->count(), 0);
@@ -312,7 +312,7 @@ private Q_SLOTS:
         ini.writeInteger(u"0", u"icon_number", 40);
         ini.save();
         f.fakes.choosers.queueOpenFile(broken);
-        f.gf->lgfClick();
+        f.gf->loadCategoryFileClicked();
         QCOMPARE(f.gf->captions(), QStringList{u"A"_qs});
         QCOMPARE(f.gf->pictureOf(0), 40);
         QVERIFY(f.gf->genreitems->item(0)->icon().isNull());
@@ -325,15 +325,15 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             auto* editor = f.form->findChild<OneLineEditor*>();
             QCOMPARE(editor->mode(), OneLineEditor::Mode::CategoryRename);
-            editor->OKClick(); // empty: M6, and the editor stays open
+            editor->okClicked(); // empty: M6, and the editor stays open
             QCOMPARE(f.lastMessage(), f.message(u"M6"));
             editor->m_textEdit->setText(u"Spiele"_qs);
-            editor->OKClick();
+            editor->okClicked();
         });
         f.gf->renameClicked();
         QCOMPARE(f.gf->captions()[0], QStringLiteral("Spiele"));
         QVERIFY(f.gf->isModified());
-        QTimer::singleShot(0, [&] { f.form->findChild<OneLineEditor*>()->cancelClick(); });
+        QTimer::singleShot(0, [&] { f.form->findChild<OneLineEditor*>()->cancelClicked(); });
         f.gf->renameClicked();
         QCOMPARE(f.gf->captions()[0], QStringLiteral("Spiele"));
         QVERIFY(!f.gf->renameCategory(u"  "_qs));
@@ -342,7 +342,7 @@ private Q_SLOTS:
         // Without it the caption is edited in the list itself.
         f.gf->askNewCaption = nullptr;
         f.gf->select(1);
-        f.gf->genreitemsKeyDown(Qt::Key_F2);
+        f.gf->categoryListKeyPressed(Qt::Key_F2);
         QListWidgetItem* item = f.gf->genreitems->item(1);
         item->setText(u""_qs); // the edit finishes empty
         QCOMPARE(f.lastMessage(), f.message(u"M6"));
@@ -358,8 +358,8 @@ private Q_SLOTS:
         const QString lbd = writeFile(f.dir.filePath(u"d/blue.lbd"_qs), "[Buttons]\r\nbtnsd=9\r\n");
         EditorState author;
         author.cdName = u"Disc"_qs;
-        author.mainDaten.genre_file.set(lbc);
-        author.mainDaten.menudesign_file.set(lbd);
+        author.files.categoryFile.set(lbc);
+        author.files.designFile.set(lbd);
         author.categories = {u"Tools"_qs, u"Games"_qs};
         const QString project = writeProject(f.dir.filePath(u"p.lbp"_qs), author,
                                              {item(u"t"_qs, u"Tools"_qs), item(u"g"_qs, u"Games"_qs)});
@@ -375,9 +375,9 @@ private Q_SLOTS:
             f.gf->select(0);
             f.gf->renameCategory(u"Werkzeuge"_qs);
             f.fakes.messages.queueAnswer(Answer::Ok);
-            f.gf->OKClick();
+            f.gf->okClicked();
         });
-        f.form->geditbtnmainClick();
+        f.form->editCategoriesClicked();
         QCOMPARE(f.state.categories, (QStringList{u"Werkzeuge"_qs, u"Games"_qs}));
         QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
         QCOMPARE(categoryOf(1), QStringLiteral("Games"));
@@ -389,27 +389,27 @@ private Q_SLOTS:
             f.gf->select(1);
             QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
             f.fakes.messages.queueAnswer(Answer::Ok);
-            f.gf->OKClick();
+            f.gf->okClicked();
         });
-        f.form->geditbtnmainClick();
+        f.form->editCategoriesClicked();
         QCOMPARE(f.state.categories, (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
         QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
         QCOMPARE(categoryOf(1), QStringLiteral("Games"));
         QCOMPARE(readBytes(folder + u"0.ico"_qs), games);
 
         // Cancel leaves everything as it was.
-        f.form->saveClick();
+        f.form->saveClicked();
         QTimer::singleShot(0, [&] {
             f.gf->select(0);
-            f.gf->remClick();
-            f.gf->CancelClick();
+            f.gf->removeCategoryClicked();
+            f.gf->cancelClicked();
         });
-        f.form->geditbtnmainClick();
+        f.form->editCategoriesClicked();
         QVERIFY(!f.state.modified);
         QCOMPARE(loadCategoryList(lbc), (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
 
         // Saving the project stores the category by its new position and name.
-        f.form->saveClick();
+        f.form->saveClicked();
         const common::IniFile saved(project);
         QCOMPARE(saved.readString(u"Item-1", u"7_2"), QStringLiteral("Werkzeuge"));
         QCOMPARE(saved.readString(u"Item-1", u"7"), QStringLiteral("1"));
@@ -427,16 +427,16 @@ private Q_SLOTS:
         QCOMPARE(f.gf->count(), 255);
         QVERIFY(!f.gf->add->isEnabled()); // a 256th would read back as no categories at all
         f.gf->m_captionEdit->setText(u"One more"_qs);
-        f.gf->addClick();
+        f.gf->addCategoryClicked();
         QCOMPARE(f.gf->count(), 255);
         f.gf->select(0);
-        f.gf->remClick();
+        f.gf->removeCategoryClicked();
         QVERIFY(f.gf->add->isEnabled());
     }
 
     void languageRelabelsBothDialogs() {
         Fixture f;
-        f.form->languageClick(2);
+        f.form->languageClicked(2);
         QCOMPARE(f.gf->crgf->text(), QStringLiteral("Neu"));
         QCOMPARE(f.gf->SaveAs->text(), QStringLiteral("Speichern unter"));
         QCOMPARE(f.gf->m_renameAction->text(), QStringLiteral("Umbenennen"));
@@ -444,7 +444,7 @@ private Q_SLOTS:
         QCOMPARE(f.iw->windowTitle(), QStringLiteral("Tavik - Lumbrel - Bitte ein Symbol w\u00e4hlen"));
         // The longer caption keeps the size of the buttons beside it.
         QCOMPARE(f.gf->SaveAs->font().pointSize(), f.gf->sgf->font().pointSize());
-        f.form->languageClick(1);
+        f.form->languageClicked(1);
         for (QPushButton* b : f.gf->findChildren<QPushButton*>())
             QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
         QCOMPARE(f.gf->m_changeIconAction->text(), QStringLiteral("Change Icon"));

@@ -55,7 +55,7 @@ private Q_SLOTS:
             QCOMPARE(title(summary->rep_grid, 6), f.state.language.text(u"T39"));
             summary->okbtn->click();
         });
-        f.form->checkClick();
+        f.form->checkProjectClicked();
         QVERIFY(!modifiedWhileOpen);
         QVERIFY(f.state.modified);
         QCOMPARE(f.items().itemCount(), 2);
@@ -82,7 +82,7 @@ private Q_SLOTS:
             whenOpen<CheckSummaryDialog>([](CheckSummaryDialog* summary) { summary->reject(); });
             choice->okbtn->click();
         });
-        f.form->checkClick();
+        f.form->checkProjectClicked();
         QCOMPARE(f.items().field(0, ItemField::CdPath), u"\\b\\"_qs);
         // Closed without its Close button, the summary still leaves the project modified.
         QVERIFY(f.state.modified);

@@ -61,16 +61,16 @@ class TestDesignEditor : public QObject {
         QString standard() const { return program(u"Files/Standard.lbd"_qs); }
         // The editor opened on the project's design file.
         void openOn(const QString& file) {
-            state.mainDaten.menudesign_file.set(file);
+            state.files.designFile.set(file);
             md->prepare();
         }
         // A design of its own, saved from the standard one, with a background bitmap ready.
         QString ownDesign() {
             openOn(standard());
             fakes.choosers.queueOpenFile(writeBitmap(program(u"back/Sky.bmp"_qs), Qt::cyan));
-            md->loadbtmpokClick();
+            md->loadBackgroundClicked();
             fakes.choosers.queueSaveFile(program(u"menudesign/Blue.lbd"_qs));
-            md->SaveAsClick();
+            md->saveAsClicked();
             return program(u"menudesign/Blue/Blue.lbd"_qs);
         }
     };
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(f.lastMessage(), f.message(u"M42"));
         QVERIFY(f.md->bandsel->isOn());
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Sky.bmp"_qs), Qt::cyan));
-        f.md->loadbtmpokClick();
+        f.md->loadBackgroundClicked();
         QVERIFY(f.md->bmpsel->isOn() && f.md->modebmp->isOn() && !f.md->bandsel->isOn());
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.program(u"back"_qs));
@@ -107,7 +107,7 @@ private Q_SLOTS:
 
         // Transparent buttons take every fill back to "None", the background bitmap's too.
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Stone.bmp"_qs), Qt::gray));
-        f.md->loadbuttonbmpClick();
+        f.md->loadButtonBitmapClicked();
         QVERIFY(f.md->buttonbmpsel->isOn() && f.md->BtnBmp->isOn());
         f.md->boxc_bmp->setCurrentIndex(int(Model::BoxFill::ButtonBitmap));
         QCOMPARE(f.state.design.categoryBoxFill, Model::BoxFill::ButtonBitmap);
@@ -122,32 +122,32 @@ private Q_SLOTS:
     void clearingAbsentBitmapsChangesNothing() {
         Fixture f;
         f.openOn(f.standard());
-        const qsizetype clicks = f.fakes.sound.played.count(TMainDaten::button_sound_file());
+        const qsizetype clicks = f.fakes.sound.played.count(ProjectFiles::clickSound());
         const Model before = f.state.design;
-        f.md->clearbmpClick();
+        f.md->clearBackgroundClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M42"));
-        f.md->clearbtnClick();
-        f.md->buttonbmpClick();
+        f.md->clearButtonBitmapClicked();
+        f.md->buttonBitmapModeClicked();
         QCOMPARE(f.fakes.messages.shown.size(), 3);
         QVERIFY(f.state.design == before);
         QVERIFY(!f.md->isModified());
 
         // A loaded bitmap is cleared, and its mode falls back to the gradient.
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Stone.bmp"_qs), Qt::gray));
-        f.md->loadbuttonbmpClick();
-        f.md->clearbtnClick();
-        QVERIFY(!f.state.mainDaten.Button_file.exists());
+        f.md->loadButtonBitmapClicked();
+        f.md->clearButtonBitmapClicked();
+        QVERIFY(!f.state.files.buttonFile.exists());
         QVERIFY(!f.md->BtnBmp->isOn() && f.md->buttonbandsel->isOn());
         QVERIFY(f.md->isModified());
         // Every one of these buttons clicks first.
-        QCOMPARE(f.fakes.sound.played.count(TMainDaten::button_sound_file()) - clicks, 5);
+        QCOMPARE(f.fakes.sound.played.count(ProjectFiles::clickSound()) - clicks, 5);
     }
 
     void sampleShowsEverySetting() {
         Fixture f;
         f.openOn(f.standard());
         DesignSample* sample = f.md->sample;
-        const qsizetype clicks = f.fakes.sound.played.count(TMainDaten::button_sound_file());
+        const qsizetype clicks = f.fakes.sound.played.count(ProjectFiles::clickSound());
         f.md->language_c->setCurrentIndex(1);
         f.md->language_sc->setCurrentIndex(1);
         QCOMPARE(sample->testbtn->text(), QStringLiteral("Vorschau"));
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QCOMPARE(sample->backdrop().start(), QColor(0, 128, 0));
 
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Sky.bmp"_qs), Qt::cyan, QSize(5, 3)));
-        f.md->loadbtmpokClick();
+        f.md->loadBackgroundClicked();
         f.md->bmptmcb->setCurrentIndex(int(Model::TileMode::Stretch));
         QCOMPARE(sample->backdrop().kind(), ui::Backdrop::Kind::Bitmap);
         QCOMPARE(sample->backdrop().placement(), ui::Placement::Stretch);
@@ -187,32 +187,32 @@ private Q_SLOTS:
         QCOMPARE(sample->testbtn->face().kind(), ui::Backdrop::Kind::Nothing);
         QVERIFY(f.md->isModified());
         // Only the style and effect lists click among these.
-        QCOMPARE(f.fakes.sound.played.count(TMainDaten::button_sound_file()) - clicks, 4);
+        QCOMPARE(f.fakes.sound.played.count(ProjectFiles::clickSound()) - clicks, 4);
     }
 
     void saveNeverWritesTheStandardDesign() {
         Fixture f;
         f.openOn(f.program(u"menudesign/missing.lbd"_qs));
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+        QCOMPARE(f.state.files.designFile.path(), f.standard());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + f.standard());
         const QByteArray standard = readBytes(f.standard());
         f.md->btnbw->setValue(7);
 
-        f.md->crgfClick(); // Save As, cancelled
+        f.md->saveDesignClicked(); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.last().kind, ui::testing::FakeChoosers::Kind::Save);
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, designfile::filter());
         QCOMPARE(readBytes(f.standard()), standard);
         // Chosen in Save As, the standard design is refused too.
         f.fakes.choosers.queueSaveFile(f.standard());
-        f.md->crgfClick();
+        f.md->saveDesignClicked();
         QCOMPARE(readBytes(f.standard()), standard);
         QVERIFY(f.md->isModified());
 
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Wide.lbd"_qs));
-        f.md->crgfClick();
+        f.md->saveDesignClicked();
         const QString saved = f.program(u"menudesign/Wide/Wide.lbd"_qs);
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), saved);
+        QCOMPARE(f.state.files.designFile.path(), saved);
         QCOMPARE(common::IniFile(saved).readInteger(u"Buttons", u"btnbw", 0), 7);
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + saved);
         QVERIFY(!f.md->isModified());
@@ -225,36 +225,36 @@ private Q_SLOTS:
         const QString own = f.ownDesign();
         f.openOn(own);
         f.md->show();
-        f.md->OKClick();
+        f.md->okClicked();
         QVERIFY(!f.md->isVisible());
         QCOMPARE(f.md->result(), int(QDialog::Accepted));
 
         f.md->show();
         f.md->btnsd->setValue(2);
         f.fakes.messages.queueAnswer(Answer::Cancel);
-        f.md->OKClick();
+        f.md->okClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M40"));
         QVERIFY(f.md->isVisible());
         QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 4);
 
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.md->OKClick();
+        f.md->okClicked();
         QVERIFY(!f.md->isVisible());
         QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 2);
 
         // Cancel: the design that was open, with its media, is the project's again.
         f.md->show();
         f.md->prepare();
-        f.md->clearbmpClick();
+        f.md->clearBackgroundClicked();
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Night.bmp"_qs), Qt::black));
-        f.md->splash_loadClick();
-        f.md->ngfClick();
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
-        f.md->CancelClick();
+        f.md->loadSplashClicked();
+        f.md->newDesignClicked();
+        QCOMPARE(f.state.files.designFile.path(), f.standard());
+        f.md->cancelClicked();
         QVERIFY(!f.md->isVisible());
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
-        QCOMPARE(f.state.mainDaten.BMP_File.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
-        QVERIFY(!f.state.mainDaten.Splash_File.exists());
+        QCOMPARE(f.state.files.designFile.path(), own);
+        QCOMPARE(f.state.files.backgroundFile.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
+        QVERIFY(!f.state.files.splashFile.exists());
         QCOMPARE(f.state.design.designMode, Model::DesignMode::Bmp);
     }
 
@@ -264,17 +264,17 @@ private Q_SLOTS:
         f.md->show();
         f.md->btn_fb->setChecked(false);
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.md->OKClick(); // Save As cancelled
+        f.md->okClicked(); // Save As cancelled
         QVERIFY(f.md->isVisible());
         QVERIFY(f.md->isModified());
 
         // A project whose design file vanished while the dialog was open cannot close with it.
-        f.state.mainDaten.menudesign_file.clear();
+        f.state.files.designFile.clear();
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.md->OKClick();
+        f.md->okClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M41"));
         QVERIFY(f.md->isVisible());
-        f.md->CancelClick();
+        f.md->cancelClicked();
     }
 
     void soundsFollowTheSelectedEntry() {
@@ -284,21 +284,21 @@ private Q_SLOTS:
         const QString wave = writeFile(f.program(u"Sounds/Bell.wav"_qs), "RIFF");
         f.md->soundc->setCurrentIndex(2);
         f.fakes.choosers.queueOpenFile(wave);
-        f.md->SoundOpenClick();
+        f.md->loadSoundClicked();
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Wavefile|*.wav"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.program(u"Sounds"_qs));
-        QCOMPARE(f.state.mainDaten.Sound[2].path(), QDir::toNativeSeparators(wave));
+        QCOMPARE(f.state.files.sounds[2].path(), QDir::toNativeSeparators(wave));
         QVERIFY(f.md->soundplay->isEnabled() && f.md->soundstop->isEnabled());
-        f.md->soundplayClick();
+        f.md->playSoundClicked();
         QCOMPARE(f.fakes.sound.playing, QDir::toNativeSeparators(wave));
 
         f.md->soundc->setCurrentIndex(0);
         QVERIFY(!f.md->soundplay->isEnabled());
-        f.md->SoundClearClick(); // nothing loaded there: nothing happens
+        f.md->clearSoundClicked(); // nothing loaded there: nothing happens
         f.md->soundc->setCurrentIndex(2);
         QVERIFY(f.md->soundplay->isEnabled());
-        f.md->SoundClearClick();
-        QVERIFY(!f.state.mainDaten.Sound[2].exists());
+        f.md->clearSoundClicked();
+        QVERIFY(!f.state.files.sounds[2].exists());
         QVERIFY(!f.md->soundplay->isEnabled());
         QVERIFY(f.md->isModified());
     }
@@ -321,20 +321,20 @@ private Q_SLOTS:
         md->df_b->setChecked(true);
         md->soundc->setCurrentIndex(1);
         f.fakes.choosers.queueOpenFile(writeFile(f.program(u"Sounds/Pick.wav"_qs), "RIFF"));
-        md->SoundOpenClick();
+        md->loadSoundClicked();
         md->language_c->setCurrentIndex(1);
         md->language_sc->setCurrentIndex(0);
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Logo.bmp"_qs), Qt::blue, QSize(40, 30)));
-        md->splash_loadClick();
+        md->loadSplashClicked();
         md->splash_d->setValue(7);
         md->splash_fw->setValue(3);
-        md->crgfClick();
+        md->saveDesignClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
 
         EditorState fresh;
         fresh.programFolder = f.state.programFolder;
         DesignEditor again(fresh, f.fakes.services());
-        fresh.mainDaten.menudesign_file.set(own);
+        fresh.files.designFile.set(own);
         again.prepare();
         QCOMPARE(again.backEnd->color(), QColor(Qt::red));
         QCOMPARE(again.bmptmcb->currentIndex(), int(Model::TileMode::Center));
@@ -350,7 +350,7 @@ private Q_SLOTS:
         QVERIFY(again.df_b->isChecked());
         again.soundc->setCurrentIndex(1);
         QVERIFY(again.soundplay->isEnabled());
-        QCOMPARE(fresh.mainDaten.Sound[1].path(), f.program(u"menudesign/Blue/Pick.wav"_qs));
+        QCOMPARE(fresh.files.sounds[1].path(), f.program(u"menudesign/Blue/Pick.wav"_qs));
         QCOMPARE(again.language_c->currentIndex(), 1);
         QCOMPARE(again.language_sc->currentIndex(), 0);
         QVERIFY(again.splash_status->isOn() && again.splash_prev->isEnabled());
@@ -388,11 +388,11 @@ private Q_SLOTS:
         f.state.modified = false;
         const QString night = writeBitmap(f.program(u"back/Night.bmp"_qs), Qt::darkBlue);
         f.fakes.choosers.queueOpenFile(night);
-        f.md->loadbtmpokClick();
+        f.md->loadBackgroundClicked();
         f.md->language_c->setCurrentIndex(1);
         f.md->language_sc->setCurrentIndex(1);
 
-        f.md->testbtnClick();
+        f.md->fullPreviewClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M44"));
         const QString program = designpreview::previewProgram(f.state.programFolder);
         QCOMPARE(f.fakes.shell.calls.last().verb, Verb::Start);
@@ -408,14 +408,14 @@ private Q_SLOTS:
 
         // Nothing of it stays in the editor.
         QCOMPARE(readBytes(own), onDisk);
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
-        QCOMPARE(f.state.mainDaten.BMP_File.path(), night);
+        QCOMPARE(f.state.files.designFile.path(), own);
+        QCOMPARE(f.state.files.backgroundFile.path(), night);
         QVERIFY(!f.state.modified);
         QVERIFY(f.md->isModified());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + own);
 
         f.md->language_sc->setCurrentIndex(0);
-        f.md->testbtnClick();
+        f.md->fullPreviewClicked();
         QCOMPARE(readBytes(cfg + u"language.zol"_qs), readBytes(f.program(u"Files/language1.0"_qs)));
     }
 
@@ -425,7 +425,7 @@ private Q_SLOTS:
         f.openOn(f.standard());
         const QString program = designpreview::previewProgram(f.state.programFolder);
         QFile::remove(program);
-        f.md->testbtnClick();
+        f.md->fullPreviewClicked();
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().contains(program));
         QVERIFY(f.fakes.shell.calls.isEmpty());
@@ -435,11 +435,11 @@ private Q_SLOTS:
         QDir(designpreview::previewConfigFolder(f.state.programFolder)).removeRecursively();
         writeFile(QDir::cleanPath(
             designpreview::previewConfigFolder(f.state.programFolder))); // a file in its place
-        f.md->testbtnClick();
+        f.md->fullPreviewClicked();
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().startsWith(f.md->text(DesignEditor::PreviewNotWritable).section(u'%', 0, 0)));
         QVERIFY(f.fakes.shell.calls.isEmpty());
-        QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+        QCOMPARE(f.state.files.designFile.path(), f.standard());
     }
 
     // Escape and the close box leave as Cancel does: the design that was open is the project's again.
@@ -450,15 +450,15 @@ private Q_SLOTS:
         for (const bool escape : {true, false}) {
             f.md->show();
             f.md->prepare();
-            f.md->ngfClick();
-            QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
+            f.md->newDesignClicked();
+            QCOMPARE(f.state.files.designFile.path(), f.standard());
             if (escape)
                 QTest::keyClick(f.md, Qt::Key_Escape);
             else
                 f.md->close();
             QVERIFY(!f.md->isVisible());
-            QCOMPARE(f.state.mainDaten.menudesign_file.path(), own);
-            QCOMPARE(f.state.mainDaten.BMP_File.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
+            QCOMPARE(f.state.files.designFile.path(), own);
+            QCOMPARE(f.state.files.backgroundFile.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
         }
     }
 
@@ -470,7 +470,7 @@ private Q_SLOTS:
         f.openOn(f.standard());
         f.md->btnsd->setValue(12);
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Blue.lbd"_qs));
-        f.md->SaveAsClick(); // answered No
+        f.md->saveAsClicked(); // answered No
         QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
         QVERIFY(f.lastMessage().contains(own));
         QCOMPARE(readBytes(own), before);
@@ -478,7 +478,7 @@ private Q_SLOTS:
 
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Blue"_qs));
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.md->SaveAsClick();
+        f.md->saveAsClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
         QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 12);
     }
@@ -493,14 +493,14 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         QVERIFY(f.lastMessage().contains(u"/etc/passwd"_qs));
         QVERIFY(f.lastMessage().contains(u"/etc/hostname"_qs));
-        QVERIFY(!f.state.mainDaten.BMP_File.exists() && !f.state.mainDaten.Sound[0].exists());
+        QVERIFY(!f.state.files.backgroundFile.exists() && !f.state.files.sounds[0].exists());
         QVERIFY(f.md->bandsel->isOn());
 
         // A file that is called a bitmap but does not decode is not taken.
         f.fakes.choosers.queueOpenFile(writeFile(f.program(u"back/Broken.bmp"_qs), "BM not really"));
-        f.md->loadbtmpokClick();
+        f.md->loadBackgroundClicked();
         QVERIFY(f.lastMessage().contains(u"Broken.bmp"_qs));
-        QVERIFY(!f.state.mainDaten.BMP_File.exists());
+        QVERIFY(!f.state.files.backgroundFile.exists());
         QVERIFY(!f.md->modebmp->isOn());
     }
 
@@ -509,16 +509,16 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             QVERIFY(f.md->isVisible());
             QCOMPARE(f.md->objectName(), QStringLiteral("Tmdform"));
-            QCOMPARE(f.state.mainDaten.menudesign_file.path(), f.standard());
-            f.md->CancelClick();
+            QCOMPARE(f.state.files.designFile.path(), f.standard());
+            f.md->cancelClicked();
         });
-        f.form->mdbtnmainClick();
+        f.form->editDesignClicked();
         QVERIFY(!f.md->isVisible());
     }
 
     void germanCaptionsFillEveryControl() {
         Fixture f;
-        f.form->languageClick(2);
+        f.form->languageClicked(2);
         QCOMPARE(f.md->ngf->text(), QStringLiteral("Neu"));
         for (QPushButton* b : f.md->findChildren<QPushButton*>())
             QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
@@ -535,7 +535,7 @@ private Q_SLOTS:
                 common::IniFile(f.program(u"Files/lang_2.dat"_qs)).readString(u"MD", u"E%1"_qs.arg(key)));
             QVERIFY(f.md->text(text) != builtIn.text(text));
         }
-        f.form->languageClick(1);
+        f.form->languageClicked(1);
         QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Black"));
         // Before a language file is applied, the editor's own messages are the English file's.
         for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key)

@@ -43,8 +43,8 @@ class TestDiscDialogs : public QObject {
             const QString lbc = writeCategoryFile(folder + u"c/cats.lbc"_s, {u"Tools"_s});
             EditorState author;
             author.cdName = u"Meine Spiele"_s;
-            author.mainDaten.genre_file.set(lbc);
-            author.mainDaten.menudesign_file.set(writeFile(folder + u"c/design.lbd"_s));
+            author.files.categoryFile.set(lbc);
+            author.files.designFile.set(writeFile(folder + u"c/design.lbd"_s));
             author.categories = {u"Tools"_s};
             author.projectFolder = folder;
             writeProject(folder + u"p.lbp"_s, author, {item(u"Setup"_s, u"Tools"_s)});
@@ -113,7 +113,7 @@ private Q_SLOTS:
         // An image inside the disc folder would hold itself.
         const QString inside = f.state.projectFolder + u"disc.iso"_s;
         f.fakes.choosers.queueSaveFile(inside);
-        f.burner->writeImageClick();
+        f.burner->writeImageClicked();
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
         QVERIFY(!QFile::exists(inside));
     }
@@ -128,28 +128,28 @@ private Q_SLOTS:
         f.burner->discCommands().scanWriters = [&writers] { return writers; };
 
         // Looked for on every burn: a writer connected later is found.
-        f.burner->burnDiscClick();
+        f.burner->burnDiscClicked();
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 20));
         writers = {{u"stdio:"_s + medium, u"File Writer"_s}};
-        f.burner->burnDiscClick(); // the question is answered No
+        f.burner->burnDiscClicked(); // the question is answered No
         QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
         QVERIFY(f.lastMessage().contains(u"File Writer (stdio:"_s));
         QVERIFY(!QFile::exists(medium));
 
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClick();
+        f.burner->burnDiscClicked();
         QVERIFY2(f.fakes.messages.shown.last().kind == Kind::Information, qPrintable(f.lastMessage()));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
         QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
         // Now it holds data: erased only when the user says so.
         writeFile(medium, "the user's data");
-        f.burner->burnDiscClick();
+        f.burner->burnDiscClicked();
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Warning);
         QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 37).section(u'%', 0, 0)));
         QCOMPARE(readBytes(medium), QByteArray("the user's data"));
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClick();
+        f.burner->burnDiscClicked();
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
         QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
@@ -157,14 +157,14 @@ private Q_SLOTS:
         writers = {{u"stdio:/dev/full"_s, u"Full"_s}, {u"stdio:"_s + medium, u"File Writer"_s}};
         f.fakes.messages.queueAnswer(Answer::Yes);
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClick();
+        f.burner->burnDiscClicked();
         QCOMPARE(f.burner->writer_c->count(), 2);
         QCOMPARE(f.burner->writer_c->currentData().toString(), QString(u"stdio:"_s + medium));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
 
         f.burner->writer_c->setCurrentIndex(0);
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClick();
+        f.burner->burnDiscClicked();
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
         QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 24)));
     }

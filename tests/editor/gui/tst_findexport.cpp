@@ -66,7 +66,7 @@ void TestFindExport::exportWritesTheShownGrid() {
     f.form->setFieldColumnVisible(fieldIndex(ItemField::Serial), false);
     const QString file = f.dir.filePath(QStringLiteral("list.csv"));
     f.fakes.choosers.queueSaveFile(file);
-    f.form->exportClick(Csv);
+    f.form->exportClicked(Csv);
 
     QCOMPARE(f.fakes.choosers.requests.size(), 1);
     const auto request = f.fakes.choosers.requests.last().file;
@@ -86,7 +86,7 @@ void TestFindExport::exportWritesTheShownGrid() {
 
     // Cancelling the chooser writes nothing.
     QFile::remove(file);
-    f.form->exportClick(Html);
+    f.form->exportClicked(Html);
     QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("HTML|*.html"));
     QVERIFY(!QFile::exists(file));
     QVERIFY(f.messages().isEmpty());
@@ -105,10 +105,10 @@ void TestFindExport::exportInGermanAndIntoOfficeFiles() {
     const QString workbook = f.dir.filePath(QStringLiteral("list.xlsx"));
     const QString document = f.dir.filePath(QStringLiteral("list.docx"));
     f.fakes.choosers.queueSaveFile(workbook);
-    f.form->exportClick(Excel);
+    f.form->exportClicked(Excel);
     QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Excel|*.xlsx"));
     f.fakes.choosers.queueSaveFile(document);
-    f.form->exportClick(Word);
+    f.form->exportClicked(Word);
     QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Word|*.docx"));
     QVERIFY(f.messages().isEmpty());
 
@@ -143,7 +143,7 @@ void TestFindExport::exportFailureNamesTheFile() {
     for (int format : {Ascii, Word, Excel}) {
         const QString file = f.dir.filePath(QStringLiteral("missing/list.out"));
         f.fakes.choosers.queueSaveFile(file);
-        f.form->exportClick(format);
+        f.form->exportClicked(format);
         QCOMPARE(f.fakes.messages.shown.size(), 1);
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.fakes.messages.shown.last().text.startsWith(QDir::toNativeSeparators(file)));
@@ -196,11 +196,11 @@ void TestFindExport::findWholeCellAndPattern() {
     f.makeCurrent(2);
     // "setup.exe" (row 0's file name) is not the whole cell; the first whole "setup" is row 0's name.
     findWith(QStringLiteral("setup"), true, false);
-    f.form->FindClick();
+    f.form->findClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 0));
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
 
@@ -213,11 +213,11 @@ void TestFindExport::findWholeCellAndPattern() {
         dialog->chkregular->setChecked(true);
         dialog->m_okButton->click();
     });
-    f.form->FindClick();
+    f.form->findClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(f.messages().size(), 2);
 
     // Help leaves the dialog open; Cancel changes nothing.
@@ -226,7 +226,7 @@ void TestFindExport::findWholeCellAndPattern() {
         QVERIFY(dialog->isVisible());
         dialog->m_cancelButton->click();
     });
-    f.form->FindClick();
+    f.form->findClicked();
     QCOMPARE(f.fakes.help.topics.size(), 1);
     QCOMPARE(f.fakes.help.topics.last().context, 2500);
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
@@ -238,7 +238,7 @@ void TestFindExport::findNextEndsWithMessageAndStartsFind() {
     f.setItems({item(QStringLiteral("Alpha"), QStringLiteral("Tools"))});
     // With no search made yet, Find next asks what to find.
     findWith(QStringLiteral("alpha"), false, false);
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 0));
     auto* dialog = f.find<FindDialog>(QStringLiteral("Tfinddlg"));
     QVERIFY(dialog);
@@ -262,11 +262,11 @@ void TestFindExport::findInCurrentRowStaysInRow() {
                 item(QStringLiteral("x3"), QStringLiteral("Tools"))});
     f.makeCurrent(1);
     findWith(QStringLiteral("x"), false, false, 2, 1);
-    f.form->FindClick();
+    f.form->findClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
-    f.form->findNextClick();
+    f.form->findNextClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
     QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
 }

@@ -84,12 +84,12 @@ private Q_SLOTS:
         for (int round = 0; round < 2; ++round) {
             dialog->prepare();
             f.fakes.choosers.queueOpenFile(readme);
-            dialog->selfilebtnClick();
+            dialog->chooseFileClicked();
             QCOMPARE(dialog->anzname->text(), QStringLiteral("readme"));
             QCOMPARE(dialog->sizep->text(), QStringLiteral("2 MB"));
             QVERIFY(dialog->executed->isChecked()); // a text file is started by the menu
-            dialog->SizefillInClick();
-            dialog->addClick();
+            dialog->sizeFillInClicked();
+            dialog->addClicked();
         }
         QCOMPARE(f.items().itemCount(), 2); // the empty row filled, then one appended; duplicates allowed
         const ItemRecord& r = f.items().record(1);
@@ -109,15 +109,15 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M4"));
 
         const QString outside = f.file(u"elsewhere/tools/setup.beta.exe"_qs);
         f.fakes.choosers.queueOpenFile(outside);
-        dialog->selfilebtnClick();
+        dialog->chooseFileClicked();
         QCOMPARE(dialog->anzname->text(), QStringLiteral("setup"));
         dialog->m_categoryBox->setCurrentIndex(2);
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M3"));
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         // Outside the project folder the absolute folder stays, behind a leading backslash.
@@ -130,7 +130,7 @@ private Q_SLOTS:
 
         // An unknown kind is not started by default.
         f.fakes.choosers.queueOpenFile(f.file(u"disc/notes"_qs));
-        dialog->selfilebtnClick();
+        dialog->chooseFileClicked();
         QVERIFY(!dialog->executed->isChecked());
     }
 
@@ -142,12 +142,12 @@ private Q_SLOTS:
         dialog->prepare();
         QVERIFY(!dialog->add->isEnabled());
         dialog->anzname->setText(u"typed"_qs);
-        dialog->addClick(); // a name but no file: nothing is added
+        dialog->addClicked(); // a name but no file: nothing is added
         QCOMPARE(f.items().itemCount(), 2);
         f.fakes.choosers.queueOpenFile(f.file(u"disc/new.exe"_qs));
-        dialog->selfilebtnClick();
+        dialog->chooseFileClicked();
         QVERIFY(dialog->add->isEnabled());
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.items().itemCount(), 3);
         QCOMPARE(f.items().field(1, ItemField::Name), QStringLiteral("Last"));
         QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("new"));
@@ -158,8 +158,8 @@ private Q_SLOTS:
         auto* folder = f.find<AddFolderDialog>();
         folder->prepare();
         f.fakes.choosers.queueFolder(f.disc + u"more"_qs);
-        folder->selfilebtnClick();
-        folder->addClick();
+        folder->chooseFolderClicked();
+        folder->addClicked();
         QCOMPARE(f.items().itemCount(), 5);
         QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("new"));
         QCOMPARE(f.items().field(3, ItemField::FileName), QStringLiteral("a.txt"));
@@ -170,24 +170,24 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
-        dialog->selfilebtnClick(); // cancelled
+        dialog->chooseFileClicked(); // cancelled
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
         f.fakes.choosers.queueOpenFile(f.file(u"disc/tools/a.exe"_qs));
-        dialog->selfilebtnClick();
-        dialog->addClick();
+        dialog->chooseFileClicked();
+        dialog->addClicked();
         dialog->prepare();
-        dialog->selfilebtnClick();
+        dialog->chooseFileClicked();
         QCOMPARE(QDir::toNativeSeparators(f.fakes.choosers.requests.last().file.folder),
                  f.disc + u"tools"_qs);
         // Another project starts in its own folder.
         f.state.projectFolder = QDir::toNativeSeparators(f.dir.path() + u"/other/"_qs);
-        dialog->selfilebtnClick();
+        dialog->chooseFileClicked();
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
 
         // The chooser names its file types in the editor's language.
         QVERIFY(f.fakes.choosers.requests.last().file.filter.startsWith(u"All Supported Files|*.exe;"_qs));
-        f.form->languageClick(2);
-        dialog->selfilebtnClick();
+        f.form->languageClicked(2);
+        dialog->chooseFileClicked();
         const QString filter = f.fakes.choosers.requests.last().file.filter;
         QVERIFY(filter.startsWith(u"Alle unterst\u00fctzten Dateien|*.exe;"_qs));
         QVERIFY(filter.contains(u"|Alle Dateien|*.*|Programme|*.exe|"_qs));
@@ -200,13 +200,13 @@ private Q_SLOTS:
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
         f.fakes.choosers.queueOpenFile(f.file(u"disc/a.exe"_qs));
-        dialog->selfilebtnClick();
-        whenOpen<AddItemTip>([&](AddItemTip* tip) {
+        dialog->chooseFileClicked();
+        whenOpen<AddItemTipDialog>([&](AddItemTipDialog* tip) {
             QCOMPARE(f.items().field(0, ItemField::Name), QString()); // not added yet
             tip->m_showTipNextTime->setChecked(false);
-            tip->addClick();
+            tip->addClicked();
         });
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("a"));
         QVERIFY(!f.state.prefs.showFt);
         QAction* menuEntry = nullptr;
@@ -225,7 +225,7 @@ private Q_SLOTS:
         // Until a folder is chosen the status text stands in the list's place, at the list's size.
         QVERIFY(dialog->FileListBox->isHidden() && !status->isHidden());
         const QSize before = dialog->sizeHint();
-        dialog->addClick(); // nothing chosen yet
+        dialog->addClicked(); // nothing chosen yet
         QCOMPARE(f.lastMessage(), f.message(u"M2"));
 
         f.file(u"disc/demos/b.exe"_qs);
@@ -234,7 +234,7 @@ private Q_SLOTS:
         f.file(u"disc/demos/sub/d.doc"_qs);
         dialog->subdirs_check->setChecked(true);
         f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
-        dialog->selfilebtnClick();
+        dialog->chooseFolderClicked();
         QVERIFY(!dialog->FileListBox->isHidden() && status->isHidden());
         QCOMPARE(dialog->sizeHint(), before);
         int pathShown = 0;
@@ -250,10 +250,10 @@ private Q_SLOTS:
         f.fakes.sound.played.clear();
         dialog->findChild<QPushButton*>(u"LMDButton2"_qs)->click();
         QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
-        QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
+        QCOMPARE(f.fakes.sound.played, QStringList{ProjectFiles::clickSound()});
         dialog->FileListBox->topLevelItem(1)->setSelected(false);
         dialog->renameok->setChecked(true);
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.items().itemCount(), 3);
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("1"));
         QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("3"));
@@ -266,11 +266,11 @@ private Q_SLOTS:
         QVERIFY(dialog->subdirs_check->isChecked()); // kept between openings
         dialog->subdirs_check->setChecked(false);
         f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
-        dialog->selfilebtnClick();
+        dialog->chooseFolderClicked();
         QCOMPARE(dialog->FileListBox->topLevelItemCount(), 2); // subfolders only when asked
         dialog->renameok->setChecked(true);
         dialog->rename->setText(u"Demo"_qs);
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.items().field(3, ItemField::Name), QStringLiteral("Demo 1"));
         QCOMPARE(f.items().field(4, ItemField::Name), QStringLiteral("Demo 2"));
     }
@@ -281,13 +281,13 @@ private Q_SLOTS:
         dialog->prepare();
         QDir().mkpath(f.disc + u"Demos"_qs);
         f.fakes.choosers.queueFolder(f.disc + u"Demos"_qs);
-        dialog->selfilebtnClick();
+        dialog->chooseTargetClicked();
         QCOMPARE(f.fakes.choosers.requests.last().file.title, QStringLiteral("Tavik - Lumbrel - Jump Point"));
         QCOMPARE(f.fakes.choosers.requests.last().prompt, QStringLiteral("Please browse for Jump Point"));
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M5"));
         dialog->anzname->setText(u"Demos"_qs);
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("Jump Point"));
         QCOMPARE(f.items().field(0, ItemField::CdPath), QStringLiteral("\\Demos\\"));
         QCOMPARE(f.items().field(0, ItemField::Copy), QStringLiteral("no"));
@@ -295,9 +295,9 @@ private Q_SLOTS:
 
         dialog->prepare();
         f.fakes.choosers.queueFolder(f.disc);
-        dialog->selfilebtnClick();
+        dialog->chooseTargetClicked();
         dialog->anzname->setText(u"Root"_qs);
-        dialog->addClick();
+        dialog->addClicked();
         QCOMPARE(f.items().field(1, ItemField::CdPath), QStringLiteral("\\"));
     }
 
@@ -325,14 +325,14 @@ private Q_SLOTS:
         auto* jump = f.find<AddJumpPointDialog>();
         jump->prepare();
         f.fakes.choosers.queueFolder(f.disc);
-        jump->selfilebtnClick();
+        jump->chooseTargetClicked();
         jump->anzname->setText(u"Top"_qs);
-        jump->addClick();
+        jump->addClicked();
         f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::FileName)));
-        f.form->allfilesDblClick();
+        f.form->gridDoubleClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M31"));
         f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::Copy)));
-        f.form->allfilesDblClick();
+        f.form->gridDoubleClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M33"));
         QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("Jump Point"));
     }
@@ -349,18 +349,18 @@ private Q_SLOTS:
 
         // The category chooser starts on the first category whatever the cell holds. Every cell
         // editor names the field and the item it changes, and is wide enough for that title.
-        whenOpen<CategoryChooser>([](CategoryChooser* d) {
+        whenOpen<CategoryChooserDialog>([](CategoryChooserDialog* d) {
             QCOMPARE(d->m_categoryBox->currentText(), QStringLiteral("Tools"));
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - Category: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
-            d->OKClick();
+            d->okClicked();
         });
-        f.form->editFieldClick(fieldIndex(ItemField::Category));
+        f.form->editFieldClicked(fieldIndex(ItemField::Category));
         QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Tools"));
         QVERIFY(f.state.modified);
 
         // With Name hidden, the first visible column opens its own field's editor.
-        f.form->showGridColumnClick(fieldIndex(ItemField::Name));
+        f.form->showGridColumnClicked(fieldIndex(ItemField::Name));
         const int first = f.form->grid()->horizontalHeader()->logicalIndex(1);
         QCOMPARE(first, fieldIndex(ItemField::FileName));
         f.form->show();
@@ -372,7 +372,7 @@ private Q_SLOTS:
             QCOMPARE(d->m_textEdit->text(), QStringLiteral("http://www."));
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - File Name: Site"));
             d->m_textEdit->setText(u"http://example.org"_qs);
-            d->OKClick();
+            d->okClicked();
         });
         // A real double-click on the cell, as the user gives it.
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -380,11 +380,11 @@ private Q_SLOTS:
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("Site"));
 
         // Yes/no written in German are stored in English.
-        f.form->languageClick(2);
-        whenOpen<YesNoChooser>([](YesNoChooser* d) {
+        f.form->languageClicked(2);
+        whenOpen<YesNoDialog>([](YesNoDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - Neuer Wert - Ausf\u00fchren: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
-            d->noClick();
+            d->noClicked();
         });
         // The popup's Edit entry for the field.
         QMenu* popup = f.form->findChild<QMenu*>(u"gridpopup"_qs);
@@ -428,13 +428,13 @@ private Q_SLOTS:
 
         whenOpen<OneLineEditor>([](OneLineEditor* d) {
             d->m_textEdit->setText(u"Backup"_qs);
-            d->cancelClick();
+            d->cancelClicked();
         });
         QVERIFY(!editor->run(OneLineEditor::Mode::NewName, {}));
         QCOMPARE(editor->text(), QString());
 
         whenOpen<OneLineEditor>([&](OneLineEditor* d) {
-            d->OKClick(); // empty category caption refused
+            d->okClicked(); // empty category caption refused
             QCOMPARE(f.lastMessage(), f.message(u"M6"));
             d->m_textEdit->setText(u"Spiele"_qs);
             QTest::keyClick(d->m_textEdit, Qt::Key_Return);

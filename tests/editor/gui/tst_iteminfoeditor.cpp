@@ -132,18 +132,18 @@ private Q_SLOTS:
         QVERIFY(editor->prepare(ItemInfoMode::Picture, 0));
         editor->m_pictureBox->setPicture(picture(Qt::blue));
         f.fakes.clipboard.setText(u"no picture"_qs);
-        editor->pasteClick();
+        editor->pasteClicked();
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QCOMPARE(f.messages().last(), f.message(u"M12"));
         QVERIFY(!editor->m_pictureBox->hasPicture());
 
         f.fakes.clipboard.setImage(picture(Qt::green, QSize(8, 6)));
-        editor->pasteClick();
-        editor->saveClick();
+        editor->pasteClicked();
+        editor->saveClicked();
         // A jump point's screenshot is named after it, never placed beside a file.
         QCOMPARE(common::jpeg::readFile(f.path(u"tavikdat/Games.jpg"_qs)).size(), QSize(8, 6));
         QVERIFY(!QFileInfo::exists(f.path(u"x.jpg"_qs)));
-        editor->helpClick();
+        editor->helpClicked();
         QCOMPARE(f.fakes.help.topics.last().context, 2350);
     }
 
@@ -158,36 +158,36 @@ private Q_SLOTS:
         // Delete without a text: M14, the editor stays; with one: it is gone.
         QVERIFY(editor->prepare(ItemInfoMode::Text, 0));
         editor->setResult(-1);
-        editor->deleteClick();
+        editor->deleteClicked();
         QCOMPARE(f.messages().last(), f.message(u"M14"));
         QCOMPARE(editor->result(), -1);
         const QString text = writeFile(f.path(u"setup.txt"_qs), "old\r\n");
         QVERIFY(editor->prepare(ItemInfoMode::Text, 0));
         QCOMPARE(editor->m_textEditor->toPlainText(), u"old"_qs);
-        editor->deleteClick();
+        editor->deleteClicked();
         QVERIFY(!QFileInfo::exists(text));
         QCOMPARE(editor->result(), int(QDialog::Accepted));
 
         // Templates: a readable one replaces the lines, an unreadable one gives M15.
         f.fakes.choosers.queueOpenFile(writeFile(f.dir.filePath(u"t.nfo"_qs), "from template\r\n"));
-        editor->newClick();
+        editor->templateClicked();
         QCOMPARE(editor->m_textEditor->toPlainText(), u"from template"_qs);
         f.fakes.choosers.queueOpenFile(f.dir.filePath(u"missing.txt"_qs));
-        editor->newClick();
+        editor->templateClicked();
         QCOMPARE(f.messages().last(), f.message(u"M15"));
-        editor->clearClick();
+        editor->clearClicked();
         QVERIFY(editor->m_textEditor->toPlainText().isEmpty());
 
         // A text that cannot be written keeps the editor open; a picture closes it.
         QVERIFY(editor->prepare(ItemInfoMode::Text, 1));
         editor->setResult(-1);
         editor->m_textEditor->setPlainText(u"x"_qs);
-        editor->saveClick();
+        editor->saveClicked();
         QCOMPARE(f.messages().last(), f.message(u"M12"));
         QCOMPARE(editor->result(), -1);
         QVERIFY(editor->prepare(ItemInfoMode::Picture, 1));
         editor->m_pictureBox->setPicture(picture(Qt::red));
-        editor->saveClick();
+        editor->saveClicked();
         QCOMPARE(f.messages().last(), f.message(u"M12"));
         QCOMPARE(editor->result(), int(QDialog::Rejected));
     }
@@ -302,13 +302,13 @@ private Q_SLOTS:
         const QString refusal = f.message(u"M39") + u"\n\r"_qs + f.message(u"M39_2");
         f.setItems({ItemRecord(), locatedItem(u"Tool"_qs, u"tool.exe"_qs, u"\\"_qs, u"/nowhere/tool.exe"_qs),
                     locatedItem(u"Site"_qs, u"http://x"_qs, {}, u"n/a"_qs)});
-        f.form->info_file_btnClick(); // empty row
+        f.form->itemInformationClicked(); // empty row
         QCOMPARE(f.messages().last(), refusal);
 
         // A file item whose file and project folder are both gone.
         QDir(f.disc).removeRecursively();
         f.makeCurrent(1);
-        f.form->screenshot_btnClick();
+        f.form->screenshotClicked();
         QCOMPARE(f.messages().size(), 2);
         QCOMPARE(f.messages().last(), refusal);
         // A hyperlink is not a file item, so it is not refused for that.
@@ -317,7 +317,7 @@ private Q_SLOTS:
         OpenProjectFixture none;
         auto fresh = std::make_unique<MainWindow>(none.state, none.fakes.services());
         fresh->startUp();
-        fresh->info_file_btnClick();
+        fresh->itemInformationClicked();
         QCOMPARE(none.messages().last(), none.message(u"M1"));
     }
 };

@@ -59,8 +59,8 @@ class TestMainWindow : public QObject {
             const QString lbd = writeFile(dir.filePath(u"c/design.lbd"_qs));
             EditorState author;
             author.cdName = u"My Disc"_qs;
-            author.mainDaten.genre_file.set(lbc);
-            author.mainDaten.menudesign_file.set(lbd);
+            author.files.categoryFile.set(lbc);
+            author.files.designFile.set(lbd);
             author.categories = categories;
             const QString file = writeProject(dir.filePath(u"p.lbp"_qs), author, rows);
             fakes.choosers.queueOpenFile(file);
@@ -94,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(f.header()->model()->headerData(9, Qt::Horizontal).toString(),
                  QStringLiteral("File Source Location"));
 
-        f.form->addClick(); // no project: M1
+        f.form->addFileClicked(); // no project: M1
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
         QCOMPARE(f.fakes.sound.played.last(), QStringLiteral(":/sounds/click.wav"));
     }
@@ -109,8 +109,8 @@ private Q_SLOTS:
         QVERIFY(f.fakes.messages.shown.isEmpty());
 
         // Column Move is refused while a column is hidden.
-        f.form->gridModeClick(MainWindow::GridMode::None);
-        f.form->gridModeClick(MainWindow::GridMode::ColumnMove);
+        f.form->gridModeClicked(MainWindow::GridMode::None);
+        f.form->gridModeClicked(MainWindow::GridMode::ColumnMove);
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M37"));
         QCOMPARE(f.form->gridMode(), MainWindow::GridMode::None);
         QVERIFY(f.menuEntry(u"None"_qs)->isChecked());
@@ -151,24 +151,24 @@ private Q_SLOTS:
     void removeSortAndQuickSortChangeTheProject() {
         Fixture f;
         f.openProject({item(u"b"_qs, u"Tools"_qs), item(u"a"_qs, u"Games"_qs), item(u"A"_qs, u"Tools"_qs)});
-        f.form->sortClick();
+        f.form->sortClicked();
         QCOMPARE(f.names(), (QStringList{u"a"_qs, u"A"_qs, u"b"_qs}));
         QVERIFY(f.state.modified);
         QCOMPARE(f.form->items().rowColour(0), f.state.prefs.color1);
         QCOMPARE(f.form->items().rowColour(1), f.state.prefs.color2);
 
-        f.form->gridModeClick(MainWindow::GridMode::QuickSort);
+        f.form->gridModeClicked(MainWindow::GridMode::QuickSort);
         const int name = fieldIndex(ItemField::Name);
-        f.form->allfilesTitleClick(name);
+        f.form->gridTitleClicked(name);
         QCOMPARE(f.names(), (QStringList{u"A"_qs, u"a"_qs, u"b"_qs}));
-        f.form->allfilesTitleClick(name);
+        f.form->gridTitleClicked(name);
         QCOMPARE(f.names(), (QStringList{u"b"_qs, u"a"_qs, u"A"_qs}));
 
         f.form->grid()->setCurrentIndex(f.form->items().index(1, 0));
-        f.form->deletefClick();
+        f.form->deleteItemClicked();
         QCOMPARE(f.names(), (QStringList{u"b"_qs, u"A"_qs}));
-        f.form->deletefClick();
-        f.form->deletefClick();
+        f.form->deleteItemClicked();
+        f.form->deleteItemClicked();
         QCOMPARE(f.form->items().itemCount(), 1);
         QCOMPARE(f.form->items().record(0), ItemRecord());
     }
@@ -187,16 +187,16 @@ private Q_SLOTS:
         Fixture f;
         f.openProject({item(u"Setup"_qs, u"Games"_qs)});
         const int serial = fieldIndex(ItemField::Serial);
-        f.form->showGridColumnClick(serial);
+        f.form->showGridColumnClicked(serial);
         QVERIFY(f.header()->isSectionHidden(serial));
         QVERIFY(!f.menuEntry(u"Serial"_qs)->isChecked());
-        f.form->showAllColumnsClick();
+        f.form->showAllColumnsClicked();
         QVERIFY(!f.header()->isSectionHidden(serial));
 
         f.form->popupMenuOpening();
         QVERIFY(f.menuEntry(u"Remove: Setup"_qs));
         QVERIFY(f.menuEntry(u"Remove: Setup"_qs)->isEnabled());
-        f.form->deletefClick();
+        f.form->deleteItemClicked();
         f.form->popupMenuOpening();
         QAction* remove = f.child<QMenu>(u"gridpopup"_qs)->actions().value(1);
         QCOMPARE(remove->text(), QStringLiteral("Remove"));
@@ -207,7 +207,7 @@ private Q_SLOTS:
         Fixture f;
         ItemRecord named = item(u"Yes"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs);
         f.openProject({named});
-        f.form->languageClick(2);
+        f.form->languageClicked(2);
         QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("ja"));
         QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("ja"));
         QCOMPARE(f.form->items().field(0, ItemField::Execute), QStringLiteral("nein"));
@@ -217,10 +217,10 @@ private Q_SLOTS:
         // Qt's own buttons and choosers follow.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         const int played = int(f.fakes.sound.played.size());
-        f.form->languageClick(2); // already German: nothing changes
+        f.form->languageClicked(2); // already German: nothing changes
         QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
         QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
-        f.form->languageClick(1);
+        f.form->languageClicked(1);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
@@ -231,7 +231,7 @@ private Q_SLOTS:
         f.form->show();
         QVERIFY(f.form->windowState() & Qt::WindowMaximized);
         for (int language : {1, 2, 1}) {
-            f.form->languageClick(language);
+            f.form->languageClicked(language);
             QVERIFY2(f.form->windowState() & Qt::WindowMaximized, "a language switch keeps the state");
             f.form->layout()->activate();
             const int width = f.form->minimumSizeHint().width();
@@ -299,7 +299,7 @@ private Q_SLOTS:
     void bandColourComesFromTheChooser() {
         Fixture f;
         f.openProject({item(u"a"_qs, u"Games"_qs)});
-        f.form->languageClick(2);
+        f.form->languageClicked(2);
         QString title;
         QStringList shownNames;
         QTimer::singleShot(0, [&] {
@@ -311,16 +311,16 @@ private Q_SLOTS:
             f.fakes.sound.played.clear();
             chooser->findChild<QPushButton*>(u"OK"_qs)->click();
         });
-        f.form->gridColorClick(1);
+        f.form->bandColourClicked(1);
         QCOMPARE(title, QStringLiteral("Tavik - Lumbrel - Neuer Wert - Farbe 1"));
         QVERIFY(shownNames.contains(u"Silber"_qs) && !shownNames.contains(u"clSilver"_qs));
         // Its OK button clicks as every button of the editor does.
-        QCOMPARE(f.fakes.sound.played, QStringList{TMainDaten::button_sound_file()});
+        QCOMPARE(f.fakes.sound.played, QStringList{ProjectFiles::clickSound()});
         QCOMPARE(f.state.prefs.color1, QColor(Qt::yellow));
         QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
         // The settings file keeps the stored name, whatever the user read.
         f.fakes.messages.queueAnswer(Answer::No); // in case the switch of yes/no words asks to save
-        f.form->exitClick();
+        f.form->exitClicked();
         QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"Color1"),
                  QStringLiteral("clYellow"));
     }
@@ -331,7 +331,7 @@ private Q_SLOTS:
         Fixture f("[settings]\r\ngrid_9=20\r\ngrid_1=300\r\n");
         f.openProject({item(u"a"_qs, u"Games"_qs)});
         for (int language : {2, 1}) {
-            f.form->languageClick(language);
+            f.form->languageClicked(language);
             for (int field = 0; field < kItemFieldCount; ++field)
                 QVERIFY2(f.header()->sectionSize(field) >= f.header()->sectionSizeHint(field),
                          qPrintable(f.form->items().headerData(field, Qt::Horizontal).toString()));
@@ -342,11 +342,11 @@ private Q_SLOTS:
     void exitAsksAndCloseWritesTheSettings() {
         Fixture f("[settings]\r\ngrid_5=123\r\n");
         const QString project = f.openProject({item(u"a"_qs, u"Games"_qs)});
-        f.form->sortClick();
-        f.form->showGridColumnClick(fieldIndex(ItemField::Serial));
+        f.form->sortClicked();
+        f.form->showGridColumnClicked(fieldIndex(ItemField::Serial));
         f.header()->moveSection(f.header()->visualIndex(fieldIndex(ItemField::Category)), 0);
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.form->exitClick();
+        f.form->exitClicked();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M23"));
         QVERIFY(!f.state.modified); // saved on Yes
         QVERIFY(!QFile::exists(f.dir.filePath(u".p.lbp.tmp"_qs)));
@@ -371,7 +371,7 @@ private Q_SLOTS:
         f.openProject({item(u"a"_qs, u"Games"_qs)});
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
-        f.form->sortClick();
+        f.form->sortClicked();
         const QString workingCopy = f.dir.filePath(u".p.lbp.tmp"_qs);
 
         // The title bar's close box asks as Exit does; a save that fails keeps the window open.
@@ -418,7 +418,7 @@ private Q_SLOTS:
 
         f.form->items().setField(0, ItemField::Description, u"F\u00fcr alle"_qs);
         f.state.modified = true;
-        f.form->saveClick();
+        f.form->saveClicked();
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();
@@ -432,10 +432,10 @@ private Q_SLOTS:
 
         // Save As moves the working copy beside the new file.
         f.fakes.choosers.queueSaveFile(f.dir.filePath(u"renamed.lbp"_qs));
-        f.form->saveAsClick();
+        f.form->saveAsClicked();
         QVERIFY(QFile::exists(f.dir.filePath(u".renamed.lbp.tmp"_qs)));
         QVERIFY(!QFile::exists(f.dir.filePath(u".hand.lbp.tmp"_qs)));
-        QCOMPARE(f.state.mainDaten.Project_file.path(),
+        QCOMPARE(f.state.files.projectFile.path(),
                  QDir::toNativeSeparators(f.dir.filePath(u"renamed.lbp"_qs)));
     }
 
@@ -458,7 +458,7 @@ private Q_SLOTS:
     void shippedLanguagesLeaveNoCaptionEmpty() {
         Fixture f;
         for (int language : {1, 2}) {
-            f.form->languageClick(language);
+            f.form->languageClicked(language);
             for (QToolButton* b : f.form->findChildren<QToolButton*>()) {
                 if (b->objectName().startsWith(u"qt_") || b->window() != f.form.get())
                     continue; // the tool bar's own extension button, and those of dialogs
@@ -481,7 +481,7 @@ private Q_SLOTS:
     void aboutBoxAndIconLinkFollowTheLanguage() {
         Fixture f;
         for (int language : {2, 1}) {
-            f.form->languageClick(language);
+            f.form->languageClicked(language);
             QStringList texts;
             QTimer::singleShot(0, [&] {
                 QWidget* about = QApplication::activeModalWidget();
@@ -492,7 +492,7 @@ private Q_SLOTS:
                 texts << about->findChild<QPushButton*>(u"Help"_qs)->text();
                 about->close();
             });
-            f.form->infoClick();
+            f.form->aboutClicked();
             const auto* link = f.form->findChild<ui::EffectLabel*>(u"moreIcons"_qs);
             const auto* designLink = f.form->findChild<ui::EffectLabel*>(u"moreDesigns"_qs);
             QCOMPARE(designLink->text(), language == 2
@@ -515,7 +515,7 @@ private Q_SLOTS:
     // controls beside them.
     void neighboursShareOneFontSize() {
         Fixture f;
-        f.form->languageClick(2);
+        f.form->languageClicked(2);
         const auto* categories = f.form->findChild<CategoryEditor*>();
         QCOMPARE(categories->SaveAs->text(), QStringLiteral("Speichern unter"));
         QCOMPARE(categories->SaveAs->font().pointSize(), categories->sgf->font().pointSize());
@@ -536,14 +536,14 @@ private Q_SLOTS:
             lang.deleteKey(u"Main", u"E41");
             QVERIFY(lang.save());
         }
-        f.form->languageClick(2);
-        f.form->languageClick(1);
+        f.form->languageClicked(2);
+        f.form->languageClicked(1);
         QVERIFY(f.child<QLabel>(u"chosenitem"_qs)->text().isEmpty());
         QVERIFY(!f.child(u"add"_qs)->text().isEmpty());
 
         QFile::remove(english);
-        f.form->languageClick(2);
-        f.form->languageClick(1);
+        f.form->languageClicked(2);
+        f.form->languageClicked(1);
         QCOMPARE(f.state.language.fieldTitle(0), QStringLiteral("not used"));
         QCOMPARE(f.state.language.yesText(), QStringLiteral("yes"));
         QCOMPARE(f.state.language.jumpPointText(), QStringLiteral("Jump Point"));
@@ -553,11 +553,11 @@ private Q_SLOTS:
 
     void helpAndHomePagesGoThroughTheServices() {
         Fixture f;
-        f.form->helpClick();
+        f.form->helpClicked();
         QCOMPARE(f.fakes.help.topics.last().context, 0);
         QVERIFY(f.fakes.help.topics.last().helpFile.endsWith(u"Help/ZolHlp1.hlp"_qs));
-        f.form->tavikHomeClick();
-        f.form->brevanHomeClick();
+        f.form->homePageClicked();
+        f.form->makerHomePageClicked();
         QCOMPARE(f.fakes.shell.calls.size(), 2);
         QCOMPARE(f.fakes.shell.calls[0].target, MainWindow::homePageAddress());
         QCOMPARE(f.fakes.shell.calls[1].target, MainWindow::makerHomePageAddress());

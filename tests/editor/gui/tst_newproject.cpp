@@ -55,18 +55,18 @@ class TestNewProject : public QObject {
         // Browse, Category Editor and Menu Design Editor, each left with OK.
         void unlockAll(ProjectDialog* d) {
             fakes.choosers.queueFolder(disc);
-            d->browsepfbtnClick();
-            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->OKClick(); });
-            d->genrefilebtnClick();
-            whenOpen<DesignEditor>([](DesignEditor* e) { e->OKClick(); });
-            d->layoutbtnClick();
+            d->browseProjectFolderClicked();
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->okClicked(); });
+            d->editCategoriesClicked();
+            whenOpen<DesignEditor>([](DesignEditor* e) { e->okClicked(); });
+            d->editDesignClicked();
         }
         // Adds a file of the project folder through the wizard's Add File.
         void addThroughWizard(ProjectWizard* w, const QString& name) {
             whenOpen<AddFileDialog>([this, name](AddFileDialog* a) {
                 fakes.choosers.queueOpenFile(disc + name);
-                a->selfilebtnClick();
-                a->addClick();
+                a->chooseFileClicked();
+                a->addClicked();
             });
             w->addFileButton->click();
         }
@@ -77,9 +77,9 @@ class TestNewProject : public QObject {
             w->next();
             w->m_cdNameEdit->setText(u"First Disc"_qs);
             w->next();
-            w->defaultCategoriesClick();
+            w->defaultCategoriesClicked();
             w->next();
-            w->defaultDesignClick();
+            w->defaultDesignClicked();
             w->next();
             for (const char* name : {"setup.exe", "manual.pdf", "notes.txt"})
                 addThroughWizard(w, QLatin1String(name));
@@ -88,8 +88,8 @@ class TestNewProject : public QObject {
             EditorState author;
             author.cdName = u"Old Disc"_qs;
             author.projectFolder = disc;
-            author.mainDaten.genre_file.set(state.programFolder + u"Files/Standard.lbc"_qs);
-            author.mainDaten.menudesign_file.set(state.programFolder + u"Files/Standard.lbd"_qs);
+            author.files.categoryFile.set(state.programFolder + u"Files/Standard.lbc"_qs);
+            author.files.designFile.set(state.programFolder + u"Files/Standard.lbd"_qs);
             const QString file =
                 writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
             form->openProject(file);
@@ -106,23 +106,23 @@ private Q_SLOTS:
             QCOMPARE(d->okbtn->text(), f.text(u"T54"));
             QVERIFY(!d->genrefilebtn->isEnabled() && !d->layoutbtn->isEnabled() && !d->okbtn->isEnabled());
             f.fakes.choosers.queueFolder(f.disc.chopped(1));
-            d->browsepfbtnClick();
+            d->browseProjectFolderClicked();
             QCOMPARE(d->rootname->text(), f.disc); // the separator is added
             QVERIFY(d->genrefilebtn->isEnabled() && !d->layoutbtn->isEnabled());
             QCOMPARE(d->windowTitle(), f.text(u"T49"));
-            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->OKClick(); });
-            d->genrefilebtnClick();
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->okClicked(); });
+            d->editCategoriesClicked();
             QVERIFY(d->layoutbtn->isEnabled() && !d->okbtn->isEnabled());
             QCOMPARE(d->windowTitle(), f.text(u"T23"));
-            whenOpen<DesignEditor>([](DesignEditor* e) { e->OKClick(); });
-            d->layoutbtnClick();
+            whenOpen<DesignEditor>([](DesignEditor* e) { e->okClicked(); });
+            d->editDesignClicked();
             QVERIFY(d->okbtn->isEnabled());
             QCOMPARE(d->windowTitle(), f.text(u"T46"));
             d->anzname->setText(u"First Disc"_qs);
             f.fakes.choosers.queueSaveFile(f.projectFile());
-            d->okbtnClick();
+            d->okClicked();
         });
-        f.form->newClick();
+        f.form->newProjectClicked();
         QVERIFY(!f.gated());
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" First Disc"_qs);
         QVERIFY(!f.state.modified);
@@ -137,16 +137,16 @@ private Q_SLOTS:
         Fixture f;
         whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
             f.unlockAll(d);
-            d->okbtnClick(); // no file queued: Save As is cancelled
+            d->okClicked(); // no file queued: Save As is cancelled
             QVERIFY(d->isVisible());
             QVERIFY(!d->projectCreated());
-            d->exitbtnClick();
+            d->cancelClicked();
         });
-        f.form->newClick();
+        f.form->newProjectClicked();
         QVERIFY(f.gated());
         QVERIFY(QDir(f.state.programFolder + u"projects"_qs).isEmpty());
         QVERIFY(f.state.newProjectCancelled);
-        f.form->addClick();
+        f.form->addFileClicked();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
     }
 
@@ -154,14 +154,14 @@ private Q_SLOTS:
         Fixture f;
         ProjectDialog* d = f.dialog();
         d->prepare(ProjectDialog::Mode::New);
-        d->okbtnClick();
+        d->okClicked();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M48"));
         f.fakes.choosers.queueFolder(f.disc);
-        d->browsepfbtnClick();
+        d->browseProjectFolderClicked();
         QCOMPARE(f.fakes.messages.shown.size(), 1); // an empty folder field does not ask
         const auto choosers = f.fakes.choosers.requests.size();
         f.fakes.messages.queueAnswer(Answer::Cancel);
-        d->browsepfbtnClick();
+        d->browseProjectFolderClicked();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M49"));
         QCOMPARE(f.fakes.choosers.requests.size(), choosers); // no chooser after Cancel
         QCOMPARE(d->rootname->text(), f.disc);
@@ -170,7 +170,7 @@ private Q_SLOTS:
     void cancellingNewLeavesTheOpenProjectAsItWas() {
         Fixture f;
         f.openSavedProject();
-        const QString categories = f.state.mainDaten.genre_file.path();
+        const QString categories = f.state.files.categoryFile.path();
         const QStringList captions = f.state.categories;
         const QString other = writeCategoryFile(f.dir.filePath(u"other/other.lbc"_qs), {u"Else"_qs});
         writeFile(f.dir.filePath(u"other/0.ico"_qs), "icon");
@@ -183,11 +183,11 @@ private Q_SLOTS:
                 e->OK->click();
             });
             d->genrefilebtn->click();
-            QCOMPARE(f.state.mainDaten.genre_file.path(), other);
+            QCOMPARE(f.state.files.categoryFile.path(), other);
             d->exitbtn->click();
         });
         f.child(u"new"_qs)->click();
-        QCOMPARE(f.state.mainDaten.genre_file.path(), categories);
+        QCOMPARE(f.state.files.categoryFile.path(), categories);
         QCOMPARE(f.state.categories, captions);
         QCOMPARE(f.state.pendingCategoryFile, categories);
         QVERIFY(!f.state.modified);
@@ -203,18 +203,18 @@ private Q_SLOTS:
             QCOMPARE(d->okbtn->text(), f.text(u"T56"));
             QVERIFY(d->okbtn->isEnabled() && d->genrefilebtn->isEnabled() && d->layoutbtn->isEnabled());
             d->anzname->clear();
-            d->okbtnClick();
+            d->okClicked();
         });
-        f.form->editpClick();
+        f.form->editProjectClicked();
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" No CD name"_qs);
         QVERIFY(f.state.cdName.isEmpty());
         QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs); // the items came back
 
         whenOpen<ProjectDialog>([](ProjectDialog* d) {
             d->anzname->setText(u"Ignored"_qs);
-            d->exitbtnClick();
+            d->cancelClicked();
         });
-        f.form->editpClick();
+        f.form->editProjectClicked();
         QVERIFY(f.state.cdName.isEmpty()); // Cancel changes nothing
     }
 
@@ -230,7 +230,7 @@ private Q_SLOTS:
             f.fakes.choosers.queueSaveFile(f.projectFile());
             w->viewProjectButton->click();
         });
-        f.form->wizardClick();
+        f.form->wizardClicked();
         QVERIFY(!f.gated());
         QCOMPARE(f.form->items().itemCount(), 3);
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" First Disc"_qs);
@@ -261,19 +261,19 @@ private Q_SLOTS:
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
-            w->defaultCategoriesClick();
+            w->defaultCategoriesClicked();
             w->next();
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Design));
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M48"));
             QCOMPARE(f.fakes.messages.shown.size(), 3); // said once per refusal, never on the way
-            w->defaultDesignClick();
+            w->defaultDesignClicked();
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Items));
             Q_EMIT w->helpRequested();
             w->reject();
         });
-        f.form->wizardClick();
+        f.form->wizardClicked();
         QCOMPARE(f.fakes.help.topics.last().context, 6350);
         QVERIFY(f.gated());
         QVERIFY(f.state.projectFolder.isEmpty()); // nothing chosen in the wizard stays behind
@@ -290,13 +290,13 @@ private Q_SLOTS:
             whenOpen<CategoryEditor>([](CategoryEditor* e) { e->Cancel->click(); });
             w->categoryEditorButton->click();
             QCOMPARE(w->categoryFileLabel->text(), f.text(u"T52"));
-            QVERIFY(!f.state.mainDaten.genre_file.exists());
+            QVERIFY(!f.state.files.categoryFile.exists());
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
             w->reject();
         });
-        f.form->wizardClick();
+        f.form->wizardClicked();
         QVERIFY(f.gated());
     }
 
@@ -308,8 +308,8 @@ private Q_SLOTS:
             f.fillWizard(w);
             w->reject();
         });
-        f.form->wizardClick();
-        QCOMPARE(f.state.mainDaten.Project_file.path(), old);
+        f.form->wizardClicked();
+        QCOMPARE(f.state.files.projectFile.path(), old);
         QCOMPARE(f.form->items().itemCount(), 1);
         QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs);
         QCOMPARE(f.state.cdName, u"Old Disc"_qs);
@@ -323,12 +323,12 @@ private Q_SLOTS:
             w->next();
             w->buildNowButton->click(); // Save As cancelled
         });
-        f.form->wizardClick();
+        f.form->wizardClicked();
         QVERIFY(!f.wizard()->isVisible());
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M53"));
         QVERIFY(f.gated());
         QCOMPARE(f.form->items().field(0, ItemField::Name), QString());
-        QVERIFY(!f.state.mainDaten.genre_file.exists());
+        QVERIFY(!f.state.files.categoryFile.exists());
         QVERIFY(!f.state.modified);
     }
 
@@ -339,33 +339,33 @@ private Q_SLOTS:
         w->folderPage->setCurrentFolder(f.disc);
         whenOpen<OneLineEditor>([](OneLineEditor* e) {
             e->m_textEdit->setText(u"Extras"_qs);
-            e->OKClick();
+            e->okClicked();
         });
-        w->makeDirectoryClick();
+        w->makeDirectoryClicked();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M55"));
         QVERIFY(QFileInfo(f.disc + u"Extras"_qs).isDir());
         QCOMPARE(w->m_projectFolderEdit->text(), f.disc + u"Extras"_qs + QDir::separator());
 
-        whenOpen<OneLineEditor>([](OneLineEditor* e) { e->cancelClick(); });
-        w->makeDirectoryClick();
+        whenOpen<OneLineEditor>([](OneLineEditor* e) { e->cancelClicked(); });
+        w->makeDirectoryClicked();
         QCOMPARE(f.fakes.messages.shown.size(), 1); // Cancel ends the command quietly
 
-        w->launchExplorerClick();
+        w->launchExplorerClicked();
         QCOMPARE(f.fakes.shell.calls.last().verb, ui::testing::FakeShell::Verb::Explore);
 
-        w->deleteDirectoryClick();
+        w->deleteDirectoryClicked();
         QVERIFY(!QFileInfo::exists(f.disc + u"Extras"_qs));
         QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
-        w->deleteDirectoryClick(); // the disc folder holds files
+        w->deleteDirectoryClicked(); // the disc folder holds files
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M56"));
         QVERIFY(QFileInfo(f.disc).isDir());
         QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
 
         whenOpen<OneLineEditor>([](OneLineEditor* e) {
             e->m_textEdit->setText(u"../Outside"_qs);
-            e->OKClick();
+            e->okClicked();
         });
-        w->makeDirectoryClick();
+        w->makeDirectoryClicked();
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M54"));
         QVERIFY(!QFileInfo::exists(f.dir.filePath(u"Outside"_qs)));
     }
@@ -381,7 +381,7 @@ private Q_SLOTS:
             w->folderPage->setCurrentFolder(f.disc);
             whenOpen<OneLineEditor>([](OneLineEditor* e) {
                 e->m_textEdit->setText(u"Empty"_qs);
-                e->OKClick();
+                e->okClicked();
             });
             w->folderPage->makeDirectory->click();
             QCOMPARE(f.state.projectFolder, f.disc + u"Empty"_qs + QDir::separator());
@@ -400,7 +400,7 @@ private Q_SLOTS:
             QCOMPARE(w->currentId(), int(ProjectWizard::General));
             w->reject();
         });
-        f.form->wizardClick();
+        f.form->wizardClicked();
 
         // A later wizard starts in the folder of the open project.
         f.openSavedProject();
@@ -408,7 +408,7 @@ private Q_SLOTS:
             QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
             w->reject();
         });
-        f.form->wizardClick();
+        f.form->wizardClicked();
     }
 
     void wizardBrowseCancelledKeepsTheFolder() {
@@ -430,8 +430,8 @@ private Q_SLOTS:
 
     void welcomeScreenOffersTheWaysIn() {
         Fixture f("[settings]\r\nshow_ft=FALSE\r\nlast_proj=/nowhere/gone.lbp\r\n");
-        WelcomeScreen* welcome = f.child<WelcomeScreen>();
-        whenOpen<WelcomeScreen>([&f](WelcomeScreen* s) {
+        WelcomeDialog* welcome = f.child<WelcomeDialog>();
+        whenOpen<WelcomeDialog>([&f](WelcomeDialog* s) {
             QVERIFY(!s->m_openLastButton->isEnabled()); // the last project is gone
             // As narrow as English allows, so that German has to widen it.
             const QPoint centre = s->frameGeometry().center();
@@ -458,10 +458,10 @@ private Q_SLOTS:
         settings.writeString(u"settings", u"last_proj", old);
         settings.save();
         f.state.prefs.showWelcome = true;
-        whenOpen<WelcomeScreen>([](WelcomeScreen* s) {
+        whenOpen<WelcomeDialog>([](WelcomeDialog* s) {
             QVERIFY(s->m_openLastButton->isEnabled());
-            whenOpen<ProjectDialog>([](ProjectDialog* d) { d->exitbtnClick(); });
-            s->newClick();
+            whenOpen<ProjectDialog>([](ProjectDialog* d) { d->cancelClicked(); });
+            s->newProjectClicked();
         });
         f.form->welcomeAtStart();
         QVERIFY(f.state.newProjectCancelled); // New ran after the screen had closed
@@ -470,7 +470,7 @@ private Q_SLOTS:
 
     void firstProjectOpensItsHelp() {
         Fixture f;
-        f.form->firstProjectClick();
+        f.form->firstProjectClicked();
         QCOMPARE(f.fakes.help.topics.last().context, 5100);
     }
 };

@@ -43,13 +43,13 @@ QStringList keysInOrder(const QString& path) {
 }
 
 // Every medium of a design, set to files in `folder`.
-void setAllMedia(TMainDaten& d, const QString& folder) {
-    d.Splash_File.set(bitmap(folder + u"splash.bmp"_qs, {300, 200}));
-    d.Icon_File.set(writeFile(folder + u"disc.ico"_qs, "ico"));
-    d.BMP_File.set(bitmap(folder + u"my.back.bmp"_qs));
-    d.Button_file.set(bitmap(folder + u"button.bmp"_qs));
+void setAllMedia(ProjectFiles& d, const QString& folder) {
+    d.splashFile.set(bitmap(folder + u"splash.bmp"_qs, {300, 200}));
+    d.iconFile.set(writeFile(folder + u"disc.ico"_qs, "ico"));
+    d.backgroundFile.set(bitmap(folder + u"my.back.bmp"_qs));
+    d.buttonFile.set(bitmap(folder + u"button.bmp"_qs));
     for (int n = 0; n < 5; ++n)
-        d.Sound[n].set(sound(folder + u"s%1.wav"_qs.arg(n + 1)));
+        d.sounds[n].set(sound(folder + u"s%1.wav"_qs.arg(n + 1)));
 }
 
 Model sampleModel() {
@@ -107,11 +107,11 @@ private Q_SLOTS:
         EditorState state;
         state.design.shadowDepth = 9;
         state.design.modified = true;
-        state.mainDaten.BMP_File.set(bitmap(dir.filePath(u"old.bmp"_qs)));
+        state.files.backgroundFile.set(bitmap(dir.filePath(u"old.bmp"_qs)));
         designfile::load(state, dir.filePath(u"none.lbd"_qs));
         QCOMPARE(state.design, Model());
-        QVERIFY(!state.mainDaten.BMP_File.exists());
-        QVERIFY(!state.mainDaten.menudesign_file.exists());
+        QVERIFY(!state.files.backgroundFile.exists());
+        QVERIFY(!state.files.designFile.exists());
 
         writeFile(dir.filePath(u"garbage.lbd"_qs), QByteArray(3000, '\xFE'));
         designfile::load(state, dir.filePath(u"garbage.lbd"_qs));
@@ -121,23 +121,23 @@ private Q_SLOTS:
     void writtenDesignReadsBackKeyForKey() {
         QTemporaryDir dir;
         EditorState state;
-        setAllMedia(state.mainDaten, dir.filePath(u"d/"_qs));
+        setAllMedia(state.files, dir.filePath(u"d/"_qs));
         state.design = sampleModel();
         state.design.modified = true;
         const QString file = dir.filePath(u"d/blue.lbd"_qs);
         QDir().mkpath(dir.filePath(u"d"_qs));
         QVERIFY(designfile::write(state, file));
         QVERIFY(!state.design.modified);
-        QCOMPARE(state.mainDaten.menudesign_file.path(), QDir::toNativeSeparators(file));
+        QCOMPARE(state.files.designFile.path(), QDir::toNativeSeparators(file));
 
         EditorState back;
         designfile::load(back, file);
         QCOMPARE(back.design, sampleModel());
-        for (auto holder : {&TMainDaten::Splash_File, &TMainDaten::Icon_File, &TMainDaten::BMP_File,
-                            &TMainDaten::Button_file})
-            QCOMPARE((back.mainDaten.*holder).path(), (state.mainDaten.*holder).path());
+        for (auto holder : {&ProjectFiles::splashFile, &ProjectFiles::iconFile, &ProjectFiles::backgroundFile,
+                            &ProjectFiles::buttonFile})
+            QCOMPARE((back.files.*holder).path(), (state.files.*holder).path());
         for (int n = 0; n < 5; ++n)
-            QCOMPARE(back.mainDaten.Sound[n].path(), state.mainDaten.Sound[n].path());
+            QCOMPARE(back.files.sounds[n].path(), state.files.sounds[n].path());
 
         const common::IniFile ini(file);
         QCOMPARE(ini.readString(u"Splash", u"d"), QStringLiteral("7000"));
@@ -210,14 +210,14 @@ private Q_SLOTS:
 
         EditorState state;
         designfile::load(state, file);
-        const TMainDaten& d = state.mainDaten;
-        QCOMPARE(d.Splash_File.path(), QDir::toNativeSeparators(here + u"splash.bmp"_qs));
-        QCOMPARE(d.Icon_File.path(), QDir::toNativeSeparators(here + u"disc.ico"_qs));
-        QCOMPARE(d.BMP_File.path(), QDir::toNativeSeparators(here + u"back.bmp"_qs));
-        QCOMPARE(d.Button_file.path(), QDir::toNativeSeparators(here + u"btn.bmp"_qs));
-        QCOMPARE(d.Sound[0].path(), QDir::toNativeSeparators(here + u"my.start.wav"_qs));
+        const ProjectFiles& d = state.files;
+        QCOMPARE(d.splashFile.path(), QDir::toNativeSeparators(here + u"splash.bmp"_qs));
+        QCOMPARE(d.iconFile.path(), QDir::toNativeSeparators(here + u"disc.ico"_qs));
+        QCOMPARE(d.backgroundFile.path(), QDir::toNativeSeparators(here + u"back.bmp"_qs));
+        QCOMPARE(d.buttonFile.path(), QDir::toNativeSeparators(here + u"btn.bmp"_qs));
+        QCOMPARE(d.sounds[0].path(), QDir::toNativeSeparators(here + u"my.start.wav"_qs));
         for (int n = 1; n < 5; ++n)
-            QVERIFY(d.Sound[n].exists());
+            QVERIFY(d.sounds[n].exists());
         QCOMPARE(state.design.designMode, Model::DesignMode::Bmp);
         QCOMPARE(state.design.splashFrameColor, QColor(Qt::red));
         QCOMPARE(state.design.splashFrameWidth, 4);
@@ -226,7 +226,7 @@ private Q_SLOTS:
         QVERIFY(marks.bmpsel && marks.modebmp && !marks.bandsel);
         QVERIFY(marks.buttonbmpsel && !marks.buttonbandsel && !marks.buttontranssel && marks.BtnBmp);
         QVERIFY(marks.splash_status && marks.icon_status);
-        QCOMPARE(d.menudesign_file.path(), QDir::toNativeSeparators(file));
+        QCOMPARE(d.designFile.path(), QDir::toNativeSeparators(file));
     }
 
     void searchOrdersDifferForBitmapsAndSounds() {
@@ -246,8 +246,8 @@ private Q_SLOTS:
                                                 QDir::toNativeSeparators(sounds).toUtf8() +
                                                 "start.wav\r\nsound1alone=start.wav\r\n");
         QCOMPARE(designfile::load(state, file), QStringList());
-        QCOMPARE(state.mainDaten.BMP_File.folder(), QDir::toNativeSeparators(beside));
-        QCOMPARE(state.mainDaten.Sound[0].folder(), QDir::toNativeSeparators(sounds));
+        QCOMPARE(state.files.backgroundFile.folder(), QDir::toNativeSeparators(beside));
+        QCOMPARE(state.files.sounds[0].folder(), QDir::toNativeSeparators(sounds));
     }
 
     // A shared design file names private files as its media: none of them is taken, each is named.
@@ -281,9 +281,9 @@ private Q_SLOTS:
                           "sound4=/x/huge.wav\r\nsound4alone=huge.wav\r\n");
         const QStringList refused = designfile::load(state, file);
         QDir::setCurrent(working);
-        const TMainDaten& d = state.mainDaten;
-        for (const FileHolder* h : {&d.BMP_File, &d.Splash_File, &d.Button_file, &d.Sound[0], &d.Sound[1],
-                                    &d.Sound[2], &d.Sound[3]})
+        const ProjectFiles& d = state.files;
+        for (const FileHolder* h : {&d.backgroundFile, &d.splashFile, &d.buttonFile, &d.sounds[0],
+                                    &d.sounds[1], &d.sounds[2], &d.sounds[3]})
             QVERIFY2(!h->exists(), qPrintable(h->path()));
         QCOMPARE(state.design.designMode, Model::DesignMode::Band);
         QCOMPARE(refused, (QStringList{u"/etc/passwd"_qs, secret, u"/somewhere/linked.bmp"_qs, secret,
@@ -302,7 +302,7 @@ private Q_SLOTS:
                           "[Sound]\r\nsound1=/elsewhere/start.wav\r\nsound1alone=start.wav\r\n");
         sound(shared + u"start.wav"_qs);
         QCOMPARE(designfile::load(state, ok), QStringList());
-        QVERIFY(d.BMP_File.exists() && d.Sound[0].exists());
+        QVERIFY(d.backgroundFile.exists() && d.sounds[0].exists());
     }
 
     void modeCorrectionsAndOddValues() {
@@ -354,9 +354,9 @@ private Q_SLOTS:
     void saveToANewNameMakesASelfContainedFolder() {
         QTemporaryDir dir;
         EditorState state;
-        setAllMedia(state.mainDaten, dir.filePath(u"media/"_qs));
+        setAllMedia(state.files, dir.filePath(u"media/"_qs));
         // Two sounds of the same name from different folders stay two sounds.
-        state.mainDaten.Sound[4].set(sound(dir.filePath(u"other/s1.wav"_qs)));
+        state.files.sounds[4].set(sound(dir.filePath(u"other/s1.wav"_qs)));
         state.design = sampleModel();
         const QString designs = dir.filePath(u"Designs/"_qs);
         QDir().mkpath(designs);
@@ -372,9 +372,9 @@ private Q_SLOTS:
                                      u"s2.wav", u"s3.wav", u"s4.wav", u"s1_2.wav"})
             QVERIFY2(QFileInfo::exists(blue + QString::fromUtf16(name)),
                      qPrintable(QString::fromUtf16(name)));
-        QCOMPARE(state.mainDaten.BMP_File.path(), blue + u"my.back.bmp"_qs);
-        QCOMPARE(state.mainDaten.Sound[4].path(), blue + u"s1_2.wav"_qs);
-        QCOMPARE(state.mainDaten.menudesign_file.path(), written);
+        QCOMPARE(state.files.backgroundFile.path(), blue + u"my.back.bmp"_qs);
+        QCOMPARE(state.files.sounds[4].path(), blue + u"s1_2.wav"_qs);
+        QCOMPARE(state.files.designFile.path(), written);
         QVERIFY(saved.notCopied.isEmpty());
         QCOMPARE(saved.renamed, QStringList{QDir::toNativeSeparators(dir.filePath(u"other/s1.wav"_qs)) +
                                             u" -> s1_2.wav"_qs});
@@ -384,8 +384,8 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.filePath(u"media"_qs)).removeRecursively());
         EditorState back;
         designfile::load(back, written);
-        QCOMPARE(back.mainDaten.BMP_File.path(), blue + u"my.back.bmp"_qs);
-        QVERIFY(back.mainDaten.Splash_File.exists() && back.mainDaten.Icon_File.exists());
+        QCOMPARE(back.files.backgroundFile.path(), blue + u"my.back.bmp"_qs);
+        QVERIFY(back.files.splashFile.exists() && back.files.iconFile.exists());
         QCOMPARE(back.design, sampleModel());
 
         // Saving onto the existing file writes beside it, with no further folder.
@@ -402,46 +402,46 @@ private Q_SLOTS:
         QTemporaryDir dir;
         EditorState state;
         const QString red = dir.filePath(u"Designs/Red/"_qs);
-        state.mainDaten.BMP_File.set(bitmap(red + u"back.bmp"_qs, {10, 10}));
+        state.files.backgroundFile.set(bitmap(red + u"back.bmp"_qs, {10, 10}));
         const QByteArray background = readBytes(red + u"back.bmp"_qs);
-        state.mainDaten.Splash_File.set(bitmap(dir.filePath(u"pictures/back.bmp"_qs), {20, 20}));
-        state.mainDaten.Button_file.set(bitmap(dir.filePath(u"pictures/Фон ночь.bmp"_qs), {30, 30}));
+        state.files.splashFile.set(bitmap(dir.filePath(u"pictures/back.bmp"_qs), {20, 20}));
+        state.files.buttonFile.set(bitmap(dir.filePath(u"pictures/Фон ночь.bmp"_qs), {30, 30}));
         state.design.designMode = Model::DesignMode::Bmp;
         const designfile::SaveResult saved = designfile::saveTo(state, dir.filePath(u"Designs/Red.lbd"_qs));
         QCOMPARE(saved.written, QDir::toNativeSeparators(red + u"Red.lbd"_qs));
         QCOMPARE(readBytes(red + u"back.bmp"_qs), background);
-        QCOMPARE(state.mainDaten.Splash_File.path(), QDir::toNativeSeparators(red + u"back_2.bmp"_qs));
-        QCOMPARE(state.mainDaten.Button_file.path(), QDir::toNativeSeparators(red + u"___ ____.bmp"_qs));
+        QCOMPARE(state.files.splashFile.path(), QDir::toNativeSeparators(red + u"back_2.bmp"_qs));
+        QCOMPARE(state.files.buttonFile.path(), QDir::toNativeSeparators(red + u"___ ____.bmp"_qs));
         QCOMPARE(saved.renamed.size(), 2);
         QVERIFY(saved.renamed[1].endsWith(u"-> ___ ____.bmp"_qs));
 
         EditorState back;
         designfile::load(back, saved.written);
-        QCOMPARE(QImage(back.mainDaten.BMP_File.path()).size(), QSize(10, 10));
-        QCOMPARE(QImage(back.mainDaten.Splash_File.path()).size(), QSize(20, 20));
-        QCOMPARE(QImage(back.mainDaten.Button_file.path()).size(), QSize(30, 30));
+        QCOMPARE(QImage(back.files.backgroundFile.path()).size(), QSize(10, 10));
+        QCOMPARE(QImage(back.files.splashFile.path()).size(), QSize(20, 20));
+        QCOMPARE(QImage(back.files.buttonFile.path()).size(), QSize(30, 30));
         QCOMPARE(back.design.designMode, Model::DesignMode::Bmp);
     }
 
     void mediumThatCannotBeCopiedIsReportedAndKept() {
         QTemporaryDir dir;
         EditorState state;
-        state.mainDaten.BMP_File.set(bitmap(dir.filePath(u"media/back.bmp"_qs)));
-        state.mainDaten.Sound[0].set(sound(dir.filePath(u"media/start.wav"_qs)));
+        state.files.backgroundFile.set(bitmap(dir.filePath(u"media/back.bmp"_qs)));
+        state.files.sounds[0].set(sound(dir.filePath(u"media/start.wav"_qs)));
         const QString designs = dir.filePath(u"Designs/"_qs);
         // A folder where the copy should go makes the copy fail.
         QDir().mkpath(designs + u"Red/back.bmp"_qs);
-        const QString source = state.mainDaten.BMP_File.path();
+        const QString source = state.files.backgroundFile.path();
         const designfile::SaveResult saved = designfile::saveTo(state, designs + u"Red.lbd"_qs);
         QVERIFY(!saved.written.isEmpty());
-        QCOMPARE(state.mainDaten.BMP_File.path(), source);
-        QCOMPARE(state.mainDaten.Sound[0].path(), QDir::toNativeSeparators(designs + u"Red/start.wav"_qs));
+        QCOMPARE(state.files.backgroundFile.path(), source);
+        QCOMPARE(state.files.sounds[0].path(), QDir::toNativeSeparators(designs + u"Red/start.wav"_qs));
         // Not "saved": the medium that did not reach the design's folder is named.
         QCOMPARE(saved.notCopied, QStringList{source});
         // Outside its folder, the background is not taken when the design is read again, and said.
         EditorState back;
         QCOMPARE(designfile::load(back, saved.written), QStringList{source});
-        QVERIFY(!back.mainDaten.BMP_File.exists());
+        QVERIFY(!back.files.backgroundFile.exists());
     }
 };
 

@@ -54,7 +54,7 @@ private:
     QTextEdit* contentView() const { return m_cover->contentDialog()->contentView(); }
     void reopen() {
         m_cover->reject();
-        m_window->printcoverClick();
+        m_window->printCoverClicked();
         QVERIFY(m_cover->isVisible());
     }
 
@@ -76,7 +76,7 @@ private Q_SLOTS:
     }
 
     void firstOpeningFillsTheFields() {
-        m_window->printcoverClick();
+        m_window->printCoverClicked();
         QVERIFY(m_cover->isVisible());
         QCOMPARE(field<QLineEdit>("cdname")->text(), QStringLiteral("My Disc"));
         QCOMPARE(field<QLineEdit>("cddate")->text(), today());
@@ -134,7 +134,7 @@ private Q_SLOTS:
         const QString back = m_disc.cfg() + QStringLiteral("back.bmp");
 
         m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("broken.wmf"));
-        m_cover->backloadClick();
+        m_cover->loadBackgroundClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("broken.wmf")));
         QVERIFY(m_cover->backgroundFile().isEmpty());
@@ -143,15 +143,15 @@ private Q_SLOTS:
             QStringLiteral("Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|")));
 
         m_fakes.choosers.queueOpenFile(back);
-        m_cover->backloadClick();
+        m_cover->loadBackgroundClicked();
         QCOMPARE(m_cover->backgroundFile(), back);
-        m_cover->backloadClick(); // cancelled: the picture stays
+        m_cover->loadBackgroundClicked(); // cancelled: the picture stays
         QCOMPARE(m_cover->backgroundFile(), back);
         m_fakes.choosers.queueOpenFile(back);
-        m_cover->logoloadClick();
+        m_cover->loadLogoClicked();
         QCOMPARE(m_cover->logoFile(), back);
-        m_cover->logoclearClick();
-        m_cover->backclearClick();
+        m_cover->clearLogoClicked();
+        m_cover->clearBackgroundClicked();
         QVERIFY(m_cover->backgroundFile().isEmpty() && m_cover->logoFile().isEmpty());
         QCOMPARE(m_fakes.messages.shown.size(), 1);
     }
@@ -171,17 +171,17 @@ private Q_SLOTS:
         // The second choice leaves the product logo out; a chosen logo picture is printed anyway.
         m_disc.writeBitmap(QStringLiteral("logo.bmp"), QColor(128, 0, 128), QSize(40, 40));
         m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("logo.bmp"));
-        m_cover->logoloadClick();
+        m_cover->loadLogoClicked();
         field<QComboBox>("ZolLogo")->setCurrentIndex(1);
         m_fakes.print.pdfFile = QDir(m_disc.root()).filePath(QStringLiteral("cover.pdf"));
-        m_cover->printcoverClick();
+        m_cover->printCoverClicked();
         const QImage second = m_fakes.print.jobs.last().page;
         for (const QPointF mm : {QPointF(40, 117.7), QPointF(60, 116), QPointF(96, 122)})
             QCOMPARE(at(second, mm.x(), mm.y(), dpi), QColor(Qt::white));
         QCOMPARE(at(second, 6, 97, dpi), QColor(128, 0, 128));
         QVERIFY(QFileInfo(m_fakes.print.pdfFile).size() > 0);
         m_fakes.print.pdfFile.clear();
-        m_cover->logoclearClick();
+        m_cover->clearLogoClicked();
         field<QComboBox>("ZolLogo")->setCurrentIndex(0);
     }
 
@@ -208,7 +208,7 @@ private Q_SLOTS:
                  QStringLiteral("Bitte, keine Werbung."));
         QCOMPARE(cover->coverPage().contentHeading, QStringLiteral("Inhalt"));
         // Today in German, with the whole year.
-        window.printcoverClick();
+        window.printCoverClicked();
         QCOMPARE(cover->findChild<QLineEdit*>(QStringLiteral("cddate"))->text(),
                  QDate::currentDate().toString(u"dd.MM.yyyy"));
         cover->reject();

@@ -123,9 +123,9 @@ private:
     }
     static void choose(MenuWindow& f, int row) {
         f.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
-        f.genreMouseUp();
+        f.categoryBandReleased();
         f.findChild<ui::FillList*>(QStringLiteral("members"))->setCurrentRow(row);
-        f.membersMouseUp();
+        f.itemListReleased();
     }
     bool played(int n) const {
         const QString wave = QStringLiteral("Sound%1.wav").arg(n);
@@ -273,7 +273,7 @@ private Q_SLOTS:
         auto f = open(disc);
         CopyDialog* dialog = f->copyDialog();
         choose(*f, Program);
-        f->copybtnClick();
+        f->copyClicked();
         dialog->selectFolder(target.path());
         QVERIFY(!dialog->findChild<ui::ShadowButton*>(QStringLiteral("stopbtn"))->isVisible());
 
@@ -296,14 +296,14 @@ private Q_SLOTS:
         QVERIFY(m_fakes.messages.shown.isEmpty());
         QVERIFY(buttonsEnabled(*dialog));
         QVERIFY(!dialog->isBusy());
-        dialog->cancelClick();
+        dialog->cancelClicked();
 
         // The same for an unzip: a few hundred kilobytes that unpack to 256 MiB.
         QVERIFY(writeZip(disc.root() + QStringLiteral("tools/setup.zip"),
                          {{QStringLiteral("setup.exe"), QByteArray(256 * 1024 * 1024, '\0'), {}}}));
         writeFile(target.filePath(QStringLiteral("setup.exe")), "also kept");
         choose(*f, Archive);
-        f->zipClick();
+        f->unzipClicked();
         dialog->selectFolder(target.path());
         QTimer::singleShot(30, this, [&] { press(*dialog, QStringLiteral("stopbtn")); });
         press(*dialog, QStringLiteral("start"));
@@ -335,7 +335,7 @@ private Q_SLOTS:
 
         auto f = open(disc);
         choose(*f, Archive);
-        f->zipClick();
+        f->unzipClicked();
         f->copyDialog()->selectFolder(target.path());
         press(*f->copyDialog(), QStringLiteral("start"));
         QCOMPARE(m_fakes.messages.shown.size(), 1);
@@ -358,7 +358,7 @@ private Q_SLOTS:
         disc.save();
         auto f = open(disc);
         choose(*f, Empty + 1);
-        f->ausfClick();
+        f->runClicked();
         QCOMPARE(m_fakes.shell.calls.size(), 1);
         QCOMPARE(m_fakes.shell.calls[0].target,
                  QDir::toNativeSeparators(disc.root() + QStringLiteral("http/x.sh")));
@@ -374,7 +374,7 @@ private Q_SLOTS:
         auto f = open(disc);
         m_fakes.shell.canExplore = false;
         choose(*f, Folder);
-        f->ausfClick();
+        f->runClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         const QString folder = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/"));
         QVERIFY2(m_fakes.messages.shown[0].text.contains(folder), qPrintable(m_fakes.messages.shown[0].text));
@@ -386,11 +386,11 @@ private Q_SLOTS:
         writeActionsDisc(disc);
         auto f = open(disc);
         choose(*f, Folder);
-        f->ausfClick();
+        f->runClicked();
         choose(*f, Program);
-        f->ausfClick();
+        f->runClicked();
         choose(*f, Web);
-        f->ausfClick();
+        f->runClicked();
         const QList<ui::testing::FakeShell::Call> expected{
             {Verb::Explore, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/")), {}},
             {Verb::Open, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/run.exe")), {}},
@@ -405,22 +405,22 @@ private Q_SLOTS:
         auto f = open(disc);
         // Copy alone: the copy dialog.
         choose(*f, Program);
-        f->membersDblClick();
+        f->itemDoubleClicked();
         QVERIFY(f->copyDialog()->isVisible());
         QCOMPARE(f->state().copyMode, menu::CopyMode::Copy);
         QCOMPARE(f->copyDialog()->windowTitle(), QStringLiteral("Copy the selected file to..."));
-        f->copyDialog()->cancelClick();
+        f->copyDialog()->cancelClicked();
         QVERIFY(!f->copyDialog()->isVisible());
         // An archive that may also be started: unzip comes first.
         choose(*f, Archive);
-        f->membersDblClick();
+        f->itemDoubleClicked();
         QCOMPARE(f->state().copyMode, menu::CopyMode::Unzip);
         QCOMPARE(f->copyDialog()->windowTitle(), QStringLiteral("Unzip the selected file to..."));
         QVERIFY(m_fakes.shell.calls.isEmpty());
-        f->copyDialog()->cancelClick();
+        f->copyDialog()->cancelClicked();
         // Start alone.
         choose(*f, Web);
-        f->membersDblClick();
+        f->itemDoubleClicked();
         QCOMPARE(m_fakes.shell.calls.size(), 1);
         QVERIFY(!f->copyDialog()->isVisible());
     }
@@ -430,7 +430,7 @@ private Q_SLOTS:
         writeActionsDisc(disc, false, 1);
         auto f = open(disc);
         choose(*f, Program);
-        f->copybtnClick();
+        f->copyClicked();
         CopyDialog* dialog = f->copyDialog();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Kopiere die ausgewählte Datei nach..."));
         QFont titleFace = dialog->font();
@@ -444,7 +444,7 @@ private Q_SLOTS:
             QVERIFY2(dialog->rect().contains(control->geometry()), qPrintable(control->objectName()));
         QCOMPARE(dialog->findChild<ui::ShadowButton*>(QStringLiteral("cancel"))->geometry().right(),
                  dialog->width() - 8 - 1);
-        dialog->cancelClick();
+        dialog->cancelClicked();
     }
 
     void copyDialogCopiesIntoTheSelectedFolder() {
@@ -455,14 +455,14 @@ private Q_SLOTS:
         CopyDialog* dialog = f->copyDialog();
         QCOMPARE(dialog->size(), QSize(273, 309));
         choose(*f, Program);
-        f->copybtnClick();
+        f->copyClicked();
         dialog->selectFolder(target.path());
         QCOMPARE(dialog->selectedFolder(), QDir::toNativeSeparators(target.path()));
 
         QList<int> values;
         connect(dialog->gauge(), &ui::GaugeBar::valueChanged, this, [&](int v) { values.append(v); });
         writeFile(target.filePath(QStringLiteral("run.exe")), "an older copy");
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(readAll(target.filePath(QStringLiteral("run.exe"))), pattern(20000));
         // The first block is 8 KiB; later ones may grow with the speed of the disc.
         QCOMPARE(values.first(), 41);
@@ -478,7 +478,7 @@ private Q_SLOTS:
         const auto failsWith = [&](const QString& reason) {
             m_fakes.sound.played.clear();
             m_fakes.messages.shown.clear();
-            dialog->startClick();
+            dialog->startClicked();
             QVERIFY(!played(4));
             QVERIFY(played(3));
             QCOMPARE(m_fakes.messages.shown.size(), 1);
@@ -507,8 +507,8 @@ private Q_SLOTS:
                 readAll(target.filePath(QStringLiteral("run.exe"))) == QByteArray("read-only"));
 
         // The tree keeps its place for the next opening.
-        dialog->cancelClick();
-        f->copybtnClick();
+        dialog->cancelClicked();
+        f->copyClicked();
         QCOMPARE(dialog->selectedFolder(), QDir::toNativeSeparators(target.path()));
         QCOMPARE(dialog->gauge()->value(), 0);
     }
@@ -536,13 +536,13 @@ private Q_SLOTS:
         auto f = open(disc);
         CopyDialog* dialog = f->copyDialog();
         choose(*f, Archive);
-        f->zipClick();
+        f->unzipClicked();
         dialog->selectFolder(target.path());
         QList<QPair<int, int>> steps; // value, maximum
         connect(dialog->gauge(), &ui::GaugeBar::valueChanged, this, [&](int v) {
             steps.append({v, dialog->gauge()->maximum()});
         });
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(steps, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}, {100, 100}}));
         QCOMPARE(readAll(target.filePath(QStringLiteral("docs/readme.txt"))), QByteArray("read me"));
         QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("program"));
@@ -551,7 +551,7 @@ private Q_SLOTS:
 
         // Again over the same files: they are overwritten without a word.
         writeFile(target.filePath(QStringLiteral("setup.exe")), "changed");
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("program"));
         QVERIFY(m_fakes.messages.shown.isEmpty());
         QVERIFY(buttonsEnabled(*dialog));
@@ -566,9 +566,9 @@ private Q_SLOTS:
         auto f = open(disc);
         CopyDialog* dialog = f->copyDialog();
         choose(*f, Empty);
-        f->zipClick();
+        f->unzipClicked();
         dialog->selectFolder(dest);
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QCOMPARE(m_fakes.messages.shown[0].text, QStringLiteral("Error - no files in the Zip file"));
         QVERIFY(!played(5));
@@ -576,7 +576,7 @@ private Q_SLOTS:
 
         // Not an archive at all: the same message.
         writeFile(disc.root() + QStringLiteral("tools/empty.zip"), "no archive");
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 2);
         QCOMPARE(m_fakes.messages.shown[1].text, QStringLiteral("Error - no files in the Zip file"));
 
@@ -586,7 +586,7 @@ private Q_SLOTS:
                           {QStringLiteral("/abs-evil"), "x", {}},
                           {QStringLiteral("C:\\x"), "x", {}},
                           {QStringLiteral("fine.txt"), "fine", {}}}));
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 3);
         QVERIFY(m_fakes.messages.shown[2].text.contains(QStringLiteral("../evil")));
         QVERIFY(m_fakes.messages.shown[2].text.contains(QStringLiteral("outside the destination folder")));
@@ -608,10 +608,10 @@ private Q_SLOTS:
         QVERIFY(!f->unzipModule().isLoaded());
         CopyDialog* dialog = f->copyDialog();
         choose(*f, Archive);
-        f->zipClick();
+        f->unzipClicked();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Entpacke die ausgewählte Datei nach..."));
         dialog->selectFolder(target.path());
-        dialog->startClick();
+        dialog->startClicked();
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("Unzdll.dll")));
         QVERIFY(QDir(target.path()).isEmpty());
@@ -630,34 +630,34 @@ private Q_SLOTS:
         NewFolderDialog* dialog = f->newFolderDialog();
         QCOMPARE(dialog->size(), QSize(182, 73));
         choose(*f, Program);
-        f->copybtnClick();
+        f->copyClicked();
         copy->selectFolder(target.path());
-        copy->newdClick();
+        copy->newFolderClicked();
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->parentFolder(), QDir::toNativeSeparators(target.path()));
         QCOMPARE(dialog->nameField()->text(), QString());
 
         // No name, or a folder that exists: nothing happens and the dialog stays.
-        dialog->okbtnClick();
+        dialog->okClicked();
         QVERIFY(dialog->isVisible());
         dialog->nameField()->setText(QStringLiteral("existing"));
-        dialog->okbtnClick();
+        dialog->okClicked();
         QVERIFY(dialog->isVisible());
         QVERIFY(m_fakes.messages.shown.isEmpty());
         // A file in the way cannot become a folder: the system's reason, and the dialog stays.
         dialog->nameField()->setText(QStringLiteral("plainfile"));
-        dialog->okbtnClick();
+        dialog->okClicked();
         QVERIFY(dialog->isVisible());
         QCOMPARE(m_fakes.messages.shown.size(), 1);
 
         dialog->nameField()->setText(QStringLiteral("fresh"));
-        dialog->okbtnClick();
+        dialog->okClicked();
         QVERIFY(!dialog->isVisible());
         QVERIFY(QFileInfo(target.filePath(QStringLiteral("fresh"))).isDir());
         QCOMPARE(copy->selectedFolder(), QDir::toNativeSeparators(target.filePath(QStringLiteral("fresh"))));
 
         // Enter in the field does the same, without the button's click sound.
-        copy->newdClick();
+        copy->newFolderClicked();
         QCOMPARE(dialog->nameField()->text(), QString());
         dialog->nameField()->setText(QStringLiteral("by enter"));
         const qsizetype sounds = m_fakes.sound.played.size();
@@ -666,7 +666,7 @@ private Q_SLOTS:
         QCOMPARE(m_fakes.sound.played.size(), sounds);
         QVERIFY(!dialog->isVisible());
 
-        copy->browsebtnClick();
+        copy->browseClicked();
         QCOMPARE(m_fakes.shell.calls.last(),
                  (ui::testing::FakeShell::Call{
                      Verb::Explore,

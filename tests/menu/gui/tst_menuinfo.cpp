@@ -124,12 +124,12 @@ private:
     }
     static void chooseCategory(MenuWindow& f) {
         f.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
-        f.genreMouseUp();
+        f.categoryBandReleased();
     }
     static void choose(MenuWindow& f, int row) {
         chooseCategory(f);
         f.findChild<ui::FillList*>(QStringLiteral("members"))->setCurrentRow(row);
-        f.membersMouseUp();
+        f.itemListReleased();
     }
     QStringList messages() const {
         QStringList texts;
@@ -276,7 +276,7 @@ private Q_SLOTS:
         QVERIFY(
             !window.loadFile(dir.filePath(QStringLiteral("missing.txt")), InfoWindow::Encoding::Windows1252));
 
-        window.printClick();
+        window.printClicked();
         QCOMPARE(fakes.print.jobs.size(), 1);
         QCOMPARE(fakes.print.jobs[0].title, QStringLiteral("tavik - lumbrel - nfo"));
         QVERIFY(fakes.print.jobs[0].text.startsWith(QStringLiteral("line")));
@@ -287,11 +287,11 @@ private Q_SLOTS:
         writeInfoDisc(disc);
         auto f = open(disc);
         chooseCategory(*f);
-        f->infoClick();
+        f->informationClicked();
         QCOMPARE(messages(), QStringList{QStringLiteral("no file")});
 
         choose(*f, Setup);
-        f->infoClick();
+        f->informationClicked();
         InfoWindow* window = f->infoWindow();
         QVERIFY(window->isVisible());
         // The title names the item's file, not its whole path.
@@ -302,31 +302,31 @@ private Q_SLOTS:
         // Two lines show whole, without a scroll bar.
         QVERIFY(window->view()->height() >= 40);
         QCOMPARE(window->view()->verticalScrollBar()->maximum(), 0);
-        window->endeClick();
+        window->closeClicked();
         QVERIFY(!window->isVisible());
 
         // A plain text after a rich one takes nothing of the rich one's look.
         writeFile(text, "{\\rtf1 {\\b\\fs40 Big} small}");
-        f->infoClick();
+        f->informationClicked();
         QVERIFY(formatOf(*window->view()->document(), QStringLiteral("Big")).fontWeight() == QFont::Bold);
-        window->endeClick();
+        window->closeClicked();
         choose(*f, Archive);
-        f->Zipfornfofile1Click();
+        f->zipNfoFileClicked();
         QVERIFY(window->isVisible());
         const QTextCharFormat nfo = formatOf(*window->view()->document(), QStringLiteral("two"));
         QVERIFY(nfo.fontWeight() != QFont::Bold);
         QVERIFY(!nfo.hasProperty(QTextFormat::FontPointSize));
-        window->endeClick();
+        window->closeClicked();
 
         // A hyperlink's text lies in the item data folder under its caption.
         choose(*f, Linked);
-        f->infoClick();
+        f->informationClicked();
         QCOMPARE(messages().last(), QStringLiteral("no info"));
         writeFile(disc.root() + QStringLiteral("tavikdat/Linked_ site.txt"), "linked");
-        f->infoClick();
+        f->informationClicked();
         QVERIFY(window->isVisible());
         QCOMPARE(window->view()->toPlainText(), QStringLiteral("linked"));
-        window->endeClick();
+        window->closeClicked();
     }
 
     void zipTextsAreShownAndRemovedAgain() {
@@ -334,7 +334,7 @@ private Q_SLOTS:
         writeInfoDisc(disc, 1);
         auto f = open(disc);
         choose(*f, Archive);
-        f->Zipfornfofile1Click();
+        f->zipNfoFileClicked();
         InfoWindow* window = f->infoWindow();
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Nfo über texts.zip"));
@@ -347,14 +347,14 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(extracted).fileName(), QStringLiteral("two.NFO"));
         QVERIFY(QFileInfo(extracted).isFile());
         QVERIFY(!extracted.startsWith(disc.root()));
-        window->endeClick();
+        window->closeClicked();
         QVERIFY(!QFileInfo::exists(extracted));
         QVERIFY(!QFileInfo::exists(QFileInfo(extracted).path()));
 
-        f->ZipforFileiddiz1Click();
+        f->zipFileIdDizClicked();
         QCOMPARE(messages(), QStringList{QStringLiteral("no diz")});
         choose(*f, Diz);
-        f->ZipforFileiddiz1Click();
+        f->zipFileIdDizClicked();
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("File_id.diz für diz.zip"));
         QCOMPARE(window->view()->toPlainText(), QStringLiteral("the diz"));
@@ -362,7 +362,7 @@ private Q_SLOTS:
         const QString diz = window->temporaryTextPath();
         window->close();
         QVERIFY(!QFileInfo::exists(diz));
-        f->Zipfornfofile1Click();
+        f->zipNfoFileClicked();
         QCOMPARE(messages().last(), QStringLiteral("no nfo"));
 
         // A text too large to be shown is not extracted at all, however small it is packed.
@@ -371,7 +371,7 @@ private Q_SLOTS:
             packed, {{QStringLiteral("file_id.diz"), QByteArray(InfoWindow::kMaxTextBytes + 1, ' '), {}}}));
         const qsizetype shown = messages().size();
         const QStringList before = QDir::temp().entryList({QStringLiteral("tiv-text-*")});
-        f->ZipforFileiddiz1Click();
+        f->zipFileIdDizClicked();
         QCOMPARE(messages().size(), shown + 1);
         // In the disc's language, like every message of the menu.
         QVERIFY(messages().last().startsWith(QStringLiteral("file_id.diz in ")));
@@ -381,7 +381,7 @@ private Q_SLOTS:
         // An entry's name is its own, not a pattern that takes the others along.
         QVERIFY(
             writeZip(packed, {{QStringLiteral("a.diz"), "a", {}}, {QStringLiteral("*.diz"), "star", {}}}));
-        f->ZipforFileiddiz1Click();
+        f->zipFileIdDizClicked();
         QVERIFY(window->isVisible());
         QCOMPARE(window->view()->toPlainText(), QStringLiteral("star"));
         QCOMPARE(QDir(QFileInfo(window->temporaryTextPath()).path()).entryList(QDir::Files),
@@ -390,7 +390,7 @@ private Q_SLOTS:
 
         // A target that is no archive: the message of the command.
         choose(*f, Setup);
-        f->Zipfornfofile1Click();
+        f->zipNfoFileClicked();
         QCOMPARE(messages().last(), QStringLiteral("no nfo"));
     }
 
@@ -404,7 +404,7 @@ private Q_SLOTS:
                                    {QStringLiteral("../") + markup, "outside", {}}}));
         auto f = open(disc);
         choose(*f, Archive);
-        f->Zipfornfofile1Click();
+        f->zipNfoFileClicked();
         InfoWindow* window = f->infoWindow();
         QVERIFY(window->isVisible());
         QCOMPARE(window->view()->toPlainText(), QStringLiteral("the text"));
@@ -412,9 +412,9 @@ private Q_SLOTS:
         window->close();
 
         QTemporaryDir target;
-        f->zipClick();
+        f->unzipClicked();
         f->copyDialog()->selectFolder(target.path());
-        f->copyDialog()->startClick();
+        f->copyDialog()->startClicked();
         // The refused name reaches the message as it is; the message box shows it as plain text.
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(messages().last().contains(QStringLiteral("../") + markup));
@@ -429,7 +429,7 @@ private Q_SLOTS:
         QFile::remove(disc.cfg() + QStringLiteral("Unzdll.dll"));
         auto f = open(disc);
         choose(*f, Archive);
-        f->Zipfornfofile1Click();
+        f->zipNfoFileClicked();
         QCOMPARE(messages().size(), 1);
         QVERIFY(messages()[0].contains(QStringLiteral("Unzdll.dll")));
         QVERIFY(!f->infoWindow()->isVisible());
@@ -458,7 +458,7 @@ private Q_SLOTS:
         QVERIFY(picture->showsNoPicture());
 
         // Always: open throughout, with the text where there is no picture.
-        f->Always1Click();
+        f->detailsAlwaysClicked();
         choose(*f, Nothing);
         QVERIFY(picture->isVisible());
         QVERIFY(picture->showsNoPicture());
@@ -477,12 +477,12 @@ private Q_SLOTS:
         QVERIFY(picture->isVisible());
         QVERIFY(picture->showsNoPicture());
         QVERIFY(!picture->view()->hasPicture());
-        f->Auto1Click();
+        f->detailsAutoClicked();
         choose(*f, Linked);
         QVERIFY(picture->isVisible());
         chooseCategory(*f);
         QVERIFY(!picture->isVisible());
-        f->Always1Click();
+        f->detailsAlwaysClicked();
 
         // An icon on white, a bitmap on black.
         choose(*f, Logo);
@@ -500,7 +500,7 @@ private Q_SLOTS:
         QVERIFY(picture->showsNoPicture());
 
         // Never: closed at once, and through any number of choices.
-        f->Never1Click();
+        f->detailsNeverClicked();
         QVERIFY(!picture->isVisible());
         for (int row : {Setup, Linked, Nothing, Logo}) {
             choose(*f, row);
@@ -515,10 +515,10 @@ private Q_SLOTS:
         PictureWindow* picture = f->pictureWindow();
         auto* docthumb = f->findChild<ui::ShadowButton*>(QStringLiteral("docthumb"));
         QCOMPARE(docthumb->toolTip(), QStringLiteral("dock"));
-        f->hidedetailClick();
+        f->toggleDetailsClicked();
         choose(*f, Setup);
 
-        f->docthumbClick();
+        f->dockPictureClicked();
         QVERIFY(f->state().pictureDocked);
         QVERIFY(f->state().detailsShown);
         QCOMPARE(f->state().pictureOption, menu::PictureOption::Always);
@@ -536,7 +536,7 @@ private Q_SLOTS:
         QVERIFY(!f->findChild<QWidget*>(QStringLiteral("detailbox"))->isVisible());
 
         // Hiding the details undocks first.
-        f->hidedetailClick();
+        f->toggleDetailsClicked();
         QVERIFY(!f->state().pictureDocked);
         QVERIFY(!f->state().detailsShown);
         QVERIFY(picture->isWindow());
@@ -547,9 +547,9 @@ private Q_SLOTS:
         QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("thumbhead"))->isVisible());
 
         // Docked again, then auto: undocked and closed.
-        f->docthumbClick();
+        f->dockPictureClicked();
         QVERIFY(picture->isDocked());
-        f->Auto1Click();
+        f->detailsAutoClicked();
         QVERIFY(!picture->isDocked());
         QVERIFY(!picture->isVisible());
         QVERIFY(f->findChild<QWidget*>(QStringLiteral("detailbox"))->isVisible());

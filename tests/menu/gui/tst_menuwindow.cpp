@@ -119,11 +119,11 @@ private:
     }
     static void chooseCategory(MenuWindow& f, int row) {
         child<FillList>(f, QStringLiteral("genre"))->setCurrentRow(row);
-        f.genreMouseUp();
+        f.categoryBandReleased();
     }
     static void chooseItem(MenuWindow& f, int row) {
         child<FillList>(f, QStringLiteral("members"))->setCurrentRow(row);
-        f.membersMouseUp();
+        f.itemListReleased();
     }
 
 private Q_SLOTS:
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QCOMPARE(members->width(), 247);
         QCOMPARE(frame->width(), 252);
 
-        f->hidedetailClick();
+        f->toggleDetailsClicked();
         QVERIFY(!f->state().detailsShown);
         QCOMPARE(members->width(), 612);
         QCOMPARE(frame->width(), 618);
@@ -302,7 +302,7 @@ private Q_SLOTS:
              kDetailValues + QStringList{QStringLiteral("detailhead"), QStringLiteral("seriallabel")})
             QVERIFY2(label(*f, name)->isHidden(), qPrintable(name));
 
-        f->hidedetailClick();
+        f->toggleDetailsClicked();
         QVERIFY(f->state().detailsShown);
         QCOMPARE(members->width(), 247);
         QCOMPARE(frame->width(), 252);
@@ -320,10 +320,10 @@ private Q_SLOTS:
         auto f = open(disc);
         chooseCategory(*f, 0);
         chooseItem(*f, 0);
-        f->membersKeyUp(Qt::Key_Down);
-        f->hidedetailClick();
-        f->CopySerialtoClipboard1Click();
-        f->endeClick();
+        f->itemListKeyReleased(Qt::Key_Down);
+        f->toggleDetailsClicked();
+        f->copySerialClicked();
+        f->exitClicked();
         QVERIFY(m_fakes.sound.played.isEmpty());
 
         DiscFixture loud;
@@ -340,14 +340,14 @@ private Q_SLOTS:
         QVERIFY(played[0].endsWith(QStringLiteral("sound1.WAV")));
         chooseCategory(*g, 0);
         QVERIFY(played.last().endsWith(QStringLiteral("sound2.WAV")));
-        g->genreKeyUp(Qt::Key_A); // not a navigation key
+        g->categoryBandKeyReleased(Qt::Key_A); // not a navigation key
         QCOMPARE(played.size(), 2);
-        g->genreKeyUp(Qt::Key_PageDown);
+        g->categoryBandKeyReleased(Qt::Key_PageDown);
         QCOMPARE(played.size(), 3);
-        g->hidedetailClick();
+        g->toggleDetailsClicked();
         QVERIFY(played.last().endsWith(QStringLiteral("sound3.WAV")));
         const qsizetype before = played.size();
-        g->endeClick();
+        g->exitClicked();
         QCOMPARE(played.size(), before + 2);
         QVERIFY(played[before].endsWith(QStringLiteral("sound3.WAV")));
         QVERIFY(played[before + 1].endsWith(QStringLiteral("sound2.WAV")));
@@ -478,9 +478,9 @@ private Q_SLOTS:
             // Without a language file the controls keep their own captions.
             QCOMPARE(button(*f, QStringLiteral("ende"))->text(), QStringLiteral("exit"));
             QCOMPARE(label(*f, QStringLiteral("genrehead"))->text(), QStringLiteral("category"));
-            f->genreMouseUp();
-            f->membersMouseUp();
-            f->hidedetailClick();
+            f->categoryBandReleased();
+            f->itemListReleased();
+            f->toggleDetailsClicked();
         }
         {
             DiscFixture garbage;
@@ -596,18 +596,18 @@ private Q_SLOTS:
 
         auto f = open(disc);
         // Each place that shows a disc text, reached as the viewer reaches it.
-        f->infoClick();
+        f->informationClicked();
         chooseCategory(*f, 0);
         chooseItem(*f, 0);
-        f->docthumbClick();
-        f->docthumbClick();
-        f->hidedetailClick();
-        f->hidedetailClick();
+        f->dockPictureClicked();
+        f->dockPictureClicked();
+        f->toggleDetailsClicked();
+        f->toggleDetailsClicked();
         chooseItem(*f, 1);
-        f->infoClick();
-        f->copybtnClick();
-        f->copyDialog()->cancelClick();
-        f->printcoverClick();
+        f->informationClicked();
+        f->copyClicked();
+        f->copyDialog()->cancelClicked();
+        f->printCoverClicked();
 
         auto* genre = child<FillList>(*f, QStringLiteral("genre"));
         QCOMPARE(genre->item(0)->text(), markup);
@@ -669,14 +669,14 @@ private Q_SLOTS:
         QVERIFY(f->isVisible());
         QVERIFY(!f->unzipModule().isLoaded());
         QCOMPARE(f->state().soundFiles[0], QString());
-        f->Always1Click();
+        f->detailsAlwaysClicked();
         chooseCategory(*f, 0);
         QCOMPARE(child<FillList>(*f, QStringLiteral("members"))->count(), 6);
         for (int row = 3; row <= 5; ++row) {
             chooseItem(*f, row);
             QVERIFY(!f->pictureWindow()->view()->hasPicture());
         }
-        f->infoClick();
+        f->informationClicked();
     }
 
     void onlySoundsOfAClicksSizeAreLoaded() {
@@ -760,7 +760,7 @@ private Q_SLOTS:
         const QString target = QDir::toNativeSeparators(copy + QStringLiteral("/tools/setup.ZIP"));
         QCOMPARE(label(f, QStringLiteral("filename"))->text(), target);
         QVERIFY(button(f, QStringLiteral("info"))->isEnabled());
-        f.ausfClick();
+        f.runClicked();
         QCOMPARE(m_fakes.shell.calls.last().target, target);
         // An item that lies nowhere keeps the place that the disc's rules give it.
         chooseItem(f, 1);
@@ -773,11 +773,11 @@ private Q_SLOTS:
         auto f = open(disc);
         chooseCategory(*f, 0);
         chooseItem(*f, 0);
-        f->CopySerialtoClipboard1Click();
+        f->copySerialClicked();
         QCOMPARE(m_fakes.clipboard.text(), QStringLiteral("AB-12"));
-        f->hpurlClick();
-        f->TavikHomebase1Click();
-        f->BrevanWorksHome1Click();
+        f->homePageLinkClicked();
+        f->homePageClicked();
+        f->makerHomePageClicked();
         using Verb = ui::testing::FakeShell::Verb;
         const QList<ui::testing::FakeShell::Call> expected{
             {Verb::Open, QStringLiteral("http://www.example.org"), {}},
@@ -785,10 +785,10 @@ private Q_SLOTS:
             {Verb::Open, menu::makerHomePage(), {}}};
         QCOMPARE(m_fakes.shell.calls, expected);
 
-        f->About1Click();
+        f->aboutClicked();
         QVERIFY(f->aboutBox()->isVisible());
         QCOMPARE(f->aboutBox()->windowTitle(), QStringLiteral("Tavik - Lumbrel Informations ..."));
-        f->aboutBox()->homeLinkClick();
+        f->aboutBox()->homeLinkClicked();
         QCOMPARE(m_fakes.shell.calls.last().target, menu::productHomePage());
         f->aboutBox()->accept();
     }
@@ -816,8 +816,8 @@ private Q_SLOTS:
         auto f = open(disc);
         // Qt's own buttons and choosers speak the disc's language too.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
-        f->About1Click();
-        menu::AboutBox* box = f->aboutBox();
+        f->aboutClicked();
+        menu::MenuAboutDialog* box = f->aboutBox();
         QVERIFY(box->description()->text().startsWith(firstWords));
         QCOMPARE(box->productName()->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
         // The design's background lies behind it, and its texts take the colour made for that.
@@ -837,7 +837,7 @@ private Q_SLOTS:
         QVERIFY(box->okButton()->geometry().bottom() < box->height());
         box->accept();
 
-        f->Never1Click();
+        f->detailsNeverClicked();
         QCOMPARE(f->state().pictureOption, menu::PictureOption::Never);
         QVERIFY(f->findChild<QAction*>(QStringLiteral("Never1"))->isChecked());
         QVERIFY(!f->findChild<QAction*>(QStringLiteral("Auto1"))->isChecked());
