@@ -123,6 +123,8 @@ private:
     void applyLanguage();
     void applyDesign();
     void readCategories();
+    // Tab goes through the window's controls as it is read: line by line, left to right.
+    void setReadingTabOrder();
     void layoutBand(const QStringList& captions, int iconSize);
     void fillItems(int category);
     void setHeading(ui::EffectLabel* heading, const QString& text);

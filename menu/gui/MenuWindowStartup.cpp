@@ -98,9 +98,12 @@ void MenuWindow::FormShow() {
     readCategories();
     // The band shows its first category as chosen; its items are shown with it.
     if (m_genre->count() > 0) {
-        m_genre->setCurrentRow(0);
-        chooseCategory();
+        if (m_genre->currentRow() == 0)
+            chooseCategory();
+        else
+            m_genre->setCurrentRow(0);
     }
+    setReadingTabOrder();
     m_state.picturePlaced = false;
 }
 
