@@ -14,7 +14,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 gstreamer1.0-plugins-base
     libzip-dev libjpeg-dev libxlsxwriter-dev fonts-dejavu-core
     libisofs-dev libburn-dev xorriso
-    binutils mount clang-format clang-tidy
+    binutils mount clang-format clang-tidy qt6-translations-l10n
 )
 # The real tools that the tests meet, as users do: LibreOffice opens the office exports, headless
 # Chromium the disc's web menu, the validators check the desktop entry and the AppStream metadata.

@@ -18,6 +18,9 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace discbuild {
@@ -25,6 +28,9 @@ namespace {
 
 // A manifest larger than this was not written by a build.
 constexpr qint64 kMaxManifestBytes = 1 << 20;
+
+// The menu program's runtime folders, below the program folder's runtime and the disc's CFG.
+constexpr QStringView kRuntimeFolders[] = {u"lib", u"plugins", u"translations"};
 
 // Where the build writes or deletes, a symbolic link is taken away first, so that nothing the
 // link points at (a documents folder, a file of the user) is touched.
@@ -77,7 +83,10 @@ QSet<QString> readManifest(const QString& path) {
         return names;
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QString name = QString::fromUtf8(line).trimmed();
-        const bool runtime = name.startsWith(u"CFG/lib/"_s) || name.startsWith(u"CFG/plugins/"_s);
+        const bool runtime =
+            std::any_of(std::begin(kRuntimeFolders), std::end(kRuntimeFolders), [&](QStringView folder) {
+                return name.startsWith(u"CFG/"_s + folder.toString() + u'/');
+            });
         const bool listable =
             runtime || name == u"qt.conf"_s || name == u"autorun"_s || webmenu::isWebMenuFile(name);
         if (listable && !name.contains(u'\\') && !name.split(u'/').contains(u".."_s))
@@ -412,8 +421,8 @@ Result build(const QString& target, const EditorState& state, const ItemTable& i
     if (state.prefs.shipRuntime) {
         const QString runtime = files + QStringLiteral("runtime") + QDir::separator();
         copier.copyListed(runtime + QStringLiteral("qt.conf"), QStringLiteral("qt.conf"));
-        for (const QString& folder : {QStringLiteral("lib"), QStringLiteral("plugins")})
-            copier.copyFolderListed(runtime + folder, QStringLiteral("CFG/") + folder + u'/');
+        for (QStringView folder : kRuntimeFolders)
+            copier.copyFolderListed(runtime + folder.toString(), u"CFG/"_s + folder.toString() + u'/');
     }
     const common::IniFile design(d.designFile.path());
     const int language = design.readInteger(u"Language", u"Language", 0);

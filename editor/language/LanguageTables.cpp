@@ -16,6 +16,31 @@ const QHash<QString, QString> kBuiltInMessages{
      QStringLiteral("Cannot write file \"%1\". The folder may be read-only, or the drive full or missing.")},
 };
 
+// Texts that older language files lack, English until a language file says otherwise: the prompt
+// for a new folder's name and the names of file types in the choosers' filters.
+const QHash<QString, QString> kBuiltInTexts{
+    {QStringLiteral("TNEWFOLDER"), QStringLiteral("Name of the new folder:")},
+    {QStringLiteral("FTSupported"), QStringLiteral("All Supported Files")},
+    {QStringLiteral("FTAll"), QStringLiteral("All Files")},
+    {QStringLiteral("FTPrograms"), QStringLiteral("Executables")},
+    {QStringLiteral("FTHelp"), QStringLiteral("Help Files")},
+    {QStringLiteral("FTHtml"), QStringLiteral("HTML")},
+    {QStringLiteral("FTIcons"), QStringLiteral("Icons")},
+    {QStringLiteral("FTModules"), QStringLiteral("Module Music")},
+    {QStringLiteral("FTPictures"), QStringLiteral("Pictures")},
+    {QStringLiteral("FTText"), QStringLiteral("Text Files")},
+    {QStringLiteral("FTFonts"), QStringLiteral("True Type Fonts")},
+    {QStringLiteral("FTUrl"), QStringLiteral("URL Files")},
+    {QStringLiteral("FTVideo"), QStringLiteral("Video Files")},
+    {QStringLiteral("FTWave"), QStringLiteral("Wave Files")},
+    {QStringLiteral("FTWord"), QStringLiteral("Word Documents")},
+    {QStringLiteral("FTZip"), QStringLiteral("Zip Files")},
+    {QStringLiteral("FTFileId"), QStringLiteral("File ID Files")},
+    {QStringLiteral("FTNfo"), QStringLiteral("Nfo Files")},
+    {QStringLiteral("FTJpeg"), QStringLiteral("JPG")},
+    {QStringLiteral("FTBitmaps"), QStringLiteral("Bitmaps")},
+};
+
 QStringList messageKeys() {
     QStringList keys;
     for (int i = 1; i <= 62; ++i) {
@@ -47,6 +72,7 @@ LanguageTables::LanguageTables() : m_messages(kBuiltInMessages) {
     m_texts.insert(QStringLiteral("TNO"), kNo);
     m_texts.insert(QStringLiteral("SYES"), kYes);
     m_texts.insert(QStringLiteral("SNO"), kNo);
+    m_texts.insert(kBuiltInTexts);
 }
 
 void LanguageTables::load(const common::IniFile& file) {
@@ -64,6 +90,8 @@ void LanguageTables::load(const common::IniFile& file) {
     }
     for (const QString& key : numberedTextKeys())
         m_texts.insert(key, file.readString(u"Texts", key));
+    for (auto type = kBuiltInTexts.cbegin(); type != kBuiltInTexts.cend(); ++type)
+        m_texts.insert(type.key(), file.readString(u"Texts", type.key(), type.value()));
 }
 
 QString LanguageTables::toStoredYesNo(const QString& gridText) const {

@@ -13,9 +13,9 @@ namespace menu {
 // the program fill memory with "Fehler" captions.
 constexpr int kMaxContentItems = 200000;
 
-// The disc's content as printed on the back of the cover: per category a heading line
-// "*** caption ***", a line of every item caption followed by ";" when it has items, and an
-// empty line. `genre` is genre.cfg, `members` members.cfg.
+// The disc's content as printed on the back of the cover: per category with items a heading line
+// "*** caption ***", a line of every item caption followed by ";", and an empty line. `genre` is
+// genre.cfg, `members` members.cfg.
 QStringList contentList(const common::IniFile& genre, const common::IniFile& members);
 
 // The print job title of the content list.

@@ -43,8 +43,17 @@ const QString kDefaultFont = QStringLiteral("Arial");
 const QString kCoverJob = QStringLiteral("tavik - lumbrel - cover");
 const QString kProductLogo = QStringLiteral(":/cover/coverlogo.png");
 
-QString today() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+// Today in the short form of the disc's language (10.12.2026 on a German disc), with the whole year;
+// an English disc takes the machine's own form where the machine speaks English.
+QString today(int discLanguage) {
+    const QLocale::Language machine = QLocale::system().language();
+    const QLocale locale = discLanguage == 1 ? QLocale(QLocale::German, QLocale::Germany)
+                           : machine == QLocale::English || machine == QLocale::C ? QLocale::system()
+                                                                                  : QLocale(QLocale::English);
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(u"yyyy"))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return locale.toString(QDate::currentDate(), format);
 }
 
 // A picture file that is set and still readable; a null image otherwise.
@@ -228,7 +237,7 @@ void CoverDialog::prepare() {
     if (m_cdname->text().isEmpty())
         m_cdname->setText(m_state.identity.discName);
     if (m_cddate->text().isEmpty())
-        m_cddate->setText(today());
+        m_cddate->setText(today(m_state.language.texts.language));
     for (QFontComboBox* box : {m_cdnamefont, m_cdnrfont, m_cddatefont, m_sidesfont}) {
         if (box->currentText().trimmed().isEmpty())
             box->setEditText(kDefaultFont);

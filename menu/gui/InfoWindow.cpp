@@ -227,9 +227,9 @@ void InfoWindow::fitToText() {
     const int lines = std::max(1, lineCount());
     int viewHeight = kFullViewHeight;
     if (lines <= kMostLines) {
-        // Twenty pixels a line are the least; a larger font, the frame and the page margins can
-        // need more, and a short text is shown whole.
-        viewHeight = std::max(lines * kLineHeight, textHeight());
+        // A page is the least; a larger font, the frame and the page margins can need more, and a
+        // text of up to kMostLines lines is shown whole.
+        viewHeight = std::max(kFullViewHeight, std::max(lines * kLineHeight, textHeight()));
     }
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     int windowHeight = viewHeight + kGroupHeight;

@@ -20,18 +20,19 @@ class ShadowButton;
 } // namespace ui
 
 // The information window: an item's information text, or the NFO or File_id.diz text of a zip
-// archive, in a read-only view above a group with the buttons print and exit. Its height follows
-// the number of lines of its text.
+// archive, in a read-only view above a group with the buttons print and exit. It shows at least a
+// page of text, and grows with a text of up to kMostLines lines whose font needs more.
 class InfoWindow : public menu::DesignedDialog {
     Q_OBJECT
 public:
-    static constexpr int kInitialWidth = 540;
-    static constexpr int kInitialHeight = 288;
     static constexpr int kLineHeight = 20;
-    static constexpr int kMostLines = 25; // more lines than this scroll in a view of fixed height
-    static constexpr int kFullViewHeight = 400;
+    static constexpr int kMostLines = 25;       // more lines than this scroll in a view of fixed height
+    static constexpr int kFullViewHeight = 400; // a page: twenty lines
     static constexpr int kFullWindowHeight = 510;
     static constexpr int kGroupHeight = 110; // the window below the view: gap, frame and margins
+    // Wide enough for eighty columns of an NFO text.
+    static constexpr int kInitialWidth = 680;
+    static constexpr int kInitialHeight = kFullWindowHeight;
     // How much of a text is shown. Every line costs the view its layout, so a text of nothing but
     // line ends would otherwise take seconds and gigabytes; real information texts and NFO files
     // stay far below both.

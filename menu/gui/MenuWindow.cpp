@@ -37,6 +37,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <utility>
 
 using menu::BoxFill;
 using menu::ButtonMode;
@@ -101,6 +102,8 @@ void MenuWindow::createControls() {
     m_genre->setItemDelegate(new CellDelegate(m_genre));
     m_genre->installEventFilter(this);
     m_genre->viewport()->installEventFilter(this);
+    // Whatever makes a category current (a click, an arrow key, the start) shows its items.
+    connect(m_genre, &QListWidget::currentItemChanged, this, [this] { chooseCategory(); });
 
     m_membersFrame = new QFrame(this);
     m_membersFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -118,6 +121,7 @@ void MenuWindow::createControls() {
     m_members->setItemDelegate(new CellDelegate(m_members));
     m_members->installEventFilter(this);
     m_members->viewport()->installEventFilter(this);
+    connect(m_members, &QListWidget::currentItemChanged, this, [this] { chooseItem(); });
 
     m_detailBox = new ui::BackdropWidget(this);
     m_detailBox->setObjectName(QStringLiteral("detailbox"));
@@ -325,12 +329,40 @@ void MenuWindow::paintEvent(QPaintEvent*) {
     m_backdrop.paint(p, rect());
 }
 
+void MenuWindow::setReadingTabOrder() {
+    QList<QWidget*> chain;
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        if (widget->window() == this && (widget->focusPolicy() & Qt::TabFocus))
+            chain << widget;
+    }
+    std::stable_sort(chain.begin(), chain.end(), [this](const QWidget* a, const QWidget* b) {
+        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
+        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
+    });
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
+}
+
 bool MenuWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool genre = watched == m_genre || watched == m_genre->viewport();
     const bool members = watched == m_members || watched == m_members->viewport();
     if (!genre && !members)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::KeyPress: {
+        // Enter on the band goes on to its items; on an item it does what a double click does.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
+            break;
+        if (genre) {
+            m_members->setFocus();
+            if (!m_members->currentItem() && m_members->count() > 0)
+                m_members->setCurrentRow(0);
+        } else {
+            itemDoubleClicked();
+        }
+        return true;
+    }
     case QEvent::MouseButtonRelease:
         if (genre)
             categoryBandReleased();

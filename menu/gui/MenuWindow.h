@@ -3,6 +3,7 @@
 #include "menu/MenuState.h"
 #include "menu/content/ArchiveLayer.h"
 #include "menu/gui/DesignLook.h"
+#include "ui/QtTexts.h"
 #include "ui/services/Services.h"
 #include "ui/widgets/Backdrop.h"
 
@@ -122,6 +123,8 @@ private:
     void applyLanguage();
     void applyDesign();
     void readCategories();
+    // Tab goes through the window's controls as it is read: line by line, left to right.
+    void setReadingTabOrder();
     void layoutBand(const QStringList& captions, int iconSize);
     void fillItems(int category);
     void setHeading(ui::EffectLabel* heading, const QString& text);
@@ -199,6 +202,7 @@ private:
     QAction* m_copySerial;
 
     menu::MenuAboutDialog* m_aboutBox;
+    ui::QtTexts m_qtTexts;
     NewFolderDialog* m_newFolderDialog;
     CopyDialog* m_copyDialog;
     InfoWindow* m_infoWindow;

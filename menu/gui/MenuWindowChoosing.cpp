@@ -48,15 +48,18 @@ using namespace menu::layout;
 // ---------------------------------------------------------------------------------------------
 // Choosing
 
+// The choice follows the current category and item (see their signals); a key adds its sound,
+// a click its sound and a fresh look at what it points at: the category without a chosen item,
+// the item's details read again.
 void MenuWindow::categoryBandReleased() {
     playSound(2);
-    chooseCategory();
+    if (m_members->currentItem())
+        chooseCategory();
 }
 
 void MenuWindow::categoryBandKeyReleased(int key) {
     if (isNavigationKey(key))
         playSound(2);
-    chooseCategory();
 }
 
 void MenuWindow::chooseCategory() {
@@ -70,14 +73,12 @@ void MenuWindow::chooseCategory() {
     m_membersHead->setText(m_state.language.texts.itemListHeading);
     setHeading(m_detailHead, m_state.language.texts.detailsHeading);
 
-    const QList<QListWidgetItem*> selected = m_genre->selectedItems();
-    if (!selected.isEmpty()) {
-        const QListWidgetItem* item = selected.front();
+    if (const QListWidgetItem* item = m_genre->currentItem()) {
         m_membersHead->setText(m_state.language.texts.itemListHeading + QStringLiteral(" in ") +
                                item->text());
         const int category = item->data(kCategoryRole).toInt();
-        fillItems(category);
         m_state.currentCategory = category;
+        fillItems(category);
     }
     m_genre->setFocus();
 }
@@ -112,15 +113,13 @@ void MenuWindow::itemListKeyReleased(int key) {
         if (m_state.design.designMode == DesignMode::Bitmap && !m_state.soundFiles[1].isEmpty())
             m_members->viewport()->update();
     }
-    chooseItem();
 }
 
 void MenuWindow::chooseItem() {
     m_state.currentTarget.clear();
-    const QList<QListWidgetItem*> selected = m_members->selectedItems();
-    if (selected.isEmpty())
+    const QListWidgetItem* item = m_members->currentItem();
+    if (!item)
         return;
-    const QListWidgetItem* item = selected.front();
     const QString caption = item->text();
     const menu::LanguageTexts& texts = m_state.language.texts;
 

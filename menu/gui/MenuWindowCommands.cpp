@@ -103,8 +103,8 @@ void MenuWindow::informationClicked() {
     }
     m_infoWindow->prepareInformation(
         texts.informationCaption +
-        (texts.language == 1 ? QStringLiteral(" über ") : QStringLiteral(" for ")) + m_filename->text() +
-        QStringLiteral("  (") + file + u')');
+        (texts.language == 1 ? QStringLiteral(" über ") : QStringLiteral(" for ")) +
+        QFileInfo(m_filename->text()).fileName());
     m_infoWindow->clearText();
     QString error;
     if (!m_infoWindow->loadFile(file, InfoWindow::Encoding::Windows1252, &error)) {
@@ -172,7 +172,7 @@ void MenuWindow::showZipText(const QString& ending) {
     const QString caption =
         diz ? (language == 1 ? QStringLiteral("File_id.diz für ") : QStringLiteral("File_id.diz for "))
             : (language == 1 ? QStringLiteral("Nfo über ") : QStringLiteral("Nfo for "));
-    m_infoWindow->prepareZipText(caption + archive);
+    m_infoWindow->prepareZipText(caption + QFileInfo(archive).fileName());
     m_infoWindow->clearText();
     QString error;
     if (!m_infoWindow->loadFile(textPath, InfoWindow::Encoding::Dos437, &error)) {

@@ -98,9 +98,12 @@ void MenuWindow::startUp() {
     readCategories();
     // The band shows its first category as chosen; its items are shown with it.
     if (m_genre->count() > 0) {
-        m_genre->setCurrentRow(0);
-        chooseCategory();
+        if (m_genre->currentRow() == 0)
+            chooseCategory();
+        else
+            m_genre->setCurrentRow(0);
     }
+    setReadingTabOrder();
     m_state.picturePlaced = false;
 }
 
@@ -123,6 +126,7 @@ void MenuWindow::readSounds() {
 void MenuWindow::applyLanguage() {
     const menu::LanguageFile& lang = m_state.language;
     const menu::LanguageTexts& texts = lang.texts;
+    m_qtTexts.follow(texts.language == 1);
 
     if (const auto builtIn = menu::builtInTexts(texts.language)) {
         m_zipMenu->setSideBarText(builtIn->zipSideBar);

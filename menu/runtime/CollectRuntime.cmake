@@ -1,10 +1,12 @@
 # Install step: gathers the menu program's runtime into the program folder, so that a disc build
 # only copies it. Called with RUNTIME_DIR (the destination), MENU_PROGRAM (the installed menu
-# program), PLUGIN_DIR (Qt's plugin folder) and PLUGINS (paths below it).
+# program), PLUGIN_DIR (Qt's plugin folder), PLUGINS (paths below it) and TRANSLATIONS (Qt's own
+# catalogues, so that Qt's buttons and choosers speak the disc's language).
 #
 # Layout of RUNTIME_DIR, mirrored into a disc's CFG folder:
 #   lib/       the shared libraries, each under its soname, no symlinks
 #   plugins/   the Qt plugins, in Qt's folder structure
+#   translations/  Qt's catalogues
 #   qt.conf    lies beside the menu program and points Qt at both
 
 # Libraries every desktop Linux system brings; shipping them would clash with the system's driver
@@ -64,4 +66,13 @@ endforeach()
 list(LENGTH libraries count)
 message(STATUS "Menu program runtime: ${count} libraries")
 
-file(WRITE "${RUNTIME_DIR}/qt.conf" "[Paths]\nPrefix=CFG\nLibraries=lib\nPlugins=plugins\n")
+foreach(catalogue IN LISTS TRANSLATIONS)
+    if(EXISTS "${catalogue}")
+        file(INSTALL "${catalogue}" DESTINATION "${RUNTIME_DIR}/translations")
+    else()
+        message(WARNING "The menu program's runtime misses Qt's catalogue ${catalogue}")
+    endif()
+endforeach()
+
+file(WRITE "${RUNTIME_DIR}/qt.conf"
+     "[Paths]\nPrefix=CFG\nLibraries=lib\nPlugins=plugins\nTranslations=translations\n")

@@ -74,6 +74,15 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_disc + u"CFG/plugins/platforms/libqxcb.so"_s));
     }
 
+    // A German disc speaks German in Qt's own buttons and choosers on a machine without Qt's
+    // translations: the disc carries the catalogue, and qt.conf points Qt at it.
+    void qtsGermanTextsTravelWithTheDisc() {
+        QVERIFY(QFileInfo(m_disc + u"CFG/translations/qtbase_de.qm"_s).size() > 0);
+        QFile conf(m_disc + u"qt.conf"_s);
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        QVERIFY(conf.readAll().contains("Translations=translations"));
+    }
+
     void menuComesUpWithTheSystemsQtHidden() {
         if (geteuid() != 0)
             QSKIP("hiding the system's libraries needs root");

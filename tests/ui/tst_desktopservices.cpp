@@ -1,4 +1,5 @@
 // The real services, driven offscreen: modal boxes are answered by a timer that finds them.
+#include "ui/QtTexts.h"
 #include "ui/services/DesktopChoosers.h"
 #include "ui/services/DesktopMessageBox.h"
 #include "ui/services/DesktopPrint.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinterInfo>
@@ -87,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(captions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
         QCOMPARE(icon, QMessageBox::Warning);
 
-        // OK and Cancel keep their own captions whatever the language.
+        // OK and Cancel are Qt's own: English until Qt's German texts are installed.
         captions.clear();
         pressOnNextBox(QStringLiteral("Cancel"), &captions, &icon);
         QCOMPARE(messages.show(MessageBoxService::Kind::Error, MessageBoxService::Buttons::OkCancel,
@@ -95,6 +97,38 @@ private Q_SLOTS:
                  MessageBoxService::Answer::Cancel);
         QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("Cancel")}));
         QCOMPARE(icon, QMessageBox::Critical);
+    }
+
+    void qtsOwnTextsFollowTheLanguage() {
+        ui::DesktopMessageBox messages;
+        QStringList captions;
+        QMessageBox::Icon icon{};
+        ui::QtTexts qtTexts;
+        QVERIFY(qtTexts.follow(true));
+        pressOnNextBox(QStringLiteral("Abbrechen"), &captions, &icon);
+        QCOMPARE(messages.show(MessageBoxService::Kind::Question, MessageBoxService::Buttons::YesNoCancel,
+                               QStringLiteral("Speichern?")),
+                 MessageBoxService::Answer::Cancel);
+        QVERIFY(captions.contains(QStringLiteral("Abbrechen")));
+        captions.clear();
+        pressOnNextBox(QStringLiteral("OK"), &captions, &icon);
+        messages.show(MessageBoxService::Kind::Error, MessageBoxService::Buttons::OkCancel,
+                      QStringLiteral("?"));
+        QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("Abbrechen")}));
+        {
+            QFileDialog chooser;
+            chooser.setOption(QFileDialog::DontUseNativeDialog);
+            QCOMPARE(chooser.labelText(QFileDialog::LookIn), QStringLiteral("Suchen in:"));
+            QCOMPARE(chooser.labelText(QFileDialog::FileName), QStringLiteral("Datei&name:"));
+        }
+
+        // Back to English: Qt's built-in texts.
+        QVERIFY(qtTexts.follow(false));
+        captions.clear();
+        pressOnNextBox(QStringLiteral("Cancel"), &captions, &icon);
+        messages.show(MessageBoxService::Kind::Error, MessageBoxService::Buttons::OkCancel,
+                      QStringLiteral("?"));
+        QCOMPARE(captions, (QStringList{QStringLiteral("OK"), QStringLiteral("Cancel")}));
     }
 
     void messageBoxClosedWithoutAButtonChangesNothing() {

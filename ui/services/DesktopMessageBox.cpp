@@ -35,12 +35,13 @@ MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, co
     QPushButton* no = nullptr;
     QPushButton* yes = nullptr;
     switch (buttons) {
+    // Qt's standard buttons, so that OK and Cancel speak the language of Qt's installed texts.
     case Buttons::Ok:
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.addButton(QMessageBox::Ok);
         break;
     case Buttons::OkCancel:
-        box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.addButton(QMessageBox::Ok);
+        cancel = box.addButton(QMessageBox::Cancel);
         break;
     case Buttons::YesNo:
         yes = box.addButton(yesCaption(), QMessageBox::YesRole);
@@ -50,7 +51,7 @@ MessageBoxService::Answer DesktopMessageBox::show(Kind kind, Buttons buttons, co
     case Buttons::YesNoCancel:
         yes = box.addButton(yesCaption(), QMessageBox::YesRole);
         no = box.addButton(noCaption(), QMessageBox::NoRole);
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        cancel = box.addButton(QMessageBox::Cancel);
         box.setEscapeButton(cancel);
         break;
     }

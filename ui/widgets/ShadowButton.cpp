@@ -2,6 +2,7 @@
 
 #include "ui/widgets/CaptionFit.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -18,7 +19,8 @@ const QColor kShadow(0, 0, 0, 110);
 } // namespace
 
 ShadowButton::ShadowButton(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it; a click leaves the focus where the user had it (in a list, say).
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
 }
 
@@ -199,12 +201,30 @@ void ShadowButton::paintEvent(QPaintEvent*) {
     const QRect content = face.adjusted(inner, inner, -inner, -inner);
     if (m_arrow != Arrow::None) {
         paintArrow(p, content);
+    } else {
+        // A caption too wide for the face is drawn smaller rather than cut.
+        p.setFont(fittingFont(font(), {text()}, captionRoom()));
+        drawEffectText(p, content, Qt::AlignCenter | Qt::TextShowMnemonic, text(), m_textColor, m_effect,
+                       isEnabled());
+    }
+    if (hasFocus())
+        paintFocusFrame(p, content);
+}
+
+void ShadowButton::paintFocusFrame(QPainter& p, const QRect& content) const {
+    // Dotted in the caption's colour, which the design made to read on the face.
+    p.setPen(QPen(m_textColor, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(content.adjusted(1, 1, -2, -2));
+}
+
+void ShadowButton::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus, as Space does.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        animateClick();
         return;
     }
-    // A caption too wide for the face is drawn smaller rather than cut.
-    p.setFont(fittingFont(font(), {text()}, captionRoom()));
-    drawEffectText(p, content, Qt::AlignCenter | Qt::TextShowMnemonic, text(), m_textColor, m_effect,
-                   isEnabled());
+    QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace ui

@@ -50,8 +50,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void paintFocusFrame(QPainter& p, const QRect& content) const;
     void paintBevel(QPainter& p, QRect r, int width, bool raised) const;
     void paintArrow(QPainter& p, const QRect& r) const;
     QRect restingFace() const;

@@ -107,6 +107,7 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     // where white would vanish.
     moreDesigns->setColor(moreDesigns->palette().color(QPalette::Link));
     moreDesigns->installEventFilter(this);
+    m_captions.push_back({QStringLiteral("E142"), [this](const QString& t) { moreDesigns->setText(t); }});
     OK = button(this, "zGradBtn3", QStringLiteral("OK"), "E131");
     Cancel = button(this, "zGradBtn4", QStringLiteral("Cancel"), "E132");
     help = button(this, "help", QStringLiteral("Help"), "E133");

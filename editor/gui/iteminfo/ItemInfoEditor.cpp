@@ -2,6 +2,7 @@
 
 #include "editor/gui/PointSize.h"
 #include "editor/gui/UnstorableQuestion.h"
+#include "editor/language/FileFilter.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/EditorState.h"
@@ -25,12 +26,18 @@ using Msg = ui::MessageBoxService;
 
 namespace {
 
-const QString kTextFilter = QStringLiteral(
-    "All supported files (*.txt,*.diz,*.nfo)|*.txt;*.diz;*.nfo|Text Files (*.txt)|*.txt|File ID Files "
-    "(*.diz)|*.diz|Nfo Files (*.nfo)|*.nfo");
-const QString kPictureFilter = QStringLiteral(
-    "All Supported Files (*.jpg,*.jpeg,*.bmp)|*.jpg;*.jpeg;*.bmp|JPG (*.jpg;*.jpeg)|*.jpg;*.jpeg|Bitmaps "
-    "(*.bmp)|*.bmp");
+QString textFilter(const LanguageTables& language) {
+    return fileFilter(language, {{u"FTSupported", u"*.txt;*.diz;*.nfo"},
+                                 {u"FTText", u"*.txt"},
+                                 {u"FTFileId", u"*.diz"},
+                                 {u"FTNfo", u"*.nfo"}});
+}
+
+QString pictureFilter(const LanguageTables& language) {
+    return fileFilter(
+        language,
+        {{u"FTSupported", u"*.jpg;*.jpeg;*.bmp"}, {u"FTJpeg", u"*.jpg;*.jpeg"}, {u"FTBitmaps", u"*.bmp"}});
+}
 
 // A text of the language tables, or the built-in English one before any language is applied.
 QString textOr(const LanguageTables& language, const char16_t* key, const char* builtIn) {
@@ -252,11 +259,12 @@ void ItemInfoEditor::loadCompanion() {
 void ItemInfoEditor::templateClicked() {
     m_context.click();
     const bool text = m_mode == ItemInfoMode::Text;
-    const QString file = m_context.services.choosers.openFile({m_templateButton->text(),
-                                                               m_context.state.projectFolder,
-                                                               text ? kTextFilter : kPictureFilter,
-                                                               {},
-                                                               {}});
+    const QString file = m_context.services.choosers.openFile(
+        {m_templateButton->text(),
+         m_context.state.projectFolder,
+         text ? textFilter(m_context.state.language) : pictureFilter(m_context.state.language),
+         {},
+         {}});
     if (file.isEmpty())
         return;
     if (text) {

@@ -2,6 +2,7 @@
 
 #include "common/Paths.h"
 #include "editor/disc/ItemKind.h"
+#include "editor/language/FileFilter.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/EditorState.h"
@@ -19,14 +20,27 @@
 
 namespace {
 
-const QString kFilter = QStringLiteral(
-    "All Supported "
-    "Files|*.exe;*.zip;*.hlp;*.htm;*.html;*.url;*.wav;*.mod;*.xm;*.it;*.s3m;*.stm;*.med;*.669;*.bmp;"
-    "*.gif;*.jpg;*.jpeg;*.txt;*.doc;*.avi;*.mp3;*.mov;*.mpg;*.mpeg;*.ico;*.ttf|All "
-    "Files|*.*|Executables|*.exe|"
-    "Help Files|*.hlp|HTML|*.htm;*.html|Icons|*.ico|Module Music|*.mod;*.xm;*.it;*.s3m;*.stm;*.med;*.669|"
-    "Pictures|*.bmp;*.gif;*.jpg;*.jpeg|Text Files|*.txt|True Type Fonts|*.ttf|URL Files|*.url|"
-    "Video Files|*.avi;*.mp3;*.mov;*.mpg;*.mpeg|Wave Files|*.wav|Word Documents|*.doc|Zip Files|*.zip");
+// What the chooser offers: every type that the menu program knows how to start or show.
+QString chooserFilter(const LanguageTables& language) {
+    return fileFilter(language,
+                      {{u"FTSupported",
+                        u"*.exe;*.zip;*.hlp;*.htm;*.html;*.url;*.wav;*.mod;*.xm;*.it;*.s3m;*.stm;*.med;*.669;"
+                        u"*.bmp;*.gif;*.jpg;*.jpeg;*.txt;*.doc;*.avi;*.mp3;*.mov;*.mpg;*.mpeg;*.ico;*.ttf"},
+                       {u"FTAll", u"*.*"},
+                       {u"FTPrograms", u"*.exe"},
+                       {u"FTHelp", u"*.hlp"},
+                       {u"FTHtml", u"*.htm;*.html"},
+                       {u"FTIcons", u"*.ico"},
+                       {u"FTModules", u"*.mod;*.xm;*.it;*.s3m;*.stm;*.med;*.669"},
+                       {u"FTPictures", u"*.bmp;*.gif;*.jpg;*.jpeg"},
+                       {u"FTText", u"*.txt"},
+                       {u"FTFonts", u"*.ttf"},
+                       {u"FTUrl", u"*.url"},
+                       {u"FTVideo", u"*.avi;*.mp3;*.mov;*.mpg;*.mpeg"},
+                       {u"FTWave", u"*.wav"},
+                       {u"FTWord", u"*.doc"},
+                       {u"FTZip", u"*.zip"}});
+}
 
 } // namespace
 
@@ -135,8 +149,8 @@ void AddFileDialog::prepare() {
 
 void AddFileDialog::chooseFileClicked() {
     m_context.click();
-    const QString chosen =
-        m_context.services.choosers.openFile({windowTitle(), chooserFolder(), kFilter, {}, {}});
+    const QString chosen = m_context.services.choosers.openFile(
+        {windowTitle(), chooserFolder(), chooserFilter(m_context.state.language), {}, {}});
     if (chosen.isEmpty())
         return;
     const QFileInfo info(chosen);

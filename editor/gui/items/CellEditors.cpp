@@ -76,6 +76,10 @@ void OneLineEditor::applyTexts(const common::IniFile& file, const LanguageTables
 bool OneLineEditor::run(Mode mode, const QString& initial, const CellTarget& target) {
     m_mode = mode;
     showTarget(m_context.state.language.text(mode == Mode::NewName ? u"T18" : u"T3"), target);
+    if (mode == Mode::NewName) {
+        m_fieldLabel->setText(m_context.state.language.text(u"TNEWFOLDER"));
+        m_fieldLabel->show();
+    }
     m_textEdit->setText(mode == Mode::Cell ? initial : QString());
     m_textEdit->selectAll();
     m_textEdit->setFocus();
@@ -108,8 +112,7 @@ void OneLineEditor::cancelClicked() {
 }
 
 void OneLineEditor::returnPressed() {
-    if (m_mode != Mode::NewName)
-        okClicked();
+    okClicked();
 }
 
 YesNoDialog::YesNoDialog(ItemDialogContext& context, QWidget* parent)

@@ -6,6 +6,7 @@
 #include "editor/project/ItemTable.h"
 #include "editor/project/ProjectSession.h"
 #include "editor/project/SettingsFile.h"
+#include "ui/QtTexts.h"
 #include "ui/services/Services.h"
 
 #include <QMainWindow>
@@ -228,6 +229,7 @@ private:
     QLabel* m_screenshotMark = nullptr;
     ItemGrid* m_grid = nullptr;
     WaitWindow* m_wait = nullptr;
+    ui::QtTexts m_qtTexts;
     BandColourDialog* m_colorChooser = nullptr;
     IconChooserDialog* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;

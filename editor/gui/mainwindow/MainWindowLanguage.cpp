@@ -45,6 +45,7 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     m_state.helpFile = m_state.programFolder + QStringLiteral("Help") + QDir::separator() +
                        file.readString(u"General", u"Help", QStringLiteral("ZolHlp%1.hlp").arg(language));
     m_state.language.load(file);
+    m_qtTexts.follow(language == 2);
     applyMainTexts(file);
     for (TranslatableWindow* window : m_translatable)
         window->applyTexts(file, m_state.language, language);

@@ -147,6 +147,9 @@ void WelcomeDialog::languageChanged(int index) {
         return;
     m_state.prefs.language = index + 1;
     m_hooks.applyLanguage(index + 1);
+    // Longer captions widen the screen; it stays centred where Qt placed it.
+    adjustSize();
+    adjustPosition(parentWidget());
     m_showNextTime->setFocus();
 }
 

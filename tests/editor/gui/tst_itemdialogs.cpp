@@ -183,6 +183,15 @@ private Q_SLOTS:
         f.state.projectFolder = QDir::toNativeSeparators(f.dir.path() + u"/other/"_qs);
         dialog->chooseFileClicked();
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
+
+        // The chooser names its file types in the editor's language.
+        QVERIFY(f.fakes.choosers.requests.last().file.filter.startsWith(u"All Supported Files|*.exe;"_qs));
+        f.form->languageClicked(2);
+        dialog->chooseFileClicked();
+        const QString filter = f.fakes.choosers.requests.last().file.filter;
+        QVERIFY(filter.startsWith(u"Alle unterst\u00fctzten Dateien|*.exe;"_qs));
+        QVERIFY(filter.contains(u"|Alle Dateien|*.*|Programme|*.exe|"_qs));
+        QCOMPARE(filter.count(u'|') % 2, 1);
     }
 
     void tipComesBeforeTheFileIsAdded() {
@@ -393,16 +402,29 @@ private Q_SLOTS:
     void textEditorModes() {
         Fixture f;
         auto* editor = f.find<OneLineEditor>();
-        // Escape keeps the typed name, Cancel empties it; Enter does not close for a new name.
-        whenOpen<OneLineEditor>([](OneLineEditor* d) {
+        // A new name has its prompt; Enter presses OK, but not on an empty name; Escape keeps the
+        // typed name, Cancel empties it.
+        whenOpen<OneLineEditor>([&](OneLineEditor* d) {
+            const QList<QLabel*> labels = d->findChildren<QLabel*>();
+            QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) {
+                return l->isVisible() && l->text() == f.state.language.text(u"TNEWFOLDER");
+            }));
+            QTest::keyClick(d->m_textEdit, Qt::Key_Return);
+            QCOMPARE(f.lastMessage(), f.message(u"M7"));
+            QVERIFY(d->isVisible());
             d->m_textEdit->setText(u"Backup"_qs);
             QTest::keyClick(d->m_textEdit, Qt::Key_Return);
-            QVERIFY(d->isVisible());
+        });
+        QVERIFY(editor->run(OneLineEditor::Mode::NewName, {}));
+        QCOMPARE(editor->text(), QStringLiteral("Backup"));
+        QCOMPARE(editor->windowTitle(), f.state.language.text(u"T18"));
+
+        whenOpen<OneLineEditor>([](OneLineEditor* d) {
+            d->m_textEdit->setText(u"Backup"_qs);
             QTest::keyClick(d->m_textEdit, Qt::Key_Escape);
         });
         QVERIFY(!editor->run(OneLineEditor::Mode::NewName, {}));
         QCOMPARE(editor->text(), QStringLiteral("Backup"));
-        QCOMPARE(editor->windowTitle(), f.state.language.text(u"T18"));
 
         whenOpen<OneLineEditor>([](OneLineEditor* d) {
             d->m_textEdit->setText(u"Backup"_qs);

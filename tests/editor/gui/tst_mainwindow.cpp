@@ -215,10 +215,14 @@ private Q_SLOTS:
         QCOMPARE(f.header()->model()->headerData(fieldIndex(ItemField::FileName), Qt::Horizontal).toString(),
                  QStringLiteral("Datei Name"));
         QCOMPARE(f.form->items().field(0, ItemField::FileName), QStringLiteral("Yes.exe"));
+        // Qt's own buttons and choosers follow.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         const int played = int(f.fakes.sound.played.size());
         f.form->languageClicked(2); // already German: nothing changes
         QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
         QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
+        f.form->languageClicked(1);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
     void windowFitsASmallScreenInBothLanguages() {
@@ -474,7 +478,7 @@ private Q_SLOTS:
         QCOMPARE(f.child(u"add"_qs)->text(), QStringLiteral("Datei hinzuf\u00fcgen"));
     }
 
-    // The about box and the category editor's link speak the current language too.
+    // The about box and the category and design editors' links speak the current language too.
     void aboutBoxAndIconLinkFollowTheLanguage() {
         Fixture f;
         for (int language : {2, 1}) {
@@ -491,6 +495,10 @@ private Q_SLOTS:
             });
             f.form->aboutClicked();
             const auto* link = f.form->findChild<ui::EffectLabel*>(u"moreIcons"_qs);
+            const auto* designLink = f.form->findChild<ui::EffectLabel*>(u"moreDesigns"_qs);
+            QCOMPARE(designLink->text(), language == 2
+                                             ? QStringLiteral("Weitere Designs auf der Tavik-Homebase")
+                                             : QStringLiteral("More Designs at Tavik Homebase"));
             if (language == 2) {
                 QCOMPARE(texts.value(0), QStringLiteral("Tavik - Lumbrel Informationen ..."));
                 QVERIFY(texts.value(2).contains(u"Dank"_qs));

@@ -433,9 +433,16 @@ private Q_SLOTS:
         WelcomeDialog* welcome = f.child<WelcomeDialog>();
         whenOpen<WelcomeDialog>([&f](WelcomeDialog* s) {
             QVERIFY(!s->m_openLastButton->isEnabled()); // the last project is gone
+            // As narrow as English allows, so that German has to widen it.
+            const QPoint centre = s->frameGeometry().center();
+            s->resize(s->minimumSizeHint());
+            s->move(centre - s->rect().center());
             s->languagew->setCurrentIndex(1);
             Q_EMIT s->languagew->activated(1);
             QCOMPARE(s->windowTitle(), u"Tavik - Lumbrel - Willkommen"_qs);
+            // Wider in German, and centred where it was.
+            QVERIFY((s->frameGeometry().center() - centre).manhattanLength() <= 2);
+            QVERIFY(s->width() >= s->minimumSizeHint().width());
             QCOMPARE(f.wizard()->buttonText(QWizard::NextButton), u"&Weiter >"_qs); // every window follows
             QCOMPARE(f.state.prefs.language, 2);
             s->m_showNextTime->setChecked(false);

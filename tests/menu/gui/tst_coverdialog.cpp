@@ -23,7 +23,10 @@ using namespace menu::coverlayout;
 namespace {
 
 QString today() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(u"yyyy"))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return QLocale::system().toString(QDate::currentDate(), format);
 }
 
 // A point of a printed page, relative to the cover's detail area like the layout.
@@ -80,8 +83,8 @@ private Q_SLOTS:
         QCOMPARE(field<QLineEdit>("cdnr")->text(), QString());
         QCOMPARE(field<QComboBox>("ZolLogo")->currentIndex(), 0);
         QCOMPARE(field<QComboBox>("ZolLogo")->currentText(), QStringLiteral("Yes, the zol got me !!!"));
-        QCOMPARE(contentView()->toPlainText(), QStringLiteral("*** Games ***\nA;B;\n\n*** Tools ***\n"));
-        QCOMPARE(contentView()->document()->blockCount(), 5);
+        QCOMPARE(contentView()->toPlainText(), QStringLiteral("*** Games ***\nA;B;\n"));
+        QCOMPARE(contentView()->document()->blockCount(), 3);
     }
 
     void editedFieldsAreKeptAndEmptyOnesRefilled() {
@@ -204,6 +207,11 @@ private Q_SLOTS:
         QCOMPARE(cover->findChild<QComboBox*>(QStringLiteral("ZolLogo"))->itemText(1),
                  QStringLiteral("Bitte, keine Werbung."));
         QCOMPARE(cover->coverPage().contentHeading, QStringLiteral("Inhalt"));
+        // Today in German, with the whole year.
+        window.printCoverClicked();
+        QCOMPARE(cover->findChild<QLineEdit*>(QStringLiteral("cddate"))->text(),
+                 QDate::currentDate().toString(u"dd.MM.yyyy"));
+        cover->reject();
         // Without categories the list is empty.
         cover->prepare();
         QCOMPARE(cover->coverPage().content, QStringList({QString()}));

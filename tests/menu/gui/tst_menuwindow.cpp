@@ -732,6 +732,74 @@ private Q_SLOTS:
         QVERIFY(m_fakes.sound.played.isEmpty());
     }
 
+    // Everything a click does follows the current category and item, whatever moved it.
+    void theKeyboardReachesEverything() {
+        DiscFixture disc;
+        writeToolsDisc(disc);
+        disc.addCategory(QStringLiteral("Games"));
+        disc.addItem(1, QStringLiteral("Chess"),
+                     {{QStringLiteral("pfad"), QStringLiteral("\\games\\chess.exe")},
+                      {QStringLiteral("execute"), QStringLiteral("1")}});
+        disc.save();
+        auto f = open(disc);
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+        auto* members = child<FillList>(*f, QStringLiteral("members"));
+        auto* filename = label(*f, QStringLiteral("filename"));
+        QCOMPARE(QApplication::focusWidget(), genre);
+
+        // The band is one row: the arrows to the sides move through it.
+        QTest::keyClick(genre, Qt::Key_Right);
+        QCOMPARE(label(*f, QStringLiteral("membershead"))->text(), QStringLiteral("files in Games"));
+        QCOMPARE(members->count(), 1);
+        // A key held down sends no release; the choice follows all the same.
+        QTest::keyPress(genre, Qt::Key_Left);
+        QCOMPARE(label(*f, QStringLiteral("membershead"))->text(), QStringLiteral("files in Tools"));
+        QTest::keyRelease(genre, Qt::Key_Left);
+
+        // Enter goes on to the items, the first chosen with its details and commands.
+        QTest::keyClick(genre, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), members);
+        QCOMPARE(members->currentRow(), 0);
+        QVERIFY(filename->text().endsWith(QStringLiteral("setup.ZIP")));
+        QVERIFY(child<ShadowButton>(*f, QStringLiteral("zip"))->isEnabled());
+        QTest::keyPress(members, Qt::Key_Down);
+        QVERIFY(filename->text().endsWith(QStringLiteral("run.exe")));
+        QVERIFY(!child<ShadowButton>(*f, QStringLiteral("copybtn"))->isEnabled());
+        QVERIFY(child<ShadowButton>(*f, QStringLiteral("ausf"))->isEnabled());
+        // Enter starts the item's first allowed action.
+        QTest::keyClick(members, Qt::Key_Return);
+        QCOMPARE(m_fakes.shell.calls.size(), 1);
+        QVERIFY(m_fakes.shell.calls.last().target.endsWith(QStringLiteral("run.exe")));
+
+        // Tab reaches every button that can be pressed, line by line, left to right.
+        auto tab = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); };
+        for (int i = 0; i < 40 && QApplication::focusWidget() != genre; ++i)
+            tab();
+        QList<QWidget*> reached{genre};
+        for (tab(); reached.size() < 40 && QApplication::focusWidget() != genre; tab())
+            reached << QApplication::focusWidget();
+        QCOMPARE(QApplication::focusWidget(), genre);
+        QList<QWidget*> buttons;
+        for (ShadowButton* b : f->findChildren<ShadowButton*>()) {
+            if (b->window() == f.get() && b->isVisible() && b->isEnabled())
+                buttons << b;
+        }
+        QVERIFY(buttons.size() >= 4);
+        for (QWidget* b : buttons)
+            QVERIFY2(reached.contains(b), qPrintable(b->objectName()));
+        for (qsizetype i = 0; i + 1 < reached.size(); ++i) {
+            const QPoint a = reached[i]->mapTo(f.get(), QPoint()),
+                         b = reached[i + 1]->mapTo(f.get(), QPoint());
+            QVERIFY2(a.y() < b.y() || (a.y() == b.y() && a.x() < b.x()),
+                     qPrintable(reached[i + 1]->objectName()));
+        }
+        // Enter presses the button that has the focus.
+        QTest::keyClick(genre, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!f->isVisible());
+    }
+
     void aDiscCopiedAnywhereFindsItsItems_data() {
         QTest::addColumn<bool>("readOnly");
         QTest::newRow("writable copy") << false;
@@ -796,12 +864,14 @@ private Q_SLOTS:
     void aboutBoxTakesTheDiscsDesignAndLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("firstWords");
-        QTest::newRow("English") << 0 << QStringLiteral("The autostart menu");
-        QTest::newRow("German") << 1 << QStringLiteral("Das Autostartmenü");
+        QTest::addColumn<QString>("qtCancel");
+        QTest::newRow("English") << 0 << QStringLiteral("The autostart menu") << QStringLiteral("Cancel");
+        QTest::newRow("German") << 1 << QStringLiteral("Das Autostartmenü") << QStringLiteral("Abbrechen");
     }
     void aboutBoxTakesTheDiscsDesignAndLanguage() {
         QFETCH(int, language);
         QFETCH(QString, firstWords);
+        QFETCH(QString, qtCancel);
         DiscFixture disc;
         writeToolsDisc(disc, language);
         disc.set(QStringLiteral("design.cfg"), QStringLiteral("Back"), QStringLiteral("bc"),
@@ -812,6 +882,8 @@ private Q_SLOTS:
                  QStringLiteral("clTeal"));
         disc.save();
         auto f = open(disc);
+        // Qt's own buttons and choosers speak the disc's language too.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
         f->aboutClicked();
         menu::MenuAboutDialog* box = f->aboutBox();
         QVERIFY(box->description()->text().startsWith(firstWords));
