@@ -21,14 +21,11 @@ bool buildDisc(CommandSession& session, const QString& target) {
         return false;
     }
     session.console.step(session.texts[CommandTexts::DiscBuilt].arg(folder));
-    if (!result.missingFiles.isEmpty()) {
-        const QString list = QStringLiteral("\n") + result.missingFiles.join(u'\n');
-        const QString text = session.state.language.message(u"M60");
-        session.warn(text.contains(QStringLiteral("%1")) ? text.arg(list) : text + list);
-    }
-    if (!result.keptFiles.isEmpty())
+    if (!result.missingFiles.isEmpty())
         session.warn(
-            session.discTexts[DiscTexts::KeptFiles].arg(QStringLiteral("\n") + result.keptFiles.join(u'\n')));
+            DiscTexts::missingFilesMessage(session.state.language.message(u"M60"), result.missingFiles));
+    if (!result.keptFiles.isEmpty())
+        session.warn(session.discTexts.keptFilesMessage(result.keptFiles));
     return true;
 }
 

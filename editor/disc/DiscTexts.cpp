@@ -152,3 +152,12 @@ QString DiscTexts::changesMessage(const discimage::ImagePlan& plan) const {
     }
     return text;
 }
+
+QString DiscTexts::missingFilesMessage(const QString& text, const QStringList& files) {
+    const QString list = nameList(files);
+    return text.contains(QStringLiteral("%1")) ? text.arg(list) : text + list;
+}
+
+QString DiscTexts::keptFilesMessage(const QStringList& files) const {
+    return (*this)[KeptFiles].arg(nameList(files));
+}

@@ -67,6 +67,11 @@ public:
     // What the image will not hold as the folder does, each list under its heading; the question
     // whether to go on is the caller's.
     QString changesMessage(const discimage::ImagePlan& plan) const;
+    // What a build that lacks files of the menu says: `text` is the language's message, with the
+    // list at its place holder, or below it where an older language file has none.
+    static QString missingFilesMessage(const QString& text, const QStringList& files);
+    // What a build says that kept the user's files where the runtime goes.
+    QString keptFilesMessage(const QStringList& files) const;
 
 private:
     QHash<int, QString> m_texts;

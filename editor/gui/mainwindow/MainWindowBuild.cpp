@@ -42,18 +42,14 @@ void MainWindow::buildDiscClicked() {
     // A menu without its program, texts or icons shows nothing: say what is missing instead of
     // offering to start it.
     if (!result.missingFiles.isEmpty()) {
-        // The list is shown also where an older language file lacks the text or its place holder.
-        const QString list = QStringLiteral("\n\n") + result.missingFiles.join(u'\n');
-        const QString text = message(u"M60");
         m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
-                                 text.contains(QStringLiteral("%1")) ? text.arg(list) : text + list);
+                                 DiscTexts::missingFilesMessage(message(u"M60"), result.missingFiles));
         return;
     }
     // The user's own files stay where the disc's runtime would go; the disc does without it.
     if (!result.keptFiles.isEmpty()) {
-        m_services.messages.show(
-            Msg::Kind::Warning, Msg::Buttons::Ok,
-            texts[DiscTexts::KeptFiles].arg(QStringLiteral("\n\n") + result.keptFiles.join(u'\n')));
+        m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok,
+                                 texts.keptFilesMessage(result.keptFiles));
         return;
     }
     const QString disc = common::withTrailingSeparator(QDir::toNativeSeparators(folder));
