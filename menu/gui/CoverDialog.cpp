@@ -10,6 +10,7 @@
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/PrintService.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/Contrast.h"
 #include "ui/widgets/EffectLabel.h"
@@ -381,6 +382,7 @@ void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
     for (const auto& [key, label] : m_labels)
         label->setText(language.details[key]);
     setWindowTitle(language.forms[2]);
+    fitLabels();
     m_contentDialog->applyLanguage(language);
 }
 
@@ -409,6 +411,16 @@ void CoverDialog::applyDesign(const menu::DesignLook& look) {
                          ui::readableColor(look.design.detailLabels.color, ground, name->geometry()));
         name->setPalette(palette);
     }
+    fitLabels();
     m_contentDialog->applyDesign(look);
     update();
+}
+
+void CoverDialog::fitLabels() {
+    for (const auto& [key, label] : m_labels) {
+        QFont base = font();
+        base.setBold(label->isBold());
+        const int room = label->width() - ui::effectMargin(label->effect()) - 2;
+        label->setFont(ui::fittingFont(base, {label->text()}, room));
+    }
 }

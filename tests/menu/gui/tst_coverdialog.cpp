@@ -233,6 +233,28 @@ private Q_SLOTS:
         }
     }
 
+    void labelsShowTheirWholeText_data() { shippedLanguages(); }
+    void labelsShowTheirWholeText() {
+        QFETCH(QString, languageFile);
+        DiscFixture disc;
+        shippedDisc(disc, languageFile);
+        FakeServices fakes;
+        MenuWindow window(fakes.services(), disc.folders());
+        window.startUp();
+        const CoverDialog* cover = window.coverDialog();
+        const auto* number = cover->findChild<ui::EffectLabel*>(QStringLiteral("Label7"));
+        QVERIFY(number->text().contains(u'6'));
+        for (const ui::EffectLabel* label :
+             cover->findChildren<ui::EffectLabel*>(Qt::FindDirectChildrenOnly)) {
+            const int room = label->width() - ui::effectMargin(label->effect()) - 2;
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= room,
+                     qPrintable(label->text()));
+        }
+        // Only what needs it is smaller.
+        QCOMPARE(cover->findChild<ui::EffectLabel*>(QStringLiteral("Label15"))->font().pointSizeF(),
+                 cover->font().pointSizeF());
+    }
+
     void captionsComeFromTheLanguageFile() {
         DiscFixture disc;
         const QString language = QStringLiteral("language.zol");
