@@ -218,8 +218,9 @@ const QString kLanguageFiles[] = {u"language0.0"_s, u"language0.1"_s, u"language
 
 // The sections whose texts are captions, written in lower case in style 0.
 bool isCaptionSection(const QString& section) {
-    static const QStringList captions = {u"cover"_s, u"buttons"_s, u"heading"_s, u"details"_s, u"forms"_s};
-    return captions.contains(section.toLower());
+    static const QStringList kCaptionSections = {u"cover"_s, u"buttons"_s, u"heading"_s, u"details"_s,
+                                                 u"forms"_s};
+    return kCaptionSections.contains(section.toLower());
 }
 
 } // namespace
