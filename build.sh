@@ -20,7 +20,7 @@ packages=(
 # Chromium the disc's web menu, the validators check the desktop entry and the AppStream metadata.
 test_packages=(
     libreoffice-calc-nogui libreoffice-writer-nogui chromium-headless-shell
-    desktop-file-utils appstream
+    desktop-file-utils appstream poppler-utils
 )
 
 install_missing_packages() {

@@ -14,6 +14,8 @@ constexpr qreal kPointsPerInch = 72.0;
 constexpr qreal kLineWidthMm = 0.25;
 // A picture that claims an absurd resolution is taken at screen resolution.
 constexpr qreal kScreenDpi = 96.0, kMinPictureDpi = 24.0, kMaxPictureDpi = 2400.0;
+// A text too large for its place shrinks in steps, down to a few pixels.
+constexpr int kShrinkPercent = 90, kMinTextPixels = 4;
 
 // Millimetres and points in the pixels of one device.
 class DeviceScale {
@@ -44,10 +46,22 @@ void drawBox(QPainter& p, const DeviceScale& scale, const QRectF& mm, const QBru
     p.drawRect(scale.rect(mm));
 }
 
-// Texts are never cut: a number or title longer than its place runs over it, as the viewer typed it.
+// The font at its size, or smaller until the text fits its place. Below the smallest size the
+// text may still run over; it is never cut.
+QFont fitted(const QPaintDevice* device, const QRectF& rect, const QString& text, QFont font, int flags) {
+    while (font.pixelSize() > kMinTextPixels) {
+        const QRectF needed = QFontMetricsF(font, device).boundingRect(rect, flags, text);
+        if (needed.width() <= rect.width() && needed.height() <= rect.height())
+            break;
+        font.setPixelSize(std::max(kMinTextPixels, font.pixelSize() * kShrinkPercent / 100));
+    }
+    return font;
+}
+
+// Texts are never cut, and shrink to stay inside their place.
 void drawText(QPainter& p, const QRectF& rect, const QString& text, const QFont& font, const QColor& colour,
               int flags) {
-    p.setFont(font);
+    p.setFont(fitted(p.device(), rect, text, font, flags));
     p.setPen(colour);
     p.drawText(rect, flags | Qt::TextDontClip, text);
 }

@@ -10,7 +10,9 @@
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/PrintService.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/ColorBox.h"
+#include "ui/widgets/Contrast.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 
@@ -380,6 +382,7 @@ void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
     for (const auto& [key, label] : m_labels)
         label->setText(language.details[key]);
     setWindowTitle(language.forms[2]);
+    fitLabels();
     m_contentDialog->applyLanguage(language);
 }
 
@@ -387,15 +390,37 @@ void CoverDialog::applyDesign(const menu::DesignLook& look) {
     setDesignBackground(look);
     for (ui::ShadowButton* button : m_buttons)
         look.styleButton(button);
-    for (ui::EffectLabel* heading : {m_coverHead, m_controlHead})
+    // A design's label colour may vanish on its own background; the labels take black or white there.
+    QImage ground(size(), QImage::Format_RGB32);
+    ground.fill(palette().color(QPalette::Window));
+    {
+        QPainter painter(&ground);
+        look.windowBackdrop().paint(painter, rect());
+    }
+    for (ui::EffectLabel* heading : {m_coverHead, m_controlHead}) {
         menu::styleLabel(heading, look.design.headings);
-    for (const auto& [key, label] : m_labels)
+        heading->setColor(ui::readableColor(look.design.headings.color, ground, heading->geometry()));
+    }
+    for (const auto& [key, label] : m_labels) {
         menu::styleLabel(label, look.design.detailLabels);
+        label->setColor(ui::readableColor(look.design.detailLabels.color, ground, label->geometry()));
+    }
     for (QLabel* name : {m_backName, m_logoName}) {
         QPalette palette = name->palette();
-        palette.setColor(QPalette::WindowText, look.design.detailLabels.color);
+        palette.setColor(QPalette::WindowText,
+                         ui::readableColor(look.design.detailLabels.color, ground, name->geometry()));
         name->setPalette(palette);
     }
+    fitLabels();
     m_contentDialog->applyDesign(look);
     update();
+}
+
+void CoverDialog::fitLabels() {
+    for (const auto& [key, label] : m_labels) {
+        QFont base = font();
+        base.setBold(label->isBold());
+        const int room = label->width() - ui::effectMargin(label->effect()) - 2;
+        label->setFont(ui::fittingFont(base, {label->text()}, room));
+    }
 }

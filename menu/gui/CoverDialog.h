@@ -74,6 +74,8 @@ private:
     void choosePicture(QString& file, QLabel* name);
     void setPicture(QString& file, QLabel* name, const QString& chosen);
     void clickSound();
+    // Each label at the dialog's font size or smaller, so that its text shows whole.
+    void fitLabels();
 
     ui::Services m_services;
     const menu::MenuState& m_state;

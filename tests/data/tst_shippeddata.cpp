@@ -8,6 +8,7 @@
 #include "menu/reader/DesignSettings.h"
 #include "menu/reader/DiscEntries.h"
 #include "menu/reader/LanguageTexts.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +18,6 @@
 #include <QTest>
 #include <QtEndian>
 
-#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -88,16 +88,6 @@ std::vector<KeyLine> scanIni(const QString& path, QStringList& faults) {
         keys.push_back({section, key, t.mid(eq + 1).trimmed()});
     }
     return keys;
-}
-
-// WCAG contrast ratio of two colours: 1 (same) to 21 (black on white).
-double contrast(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& c) {
-        auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The keys of a design file in the order in which the editor writes them, each with a test of
@@ -228,8 +218,9 @@ const QString kLanguageFiles[] = {u"language0.0"_s, u"language0.1"_s, u"language
 
 // The sections whose texts are captions, written in lower case in style 0.
 bool isCaptionSection(const QString& section) {
-    static const QStringList captions = {u"cover"_s, u"buttons"_s, u"heading"_s, u"details"_s, u"forms"_s};
-    return captions.contains(section.toLower());
+    static const QStringList kCaptionSections = {u"cover"_s, u"buttons"_s, u"heading"_s, u"details"_s,
+                                                 u"forms"_s};
+    return kCaptionSections.contains(section.toLower());
 }
 
 } // namespace
@@ -408,7 +399,7 @@ private Q_SLOTS:
         QStringList faults;
         auto check = [&faults](const char* what, const QColor& text, const QColor& ground) {
             constexpr double kReadable = 3.0;
-            const double ratio = contrast(text, ground);
+            const double ratio = ui::contrastRatio(text, ground);
             if (ratio < kReadable)
                 faults << u"%1: %2 on %3, contrast %4"_s.arg(QLatin1String(what), text.name(), ground.name())
                               .arg(ratio, 0, 'f', 2);

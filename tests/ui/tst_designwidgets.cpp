@@ -1,6 +1,7 @@
 // The widgets that draw a design: two designs that differ must look different.
 #include "ui/widgets/Backdrop.h"
 #include "ui/widgets/CaptionFit.h"
+#include "ui/widgets/Contrast.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
@@ -192,9 +193,12 @@ private Q_SLOTS:
         const QFontMetrics metrics(font);
         const int wordWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Utilities")),
                                        metrics.horizontalAdvance(QStringLiteral("Tools")));
-        QCOMPARE(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, 2 * metrics.height() + 2)).pointSizeF(),
+        QCOMPARE(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, 2 * metrics.height() + 2))
+                     .pointSizeF(),
                  11.0);
-        QVERIFY(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, metrics.height())).pointSizeF() < 11);
+        QVERIFY(
+            ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, metrics.height())).pointSizeF() <
+            11);
 
         // A row takes the size of its longest caption, all of it.
         ui::ShadowButton a(shortText), b(longText);
@@ -204,6 +208,23 @@ private Q_SLOTS:
         QCOMPARE(a.font().pointSizeF(), b.font().pointSizeF());
         QVERIFY(b.font().pointSizeF() < 11);
         QVERIFY(QFontMetrics(b.font()).horizontalAdvance(longText) <= b.captionRoom());
+    }
+
+    void labelColourStandsOutFromItsGround() {
+        QCOMPARE(ui::contrastRatio(Qt::black, Qt::white), 21.0);
+        QCOMPARE(ui::contrastRatio(Qt::red, Qt::red), 1.0);
+        QVERIFY(qAbs(ui::contrastRatio(QColor(0, 0, 128), Qt::white) - 16.0) < 0.1);
+        // Navy above, dark grey below: navy stays where it stands out, white takes its place where not.
+        QImage ground(10, 20, QImage::Format_RGB32);
+        ground.fill(Qt::white);
+        for (int y = 10; y < 20; ++y)
+            for (int x = 0; x < 10; ++x)
+                ground.setPixelColor(x, y, QColor(32, 32, 48));
+        const QColor navy(0, 0, 128);
+        QCOMPARE(ui::readableColor(navy, ground, QRect(0, 0, 10, 10)), navy);
+        QCOMPARE(ui::readableColor(navy, ground, QRect(0, 5, 10, 10)), QColor(Qt::black));
+        QCOMPARE(ui::readableColor(navy, ground, QRect(0, 10, 10, 10)), QColor(Qt::white));
+        QCOMPARE(ui::readableColor(navy, ground, QRect(50, 50, 5, 5)), navy); // nothing under it
     }
 
     void sideBarMenuKeepsItsEntriesRightOfTheBar() {

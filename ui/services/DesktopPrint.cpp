@@ -13,6 +13,11 @@
 
 namespace ui {
 
+void setUpSheet(QPrinter& printer) {
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    printer.setFullPage(true);
+}
+
 bool DesktopPrint::printDocument(const QTextDocument& document, const QString& jobTitle) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobTitle);
@@ -32,9 +37,7 @@ bool DesktopPrint::printDocument(const QTextDocument& document, const QString& j
 void DesktopPrint::previewPage(const QString& jobTitle, const PagePainter& paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(jobTitle);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    // The page is laid out from the paper's corner, margins included.
-    printer.setFullPage(true);
+    setUpSheet(printer);
     QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
     preview.setWindowTitle(jobTitle);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* target) {

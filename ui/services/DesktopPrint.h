@@ -2,7 +2,13 @@
 
 #include "ui/services/PrintService.h"
 
+class QPrinter;
+
 namespace ui {
+
+// Sets the printer up for one A4 portrait sheet that is laid out from the paper's corner, margins
+// included, as PagePainter expects.
+void setUpSheet(QPrinter& printer);
 
 class DesktopPrint : public PrintService {
 public:

@@ -1,7 +1,7 @@
 #include "ui/testing/FakeServices.h"
+#include "ui/services/DesktopPrint.h"
 #include "ui/services/ModalScope.h"
 
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -91,8 +91,7 @@ void FakePrint::previewPage(const QString& jobTitle, const PagePainter& paint) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfFile);
         printer.setDocName(jobTitle);
-        printer.setPageLayout(QPageLayout(a4, QPageLayout::Portrait, QMarginsF()));
-        printer.setFullPage(true);
+        setUpSheet(printer);
         QPainter painter(&printer);
         paint(painter);
     }

@@ -3,8 +3,13 @@
 #include "common/IniFile.h"
 #include "menu/cover/ContentList.h"
 #include "menu/cover/CoverPage.h"
+#include "tests/support/SkipUnlessCi.h"
+#include "ui/services/DesktopPrint.h"
 
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -185,22 +190,68 @@ private Q_SLOTS:
             QVERIFY(left.contains(p) ? p.y() > middle : p.y() < middle);
     }
 
-    void longNumberIsPrintedWhole() {
+    // Long texts in every box, printed into a PDF as a printer gets the page and rasterised: each
+    // text's ink stays inside its box.
+    void printedTextsStayInsideTheirBoxes() {
+        const QString rasteriser = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (rasteriser.isEmpty())
+            SKIP_UNLESS_CI("pdftoppm (poppler-utils) is not installed");
         menu::CoverPage page;
-        page.number = QStringLiteral("1234567890");
-        page.numberText = Qt::yellow;
-        const QImage sheet = render(page);
-        const QRect box = pixels(kNumberBox);
-        const QList<QPoint> ink =
-            find(sheet, [](const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() < 100; });
-        // Centred and not cut: it runs over both sides of its box.
-        const bool overLeft = std::any_of(ink.begin(), ink.end(), [&](const QPoint& p) {
-            return p.x() < box.left() && p.y() > box.top() && p.y() < box.bottom();
-        });
-        const bool overRight = std::any_of(ink.begin(), ink.end(), [&](const QPoint& p) {
-            return p.x() > box.right() && p.y() > box.top() && p.y() < box.bottom();
-        });
-        QVERIFY(overLeft && overRight);
+        page.title = QStringLiteral("A Disc Name Much Longer Than Its Box Has Room For On Two Lines");
+        page.number = QStringLiteral("WWW888");
+        page.date = QStringLiteral("28.12.2026");
+        const QColor box(64, 64, 64);
+        page.dateBox = page.titleBox = page.numberBox = page.spineBox = box;
+        page.dateText = QColor(255, 0, 255);
+        page.titleText = QColor(255, 255, 0);
+        page.numberText = QColor(0, 255, 255);
+        page.spineText = QColor(0, 255, 0);
+
+        const QString pdf = m_dir.filePath(QStringLiteral("cover.pdf"));
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            ui::setUpSheet(printer);
+            QPainter painter(&printer);
+            menu::paintCover(painter, page);
+        }
+        const QString stem = m_dir.filePath(QStringLiteral("cover"));
+        QProcess process;
+        process.start(rasteriser, {QStringLiteral("-r"), QString::number(kDpi), QStringLiteral("-png"),
+                                   QStringLiteral("-singlefile"), pdf, stem});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        const QImage sheet(stem + QStringLiteral(".png"));
+        QVERIFY(!sheet.isNull());
+
+        const auto near = [](const QColor& wanted) {
+            return [wanted](const QColor& c) {
+                return qAbs(c.red() - wanted.red()) < 40 && qAbs(c.green() - wanted.green()) < 40 &&
+                       qAbs(c.blue() - wanted.blue()) < 40;
+            };
+        };
+        // The boxes a colour belongs in, a pixel wider for the rasteriser's rounding.
+        const auto inside = [](const QList<QRectF>& boxes, const QList<QPoint>& ink) {
+            for (const QPoint& p : ink) {
+                const bool within = std::any_of(boxes.begin(), boxes.end(), [&p](const QRectF& mm) {
+                    return pixels(mm).adjusted(-1, -1, 1, 1).contains(p);
+                });
+                if (!within)
+                    return QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+            }
+            return QString();
+        };
+        const QList<QPoint> date = find(sheet, near(page.dateText));
+        const QList<QPoint> title = find(sheet, near(page.titleText));
+        const QList<QPoint> number = find(sheet, near(page.numberText));
+        const QList<QPoint> spine = find(sheet, near(page.spineText));
+        for (const QList<QPoint>* ink : {&date, &title, &number, &spine})
+            QVERIFY(ink->size() > 50);
+        QCOMPARE(inside({kDateBox}, date), QString());
+        QCOMPARE(inside({kTitleBox}, title), QString());
+        QCOMPARE(inside({kNumberBox, kLeftSpineNumberBox, kRightSpineNumberBox}, number), QString());
+        QCOMPARE(inside({kLeftSpine, kRightSpine}, spine), QString());
     }
 };
 

@@ -7,10 +7,13 @@
 #include "tests/menu/DiscFixture.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/widgets/ColorBox.h"
+#include "ui/widgets/Contrast.h"
+#include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 
 #include <QComboBox>
 #include <QDate>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTextBlock>
@@ -32,6 +35,22 @@ QString today() {
 // A point of a printed page, relative to the cover's detail area like the layout.
 QColor at(const QImage& page, qreal left, qreal top, int dpi) {
     return page.pixelColor(int((kLeft + left) * dpi / 25.4), int((kTop + top) * dpi / 25.4));
+}
+
+// The shipped texts in the standard design, whose label colour is close to its background.
+void shippedDisc(DiscFixture& disc, const QString& languageFile) {
+    disc.addCategory(QStringLiteral("Tools"));
+    disc.save();
+    QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/") + languageFile,
+                        disc.cfg() + QStringLiteral("language.zol")));
+    QVERIFY(QFile::copy(QStringLiteral(LUMBREL_DATA_DIR "/Standard.lbd"),
+                        disc.cfg() + QStringLiteral("design.cfg")));
+}
+
+void shippedLanguages() {
+    QTest::addColumn<QString>("languageFile");
+    QTest::newRow("English") << QStringLiteral("language0.0");
+    QTest::newRow("German") << QStringLiteral("language1.0");
 }
 
 } // namespace
@@ -183,6 +202,57 @@ private Q_SLOTS:
         m_fakes.print.pdfFile.clear();
         m_cover->clearLogoClicked();
         field<QComboBox>("ZolLogo")->setCurrentIndex(0);
+    }
+
+    void labelsStandOutFromTheBackground_data() { shippedLanguages(); }
+    void labelsStandOutFromTheBackground() {
+        QFETCH(QString, languageFile);
+        DiscFixture disc;
+        shippedDisc(disc, languageFile);
+        FakeServices fakes;
+        MenuWindow window(fakes.services(), disc.folders());
+        window.startUp();
+        CoverDialog* cover = window.coverDialog();
+        for (QDialog* dialog :
+             {static_cast<QDialog*>(cover), static_cast<QDialog*>(cover->contentDialog())}) {
+            const QList<ui::EffectLabel*> labels =
+                dialog->findChildren<ui::EffectLabel*>(Qt::FindDirectChildrenOnly);
+            QVERIFY(!labels.isEmpty());
+            // What lies under the labels, without them.
+            for (ui::EffectLabel* label : labels)
+                label->hide();
+            const QImage ground = dialog->grab().toImage();
+            for (const ui::EffectLabel* label : labels) {
+                const QRect area = label->geometry() & ground.rect();
+                double least = 21;
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    for (int x = area.left(); x <= area.right(); ++x)
+                        least = std::min(least, ui::contrastRatio(label->color(), ground.pixelColor(x, y)));
+                QVERIFY2(least >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(label->text()).arg(least)));
+            }
+        }
+    }
+
+    void labelsShowTheirWholeText_data() { shippedLanguages(); }
+    void labelsShowTheirWholeText() {
+        QFETCH(QString, languageFile);
+        DiscFixture disc;
+        shippedDisc(disc, languageFile);
+        FakeServices fakes;
+        MenuWindow window(fakes.services(), disc.folders());
+        window.startUp();
+        const CoverDialog* cover = window.coverDialog();
+        const auto* number = cover->findChild<ui::EffectLabel*>(QStringLiteral("Label7"));
+        QVERIFY(number->text().contains(u'6'));
+        for (const ui::EffectLabel* label :
+             cover->findChildren<ui::EffectLabel*>(Qt::FindDirectChildrenOnly)) {
+            const int room = label->width() - ui::effectMargin(label->effect()) - 2;
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= room,
+                     qPrintable(label->text()));
+        }
+        // Only what needs it is smaller.
+        QCOMPARE(cover->findChild<ui::EffectLabel*>(QStringLiteral("Label15"))->font().pointSizeF(),
+                 cover->font().pointSizeF());
     }
 
     void captionsComeFromTheLanguageFile() {
