@@ -140,7 +140,7 @@ void MainWindow::startUp() {
     if (m_state.prefs.showBack) {
         const QString picture = m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
                                 QStringLiteral("MenuBack.bmp");
-        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_popup, m_settingsMenu})
+        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_itemToolBar, m_popup, m_settingsMenu})
             applyDialogBackground(w, picture);
         for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
             applyDialogBackground(dialog, picture);

@@ -167,8 +167,9 @@ private:
     void createMainMenu();
     void createSettingsMenu();
     void createGridPopupMenu();
-    QToolButton* addToolButton(const QString& name, const QString& caption, const QString& picture,
-                               void (MainWindow::*handler)());
+    QToolBar* addControlBar(const QString& name);
+    QToolButton* addToolButton(QToolBar* bar, const QString& name, const QString& caption,
+                               const QString& picture, void (MainWindow::*handler)());
     QAction* addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                           void (MainWindow::*handler)());
     void click() const;
@@ -221,7 +222,8 @@ private:
     QToolButton* m_findButton = nullptr;
     QToolButton* m_infoFileButton = nullptr;
     QToolButton* m_screenshotButton = nullptr;
-    QToolBar* m_toolBar = nullptr;
+    QToolBar* m_toolBar = nullptr;     // project, environment and program controls
+    QToolBar* m_itemToolBar = nullptr; // item controls, in a second row
 
     QLabel* m_chosenItemLabel = nullptr;
     QLabel* m_chosenItemName = nullptr;

@@ -20,80 +20,89 @@ QString picture(const char* name) {
 
 } // namespace
 
-QToolButton* MainWindow::addToolButton(const QString& name, const QString& caption, const QString& pic,
-                                       void (MainWindow::*handler)()) {
-    auto* button = new QToolButton(m_toolBar);
+QToolBar* MainWindow::addControlBar(const QString& name) {
+    QToolBar* bar = addToolBar(name);
+    bar->setObjectName(name);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    bar->setIconSize(QSize(32, 32));
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    return bar;
+}
+
+QToolButton* MainWindow::addToolButton(QToolBar* bar, const QString& name, const QString& caption,
+                                       const QString& pic, void (MainWindow::*handler)()) {
+    auto* button = new QToolButton(bar);
     button->setObjectName(name);
     button->setText(caption);
     button->setIcon(QIcon(pic));
-    button->setIconSize(m_toolBar->iconSize());
-    button->setToolButtonStyle(m_toolBar->toolButtonStyle());
+    button->setIconSize(bar->iconSize());
+    button->setToolButtonStyle(bar->toolButtonStyle());
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, handler);
-    m_toolBar->addWidget(button);
+    bar->addWidget(button);
     return button;
 }
 
 void MainWindow::createToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Controls"));
-    m_toolBar->setObjectName(QStringLiteral("toolbararea"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->toggleViewAction()->setVisible(false);
-    // Buttons that do not fit a narrow window move into the tool bar's extension menu, so the
-    // window never has to be wider than the screen.
-    m_toolBar->setIconSize(QSize(32, 32));
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    // Two rows, so that every command shows as a button on a 1024 px screen in either language:
+    // the project's, environment's and program's controls above, the item controls below.
+    m_toolBar = addControlBar(QStringLiteral("toolbararea"));
+    addToolBarBreak();
+    m_itemToolBar = addControlBar(QStringLiteral("itemtoolbar"));
 
     // Project controls
-    m_newButton = addToolButton(QStringLiteral("new"), QStringLiteral("New"), picture("new"),
+    m_newButton = addToolButton(m_toolBar, QStringLiteral("new"), QStringLiteral("New"), picture("new"),
                                 &MainWindow::newProjectClicked);
-    m_openButton = addToolButton(QStringLiteral("zGradBtn1"), QStringLiteral("Open"), picture("open"),
-                                 &MainWindow::openClicked);
-    m_saveButton = addToolButton(QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
+    m_openButton = addToolButton(m_toolBar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"),
+                                 picture("open"), &MainWindow::openClicked);
+    m_saveButton = addToolButton(m_toolBar, QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
                                  &MainWindow::saveClicked);
-    m_editButton = addToolButton(QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
+    m_editButton = addToolButton(m_toolBar, QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
                                  &MainWindow::editProjectClicked);
-    m_checkButton = addToolButton(QStringLiteral("check"), QStringLiteral("Check"), picture("check"),
-                                  &MainWindow::checkProjectClicked);
-    m_buildButton = addToolButton(QStringLiteral("generate"), QStringLiteral("Build"), picture("generate"),
-                                  &MainWindow::buildDiscClicked);
+    m_checkButton = addToolButton(m_toolBar, QStringLiteral("check"), QStringLiteral("Check"),
+                                  picture("check"), &MainWindow::checkProjectClicked);
+    m_buildButton = addToolButton(m_toolBar, QStringLiteral("generate"), QStringLiteral("Build"),
+                                  picture("generate"), &MainWindow::buildDiscClicked);
     m_toolBar->addSeparator();
     // Environment controls
-    m_categoriesButton = addToolButton(QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
-                                       picture("categories"), &MainWindow::editCategoriesClicked);
-    m_designButton = addToolButton(QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
+    m_categoriesButton =
+        addToolButton(m_toolBar, QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
+                      picture("categories"), &MainWindow::editCategoriesClicked);
+    m_designButton = addToolButton(m_toolBar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
                                    picture("menudesign"), &MainWindow::editDesignClicked);
     m_toolBar->addSeparator();
     // Program controls
-    m_settingsButton = addToolButton(QStringLiteral("settings"), QStringLiteral("Settings"),
+    m_settingsButton = addToolButton(m_toolBar, QStringLiteral("settings"), QStringLiteral("Settings"),
                                      picture("settings"), &MainWindow::settingsClicked);
-    m_helpButton = addToolButton(QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
+    m_helpButton = addToolButton(m_toolBar, QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
                                  &MainWindow::helpClicked);
-    m_exitButton = addToolButton(QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
+    m_exitButton = addToolButton(m_toolBar, QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
                                  &MainWindow::exitClicked);
-    m_toolBar->addSeparator();
     // Item controls
-    m_addFileButton = addToolButton(QStringLiteral("add"), QStringLiteral("Add File"), picture("add"),
-                                    &MainWindow::addFileClicked);
-    m_addFolderButton = addToolButton(QStringLiteral("adddir"), QStringLiteral("Add Folder"),
+    m_addFileButton = addToolButton(m_itemToolBar, QStringLiteral("add"), QStringLiteral("Add File"),
+                                    picture("add"), &MainWindow::addFileClicked);
+    m_addFolderButton = addToolButton(m_itemToolBar, QStringLiteral("adddir"), QStringLiteral("Add Folder"),
                                       picture("adddir"), &MainWindow::addFolderClicked);
-    m_addJumpPointButton = addToolButton(QStringLiteral("addjump"), QStringLiteral("Add Jump"),
+    m_addJumpPointButton = addToolButton(m_itemToolBar, QStringLiteral("addjump"), QStringLiteral("Add Jump"),
                                          picture("addjump"), &MainWindow::addJumpPointClicked);
-    m_addHyperlinkButton = addToolButton(QStringLiteral("addurl"), QStringLiteral("Add URL"),
+    m_addHyperlinkButton = addToolButton(m_itemToolBar, QStringLiteral("addurl"), QStringLiteral("Add URL"),
                                          picture("addurl"), &MainWindow::addHyperlinkClicked);
-    m_toolBar->addSeparator();
+    m_itemToolBar->addSeparator();
     // Chosen item controls
-    m_removeButton = addToolButton(QStringLiteral("deletef"), QStringLiteral("Remove"), picture("deletef"),
-                                   &MainWindow::deleteItemClicked);
-    m_sortButton = addToolButton(QStringLiteral("sort"), QStringLiteral("Full Sort"), picture("sort"),
-                                 &MainWindow::sortClicked);
-    m_findButton = addToolButton(QStringLiteral("Find"), QStringLiteral("Find"), picture("find"),
-                                 &MainWindow::findClicked);
-    m_infoFileButton = addToolButton(QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
-                                     picture("infofile"), &MainWindow::itemInformationClicked);
-    m_screenshotButton = addToolButton(QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
-                                       picture("screenshot"), &MainWindow::screenshotClicked);
+    m_removeButton = addToolButton(m_itemToolBar, QStringLiteral("deletef"), QStringLiteral("Remove"),
+                                   picture("deletef"), &MainWindow::deleteItemClicked);
+    m_sortButton = addToolButton(m_itemToolBar, QStringLiteral("sort"), QStringLiteral("Full Sort"),
+                                 picture("sort"), &MainWindow::sortClicked);
+    m_findButton = addToolButton(m_itemToolBar, QStringLiteral("Find"), QStringLiteral("Find"),
+                                 picture("find"), &MainWindow::findClicked);
+    m_infoFileButton =
+        addToolButton(m_itemToolBar, QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
+                      picture("infofile"), &MainWindow::itemInformationClicked);
+    m_screenshotButton =
+        addToolButton(m_itemToolBar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
+                      picture("screenshot"), &MainWindow::screenshotClicked);
 
     const std::pair<QToolButton*, const char*> hints[] = {
         {m_newButton, "Create a new project"},

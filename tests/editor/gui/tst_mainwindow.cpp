@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -239,6 +240,36 @@ private Q_SLOTS:
             QVERIFY2(width <= 1024,
                      qPrintable(QStringLiteral("language %1 needs %2 px").arg(language).arg(width)));
             QVERIFY(f.form->minimumSizeHint().height() <= 768);
+        }
+    }
+
+    // At 1024 px every tool bar command shows as a button; none hides behind the overflow arrow.
+    void everyToolBarCommandShowsAt1024InBothLanguages() {
+        Fixture f;
+        f.openProject({item(u"Tool"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs)});
+        f.form->show();
+        f.form->setWindowState(Qt::WindowNoState);
+        f.form->resize(1024, 768);
+        for (int language : {1, 2}) {
+            f.form->languageClicked(language);
+            QApplication::processEvents();
+            const QList<QToolBar*> bars = f.form->findChildren<QToolBar*>();
+            QVERIFY(!bars.isEmpty());
+            int buttons = 0;
+            for (QToolBar* bar : bars) {
+                QVERIFY(bar->isVisible());
+                for (QToolButton* button : bar->findChildren<QToolButton*>()) {
+                    if (button->objectName() == u"qt_toolbar_ext_button"_qs) {
+                        QVERIFY2(!button->isVisible(),
+                                 qPrintable(QStringLiteral("language %1").arg(language)));
+                        continue;
+                    }
+                    ++buttons;
+                    QVERIFY2(button->isVisible() && bar->rect().contains(button->geometry()),
+                             qPrintable(button->text()));
+                }
+            }
+            QCOMPARE(buttons, 20);
         }
     }
 
