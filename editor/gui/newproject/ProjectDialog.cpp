@@ -66,6 +66,8 @@ ProjectDialog::ProjectDialog(EditorState& state, ui::Services services, Category
     environment->addWidget(layoutbtn);
 
     okbtn = namedButton(this, "okbtn", QStringLiteral("OK"));
+    // Enter in the CD name presses OK; Browse and the editors need a click of their own.
+    okbtn->setDefault(true);
     exitbtn = namedButton(this, "exitbtn", QStringLiteral("Cancel"));
     help = namedButton(this, "help", QStringLiteral("Help"));
     auto* bottom = new QHBoxLayout;
@@ -143,6 +145,8 @@ void ProjectDialog::prepare(Mode mode) {
     }
     if (!m_state.files.categoryFile.exists())
         okbtn->setEnabled(false);
+    anzname->setFocus();
+    anzname->selectAll();
     m_filling = false;
 }
 

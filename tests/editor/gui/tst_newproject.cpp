@@ -218,6 +218,28 @@ private Q_SLOTS:
         QVERIFY(f.state.cdName.isEmpty()); // Cancel changes nothing
     }
 
+    // The project dialog opens in its first field; Enter there presses OK, Escape cancels.
+    void projectDialogTakesEnterAndEscape() {
+        Fixture f;
+        f.openSavedProject();
+        whenOpen<ProjectDialog>([](ProjectDialog* d) {
+            QCOMPARE(d->focusWidget(), d->anzname);
+            QCOMPARE(d->anzname->selectedText(), u"Old Disc"_qs); // typing replaces the name
+            QTest::keyClicks(d->anzname, u"New Disc"_qs);
+            QTest::keyClick(d->anzname, Qt::Key_Return);
+        });
+        f.form->editProjectClicked();
+        QCOMPARE(f.state.cdName, u"New Disc"_qs);
+
+        whenOpen<ProjectDialog>([](ProjectDialog* d) {
+            QTest::keyClicks(d->anzname, u"Ignored"_qs);
+            QTest::keyClick(d->anzname, Qt::Key_Escape);
+        });
+        f.form->editProjectClicked();
+        QCOMPARE(f.state.cdName, u"New Disc"_qs);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void wizardWithThreeFilesKeepsThemInTheProject() {
         Fixture f;
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
