@@ -8,6 +8,7 @@
 #include "editor/gui/items/CellEditors.h"
 #include "editor/project/ItemRules.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
+#include "ui/testing/UserInput.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -318,6 +320,31 @@ private Q_SLOTS:
         QCOMPARE(r[fieldIndex(ItemField::CdPath)], QString());
         QCOMPARE(r[fieldIndex(ItemField::SourceLocation)], QStringLiteral("n/a"));
         QCOMPARE(r[fieldIndex(ItemField::Serial)], QStringLiteral("secret"));
+    }
+
+    // An add dialog opens in its first field; Enter there presses OK, Escape closes it unchanged.
+    void addDialogsTakeEnterAndEscape() {
+        Fixture f;
+        f.form->show();
+        // The hyperlink dialog's Cancel shares the tool bar button's name.
+        QWidget& bar = *f.form->findChild<QToolBar*>(u"itemtoolbar"_qs);
+        whenOpen<AddHyperlinkDialog>([](AddHyperlinkDialog* d) {
+            QCOMPARE(d->focusWidget(), d->anzname);
+            QTest::keyClicks(d->anzname, u"Mirror"_qs);
+            d->filename->setText(u"www.example.org"_qs);
+            QTest::keyClick(d->anzname, Qt::Key_Return);
+        });
+        QVERIFY(ui::testing::press(bar, u"addurl"_qs));
+        const int count = f.items().itemCount();
+        QCOMPARE(f.items().field(count - 1, ItemField::Name), u"Mirror"_qs);
+        QVERIFY(!QApplication::activeModalWidget());
+
+        for (const char16_t* command : {u"addurl", u"addjump"}) {
+            whenOpen<QDialog>([](QDialog* d) { QTest::keyClick(d->focusWidget(), Qt::Key_Escape); });
+            QVERIFY(ui::testing::press(bar, QString::fromUtf16(command)));
+            QCOMPARE(f.items().itemCount(), count);
+            QVERIFY(!QApplication::activeModalWidget());
+        }
     }
 
     void cellEditorsRefuseFieldsThatDoNotApply() {
