@@ -192,9 +192,12 @@ private Q_SLOTS:
         const QFontMetrics metrics(font);
         const int wordWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Utilities")),
                                        metrics.horizontalAdvance(QStringLiteral("Tools")));
-        QCOMPARE(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, 2 * metrics.height() + 2)).pointSizeF(),
+        QCOMPARE(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, 2 * metrics.height() + 2))
+                     .pointSizeF(),
                  11.0);
-        QVERIFY(ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, metrics.height())).pointSizeF() < 11);
+        QVERIFY(
+            ui::fittingWrappedFont(font, {twoWords}, QSize(wordWidth + 1, metrics.height())).pointSizeF() <
+            11);
 
         // A row takes the size of its longest caption, all of it.
         ui::ShadowButton a(shortText), b(longText);
@@ -204,6 +207,19 @@ private Q_SLOTS:
         QCOMPARE(a.font().pointSizeF(), b.font().pointSizeF());
         QVERIFY(b.font().pointSizeF() < 11);
         QVERIFY(QFontMetrics(b.font()).horizontalAdvance(longText) <= b.captionRoom());
+
+        // A word too long for its line gets soft hyphens where it must break; words that fit stay.
+        const QChar shy(0x00AD);
+        const int room = metrics.horizontalAdvance(QStringLiteral("Miscel-"));
+        const QString broken = ui::withBreaksInLongWords(QStringLiteral("Big Miscellaneous"), metrics, room);
+        QVERIFY(broken.startsWith(QStringLiteral("Big Miscel") + shy));
+        QCOMPARE(QString(broken).remove(shy), QStringLiteral("Big Miscellaneous"));
+        for (const QString& part : broken.split(shy))
+            QVERIFY2(metrics.horizontalAdvance(part.section(u' ', -1)) <= room, qPrintable(part));
+        QCOMPARE(ui::withBreaksInLongWords(QStringLiteral("Big Tools"), metrics, room),
+                 QStringLiteral("Big Tools"));
+        // Not a letter fits: left as it is, never an endless loop.
+        QCOMPARE(ui::withBreaksInLongWords(QStringLiteral("Word"), metrics, 1), QStringLiteral("Word"));
     }
 
     void sideBarMenuKeepsItsEntriesRightOfTheBar() {
