@@ -17,7 +17,8 @@ const QHash<QString, QString> kBuiltInMessages{
 };
 
 // Texts that older language files lack, English until a language file says otherwise: the prompt
-// for a new folder's name and the names of file types in the choosers' filters.
+// for a new folder's name, the names of file types in the choosers' filters, and the captions of
+// the standard categories (keyed by their English caption) with the name of their translated copy.
 const QHash<QString, QString> kBuiltInTexts{
     {QStringLiteral("TNEWFOLDER"), QStringLiteral("Name of the new folder:")},
     {QStringLiteral("FTSupported"), QStringLiteral("All Supported Files")},
@@ -39,6 +40,17 @@ const QHash<QString, QString> kBuiltInTexts{
     {QStringLiteral("FTNfo"), QStringLiteral("Nfo Files")},
     {QStringLiteral("FTJpeg"), QStringLiteral("JPG")},
     {QStringLiteral("FTBitmaps"), QStringLiteral("Bitmaps")},
+    {QStringLiteral("TSTDCATS"), QStringLiteral("Standard Categories")},
+    {QStringLiteral("CATPrograms"), QStringLiteral("Programs")},
+    {QStringLiteral("CATGames"), QStringLiteral("Games")},
+    {QStringLiteral("CATTools"), QStringLiteral("Tools")},
+    {QStringLiteral("CATMultimedia"), QStringLiteral("Multimedia")},
+    {QStringLiteral("CATDocuments"), QStringLiteral("Documents")},
+    {QStringLiteral("CATDrivers"), QStringLiteral("Drivers")},
+    {QStringLiteral("CATInternet"), QStringLiteral("Internet")},
+    {QStringLiteral("CATDemos"), QStringLiteral("Demos")},
+    {QStringLiteral("CATPictures"), QStringLiteral("Pictures")},
+    {QStringLiteral("CATMiscellaneous"), QStringLiteral("Miscellaneous")},
 };
 
 QStringList messageKeys() {
@@ -108,4 +120,10 @@ QString LanguageTables::fromStoredYesNo(const QString& storedText) const {
     if (storedText.compare(kNo, Qt::CaseInsensitive) == 0)
         return noText();
     return storedText;
+}
+
+QString LanguageTables::standardCategory(const QString& englishCaption) const {
+    // Only the standard captions: any other caption must not pick up another text.
+    const QString key = QStringLiteral("CAT") + englishCaption;
+    return kBuiltInTexts.contains(key) ? m_texts.value(key) : QString();
 }

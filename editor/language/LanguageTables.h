@@ -27,6 +27,8 @@ public:
 
     QString yesText() const { return text(u"TYES"); }
     QString noText() const { return text(u"TNO"); }
+    // A standard category's caption in this language, by its English caption; empty for any other.
+    QString standardCategory(const QString& englishCaption) const;
     QString jumpPointText() const { return text(u"TJP"); }
 
     // A grid yes/no word as the project file stores it: "yes" or "no"; other texts stay.

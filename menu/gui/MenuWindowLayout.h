@@ -2,6 +2,7 @@
 
 // The menu window's geometry and the small helpers its parts share.
 #include "menu/gui/DesignLook.h"
+#include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/FillList.h"
 
 #include <QRect>
@@ -72,17 +73,29 @@ inline void setListFill(ui::FillList* list, const menu::BoxStyle& box, const QPi
 }
 
 // Gives every entry of a list in icon view the same cell, so that captions wrap across the cell's
-// width rather than the icon's.
+// width rather than the icon's; words too long for that width wrap with a hyphen instead of being cut.
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void setCellSize(const QSize& size) { m_size = size; }
+    void setCaptionRoom(const QFont& font, int width) {
+        m_captionFont = font;
+        m_captionWidth = width;
+    }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return m_size.isValid() ? m_size : QStyledItemDelegate::sizeHint(option, index);
+    }
+    QString displayText(const QVariant& value, const QLocale& locale) const override {
+        const QString text = QStyledItemDelegate::displayText(value, locale);
+        return m_captionWidth > 0
+                   ? ui::withBreaksInLongWords(text, QFontMetrics(m_captionFont), m_captionWidth)
+                   : text;
     }
 
 private:
     QSize m_size;
+    QFont m_captionFont;
+    int m_captionWidth = 0;
 };
 
 } // namespace menu::layout

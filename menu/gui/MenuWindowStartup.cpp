@@ -328,7 +328,10 @@ void MenuWindow::layoutBand(const QStringList& captions, int iconSize) {
     m_genre->setWrapping(false);
     m_genre->setSpacing(0);
     m_genre->setGridSize(cell);
-    static_cast<CellDelegate*>(m_genre->itemDelegate())->setCellSize(cell);
+    auto* delegate = static_cast<CellDelegate*>(m_genre->itemDelegate());
+    delegate->setCellSize(cell);
+    // Words too long for a cell even at the least size.
+    delegate->setCaptionRoom(m_genre->font(), captionRoom.width());
     m_genre->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_genre->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_genre->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);

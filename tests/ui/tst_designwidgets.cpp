@@ -208,6 +208,19 @@ private Q_SLOTS:
         QCOMPARE(a.font().pointSizeF(), b.font().pointSizeF());
         QVERIFY(b.font().pointSizeF() < 11);
         QVERIFY(QFontMetrics(b.font()).horizontalAdvance(longText) <= b.captionRoom());
+
+        // A word too long for its line gets soft hyphens where it must break; words that fit stay.
+        const QChar shy(0x00AD);
+        const int room = metrics.horizontalAdvance(QStringLiteral("Miscel-"));
+        const QString broken = ui::withBreaksInLongWords(QStringLiteral("Big Miscellaneous"), metrics, room);
+        QVERIFY(broken.startsWith(QStringLiteral("Big Miscel") + shy));
+        QCOMPARE(QString(broken).remove(shy), QStringLiteral("Big Miscellaneous"));
+        for (const QString& part : broken.split(shy))
+            QVERIFY2(metrics.horizontalAdvance(part.section(u' ', -1)) <= room, qPrintable(part));
+        QCOMPARE(ui::withBreaksInLongWords(QStringLiteral("Big Tools"), metrics, room),
+                 QStringLiteral("Big Tools"));
+        // Not a letter fits: left as it is, never an endless loop.
+        QCOMPARE(ui::withBreaksInLongWords(QStringLiteral("Word"), metrics, 1), QStringLiteral("Word"));
     }
 
     void labelColourStandsOutFromItsGround() {

@@ -37,6 +37,28 @@ QFont fittingWrappedFont(QFont font, const QStringList& texts, const QSize& room
     });
 }
 
+QString withBreaksInLongWords(const QString& text, const QFontMetrics& metrics, int width) {
+    const QChar softHyphen(0x00AD);
+    const int hyphen = metrics.horizontalAdvance(u'-');
+    QStringList words = text.split(u' ');
+    for (QString& word : words) {
+        QString broken;
+        QString rest = word;
+        while (metrics.horizontalAdvance(rest) > width) {
+            qsizetype fits = 0;
+            while (fits + 1 < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) + hyphen <= width)
+                ++fits;
+            // Not even one letter and its hyphen fit: the word is cut as it is.
+            if (fits == 0)
+                break;
+            broken += rest.left(fits) + softHyphen;
+            rest = rest.mid(fits);
+        }
+        word = broken + rest;
+    }
+    return words.join(u' ');
+}
+
 void fitRowCaptions(const std::vector<ShadowButton*>& row, qreal points) {
     qreal shared = points;
     for (ShadowButton* button : row) {

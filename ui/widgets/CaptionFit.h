@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QStringList>
 
 #include <vector>
@@ -19,6 +20,10 @@ QFont fittingFont(QFont font, const QStringList& texts, int room);
 // word boundaries, fits `room`; at `least` when none fits.
 QFont fittingWrappedFont(QFont font, const QStringList& texts, const QSize& room,
                          qreal least = kLeastCaptionPoints);
+
+// `text` with a soft hyphen wherever a word is wider than `width`: after the longest part that fits
+// with its hyphen, so that the word wraps onto the next line instead of being cut.
+QString withBreaksInLongWords(const QString& text, const QFontMetrics& metrics, int width);
 
 // Gives a row of buttons one caption size: `points` or smaller, the largest at which every caption
 // fits its own button, so that a row never shows captions in different sizes.

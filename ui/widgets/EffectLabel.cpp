@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -62,8 +63,9 @@ void EffectLabel::setLink(bool link) {
 
 QSize EffectLabel::sizeHint() const {
     const int m = effectMargin(m_effect);
-    const QFontMetrics fm(font());
-    return QSize(fm.horizontalAdvance(m_text) + 2 * m + 2, fm.height() + 2 * m);
+    // Rounded up: a text a fraction of a pixel wider than its room is cut when painted.
+    const int width = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(m_text)));
+    return QSize(width + 2 * m + 2, QFontMetrics(font()).height() + 2 * m);
 }
 
 QSize EffectLabel::minimumSizeHint() const {

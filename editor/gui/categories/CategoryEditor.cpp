@@ -11,6 +11,7 @@
 #include "editor/project/CategoryFile.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/EnvironmentFiles.h"
+#include "editor/project/StandardCategories.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
@@ -286,8 +287,11 @@ bool CategoryEditor::load(const QString& path) {
         updateButtons();
         return false;
     }
+    // The standard file is never saved over, so its captions may show in the current language.
+    const bool standard = categoryfile::isStandardFile(path, m_state.programFolder);
     for (const categoryfile::Category& c : contents.categories)
-        appendCategory(c.caption, c.iconNumber, c.iconSource);
+        appendCategory(standard ? standardcategories::caption(m_state.language, c.caption) : c.caption,
+                       c.iconNumber, c.iconSource);
     genreitems->scrollToTop();
     updateButtons();
     return true;

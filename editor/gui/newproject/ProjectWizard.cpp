@@ -8,8 +8,10 @@
 #include "editor/project/CategoryFile.h"
 #include "editor/project/DesignFile.h"
 #include "editor/project/EditorState.h"
+#include "editor/project/EnvironmentFiles.h"
 #include "editor/project/ProjectFile.h"
 #include "editor/project/ProjectFolders.h"
+#include "editor/project/StandardCategories.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
@@ -382,7 +384,12 @@ void ProjectWizard::categoryEditorClicked() {
 
 void ProjectWizard::defaultCategoriesClicked() {
     click();
-    m_state.files.categoryFile.set(categoryfile::standardFile(m_state.programFolder));
+    const standardcategories::Choice standard =
+        standardcategories::fileFor(m_state.programFolder, m_state.language);
+    if (!standard.failedFile.isEmpty())
+        m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
+                                 environmentfiles::cannotWriteText(m_state.language, standard.failedFile));
+    m_state.files.categoryFile.set(standard.path);
     m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     reloadCategoryList();
     showEnvironmentFiles();

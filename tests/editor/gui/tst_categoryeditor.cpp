@@ -254,6 +254,22 @@ private Q_SLOTS:
         QCOMPARE(f.state.pendingCategoryFile, mine);
     }
 
+    // Opened on the standard file in German, the editor shows its captions in German and saves them
+    // so; a file of the user's own keeps its captions, even where they are standard ones.
+    void standardCaptionsFollowTheLanguage() {
+        Fixture f;
+        f.form->applyLanguage(2);
+        f.gf->prepare();
+        QCOMPARE(f.gf->captions(), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
+        f.fakes.choosers.queueSaveFile(f.program(u"genre/Meine"_qs));
+        QVERIFY(f.gf->saveCategoryFileClicked());
+        const QString mine = f.program(u"genre/Meine/Meine.lbc"_qs);
+        QCOMPARE(loadCategoryList(mine), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
+
+        f.openOn(f.writeSet(f.program(u"genre/Own/"_qs), u"Own.lbc"_qs, {u"Games"_qs, u"Extras"_qs}));
+        QCOMPARE(f.gf->captions(), (QStringList{u"Games"_qs, u"Extras"_qs}));
+    }
+
     void okSavesFirstAndStaysWhenNothingWasWritten() {
         Fixture f;
         const QString standard = f.program(u"Files/Standard.lbc"_qs);

@@ -442,6 +442,37 @@ private Q_SLOTS:
         QCOMPARE(f.state.files.designFile.path(), f.standard());
     }
 
+    // The sample's captions show whole in both languages and styles, bold or not, at the size the
+    // editor opens with.
+    void sampleCaptionsShowWhole() {
+        Fixture f;
+        f.openOn(f.standard());
+        f.md->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.md));
+        const DesignSample* sample = f.md->sample;
+        for (int language : {0, 1}) {
+            for (int style : {0, 1}) {
+                for (bool bold : {false, true}) {
+                    f.md->language_c->setCurrentIndex(language);
+                    f.md->language_sc->setCurrentIndex(style);
+                    f.md->df_b->setChecked(bold);
+                    f.md->ff_b->setChecked(bold);
+                    f.md->cf_b->setChecked(bold);
+                    for (QComboBox* effect : {f.md->Font1Style, f.md->Font2Style, f.md->Font3Style})
+                        effect->setCurrentIndex(bold ? int(Model::FontEffect::RaisedShadow) : 0);
+                    QCoreApplication::processEvents();
+                    for (const ui::EffectLabel* label :
+                         {sample->m_headingSample, sample->m_labelSample, sample->m_valueSample}) {
+                        // The room the label paints its text into, beside the effect's margin.
+                        const int room = label->width() - ui::effectMargin(label->effect()) - 2;
+                        QCOMPARE(label->fontMetrics().elidedText(label->text(), Qt::ElideRight, room),
+                                 label->text());
+                    }
+                }
+            }
+        }
+    }
+
     // Escape and the close box leave as Cancel does: the design that was open is the project's again.
     void escapeAndCloseBoxRestoreTheDesign() {
         Fixture f;

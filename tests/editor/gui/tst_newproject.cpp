@@ -13,6 +13,7 @@
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -299,6 +300,85 @@ private Q_SLOTS:
         QCOMPARE(f.fakes.help.topics.last().context, 6350);
         QVERIFY(f.gated());
         QVERIFY(f.state.projectFolder.isEmpty()); // nothing chosen in the wizard stays behind
+    }
+
+    // In German the default categories are a copy of the standard file with the language's captions;
+    // the standard file stays English, and a copy that exists already is taken as it stands.
+    void defaultCategoriesSpeakTheProjectsLanguage() {
+        Fixture f;
+        for (int i = 0; i < 10; ++i)
+            writeFile(f.program(u"Files/%1.ico"_qs.arg(i)), QByteArray::number(i));
+        const QString standard = f.program(u"Files/Standard.lbc"_qs);
+        const QByteArray english = readBytes(standard);
+        const QString copy = f.program(u"genre/Standardkategorien/Standardkategorien.lbc"_qs);
+        const auto chooseDefault = [&f] {
+            whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+                w->next();
+                w->folderPage->setCurrentFolder(f.disc);
+                w->next();
+                w->next();
+                QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+                w->reject();
+            });
+            f.form->wizardClicked();
+        };
+        f.form->applyLanguage(2);
+        whenOpen<ProjectWizard>([&f, &copy](ProjectWizard* w) {
+            w->next();
+            w->folderPage->setCurrentFolder(f.disc);
+            w->next();
+            w->next();
+            QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+            QCOMPARE(f.state.categories.first(), u"Programme"_qs);
+            QCOMPARE(f.state.categories.last(), u"Verschiedenes"_qs);
+            QCOMPARE(f.state.categories.size(), 10);
+            QCOMPARE(w->categoryFileLabel->text(), copy);
+            w->reject();
+        });
+        f.form->wizardClicked();
+        QCOMPARE(readBytes(standard), english);
+        QCOMPARE(readBytes(f.program(u"genre/Standardkategorien/9.ico"_qs)), QByteArray("9"));
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+
+        writeFile(copy, "[general]\r\nanz_items=1\r\n[0]\r\ncaption=Eigene\r\nicon_number=0\r\n");
+        chooseDefault();
+        QCOMPARE(readBytes(copy),
+                 QByteArray("[general]\r\nanz_items=1\r\n[0]\r\ncaption=Eigene\r\nicon_number=0\r\n"));
+
+        f.form->applyLanguage(1);
+        whenOpen<ProjectWizard>([&f, &standard](ProjectWizard* w) {
+            w->next();
+            w->folderPage->setCurrentFolder(f.disc);
+            w->next();
+            w->next();
+            QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+            QCOMPARE(f.state.categories.first(), u"Programs"_qs);
+            QCOMPARE(w->categoryFileLabel->text(), standard);
+            w->reject();
+        });
+        f.form->wizardClicked();
+    }
+
+    // A copy that cannot be written is said, and the standard file serves instead.
+    void anUnwritableCopyFallsBackToTheStandardFile() {
+        Fixture f;
+        for (int i = 0; i < 10; ++i)
+            writeFile(f.program(u"Files/%1.ico"_qs.arg(i)), QByteArray::number(i));
+        // A file where the copy's folder would go.
+        writeFile(f.program(u"genre/Standardkategorien"_qs));
+        f.form->applyLanguage(2);
+        whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+            w->next();
+            w->folderPage->setCurrentFolder(f.disc);
+            w->next();
+            w->next();
+            QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+            QCOMPARE(w->categoryFileLabel->text(), f.program(u"Files/Standard.lbc"_qs));
+            QCOMPARE(f.fakes.messages.shown.size(), 1);
+            QVERIFY(f.lastMessage().contains(u"Standardkategorien"_qs));
+            w->reject();
+        });
+        f.form->wizardClicked();
     }
 
     void aCancelledCategoryEditorLeavesNoCategoryFile() {

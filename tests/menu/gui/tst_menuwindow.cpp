@@ -16,6 +16,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -423,6 +424,58 @@ private Q_SLOTS:
         QTRY_VERIFY(genre->horizontalScrollBar()->maximum() > 0);
         genre->scrollToItem(genre->item(23));
         QCOMPARE(genre->itemAt(genre->viewport()->width() - 8, 8), genre->item(23));
+    }
+
+    // The standard categories in both languages: the style paints each caption whole into the room
+    // it gives the text below the icon, no word cut to an ellipsis.
+    void standardCategoriesShowWholeInTheBand_data() {
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("English") << QStringList{
+            u"Programs"_qs, u"Games"_qs,    u"Tools"_qs, u"Multimedia"_qs, u"Documents"_qs,
+            u"Drivers"_qs,  u"Internet"_qs, u"Demos"_qs, u"Pictures"_qs,   u"Miscellaneous"_qs};
+        QTest::newRow("German") << QStringList{
+            u"Programme"_qs, u"Spiele"_qs,   u"Werkzeuge"_qs, u"Multimedia"_qs, u"Dokumente"_qs,
+            u"Treiber"_qs,   u"Internet"_qs, u"Demos"_qs,     u"Bilder"_qs,     u"Verschiedenes"_qs};
+    }
+    void standardCategoriesShowWholeInTheBand() {
+        QFETCH(QStringList, captions);
+        DiscFixture disc;
+        for (const QString& caption : captions)
+            disc.addCategory(caption);
+        disc.save();
+        auto f = open(disc);
+        auto* genre = child<FillList>(*f, QStringLiteral("genre"));
+        QCOMPARE(genre->count(), captions.size());
+        struct Probe : QStyledItemDelegate {
+            using QStyledItemDelegate::initStyleOption;
+        } probe;
+        QStyle* style = genre->style();
+        const int textMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, genre) + 1;
+        for (int row = 0; row < genre->count(); ++row) {
+            QStyleOptionViewItem option;
+            option.initFrom(genre->viewport());
+            option.font = genre->font();
+            option.rect = genre->visualItemRect(genre->item(row));
+            option.decorationSize = genre->iconSize();
+            option.decorationPosition = QStyleOptionViewItem::Top;
+            option.displayAlignment = Qt::AlignCenter;
+            option.features = QStyleOptionViewItem::WrapText;
+            QCOMPARE(genre->item(row)->text(), captions[row]);
+            const QString shown = static_cast<QStyledItemDelegate*>(genre->itemDelegate())
+                                      ->displayText(captions[row], genre->locale());
+            probe.initStyleOption(&option, genre->model()->index(row, 0));
+            option.text = shown;
+            const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &option, genre)
+                                   .adjusted(textMargin, 0, -textMargin, 0);
+            const QRect needed = QFontMetrics(genre->font()).boundingRect(room, Qt::TextWordWrap, shown);
+            QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                     qPrintable(QStringLiteral("%1 needs %2 x %3 in %4 x %5")
+                                    .arg(captions[row])
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(room.width())
+                                    .arg(room.height())));
+        }
     }
 
     void germanButtonRowsShareOneFittingSize_data() {
