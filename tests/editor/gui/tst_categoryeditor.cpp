@@ -270,6 +270,29 @@ private Q_SLOTS:
         QCOMPARE(f.gf->captions(), (QStringList{u"Games"_qs, u"Extras"_qs}));
     }
 
+    // By keyboard: the editor opens on its list, Enter in the caption field adds the caption, Escape
+    // closes the editor.
+    void enterAddsAndEscapeCloses() {
+        Fixture f;
+        f.gf->prepare();
+        f.gf->show();
+        QCOMPARE(f.gf->focusWidget(), f.gf->findChild<QWidget*>(u"genreitems"_qs));
+        auto* caption = f.gf->findChild<QLineEdit*>(u"Edit1"_qs);
+        caption->setFocus();
+        QTest::keyClicks(caption, u"Extras"_qs);
+        // Adding asks for the icon: Enter on a chosen icon takes it.
+        QTimer::singleShot(0, [&] {
+            f.iw->genreitems->setCurrentRow(0);
+            QTest::keyClick(f.iw->genreitems, Qt::Key_Return);
+        });
+        QTest::keyClick(caption, Qt::Key_Return);
+        QCOMPARE(f.gf->captions().last(), u"Extras"_qs);
+        QVERIFY(f.gf->isVisible());
+        QTest::keyClick(f.gf->findChild<QWidget*>(u"genreitems"_qs), Qt::Key_Escape);
+        QVERIFY(!f.gf->isVisible());
+        QCOMPARE(f.gf->result(), int(QDialog::Rejected));
+    }
+
     void okSavesFirstAndStaysWhenNothingWasWritten() {
         Fixture f;
         const QString standard = f.program(u"Files/Standard.lbc"_qs);
