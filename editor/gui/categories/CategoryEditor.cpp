@@ -590,6 +590,17 @@ void CategoryEditor::okClicked() {
         if (!save())
             return;
     }
+    // The standard file shows its captions in the current language; the project takes the copy that
+    // holds them, so that the disc speaks that language too.
+    if (categoryfile::isStandardFile(m_currentFile, m_state.programFolder)) {
+        const standardcategories::Choice standard =
+            standardcategories::fileFor(m_state.programFolder, m_state.language);
+        if (!standard.failedFile.isEmpty())
+            m_services.messages.show(
+                Msg::Kind::Error, Msg::Buttons::Ok,
+                environmentfiles::cannotWriteText(m_state.language, standard.failedFile));
+        m_currentFile = standard.path;
+    }
     m_state.files.categoryFile.set(m_currentFile);
     m_modified = false;
     accept();

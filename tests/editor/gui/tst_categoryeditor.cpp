@@ -5,6 +5,7 @@
 #include "editor/gui/categories/IconChooserDialog.h"
 #include "editor/gui/items/CellEditors.h"
 #include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/project/CategoryFile.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/gui/EditorWindowFixture.h"
@@ -268,6 +269,14 @@ private Q_SLOTS:
 
         f.openOn(f.writeSet(f.program(u"genre/Own/"_qs), u"Own.lbc"_qs, {u"Games"_qs, u"Extras"_qs}));
         QCOMPARE(f.gf->captions(), (QStringList{u"Games"_qs, u"Extras"_qs}));
+
+        // OK on the standard file gives the project the copy that holds what the editor showed.
+        f.openOn(f.program(u"Files/Standard.lbc"_qs));
+        f.gf->show();
+        QVERIFY(ui::testing::press(*f.gf, u"OK"_qs));
+        const QString chosen = f.state.files.categoryFile.path();
+        QVERIFY(!categoryfile::isStandardFile(chosen, f.state.programFolder));
+        QCOMPARE(loadCategoryList(chosen), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
     }
 
     // By keyboard: the editor opens on its list, Enter in the caption field adds the caption, Escape
