@@ -311,52 +311,40 @@ private Q_SLOTS:
         const QString standard = f.program(u"Files/Standard.lbc"_qs);
         const QByteArray english = readBytes(standard);
         const QString copy = f.program(u"genre/Standardkategorien/Standardkategorien.lbc"_qs);
-        const auto chooseDefault = [&f] {
-            whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
+        // Through the wizard to its category step, "Use default categories", then `check` on what it shows.
+        const auto chooseDefault = [&f](const std::function<void(ProjectWizard*)>& check) {
+            whenOpen<ProjectWizard>([&f, check](ProjectWizard* w) {
                 w->next();
                 w->folderPage->setCurrentFolder(f.disc);
                 w->next();
                 w->next();
                 QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+                check(w);
                 w->reject();
             });
             f.form->wizardClicked();
         };
         f.form->applyLanguage(2);
-        whenOpen<ProjectWizard>([&f, &copy](ProjectWizard* w) {
-            w->next();
-            w->folderPage->setCurrentFolder(f.disc);
-            w->next();
-            w->next();
-            QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+        chooseDefault([&f, &copy](ProjectWizard* w) {
             QCOMPARE(f.state.categories.first(), u"Programme"_qs);
             QCOMPARE(f.state.categories.last(), u"Verschiedenes"_qs);
             QCOMPARE(f.state.categories.size(), 10);
             QCOMPARE(w->categoryFileLabel->text(), copy);
-            w->reject();
         });
-        f.form->wizardClicked();
         QCOMPARE(readBytes(standard), english);
         QCOMPARE(readBytes(f.program(u"genre/Standardkategorien/9.ico"_qs)), QByteArray("9"));
         QVERIFY(f.fakes.messages.shown.isEmpty());
 
         writeFile(copy, "[general]\r\nanz_items=1\r\n[0]\r\ncaption=Eigene\r\nicon_number=0\r\n");
-        chooseDefault();
+        chooseDefault([](ProjectWizard*) {});
         QCOMPARE(readBytes(copy),
                  QByteArray("[general]\r\nanz_items=1\r\n[0]\r\ncaption=Eigene\r\nicon_number=0\r\n"));
 
         f.form->applyLanguage(1);
-        whenOpen<ProjectWizard>([&f, &standard](ProjectWizard* w) {
-            w->next();
-            w->folderPage->setCurrentFolder(f.disc);
-            w->next();
-            w->next();
-            QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+        chooseDefault([&f, &standard](ProjectWizard* w) {
             QCOMPARE(f.state.categories.first(), u"Programs"_qs);
             QCOMPARE(w->categoryFileLabel->text(), standard);
-            w->reject();
         });
-        f.form->wizardClicked();
     }
 
     // A copy that cannot be written is said, and the standard file serves instead.
