@@ -40,6 +40,7 @@ constexpr int kColumnWidth = 176;
 constexpr int kPictureRowStep = 56; // label, buttons and the file's name
 constexpr int kSmallButtonWidth = 84, kSmallButtonHeight = 24;
 constexpr int kControlTop = 364;
+constexpr int kCommandPoints = 11; // the print and close commands
 
 const QString kDefaultFont = QStringLiteral("Arial");
 const QString kCoverJob = QStringLiteral("tavik - lumbrel - cover");
@@ -229,7 +230,7 @@ void CoverDialog::createButtons() {
                          &CoverDialog::cancelClicked);
     for (ui::ShadowButton* button : {m_printcover, m_cancel}) {
         QFont f = button->font();
-        f.setPointSize(11);
+        f.setPointSize(kCommandPoints);
         button->setFont(f);
         button->setShadowDepth(5);
     }
@@ -423,4 +424,6 @@ void CoverDialog::fitLabels() {
         const int room = label->width() - ui::effectMargin(label->effect()) - 2;
         label->setFont(ui::fittingFont(base, {label->text()}, room));
     }
+    // The commands below share one caption size, as every button row of the menu does.
+    ui::fitRowCaptions({m_printcover, m_cancel}, kCommandPoints);
 }

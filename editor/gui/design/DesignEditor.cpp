@@ -112,6 +112,7 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     Cancel = button(this, "zGradBtn4", QStringLiteral("Cancel"), "E132");
     help = button(this, "help", QStringLiteral("Help"), "E133");
     Info = button(this, "Info", QStringLiteral("Info"), "E134");
+    OK->setDefault(true);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(moreDesigns);
     bottom->addStretch();

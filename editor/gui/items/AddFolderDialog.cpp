@@ -60,6 +60,7 @@ AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask
     m_protocolBox = protocolBox(QStringLiteral("ComboBox2"));
     hpurl = edit(QStringLiteral("hpurl"));
     add = button(QStringLiteral("add"), QStringLiteral("OK"));
+    add->setDefault(true);
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     help = button(QStringLiteral("help"), QStringLiteral("Help"));
 

@@ -56,6 +56,7 @@ OneLineEditor::OneLineEditor(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfileseditform"), parent) {
     m_textEdit = edit(QStringLiteral("Edit1"));
     OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
+    OK->setDefault(true);
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());
@@ -64,7 +65,6 @@ OneLineEditor::OneLineEditor(ItemDialogContext& context, QWidget* parent)
     setMinimumWidth(380);
     connect(OK, &QPushButton::clicked, this, &OneLineEditor::okClicked);
     connect(cancel, &QPushButton::clicked, this, &OneLineEditor::cancelClicked);
-    connect(m_textEdit, &QLineEdit::returnPressed, this, &OneLineEditor::returnPressed);
 }
 
 void OneLineEditor::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -111,13 +111,10 @@ void OneLineEditor::cancelClicked() {
     reject();
 }
 
-void OneLineEditor::returnPressed() {
-    okClicked();
-}
-
 YesNoDialog::YesNoDialog(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfilesynform"), parent), m_title(windowTitle()) {
     yes = button(QStringLiteral("yes"), QStringLiteral("Yes"));
+    yes->setDefault(true);
     no = button(QStringLiteral("no"), QStringLiteral("No"));
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
@@ -164,6 +161,7 @@ CategoryChooserDialog::CategoryChooserDialog(ItemDialogContext& context, QWidget
     : CellEditor(context, QStringLiteral("Tallfilescomboform"), parent), m_title(windowTitle()) {
     m_categoryBox = categoryBox(QStringLiteral("ComboBox1"));
     OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
+    OK->setDefault(true);
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());

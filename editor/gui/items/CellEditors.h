@@ -46,7 +46,6 @@ public:
 
     void okClicked();
     void cancelClicked();
-    void returnPressed();
 
     QLineEdit* m_textEdit;
     QPushButton* OK;

@@ -18,6 +18,7 @@ ItemNameDialog::ItemNameDialog(ItemDialogContext& context, QWidget* parent)
     m_heading->setFont(bold);
     rename = edit(QStringLiteral("rename"));
     add = button(QStringLiteral("add"), QStringLiteral("OK"));
+    add->setDefault(true);
     cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_nameFor, 0, 0);
@@ -28,7 +29,6 @@ ItemNameDialog::ItemNameDialog(ItemDialogContext& context, QWidget* parent)
     setMinimumWidth(360);
     connect(add, &QPushButton::clicked, this, &ItemNameDialog::addClicked);
     connect(cancel, &QPushButton::clicked, this, &ItemNameDialog::cancelClicked);
-    connect(rename, &QLineEdit::returnPressed, this, &ItemNameDialog::addClicked);
 }
 
 void ItemNameDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
