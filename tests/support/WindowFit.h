@@ -17,8 +17,8 @@ namespace windowfit {
 
 inline QString nameOf(const QWidget& w) {
     return QStringLiteral("%1 %2 \"%3\"")
-        .arg(w.window()->objectName(), w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className())
-                                                                  : w.objectName());
+        .arg(w.window()->objectName(),
+             w.objectName().isEmpty() ? QString::fromLatin1(w.metaObject()->className()) : w.objectName());
 }
 
 inline QString plain(QString text) {
@@ -31,11 +31,12 @@ inline QString captionFault(const QWidget& w) {
     if (const auto* label = qobject_cast<const QLabel*>(&w)) {
         if (label->text().isEmpty() || label->textFormat() == Qt::RichText)
             return {};
-        const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
         if (!label->wordWrap() && label->sizeHint().width() > label->width() + 1)
             return nameOf(w).arg(label->text()) + QStringLiteral(" is cut: %1 of %2 px wide")
-                                                        .arg(label->width())
-                                                        .arg(label->sizeHint().width());
+                                                      .arg(label->width())
+                                                      .arg(label->sizeHint().width());
         if (needed > label->height() + 1)
             return nameOf(w).arg(label->text()) +
                    QStringLiteral(" is cut: %1 of %2 px high").arg(label->height()).arg(needed);

@@ -23,7 +23,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QToolBar>
-#include <QToolButton>
 
 MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items),
@@ -67,6 +66,7 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     createSettingsMenu();
     createMainMenu();
     createGridPopupMenu();
+    setProjectOpen(false);
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         popupMenuOpening();
@@ -94,7 +94,7 @@ QString MainWindow::makerHomePageAddress() {
 }
 
 bool MainWindow::projectOpen() const {
-    return m_addFileButton->isEnabled();
+    return m_projectOpen;
 }
 
 QString MainWindow::message(const char16_t* key) const {
@@ -115,7 +115,6 @@ void MainWindow::startUp() {
     if (m_started)
         return;
     m_started = true;
-    mirrorButtonsIntoMenus();
     const common::IniFile file(settingsFile());
     const EditorSettings settings = EditorSettings::read(file);
     m_state.prefs.language = settings.language;

@@ -22,7 +22,6 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
-class QToolButton;
 class BandColourDialog;
 class CategoryEditor;
 class DesignEditor;
@@ -139,7 +138,6 @@ public:
     bool openProject(const QString& file);
     void showCurrentRowInStatusLine();
     void recomputeRowColours();
-    void mirrorButtonsIntoMenus();
     void setFieldColumnVisible(int field, bool visible);
 
     static QString homePageAddress();
@@ -168,8 +166,9 @@ private:
     void createSettingsMenu();
     void createGridPopupMenu();
     QToolBar* addControlBar(const QString& name);
-    QToolButton* addToolButton(QToolBar* bar, const QString& name, const QString& caption,
-                               const QString& picture, void (MainWindow::*handler)());
+    QAction* addToolBarCommand(QToolBar* bar, const QString& name, const QString& caption,
+                               const QString& menuCaption, const QString& picture,
+                               void (MainWindow::*handler)());
     QAction* addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
                           void (MainWindow::*handler)());
     void click() const;
@@ -179,7 +178,7 @@ private:
     // Offers to save unsaved changes; false when the user cancelled, or wanted them saved and saving
     // failed: then nothing goes on.
     bool askToSave(const char16_t* messageKey, bool offerCancel = false);
-    void enableProjectCommands();
+    void setProjectOpen(bool open);
     void updateWindowTitle();
     void applyStoredColumnLayout(const EditorSettings& settings);
     void applyStoredVisibility(const EditorSettings& settings);
@@ -201,27 +200,31 @@ private:
     bool m_lastSortAscending = true;
     bool m_started = false;
 
-    // Tool bar buttons, by their control names.
-    QToolButton* m_newButton = nullptr;
-    QToolButton* m_openButton = nullptr;
-    QToolButton* m_saveButton = nullptr;
-    QToolButton* m_editButton = nullptr;
-    QToolButton* m_checkButton = nullptr;
-    QToolButton* m_buildButton = nullptr;
-    QToolButton* m_categoriesButton = nullptr;
-    QToolButton* m_designButton = nullptr;
-    QToolButton* m_settingsButton = nullptr;
-    QToolButton* m_helpButton = nullptr;
-    QToolButton* m_exitButton = nullptr;
-    QToolButton* m_addFileButton = nullptr;
-    QToolButton* m_addFolderButton = nullptr;
-    QToolButton* m_addJumpPointButton = nullptr;
-    QToolButton* m_addHyperlinkButton = nullptr;
-    QToolButton* m_removeButton = nullptr;
-    QToolButton* m_sortButton = nullptr;
-    QToolButton* m_findButton = nullptr;
-    QToolButton* m_infoFileButton = nullptr;
-    QToolButton* m_screenshotButton = nullptr;
+    // The commands. Those of the tool bar show there as the buttons of their control names and in the
+    // menus; the tool bar shows an action's icon text, a menu its text.
+    QAction* m_newAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_editAction = nullptr;
+    QAction* m_checkAction = nullptr;
+    QAction* m_buildAction = nullptr;
+    QAction* m_categoriesAction = nullptr;
+    QAction* m_designAction = nullptr;
+    QAction* m_settingsAction = nullptr;
+    QAction* m_helpAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QAction* m_addFileAction = nullptr;
+    QAction* m_addFolderAction = nullptr;
+    QAction* m_addJumpPointAction = nullptr;
+    QAction* m_addHyperlinkAction = nullptr;
+    QAction* m_removeAction = nullptr;
+    QAction* m_sortAction = nullptr;
+    QAction* m_findAction = nullptr;
+    QAction* m_infoFileAction = nullptr;
+    QAction* m_screenshotAction = nullptr;
+    // The commands that need an open project; setProjectOpen() enables them all at once.
+    std::vector<QAction*> m_projectCommands;
+    bool m_projectOpen = false;
     QToolBar* m_toolBar = nullptr;     // project, environment and program controls
     QToolBar* m_itemToolBar = nullptr; // item controls, in a second row
 
@@ -259,8 +262,6 @@ private:
     QLabel* m_infoIcon = nullptr;
     QLabel* m_screenshotIcon = nullptr;
 
-    // Main menu entries and the button each mirrors.
-    std::vector<std::pair<QAction*, QToolButton*>> m_mirrored;
     QMenu* m_settingsMenu = nullptr;
     QMenu* m_exportMenu = nullptr;
     QMenu* m_popup = nullptr;

@@ -14,12 +14,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QToolButton>
+#include <QToolBar>
 
 using Msg = ui::MessageBoxService;
 
 bool MainWindow::projectGate() {
-    if (m_addFileButton->isEnabled())
+    if (m_projectOpen)
         return true;
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, message(u"M1"));
     return false;
@@ -32,7 +32,7 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
                                      offerCancel ? Msg::Buttons::YesNoCancel : Msg::Buttons::YesNo,
                                      message(messageKey))) {
     case Msg::Answer::Yes:
-        return m_projectFiles.save(m_saveButton->toolTip());
+        return m_projectFiles.save(m_saveAction->toolTip());
     case Msg::Answer::Cancel:
         return false;
     default:
@@ -40,19 +40,16 @@ bool MainWindow::askToSave(const char16_t* messageKey, bool offerCancel) {
     }
 }
 
-void MainWindow::enableProjectCommands() {
-    for (QToolButton* b :
-         {m_addFileButton, m_addFolderButton, m_addHyperlinkButton, m_addJumpPointButton, m_removeButton,
-          m_saveButton, m_buildButton, m_editButton, m_sortButton, m_findButton, m_infoFileButton,
-          m_screenshotButton, m_designButton, m_categoriesButton, m_checkButton})
-        b->setEnabled(true);
-    mirrorButtonsIntoMenus();
+void MainWindow::setProjectOpen(bool open) {
+    m_projectOpen = open;
+    for (QAction* command : m_projectCommands)
+        command->setEnabled(open);
 }
 
 bool MainWindow::openProject(const QString& file) {
     const bool opened = m_projectFiles.open(file);
     if (opened) {
-        enableProjectCommands();
+        setProjectOpen(true);
         updateWindowTitle();
     }
     showCurrentRowInStatusLine();
@@ -64,7 +61,7 @@ void MainWindow::openClicked() {
     if (!askToSave(u"M28"))
         return;
     const QString file =
-        m_services.choosers.openFile({m_openButton->toolTip(),
+        m_services.choosers.openFile({m_openAction->toolTip(),
                                       m_state.programFolder + QStringLiteral("projects") + QDir::separator(),
                                       QStringLiteral("Tavik - Lumbrel - Project|*.lbp"),
                                       QStringLiteral("lbp"),
@@ -75,18 +72,19 @@ void MainWindow::openClicked() {
 
 void MainWindow::saveClicked() {
     click();
-    m_projectFiles.save(m_saveButton->toolTip());
+    m_projectFiles.save(m_saveAction->toolTip());
     showCurrentRowInStatusLine();
 }
 
 void MainWindow::saveAsClicked() {
     click();
-    m_projectFiles.saveAs(m_saveButton->toolTip());
+    m_projectFiles.saveAs(m_saveAction->toolTip());
 }
 
 void MainWindow::settingsClicked() {
     click();
-    m_settingsMenu->popup(m_settingsButton->mapToGlobal(QPoint(0, m_settingsButton->height())));
+    const QWidget* button = m_toolBar->widgetForAction(m_settingsAction);
+    m_settingsMenu->popup(button->mapToGlobal(QPoint(0, button->height())));
 }
 
 void MainWindow::helpClicked() {

@@ -19,7 +19,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QToolButton>
 
 using Msg = ui::MessageBoxService;
 

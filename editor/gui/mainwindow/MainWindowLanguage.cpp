@@ -77,16 +77,16 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
 }
 
 void MainWindow::applyMainTexts(const common::IniFile& file) {
-    const QToolButton* order[] = {
-        m_newButton,    m_openButton,       m_saveButton,      m_editButton,         m_checkButton,
-        m_buildButton,  m_categoriesButton, m_designButton,    m_settingsButton,     m_helpButton,
-        m_exitButton,   m_addFileButton,    m_addFolderButton, m_addJumpPointButton, m_addHyperlinkButton,
-        m_removeButton, m_sortButton,       m_findButton,      m_infoFileButton,     m_screenshotButton};
+    QAction* const order[] = {
+        m_newAction,    m_openAction,       m_saveAction,      m_editAction,         m_checkAction,
+        m_buildAction,  m_categoriesAction, m_designAction,    m_settingsAction,     m_helpAction,
+        m_exitAction,   m_addFileAction,    m_addFolderAction, m_addJumpPointAction, m_addHyperlinkAction,
+        m_removeAction, m_sortAction,       m_findAction,      m_infoFileAction,     m_screenshotAction};
+    // The tool bar's captions; the menus' captions, which may differ, come below.
     int key = 1;
-    for (const QToolButton* b : order) {
-        auto* button = const_cast<QToolButton*>(b);
-        button->setText(windowText(file, kMain, key++));
-        button->setToolTip(windowText(file, kMain, key++));
+    for (QAction* command : order) {
+        command->setIconText(windowText(file, kMain, key++));
+        command->setToolTip(windowText(file, kMain, key++));
     }
     m_chosenItemLabel->setText(windowText(file, kMain, 41));
     m_infoIcon->setToolTip(windowText(file, kMain, 37));

@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -31,18 +30,16 @@ QToolBar* MainWindow::addControlBar(const QString& name) {
     return bar;
 }
 
-QToolButton* MainWindow::addToolButton(QToolBar* bar, const QString& name, const QString& caption,
-                                       const QString& pic, void (MainWindow::*handler)()) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setIcon(QIcon(pic));
-    button->setIconSize(bar->iconSize());
-    button->setToolButtonStyle(bar->toolButtonStyle());
-    button->setAutoRaise(true);
-    connect(button, &QToolButton::clicked, this, handler);
-    bar->addWidget(button);
-    return button;
+QAction* MainWindow::addToolBarCommand(QToolBar* bar, const QString& name, const QString& caption,
+                                       const QString& menuCaption, const QString& pic,
+                                       void (MainWindow::*handler)()) {
+    auto* action = new QAction(QIcon(pic), menuCaption, this);
+    action->setIconText(caption);
+    action->setIconVisibleInMenu(false);
+    connect(action, &QAction::triggered, this, handler);
+    bar->addAction(action);
+    bar->widgetForAction(action)->setObjectName(name);
+    return action;
 }
 
 void MainWindow::createToolBar() {
@@ -53,87 +50,96 @@ void MainWindow::createToolBar() {
     m_itemToolBar = addControlBar(QStringLiteral("itemtoolbar"));
 
     // Project controls
-    m_newButton = addToolButton(m_toolBar, QStringLiteral("new"), QStringLiteral("New"), picture("new"),
-                                &MainWindow::newProjectClicked);
-    m_openButton = addToolButton(m_toolBar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"),
-                                 picture("open"), &MainWindow::openClicked);
-    m_saveButton = addToolButton(m_toolBar, QStringLiteral("save"), QStringLiteral("Save"), picture("save"),
-                                 &MainWindow::saveClicked);
-    m_editButton = addToolButton(m_toolBar, QStringLiteral("editp"), QStringLiteral("Edit"), picture("editp"),
-                                 &MainWindow::editProjectClicked);
-    m_checkButton = addToolButton(m_toolBar, QStringLiteral("check"), QStringLiteral("Check"),
-                                  picture("check"), &MainWindow::checkProjectClicked);
-    m_buildButton = addToolButton(m_toolBar, QStringLiteral("generate"), QStringLiteral("Build"),
-                                  picture("generate"), &MainWindow::buildDiscClicked);
+    m_newAction = addToolBarCommand(m_toolBar, QStringLiteral("new"), QStringLiteral("New"),
+                                    QStringLiteral("New"), picture("new"), &MainWindow::newProjectClicked);
+    m_openAction = addToolBarCommand(m_toolBar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"),
+                                     QStringLiteral("Open"), picture("open"), &MainWindow::openClicked);
+    m_saveAction = addToolBarCommand(m_toolBar, QStringLiteral("save"), QStringLiteral("Save"),
+                                     QStringLiteral("Save"), picture("save"), &MainWindow::saveClicked);
+    m_editAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("editp"), QStringLiteral("Edit"), QStringLiteral("Edit"),
+                          picture("editp"), &MainWindow::editProjectClicked);
+    m_checkAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("check"), QStringLiteral("Check"),
+                          QStringLiteral("Check"), picture("check"), &MainWindow::checkProjectClicked);
+    m_buildAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("generate"), QStringLiteral("Build"),
+                          QStringLiteral("Build"), picture("generate"), &MainWindow::buildDiscClicked);
     m_toolBar->addSeparator();
     // Environment controls
-    m_categoriesButton =
-        addToolButton(m_toolBar, QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
-                      picture("categories"), &MainWindow::editCategoriesClicked);
-    m_designButton = addToolButton(m_toolBar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
-                                   picture("menudesign"), &MainWindow::editDesignClicked);
+    m_categoriesAction = addToolBarCommand(m_toolBar, QStringLiteral("geditbtnmain"),
+                                           QStringLiteral("Categories"), QStringLiteral("Category Editor"),
+                                           picture("categories"), &MainWindow::editCategoriesClicked);
+    m_designAction = addToolBarCommand(m_toolBar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
+                                       QStringLiteral("Menu Design Editor"), picture("menudesign"),
+                                       &MainWindow::editDesignClicked);
     m_toolBar->addSeparator();
-    // Program controls
-    m_settingsButton = addToolButton(m_toolBar, QStringLiteral("settings"), QStringLiteral("Settings"),
-                                     picture("settings"), &MainWindow::settingsClicked);
-    m_helpButton = addToolButton(m_toolBar, QStringLiteral("help"), QStringLiteral("Help"), picture("help"),
-                                 &MainWindow::helpClicked);
-    m_exitButton = addToolButton(m_toolBar, QStringLiteral("exit"), QStringLiteral("Exit"), picture("exit"),
-                                 &MainWindow::exitClicked);
+    // Program controls; the menus hold the settings as a submenu of their own.
+    m_settingsAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("settings"), QStringLiteral("Settings"),
+                          QStringLiteral("Settings"), picture("settings"), &MainWindow::settingsClicked);
+    m_helpAction = addToolBarCommand(m_toolBar, QStringLiteral("help"), QStringLiteral("Help"),
+                                     QStringLiteral("Help"), picture("help"), &MainWindow::helpClicked);
+    m_exitAction = addToolBarCommand(m_toolBar, QStringLiteral("exit"), QStringLiteral("Exit"),
+                                     QStringLiteral("Exit"), picture("exit"), &MainWindow::exitClicked);
     // Item controls
-    m_addFileButton = addToolButton(m_itemToolBar, QStringLiteral("add"), QStringLiteral("Add File"),
-                                    picture("add"), &MainWindow::addFileClicked);
-    m_addFolderButton = addToolButton(m_itemToolBar, QStringLiteral("adddir"), QStringLiteral("Add Folder"),
-                                      picture("adddir"), &MainWindow::addFolderClicked);
-    m_addJumpPointButton = addToolButton(m_itemToolBar, QStringLiteral("addjump"), QStringLiteral("Add Jump"),
-                                         picture("addjump"), &MainWindow::addJumpPointClicked);
-    m_addHyperlinkButton = addToolButton(m_itemToolBar, QStringLiteral("addurl"), QStringLiteral("Add URL"),
-                                         picture("addurl"), &MainWindow::addHyperlinkClicked);
+    m_addFileAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("add"), QStringLiteral("Add File"),
+                          QStringLiteral("Add File"), picture("add"), &MainWindow::addFileClicked);
+    m_addFolderAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("adddir"), QStringLiteral("Add Folder"),
+                          QStringLiteral("Add Folder"), picture("adddir"), &MainWindow::addFolderClicked);
+    m_addJumpPointAction = addToolBarCommand(m_itemToolBar, QStringLiteral("addjump"),
+                                             QStringLiteral("Add Jump"), QStringLiteral("Add Jump Point"),
+                                             picture("addjump"), &MainWindow::addJumpPointClicked);
+    m_addHyperlinkAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("addurl"), QStringLiteral("Add URL"),
+                          QStringLiteral("Add Url"), picture("addurl"), &MainWindow::addHyperlinkClicked);
     m_itemToolBar->addSeparator();
     // Chosen item controls
-    m_removeButton = addToolButton(m_itemToolBar, QStringLiteral("deletef"), QStringLiteral("Remove"),
-                                   picture("deletef"), &MainWindow::deleteItemClicked);
-    m_sortButton = addToolButton(m_itemToolBar, QStringLiteral("sort"), QStringLiteral("Full Sort"),
-                                 picture("sort"), &MainWindow::sortClicked);
-    m_findButton = addToolButton(m_itemToolBar, QStringLiteral("Find"), QStringLiteral("Find"),
-                                 picture("find"), &MainWindow::findClicked);
-    m_infoFileButton =
-        addToolButton(m_itemToolBar, QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
-                      picture("infofile"), &MainWindow::itemInformationClicked);
-    m_screenshotButton =
-        addToolButton(m_itemToolBar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
-                      picture("screenshot"), &MainWindow::screenshotClicked);
+    m_removeAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("deletef"), QStringLiteral("Remove"),
+                          QStringLiteral("Remove"), picture("deletef"), &MainWindow::deleteItemClicked);
+    m_sortAction = addToolBarCommand(m_itemToolBar, QStringLiteral("sort"), QStringLiteral("Full Sort"),
+                                     QStringLiteral("Sort"), picture("sort"), &MainWindow::sortClicked);
+    m_findAction = addToolBarCommand(m_itemToolBar, QStringLiteral("Find"), QStringLiteral("Find"),
+                                     QStringLiteral("Find"), picture("find"), &MainWindow::findClicked);
+    m_infoFileAction = addToolBarCommand(m_itemToolBar, QStringLiteral("info_file_btn"),
+                                         QStringLiteral("Info File"), QStringLiteral("Create/Edit Info File"),
+                                         picture("infofile"), &MainWindow::itemInformationClicked);
+    m_screenshotAction = addToolBarCommand(
+        m_itemToolBar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
+        QStringLiteral("Create/Edit Screenshot"), picture("screenshot"), &MainWindow::screenshotClicked);
 
-    const std::pair<QToolButton*, const char*> hints[] = {
-        {m_newButton, "Create a new project"},
-        {m_openButton, "Open a project"},
-        {m_saveButton, "Save the project"},
-        {m_editButton, "Edit the project's name and folder"},
-        {m_checkButton, "Check the project's files"},
-        {m_buildButton, "Build the disc folder"},
-        {m_categoriesButton, "Edit the categories"},
-        {m_designButton, "Edit the menu design"},
-        {m_settingsButton, "Settings"},
-        {m_helpButton, "Help"},
-        {m_exitButton, "Exit Lumbrel"},
-        {m_addFileButton, "Add a file"},
-        {m_addFolderButton, "Add the files of a folder"},
-        {m_addJumpPointButton, "Add a jump point to a folder of the disc"},
-        {m_addHyperlinkButton, "Add a hyperlink"},
-        {m_removeButton, "Remove the chosen item"},
-        {m_sortButton, "Sort the items by category and name"},
-        {m_findButton, "Find an item"},
-        {m_infoFileButton, "Create or edit the chosen item's information file"},
-        {m_screenshotButton, "Create or edit the chosen item's screenshot"},
+    const std::pair<QAction*, const char*> hints[] = {
+        {m_newAction, "Create a new project"},
+        {m_openAction, "Open a project"},
+        {m_saveAction, "Save the project"},
+        {m_editAction, "Edit the project's name and folder"},
+        {m_checkAction, "Check the project's files"},
+        {m_buildAction, "Build the disc folder"},
+        {m_categoriesAction, "Edit the categories"},
+        {m_designAction, "Edit the menu design"},
+        {m_settingsAction, "Settings"},
+        {m_helpAction, "Help"},
+        {m_exitAction, "Exit Lumbrel"},
+        {m_addFileAction, "Add a file"},
+        {m_addFolderAction, "Add the files of a folder"},
+        {m_addJumpPointAction, "Add a jump point to a folder of the disc"},
+        {m_addHyperlinkAction, "Add a hyperlink"},
+        {m_removeAction, "Remove the chosen item"},
+        {m_sortAction, "Sort the items by category and name"},
+        {m_findAction, "Find an item"},
+        {m_infoFileAction, "Create or edit the chosen item's information file"},
+        {m_screenshotAction, "Create or edit the chosen item's screenshot"},
     };
-    for (const auto& [button, hint] : hints)
-        button->setToolTip(QString::fromLatin1(hint));
+    for (const auto& [action, hint] : hints)
+        action->setToolTip(QString::fromLatin1(hint));
 
-    for (QToolButton* b :
-         {m_saveButton, m_editButton, m_checkButton, m_buildButton, m_categoriesButton, m_designButton,
-          m_addFileButton, m_addFolderButton, m_addJumpPointButton, m_addHyperlinkButton, m_removeButton,
-          m_sortButton, m_findButton, m_infoFileButton, m_screenshotButton})
-        b->setEnabled(false);
+    m_projectCommands = {m_saveAction,         m_editAction,         m_checkAction,     m_buildAction,
+                         m_categoriesAction,   m_designAction,       m_addFileAction,   m_addFolderAction,
+                         m_addJumpPointAction, m_addHyperlinkAction, m_removeAction,    m_sortAction,
+                         m_findAction,         m_infoFileAction,     m_screenshotAction};
 }
 
 void MainWindow::createStatusLine() {
@@ -234,82 +240,59 @@ void MainWindow::createSettingsMenu() {
 
 void MainWindow::createMainMenu() {
     QMenuBar* bar = menuBar();
-    const auto mirrored = [this](QAction* action, QToolButton* button) {
-        m_mirrored.emplace_back(action, button);
+    const auto add = [](QMenu* menu, QAction* command, const QKeySequence& shortcut) {
+        command->setShortcut(shortcut);
+        menu->addAction(command);
+    };
+    // A command of the menus only; those that need a project join the tool bar's.
+    const auto menuOnly = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                                 void (MainWindow::*handler)(), bool needsProject) {
+        QAction* action = addMenuEntry(menu, caption, shortcut, handler);
+        if (needsProject)
+            m_projectCommands.push_back(action);
         return action;
     };
 
     QMenu* project = bar->addMenu(QStringLiteral("Project Control"));
-    mirrored(addMenuEntry(project, QStringLiteral("New"), Qt::Key_F11, &MainWindow::newProjectClicked),
-             m_newButton);
-    mirrored(addMenuEntry(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClicked),
-             m_newButton);
-    mirrored(addMenuEntry(project, QStringLiteral("Open"), Qt::Key_F3, &MainWindow::openClicked),
-             m_openButton);
+    add(project, m_newAction, Qt::Key_F11);
+    menuOnly(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClicked, false);
+    add(project, m_openAction, Qt::Key_F3);
     project->addSeparator();
-    mirrored(addMenuEntry(project, QStringLiteral("Save"), Qt::Key_F2, &MainWindow::saveClicked),
-             m_saveButton);
-    mirrored(
-        addMenuEntry(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClicked),
-        m_saveButton);
+    add(project, m_saveAction, Qt::Key_F2);
+    menuOnly(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClicked, true);
     project->addSeparator();
-    mirrored(
-        addMenuEntry(project, QStringLiteral("Edit"), Qt::CTRL | Qt::Key_E, &MainWindow::editProjectClicked),
-        m_editButton);
-    mirrored(addMenuEntry(project, QStringLiteral("Check"), Qt::CTRL | Qt::Key_C,
-                          &MainWindow::checkProjectClicked),
-             m_checkButton);
+    add(project, m_editAction, Qt::CTRL | Qt::Key_E);
+    add(project, m_checkAction, Qt::CTRL | Qt::Key_C);
     project->addSeparator();
-    mirrored(addMenuEntry(project, QStringLiteral("Build"), Qt::Key_F10, &MainWindow::buildDiscClicked),
-             m_buildButton);
-    mirrored(
-        addMenuEntry(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::burnerClicked),
-        m_buildButton);
+    add(project, m_buildAction, Qt::Key_F10);
+    menuOnly(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::burnerClicked, true);
     project->addSeparator();
     m_exportMenu = project->addMenu(QStringLiteral("Export"));
     const char16_t* formats[] = {u"ASCII", u"CSV", u"MS Word", u"MS Excel", u"HTML"};
     for (int i = 0; i < 5; ++i) {
         QAction* a = m_exportMenu->addAction(QString::fromUtf16(formats[i]));
         connect(a, &QAction::triggered, this, [this, i] { exportClicked(i); });
-        mirrored(a, m_buildButton);
+        m_projectCommands.push_back(a);
     }
 
     QMenu* items = bar->addMenu(QStringLiteral("Item Control"));
-    mirrored(addMenuEntry(items, QStringLiteral("Add File"), Qt::Key_F4, &MainWindow::addFileClicked),
-             m_addFileButton);
-    mirrored(addMenuEntry(items, QStringLiteral("Add Folder"), Qt::CTRL | Qt::Key_F4,
-                          &MainWindow::addFolderClicked),
-             m_addFolderButton);
-    mirrored(
-        addMenuEntry(items, QStringLiteral("Add Jump Point"), Qt::Key_F5, &MainWindow::addJumpPointClicked),
-        m_addJumpPointButton);
-    mirrored(addMenuEntry(items, QStringLiteral("Add Url"), Qt::Key_F6, &MainWindow::addHyperlinkClicked),
-             m_addHyperlinkButton);
+    add(items, m_addFileAction, Qt::Key_F4);
+    add(items, m_addFolderAction, Qt::CTRL | Qt::Key_F4);
+    add(items, m_addJumpPointAction, Qt::Key_F5);
+    add(items, m_addHyperlinkAction, Qt::Key_F6);
 
     QMenu* chosen = bar->addMenu(QStringLiteral("Chosen Item Control"));
-    mirrored(addMenuEntry(chosen, QStringLiteral("Remove"), Qt::Key_Delete, &MainWindow::deleteItemClicked),
-             m_removeButton);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Sort"), Qt::CTRL | Qt::Key_S, &MainWindow::sortClicked),
-             m_sortButton);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Find"), Qt::CTRL | Qt::Key_F, &MainWindow::findClicked),
-             m_sortButton);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F,
-                          &MainWindow::findNextClicked),
-             m_sortButton);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Info File"), Qt::Key_F7,
-                          &MainWindow::itemInformationClicked),
-             m_sortButton);
-    mirrored(addMenuEntry(chosen, QStringLiteral("Create/Edit Screenshot"), Qt::ALT | Qt::Key_F7,
-                          &MainWindow::screenshotClicked),
-             m_sortButton);
+    add(chosen, m_removeAction, Qt::Key_Delete);
+    add(chosen, m_sortAction, Qt::CTRL | Qt::Key_S);
+    add(chosen, m_findAction, Qt::CTRL | Qt::Key_F);
+    menuOnly(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F,
+             &MainWindow::findNextClicked, true);
+    add(chosen, m_infoFileAction, Qt::Key_F7);
+    add(chosen, m_screenshotAction, Qt::ALT | Qt::Key_F7);
 
     QMenu* environment = bar->addMenu(QStringLiteral("Environment Control"));
-    mirrored(addMenuEntry(environment, QStringLiteral("Category Editor"), Qt::Key_F8,
-                          &MainWindow::editCategoriesClicked),
-             m_categoriesButton);
-    mirrored(addMenuEntry(environment, QStringLiteral("Menu Design Editor"), Qt::Key_F9,
-                          &MainWindow::editDesignClicked),
-             m_designButton);
+    add(environment, m_categoriesAction, Qt::Key_F8);
+    add(environment, m_designAction, Qt::Key_F9);
 
     QMenu* zol = bar->addMenu(QStringLiteral("Zol Control"));
     QMenu* settingsSub = zol->addMenu(QStringLiteral("Settings"));
@@ -344,11 +327,11 @@ void MainWindow::createMainMenu() {
     addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &MainWindow::homePageClicked);
     addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &MainWindow::makerHomePageClicked);
     zol->addSeparator();
-    addMenuEntry(zol, QStringLiteral("Help"), Qt::Key_F1, &MainWindow::helpClicked);
+    add(zol, m_helpAction, Qt::Key_F1);
     addMenuEntry(zol, QStringLiteral("First Project"), Qt::ALT | Qt::Key_F1,
                  &MainWindow::firstProjectClicked);
     zol->addSeparator();
-    addMenuEntry(zol, QStringLiteral("Exit"), {}, &MainWindow::exitClicked);
+    zol->addAction(m_exitAction);
 }
 
 void MainWindow::createGridPopupMenu() {
@@ -369,11 +352,6 @@ void MainWindow::createGridPopupMenu() {
         click();
         m_services.help.showHelp(m_state.helpFile, 1600);
     });
-}
-
-void MainWindow::mirrorButtonsIntoMenus() {
-    for (const auto& [action, button] : m_mirrored)
-        action->setEnabled(button->isEnabled());
 }
 
 void MainWindow::popupMenuOpening() {

@@ -13,7 +13,6 @@
 #include "ui/services/HelpService.h"
 
 #include <QAction>
-#include <QToolButton>
 
 namespace {
 
@@ -24,9 +23,9 @@ constexpr int kFirstProjectHelpContext = 5100;
 void MainWindow::createNewProjectWindows() {
     m_projectDialog =
         new ProjectDialog(m_state, m_services, m_categoryFileEditor, m_designEditor,
-                          {[this] { return m_projectFiles.saveAs(m_saveButton->toolTip(), false); },
+                          {[this] { return m_projectFiles.saveAs(m_saveAction->toolTip(), false); },
                            [this] {
-                               enableProjectCommands();
+                               setProjectOpen(true);
                                updateWindowTitle();
                                if (!m_projectDialog->wizardRunning())
                                    m_items.setRecords({});
@@ -48,8 +47,8 @@ void MainWindow::createNewProjectWindows() {
                                   [this](ProjectWizard::AddCommand command) {
                                       // The add dialogs work before the project exists; the gate opens for
                                       // this one command.
-                                      const bool wasOpen = m_addFileButton->isEnabled();
-                                      m_addFileButton->setEnabled(true);
+                                      const bool wasOpen = m_projectOpen;
+                                      m_projectOpen = true;
                                       switch (command) {
                                       case ProjectWizard::AddCommand::File:
                                           addFileClicked();
@@ -64,7 +63,7 @@ void MainWindow::createNewProjectWindows() {
                                           addJumpPointClicked();
                                           break;
                                       }
-                                      m_addFileButton->setEnabled(wasOpen);
+                                      m_projectOpen = wasOpen;
                                   },
                                   [this] { buildDiscClicked(); }},
                                  this);

@@ -1,6 +1,6 @@
 // Every window of the editor, in English and in German on a 1024 × 768 screen: it fits the screen,
-// shows each caption whole and takes the keyboard. With LUMBREL_SHOTS naming a folder, each window is also saved there as a
-// picture, so that a person can look at all of them at once.
+// shows each caption whole and takes the keyboard. With LUMBREL_SHOTS naming a folder, each window is also
+// saved there as a picture, so that a person can look at all of them at once.
 #include "tests/editor/gui/OpenProjectFixture.h"
 #include "tests/support/WindowFit.h"
 

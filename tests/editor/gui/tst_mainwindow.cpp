@@ -17,10 +17,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -271,6 +273,63 @@ private Q_SLOTS:
             }
             QCOMPARE(buttons, 20);
         }
+    }
+
+    // A tool bar button and its menu entry are one command: enabled together, captioned from the
+    // language file each in its own words, and a shortcut does what the button does.
+    void toolBarAndMenusShareTheirCommands() {
+        Fixture f;
+        QList<QAction*> menuCommands;
+        QList<QMenu*> menus;
+        for (QAction* title : f.form->menuBar()->actions())
+            menus << title->menu();
+        while (!menus.isEmpty()) {
+            for (QAction* entry : menus.takeFirst()->actions()) {
+                menuCommands << entry;
+                if (entry->menu())
+                    menus << entry->menu();
+            }
+        }
+        const auto checkButtons = [&](bool projectOpen) {
+            for (QToolBar* bar : f.form->findChildren<QToolBar*>()) {
+                for (QAction* command : bar->actions()) {
+                    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(command));
+                    if (!button)
+                        continue; // a divider
+                    QCOMPARE(button->defaultAction(), command);
+                    QVERIFY2(button->objectName() == u"settings"_qs || menuCommands.contains(command),
+                             qPrintable(button->objectName()));
+                    QCOMPARE(button->isEnabled(), command->isEnabled());
+                    if (projectOpen)
+                        QVERIFY2(button->isEnabled(), qPrintable(button->objectName()));
+                }
+            }
+        };
+        checkButtons(false);
+        f.openProject({item(u"Tool"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs)});
+        checkButtons(true);
+        for (const char* entry : {"Save As", "Record", "Find Next", "ASCII"}) {
+            QAction* command = f.menuEntry(QLatin1String(entry));
+            QVERIFY2(command && command->isEnabled(), entry);
+        }
+
+        f.form->languageClicked(2);
+        QToolButton* design = f.child(u"mdbtnmain"_qs);
+        QCOMPARE(design->text(), u"Menüdesign"_qs);
+        QVERIFY(design->defaultAction()->text() != design->text());
+        QCOMPARE(design->defaultAction()->shortcut(), QKeySequence(Qt::Key_F9));
+        f.form->show();
+        QApplication::setActiveWindow(f.form.get());
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        bool designOpened = false;
+        QTimer::singleShot(0, f.form.get(), [&] {
+            if (auto* editor = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                designOpened = editor->objectName() == u"Tmdform"_qs;
+                editor->reject();
+            }
+        });
+        QTest::keyClick(f.form.get(), Qt::Key_F9);
+        QVERIFY(designOpened);
     }
 
     void waitWindowStepsAsideForQuestions() {
