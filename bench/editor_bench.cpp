@@ -9,6 +9,7 @@
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 
 #include <QApplication>
 #include <QDir>
@@ -125,8 +126,8 @@ int measure(int count, const QString& dir) {
     addFolder->prepare();
     timer.restart();
     fakes.choosers.queueFolder(folder);
-    addFolder->chooseFolderClicked(); // scan, list and select
-    addFolder->addClicked();
+    ui::testing::press(*addFolder, QStringLiteral("selfilebtn")); // scan, list and select
+    ui::testing::press(*addFolder, QStringLiteral("add"));
     bench::printFigure("add_folder_ms", double(timer.elapsed()));
     if (form.items().itemCount() != 2 * count) {
         std::fprintf(stderr, "added %d items instead of %d\n", form.items().itemCount() - count, count);

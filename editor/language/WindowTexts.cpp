@@ -4,8 +4,12 @@
 
 #include <QAction>
 
+QString windowKey(int n) {
+    return u'E' + QString::number(n);
+}
+
 QString windowText(const common::IniFile& file, QStringView section, int n) {
-    return file.readString(section, QString(u'E' + QString::number(n)));
+    return file.readString(section, windowKey(n));
 }
 
 void applyMenuTexts(const QList<QAction*>& entries, const common::IniFile& file, QStringView section,

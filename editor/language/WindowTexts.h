@@ -11,7 +11,8 @@ namespace common {
 class IniFile;
 }
 
-// The key "E" + n of a window's section.
+// The key "E" + n of a window's section, and its text.
+QString windowKey(int n);
 QString windowText(const common::IniFile& file, QStringView section, int n);
 
 // Gives the entries of a menu, in order, the texts of the keys first ... last of a window section.

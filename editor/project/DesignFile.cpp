@@ -2,6 +2,7 @@
 
 #include "common/ColorNames.h"
 #include "common/Cp1252.h"
+#include "common/DesignKeys.h"
 #include "common/FileOps.h"
 #include "common/IniFile.h"
 #include "common/Paths.h"
@@ -20,6 +21,8 @@
 #include <span>
 
 using Model = DesignModel;
+using designkeys::Key;
+namespace keys = designkeys;
 
 namespace {
 
@@ -93,35 +96,33 @@ class Reader {
 public:
     explicit Reader(const QString& path) : m_file(path) {}
 
-    QString string(QStringView section, QStringView key, const QString& fallback = {}) const {
-        return m_file.readString(section, key, fallback);
+    QString string(Key key, const QString& fallback = {}) const {
+        return m_file.readString(key.section, key.name, fallback);
     }
-    int integer(QStringView section, QStringView key, int fallback) const {
-        return m_file.readInteger(section, key, fallback);
+    int integer(Key key, int fallback) const { return m_file.readInteger(key.section, key.name, fallback); }
+    int integer(Key key, int fallback, int low, int high) const {
+        return std::clamp(integer(key, fallback), low, high);
     }
-    int integer(QStringView section, QStringView key, int fallback, int low, int high) const {
-        return std::clamp(integer(section, key, fallback), low, high);
-    }
-    QColor color(QStringView section, QStringView key, const char16_t* fallback) const {
-        return common::colorFromNameOrWhite(m_file.readString(section, key, QString::fromUtf16(fallback)));
+    QColor color(Key key, const char16_t* fallback) const {
+        return common::colorFromNameOrWhite(string(key, QString::fromUtf16(fallback)));
     }
     template <typename E>
-    void choice(E& target, std::span<const Word<E>> words, QStringView section, QStringView key, E fallback,
+    void choice(E& target, std::span<const Word<E>> words, Key key, E fallback,
                 Qt::CaseSensitivity cs = Qt::CaseSensitive) const {
-        if (!m_file.hasKey(section, key)) {
+        if (!m_file.hasKey(key.section, key.name)) {
             target = fallback;
             return;
         }
-        if (const std::optional<E> value = parse(words, m_file.readString(section, key), cs))
+        if (const std::optional<E> value = parse(words, string(key), cs))
             target = *value;
     }
-    void boxFill(Model::BoxFill& target, QStringView key) const {
-        const int value = m_file.readInteger(u"Boxes", key, 0);
+    void boxFill(Model::BoxFill& target, Key key) const {
+        const int value = integer(key, 0);
         if (value >= 0 && value <= 2)
             target = static_cast<Model::BoxFill>(value);
     }
-    void zeroOrOne(int& target, QStringView key) const {
-        const int value = m_file.readInteger(u"Language", key, 0);
+    void zeroOrOne(int& target, Key key) const {
+        const int value = integer(key, 0);
         if (value == 0 || value == 1)
             target = value;
     }
@@ -179,19 +180,17 @@ QString absoluteOnly(const QString& stored) {
 // Bitmaps and the icon are looked for beside the design first, then at their stored path. The
 // medium's own file name is tried beside the design too: its alone name differs from it when the
 // name holds more than one dot, and Save copies media under their own names.
-void findBitmap(FileHolder& holder, const Reader& in, MediaSearch& search, QStringView section,
-                QStringView key) {
-    const QString full = in.string(section, key);
-    const QString alone = in.string(section, key.toString() + QStringLiteral("alone"));
+void findBitmap(FileHolder& holder, const Reader& in, MediaSearch& search, Key key, Key aloneKey) {
+    const QString full = in.string(key);
+    const QString alone = in.string(aloneKey);
     search.setFirst(holder, {beside(search.folder, alone), beside(search.folder, full), absoluteOnly(full)},
                     full.isEmpty() ? alone : full);
 }
 
 // Sounds the other way round: their stored path first.
-void findSound(FileHolder& holder, const Reader& in, MediaSearch& search, int n) {
-    const QString key = QStringLiteral("sound") + QString::number(n);
-    const QString full = in.string(u"Sound", key);
-    const QString alone = in.string(u"Sound", key + QStringLiteral("alone"));
+void findSound(FileHolder& holder, const Reader& in, MediaSearch& search, int index) {
+    const QString full = in.string(keys::kSounds[index]);
+    const QString alone = in.string(keys::kSoundsAlone[index]);
     search.setFirst(holder, {absoluteOnly(full), beside(search.folder, alone), beside(search.folder, full)},
                     full.isEmpty() ? alone : full);
 }
@@ -200,9 +199,9 @@ QString folderOf(const QString& file) {
     return common::withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
 }
 
-void writeMedium(common::IniFile& out, QStringView section, QStringView key, const FileHolder& holder) {
-    out.writeString(section, key, holder.path());
-    out.writeString(section, key.toString() + QStringLiteral("alone"), designfile::aloneName(holder.path()));
+void writeMedium(common::IniFile& out, Key key, Key aloneKey, const FileHolder& holder) {
+    out.writeString(key.section, key.name, holder.path());
+    out.writeString(aloneKey.section, aloneKey.name, designfile::aloneName(holder.path()));
 }
 
 // Media in the order in which Save copies them.
@@ -304,72 +303,68 @@ QStringList load(EditorState& state, const QString& file) {
     const Reader in(file);
     const QString folder = folderOf(file);
 
-    in.choice<Model::DesignMode>(m.designMode, kDesignModes, u"general", u"design_mode",
-                                 Model::DesignMode::Band);
-    in.choice<Model::ButtonMode>(m.buttonMode, kButtonModes, u"general", u"button_mode",
-                                 Model::ButtonMode::Band);
+    in.choice<Model::DesignMode>(m.designMode, kDesignModes, keys::kDesignMode, Model::DesignMode::Band);
+    in.choice<Model::ButtonMode>(m.buttonMode, kButtonModes, keys::kButtonMode, Model::ButtonMode::Band);
 
     MediaSearch search{folder, state.programFolder, {}};
-    findBitmap(d.splashFile, in, search, u"Splash", u"bmp");
-    findBitmap(d.iconFile, in, search, u"Icon", u"name");
-    findBitmap(d.backgroundFile, in, search, u"Back", u"bmp");
-    findBitmap(d.buttonFile, in, search, u"Buttons", u"btn_bmp");
-    for (int n = 1; n <= 5; ++n)
-        findSound(d.sounds[n - 1], in, search, n);
+    findBitmap(d.splashFile, in, search, keys::kSplashBitmap, keys::kSplashBitmapAlone);
+    findBitmap(d.iconFile, in, search, keys::kIcon, keys::kIconAlone);
+    findBitmap(d.backgroundFile, in, search, keys::kBackBitmap, keys::kBackBitmapAlone);
+    findBitmap(d.buttonFile, in, search, keys::kButtonBitmap, keys::kButtonBitmapAlone);
+    for (int n = 0; n < 5; ++n)
+        findSound(d.sounds[n], in, search, n);
 
     if (d.splashFile.exists()) {
-        m.splashFrameColor = in.color(u"Splash", u"fc", u"clWhite");
-        m.splashFrameWidth = in.integer(u"Splash", u"fw", 1, 0, 250);
-        m.splashDelay = std::clamp(in.integer(u"Splash", u"d", 1000) / 1000, 0, 60);
+        m.splashFrameColor = in.color(keys::kSplashFrameColor, u"clWhite");
+        m.splashFrameWidth = in.integer(keys::kSplashFrameWidth, 1, 0, 250);
+        m.splashDelay = std::clamp(in.integer(keys::kSplashDelay, 1000) / 1000, 0, 60);
     } else {
         m.splashFrameColor = Qt::white;
         m.splashFrameWidth = 1;
         m.splashDelay = 1;
     }
 
-    m.buttonStart = in.color(u"Buttons", u"btnc", u"clBlack");
-    m.buttonEnd = in.color(u"Buttons", u"btnec", u"clBlack");
-    m.buttonFont = in.color(u"Buttons", u"btnFc", u"clBlack");
-    m.shadowDepth = in.integer(u"Buttons", u"btnsd", 5, 0, 15);
-    m.borderWidth = in.integer(u"Buttons", u"btnbw", 1, 0, 15);
-    in.choice<Model::ButtonStyle>(m.buttonStyle, kButtonStyles, u"Buttons", u"style",
+    m.buttonStart = in.color(keys::kButtonStart, u"clBlack");
+    m.buttonEnd = in.color(keys::kButtonEnd, u"clBlack");
+    m.buttonFont = in.color(keys::kButtonFont, u"clBlack");
+    m.shadowDepth = in.integer(keys::kShadowDepth, 5, 0, 15);
+    m.borderWidth = in.integer(keys::kBorderWidth, 1, 0, 15);
+    in.choice<Model::ButtonStyle>(m.buttonStyle, kButtonStyles, keys::kButtonStyle,
                                   Model::ButtonStyle::Normal);
-    in.choice<Model::ButtonEffect>(m.buttonEffect, kButtonEffects, u"Buttons", u"effect",
+    in.choice<Model::ButtonEffect>(m.buttonEffect, kButtonEffects, keys::kButtonEffect,
                                    Model::ButtonEffect::Shadow);
-    in.choice<Model::FontEffect>(m.buttonFontEffect, kFontEffects, u"Buttons", u"font_effect",
+    in.choice<Model::FontEffect>(m.buttonFontEffect, kFontEffects, keys::kButtonFontEffect,
                                  Model::FontEffect::Sunken);
-    in.choice<bool>(m.buttonBold, kFormats, u"Buttons", u"font_format", false);
+    in.choice<bool>(m.buttonBold, kFormats, keys::kButtonFontFormat, false);
 
-    m.categoryBox = in.color(u"Boxes", u"boxc_c", u"clWhite");
-    m.categoryBoxFont = in.color(u"Boxes", u"boxc_fc", u"clBlack");
-    m.filesBox = in.color(u"Boxes", u"boxf_c", u"clWhite");
-    m.filesBoxFont = in.color(u"Boxes", u"boxf_fc", u"clBlack");
-    m.detailsBox = in.color(u"Boxes", u"boxd_c", u"clWhite");
-    in.boxFill(m.categoryBoxFill, u"boxc_bmp");
-    in.boxFill(m.filesBoxFill, u"boxf_bmp");
-    in.boxFill(m.detailsBoxFill, u"boxd_bmp");
+    m.categoryBox = in.color(keys::kCategoryBox, u"clWhite");
+    m.categoryBoxFont = in.color(keys::kCategoryBoxFont, u"clBlack");
+    m.filesBox = in.color(keys::kFilesBox, u"clWhite");
+    m.filesBoxFont = in.color(keys::kFilesBoxFont, u"clBlack");
+    m.detailsBox = in.color(keys::kDetailsBox, u"clWhite");
+    in.boxFill(m.categoryBoxFill, keys::kCategoryBoxFill);
+    in.boxFill(m.filesBoxFill, keys::kFilesBoxFill);
+    in.boxFill(m.detailsBoxFill, keys::kDetailsBoxFill);
 
-    m.headingFont = in.color(u"Fonts", u"fuc", u"clBlack");
-    m.labelFont = in.color(u"Fonts", u"fduc", u"clBlack");
-    m.valueFont = in.color(u"Fonts", u"fdnc", u"clBlack");
-    in.choice<bool>(m.headingBold, kFormats, u"Fonts", u"fuc_format", true);
-    in.choice<bool>(m.labelBold, kFormats, u"Fonts", u"fduc_format", true);
-    in.choice<bool>(m.valueBold, kFormats, u"Fonts", u"fdnc_format", false);
-    in.choice<Model::FontEffect>(m.headingEffect, kFontEffects, u"Fonts", u"fuc_effect",
+    m.headingFont = in.color(keys::kHeadingFont, u"clBlack");
+    m.labelFont = in.color(keys::kLabelFont, u"clBlack");
+    m.valueFont = in.color(keys::kValueFont, u"clBlack");
+    in.choice<bool>(m.headingBold, kFormats, keys::kHeadingFormat, true);
+    in.choice<bool>(m.labelBold, kFormats, keys::kLabelFormat, true);
+    in.choice<bool>(m.valueBold, kFormats, keys::kValueFormat, false);
+    in.choice<Model::FontEffect>(m.headingEffect, kFontEffects, keys::kHeadingEffect,
                                  Model::FontEffect::Sunken);
-    in.choice<Model::FontEffect>(m.labelEffect, kFontEffects, u"Fonts", u"fduc_effect",
-                                 Model::FontEffect::Sunken);
-    in.choice<Model::FontEffect>(m.valueEffect, kFontEffects, u"Fonts", u"fdnc_effect",
-                                 Model::FontEffect::None);
+    in.choice<Model::FontEffect>(m.labelEffect, kFontEffects, keys::kLabelEffect, Model::FontEffect::Sunken);
+    in.choice<Model::FontEffect>(m.valueEffect, kFontEffects, keys::kValueEffect, Model::FontEffect::None);
 
-    m.backStart = in.color(u"Back", u"bc", u"clBlack");
-    m.backEnd = in.color(u"Back", u"bec", u"clBlack");
+    m.backStart = in.color(keys::kBackStart, u"clBlack");
+    m.backEnd = in.color(keys::kBackEnd, u"clBlack");
     // The menu program compares the tile mode in lower case; so does the editor.
-    in.choice<Model::TileMode>(m.tileMode, kTileModes, u"Back", u"tile_mode", Model::TileMode::Tile,
+    in.choice<Model::TileMode>(m.tileMode, kTileModes, keys::kTileMode, Model::TileMode::Tile,
                                Qt::CaseInsensitive);
 
-    in.zeroOrOne(m.language, u"Language");
-    in.zeroOrOne(m.style, u"Style");
+    in.zeroOrOne(m.language, keys::kLanguage);
+    in.zeroOrOne(m.style, keys::kStyle);
 
     // Bitmap mode needs its bitmap.
     if (m.designMode != Model::DesignMode::Band && !d.backgroundFile.exists())
@@ -395,66 +390,66 @@ bool write(EditorState& state, const QString& file) {
     const Model& m = state.design;
     const ProjectFiles& d = state.files;
     common::IniFile out;
+    const auto put = [&out](Key key, const QString& value) { out.writeString(key.section, key.name, value); };
+    const auto putInteger = [&out](Key key, int value) { out.writeInteger(key.section, key.name, value); };
 
-    out.writeString(u"general", u"design_mode", wordOf<Model::DesignMode>(kDesignModes, m.designMode));
-    out.writeString(u"general", u"button_mode", wordOf<Model::ButtonMode>(kButtonModes, m.buttonMode));
+    put(keys::kDesignMode, wordOf<Model::DesignMode>(kDesignModes, m.designMode));
+    put(keys::kButtonMode, wordOf<Model::ButtonMode>(kButtonModes, m.buttonMode));
 
     const bool splash = d.splashFile.exists();
     const QSize splashSize = splash ? QImageReader(d.splashFile.path()).size() : QSize();
-    out.writeInteger(u"Splash", u"enabled", splash ? 1 : 0);
-    writeMedium(out, u"Splash", u"bmp", d.splashFile);
-    out.writeInteger(u"Splash", u"height", std::max(splashSize.height(), 0));
-    out.writeInteger(u"Splash", u"width", std::max(splashSize.width(), 0));
-    out.writeString(u"Splash", u"fc", splash ? colorName(m.splashFrameColor) : QStringLiteral("clWhite"));
-    out.writeInteger(u"Splash", u"fw", splash ? m.splashFrameWidth : 0);
-    out.writeInteger(u"Splash", u"d", splash ? m.splashDelay * 1000 : 0);
+    putInteger(keys::kSplashEnabled, splash ? 1 : 0);
+    writeMedium(out, keys::kSplashBitmap, keys::kSplashBitmapAlone, d.splashFile);
+    putInteger(keys::kSplashHeight, std::max(splashSize.height(), 0));
+    putInteger(keys::kSplashWidth, std::max(splashSize.width(), 0));
+    put(keys::kSplashFrameColor, splash ? colorName(m.splashFrameColor) : QStringLiteral("clWhite"));
+    putInteger(keys::kSplashFrameWidth, splash ? m.splashFrameWidth : 0);
+    putInteger(keys::kSplashDelay, splash ? m.splashDelay * 1000 : 0);
 
-    writeMedium(out, u"Icon", u"name", d.iconFile);
+    writeMedium(out, keys::kIcon, keys::kIconAlone, d.iconFile);
 
-    out.writeString(u"Buttons", u"btnc", colorName(m.buttonStart));
-    out.writeString(u"Buttons", u"btnec", colorName(m.buttonEnd));
-    out.writeString(u"Buttons", u"btnFc", colorName(m.buttonFont));
-    writeMedium(out, u"Buttons", u"btn_bmp", d.buttonFile);
-    out.writeInteger(u"Buttons", u"btnsd", m.shadowDepth);
-    out.writeInteger(u"Buttons", u"btnbw", m.borderWidth);
-    out.writeString(u"Buttons", u"style", wordOf<Model::ButtonStyle>(kButtonStyles, m.buttonStyle));
-    out.writeString(u"Buttons", u"effect", wordOf<Model::ButtonEffect>(kButtonEffects, m.buttonEffect));
-    out.writeString(u"Buttons", u"font_effect", wordOf<Model::FontEffect>(kFontEffects, m.buttonFontEffect));
-    out.writeString(u"Buttons", u"font_format", wordOf<bool>(kFormats, m.buttonBold));
+    put(keys::kButtonStart, colorName(m.buttonStart));
+    put(keys::kButtonEnd, colorName(m.buttonEnd));
+    put(keys::kButtonFont, colorName(m.buttonFont));
+    writeMedium(out, keys::kButtonBitmap, keys::kButtonBitmapAlone, d.buttonFile);
+    putInteger(keys::kShadowDepth, m.shadowDepth);
+    putInteger(keys::kBorderWidth, m.borderWidth);
+    put(keys::kButtonStyle, wordOf<Model::ButtonStyle>(kButtonStyles, m.buttonStyle));
+    put(keys::kButtonEffect, wordOf<Model::ButtonEffect>(kButtonEffects, m.buttonEffect));
+    put(keys::kButtonFontEffect, wordOf<Model::FontEffect>(kFontEffects, m.buttonFontEffect));
+    put(keys::kButtonFontFormat, wordOf<bool>(kFormats, m.buttonBold));
 
-    out.writeString(u"Boxes", u"boxc_c", colorName(m.categoryBox));
-    out.writeString(u"Boxes", u"boxc_fc", colorName(m.categoryBoxFont));
-    out.writeString(u"Boxes", u"boxf_c", colorName(m.filesBox));
-    out.writeString(u"Boxes", u"boxf_fc", colorName(m.filesBoxFont));
-    out.writeString(u"Boxes", u"boxd_c", colorName(m.detailsBox));
-    out.writeInteger(u"Boxes", u"boxc_bmp", int(m.categoryBoxFill));
-    out.writeInteger(u"Boxes", u"boxf_bmp", int(m.filesBoxFill));
-    out.writeInteger(u"Boxes", u"boxd_bmp", int(m.detailsBoxFill));
+    put(keys::kCategoryBox, colorName(m.categoryBox));
+    put(keys::kCategoryBoxFont, colorName(m.categoryBoxFont));
+    put(keys::kFilesBox, colorName(m.filesBox));
+    put(keys::kFilesBoxFont, colorName(m.filesBoxFont));
+    put(keys::kDetailsBox, colorName(m.detailsBox));
+    putInteger(keys::kCategoryBoxFill, int(m.categoryBoxFill));
+    putInteger(keys::kFilesBoxFill, int(m.filesBoxFill));
+    putInteger(keys::kDetailsBoxFill, int(m.detailsBoxFill));
 
-    out.writeString(u"Fonts", u"fuc", colorName(m.headingFont));
-    out.writeString(u"Fonts", u"fduc", colorName(m.labelFont));
-    out.writeString(u"Fonts", u"fdnc", colorName(m.valueFont));
-    out.writeString(u"Fonts", u"fuc_format", wordOf<bool>(kFormats, m.headingBold));
-    out.writeString(u"Fonts", u"fduc_format", wordOf<bool>(kFormats, m.labelBold));
-    out.writeString(u"Fonts", u"fdnc_format", wordOf<bool>(kFormats, m.valueBold));
-    out.writeString(u"Fonts", u"fuc_effect", wordOf<Model::FontEffect>(kFontEffects, m.headingEffect));
-    out.writeString(u"Fonts", u"fduc_effect", wordOf<Model::FontEffect>(kFontEffects, m.labelEffect));
-    out.writeString(u"Fonts", u"fdnc_effect", wordOf<Model::FontEffect>(kFontEffects, m.valueEffect));
+    put(keys::kHeadingFont, colorName(m.headingFont));
+    put(keys::kLabelFont, colorName(m.labelFont));
+    put(keys::kValueFont, colorName(m.valueFont));
+    put(keys::kHeadingFormat, wordOf<bool>(kFormats, m.headingBold));
+    put(keys::kLabelFormat, wordOf<bool>(kFormats, m.labelBold));
+    put(keys::kValueFormat, wordOf<bool>(kFormats, m.valueBold));
+    put(keys::kHeadingEffect, wordOf<Model::FontEffect>(kFontEffects, m.headingEffect));
+    put(keys::kLabelEffect, wordOf<Model::FontEffect>(kFontEffects, m.labelEffect));
+    put(keys::kValueEffect, wordOf<Model::FontEffect>(kFontEffects, m.valueEffect));
 
-    out.writeString(u"Back", u"bc", colorName(m.backStart));
-    out.writeString(u"Back", u"bec", colorName(m.backEnd));
-    writeMedium(out, u"Back", u"bmp", d.backgroundFile);
-    out.writeString(u"Back", u"tile_mode", wordOf<Model::TileMode>(kTileModes, m.tileMode));
+    put(keys::kBackStart, colorName(m.backStart));
+    put(keys::kBackEnd, colorName(m.backEnd));
+    writeMedium(out, keys::kBackBitmap, keys::kBackBitmapAlone, d.backgroundFile);
+    put(keys::kTileMode, wordOf<Model::TileMode>(kTileModes, m.tileMode));
 
-    for (int n = 1; n <= 5; ++n)
-        out.writeString(u"Sound", QString(QStringLiteral("sound") + QString::number(n)),
-                        d.sounds[n - 1].path());
-    for (int n = 1; n <= 5; ++n)
-        out.writeString(u"Sound", QString(QStringLiteral("sound%1alone").arg(n)),
-                        aloneName(d.sounds[n - 1].path()));
+    for (int n = 0; n < 5; ++n)
+        put(keys::kSounds[n], d.sounds[n].path());
+    for (int n = 0; n < 5; ++n)
+        put(keys::kSoundsAlone[n], aloneName(d.sounds[n].path()));
 
-    out.writeInteger(u"Language", u"Language", m.language);
-    out.writeInteger(u"Language", u"Style", m.style);
+    putInteger(keys::kLanguage, m.language);
+    putInteger(keys::kStyle, m.style);
 
     // A whole new file in one step: no key of the old one survives, and a failed write leaves the
     // old file as it was.

@@ -1,25 +1,37 @@
 #include "menu/reader/DesignSettings.h"
 
 #include "common/ColorNames.h"
+#include "common/DesignKeys.h"
 #include "common/IniFile.h"
 
 namespace menu {
 namespace {
 
-QColor readColor(const common::IniFile& ini, QStringView section, QStringView key, const QString& def) {
-    return designColor(ini.readString(section, key, def));
+using designkeys::Key;
+namespace keys = designkeys;
+
+QString readString(const common::IniFile& ini, Key key, const QString& def) {
+    return ini.readString(key.section, key.name, def);
 }
 
-bool readBold(const common::IniFile& ini, QStringView section, QStringView key, const QString& def) {
-    return ini.readString(section, key, def) == u"bold";
+int readInteger(const common::IniFile& ini, Key key, int def) {
+    return ini.readInteger(key.section, key.name, def);
 }
 
-TextEffect readEffect(const common::IniFile& ini, QStringView section, QStringView key, const QString& def) {
-    return textEffectFromWord(ini.readString(section, key, def));
+QColor readColor(const common::IniFile& ini, Key key, const QString& def) {
+    return designColor(readString(ini, key, def));
 }
 
-BoxFill readFill(const common::IniFile& ini, QStringView key) {
-    switch (ini.readInteger(u"Boxes", key, 0)) {
+bool readBold(const common::IniFile& ini, Key key, const QString& def) {
+    return readString(ini, key, def) == u"bold";
+}
+
+TextEffect readEffect(const common::IniFile& ini, Key key, const QString& def) {
+    return textEffectFromWord(readString(ini, key, def));
+}
+
+BoxFill readFill(const common::IniFile& ini, Key key) {
+    switch (readInteger(ini, key, 0)) {
     case 1:
         return BoxFill::BackgroundBitmap;
     case 2:
@@ -51,22 +63,22 @@ TextEffect textEffectFromWord(const QString& word) {
 
 SplashSettings readSplashSettings(const common::IniFile& design) {
     SplashSettings s;
-    s.enabled = design.readInteger(u"Splash", u"enabled", 0) != 0;
-    s.height = design.readInteger(u"Splash", u"height", 0);
-    s.width = design.readInteger(u"Splash", u"width", 0);
-    s.frameColor = readColor(design, u"Splash", u"fc", QStringLiteral("clWhite"));
-    s.frameWidth = design.readInteger(u"Splash", u"fw", 1);
-    s.displayMs = design.readInteger(u"Splash", u"d", 1000);
+    s.enabled = readInteger(design, keys::kSplashEnabled, 0) != 0;
+    s.height = readInteger(design, keys::kSplashHeight, 0);
+    s.width = readInteger(design, keys::kSplashWidth, 0);
+    s.frameColor = readColor(design, keys::kSplashFrameColor, QStringLiteral("clWhite"));
+    s.frameWidth = readInteger(design, keys::kSplashFrameWidth, 1);
+    s.displayMs = readInteger(design, keys::kSplashDelay, 1000);
     return s;
 }
 
 DesignSettings readDesignSettings(const common::IniFile& ini) {
     DesignSettings d;
-    const QString designMode = ini.readString(u"general", u"design_mode", QStringLiteral("band"));
+    const QString designMode = readString(ini, keys::kDesignMode, QStringLiteral("band"));
     d.designMode = designMode == u"band"  ? DesignMode::Band
                    : designMode == u"bmp" ? DesignMode::Bitmap
                                           : DesignMode::Other;
-    const QString buttonMode = ini.readString(u"general", u"button_mode", QStringLiteral("band"));
+    const QString buttonMode = readString(ini, keys::kButtonMode, QStringLiteral("band"));
     d.buttonMode = buttonMode == u"band"    ? ButtonMode::Band
                    : buttonMode == u"bmp"   ? ButtonMode::Bitmap
                    : buttonMode == u"trans" ? ButtonMode::Transparent
@@ -74,48 +86,48 @@ DesignSettings readDesignSettings(const common::IniFile& ini) {
 
     const QString black = QStringLiteral("clBlack");
     const QString white = QStringLiteral("clWhite");
-    d.buttonStart = readColor(ini, u"Buttons", u"btnc", black);
-    d.buttonEnd = readColor(ini, u"Buttons", u"btnec", black);
-    d.buttonText = readColor(ini, u"Buttons", u"btnFc", black);
-    d.buttonShadowDepth = ini.readInteger(u"Buttons", u"btnSd", 5);
-    d.buttonBevelWidth = ini.readInteger(u"Buttons", u"btnBw", 1);
-    const QString style = ini.readString(u"Buttons", u"style", QStringLiteral("sbNormal"));
+    d.buttonStart = readColor(ini, keys::kButtonStart, black);
+    d.buttonEnd = readColor(ini, keys::kButtonEnd, black);
+    d.buttonText = readColor(ini, keys::kButtonFont, black);
+    d.buttonShadowDepth = readInteger(ini, keys::kShadowDepth, 5);
+    d.buttonBevelWidth = readInteger(ini, keys::kBorderWidth, 1);
+    const QString style = readString(ini, keys::kButtonStyle, QStringLiteral("sbNormal"));
     d.bevelStyle = style == u"sbInset"    ? BevelStyle::Inset
                    : style == u"sbOffset" ? BevelStyle::Offset
                                           : BevelStyle::Normal;
-    d.buttonShape = ini.readString(u"Buttons", u"effect", QStringLiteral("sbsShadow")) == u"sbs3D"
+    d.buttonShape = readString(ini, keys::kButtonEffect, QStringLiteral("sbsShadow")) == u"sbs3D"
                         ? ButtonShape::ThreeD
                         : ButtonShape::Shadow;
-    d.buttonEffect = readEffect(ini, u"Buttons", u"font_effect", QStringLiteral("tdSunken"));
-    d.buttonBold = readBold(ini, u"Buttons", u"font_format", QStringLiteral("normal"));
+    d.buttonEffect = readEffect(ini, keys::kButtonFontEffect, QStringLiteral("tdSunken"));
+    d.buttonBold = readBold(ini, keys::kButtonFontFormat, QStringLiteral("normal"));
 
-    d.categoryBox = {readColor(ini, u"Boxes", u"boxc_c", white), readFill(ini, u"boxc_bmp"),
-                     readColor(ini, u"Boxes", u"boxc_fc", black)};
-    d.itemBox = {readColor(ini, u"Boxes", u"boxf_c", white), readFill(ini, u"boxf_bmp"),
-                 readColor(ini, u"Boxes", u"boxf_fc", black)};
-    d.detailsBox = {readColor(ini, u"Boxes", u"boxd_c", white), readFill(ini, u"boxd_bmp"),
+    d.categoryBox = {readColor(ini, keys::kCategoryBox, white), readFill(ini, keys::kCategoryBoxFill),
+                     readColor(ini, keys::kCategoryBoxFont, black)};
+    d.itemBox = {readColor(ini, keys::kFilesBox, white), readFill(ini, keys::kFilesBoxFill),
+                 readColor(ini, keys::kFilesBoxFont, black)};
+    d.detailsBox = {readColor(ini, keys::kDetailsBox, white), readFill(ini, keys::kDetailsBoxFill),
                     QColor(Qt::black)};
 
-    d.headings = {readColor(ini, u"Fonts", u"fuc", black),
-                  readBold(ini, u"Fonts", u"fuc_format", QStringLiteral("bold")),
-                  readEffect(ini, u"Fonts", u"fuc_effect", QStringLiteral("tdSunken"))};
-    d.detailLabels = {readColor(ini, u"Fonts", u"fduc", black),
-                      readBold(ini, u"Fonts", u"fduc_format", QStringLiteral("bold")),
-                      readEffect(ini, u"Fonts", u"fduc_effect", QStringLiteral("tdSunken"))};
-    d.detailValues = {readColor(ini, u"Fonts", u"fdnc", black),
-                      readBold(ini, u"Fonts", u"fdnc_format", QStringLiteral("normal")),
-                      readEffect(ini, u"Fonts", u"fdnc_effect", QStringLiteral("tdNone"))};
+    d.headings = {readColor(ini, keys::kHeadingFont, black),
+                  readBold(ini, keys::kHeadingFormat, QStringLiteral("bold")),
+                  readEffect(ini, keys::kHeadingEffect, QStringLiteral("tdSunken"))};
+    d.detailLabels = {readColor(ini, keys::kLabelFont, black),
+                      readBold(ini, keys::kLabelFormat, QStringLiteral("bold")),
+                      readEffect(ini, keys::kLabelEffect, QStringLiteral("tdSunken"))};
+    d.detailValues = {readColor(ini, keys::kValueFont, black),
+                      readBold(ini, keys::kValueFormat, QStringLiteral("normal")),
+                      readEffect(ini, keys::kValueEffect, QStringLiteral("tdNone"))};
 
-    d.backStart = readColor(ini, u"Back", u"bc", black);
-    d.backEnd = readColor(ini, u"Back", u"bec", black);
-    const QString tile = ini.readString(u"Back", u"tile_mode", QStringLiteral("tmtile")).toLower();
+    d.backStart = readColor(ini, keys::kBackStart, black);
+    d.backEnd = readColor(ini, keys::kBackEnd, black);
+    const QString tile = readString(ini, keys::kTileMode, QStringLiteral("tmtile")).toLower();
     d.tileMode = tile == u"tmtile"      ? TileMode::Tile
                  : tile == u"tmcenter"  ? TileMode::Center
                  : tile == u"tmstretch" ? TileMode::Stretch
                                         : TileMode::None;
 
     for (int n = 0; n < 5; ++n)
-        d.sounds[n] = !ini.readString(u"Sound", QStringLiteral("Sound%1").arg(n + 1)).isEmpty();
+        d.sounds[n] = !readString(ini, keys::kSounds[n], {}).isEmpty();
 
     d.splash = readSplashSettings(ini);
     return d;

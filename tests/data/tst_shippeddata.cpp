@@ -4,6 +4,7 @@
 // an empty caption, a template whose replaced lines have moved.
 #include "common/ColorNames.h"
 #include "common/Cp1252.h"
+#include "common/DesignKeys.h"
 #include "common/IniFile.h"
 #include "menu/reader/DesignSettings.h"
 #include "menu/reader/DiscEntries.h"
@@ -93,8 +94,7 @@ std::vector<KeyLine> scanIni(const QString& path, QStringList& faults) {
 // The keys of a design file in the order in which the editor writes them, each with a test of
 // its value. Media keys come in pairs, full path and alone name.
 struct DesignKey {
-    const char16_t* section;
-    const char16_t* key;
+    designkeys::Key key;
     std::function<bool(const QString&)> valid;
 };
 
@@ -115,67 +115,68 @@ std::function<bool(const QString&)> between(int low, int high) {
 }
 
 std::vector<DesignKey> designKeys() {
+    namespace keys = designkeys;
     const auto effects = oneOf(
         {u"tdNone"_s, u"tdRaised"_s, u"tdSunken"_s, u"tdShadow"_s, u"tdRaisedShadow"_s, u"tdSunkenShadow"_s});
     const auto formats = oneOf({u"bold"_s, u"normal"_s});
     return {
-        {u"general", u"design_mode", oneOf({u"band"_s, u"bmp"_s})},
-        {u"general", u"button_mode", oneOf({u"band"_s, u"bmp"_s, u"trans"_s})},
-        {u"Splash", u"enabled", between(0, 1)},
-        {u"Splash", u"bmp", anyText},
-        {u"Splash", u"bmpalone", anyText},
-        {u"Splash", u"height", between(0, 4096)},
-        {u"Splash", u"width", between(0, 4096)},
-        {u"Splash", u"fc", colourName},
-        {u"Splash", u"fw", between(0, 250)},
-        {u"Splash", u"d", between(0, 60000)},
-        {u"Icon", u"name", anyText},
-        {u"Icon", u"namealone", anyText},
-        {u"Buttons", u"btnc", colourName},
-        {u"Buttons", u"btnec", colourName},
-        {u"Buttons", u"btnFc", colourName},
-        {u"Buttons", u"btn_bmp", anyText},
-        {u"Buttons", u"btn_bmpalone", anyText},
-        {u"Buttons", u"btnsd", between(0, 15)},
-        {u"Buttons", u"btnbw", between(0, 15)},
-        {u"Buttons", u"style", oneOf({u"sbInset"_s, u"sbNormal"_s, u"sbOffset"_s})},
-        {u"Buttons", u"effect", oneOf({u"sbsShadow"_s, u"sbs3D"_s})},
-        {u"Buttons", u"font_effect", effects},
-        {u"Buttons", u"font_format", formats},
-        {u"Boxes", u"boxc_c", colourName},
-        {u"Boxes", u"boxc_fc", colourName},
-        {u"Boxes", u"boxf_c", colourName},
-        {u"Boxes", u"boxf_fc", colourName},
-        {u"Boxes", u"boxd_c", colourName},
-        {u"Boxes", u"boxc_bmp", between(0, 2)},
-        {u"Boxes", u"boxf_bmp", between(0, 2)},
-        {u"Boxes", u"boxd_bmp", between(0, 2)},
-        {u"Fonts", u"fuc", colourName},
-        {u"Fonts", u"fduc", colourName},
-        {u"Fonts", u"fdnc", colourName},
-        {u"Fonts", u"fuc_format", formats},
-        {u"Fonts", u"fduc_format", formats},
-        {u"Fonts", u"fdnc_format", formats},
-        {u"Fonts", u"fuc_effect", effects},
-        {u"Fonts", u"fduc_effect", effects},
-        {u"Fonts", u"fdnc_effect", effects},
-        {u"Back", u"bc", colourName},
-        {u"Back", u"bec", colourName},
-        {u"Back", u"bmp", anyText},
-        {u"Back", u"bmpalone", anyText},
-        {u"Back", u"tile_mode", oneOf({u"tmcenter"_s, u"tmnone"_s, u"tmstretch"_s, u"tmtile"_s})},
-        {u"Sound", u"sound1", anyText},
-        {u"Sound", u"sound2", anyText},
-        {u"Sound", u"sound3", anyText},
-        {u"Sound", u"sound4", anyText},
-        {u"Sound", u"sound5", anyText},
-        {u"Sound", u"sound1alone", anyText},
-        {u"Sound", u"sound2alone", anyText},
-        {u"Sound", u"sound3alone", anyText},
-        {u"Sound", u"sound4alone", anyText},
-        {u"Sound", u"sound5alone", anyText},
-        {u"Language", u"Language", between(0, 1)},
-        {u"Language", u"Style", between(0, 1)},
+        {keys::kDesignMode, oneOf({u"band"_s, u"bmp"_s})},
+        {keys::kButtonMode, oneOf({u"band"_s, u"bmp"_s, u"trans"_s})},
+        {keys::kSplashEnabled, between(0, 1)},
+        {keys::kSplashBitmap, anyText},
+        {keys::kSplashBitmapAlone, anyText},
+        {keys::kSplashHeight, between(0, 4096)},
+        {keys::kSplashWidth, between(0, 4096)},
+        {keys::kSplashFrameColor, colourName},
+        {keys::kSplashFrameWidth, between(0, 250)},
+        {keys::kSplashDelay, between(0, 60000)},
+        {keys::kIcon, anyText},
+        {keys::kIconAlone, anyText},
+        {keys::kButtonStart, colourName},
+        {keys::kButtonEnd, colourName},
+        {keys::kButtonFont, colourName},
+        {keys::kButtonBitmap, anyText},
+        {keys::kButtonBitmapAlone, anyText},
+        {keys::kShadowDepth, between(0, 15)},
+        {keys::kBorderWidth, between(0, 15)},
+        {keys::kButtonStyle, oneOf({u"sbInset"_s, u"sbNormal"_s, u"sbOffset"_s})},
+        {keys::kButtonEffect, oneOf({u"sbsShadow"_s, u"sbs3D"_s})},
+        {keys::kButtonFontEffect, effects},
+        {keys::kButtonFontFormat, formats},
+        {keys::kCategoryBox, colourName},
+        {keys::kCategoryBoxFont, colourName},
+        {keys::kFilesBox, colourName},
+        {keys::kFilesBoxFont, colourName},
+        {keys::kDetailsBox, colourName},
+        {keys::kCategoryBoxFill, between(0, 2)},
+        {keys::kFilesBoxFill, between(0, 2)},
+        {keys::kDetailsBoxFill, between(0, 2)},
+        {keys::kHeadingFont, colourName},
+        {keys::kLabelFont, colourName},
+        {keys::kValueFont, colourName},
+        {keys::kHeadingFormat, formats},
+        {keys::kLabelFormat, formats},
+        {keys::kValueFormat, formats},
+        {keys::kHeadingEffect, effects},
+        {keys::kLabelEffect, effects},
+        {keys::kValueEffect, effects},
+        {keys::kBackStart, colourName},
+        {keys::kBackEnd, colourName},
+        {keys::kBackBitmap, anyText},
+        {keys::kBackBitmapAlone, anyText},
+        {keys::kTileMode, oneOf({u"tmcenter"_s, u"tmnone"_s, u"tmstretch"_s, u"tmtile"_s})},
+        {keys::kSounds[0], anyText},
+        {keys::kSounds[1], anyText},
+        {keys::kSounds[2], anyText},
+        {keys::kSounds[3], anyText},
+        {keys::kSounds[4], anyText},
+        {keys::kSoundsAlone[0], anyText},
+        {keys::kSoundsAlone[1], anyText},
+        {keys::kSoundsAlone[2], anyText},
+        {keys::kSoundsAlone[3], anyText},
+        {keys::kSoundsAlone[4], anyText},
+        {keys::kLanguage, between(0, 1)},
+        {keys::kStyle, between(0, 1)},
     };
 }
 
@@ -323,9 +324,9 @@ private Q_SLOTS:
             }
             const KeyLine& line = lines[i];
             const DesignKey& key = expected[i];
-            const QString name = QString::fromUtf16(key.section) + u'/' + QString::fromUtf16(key.key);
-            if (line.section.compare(QString::fromUtf16(key.section), Qt::CaseInsensitive) != 0 ||
-                line.key.compare(QString::fromUtf16(key.key), Qt::CaseInsensitive) != 0)
+            const QString name = key.key.path();
+            if (line.section.compare(QString::fromUtf16(key.key.section), Qt::CaseInsensitive) != 0 ||
+                line.key.compare(QString::fromUtf16(key.key.name), Qt::CaseInsensitive) != 0)
                 faults << u"key %1 is %2/%3, expected %4"_s.arg(i + 1).arg(line.section, line.key, name);
             else if (!key.valid(line.value))
                 faults << name + u" = "_s + line.value;
@@ -339,19 +340,21 @@ private Q_SLOTS:
         const IniFile lbd(kData + u"Standard.lbd"_s);
         const QStringList besideDesign =
             QStringLiteral(LUMBREL_STANDARD_DESIGN_MEDIA).split(u'|', Qt::SkipEmptyParts);
+        namespace keys = designkeys;
         struct Medium {
-            const char16_t* section;
-            QString key;
+            designkeys::Key key, alone;
         };
-        std::vector<Medium> media = {
-            {u"Splash", u"bmp"_s}, {u"Icon", u"name"_s}, {u"Buttons", u"btn_bmp"_s}, {u"Back", u"bmp"_s}};
-        for (int n = 1; n <= 5; ++n)
-            media.push_back({u"Sound", u"sound%1"_s.arg(n)});
+        std::vector<Medium> media = {{keys::kSplashBitmap, keys::kSplashBitmapAlone},
+                                     {keys::kIcon, keys::kIconAlone},
+                                     {keys::kButtonBitmap, keys::kButtonBitmapAlone},
+                                     {keys::kBackBitmap, keys::kBackBitmapAlone}};
+        for (int n = 0; n < 5; ++n)
+            media.push_back({keys::kSounds[n], keys::kSoundsAlone[n]});
         QSet<QString> used;
         for (const Medium& m : media) {
-            const QString full = lbd.readString(m.section, m.key);
-            const QString alone = lbd.readString(m.section, m.key + u"alone"_s);
-            const QString name = QString::fromUtf16(m.section) + u'/' + m.key;
+            const QString full = lbd.readString(m.key.section, m.key.name);
+            const QString alone = lbd.readString(m.alone.section, m.alone.name);
+            const QString name = m.key.path();
             QCOMPARE(alone, aloneName(full));
             if (alone.isEmpty())
                 continue;
@@ -363,7 +366,7 @@ private Q_SLOTS:
             }
             QVERIFY2(!installed.isEmpty(),
                      qPrintable(name + u": "_s + alone + u" is not installed beside the design"_s));
-            if (m.section == QStringView(u"Sound")) {
+            if (QStringView(m.key.section) == u"Sound") {
                 const WaveFormat w = waveFormat(installed);
                 QVERIFY2(w.format == 1 && w.channels == 1 && w.rate == 22050 && w.bits == 16 &&
                              w.dataBytes > 0,
@@ -371,22 +374,24 @@ private Q_SLOTS:
             }
         }
         // A mode that needs a bitmap falls back, or shows nothing, without it.
-        if (lbd.readString(u"general", u"design_mode") == u"bmp")
-            QVERIFY(used.contains(u"Back/bmp"_s));
-        if (lbd.readString(u"general", u"button_mode") == u"bmp")
-            QVERIFY(used.contains(u"Buttons/btn_bmp"_s));
+        if (lbd.readString(keys::kDesignMode.section, keys::kDesignMode.name) == u"bmp")
+            QVERIFY(used.contains(keys::kBackBitmap.path()));
+        if (lbd.readString(keys::kButtonMode.section, keys::kButtonMode.name) == u"bmp")
+            QVERIFY(used.contains(keys::kButtonBitmap.path()));
         // The splash is shown exactly when its bitmap is there; a disabled one is written as such.
-        const bool splash = lbd.readInteger(u"Splash", u"enabled", 0) != 0;
-        QCOMPARE(used.contains(u"Splash/bmp"_s), splash);
+        const bool splash = lbd.readInteger(keys::kSplashEnabled.section, keys::kSplashEnabled.name, 0) != 0;
+        QCOMPARE(used.contains(keys::kSplashBitmap.path()), splash);
         if (!splash) {
-            for (const auto* key : {u"height", u"width", u"fw", u"d"})
-                QCOMPARE(lbd.readInteger(u"Splash", QStringView(key), -1), 0);
+            for (const designkeys::Key& key :
+                 {keys::kSplashHeight, keys::kSplashWidth, keys::kSplashFrameWidth, keys::kSplashDelay})
+                QCOMPARE(lbd.readInteger(key.section, key.name, -1), 0);
         }
         // The design editor resets box fills whose bitmap the design does not use.
-        for (const auto* key : {u"boxc_bmp", u"boxf_bmp", u"boxd_bmp"}) {
-            const int fill = lbd.readInteger(u"Boxes", QStringView(key), 0);
-            QVERIFY(fill != 1 || used.contains(u"Back/bmp"_s));
-            QVERIFY(fill != 2 || used.contains(u"Buttons/btn_bmp"_s));
+        for (const designkeys::Key& key :
+             {keys::kCategoryBoxFill, keys::kFilesBoxFill, keys::kDetailsBoxFill}) {
+            const int fill = lbd.readInteger(key.section, key.name, 0);
+            QVERIFY(fill != 1 || used.contains(keys::kBackBitmap.path()));
+            QVERIFY(fill != 2 || used.contains(keys::kButtonBitmap.path()));
         }
     }
 

@@ -12,6 +12,7 @@
 #include "tests/support/HeadlessBrowser.h"
 #include "tests/support/SkipUnlessCi.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,15 +88,15 @@ private Q_SLOTS:
                 whenOpen<AddFileDialog>(
                     [&, file = QLatin1String(name), cat = QLatin1String(category)](AddFileDialog* add) {
                         fakes.choosers.queueOpenFile(disc + file);
-                        add->chooseFileClicked();
-                        add->m_categoryBox->setCurrentText(cat);
+                        QVERIFY(ui::testing::press(*add, u"selfilebtn"_qs));
+                        add->findChild<QComboBox*>(u"ComboBox1"_qs)->setCurrentText(cat);
                         if (state.prefs.showFt) {
                             whenOpen<AddItemTipDialog>([](AddItemTipDialog* tip) {
                                 tip->m_showTipNextTime->setChecked(false);
                                 tip->addClicked();
                             });
                         }
-                        add->addClicked();
+                        QVERIFY(ui::testing::press(*add, u"add"_qs));
                     });
                 wizard->addFileButton->click();
             }

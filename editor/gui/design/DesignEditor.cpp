@@ -141,13 +141,13 @@ QPushButton* DesignEditor::button(QWidget* parent, const char* name, const QStri
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
-    m_captions.push_back({QLatin1String(key), [b](const QString& t) { b->setText(t); }});
+    m_captions.push_back(captionOf(QLatin1String(key), b));
     return b;
 }
 
 QLabel* DesignEditor::label(QWidget* parent, const QString& caption, const char* key) {
     auto* l = new QLabel(caption, parent);
-    m_captions.push_back({QLatin1String(key), [l](const QString& t) { l->setText(t); }});
+    m_captions.push_back(captionOf(QLatin1String(key), l));
     return l;
 }
 
@@ -443,8 +443,7 @@ QWidget* DesignEditor::createAppearancePage() {
 }
 
 void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&, int language) {
-    for (const Caption& caption : m_captions)
-        caption.set(file.readString(kSection, caption.key));
+    applyCaptions(m_captions, file, kSection);
     for (const auto& [box, firstKey] : m_choiceKeys) {
         for (int i = 0; i < box->count(); ++i)
             box->setItemText(i, windowText(file, kSection, firstKey + i));

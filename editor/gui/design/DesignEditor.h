@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/gui/CaptionTable.h"
 #include "editor/language/TranslatableWindow.h"
 #include "editor/project/DesignEditing.h"
 #include "ui/services/Services.h"
@@ -195,12 +196,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Where a caption of the language file goes.
-    struct Caption {
-        QString key;
-        std::function<void(const QString&)> set;
-    };
-
     QWidget* createBackgroundPage();
     QWidget* createBoxPage();
     QWidget* createButtonPage();
@@ -237,7 +232,7 @@ private:
 
     EditorState& m_state;
     ui::Services m_services;
-    std::vector<Caption> m_captions;
+    CaptionTable m_captions;
     std::vector<std::pair<QComboBox*, int>> m_choiceKeys;
     std::vector<ui::ColorBox*> m_colorBoxes;
     // Whether each sound's player holds its sound: Play and Stop are enabled for it.

@@ -4,16 +4,13 @@
 #include "editor/disc/ItemKind.h"
 #include "editor/language/FileFilter.h"
 #include "editor/language/LanguageTables.h"
-#include "editor/language/WindowTexts.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ItemRules.h"
-#include "editor/project/ItemTable.h"
 #include "ui/services/ChooserService.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,106 +42,42 @@ QString chooserFilter(const LanguageTables& language) {
 } // namespace
 
 AddFileDialog::AddFileDialog(ItemDialogContext& context, QWidget* parent)
-    : ItemDialog(context, QStringLiteral("Tafileform"), QStringLiteral("Tavik - Lumbrel - Add file"),
-                 parent) {
-    m_heading = heading(QStringLiteral("File Control"));
-    selfilebtn = button(QStringLiteral("selfilebtn"), QStringLiteral("Select File"));
-    anzname = edit(QStringLiteral("anzname"));
-    filename = label({}, QStringLiteral("filename"));
-    pfad = label({}, QStringLiteral("pfad"));
-    serial = edit(QStringLiteral("serial"));
-    sizep = edit(QStringLiteral("sizep"));
-    SizefillIn = button(QStringLiteral("SizefillIn"), QStringLiteral(">"));
-    SizefillIn->setFixedWidth(28);
-    sizeup = edit(QStringLiteral("sizeup"));
-    desc = edit(QStringLiteral("desc"));
-    m_categoryBox = categoryBox(QStringLiteral("ComboBox1"));
-    copyd = new QCheckBox(this);
-    copyd->setObjectName(QStringLiteral("copyd"));
-    executed = new QCheckBox(this);
-    executed->setObjectName(QStringLiteral("executed"));
-    executed->setChecked(true);
-    m_protocolBox = protocolBox(QStringLiteral("ComboBox2"));
-    hpurl = edit(QStringLiteral("hpurl"));
-    add = button(QStringLiteral("add"), QStringLiteral("OK"));
-    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
-    help = button(QStringLiteral("help"), QStringLiteral("Help"));
-    add->setDefault(true);
-
-    const char16_t* captions[] = {u"Name:",
-                                  u"Filename:",
-                                  u"Filepath:",
-                                  u"Serial:",
-                                  u"CD-Size:",
-                                  u"HD-Size:",
-                                  u"Description:",
-                                  u"Category:",
-                                  u"file can be copied:",
-                                  u"file can be executed",
-                                  u"Website:"};
-    for (const char16_t* c : captions)
-        m_captions.push_back(label(QString::fromUtf16(c)));
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(m_heading, 0, 0, 1, 2);
-    grid->addWidget(selfilebtn, 0, 2, 1, 2, Qt::AlignRight);
-    const auto row = [&](int r, int caption, QWidget* w, int span = 3) {
-        grid->addWidget(m_captions[caption], r, 0);
-        grid->addWidget(w, r, 1, 1, span);
-    };
-    row(1, 0, anzname);
-    row(2, 1, filename);
-    row(3, 2, pfad);
-    row(4, 3, serial);
-    grid->addWidget(m_captions[4], 5, 0);
-    grid->addWidget(sizep, 5, 1);
-    grid->addWidget(SizefillIn, 5, 2);
-    grid->addWidget(m_captions[5], 6, 0);
-    grid->addWidget(sizeup, 6, 1);
-    row(7, 6, desc);
-    row(8, 7, m_categoryBox);
-    row(9, 8, copyd);
-    row(10, 9, executed);
-    grid->addWidget(m_captions[10], 11, 0);
-    grid->addWidget(m_protocolBox, 11, 1);
-    grid->addWidget(hpurl, 11, 2, 1, 2);
-    grid->addLayout(buttonRow({add, cancel, help}), 12, 0, 1, 4);
-    grid->setColumnStretch(1, 1);
+    : AddItemDialog(context, QStringLiteral("Tafileform"), QStringLiteral("Tavik - Lumbrel - Add file"),
+                    u"AFile", u"T4", parent) {
+    QHBoxLayout* top = headingRow(QStringLiteral("File Control"), {chooseButton()});
+    m_fields.addName(3, QStringLiteral("Name:"));
+    m_fileNameLabel = m_fields.addValue(4, QStringLiteral("Filename:"), QStringLiteral("filename"));
+    m_folderLabel = m_fields.addValue(5, QStringLiteral("Filepath:"), QStringLiteral("pfad"));
+    m_fields.addSerial(6, QStringLiteral("Serial:"));
+    m_cdSizeEdit = m_fields.edit(QStringLiteral("sizep"));
+    QPushButton* fillIn = button(QStringLiteral("SizefillIn"), QStringLiteral(">"));
+    fillIn->setFixedWidth(28);
+    auto* cdSize = new QHBoxLayout;
+    cdSize->addWidget(m_cdSizeEdit, 1);
+    cdSize->addWidget(fillIn);
+    m_fields.addRow(7, QStringLiteral("CD-Size:"), cdSize);
+    m_hdSizeEdit = m_fields.edit(QStringLiteral("sizeup"));
+    m_fields.addRow(8, QStringLiteral("HD-Size:"), m_hdSizeEdit);
+    m_fields.addFileDetails(9, QStringLiteral("file can be copied:"), QStringLiteral("file can be executed"));
+    arrange(top, {"add", "cancel", "help"}, 14, 2100);
     setMinimumWidth(480);
 
-    connect(selfilebtn, &QPushButton::clicked, this, &AddFileDialog::chooseFileClicked);
-    connect(SizefillIn, &QPushButton::clicked, this, &AddFileDialog::sizeFillInClicked);
-    connect(add, &QPushButton::clicked, this, &AddFileDialog::addClicked);
-    connect(cancel, &QPushButton::clicked, this, &AddFileDialog::cancelClicked);
-    connect(help, &QPushButton::clicked, this, &AddFileDialog::helpClicked);
-}
-
-void AddFileDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
-    const QString s = QStringLiteral("AFile");
-    setWindowTitle(tables.text(u"T4"));
-    m_heading->setText(windowText(file, s, 1));
-    selfilebtn->setText(windowText(file, s, 2));
-    for (int i = 0; i < int(m_captions.size()); ++i)
-        m_captions[i]->setText(windowText(file, s, 3 + i));
-    add->setText(windowText(file, s, 14));
-    cancel->setText(windowText(file, s, 15));
-    help->setText(windowText(file, s, 16));
+    connect(m_chooseButton, &QPushButton::clicked, this, &AddFileDialog::chooseFileClicked);
+    connect(fillIn, &QPushButton::clicked, this, [this] { m_hdSizeEdit->setText(m_cdSizeEdit->text()); });
+    connect(m_okButton, &QPushButton::clicked, this, &AddFileDialog::addClicked);
 }
 
 void AddFileDialog::prepare() {
-    selfilebtn->setEnabled(true);
-    for (QLineEdit* e : {anzname, serial, desc, sizep, sizeup, hpurl})
+    m_chooseButton->setEnabled(true);
+    m_fields.nameEdit()->clear();
+    m_fields.fill({});
+    for (QLineEdit* e : {m_cdSizeEdit, m_hdSizeEdit})
         e->clear();
-    filename->clear();
-    pfad->clear();
+    m_fileNameLabel->clear();
+    m_folderLabel->clear();
     m_chosenFile.clear();
-    add->setEnabled(false);
-    copyd->setChecked(true);
-    m_protocolBox->setCurrentIndex(0);
-    const int selected = m_categoryBox->currentIndex();
-    m_categoryBox->clear();
-    m_categoryBox->addItems(m_context.state.categories);
-    m_categoryBox->setCurrentIndex(selected >= 0 && selected < m_categoryBox->count() ? selected : 0);
+    m_okButton->setEnabled(false);
+    m_fields.refillCategories();
 }
 
 void AddFileDialog::chooseFileClicked() {
@@ -155,20 +88,16 @@ void AddFileDialog::chooseFileClicked() {
         return;
     const QFileInfo info(chosen);
     m_chosenFile = chosen;
-    add->setEnabled(true);
-    filename->setText(info.fileName());
-    anzname->setText(itemrules::aloneName(info.fileName()));
-    pfad->setText(itemrules::folderText(info.absolutePath()));
-    serial->setText(QStringLiteral("n/a"));
-    sizep->setText(itemrules::sizeText(info.size()));
-    sizeup->setText(QStringLiteral("n/a"));
-    desc->setText(QStringLiteral("n/a"));
-    m_protocolBox->setCurrentIndex(0);
-    hpurl->setText(QStringLiteral("n/a"));
-    copyd->setChecked(true);
+    m_okButton->setEnabled(true);
+    m_fileNameLabel->setText(info.fileName());
+    m_fields.nameEdit()->setText(itemrules::aloneName(info.fileName()));
+    m_folderLabel->setText(itemrules::folderText(info.absolutePath()));
+    m_cdSizeEdit->setText(itemrules::sizeText(info.size()));
+    m_hdSizeEdit->setText(QStringLiteral("n/a"));
+    m_fields.fill(QStringLiteral("n/a"));
     const int kind = itemKind(chosen);
-    executed->setChecked(kind != kUnknownItemKind && kind != kJumpPointItemKind);
-    anzname->setFocus();
+    m_fields.executeBox()->setChecked(kind != kUnknownItemKind && kind != kJumpPointItemKind);
+    m_fields.nameEdit()->setFocus();
 }
 
 QString AddFileDialog::chooserFolder() const {
@@ -177,57 +106,31 @@ QString AddFileDialog::chooserFolder() const {
     return m_lastFolder.isEmpty() || m_lastFolderProject != project ? project : m_lastFolder;
 }
 
-void AddFileDialog::sizeFillInClicked() {
-    sizeup->setText(sizep->text());
-}
-
 void AddFileDialog::addClicked() {
     m_context.click();
     if (m_context.gate()) {
-        if (anzname->text().isEmpty()) {
+        if (m_fields.nameEdit()->text().isEmpty()) {
             m_context.information(u"M4");
-            anzname->setFocus();
+            m_fields.nameEdit()->setFocus();
         } else if (m_chosenFile.isEmpty()) {
             // An item without its file would be on no disc.
-            selfilebtn->setFocus();
+            m_chooseButton->setFocus();
         } else {
             m_context.showTipIfWanted();
-            ItemTable& items = m_context.items;
-            const int row = itemrules::rowForNewItem(items);
             const QString projectFolder = m_context.state.projectFolder;
-            const ItemRecord record = {
-                anzname->text(),
-                filename->text(),
-                common::cdPathOf(pfad->text(), projectFolder),
-                serial->text(),
-                sizep->text(),
-                sizeup->text(),
-                desc->text(),
-                m_categoryBox->currentText(),
-                yesNo(copyd->isChecked()),
-                m_chosenFile,
-                itemrules::homepage(m_protocolBox->currentText(), hpurl->text()),
-                yesNo(executed->isChecked()),
-            };
-            items.setRecord(row, record);
-            m_context.state.modified = true;
+            ItemRecord record = m_fields.record();
+            record[fieldIndex(ItemField::FileName)] = m_fileNameLabel->text();
+            record[fieldIndex(ItemField::CdPath)] = common::cdPathOf(m_folderLabel->text(), projectFolder);
+            record[fieldIndex(ItemField::CdSize)] = m_cdSizeEdit->text();
+            record[fieldIndex(ItemField::HdSize)] = m_hdSizeEdit->text();
+            record[fieldIndex(ItemField::SourceLocation)] = m_chosenFile;
+            const int row = storeItem(record);
             m_lastFolder = QFileInfo(m_chosenFile).absolutePath();
             m_lastFolderProject = m_context.state.projectFolder;
-            if (!pfad->text().startsWith(projectFolder))
+            if (!m_folderLabel->text().startsWith(projectFolder))
                 m_context.warning(u"M3");
-            accept();
-            m_context.makeCurrent(row);
+            finish(row);
         }
     }
     m_context.recomputeRowColours();
-}
-
-void AddFileDialog::cancelClicked() {
-    m_context.click();
-    reject();
-}
-
-void AddFileDialog::helpClicked() {
-    m_context.click();
-    m_context.help(2100);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "editor/gui/items/ItemDialogContext.h"
-#include "editor/language/TranslatableWindow.h"
+#include "editor/gui/items/AddItemDialog.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -10,48 +9,29 @@ class QTreeWidget;
 class ItemNameDialog;
 
 // Adds every file of a folder (and its subfolders, if wanted) that the user leaves selected.
-class AddFolderDialog : public ItemDialog, public TranslatableWindow {
+class AddFolderDialog : public AddItemDialog {
     Q_OBJECT
 public:
     AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask, QWidget* parent);
 
-    void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
-
-    // Resets the dialog for a new addition (the Add Folder command, before showing).
-    void prepare();
-    void chooseFolderClicked();
-    void selectAllClicked();
-    void addClicked();
-    void cancelClicked();
-    void helpClicked();
-
-    QPushButton* selfilebtn;
-    QCheckBox* subdirs_check;
-    QTreeWidget* FileListBox;
-    QPushButton* m_selectAllButton;
-    QRadioButton* originalok;
-    QRadioButton* renameok;
-    QLineEdit* rename;
-    QRadioButton* asknameok;
-    QLabel* pfad;
-    QLabel* m_folderLabel;
-    QLineEdit* serial;
-    QLineEdit* desc;
-    QComboBox* m_categoryBox;
-    QCheckBox* copyd;
-    QCheckBox* executed;
-    QComboBox* m_protocolBox;
-    QLineEdit* hpurl;
-    QPushButton* add;
-    QPushButton* cancel;
-    QPushButton* help;
+    void prepare() override;
 
 private:
+    void chooseFolderClicked();
+    void addClicked();
+    void selectAll();
     // The file list, or in its place the status text while no folder is chosen.
     void showList(bool shown);
 
     ItemNameDialog* m_ask;
+    QCheckBox* m_subfoldersBox;
+    QTreeWidget* m_fileList;
+    QLabel* m_statusLabel;
     QStackedLayout* m_listPlace;
-    QLabel* m_heading;
-    std::vector<QLabel*> m_captions;
+    QPushButton* m_selectAllButton;
+    QRadioButton* m_originalNameButton;
+    QRadioButton* m_numberedNameButton;
+    QLineEdit* m_nameStemEdit;
+    QRadioButton* m_askNameButton;
+    QLabel* m_folderLabel;
 };

@@ -49,6 +49,10 @@ void ItemDialogContext::help(int context) const {
     services.help.showHelp(state.helpFile, context);
 }
 
+QString ItemDialogContext::yesNo(bool yes) const {
+    return yes ? state.language.yesText() : state.language.noText();
+}
+
 ItemDialog::ItemDialog(ItemDialogContext& context, const QString& name, const QString& title, QWidget* parent)
     : QDialog(parent), m_context(context) {
     setObjectName(name);
@@ -97,27 +101,9 @@ QHBoxLayout* ItemDialog::buttonRow(std::initializer_list<QPushButton*> buttons) 
     return row;
 }
 
-QComboBox* ItemDialog::protocolBox(const QString& name) {
-    auto* box = new QComboBox(this);
-    box->setObjectName(name);
-    box->addItems({QStringLiteral("http://"), QStringLiteral("https://"), QStringLiteral("ftp://")});
-    return box;
-}
-
 QComboBox* ItemDialog::categoryBox(const QString& name) {
     auto* box = new QComboBox(this);
     box->setObjectName(name);
     box->setEditable(false);
     return box;
-}
-
-void ItemDialog::refillCategories(QComboBox* box) const {
-    const int previous = std::max(0, box->currentIndex());
-    box->clear();
-    box->addItems(m_context.state.categories);
-    box->setCurrentIndex(previous < box->count() ? previous : 0);
-}
-
-QString ItemDialog::yesNo(bool yes) const {
-    return yes ? m_context.state.language.yesText() : m_context.state.language.noText();
 }

@@ -37,9 +37,11 @@ struct ItemDialogContext {
     void error(const char16_t* messageKey) const;
     void showTipIfWanted() const;
     void help(int context) const;
+    // "yes" or "no" in the editor's language, as an item's Copy and Execute hold them.
+    QString yesNo(bool yes) const;
 };
 
-// Common ground of the item dialogs: named controls, the category and protocol boxes.
+// Common ground of the item dialogs: named controls and the category box.
 class ItemDialog : public QDialog {
     Q_OBJECT
 public:
@@ -56,12 +58,7 @@ protected:
     QLabel* heading(const QString& caption);
     // OK, Cancel, Help and the like, right-aligned in a row.
     static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons);
-    QComboBox* protocolBox(const QString& name);
     QComboBox* categoryBox(const QString& name);
-    // Refills a category box from the project's list, keeping the selected index when it still
-    // exists and taking the first entry otherwise.
-    void refillCategories(QComboBox* box) const;
-    QString yesNo(bool yes) const;
 
     ItemDialogContext& m_context;
 };

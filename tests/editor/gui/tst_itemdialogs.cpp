@@ -1,4 +1,5 @@
 // Adding files, folders, hyperlinks and jump points, and editing cells, with scripted choosers.
+#include "common/IniFile.h"
 #include "editor/disc/ItemKind.h"
 #include "editor/gui/items/AddFileDialog.h"
 #include "editor/gui/items/AddFolderDialog.h"
@@ -6,10 +7,12 @@
 #include "editor/gui/items/AddItemTipDialog.h"
 #include "editor/gui/items/AddJumpPointDialog.h"
 #include "editor/gui/items/CellEditors.h"
+#include "editor/language/WindowTexts.h"
 #include "editor/project/ItemRules.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
 #include "ui/testing/UserInput.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,6 +28,19 @@
 #include <QtTest>
 
 using namespace editortest;
+using ui::testing::press;
+
+namespace {
+
+// The control named NAME in WINDOW, as a test finds it.
+template <typename Control> Control* named(QWidget* window, const char* name) {
+    auto* control = window->findChild<Control*>(QLatin1String(name));
+    if (!control)
+        qFatal("no control %s", name);
+    return control;
+}
+
+} // namespace
 
 class TestItemDialogs : public QObject {
     Q_OBJECT
@@ -86,12 +102,12 @@ private Q_SLOTS:
         for (int round = 0; round < 2; ++round) {
             dialog->prepare();
             f.fakes.choosers.queueOpenFile(readme);
-            dialog->chooseFileClicked();
-            QCOMPARE(dialog->anzname->text(), QStringLiteral("readme"));
-            QCOMPARE(dialog->sizep->text(), QStringLiteral("2 MB"));
-            QVERIFY(dialog->executed->isChecked()); // a text file is started by the menu
-            dialog->sizeFillInClicked();
-            dialog->addClicked();
+            QVERIFY(press(*dialog, u"selfilebtn"_qs));
+            QCOMPARE(named<QLineEdit>(dialog, "anzname")->text(), QStringLiteral("readme"));
+            QCOMPARE(named<QLineEdit>(dialog, "sizep")->text(), QStringLiteral("2 MB"));
+            QVERIFY(named<QCheckBox>(dialog, "executed")->isChecked()); // a text file is started by the menu
+            QVERIFY(press(*dialog, u"SizefillIn"_qs));
+            QVERIFY(press(*dialog, u"add"_qs));
         }
         QCOMPARE(f.items().itemCount(), 2); // the empty row filled, then one appended; duplicates allowed
         const ItemRecord& r = f.items().record(1);
@@ -111,15 +127,20 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
-        dialog->addClicked();
+        auto* name = named<QLineEdit>(dialog, "anzname");
+        f.fakes.choosers.queueOpenFile(f.file(u"disc/a.exe"_qs));
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        name->clear();
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M4"));
+        QCOMPARE(f.items().field(0, ItemField::Name), QString());
 
         const QString outside = f.file(u"elsewhere/tools/setup.beta.exe"_qs);
         f.fakes.choosers.queueOpenFile(outside);
-        dialog->chooseFileClicked();
-        QCOMPARE(dialog->anzname->text(), QStringLiteral("setup"));
-        dialog->m_categoryBox->setCurrentIndex(2);
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        QCOMPARE(name->text(), QStringLiteral("setup"));
+        named<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(2);
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M3"));
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         // Outside the project folder the absolute folder stays, behind a leading backslash.
@@ -132,8 +153,8 @@ private Q_SLOTS:
 
         // An unknown kind is not started by default.
         f.fakes.choosers.queueOpenFile(f.file(u"disc/notes"_qs));
-        dialog->chooseFileClicked();
-        QVERIFY(!dialog->executed->isChecked());
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        QVERIFY(!named<QCheckBox>(dialog, "executed")->isChecked());
     }
 
     void addingNeverOverwritesAnItem() {
@@ -142,14 +163,12 @@ private Q_SLOTS:
         f.form->items().setRecords({item(QString(), u"Tools"_qs), item(u"Last"_qs, u"Tools"_qs)});
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
-        QVERIFY(!dialog->add->isEnabled());
-        dialog->anzname->setText(u"typed"_qs);
-        dialog->addClicked(); // a name but no file: nothing is added
+        named<QLineEdit>(dialog, "anzname")->setText(u"typed"_qs);
+        QVERIFY(!press(*dialog, u"add"_qs)); // a name but no file: nothing to add
         QCOMPARE(f.items().itemCount(), 2);
         f.fakes.choosers.queueOpenFile(f.file(u"disc/new.exe"_qs));
-        dialog->chooseFileClicked();
-        QVERIFY(dialog->add->isEnabled());
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().itemCount(), 3);
         QCOMPARE(f.items().field(1, ItemField::Name), QStringLiteral("Last"));
         QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("new"));
@@ -160,8 +179,8 @@ private Q_SLOTS:
         auto* folder = f.find<AddFolderDialog>();
         folder->prepare();
         f.fakes.choosers.queueFolder(f.disc + u"more"_qs);
-        folder->chooseFolderClicked();
-        folder->addClicked();
+        QVERIFY(press(*folder, u"selfilebtn"_qs));
+        QVERIFY(press(*folder, u"add"_qs));
         QCOMPARE(f.items().itemCount(), 5);
         QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("new"));
         QCOMPARE(f.items().field(3, ItemField::FileName), QStringLiteral("a.txt"));
@@ -172,24 +191,24 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
-        dialog->chooseFileClicked(); // cancelled
+        QVERIFY(press(*dialog, u"selfilebtn"_qs)); // cancelled
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
         f.fakes.choosers.queueOpenFile(f.file(u"disc/tools/a.exe"_qs));
-        dialog->chooseFileClicked();
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        QVERIFY(press(*dialog, u"add"_qs));
         dialog->prepare();
-        dialog->chooseFileClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
         QCOMPARE(QDir::toNativeSeparators(f.fakes.choosers.requests.last().file.folder),
                  f.disc + u"tools"_qs);
         // Another project starts in its own folder.
         f.state.projectFolder = QDir::toNativeSeparators(f.dir.path() + u"/other/"_qs);
-        dialog->chooseFileClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.state.projectFolder);
 
         // The chooser names its file types in the editor's language.
         QVERIFY(f.fakes.choosers.requests.last().file.filter.startsWith(u"All Supported Files|*.exe;"_qs));
         f.form->languageClicked(2);
-        dialog->chooseFileClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
         const QString filter = f.fakes.choosers.requests.last().file.filter;
         QVERIFY(filter.startsWith(u"Alle unterst\u00fctzten Dateien|*.exe;"_qs));
         QVERIFY(filter.contains(u"|Alle Dateien|*.*|Programme|*.exe|"_qs));
@@ -202,13 +221,13 @@ private Q_SLOTS:
         auto* dialog = f.find<AddFileDialog>();
         dialog->prepare();
         f.fakes.choosers.queueOpenFile(f.file(u"disc/a.exe"_qs));
-        dialog->chooseFileClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
         whenOpen<AddItemTipDialog>([&](AddItemTipDialog* tip) {
             QCOMPARE(f.items().field(0, ItemField::Name), QString()); // not added yet
             tip->m_showTipNextTime->setChecked(false);
             tip->addClicked();
         });
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("a"));
         QVERIFY(!f.state.prefs.showFt);
         QAction* menuEntry = nullptr;
@@ -223,39 +242,41 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddFolderDialog>();
         dialog->prepare();
-        auto* status = dialog->findChild<QLabel*>(u"LMDSimpleLabel6"_qs);
+        auto* status = named<QLabel>(dialog, "LMDSimpleLabel6");
+        auto* list = named<QTreeWidget>(dialog, "FileListBox");
+        auto* subfolders = named<QCheckBox>(dialog, "subdirs_check");
         // Until a folder is chosen the status text stands in the list's place, at the list's size.
-        QVERIFY(dialog->FileListBox->isHidden() && !status->isHidden());
+        QVERIFY(list->isHidden() && !status->isHidden());
         const QSize before = dialog->sizeHint();
-        dialog->addClicked(); // nothing chosen yet
+        QVERIFY(press(*dialog, u"add"_qs)); // nothing chosen yet
         QCOMPARE(f.lastMessage(), f.message(u"M2"));
 
         f.file(u"disc/demos/b.exe"_qs);
         f.file(u"disc/demos/a.txt"_qs);
         f.file(u"disc/demos/sub/c.zip"_qs);
         f.file(u"disc/demos/sub/d.doc"_qs);
-        dialog->subdirs_check->setChecked(true);
+        subfolders->setChecked(true);
         f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
-        dialog->chooseFolderClicked();
-        QVERIFY(!dialog->FileListBox->isHidden() && status->isHidden());
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        QVERIFY(!list->isHidden() && status->isHidden());
         QCOMPARE(dialog->sizeHint(), before);
         int pathShown = 0;
         for (const QLabel* l : dialog->findChildren<QLabel*>())
             pathShown += !l->isHidden() && l->text().contains(u"demos"_qs);
         QCOMPARE(pathShown, 1);
-        QCOMPARE(dialog->FileListBox->topLevelItemCount(), 4);
-        QCOMPARE(dialog->FileListBox->topLevelItem(0)->text(1), QStringLiteral("a.txt"));
-        QCOMPARE(dialog->FileListBox->topLevelItem(2)->text(1), QStringLiteral("c.zip"));
-        QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
+        QCOMPARE(list->topLevelItemCount(), 4);
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("a.txt"));
+        QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("c.zip"));
+        QCOMPARE(list->selectedItems().size(), 4);
         // Select All selects again, with the click of every button.
-        dialog->FileListBox->clearSelection();
+        list->clearSelection();
         f.fakes.sound.played.clear();
-        dialog->findChild<QPushButton*>(u"LMDButton2"_qs)->click();
-        QCOMPARE(dialog->FileListBox->selectedItems().size(), 4);
+        QVERIFY(press(*dialog, u"LMDButton2"_qs));
+        QCOMPARE(list->selectedItems().size(), 4);
         QCOMPARE(f.fakes.sound.played, QStringList{ProjectFiles::clickSound()});
-        dialog->FileListBox->topLevelItem(1)->setSelected(false);
-        dialog->renameok->setChecked(true);
-        dialog->addClicked();
+        list->topLevelItem(1)->setSelected(false);
+        named<QRadioButton>(dialog, "renameok")->setChecked(true);
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().itemCount(), 3);
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("1"));
         QCOMPARE(f.items().field(2, ItemField::Name), QStringLiteral("3"));
@@ -264,15 +285,15 @@ private Q_SLOTS:
         QVERIFY(f.fakes.messages.shown.size() == 1); // only the earlier M2
 
         dialog->prepare();
-        QVERIFY(dialog->originalok->isChecked());
-        QVERIFY(dialog->subdirs_check->isChecked()); // kept between openings
-        dialog->subdirs_check->setChecked(false);
+        QVERIFY(named<QRadioButton>(dialog, "originalok")->isChecked());
+        QVERIFY(subfolders->isChecked()); // kept between openings
+        subfolders->setChecked(false);
         f.fakes.choosers.queueFolder(f.disc + u"demos"_qs);
-        dialog->chooseFolderClicked();
-        QCOMPARE(dialog->FileListBox->topLevelItemCount(), 2); // subfolders only when asked
-        dialog->renameok->setChecked(true);
-        dialog->rename->setText(u"Demo"_qs);
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        QCOMPARE(list->topLevelItemCount(), 2); // subfolders only when asked
+        named<QRadioButton>(dialog, "renameok")->setChecked(true);
+        named<QLineEdit>(dialog, "rename")->setText(u"Demo"_qs);
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().field(3, ItemField::Name), QStringLiteral("Demo 1"));
         QCOMPARE(f.items().field(4, ItemField::Name), QStringLiteral("Demo 2"));
     }
@@ -283,13 +304,13 @@ private Q_SLOTS:
         dialog->prepare();
         QDir().mkpath(f.disc + u"Demos"_qs);
         f.fakes.choosers.queueFolder(f.disc + u"Demos"_qs);
-        dialog->chooseTargetClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
         QCOMPARE(f.fakes.choosers.requests.last().file.title, QStringLiteral("Tavik - Lumbrel - Jump Point"));
         QCOMPARE(f.fakes.choosers.requests.last().prompt, QStringLiteral("Please browse for Jump Point"));
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M5"));
-        dialog->anzname->setText(u"Demos"_qs);
-        dialog->addClicked();
+        named<QLineEdit>(dialog, "anzname")->setText(u"Demos"_qs);
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("Jump Point"));
         QCOMPARE(f.items().field(0, ItemField::CdPath), QStringLiteral("\\Demos\\"));
         QCOMPARE(f.items().field(0, ItemField::Copy), QStringLiteral("no"));
@@ -297,9 +318,9 @@ private Q_SLOTS:
 
         dialog->prepare();
         f.fakes.choosers.queueFolder(f.disc);
-        dialog->chooseTargetClicked();
-        dialog->anzname->setText(u"Root"_qs);
-        dialog->addClicked();
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        named<QLineEdit>(dialog, "anzname")->setText(u"Root"_qs);
+        QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().field(1, ItemField::CdPath), QStringLiteral("\\"));
     }
 
@@ -307,19 +328,58 @@ private Q_SLOTS:
         Fixture f;
         auto* dialog = f.find<AddHyperlinkDialog>();
         dialog->prepare();
-        QCOMPARE(dialog->filename->text(), QStringLiteral("www."));
-        dialog->okClicked();
+        auto* address = named<QLineEdit>(dialog, "filename");
+        auto* protocol = named<QComboBox>(dialog, "ComboBox1");
+        QCOMPARE(address->text(), QStringLiteral("www."));
+        QVERIFY(press(*dialog, u"LMDShapeLabelButton1"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M8"));
-        dialog->anzname->setText(u"Mirror"_qs);
-        dialog->m_protocolBox->setCurrentIndex(dialog->m_protocolBox->findText(u"ftp://"_qs));
-        dialog->filename->setText(u"ftp.example.org/pub"_qs);
-        dialog->serial->setText(u"secret"_qs);
-        dialog->okClicked();
+        named<QLineEdit>(dialog, "anzname")->setText(u"Mirror"_qs);
+        protocol->setCurrentIndex(protocol->findText(u"ftp://"_qs));
+        address->setText(u"ftp.example.org/pub"_qs);
+        named<QLineEdit>(dialog, "serial")->setText(u"secret"_qs);
+        QVERIFY(press(*dialog, u"LMDShapeLabelButton1"_qs));
         const ItemRecord& r = f.items().record(0);
         QCOMPARE(r[fieldIndex(ItemField::FileName)], QStringLiteral("ftp://ftp.example.org/pub"));
         QCOMPARE(r[fieldIndex(ItemField::CdPath)], QString());
         QCOMPARE(r[fieldIndex(ItemField::SourceLocation)], QStringLiteral("n/a"));
         QCOMPARE(r[fieldIndex(ItemField::Serial)], QStringLiteral("secret"));
+    }
+
+    // Every caption of an add dialog comes from its section of the language file, each under its
+    // own key.
+    void addDialogsShowEveryCaptionOfTheirSection() {
+        Fixture f;
+        f.form->languageClicked(2);
+        const common::IniFile language(f.state.programFolder + u"Files/lang_2.dat"_qs);
+        struct Dialog {
+            QWidget* window;
+            const char16_t* section;
+            int lastKey;
+            const char* ok;
+            int okKey;
+        };
+        const Dialog dialogs[] = {{f.find<AddFileDialog>(), u"AFile", 16, "add", 14},
+                                  {f.find<AddFolderDialog>(), u"AddDir", 19, "add", 17},
+                                  {f.find<AddHyperlinkDialog>(), u"AURL", 9, "LMDShapeLabelButton1", 7},
+                                  {f.find<AddJumpPointDialog>(), u"AJump", 11, "add", 9}};
+        for (const Dialog& d : dialogs) {
+            QStringList shown;
+            for (const QLabel* l : d.window->findChildren<QLabel*>())
+                shown << l->text();
+            for (const QAbstractButton* b : d.window->findChildren<QAbstractButton*>())
+                shown << b->text();
+            for (const QTreeWidget* t : d.window->findChildren<QTreeWidget*>()) {
+                for (int column = 0; column < t->columnCount(); ++column)
+                    shown << t->headerItem()->text(column);
+            }
+            for (int n = 1; n <= d.lastKey; ++n) {
+                const QString text = language.readString(d.section, windowKey(n));
+                QVERIFY2(!text.isEmpty() && shown.contains(text),
+                         qPrintable(QString::fromUtf16(d.section) + u' ' + windowKey(n)));
+            }
+            QCOMPARE(named<QPushButton>(d.window, d.ok)->text(),
+                     language.readString(d.section, windowKey(d.okKey)));
+        }
     }
 
     // An add dialog opens in its first field; Enter there presses OK, Escape closes it unchanged.
@@ -329,10 +389,11 @@ private Q_SLOTS:
         // The hyperlink dialog's Cancel shares the tool bar button's name.
         QWidget& bar = *f.form->findChild<QToolBar*>(u"itemtoolbar"_qs);
         whenOpen<AddHyperlinkDialog>([](AddHyperlinkDialog* d) {
-            QCOMPARE(d->focusWidget(), d->anzname);
-            QTest::keyClicks(d->anzname, u"Mirror"_qs);
-            d->filename->setText(u"www.example.org"_qs);
-            QTest::keyClick(d->anzname, Qt::Key_Return);
+            auto* name = named<QLineEdit>(d, "anzname");
+            QCOMPARE(d->focusWidget(), name);
+            QTest::keyClicks(name, u"Mirror"_qs);
+            named<QLineEdit>(d, "filename")->setText(u"www.example.org"_qs);
+            QTest::keyClick(name, Qt::Key_Return);
         });
         QVERIFY(ui::testing::press(bar, u"addurl"_qs));
         const int count = f.items().itemCount();
@@ -352,9 +413,9 @@ private Q_SLOTS:
         auto* jump = f.find<AddJumpPointDialog>();
         jump->prepare();
         f.fakes.choosers.queueFolder(f.disc);
-        jump->chooseTargetClicked();
-        jump->anzname->setText(u"Top"_qs);
-        jump->addClicked();
+        QVERIFY(press(*jump, u"selfilebtn"_qs));
+        named<QLineEdit>(jump, "anzname")->setText(u"Top"_qs);
+        QVERIFY(press(*jump, u"add"_qs));
         f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::FileName)));
         f.form->gridDoubleClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M31"));
@@ -368,9 +429,9 @@ private Q_SLOTS:
         Fixture f;
         auto* url = f.find<AddHyperlinkDialog>();
         url->prepare();
-        url->anzname->setText(u"Site"_qs);
-        url->m_categoryBox->setCurrentIndex(2);
-        url->okClicked();
+        named<QLineEdit>(url, "anzname")->setText(u"Site"_qs);
+        named<QComboBox>(url, "ComboBox2")->setCurrentIndex(2);
+        QVERIFY(press(*url, u"LMDShapeLabelButton1"_qs));
         QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Demos"));
         f.state.modified = false;
 

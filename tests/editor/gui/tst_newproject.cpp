@@ -66,8 +66,8 @@ class TestNewProject : public QObject {
         void addThroughWizard(ProjectWizard* w, const QString& name) {
             whenOpen<AddFileDialog>([this, name](AddFileDialog* a) {
                 fakes.choosers.queueOpenFile(disc + name);
-                a->chooseFileClicked();
-                a->addClicked();
+                QVERIFY(ui::testing::press(*a, u"selfilebtn"_qs));
+                QVERIFY(ui::testing::press(*a, u"add"_qs));
             });
             w->addFileButton->click();
         }

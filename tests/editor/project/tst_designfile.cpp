@@ -1,5 +1,6 @@
 // Design files: the model's defaults, reading with the media search and the mode corrections,
 // writing every key, and saving a design into a folder of its own with its media.
+#include "common/DesignKeys.h"
 #include "common/IniFile.h"
 #include "editor/project/DesignFile.h"
 #include "editor/project/EditorState.h"
@@ -10,6 +11,7 @@
 #include <QtTest>
 
 using namespace editortest;
+namespace keys = designkeys;
 using Model = DesignModel;
 
 namespace {
@@ -140,13 +142,18 @@ private Q_SLOTS:
             QCOMPARE(back.files.sounds[n].path(), state.files.sounds[n].path());
 
         const common::IniFile ini(file);
-        QCOMPARE(ini.readString(u"Splash", u"d"), QStringLiteral("7000"));
-        QCOMPARE(ini.readString(u"Splash", u"width"), QStringLiteral("300"));
-        QCOMPARE(ini.readString(u"Splash", u"height"), QStringLiteral("200"));
-        QCOMPARE(ini.readString(u"Back", u"bmpalone"), QStringLiteral("my.bmp"));
-        QCOMPARE(ini.readString(u"Buttons", u"btnc"), QStringLiteral("clNavy"));
-        QCOMPARE(ini.readString(u"Fonts", u"fdnc_effect"), QStringLiteral("tdShadow"));
-        QCOMPARE(ini.readString(u"Sound", u"sound3alone"), QStringLiteral("s3.wav"));
+        QCOMPARE(ini.readString(keys::kSplashDelay.section, keys::kSplashDelay.name), QStringLiteral("7000"));
+        QCOMPARE(ini.readString(keys::kSplashWidth.section, keys::kSplashWidth.name), QStringLiteral("300"));
+        QCOMPARE(ini.readString(keys::kSplashHeight.section, keys::kSplashHeight.name),
+                 QStringLiteral("200"));
+        QCOMPARE(ini.readString(keys::kBackBitmapAlone.section, keys::kBackBitmapAlone.name),
+                 QStringLiteral("my.bmp"));
+        QCOMPARE(ini.readString(keys::kButtonStart.section, keys::kButtonStart.name),
+                 QStringLiteral("clNavy"));
+        QCOMPARE(ini.readString(keys::kValueEffect.section, keys::kValueEffect.name),
+                 QStringLiteral("tdShadow"));
+        QCOMPARE(ini.readString(keys::kSoundsAlone[2].section, keys::kSoundsAlone[2].name),
+                 QStringLiteral("s3.wav"));
 
         const QStringList keys = keysInOrder(file);
         QCOMPARE(keys.size(), 57);
@@ -172,18 +179,22 @@ private Q_SLOTS:
         const common::IniFile ini(file);
         QVERIFY(!ini.hasSection(u"Old"));
         QVERIFY(!ini.hasKey(u"general", u"extra"));
-        QVERIFY(ini.hasKey(u"Sound", u"sound5alone"));
-        QCOMPARE(ini.readString(u"Sound", u"sound5alone", u"x"_qs), QString());
-        QCOMPARE(ini.readString(u"Back", u"bmp", u"x"_qs), QString());
+        QVERIFY(ini.hasKey(keys::kSoundsAlone[4].section, keys::kSoundsAlone[4].name));
+        QCOMPARE(ini.readString(keys::kSoundsAlone[4].section, keys::kSoundsAlone[4].name, u"x"_qs),
+                 QString());
+        QCOMPARE(ini.readString(keys::kBackBitmap.section, keys::kBackBitmap.name, u"x"_qs), QString());
         // Without a splash bitmap the splash is written switched off.
-        for (const char16_t* key : {u"enabled", u"height", u"width", u"fw", u"d"})
-            QCOMPARE(ini.readString(u"Splash", QStringView(key)), QStringLiteral("0"));
-        QCOMPARE(ini.readString(u"Splash", u"fc"), QStringLiteral("clWhite"));
+        for (const designkeys::Key& key : {keys::kSplashEnabled, keys::kSplashHeight, keys::kSplashWidth,
+                                           keys::kSplashFrameWidth, keys::kSplashDelay})
+            QCOMPARE(ini.readString(key.section, key.name), QStringLiteral("0"));
+        QCOMPARE(ini.readString(keys::kSplashFrameColor.section, keys::kSplashFrameColor.name),
+                 QStringLiteral("clWhite"));
 
         // A colour outside the sixteen is stored as the nearest of them.
         state.design.backStart = QColor(250, 10, 5);
         QVERIFY(designfile::write(state, file));
-        QCOMPARE(common::IniFile(file).readString(u"Back", u"bc"), QStringLiteral("clRed"));
+        QCOMPARE(common::IniFile(file).readString(keys::kBackStart.section, keys::kBackStart.name),
+                 QStringLiteral("clRed"));
     }
 
     void movedDesignFindsItsMediaBesideIt() {

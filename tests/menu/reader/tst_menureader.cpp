@@ -1,5 +1,6 @@
 // The menu program's reading of a disc: folders, the design, the language, categories, items,
 // details and where an item's target lies.
+#include "common/DesignKeys.h"
 #include "common/FileSafeName.h"
 #include "common/Paths.h"
 #include "menu/reader/DesignSettings.h"
@@ -172,25 +173,30 @@ private Q_SLOTS:
     }
 
     void designWordsAreExactExceptTheTileMode() {
+        namespace keys = designkeys;
         common::IniFile ini;
-        ini.writeString(u"general", u"design_mode", QStringLiteral("Band"));
-        ini.writeString(u"general", u"button_mode", QStringLiteral("trans"));
-        ini.writeString(u"Buttons", u"style", QStringLiteral("sbinset"));
-        ini.writeString(u"Buttons", u"effect", QStringLiteral("sbs3D"));
-        ini.writeString(u"Buttons", u"font_effect", QStringLiteral("tdraised"));
-        ini.writeString(u"Buttons", u"font_format", QStringLiteral("Bold"));
-        ini.writeString(u"Buttons", u"btnsd", QStringLiteral("0x0A"));
-        ini.writeString(u"Buttons", u"btnbw", QStringLiteral("lots"));
-        ini.writeString(u"Buttons", u"btnFc", QStringLiteral("clwhite"));
-        ini.writeString(u"Buttons", u"btnc", QStringLiteral("clTeal"));
-        ini.writeString(u"Boxes", u"boxf_bmp", QStringLiteral("$2"));
-        ini.writeString(u"Boxes", u"boxd_bmp", QStringLiteral("7"));
-        ini.writeString(u"Fonts", u"fduc_effect", QStringLiteral("tdSunkenShadow"));
-        ini.writeString(u"Fonts", u"fuc_format", QStringLiteral("normal"));
-        ini.writeString(u"Back", u"tile_mode", QStringLiteral("TMStretch"));
-        ini.writeString(u"Sound", u"sound2", QStringLiteral("C:\\x.wav"));
-        ini.writeString(u"Splash", u"enabled", QStringLiteral("2"));
-        ini.writeString(u"Splash", u"d", QStringLiteral("2500"));
+        // The editor writes these keys; the menu program reads them under the same names.
+        const auto put = [](common::IniFile& file, designkeys::Key key, const char* value) {
+            file.writeString(key.section, key.name, QLatin1String(value));
+        };
+        put(ini, keys::kDesignMode, "Band");
+        put(ini, keys::kButtonMode, "trans");
+        put(ini, keys::kButtonStyle, "sbinset");
+        put(ini, keys::kButtonEffect, "sbs3D");
+        put(ini, keys::kButtonFontEffect, "tdraised");
+        put(ini, keys::kButtonFontFormat, "Bold");
+        put(ini, keys::kShadowDepth, "0x0A");
+        put(ini, keys::kBorderWidth, "lots");
+        put(ini, keys::kButtonFont, "clwhite");
+        put(ini, keys::kButtonStart, "clTeal");
+        put(ini, keys::kFilesBoxFill, "$2");
+        put(ini, keys::kDetailsBoxFill, "7");
+        put(ini, keys::kLabelEffect, "tdSunkenShadow");
+        put(ini, keys::kHeadingFormat, "normal");
+        put(ini, keys::kTileMode, "TMStretch");
+        put(ini, keys::kSounds[1], "C:\\x.wav");
+        put(ini, keys::kSplashEnabled, "2");
+        put(ini, keys::kSplashDelay, "2500");
         const DesignSettings d = readDesignSettings(ini);
         QCOMPARE(d.designMode, DesignMode::Other);
         QCOMPARE(d.buttonMode, ButtonMode::Transparent);
@@ -212,8 +218,8 @@ private Q_SLOTS:
         QCOMPARE(d.splash.displayMs, 2500);
 
         common::IniFile other;
-        other.writeString(u"Back", u"tile_mode", QStringLiteral("tiled"));
-        other.writeString(u"Buttons", u"style", QStringLiteral("sbOffset"));
+        put(other, keys::kTileMode, "tiled");
+        put(other, keys::kButtonStyle, "sbOffset");
         QCOMPARE(readDesignSettings(other).tileMode, TileMode::None);
         QCOMPARE(readDesignSettings(other).bevelStyle, BevelStyle::Offset);
     }
