@@ -29,12 +29,12 @@ ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state
     setWindowTitle(QStringLiteral("tavik - lumbrel - content"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_text = new QTextEdit(this);
-    m_text->setObjectName(QStringLiteral("content"));
-    m_text->setAcceptRichText(false);
-    m_text->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);
+    m_contentEdit = new QTextEdit(this);
+    m_contentEdit->setObjectName(QStringLiteral("content"));
+    m_contentEdit->setAcceptRichText(false);
+    m_contentEdit->setGeometry(kMargin, kMargin, kTextWidth, kTextHeight);
     // Not empty, so that the cover dialog builds the list the first time it opens.
-    m_text->setPlainText(QStringLiteral("content"));
+    m_contentEdit->setPlainText(QStringLiteral("content"));
 
     const int frameTop = kMargin + kTextHeight + 5;
     m_frame = new QFrame(this);
@@ -46,28 +46,28 @@ ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state
     m_heading->setBold(true);
     m_heading->setGeometry(kMargin + 8, frameTop + 3, 300, 18);
 
-    m_printcontent = new ui::ShadowButton(QStringLiteral("print"), this);
-    m_printcontent->setObjectName(QStringLiteral("printcontent"));
-    m_printcontent->setGeometry(kMargin + 8, frameTop + 24, kButtonWidth, kButtonHeight);
-    m_cancel = new ui::ShadowButton(QStringLiteral("exit"), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(kMargin + 14 + kButtonWidth, frameTop + 24, kButtonWidth, kButtonHeight);
-    for (ui::ShadowButton* button : {m_printcontent, m_cancel})
+    m_printButton = new ui::ShadowButton(QStringLiteral("print"), this);
+    m_printButton->setObjectName(QStringLiteral("printcontent"));
+    m_printButton->setGeometry(kMargin + 8, frameTop + 24, kButtonWidth, kButtonHeight);
+    m_cancelButton = new ui::ShadowButton(QStringLiteral("exit"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancel"));
+    m_cancelButton->setGeometry(kMargin + 14 + kButtonWidth, frameTop + 24, kButtonWidth, kButtonHeight);
+    for (ui::ShadowButton* button : {m_printButton, m_cancelButton})
         button->setShadowDepth(4);
-    connect(m_printcontent, &QAbstractButton::clicked, this, &ContentDialog::printContentClicked);
-    connect(m_cancel, &QAbstractButton::clicked, this, &ContentDialog::cancelClicked);
+    connect(m_printButton, &QAbstractButton::clicked, this, &ContentDialog::printContentClicked);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, &ContentDialog::cancelClicked);
 }
 
 void ContentDialog::setContent(const QStringList& lines) {
-    m_text->setPlainText(lines.join(u'\n'));
+    m_contentEdit->setPlainText(lines.join(u'\n'));
 }
 
 QStringList ContentDialog::content() const {
-    return m_text->toPlainText().split(u'\n');
+    return m_contentEdit->toPlainText().split(u'\n');
 }
 
 bool ContentDialog::firstLineEmpty() const {
-    return m_text->document()->firstBlock().text().isEmpty();
+    return m_contentEdit->document()->firstBlock().text().isEmpty();
 }
 
 void ContentDialog::openFor(const QString& discName) {
@@ -79,7 +79,7 @@ void ContentDialog::openFor(const QString& discName) {
 
 void ContentDialog::printContentClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
-    m_services.print.printDocument(*m_text->document(), menu::contentJobTitle(m_discName));
+    m_services.print.printDocument(*m_contentEdit->document(), menu::contentJobTitle(m_discName));
 }
 
 void ContentDialog::cancelClicked() {
@@ -88,18 +88,18 @@ void ContentDialog::cancelClicked() {
 }
 
 void ContentDialog::applyLanguage(const menu::LanguageFile& language) {
-    m_printcontent->setText(language.buttons[24]);
-    m_printcontent->setToolTip(menu::plainToolTip(language.hints[24]));
-    m_cancel->setText(language.buttons[25]);
-    m_cancel->setToolTip(menu::plainToolTip(language.hints[25]));
+    m_printButton->setText(language.buttons[24]);
+    m_printButton->setToolTip(menu::plainToolTip(language.hints[24]));
+    m_cancelButton->setText(language.buttons[25]);
+    m_cancelButton->setToolTip(menu::plainToolTip(language.hints[25]));
     m_heading->setText(language.headings[9]);
     setWindowTitle(language.forms[3]);
 }
 
 void ContentDialog::applyDesign(const menu::DesignLook& look) {
     setDesignBackground(look);
-    look.styleButton(m_printcontent);
-    look.styleButton(m_cancel);
+    look.styleButton(m_printButton);
+    look.styleButton(m_cancelButton);
     menu::styleLabel(m_heading, look.design.headings);
     update();
 }

@@ -40,15 +40,15 @@ public:
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    QTextEdit* contentView() const { return m_text; }
+    QTextEdit* contentView() const { return m_contentEdit; }
 
 private:
     ui::Services m_services;
     const menu::MenuState& m_state;
     QString m_discName;
-    QTextEdit* m_text;
+    QTextEdit* m_contentEdit;
     QFrame* m_frame;
     ui::EffectLabel* m_heading;
-    ui::ShadowButton* m_printcontent;
-    ui::ShadowButton* m_cancel;
+    ui::ShadowButton* m_printButton;
+    ui::ShadowButton* m_cancelButton;
 };

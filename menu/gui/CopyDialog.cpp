@@ -63,24 +63,24 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
     setWindowTitle(QStringLiteral("copy the selected file"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_drive = new QComboBox(this);
-    m_drive->setObjectName(QStringLiteral("drive"));
+    m_driveBox = new QComboBox(this);
+    m_driveBox->setObjectName(QStringLiteral("drive"));
 
     m_model = new QFileSystemModel(this);
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     m_model->setReadOnly(true);
-    m_folders = new QTreeView(this);
-    m_folders->setObjectName(QStringLiteral("folders"));
-    m_folders->setModel(m_model);
-    m_folders->setHeaderHidden(true);
+    m_folderTree = new QTreeView(this);
+    m_folderTree->setObjectName(QStringLiteral("folders"));
+    m_folderTree->setModel(m_model);
+    m_folderTree->setHeaderHidden(true);
     for (int column = 1; column < m_model->columnCount(); ++column)
-        m_folders->hideColumn(column);
-    m_folders->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_folders->header()->setStretchLastSection(false);
-    m_folders->setSelectionMode(QAbstractItemView::SingleSelection);
+        m_folderTree->hideColumn(column);
+    m_folderTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_folderTree->header()->setStretchLastSection(false);
+    m_folderTree->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    m_copyanz = new ui::GaugeBar(this);
-    m_copyanz->setObjectName(QStringLiteral("copyanz"));
+    m_progressGauge = new ui::GaugeBar(this);
+    m_progressGauge->setObjectName(QStringLiteral("copyanz"));
 
     auto makeButton = [this](const char16_t* name, const char16_t* text) {
         auto* button = new ui::ShadowButton(QString::fromUtf16(text), this);
@@ -88,18 +88,18 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
         button->setShadowDepth(3);
         return button;
     };
-    m_newd = makeButton(u"newd", u"new directory");
-    m_browsebtn = makeButton(u"browsebtn", u"explore");
-    m_start = makeButton(u"start", u"start");
-    m_stopbtn = makeButton(u"stopbtn", u"stop");
-    m_stopbtn->hide();
-    m_cancel = makeButton(u"cancel", u"exit");
+    m_newFolderButton = makeButton(u"newd", u"new directory");
+    m_browseButton = makeButton(u"browsebtn", u"explore");
+    m_startButton = makeButton(u"start", u"start");
+    m_stopButton = makeButton(u"stopbtn", u"stop");
+    m_stopButton->hide();
+    m_cancelButton = makeButton(u"cancel", u"exit");
     layoutControls();
-    connect(m_newd, &QAbstractButton::clicked, this, &CopyDialog::newFolderClicked);
-    connect(m_start, &QAbstractButton::clicked, this, &CopyDialog::startClicked);
-    connect(m_stopbtn, &QAbstractButton::clicked, this, &CopyDialog::stopClicked);
-    connect(m_browsebtn, &QAbstractButton::clicked, this, &CopyDialog::browseClicked);
-    connect(m_cancel, &QAbstractButton::clicked, this, &CopyDialog::cancelClicked);
+    connect(m_newFolderButton, &QAbstractButton::clicked, this, &CopyDialog::newFolderClicked);
+    connect(m_startButton, &QAbstractButton::clicked, this, &CopyDialog::startClicked);
+    connect(m_stopButton, &QAbstractButton::clicked, this, &CopyDialog::stopClicked);
+    connect(m_browseButton, &QAbstractButton::clicked, this, &CopyDialog::browseClicked);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, &CopyDialog::cancelClicked);
     if (m_newFolderDialog)
         connect(m_newFolderDialog, &NewFolderDialog::folderCreated, this, &CopyDialog::selectFolder);
 
@@ -107,18 +107,18 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
     // The tree fills in and sorts folder by folder after a folder was chosen for it, which pushes
     // the chosen folder out of view; it is brought back until the viewer takes over the tree.
     auto reveal = [this] {
-        if (m_revealSelection && m_folders->currentIndex().isValid())
-            m_folders->scrollTo(m_folders->currentIndex());
+        if (m_revealSelection && m_folderTree->currentIndex().isValid())
+            m_folderTree->scrollTo(m_folderTree->currentIndex());
     };
     connect(m_model, &QAbstractItemModel::rowsInserted, this, reveal);
     connect(m_model, &QAbstractItemModel::layoutChanged, this, reveal);
     auto viewerTakesOver = [this] { m_revealSelection = false; };
-    connect(m_folders, &QTreeView::pressed, this, viewerTakesOver);
-    connect(m_folders, &QTreeView::expanded, this, viewerTakesOver);
-    connect(m_folders, &QTreeView::collapsed, this, viewerTakesOver);
+    connect(m_folderTree, &QTreeView::pressed, this, viewerTakesOver);
+    connect(m_folderTree, &QTreeView::expanded, this, viewerTakesOver);
+    connect(m_folderTree, &QTreeView::collapsed, this, viewerTakesOver);
     fillDrives();
-    connect(m_drive, &QComboBox::activated, this,
-            [this](int index) { showDrive(m_drive->itemData(index).toString()); });
+    connect(m_driveBox, &QComboBox::activated, this,
+            [this](int index) { showDrive(m_driveBox->itemData(index).toString()); });
     // The tree starts at the process's current folder.
     selectFolder(QDir::currentPath());
 }
@@ -126,30 +126,30 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
 void CopyDialog::layoutControls() {
     // Width beyond the usual goes to the folder list.
     const int listWidth = width() - kClientWidth + kListWidth;
-    m_drive->setGeometry(kMargin, kMargin, listWidth, 24);
-    m_folders->setGeometry(kMargin, kMargin + 30, listWidth, 186);
-    m_copyanz->setGeometry(kMargin + listWidth + 8, kMargin, kGaugeWidth, 216);
+    m_driveBox->setGeometry(kMargin, kMargin, listWidth, 24);
+    m_folderTree->setGeometry(kMargin, kMargin + 30, listWidth, 186);
+    m_progressGauge->setGeometry(kMargin + listWidth + 8, kMargin, kGaugeWidth, 216);
     const int right = width() - kMargin - kButtonWidth;
-    m_newd->setGeometry(kMargin, 232, kButtonWidth, kButtonHeight);
-    m_browsebtn->setGeometry(right, 232, kButtonWidth, kButtonHeight);
-    m_start->setGeometry(kMargin, 270, kButtonWidth, kButtonHeight);
-    m_stopbtn->setGeometry(m_start->geometry());
-    m_cancel->setGeometry(right, 270, kButtonWidth, kButtonHeight);
+    m_newFolderButton->setGeometry(kMargin, 232, kButtonWidth, kButtonHeight);
+    m_browseButton->setGeometry(right, 232, kButtonWidth, kButtonHeight);
+    m_startButton->setGeometry(kMargin, 270, kButtonWidth, kButtonHeight);
+    m_stopButton->setGeometry(m_startButton->geometry());
+    m_cancelButton->setGeometry(right, 270, kButtonWidth, kButtonHeight);
 }
 
 QStringList CopyDialog::drives() const {
     QStringList roots;
-    for (int i = 0; i < m_drive->count(); ++i)
-        roots.append(m_drive->itemData(i).toString());
+    for (int i = 0; i < m_driveBox->count(); ++i)
+        roots.append(m_driveBox->itemData(i).toString());
     return roots;
 }
 
 void CopyDialog::fillDrives() {
-    m_drive->clear();
+    m_driveBox->clear();
 #ifdef Q_OS_WIN
     for (const QFileInfo& drive : QDir::drives()) {
         const QString root = QDir::toNativeSeparators(drive.absoluteFilePath());
-        m_drive->addItem(root.left(2).toLower(), root);
+        m_driveBox->addItem(root.left(2).toLower(), root);
     }
 #else
     QStringList seen;
@@ -161,55 +161,55 @@ void CopyDialog::fillDrives() {
             continue;
         seen.append(root);
         const QString name = volume.displayName();
-        m_drive->addItem(
+        m_driveBox->addItem(
             name.isEmpty() || name == volume.rootPath() ? root : root + QStringLiteral("  [") + name + u']',
             root);
     }
-    if (m_drive->count() == 0)
-        m_drive->addItem(QDir::rootPath(), QDir::rootPath());
+    if (m_driveBox->count() == 0)
+        m_driveBox->addItem(QDir::rootPath(), QDir::rootPath());
 #endif
 }
 
 void CopyDialog::showDrive(const QString& root) {
-    const int index = m_drive->findData(root);
+    const int index = m_driveBox->findData(root);
     if (index >= 0)
-        m_drive->setCurrentIndex(index);
+        m_driveBox->setCurrentIndex(index);
     m_driveRoot = QDir::fromNativeSeparators(root);
     m_model->setRootPath(m_driveRoot);
     // The drive's own folder heads the tree, so that its root can be chosen too; the folders
     // beside it belong to other drives and stay hidden.
     const QModelIndex top = m_model->index(m_driveRoot);
-    m_folders->setRootIndex(top.parent());
+    m_folderTree->setRootIndex(top.parent());
     hideOtherDrives(top.parent(), 0, m_model->rowCount(top.parent()) - 1);
-    m_folders->setCurrentIndex(top);
-    m_folders->expand(top);
+    m_folderTree->setCurrentIndex(top);
+    m_folderTree->expand(top);
 }
 
 void CopyDialog::hideOtherDrives(const QModelIndex& parent, int first, int last) {
-    if (parent != m_folders->rootIndex())
+    if (parent != m_folderTree->rootIndex())
         return;
     const QModelIndex top = m_model->index(m_driveRoot);
     for (int row = first; row <= last; ++row)
-        m_folders->setRowHidden(row, parent, m_model->index(row, 0, parent) != top);
+        m_folderTree->setRowHidden(row, parent, m_model->index(row, 0, parent) != top);
 }
 
 void CopyDialog::selectFolder(const QString& folder) {
     QString drive = driveOf(folder, drives());
     if (drive.isEmpty())
-        drive = m_drive->count() > 0 ? m_drive->itemData(0).toString() : QDir::rootPath();
+        drive = m_driveBox->count() > 0 ? m_driveBox->itemData(0).toString() : QDir::rootPath();
     showDrive(drive);
     const QModelIndex index = m_model->index(QDir::fromNativeSeparators(folder));
     if (!index.isValid())
         return;
     for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
-        m_folders->expand(up);
-    m_folders->setCurrentIndex(index);
-    m_folders->scrollTo(index);
+        m_folderTree->expand(up);
+    m_folderTree->setCurrentIndex(index);
+    m_folderTree->scrollTo(index);
     m_revealSelection = true;
 }
 
 QString CopyDialog::selectedFolder() const {
-    const QModelIndex current = m_folders->currentIndex();
+    const QModelIndex current = m_folderTree->currentIndex();
     const QString path = current.isValid() ? m_model->filePath(current) : m_model->rootPath();
     return QDir::toNativeSeparators(path);
 }
@@ -228,8 +228,8 @@ QString CopyDialog::captionFor(menu::CopyMode mode, int language) {
 }
 
 void CopyDialog::openForMode() {
-    m_copyanz->setMaximum(100);
-    m_copyanz->setValue(0);
+    m_progressGauge->setMaximum(100);
+    m_progressGauge->setValue(0);
     const QString caption = captionFor(m_state.copyMode, m_state.language.texts.language);
     setWindowTitle(caption);
     setFixedSize(std::max(kClientWidth, ui::widthForTitle(*this)), kClientHeight);
@@ -240,7 +240,7 @@ void CopyDialog::openForMode() {
 }
 
 void CopyDialog::setButtonsEnabled(bool enabled) {
-    for (ui::ShadowButton* button : {m_start, m_newd, m_cancel, m_browsebtn}) {
+    for (ui::ShadowButton* button : {m_startButton, m_newFolderButton, m_cancelButton, m_browseButton}) {
         button->setEnabled(enabled);
         button->repaint();
     }
@@ -256,16 +256,16 @@ void CopyDialog::startClicked() {
     m_busy = true;
     m_stop = false;
     setButtonsEnabled(false);
-    m_start->hide();
-    m_stopbtn->setEnabled(true);
-    m_stopbtn->show();
+    m_startButton->hide();
+    m_stopButton->setEnabled(true);
+    m_stopButton->show();
     const QString destination = destinationFolder();
     if (m_state.copyMode == menu::CopyMode::Unzip)
         runUnzip(destination);
     else
         runCopy(destination);
-    m_stopbtn->hide();
-    m_start->show();
+    m_stopButton->hide();
+    m_startButton->show();
     setButtonsEnabled(true);
     m_busy = false;
 }
@@ -273,7 +273,7 @@ void CopyDialog::startClicked() {
 void CopyDialog::stopClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_stop = true;
-    m_stopbtn->setEnabled(false);
+    m_stopButton->setEnabled(false);
 }
 
 void CopyDialog::runInBackground(const std::function<void()>& work) {
@@ -290,21 +290,21 @@ void CopyDialog::postProgress(int value) {
     QMetaObject::invokeMethod(
         this,
         [this, value] {
-            m_copyanz->setValue(value);
-            m_copyanz->repaint();
+            m_progressGauge->setValue(value);
+            m_progressGauge->repaint();
         },
         Qt::QueuedConnection);
 }
 
 void CopyDialog::runUnzip(const QString& destination) {
-    m_copyanz->setValue(0);
+    m_progressGauge->setValue(0);
     const QString archive = m_state.currentTarget;
     const QStringList entries = menu::listArchiveEntries(archive);
     if (entries.isEmpty()) {
         information(kNoFilesInZip);
         return;
     }
-    m_copyanz->setMaximum(int(std::min<qsizetype>(entries.size(), INT_MAX)));
+    m_progressGauge->setMaximum(int(std::min<qsizetype>(entries.size(), INT_MAX)));
     if (!m_unzip.isLoaded()) {
         information(m_unzip.unavailableMessage());
         return;
@@ -338,14 +338,14 @@ void CopyDialog::runUnzip(const QString& destination) {
     const QString problems = report.problems();
     if (!problems.isEmpty())
         information(problems);
-    m_copyanz->setMaximum(100);
-    m_copyanz->setValue(100);
+    m_progressGauge->setMaximum(100);
+    m_progressGauge->setValue(100);
     menu::playMenuSound(m_services.sound, m_state, 5);
 }
 
 void CopyDialog::runCopy(const QString& destinationFolder) {
-    m_copyanz->setMaximum(100);
-    m_copyanz->setValue(0);
+    m_progressGauge->setMaximum(100);
+    m_progressGauge->setValue(0);
     const QString source = m_state.currentTarget;
     const QString destination = destinationFolder + QFileInfo(source).fileName();
     menu::CopyResult result;
@@ -398,19 +398,21 @@ void CopyDialog::applyLanguage(const menu::LanguageFile& language) {
     const struct {
         ui::ShadowButton* button;
         int key;
-    } buttons[] = {{m_newd, 3}, {m_start, 4}, {m_browsebtn, 5}, {m_cancel, 6}};
+    } buttons[] = {{m_newFolderButton, 3}, {m_startButton, 4}, {m_browseButton, 5}, {m_cancelButton, 6}};
     for (const auto& b : buttons) {
         b.button->setText(language.buttons[std::size_t(b.key)]);
         b.button->setToolTip(menu::plainToolTip(language.hints[std::size_t(b.key)]));
     }
-    m_stopbtn->setText(menu::ownMessages(language.texts.language).stop);
+    m_stopButton->setText(menu::ownMessages(language.texts.language).stop);
     setWindowTitle(language.forms[5]);
 }
 
 void CopyDialog::applyDesign(const menu::DesignLook& look) {
     setDesignBackground(look);
-    for (ui::ShadowButton* button : {m_newd, m_start, m_stopbtn, m_browsebtn, m_cancel})
+    for (ui::ShadowButton* button :
+         {m_newFolderButton, m_startButton, m_stopButton, m_browseButton, m_cancelButton})
         look.styleButton(button);
-    ui::fitRowCaptions({m_newd, m_start, m_stopbtn, m_browsebtn, m_cancel}, font().pointSizeF());
+    ui::fitRowCaptions({m_newFolderButton, m_startButton, m_stopButton, m_browseButton, m_cancelButton},
+                       font().pointSizeF());
     update();
 }

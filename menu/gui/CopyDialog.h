@@ -63,7 +63,7 @@ public:
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    ui::GaugeBar* gauge() const { return m_copyanz; }
+    ui::GaugeBar* gauge() const { return m_progressGauge; }
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
 
     static QString captionFor(menu::CopyMode mode, int language);
@@ -93,13 +93,13 @@ private:
     QString m_driveRoot; // with '/' separators
     bool m_revealSelection = false;
 
-    QComboBox* m_drive;
+    QComboBox* m_driveBox;
     QFileSystemModel* m_model;
-    QTreeView* m_folders;
-    ui::GaugeBar* m_copyanz;
-    ui::ShadowButton* m_newd;
-    ui::ShadowButton* m_start;
-    ui::ShadowButton* m_stopbtn; // in the start button's place while a copy or unzip runs
-    ui::ShadowButton* m_browsebtn;
-    ui::ShadowButton* m_cancel;
+    QTreeView* m_folderTree;
+    ui::GaugeBar* m_progressGauge;
+    ui::ShadowButton* m_newFolderButton;
+    ui::ShadowButton* m_startButton;
+    ui::ShadowButton* m_stopButton; // in the start button's place while a copy or unzip runs
+    ui::ShadowButton* m_browseButton;
+    ui::ShadowButton* m_cancelButton;
 };

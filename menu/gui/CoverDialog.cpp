@@ -143,17 +143,17 @@ void CoverDialog::createFields() {
         return field;
     };
     addLabel(8, QStringLiteral("cd name"), kTextColumn, row(0), kColumnWidth + 8);
-    m_cdname = addLine(u"cdname", row(0));
+    m_cdNameEdit = addLine(u"cdname", row(0));
     addLabel(7, QStringLiteral("cd nr. (max. 6 char.)"), kTextColumn, row(1), kColumnWidth + 8);
-    m_cdnr = addLine(u"cdnr", row(1));
+    m_cdNumberEdit = addLine(u"cdnr", row(1));
     addLabel(18, QStringLiteral("cd date"), kTextColumn, row(2), kColumnWidth);
-    m_cddate = addLine(u"cddate", row(2));
+    m_cdDateEdit = addLine(u"cddate", row(2));
     addLabel(25, QStringLiteral("tavik logo"), kTextColumn, row(3), kColumnWidth);
-    m_zolLogo = new QComboBox(this);
-    m_zolLogo->setObjectName(QStringLiteral("ZolLogo"));
-    m_zolLogo->addItems(
+    m_discLogoBox = new QComboBox(this);
+    m_discLogoBox->setObjectName(QStringLiteral("ZolLogo"));
+    m_discLogoBox->addItems(
         {QStringLiteral("Yes, the zol got me !!!"), QStringLiteral("No advertising, please.")});
-    m_zolLogo->setGeometry(kTextColumn, row(3) + kLabelHeight + 1, kColumnWidth, kFieldHeight);
+    m_discLogoBox->setGeometry(kTextColumn, row(3) + kLabelHeight + 1, kColumnWidth, kFieldHeight);
 
     const int backTop = row(4), logoTop = backTop + kPictureRowStep;
     addLabel(15, QStringLiteral("background"), kTextColumn, backTop, kColumnWidth);
@@ -168,31 +168,31 @@ void CoverDialog::createFields() {
         label->setFont(f);
         return label;
     };
-    m_backName = addName(u"backname", backTop);
-    m_logoName = addName(u"logoname", logoTop);
+    m_backgroundFileName = addName(u"backname", backTop);
+    m_logoFileName = addName(u"logoname", logoTop);
     addLabel(17, QStringLiteral("content"), kTextColumn, logoTop + kPictureRowStep, kColumnWidth);
 
-    m_cdnamecolor = addColorBox(u"cdnamecolor", 10, QStringLiteral("cd name box color"), Qt::black,
-                                kColourColumn, row(0));
-    m_cdnamefcolor = addColorBox(u"cdnamefcolor", 13, QStringLiteral("cd name font color"), Qt::white,
-                                 kColourColumn, row(1));
-    m_cdnrcolor = addColorBox(u"cdnrcolor", 9, QStringLiteral("cd nr. box color"), QColor(0, 0, 128),
-                              kColourColumn, row(2));
-    m_cdnrfcolor =
+    m_cdNameBoxColour = addColorBox(u"cdnamecolor", 10, QStringLiteral("cd name box color"), Qt::black,
+                                    kColourColumn, row(0));
+    m_cdNameTextColour = addColorBox(u"cdnamefcolor", 13, QStringLiteral("cd name font color"), Qt::white,
+                                     kColourColumn, row(1));
+    m_cdNumberBoxColour = addColorBox(u"cdnrcolor", 9, QStringLiteral("cd nr. box color"), QColor(0, 0, 128),
+                                      kColourColumn, row(2));
+    m_cdNumberTextColour =
         addColorBox(u"cdnrfcolor", 12, QStringLiteral("cd nr. font color"), Qt::white, kColourColumn, row(3));
-    m_cddatecolor = addColorBox(u"cddatecolor", 11, QStringLiteral("cd date box color"),
-                                QColor(128, 128, 128), kColourColumn, row(4));
-    m_cddatefcolor = addColorBox(u"cddatefcolor", 14, QStringLiteral("cd date font color"), Qt::black,
-                                 kColourColumn, row(5));
-    m_sidescolor =
+    m_cdDateBoxColour = addColorBox(u"cddatecolor", 11, QStringLiteral("cd date box color"),
+                                    QColor(128, 128, 128), kColourColumn, row(4));
+    m_cdDateTextColour = addColorBox(u"cddatefcolor", 14, QStringLiteral("cd date font color"), Qt::black,
+                                     kColourColumn, row(5));
+    m_sidesColour =
         addColorBox(u"sidescolor", 22, QStringLiteral("sides color"), Qt::white, kColourColumn, row(6));
-    m_sidesfcolor =
+    m_sidesTextColour =
         addColorBox(u"sidesfcolor", 23, QStringLiteral("sides font color"), Qt::black, kColourColumn, row(7));
 
-    m_cdnamefont = addFontBox(u"cdnamefont", 19, QStringLiteral("cd name font"), kFontColumn, row(0));
-    m_cdnrfont = addFontBox(u"cdnrfont", 20, QStringLiteral("cd nr. font"), kFontColumn, row(1));
-    m_cddatefont = addFontBox(u"cddatefont", 21, QStringLiteral("cd date font"), kFontColumn, row(2));
-    m_sidesfont = addFontBox(u"sidesfont", 24, QStringLiteral("sides font"), kFontColumn, row(3));
+    m_cdNameFontBox = addFontBox(u"cdnamefont", 19, QStringLiteral("cd name font"), kFontColumn, row(0));
+    m_cdNumberFontBox = addFontBox(u"cdnrfont", 20, QStringLiteral("cd nr. font"), kFontColumn, row(1));
+    m_cdDateFontBox = addFontBox(u"cddatefont", 21, QStringLiteral("cd date font"), kFontColumn, row(2));
+    m_sidesFontBox = addFontBox(u"sidesfont", 24, QStringLiteral("sides font"), kFontColumn, row(3));
 }
 
 ui::ShadowButton* CoverDialog::addButton(const char16_t* name, const QString& caption, const QRect& geometry,
@@ -211,24 +211,26 @@ void CoverDialog::createButtons() {
     const int logoTop = backTop + kPictureRowStep, contentTop = logoTop + kPictureRowStep;
     const int second = kTextColumn + kSmallButtonWidth + 8;
     const QSize small(kSmallButtonWidth, kSmallButtonHeight);
-    m_backload = addButton(u"backload", QStringLiteral("load"), QRect(QPoint(kTextColumn, backTop), small),
-                           &CoverDialog::loadBackgroundClicked);
-    m_backclear = addButton(u"backclear", QStringLiteral("clear"), QRect(QPoint(second, backTop), small),
-                            &CoverDialog::clearBackgroundClicked);
-    m_logoload = addButton(u"logoload", QStringLiteral("load"), QRect(QPoint(kTextColumn, logoTop), small),
-                           &CoverDialog::loadLogoClicked);
-    m_logoclear = addButton(u"logoclear", QStringLiteral("clear"), QRect(QPoint(second, logoTop), small),
-                            &CoverDialog::clearLogoClicked);
-    m_contentview =
+    m_loadBackgroundButton =
+        addButton(u"backload", QStringLiteral("load"), QRect(QPoint(kTextColumn, backTop), small),
+                  &CoverDialog::loadBackgroundClicked);
+    m_clearBackgroundButton =
+        addButton(u"backclear", QStringLiteral("clear"), QRect(QPoint(second, backTop), small),
+                  &CoverDialog::clearBackgroundClicked);
+    m_loadLogoButton = addButton(u"logoload", QStringLiteral("load"),
+                                 QRect(QPoint(kTextColumn, logoTop), small), &CoverDialog::loadLogoClicked);
+    m_clearLogoButton = addButton(u"logoclear", QStringLiteral("clear"),
+                                  QRect(QPoint(second, logoTop), small), &CoverDialog::clearLogoClicked);
+    m_contentListButton =
         addButton(u"contentview", QStringLiteral("edit"), QRect(QPoint(kTextColumn, contentTop), small),
                   &CoverDialog::contentListClicked);
 
     const int top = kControlTop + 26;
-    m_printcover = addButton(u"printcover", QStringLiteral("print/preview"), QRect(kTextColumn, top, 150, 46),
-                             &CoverDialog::printCoverClicked);
-    m_cancel = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 158, top, 100, 46),
-                         &CoverDialog::cancelClicked);
-    for (ui::ShadowButton* button : {m_printcover, m_cancel}) {
+    m_printButton = addButton(u"printcover", QStringLiteral("print/preview"),
+                              QRect(kTextColumn, top, 150, 46), &CoverDialog::printCoverClicked);
+    m_cancelButton = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 158, top, 100, 46),
+                               &CoverDialog::cancelClicked);
+    for (ui::ShadowButton* button : {m_printButton, m_cancelButton}) {
         QFont f = button->font();
         f.setPointSize(kCommandPoints);
         button->setFont(f);
@@ -237,11 +239,11 @@ void CoverDialog::createButtons() {
 }
 
 void CoverDialog::prepare() {
-    if (m_cdname->text().isEmpty())
-        m_cdname->setText(m_state.identity.discName);
-    if (m_cddate->text().isEmpty())
-        m_cddate->setText(today(m_state.language.texts.language));
-    for (QFontComboBox* box : {m_cdnamefont, m_cdnrfont, m_cddatefont, m_sidesfont}) {
+    if (m_cdNameEdit->text().isEmpty())
+        m_cdNameEdit->setText(m_state.identity.discName);
+    if (m_cdDateEdit->text().isEmpty())
+        m_cdDateEdit->setText(today(m_state.language.texts.language));
+    for (QFontComboBox* box : {m_cdNameFontBox, m_cdNumberFontBox, m_cdDateFontBox, m_sidesFontBox}) {
         if (box->currentText().trimmed().isEmpty())
             box->setEditText(kDefaultFont);
     }
@@ -298,49 +300,49 @@ void CoverDialog::setPicture(QString& file, QLabel* name, const QString& chosen)
 
 void CoverDialog::loadBackgroundClicked() {
     clickSound();
-    choosePicture(m_backgroundFile, m_backName);
+    choosePicture(m_backgroundFile, m_backgroundFileName);
 }
 
 void CoverDialog::clearBackgroundClicked() {
     clickSound();
-    setPicture(m_backgroundFile, m_backName, {});
+    setPicture(m_backgroundFile, m_backgroundFileName, {});
 }
 
 void CoverDialog::loadLogoClicked() {
     clickSound();
-    choosePicture(m_logoFile, m_logoName);
+    choosePicture(m_logoFile, m_logoFileName);
 }
 
 void CoverDialog::clearLogoClicked() {
     clickSound();
-    setPicture(m_logoFile, m_logoName, {});
+    setPicture(m_logoFile, m_logoFileName, {});
 }
 
 void CoverDialog::contentListClicked() {
     clickSound();
-    m_contentDialog->openFor(m_cdname->text());
+    m_contentDialog->openFor(m_cdNameEdit->text());
 }
 
 menu::CoverPage CoverDialog::coverPage() const {
     menu::CoverPage page;
-    page.title = m_cdname->text();
-    page.number = m_cdnr->text();
-    page.date = m_cddate->text();
-    page.titleBox = m_cdnamecolor->color();
-    page.titleText = m_cdnamefcolor->color();
-    page.numberBox = m_cdnrcolor->color();
-    page.numberText = m_cdnrfcolor->color();
-    page.dateBox = m_cddatecolor->color();
-    page.dateText = m_cddatefcolor->color();
-    page.spineBox = m_sidescolor->color();
-    page.spineText = m_sidesfcolor->color();
-    page.titleFont = fontFamily(m_cdnamefont);
-    page.numberFont = fontFamily(m_cdnrfont);
-    page.dateFont = fontFamily(m_cddatefont);
-    page.spineFont = fontFamily(m_sidesfont);
+    page.title = m_cdNameEdit->text();
+    page.number = m_cdNumberEdit->text();
+    page.date = m_cdDateEdit->text();
+    page.titleBox = m_cdNameBoxColour->color();
+    page.titleText = m_cdNameTextColour->color();
+    page.numberBox = m_cdNumberBoxColour->color();
+    page.numberText = m_cdNumberTextColour->color();
+    page.dateBox = m_cdDateBoxColour->color();
+    page.dateText = m_cdDateTextColour->color();
+    page.spineBox = m_sidesColour->color();
+    page.spineText = m_sidesTextColour->color();
+    page.titleFont = fontFamily(m_cdNameFontBox);
+    page.numberFont = fontFamily(m_cdNumberFontBox);
+    page.dateFont = fontFamily(m_cdDateFontBox);
+    page.spineFont = fontFamily(m_sidesFontBox);
     page.background = pictureOf(m_backgroundFile);
     page.logo = pictureOf(m_logoFile);
-    if (m_zolLogo->currentIndex() == 0)
+    if (m_discLogoBox->currentIndex() == 0)
         page.productLogo = QImage(kProductLogo);
     page.contentHeading = m_state.language.texts.coverHeader;
     page.content = m_contentDialog->content();
@@ -360,8 +362,8 @@ void CoverDialog::cancelClicked() {
 
 void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
     if (const auto builtIn = menu::builtInTexts(language.texts.language)) {
-        m_zolLogo->setItemText(0, builtIn->logoYes);
-        m_zolLogo->setItemText(1, builtIn->logoNo);
+        m_discLogoBox->setItemText(0, builtIn->logoYes);
+        m_discLogoBox->setItemText(1, builtIn->logoNo);
         const auto names =
             language.texts.language == 1 ? common::ColorLanguage::German : common::ColorLanguage::English;
         for (ui::ColorBox* box : findChildren<ui::ColorBox*>())
@@ -372,8 +374,9 @@ void CoverDialog::applyLanguage(const menu::LanguageFile& language) {
     const struct {
         ui::ShadowButton* button;
         int key;
-    } buttons[] = {{m_backload, 17},    {m_backclear, 18},  {m_logoload, 19}, {m_logoclear, 20},
-                   {m_contentview, 21}, {m_printcover, 22}, {m_cancel, 23}};
+    } buttons[] = {{m_loadBackgroundButton, 17}, {m_clearBackgroundButton, 18}, {m_loadLogoButton, 19},
+                   {m_clearLogoButton, 20},      {m_contentListButton, 21},     {m_printButton, 22},
+                   {m_cancelButton, 23}};
     for (const auto& b : buttons) {
         b.button->setText(language.buttons[b.key]);
         b.button->setToolTip(menu::plainToolTip(language.hints[b.key]));
@@ -406,7 +409,7 @@ void CoverDialog::applyDesign(const menu::DesignLook& look) {
         menu::styleLabel(label, look.design.detailLabels);
         label->setColor(ui::readableColor(look.design.detailLabels.color, ground, label->geometry()));
     }
-    for (QLabel* name : {m_backName, m_logoName}) {
+    for (QLabel* name : {m_backgroundFileName, m_logoFileName}) {
         QPalette palette = name->palette();
         palette.setColor(QPalette::WindowText,
                          ui::readableColor(look.design.detailLabels.color, ground, name->geometry()));

@@ -81,24 +81,24 @@ private:
     const menu::MenuState& m_state;
     QString m_backgroundFile, m_logoFile;
 
-    QLineEdit* m_cdname;
-    QLineEdit* m_cdnr;
-    QLineEdit* m_cddate;
-    ui::ColorBox* m_cdnamecolor;
-    ui::ColorBox* m_cdnamefcolor;
-    ui::ColorBox* m_cdnrcolor;
-    ui::ColorBox* m_cdnrfcolor;
-    ui::ColorBox* m_cddatecolor;
-    ui::ColorBox* m_cddatefcolor;
-    ui::ColorBox* m_sidescolor;
-    ui::ColorBox* m_sidesfcolor;
-    QFontComboBox* m_cdnamefont;
-    QFontComboBox* m_cdnrfont;
-    QFontComboBox* m_cddatefont;
-    QFontComboBox* m_sidesfont;
-    QComboBox* m_zolLogo;
-    QLabel* m_backName;
-    QLabel* m_logoName;
+    QLineEdit* m_cdNameEdit;
+    QLineEdit* m_cdNumberEdit;
+    QLineEdit* m_cdDateEdit;
+    ui::ColorBox* m_cdNameBoxColour;
+    ui::ColorBox* m_cdNameTextColour;
+    ui::ColorBox* m_cdNumberBoxColour;
+    ui::ColorBox* m_cdNumberTextColour;
+    ui::ColorBox* m_cdDateBoxColour;
+    ui::ColorBox* m_cdDateTextColour;
+    ui::ColorBox* m_sidesColour;
+    ui::ColorBox* m_sidesTextColour;
+    QFontComboBox* m_cdNameFontBox;
+    QFontComboBox* m_cdNumberFontBox;
+    QFontComboBox* m_cdDateFontBox;
+    QFontComboBox* m_sidesFontBox;
+    QComboBox* m_discLogoBox;
+    QLabel* m_backgroundFileName;
+    QLabel* m_logoFileName;
 
     std::vector<std::pair<int, ui::EffectLabel*>> m_labels; // by their key in the language file
     QFrame* m_coverGroup;
@@ -106,13 +106,13 @@ private:
     ui::EffectLabel* m_coverHead;
     ui::EffectLabel* m_controlHead;
     std::vector<ui::ShadowButton*> m_buttons;
-    ui::ShadowButton* m_backload;
-    ui::ShadowButton* m_backclear;
-    ui::ShadowButton* m_logoload;
-    ui::ShadowButton* m_logoclear;
-    ui::ShadowButton* m_contentview;
-    ui::ShadowButton* m_printcover;
-    ui::ShadowButton* m_cancel;
+    ui::ShadowButton* m_loadBackgroundButton;
+    ui::ShadowButton* m_clearBackgroundButton;
+    ui::ShadowButton* m_loadLogoButton;
+    ui::ShadowButton* m_clearLogoButton;
+    ui::ShadowButton* m_contentListButton;
+    ui::ShadowButton* m_printButton;
+    ui::ShadowButton* m_cancelButton;
 
     ContentDialog* m_contentDialog;
 };

@@ -61,13 +61,13 @@ InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWid
     setObjectName(QStringLiteral("TInfoform"));
     setWindowTitle(QStringLiteral("information"));
 
-    m_view = new QTextEdit(this);
-    m_view->setObjectName(QStringLiteral("infotext"));
-    m_view->setReadOnly(true);
-    m_view->setAcceptRichText(true);
-    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    connect(m_view, &QTextEdit::textChanged, this, &InfoWindow::fitToText);
+    m_textView = new QTextEdit(this);
+    m_textView->setObjectName(QStringLiteral("infotext"));
+    m_textView->setReadOnly(true);
+    m_textView->setAcceptRichText(true);
+    m_textView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_textView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(m_textView, &QTextEdit::textChanged, this, &InfoWindow::fitToText);
 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("infogroup"));
@@ -76,18 +76,18 @@ InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWid
     m_heading->setObjectName(QStringLiteral("infohead"));
     m_heading->setBold(true);
 
-    m_print = new ui::ShadowButton(QStringLiteral("print"), this);
-    m_print->setObjectName(QStringLiteral("print"));
-    m_ende = new ui::ShadowButton(QStringLiteral("exit"), this);
-    m_ende->setObjectName(QStringLiteral("ende"));
-    for (ui::ShadowButton* button : {m_print, m_ende}) {
+    m_printButton = new ui::ShadowButton(QStringLiteral("print"), this);
+    m_printButton->setObjectName(QStringLiteral("print"));
+    m_closeButton = new ui::ShadowButton(QStringLiteral("exit"), this);
+    m_closeButton->setObjectName(QStringLiteral("ende"));
+    for (ui::ShadowButton* button : {m_printButton, m_closeButton}) {
         QFont f = button->font();
         f.setPointSize(kButtonPoints);
         button->setFont(f);
         button->setShadowDepth(5);
     }
-    connect(m_print, &QAbstractButton::clicked, this, &InfoWindow::printClicked);
-    connect(m_ende, &QAbstractButton::clicked, this, &InfoWindow::closeClicked);
+    connect(m_printButton, &QAbstractButton::clicked, this, &InfoWindow::printClicked);
+    connect(m_closeButton, &QAbstractButton::clicked, this, &InfoWindow::closeClicked);
 
     resize(kInitialWidth, kInitialHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -101,12 +101,13 @@ InfoWindow::~InfoWindow() {
 
 void InfoWindow::layoutControls() {
     const int w = width(), h = height();
-    m_view->setGeometry(kMargin, kMargin, w - 2 * kMargin, std::max(0, h - kGroupHeight));
-    const int frameTop = m_view->geometry().bottom() + 1 + kMargin;
+    m_textView->setGeometry(kMargin, kMargin, w - 2 * kMargin, std::max(0, h - kGroupHeight));
+    const int frameTop = m_textView->geometry().bottom() + 1 + kMargin;
     m_frame->setGeometry(kMargin, frameTop, w - 2 * kMargin, kFrameHeight);
     m_heading->setGeometry(kMargin + 8, frameTop + kHeadingOffset, 300, 18);
-    m_print->setGeometry(kMargin + 8, frameTop + kButtonOffset, kButtonWidth, kButtonHeight);
-    m_ende->setGeometry(kMargin + 8 + kButtonStep, frameTop + kButtonOffset, kButtonWidth, kButtonHeight);
+    m_printButton->setGeometry(kMargin + 8, frameTop + kButtonOffset, kButtonWidth, kButtonHeight);
+    m_closeButton->setGeometry(kMargin + 8 + kButtonStep, frameTop + kButtonOffset, kButtonWidth,
+                               kButtonHeight);
 }
 
 void InfoWindow::resizeEvent(QResizeEvent* event) {
@@ -115,34 +116,34 @@ void InfoWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void InfoWindow::setViewColors(const QColor& base, const QColor& text) {
-    QPalette palette = m_view->palette();
+    QPalette palette = m_textView->palette();
     palette.setColor(QPalette::Base, base);
     palette.setColor(QPalette::Text, text);
-    m_view->setPalette(palette);
+    m_textView->setPalette(palette);
 }
 
 void InfoWindow::prepareInformation(const QString& caption) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);
-    m_view->setFont(font);
-    m_view->document()->setDefaultFont(font);
-    m_view->setLineWrapMode(QTextEdit::WidgetWidth);
+    m_textView->setFont(font);
+    m_textView->document()->setDefaultFont(font);
+    m_textView->setLineWrapMode(QTextEdit::WidgetWidth);
     setViewColors(Qt::white, Qt::black);
     setWindowTitle(caption);
 }
 
 void InfoWindow::prepareZipText(const QString& caption) {
     const QFont font = dosFont();
-    m_view->setFont(font);
-    m_view->document()->setDefaultFont(font);
+    m_textView->setFont(font);
+    m_textView->document()->setDefaultFont(font);
     // Text art keeps its lines.
-    m_view->setLineWrapMode(QTextEdit::NoWrap);
+    m_textView->setLineWrapMode(QTextEdit::NoWrap);
     setViewColors(QColor(0, 0, 128), Qt::white);
     setWindowTitle(caption);
 }
 
 void InfoWindow::clearText() {
-    m_view->clear();
+    m_textView->clear();
 }
 
 bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error) {
@@ -158,20 +159,20 @@ bool InfoWindow::loadFile(const QString& path, Encoding encoding, QString* error
         return false;
     }
     const QByteArray& bytes = read.bytes;
-    m_view->clear();
+    m_textView->clear();
     // Plain text takes the view's current format: that of the previous text's first character.
-    m_view->setCurrentCharFormat(QTextCharFormat());
+    m_textView->setCurrentCharFormat(QTextCharFormat());
     if (common::looksLikeRtf(bytes)) {
         {
             // One fitting for the whole text, not one for each piece the reader adds.
-            const QSignalBlocker quiet(m_view);
-            common::readRtf(bytes, m_view->document(), kMaxTextLines);
+            const QSignalBlocker quiet(m_textView);
+            common::readRtf(bytes, m_textView->document(), kMaxTextLines);
         }
         fitToText();
     } else {
-        m_view->setPlainText(menu::readPlainText(bytes, encoding, kMaxTextLines));
+        m_textView->setPlainText(menu::readPlainText(bytes, encoding, kMaxTextLines));
     }
-    m_view->moveCursor(QTextCursor::Start);
+    m_textView->moveCursor(QTextCursor::Start);
     return true;
 }
 
@@ -193,7 +194,7 @@ void InfoWindow::done(int result) {
 }
 
 int InfoWindow::lineCount() const {
-    QTextDocument* document = m_view->document();
+    QTextDocument* document = m_textView->document();
     // Lines as the view lays them out at its width.
     document->documentLayout()->documentSize();
     int lines = 0;
@@ -210,12 +211,12 @@ int InfoWindow::lineCount() const {
 }
 
 int InfoWindow::textHeight() const {
-    const QTextDocument* document = m_view->document();
+    const QTextDocument* document = m_textView->document();
     int height =
-        int(std::ceil(document->documentLayout()->documentSize().height())) + 2 * m_view->frameWidth();
+        int(std::ceil(document->documentLayout()->documentSize().height())) + 2 * m_textView->frameWidth();
     // Lines wider than the view bring the horizontal scroll bar, which takes from the height.
-    if (document->idealWidth() > m_view->viewport()->width())
-        height += m_view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_view);
+    if (document->idealWidth() > m_textView->viewport()->width())
+        height += m_textView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_textView);
     return height;
 }
 
@@ -247,7 +248,7 @@ void InfoWindow::fitToText() {
 
 void InfoWindow::printClicked() {
     menu::playMenuSound(m_services.sound, m_state, 3);
-    m_services.print.printDocument(*m_view->document(), kPrintJob);
+    m_services.print.printDocument(*m_textView->document(), kPrintJob);
 }
 
 void InfoWindow::closeClicked() {
@@ -256,18 +257,18 @@ void InfoWindow::closeClicked() {
 }
 
 void InfoWindow::applyLanguage(const menu::LanguageFile& language) {
-    m_ende->setText(language.buttons[15]);
-    m_ende->setToolTip(menu::plainToolTip(language.hints[15]));
-    m_print->setText(language.buttons[16]);
-    m_print->setToolTip(menu::plainToolTip(language.hints[16]));
+    m_closeButton->setText(language.buttons[15]);
+    m_closeButton->setToolTip(menu::plainToolTip(language.hints[15]));
+    m_printButton->setText(language.buttons[16]);
+    m_printButton->setToolTip(menu::plainToolTip(language.hints[16]));
     m_heading->setText(language.headings[6]);
 }
 
 void InfoWindow::applyDesign(const menu::DesignLook& look) {
     setDesignBackground(look);
-    look.styleButton(m_print);
-    look.styleButton(m_ende);
-    ui::fitRowCaptions({m_print, m_ende}, kButtonPoints);
+    look.styleButton(m_printButton);
+    look.styleButton(m_closeButton);
+    ui::fitRowCaptions({m_printButton, m_closeButton}, kButtonPoints);
     menu::styleLabel(m_heading, look.design.headings);
     update();
 }

@@ -71,7 +71,7 @@ public:
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    QTextEdit* view() const { return m_view; }
+    QTextEdit* view() const { return m_textView; }
     QFrame* groupFrame() const { return m_frame; }
 
     void done(int result) override;
@@ -88,11 +88,11 @@ private:
 
     ui::Services m_services;
     const menu::MenuState& m_state;
-    QTextEdit* m_view;
+    QTextEdit* m_textView;
     QFrame* m_frame;
     ui::EffectLabel* m_heading;
-    ui::ShadowButton* m_print;
-    ui::ShadowButton* m_ende;
+    ui::ShadowButton* m_printButton;
+    ui::ShadowButton* m_closeButton;
     bool m_fitting = false;
 
     std::unique_ptr<QTemporaryDir> m_temporaryFolder;

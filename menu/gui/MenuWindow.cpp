@@ -65,7 +65,7 @@ MenuWindow::MenuWindow(ui::Services services, const menu::DiscFolders& folders, 
     m_copyDialog = new CopyDialog(m_services, m_state, m_unzip, m_newFolderDialog, this);
     m_infoWindow = new InfoWindow(m_services, m_state, this);
     m_coverDialog = new CoverDialog(m_services, m_state, this);
-    m_picform = new PictureWindow(this);
+    m_pictureWindow = new PictureWindow(this);
     showSplash();
 }
 
@@ -82,46 +82,46 @@ void MenuWindow::createControls() {
         label->setBold(true);
         return label;
     };
-    m_genreHead = makeHeading(u"genrehead", QStringLiteral("category"), QRect(kMargin, 2, 300, 18));
-    m_membersHead = makeHeading(u"membershead", QStringLiteral("files"), QRect(kMargin, kHeadTop, 250, 18));
+    m_categoryHead = makeHeading(u"genrehead", QStringLiteral("category"), QRect(kMargin, 2, 300, 18));
+    m_itemHead = makeHeading(u"membershead", QStringLiteral("files"), QRect(kMargin, kHeadTop, 250, 18));
     m_detailHead =
         makeHeading(u"detailhead", QStringLiteral("detail"), QRect(kBoxLeft + 2, kHeadTop, 300, 18));
     m_thumbHead = makeHeading(u"thumbhead", QStringLiteral("detail"), QRect(kBoxLeft + 2, kHeadTop, 300, 18));
     m_thumbHead->hide();
 
-    m_genre = new ui::FillList(this);
-    m_genre->setObjectName(QStringLiteral("genre"));
-    m_genre->setGeometry(kMargin, kBandTop, kBandWidth, kLargeBandHeight);
-    m_genre->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_genre->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_genre->setWordWrap(true);
-    m_genre->setMovement(QListView::Static);
-    m_genre->setResizeMode(QListView::Adjust);
-    m_genre->setUniformItemSizes(true);
-    m_genre->setTextElideMode(Qt::ElideRight);
-    m_genre->setItemDelegate(new CellDelegate(m_genre));
-    m_genre->installEventFilter(this);
-    m_genre->viewport()->installEventFilter(this);
+    m_categoryList = new ui::FillList(this);
+    m_categoryList->setObjectName(QStringLiteral("genre"));
+    m_categoryList->setGeometry(kMargin, kBandTop, kBandWidth, kLargeBandHeight);
+    m_categoryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_categoryList->setWordWrap(true);
+    m_categoryList->setMovement(QListView::Static);
+    m_categoryList->setResizeMode(QListView::Adjust);
+    m_categoryList->setUniformItemSizes(true);
+    m_categoryList->setTextElideMode(Qt::ElideRight);
+    m_categoryList->setItemDelegate(new CellDelegate(m_categoryList));
+    m_categoryList->installEventFilter(this);
+    m_categoryList->viewport()->installEventFilter(this);
     // Whatever makes a category current (a click, an arrow key, the start) shows its items.
-    connect(m_genre, &QListWidget::currentItemChanged, this, [this] { chooseCategory(); });
+    connect(m_categoryList, &QListWidget::currentItemChanged, this, [this] { chooseCategory(); });
 
-    m_membersFrame = new QFrame(this);
-    m_membersFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_membersFrame->setObjectName(QStringLiteral("membersframe"));
-    m_membersFrame->setGeometry(kFrameLeft, kListTop, kNarrowFrame, kListHeight);
-    m_members = new ui::FillList(m_membersFrame);
-    m_members->setObjectName(QStringLiteral("members"));
-    m_members->setGeometry(2, 2, kNarrowList, kListHeight - 4);
-    m_members->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_members->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_members->setMovement(QListView::Static);
-    m_members->setResizeMode(QListView::Adjust);
-    m_members->setUniformItemSizes(true);
-    m_members->setIconSize(QSize(kSmallItemIcon, kSmallItemIcon));
-    m_members->setItemDelegate(new CellDelegate(m_members));
-    m_members->installEventFilter(this);
-    m_members->viewport()->installEventFilter(this);
-    connect(m_members, &QListWidget::currentItemChanged, this, [this] { chooseItem(); });
+    m_itemFrame = new QFrame(this);
+    m_itemFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_itemFrame->setObjectName(QStringLiteral("membersframe"));
+    m_itemFrame->setGeometry(kFrameLeft, kListTop, kNarrowFrame, kListHeight);
+    m_itemList = new ui::FillList(m_itemFrame);
+    m_itemList->setObjectName(QStringLiteral("members"));
+    m_itemList->setGeometry(2, 2, kNarrowList, kListHeight - 4);
+    m_itemList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_itemList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_itemList->setMovement(QListView::Static);
+    m_itemList->setResizeMode(QListView::Adjust);
+    m_itemList->setUniformItemSizes(true);
+    m_itemList->setIconSize(QSize(kSmallItemIcon, kSmallItemIcon));
+    m_itemList->setItemDelegate(new CellDelegate(m_itemList));
+    m_itemList->installEventFilter(this);
+    m_itemList->viewport()->installEventFilter(this);
+    connect(m_itemList, &QListWidget::currentItemChanged, this, [this] { chooseItem(); });
 
     m_detailBox = new ui::BackdropWidget(this);
     m_detailBox->setObjectName(QStringLiteral("detailbox"));
@@ -134,14 +134,14 @@ void MenuWindow::createControls() {
         button->setObjectName(QString::fromUtf16(name));
         return button;
     };
-    m_docthumb = makeButton(u"docthumb", {}, this);
-    m_docthumb->setGeometry(kBoxLeft + kBoxWidth - 47, kHeadTop, 20, 17);
-    m_docthumb->setArrow(ui::ShadowButton::Arrow::Down);
-    m_hidedetail = makeButton(u"hidedetail", {}, this);
-    m_hidedetail->setGeometry(kBoxLeft + kBoxWidth - 22, kHeadTop, 20, 17);
-    m_hidedetail->setArrow(ui::ShadowButton::Arrow::Right);
-    connect(m_docthumb, &QAbstractButton::clicked, this, [this] { dockPictureClicked(); });
-    connect(m_hidedetail, &QAbstractButton::clicked, this, [this] { toggleDetailsClicked(); });
+    m_dockPictureButton = makeButton(u"docthumb", {}, this);
+    m_dockPictureButton->setGeometry(kBoxLeft + kBoxWidth - 47, kHeadTop, 20, 17);
+    m_dockPictureButton->setArrow(ui::ShadowButton::Arrow::Down);
+    m_detailsButton = makeButton(u"hidedetail", {}, this);
+    m_detailsButton->setGeometry(kBoxLeft + kBoxWidth - 22, kHeadTop, 20, 17);
+    m_detailsButton->setArrow(ui::ShadowButton::Arrow::Right);
+    connect(m_dockPictureButton, &QAbstractButton::clicked, this, [this] { dockPictureClicked(); });
+    connect(m_detailsButton, &QAbstractButton::clicked, this, [this] { toggleDetailsClicked(); });
 
     // The details: six labels over the values, the two sizes side by side.
     const int x = kDetailLeft, w = kBoxWidth - 16;
@@ -173,16 +173,16 @@ void MenuWindow::createControls() {
         value->setGeometry(row.value);
         values.push_back(value);
     }
-    m_filename = values[0];
-    m_serial = values[1];
-    m_sizep = values[2];
-    m_sizeup = values[3];
-    m_desc = values[4];
-    m_hpurl = values[5];
-    m_desc->setWordWrap(true);
-    m_desc->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(m_hpurl, &ui::EffectLabel::clicked, this, [this] { homePageLinkClicked(); });
-    for (ui::EffectLabel* serialLabel : {m_detailLabels[1], m_serial}) {
+    m_fileNameValue = values[0];
+    m_serialValue = values[1];
+    m_discSizeValue = values[2];
+    m_installedSizeValue = values[3];
+    m_descriptionValue = values[4];
+    m_homePageValue = values[5];
+    m_descriptionValue->setWordWrap(true);
+    m_descriptionValue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(m_homePageValue, &ui::EffectLabel::clicked, this, [this] { homePageLinkClicked(); });
+    for (ui::EffectLabel* serialLabel : {m_detailLabels[1], m_serialValue}) {
         serialLabel->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(
             serialLabel, &QWidget::customContextMenuRequested, this,
@@ -201,14 +201,14 @@ void MenuWindow::createControls() {
         int left;
         void (MenuWindow::*handler)();
     } buttons[] = {
-        {&m_copybtn, u"copybtn", u"copy", kMargin, &MenuWindow::copyClicked},
-        {&m_ausf, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::runClicked},
-        {&m_zip, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::unzipClicked},
-        {&m_nfo, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::textMenuClicked},
-        {&m_info, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::informationClicked},
-        {&m_printcover, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printCoverClicked},
-        {&m_about, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::aboutMenuClicked},
-        {&m_ende, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::exitClicked},
+        {&m_copyButton, u"copybtn", u"copy", kMargin, &MenuWindow::copyClicked},
+        {&m_runButton, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::runClicked},
+        {&m_unzipButton, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::unzipClicked},
+        {&m_textMenuButton, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::textMenuClicked},
+        {&m_informationButton, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::informationClicked},
+        {&m_coverButton, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printCoverClicked},
+        {&m_aboutButton, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::aboutMenuClicked},
+        {&m_exitButton, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::exitClicked},
     };
     for (const auto& b : buttons) {
         ui::ShadowButton* button = makeButton(b.name, QString::fromUtf16(b.text), this);
@@ -221,7 +221,8 @@ void MenuWindow::createControls() {
         *b.button = button;
     }
     // Nothing is chosen yet.
-    for (ui::ShadowButton* button : {m_copybtn, m_ausf, m_zip, m_nfo, m_info})
+    for (ui::ShadowButton* button :
+         {m_copyButton, m_runButton, m_unzipButton, m_textMenuButton, m_informationButton})
         button->setEnabled(false);
 }
 
@@ -240,13 +241,13 @@ void MenuWindow::createMenus() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    m_always = addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"),
-                         &MenuWindow::detailsAlwaysClicked);
-    m_never =
+    m_picturesAlways = addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"),
+                                 &MenuWindow::detailsAlwaysClicked);
+    m_picturesNever =
         addOption(u"Never1", QStringLiteral("Thumbnail/Screenshot never"), &MenuWindow::detailsNeverClicked);
-    m_auto =
+    m_picturesAuto =
         addOption(u"Auto1", QStringLiteral("Thumbnail/Screenshot auto"), &MenuWindow::detailsAutoClicked);
-    m_auto->setChecked(true);
+    m_picturesAuto->setChecked(true);
     m_aboutDivider = m_aboutMenu->addCaptionDivider(QStringLiteral("About"));
     m_aboutEntry = m_aboutMenu->addAction(QStringLiteral("About"), this, &MenuWindow::aboutClicked);
     m_aboutEntry->setObjectName(QStringLiteral("About1"));
@@ -344,8 +345,8 @@ void MenuWindow::setReadingTabOrder() {
 }
 
 bool MenuWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool genre = watched == m_genre || watched == m_genre->viewport();
-    const bool members = watched == m_members || watched == m_members->viewport();
+    const bool genre = watched == m_categoryList || watched == m_categoryList->viewport();
+    const bool members = watched == m_itemList || watched == m_itemList->viewport();
     if (!genre && !members)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
@@ -355,9 +356,9 @@ bool MenuWindow::eventFilter(QObject* watched, QEvent* event) {
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
             break;
         if (genre) {
-            m_members->setFocus();
-            if (!m_members->currentItem() && m_members->count() > 0)
-                m_members->setCurrentRow(0);
+            m_itemList->setFocus();
+            if (!m_itemList->currentItem() && m_itemList->count() > 0)
+                m_itemList->setCurrentRow(0);
         } else {
             itemDoubleClicked();
         }

@@ -102,7 +102,7 @@ public:
     NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
     InfoWindow* infoWindow() const { return m_infoWindow; }
     CoverDialog* coverDialog() const { return m_coverDialog; }
-    PictureWindow* pictureWindow() const { return m_picform; }
+    PictureWindow* pictureWindow() const { return m_pictureWindow; }
     const menu::UnzipModule& unzipModule() const { return m_unzip; }
 
     // The zip-text commands: the last entry of the current archive whose name ends in `ending`
@@ -157,39 +157,39 @@ private:
     std::vector<QIcon> m_categoryIcons;
     std::vector<QIcon> m_smallItemIcons, m_largeItemIcons;
 
-    ui::EffectLabel* m_genreHead;
-    ui::FillList* m_genre;
-    ui::EffectLabel* m_membersHead;
-    QFrame* m_membersFrame;
-    ui::FillList* m_members;
+    ui::EffectLabel* m_categoryHead;
+    ui::FillList* m_categoryList;
+    ui::EffectLabel* m_itemHead;
+    QFrame* m_itemFrame;
+    ui::FillList* m_itemList;
     ui::EffectLabel* m_detailHead;
     ui::EffectLabel* m_thumbHead;
-    ui::ShadowButton* m_hidedetail;
-    ui::ShadowButton* m_docthumb;
+    ui::ShadowButton* m_detailsButton;
+    ui::ShadowButton* m_dockPictureButton;
     ui::BackdropWidget* m_detailBox;
     std::vector<ui::EffectLabel*> m_detailLabels; // name, serial, cd size, hd size, description, home page
-    ui::EffectLabel* m_filename;
-    ui::EffectLabel* m_serial;
-    ui::EffectLabel* m_sizep;
-    ui::EffectLabel* m_sizeup;
-    ui::EffectLabel* m_desc;
-    ui::EffectLabel* m_hpurl;
+    ui::EffectLabel* m_fileNameValue;
+    ui::EffectLabel* m_serialValue;
+    ui::EffectLabel* m_discSizeValue;
+    ui::EffectLabel* m_installedSizeValue;
+    ui::EffectLabel* m_descriptionValue;
+    ui::EffectLabel* m_homePageValue;
     ui::EffectLabel* m_leftHead;
     ui::EffectLabel* m_rightHead;
-    ui::ShadowButton* m_copybtn;
-    ui::ShadowButton* m_ausf;
-    ui::ShadowButton* m_zip;
-    ui::ShadowButton* m_nfo;
-    ui::ShadowButton* m_info;
-    ui::ShadowButton* m_printcover;
-    ui::ShadowButton* m_about;
-    ui::ShadowButton* m_ende;
+    ui::ShadowButton* m_copyButton;
+    ui::ShadowButton* m_runButton;
+    ui::ShadowButton* m_unzipButton;
+    ui::ShadowButton* m_textMenuButton;
+    ui::ShadowButton* m_informationButton;
+    ui::ShadowButton* m_coverButton;
+    ui::ShadowButton* m_aboutButton;
+    ui::ShadowButton* m_exitButton;
 
     ui::SideBarMenu* m_aboutMenu;
     QAction* m_optionsDivider;
-    QAction* m_always;
-    QAction* m_never;
-    QAction* m_auto;
+    QAction* m_picturesAlways;
+    QAction* m_picturesNever;
+    QAction* m_picturesAuto;
     QActionGroup* m_pictureOptions;
     QAction* m_aboutDivider;
     QAction* m_aboutEntry;
@@ -207,5 +207,5 @@ private:
     CopyDialog* m_copyDialog;
     InfoWindow* m_infoWindow;
     CoverDialog* m_coverDialog;
-    PictureWindow* m_picform;
+    PictureWindow* m_pictureWindow;
 };

@@ -53,7 +53,7 @@ using namespace menu::layout;
 // the item's details read again.
 void MenuWindow::categoryBandReleased() {
     playSound(2);
-    if (m_members->currentItem())
+    if (m_itemList->currentItem())
         chooseCategory();
 }
 
@@ -63,61 +63,60 @@ void MenuWindow::categoryBandKeyReleased(int key) {
 }
 
 void MenuWindow::chooseCategory() {
-    for (ui::ShadowButton* button : {m_copybtn, m_ausf, m_zip})
+    for (ui::ShadowButton* button : {m_copyButton, m_runButton, m_unzipButton})
         button->setEnabled(false);
     m_state.currentTarget.clear();
     updatePicture();
 
     const int language = m_state.language.texts.language;
     setDetailValues(language == 1 ? QStringLiteral("n/v") : QStringLiteral("n/a"));
-    m_membersHead->setText(m_state.language.texts.itemListHeading);
+    m_itemHead->setText(m_state.language.texts.itemListHeading);
     setHeading(m_detailHead, m_state.language.texts.detailsHeading);
 
-    if (const QListWidgetItem* item = m_genre->currentItem()) {
-        m_membersHead->setText(m_state.language.texts.itemListHeading + QStringLiteral(" in ") +
-                               item->text());
+    if (const QListWidgetItem* item = m_categoryList->currentItem()) {
+        m_itemHead->setText(m_state.language.texts.itemListHeading + QStringLiteral(" in ") + item->text());
         const int category = item->data(kCategoryRole).toInt();
         m_state.currentCategory = category;
         fillItems(category);
     }
-    m_genre->setFocus();
+    m_categoryList->setFocus();
 }
 
 void MenuWindow::fillItems(int category) {
     const std::vector<menu::ItemEntry> items = menu::readItems(m_state.members, category);
-    const bool large = m_members->viewMode() == QListView::IconMode;
+    const bool large = m_itemList->viewMode() == QListView::IconMode;
     const std::vector<QIcon>& icons = large ? m_largeItemIcons : m_smallItemIcons;
-    m_members->setUpdatesEnabled(false);
-    m_members->clear();
+    m_itemList->setUpdatesEnabled(false);
+    m_itemList->clear();
     for (const menu::ItemEntry& entry : items) {
         auto* item = new QListWidgetItem(entry.caption);
         item->setData(kItemRole, entry.index);
         item->setData(kIconRole, entry.iconNumber);
         if (entry.iconNumber >= 0 && entry.iconNumber < int(icons.size()))
             item->setIcon(icons[entry.iconNumber]);
-        m_members->addItem(item);
+        m_itemList->addItem(item);
     }
-    m_members->setUpdatesEnabled(true);
+    m_itemList->setUpdatesEnabled(true);
 }
 
 void MenuWindow::itemListReleased() {
     playSound(2);
     chooseItem();
     if (m_state.design.designMode == DesignMode::Bitmap)
-        m_members->viewport()->update();
+        m_itemList->viewport()->update();
 }
 
 void MenuWindow::itemListKeyReleased(int key) {
     if (isNavigationKey(key)) {
         playSound(2);
         if (m_state.design.designMode == DesignMode::Bitmap && !m_state.soundFiles[1].isEmpty())
-            m_members->viewport()->update();
+            m_itemList->viewport()->update();
     }
 }
 
 void MenuWindow::chooseItem() {
     m_state.currentTarget.clear();
-    const QListWidgetItem* item = m_members->currentItem();
+    const QListWidgetItem* item = m_itemList->currentItem();
     if (!item)
         return;
     const QString caption = item->text();
@@ -135,27 +134,27 @@ void MenuWindow::chooseItem() {
     const menu::ItemTarget target = menu::findTarget(details.rawTarget, m_state.folders.drivePrefix,
                                                      m_state.projectRootRest, m_state.folders.programFolder);
 
-    m_filename->setText(target.path);
-    m_filename->setToolTip(menu::plainToolTip(target.path));
-    m_serial->setText(details.serial);
-    m_sizep->setText(details.sizeOnDisc);
-    m_sizeup->setText(details.sizeInstalled);
-    m_desc->setText(details.description);
-    m_copybtn->setEnabled(details.copyAllowed);
-    m_ausf->setEnabled(details.startAllowed);
+    m_fileNameValue->setText(target.path);
+    m_fileNameValue->setToolTip(menu::plainToolTip(target.path));
+    m_serialValue->setText(details.serial);
+    m_discSizeValue->setText(details.sizeOnDisc);
+    m_installedSizeValue->setText(details.sizeInstalled);
+    m_descriptionValue->setText(details.description);
+    m_copyButton->setEnabled(details.copyAllowed);
+    m_runButton->setEnabled(details.startAllowed);
     if (details.hasHomePage()) {
-        m_hpurl->setText(details.homePage);
-        m_hpurl->setLink(true);
+        m_homePageValue->setText(details.homePage);
+        m_homePageValue->setLink(true);
     } else {
-        m_hpurl->setText(QStringLiteral("n/a"));
-        m_hpurl->setLink(false);
+        m_homePageValue->setText(QStringLiteral("n/a"));
+        m_homePageValue->setLink(false);
     }
 
-    m_state.currentTarget = m_filename->text();
+    m_state.currentTarget = m_fileNameValue->text();
     const bool isZip = menu::targetExtension(m_state.currentTarget).compare(u"zip", Qt::CaseInsensitive) == 0;
-    m_zip->setEnabled(isZip);
-    m_nfo->setEnabled(isZip);
-    m_info->setEnabled(informationTextExists(caption));
+    m_unzipButton->setEnabled(isZip);
+    m_textMenuButton->setEnabled(isZip);
+    m_informationButton->setEnabled(informationTextExists(caption));
     updatePicture();
 }
 
@@ -180,11 +179,12 @@ QString MenuWindow::shortenedHeading(const QString& text) {
 }
 
 void MenuWindow::setDetailValues(const QString& text) {
-    for (ui::EffectLabel* value : {m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl}) {
+    for (ui::EffectLabel* value : {m_fileNameValue, m_serialValue, m_discSizeValue, m_installedSizeValue,
+                                   m_descriptionValue, m_homePageValue}) {
         value->setText(text);
         value->setToolTip({});
     }
-    m_hpurl->setLink(false);
+    m_homePageValue->setLink(false);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -199,42 +199,43 @@ void MenuWindow::setDetailsShown(bool shown) {
     if (shown == m_state.detailsShown)
         return;
     const menu::LanguageTexts& texts = m_state.language.texts;
-    std::vector<QWidget*> details{m_detailHead, m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl};
+    std::vector<QWidget*> details{m_detailHead,         m_fileNameValue,    m_serialValue,  m_discSizeValue,
+                                  m_installedSizeValue, m_descriptionValue, m_homePageValue};
     details.insert(details.end(), m_detailLabels.begin(), m_detailLabels.end());
     if (!shown) {
         if (m_state.pictureDocked)
             undockPicture();
         for (QWidget* w : details)
             w->hide();
-        m_membersFrame->resize(kWideFrame, kListHeight);
-        m_members->resize(kWideList, kListHeight - 4);
-        m_membersFrame->raise();
-        m_members->setViewMode(QListView::IconMode);
-        m_members->setIconSize(QSize(kLargeItemIcon, kLargeItemIcon));
-        m_members->setGridSize(QSize(96, 60));
-        static_cast<CellDelegate*>(m_members->itemDelegate())->setCellSize(QSize(92, 58));
-        m_members->setWordWrap(true);
-        m_hidedetail->setArrow(ui::ShadowButton::Arrow::Left);
-        m_hidedetail->setToolTip(menu::plainToolTip(texts.detailsHiddenHint));
+        m_itemFrame->resize(kWideFrame, kListHeight);
+        m_itemList->resize(kWideList, kListHeight - 4);
+        m_itemFrame->raise();
+        m_itemList->setViewMode(QListView::IconMode);
+        m_itemList->setIconSize(QSize(kLargeItemIcon, kLargeItemIcon));
+        m_itemList->setGridSize(QSize(96, 60));
+        static_cast<CellDelegate*>(m_itemList->itemDelegate())->setCellSize(QSize(92, 58));
+        m_itemList->setWordWrap(true);
+        m_detailsButton->setArrow(ui::ShadowButton::Arrow::Left);
+        m_detailsButton->setToolTip(menu::plainToolTip(texts.detailsHiddenHint));
         m_state.detailsShown = false;
     } else {
         for (QWidget* w : details)
             w->show();
-        m_membersFrame->resize(kNarrowFrame, kListHeight);
-        m_members->resize(kNarrowList, kListHeight - 4);
-        m_members->setViewMode(QListView::ListMode);
-        m_members->setIconSize(QSize(kSmallItemIcon, kSmallItemIcon));
-        m_members->setGridSize(QSize());
-        static_cast<CellDelegate*>(m_members->itemDelegate())->setCellSize(QSize());
-        m_members->setWordWrap(false);
-        m_hidedetail->setArrow(ui::ShadowButton::Arrow::Right);
-        m_hidedetail->setToolTip(menu::plainToolTip(texts.detailsShownHint));
+        m_itemFrame->resize(kNarrowFrame, kListHeight);
+        m_itemList->resize(kNarrowList, kListHeight - 4);
+        m_itemList->setViewMode(QListView::ListMode);
+        m_itemList->setIconSize(QSize(kSmallItemIcon, kSmallItemIcon));
+        m_itemList->setGridSize(QSize());
+        static_cast<CellDelegate*>(m_itemList->itemDelegate())->setCellSize(QSize());
+        m_itemList->setWordWrap(false);
+        m_detailsButton->setArrow(ui::ShadowButton::Arrow::Right);
+        m_detailsButton->setToolTip(menu::plainToolTip(texts.detailsShownHint));
         m_state.detailsShown = true;
     }
     // The list shows the icons of its view.
     const std::vector<QIcon>& icons = m_state.detailsShown ? m_smallItemIcons : m_largeItemIcons;
-    for (int row = 0; row < m_members->count(); ++row) {
-        QListWidgetItem* item = m_members->item(row);
+    for (int row = 0; row < m_itemList->count(); ++row) {
+        QListWidgetItem* item = m_itemList->item(row);
         const int icon = item->data(kIconRole).toInt();
         item->setIcon(icon >= 0 && icon < int(icons.size()) ? icons[icon] : QIcon());
     }
@@ -249,35 +250,37 @@ void MenuWindow::dockPictureClicked() {
 }
 
 void MenuWindow::dockPicture() {
-    m_docthumb->setToolTip(menu::plainToolTip(m_state.language.texts.pictureDockedHint));
+    m_dockPictureButton->setToolTip(menu::plainToolTip(m_state.language.texts.pictureDockedHint));
     setDetailsShown(true);
     choosePictureOption(menu::PictureOption::Always);
-    m_docthumb->setArrow(ui::ShadowButton::Arrow::Up);
+    m_dockPictureButton->setArrow(ui::ShadowButton::Arrow::Up);
     m_detailHead->hide();
     m_thumbHead->show();
     for (QWidget* w :
-         std::initializer_list<QWidget*>{m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl})
+         std::initializer_list<QWidget*>{m_fileNameValue, m_serialValue, m_discSizeValue,
+                                         m_installedSizeValue, m_descriptionValue, m_homePageValue})
         w->hide();
     for (QWidget* w : m_detailLabels)
         w->hide();
     // Docked, the picture window becomes part of the menu window and moves with it.
-    m_picform->dock(kDockedPicture);
+    m_pictureWindow->dock(kDockedPicture);
     m_state.pictureDocked = true;
     m_detailBox->hide();
-    m_picform->show();
+    m_pictureWindow->show();
 }
 
 void MenuWindow::undockPicture() {
-    m_docthumb->setToolTip(menu::plainToolTip(m_state.language.texts.pictureUndockedHint));
-    m_docthumb->setArrow(ui::ShadowButton::Arrow::Down);
+    m_dockPictureButton->setToolTip(menu::plainToolTip(m_state.language.texts.pictureUndockedHint));
+    m_dockPictureButton->setArrow(ui::ShadowButton::Arrow::Down);
     m_thumbHead->hide();
     m_detailHead->show();
     for (QWidget* w :
-         std::initializer_list<QWidget*>{m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl})
+         std::initializer_list<QWidget*>{m_fileNameValue, m_serialValue, m_discSizeValue,
+                                         m_installedSizeValue, m_descriptionValue, m_homePageValue})
         w->show();
     for (QWidget* w : m_detailLabels)
         w->show();
-    m_picform->undock();
+    m_pictureWindow->undock();
     m_state.pictureDocked = false;
     m_state.picturePlaced = false;
     m_detailBox->show();
@@ -287,9 +290,9 @@ void MenuWindow::undockPicture() {
 void MenuWindow::showPictureWindow() {
     if (!m_state.pictureDocked)
         placePictureWindow();
-    m_picform->show();
+    m_pictureWindow->show();
     if (m_state.pictureDocked)
-        m_picform->raise();
+        m_pictureWindow->raise();
 }
 
 void MenuWindow::placePictureWindow() {
@@ -298,14 +301,14 @@ void MenuWindow::placePictureWindow() {
     const QRect menuFrame = frameGeometry();
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen && screen->geometry().width() < kNarrowScreen)
-        m_picform->move(menuFrame.left() + kNarrowFloatingLeft, menuFrame.top() + kNarrowFloatingTop);
+        m_pictureWindow->move(menuFrame.left() + kNarrowFloatingLeft, menuFrame.top() + kNarrowFloatingTop);
     else
-        m_picform->move(menuFrame.left() + kFloatingLeft, menuFrame.top());
+        m_pictureWindow->move(menuFrame.left() + kFloatingLeft, menuFrame.top());
     m_state.picturePlaced = true;
 }
 
 QString MenuWindow::selectedCaption() const {
-    const QList<QListWidgetItem*> selected = m_members->selectedItems();
+    const QList<QListWidgetItem*> selected = m_itemList->selectedItems();
     return selected.isEmpty() ? QString() : selected.front()->text();
 }
 
@@ -329,13 +332,13 @@ QString MenuWindow::companionFile(const QString& extension) const {
 }
 
 void MenuWindow::updatePicture() {
-    m_picform->showNoPicture(false);
-    m_picform->usePlainBackground();
+    m_pictureWindow->showNoPicture(false);
+    m_pictureWindow->usePlainBackground();
     if (m_state.pictureOption == menu::PictureOption::Never)
         return;
-    ui::PictureView* view = m_picform->view();
+    ui::PictureView* view = m_pictureWindow->view();
     if (view->backgroundColor() != Qt::black) {
-        m_picform->setPlainColor(Qt::black);
+        m_pictureWindow->setPlainColor(Qt::black);
         view->setBackgroundColor(Qt::black);
         view->show();
     }
@@ -353,7 +356,7 @@ void MenuWindow::updatePicture() {
                       : m_state.currentTarget.isEmpty() ? QString()
                                                         : companionFile(QStringLiteral(".jpg"));
     if (isPicture && extension == u".ICO") {
-        m_picform->setPlainColor(Qt::white);
+        m_pictureWindow->setPlainColor(Qt::white);
         view->setBackgroundColor(Qt::white);
     }
     // A picture that cannot be read counts as none.
@@ -366,11 +369,11 @@ void MenuWindow::updatePicture() {
         view->update();
     } else {
         view->clear();
-        m_picform->useDefaultBackground();
+        m_pictureWindow->useDefaultBackground();
         view->hide();
-        m_picform->showNoPicture(true);
+        m_pictureWindow->showNoPicture(true);
         if (automatic)
-            m_picform->close();
+            m_pictureWindow->close();
     }
-    m_members->setFocus();
+    m_itemList->setFocus();
 }

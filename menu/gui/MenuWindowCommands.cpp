@@ -50,11 +50,11 @@ using namespace menu::layout;
 
 void MenuWindow::itemDoubleClicked() {
     // The first enabled of unzip, start and copy.
-    if (m_zip->isEnabled())
+    if (m_unzipButton->isEnabled())
         unzipClicked();
-    else if (m_ausf->isEnabled())
+    else if (m_runButton->isEnabled())
         runClicked();
-    else if (m_copybtn->isEnabled())
+    else if (m_copyButton->isEnabled())
         copyClicked();
 }
 
@@ -72,7 +72,7 @@ void MenuWindow::unzipClicked() {
 
 void MenuWindow::runClicked() {
     clickSound();
-    const QString target = m_filename->text();
+    const QString target = m_fileNameValue->text();
     // A folder (a jump point's target) is explored; everything else opened or started. An
     // address may end in a slash too, and is no folder.
     const bool folder =
@@ -92,7 +92,7 @@ void MenuWindow::information(const QString& text) {
 void MenuWindow::informationClicked() {
     clickSound();
     const menu::LanguageTexts& texts = m_state.language.texts;
-    if (m_members->selectedItems().isEmpty()) {
+    if (m_itemList->selectedItems().isEmpty()) {
         information(texts.noFile);
         return;
     }
@@ -104,7 +104,7 @@ void MenuWindow::informationClicked() {
     m_infoWindow->prepareInformation(
         texts.informationCaption +
         (texts.language == 1 ? QStringLiteral(" über ") : QStringLiteral(" for ")) +
-        QFileInfo(m_filename->text()).fileName());
+        QFileInfo(m_fileNameValue->text()).fileName());
     m_infoWindow->clearText();
     QString error;
     if (!m_infoWindow->loadFile(file, InfoWindow::Encoding::Windows1252, &error)) {
@@ -129,7 +129,7 @@ void MenuWindow::zipFileIdDizClicked() {
 void MenuWindow::showZipText(const QString& ending) {
     const menu::LanguageTexts& texts = m_state.language.texts;
     const bool diz = ending == u"diz";
-    const QString archive = m_filename->text();
+    const QString archive = m_fileNameValue->text();
     // The last matching entry is the one shown.
     QString entry;
     for (const QString& name : menu::listArchiveEntries(archive)) {
@@ -191,12 +191,12 @@ void MenuWindow::printCoverClicked() {
 
 void MenuWindow::textMenuClicked() {
     clickSound();
-    m_zipMenu->popup(m_nfo->mapToGlobal(QPoint(0, m_nfo->height())));
+    m_zipMenu->popup(m_textMenuButton->mapToGlobal(QPoint(0, m_textMenuButton->height())));
 }
 
 void MenuWindow::aboutMenuClicked() {
     clickSound();
-    m_aboutMenu->popup(m_about->mapToGlobal(QPoint(0, m_about->height())));
+    m_aboutMenu->popup(m_aboutButton->mapToGlobal(QPoint(0, m_aboutButton->height())));
 }
 
 void MenuWindow::exitClicked() {
@@ -226,13 +226,13 @@ void MenuWindow::choosePictureOption(menu::PictureOption option) {
         undockPicture();
     if (option == m_state.pictureOption)
         return;
-    QAction* action = option == menu::PictureOption::Always  ? m_always
-                      : option == menu::PictureOption::Never ? m_never
-                                                             : m_auto;
+    QAction* action = option == menu::PictureOption::Always  ? m_picturesAlways
+                      : option == menu::PictureOption::Never ? m_picturesNever
+                                                             : m_picturesAuto;
     action->setChecked(true);
     m_state.pictureOption = option;
     if (option != menu::PictureOption::Always)
-        m_picform->close();
+        m_pictureWindow->close();
 }
 
 void MenuWindow::aboutClicked() {
@@ -253,11 +253,11 @@ void MenuWindow::makerHomePageClicked() {
 
 void MenuWindow::copySerialClicked() {
     clickSound();
-    m_services.clipboard.setText(m_serial->text());
+    m_services.clipboard.setText(m_serialValue->text());
 }
 
 void MenuWindow::homePageLinkClicked() {
-    if (!m_hpurl->isLink())
+    if (!m_homePageValue->isLink())
         return;
-    m_services.shell.open(menu::homePageAddress(m_hpurl->text()));
+    m_services.shell.open(menu::homePageAddress(m_homePageValue->text()));
 }

@@ -59,7 +59,7 @@ void MenuWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (!event->isAccepted())
         return;
-    m_picform->close();
+    m_pictureWindow->close();
     m_unzip.unload();
 }
 
@@ -77,7 +77,7 @@ void MenuWindow::startUp() {
 
     m_unzip.load(folders.configFolder);
     m_state.pictureOption = menu::PictureOption::Auto;
-    m_auto->setChecked(true);
+    m_picturesAuto->setChecked(true);
 
     m_state.members = folders.readConfigFile(u"members.cfg");
     m_state.identity = menu::readDiscIdentity(m_state.members);
@@ -97,11 +97,11 @@ void MenuWindow::startUp() {
 
     readCategories();
     // The band shows its first category as chosen; its items are shown with it.
-    if (m_genre->count() > 0) {
-        if (m_genre->currentRow() == 0)
+    if (m_categoryList->count() > 0) {
+        if (m_categoryList->currentRow() == 0)
             chooseCategory();
         else
-            m_genre->setCurrentRow(0);
+            m_categoryList->setCurrentRow(0);
     }
     setReadingTabOrder();
     m_state.picturePlaced = false;
@@ -134,15 +134,15 @@ void MenuWindow::applyLanguage() {
         m_zipForDiz->setText(builtIn->zipForDiz);
         m_aboutMenu->setSideBarText(builtIn->optionsSideBar);
         m_optionsDivider->setText(builtIn->optionsSideBar);
-        m_always->setText(builtIn->pictureAlways);
-        m_never->setText(builtIn->pictureNever);
-        m_auto->setText(builtIn->pictureAuto);
+        m_picturesAlways->setText(builtIn->pictureAlways);
+        m_picturesNever->setText(builtIn->pictureNever);
+        m_picturesAuto->setText(builtIn->pictureAuto);
         m_aboutDivider->setText(builtIn->about);
         m_aboutEntry->setText(builtIn->about);
         m_productHome->setText(builtIn->productHome);
         m_makerHome->setText(builtIn->makerHome);
         m_copySerial->setText(builtIn->copySerial);
-        m_picform->setNoPictureText(builtIn->noPicture);
+        m_pictureWindow->setNoPictureText(builtIn->noPicture);
         m_aboutBox->setLanguage(texts.language);
     }
 
@@ -153,22 +153,23 @@ void MenuWindow::applyLanguage() {
     const struct {
         ui::ShadowButton* button;
         int key;
-    } buttons[] = {{m_copybtn, 7}, {m_ausf, 8},  {m_zip, 9},  {m_about, 10},
-                   {m_ende, 11},   {m_info, 12}, {m_nfo, 13}, {m_printcover, 14}};
+    } buttons[] = {{m_copyButton, 7},      {m_runButton, 8},   {m_unzipButton, 9},
+                   {m_aboutButton, 10},    {m_exitButton, 11}, {m_informationButton, 12},
+                   {m_textMenuButton, 13}, {m_coverButton, 14}};
     for (const auto& b : buttons) {
         b.button->setText(lang.buttons[b.key]);
         b.button->setToolTip(menu::plainToolTip(lang.hints[b.key]));
     }
-    m_genreHead->setText(lang.headings[1]);
-    m_membersHead->setText(lang.headings[2]);
+    m_categoryHead->setText(lang.headings[1]);
+    m_itemHead->setText(lang.headings[2]);
     m_detailHead->setText(lang.headings[3]);
     m_thumbHead->setText(lang.heading3_2);
     m_leftHead->setText(lang.headings[4]);
     m_rightHead->setText(lang.headings[5]);
     for (int k = 1; k <= 6; ++k)
         m_detailLabels[k - 1]->setText(lang.details[k]);
-    m_hidedetail->setToolTip(menu::plainToolTip(texts.detailsShownHint));
-    m_docthumb->setToolTip(menu::plainToolTip(texts.pictureUndockedHint));
+    m_detailsButton->setToolTip(menu::plainToolTip(texts.detailsShownHint));
+    m_dockPictureButton->setToolTip(menu::plainToolTip(texts.pictureUndockedHint));
     m_newFolderDialog->applyLanguage(lang);
     m_copyDialog->applyLanguage(lang);
     m_infoWindow->applyLanguage(lang);
@@ -177,8 +178,8 @@ void MenuWindow::applyLanguage() {
     if (texts.language == 1) {
         m_detailLabels[2]->resize(72 + kSizeValueShift, m_detailLabels[2]->height());
         m_detailLabels[3]->resize(72 + kSizeValueShift, m_detailLabels[3]->height());
-        m_sizep->move(kSizeValueLeft + kSizeValueShift, m_sizep->y());
-        m_sizeup->move(kSizeUpValueLeft + kSizeValueShift, m_sizeup->y());
+        m_discSizeValue->move(kSizeValueLeft + kSizeValueShift, m_discSizeValue->y());
+        m_installedSizeValue->move(kSizeUpValueLeft + kSizeValueShift, m_installedSizeValue->y());
     }
 }
 
@@ -208,22 +209,24 @@ void MenuWindow::applyDesign() {
     m_coverDialog->applyDesign(m_look);
     // The picture window's default background is the texture as it is, or the gradient.
     if (d.designMode == DesignMode::Bitmap)
-        m_picform->setDefaultBackground(ui::Backdrop::bitmap(m_backgroundPixmap, ui::Placement::Tile));
+        m_pictureWindow->setDefaultBackground(ui::Backdrop::bitmap(m_backgroundPixmap, ui::Placement::Tile));
     else if (d.designMode == DesignMode::Band)
-        m_picform->setDefaultBackground(ui::Backdrop::gradient(d.backStart, d.backEnd));
-    m_picform->noPictureLabel()->setColor(d.headings.color);
-    m_picform->noPictureLabel()->setBold(d.headings.bold);
+        m_pictureWindow->setDefaultBackground(ui::Backdrop::gradient(d.backStart, d.backEnd));
+    m_pictureWindow->noPictureLabel()->setColor(d.headings.color);
+    m_pictureWindow->noPictureLabel()->setBold(d.headings.bold);
 
     // The command buttons.
-    const std::vector<ui::ShadowButton*> buttons{m_copybtn, m_ausf,       m_zip,   m_nfo,
-                                                 m_info,    m_printcover, m_about, m_ende};
+    const std::vector<ui::ShadowButton*> buttons{m_copyButton,     m_runButton,         m_unzipButton,
+                                                 m_textMenuButton, m_informationButton, m_coverButton,
+                                                 m_aboutButton,    m_exitButton};
     for (ui::ShadowButton* b : buttons)
         m_look.styleButton(b);
     // With the captions of the language and the boldness of the design in place, each row gets
     // the one size at which all its captions fit.
-    ui::fitRowCaptions({m_copybtn, m_ausf, m_zip, m_nfo, m_info}, kButtonPoints);
-    ui::fitRowCaptions({m_printcover, m_about, m_ende}, kButtonPoints);
-    const std::vector<ui::ShadowButton*> arrows{m_hidedetail, m_docthumb};
+    ui::fitRowCaptions({m_copyButton, m_runButton, m_unzipButton, m_textMenuButton, m_informationButton},
+                       kButtonPoints);
+    ui::fitRowCaptions({m_coverButton, m_aboutButton, m_exitButton}, kButtonPoints);
+    const std::vector<ui::ShadowButton*> arrows{m_detailsButton, m_dockPictureButton};
     if (d.buttonMode == ButtonMode::Bitmap) {
         for (ui::ShadowButton* b : arrows)
             b->setFace(ui::Backdrop::bitmap(m_buttonPixmap, ui::Placement::Tile));
@@ -243,23 +246,24 @@ void MenuWindow::applyDesign() {
         b->setTextColor(d.buttonMode == ButtonMode::Transparent ? d.backStart : d.buttonText);
 
     // The three boxes.
-    setListFill(m_genre, d.categoryBox, boxWallpaper(d.categoryBox.fill));
-    setListFill(m_members, d.itemBox, boxWallpaper(d.itemBox.fill));
-    QPalette framePalette = m_membersFrame->palette();
-    framePalette.setBrush(QPalette::Window, m_members->palette().brush(QPalette::Base));
-    m_membersFrame->setPalette(framePalette);
-    m_membersFrame->setAutoFillBackground(true);
+    setListFill(m_categoryList, d.categoryBox, boxWallpaper(d.categoryBox.fill));
+    setListFill(m_itemList, d.itemBox, boxWallpaper(d.itemBox.fill));
+    QPalette framePalette = m_itemFrame->palette();
+    framePalette.setBrush(QPalette::Window, m_itemList->palette().brush(QPalette::Base));
+    m_itemFrame->setPalette(framePalette);
+    m_itemFrame->setAutoFillBackground(true);
     const QPixmap detailWallpaper = boxWallpaper(d.detailsBox.fill);
     m_detailBox->setBackdrop(detailWallpaper.isNull()
                                  ? ui::Backdrop::solid(d.detailsBox.color, d.detailsBox.color)
                                  : ui::Backdrop::bitmap(detailWallpaper, ui::Placement::Tile));
 
     for (ui::EffectLabel* heading :
-         {m_genreHead, m_membersHead, m_detailHead, m_thumbHead, m_leftHead, m_rightHead})
+         {m_categoryHead, m_itemHead, m_detailHead, m_thumbHead, m_leftHead, m_rightHead})
         styleLabel(heading, d.headings);
     for (ui::EffectLabel* label : m_detailLabels)
         styleLabel(label, d.detailLabels);
-    for (ui::EffectLabel* value : {m_filename, m_serial, m_sizep, m_sizeup, m_desc, m_hpurl})
+    for (ui::EffectLabel* value : {m_fileNameValue, m_serialValue, m_discSizeValue, m_installedSizeValue,
+                                   m_descriptionValue, m_homePageValue})
         styleLabel(value, d.detailValues);
 
     // Item icons sit on the item box colour.
@@ -279,9 +283,9 @@ void MenuWindow::readCategories() {
     const bool large = int(categories.size()) < kLargeIconCategories;
     const int iconSize = large ? kLargeCategoryIcon : kSmallCategoryIcon;
 
-    m_genre->clear();
-    m_genre->setGeometry(kMargin, kBandTop, kBandWidth, large ? kLargeBandHeight : kSmallBandHeight);
-    m_genre->setIconSize(QSize(iconSize, iconSize));
+    m_categoryList->clear();
+    m_categoryList->setGeometry(kMargin, kBandTop, kBandWidth, large ? kLargeBandHeight : kSmallBandHeight);
+    m_categoryList->setIconSize(QSize(iconSize, iconSize));
 
     m_categoryIcons.clear();
     for (const menu::CategoryEntry& c : categories)
@@ -293,47 +297,48 @@ void MenuWindow::readCategories() {
         captions.append(c.caption);
     layoutBand(captions, iconSize);
 
-    m_genre->setUpdatesEnabled(false);
+    m_categoryList->setUpdatesEnabled(false);
     for (const menu::CategoryEntry& c : categories) {
         auto* item = new QListWidgetItem(c.caption);
         item->setData(kCategoryRole, c.index);
         item->setToolTip(menu::plainToolTip(c.caption));
         if (c.iconNumber >= 0 && c.iconNumber < int(m_categoryIcons.size()))
             item->setIcon(m_categoryIcons[c.iconNumber]);
-        m_genre->addItem(item);
+        m_categoryList->addItem(item);
     }
-    m_genre->setUpdatesEnabled(true);
+    m_categoryList->setUpdatesEnabled(true);
 }
 
 void MenuWindow::layoutBand(const QStringList& captions, int iconSize) {
     // One row of cells, icon above caption, as many beside each other as the band's width allows;
     // beyond that the band scrolls sideways.
     const int count = std::max(1, int(captions.size()));
-    const int frame = m_genre->frameWidth();
-    const QSize inside = m_genre->size() - QSize(2 * frame, 2 * frame);
+    const int frame = m_categoryList->frameWidth();
+    const QSize inside = m_categoryList->size() - QSize(2 * frame, 2 * frame);
     const int cellWidth = std::clamp(inside.width() / count, kNarrowestBandCell, kWidestBandCell);
     const bool scrolls = cellWidth * count > inside.width();
-    const int scrollBar = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_genre) : 0;
+    const int scrollBar =
+        scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_categoryList) : 0;
     const QSize cell(cellWidth, inside.height() - scrollBar);
 
     // The captions take the largest size at which each wraps whole into its cell.
     const QSize captionRoom(cell.width() - 2 * kBandCellPadding,
                             cell.height() - iconSize - 2 * kBandCellPadding);
-    QFont font = m_genre->font();
+    QFont font = m_categoryList->font();
     font.setPointSizeF(QWidget::font().pointSizeF());
-    m_genre->setFont(ui::fittingWrappedFont(font, captions, captionRoom, kLeastBandPoints));
+    m_categoryList->setFont(ui::fittingWrappedFont(font, captions, captionRoom, kLeastBandPoints));
 
-    m_genre->setViewMode(QListView::IconMode);
-    m_genre->setFlow(QListView::LeftToRight);
-    m_genre->setWrapping(false);
-    m_genre->setSpacing(0);
-    m_genre->setGridSize(cell);
-    auto* delegate = static_cast<CellDelegate*>(m_genre->itemDelegate());
+    m_categoryList->setViewMode(QListView::IconMode);
+    m_categoryList->setFlow(QListView::LeftToRight);
+    m_categoryList->setWrapping(false);
+    m_categoryList->setSpacing(0);
+    m_categoryList->setGridSize(cell);
+    auto* delegate = static_cast<CellDelegate*>(m_categoryList->itemDelegate());
     delegate->setCellSize(cell);
     // Words too long for a cell even at the least size.
-    delegate->setCaptionRoom(m_genre->font(), captionRoom.width());
-    m_genre->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_genre->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_genre->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_genre->setMovement(QListView::Static);
+    delegate->setCaptionRoom(m_categoryList->font(), captionRoom.width());
+    m_categoryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_categoryList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_categoryList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_categoryList->setMovement(QListView::Static);
 }

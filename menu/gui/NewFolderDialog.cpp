@@ -24,30 +24,30 @@ NewFolderDialog::NewFolderDialog(ui::Services services, const menu::MenuState& s
     setWindowTitle(QStringLiteral("directory name"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("dirname"));
-    m_name->setGeometry(8, 8, kClientWidth - 16, 22);
-    m_name->installEventFilter(this);
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("dirname"));
+    m_nameEdit->setGeometry(8, 8, kClientWidth - 16, 22);
+    m_nameEdit->installEventFilter(this);
 
-    m_okbtn = new ui::ShadowButton(QStringLiteral("ok"), this);
-    m_okbtn->setObjectName(QStringLiteral("okbtn"));
-    m_okbtn->setGeometry(8, 37, 80, 28);
-    m_okbtn->setShadowDepth(3);
-    connect(m_okbtn, &QAbstractButton::clicked, this, &NewFolderDialog::okClicked);
-    m_cancelbtn = new ui::ShadowButton(QStringLiteral("cancel"), this);
-    m_cancelbtn->setObjectName(QStringLiteral("cancelbtn"));
-    m_cancelbtn->setGeometry(94, 37, 80, 28);
-    m_cancelbtn->setShadowDepth(3);
-    connect(m_cancelbtn, &QAbstractButton::clicked, this, &NewFolderDialog::cancelClicked);
+    m_okButton = new ui::ShadowButton(QStringLiteral("ok"), this);
+    m_okButton->setObjectName(QStringLiteral("okbtn"));
+    m_okButton->setGeometry(8, 37, 80, 28);
+    m_okButton->setShadowDepth(3);
+    connect(m_okButton, &QAbstractButton::clicked, this, &NewFolderDialog::okClicked);
+    m_cancelButton = new ui::ShadowButton(QStringLiteral("cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelbtn"));
+    m_cancelButton->setGeometry(94, 37, 80, 28);
+    m_cancelButton->setShadowDepth(3);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, &NewFolderDialog::cancelClicked);
 }
 
 void NewFolderDialog::openFor(const QString& parentFolder) {
     m_parentFolder = parentFolder;
-    m_name->clear();
+    m_nameEdit->clear();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     open();
-    m_name->setFocus();
+    m_nameEdit->setFocus();
 }
 
 void NewFolderDialog::okClicked() {
@@ -61,7 +61,7 @@ void NewFolderDialog::cancelClicked() {
 }
 
 void NewFolderDialog::createFolder() {
-    const QString name = m_name->text();
+    const QString name = m_nameEdit->text();
     if (name.isEmpty())
         return;
     const QString path = common::withTrailingSeparator(QDir::toNativeSeparators(m_parentFolder)) + name;
@@ -80,23 +80,23 @@ void NewFolderDialog::createFolder() {
 }
 
 void NewFolderDialog::applyLanguage(const menu::LanguageFile& language) {
-    m_okbtn->setText(language.buttons[1]);
-    m_okbtn->setToolTip(menu::plainToolTip(language.hints[1]));
-    m_cancelbtn->setText(language.buttons[2]);
-    m_cancelbtn->setToolTip(menu::plainToolTip(language.hints[2]));
+    m_okButton->setText(language.buttons[1]);
+    m_okButton->setToolTip(menu::plainToolTip(language.hints[1]));
+    m_cancelButton->setText(language.buttons[2]);
+    m_cancelButton->setToolTip(menu::plainToolTip(language.hints[2]));
     setWindowTitle(language.forms[4]);
 }
 
 void NewFolderDialog::applyDesign(const menu::DesignLook& look) {
     setDesignBackground(look);
-    look.styleButton(m_okbtn);
-    look.styleButton(m_cancelbtn);
+    look.styleButton(m_okButton);
+    look.styleButton(m_cancelButton);
     update();
 }
 
 bool NewFolderDialog::eventFilter(QObject* watched, QEvent* event) {
     // Enter in the field makes the folder too, without the click sound of the button.
-    if (watched == m_name && event->type() == QEvent::KeyRelease) {
+    if (watched == m_nameEdit && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
             createFolder();

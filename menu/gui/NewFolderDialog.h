@@ -37,7 +37,7 @@ public:
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    QLineEdit* nameField() const { return m_name; }
+    QLineEdit* nameField() const { return m_nameEdit; }
 
 Q_SIGNALS:
     void folderCreated(const QString& path);
@@ -49,7 +49,7 @@ private:
     ui::Services m_services;
     const menu::MenuState& m_state;
     QString m_parentFolder;
-    QLineEdit* m_name;
-    ui::ShadowButton* m_okbtn;
-    ui::ShadowButton* m_cancelbtn;
+    QLineEdit* m_nameEdit;
+    ui::ShadowButton* m_okButton;
+    ui::ShadowButton* m_cancelButton;
 };

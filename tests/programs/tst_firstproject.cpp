@@ -22,6 +22,8 @@
 #include <QtTest>
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 
 namespace {
 
@@ -72,16 +74,16 @@ private Q_SLOTS:
         const QString built = dir.path() + u"/built"_qs;
         bool wizardRan = false;
 
-        onceOpen<WelcomeDialog>([](WelcomeDialog* welcome) { welcome->test->click(); });
+        onceOpen<WelcomeDialog>([](WelcomeDialog* welcome) { QVERIFY(press(*welcome, u"test"_qs)); });
         onceOpen<ProjectWizard>([&](ProjectWizard* wizard) {
             wizard->next();
-            wizard->folderPage->setCurrentFolder(disc);
+            control<FolderPage>(*wizard, u"LMDAssistPage6"_qs)->setCurrentFolder(disc);
             wizard->next();
-            wizard->m_cdNameEdit->setText(u"My First Disc"_qs);
+            control<QLineEdit>(*wizard, u"Edit1"_qs)->setText(u"My First Disc"_qs);
             wizard->next();
-            wizard->defaultCategoriesClicked();
+            QVERIFY(press(*wizard, u"defaultCategories"_qs));
             wizard->next();
-            wizard->defaultDesignClicked();
+            QVERIFY(press(*wizard, u"defaultDesign"_qs));
             wizard->next();
             QCOMPARE(wizard->currentId(), int(ProjectWizard::Items));
             for (const auto& [name, category] : files) {
@@ -98,13 +100,13 @@ private Q_SLOTS:
                         }
                         QVERIFY(ui::testing::press(*add, u"add"_qs));
                     });
-                wizard->addFileButton->click();
+                QVERIFY(press(*wizard, u"addFile"_qs));
             }
             wizard->next();
             fakes.choosers.queueSaveFile(state.programFolder + u"projects/first.lbp"_qs);
             fakes.choosers.queueFolder(built);
             wizardRan = true;
-            wizard->buildNowButton->click();
+            QVERIFY(press(*wizard, u"buildNow"_qs));
         });
         form.welcomeAtStart();
         QVERIFY(wizardRan);

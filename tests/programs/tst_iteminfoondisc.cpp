@@ -7,6 +7,7 @@
 #include "menu/gui/PictureWindow.h"
 #include "menu/reader/DiscFolders.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
 
@@ -26,10 +27,10 @@ void makeCompanion(OpenProjectFixture& f, int row, ItemInfoMode mode, const QStr
     f.fakes.clipboard.setImage(picture);
     whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
         if (mode == ItemInfoMode::Text)
-            editor->m_textEditor->setPlainText(text);
+            ui::testing::control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->setPlainText(text);
         else
-            editor->m_pasteButton->click();
-        editor->m_saveButton->click();
+            QVERIFY(ui::testing::press(*editor, u"paste"_qs));
+        QVERIFY(ui::testing::press(*editor, u"LMDShapeLabelButton2"_qs));
     });
     if (mode == ItemInfoMode::Text)
         f.form->itemInformationClicked();

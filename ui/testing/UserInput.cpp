@@ -2,22 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QDebug>
-#include <QWidget>
 
 namespace ui::testing {
 
 namespace {
-
-template <typename Control> Control* onlyOne(QWidget& window, const QString& objectName) {
-    const QList<Control*> found = window.findChildren<Control*>(objectName);
-    if (found.size() != 1) {
-        qWarning().noquote() << "no single control named" << objectName << "in" << window.objectName()
-                             << "but" << found.size();
-        return nullptr;
-    }
-    return found.front();
-}
 
 bool refused(const QString& objectName, const char* why) {
     qWarning().noquote() << objectName << why;
@@ -27,7 +15,7 @@ bool refused(const QString& objectName, const char* why) {
 } // namespace
 
 bool press(QWidget& window, const QString& objectName) {
-    QAbstractButton* button = onlyOne<QAbstractButton>(window, objectName);
+    QAbstractButton* button = control<QAbstractButton>(window, objectName);
     if (!button)
         return false;
     if (!button->isVisibleTo(&window))
@@ -39,7 +27,7 @@ bool press(QWidget& window, const QString& objectName) {
 }
 
 bool trigger(QWidget& window, const QString& objectName) {
-    QAction* action = onlyOne<QAction>(window, objectName);
+    QAction* action = control<QAction>(window, objectName);
     if (!action)
         return false;
     if (!action->isVisible())

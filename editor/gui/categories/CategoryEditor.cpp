@@ -53,94 +53,94 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - Categories"));
     setModal(true);
 
-    filePanel = new QGroupBox(QStringLiteral("Category File Control"), this);
-    filePanel->setObjectName(QStringLiteral("filePanel"));
-    crgf = namedButton(filePanel, "crgf", QStringLiteral("New"));
-    lgf = namedButton(filePanel, "lgf", QStringLiteral("Load"));
-    sgf = namedButton(filePanel, "sgf", QStringLiteral("Save"));
-    SaveAs = namedButton(filePanel, "SaveAs", QStringLiteral("Save As"));
-    auto* fileRow = new QHBoxLayout(filePanel);
-    for (QPushButton* b : {crgf, lgf, sgf, SaveAs})
+    m_filePanel = new QGroupBox(QStringLiteral("Category File Control"), this);
+    m_filePanel->setObjectName(QStringLiteral("filePanel"));
+    m_newFileButton = namedButton(m_filePanel, "crgf", QStringLiteral("New"));
+    m_loadFileButton = namedButton(m_filePanel, "lgf", QStringLiteral("Load"));
+    m_saveFileButton = namedButton(m_filePanel, "sgf", QStringLiteral("Save"));
+    m_saveAsButton = namedButton(m_filePanel, "SaveAs", QStringLiteral("Save As"));
+    auto* fileRow = new QHBoxLayout(m_filePanel);
+    for (QPushButton* b : {m_newFileButton, m_loadFileButton, m_saveFileButton, m_saveAsButton})
         fileRow->addWidget(b);
 
-    itemPanel = new QGroupBox(QStringLiteral("Category Item Control"), this);
-    itemPanel->setObjectName(QStringLiteral("itemPanel"));
-    genreitems = new QListWidget(itemPanel);
-    genreitems->setObjectName(QStringLiteral("genreitems"));
-    genreitems->setIconSize(QSize(IconChooserDialog::kListIconEdge, IconChooserDialog::kListIconEdge));
-    genreitems->setSpacing(1);
-    genreitems->setSelectionMode(QAbstractItemView::SingleSelection);
-    genreitems->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    genreitems->setContextMenuPolicy(Qt::CustomContextMenu);
-    genreitems->installEventFilter(this);
-    m_captionEdit = new QLineEdit(itemPanel);
+    m_itemPanel = new QGroupBox(QStringLiteral("Category Item Control"), this);
+    m_itemPanel->setObjectName(QStringLiteral("itemPanel"));
+    m_categoryList = new QListWidget(m_itemPanel);
+    m_categoryList->setObjectName(QStringLiteral("genreitems"));
+    m_categoryList->setIconSize(QSize(IconChooserDialog::kListIconEdge, IconChooserDialog::kListIconEdge));
+    m_categoryList->setSpacing(1);
+    m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_categoryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_categoryList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_categoryList->installEventFilter(this);
+    m_captionEdit = new QLineEdit(m_itemPanel);
     m_captionEdit->setObjectName(QStringLiteral("Edit1"));
     m_captionEdit->setMaxLength(200);
-    add = namedButton(itemPanel, "add", QStringLiteral("Add"));
-    rem = namedButton(itemPanel, "rem", QStringLiteral("Remove"));
-    gup = namedButton(itemPanel, "gup", QStringLiteral("Up"));
-    gdown = namedButton(itemPanel, "gdown", QStringLiteral("Down"));
+    m_addButton = namedButton(m_itemPanel, "add", QStringLiteral("Add"));
+    m_removeButton = namedButton(m_itemPanel, "rem", QStringLiteral("Remove"));
+    m_upButton = namedButton(m_itemPanel, "gup", QStringLiteral("Up"));
+    m_downButton = namedButton(m_itemPanel, "gdown", QStringLiteral("Down"));
     auto* side = new QVBoxLayout;
-    for (QPushButton* b : {rem, gup, gdown})
+    for (QPushButton* b : {m_removeButton, m_upButton, m_downButton})
         side->addWidget(b);
     side->addStretch();
-    auto* items = new QGridLayout(itemPanel);
-    items->addWidget(genreitems, 0, 0);
+    auto* items = new QGridLayout(m_itemPanel);
+    items->addWidget(m_categoryList, 0, 0);
     items->addLayout(side, 0, 1);
     items->addWidget(m_captionEdit, 1, 0);
-    items->addWidget(add, 1, 1);
+    items->addWidget(m_addButton, 1, 1);
     items->setRowStretch(0, 1);
 
     m_itemPopup = new QMenu(this);
     m_itemPopup->setObjectName(QStringLiteral("PopupMenu1"));
-    m_itemPopup->setTitle(itemPanel->title());
+    m_itemPopup->setTitle(m_itemPanel->title());
     m_renameAction = m_itemPopup->addAction(QStringLiteral("Rename Item"));
     m_renameAction->setObjectName(QStringLiteral("RenameItem1"));
     m_changeIconAction = m_itemPopup->addAction(QStringLiteral("Change Icon"));
     m_changeIconAction->setObjectName(QStringLiteral("chanegicon1"));
 
-    moreIcons = new ui::EffectLabel(QStringLiteral("More Icons at Tavik Homebase"), this);
-    moreIcons->setObjectName(QStringLiteral("moreIcons"));
-    moreIcons->setLink(true);
+    m_moreIconsLink = new ui::EffectLabel(QStringLiteral("More Icons at Tavik Homebase"), this);
+    m_moreIconsLink->setObjectName(QStringLiteral("moreIcons"));
+    m_moreIconsLink->setLink(true);
     // Red under the mouse; otherwise the link colour, which reads on the light dialog background
     // where white would vanish.
-    moreIcons->setColor(moreIcons->palette().color(QPalette::Link));
-    moreIcons->installEventFilter(this);
-    moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
-    OK = namedButton(this, "OK", QStringLiteral("OK"));
-    Cancel = namedButton(this, "Cancel", QStringLiteral("Cancel"));
-    Help = namedButton(this, "Help", QStringLiteral("Help"));
+    m_moreIconsLink->setColor(m_moreIconsLink->palette().color(QPalette::Link));
+    m_moreIconsLink->installEventFilter(this);
+    m_moreIconsLink->setMinimumWidth(m_moreIconsLink->sizeHint().width() + 6);
+    m_okButton = namedButton(this, "OK", QStringLiteral("OK"));
+    m_cancelButton = namedButton(this, "Cancel", QStringLiteral("Cancel"));
+    m_helpButton = namedButton(this, "Help", QStringLiteral("Help"));
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(moreIcons);
+    bottom->addWidget(m_moreIconsLink);
     bottom->addStretch();
-    for (QPushButton* b : {OK, Cancel, Help})
+    for (QPushButton* b : {m_okButton, m_cancelButton, m_helpButton})
         bottom->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(filePanel);
-    layout->addWidget(itemPanel, 1);
+    layout->addWidget(m_filePanel);
+    layout->addWidget(m_itemPanel, 1);
     layout->addLayout(bottom);
     resize(520, 480);
 
-    connect(crgf, &QPushButton::clicked, this, &CategoryEditor::newCategoryFileClicked);
-    connect(lgf, &QPushButton::clicked, this, &CategoryEditor::loadCategoryFileClicked);
-    connect(sgf, &QPushButton::clicked, this, &CategoryEditor::saveCategoryFileClicked);
-    connect(SaveAs, &QPushButton::clicked, this, &CategoryEditor::saveAsClicked);
-    connect(add, &QPushButton::clicked, this, &CategoryEditor::addCategoryClicked);
+    connect(m_newFileButton, &QPushButton::clicked, this, &CategoryEditor::newCategoryFileClicked);
+    connect(m_loadFileButton, &QPushButton::clicked, this, &CategoryEditor::loadCategoryFileClicked);
+    connect(m_saveFileButton, &QPushButton::clicked, this, &CategoryEditor::saveCategoryFileClicked);
+    connect(m_saveAsButton, &QPushButton::clicked, this, &CategoryEditor::saveAsClicked);
+    connect(m_addButton, &QPushButton::clicked, this, &CategoryEditor::addCategoryClicked);
     connect(m_captionEdit, &QLineEdit::returnPressed, this, &CategoryEditor::addCategoryClicked);
-    connect(rem, &QPushButton::clicked, this, &CategoryEditor::removeCategoryClicked);
-    connect(gup, &QPushButton::clicked, this, &CategoryEditor::moveUpClicked);
-    connect(gdown, &QPushButton::clicked, this, &CategoryEditor::moveDownClicked);
-    connect(OK, &QPushButton::clicked, this, &CategoryEditor::okClicked);
-    connect(Cancel, &QPushButton::clicked, this, &CategoryEditor::cancelClicked);
-    connect(Help, &QPushButton::clicked, this, &CategoryEditor::helpClicked);
-    connect(moreIcons, &ui::EffectLabel::clicked, this, &CategoryEditor::iconsHomePageClicked);
+    connect(m_removeButton, &QPushButton::clicked, this, &CategoryEditor::removeCategoryClicked);
+    connect(m_upButton, &QPushButton::clicked, this, &CategoryEditor::moveUpClicked);
+    connect(m_downButton, &QPushButton::clicked, this, &CategoryEditor::moveDownClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &CategoryEditor::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &CategoryEditor::cancelClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &CategoryEditor::helpClicked);
+    connect(m_moreIconsLink, &ui::EffectLabel::clicked, this, &CategoryEditor::iconsHomePageClicked);
     connect(m_renameAction, &QAction::triggered, this, &CategoryEditor::renameClicked);
     connect(m_changeIconAction, &QAction::triggered, this, &CategoryEditor::changeIconClicked);
-    connect(genreitems, &QListWidget::itemDoubleClicked, this, &CategoryEditor::renameClicked);
-    connect(genreitems, &QListWidget::itemChanged, this, &CategoryEditor::captionEdited);
-    connect(genreitems, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_itemPopup->popup(genreitems->viewport()->mapToGlobal(pos)); });
+    connect(m_categoryList, &QListWidget::itemDoubleClicked, this, &CategoryEditor::renameClicked);
+    connect(m_categoryList, &QListWidget::itemChanged, this, &CategoryEditor::captionEdited);
+    connect(m_categoryList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_itemPopup->popup(m_categoryList->viewport()->mapToGlobal(pos)); });
     updateButtons();
 }
 
@@ -150,34 +150,36 @@ QString CategoryEditor::iconsHomePage() {
 
 void CategoryEditor::applyTexts(const common::IniFile& file, const LanguageTables&, int) {
     const QString section = QStringLiteral("Genre");
-    filePanel->setTitle(windowText(file, section, 1));
-    crgf->setText(windowText(file, section, 2));
-    lgf->setText(windowText(file, section, 3));
-    sgf->setText(windowText(file, section, 4));
-    SaveAs->setText(windowText(file, section, 5));
-    itemPanel->setTitle(windowText(file, section, 6));
-    m_itemPopup->setTitle(itemPanel->title()); // never shown; names the menu like its list
-    rem->setText(windowText(file, section, 7));
-    gup->setText(windowText(file, section, 8));
-    gdown->setText(windowText(file, section, 9));
-    add->setText(windowText(file, section, 10));
-    OK->setText(windowText(file, section, 11));
-    Cancel->setText(windowText(file, section, 12));
-    Help->setText(windowText(file, section, 13));
+    m_filePanel->setTitle(windowText(file, section, 1));
+    m_newFileButton->setText(windowText(file, section, 2));
+    m_loadFileButton->setText(windowText(file, section, 3));
+    m_saveFileButton->setText(windowText(file, section, 4));
+    m_saveAsButton->setText(windowText(file, section, 5));
+    m_itemPanel->setTitle(windowText(file, section, 6));
+    m_itemPopup->setTitle(m_itemPanel->title()); // never shown; names the menu like its list
+    m_removeButton->setText(windowText(file, section, 7));
+    m_upButton->setText(windowText(file, section, 8));
+    m_downButton->setText(windowText(file, section, 9));
+    m_addButton->setText(windowText(file, section, 10));
+    m_okButton->setText(windowText(file, section, 11));
+    m_cancelButton->setText(windowText(file, section, 12));
+    m_helpButton->setText(windowText(file, section, 13));
     m_renameAction->setText(windowText(file, section, 14));
     m_changeIconAction->setText(windowText(file, section, 15));
-    moreIcons->setText(windowText(file, section, 17));
+    m_moreIconsLink->setText(windowText(file, section, 17));
 
     // Headings 11 points, buttons 10, the rest 9. The layout gives a longer caption its room, so
     // "Save As" keeps the size of the buttons beside it.
-    for (QGroupBox* g : {filePanel, itemPanel})
+    for (QGroupBox* g : {m_filePanel, m_itemPanel})
         setPointSize(g, 11);
-    for (QWidget* w : std::initializer_list<QWidget*>{genreitems, m_captionEdit, moreIcons})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_categoryList, m_captionEdit, m_moreIconsLink})
         setPointSize(w, 9);
-    for (QPushButton* b : {crgf, lgf, sgf, SaveAs, add, rem, gup, gdown, OK, Cancel, Help})
+    for (QPushButton* b :
+         {m_newFileButton, m_loadFileButton, m_saveFileButton, m_saveAsButton, m_addButton, m_removeButton,
+          m_upButton, m_downButton, m_okButton, m_cancelButton, m_helpButton})
         setPointSize(b, 10);
     // A little room beyond the measured text, so that rounding never cuts the link short.
-    moreIcons->setMinimumWidth(moreIcons->sizeHint().width() + 6);
+    m_moreIconsLink->setMinimumWidth(m_moreIconsLink->sizeHint().width() + 6);
 }
 
 void CategoryEditor::click() const {
@@ -205,39 +207,39 @@ void CategoryEditor::prepare() {
     load(m_currentFile);
     m_modified = false;
     setTitleToFile();
-    genreitems->setFocus();
+    m_categoryList->setFocus();
 }
 
 // --- The lists -----------------------------------------------------------------------------------
 
 int CategoryEditor::count() const {
-    return genreitems->count();
+    return m_categoryList->count();
 }
 
 QStringList CategoryEditor::captions() const {
     QStringList out;
-    for (int i = 0; i < genreitems->count(); ++i)
-        out << genreitems->item(i)->text();
+    for (int i = 0; i < m_categoryList->count(); ++i)
+        out << m_categoryList->item(i)->text();
     return out;
 }
 
 int CategoryEditor::pictureOf(int row) const {
-    const QListWidgetItem* item = genreitems->item(row);
+    const QListWidgetItem* item = m_categoryList->item(row);
     return item ? item->data(kPictureRole).toInt() : -1;
 }
 
 int CategoryEditor::selectedRow() const {
-    const QList<QListWidgetItem*> selected = genreitems->selectedItems();
-    return selected.isEmpty() ? -1 : genreitems->row(selected.constFirst());
+    const QList<QListWidgetItem*> selected = m_categoryList->selectedItems();
+    return selected.isEmpty() ? -1 : m_categoryList->row(selected.constFirst());
 }
 
 void CategoryEditor::select(int row) {
-    genreitems->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    m_categoryList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
 void CategoryEditor::clearLists() {
     m_filling = true;
-    genreitems->clear();
+    m_categoryList->clear();
     m_filling = false;
     m_iconSources.clear();
     m_genreimage.clear();
@@ -260,7 +262,7 @@ void CategoryEditor::appendCategory(const QString& caption, int picture, const Q
     auto* item = new QListWidgetItem(caption);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     item->setData(kCaptionRole, caption);
-    genreitems->addItem(item);
+    m_categoryList->addItem(item);
     m_filling = false;
     setPicture(item, picture);
     m_iconSources << iconSource;
@@ -269,7 +271,7 @@ void CategoryEditor::appendCategory(const QString& caption, int picture, const Q
 
 void CategoryEditor::updateButtons() {
     // Every reader takes the count as an 8-bit value: one more category would read back as none.
-    add->setEnabled(genreitems->count() < categoryfile::kMaxCategories);
+    m_addButton->setEnabled(m_categoryList->count() < categoryfile::kMaxCategories);
 }
 
 void CategoryEditor::setTitleToFile() {
@@ -292,7 +294,7 @@ bool CategoryEditor::load(const QString& path) {
     for (const categoryfile::Category& c : contents.categories)
         appendCategory(standard ? standardcategories::caption(m_state.language, c.caption) : c.caption,
                        c.iconNumber, c.iconSource);
-    genreitems->scrollToTop();
+    m_categoryList->scrollToTop();
     updateButtons();
     return true;
 }
@@ -310,7 +312,7 @@ void CategoryEditor::newCategoryFileClicked() {
 
 void CategoryEditor::loadCategoryFileClicked() {
     click();
-    const QString chosen = m_services.choosers.openFile({lgf->text(),
+    const QString chosen = m_services.choosers.openFile({m_loadFileButton->text(),
                                                          categoryfile::startFolder(m_state.programFolder),
                                                          categoryfile::filter(),
                                                          categoryfile::defaultSuffix(),
@@ -337,7 +339,7 @@ bool CategoryEditor::saveAsClicked() {
 bool CategoryEditor::save() {
     if (m_currentFile.isEmpty())
         return saveAs();
-    if (genreitems->count() == 0) {
+    if (m_categoryList->count() == 0) {
         message(u"M24");
         return false;
     }
@@ -347,11 +349,11 @@ bool CategoryEditor::save() {
 }
 
 bool CategoryEditor::saveAs() {
-    if (genreitems->count() == 0) {
+    if (m_categoryList->count() == 0) {
         message(u"M24");
         return false;
     }
-    const QString chosen = m_services.choosers.saveFile({SaveAs->text(),
+    const QString chosen = m_services.choosers.saveFile({m_saveAsButton->text(),
                                                          categoryfile::startFolder(m_state.programFolder),
                                                          categoryfile::filter(),
                                                          categoryfile::defaultSuffix(),
@@ -364,8 +366,8 @@ bool CategoryEditor::saveAs() {
 
 bool CategoryEditor::writeTo(const QString& path) {
     QList<categoryfile::Entry> entries;
-    for (int i = 0; i < genreitems->count(); ++i)
-        entries.append({genreitems->item(i)->text(), m_iconSources.value(i)});
+    for (int i = 0; i < m_categoryList->count(); ++i)
+        entries.append({m_categoryList->item(i)->text(), m_iconSources.value(i)});
     QString failed;
     if (!categoryfile::write(path, entries, &failed)) {
         // Either the file itself or a category's icon that could not be brought beside it.
@@ -399,19 +401,19 @@ void CategoryEditor::addCategoryClicked() {
         m_captionEdit->setFocus();
         return;
     }
-    if (genreitems->count() >= categoryfile::kMaxCategories || !m_iconChooser ||
+    if (m_categoryList->count() >= categoryfile::kMaxCategories || !m_iconChooser ||
         !m_iconChooser->execute(IconChooserDialog::Mode::Add))
         return;
     const QString icon = m_iconChooser->chosenIcon();
     appendCategory(caption, appendImage(icon), icon);
-    genreitems->scrollToBottom();
+    m_categoryList->scrollToBottom();
     m_captionEdit->clear();
     m_modified = true;
 }
 
 void CategoryEditor::removeCategoryClicked() {
     click();
-    if (genreitems->count() == 0) {
+    if (m_categoryList->count() == 0) {
         message(u"M17");
         return;
     }
@@ -421,7 +423,7 @@ void CategoryEditor::removeCategoryClicked() {
         return;
     }
     m_filling = true;
-    delete genreitems->takeItem(row);
+    delete m_categoryList->takeItem(row);
     m_filling = false;
     m_iconSources.removeAt(row);
     m_modified = true;
@@ -429,8 +431,8 @@ void CategoryEditor::removeCategoryClicked() {
 }
 
 void CategoryEditor::swapWith(int row, int other) {
-    QListWidgetItem* a = genreitems->item(row);
-    QListWidgetItem* b = genreitems->item(other);
+    QListWidgetItem* a = m_categoryList->item(row);
+    QListWidgetItem* b = m_categoryList->item(other);
     m_filling = true;
     const QString caption = a->text();
     a->setText(b->text());
@@ -448,7 +450,7 @@ void CategoryEditor::swapWith(int row, int other) {
 
 void CategoryEditor::moveUpClicked() {
     click();
-    if (genreitems->count() == 0) {
+    if (m_categoryList->count() == 0) {
         message(u"M19");
         return;
     }
@@ -466,7 +468,7 @@ void CategoryEditor::moveUpClicked() {
 
 void CategoryEditor::moveDownClicked() {
     click();
-    if (genreitems->count() == 0) {
+    if (m_categoryList->count() == 0) {
         message(u"M21");
         return;
     }
@@ -475,7 +477,7 @@ void CategoryEditor::moveDownClicked() {
         message(u"M16");
         return;
     }
-    if (row == genreitems->count() - 1) {
+    if (row == m_categoryList->count() - 1) {
         message(u"M20");
         return;
     }
@@ -483,11 +485,11 @@ void CategoryEditor::moveDownClicked() {
 }
 
 void CategoryEditor::renameClicked() {
-    if (genreitems->count() == 0)
+    if (m_categoryList->count() == 0)
         return;
     m_modified = true;
     const int row = std::max(selectedRow(), 0);
-    QListWidgetItem* item = genreitems->item(row);
+    QListWidgetItem* item = m_categoryList->item(row);
     if (askNewCaption) {
         const QString caption = askNewCaption(item->text());
         if (!caption.isEmpty())
@@ -495,18 +497,18 @@ void CategoryEditor::renameClicked() {
         return;
     }
     select(row);
-    genreitems->editItem(item);
+    m_categoryList->editItem(item);
 }
 
 bool CategoryEditor::renameCategory(const QString& caption) {
-    if (genreitems->count() == 0)
+    if (m_categoryList->count() == 0)
         return false;
     const QString text = caption.trimmed();
     if (text.isEmpty()) {
         message(u"M6");
         return false;
     }
-    QListWidgetItem* item = genreitems->item(std::max(selectedRow(), 0));
+    QListWidgetItem* item = m_categoryList->item(std::max(selectedRow(), 0));
     m_filling = true;
     item->setText(text);
     item->setData(kCaptionRole, text);
@@ -527,10 +529,10 @@ void CategoryEditor::captionEdited(QListWidgetItem* item) {
     if (text.isEmpty()) {
         // An empty caption would read back as nothing; the old one stays and the edit reopens.
         message(u"M6");
-        const int row = genreitems->row(item);
+        const int row = m_categoryList->row(item);
         QTimer::singleShot(0, this, [this, row] {
-            if (QListWidgetItem* again = genreitems->item(row))
-                genreitems->editItem(again);
+            if (QListWidgetItem* again = m_categoryList->item(row))
+                m_categoryList->editItem(again);
         });
         return;
     }
@@ -538,12 +540,12 @@ void CategoryEditor::captionEdited(QListWidgetItem* item) {
 }
 
 void CategoryEditor::changeIconClicked() {
-    if (genreitems->count() == 0 || !m_iconChooser ||
+    if (m_categoryList->count() == 0 || !m_iconChooser ||
         !m_iconChooser->execute(IconChooserDialog::Mode::Change))
         return;
     const int row = std::max(selectedRow(), 0);
     const QString icon = m_iconChooser->chosenIcon();
-    setPicture(genreitems->item(row), appendImage(icon));
+    setPicture(m_categoryList->item(row), appendImage(icon));
     m_iconSources[row] = icon;
     m_modified = true;
 }
@@ -563,16 +565,16 @@ void CategoryEditor::categoryListKeyPressed(int key) {
 }
 
 bool CategoryEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == genreitems && event->type() == QEvent::KeyPress) {
+    if (watched == m_categoryList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Delete || key == Qt::Key_F2 || key == Qt::Key_Space) {
             categoryListKeyPressed(key);
             return true;
         }
-    } else if (watched == moreIcons && event->type() == QEvent::Enter) {
-        moreIcons->setColor(Qt::red);
-    } else if (watched == moreIcons && event->type() == QEvent::Leave) {
-        moreIcons->setColor(moreIcons->palette().color(QPalette::Link));
+    } else if (watched == m_moreIconsLink && event->type() == QEvent::Enter) {
+        m_moreIconsLink->setColor(Qt::red);
+    } else if (watched == m_moreIconsLink && event->type() == QEvent::Leave) {
+        m_moreIconsLink->setColor(m_moreIconsLink->palette().color(QPalette::Link));
     }
     return QDialog::eventFilter(watched, event);
 }

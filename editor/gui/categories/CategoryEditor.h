@@ -80,26 +80,6 @@ public:
 
     static QString iconsHomePage();
 
-    QGroupBox* filePanel;
-    QGroupBox* itemPanel;
-    QPushButton* crgf;
-    QPushButton* lgf;
-    QPushButton* sgf;
-    QPushButton* SaveAs;
-    QListWidget* genreitems;
-    QLineEdit* m_captionEdit;
-    QPushButton* add;
-    QPushButton* rem;
-    QPushButton* gup;
-    QPushButton* gdown;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
-    QMenu* m_itemPopup;
-    QAction* m_renameAction;
-    QAction* m_changeIconAction;
-    ui::EffectLabel* moreIcons;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -118,6 +98,26 @@ private:
     void captionEdited(QListWidgetItem* item);
     void setTitleToFile();
     void updateButtons();
+
+    QGroupBox* m_filePanel;
+    QGroupBox* m_itemPanel;
+    QPushButton* m_newFileButton;
+    QPushButton* m_loadFileButton;
+    QPushButton* m_saveFileButton;
+    QPushButton* m_saveAsButton;
+    QListWidget* m_categoryList;
+    QLineEdit* m_captionEdit;
+    QPushButton* m_addButton;
+    QPushButton* m_removeButton;
+    QPushButton* m_upButton;
+    QPushButton* m_downButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
+    QMenu* m_itemPopup;
+    QAction* m_renameAction;
+    QAction* m_changeIconAction;
+    ui::EffectLabel* m_moreIconsLink;
 
     EditorState& m_state;
     ui::Services m_services;

@@ -35,59 +35,59 @@ IconChooserDialog::IconChooserDialog(EditorState& state, ui::Services services, 
 
     m_packPanel = new QGroupBox(QStringLiteral("Icon Pack Selection Control"), this);
     m_packPanel->setObjectName(QStringLiteral("Panel1"));
-    ipwahl = new QComboBox(m_packPanel);
-    ipwahl->setObjectName(QStringLiteral("ipwahl"));
-    genreitems = new QListWidget(m_packPanel);
-    genreitems->setObjectName(QStringLiteral("genreitems"));
-    genreitems->setViewMode(QListView::IconMode);
-    genreitems->setIconSize(QSize(kListIconEdge, kListIconEdge));
-    genreitems->setGridSize(QSize(62, 62));
-    genreitems->setResizeMode(QListView::Adjust);
-    genreitems->setMovement(QListView::Static);
-    genreitems->setUniformItemSizes(true);
-    genreitems->setSelectionMode(QAbstractItemView::SingleSelection);
-    genreitems->setSpacing(2);
+    m_packBox = new QComboBox(m_packPanel);
+    m_packBox->setObjectName(QStringLiteral("ipwahl"));
+    m_iconList = new QListWidget(m_packPanel);
+    m_iconList->setObjectName(QStringLiteral("genreitems"));
+    m_iconList->setViewMode(QListView::IconMode);
+    m_iconList->setIconSize(QSize(kListIconEdge, kListIconEdge));
+    m_iconList->setGridSize(QSize(62, 62));
+    m_iconList->setResizeMode(QListView::Adjust);
+    m_iconList->setMovement(QListView::Static);
+    m_iconList->setUniformItemSizes(true);
+    m_iconList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_iconList->setSpacing(2);
     auto* panel = new QVBoxLayout(m_packPanel);
-    panel->addWidget(ipwahl);
-    panel->addWidget(genreitems, 1);
+    panel->addWidget(m_packBox);
+    panel->addWidget(m_iconList, 1);
 
-    OK = new QPushButton(QStringLiteral("OK"), this);
-    OK->setObjectName(QStringLiteral("OK"));
-    OK->setDefault(true);
-    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    Cancel->setObjectName(QStringLiteral("Cancel"));
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(OK);
-    buttons->addWidget(Cancel);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_packPanel, 1);
     layout->addLayout(buttons);
     resize(470, 400);
 
-    connect(ipwahl, &QComboBox::currentIndexChanged, this, &IconChooserDialog::iconPackChanged);
-    connect(genreitems, &QListWidget::itemClicked, this, &IconChooserDialog::iconClicked);
+    connect(m_packBox, &QComboBox::currentIndexChanged, this, &IconChooserDialog::iconPackChanged);
+    connect(m_iconList, &QListWidget::itemClicked, this, &IconChooserDialog::iconClicked);
     // A double-click chooses the icon at once.
-    connect(genreitems, &QListWidget::itemDoubleClicked, this, &IconChooserDialog::okClicked);
-    connect(OK, &QPushButton::clicked, this, &IconChooserDialog::okClicked);
-    connect(Cancel, &QPushButton::clicked, this, &IconChooserDialog::cancelClicked);
+    connect(m_iconList, &QListWidget::itemDoubleClicked, this, &IconChooserDialog::okClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &IconChooserDialog::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &IconChooserDialog::cancelClicked);
 }
 
 void IconChooserDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     setWindowTitle(tables.text(u"T12"));
     m_packPanel->setTitle(windowText(file, u"IconWahl", 1));
-    OK->setText(windowText(file, u"IconWahl", 2));
-    Cancel->setText(windowText(file, u"IconWahl", 3));
+    m_okButton->setText(windowText(file, u"IconWahl", 2));
+    m_cancelButton->setText(windowText(file, u"IconWahl", 3));
     QFont heading = m_packPanel->font();
     heading.setPointSize(11);
     m_packPanel->setFont(heading);
-    for (QWidget* w : std::initializer_list<QWidget*>{ipwahl, genreitems}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_packBox, m_iconList}) {
         QFont f = w->font();
         f.setPointSize(9);
         w->setFont(f);
     }
-    for (QPushButton* b : {OK, Cancel}) {
+    for (QPushButton* b : {m_okButton, m_cancelButton}) {
         QFont f = b->font();
         f.setPointSize(10);
         b->setFont(f);
@@ -117,21 +117,21 @@ void IconChooserDialog::prepare(Mode mode) {
     const QString packs = iconpacks::folder(m_state.programFolder);
     if (!m_listed) {
         m_listed = true;
-        const QSignalBlocker block(ipwahl);
-        ipwahl->clear();
+        const QSignalBlocker block(m_packBox);
+        m_packBox->clear();
         for (const int pack : iconpacks::installed(packs))
-            ipwahl->addItem(iconpacks::entryText(pack));
-        ipwahl->setCurrentIndex(ipwahl->count() > 0 ? 0 : -1);
+            m_packBox->addItem(iconpacks::entryText(pack));
+        m_packBox->setCurrentIndex(m_packBox->count() > 0 ? 0 : -1);
     }
-    loadPack(iconpacks::packOfEntry(ipwahl->currentText()));
+    loadPack(iconpacks::packOfEntry(m_packBox->currentText()));
 }
 
 void IconChooserDialog::iconPackChanged() {
-    loadPack(iconpacks::packOfEntry(ipwahl->currentText()));
+    loadPack(iconpacks::packOfEntry(m_packBox->currentText()));
 }
 
 void IconChooserDialog::loadPack(int pack) {
-    genreitems->clear();
+    m_iconList->clear();
     if (pack <= 0)
         return;
     const QString packs = iconpacks::folder(m_state.programFolder);
@@ -144,7 +144,7 @@ void IconChooserDialog::loadPack(int pack) {
                                      environmentfiles::cannotOpenText(m_state.language, file));
             return;
         }
-        auto* item = new QListWidgetItem(loadIconFile(file), iconpacks::iconNumber(m), genreitems);
+        auto* item = new QListWidgetItem(loadIconFile(file), iconpacks::iconNumber(m), m_iconList);
         item->setData(kIconFileRole, file);
         item->setTextAlignment(Qt::AlignHCenter);
     }
@@ -156,7 +156,7 @@ void IconChooserDialog::iconClicked() {
 
 void IconChooserDialog::okClicked() {
     click();
-    const QList<QListWidgetItem*> selected = genreitems->selectedItems();
+    const QList<QListWidgetItem*> selected = m_iconList->selectedItems();
     if (selected.isEmpty()) {
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M25"));
         return;

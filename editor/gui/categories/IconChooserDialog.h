@@ -40,20 +40,19 @@ public:
     // overwritten on disk later while the dialog still shows the old one.
     static QIcon loadIconFile(const QString& path);
 
+private:
+    void click() const;
+    void loadPack(int pack);
     void iconPackChanged();
     void iconClicked();
     void okClicked();
     void cancelClicked();
 
     QGroupBox* m_packPanel;
-    QComboBox* ipwahl;
-    QListWidget* genreitems;
-    QPushButton* OK;
-    QPushButton* Cancel;
-
-private:
-    void click() const;
-    void loadPack(int pack);
+    QComboBox* m_packBox;
+    QListWidget* m_iconList;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
 
     EditorState& m_state;
     ui::Services m_services;

@@ -16,23 +16,24 @@ CheckChoiceDialog::CheckChoiceDialog(ItemDialogContext& context, QWidget* parent
                                          "the one you want to use."));
     m_explanation->setWordWrap(true);
     m_itemName = heading({});
+    m_itemName->setObjectName(QStringLiteral("itemName"));
     m_itemFileName = label({});
     m_folderList = new QListWidget(this);
     m_folderList->setObjectName(QStringLiteral("folderList"));
-    okbtn = button(QStringLiteral("okbtn"), QStringLiteral("OK"));
-    okbtn->setDefault(true);
-    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+    m_okButton = button(QStringLiteral("okbtn"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    m_helpButton = button(QStringLiteral("help"), QStringLiteral("Help"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_explanation);
     layout->addWidget(m_itemName);
     layout->addWidget(m_itemFileName);
     layout->addWidget(m_folderList, 1);
-    layout->addLayout(buttonRow({okbtn, help}));
+    layout->addLayout(buttonRow({m_okButton, m_helpButton}));
     resize(520, 320);
 
-    connect(okbtn, &QPushButton::clicked, this, &CheckChoiceDialog::okClicked);
-    connect(help, &QPushButton::clicked, this, &CheckChoiceDialog::helpClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &CheckChoiceDialog::okClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &CheckChoiceDialog::helpClicked);
     connect(m_folderList, &QListWidget::itemDoubleClicked, this, &CheckChoiceDialog::okClicked);
 }
 
@@ -40,8 +41,8 @@ void CheckChoiceDialog::applyTexts(const common::IniFile& file, const LanguageTa
     const QString s = QStringLiteral("Check");
     setWindowTitle(tables.text(u"T10"));
     m_explanation->setText(windowText(file, s, 1));
-    okbtn->setText(windowText(file, s, 2));
-    help->setText(windowText(file, s, 3));
+    m_okButton->setText(windowText(file, s, 2));
+    m_helpButton->setText(windowText(file, s, 3));
 }
 
 void CheckChoiceDialog::prepare(const QString& name, const QString& fileName, const QStringList& folders) {

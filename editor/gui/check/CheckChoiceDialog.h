@@ -20,15 +20,17 @@ public:
     void prepare(const QString& name, const QString& fileName, const QStringList& folders);
     int chosenFolder() const;
 
-    void okClicked();
-    void helpClicked();
     // Escape and the window system's close request change nothing.
     void reject() override {}
+
+private:
+    void okClicked();
+    void helpClicked();
 
     QLabel* m_explanation;
     QLabel* m_itemName;
     QLabel* m_itemFileName;
     QListWidget* m_folderList;
-    QPushButton* okbtn;
-    QPushButton* help;
+    QPushButton* m_okButton;
+    QPushButton* m_helpButton;
 };

@@ -50,34 +50,34 @@ CheckSummaryDialog::CheckSummaryDialog(ItemDialogContext& context, QWidget* pare
     m_heading = heading(QStringLiteral("Check Project Summary"));
     m_removedLabel = label(QStringLiteral("List of removed items."));
     m_replacedLabel = label(QStringLiteral("List of replaced items"));
-    rem_grid = listGrid(QStringLiteral("rem_grid"), 5, this);
-    rem_grid->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Name"),
-                                         QStringLiteral("File Name"), QStringLiteral("CD Path"),
-                                         QStringLiteral("File Source Location")});
-    rep_grid = listGrid(QStringLiteral("rep_grid"), 7, this);
-    rep_grid->setHorizontalHeaderLabels(
+    m_removedGrid = listGrid(QStringLiteral("rem_grid"), 5, this);
+    m_removedGrid->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("Name"),
+                                              QStringLiteral("File Name"), QStringLiteral("CD Path"),
+                                              QStringLiteral("File Source Location")});
+    m_replacedGrid = listGrid(QStringLiteral("rep_grid"), 7, this);
+    m_replacedGrid->setHorizontalHeaderLabels(
         {QStringLiteral("No."), QStringLiteral("Name"), QStringLiteral("File Name"),
          QStringLiteral("New CD Path"), QStringLiteral("Old CD Path"),
          QStringLiteral("New File Source Location"), QStringLiteral("Old File Source Location")});
     m_nothingToRepair = label(QStringLiteral("Nothing to repair: every item was found where it belongs."),
                               QStringLiteral("nothingToRepair"));
     m_nothingToRepair->setAlignment(Qt::AlignCenter);
-    okbtn = button(QStringLiteral("okbtn"), QStringLiteral("Close"));
-    okbtn->setDefault(true);
-    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+    m_okButton = button(QStringLiteral("okbtn"), QStringLiteral("Close"));
+    m_okButton->setDefault(true);
+    m_helpButton = button(QStringLiteral("help"), QStringLiteral("Help"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_removedLabel);
-    layout->addWidget(rem_grid, 1);
+    layout->addWidget(m_removedGrid, 1);
     layout->addWidget(m_replacedLabel);
-    layout->addWidget(rep_grid, 1);
+    layout->addWidget(m_replacedGrid, 1);
     layout->addWidget(m_nothingToRepair, 1);
-    layout->addLayout(buttonRow({okbtn, help}));
+    layout->addLayout(buttonRow({m_okButton, m_helpButton}));
     resize(760, 480);
 
-    connect(okbtn, &QPushButton::clicked, this, &CheckSummaryDialog::okClicked);
-    connect(help, &QPushButton::clicked, this, &CheckSummaryDialog::helpClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &CheckSummaryDialog::okClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &CheckSummaryDialog::helpClicked);
 }
 
 void CheckSummaryDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
@@ -86,11 +86,11 @@ void CheckSummaryDialog::applyTexts(const common::IniFile& file, const LanguageT
     m_heading->setText(windowText(file, s, 1));
     m_removedLabel->setText(windowText(file, s, 2));
     m_replacedLabel->setText(windowText(file, s, 3));
-    okbtn->setText(windowText(file, s, 4));
-    help->setText(windowText(file, s, 5));
+    m_okButton->setText(windowText(file, s, 4));
+    m_helpButton->setText(windowText(file, s, 5));
     m_nothingToRepair->setText(windowText(file, s, 6));
-    setTitles(rem_grid, tables, {u"T31", u"T32", u"T33", u"T34", u"T35"});
-    setTitles(rep_grid, tables, {u"T31", u"T32", u"T33", u"T36", u"T37", u"T38", u"T39"});
+    setTitles(m_removedGrid, tables, {u"T31", u"T32", u"T33", u"T34", u"T35"});
+    setTitles(m_replacedGrid, tables, {u"T31", u"T32", u"T33", u"T36", u"T37", u"T38", u"T39"});
 }
 
 void CheckSummaryDialog::prepare(const projectcheck::Report& report) {
@@ -101,10 +101,11 @@ void CheckSummaryDialog::prepare(const projectcheck::Report& report) {
     for (const auto& r : report.replaced)
         replaced.push_back(
             {r.name, r.fileName, r.newCdPath, r.oldCdPath, r.newSourceLocation, r.oldSourceLocation});
-    fill(rem_grid, removed);
-    fill(rep_grid, replaced);
+    fill(m_removedGrid, removed);
+    fill(m_replacedGrid, replaced);
     const bool nothing = !report.changedAnything();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_removedLabel, rem_grid, m_replacedLabel, rep_grid})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_removedLabel, m_removedGrid, m_replacedLabel, m_replacedGrid})
         w->setVisible(!nothing);
     m_nothingToRepair->setVisible(nothing);
 }

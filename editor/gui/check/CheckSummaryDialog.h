@@ -19,17 +19,16 @@ public:
     // Fills both lists from the report without showing the dialog.
     void prepare(const projectcheck::Report& report);
 
+private:
     void okClicked();
     void helpClicked();
 
-    QTableWidget* rem_grid;
-    QTableWidget* rep_grid;
-    QPushButton* okbtn;
-    QPushButton* help;
+    QTableWidget* m_removedGrid;
+    QTableWidget* m_replacedGrid;
+    QPushButton* m_okButton;
+    QPushButton* m_helpButton;
     // Shown in place of both lists when the check found nothing to repair.
     QLabel* m_nothingToRepair;
-
-private:
     QLabel* m_heading;
     QLabel* m_removedLabel;
     QLabel* m_replacedLabel;

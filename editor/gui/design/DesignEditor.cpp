@@ -66,28 +66,27 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - Menu Design Editor"));
     setModal(true);
 
-    filePanel = new QGroupBox(QStringLiteral("File Control"), this);
-    filePanel->setObjectName(QStringLiteral("filePanel"));
-    m_captions.push_back({QStringLiteral("E1"), [this](const QString& t) { filePanel->setTitle(t); }});
-    ngf = button(filePanel, "ngf", QStringLiteral("New"), "E2");
-    lgf = button(filePanel, "lgf", QStringLiteral("Load"), "E3");
-    crgf = button(filePanel, "crgf", QStringLiteral("Save"), "E4");
-    SaveAs = button(filePanel, "SaveAs", QStringLiteral("Save As"), "E5");
-    auto* fileButtons = new QVBoxLayout(filePanel);
-    for (QPushButton* b : {ngf, lgf, crgf, SaveAs})
+    m_filePanel = new QGroupBox(QStringLiteral("File Control"), this);
+    m_filePanel->setObjectName(QStringLiteral("filePanel"));
+    m_captions.push_back({QStringLiteral("E1"), [this](const QString& t) { m_filePanel->setTitle(t); }});
+    m_newButton = button(m_filePanel, "ngf", QStringLiteral("New"), "E2");
+    m_loadButton = button(m_filePanel, "lgf", QStringLiteral("Load"), "E3");
+    m_saveButton = button(m_filePanel, "crgf", QStringLiteral("Save"), "E4");
+    m_saveAsButton = button(m_filePanel, "SaveAs", QStringLiteral("Save As"), "E5");
+    auto* fileButtons = new QVBoxLayout(m_filePanel);
+    for (QPushButton* b : {m_newButton, m_loadButton, m_saveButton, m_saveAsButton})
         fileButtons->addWidget(b);
     fileButtons->addStretch();
 
-    samplePanel = new QGroupBox(QStringLiteral("Preview"), this);
-    samplePanel->setObjectName(QStringLiteral("samplePanel"));
-    m_captions.push_back({QStringLiteral("E6"), [this](const QString& t) { samplePanel->setTitle(t); }});
-    sample = new DesignSample(samplePanel);
-    testbtn = sample->testbtn;
-    auto* sampleLayout = new QVBoxLayout(samplePanel);
-    sampleLayout->addWidget(sample);
+    m_samplePanel = new QGroupBox(QStringLiteral("Preview"), this);
+    m_samplePanel->setObjectName(QStringLiteral("samplePanel"));
+    m_captions.push_back({QStringLiteral("E6"), [this](const QString& t) { m_samplePanel->setTitle(t); }});
+    m_sample = new DesignSample(m_samplePanel);
+    auto* sampleLayout = new QVBoxLayout(m_samplePanel);
+    sampleLayout->addWidget(m_sample);
 
-    tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
     const std::pair<QWidget*, const char*> pages[] = {
         {createBackgroundPage(), "E7"}, {createBoxPage(), "E8"},      {createButtonPage(), "E9"},
         {createFontPage(), "E10"},      {createSoundPage(), "E11_2"}, {createAppearancePage(), "E11"}};
@@ -95,39 +94,40 @@ DesignEditor::DesignEditor(EditorState& state, ui::Services services, QWidget* p
                                   QStringLiteral("B&utton Control"),  QStringLiteral("&Font Control"),
                                   QStringLiteral("&Sound Control"),   QStringLiteral("Appearance Control")};
     for (int i = 0; i < 6; ++i) {
-        tabs->addTab(pages[i].first, pageTitles[i]);
+        m_tabs->addTab(pages[i].first, pageTitles[i]);
         m_captions.push_back(
-            {QLatin1String(pages[i].second), [this, i](const QString& t) { tabs->setTabText(i, t); }});
+            {QLatin1String(pages[i].second), [this, i](const QString& t) { m_tabs->setTabText(i, t); }});
     }
 
-    moreDesigns = new ui::EffectLabel(QStringLiteral("More Designs at Tavik Homebase"), this);
-    moreDesigns->setObjectName(QStringLiteral("moreDesigns"));
-    moreDesigns->setLink(true);
+    m_moreDesignsLink = new ui::EffectLabel(QStringLiteral("More Designs at Tavik Homebase"), this);
+    m_moreDesignsLink->setObjectName(QStringLiteral("moreDesigns"));
+    m_moreDesignsLink->setLink(true);
     // Red under the mouse; otherwise the link colour, which reads on the light dialog background
     // where white would vanish.
-    moreDesigns->setColor(moreDesigns->palette().color(QPalette::Link));
-    moreDesigns->installEventFilter(this);
-    m_captions.push_back({QStringLiteral("E142"), [this](const QString& t) { moreDesigns->setText(t); }});
-    OK = button(this, "zGradBtn3", QStringLiteral("OK"), "E131");
-    Cancel = button(this, "zGradBtn4", QStringLiteral("Cancel"), "E132");
-    help = button(this, "help", QStringLiteral("Help"), "E133");
-    Info = button(this, "Info", QStringLiteral("Info"), "E134");
-    OK->setDefault(true);
+    m_moreDesignsLink->setColor(m_moreDesignsLink->palette().color(QPalette::Link));
+    m_moreDesignsLink->installEventFilter(this);
+    m_captions.push_back(
+        {QStringLiteral("E142"), [this](const QString& t) { m_moreDesignsLink->setText(t); }});
+    m_okButton = button(this, "zGradBtn3", QStringLiteral("OK"), "E131");
+    m_cancelButton = button(this, "zGradBtn4", QStringLiteral("Cancel"), "E132");
+    m_helpButton = button(this, "help", QStringLiteral("Help"), "E133");
+    m_aboutButton = button(this, "Info", QStringLiteral("Info"), "E134");
+    m_okButton->setDefault(true);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(moreDesigns);
+    bottom->addWidget(m_moreDesignsLink);
     bottom->addStretch();
-    for (QPushButton* b : {OK, Cancel, help, Info})
+    for (QPushButton* b : {m_okButton, m_cancelButton, m_helpButton, m_aboutButton})
         bottom->addWidget(b);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(filePanel);
-    top->addWidget(samplePanel, 1);
+    top->addWidget(m_filePanel);
+    top->addWidget(m_samplePanel, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(tabs, 1);
+    layout->addWidget(m_tabs, 1);
     layout->addLayout(bottom);
 
-    splashPreview = new SplashPreviewDialog(this);
+    m_splashPreview = new SplashPreviewDialog(this);
     for (int key = RefusedMedia; key <= LastText; ++key)
         m_texts.insert(key, QString::fromUtf8(kEnglishTexts[key - RefusedMedia]));
     connectSettings();
@@ -175,36 +175,38 @@ QSpinBox* DesignEditor::spinBox(QWidget* parent, const char* name, int maximum) 
 
 QWidget* DesignEditor::createBackgroundPage() {
     auto* page = new QWidget;
-    backStart = colorBox(page, "bcw");
-    backEnd = colorBox(page, "becw");
-    bandmode = button(page, "bandmode", QStringLiteral("Set Bandmode"), "E14");
-    loadbtmpok = button(page, "loadbtmpok", QStringLiteral("load Bitmap"), "E15");
-    clearbmp = button(page, "clearbmp", QStringLiteral("clear Bitmap"), "E16");
-    bmpmode = button(page, "bmpmode", QStringLiteral("set Bitmapmode"), "E17");
-    bmptmcb = choice(
+    m_backgroundStartColour = colorBox(page, "bcw");
+    m_backgroundEndColour = colorBox(page, "becw");
+    m_backgroundBandButton = button(page, "bandmode", QStringLiteral("Set Bandmode"), "E14");
+    m_loadBackgroundButton = button(page, "loadbtmpok", QStringLiteral("load Bitmap"), "E15");
+    m_clearBackgroundButton = button(page, "clearbmp", QStringLiteral("clear Bitmap"), "E16");
+    m_backgroundBitmapModeButton = button(page, "bmpmode", QStringLiteral("set Bitmapmode"), "E17");
+    m_backgroundPlacementBox = choice(
         page, "bmptmcb",
         {QStringLiteral("Center"), QStringLiteral("None"), QStringLiteral("Stretch"), QStringLiteral("Tile")},
         19);
-    bandsel = new StatusMark("bandsel", QStringLiteral("Band Mode"), page);
-    bmpsel = new StatusMark("bmpsel", QStringLiteral("Bitmap Mode"), page);
-    modebmp = new StatusMark("modebmp", QStringLiteral("Bitmap Loaded"), page);
-    for (const auto& [mark, key] : {std::pair{bandsel, "E23"}, {bmpsel, "E24"}, {modebmp, "E25"}})
+    m_backgroundBandMark = new StatusMark("bandsel", QStringLiteral("Band Mode"), page);
+    m_backgroundBitmapModeMark = new StatusMark("bmpsel", QStringLiteral("Bitmap Mode"), page);
+    m_backgroundBitmapLoadedMark = new StatusMark("modebmp", QStringLiteral("Bitmap Loaded"), page);
+    for (const auto& [mark, key] : {std::pair{m_backgroundBandMark, "E23"},
+                                    {m_backgroundBitmapModeMark, "E24"},
+                                    {m_backgroundBitmapLoadedMark, "E25"}})
         m_captions.push_back({QLatin1String(key), [m = mark](const QString& t) { m->setCaption(t); }});
 
     auto* grid = new QGridLayout(page);
     grid->addWidget(label(page, QStringLiteral("Startcolor:"), "E12"), 0, 0);
-    grid->addWidget(backStart, 0, 1);
+    grid->addWidget(m_backgroundStartColour, 0, 1);
     grid->addWidget(label(page, QStringLiteral("Endcolor:"), "E13"), 1, 0);
-    grid->addWidget(backEnd, 1, 1);
-    grid->addWidget(bandmode, 2, 1);
+    grid->addWidget(m_backgroundEndColour, 1, 1);
+    grid->addWidget(m_backgroundBandButton, 2, 1);
     grid->addWidget(label(page, QStringLiteral("Tile Mode:"), "E18"), 3, 0);
-    grid->addWidget(bmptmcb, 3, 1);
-    grid->addWidget(loadbtmpok, 0, 2);
-    grid->addWidget(clearbmp, 1, 2);
-    grid->addWidget(bmpmode, 2, 2);
-    grid->addWidget(bandsel, 0, 3);
-    grid->addWidget(bmpsel, 1, 3);
-    grid->addWidget(modebmp, 2, 3);
+    grid->addWidget(m_backgroundPlacementBox, 3, 1);
+    grid->addWidget(m_loadBackgroundButton, 0, 2);
+    grid->addWidget(m_clearBackgroundButton, 1, 2);
+    grid->addWidget(m_backgroundBitmapModeButton, 2, 2);
+    grid->addWidget(m_backgroundBandMark, 0, 3);
+    grid->addWidget(m_backgroundBitmapModeMark, 1, 3);
+    grid->addWidget(m_backgroundBitmapLoadedMark, 2, 3);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(4, 1);
     return page;
@@ -214,30 +216,31 @@ QWidget* DesignEditor::createBoxPage() {
     auto* page = new QWidget;
     auto* group = new QGroupBox(QStringLiteral("Menu Boxes"), page);
     m_captions.push_back({QStringLiteral("E44"), [group](const QString& t) { group->setTitle(t); }});
-    boxc_c = colorBox(group, "boxc_c");
-    boxc_fc = colorBox(group, "boxc_fc");
-    boxf_c = colorBox(group, "boxf_c");
-    boxf_fc = colorBox(group, "boxf_fc");
-    boxd_c = colorBox(group, "boxd_c");
-    boxc_bmp = choice(group, "boxc_bmp", fillEntries(), 34);
-    boxf_bmp = choice(group, "boxf_bmp", fillEntries(), 37);
-    boxd_bmp = choice(group, "boxd_bmp", fillEntries(), 40);
+    m_categoryBoxColour = colorBox(group, "boxc_c");
+    m_categoryBoxFontColour = colorBox(group, "boxc_fc");
+    m_filesBoxColour = colorBox(group, "boxf_c");
+    m_filesBoxFontColour = colorBox(group, "boxf_fc");
+    m_detailsBoxColour = colorBox(group, "boxd_c");
+    m_categoryBoxFillBox = choice(group, "boxc_bmp", fillEntries(), 34);
+    m_filesBoxFillBox = choice(group, "boxf_bmp", fillEntries(), 37);
+    m_detailsBoxFillBox = choice(group, "boxd_bmp", fillEntries(), 40);
 
     auto* grid = new QGridLayout(group);
     const std::tuple<const char*, const char*, ui::ColorBox*> colors[] = {
-        {"Catecory Box/Item Color:", "E26", boxc_c},
-        {"Category Box Font Color:", "E27", boxc_fc},
-        {"Files Box/Item Color:", "E28", boxf_c},
-        {"Files Box Font Color:", "E29", boxf_fc},
-        {"Details Box/Item Color:", "E30", boxd_c}};
+        {"Catecory Box/Item Color:", "E26", m_categoryBoxColour},
+        {"Category Box Font Color:", "E27", m_categoryBoxFontColour},
+        {"Files Box/Item Color:", "E28", m_filesBoxColour},
+        {"Files Box Font Color:", "E29", m_filesBoxFontColour},
+        {"Details Box/Item Color:", "E30", m_detailsBoxColour}};
     int row = 0;
     for (const auto& [caption, key, box] : colors) {
         grid->addWidget(label(group, QLatin1String(caption), key), row, 0);
         grid->addWidget(box, row++, 1);
     }
-    const std::tuple<const char*, const char*, QComboBox*> fills[] = {{"Category Box Fill:", "E31", boxc_bmp},
-                                                                      {"Files Box Fill:", "E32", boxf_bmp},
-                                                                      {"Details Box Fill:", "E33", boxd_bmp}};
+    const std::tuple<const char*, const char*, QComboBox*> fills[] = {
+        {"Category Box Fill:", "E31", m_categoryBoxFillBox},
+        {"Files Box Fill:", "E32", m_filesBoxFillBox},
+        {"Details Box Fill:", "E33", m_detailsBoxFillBox}};
     row = 0;
     for (const auto& [caption, key, box] : fills) {
         grid->addWidget(label(group, QLatin1String(caption), key), row, 2);
@@ -256,35 +259,40 @@ QWidget* DesignEditor::createBoxPage() {
 
 QWidget* DesignEditor::createButtonPage() {
     auto* page = new QWidget;
-    btncw = colorBox(page, "btncw");
-    btnecw = colorBox(page, "btnecw");
-    btnFw = colorBox(page, "btnFw");
-    buttonband = button(page, "buttonband", QStringLiteral("Set Bandmode"), "E47");
-    loadbuttonbmp = button(page, "loadbuttonbmp", QStringLiteral("Load Bitmap"), "E48");
-    clearbtn = button(page, "clearbtn", QStringLiteral("Clear Bitmap"), "E49");
-    buttonbmp = button(page, "buttonbmp", QStringLiteral("Set Bitmap Mode"), "E50");
-    buttontrans = button(page, "buttontrans", QStringLiteral("Set Transparent Mode"), "E54");
-    buttonbandsel = new StatusMark("buttonbandsel", QStringLiteral("Band Mode"), page);
-    buttonbmpsel = new StatusMark("buttonbmpsel", QStringLiteral("Bitmap Mode"), page);
-    buttontranssel = new StatusMark("buttontranssel", QStringLiteral("Transparent Mode"), page);
-    BtnBmp = new StatusMark("BtnBmp", QStringLiteral("Bitmap Loaded"), page);
-    for (const auto& [mark, key] :
-         {std::pair{buttonbandsel, "E51"}, {buttonbmpsel, "E51f"}, {buttontranssel, "E52"}, {BtnBmp, "E53"}})
+    m_buttonStartColour = colorBox(page, "btncw");
+    m_buttonEndColour = colorBox(page, "btnecw");
+    m_buttonFontColour = colorBox(page, "btnFw");
+    m_buttonBandButton = button(page, "buttonband", QStringLiteral("Set Bandmode"), "E47");
+    m_loadButtonBitmapButton = button(page, "loadbuttonbmp", QStringLiteral("Load Bitmap"), "E48");
+    m_clearButtonBitmapButton = button(page, "clearbtn", QStringLiteral("Clear Bitmap"), "E49");
+    m_buttonBitmapModeButton = button(page, "buttonbmp", QStringLiteral("Set Bitmap Mode"), "E50");
+    m_transparentButton = button(page, "buttontrans", QStringLiteral("Set Transparent Mode"), "E54");
+    m_buttonBandMark = new StatusMark("buttonbandsel", QStringLiteral("Band Mode"), page);
+    m_buttonBitmapModeMark = new StatusMark("buttonbmpsel", QStringLiteral("Bitmap Mode"), page);
+    m_transparentMark = new StatusMark("buttontranssel", QStringLiteral("Transparent Mode"), page);
+    m_buttonBitmapLoadedMark = new StatusMark("BtnBmp", QStringLiteral("Bitmap Loaded"), page);
+    for (const auto& [mark, key] : {std::pair{m_buttonBandMark, "E51"},
+                                    {m_buttonBitmapModeMark, "E51f"},
+                                    {m_transparentMark, "E52"},
+                                    {m_buttonBitmapLoadedMark, "E53"}})
         m_captions.push_back({QLatin1String(key), [m = mark](const QString& t) { m->setCaption(t); }});
-    btnsd = spinBox(page, "btnsd", 15);
-    btnbw = spinBox(page, "btnbw", 15);
-    btnstylecb = choice(page, "btnstylecb",
-                        {QStringLiteral("Inset"), QStringLiteral("Normal"), QStringLiteral("Offset")}, 59);
-    btneffectcb = choice(page, "btneffectcb", {QStringLiteral("Shadow"), QStringLiteral("3D")}, 63);
-    FontBtnStyle = choice(page, "FontBtnStyle", effectEntries(), 66);
-    btn_fb = new QCheckBox(page);
-    btn_fb->setObjectName(QStringLiteral("btn_fb"));
+    m_shadowDepthBox = spinBox(page, "btnsd", 15);
+    m_borderWidthBox = spinBox(page, "btnbw", 15);
+    m_buttonStyleBox =
+        choice(page, "btnstylecb",
+               {QStringLiteral("Inset"), QStringLiteral("Normal"), QStringLiteral("Offset")}, 59);
+    m_buttonEffectBox = choice(page, "btneffectcb", {QStringLiteral("Shadow"), QStringLiteral("3D")}, 63);
+    m_buttonFontEffectBox = choice(page, "FontBtnStyle", effectEntries(), 66);
+    m_buttonFontBoldBox = new QCheckBox(page);
+    m_buttonFontBoldBox->setObjectName(QStringLiteral("btn_fb"));
 
     auto* grid = new QGridLayout(page);
     const std::tuple<const char*, const char*, QWidget*> settings[] = {
-        {"Startcolor:", "E45", btncw},   {"Endcolor:", "E46", btnecw},         {"Font Color:", "E55", btnFw},
-        {"Shadow Depth:", "E56", btnsd}, {"Border Width:", "E57", btnbw},      {"Style:", "E58", btnstylecb},
-        {"Effect:", "E62", btneffectcb}, {"Font Style:", "E65", FontBtnStyle}, {"Bold:", "E72", btn_fb}};
+        {"Startcolor:", "E45", m_buttonStartColour}, {"Endcolor:", "E46", m_buttonEndColour},
+        {"Font Color:", "E55", m_buttonFontColour},  {"Shadow Depth:", "E56", m_shadowDepthBox},
+        {"Border Width:", "E57", m_borderWidthBox},  {"Style:", "E58", m_buttonStyleBox},
+        {"Effect:", "E62", m_buttonEffectBox},       {"Font Style:", "E65", m_buttonFontEffectBox},
+        {"Bold:", "E72", m_buttonFontBoldBox}};
     int row = 0;
     for (const auto& [caption, key, control] : settings) {
         const int column = row < 5 ? 0 : 2;
@@ -293,18 +301,18 @@ QWidget* DesignEditor::createButtonPage() {
         ++row;
     }
     auto* modes = new QGridLayout;
-    modes->addWidget(buttonband, 0, 0);
-    modes->addWidget(buttonbmp, 0, 1);
-    modes->addWidget(buttontrans, 0, 2);
-    modes->addWidget(loadbuttonbmp, 1, 1);
-    modes->addWidget(clearbtn, 1, 2);
-    modes->addWidget(buttonbandsel, 2, 0);
-    modes->addWidget(buttonbmpsel, 2, 1);
-    modes->addWidget(buttontranssel, 2, 2);
-    modes->addWidget(BtnBmp, 1, 0);
+    modes->addWidget(m_buttonBandButton, 0, 0);
+    modes->addWidget(m_buttonBitmapModeButton, 0, 1);
+    modes->addWidget(m_transparentButton, 0, 2);
+    modes->addWidget(m_loadButtonBitmapButton, 1, 1);
+    modes->addWidget(m_clearButtonBitmapButton, 1, 2);
+    modes->addWidget(m_buttonBandMark, 2, 0);
+    modes->addWidget(m_buttonBitmapModeMark, 2, 1);
+    modes->addWidget(m_transparentMark, 2, 2);
+    modes->addWidget(m_buttonBitmapLoadedMark, 1, 0);
     grid->addLayout(modes, 5, 0, 1, 4);
-    grid->addWidget(label(page, QStringLiteral("Changes show at once on the sample button."), "E73"), 6, 0, 1,
-                    4);
+    grid->addWidget(label(page, QStringLiteral("Changes show at once on the m_sample button."), "E73"), 6, 0,
+                    1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(7, 1);
@@ -313,24 +321,24 @@ QWidget* DesignEditor::createButtonPage() {
 
 QWidget* DesignEditor::createFontPage() {
     auto* page = new QWidget;
-    fuc = colorBox(page, "fuc");
-    fduc = colorBox(page, "fduc");
-    fdnc = colorBox(page, "fdnc");
-    Font1Style = choice(page, "Font1Style", effectEntries(), 80);
-    Font2Style = choice(page, "Font2Style", effectEntries(), 86);
-    Font3Style = choice(page, "Font3Style", effectEntries(), 92);
-    cf_b = new QCheckBox(QStringLiteral("Bold"), page);
-    ff_b = new QCheckBox(QStringLiteral("Bold"), page);
-    df_b = new QCheckBox(QStringLiteral("Bold"), page);
+    m_categoryFontColour = colorBox(page, "fuc");
+    m_filesFontColour = colorBox(page, "fduc");
+    m_detailsFontColour = colorBox(page, "fdnc");
+    m_categoryFontEffectBox = choice(page, "Font1Style", effectEntries(), 80);
+    m_filesFontEffectBox = choice(page, "Font2Style", effectEntries(), 86);
+    m_detailsFontEffectBox = choice(page, "Font3Style", effectEntries(), 92);
+    m_categoryFontBoldBox = new QCheckBox(QStringLiteral("Bold"), page);
+    m_filesFontBoldBox = new QCheckBox(QStringLiteral("Bold"), page);
+    m_detailsFontBoldBox = new QCheckBox(QStringLiteral("Bold"), page);
     auto* grid = new QGridLayout(page);
     const std::tuple<const char*, const char*, ui::ColorBox*, const char*, const char*, QComboBox*,
                      QCheckBox*, const char*, const char*>
-        fonts[] = {
-            {"Category Font Color:", "E74", fuc, "Category Font Effect:", "E77", Font1Style, cf_b, "cf_b",
-             "E98"},
-            {"Files Font Color:", "E75", fduc, "Files Font Effect:", "E78", Font2Style, ff_b, "ff_b", "E99"},
-            {"Details Font Color:", "E76", fdnc, "Details Font Effect:", "E79", Font3Style, df_b, "df_b",
-             "E100"}};
+        fonts[] = {{"Category Font Color:", "E74", m_categoryFontColour, "Category Font Effect:", "E77",
+                    m_categoryFontEffectBox, m_categoryFontBoldBox, "cf_b", "E98"},
+                   {"Files Font Color:", "E75", m_filesFontColour, "Files Font Effect:", "E78",
+                    m_filesFontEffectBox, m_filesFontBoldBox, "ff_b", "E99"},
+                   {"Details Font Color:", "E76", m_detailsFontColour, "Details Font Effect:", "E79",
+                    m_detailsFontEffectBox, m_detailsFontBoldBox, "df_b", "E100"}};
     int row = 0;
     for (const auto& [colorCaption, colorKey, color, effectCaption, effectKey, effect, bold, boldName,
                       boldKey] : fonts) {
@@ -343,8 +351,8 @@ QWidget* DesignEditor::createFontPage() {
         m_captions.push_back({QLatin1String(boldKey), [b = bold](const QString& t) { b->setText(t); }});
         ++row;
     }
-    grid->addWidget(label(page, QStringLiteral("Changes show at once on the sample texts."), "E101"), 3, 0, 1,
-                    5);
+    grid->addWidget(label(page, QStringLiteral("Changes show at once on the m_sample texts."), "E101"), 3, 0,
+                    1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(4, 1);
@@ -353,20 +361,20 @@ QWidget* DesignEditor::createFontPage() {
 
 QWidget* DesignEditor::createSoundPage() {
     auto* page = new QWidget;
-    soundc = choice(page, "soundc",
-                    {QStringLiteral("Start Lumbrel"), QStringLiteral("Standard Sound"),
-                     QStringLiteral("Button Sound"), QStringLiteral("Copy Complete"),
-                     QStringLiteral("Unzip Complete")},
-                    103);
-    soundplay = button(page, "soundplay", QStringLiteral("Play"), "E108");
-    soundstop = button(page, "soundstop", QStringLiteral("Stop"), "E109");
-    SoundOpen = button(page, "SoundOpen", QStringLiteral("Open"), "E110");
-    SoundClear = button(page, "SoundClear", QStringLiteral("Clear"), "E111");
+    m_soundBox = choice(page, "soundc",
+                        {QStringLiteral("Start Lumbrel"), QStringLiteral("Standard Sound"),
+                         QStringLiteral("Button Sound"), QStringLiteral("Copy Complete"),
+                         QStringLiteral("Unzip Complete")},
+                        103);
+    m_playSoundButton = button(page, "soundplay", QStringLiteral("Play"), "E108");
+    m_stopSoundButton = button(page, "soundstop", QStringLiteral("Stop"), "E109");
+    m_loadSoundButton = button(page, "SoundOpen", QStringLiteral("Open"), "E110");
+    m_clearSoundButton = button(page, "SoundClear", QStringLiteral("Clear"), "E111");
     auto* grid = new QGridLayout(page);
     grid->addWidget(label(page, QStringLiteral("Sound:"), "E102"), 0, 0);
-    grid->addWidget(soundc, 0, 1, 1, 4);
+    grid->addWidget(m_soundBox, 0, 1, 1, 4);
     int column = 1;
-    for (QPushButton* b : {soundplay, soundstop, SoundOpen, SoundClear})
+    for (QPushButton* b : {m_playSoundButton, m_stopSoundButton, m_loadSoundButton, m_clearSoundButton})
         grid->addWidget(b, 1, column++);
     grid->setColumnStretch(5, 1);
     grid->setRowStretch(2, 1);
@@ -381,51 +389,51 @@ QWidget* DesignEditor::createAppearancePage() {
         return g;
     };
     QGroupBox* languageGroup = group(QStringLiteral("Menu Language"), "E112");
-    language_c =
+    m_menuLanguageBox =
         choice(languageGroup, "language_c", {QStringLiteral("English"), QStringLiteral("German")}, 114);
-    language_sc =
+    m_captionStyleBox =
         choice(languageGroup, "language_sc", {QStringLiteral("Lowercase"), QStringLiteral("Normal")}, 117);
     auto* languageGrid = new QGridLayout(languageGroup);
     languageGrid->addWidget(label(languageGroup, QStringLiteral("Language"), "E113"), 0, 0);
-    languageGrid->addWidget(language_c, 0, 1);
+    languageGrid->addWidget(m_menuLanguageBox, 0, 1);
     languageGrid->addWidget(label(languageGroup, QStringLiteral("Style"), "E116"), 1, 0);
-    languageGrid->addWidget(language_sc, 1, 1);
+    languageGrid->addWidget(m_captionStyleBox, 1, 1);
     languageGrid->setRowStretch(2, 1);
 
     QGroupBox* splashGroup = group(QStringLiteral("Splash Screen"), "E119");
-    splash_load = button(splashGroup, "splash_load", QStringLiteral("Load Bitmap"), "E120");
-    splash_clear = button(splashGroup, "splash_clear", QStringLiteral("Clear"), "E121");
-    splash_prev = button(splashGroup, "splash_prev", QStringLiteral("Preview"), "E122");
-    splash_fc = colorBox(splashGroup, "splash_fc");
-    splash_fw = spinBox(splashGroup, "splash_fw", 250);
-    splash_d = spinBox(splashGroup, "splash_d", 60);
-    splash_status = new StatusMark("splash_status", QString(), splashGroup);
+    m_loadSplashButton = button(splashGroup, "splash_load", QStringLiteral("Load Bitmap"), "E120");
+    m_clearSplashButton = button(splashGroup, "splash_clear", QStringLiteral("Clear"), "E121");
+    m_previewSplashButton = button(splashGroup, "splash_prev", QStringLiteral("Preview"), "E122");
+    m_splashFrameColour = colorBox(splashGroup, "splash_fc");
+    m_splashFrameWidthBox = spinBox(splashGroup, "splash_fw", 250);
+    m_splashDelayBox = spinBox(splashGroup, "splash_d", 60);
+    m_splashMark = new StatusMark("splash_status", QString(), splashGroup);
     auto* splashGrid = new QGridLayout(splashGroup);
-    splashGrid->addWidget(splash_status, 0, 0);
-    splashGrid->addWidget(splash_load, 0, 1);
-    splashGrid->addWidget(splash_clear, 0, 2);
-    splashGrid->addWidget(splash_prev, 0, 3);
+    splashGrid->addWidget(m_splashMark, 0, 0);
+    splashGrid->addWidget(m_loadSplashButton, 0, 1);
+    splashGrid->addWidget(m_clearSplashButton, 0, 2);
+    splashGrid->addWidget(m_previewSplashButton, 0, 3);
     splashGrid->addWidget(label(splashGroup, QStringLiteral("Frame Color:"), "E123"), 1, 0, 1, 2);
-    splashGrid->addWidget(splash_fc, 1, 2, 1, 2);
+    splashGrid->addWidget(m_splashFrameColour, 1, 2, 1, 2);
     splashGrid->addWidget(label(splashGroup, QStringLiteral("Frame Width:"), "E124"), 2, 0, 1, 2);
-    splashGrid->addWidget(splash_fw, 2, 2, 1, 2);
+    splashGrid->addWidget(m_splashFrameWidthBox, 2, 2, 1, 2);
     splashGrid->addWidget(label(splashGroup, QStringLiteral("Delay (sec.):"), "E125"), 3, 0, 1, 2);
-    splashGrid->addWidget(splash_d, 3, 2, 1, 2);
+    splashGrid->addWidget(m_splashDelayBox, 3, 2, 1, 2);
     splashGrid->setRowStretch(4, 1);
 
     QGroupBox* iconGroup = group(QStringLiteral("Disc Icon"), "E126");
-    icon_load = button(iconGroup, "icon_load", QStringLiteral("Load icon"), "E127");
-    icon_clear = button(iconGroup, "icon_clear", QStringLiteral("clear"), "E128");
-    icon_prev = new ui::PictureView(iconGroup);
-    icon_prev->setObjectName(QStringLiteral("icon_prev"));
-    icon_prev->setFixedSize(44, 44);
-    icon_prev->setBackgroundColor(palette().color(QPalette::Window));
-    icon_status = new StatusMark("icon_status", QString(), iconGroup);
+    m_loadIconButton = button(iconGroup, "icon_load", QStringLiteral("Load icon"), "E127");
+    m_clearIconButton = button(iconGroup, "icon_clear", QStringLiteral("clear"), "E128");
+    m_iconPreview = new ui::PictureView(iconGroup);
+    m_iconPreview->setObjectName(QStringLiteral("icon_prev"));
+    m_iconPreview->setFixedSize(44, 44);
+    m_iconPreview->setBackgroundColor(palette().color(QPalette::Window));
+    m_iconMark = new StatusMark("icon_status", QString(), iconGroup);
     auto* iconGrid = new QGridLayout(iconGroup);
-    iconGrid->addWidget(icon_status, 0, 0);
-    iconGrid->addWidget(icon_prev, 0, 1, 2, 1);
-    iconGrid->addWidget(icon_load, 0, 2);
-    iconGrid->addWidget(icon_clear, 1, 2);
+    iconGrid->addWidget(m_iconMark, 0, 0);
+    iconGrid->addWidget(m_iconPreview, 0, 1, 2, 1);
+    iconGrid->addWidget(m_loadIconButton, 0, 2);
+    iconGrid->addWidget(m_clearIconButton, 1, 2);
     QLabel* note =
         label(iconGroup,
               QStringLiteral("if you do not select an icon the Tavik - Lumbrel  icon will be used"), "E129");
@@ -466,16 +474,16 @@ void DesignEditor::applyTexts(const common::IniFile& file, const LanguageTables&
             setPointSize(w, 9);
     }
     // The six page titles share one row.
-    setPointSize(tabs, 10);
-    moreDesigns->setMinimumWidth(moreDesigns->sizeHint().width() + 6);
+    setPointSize(m_tabs, 10);
+    m_moreDesignsLink->setMinimumWidth(m_moreDesignsLink->sizeHint().width() + 6);
     setTitleToDesign();
 }
 
 bool DesignEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == moreDesigns && event->type() == QEvent::Enter)
-        moreDesigns->setColor(Qt::red);
-    else if (watched == moreDesigns && event->type() == QEvent::Leave)
-        moreDesigns->setColor(moreDesigns->palette().color(QPalette::Link));
+    if (watched == m_moreDesignsLink && event->type() == QEvent::Enter)
+        m_moreDesignsLink->setColor(Qt::red);
+    else if (watched == m_moreDesignsLink && event->type() == QEvent::Leave)
+        m_moreDesignsLink->setColor(m_moreDesignsLink->palette().color(QPalette::Link));
     return QDialog::eventFilter(watched, event);
 }
 
@@ -498,38 +506,38 @@ void DesignEditor::connectSettings() {
         connect(box, &ui::ColorBox::colorChanged, this,
                 [this, field](const QColor& c) { changed([&](Model& d) { d.*field = c; }); });
     };
-    color(backStart, &Model::backStart);
-    color(backEnd, &Model::backEnd);
-    color(boxc_c, &Model::categoryBox);
-    color(boxc_fc, &Model::categoryBoxFont);
-    color(boxf_c, &Model::filesBox);
-    color(boxf_fc, &Model::filesBoxFont);
-    color(boxd_c, &Model::detailsBox);
-    color(btncw, &Model::buttonStart);
-    color(btnecw, &Model::buttonEnd);
-    color(btnFw, &Model::buttonFont);
-    color(fuc, &Model::headingFont);
-    color(fduc, &Model::labelFont);
-    color(fdnc, &Model::valueFont);
-    color(splash_fc, &Model::splashFrameColor);
+    color(m_backgroundStartColour, &Model::backStart);
+    color(m_backgroundEndColour, &Model::backEnd);
+    color(m_categoryBoxColour, &Model::categoryBox);
+    color(m_categoryBoxFontColour, &Model::categoryBoxFont);
+    color(m_filesBoxColour, &Model::filesBox);
+    color(m_filesBoxFontColour, &Model::filesBoxFont);
+    color(m_detailsBoxColour, &Model::detailsBox);
+    color(m_buttonStartColour, &Model::buttonStart);
+    color(m_buttonEndColour, &Model::buttonEnd);
+    color(m_buttonFontColour, &Model::buttonFont);
+    color(m_categoryFontColour, &Model::headingFont);
+    color(m_filesFontColour, &Model::labelFont);
+    color(m_detailsFontColour, &Model::valueFont);
+    color(m_splashFrameColour, &Model::splashFrameColor);
 
     const auto number = [this](QSpinBox* box, int Model::*field) {
         connect(box, &QSpinBox::valueChanged, this,
                 [this, field](int v) { changed([&](Model& d) { d.*field = v; }); });
     };
-    number(btnsd, &Model::shadowDepth);
-    number(btnbw, &Model::borderWidth);
-    number(splash_fw, &Model::splashFrameWidth);
-    number(splash_d, &Model::splashDelay);
+    number(m_shadowDepthBox, &Model::shadowDepth);
+    number(m_borderWidthBox, &Model::borderWidth);
+    number(m_splashFrameWidthBox, &Model::splashFrameWidth);
+    number(m_splashDelayBox, &Model::splashDelay);
 
     const auto flag = [this](QCheckBox* box, bool Model::*field) {
         connect(box, &QCheckBox::toggled, this,
                 [this, field](bool on) { changed([&](Model& d) { d.*field = on; }); });
     };
-    flag(btn_fb, &Model::buttonBold);
-    flag(cf_b, &Model::headingBold);
-    flag(ff_b, &Model::labelBold);
-    flag(df_b, &Model::valueBold);
+    flag(m_buttonFontBoldBox, &Model::buttonBold);
+    flag(m_categoryFontBoldBox, &Model::headingBold);
+    flag(m_filesFontBoldBox, &Model::labelBold);
+    flag(m_detailsFontBoldBox, &Model::valueBold);
 
     // Lists whose entries stand in the order of the values they choose.
     const auto list = [this](QComboBox* box, auto field, bool clicks) {
@@ -542,19 +550,19 @@ void DesignEditor::connectSettings() {
                 [&](Model& d) { d.*field = static_cast<std::remove_reference_t<decltype(d.*field)>>(i); });
         });
     };
-    list(bmptmcb, &Model::tileMode, false);
-    list(btnstylecb, &Model::buttonStyle, true);
-    list(btneffectcb, &Model::buttonEffect, true);
-    list(FontBtnStyle, &Model::buttonFontEffect, false);
-    list(Font1Style, &Model::headingEffect, false);
-    list(Font2Style, &Model::labelEffect, false);
-    list(Font3Style, &Model::valueEffect, false);
-    list(language_c, &Model::language, false);
-    list(language_sc, &Model::style, false);
+    list(m_backgroundPlacementBox, &Model::tileMode, false);
+    list(m_buttonStyleBox, &Model::buttonStyle, true);
+    list(m_buttonEffectBox, &Model::buttonEffect, true);
+    list(m_buttonFontEffectBox, &Model::buttonFontEffect, false);
+    list(m_categoryFontEffectBox, &Model::headingEffect, false);
+    list(m_filesFontEffectBox, &Model::labelEffect, false);
+    list(m_detailsFontEffectBox, &Model::valueEffect, false);
+    list(m_menuLanguageBox, &Model::language, false);
+    list(m_captionStyleBox, &Model::style, false);
 
-    for (const auto& [box, field] : {std::pair{boxc_bmp, &Model::categoryBoxFill},
-                                     {boxf_bmp, &Model::filesBoxFill},
-                                     {boxd_bmp, &Model::detailsBoxFill}}) {
+    for (const auto& [box, field] : {std::pair{m_categoryBoxFillBox, &Model::categoryBoxFill},
+                                     {m_filesBoxFillBox, &Model::filesBoxFill},
+                                     {m_detailsBoxFillBox, &Model::detailsBoxFill}}) {
         connect(box, &QComboBox::currentIndexChanged, this, [this, b = box, f = field](int i) {
             if (m_showing || i < 0)
                 return;
@@ -569,36 +577,36 @@ void DesignEditor::connectSettings() {
     }
 
     const std::pair<QPushButton*, void (DesignEditor::*)()> commands[] = {
-        {bandmode, &DesignEditor::backgroundBandClicked},
-        {loadbtmpok, &DesignEditor::loadBackgroundClicked},
-        {clearbmp, &DesignEditor::clearBackgroundClicked},
-        {bmpmode, &DesignEditor::backgroundBitmapModeClicked},
-        {buttonband, &DesignEditor::buttonBandClicked},
-        {loadbuttonbmp, &DesignEditor::loadButtonBitmapClicked},
-        {clearbtn, &DesignEditor::clearButtonBitmapClicked},
-        {buttonbmp, &DesignEditor::buttonBitmapModeClicked},
-        {buttontrans, &DesignEditor::transparentClicked},
-        {soundplay, &DesignEditor::playSoundClicked},
-        {soundstop, &DesignEditor::stopSoundClicked},
-        {SoundOpen, &DesignEditor::loadSoundClicked},
-        {SoundClear, &DesignEditor::clearSoundClicked},
-        {splash_load, &DesignEditor::loadSplashClicked},
-        {splash_clear, &DesignEditor::clearSplashClicked},
-        {splash_prev, &DesignEditor::previewSplashClicked},
-        {icon_load, &DesignEditor::loadIconClicked},
-        {icon_clear, &DesignEditor::clearIconClicked},
-        {ngf, &DesignEditor::newDesignClicked},
-        {lgf, &DesignEditor::loadDesignClicked},
-        {crgf, &DesignEditor::saveDesignClicked},
-        {SaveAs, &DesignEditor::saveAsClicked},
-        {OK, &DesignEditor::okClicked},
-        {Cancel, &DesignEditor::cancelClicked},
-        {help, &DesignEditor::helpClicked},
-        {Info, &DesignEditor::aboutClicked},
+        {m_backgroundBandButton, &DesignEditor::backgroundBandClicked},
+        {m_loadBackgroundButton, &DesignEditor::loadBackgroundClicked},
+        {m_clearBackgroundButton, &DesignEditor::clearBackgroundClicked},
+        {m_backgroundBitmapModeButton, &DesignEditor::backgroundBitmapModeClicked},
+        {m_buttonBandButton, &DesignEditor::buttonBandClicked},
+        {m_loadButtonBitmapButton, &DesignEditor::loadButtonBitmapClicked},
+        {m_clearButtonBitmapButton, &DesignEditor::clearButtonBitmapClicked},
+        {m_buttonBitmapModeButton, &DesignEditor::buttonBitmapModeClicked},
+        {m_transparentButton, &DesignEditor::transparentClicked},
+        {m_playSoundButton, &DesignEditor::playSoundClicked},
+        {m_stopSoundButton, &DesignEditor::stopSoundClicked},
+        {m_loadSoundButton, &DesignEditor::loadSoundClicked},
+        {m_clearSoundButton, &DesignEditor::clearSoundClicked},
+        {m_loadSplashButton, &DesignEditor::loadSplashClicked},
+        {m_clearSplashButton, &DesignEditor::clearSplashClicked},
+        {m_previewSplashButton, &DesignEditor::previewSplashClicked},
+        {m_loadIconButton, &DesignEditor::loadIconClicked},
+        {m_clearIconButton, &DesignEditor::clearIconClicked},
+        {m_newButton, &DesignEditor::newDesignClicked},
+        {m_loadButton, &DesignEditor::loadDesignClicked},
+        {m_saveButton, &DesignEditor::saveDesignClicked},
+        {m_saveAsButton, &DesignEditor::saveAsClicked},
+        {m_okButton, &DesignEditor::okClicked},
+        {m_cancelButton, &DesignEditor::cancelClicked},
+        {m_helpButton, &DesignEditor::helpClicked},
+        {m_aboutButton, &DesignEditor::aboutClicked},
     };
     for (const auto& [b, handler] : commands)
         connect(b, &QPushButton::clicked, this, handler);
-    connect(soundc, &QComboBox::currentIndexChanged, this, &DesignEditor::soundChosen);
-    connect(testbtn, &QAbstractButton::clicked, this, &DesignEditor::fullPreviewClicked);
-    connect(moreDesigns, &ui::EffectLabel::clicked, this, &DesignEditor::designsHomePageClicked);
+    connect(m_soundBox, &QComboBox::currentIndexChanged, this, &DesignEditor::soundChosen);
+    connect(m_sample, &DesignSample::fullPreviewPressed, this, &DesignEditor::fullPreviewClicked);
+    connect(m_moreDesignsLink, &ui::EffectLabel::clicked, this, &DesignEditor::designsHomePageClicked);
 }

@@ -48,6 +48,31 @@ public:
     // Called after OK closed the dialog over a saved design (the new-project dialog unlocks then).
     std::function<void()> onSavedAndClosed;
 
+    bool isModified() const;
+    static QString designsHomePage();
+    // Escape and the window's close box leave as Cancel does.
+    void reject() override;
+
+    // The editor's own messages beyond the numbered ones: section "MD" from key 135 on.
+    enum Text {
+        RefusedMedia = 135,
+        RenamedMedia,
+        ReplaceDesign,
+        NoPreviewProgram,
+        PreviewNotWritable,
+        NotABitmap,
+        MediaNotCopied,
+        LastText = MediaNotCopied
+    };
+    QString text(Text key) const;
+    // Says which media a loaded design file named but may not use; nothing when there are none.
+    void reportRefusedMedia(const QStringList& refused) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
     // Background
     void backgroundBandClicked();
     void loadBackgroundClicked();
@@ -84,118 +109,92 @@ public:
     // The full preview on the menu program.
     void fullPreviewClicked();
 
-    bool isModified() const;
-    static QString designsHomePage();
-    // Escape and the window's close box leave as Cancel does.
-    void reject() override;
-
-    // The editor's own messages beyond the numbered ones: section "MD" from key 135 on.
-    enum Text {
-        RefusedMedia = 135,
-        RenamedMedia,
-        ReplaceDesign,
-        NoPreviewProgram,
-        PreviewNotWritable,
-        NotABitmap,
-        MediaNotCopied,
-        LastText = MediaNotCopied
-    };
-    QString text(Text key) const;
-    // Says which media a loaded design file named but may not use; nothing when there are none.
-    void reportRefusedMedia(const QStringList& refused) const;
-
     // File control and sample
-    QGroupBox* filePanel;
-    QPushButton* ngf;
-    QPushButton* lgf;
-    QPushButton* crgf;
-    QPushButton* SaveAs;
-    QGroupBox* samplePanel;
-    DesignSample* sample;
-    ui::ShadowButton* testbtn;
-    QTabWidget* tabs;
+    QGroupBox* m_filePanel;
+    QPushButton* m_newButton;
+    QPushButton* m_loadButton;
+    QPushButton* m_saveButton;
+    QPushButton* m_saveAsButton;
+    QGroupBox* m_samplePanel;
+    DesignSample* m_sample;
+    QTabWidget* m_tabs;
     // Background
-    ui::ColorBox* backStart;
-    ui::ColorBox* backEnd;
-    QPushButton* bandmode;
-    QPushButton* loadbtmpok;
-    QPushButton* clearbmp;
-    QPushButton* bmpmode;
-    QComboBox* bmptmcb;
-    StatusMark* bandsel;
-    StatusMark* bmpsel;
-    StatusMark* modebmp;
+    ui::ColorBox* m_backgroundStartColour;
+    ui::ColorBox* m_backgroundEndColour;
+    QPushButton* m_backgroundBandButton;
+    QPushButton* m_loadBackgroundButton;
+    QPushButton* m_clearBackgroundButton;
+    QPushButton* m_backgroundBitmapModeButton;
+    QComboBox* m_backgroundPlacementBox;
+    StatusMark* m_backgroundBandMark;
+    StatusMark* m_backgroundBitmapModeMark;
+    StatusMark* m_backgroundBitmapLoadedMark;
     // Boxes
-    ui::ColorBox* boxc_c;
-    ui::ColorBox* boxc_fc;
-    ui::ColorBox* boxf_c;
-    ui::ColorBox* boxf_fc;
-    ui::ColorBox* boxd_c;
-    QComboBox* boxc_bmp;
-    QComboBox* boxf_bmp;
-    QComboBox* boxd_bmp;
+    ui::ColorBox* m_categoryBoxColour;
+    ui::ColorBox* m_categoryBoxFontColour;
+    ui::ColorBox* m_filesBoxColour;
+    ui::ColorBox* m_filesBoxFontColour;
+    ui::ColorBox* m_detailsBoxColour;
+    QComboBox* m_categoryBoxFillBox;
+    QComboBox* m_filesBoxFillBox;
+    QComboBox* m_detailsBoxFillBox;
     // Buttons
-    ui::ColorBox* btncw;
-    ui::ColorBox* btnecw;
-    ui::ColorBox* btnFw;
-    QPushButton* buttonband;
-    QPushButton* loadbuttonbmp;
-    QPushButton* clearbtn;
-    QPushButton* buttonbmp;
-    QPushButton* buttontrans;
-    StatusMark* buttonbandsel;
-    StatusMark* buttonbmpsel;
-    StatusMark* buttontranssel;
-    StatusMark* BtnBmp;
-    QSpinBox* btnsd;
-    QSpinBox* btnbw;
-    QComboBox* btnstylecb;
-    QComboBox* btneffectcb;
-    QComboBox* FontBtnStyle;
-    QCheckBox* btn_fb;
+    ui::ColorBox* m_buttonStartColour;
+    ui::ColorBox* m_buttonEndColour;
+    ui::ColorBox* m_buttonFontColour;
+    QPushButton* m_buttonBandButton;
+    QPushButton* m_loadButtonBitmapButton;
+    QPushButton* m_clearButtonBitmapButton;
+    QPushButton* m_buttonBitmapModeButton;
+    QPushButton* m_transparentButton;
+    StatusMark* m_buttonBandMark;
+    StatusMark* m_buttonBitmapModeMark;
+    StatusMark* m_transparentMark;
+    StatusMark* m_buttonBitmapLoadedMark;
+    QSpinBox* m_shadowDepthBox;
+    QSpinBox* m_borderWidthBox;
+    QComboBox* m_buttonStyleBox;
+    QComboBox* m_buttonEffectBox;
+    QComboBox* m_buttonFontEffectBox;
+    QCheckBox* m_buttonFontBoldBox;
     // Fonts
-    ui::ColorBox* fuc;
-    ui::ColorBox* fduc;
-    ui::ColorBox* fdnc;
-    QComboBox* Font1Style;
-    QComboBox* Font2Style;
-    QComboBox* Font3Style;
-    QCheckBox* cf_b;
-    QCheckBox* ff_b;
-    QCheckBox* df_b;
+    ui::ColorBox* m_categoryFontColour;
+    ui::ColorBox* m_filesFontColour;
+    ui::ColorBox* m_detailsFontColour;
+    QComboBox* m_categoryFontEffectBox;
+    QComboBox* m_filesFontEffectBox;
+    QComboBox* m_detailsFontEffectBox;
+    QCheckBox* m_categoryFontBoldBox;
+    QCheckBox* m_filesFontBoldBox;
+    QCheckBox* m_detailsFontBoldBox;
     // Sounds
-    QComboBox* soundc;
-    QPushButton* soundplay;
-    QPushButton* soundstop;
-    QPushButton* SoundOpen;
-    QPushButton* SoundClear;
+    QComboBox* m_soundBox;
+    QPushButton* m_playSoundButton;
+    QPushButton* m_stopSoundButton;
+    QPushButton* m_loadSoundButton;
+    QPushButton* m_clearSoundButton;
     // Appearance
-    QComboBox* language_c;
-    QComboBox* language_sc;
-    QPushButton* splash_load;
-    QPushButton* splash_clear;
-    QPushButton* splash_prev;
-    ui::ColorBox* splash_fc;
-    QSpinBox* splash_fw;
-    QSpinBox* splash_d;
-    StatusMark* splash_status;
-    QPushButton* icon_load;
-    QPushButton* icon_clear;
-    ui::PictureView* icon_prev;
-    StatusMark* icon_status;
+    QComboBox* m_menuLanguageBox;
+    QComboBox* m_captionStyleBox;
+    QPushButton* m_loadSplashButton;
+    QPushButton* m_clearSplashButton;
+    QPushButton* m_previewSplashButton;
+    ui::ColorBox* m_splashFrameColour;
+    QSpinBox* m_splashFrameWidthBox;
+    QSpinBox* m_splashDelayBox;
+    StatusMark* m_splashMark;
+    QPushButton* m_loadIconButton;
+    QPushButton* m_clearIconButton;
+    ui::PictureView* m_iconPreview;
+    StatusMark* m_iconMark;
     // Leaving
-    ui::EffectLabel* moreDesigns;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* help;
-    QPushButton* Info;
-    SplashPreviewDialog* splashPreview;
+    ui::EffectLabel* m_moreDesignsLink;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
+    QPushButton* m_aboutButton;
+    SplashPreviewDialog* m_splashPreview;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
-private:
     QWidget* createBackgroundPage();
     QWidget* createBoxPage();
     QWidget* createButtonPage();

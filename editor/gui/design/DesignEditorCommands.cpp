@@ -109,7 +109,7 @@ bool DesignEditor::execute() {
 }
 
 void DesignEditor::prepare() {
-    soundc->setCurrentIndex(0);
+    m_soundBox->setCurrentIndex(0);
     m_soundFolder = common::resolveIgnoringCase(m_state.programFolder, u"Sounds");
     const FileHolder& design = m_state.files.designFile;
     loadDesign(design.exists() ? design.path() : designfile::standardFile(m_state.programFolder));
@@ -122,11 +122,11 @@ void DesignEditor::loadDesign(const QString& file) {
     for (int i = 0; i < 5; ++i)
         m_soundLoaded[i] = media.sounds[i].exists();
     if (media.splashFile.exists())
-        splashPreview->load(media.splashFile.path());
+        m_splashPreview->load(media.splashFile.path());
     else
-        splashPreview->release();
+        m_splashPreview->release();
     setTitleToDesign();
-    tabs->setCurrentIndex(0);
+    m_tabs->setCurrentIndex(0);
     showDesign();
     reportRefusedMedia(refused);
 }
@@ -138,40 +138,40 @@ void DesignEditor::setTitleToDesign() {
 void DesignEditor::showDesign() {
     const Model& d = m_state.design;
     m_showing = true;
-    backStart->setColor(d.backStart);
-    backEnd->setColor(d.backEnd);
-    bmptmcb->setCurrentIndex(int(d.tileMode));
-    boxc_c->setColor(d.categoryBox);
-    boxc_fc->setColor(d.categoryBoxFont);
-    boxf_c->setColor(d.filesBox);
-    boxf_fc->setColor(d.filesBoxFont);
-    boxd_c->setColor(d.detailsBox);
-    boxc_bmp->setCurrentIndex(int(d.categoryBoxFill));
-    boxf_bmp->setCurrentIndex(int(d.filesBoxFill));
-    boxd_bmp->setCurrentIndex(int(d.detailsBoxFill));
-    btncw->setColor(d.buttonStart);
-    btnecw->setColor(d.buttonEnd);
-    btnFw->setColor(d.buttonFont);
-    btnsd->setValue(d.shadowDepth);
-    btnbw->setValue(d.borderWidth);
-    btnstylecb->setCurrentIndex(int(d.buttonStyle));
-    btneffectcb->setCurrentIndex(int(d.buttonEffect));
-    FontBtnStyle->setCurrentIndex(int(d.buttonFontEffect));
-    btn_fb->setChecked(d.buttonBold);
-    fuc->setColor(d.headingFont);
-    fduc->setColor(d.labelFont);
-    fdnc->setColor(d.valueFont);
-    Font1Style->setCurrentIndex(int(d.headingEffect));
-    Font2Style->setCurrentIndex(int(d.labelEffect));
-    Font3Style->setCurrentIndex(int(d.valueEffect));
-    cf_b->setChecked(d.headingBold);
-    ff_b->setChecked(d.labelBold);
-    df_b->setChecked(d.valueBold);
-    language_c->setCurrentIndex(d.language);
-    language_sc->setCurrentIndex(d.style);
-    splash_fc->setColor(d.splashFrameColor);
-    splash_fw->setValue(d.splashFrameWidth);
-    splash_d->setValue(d.splashDelay);
+    m_backgroundStartColour->setColor(d.backStart);
+    m_backgroundEndColour->setColor(d.backEnd);
+    m_backgroundPlacementBox->setCurrentIndex(int(d.tileMode));
+    m_categoryBoxColour->setColor(d.categoryBox);
+    m_categoryBoxFontColour->setColor(d.categoryBoxFont);
+    m_filesBoxColour->setColor(d.filesBox);
+    m_filesBoxFontColour->setColor(d.filesBoxFont);
+    m_detailsBoxColour->setColor(d.detailsBox);
+    m_categoryBoxFillBox->setCurrentIndex(int(d.categoryBoxFill));
+    m_filesBoxFillBox->setCurrentIndex(int(d.filesBoxFill));
+    m_detailsBoxFillBox->setCurrentIndex(int(d.detailsBoxFill));
+    m_buttonStartColour->setColor(d.buttonStart);
+    m_buttonEndColour->setColor(d.buttonEnd);
+    m_buttonFontColour->setColor(d.buttonFont);
+    m_shadowDepthBox->setValue(d.shadowDepth);
+    m_borderWidthBox->setValue(d.borderWidth);
+    m_buttonStyleBox->setCurrentIndex(int(d.buttonStyle));
+    m_buttonEffectBox->setCurrentIndex(int(d.buttonEffect));
+    m_buttonFontEffectBox->setCurrentIndex(int(d.buttonFontEffect));
+    m_buttonFontBoldBox->setChecked(d.buttonBold);
+    m_categoryFontColour->setColor(d.headingFont);
+    m_filesFontColour->setColor(d.labelFont);
+    m_detailsFontColour->setColor(d.valueFont);
+    m_categoryFontEffectBox->setCurrentIndex(int(d.headingEffect));
+    m_filesFontEffectBox->setCurrentIndex(int(d.labelEffect));
+    m_detailsFontEffectBox->setCurrentIndex(int(d.valueEffect));
+    m_categoryFontBoldBox->setChecked(d.headingBold);
+    m_filesFontBoldBox->setChecked(d.labelBold);
+    m_detailsFontBoldBox->setChecked(d.valueBold);
+    m_menuLanguageBox->setCurrentIndex(d.language);
+    m_captionStyleBox->setCurrentIndex(d.style);
+    m_splashFrameColour->setColor(d.splashFrameColor);
+    m_splashFrameWidthBox->setValue(d.splashFrameWidth);
+    m_splashDelayBox->setValue(d.splashDelay);
     m_showing = false;
 
     showMarks();
@@ -182,41 +182,41 @@ void DesignEditor::showDesign() {
 
 void DesignEditor::showMarks() {
     const Model::Marks& m = m_state.design.marks;
-    const std::pair<StatusMark*, bool> marks[] = {{bandsel, m.bandsel},
-                                                  {bmpsel, m.bmpsel},
-                                                  {modebmp, m.modebmp},
-                                                  {buttonbandsel, m.buttonbandsel},
-                                                  {buttonbmpsel, m.buttonbmpsel},
-                                                  {buttontranssel, m.buttontranssel},
-                                                  {BtnBmp, m.BtnBmp},
-                                                  {splash_status, m.splash_status},
-                                                  {icon_status, m.icon_status}};
+    const std::pair<StatusMark*, bool> marks[] = {{m_backgroundBandMark, m.bandsel},
+                                                  {m_backgroundBitmapModeMark, m.bmpsel},
+                                                  {m_backgroundBitmapLoadedMark, m.modebmp},
+                                                  {m_buttonBandMark, m.buttonbandsel},
+                                                  {m_buttonBitmapModeMark, m.buttonbmpsel},
+                                                  {m_transparentMark, m.buttontranssel},
+                                                  {m_buttonBitmapLoadedMark, m.BtnBmp},
+                                                  {m_splashMark, m.splash_status},
+                                                  {m_iconMark, m.icon_status}};
     for (const auto& [mark, on] : marks)
         mark->setOn(on);
-    splash_clear->setEnabled(m.splash_status);
-    splash_prev->setEnabled(m.splash_status);
-    icon_clear->setEnabled(m.icon_status);
+    m_clearSplashButton->setEnabled(m.splash_status);
+    m_previewSplashButton->setEnabled(m.splash_status);
+    m_clearIconButton->setEnabled(m.icon_status);
 }
 
 void DesignEditor::showSample() {
-    sample->showDesign(m_state.design, m_state.files);
+    m_sample->showDesign(m_state.design, m_state.files);
 }
 
 void DesignEditor::showSoundButtons() {
-    const int i = soundc->currentIndex();
+    const int i = m_soundBox->currentIndex();
     const bool loaded = i >= 0 && m_soundLoaded[i];
-    soundplay->setEnabled(loaded);
-    soundstop->setEnabled(loaded);
+    m_playSoundButton->setEnabled(loaded);
+    m_stopSoundButton->setEnabled(loaded);
 }
 
 void DesignEditor::showIcon() {
     const FileHolder& icon = m_state.files.iconFile;
-    icon_prev->load(icon.exists() ? icon.path() : designfile::defaultDiscIcon(m_state.programFolder));
+    m_iconPreview->load(icon.exists() ? icon.path() : designfile::defaultDiscIcon(m_state.programFolder));
 }
 
 void DesignEditor::hideEvent(QHideEvent* event) {
-    splashPreview->release();
-    icon_prev->clear();
+    m_splashPreview->release();
+    m_iconPreview->clear();
     QDialog::hideEvent(event);
 }
 
@@ -289,7 +289,7 @@ void DesignEditor::soundChosen() {
 }
 
 void DesignEditor::playSoundClicked() {
-    const int i = soundc->currentIndex();
+    const int i = m_soundBox->currentIndex();
     if (i >= 0 && m_soundLoaded[i])
         m_services.sound.play(m_state.files.sounds[i].path());
 }
@@ -301,7 +301,7 @@ void DesignEditor::stopSoundClicked() {
 
 void DesignEditor::loadSoundClicked() {
     click();
-    const int i = soundc->currentIndex();
+    const int i = m_soundBox->currentIndex();
     if (i < 0)
         return;
     const QString chosen =
@@ -319,7 +319,7 @@ void DesignEditor::loadSoundClicked() {
 
 void DesignEditor::clearSoundClicked() {
     click();
-    const int i = soundc->currentIndex();
+    const int i = m_soundBox->currentIndex();
     if (i < 0 || !m_soundLoaded[i])
         return;
     m_services.sound.stop();
@@ -339,21 +339,21 @@ void DesignEditor::loadSplashClicked() {
     m_state.files.splashFile.set(chosen);
     m_state.design.marks.splash_status = true;
     m_state.design.modified = true;
-    splashPreview->load(chosen);
+    m_splashPreview->load(chosen);
     showMarks();
 }
 
 void DesignEditor::clearSplashClicked() {
     m_state.files.splashFile.clear();
-    splashPreview->release();
+    m_splashPreview->release();
     m_state.design.marks.splash_status = false;
     m_state.design.modified = true;
     showMarks();
 }
 
 void DesignEditor::previewSplashClicked() {
-    splashPreview->setFrame(m_state.design.splashFrameColor, m_state.design.splashFrameWidth);
-    splashPreview->exec();
+    m_splashPreview->setFrame(m_state.design.splashFrameColor, m_state.design.splashFrameWidth);
+    m_splashPreview->exec();
 }
 
 void DesignEditor::loadIconClicked() {
@@ -386,7 +386,7 @@ void DesignEditor::newDesignClicked() {
 
 void DesignEditor::loadDesignClicked() {
     click();
-    const QString chosen = m_services.choosers.openFile({lgf->text(),
+    const QString chosen = m_services.choosers.openFile({m_loadButton->text(),
                                                          designfile::startFolder(m_state.programFolder),
                                                          designfile::filter(),
                                                          designfile::defaultSuffix(),
@@ -415,7 +415,7 @@ bool DesignEditor::save() {
 }
 
 bool DesignEditor::saveAs() {
-    const QString chosen = m_services.choosers.saveFile({SaveAs->text(),
+    const QString chosen = m_services.choosers.saveFile({m_saveAsButton->text(),
                                                          designfile::startFolder(m_state.programFolder),
                                                          designfile::filter(),
                                                          designfile::defaultSuffix(),

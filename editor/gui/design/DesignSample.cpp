@@ -42,9 +42,10 @@ void styleText(ui::EffectLabel* label, const QColor& color, bool bold, Model::Fo
 
 DesignSample::DesignSample(QWidget* parent) : ui::BackdropWidget(parent) {
     setObjectName(QStringLiteral("sample"));
-    testbtn = new ui::ShadowButton(QStringLiteral("full preview"), this);
-    testbtn->setObjectName(QStringLiteral("testbtn"));
-    testbtn->setMinimumSize(150, 34);
+    m_fullPreviewButton = new ui::ShadowButton(QStringLiteral("full preview"), this);
+    m_fullPreviewButton->setObjectName(QStringLiteral("testbtn"));
+    m_fullPreviewButton->setMinimumSize(150, 34);
+    connect(m_fullPreviewButton, &QAbstractButton::clicked, this, &DesignSample::fullPreviewPressed);
     m_headingSample = new ui::EffectLabel(QStringLiteral("category"), this);
     m_headingSample->setObjectName(QStringLiteral("label13"));
     m_labelSample = new ui::EffectLabel(QStringLiteral("file"), this);
@@ -62,7 +63,7 @@ DesignSample::DesignSample(QWidget* parent) : ui::BackdropWidget(parent) {
     layout->addWidget(m_headingSample, 0, 0, 1, 2);
     layout->addWidget(m_labelSample, 1, 0);
     layout->addWidget(m_valueSample, 1, 1);
-    layout->addWidget(testbtn, 2, 0, 1, 2, Qt::AlignCenter);
+    layout->addWidget(m_fullPreviewButton, 2, 0, 1, 2, Qt::AlignCenter);
     layout->setColumnStretch(1, 1);
     setMinimumSize(240, 130);
 }
@@ -84,33 +85,35 @@ void DesignSample::showDesign(const DesignModel& d, const ProjectFiles& media) {
 
     switch (d.buttonMode) {
     case Model::ButtonMode::Band:
-        testbtn->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
+        m_fullPreviewButton->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
         break;
     case Model::ButtonMode::Bmp:
-        testbtn->setFace(ui::Backdrop::bitmap(bitmap(media.buttonFile.path(), m_buttonPath, m_button),
-                                              ui::Placement::Tile));
+        m_fullPreviewButton->setFace(ui::Backdrop::bitmap(
+            bitmap(media.buttonFile.path(), m_buttonPath, m_button), ui::Placement::Tile));
         break;
     case Model::ButtonMode::Trans:
-        testbtn->setFace(ui::Backdrop());
+        m_fullPreviewButton->setFace(ui::Backdrop());
         break;
     }
-    testbtn->setTextColor(d.buttonFont);
-    testbtn->setTextEffect(toUi(d.buttonFontEffect));
-    testbtn->setBold(d.buttonBold);
-    testbtn->setBevelWidth(d.borderWidth);
-    testbtn->setShadowDepth(d.shadowDepth);
-    testbtn->setBevel(d.buttonStyle == Model::ButtonStyle::Inset    ? ui::ShadowButton::Bevel::Inset
-                      : d.buttonStyle == Model::ButtonStyle::Offset ? ui::ShadowButton::Bevel::Offset
-                                                                    : ui::ShadowButton::Bevel::Normal);
-    testbtn->setShape(d.buttonEffect == Model::ButtonEffect::ThreeD ? ui::ShadowButton::Shape::ThreeD
-                                                                    : ui::ShadowButton::Shape::Shadow);
+    m_fullPreviewButton->setTextColor(d.buttonFont);
+    m_fullPreviewButton->setTextEffect(toUi(d.buttonFontEffect));
+    m_fullPreviewButton->setBold(d.buttonBold);
+    m_fullPreviewButton->setBevelWidth(d.borderWidth);
+    m_fullPreviewButton->setShadowDepth(d.shadowDepth);
+    m_fullPreviewButton->setBevel(d.buttonStyle == Model::ButtonStyle::Inset ? ui::ShadowButton::Bevel::Inset
+                                  : d.buttonStyle == Model::ButtonStyle::Offset
+                                      ? ui::ShadowButton::Bevel::Offset
+                                      : ui::ShadowButton::Bevel::Normal);
+    m_fullPreviewButton->setShape(d.buttonEffect == Model::ButtonEffect::ThreeD
+                                      ? ui::ShadowButton::Shape::ThreeD
+                                      : ui::ShadowButton::Shape::Shadow);
 
     styleText(m_headingSample, d.headingFont, d.headingBold, d.headingEffect);
     styleText(m_labelSample, d.labelFont, d.labelBold, d.labelEffect);
     styleText(m_valueSample, d.valueFont, d.valueBold, d.valueEffect);
 
     const designediting::SampleCaptions captions = designediting::sampleCaptions(d.language, d.style);
-    testbtn->setText(captions.button);
+    m_fullPreviewButton->setText(captions.button);
     m_headingSample->setText(captions.category);
     m_labelSample->setText(captions.file);
     m_valueSample->setText(captions.value);

@@ -22,12 +22,16 @@ public:
     // Shows every setting of the design at once; bitmaps come from the media holders.
     void showDesign(const DesignModel& design, const ProjectFiles& media);
 
-    ui::ShadowButton* testbtn;
+Q_SIGNALS:
+    // The sample's button asks for the full preview.
+    void fullPreviewPressed();
+
+private:
+    ui::ShadowButton* m_fullPreviewButton;
     ui::EffectLabel* m_headingSample; // heading font
     ui::EffectLabel* m_labelSample;   // detail label font
     ui::EffectLabel* m_valueSample;   // detail value font
 
-private:
     // A holder's bitmap, read again only when the holder names another file.
     const QPixmap& bitmap(const QString& path, QString& loadedPath, QPixmap& cache);
 

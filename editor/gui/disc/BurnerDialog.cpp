@@ -24,48 +24,48 @@ BurnerDialog::BurnerDialog(ItemDialogContext& context, std::function<void()> bui
       m_build(std::move(build)), m_busy(std::move(busy)) {
     m_heading = heading(QStringLiteral("Recording Control"));
     m_software = label(QStringLiteral("Select your CD Recording Software"));
-    rs_c = new QComboBox(this);
-    rs_c->setObjectName(QStringLiteral("rs_c"));
-    rs_c->addItem(QStringLiteral("CeQuadrat WinOnCD 3.6 "));
-    generate = button(QStringLiteral("generate"), QString());
-    generate->setIcon(QIcon(QStringLiteral(":/pictures/generate.png")));
-    generate->setToolTip(QStringLiteral("Build Project"));
-    add = button(QStringLiteral("add"), QStringLiteral("OK"));
-    add->setDefault(true);
-    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
-    help = button(QStringLiteral("help"), QStringLiteral("Help"));
+    m_softwareBox = new QComboBox(this);
+    m_softwareBox->setObjectName(QStringLiteral("rs_c"));
+    m_softwareBox->addItem(QStringLiteral("CeQuadrat WinOnCD 3.6 "));
+    m_buildButton = button(QStringLiteral("generate"), QString());
+    m_buildButton->setIcon(QIcon(QStringLiteral(":/pictures/m_buildButton.png")));
+    m_buildButton->setToolTip(QStringLiteral("Build Project"));
+    m_okButton = button(QStringLiteral("add"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    m_helpButton = button(QStringLiteral("help"), QStringLiteral("Help"));
     m_disc = std::make_unique<DiscCommands>(context, this);
     const DiscTexts& texts = m_disc->texts();
     m_medium = label(texts[DiscTexts::Medium]);
-    medium_c = new QComboBox(this);
-    medium_c->setObjectName(QStringLiteral("medium_c"));
-    medium_c->addItem(texts[DiscTexts::Cd], QVariant::fromValue(discimage::kCdBytes));
-    medium_c->addItem(texts[DiscTexts::Dvd], QVariant::fromValue(discimage::kDvdBytes));
+    m_mediumBox = new QComboBox(this);
+    m_mediumBox->setObjectName(QStringLiteral("medium_c"));
+    m_mediumBox->addItem(texts[DiscTexts::Cd], QVariant::fromValue(discimage::kCdBytes));
+    m_mediumBox->addItem(texts[DiscTexts::Dvd], QVariant::fromValue(discimage::kDvdBytes));
     m_writer = label(texts[DiscTexts::Writer]);
-    writer_c = new QComboBox(this);
-    writer_c->setObjectName(QStringLiteral("writer_c"));
-    writeimage = button(QStringLiteral("writeimage"), texts[DiscTexts::WriteImage]);
-    burndisc = button(QStringLiteral("burndisc"), texts[DiscTexts::BurnDisc]);
+    m_writerBox = new QComboBox(this);
+    m_writerBox->setObjectName(QStringLiteral("writer_c"));
+    m_writeImageButton = button(QStringLiteral("writeimage"), texts[DiscTexts::WriteImage]);
+    m_burnDiscButton = button(QStringLiteral("burndisc"), texts[DiscTexts::BurnDisc]);
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_heading, 0, 0, 1, 3);
     grid->addWidget(m_software, 1, 0, 1, 3);
-    grid->addWidget(rs_c, 2, 0, 1, 2);
-    grid->addWidget(generate, 2, 2);
+    grid->addWidget(m_softwareBox, 2, 0, 1, 2);
+    grid->addWidget(m_buildButton, 2, 2);
     grid->addWidget(m_medium, 3, 0);
-    grid->addWidget(medium_c, 3, 1);
-    grid->addWidget(writeimage, 3, 2);
+    grid->addWidget(m_mediumBox, 3, 1);
+    grid->addWidget(m_writeImageButton, 3, 2);
     grid->addWidget(m_writer, 4, 0);
-    grid->addWidget(writer_c, 4, 1);
-    grid->addWidget(burndisc, 4, 2);
-    grid->addLayout(buttonRow({add, cancel, help}), 5, 0, 1, 3);
+    grid->addWidget(m_writerBox, 4, 1);
+    grid->addWidget(m_burnDiscButton, 4, 2);
+    grid->addLayout(buttonRow({m_okButton, m_cancelButton, m_helpButton}), 5, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     setMinimumWidth(460);
-    connect(generate, &QPushButton::clicked, this, &BurnerDialog::buildDiscClicked);
-    connect(add, &QPushButton::clicked, this, &BurnerDialog::writeBurnerProjectClicked);
-    connect(cancel, &QPushButton::clicked, this, &BurnerDialog::cancelClicked);
-    connect(help, &QPushButton::clicked, this, &BurnerDialog::helpClicked);
-    connect(writeimage, &QPushButton::clicked, this, &BurnerDialog::writeImageClicked);
-    connect(burndisc, &QPushButton::clicked, this, &BurnerDialog::burnDiscClicked);
+    connect(m_buildButton, &QPushButton::clicked, this, &BurnerDialog::buildDiscClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &BurnerDialog::writeBurnerProjectClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &BurnerDialog::cancelClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &BurnerDialog::helpClicked);
+    connect(m_writeImageButton, &QPushButton::clicked, this, &BurnerDialog::writeImageClicked);
+    connect(m_burnDiscButton, &QPushButton::clicked, this, &BurnerDialog::burnDiscClicked);
 }
 
 BurnerDialog::~BurnerDialog() = default;
@@ -75,18 +75,18 @@ void BurnerDialog::applyTexts(const common::IniFile& file, const LanguageTables&
     setWindowTitle(tables.text(u"T9"));
     m_heading->setText(windowText(file, s, 1));
     m_software->setText(windowText(file, s, 2));
-    generate->setToolTip(windowText(file, s, 3));
-    add->setText(windowText(file, s, 4));
-    cancel->setText(windowText(file, s, 5));
-    help->setText(windowText(file, s, 6));
+    m_buildButton->setToolTip(windowText(file, s, 3));
+    m_okButton->setText(windowText(file, s, 4));
+    m_cancelButton->setText(windowText(file, s, 5));
+    m_helpButton->setText(windowText(file, s, 6));
     m_disc->applyTexts(file);
     const DiscTexts& texts = m_disc->texts();
     m_medium->setText(texts[DiscTexts::Medium]);
-    medium_c->setItemText(0, texts[DiscTexts::Cd]);
-    medium_c->setItemText(1, texts[DiscTexts::Dvd]);
+    m_mediumBox->setItemText(0, texts[DiscTexts::Cd]);
+    m_mediumBox->setItemText(1, texts[DiscTexts::Dvd]);
     m_writer->setText(texts[DiscTexts::Writer]);
-    writeimage->setText(texts[DiscTexts::WriteImage]);
-    burndisc->setText(texts[DiscTexts::BurnDisc]);
+    m_writeImageButton->setText(texts[DiscTexts::WriteImage]);
+    m_burnDiscButton->setText(texts[DiscTexts::BurnDisc]);
 }
 
 QString BurnerDialog::writeImageText() const {
@@ -139,7 +139,7 @@ void BurnerDialog::helpClicked() {
 
 void BurnerDialog::writeImageClicked() {
     m_context.click();
-    m_disc->writeImage(medium_c->currentData().toLongLong());
+    m_disc->writeImage(m_mediumBox->currentData().toLongLong());
 }
 
 void BurnerDialog::burnDiscClicked() {
@@ -148,24 +148,24 @@ void BurnerDialog::burnDiscClicked() {
         return;
     const DiscTexts& texts = m_disc->texts();
     // Looked for on every burn: a writer plugged in since shows up, one taken away goes.
-    const QString chosen = writer_c->currentData().toString();
+    const QString chosen = m_writerBox->currentData().toString();
     const std::vector<discburner::Writer> writers = m_disc->findWriters();
-    writer_c->clear();
+    m_writerBox->clear();
     for (const discburner::Writer& w : writers)
-        writer_c->addItem(w.name.isEmpty() ? w.address : w.name + QStringLiteral(" (") + w.address + u')',
-                          w.address);
+        m_writerBox->addItem(w.name.isEmpty() ? w.address : w.name + QStringLiteral(" (") + w.address + u')',
+                             w.address);
     if (writers.empty()) {
         m_context.services.messages.show(ui::MessageBoxService::Kind::Error,
                                          ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::NoWriter]);
         return;
     }
-    const int kept = writer_c->findData(chosen);
+    const int kept = m_writerBox->findData(chosen);
     // With several writers the user picks one before anything is burned.
     if (writers.size() > 1 && kept < 0) {
         m_context.services.messages.show(ui::MessageBoxService::Kind::Information,
                                          ui::MessageBoxService::Buttons::Ok, texts[DiscTexts::ChooseWriter]);
         return;
     }
-    writer_c->setCurrentIndex(std::max(kept, 0));
-    m_disc->burn(writers[size_t(writer_c->currentIndex())]);
+    m_writerBox->setCurrentIndex(std::max(kept, 0));
+    m_disc->burn(writers[size_t(m_writerBox->currentIndex())]);
 }

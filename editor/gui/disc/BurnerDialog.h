@@ -20,10 +20,6 @@ public:
 
     // The project file that OK writes, in the editor's "Files" folder.
     QString projectFile() const;
-    void buildDiscClicked();
-    void writeBurnerProjectClicked();
-    void cancelClicked();
-    void helpClicked();
     // The built disc folder as an image file, and onto a disc; the main window's menu calls them too.
     void writeImageClicked();
     void burnDiscClicked();
@@ -32,17 +28,21 @@ public:
     QString writeImageText() const;
     QString burnDiscText() const;
 
-    QComboBox* rs_c;
-    QPushButton* generate;
-    QPushButton* add;
-    QPushButton* cancel;
-    QPushButton* help;
-    QComboBox* medium_c;
-    QComboBox* writer_c;
-    QPushButton* writeimage;
-    QPushButton* burndisc;
-
 private:
+    void buildDiscClicked();
+    void writeBurnerProjectClicked();
+    void cancelClicked();
+    void helpClicked();
+
+    QComboBox* m_softwareBox;
+    QPushButton* m_buildButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
+    QComboBox* m_mediumBox;
+    QComboBox* m_writerBox;
+    QPushButton* m_writeImageButton;
+    QPushButton* m_burnDiscButton;
     std::function<void()> m_build;
     std::function<void(bool)> m_busy;
     QLabel* m_heading;

@@ -34,14 +34,11 @@ public:
     // Shows the window modally until the job has ended and gives its result.
     DiscJobResult run(const QString& title, Job job);
 
-    QProgressBar* bar() const { return m_bar; }
-    QPushButton* cancelButton() const { return m_cancelButton; }
-
-    // Asks the job to stop; the window stays until it has.
-    void cancelClicked();
     void reject() override;
 
 private:
+    // Asks the job to stop; the window stays until it has.
+    void cancelClicked();
     void showProgress();
 
     DiscProgressTexts m_texts;

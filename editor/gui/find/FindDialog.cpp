@@ -49,16 +49,17 @@ FindDialog::FindDialog(ItemDialogContext& context, QWidget* parent)
     : ItemDialog(context, QStringLiteral("Tfinddlg"), QStringLiteral("Tavik - Lumbrel - Find Item"), parent) {
     m_heading = heading(QStringLiteral("Find Control"));
     m_textLabel = label(QStringLiteral("Text to find:"));
-    findtext = edit(QStringLiteral("findtext"));
-    chkcase = checkBox(QStringLiteral("chkcase"), QStringLiteral("Case sensitive"), this);
-    chkfull = checkBox(QStringLiteral("chkfull"), QStringLiteral("Whole words only"), this);
-    chkregular = checkBox(QStringLiteral("chkregular"), QStringLiteral("Regular expressions"), this);
+    m_textEdit = edit(QStringLiteral("findtext"));
+    m_caseSensitiveBox = checkBox(QStringLiteral("chkcase"), QStringLiteral("Case sensitive"), this);
+    m_wholeWordsBox = checkBox(QStringLiteral("chkfull"), QStringLiteral("Whole words only"), this);
+    m_regularExpressionBox =
+        checkBox(QStringLiteral("chkregular"), QStringLiteral("Regular expressions"), this);
     m_ranges = new QButtonGroup(this);
-    where = choiceGroup(QStringLiteral("where"), QStringLiteral("Where "),
-                        {u"In entire grid", u"In current column", u"In current row"}, m_ranges, this);
+    m_rangeGroup = choiceGroup(QStringLiteral("where"), QStringLiteral("Where "),
+                               {u"In entire grid", u"In current column", u"In current row"}, m_ranges, this);
     m_orders = new QButtonGroup(this);
-    dir = choiceGroup(QStringLiteral("dir"), QStringLiteral("Direction"), {u"Top - down", u"Left - right"},
-                      m_orders, this);
+    m_orderGroup = choiceGroup(QStringLiteral("dir"), QStringLiteral("Direction"),
+                               {u"Top - down", u"Left - right"}, m_orders, this);
     m_okButton = button(QStringLiteral("Button1"), QStringLiteral("OK"));
     m_okButton->setDefault(true);
     m_cancelButton = button(QStringLiteral("button2"), QStringLiteral("Cancel"));
@@ -67,12 +68,13 @@ FindDialog::FindDialog(ItemDialogContext& context, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_textLabel);
-    layout->addWidget(findtext);
-    for (QWidget* w : std::initializer_list<QWidget*>{chkcase, chkfull, chkregular})
+    layout->addWidget(m_textEdit);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_caseSensitiveBox, m_wholeWordsBox, m_regularExpressionBox})
         layout->addWidget(w);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(where);
-    groups->addWidget(dir);
+    groups->addWidget(m_rangeGroup);
+    groups->addWidget(m_orderGroup);
     layout->addLayout(groups);
     layout->addLayout(buttonRow({m_okButton, m_cancelButton, m_helpButton}));
 
@@ -86,12 +88,12 @@ void FindDialog::applyTexts(const common::IniFile& file, const LanguageTables& t
     setWindowTitle(tables.text(u"T7"));
     m_heading->setText(windowText(file, s, 1));
     m_textLabel->setText(windowText(file, s, 2));
-    chkcase->setText(windowText(file, s, 3));
-    chkfull->setText(windowText(file, s, 4));
-    chkregular->setText(windowText(file, s, 5));
-    where->setTitle(windowText(file, s, 6));
+    m_caseSensitiveBox->setText(windowText(file, s, 3));
+    m_wholeWordsBox->setText(windowText(file, s, 4));
+    m_regularExpressionBox->setText(windowText(file, s, 5));
+    m_rangeGroup->setTitle(windowText(file, s, 6));
     setChoiceTexts(m_ranges, file, s, 7);
-    dir->setTitle(windowText(file, s, 10));
+    m_orderGroup->setTitle(windowText(file, s, 10));
     setChoiceTexts(m_orders, file, s, 11);
     m_okButton->setText(windowText(file, s, 13));
     m_cancelButton->setText(windowText(file, s, 14));
@@ -100,10 +102,10 @@ void FindDialog::applyTexts(const common::IniFile& file, const LanguageTables& t
 
 gridfind::Options FindDialog::options() const {
     gridfind::Options o;
-    o.text = findtext->text();
-    o.caseSensitive = chkcase->isChecked();
-    o.wholeCell = chkfull->isChecked();
-    o.pattern = chkregular->isChecked();
+    o.text = m_textEdit->text();
+    o.caseSensitive = m_caseSensitiveBox->isChecked();
+    o.wholeCell = m_wholeWordsBox->isChecked();
+    o.pattern = m_regularExpressionBox->isChecked();
     o.order = m_orders->checkedId() == 1 ? gridfind::Order::LeftRight : gridfind::Order::TopDown;
     const int range = m_ranges->checkedId();
     o.range = range == 1   ? gridfind::Range::Column
@@ -114,8 +116,8 @@ gridfind::Options FindDialog::options() const {
 
 void FindDialog::showEvent(QShowEvent* event) {
     ItemDialog::showEvent(event);
-    findtext->setFocus();
-    findtext->selectAll();
+    m_textEdit->setFocus();
+    m_textEdit->selectAll();
 }
 
 void FindDialog::okClicked() {

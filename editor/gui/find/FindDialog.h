@@ -20,24 +20,24 @@ public:
     // The search that the controls describe.
     gridfind::Options options() const;
 
-    void okClicked();
-    void cancelClicked();
-    void helpClicked();
-
-    QLineEdit* findtext;
-    QCheckBox* chkcase;
-    QCheckBox* chkfull;
-    QCheckBox* chkregular;
-    QGroupBox* where;
-    QGroupBox* dir;
-    QPushButton* m_okButton;
-    QPushButton* m_cancelButton;
-    QPushButton* m_helpButton;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
+
+    QLineEdit* m_textEdit;
+    QCheckBox* m_caseSensitiveBox;
+    QCheckBox* m_wholeWordsBox;
+    QCheckBox* m_regularExpressionBox;
+    QGroupBox* m_rangeGroup;
+    QGroupBox* m_orderGroup;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
+
     QLabel* m_heading;
     QLabel* m_textLabel;
     QButtonGroup* m_ranges;

@@ -30,32 +30,8 @@ public:
     // The companion is the item's own file: shown, never written or deleted.
     bool showsItemsOwnFile() const { return m_ownFile; }
 
-    void templateClicked();
-    void clearClicked();
-    void pasteClicked();
-    void saveClicked();
-    void deleteClicked();
-    void cancelClicked();
-    void helpClicked();
     // Every way of closing leaves the picture box empty.
     void done(int result) override;
-
-    QLabel* m_heading;        // label1
-    QLabel* m_editGroupLabel; // LMDSimpleLabel1
-    QLabel* m_fileGroupLabel;
-    QLabel* m_textExplanation;     // Info_1
-    QLabel* m_textNote;            // Info_2
-    QLabel* m_pictureExplanation;  // Screen_1
-    QLabel* m_pictureNote;         // Screen_2
-    QPlainTextEdit* m_textEditor;  // RichEdit1
-    ui::PictureView* m_pictureBox; // Image1
-    QPushButton* m_templateButton; // new
-    QPushButton* m_clearButton;    // LMDShapeLabelButton1
-    QPushButton* m_pasteButton;    // paste
-    QPushButton* m_saveButton;     // LMDShapeLabelButton2
-    QPushButton* m_deleteButton;   // LMDShapeLabelButton4
-    QPushButton* m_cancelButton;   // LMDShapeLabelButton3
-    QPushButton* m_helpButton;     // LMDButton1
 
 private:
     void applyMode();
@@ -63,6 +39,30 @@ private:
     void refuse() const;
     // The item's own file is shown read-only, without the buttons that would change it.
     void applyOwnFile();
+    void templateClicked();
+    void clearClicked();
+    void pasteClicked();
+    void saveClicked();
+    void deleteClicked();
+    void cancelClicked();
+    void helpClicked();
+
+    QLabel* m_heading;
+    QLabel* m_editGroupLabel;
+    QLabel* m_fileGroupLabel;
+    QLabel* m_textExplanation;
+    QLabel* m_textNote;
+    QLabel* m_pictureExplanation;
+    QLabel* m_pictureNote;
+    QPlainTextEdit* m_textEditor;
+    ui::PictureView* m_pictureBox;
+    QPushButton* m_templateButton;
+    QPushButton* m_clearButton;
+    QPushButton* m_pasteButton;
+    QPushButton* m_saveButton;
+    QPushButton* m_deleteButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
 
     ItemInfoMode m_mode = ItemInfoMode::Text;
     int m_row = 0;

@@ -27,16 +27,24 @@ public:
     // Runs with every change of the current folder, and when the user clicks the current one.
     std::function<void(const QString& folder)> onFolderChanged;
 
-    QLabel* m_text;
-    QComboBox* drives;
-    QTreeView* folders;
-    QPushButton* makeDirectory;
-    QPushButton* deleteDirectory;
-    QPushButton* launchExplorer;
+    enum class Command { MakeFolder, DeleteFolder, Explore };
+    void setIntroduction(const QString& text);
+    void setCommandCaption(Command command, const QString& caption);
+    void setCommandHint(Command command, const QString& hint);
+
+Q_SIGNALS:
+    void commandPressed(FolderPage::Command command);
 
 private:
     void chosen() const;
+    QPushButton* commandButton(Command command) const;
 
+    QLabel* m_introduction;
+    QComboBox* m_driveBox;
+    QTreeView* m_folderTree;
+    QPushButton* m_makeFolderButton;
+    QPushButton* m_deleteFolderButton;
+    QPushButton* m_exploreButton;
     QFileSystemModel* m_model;
     bool m_quiet = false;
 };

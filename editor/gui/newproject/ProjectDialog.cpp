@@ -42,66 +42,66 @@ ProjectDialog::ProjectDialog(EditorState& state, ui::Services services, Category
     setModal(true);
 
     m_cdNameLabel = new QLabel(QStringLiteral("CD Name"), this);
-    anzname = new QLineEdit(this);
-    anzname->setObjectName(QStringLiteral("anzname"));
-    anzname->setMaxLength(kMaxCdNameLength);
+    m_cdNameEdit = new QLineEdit(this);
+    m_cdNameEdit->setObjectName(QStringLiteral("anzname"));
+    m_cdNameEdit->setMaxLength(kMaxCdNameLength);
     m_folderLabel = new QLabel(QStringLiteral("Project Folder"), this);
-    rootname = new QLineEdit(this);
-    rootname->setObjectName(QStringLiteral("rootname"));
-    rootname->setReadOnly(true);
-    browsepfbtn = namedButton(this, "browsepfbtn", QStringLiteral("Browse"));
+    m_projectFolderEdit = new QLineEdit(this);
+    m_projectFolderEdit->setObjectName(QStringLiteral("rootname"));
+    m_projectFolderEdit->setReadOnly(true);
+    m_browseButton = namedButton(this, "browsepfbtn", QStringLiteral("Browse"));
     auto* values = new QGridLayout;
     values->addWidget(m_cdNameLabel, 0, 0);
-    values->addWidget(anzname, 0, 1, 1, 2);
+    values->addWidget(m_cdNameEdit, 0, 1, 1, 2);
     values->addWidget(m_folderLabel, 1, 0);
-    values->addWidget(rootname, 1, 1);
-    values->addWidget(browsepfbtn, 1, 2);
+    values->addWidget(m_projectFolderEdit, 1, 1);
+    values->addWidget(m_browseButton, 1, 2);
     values->setColumnStretch(1, 1);
 
-    m_environment = new QGroupBox(QStringLiteral("Environment"), this);
-    genrefilebtn = namedButton(m_environment, "genrefilebtn", QStringLiteral("Category Editor"));
-    layoutbtn = namedButton(m_environment, "layoutbtn", QStringLiteral("Menu Design Editor"));
-    auto* environment = new QHBoxLayout(m_environment);
-    environment->addWidget(genrefilebtn);
-    environment->addWidget(layoutbtn);
+    m_environmentBox = new QGroupBox(QStringLiteral("Environment"), this);
+    m_categoryEditorButton = namedButton(m_environmentBox, "genrefilebtn", QStringLiteral("Category Editor"));
+    m_designEditorButton = namedButton(m_environmentBox, "layoutbtn", QStringLiteral("Menu Design Editor"));
+    auto* environment = new QHBoxLayout(m_environmentBox);
+    environment->addWidget(m_categoryEditorButton);
+    environment->addWidget(m_designEditorButton);
 
-    okbtn = namedButton(this, "okbtn", QStringLiteral("OK"));
+    m_okButton = namedButton(this, "okbtn", QStringLiteral("OK"));
     // Enter in the CD name presses OK; Browse and the editors need a click of their own.
-    okbtn->setDefault(true);
-    exitbtn = namedButton(this, "exitbtn", QStringLiteral("Cancel"));
-    help = namedButton(this, "help", QStringLiteral("Help"));
+    m_okButton->setDefault(true);
+    m_cancelButton = namedButton(this, "exitbtn", QStringLiteral("Cancel"));
+    m_helpButton = namedButton(this, "help", QStringLiteral("Help"));
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    for (QPushButton* b : {okbtn, exitbtn, help})
+    for (QPushButton* b : {m_okButton, m_cancelButton, m_helpButton})
         bottom->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(values);
-    layout->addWidget(m_environment);
+    layout->addWidget(m_environmentBox);
     layout->addStretch();
     layout->addLayout(bottom);
     resize(520, 230);
 
-    connect(browsepfbtn, &QPushButton::clicked, this, &ProjectDialog::browseProjectFolderClicked);
-    connect(genrefilebtn, &QPushButton::clicked, this, &ProjectDialog::editCategoriesClicked);
-    connect(layoutbtn, &QPushButton::clicked, this, &ProjectDialog::editDesignClicked);
-    connect(okbtn, &QPushButton::clicked, this, &ProjectDialog::okClicked);
-    connect(exitbtn, &QPushButton::clicked, this, &ProjectDialog::cancelClicked);
-    connect(help, &QPushButton::clicked, this, &ProjectDialog::helpClicked);
-    connect(anzname, &QLineEdit::textChanged, this, &ProjectDialog::cdNameEdited);
-    connect(rootname, &QLineEdit::textChanged, this, &ProjectDialog::rootnameEdited);
+    connect(m_browseButton, &QPushButton::clicked, this, &ProjectDialog::browseProjectFolderClicked);
+    connect(m_categoryEditorButton, &QPushButton::clicked, this, &ProjectDialog::editCategoriesClicked);
+    connect(m_designEditorButton, &QPushButton::clicked, this, &ProjectDialog::editDesignClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &ProjectDialog::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ProjectDialog::cancelClicked);
+    connect(m_helpButton, &QPushButton::clicked, this, &ProjectDialog::helpClicked);
+    connect(m_cdNameEdit, &QLineEdit::textChanged, this, &ProjectDialog::cdNameEdited);
+    connect(m_projectFolderEdit, &QLineEdit::textChanged, this, &ProjectDialog::rootnameEdited);
 }
 
 void ProjectDialog::applyTexts(const common::IniFile& file, const LanguageTables&, int) {
     m_cdNameLabel->setText(windowText(file, kSection, 1));
     m_folderLabel->setText(windowText(file, kSection, 2));
-    browsepfbtn->setText(windowText(file, kSection, 3));
-    m_environment->setTitle(windowText(file, kSection, 5));
-    genrefilebtn->setText(windowText(file, kSection, 6));
-    layoutbtn->setText(windowText(file, kSection, 7));
-    okbtn->setText(windowText(file, kSection, 8));
-    exitbtn->setText(windowText(file, kSection, 9));
-    help->setText(windowText(file, kSection, 10));
+    m_browseButton->setText(windowText(file, kSection, 3));
+    m_environmentBox->setTitle(windowText(file, kSection, 5));
+    m_categoryEditorButton->setText(windowText(file, kSection, 6));
+    m_designEditorButton->setText(windowText(file, kSection, 7));
+    m_okButton->setText(windowText(file, kSection, 8));
+    m_cancelButton->setText(windowText(file, kSection, 9));
+    m_helpButton->setText(windowText(file, kSection, 10));
 }
 
 void ProjectDialog::click() const {
@@ -127,26 +127,26 @@ void ProjectDialog::prepare(Mode mode) {
         m_rememberedSaveName = m_state.saveDialogFileName;
         m_remembersSaveName = true;
         m_state.saveDialogFileName.clear();
-        okbtn->setText(text(u"T54"));
-        anzname->setText(text(u"T55"));
-        rootname->clear();
+        m_okButton->setText(text(u"T54"));
+        m_cdNameEdit->setText(text(u"T55"));
+        m_projectFolderEdit->clear();
         setWindowTitle(text(u"T48"));
         m_state.pendingCategoryFile.clear();
-        for (QPushButton* b : {okbtn, layoutbtn, genrefilebtn})
+        for (QPushButton* b : {m_okButton, m_designEditorButton, m_categoryEditorButton})
             b->setEnabled(false);
     } else {
         m_remembersSaveName = false;
-        for (QPushButton* b : {okbtn, layoutbtn, genrefilebtn})
+        for (QPushButton* b : {m_okButton, m_designEditorButton, m_categoryEditorButton})
             b->setEnabled(true);
-        okbtn->setText(text(u"T56"));
-        anzname->setText(m_state.cdName);
-        rootname->setText(m_state.projectFolder);
+        m_okButton->setText(text(u"T56"));
+        m_cdNameEdit->setText(m_state.cdName);
+        m_projectFolderEdit->setText(m_state.projectFolder);
         setWindowTitle(text(u"T24") + QStringLiteral(" - ") + m_state.files.categoryFile.path());
     }
     if (!m_state.files.categoryFile.exists())
-        okbtn->setEnabled(false);
-    anzname->setFocus();
-    anzname->selectAll();
+        m_okButton->setEnabled(false);
+    m_cdNameEdit->setFocus();
+    m_cdNameEdit->selectAll();
     m_filling = false;
 }
 
@@ -156,25 +156,45 @@ void ProjectDialog::cdNameEdited() {
 }
 
 void ProjectDialog::rootnameEdited() {
-    m_state.addFileStartFolder = rootname->text();
+    m_state.addFileStartFolder = m_projectFolderEdit->text();
     if (!m_filling)
         m_state.modified = true;
 }
 
 void ProjectDialog::browseProjectFolderClicked() {
     click();
-    if (projectfolders::holdsFolder(rootname->text()) &&
+    if (projectfolders::holdsFolder(m_projectFolderEdit->text()) &&
         m_services.messages.show(Msg::Kind::Information, Msg::Buttons::OkCancel,
                                  m_state.language.message(u"M49")) != Msg::Answer::Ok)
         return;
     const QString title =
         text(u"T59").isEmpty() ? QStringLiteral("tavik - lumbrel - select folder") : text(u"T59");
-    const QString chosen = m_services.choosers.chooseFolder(title, {}, rootname->text().trimmed());
+    const QString chosen = m_services.choosers.chooseFolder(title, {}, m_projectFolderEdit->text().trimmed());
     if (chosen.isEmpty())
         return;
-    rootname->setText(common::withTrailingSeparator(QDir::toNativeSeparators(chosen)));
-    genrefilebtn->setEnabled(true);
+    m_projectFolderEdit->setText(common::withTrailingSeparator(QDir::toNativeSeparators(chosen)));
+    m_categoryEditorButton->setEnabled(true);
     setWindowTitle(text(u"T49"));
+}
+
+void ProjectDialog::setCdName(const QString& name) {
+    m_cdNameEdit->setText(name);
+}
+
+void ProjectDialog::setProjectFolder(const QString& folder) {
+    m_projectFolderEdit->setText(folder);
+    m_categoryEditorButton->setEnabled(true);
+}
+
+void ProjectDialog::clearProjectFolder() {
+    m_projectFolderEdit->clear();
+}
+
+QString ProjectDialog::browseForProjectFolder() {
+    // A blank folder field is no folder: Browse chooses without asking first.
+    m_projectFolderEdit->setText(QStringLiteral(" "));
+    browseProjectFolderClicked();
+    return m_projectFolderEdit->text();
 }
 
 void ProjectDialog::editCategoriesClicked() {
@@ -187,7 +207,7 @@ void ProjectDialog::editCategoriesClicked() {
     }
     m_state.pendingCategoryFile = m_state.files.categoryFile.path();
     setWindowTitle(text(m_mode == Mode::New ? u"T23" : u"T24"));
-    layoutbtn->setEnabled(m_state.files.categoryFile.exists());
+    m_designEditorButton->setEnabled(m_state.files.categoryFile.exists());
 }
 
 void ProjectDialog::editDesignClicked() {
@@ -199,15 +219,15 @@ void ProjectDialog::editDesignClicked() {
     }
     if (m_state.files.designFile.exists()) {
         setWindowTitle(text(u"T46"));
-        okbtn->setEnabled(true);
+        m_okButton->setEnabled(true);
     }
 }
 
 void ProjectDialog::takeValues() {
-    m_state.addFileStartFolder = rootname->text();
+    m_state.addFileStartFolder = m_projectFolderEdit->text();
     m_state.files.categoryFile.set(m_state.pendingCategoryFile);
-    m_state.cdName = anzname->text();
-    m_state.projectFolder = rootname->text();
+    m_state.cdName = m_cdNameEdit->text();
+    m_state.projectFolder = m_projectFolderEdit->text();
     m_hooks.updateTitle();
 }
 
@@ -247,7 +267,7 @@ void ProjectDialog::cancelClicked() {
 }
 
 void ProjectDialog::reject() {
-    m_state.addFileStartFolder = rootname->text();
+    m_state.addFileStartFolder = m_projectFolderEdit->text();
     m_state.newProjectCancelled = true;
     // A new project that was not created leaves the open one as it was; the wizard restores on its own.
     if (m_mode == Mode::New && !m_wizardRunning) {

@@ -49,25 +49,17 @@ public:
     bool projectCreated() const { return m_projectCreated; }
     void resetProjectCreated() { m_projectCreated = false; }
 
-    void browseProjectFolderClicked();
+    // What the wizard fills in and presses on its way: the dialog creates the project at its end.
+    void setCdName(const QString& name);
+    // The chosen project folder, which opens the category editor.
+    void setProjectFolder(const QString& folder);
+    void clearProjectFolder();
+    // Browses for a project folder without asking first; the folder shown afterwards, chosen or not.
+    QString browseForProjectFolder();
     void editCategoriesClicked();
     void editDesignClicked();
     void okClicked();
-    void cancelClicked();
-    void helpClicked();
     void reject() override;
-
-    QLabel* m_cdNameLabel;
-    QLineEdit* anzname;
-    QLabel* m_folderLabel;
-    QLineEdit* rootname;
-    QPushButton* browsepfbtn;
-    QGroupBox* m_environment;
-    QPushButton* genrefilebtn;
-    QPushButton* layoutbtn;
-    QPushButton* okbtn;
-    QPushButton* exitbtn;
-    QPushButton* help;
 
 private:
     void click() const;
@@ -76,6 +68,21 @@ private:
     void takeValues();
     void cdNameEdited();
     void rootnameEdited();
+    void browseProjectFolderClicked();
+    void cancelClicked();
+    void helpClicked();
+
+    QLabel* m_cdNameLabel;
+    QLineEdit* m_cdNameEdit;
+    QLabel* m_folderLabel;
+    QLineEdit* m_projectFolderEdit;
+    QPushButton* m_browseButton;
+    QGroupBox* m_environmentBox;
+    QPushButton* m_categoryEditorButton;
+    QPushButton* m_designEditorButton;
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_helpButton;
 
     EditorState& m_state;
     ui::Services m_services;

@@ -73,24 +73,37 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
     welcomeLayout->addWidget(addText(welcome, 4));
     welcomeLayout->addStretch();
 
-    folderPage = new FolderPage(this);
-    setPage(Folder, folderPage);
-    m_captions.push_back({5, [this](const QString& t) { folderPage->setTitle(t); }});
-    m_captions.push_back({6, [this](const QString& t) { folderPage->m_text->setText(t); }});
-    const std::pair<QPushButton*, int> folderButtons[] = {
-        {folderPage->makeDirectory, 7}, {folderPage->deleteDirectory, 9}, {folderPage->launchExplorer, 11}};
-    for (const auto& [button, key] : folderButtons) {
-        m_captions.push_back({key, [b = button](const QString& t) { b->setText(t); }});
-        m_captions.push_back({key + 1, [b = button](const QString& t) { b->setToolTip(t); }});
+    m_folderPage = new FolderPage(this);
+    setPage(Folder, m_folderPage);
+    m_captions.push_back({5, [this](const QString& t) { m_folderPage->setTitle(t); }});
+    m_captions.push_back({6, [this](const QString& t) { m_folderPage->setIntroduction(t); }});
+    using FolderCommand = FolderPage::Command;
+    const std::pair<FolderCommand, int> folderCommands[] = {
+        {FolderCommand::MakeFolder, 7}, {FolderCommand::DeleteFolder, 9}, {FolderCommand::Explore, 11}};
+    for (const auto& [command, key] : folderCommands) {
+        m_captions.push_back(
+            {key, [this, c = command](const QString& t) { m_folderPage->setCommandCaption(c, t); }});
+        m_captions.push_back(
+            {key + 1, [this, c = command](const QString& t) { m_folderPage->setCommandHint(c, t); }});
     }
-    folderPage->onFolderChanged = [this](const QString& folder) { folderChosen(folder); };
-    connect(folderPage->makeDirectory, &QPushButton::clicked, this, &ProjectWizard::makeDirectoryClicked);
-    connect(folderPage->launchExplorer, &QPushButton::clicked, this, &ProjectWizard::launchExplorerClicked);
-    connect(folderPage->deleteDirectory, &QPushButton::clicked, this, &ProjectWizard::deleteDirectoryClicked);
+    m_folderPage->onFolderChanged = [this](const QString& folder) { folderChosen(folder); };
+    connect(m_folderPage, &FolderPage::commandPressed, this, [this](FolderCommand command) {
+        switch (command) {
+        case FolderCommand::MakeFolder:
+            makeDirectoryClicked();
+            break;
+        case FolderCommand::DeleteFolder:
+            deleteDirectoryClicked();
+            break;
+        case FolderCommand::Explore:
+            launchExplorerClicked();
+            break;
+        }
+    });
 
     QWizardPage* general =
         addStep(General, "LMDAssistPage1", QStringLiteral("Step 2 - General Settings"), 13, [this] {
-            m_dialog->anzname->setText(m_cdNameEdit->text());
+            m_dialog->setCdName(m_cdNameEdit->text());
             return mayLeave(m_projectFolderEdit->text() != none(), u"M87");
         });
     m_cdNameEdit = new QLineEdit(general);
@@ -117,85 +130,85 @@ ProjectWizard::ProjectWizard(EditorState& state, ui::Services services, ProjectD
 
     QWizardPage* categories =
         addStep(Categories, "LMDAssistPage2", QStringLiteral("Step 3 - Categories"), 20,
-                [this] { return mayLeave(categoryFileLabel->text() != none(), u"M86"); });
-    defaultCategoriesButton =
+                [this] { return mayLeave(m_categoryFileLabel->text() != none(), u"M86"); });
+    m_defaultCategoriesButton =
         addButton(categories, "defaultCategories", QStringLiteral("Use default Categories"), 23);
-    categoryEditorButton = addButton(categories, "categoryEditor", QStringLiteral("Categories Editor"), 25);
-    categoryFileLabel = new QLabel(QStringLiteral("none"), categories);
-    categoryFileLabel->setObjectName(QStringLiteral("categoryFile"));
-    categoryFileLabel->setWordWrap(true);
+    m_categoryEditorButton = addButton(categories, "categoryEditor", QStringLiteral("Categories Editor"), 25);
+    m_categoryFileLabel = new QLabel(QStringLiteral("none"), categories);
+    m_categoryFileLabel->setObjectName(QStringLiteral("categoryFile"));
+    m_categoryFileLabel->setWordWrap(true);
     auto* categoriesLayout = new QGridLayout(categories);
     categoriesLayout->addWidget(addText(categories, 21), 0, 0, 1, 2);
     categoriesLayout->addWidget(addText(categories, 22), 1, 0, 1, 2);
-    categoriesLayout->addWidget(defaultCategoriesButton, 2, 0);
-    categoriesLayout->addWidget(categoryEditorButton, 2, 1);
+    categoriesLayout->addWidget(m_defaultCategoriesButton, 2, 0);
+    categoriesLayout->addWidget(m_categoryEditorButton, 2, 1);
     categoriesLayout->addWidget(addText(categories, 27), 3, 0, 1, 2);
-    categoriesLayout->addWidget(categoryFileLabel, 4, 0, 1, 2);
+    categoriesLayout->addWidget(m_categoryFileLabel, 4, 0, 1, 2);
     categoriesLayout->setRowStretch(5, 1);
-    connect(categoryEditorButton, &QPushButton::clicked, this, &ProjectWizard::categoryEditorClicked);
-    connect(defaultCategoriesButton, &QPushButton::clicked, this, &ProjectWizard::defaultCategoriesClicked);
+    connect(m_categoryEditorButton, &QPushButton::clicked, this, &ProjectWizard::categoryEditorClicked);
+    connect(m_defaultCategoriesButton, &QPushButton::clicked, this, &ProjectWizard::defaultCategoriesClicked);
 
     QWizardPage* design = addStep(Design, "LMDAssistPage3", QStringLiteral("Step 4 - Menu Design"), 28,
-                                  [this] { return mayLeave(designFileLabel->text() != none(), u"M48"); });
-    sampleLink =
+                                  [this] { return mayLeave(m_designFileLabel->text() != none(), u"M48"); });
+    m_sampleLink =
         new ui::EffectLabel(QStringLiteral("The Standard Menu Design looks like this Sample Menu."), design);
-    sampleLink->setObjectName(QStringLiteral("sampleLink"));
-    sampleLink->setLink(true);
-    sampleLink->setColor(sampleLink->palette().color(QPalette::Link));
-    m_captions.push_back({31, [this](const QString& t) { sampleLink->setText(t); }});
-    defaultDesignButton = addButton(design, "defaultDesign", QStringLiteral("Use default Menu Design"), 32);
-    designEditorButton = addButton(design, "designEditor", QStringLiteral("Menu Design Editor"), 34);
-    designFileLabel = new QLabel(QStringLiteral("none"), design);
-    designFileLabel->setObjectName(QStringLiteral("designFile"));
-    designFileLabel->setWordWrap(true);
+    m_sampleLink->setObjectName(QStringLiteral("sampleLink"));
+    m_sampleLink->setLink(true);
+    m_sampleLink->setColor(m_sampleLink->palette().color(QPalette::Link));
+    m_captions.push_back({31, [this](const QString& t) { m_sampleLink->setText(t); }});
+    m_defaultDesignButton = addButton(design, "defaultDesign", QStringLiteral("Use default Menu Design"), 32);
+    m_designEditorButton = addButton(design, "designEditor", QStringLiteral("Menu Design Editor"), 34);
+    m_designFileLabel = new QLabel(QStringLiteral("none"), design);
+    m_designFileLabel->setObjectName(QStringLiteral("designFile"));
+    m_designFileLabel->setWordWrap(true);
     auto* designLayout = new QGridLayout(design);
     designLayout->addWidget(addText(design, 29), 0, 0, 1, 2);
     designLayout->addWidget(addText(design, 30), 1, 0, 1, 2);
-    designLayout->addWidget(sampleLink, 2, 0, 1, 2);
-    designLayout->addWidget(defaultDesignButton, 3, 0);
-    designLayout->addWidget(designEditorButton, 3, 1);
+    designLayout->addWidget(m_sampleLink, 2, 0, 1, 2);
+    designLayout->addWidget(m_defaultDesignButton, 3, 0);
+    designLayout->addWidget(m_designEditorButton, 3, 1);
     designLayout->addWidget(addText(design, 36), 4, 0, 1, 2);
-    designLayout->addWidget(designFileLabel, 5, 0, 1, 2);
+    designLayout->addWidget(m_designFileLabel, 5, 0, 1, 2);
     designLayout->setRowStretch(6, 1);
-    connect(designEditorButton, &QPushButton::clicked, this, &ProjectWizard::designEditorClicked);
-    connect(defaultDesignButton, &QPushButton::clicked, this, &ProjectWizard::defaultDesignClicked);
-    connect(sampleLink, &ui::EffectLabel::clicked, this, [this] {
+    connect(m_designEditorButton, &QPushButton::clicked, this, &ProjectWizard::designEditorClicked);
+    connect(m_defaultDesignButton, &QPushButton::clicked, this, &ProjectWizard::defaultDesignClicked);
+    connect(m_sampleLink, &ui::EffectLabel::clicked, this, [this] {
         click();
         m_services.help.showHelp(m_state.helpFile, kSampleHelpContext);
     });
 
     QWizardPage* items = addStep(Items, "LMDAssistPage4", QStringLiteral("Step 5 - Add Files/URLs"), 37);
-    addFileButton = addButton(items, "addFile", QStringLiteral("Add File"), 42);
-    addFolderButton = addButton(items, "addFolder", QStringLiteral("Add Folder"), 44);
-    addJumpButton = addButton(items, "addJump", QStringLiteral("Add Jump Point"), 46);
-    addUrlButton = addButton(items, "addUrl", QStringLiteral("Add URL"), 48);
+    m_addFileButton = addButton(items, "addFile", QStringLiteral("Add File"), 42);
+    m_addFolderButton = addButton(items, "addFolder", QStringLiteral("Add Folder"), 44);
+    m_addJumpButton = addButton(items, "addJump", QStringLiteral("Add Jump Point"), 46);
+    m_addUrlButton = addButton(items, "addUrl", QStringLiteral("Add URL"), 48);
     auto* itemsLayout = new QGridLayout(items);
     for (int key = 38; key <= 41; ++key)
         itemsLayout->addWidget(addText(items, key), key - 38, 0, 1, 2);
-    itemsLayout->addWidget(addFileButton, 4, 0);
-    itemsLayout->addWidget(addFolderButton, 4, 1);
-    itemsLayout->addWidget(addJumpButton, 5, 0);
-    itemsLayout->addWidget(addUrlButton, 5, 1);
+    itemsLayout->addWidget(m_addFileButton, 4, 0);
+    itemsLayout->addWidget(m_addFolderButton, 4, 1);
+    itemsLayout->addWidget(m_addJumpButton, 5, 0);
+    itemsLayout->addWidget(m_addUrlButton, 5, 1);
     itemsLayout->setRowStretch(6, 1);
-    const std::pair<QPushButton*, AddCommand> adds[] = {{addFileButton, AddCommand::File},
-                                                        {addFolderButton, AddCommand::Folder},
-                                                        {addJumpButton, AddCommand::JumpPoint},
-                                                        {addUrlButton, AddCommand::Url}};
+    const std::pair<QPushButton*, AddCommand> adds[] = {{m_addFileButton, AddCommand::File},
+                                                        {m_addFolderButton, AddCommand::Folder},
+                                                        {m_addJumpButton, AddCommand::JumpPoint},
+                                                        {m_addUrlButton, AddCommand::Url}};
     for (const auto& [button, command] : adds)
         connect(button, &QPushButton::clicked, this, [this, c = command] { m_hooks.add(c); });
 
     QWizardPage* finish = addStep(Finish, "LMDAssistPage5", QStringLiteral("Step 6 - Finish Project"), 50);
-    viewProjectButton =
+    m_viewProjectButton =
         addButton(finish, "viewProject", QStringLiteral("View Project in Lumbrel (recommended)"), 55);
-    buildNowButton = addButton(finish, "buildNow", QStringLiteral("Build Project Now"), 57);
+    m_buildNowButton = addButton(finish, "buildNow", QStringLiteral("Build Project Now"), 57);
     auto* finishLayout = new QVBoxLayout(finish);
     for (int key = 51; key <= 54; ++key)
         finishLayout->addWidget(addText(finish, key));
-    finishLayout->addWidget(viewProjectButton);
-    finishLayout->addWidget(buildNowButton);
+    finishLayout->addWidget(m_viewProjectButton);
+    finishLayout->addWidget(m_buildNowButton);
     finishLayout->addStretch();
-    connect(viewProjectButton, &QPushButton::clicked, this, &ProjectWizard::viewProjectClicked);
-    connect(buildNowButton, &QPushButton::clicked, this, &ProjectWizard::buildNowClicked);
+    connect(m_viewProjectButton, &QPushButton::clicked, this, &ProjectWizard::viewProjectClicked);
+    connect(m_buildNowButton, &QPushButton::clicked, this, &ProjectWizard::buildNowClicked);
 
     connect(this, &QWizard::helpRequested, this, &ProjectWizard::helpClicked);
     resize(620, 460);
@@ -274,12 +287,12 @@ void ProjectWizard::prepare() {
     m_cdNameEdit->setText(m_state.language.text(u"T51"));
     m_projectFolderEdit->setText(none());
     m_filling = false;
-    m_dialog->anzname->setText(m_cdNameEdit->text());
-    categoryFileLabel->setText(none());
-    designFileLabel->setText(none());
+    m_dialog->setCdName(m_cdNameEdit->text());
+    m_categoryFileLabel->setText(none());
+    m_designFileLabel->setText(none());
     // The tree starts where a new folder is likely wanted, never at the file system's root.
     const QString start = QFileInfo(m_state.projectFolder).isDir() ? m_state.projectFolder : QDir::homePath();
-    folderPage->selectWithoutChoosing(start);
+    m_folderPage->selectWithoutChoosing(start);
 }
 
 void ProjectWizard::folderChosen(const QString& folder) {
@@ -290,15 +303,14 @@ void ProjectWizard::projectFolderEdited() {
     if (m_filling)
         return;
     m_state.projectFolder = m_projectFolderEdit->text();
-    m_dialog->rootname->setText(m_projectFolderEdit->text());
-    m_dialog->genrefilebtn->setEnabled(true);
+    m_dialog->setProjectFolder(m_projectFolderEdit->text());
     m_dialog->setWindowTitle(m_state.language.text(u"T49"));
     m_state.addFileStartFolder = m_projectFolderEdit->text();
 }
 
 void ProjectWizard::cdNameEdited() {
     if (!m_filling)
-        m_dialog->anzname->setText(m_cdNameEdit->text());
+        m_dialog->setCdName(m_cdNameEdit->text());
 }
 
 void ProjectWizard::makeDirectoryClicked() {
@@ -306,32 +318,32 @@ void ProjectWizard::makeDirectoryClicked() {
     const QString name = m_hooks.askFolderName();
     if (name.isEmpty())
         return;
-    const QString folder = projectfolders::makeFolder(folderPage->currentFolder(), name);
+    const QString folder = projectfolders::makeFolder(m_folderPage->currentFolder(), name);
     if (folder.isEmpty()) {
         m_services.messages.show(Msg::Kind::Warning, Msg::Buttons::Ok, m_state.language.message(u"M54"));
         return;
     }
     m_services.messages.show(Msg::Kind::Information, Msg::Buttons::Ok, m_state.language.message(u"M55"));
-    folderPage->setCurrentFolder(folder);
+    m_folderPage->setCurrentFolder(folder);
 }
 
 void ProjectWizard::launchExplorerClicked() {
     click();
-    if (!folderPage->currentFolder().isEmpty())
-        m_services.shell.explore(folderPage->currentFolder());
+    if (!m_folderPage->currentFolder().isEmpty())
+        m_services.shell.explore(m_folderPage->currentFolder());
 }
 
 void ProjectWizard::deleteDirectoryClicked() {
     click();
-    const QString folder = folderPage->currentFolder();
+    const QString folder = m_folderPage->currentFolder();
     if (folder.isEmpty())
         return;
     // The tree leaves the folder before it goes; it comes back to it when it stays. The parent is
     // only shown: the project folder is the user's choice.
-    folderPage->selectWithoutChoosing(QFileInfo(folder).absolutePath());
+    m_folderPage->selectWithoutChoosing(QFileInfo(folder).absolutePath());
     if (!projectfolders::removeEmptyFolder(folder)) {
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok, m_state.language.message(u"M56"));
-        folderPage->selectWithoutChoosing(folder);
+        m_folderPage->selectWithoutChoosing(folder);
         return;
     }
     if (!QFileInfo(m_state.projectFolder).isDir())
@@ -344,16 +356,14 @@ void ProjectWizard::forgetProjectFolder() {
     m_filling = false;
     m_state.projectFolder.clear();
     m_state.addFileStartFolder.clear();
-    m_dialog->rootname->clear();
+    m_dialog->clearProjectFolder();
 }
 
 void ProjectWizard::browseClicked() {
     click();
-    // A blank folder field lets the dialog's Browse choose without asking first.
-    m_dialog->rootname->setText(QStringLiteral(" "));
-    m_dialog->browseProjectFolderClicked();
-    if (projectfolders::holdsFolder(m_dialog->rootname->text()))
-        m_projectFolderEdit->setText(m_dialog->rootname->text());
+    const QString chosen = m_dialog->browseForProjectFolder();
+    if (projectfolders::holdsFolder(chosen))
+        m_projectFolderEdit->setText(chosen);
     // Cancelled before any folder was chosen: nothing is chosen still, and "none" is no folder.
     if (m_projectFolderEdit->text() == none()) {
         forgetProjectFolder();
@@ -371,8 +381,8 @@ void ProjectWizard::reloadCategoryList() {
 void ProjectWizard::showEnvironmentFiles() {
     const FileHolder& categories = m_state.files.categoryFile;
     const FileHolder& design = m_state.files.designFile;
-    categoryFileLabel->setText(categories.exists() ? categories.path() : none());
-    designFileLabel->setText(design.exists() ? design.path() : none());
+    m_categoryFileLabel->setText(categories.exists() ? categories.path() : none());
+    m_designFileLabel->setText(design.exists() ? design.path() : none());
 }
 
 void ProjectWizard::categoryEditorClicked() {

@@ -47,41 +47,6 @@ public:
     // Finishing creates the project through the new-project dialog.
     void accept() override;
 
-    // Step 1
-    void makeDirectoryClicked();
-    void launchExplorerClicked();
-    void deleteDirectoryClicked();
-    // Step 2
-    void browseClicked();
-    // Step 3
-    void categoryEditorClicked();
-    void defaultCategoriesClicked();
-    // Step 4
-    void designEditorClicked();
-    void defaultDesignClicked();
-    // Step 6
-    void viewProjectClicked();
-    void buildNowClicked();
-
-    FolderPage* folderPage;
-    QLabel* m_welcomeText;
-    QLineEdit* m_cdNameEdit;
-    QLineEdit* m_projectFolderEdit;
-    QPushButton* m_browseButton;
-    QPushButton* categoryEditorButton;
-    QPushButton* defaultCategoriesButton;
-    QLabel* categoryFileLabel;
-    QPushButton* designEditorButton;
-    QPushButton* defaultDesignButton;
-    QLabel* designFileLabel;
-    ui::EffectLabel* sampleLink;
-    QPushButton* addFileButton;
-    QPushButton* addFolderButton;
-    QPushButton* addJumpButton;
-    QPushButton* addUrlButton;
-    QPushButton* viewProjectButton;
-    QPushButton* buildNowButton;
-
 private:
     struct Caption {
         int key;
@@ -106,6 +71,41 @@ private:
     void showEnvironmentFiles();
     void reloadCategoryList();
     void helpClicked();
+
+    // Step 1
+    void makeDirectoryClicked();
+    void launchExplorerClicked();
+    void deleteDirectoryClicked();
+    // Step 2
+    void browseClicked();
+    // Step 3
+    void categoryEditorClicked();
+    void defaultCategoriesClicked();
+    // Step 4
+    void designEditorClicked();
+    void defaultDesignClicked();
+    // Step 6
+    void viewProjectClicked();
+    void buildNowClicked();
+
+    FolderPage* m_folderPage;
+    QLabel* m_welcomeText;
+    QLineEdit* m_cdNameEdit;
+    QLineEdit* m_projectFolderEdit;
+    QPushButton* m_browseButton;
+    QPushButton* m_categoryEditorButton;
+    QPushButton* m_defaultCategoriesButton;
+    QLabel* m_categoryFileLabel;
+    QPushButton* m_designEditorButton;
+    QPushButton* m_defaultDesignButton;
+    QLabel* m_designFileLabel;
+    ui::EffectLabel* m_sampleLink;
+    QPushButton* m_addFileButton;
+    QPushButton* m_addFolderButton;
+    QPushButton* m_addJumpButton;
+    QPushButton* m_addUrlButton;
+    QPushButton* m_viewProjectButton;
+    QPushButton* m_buildNowButton;
 
     EditorState& m_state;
     ui::Services m_services;

@@ -36,60 +36,63 @@ WelcomeDialog::WelcomeDialog(EditorState& state, ui::Services services, QString 
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - Welcome"));
     setModal(true);
 
-    file_desc = new QLabel(QStringLiteral("Welcome to Tavik - Lumbrel"), this);
-    file_desc->setObjectName(QStringLiteral("file_desc"));
-    QFont heading = file_desc->font();
+    m_heading = new QLabel(QStringLiteral("Welcome to Tavik - Lumbrel"), this);
+    m_heading->setObjectName(QStringLiteral("file_desc"));
+    QFont heading = m_heading->font();
     heading.setPointSize(heading.pointSize() + 6);
     heading.setBold(true);
-    file_desc->setFont(heading);
-    new_ = welcomeButton(this, "new", QStringLiteral("&New Project"));
+    m_heading->setFont(heading);
+    m_newProjectButton = welcomeButton(this, "new", QStringLiteral("&New Project"));
     m_openButton = welcomeButton(this, "zGradBtn1", QStringLiteral("&Open Project"));
-    test = welcomeButton(this, "test", QStringLiteral("Launch &Wizard"));
+    m_wizardButton = welcomeButton(this, "test", QStringLiteral("Launch &Wizard"));
     m_openLastButton = welcomeButton(this, "LMDExplorerButton1", QStringLiteral("Open &Last Project"));
     m_cancelButton = welcomeButton(this, "LMDExplorerButton2", QStringLiteral("&Cancel"));
     m_showNextTime = new QCheckBox(QStringLiteral("Show Welcome Screen next time"), this);
     m_showNextTime->setObjectName(QStringLiteral("CheckBox1"));
     m_showNextTime->setChecked(true);
-    languagew = new QComboBox(this);
-    languagew->setObjectName(QStringLiteral("languagew"));
-    languagew->addItems({QStringLiteral("English"), QStringLiteral("German")});
+    m_languageBox = new QComboBox(this);
+    m_languageBox->setObjectName(QStringLiteral("languagew"));
+    m_languageBox->addItems({QStringLiteral("English"), QStringLiteral("German")});
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(file_desc);
+    layout->addWidget(m_heading);
     layout->addSpacing(8);
-    for (QPushButton* b : {new_, m_openButton, test, m_openLastButton})
+    for (QPushButton* b : {m_newProjectButton, m_openButton, m_wizardButton, m_openLastButton})
         layout->addWidget(b);
     layout->addSpacing(8);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_showNextTime);
     bottom->addStretch();
-    bottom->addWidget(languagew);
+    bottom->addWidget(m_languageBox);
     layout->addLayout(bottom);
     layout->addWidget(m_cancelButton);
     resize(420, 330);
 
-    connect(new_, &QPushButton::clicked, this, &WelcomeDialog::newProjectClicked);
+    connect(m_newProjectButton, &QPushButton::clicked, this, &WelcomeDialog::newProjectClicked);
     connect(m_openButton, &QPushButton::clicked, this, &WelcomeDialog::openClicked);
-    connect(test, &QPushButton::clicked, this, &WelcomeDialog::wizardClicked);
+    connect(m_wizardButton, &QPushButton::clicked, this, &WelcomeDialog::wizardClicked);
     connect(m_openLastButton, &QPushButton::clicked, this, &WelcomeDialog::openLastClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &WelcomeDialog::cancelClicked);
-    connect(languagew, &QComboBox::activated, this, &WelcomeDialog::languageChanged);
+    connect(m_languageBox, &QComboBox::activated, this, &WelcomeDialog::languageChanged);
 }
 
 void WelcomeDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) {
     setWindowTitle(tables.text(u"T14"));
-    file_desc->setText(windowText(file, kSection, 1));
-    const std::pair<QPushButton*, int> buttons[] = {
-        {new_, 2}, {m_openButton, 4}, {m_openLastButton, 6}, {test, 8}, {m_cancelButton, 15}};
+    m_heading->setText(windowText(file, kSection, 1));
+    const std::pair<QPushButton*, int> buttons[] = {{m_newProjectButton, 2},
+                                                    {m_openButton, 4},
+                                                    {m_openLastButton, 6},
+                                                    {m_wizardButton, 8},
+                                                    {m_cancelButton, 15}};
     for (const auto& [button, key] : buttons) {
         button->setText(windowText(file, kSection, key));
         button->setToolTip(windowText(file, kSection, key + 1));
     }
-    const QSignalBlocker quiet(languagew);
-    languagew->setItemText(0, windowText(file, kSection, 10));
-    languagew->setItemText(1, windowText(file, kSection, 12));
-    languagew->setToolTip(windowText(file, kSection, 17));
-    languagew->setCurrentIndex(language == 2 ? 1 : 0);
+    const QSignalBlocker quiet(m_languageBox);
+    m_languageBox->setItemText(0, windowText(file, kSection, 10));
+    m_languageBox->setItemText(1, windowText(file, kSection, 12));
+    m_languageBox->setToolTip(windowText(file, kSection, 17));
+    m_languageBox->setCurrentIndex(language == 2 ? 1 : 0);
     m_showNextTime->setText(windowText(file, kSection, 14));
 }
 

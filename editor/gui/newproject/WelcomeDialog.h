@@ -36,27 +36,27 @@ public:
     // What opening does before the screen shows.
     void prepare();
 
+    void done(int result) override;
+
+private:
+    void click() const;
+    // Closes the screen; the command runs once it is gone.
+    void closeThen(std::function<void()> command);
     void newProjectClicked();
     void openClicked();
     void wizardClicked();
     void openLastClicked();
     void cancelClicked();
     void languageChanged(int index);
-    void done(int result) override;
 
-    QLabel* file_desc;
-    QPushButton* new_;
+    QLabel* m_heading;
+    QPushButton* m_newProjectButton;
     QPushButton* m_openButton;
-    QPushButton* test;
+    QPushButton* m_wizardButton;
     QPushButton* m_openLastButton;
     QPushButton* m_cancelButton;
     QCheckBox* m_showNextTime;
-    QComboBox* languagew;
-
-private:
-    void click() const;
-    // Closes the screen; the command runs once it is gone.
-    void closeThen(std::function<void()> command);
+    QComboBox* m_languageBox;
 
     EditorState& m_state;
     ui::Services m_services;

@@ -9,6 +9,7 @@
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "ui/testing/UserInput.h"
 #include "ui/testing/FakeServices.h"
 
 #include <QDirIterator>
@@ -471,13 +472,13 @@ private Q_SLOTS:
         form.startUp();
         f.state.projectFolder = f.dir.path() + u"/project/"_qs;
         auto* burn = form.findChild<BurnerDialog*>();
-        burn->writeBurnerProjectClicked();
+        QVERIFY(ui::testing::press(*burn, u"add"_qs));
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(fakes.shell.calls.isEmpty());
 
         writeFile(f.state.projectFolder + u"tiv.exe"_qs);
         writeFile(f.state.programFolder + u"Files/cq3_6.bot"_qs, "a\r\nb\r\n");
-        burn->writeBurnerProjectClicked();
+        QVERIFY(ui::testing::press(*burn, u"add"_qs));
         QCOMPARE(fakes.shell.calls.size(), 1);
         QCOMPARE(fakes.shell.calls[0].target, burn->projectFile());
         const QByteArray written = readBytes(burn->projectFile());

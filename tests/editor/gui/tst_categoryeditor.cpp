@@ -22,6 +22,8 @@
 #include <QtTest>
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 using Answer = ui::MessageBoxService::Answer;
 
 namespace {
@@ -86,7 +88,7 @@ private Q_SLOTS:
         QVERIFY(!f.gf->isModified());
 
         f.gf->select(1);
-        QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
+        QVERIFY(press(*f.gf, u"gup"_qs));
         QCOMPARE(f.gf->captions(), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
         QCOMPARE(f.gf->selectedRow(), 0);
         QCOMPARE(f.gf->pictureOf(0), 1);
@@ -102,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
 
         f.gf->select(1);
-        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
+        QVERIFY(press(*f.gf, u"gdown"_qs));
         QCOMPARE(f.gf->selectedRow(), 2);
         f.gf->categoryListKeyPressed(Qt::Key_Delete);
         QVERIFY(f.gf->saveCategoryFileClicked());
@@ -123,14 +125,14 @@ private Q_SLOTS:
             QCOMPARE(f.lastMessage(), f.message(key));
         }
         f.gf->select(0);
-        QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
+        QVERIFY(press(*f.gf, u"gup"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M18"));
         f.gf->select(2);
-        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
+        QVERIFY(press(*f.gf, u"gdown"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M20"));
         QVERIFY(!f.gf->isModified());
 
-        QVERIFY(ui::testing::press(*f.gf, u"crgf"_qs));
+        QVERIFY(press(*f.gf, u"crgf"_qs));
         QCOMPARE(f.gf->count(), 0);
         QVERIFY(f.gf->currentFile().isEmpty());
         QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T21"));
@@ -144,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
         QVERIFY(!f.gf->saveAsClicked());
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
-        f.gf->m_captionEdit->setText(u"   "_qs);
+        control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"   "_qs);
         f.gf->addCategoryClicked();
         QCOMPARE(f.lastMessage(), f.message(u"M22"));
         QVERIFY(f.fakes.choosers.requests.isEmpty());
@@ -159,53 +161,53 @@ private Q_SLOTS:
         Fixture f;
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
         const int images = f.gf->imageCount();
-        f.gf->m_captionEdit->setText(u"Music"_qs);
+        control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"Music"_qs);
         QTimer::singleShot(0, [&] {
             QCOMPARE(f.iw->windowTitle(), f.state.language.text(u"T12"));
-            QCOMPARE(f.iw->ipwahl->count(), 2);
-            QCOMPARE(f.iw->ipwahl->itemText(1), QStringLiteral("Icon Pack 07"));
-            QCOMPARE(f.iw->genreitems->count(), 3);
-            QCOMPARE(f.iw->genreitems->item(2)->text(), QStringLiteral("03"));
-            f.iw->okClicked();
+            QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->count(), 2);
+            QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->itemText(1), QStringLiteral("Icon Pack 07"));
+            QCOMPARE(control<QListWidget>(*f.iw, u"genreitems"_qs)->count(), 3);
+            QCOMPARE(control<QListWidget>(*f.iw, u"genreitems"_qs)->item(2)->text(), QStringLiteral("03"));
+            QVERIFY(press(*f.iw, u"OK"_qs));
             QCOMPARE(f.lastMessage(), f.message(u"M25"));
             QVERIFY(f.iw->isVisible());
-            f.iw->genreitems->setCurrentRow(1);
-            f.iw->okClicked();
+            control<QListWidget>(*f.iw, u"genreitems"_qs)->setCurrentRow(1);
+            QVERIFY(press(*f.iw, u"OK"_qs));
         });
         f.gf->addCategoryClicked();
         QCOMPARE(f.gf->captions().last(), QStringLiteral("Music"));
         QCOMPARE(f.gf->iconSources().last(), f.program(u"ip/ip01/ip01i02.ico"_qs));
         QCOMPARE(f.gf->pictureOf(3), images);
-        QVERIFY(f.gf->m_captionEdit->text().isEmpty());
+        QVERIFY(control<QLineEdit>(*f.gf, u"Edit1"_qs)->text().isEmpty());
         QVERIFY(f.gf->isModified());
 
         // The chooser keeps its pack; a new one is loaded when the selection changes.
         f.gf->select(1);
         QTimer::singleShot(0, [&] {
-            QCOMPARE(f.iw->ipwahl->currentIndex(), 0);
-            f.iw->ipwahl->setCurrentIndex(1);
-            QCOMPARE(f.iw->genreitems->count(), 2);
-            f.iw->genreitems->setCurrentRow(0);
-            f.iw->okClicked();
+            QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->currentIndex(), 0);
+            control<QComboBox>(*f.iw, u"ipwahl"_qs)->setCurrentIndex(1);
+            QCOMPARE(control<QListWidget>(*f.iw, u"genreitems"_qs)->count(), 2);
+            control<QListWidget>(*f.iw, u"genreitems"_qs)->setCurrentRow(0);
+            QVERIFY(press(*f.iw, u"OK"_qs));
         });
         f.gf->changeIconClicked();
         QCOMPARE(f.gf->iconSources()[1], f.program(u"ip/ip07/ip07i01.ico"_qs));
         QCOMPARE(f.gf->pictureOf(1), images + 1);
 
         // Cancel changes nothing, and the next opening still shows pack 07.
-        f.gf->m_captionEdit->setText(u"Video"_qs);
+        control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"Video"_qs);
         QTimer::singleShot(0, [&] {
-            QCOMPARE(f.iw->ipwahl->currentText(), QStringLiteral("Icon Pack 07"));
-            f.iw->cancelClicked();
+            QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->currentText(), QStringLiteral("Icon Pack 07"));
+            QVERIFY(press(*f.iw, u"Cancel"_qs));
         });
         f.gf->addCategoryClicked();
         QCOMPARE(f.gf->count(), 4);
-        QCOMPARE(f.gf->m_captionEdit->text(), QStringLiteral("Video"));
+        QCOMPARE(control<QLineEdit>(*f.gf, u"Edit1"_qs)->text(), QStringLiteral("Video"));
 
         // A pack icon that is missing stops the pack there, naming the file.
         QFile::remove(f.program(u"ip/ip07/ip07i02.ico"_qs));
         f.iw->prepare(IconChooserDialog::Mode::Change);
-        QCOMPARE(f.iw->genreitems->count(), 1);
+        QCOMPARE(control<QListWidget>(*f.iw, u"genreitems"_qs)->count(), 1);
         QVERIFY(f.lastMessage().startsWith(u"Cannot open file"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
         // It says so in the editor's language.
@@ -219,9 +221,9 @@ private Q_SLOTS:
         Fixture f;
         QDir(f.program(u"ip"_qs)).removeRecursively();
         f.iw->prepare(IconChooserDialog::Mode::Add);
-        QCOMPARE(f.iw->ipwahl->count(), 0);
-        QCOMPARE(f.iw->genreitems->count(), 0);
-        f.iw->okClicked();
+        QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->count(), 0);
+        QCOMPARE(control<QListWidget>(*f.iw, u"genreitems"_qs)->count(), 0);
+        QVERIFY(press(*f.iw, u"OK"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M25"));
     }
 
@@ -233,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(f.gf->currentFile(), standard);
         QCOMPARE(f.state.files.categoryFile.path(), standard);
         f.gf->select(0);
-        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
+        QVERIFY(press(*f.gf, u"gdown"_qs));
 
         QVERIFY(!f.gf->saveCategoryFileClicked()); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.size(), 1);
@@ -273,7 +275,7 @@ private Q_SLOTS:
         // OK on the standard file gives the project the copy that holds what the editor showed.
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
         f.gf->show();
-        QVERIFY(ui::testing::press(*f.gf, u"OK"_qs));
+        QVERIFY(press(*f.gf, u"OK"_qs));
         const QString chosen = f.state.files.categoryFile.path();
         QVERIFY(!categoryfile::isStandardFile(chosen, f.state.programFolder));
         QCOMPARE(loadCategoryList(chosen), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
@@ -291,8 +293,8 @@ private Q_SLOTS:
         QTest::keyClicks(caption, u"Extras"_qs);
         // Adding asks for the icon: Enter on a chosen icon takes it.
         QTimer::singleShot(0, [&] {
-            f.iw->genreitems->setCurrentRow(0);
-            QTest::keyClick(f.iw->genreitems, Qt::Key_Return);
+            control<QListWidget>(*f.iw, u"genreitems"_qs)->setCurrentRow(0);
+            QTest::keyClick(control<QListWidget>(*f.iw, u"genreitems"_qs), Qt::Key_Return);
         });
         QTest::keyClick(caption, Qt::Key_Return);
         QCOMPARE(f.gf->captions().last(), u"Extras"_qs);
@@ -306,7 +308,7 @@ private Q_SLOTS:
         Fixture f;
         const QString standard = f.program(u"Files/Standard.lbc"_qs);
         f.gf->prepare();
-        QVERIFY(ui::testing::press(*f.gf, u"crgf"_qs));
+        QVERIFY(press(*f.gf, u"crgf"_qs));
         f.gf->setResult(0);
         f.gf->okClicked(); // M23 answered Cancel
         QCOMPARE(f.lastMessage(), f.message(u"M23"));
@@ -331,7 +333,7 @@ private Q_SLOTS:
 
         f.gf->setResult(0);
         f.gf->select(0);
-        QVERIFY(ui::testing::press(*f.gf, u"gdown"_qs));
+        QVERIFY(press(*f.gf, u"gdown"_qs));
         f.fakes.messages.queueAnswer(Answer::Ok);
         f.gf->okClicked();
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
@@ -363,7 +365,7 @@ private Q_SLOTS:
         f.gf->loadCategoryFileClicked();
         QCOMPARE(f.gf->captions(), QStringList{u"A"_qs});
         QCOMPARE(f.gf->pictureOf(0), 40);
-        QVERIFY(f.gf->genreitems->item(0)->icon().isNull());
+        QVERIFY(control<QListWidget>(*f.gf, u"genreitems"_qs)->item(0)->icon().isNull());
     }
 
     void renameThroughTheTextEditorOrInPlace() {
@@ -391,7 +393,7 @@ private Q_SLOTS:
         f.gf->askNewCaption = nullptr;
         f.gf->select(1);
         f.gf->categoryListKeyPressed(Qt::Key_F2);
-        QListWidgetItem* item = f.gf->genreitems->item(1);
+        QListWidgetItem* item = control<QListWidget>(*f.gf, u"genreitems"_qs)->item(1);
         item->setText(u""_qs); // the edit finishes empty
         QCOMPARE(f.lastMessage(), f.message(u"M6"));
         QCOMPARE(item->text(), QStringLiteral("Tools"));
@@ -435,7 +437,7 @@ private Q_SLOTS:
         const QByteArray games = readBytes(folder + u"1.ico"_qs);
         QTimer::singleShot(0, [&] {
             f.gf->select(1);
-            QVERIFY(ui::testing::press(*f.gf, u"gup"_qs));
+            QVERIFY(press(*f.gf, u"gup"_qs));
             f.fakes.messages.queueAnswer(Answer::Ok);
             f.gf->okClicked();
         });
@@ -473,29 +475,31 @@ private Q_SLOTS:
         }
         f.openOn(writeCategoryFile(folder + u"Full.lbc"_qs, captions));
         QCOMPARE(f.gf->count(), 255);
-        QVERIFY(!f.gf->add->isEnabled()); // a 256th would read back as no categories at all
-        f.gf->m_captionEdit->setText(u"One more"_qs);
+        QVERIFY(!control<QPushButton>(*f.gf, u"add"_qs)
+                     ->isEnabled()); // a 256th would read back as no categories at all
+        control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"One more"_qs);
         f.gf->addCategoryClicked();
         QCOMPARE(f.gf->count(), 255);
         f.gf->select(0);
         f.gf->removeCategoryClicked();
-        QVERIFY(f.gf->add->isEnabled());
+        QVERIFY(control<QPushButton>(*f.gf, u"add"_qs)->isEnabled());
     }
 
     void languageRelabelsBothDialogs() {
         Fixture f;
         f.form->languageClicked(2);
-        QCOMPARE(f.gf->crgf->text(), QStringLiteral("Neu"));
-        QCOMPARE(f.gf->SaveAs->text(), QStringLiteral("Speichern unter"));
-        QCOMPARE(f.gf->m_renameAction->text(), QStringLiteral("Umbenennen"));
-        QCOMPARE(f.iw->Cancel->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(control<QPushButton>(*f.gf, u"crgf"_qs)->text(), QStringLiteral("Neu"));
+        QCOMPARE(control<QPushButton>(*f.gf, u"SaveAs"_qs)->text(), QStringLiteral("Speichern unter"));
+        QCOMPARE(control<QAction>(*f.gf, u"RenameItem1"_qs)->text(), QStringLiteral("Umbenennen"));
+        QCOMPARE(control<QPushButton>(*f.iw, u"Cancel"_qs)->text(), QStringLiteral("Abbrechen"));
         QCOMPARE(f.iw->windowTitle(), QStringLiteral("Tavik - Lumbrel - Bitte ein Symbol w\u00e4hlen"));
         // The longer caption keeps the size of the buttons beside it.
-        QCOMPARE(f.gf->SaveAs->font().pointSize(), f.gf->sgf->font().pointSize());
+        QCOMPARE(control<QPushButton>(*f.gf, u"SaveAs"_qs)->font().pointSize(),
+                 control<QPushButton>(*f.gf, u"sgf"_qs)->font().pointSize());
         f.form->languageClicked(1);
         for (QPushButton* b : f.gf->findChildren<QPushButton*>())
             QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
-        QCOMPARE(f.gf->m_changeIconAction->text(), QStringLiteral("Change Icon"));
+        QCOMPARE(control<QAction>(*f.gf, u"chanegicon1"_qs)->text(), QStringLiteral("Change Icon"));
     }
 };
 

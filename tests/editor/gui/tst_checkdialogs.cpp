@@ -3,6 +3,7 @@
 #include "editor/gui/check/CheckChoiceDialog.h"
 #include "editor/gui/check/CheckSummaryDialog.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
+#include "ui/testing/UserInput.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QtTest>
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 
 namespace {
 
@@ -43,17 +46,18 @@ private Q_SLOTS:
             QCOMPARE(summary->objectName(), u"Tchecksform"_qs);
             QCOMPARE(summary->windowTitle(), f.state.language.text(u"T11"));
             // One entry each, and the empty row below it.
-            QCOMPARE(summary->rem_grid->rowCount(), 2);
-            QCOMPARE(cell(summary->rem_grid, 0, 0), u"1"_qs);
-            QCOMPARE(cell(summary->rem_grid, 0, 1), u"Gone"_qs);
-            QCOMPARE(cell(summary->rem_grid, 0, 3), u"\\old\\"_qs);
-            QCOMPARE(cell(summary->rem_grid, 1, 1), QString());
-            QCOMPARE(summary->rep_grid->rowCount(), 2);
-            QCOMPARE(cell(summary->rep_grid, 0, 3), u"\\tools\\x\\"_qs);
-            QCOMPARE(cell(summary->rep_grid, 0, 4), u"\\"_qs);
-            QCOMPARE(cell(summary->rep_grid, 0, 6), f.path(u"setup.exe"_qs));
-            QCOMPARE(title(summary->rep_grid, 6), f.state.language.text(u"T39"));
-            summary->okbtn->click();
+            QCOMPARE(control<QTableWidget>(*summary, u"rem_grid"_qs)->rowCount(), 2);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rem_grid"_qs), 0, 0), u"1"_qs);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rem_grid"_qs), 0, 1), u"Gone"_qs);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rem_grid"_qs), 0, 3), u"\\old\\"_qs);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rem_grid"_qs), 1, 1), QString());
+            QCOMPARE(control<QTableWidget>(*summary, u"rep_grid"_qs)->rowCount(), 2);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rep_grid"_qs), 0, 3), u"\\tools\\x\\"_qs);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rep_grid"_qs), 0, 4), u"\\"_qs);
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rep_grid"_qs), 0, 6), f.path(u"setup.exe"_qs));
+            QCOMPARE(title(control<QTableWidget>(*summary, u"rep_grid"_qs), 6),
+                     f.state.language.text(u"T39"));
+            QVERIFY(press(*summary, u"okbtn"_qs));
         });
         f.form->checkProjectClicked();
         QVERIFY(!modifiedWhileOpen);
@@ -72,15 +76,15 @@ private Q_SLOTS:
             QCOMPARE(choice->objectName(), u"Tcheckform"_qs);
             QCOMPARE(choice->windowTitle(), f.state.language.text(u"T10"));
             QVERIFY(!(choice->windowFlags() & Qt::WindowCloseButtonHint));
-            QCOMPARE(choice->m_itemName->text(), u"Game"_qs);
-            QCOMPARE(choice->m_folderList->count(), 2);
-            QCOMPARE(choice->m_folderList->currentRow(), 0);
+            QCOMPARE(control<QLabel>(*choice, u"itemName"_qs)->text(), u"Game"_qs);
+            QCOMPARE(control<QListWidget>(*choice, u"folderList"_qs)->count(), 2);
+            QCOMPARE(control<QListWidget>(*choice, u"folderList"_qs)->currentRow(), 0);
             // There is no way out but choosing.
             choice->reject();
             QVERIFY(choice->isVisible());
-            choice->m_folderList->setCurrentRow(1);
+            control<QListWidget>(*choice, u"folderList"_qs)->setCurrentRow(1);
             whenOpen<CheckSummaryDialog>([](CheckSummaryDialog* summary) { summary->reject(); });
-            choice->okbtn->click();
+            QVERIFY(press(*choice, u"okbtn"_qs));
         });
         f.form->checkProjectClicked();
         QCOMPARE(f.items().field(0, ItemField::CdPath), u"\\b\\"_qs);
@@ -94,15 +98,15 @@ private Q_SLOTS:
         f.setItems({locatedItem(u"A"_qs, u"a.exe"_qs, u"\\"_qs, f.path(u"a.exe"_qs))});
         whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
             // One sentence in place of two empty lists.
-            QVERIFY(!summary->rem_grid->isVisible());
-            QVERIFY(!summary->rep_grid->isVisible());
-            QVERIFY(summary->m_nothingToRepair->isVisible());
-            QCOMPARE(summary->m_nothingToRepair->text(),
+            QVERIFY(!control<QTableWidget>(*summary, u"rem_grid"_qs)->isVisible());
+            QVERIFY(!control<QTableWidget>(*summary, u"rep_grid"_qs)->isVisible());
+            QVERIFY(control<QLabel>(*summary, u"nothingToRepair"_qs)->isVisible());
+            QCOMPARE(control<QLabel>(*summary, u"nothingToRepair"_qs)->text(),
                      u"Nichts zu reparieren: Jeder Eintrag wurde an seinem Platz gefunden."_qs);
             QCOMPARE(summary->windowTitle(), u"Tavik - Lumbrel - Projektprüfung - Ergebnis"_qs);
-            QCOMPARE(title(summary->rem_grid, 0), u"Nr."_qs);
-            summary->help->click();
-            summary->okbtn->click();
+            QCOMPARE(title(control<QTableWidget>(*summary, u"rem_grid"_qs), 0), u"Nr."_qs);
+            QVERIFY(press(*summary, u"help"_qs));
+            QVERIFY(press(*summary, u"okbtn"_qs));
         });
         f.find<QToolButton>(u"check"_qs)->click();
         QVERIFY(!f.state.modified);
@@ -112,9 +116,9 @@ private Q_SLOTS:
         QFile::remove(f.path(u"a.exe"_qs));
         editortest::writeFile(f.path(u"b/a.exe"_qs));
         whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
-            QVERIFY(summary->rep_grid->isVisible());
-            QVERIFY(!summary->m_nothingToRepair->isVisible());
-            summary->okbtn->click();
+            QVERIFY(control<QTableWidget>(*summary, u"rep_grid"_qs)->isVisible());
+            QVERIFY(!control<QLabel>(*summary, u"nothingToRepair"_qs)->isVisible());
+            QVERIFY(press(*summary, u"okbtn"_qs));
         });
         f.find<QToolButton>(u"check"_qs)->click();
     }
@@ -137,8 +141,8 @@ private Q_SLOTS:
         const QString real = editortest::writeFile(f.path(u"tools/SETUP.EXE"_qs));
         f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, f.path(u"setup.exe"_qs))});
         whenOpen<CheckSummaryDialog>([&](CheckSummaryDialog* summary) {
-            QCOMPARE(cell(summary->rep_grid, 0, 5), real);
-            summary->okbtn->click();
+            QCOMPARE(cell(control<QTableWidget>(*summary, u"rep_grid"_qs), 0, 5), real);
+            QVERIFY(press(*summary, u"okbtn"_qs));
         });
         f.find<QToolButton>(u"check"_qs)->click();
         QCOMPARE(f.items().field(0, ItemField::SourceLocation), real);

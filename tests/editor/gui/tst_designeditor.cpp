@@ -10,6 +10,7 @@
 #include "menu/reader/DesignSettings.h"
 #include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
@@ -19,6 +20,7 @@
 #include <QImage>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -27,6 +29,22 @@ using namespace editortest;
 using Answer = ui::MessageBoxService::Answer;
 using Verb = ui::testing::FakeShell::Verb;
 using Model = DesignModel;
+using ui::testing::control;
+using ui::testing::press;
+
+namespace {
+
+// Presses a control of the design editor as a user would: its tab is brought to the front first.
+bool pressOnItsTab(DesignEditor& editor, const QString& name) {
+    auto* tabs = control<QTabWidget>(editor, u"PageControl1"_qs);
+    if (const auto* button = editor.findChild<QAbstractButton*>(name))
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(button))
+                tabs->setCurrentIndex(i);
+    return press(editor, name);
+}
+
+} // namespace
 
 namespace {
 
@@ -68,9 +86,11 @@ class TestDesignEditor : public QObject {
         QString ownDesign() {
             openOn(standard());
             fakes.choosers.queueOpenFile(writeBitmap(program(u"back/Sky.bmp"_qs), Qt::cyan));
-            md->loadBackgroundClicked();
+            if (!pressOnItsTab(*md, u"loadbtmpok"_qs))
+                return {};
             fakes.choosers.queueSaveFile(program(u"menudesign/Blue.lbd"_qs));
-            md->saveAsClicked();
+            if (!pressOnItsTab(*md, u"SaveAs"_qs))
+                return {};
             return program(u"menudesign/Blue/Blue.lbd"_qs);
         }
     };
@@ -79,41 +99,49 @@ private Q_SLOTS:
     void boxFillsFollowTheBitmapModes() {
         Fixture f;
         f.openOn(f.standard());
-        QVERIFY(f.md->bandsel->isOn() && !f.md->bmpsel->isOn());
+        QVERIFY(control<StatusMark>(*f.md, u"bandsel"_qs)->isOn() &&
+                !control<StatusMark>(*f.md, u"bmpsel"_qs)->isOn());
 
-        f.md->boxf_bmp->setCurrentIndex(int(Model::BoxFill::BackgroundBitmap));
+        control<QComboBox>(*f.md, u"boxf_bmp"_qs)->setCurrentIndex(int(Model::BoxFill::BackgroundBitmap));
         QCOMPARE(f.lastMessage(), f.message(u"M45"));
-        QCOMPARE(f.md->boxf_bmp->currentIndex(), 0);
+        QCOMPARE(control<QComboBox>(*f.md, u"boxf_bmp"_qs)->currentIndex(), 0);
         QCOMPARE(f.state.design.filesBoxFill, Model::BoxFill::None);
-        f.md->boxd_bmp->setCurrentIndex(int(Model::BoxFill::ButtonBitmap));
+        control<QComboBox>(*f.md, u"boxd_bmp"_qs)->setCurrentIndex(int(Model::BoxFill::ButtonBitmap));
         QCOMPARE(f.lastMessage(), f.message(u"M46"));
-        QCOMPARE(f.md->boxd_bmp->currentIndex(), 0);
+        QCOMPARE(control<QComboBox>(*f.md, u"boxd_bmp"_qs)->currentIndex(), 0);
 
         // Set Bitmapmode without a bitmap is refused; with one loaded, the fill stays.
-        f.md->backgroundBitmapModeClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"bmpmode"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M42"));
-        QVERIFY(f.md->bandsel->isOn());
+        QVERIFY(control<StatusMark>(*f.md, u"bandsel"_qs)->isOn());
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Sky.bmp"_qs), Qt::cyan));
-        f.md->loadBackgroundClicked();
-        QVERIFY(f.md->bmpsel->isOn() && f.md->modebmp->isOn() && !f.md->bandsel->isOn());
+        QVERIFY(pressOnItsTab(*f.md, u"loadbtmpok"_qs));
+        QVERIFY(control<StatusMark>(*f.md, u"bmpsel"_qs)->isOn() &&
+                control<StatusMark>(*f.md, u"modebmp"_qs)->isOn() &&
+                !control<StatusMark>(*f.md, u"bandsel"_qs)->isOn());
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.program(u"back"_qs));
-        f.md->backgroundBandClicked();
-        f.md->backgroundBitmapModeClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"bandmode"_qs));
+        QVERIFY(pressOnItsTab(*f.md, u"bmpmode"_qs));
         const int shown = int(f.fakes.messages.shown.size());
-        f.md->boxf_bmp->setCurrentIndex(int(Model::BoxFill::BackgroundBitmap));
+        control<QComboBox>(*f.md, u"boxf_bmp"_qs)->setCurrentIndex(int(Model::BoxFill::BackgroundBitmap));
         QCOMPARE(int(f.fakes.messages.shown.size()), shown);
         QCOMPARE(f.state.design.filesBoxFill, Model::BoxFill::BackgroundBitmap);
 
         // Transparent buttons take every fill back to "None", the background bitmap's too.
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Stone.bmp"_qs), Qt::gray));
-        f.md->loadButtonBitmapClicked();
-        QVERIFY(f.md->buttonbmpsel->isOn() && f.md->BtnBmp->isOn());
-        f.md->boxc_bmp->setCurrentIndex(int(Model::BoxFill::ButtonBitmap));
+        QVERIFY(pressOnItsTab(*f.md, u"loadbuttonbmp"_qs));
+        QVERIFY(control<StatusMark>(*f.md, u"buttonbmpsel"_qs)->isOn() &&
+                control<StatusMark>(*f.md, u"BtnBmp"_qs)->isOn());
+        control<QComboBox>(*f.md, u"boxc_bmp"_qs)->setCurrentIndex(int(Model::BoxFill::ButtonBitmap));
         QCOMPARE(f.state.design.categoryBoxFill, Model::BoxFill::ButtonBitmap);
-        f.md->transparentClicked();
-        QVERIFY(f.md->buttontranssel->isOn() && !f.md->buttonbmpsel->isOn() && !f.md->buttonbandsel->isOn());
-        for (QComboBox* box : {f.md->boxc_bmp, f.md->boxf_bmp, f.md->boxd_bmp})
+        QVERIFY(pressOnItsTab(*f.md, u"buttontrans"_qs));
+        QVERIFY(control<StatusMark>(*f.md, u"buttontranssel"_qs)->isOn() &&
+                !control<StatusMark>(*f.md, u"buttonbmpsel"_qs)->isOn() &&
+                !control<StatusMark>(*f.md, u"buttonbandsel"_qs)->isOn());
+        for (QComboBox* box :
+             {control<QComboBox>(*f.md, u"boxc_bmp"_qs), control<QComboBox>(*f.md, u"boxf_bmp"_qs),
+              control<QComboBox>(*f.md, u"boxd_bmp"_qs)})
             QCOMPARE(box->currentIndex(), 0);
         QCOMPARE(f.state.design.filesBoxFill, Model::BoxFill::None);
         QCOMPARE(f.state.design.buttonMode, Model::ButtonMode::Trans);
@@ -124,20 +152,21 @@ private Q_SLOTS:
         f.openOn(f.standard());
         const qsizetype clicks = f.fakes.sound.played.count(ProjectFiles::clickSound());
         const Model before = f.state.design;
-        f.md->clearBackgroundClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"clearbmp"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M42"));
-        f.md->clearButtonBitmapClicked();
-        f.md->buttonBitmapModeClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"clearbtn"_qs));
+        QVERIFY(pressOnItsTab(*f.md, u"buttonbmp"_qs));
         QCOMPARE(f.fakes.messages.shown.size(), 3);
         QVERIFY(f.state.design == before);
         QVERIFY(!f.md->isModified());
 
         // A loaded bitmap is cleared, and its mode falls back to the gradient.
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Stone.bmp"_qs), Qt::gray));
-        f.md->loadButtonBitmapClicked();
-        f.md->clearButtonBitmapClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"loadbuttonbmp"_qs));
+        QVERIFY(pressOnItsTab(*f.md, u"clearbtn"_qs));
         QVERIFY(!f.state.files.buttonFile.exists());
-        QVERIFY(!f.md->BtnBmp->isOn() && f.md->buttonbandsel->isOn());
+        QVERIFY(!control<StatusMark>(*f.md, u"BtnBmp"_qs)->isOn() &&
+                control<StatusMark>(*f.md, u"buttonbandsel"_qs)->isOn());
         QVERIFY(f.md->isModified());
         // Every one of these buttons clicks first.
         QCOMPARE(f.fakes.sound.played.count(ProjectFiles::clickSound()) - clicks, 5);
@@ -146,45 +175,47 @@ private Q_SLOTS:
     void sampleShowsEverySetting() {
         Fixture f;
         f.openOn(f.standard());
-        DesignSample* sample = f.md->sample;
+        DesignSample* sample = control<DesignSample>(*f.md, u"sample"_qs);
         const qsizetype clicks = f.fakes.sound.played.count(ProjectFiles::clickSound());
-        f.md->language_c->setCurrentIndex(1);
-        f.md->language_sc->setCurrentIndex(1);
-        QCOMPARE(sample->testbtn->text(), QStringLiteral("Vorschau"));
-        QCOMPARE(sample->m_headingSample->text(), QStringLiteral("Kategorie"));
-        QCOMPARE(sample->m_labelSample->text(), QStringLiteral("Datei"));
-        QCOMPARE(sample->m_valueSample->text(), QStringLiteral("c:\\test.exe"));
-        f.md->language_c->setCurrentIndex(0);
-        f.md->language_sc->setCurrentIndex(0);
-        QCOMPARE(sample->testbtn->text(), QStringLiteral("full preview"));
+        control<QComboBox>(*f.md, u"language_c"_qs)->setCurrentIndex(1);
+        control<QComboBox>(*f.md, u"language_sc"_qs)->setCurrentIndex(1);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->text(), QStringLiteral("Vorschau"));
+        QCOMPARE(control<ui::EffectLabel>(*sample, u"label13"_qs)->text(), QStringLiteral("Kategorie"));
+        QCOMPARE(control<ui::EffectLabel>(*sample, u"label14"_qs)->text(), QStringLiteral("Datei"));
+        QCOMPARE(control<ui::EffectLabel>(*sample, u"label15"_qs)->text(), QStringLiteral("c:\\test.exe"));
+        control<QComboBox>(*f.md, u"language_c"_qs)->setCurrentIndex(0);
+        control<QComboBox>(*f.md, u"language_sc"_qs)->setCurrentIndex(0);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->text(), QStringLiteral("full preview"));
 
-        f.md->btncw->setColor(Qt::red);
-        QCOMPARE(sample->testbtn->face().start(), QColor(Qt::red));
-        f.md->btnsd->setValue(11);
-        QCOMPARE(sample->testbtn->shadowDepth(), 11);
-        f.md->btnstylecb->setCurrentIndex(0);
-        QCOMPARE(sample->testbtn->bevel(), ui::ShadowButton::Bevel::Inset);
-        f.md->btneffectcb->setCurrentIndex(1);
-        QCOMPARE(sample->testbtn->shape(), ui::ShadowButton::Shape::ThreeD);
-        f.md->FontBtnStyle->setCurrentIndex(5);
-        QCOMPARE(sample->testbtn->textEffect(), ui::TextEffect::SunkenShadow);
-        f.md->Font2Style->setCurrentIndex(1);
-        QCOMPARE(sample->m_labelSample->effect(), ui::TextEffect::Raised);
-        f.md->fdnc->setColor(Qt::yellow);
-        QCOMPARE(sample->m_valueSample->color(), QColor(Qt::yellow));
-        f.md->df_b->setChecked(true);
-        QVERIFY(sample->m_valueSample->isBold());
-        f.md->backStart->setColor(QColor(0, 128, 0));
+        control<ui::ColorBox>(*f.md, u"btncw"_qs)->setColor(Qt::red);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->face().start(), QColor(Qt::red));
+        control<QSpinBox>(*f.md, u"btnsd"_qs)->setValue(11);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->shadowDepth(), 11);
+        control<QComboBox>(*f.md, u"btnstylecb"_qs)->setCurrentIndex(0);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->bevel(), ui::ShadowButton::Bevel::Inset);
+        control<QComboBox>(*f.md, u"btneffectcb"_qs)->setCurrentIndex(1);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->shape(), ui::ShadowButton::Shape::ThreeD);
+        control<QComboBox>(*f.md, u"FontBtnStyle"_qs)->setCurrentIndex(5);
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->textEffect(),
+                 ui::TextEffect::SunkenShadow);
+        control<QComboBox>(*f.md, u"Font2Style"_qs)->setCurrentIndex(1);
+        QCOMPARE(control<ui::EffectLabel>(*sample, u"label14"_qs)->effect(), ui::TextEffect::Raised);
+        control<ui::ColorBox>(*f.md, u"fdnc"_qs)->setColor(Qt::yellow);
+        QCOMPARE(control<ui::EffectLabel>(*sample, u"label15"_qs)->color(), QColor(Qt::yellow));
+        control<QCheckBox>(*f.md, u"df_b"_qs)->setChecked(true);
+        QVERIFY(control<ui::EffectLabel>(*sample, u"label15"_qs)->isBold());
+        control<ui::ColorBox>(*f.md, u"bcw"_qs)->setColor(QColor(0, 128, 0));
         QCOMPARE(sample->backdrop().start(), QColor(0, 128, 0));
 
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Sky.bmp"_qs), Qt::cyan, QSize(5, 3)));
-        f.md->loadBackgroundClicked();
-        f.md->bmptmcb->setCurrentIndex(int(Model::TileMode::Stretch));
+        QVERIFY(pressOnItsTab(*f.md, u"loadbtmpok"_qs));
+        control<QComboBox>(*f.md, u"bmptmcb"_qs)->setCurrentIndex(int(Model::TileMode::Stretch));
         QCOMPARE(sample->backdrop().kind(), ui::Backdrop::Kind::Bitmap);
         QCOMPARE(sample->backdrop().placement(), ui::Placement::Stretch);
         QCOMPARE(sample->backdrop().pixmap().size(), QSize(5, 3));
-        f.md->transparentClicked();
-        QCOMPARE(sample->testbtn->face().kind(), ui::Backdrop::Kind::Nothing);
+        QVERIFY(pressOnItsTab(*f.md, u"buttontrans"_qs));
+        QCOMPARE(control<ui::ShadowButton>(*sample, u"testbtn"_qs)->face().kind(),
+                 ui::Backdrop::Kind::Nothing);
         QVERIFY(f.md->isModified());
         // Only the style and effect lists click among these.
         QCOMPARE(f.fakes.sound.played.count(ProjectFiles::clickSound()) - clicks, 4);
@@ -196,20 +227,20 @@ private Q_SLOTS:
         QCOMPARE(f.state.files.designFile.path(), f.standard());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + f.standard());
         const QByteArray standard = readBytes(f.standard());
-        f.md->btnbw->setValue(7);
+        control<QSpinBox>(*f.md, u"btnbw"_qs)->setValue(7);
 
-        f.md->saveDesignClicked(); // Save As, cancelled
+        QVERIFY(pressOnItsTab(*f.md, u"crgf"_qs)); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.last().kind, ui::testing::FakeChoosers::Kind::Save);
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, designfile::filter());
         QCOMPARE(readBytes(f.standard()), standard);
         // Chosen in Save As, the standard design is refused too.
         f.fakes.choosers.queueSaveFile(f.standard());
-        f.md->saveDesignClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"crgf"_qs));
         QCOMPARE(readBytes(f.standard()), standard);
         QVERIFY(f.md->isModified());
 
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Wide.lbd"_qs));
-        f.md->saveDesignClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"crgf"_qs));
         const QString saved = f.program(u"menudesign/Wide/Wide.lbd"_qs);
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
         QCOMPARE(f.state.files.designFile.path(), saved);
@@ -225,32 +256,32 @@ private Q_SLOTS:
         const QString own = f.ownDesign();
         f.openOn(own);
         f.md->show();
-        f.md->okClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn3"_qs));
         QVERIFY(!f.md->isVisible());
         QCOMPARE(f.md->result(), int(QDialog::Accepted));
 
         f.md->show();
-        f.md->btnsd->setValue(2);
+        control<QSpinBox>(*f.md, u"btnsd"_qs)->setValue(2);
         f.fakes.messages.queueAnswer(Answer::Cancel);
-        f.md->okClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn3"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M40"));
         QVERIFY(f.md->isVisible());
         QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 4);
 
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.md->okClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn3"_qs));
         QVERIFY(!f.md->isVisible());
         QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 2);
 
         // Cancel: the design that was open, with its media, is the project's again.
         f.md->show();
         f.md->prepare();
-        f.md->clearBackgroundClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"clearbmp"_qs));
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Night.bmp"_qs), Qt::black));
-        f.md->loadSplashClicked();
-        f.md->newDesignClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"splash_load"_qs));
+        QVERIFY(pressOnItsTab(*f.md, u"ngf"_qs));
         QCOMPARE(f.state.files.designFile.path(), f.standard());
-        f.md->cancelClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn4"_qs));
         QVERIFY(!f.md->isVisible());
         QCOMPARE(f.state.files.designFile.path(), own);
         QCOMPARE(f.state.files.backgroundFile.path(), f.program(u"menudesign/Blue/Sky.bmp"_qs));
@@ -262,44 +293,46 @@ private Q_SLOTS:
         Fixture f;
         f.openOn(f.standard());
         f.md->show();
-        f.md->btn_fb->setChecked(false);
+        control<QCheckBox>(*f.md, u"btn_fb"_qs)->setChecked(false);
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.md->okClicked(); // Save As cancelled
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn3"_qs)); // Save As cancelled
         QVERIFY(f.md->isVisible());
         QVERIFY(f.md->isModified());
 
         // A project whose design file vanished while the dialog was open cannot close with it.
         f.state.files.designFile.clear();
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.md->okClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn3"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M41"));
         QVERIFY(f.md->isVisible());
-        f.md->cancelClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"zGradBtn4"_qs));
     }
 
     void soundsFollowTheSelectedEntry() {
         Fixture f;
         f.openOn(f.standard());
-        QVERIFY(!f.md->soundplay->isEnabled()); // the standard's sounds lie elsewhere
+        QVERIFY(!control<QPushButton>(*f.md, u"soundplay"_qs)
+                     ->isEnabled()); // the standard's sounds lie elsewhere
         const QString wave = writeFile(f.program(u"Sounds/Bell.wav"_qs), "RIFF");
-        f.md->soundc->setCurrentIndex(2);
+        control<QComboBox>(*f.md, u"soundc"_qs)->setCurrentIndex(2);
         f.fakes.choosers.queueOpenFile(wave);
-        f.md->loadSoundClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"SoundOpen"_qs));
         QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Wavefile|*.wav"));
         QCOMPARE(f.fakes.choosers.requests.last().file.folder, f.program(u"Sounds"_qs));
         QCOMPARE(f.state.files.sounds[2].path(), QDir::toNativeSeparators(wave));
-        QVERIFY(f.md->soundplay->isEnabled() && f.md->soundstop->isEnabled());
-        f.md->playSoundClicked();
+        QVERIFY(control<QPushButton>(*f.md, u"soundplay"_qs)->isEnabled() &&
+                control<QPushButton>(*f.md, u"soundstop"_qs)->isEnabled());
+        QVERIFY(pressOnItsTab(*f.md, u"soundplay"_qs));
         QCOMPARE(f.fakes.sound.playing, QDir::toNativeSeparators(wave));
 
-        f.md->soundc->setCurrentIndex(0);
-        QVERIFY(!f.md->soundplay->isEnabled());
-        f.md->clearSoundClicked(); // nothing loaded there: nothing happens
-        f.md->soundc->setCurrentIndex(2);
-        QVERIFY(f.md->soundplay->isEnabled());
-        f.md->clearSoundClicked();
+        control<QComboBox>(*f.md, u"soundc"_qs)->setCurrentIndex(0);
+        QVERIFY(!control<QPushButton>(*f.md, u"soundplay"_qs)->isEnabled());
+        QVERIFY(pressOnItsTab(*f.md, u"SoundClear"_qs)); // nothing loaded there: nothing happens
+        control<QComboBox>(*f.md, u"soundc"_qs)->setCurrentIndex(2);
+        QVERIFY(control<QPushButton>(*f.md, u"soundplay"_qs)->isEnabled());
+        QVERIFY(pressOnItsTab(*f.md, u"SoundClear"_qs));
         QVERIFY(!f.state.files.sounds[2].exists());
-        QVERIFY(!f.md->soundplay->isEnabled());
+        QVERIFY(!control<QPushButton>(*f.md, u"soundplay"_qs)->isEnabled());
         QVERIFY(f.md->isModified());
     }
 
@@ -308,27 +341,27 @@ private Q_SLOTS:
         const QString own = f.ownDesign();
         f.openOn(own);
         DesignEditor* md = f.md;
-        md->backEnd->setColor(Qt::red);
-        md->bmptmcb->setCurrentIndex(int(Model::TileMode::Center));
-        md->boxf_fc->setColor(Qt::yellow);
-        md->boxc_bmp->setCurrentIndex(int(Model::BoxFill::BackgroundBitmap));
-        md->btnsd->setValue(9);
-        md->btnstylecb->setCurrentIndex(int(Model::ButtonStyle::Offset));
-        md->FontBtnStyle->setCurrentIndex(int(Model::FontEffect::RaisedShadow));
-        md->btn_fb->setChecked(false);
-        md->fdnc->setColor(QColor(128, 0, 0));
-        md->Font2Style->setCurrentIndex(int(Model::FontEffect::Raised));
-        md->df_b->setChecked(true);
-        md->soundc->setCurrentIndex(1);
+        control<ui::ColorBox>(*md, u"becw"_qs)->setColor(Qt::red);
+        control<QComboBox>(*md, u"bmptmcb"_qs)->setCurrentIndex(int(Model::TileMode::Center));
+        control<ui::ColorBox>(*md, u"boxf_fc"_qs)->setColor(Qt::yellow);
+        control<QComboBox>(*md, u"boxc_bmp"_qs)->setCurrentIndex(int(Model::BoxFill::BackgroundBitmap));
+        control<QSpinBox>(*md, u"btnsd"_qs)->setValue(9);
+        control<QComboBox>(*md, u"btnstylecb"_qs)->setCurrentIndex(int(Model::ButtonStyle::Offset));
+        control<QComboBox>(*md, u"FontBtnStyle"_qs)->setCurrentIndex(int(Model::FontEffect::RaisedShadow));
+        control<QCheckBox>(*md, u"btn_fb"_qs)->setChecked(false);
+        control<ui::ColorBox>(*md, u"fdnc"_qs)->setColor(QColor(128, 0, 0));
+        control<QComboBox>(*md, u"Font2Style"_qs)->setCurrentIndex(int(Model::FontEffect::Raised));
+        control<QCheckBox>(*md, u"df_b"_qs)->setChecked(true);
+        control<QComboBox>(*md, u"soundc"_qs)->setCurrentIndex(1);
         f.fakes.choosers.queueOpenFile(writeFile(f.program(u"Sounds/Pick.wav"_qs), "RIFF"));
-        md->loadSoundClicked();
-        md->language_c->setCurrentIndex(1);
-        md->language_sc->setCurrentIndex(0);
+        QVERIFY(pressOnItsTab(*md, u"SoundOpen"_qs));
+        control<QComboBox>(*md, u"language_c"_qs)->setCurrentIndex(1);
+        control<QComboBox>(*md, u"language_sc"_qs)->setCurrentIndex(0);
         f.fakes.choosers.queueOpenFile(writeBitmap(f.program(u"back/Logo.bmp"_qs), Qt::blue, QSize(40, 30)));
-        md->loadSplashClicked();
-        md->splash_d->setValue(7);
-        md->splash_fw->setValue(3);
-        md->saveDesignClicked();
+        QVERIFY(pressOnItsTab(*md, u"splash_load"_qs));
+        control<QSpinBox>(*md, u"splash_d"_qs)->setValue(7);
+        control<QSpinBox>(*md, u"splash_fw"_qs)->setValue(3);
+        QVERIFY(pressOnItsTab(*md, u"crgf"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
 
         EditorState fresh;
@@ -336,26 +369,30 @@ private Q_SLOTS:
         DesignEditor again(fresh, f.fakes.services());
         fresh.files.designFile.set(own);
         again.prepare();
-        QCOMPARE(again.backEnd->color(), QColor(Qt::red));
-        QCOMPARE(again.bmptmcb->currentIndex(), int(Model::TileMode::Center));
-        QVERIFY(again.bmpsel->isOn());
-        QCOMPARE(again.boxf_fc->color(), QColor(Qt::yellow));
-        QCOMPARE(again.boxc_bmp->currentIndex(), int(Model::BoxFill::BackgroundBitmap));
-        QCOMPARE(again.btnsd->value(), 9);
-        QCOMPARE(again.btnstylecb->currentIndex(), int(Model::ButtonStyle::Offset));
-        QCOMPARE(again.FontBtnStyle->currentIndex(), int(Model::FontEffect::RaisedShadow));
-        QVERIFY(!again.btn_fb->isChecked());
-        QCOMPARE(again.fdnc->color(), QColor(128, 0, 0));
-        QCOMPARE(again.Font2Style->currentIndex(), int(Model::FontEffect::Raised));
-        QVERIFY(again.df_b->isChecked());
-        again.soundc->setCurrentIndex(1);
-        QVERIFY(again.soundplay->isEnabled());
+        QCOMPARE(control<ui::ColorBox>(again, u"becw"_qs)->color(), QColor(Qt::red));
+        QCOMPARE(control<QComboBox>(again, u"bmptmcb"_qs)->currentIndex(), int(Model::TileMode::Center));
+        QVERIFY(control<StatusMark>(again, u"bmpsel"_qs)->isOn());
+        QCOMPARE(control<ui::ColorBox>(again, u"boxf_fc"_qs)->color(), QColor(Qt::yellow));
+        QCOMPARE(control<QComboBox>(again, u"boxc_bmp"_qs)->currentIndex(),
+                 int(Model::BoxFill::BackgroundBitmap));
+        QCOMPARE(control<QSpinBox>(again, u"btnsd"_qs)->value(), 9);
+        QCOMPARE(control<QComboBox>(again, u"btnstylecb"_qs)->currentIndex(),
+                 int(Model::ButtonStyle::Offset));
+        QCOMPARE(control<QComboBox>(again, u"FontBtnStyle"_qs)->currentIndex(),
+                 int(Model::FontEffect::RaisedShadow));
+        QVERIFY(!control<QCheckBox>(again, u"btn_fb"_qs)->isChecked());
+        QCOMPARE(control<ui::ColorBox>(again, u"fdnc"_qs)->color(), QColor(128, 0, 0));
+        QCOMPARE(control<QComboBox>(again, u"Font2Style"_qs)->currentIndex(), int(Model::FontEffect::Raised));
+        QVERIFY(control<QCheckBox>(again, u"df_b"_qs)->isChecked());
+        control<QComboBox>(again, u"soundc"_qs)->setCurrentIndex(1);
+        QVERIFY(control<QPushButton>(again, u"soundplay"_qs)->isEnabled());
         QCOMPARE(fresh.files.sounds[1].path(), f.program(u"menudesign/Blue/Pick.wav"_qs));
-        QCOMPARE(again.language_c->currentIndex(), 1);
-        QCOMPARE(again.language_sc->currentIndex(), 0);
-        QVERIFY(again.splash_status->isOn() && again.splash_prev->isEnabled());
-        QCOMPARE(again.splash_d->value(), 7);
-        QCOMPARE(again.splash_fw->value(), 3);
+        QCOMPARE(control<QComboBox>(again, u"language_c"_qs)->currentIndex(), 1);
+        QCOMPARE(control<QComboBox>(again, u"language_sc"_qs)->currentIndex(), 0);
+        QVERIFY(control<StatusMark>(again, u"splash_status"_qs)->isOn() &&
+                control<QPushButton>(again, u"splash_prev"_qs)->isEnabled());
+        QCOMPARE(control<QSpinBox>(again, u"splash_d"_qs)->value(), 7);
+        QCOMPARE(control<QSpinBox>(again, u"splash_fw"_qs)->value(), 3);
         QVERIFY(!again.isModified());
 
         const menu::DesignSettings read = menu::readDesignSettings(common::IniFile(own));
@@ -388,11 +425,11 @@ private Q_SLOTS:
         f.state.modified = false;
         const QString night = writeBitmap(f.program(u"back/Night.bmp"_qs), Qt::darkBlue);
         f.fakes.choosers.queueOpenFile(night);
-        f.md->loadBackgroundClicked();
-        f.md->language_c->setCurrentIndex(1);
-        f.md->language_sc->setCurrentIndex(1);
+        QVERIFY(pressOnItsTab(*f.md, u"loadbtmpok"_qs));
+        control<QComboBox>(*f.md, u"language_c"_qs)->setCurrentIndex(1);
+        control<QComboBox>(*f.md, u"language_sc"_qs)->setCurrentIndex(1);
 
-        f.md->fullPreviewClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"testbtn"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M44"));
         const QString program = designpreview::previewProgram(f.state.programFolder);
         QCOMPARE(f.fakes.shell.calls.last().verb, Verb::Start);
@@ -414,8 +451,8 @@ private Q_SLOTS:
         QVERIFY(f.md->isModified());
         QCOMPARE(f.md->windowTitle(), f.state.language.text(u"T47") + u" - "_qs + own);
 
-        f.md->language_sc->setCurrentIndex(0);
-        f.md->fullPreviewClicked();
+        control<QComboBox>(*f.md, u"language_sc"_qs)->setCurrentIndex(0);
+        QVERIFY(pressOnItsTab(*f.md, u"testbtn"_qs));
         QCOMPARE(readBytes(cfg + u"language.zol"_qs), readBytes(f.program(u"Files/language1.0"_qs)));
     }
 
@@ -425,7 +462,7 @@ private Q_SLOTS:
         f.openOn(f.standard());
         const QString program = designpreview::previewProgram(f.state.programFolder);
         QFile::remove(program);
-        f.md->fullPreviewClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"testbtn"_qs));
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().contains(program));
         QVERIFY(f.fakes.shell.calls.isEmpty());
@@ -435,7 +472,7 @@ private Q_SLOTS:
         QDir(designpreview::previewConfigFolder(f.state.programFolder)).removeRecursively();
         writeFile(QDir::cleanPath(
             designpreview::previewConfigFolder(f.state.programFolder))); // a file in its place
-        f.md->fullPreviewClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"testbtn"_qs));
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().startsWith(f.md->text(DesignEditor::PreviewNotWritable).section(u'%', 0, 0)));
         QVERIFY(f.fakes.shell.calls.isEmpty());
@@ -449,20 +486,23 @@ private Q_SLOTS:
         f.openOn(f.standard());
         f.md->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.md));
-        const DesignSample* sample = f.md->sample;
+        const DesignSample* sample = control<DesignSample>(*f.md, u"sample"_qs);
         for (int language : {0, 1}) {
             for (int style : {0, 1}) {
                 for (bool bold : {false, true}) {
-                    f.md->language_c->setCurrentIndex(language);
-                    f.md->language_sc->setCurrentIndex(style);
-                    f.md->df_b->setChecked(bold);
-                    f.md->ff_b->setChecked(bold);
-                    f.md->cf_b->setChecked(bold);
-                    for (QComboBox* effect : {f.md->Font1Style, f.md->Font2Style, f.md->Font3Style})
+                    control<QComboBox>(*f.md, u"language_c"_qs)->setCurrentIndex(language);
+                    control<QComboBox>(*f.md, u"language_sc"_qs)->setCurrentIndex(style);
+                    control<QCheckBox>(*f.md, u"df_b"_qs)->setChecked(bold);
+                    control<QCheckBox>(*f.md, u"ff_b"_qs)->setChecked(bold);
+                    control<QCheckBox>(*f.md, u"cf_b"_qs)->setChecked(bold);
+                    for (QComboBox* effect : {control<QComboBox>(*f.md, u"Font1Style"_qs),
+                                              control<QComboBox>(*f.md, u"Font2Style"_qs),
+                                              control<QComboBox>(*f.md, u"Font3Style"_qs)})
                         effect->setCurrentIndex(bold ? int(Model::FontEffect::RaisedShadow) : 0);
                     QCoreApplication::processEvents();
-                    for (const ui::EffectLabel* label :
-                         {sample->m_headingSample, sample->m_labelSample, sample->m_valueSample}) {
+                    for (const ui::EffectLabel* label : {control<ui::EffectLabel>(*sample, u"label13"_qs),
+                                                         control<ui::EffectLabel>(*sample, u"label14"_qs),
+                                                         control<ui::EffectLabel>(*sample, u"label15"_qs)}) {
                         // The room the label paints its text into, beside the effect's margin.
                         const int room = label->width() - ui::effectMargin(label->effect()) - 2;
                         QCOMPARE(label->fontMetrics().elidedText(label->text(), Qt::ElideRight, room),
@@ -481,7 +521,7 @@ private Q_SLOTS:
         for (const bool escape : {true, false}) {
             f.md->show();
             f.md->prepare();
-            f.md->newDesignClicked();
+            QVERIFY(pressOnItsTab(*f.md, u"ngf"_qs));
             QCOMPARE(f.state.files.designFile.path(), f.standard());
             if (escape)
                 QTest::keyClick(f.md, Qt::Key_Escape);
@@ -499,9 +539,9 @@ private Q_SLOTS:
         const QString own = f.ownDesign();
         const QByteArray before = readBytes(own);
         f.openOn(f.standard());
-        f.md->btnsd->setValue(12);
+        control<QSpinBox>(*f.md, u"btnsd"_qs)->setValue(12);
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Blue.lbd"_qs));
-        f.md->saveAsClicked(); // answered No
+        QVERIFY(pressOnItsTab(*f.md, u"SaveAs"_qs)); // answered No
         QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
         QVERIFY(f.lastMessage().contains(own));
         QCOMPARE(readBytes(own), before);
@@ -509,7 +549,7 @@ private Q_SLOTS:
 
         f.fakes.choosers.queueSaveFile(f.program(u"menudesign/Blue"_qs));
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.md->saveAsClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"SaveAs"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M43"));
         QCOMPARE(common::IniFile(own).readInteger(u"Buttons", u"btnsd", 0), 12);
     }
@@ -525,14 +565,14 @@ private Q_SLOTS:
         QVERIFY(f.lastMessage().contains(u"/etc/passwd"_qs));
         QVERIFY(f.lastMessage().contains(u"/etc/hostname"_qs));
         QVERIFY(!f.state.files.backgroundFile.exists() && !f.state.files.sounds[0].exists());
-        QVERIFY(f.md->bandsel->isOn());
+        QVERIFY(control<StatusMark>(*f.md, u"bandsel"_qs)->isOn());
 
         // A file that is called a bitmap but does not decode is not taken.
         f.fakes.choosers.queueOpenFile(writeFile(f.program(u"back/Broken.bmp"_qs), "BM not really"));
-        f.md->loadBackgroundClicked();
+        QVERIFY(pressOnItsTab(*f.md, u"loadbtmpok"_qs));
         QVERIFY(f.lastMessage().contains(u"Broken.bmp"_qs));
         QVERIFY(!f.state.files.backgroundFile.exists());
-        QVERIFY(!f.md->modebmp->isOn());
+        QVERIFY(!control<StatusMark>(*f.md, u"modebmp"_qs)->isOn());
     }
 
     void menuDesignCommandOpensTheEditor() {
@@ -541,7 +581,7 @@ private Q_SLOTS:
             QVERIFY(f.md->isVisible());
             QCOMPARE(f.md->objectName(), QStringLiteral("Tmdform"));
             QCOMPARE(f.state.files.designFile.path(), f.standard());
-            f.md->cancelClicked();
+            QVERIFY(pressOnItsTab(*f.md, u"zGradBtn4"_qs));
         });
         f.form->editDesignClicked();
         QVERIFY(!f.md->isVisible());
@@ -550,14 +590,14 @@ private Q_SLOTS:
     void germanCaptionsFillEveryControl() {
         Fixture f;
         f.form->languageClicked(2);
-        QCOMPARE(f.md->ngf->text(), QStringLiteral("Neu"));
+        QCOMPARE(control<QPushButton>(*f.md, u"ngf"_qs)->text(), QStringLiteral("Neu"));
         for (QPushButton* b : f.md->findChildren<QPushButton*>())
             QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
         for (QComboBox* box : f.md->findChildren<QComboBox*>()) {
             for (int i = 0; i < box->count(); ++i)
                 QVERIFY2(!box->itemText(i).isEmpty(), qPrintable(box->objectName()));
         }
-        QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Schwarz"));
+        QCOMPARE(control<ui::ColorBox>(*f.md, u"bcw"_qs)->itemText(0), QStringLiteral("Schwarz"));
         const DesignEditor builtIn(f.state, f.fakes.services());
         for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key) {
             const auto text = DesignEditor::Text(key);
@@ -567,7 +607,7 @@ private Q_SLOTS:
             QVERIFY(f.md->text(text) != builtIn.text(text));
         }
         f.form->languageClicked(1);
-        QCOMPARE(f.md->backStart->itemText(0), QStringLiteral("Black"));
+        QCOMPARE(control<ui::ColorBox>(*f.md, u"bcw"_qs)->itemText(0), QStringLiteral("Black"));
         // Before a language file is applied, the editor's own messages are the English file's.
         for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key)
             QCOMPARE(builtIn.text(DesignEditor::Text(key)), f.md->text(DesignEditor::Text(key)));

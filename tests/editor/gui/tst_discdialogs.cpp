@@ -9,6 +9,7 @@
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,6 +24,8 @@
 #include <sys/stat.h>
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 using namespace Qt::StringLiterals;
 using Kind = ui::MessageBoxService::Kind;
 using Answer = ui::MessageBoxService::Answer;
@@ -71,8 +74,9 @@ private Q_SLOTS:
             f.form->applyLanguage(language);
             QCOMPARE(f.entry("writeimage")->text(), f.languageText(language, u"DiscImage"_s, 1));
             QCOMPARE(f.entry("burndisc")->text(), f.languageText(language, u"DiscImage"_s, 2));
-            QCOMPARE(f.burner->writeimage->text(), f.entry("writeimage")->text());
-            QCOMPARE(f.burner->medium_c->itemText(1), f.languageText(language, u"DiscImage"_s, 5));
+            QCOMPARE(control<QPushButton>(*f.burner, u"writeimage"_s)->text(), f.entry("writeimage")->text());
+            QCOMPARE(control<QComboBox>(*f.burner, u"medium_c"_s)->itemText(1),
+                     f.languageText(language, u"DiscImage"_s, 5));
             QCOMPARE(zol->actions().last()->text(), f.languageText(language, u"Main"_s, 140));
             QVERIFY(!f.entry("writeimage")->text().isEmpty());
         }
@@ -113,7 +117,7 @@ private Q_SLOTS:
         // An image inside the disc folder would hold itself.
         const QString inside = f.state.projectFolder + u"disc.iso"_s;
         f.fakes.choosers.queueSaveFile(inside);
-        f.burner->writeImageClicked();
+        QVERIFY(press(*f.burner, u"writeimage"_s));
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
         QVERIFY(!QFile::exists(inside));
     }
@@ -128,28 +132,28 @@ private Q_SLOTS:
         f.burner->discCommands().scanWriters = [&writers] { return writers; };
 
         // Looked for on every burn: a writer connected later is found.
-        f.burner->burnDiscClicked();
+        QVERIFY(press(*f.burner, u"burndisc"_s));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 20));
         writers = {{u"stdio:"_s + medium, u"File Writer"_s}};
-        f.burner->burnDiscClicked(); // the question is answered No
+        QVERIFY(press(*f.burner, u"burndisc"_s)); // the question is answered No
         QCOMPARE(f.fakes.messages.shown.last().buttons, ui::MessageBoxService::Buttons::YesNo);
         QVERIFY(f.lastMessage().contains(u"File Writer (stdio:"_s));
         QVERIFY(!QFile::exists(medium));
 
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClicked();
+        QVERIFY(press(*f.burner, u"burndisc"_s));
         QVERIFY2(f.fakes.messages.shown.last().kind == Kind::Information, qPrintable(f.lastMessage()));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
         QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
         // Now it holds data: erased only when the user says so.
         writeFile(medium, "the user's data");
-        f.burner->burnDiscClicked();
+        QVERIFY(press(*f.burner, u"burndisc"_s));
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Warning);
         QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 37).section(u'%', 0, 0)));
         QCOMPARE(readBytes(medium), QByteArray("the user's data"));
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClicked();
+        QVERIFY(press(*f.burner, u"burndisc"_s));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
         QCOMPARE(readBytes(medium).mid(16 * 2048 + 1, 5), QByteArray("CD001"));
 
@@ -157,14 +161,15 @@ private Q_SLOTS:
         writers = {{u"stdio:/dev/full"_s, u"Full"_s}, {u"stdio:"_s + medium, u"File Writer"_s}};
         f.fakes.messages.queueAnswer(Answer::Yes);
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClicked();
-        QCOMPARE(f.burner->writer_c->count(), 2);
-        QCOMPARE(f.burner->writer_c->currentData().toString(), QString(u"stdio:"_s + medium));
+        QVERIFY(press(*f.burner, u"burndisc"_s));
+        QCOMPARE(control<QComboBox>(*f.burner, u"writer_c"_s)->count(), 2);
+        QCOMPARE(control<QComboBox>(*f.burner, u"writer_c"_s)->currentData().toString(),
+                 QString(u"stdio:"_s + medium));
         QCOMPARE(f.lastMessage(), f.languageText(1, u"DiscImage"_s, 27));
 
-        f.burner->writer_c->setCurrentIndex(0);
+        control<QComboBox>(*f.burner, u"writer_c"_s)->setCurrentIndex(0);
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.burner->burnDiscClicked();
+        QVERIFY(press(*f.burner, u"burndisc"_s));
         QCOMPARE(f.fakes.messages.shown.last().kind, Kind::Error);
         QVERIFY(f.lastMessage().startsWith(f.languageText(1, u"DiscImage"_s, 24)));
     }
@@ -203,8 +208,8 @@ private Q_SLOTS:
         DiscProgressDialog window(nullptr);
         bool stayedOpen = false;
         QTimer::singleShot(300, &window, [&] {
-            QVERIFY(window.bar()->maximum() > 0);
-            QVERIFY(window.bar()->value() > 0);
+            QVERIFY(control<QProgressBar>(window, u"bar"_s)->maximum() > 0);
+            QVERIFY(control<QProgressBar>(window, u"bar"_s)->value() > 0);
             window.reject();
             stayedOpen = window.isVisible();
         });
@@ -219,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(stayedOpen);
         QCOMPARE(result.outcome, DiscJobResult::Outcome::Cancelled);
         QVERIFY(!window.isVisible());
-        QVERIFY(window.cancelButton()->isEnabled() == false);
+        QVERIFY(control<QPushButton>(window, u"cancel"_s)->isEnabled() == false);
     }
 };
 

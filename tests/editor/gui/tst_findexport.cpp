@@ -3,6 +3,7 @@
 #include "editor/gui/find/FindDialog.h"
 #include "tests/editor/export/OfficeReader.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
+#include "ui/testing/UserInput.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 using Answer = ui::MessageBoxService::Answer;
 
 namespace {
@@ -31,12 +34,12 @@ ItemRecord describedItem(const QString& name, const QString& description) {
 // Fills the find dialog once it is open and closes it with OK.
 void findWith(const QString& text, bool wholeCell, bool pattern, int range = 0, int order = 0) {
     whenOpen<FindDialog>([=](FindDialog* dialog) {
-        dialog->findtext->setText(text);
-        dialog->chkfull->setChecked(wholeCell);
-        dialog->chkregular->setChecked(pattern);
-        dialog->where->findChildren<QRadioButton*>().at(range)->setChecked(true);
-        dialog->dir->findChildren<QRadioButton*>().at(order)->setChecked(true);
-        dialog->m_okButton->click();
+        control<QLineEdit>(*dialog, u"findtext"_qs)->setText(text);
+        control<QCheckBox>(*dialog, u"chkfull"_qs)->setChecked(wholeCell);
+        control<QCheckBox>(*dialog, u"chkregular"_qs)->setChecked(pattern);
+        control<QGroupBox>(*dialog, u"where"_qs)->findChildren<QRadioButton*>().at(range)->setChecked(true);
+        control<QGroupBox>(*dialog, u"dir"_qs)->findChildren<QRadioButton*>().at(order)->setChecked(true);
+        QVERIFY(press(*dialog, u"Button1"_qs));
     });
 }
 
@@ -206,12 +209,12 @@ void TestFindExport::findWholeCellAndPattern() {
 
     // The dialog keeps its settings; the pattern finds the file names column by column.
     whenOpen<FindDialog>([](FindDialog* dialog) {
-        QCOMPARE(dialog->findtext->text(), QStringLiteral("setup"));
-        QVERIFY(dialog->chkfull->isChecked());
-        QCOMPARE(dialog->focusWidget(), dialog->findtext);
-        dialog->findtext->setText(QStringLiteral("*.exe"));
-        dialog->chkregular->setChecked(true);
-        dialog->m_okButton->click();
+        QCOMPARE(control<QLineEdit>(*dialog, u"findtext"_qs)->text(), QStringLiteral("setup"));
+        QVERIFY(control<QCheckBox>(*dialog, u"chkfull"_qs)->isChecked());
+        QCOMPARE(dialog->focusWidget(), control<QLineEdit>(*dialog, u"findtext"_qs));
+        control<QLineEdit>(*dialog, u"findtext"_qs)->setText(QStringLiteral("*.exe"));
+        control<QCheckBox>(*dialog, u"chkregular"_qs)->setChecked(true);
+        QVERIFY(press(*dialog, u"Button1"_qs));
     });
     f.form->findClicked();
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
@@ -222,9 +225,9 @@ void TestFindExport::findWholeCellAndPattern() {
 
     // Help leaves the dialog open; Cancel changes nothing.
     whenOpen<FindDialog>([](FindDialog* dialog) {
-        dialog->m_helpButton->click();
+        QVERIFY(press(*dialog, u"button3"_qs));
         QVERIFY(dialog->isVisible());
-        dialog->m_cancelButton->click();
+        QVERIFY(press(*dialog, u"button2"_qs));
     });
     f.form->findClicked();
     QCOMPARE(f.fakes.help.topics.size(), 1);

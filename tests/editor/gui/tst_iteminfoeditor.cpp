@@ -3,6 +3,7 @@
 #include "common/JpegCodec.h"
 #include "editor/gui/iteminfo/ItemInfoEditor.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/PictureView.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@
 #endif
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 
 namespace {
 
@@ -68,13 +71,13 @@ private Q_SLOTS:
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
             QCOMPARE(editor->objectName(), u"Tcreateinfoform"_qs);
             QCOMPARE(editor->windowTitle(), f.state.language.text(u"T19") + u" What's new?"_qs);
-            QCOMPARE(editor->m_heading->text(), f.state.language.text(u"T40"));
-            QVERIFY(editor->m_textEditor->isVisible());
-            QVERIFY(!editor->m_pictureBox->isVisible());
-            QVERIFY(!editor->m_pasteButton->isVisible());
-            QVERIFY(editor->m_textEditor->toPlainText().isEmpty());
-            editor->m_textEditor->setPlainText(u"Neu: Größe\nzweite Zeile"_qs);
-            editor->m_saveButton->click();
+            QCOMPARE(control<QLabel>(*editor, u"label1"_qs)->text(), f.state.language.text(u"T40"));
+            QVERIFY(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->isVisible());
+            QVERIFY(!control<ui::PictureView>(*editor, u"Image1"_qs)->isVisible());
+            QVERIFY(!control<QPushButton>(*editor, u"paste"_qs)->isVisible());
+            QVERIFY(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->toPlainText().isEmpty());
+            control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->setPlainText(u"Neu: Größe\nzweite Zeile"_qs);
+            QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
             QVERIFY(!editor->isVisible());
         });
         f.commandWithShortcut(Qt::Key_F7)->trigger();
@@ -87,8 +90,9 @@ private Q_SLOTS:
 
         // Opened again, the editor shows the text; the folder is not announced twice.
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
-            QCOMPARE(editor->m_textEditor->toPlainText(), u"Neu: Größe\nzweite Zeile"_qs);
-            editor->m_saveButton->click();
+            QCOMPARE(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->toPlainText(),
+                     u"Neu: Größe\nzweite Zeile"_qs);
+            QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
         });
         f.find<QToolButton>(u"info_file_btn"_qs)->click();
         QCOMPARE(f.messages().size(), 3);
@@ -106,14 +110,14 @@ private Q_SLOTS:
         f.fakes.choosers.queueOpenFile(bitmap);
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
             QCOMPARE(editor->windowTitle(), f.state.language.text(u"T20") + u" Setup"_qs);
-            QVERIFY(editor->m_pictureBox->isVisible());
-            QVERIFY(!editor->m_textEditor->isVisible());
+            QVERIFY(control<ui::PictureView>(*editor, u"Image1"_qs)->isVisible());
+            QVERIFY(!control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->isVisible());
             // "old" is no picture, and the editor says so.
-            QVERIFY(!editor->m_pictureBox->hasPicture());
+            QVERIFY(!control<ui::PictureView>(*editor, u"Image1"_qs)->hasPicture());
             QCOMPARE(f.messages(), QStringList{f.message(u"M15")});
-            editor->m_templateButton->click();
-            QVERIFY(editor->m_pictureBox->hasPicture());
-            editor->m_saveButton->click();
+            QVERIFY(press(*editor, u"new"_qs));
+            QVERIFY(control<ui::PictureView>(*editor, u"Image1"_qs)->hasPicture());
+            QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
         });
         f.commandWithShortcut(Qt::ALT | Qt::Key_F7)->trigger();
         QCOMPARE(f.fakes.choosers.requests.last().file.filter.section(u'|', 1, 1), u"*.jpg;*.jpeg;*.bmp"_qs);
@@ -121,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(readBytes(old).startsWith("\xff\xd8"));
         QCOMPARE(common::jpeg::readFile(old).size(), QSize(40, 30));
         // The picture box is emptied on closing.
-        QVERIFY(!f.find<ItemInfoEditor>()->m_pictureBox->hasPicture());
+        QVERIFY(!control<ui::PictureView>(*f.find<ItemInfoEditor>(), u"Image1"_qs)->hasPicture());
     }
 
     void pastingNeedsAPictureOnTheClipboard() {
@@ -130,20 +134,20 @@ private Q_SLOTS:
             {locatedItem(u"Games"_qs, u"Jump Point"_qs, u"\\games\\"_qs, writeFile(f.path(u"x.exe"_qs)))});
         auto* editor = f.find<ItemInfoEditor>();
         QVERIFY(editor->prepare(ItemInfoMode::Picture, 0));
-        editor->m_pictureBox->setPicture(picture(Qt::blue));
+        control<ui::PictureView>(*editor, u"Image1"_qs)->setPicture(picture(Qt::blue));
         f.fakes.clipboard.setText(u"no picture"_qs);
-        editor->pasteClicked();
+        QVERIFY(press(*editor, u"paste"_qs));
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QCOMPARE(f.messages().last(), f.message(u"M12"));
-        QVERIFY(!editor->m_pictureBox->hasPicture());
+        QVERIFY(!control<ui::PictureView>(*editor, u"Image1"_qs)->hasPicture());
 
         f.fakes.clipboard.setImage(picture(Qt::green, QSize(8, 6)));
-        editor->pasteClicked();
-        editor->saveClicked();
+        QVERIFY(press(*editor, u"paste"_qs));
+        QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
         // A jump point's screenshot is named after it, never placed beside a file.
         QCOMPARE(common::jpeg::readFile(f.path(u"tavikdat/Games.jpg"_qs)).size(), QSize(8, 6));
         QVERIFY(!QFileInfo::exists(f.path(u"x.jpg"_qs)));
-        editor->helpClicked();
+        QVERIFY(press(*editor, u"LMDButton1"_qs));
         QCOMPARE(f.fakes.help.topics.last().context, 2350);
     }
 
@@ -158,36 +162,36 @@ private Q_SLOTS:
         // Delete without a text: M14, the editor stays; with one: it is gone.
         QVERIFY(editor->prepare(ItemInfoMode::Text, 0));
         editor->setResult(-1);
-        editor->deleteClicked();
+        QVERIFY(press(*editor, u"LMDShapeLabelButton4"_qs));
         QCOMPARE(f.messages().last(), f.message(u"M14"));
         QCOMPARE(editor->result(), -1);
         const QString text = writeFile(f.path(u"setup.txt"_qs), "old\r\n");
         QVERIFY(editor->prepare(ItemInfoMode::Text, 0));
-        QCOMPARE(editor->m_textEditor->toPlainText(), u"old"_qs);
-        editor->deleteClicked();
+        QCOMPARE(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->toPlainText(), u"old"_qs);
+        QVERIFY(press(*editor, u"LMDShapeLabelButton4"_qs));
         QVERIFY(!QFileInfo::exists(text));
         QCOMPARE(editor->result(), int(QDialog::Accepted));
 
         // Templates: a readable one replaces the lines, an unreadable one gives M15.
         f.fakes.choosers.queueOpenFile(writeFile(f.dir.filePath(u"t.nfo"_qs), "from template\r\n"));
-        editor->templateClicked();
-        QCOMPARE(editor->m_textEditor->toPlainText(), u"from template"_qs);
+        QVERIFY(press(*editor, u"new"_qs));
+        QCOMPARE(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->toPlainText(), u"from template"_qs);
         f.fakes.choosers.queueOpenFile(f.dir.filePath(u"missing.txt"_qs));
-        editor->templateClicked();
+        QVERIFY(press(*editor, u"new"_qs));
         QCOMPARE(f.messages().last(), f.message(u"M15"));
-        editor->clearClicked();
-        QVERIFY(editor->m_textEditor->toPlainText().isEmpty());
+        QVERIFY(press(*editor, u"LMDShapeLabelButton1"_qs));
+        QVERIFY(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->toPlainText().isEmpty());
 
         // A text that cannot be written keeps the editor open; a picture closes it.
         QVERIFY(editor->prepare(ItemInfoMode::Text, 1));
         editor->setResult(-1);
-        editor->m_textEditor->setPlainText(u"x"_qs);
-        editor->saveClicked();
+        control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->setPlainText(u"x"_qs);
+        QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
         QCOMPARE(f.messages().last(), f.message(u"M12"));
         QCOMPARE(editor->result(), -1);
         QVERIFY(editor->prepare(ItemInfoMode::Picture, 1));
-        editor->m_pictureBox->setPicture(picture(Qt::red));
-        editor->saveClicked();
+        control<ui::PictureView>(*editor, u"Image1"_qs)->setPicture(picture(Qt::red));
+        QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
         QCOMPARE(f.messages().last(), f.message(u"M12"));
         QCOMPARE(editor->result(), int(QDialog::Rejected));
     }
@@ -202,16 +206,16 @@ private Q_SLOTS:
                     locatedItem(u"Photo"_qs, u"photo.JPG"_qs, u"\\docs\\"_qs, photo)});
         const auto onlyCancelOffered = [](ItemInfoEditor* editor) {
             QVERIFY(editor->showsItemsOwnFile());
-            for (QPushButton* b : {editor->m_saveButton, editor->m_deleteButton, editor->m_templateButton,
-                                   editor->m_clearButton, editor->m_pasteButton})
-                QVERIFY(!b->isVisible());
-            QVERIFY(editor->m_cancelButton->isVisible());
+            for (const QString& name : {u"LMDShapeLabelButton2"_qs, u"LMDShapeLabelButton4"_qs, u"new"_qs,
+                                        u"LMDShapeLabelButton1"_qs, u"paste"_qs})
+                QVERIFY(!control<QPushButton>(*editor, name)->isVisible());
+            QVERIFY(control<QPushButton>(*editor, u"LMDShapeLabelButton3"_qs)->isVisible());
         };
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
             onlyCancelOffered(editor);
-            QCOMPARE(editor->m_textEditor->toPlainText(), u"mine"_qs);
-            QVERIFY(editor->m_textEditor->isReadOnly());
-            editor->m_cancelButton->click();
+            QCOMPARE(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->toPlainText(), u"mine"_qs);
+            QVERIFY(control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->isReadOnly());
+            QVERIFY(press(*editor, u"LMDShapeLabelButton3"_qs));
         });
         f.find<QToolButton>(u"info_file_btn"_qs)->click();
         QCOMPARE(f.messages(), QStringList{f.message(u"M80").arg(readme)});
@@ -221,8 +225,8 @@ private Q_SLOTS:
         f.makeCurrent(1);
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
             onlyCancelOffered(editor);
-            QVERIFY(editor->m_pictureBox->hasPicture());
-            editor->m_cancelButton->click();
+            QVERIFY(control<ui::PictureView>(*editor, u"Image1"_qs)->hasPicture());
+            QVERIFY(press(*editor, u"LMDShapeLabelButton3"_qs));
         });
         f.find<QToolButton>(u"screenshot_btn"_qs)->click();
         QCOMPARE(f.messages().last(), f.message(u"M81").arg(f.path(u"docs/photo.jpg"_qs)));
@@ -231,9 +235,9 @@ private Q_SLOTS:
         // Its text companion is an ordinary one again, which the editor offers to write.
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
             QVERIFY(!editor->showsItemsOwnFile());
-            QVERIFY(editor->m_saveButton->isVisible());
-            QVERIFY(!editor->m_textEditor->isReadOnly());
-            editor->m_cancelButton->click();
+            QVERIFY(control<QPushButton>(*editor, u"LMDShapeLabelButton2"_qs)->isVisible());
+            QVERIFY(!control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->isReadOnly());
+            QVERIFY(press(*editor, u"LMDShapeLabelButton3"_qs));
         });
         f.find<QToolButton>(u"info_file_btn"_qs)->click();
     }
@@ -247,10 +251,10 @@ private Q_SLOTS:
         if (!lockFolder(folder, true))
             QSKIP("this file system cannot refuse a deletion");
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
-            editor->m_deleteButton->click();
+            QVERIFY(press(*editor, u"LMDShapeLabelButton4"_qs));
             // The editor stays open: the text is still there.
             QVERIFY(editor->isVisible());
-            editor->m_cancelButton->click();
+            QVERIFY(press(*editor, u"LMDShapeLabelButton3"_qs));
         });
         f.find<QToolButton>(u"info_file_btn"_qs)->click();
         lockFolder(folder, false);
@@ -266,16 +270,16 @@ private Q_SLOTS:
         f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup)});
         const QString text = f.path(u"setup.txt"_qs);
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
-            editor->m_textEditor->setPlainText(u"Привет, world"_qs);
+            control<QPlainTextEdit>(*editor, u"RichEdit1"_qs)->setPlainText(u"Привет, world"_qs);
             f.fakes.messages.queueAnswer(ui::MessageBoxService::Answer::Cancel);
-            editor->m_saveButton->click();
+            QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
             // Cancelled: nothing written, the text stays to be changed.
             QVERIFY(editor->isVisible());
             QVERIFY(!QFileInfo::exists(text));
             QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
             QVERIFY(f.messages().last().contains(u"\nSetup: Привет\n"_qs));
             f.fakes.messages.queueAnswer(ui::MessageBoxService::Answer::Ok);
-            editor->m_saveButton->click();
+            QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
         });
         f.find<QToolButton>(u"info_file_btn"_qs)->click();
         QCOMPARE(readBytes(text), QByteArray("??????, world\r\n"));
@@ -287,10 +291,10 @@ private Q_SLOTS:
         const QString setup = writeFile(f.path(u"setup.exe"_qs));
         f.setItems({locatedItem(u"Setup"_qs, u"setup.exe"_qs, u"\\"_qs, setup)});
         whenOpen<ItemInfoEditor>([&](ItemInfoEditor* editor) {
-            QCOMPARE(editor->m_fileGroupLabel->text(), u"Screenshot Control"_qs);
-            editor->m_saveButton->click();
+            QCOMPARE(control<QLabel>(*editor, u"fileGroupLabel"_qs)->text(), u"Screenshot Control"_qs);
+            QVERIFY(press(*editor, u"LMDShapeLabelButton2"_qs));
             QVERIFY(editor->isVisible());
-            editor->m_cancelButton->click();
+            QVERIFY(press(*editor, u"LMDShapeLabelButton3"_qs));
         });
         f.find<QToolButton>(u"screenshot_btn"_qs)->click();
         QCOMPARE(f.messages(), QStringList{f.message(u"M82")});

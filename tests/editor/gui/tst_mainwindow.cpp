@@ -608,8 +608,10 @@ private Q_SLOTS:
         Fixture f;
         f.form->languageClicked(2);
         const auto* categories = f.form->findChild<CategoryEditor*>();
-        QCOMPARE(categories->SaveAs->text(), QStringLiteral("Speichern unter"));
-        QCOMPARE(categories->SaveAs->font().pointSize(), categories->sgf->font().pointSize());
+        const auto* saveAs = ui::testing::control<QPushButton>(*categories, u"SaveAs"_qs);
+        QCOMPARE(saveAs->text(), QStringLiteral("Speichern unter"));
+        QCOMPARE(saveAs->font().pointSize(),
+                 ui::testing::control<QPushButton>(*categories, u"sgf"_qs)->font().pointSize());
         QList<int> captionSizes;
         for (const QLabel* l : f.form->findChild<AddFolderDialog*>()->findChildren<QLabel*>()) {
             if (l->text() == u"Seriennr.:"_qs || l->text().startsWith(u"Datei(en)"_qs))

@@ -22,10 +22,30 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTreeView>
 #include <QtTest>
 
 using namespace editortest;
+using ui::testing::control;
+using ui::testing::press;
 using Answer = ui::MessageBoxService::Answer;
+
+namespace {
+
+// The wizard's folder step, whose tree the tests set as a user would click into it.
+FolderPage* folderPage(ProjectWizard* w) {
+    return control<FolderPage>(*w, u"LMDAssistPage6"_qs);
+}
+
+// Clicks the folder in the tree: chosen even when the tree shows it already, as it does for the
+// open project's folder.
+void chooseFolder(ProjectWizard* w, const QString& folder) {
+    folderPage(w)->setCurrentFolder(folder);
+    auto* tree = control<QTreeView>(*w, u"folders"_qs);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(tree->currentIndex()).center());
+}
+
+} // namespace
 
 class TestNewProject : public QObject {
     Q_OBJECT
@@ -56,11 +76,11 @@ class TestNewProject : public QObject {
         // Browse, Category Editor and Menu Design Editor, each left with OK.
         void unlockAll(ProjectDialog* d) {
             fakes.choosers.queueFolder(disc);
-            d->browseProjectFolderClicked();
-            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->okClicked(); });
-            d->editCategoriesClicked();
-            whenOpen<DesignEditor>([](DesignEditor* e) { e->okClicked(); });
-            d->editDesignClicked();
+            QVERIFY(press(*d, u"browsepfbtn"_qs));
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { QVERIFY(press(*e, u"OK"_qs)); });
+            QVERIFY(press(*d, u"genrefilebtn"_qs));
+            whenOpen<DesignEditor>([](DesignEditor* e) { QVERIFY(press(*e, u"zGradBtn3"_qs)); });
+            QVERIFY(press(*d, u"layoutbtn"_qs));
         }
         // Adds a file of the project folder through the wizard's Add File.
         void addThroughWizard(ProjectWizard* w, const QString& name) {
@@ -69,18 +89,18 @@ class TestNewProject : public QObject {
                 QVERIFY(ui::testing::press(*a, u"selfilebtn"_qs));
                 QVERIFY(ui::testing::press(*a, u"add"_qs));
             });
-            w->addFileButton->click();
+            QVERIFY(press(*w, u"addFile"_qs));
         }
         // Goes through the wizard's first five steps with the project folder and the standard files.
         void fillWizard(ProjectWizard* w) {
             w->next();
-            w->folderPage->setCurrentFolder(disc);
+            chooseFolder(w, disc);
             w->next();
-            w->m_cdNameEdit->setText(u"First Disc"_qs);
+            control<QLineEdit>(*w, u"Edit1"_qs)->setText(u"First Disc"_qs);
             w->next();
-            w->defaultCategoriesClicked();
+            QVERIFY(press(*w, u"defaultCategories"_qs));
             w->next();
-            w->defaultDesignClicked();
+            QVERIFY(press(*w, u"defaultDesign"_qs));
             w->next();
             for (const char* name : {"setup.exe", "manual.pdf", "notes.txt"})
                 addThroughWizard(w, QLatin1String(name));
@@ -104,24 +124,28 @@ private Q_SLOTS:
         QVERIFY(f.gated());
         whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
             QCOMPARE(d->windowTitle(), f.text(u"T48"));
-            QCOMPARE(d->okbtn->text(), f.text(u"T54"));
-            QVERIFY(!d->genrefilebtn->isEnabled() && !d->layoutbtn->isEnabled() && !d->okbtn->isEnabled());
+            QCOMPARE(control<QPushButton>(*d, u"okbtn"_qs)->text(), f.text(u"T54"));
+            QVERIFY(!control<QPushButton>(*d, u"genrefilebtn"_qs)->isEnabled() &&
+                    !control<QPushButton>(*d, u"layoutbtn"_qs)->isEnabled() &&
+                    !control<QPushButton>(*d, u"okbtn"_qs)->isEnabled());
             f.fakes.choosers.queueFolder(f.disc.chopped(1));
-            d->browseProjectFolderClicked();
-            QCOMPARE(d->rootname->text(), f.disc); // the separator is added
-            QVERIFY(d->genrefilebtn->isEnabled() && !d->layoutbtn->isEnabled());
+            QVERIFY(press(*d, u"browsepfbtn"_qs));
+            QCOMPARE(control<QLineEdit>(*d, u"rootname"_qs)->text(), f.disc); // the separator is added
+            QVERIFY(control<QPushButton>(*d, u"genrefilebtn"_qs)->isEnabled() &&
+                    !control<QPushButton>(*d, u"layoutbtn"_qs)->isEnabled());
             QCOMPARE(d->windowTitle(), f.text(u"T49"));
-            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->okClicked(); });
-            d->editCategoriesClicked();
-            QVERIFY(d->layoutbtn->isEnabled() && !d->okbtn->isEnabled());
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { QVERIFY(press(*e, u"OK"_qs)); });
+            QVERIFY(press(*d, u"genrefilebtn"_qs));
+            QVERIFY(control<QPushButton>(*d, u"layoutbtn"_qs)->isEnabled() &&
+                    !control<QPushButton>(*d, u"okbtn"_qs)->isEnabled());
             QCOMPARE(d->windowTitle(), f.text(u"T23"));
-            whenOpen<DesignEditor>([](DesignEditor* e) { e->okClicked(); });
-            d->editDesignClicked();
-            QVERIFY(d->okbtn->isEnabled());
+            whenOpen<DesignEditor>([](DesignEditor* e) { QVERIFY(press(*e, u"zGradBtn3"_qs)); });
+            QVERIFY(press(*d, u"layoutbtn"_qs));
+            QVERIFY(control<QPushButton>(*d, u"okbtn"_qs)->isEnabled());
             QCOMPARE(d->windowTitle(), f.text(u"T46"));
-            d->anzname->setText(u"First Disc"_qs);
+            control<QLineEdit>(*d, u"anzname"_qs)->setText(u"First Disc"_qs);
             f.fakes.choosers.queueSaveFile(f.projectFile());
-            d->okClicked();
+            QVERIFY(press(*d, u"okbtn"_qs));
         });
         f.form->newProjectClicked();
         QVERIFY(!f.gated());
@@ -138,10 +162,10 @@ private Q_SLOTS:
         Fixture f;
         whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
             f.unlockAll(d);
-            d->okClicked(); // no file queued: Save As is cancelled
+            QVERIFY(press(*d, u"okbtn"_qs)); // no file queued: Save As is cancelled
             QVERIFY(d->isVisible());
             QVERIFY(!d->projectCreated());
-            d->cancelClicked();
+            QVERIFY(press(*d, u"exitbtn"_qs));
         });
         f.form->newProjectClicked();
         QVERIFY(f.gated());
@@ -155,17 +179,17 @@ private Q_SLOTS:
         Fixture f;
         ProjectDialog* d = f.dialog();
         d->prepare(ProjectDialog::Mode::New);
-        d->okClicked();
+        d->okClicked(); // as the wizard's Finish does, while the button is still locked
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M48"));
         f.fakes.choosers.queueFolder(f.disc);
-        d->browseProjectFolderClicked();
+        QVERIFY(press(*d, u"browsepfbtn"_qs));
         QCOMPARE(f.fakes.messages.shown.size(), 1); // an empty folder field does not ask
         const auto choosers = f.fakes.choosers.requests.size();
         f.fakes.messages.queueAnswer(Answer::Cancel);
-        d->browseProjectFolderClicked();
+        QVERIFY(press(*d, u"browsepfbtn"_qs));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M49"));
         QCOMPARE(f.fakes.choosers.requests.size(), choosers); // no chooser after Cancel
-        QCOMPARE(d->rootname->text(), f.disc);
+        QCOMPARE(control<QLineEdit>(*d, u"rootname"_qs)->text(), f.disc);
     }
 
     void cancellingNewLeavesTheOpenProjectAsItWas() {
@@ -177,15 +201,15 @@ private Q_SLOTS:
         writeFile(f.dir.filePath(u"other/0.ico"_qs), "icon");
         whenOpen<ProjectDialog>([&](ProjectDialog* d) {
             f.fakes.choosers.queueFolder(f.disc);
-            d->browsepfbtn->click();
+            QVERIFY(press(*d, u"browsepfbtn"_qs));
             whenOpen<CategoryEditor>([&](CategoryEditor* e) {
                 f.fakes.choosers.queueOpenFile(other);
-                e->lgf->click();
-                e->OK->click();
+                QVERIFY(press(*e, u"lgf"_qs));
+                QVERIFY(press(*e, u"OK"_qs));
             });
-            d->genrefilebtn->click();
+            QVERIFY(press(*d, u"genrefilebtn"_qs));
             QCOMPARE(f.state.files.categoryFile.path(), other);
-            d->exitbtn->click();
+            QVERIFY(press(*d, u"exitbtn"_qs));
         });
         f.child(u"new"_qs)->click();
         QCOMPARE(f.state.files.categoryFile.path(), categories);
@@ -199,12 +223,14 @@ private Q_SLOTS:
         Fixture f;
         f.openSavedProject();
         whenOpen<ProjectDialog>([&f](ProjectDialog* d) {
-            QCOMPARE(d->anzname->text(), u"Old Disc"_qs);
-            QCOMPARE(d->rootname->text(), f.disc);
-            QCOMPARE(d->okbtn->text(), f.text(u"T56"));
-            QVERIFY(d->okbtn->isEnabled() && d->genrefilebtn->isEnabled() && d->layoutbtn->isEnabled());
-            d->anzname->clear();
-            d->okClicked();
+            QCOMPARE(control<QLineEdit>(*d, u"anzname"_qs)->text(), u"Old Disc"_qs);
+            QCOMPARE(control<QLineEdit>(*d, u"rootname"_qs)->text(), f.disc);
+            QCOMPARE(control<QPushButton>(*d, u"okbtn"_qs)->text(), f.text(u"T56"));
+            QVERIFY(control<QPushButton>(*d, u"okbtn"_qs)->isEnabled() &&
+                    control<QPushButton>(*d, u"genrefilebtn"_qs)->isEnabled() &&
+                    control<QPushButton>(*d, u"layoutbtn"_qs)->isEnabled());
+            control<QLineEdit>(*d, u"anzname"_qs)->clear();
+            QVERIFY(press(*d, u"okbtn"_qs));
         });
         f.form->editProjectClicked();
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" No CD name"_qs);
@@ -212,8 +238,8 @@ private Q_SLOTS:
         QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs); // the items came back
 
         whenOpen<ProjectDialog>([](ProjectDialog* d) {
-            d->anzname->setText(u"Ignored"_qs);
-            d->cancelClicked();
+            control<QLineEdit>(*d, u"anzname"_qs)->setText(u"Ignored"_qs);
+            QVERIFY(press(*d, u"exitbtn"_qs));
         });
         f.form->editProjectClicked();
         QVERIFY(f.state.cdName.isEmpty()); // Cancel changes nothing
@@ -224,17 +250,18 @@ private Q_SLOTS:
         Fixture f;
         f.openSavedProject();
         whenOpen<ProjectDialog>([](ProjectDialog* d) {
-            QCOMPARE(d->focusWidget(), d->anzname);
-            QCOMPARE(d->anzname->selectedText(), u"Old Disc"_qs); // typing replaces the name
-            QTest::keyClicks(d->anzname, u"New Disc"_qs);
-            QTest::keyClick(d->anzname, Qt::Key_Return);
+            QCOMPARE(d->focusWidget(), control<QLineEdit>(*d, u"anzname"_qs));
+            QCOMPARE(control<QLineEdit>(*d, u"anzname"_qs)->selectedText(),
+                     u"Old Disc"_qs); // typing replaces the name
+            QTest::keyClicks(control<QLineEdit>(*d, u"anzname"_qs), u"New Disc"_qs);
+            QTest::keyClick(control<QLineEdit>(*d, u"anzname"_qs), Qt::Key_Return);
         });
         f.form->editProjectClicked();
         QCOMPARE(f.state.cdName, u"New Disc"_qs);
 
         whenOpen<ProjectDialog>([](ProjectDialog* d) {
-            QTest::keyClicks(d->anzname, u"Ignored"_qs);
-            QTest::keyClick(d->anzname, Qt::Key_Escape);
+            QTest::keyClicks(control<QLineEdit>(*d, u"anzname"_qs), u"Ignored"_qs);
+            QTest::keyClick(control<QLineEdit>(*d, u"anzname"_qs), Qt::Key_Escape);
         });
         f.form->editProjectClicked();
         QCOMPARE(f.state.cdName, u"New Disc"_qs);
@@ -244,14 +271,14 @@ private Q_SLOTS:
     void wizardWithThreeFilesKeepsThemInTheProject() {
         Fixture f;
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
-            QCOMPARE(w->m_projectFolderEdit->text(), f.text(u"T52"));
+            QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.text(u"T52"));
             f.fillWizard(w);
             QCOMPARE(f.form->items().itemCount(), 3);
             QVERIFY(f.gated()); // the items come before the project
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Finish));
             f.fakes.choosers.queueSaveFile(f.projectFile());
-            w->viewProjectButton->click();
+            QVERIFY(press(*w, u"viewProject"_qs));
         });
         f.form->wizardClicked();
         QVERIFY(!f.gated());
@@ -275,22 +302,22 @@ private Q_SLOTS:
             QCOMPARE(w->currentId(), int(ProjectWizard::General)); // no folder yet
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M87"));
             w->back();
-            w->folderPage->setCurrentFolder(f.disc);
+            folderPage(w)->setCurrentFolder(f.disc);
             w->next();
-            QCOMPARE(w->m_projectFolderEdit->text(), f.disc); // ends in the separator
+            QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.disc); // ends in the separator
             QCOMPARE(f.state.projectFolder, f.disc);
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
-            w->defaultCategoriesClicked();
+            QVERIFY(press(*w, u"defaultCategories"_qs));
             w->next();
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Design));
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M48"));
             QCOMPARE(f.fakes.messages.shown.size(), 3); // said once per refusal, never on the way
-            w->defaultDesignClicked();
+            QVERIFY(press(*w, u"defaultDesign"_qs));
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Items));
             Q_EMIT w->helpRequested();
@@ -315,10 +342,10 @@ private Q_SLOTS:
         const auto chooseDefault = [&f](const std::function<void(ProjectWizard*)>& check) {
             whenOpen<ProjectWizard>([&f, check](ProjectWizard* w) {
                 w->next();
-                w->folderPage->setCurrentFolder(f.disc);
+                folderPage(w)->setCurrentFolder(f.disc);
                 w->next();
                 w->next();
-                QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
+                QVERIFY(press(*w, u"defaultCategories"_qs));
                 check(w);
                 w->reject();
             });
@@ -329,7 +356,7 @@ private Q_SLOTS:
             QCOMPARE(f.state.categories.first(), u"Programme"_qs);
             QCOMPARE(f.state.categories.last(), u"Verschiedenes"_qs);
             QCOMPARE(f.state.categories.size(), 10);
-            QCOMPARE(w->categoryFileLabel->text(), copy);
+            QCOMPARE(control<QLabel>(*w, u"categoryFile"_qs)->text(), copy);
         });
         QCOMPARE(readBytes(standard), english);
         QCOMPARE(readBytes(f.program(u"genre/Standardkategorien/9.ico"_qs)), QByteArray("9"));
@@ -343,7 +370,7 @@ private Q_SLOTS:
         f.form->applyLanguage(1);
         chooseDefault([&f, &standard](ProjectWizard* w) {
             QCOMPARE(f.state.categories.first(), u"Programs"_qs);
-            QCOMPARE(w->categoryFileLabel->text(), standard);
+            QCOMPARE(control<QLabel>(*w, u"categoryFile"_qs)->text(), standard);
         });
     }
 
@@ -357,11 +384,11 @@ private Q_SLOTS:
         f.form->applyLanguage(2);
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
             w->next();
-            w->folderPage->setCurrentFolder(f.disc);
+            folderPage(w)->setCurrentFolder(f.disc);
             w->next();
             w->next();
-            QVERIFY(ui::testing::press(*w, u"defaultCategories"_qs));
-            QCOMPARE(w->categoryFileLabel->text(), f.program(u"Files/Standard.lbc"_qs));
+            QVERIFY(press(*w, u"defaultCategories"_qs));
+            QCOMPARE(control<QLabel>(*w, u"categoryFile"_qs)->text(), f.program(u"Files/Standard.lbc"_qs));
             QCOMPARE(f.fakes.messages.shown.size(), 1);
             QVERIFY(f.lastMessage().contains(u"Standardkategorien"_qs));
             w->reject();
@@ -373,13 +400,13 @@ private Q_SLOTS:
         Fixture f;
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
             w->next();
-            w->folderPage->setCurrentFolder(f.disc);
+            folderPage(w)->setCurrentFolder(f.disc);
             w->next();
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
-            whenOpen<CategoryEditor>([](CategoryEditor* e) { e->Cancel->click(); });
-            w->categoryEditorButton->click();
-            QCOMPARE(w->categoryFileLabel->text(), f.text(u"T52"));
+            whenOpen<CategoryEditor>([](CategoryEditor* e) { QVERIFY(press(*e, u"Cancel"_qs)); });
+            QVERIFY(press(*w, u"categoryEditor"_qs));
+            QCOMPARE(control<QLabel>(*w, u"categoryFile"_qs)->text(), f.text(u"T52"));
             QVERIFY(!f.state.files.categoryFile.exists());
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::Categories));
@@ -411,7 +438,7 @@ private Q_SLOTS:
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
             f.fillWizard(w);
             w->next();
-            w->buildNowButton->click(); // Save As cancelled
+            QVERIFY(press(*w, u"buildNow"_qs)); // Save As cancelled
         });
         f.form->wizardClicked();
         QVERIFY(!f.wizard()->isVisible());
@@ -426,36 +453,37 @@ private Q_SLOTS:
         Fixture f;
         ProjectWizard* w = f.wizard();
         w->prepare();
-        w->folderPage->setCurrentFolder(f.disc);
+        w->next();
+        folderPage(w)->setCurrentFolder(f.disc);
         whenOpen<OneLineEditor>([](OneLineEditor* e) {
             e->m_textEdit->setText(u"Extras"_qs);
             e->okClicked();
         });
-        w->makeDirectoryClicked();
+        QVERIFY(press(*w, u"makeDirectory"_qs));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M55"));
         QVERIFY(QFileInfo(f.disc + u"Extras"_qs).isDir());
-        QCOMPARE(w->m_projectFolderEdit->text(), f.disc + u"Extras"_qs + QDir::separator());
+        QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.disc + u"Extras"_qs + QDir::separator());
 
         whenOpen<OneLineEditor>([](OneLineEditor* e) { e->cancelClicked(); });
-        w->makeDirectoryClicked();
+        QVERIFY(press(*w, u"makeDirectory"_qs));
         QCOMPARE(f.fakes.messages.shown.size(), 1); // Cancel ends the command quietly
 
-        w->launchExplorerClicked();
+        QVERIFY(press(*w, u"launchExplorer"_qs));
         QCOMPARE(f.fakes.shell.calls.last().verb, ui::testing::FakeShell::Verb::Explore);
 
-        w->deleteDirectoryClicked();
+        QVERIFY(press(*w, u"deleteDirectory"_qs));
         QVERIFY(!QFileInfo::exists(f.disc + u"Extras"_qs));
-        QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
-        w->deleteDirectoryClicked(); // the disc folder holds files
+        QCOMPARE(folderPage(w)->currentFolder(), f.disc.chopped(1));
+        QVERIFY(press(*w, u"deleteDirectory"_qs)); // the disc folder holds files
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M56"));
         QVERIFY(QFileInfo(f.disc).isDir());
-        QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
+        QCOMPARE(folderPage(w)->currentFolder(), f.disc.chopped(1));
 
         whenOpen<OneLineEditor>([](OneLineEditor* e) {
             e->m_textEdit->setText(u"../Outside"_qs);
             e->okClicked();
         });
-        w->makeDirectoryClicked();
+        QVERIFY(press(*w, u"makeDirectory"_qs));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M54"));
         QVERIFY(!QFileInfo::exists(f.dir.filePath(u"Outside"_qs)));
     }
@@ -466,26 +494,26 @@ private Q_SLOTS:
             w->next();
             // The tree starts at the home folder, selected, so that Make Directory makes it there;
             // nothing is chosen yet.
-            QCOMPARE(w->folderPage->currentFolder(), QDir::toNativeSeparators(QDir::homePath()));
-            QCOMPARE(w->m_projectFolderEdit->text(), f.text(u"T52"));
-            w->folderPage->setCurrentFolder(f.disc);
+            QCOMPARE(folderPage(w)->currentFolder(), QDir::toNativeSeparators(QDir::homePath()));
+            QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.text(u"T52"));
+            folderPage(w)->setCurrentFolder(f.disc);
             whenOpen<OneLineEditor>([](OneLineEditor* e) {
                 e->m_textEdit->setText(u"Empty"_qs);
                 e->okClicked();
             });
-            w->folderPage->makeDirectory->click();
+            QVERIFY(press(*w, u"makeDirectory"_qs));
             QCOMPARE(f.state.projectFolder, f.disc + u"Empty"_qs + QDir::separator());
             // Deleted, the folder is no longer the project folder, and its parent does not take its place.
-            w->folderPage->deleteDirectory->click();
-            QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
-            QCOMPARE(w->m_projectFolderEdit->text(), f.text(u"T52"));
+            QVERIFY(press(*w, u"deleteDirectory"_qs));
+            QCOMPARE(folderPage(w)->currentFolder(), f.disc.chopped(1));
+            QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.text(u"T52"));
             QVERIFY(f.state.projectFolder.isEmpty());
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::General));
             // A Browse cancelled with nothing chosen stores no folder named "none".
-            w->m_browseButton->click();
+            QVERIFY(press(*w, u"Button1"_qs));
             QVERIFY(f.state.projectFolder.isEmpty());
-            QVERIFY(f.dialog()->rootname->text().isEmpty());
+            QVERIFY(control<QLineEdit>(*f.dialog(), u"rootname"_qs)->text().isEmpty());
             w->next();
             QCOMPARE(w->currentId(), int(ProjectWizard::General));
             w->reject();
@@ -495,7 +523,7 @@ private Q_SLOTS:
         // A later wizard starts in the folder of the open project.
         f.openSavedProject();
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
-            QCOMPARE(w->folderPage->currentFolder(), f.disc.chopped(1));
+            QCOMPARE(folderPage(w)->currentFolder(), f.disc.chopped(1));
             w->reject();
         });
         f.form->wizardClicked();
@@ -506,37 +534,41 @@ private Q_SLOTS:
         ProjectWizard* w = f.wizard();
         f.dialog()->prepare(ProjectDialog::Mode::New);
         w->prepare();
-        w->folderPage->setCurrentFolder(f.disc);
-        w->browseClicked(); // cancelled
-        QCOMPARE(f.dialog()->rootname->text(), f.disc);
+        w->next();
+        folderPage(w)->setCurrentFolder(f.disc);
+        w->next();
+        QVERIFY(press(*w, u"Button1"_qs)); // cancelled
+        QCOMPARE(control<QLineEdit>(*f.dialog(), u"rootname"_qs)->text(), f.disc);
         QVERIFY(f.fakes.messages.shown.isEmpty()); // the blank field skips M49
         const QString other = f.dir.filePath(u"other"_qs);
         QDir().mkpath(other);
         f.fakes.choosers.queueFolder(other);
-        w->browseClicked();
-        QCOMPARE(w->m_projectFolderEdit->text(), QDir::toNativeSeparators(other) + QDir::separator());
-        QCOMPARE(f.state.projectFolder, w->m_projectFolderEdit->text());
+        QVERIFY(press(*w, u"Button1"_qs));
+        QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(),
+                 QDir::toNativeSeparators(other) + QDir::separator());
+        QCOMPARE(f.state.projectFolder, control<QLineEdit>(*w, u"edit2"_qs)->text());
     }
 
     void welcomeScreenOffersTheWaysIn() {
         Fixture f("[settings]\r\nshow_ft=FALSE\r\nlast_proj=/nowhere/gone.lbp\r\n");
         WelcomeDialog* welcome = f.child<WelcomeDialog>();
         whenOpen<WelcomeDialog>([&f](WelcomeDialog* s) {
-            QVERIFY(!s->m_openLastButton->isEnabled()); // the last project is gone
+            QVERIFY(
+                !control<QPushButton>(*s, u"LMDExplorerButton1"_qs)->isEnabled()); // the last project is gone
             // As narrow as English allows, so that German has to widen it.
             const QPoint centre = s->frameGeometry().center();
             s->resize(s->minimumSizeHint());
             s->move(centre - s->rect().center());
-            s->languagew->setCurrentIndex(1);
-            Q_EMIT s->languagew->activated(1);
+            control<QComboBox>(*s, u"languagew"_qs)->setCurrentIndex(1);
+            Q_EMIT control<QComboBox>(*s, u"languagew"_qs)->activated(1);
             QCOMPARE(s->windowTitle(), u"Tavik - Lumbrel - Willkommen"_qs);
             // Wider in German, and centred where it was.
             QVERIFY((s->frameGeometry().center() - centre).manhattanLength() <= 2);
             QVERIFY(s->width() >= s->minimumSizeHint().width());
             QCOMPARE(f.wizard()->buttonText(QWizard::NextButton), u"&Weiter >"_qs); // every window follows
             QCOMPARE(f.state.prefs.language, 2);
-            s->m_showNextTime->setChecked(false);
-            s->cancelClicked();
+            control<QCheckBox>(*s, u"CheckBox1"_qs)->setChecked(false);
+            QVERIFY(press(*s, u"LMDExplorerButton2"_qs));
         });
         f.form->welcomeAtStart();
         QVERIFY(!f.state.prefs.showWelcome);
@@ -549,9 +581,9 @@ private Q_SLOTS:
         settings.save();
         f.state.prefs.showWelcome = true;
         whenOpen<WelcomeDialog>([](WelcomeDialog* s) {
-            QVERIFY(s->m_openLastButton->isEnabled());
-            whenOpen<ProjectDialog>([](ProjectDialog* d) { d->cancelClicked(); });
-            s->newProjectClicked();
+            QVERIFY(control<QPushButton>(*s, u"LMDExplorerButton1"_qs)->isEnabled());
+            whenOpen<ProjectDialog>([](ProjectDialog* d) { QVERIFY(press(*d, u"exitbtn"_qs)); });
+            QVERIFY(press(*s, u"new"_qs));
         });
         f.form->welcomeAtStart();
         QVERIFY(f.state.newProjectCancelled); // New ran after the screen had closed
