@@ -516,17 +516,29 @@ QByteArray IniFile::toBytes() const {
         size += s.headerLength + 2;
         forEachLineOf(s, [&size](QStringView line) { size += line.size() + 2; });
     }
-    QString text;
-    text.reserve(size);
+    // Encoded a piece at a time: a large file is never held as text and as bytes at once.
+    constexpr qsizetype kPiece = 1 << 16;
+    QByteArray bytes;
+    bytes.reserve(size);
+    QString piece;
+    piece.reserve(kPiece + 1024);
+    const auto add = [&](QStringView line) {
+        piece.append(line).append(u"\r\n");
+        if (piece.size() >= kPiece) {
+            bytes.append(toCp1252(piece));
+            piece.clear();
+        }
+    };
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& s = m_sections[i];
         if (s.erased)
             continue;
         if (i > 0)
-            text.append(span(s.headerStart, s.headerLength)).append(u"\r\n");
-        forEachLineOf(s, [&text](QStringView line) { text.append(line).append(u"\r\n"); });
+            add(span(s.headerStart, s.headerLength));
+        forEachLineOf(s, add);
     }
-    return toCp1252(text);
+    bytes.append(toCp1252(piece));
+    return bytes;
 }
 
 bool IniFile::save() {
