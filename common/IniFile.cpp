@@ -117,12 +117,6 @@ IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
 
 void IniFile::parse(qsizetype maxLines) {
     const QStringView all(m_text);
-    // Each section gets its lines in one block of the right size.
-    std::vector<Line> lines;
-    const auto closeSection = [&] {
-        m_sections.back().lines.assign(lines.begin(), lines.end());
-        lines.clear();
-    };
     qsizetype pos = 0;
     for (qsizetype count = 0; pos < all.size(); ++count) {
         if (count == maxLines) {
@@ -139,7 +133,7 @@ void IniFile::parse(qsizetype maxLines) {
         // A line that opens a bracket without closing it is no header, as with the profile functions.
         const qsizetype close = t.startsWith(u'[') ? t.lastIndexOf(u']') : -1;
         if (close > 0) {
-            closeSection();
+            m_sections.back().bodyEnd = pos;
             const QStringView name = trimmed(t.mid(1, close - 1));
             Section section;
             section.headerStart = pos;
@@ -147,14 +141,58 @@ void IniFile::parse(qsizetype maxLines) {
             section.nameStart = name.data() - all.data();
             section.nameLength = int(name.size());
             section.nameHash = foldedHash(name);
+            section.bodyStart = std::min(lineEnd + 1, all.size());
             m_sections.push_back(std::move(section));
             indexSection(m_sections.size() - 1);
-        } else {
-            lines.push_back(parseLine(line, pos));
         }
         pos = lineEnd + 1;
     }
-    closeSection();
+    m_sections.back().bodyEnd = std::min(pos, m_text.size());
+}
+
+template <typename F> void IniFile::forEachLine(qsizetype from, qsizetype to, F f) const {
+    const QStringView all(m_text);
+    while (from < to) {
+        const qsizetype end = all.sliced(from, to - from).indexOf(u'\n');
+        const qsizetype lineEnd = end < 0 ? to : from + end;
+        QStringView line = all.sliced(from, lineEnd - from);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        f(line, from);
+        from = lineEnd + 1;
+    }
+}
+
+const std::vector<IniFile::Line>& IniFile::linesOf(const Section& section) const {
+    if (section.hasLines)
+        return section.lines;
+    const std::size_t index = std::size_t(&section - m_sections.data());
+    if (m_readLinesOf == index)
+        return m_readLines;
+    m_readLines.clear();
+    forEachLine(section.bodyStart, section.bodyEnd,
+                [this](QStringView line, qsizetype start) { m_readLines.push_back(parseLine(line, start)); });
+    // A long section keeps its lines: finding its keys again must not parse it again.
+    if (qsizetype(m_readLines.size()) > kLinearKeySearchLimit) {
+        section.lines.assign(m_readLines.begin(), m_readLines.end());
+        section.hasLines = true;
+        m_readLinesOf = kNoSection;
+        return section.lines;
+    }
+    m_readLinesOf = index;
+    return m_readLines;
+}
+
+std::vector<IniFile::Line>& IniFile::writableLines(Section& section) {
+    if (!section.hasLines) {
+        const std::vector<Line>& lines = linesOf(section);
+        if (!section.hasLines) {
+            section.lines.assign(lines.begin(), lines.end());
+            section.hasLines = true;
+        }
+        m_readLinesOf = kNoSection;
+    }
+    return section.lines;
 }
 
 IniFile::Line IniFile::parseLine(QStringView view, qsizetype start) {
@@ -165,21 +203,23 @@ IniFile::Line IniFile::parseLine(QStringView view, qsizetype start) {
     while (first < view.size() && view[first].isSpace())
         ++first;
     const qsizetype eq = view.indexOf(u'=', first);
-    if (eq >= 0 && view[first] != u';') {
-        qsizetype keyEnd = eq;
-        while (keyEnd > first && isBlank(view[keyEnd - 1]))
-            --keyEnd;
-        qsizetype valueStart = eq + 1, valueEnd = view.size();
-        while (valueStart < valueEnd && view[valueStart].isSpace())
-            ++valueStart;
-        while (valueEnd > valueStart && view[valueEnd - 1].isSpace())
-            --valueEnd;
-        line.keyStart = int(first);
-        line.keyLength = int(keyEnd - first);
-        line.valueStart = int(valueStart);
-        line.valueLength = int(valueEnd - valueStart);
-    }
+    if (eq >= 0 && view[first] != u';')
+        line.equals = int(eq);
     return line;
+}
+
+QStringView IniFile::key(const Line& l) const {
+    const QStringView text = lineText(l);
+    qsizetype first = 0, end = l.equals;
+    while (first < end && text[first].isSpace())
+        ++first;
+    while (end > first && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(first, end - first);
+}
+
+QStringView IniFile::value(const Line& l) const {
+    return trimmed(lineText(l).sliced(l.equals + 1));
 }
 
 // Neither view may point into m_text, which the line is appended to.
@@ -188,12 +228,7 @@ IniFile::Line IniFile::keyLine(QStringView key, QStringView value) {
     line.start = m_text.size();
     m_text.append(key).append(u'=').append(value);
     line.length = int(m_text.size() - line.start);
-    line.keyStart = 0;
-    line.keyLength = int(key.size());
-    // Reads see the value trimmed, as they will once the file is read again.
-    const QStringView stored = trimmed(QStringView(m_text).sliced(line.start + key.size() + 1));
-    line.valueStart = int(stored.data() - m_text.constData() - line.start);
-    line.valueLength = int(stored.size());
+    line.equals = int(key.size());
     return line;
 }
 
@@ -257,13 +292,14 @@ IniFile::Section& IniFile::sectionForWriting(QStringView name) {
     section.nameStart = section.headerStart + 1;
     section.nameLength = int(name.size());
     section.nameHash = foldedHash(name);
+    section.hasLines = true;
     m_sections.push_back(std::move(section));
     indexSection(m_sections.size() - 1);
     return m_sections.back();
 }
 
 qsizetype IniFile::findKey(const Section& section, QStringView key) const {
-    const auto& lines = section.lines;
+    const std::vector<Line>& lines = linesOf(section);
     if (qsizetype(lines.size()) <= kLinearKeySearchLimit) {
         for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
             if (lines[i].isKey() && sameName(this->key(lines[i]), key))
@@ -288,7 +324,7 @@ const IniFile::Line* IniFile::findKeyLine(QStringView section, QStringView key) 
     if (!s)
         return nullptr;
     const qsizetype i = findKey(*s, key);
-    return i < 0 ? nullptr : &s->lines[i];
+    return i < 0 ? nullptr : &linesOf(*s)[std::size_t(i)];
 }
 
 QString IniFile::readString(QStringView section, QStringView key, const QString& defaultValue) const {
@@ -344,10 +380,11 @@ void IniFile::writeString(QStringView section, QStringView key, const QString& v
     if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value))
         return writeString(withoutLineBreaks(section), withoutLineBreaks(key), withoutLineBreaks(value));
     Section& s = sectionForWriting(section);
+    std::vector<Line>& lines = writableLines(s);
     m_modified = true;
     const qsizetype i = findKey(s, key);
     if (i >= 0) {
-        Line& line = s.lines[i];
+        Line& line = lines[std::size_t(i)];
         m_deadText += line.length;
         // The key keeps its spelling in the file.
         const QString spelling = this->key(line).toString();
@@ -357,17 +394,17 @@ void IniFile::writeString(QStringView section, QStringView key, const QString& v
     }
     // A new key follows the section's last key (or its last non-blank line), ahead of the blank
     // lines that separate it from the next section.
-    auto pos = s.lines.end();
-    auto lastKey = std::find_if(s.lines.rbegin(), s.lines.rend(), [](const Line& l) { return l.isKey(); });
-    if (lastKey != s.lines.rend())
+    auto pos = lines.end();
+    auto lastKey = std::find_if(lines.rbegin(), lines.rend(), [](const Line& l) { return l.isKey(); });
+    if (lastKey != lines.rend())
         pos = lastKey.base();
     else
-        while (pos != s.lines.begin() && trimmed(lineText(*std::prev(pos))).isEmpty())
+        while (pos != lines.begin() && trimmed(lineText(*std::prev(pos))).isEmpty())
             --pos;
-    const qsizetype index = pos - s.lines.begin();
-    s.lines.insert(pos, keyLine(key, value));
+    const qsizetype index = pos - lines.begin();
+    lines.insert(pos, keyLine(key, value));
     if (s.keyIndexBuilt) {
-        if (index == qsizetype(s.lines.size()) - 1)
+        if (index == qsizetype(lines.size()) - 1)
             s.keyIndex.insert(fold(key), index);
         else
             s.keyIndexBuilt = false;
@@ -394,10 +431,15 @@ void IniFile::eraseSection(QStringView section) {
             continue;
         }
         m_deadText += s.headerLength;
-        for (const Line& l : s.lines)
-            m_deadText += l.length;
+        if (s.hasLines) {
+            for (const Line& l : s.lines)
+                m_deadText += l.length;
+        } else {
+            m_deadText += s.bodyEnd - s.bodyStart;
+        }
         s.erased = true;
         s.lines = {};
+        s.hasLines = true;
         s.keyIndex.clear();
         s.keyIndexBuilt = false;
         *link = s.nextAlike;
@@ -409,6 +451,7 @@ void IniFile::eraseSection(QStringView section) {
     if (!erased)
         return;
     m_lastFound = 0;
+    m_readLinesOf = kNoSection;
     m_modified = true;
     compactText();
 }
@@ -420,8 +463,9 @@ void IniFile::deleteKey(QStringView section, QStringView key) {
     const qsizetype i = findKey(*s, key);
     if (i < 0)
         return;
-    m_deadText += s->lines[i].length;
-    s->lines.erase(s->lines.begin() + i);
+    std::vector<Line>& lines = writableLines(*s);
+    m_deadText += lines[std::size_t(i)].length;
+    lines.erase(lines.begin() + i);
     s->keyIndexBuilt = false;
     m_modified = true;
 }
@@ -439,6 +483,13 @@ void IniFile::compactText() {
         text.append(span(s.headerStart, s.headerLength));
         s.nameStart = header + (s.nameStart - s.headerStart);
         s.headerStart = header;
+        if (!s.hasLines) {
+            const qsizetype body = text.size();
+            text.append(span(s.bodyStart, s.bodyEnd - s.bodyStart));
+            s.bodyEnd = body + (s.bodyEnd - s.bodyStart);
+            s.bodyStart = body;
+            continue;
+        }
         for (Line& l : s.lines) {
             const qsizetype start = text.size();
             text.append(lineText(l));
@@ -447,27 +498,47 @@ void IniFile::compactText() {
     }
     m_text = std::move(text);
     m_deadText = 0;
+    m_readLinesOf = kNoSection;
 }
 
 QByteArray IniFile::toBytes() const {
-    QString text;
+    // Each line as it stands, whether the section holds its lines or still only their text.
+    const auto forEachLineOf = [this](const Section& s, auto f) {
+        if (!s.hasLines)
+            return forEachLine(s.bodyStart, s.bodyEnd, [&f](QStringView line, qsizetype) { f(line); });
+        for (const Line& l : s.lines)
+            f(lineText(l));
+    };
     qsizetype size = 0;
     for (const Section& s : m_sections) {
+        if (s.erased)
+            continue;
         size += s.headerLength + 2;
-        for (const Line& l : s.lines)
-            size += l.length + 2;
+        forEachLineOf(s, [&size](QStringView line) { size += line.size() + 2; });
     }
-    text.reserve(size);
+    // Encoded a piece at a time: a large file is never held as text and as bytes at once.
+    constexpr qsizetype kPiece = 1 << 16;
+    QByteArray bytes;
+    bytes.reserve(size);
+    QString piece;
+    piece.reserve(kPiece + 1024);
+    const auto add = [&](QStringView line) {
+        piece.append(line).append(u"\r\n");
+        if (piece.size() >= kPiece) {
+            bytes.append(toCp1252(piece));
+            piece.clear();
+        }
+    };
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& s = m_sections[i];
         if (s.erased)
             continue;
         if (i > 0)
-            text.append(span(s.headerStart, s.headerLength)).append(u"\r\n");
-        for (const Line& l : s.lines)
-            text.append(lineText(l)).append(u"\r\n");
+            add(span(s.headerStart, s.headerLength));
+        forEachLineOf(s, add);
     }
-    return toCp1252(text);
+    bytes.append(toCp1252(piece));
+    return bytes;
 }
 
 bool IniFile::save() {

@@ -70,23 +70,27 @@ private:
     struct Line {
         qsizetype start = 0; // the line as read or written, without its line end
         int length = 0;
-        int keyStart = -1; // from start; -1: not a key line (blank, comment, anything without '=')
-        int keyLength = 0;
-        int valueStart = 0;
-        int valueLength = 0;
+        // Where its '=' stands, from start; -1: not a key line (blank, comment, anything without '=').
+        // Key and value are found from it when asked for: a line costs no more than its place.
+        int equals = -1;
 
-        bool isKey() const { return keyStart >= 0; }
+        bool isKey() const { return equals >= 0; }
     };
     struct Section {
         qsizetype headerStart = 0; // the header line as read; empty for the lines before the first section
-        int headerLength = 0;
         qsizetype nameStart = 0;
-        int nameLength = 0;
         std::size_t nameHash = 0;
         std::size_t nextAlike = 0; // the next section whose name hashes alike; 0 for none
-        std::vector<Line> lines;
-        bool erased = false;
+        // The lines as read stay text until the section is written to or found long: reading a file
+        // of a million sections costs no list of lines for each.
+        qsizetype bodyStart = 0;
+        qsizetype bodyEnd = 0;
+        mutable std::vector<Line> lines;            // only once hasLines
         mutable QHash<QString, qsizetype> keyIndex; // built on demand for long sections
+        int headerLength = 0;
+        int nameLength = 0;
+        mutable bool hasLines = false;
+        bool erased = false;
         mutable bool keyIndexBuilt = false;
     };
 
@@ -94,11 +98,17 @@ private:
         return QStringView(m_text).sliced(start, length);
     }
     QStringView lineText(const Line& l) const { return span(l.start, l.length); }
-    QStringView key(const Line& l) const { return span(l.start + l.keyStart, l.keyLength); }
-    QStringView value(const Line& l) const { return span(l.start + l.valueStart, l.valueLength); }
+    QStringView key(const Line& l) const;
+    QStringView value(const Line& l) const;
     QStringView name(const Section& s) const { return span(s.nameStart, s.nameLength); }
 
     static Line parseLine(QStringView text, qsizetype start);
+    // Calls f(line, start) for each line of m_text from `from` up to `to`, without its line end.
+    template <typename F> void forEachLine(qsizetype from, qsizetype to, F f) const;
+    // The section's lines: its own once it has them, else parsed from its text into a list that
+    // serves the last section read.
+    const std::vector<Line>& linesOf(const Section& section) const;
+    std::vector<Line>& writableLines(Section& section);
     Line keyLine(QStringView key, QStringView value);
     static QString fold(QStringView name) { return name.toString().toLower(); }
     static std::size_t foldedHash(QStringView name);
@@ -123,6 +133,9 @@ private:
     std::vector<Section> m_sections;                  // m_sections[0] holds the lines before any header
     QHash<std::size_t, std::size_t> m_sectionsByName; // folded-name hash -> first such section
     mutable std::size_t m_lastFound = 0;              // the last section found; 0 for none
+    static constexpr std::size_t kNoSection = std::numeric_limits<std::size_t>::max();
+    mutable std::vector<Line> m_readLines; // the lines of section m_readLinesOf, which has none of its own
+    mutable std::size_t m_readLinesOf = kNoSection;
 };
 
 } // namespace common

@@ -347,7 +347,7 @@ bool writeMembers(const QString& configFolder, const EditorState& state, const I
         const int genre = int(categories.lastIndexOf(categories[c]));
         int k = 0;
         for (const int r : rows[c]) {
-            const ItemRecord& item = items.record(r);
+            const ItemRecord item = items.record(r);
             const QString section = QString::number(c) + u'-' + QString::number(k);
             members.writeString(section, u"caption", item[fieldIndex(ItemField::Name)]);
             members.writeInteger(section, u"icon_number", itemKind(item[fieldIndex(ItemField::FileName)]));

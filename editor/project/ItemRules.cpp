@@ -47,7 +47,7 @@ int addItems(ItemTable& items, std::vector<ItemRecord> records) {
         items.setRecord(0, records.front());
         records.erase(records.begin());
     }
-    items.appendRecords(std::move(records));
+    items.appendRecords(records);
     return items.itemCount() - 1;
 }
 

@@ -1,6 +1,7 @@
 #include "editor/project/ItemTable.h"
 
-ItemTable::ItemTable(QObject* parent) : QAbstractTableModel(parent), m_rows(1) {
+ItemTable::ItemTable(QObject* parent) : QAbstractTableModel(parent) {
+    m_rows.append(ItemRecord());
     for (int f = 0; f < kItemFieldCount; ++f)
         m_titles[f] = englishFieldTitle(f);
 }
@@ -17,7 +18,7 @@ QVariant ItemTable::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= itemCount())
         return {};
     if (role == Qt::DisplayRole)
-        return m_rows[index.row()][index.column()];
+        return field(index.row(), index.column());
     if (role == Qt::BackgroundRole && std::size_t(index.row()) < m_colours.size())
         return m_colours[index.row()];
     return {};
@@ -36,24 +37,25 @@ Qt::ItemFlags ItemTable::flags(const QModelIndex& index) const {
 }
 
 void ItemTable::setField(int row, int field, const QString& text) {
-    QString& cell = m_rows.at(row).at(field);
-    if (cell == text)
+    ItemRecord record = m_rows.record(row);
+    if (record.at(field) == text)
         return;
-    cell = text;
+    record[field] = text;
+    m_rows.replace(row, record);
     const QModelIndex i = index(row, field);
     Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
 }
 
 void ItemTable::setRecord(int row, const ItemRecord& record) {
-    m_rows.at(row) = record;
+    m_rows.replace(row, record);
     Q_EMIT dataChanged(index(row, 0), index(row, kItemFieldCount - 1), {Qt::DisplayRole});
 }
 
-void ItemTable::setRecords(std::vector<ItemRecord> rows) {
+void ItemTable::setRecords(ItemRows rows) {
     beginResetModel();
     m_rows = std::move(rows);
     if (m_rows.empty())
-        m_rows.resize(1);
+        m_rows.append(ItemRecord());
     m_colours.clear();
     endResetModel();
 }
@@ -61,30 +63,36 @@ void ItemTable::setRecords(std::vector<ItemRecord> rows) {
 void ItemTable::appendRecord(const ItemRecord& record) {
     const int row = itemCount();
     beginInsertRows({}, row, row);
-    m_rows.push_back(record);
+    m_rows.append(record);
     endInsertRows();
 }
 
-void ItemTable::appendRecords(std::vector<ItemRecord> records) {
-    if (records.empty())
+void ItemTable::appendRecords(const ItemRows& rows) {
+    if (rows.empty())
         return;
     const int first = itemCount();
-    beginInsertRows({}, first, first + int(records.size()) - 1);
-    m_rows.insert(m_rows.end(), std::make_move_iterator(records.begin()),
-                  std::make_move_iterator(records.end()));
+    beginInsertRows({}, first, first + rows.size() - 1);
+    m_rows.append(rows);
     endInsertRows();
+}
+
+void ItemTable::reorder(const std::vector<int>& order) {
+    beginResetModel();
+    m_rows.reorder(order);
+    m_colours.clear();
+    endResetModel();
 }
 
 void ItemTable::removeItem(int row) {
     if (row < 0 || row >= itemCount())
         return;
     if (itemCount() == 1) {
-        m_rows[0] = ItemRecord();
+        m_rows.replace(0, ItemRecord());
         Q_EMIT dataChanged(index(0, 0), index(0, kItemFieldCount - 1), {Qt::DisplayRole});
         return;
     }
     beginRemoveRows({}, row, row);
-    m_rows.erase(m_rows.begin() + row);
+    m_rows.remove(row);
     if (std::size_t(row) < m_colours.size())
         m_colours.erase(m_colours.begin() + row);
     endRemoveRows();
@@ -95,9 +103,7 @@ void ItemTable::moveItem(int from, int to) {
         return;
     // Qt counts the destination before the move; rows below shift up when moving down.
     beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
-    ItemRecord moved = std::move(m_rows[from]);
-    m_rows.erase(m_rows.begin() + from);
-    m_rows.insert(m_rows.begin() + to, std::move(moved));
+    m_rows.move(from, to);
     endMoveRows();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/project/ItemField.h"
+#include "editor/project/ItemRows.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -21,20 +22,21 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    int itemCount() const { return int(m_rows.size()); }
-    const QString& field(int row, int field) const { return m_rows.at(row).at(field); }
-    const QString& field(int row, ItemField f) const { return field(row, fieldIndex(f)); }
+    int itemCount() const { return m_rows.size(); }
+    QString field(int row, int field) const { return m_rows.field(row, field); }
+    QString field(int row, ItemField f) const { return field(row, fieldIndex(f)); }
     void setField(int row, int field, const QString& text);
     void setField(int row, ItemField f, const QString& text) { setField(row, fieldIndex(f), text); }
-    const ItemRecord& record(int row) const { return m_rows.at(row); }
+    ItemRecord record(int row) const { return m_rows.record(row); }
     void setRecord(int row, const ItemRecord& record);
-    const std::vector<ItemRecord>& records() const { return m_rows; }
 
-    // Replaces every row (an empty list gives one empty row); the row colours are cleared.
-    void setRecords(std::vector<ItemRecord> rows);
+    // Replaces every row (no rows give one empty row); the row colours are cleared.
+    void setRecords(ItemRows rows);
     void appendRecord(const ItemRecord& record);
     // Appends many rows at once, which a view takes in far faster than one by one.
-    void appendRecords(std::vector<ItemRecord> records);
+    void appendRecords(const ItemRows& rows);
+    // Puts the rows in the order given: order[i] is the row that comes to place i.
+    void reorder(const std::vector<int>& order);
     // Removes a row; the only row is emptied instead.
     void removeItem(int row);
     void moveItem(int from, int to);
@@ -46,7 +48,7 @@ public:
     QColor rowColour(int row) const;
 
 private:
-    std::vector<ItemRecord> m_rows;
+    ItemRows m_rows;
     std::vector<QColor> m_colours;
     std::array<QString, kItemFieldCount> m_titles;
 };

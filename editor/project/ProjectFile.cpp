@@ -6,7 +6,6 @@
 #include "editor/project/ItemTable.h"
 
 #include <QFileInfo>
-#include <QSet>
 
 #include <algorithm>
 
@@ -33,24 +32,6 @@ const QString& key(int field) {
 
 // Keys in the order a save writes them; the category follows as "7" and "7_2".
 constexpr std::array<int, 11> kPlainOrder = {0, 1, 2, 3, 4, 5, 6, 8, 9, 10, 11};
-
-// Texts that repeat from item to item (paths, sizes, "n/a") share one copy: a large project holds
-// far fewer distinct values than fields. The set is bounded, so unique texts cannot grow it
-// without end.
-class SharedTexts {
-public:
-    QString take(QString text) {
-        if (const auto it = m_texts.constFind(text); it != m_texts.cend())
-            return *it;
-        if (m_texts.size() < kMaxSharedTexts)
-            m_texts.insert(text);
-        return text;
-    }
-
-private:
-    static constexpr qsizetype kMaxSharedTexts = 1 << 16;
-    QSet<QString> m_texts;
-};
 
 } // namespace
 
@@ -79,7 +60,7 @@ void write(common::IniFile& file, const EditorState& state, const ItemTable& ite
     const int category = fieldIndex(ItemField::Category);
     for (int r = 0; r < items.itemCount(); ++r) {
         const QString section = itemSection(r + 1);
-        const ItemRecord& item = items.record(r);
+        const ItemRecord item = items.record(r);
         for (const int f : kPlainOrder) {
             const bool yesNo = f == copy || f == execute;
             file.writeString(section, key(f), yesNo ? language.toStoredYesNo(item[f]) : item[f]);
@@ -95,7 +76,7 @@ void write(common::IniFile& file, const EditorState& state, const ItemTable& ite
 void writeCategoryPositions(common::IniFile& file, const EditorState& state, const ItemTable& items) {
     const int category = fieldIndex(ItemField::Category);
     for (int r = 0; r < items.itemCount(); ++r) {
-        const qsizetype position = state.categories.lastIndexOf(items.record(r)[category]);
+        const qsizetype position = state.categories.lastIndexOf(items.field(r, category));
         if (position >= 0)
             file.writeInteger(itemSection(r + 1), key(category), int(position));
     }
@@ -120,15 +101,13 @@ ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items
 
     const QStringList& categories = state.categories;
     const LanguageTables& language = state.language;
-    std::vector<ItemRecord> rows(std::max(count, 1));
-    SharedTexts shared;
-    const int nameField = fieldIndex(ItemField::Name);
+    ItemRows rows;
+    rows.reserve(std::max(count, 0));
+    ItemRecord item;
     for (int n = 1; n <= count; ++n) {
         const QString section = itemSection(n);
-        ItemRecord& item = rows[n - 1];
         for (const int f : kPlainOrder)
-            item[f] = f == nameField ? file.readString(section, key(f))
-                                     : shared.take(file.readString(section, key(f)));
+            item[f] = file.readString(section, key(f));
         for (const ItemField f : {ItemField::Copy, ItemField::Execute})
             item[fieldIndex(f)] =
                 language.fromStoredYesNo(file.readString(section, key(fieldIndex(f)), QStringLiteral("yes")));
@@ -142,6 +121,7 @@ ReadCount read(const common::IniFile& file, EditorState& state, ItemTable& items
             if (categories[i] == name || position == i)
                 category = categories[i];
         }
+        rows.append(item);
     }
     items.setRecords(std::move(rows));
     return {stored, std::max(count, 0)};

@@ -225,7 +225,10 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
     // The working copy is Windows-1252: only the categories, resolved anew, are taken from it;
     // every other text keeps what memory holds, characters the file cannot store included.
     const EditorState before = m_state;
-    std::vector<ItemRecord> rows = m_items.records();
+    ItemRows rows;
+    rows.reserve(m_items.itemCount());
+    for (int r = 0; r < m_items.itemCount(); ++r)
+        rows.append(m_items.record(r));
     readWorkingCopy();
     m_state.cdName = before.cdName;
     m_state.projectFolder = before.projectFolder;
@@ -233,11 +236,16 @@ void ProjectSession::workingCopyCycle(const std::function<void()>& dialog) {
     m_state.pendingCategoryFile = before.pendingCategoryFile;
     m_state.files.categoryFile = before.files.categoryFile;
     m_state.files.designFile = before.files.designFile;
-    if (rows.size() == m_items.records().size()) {
+    if (rows.size() == m_items.itemCount()) {
         const int category = fieldIndex(ItemField::Category);
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            rows[r][category] = m_items.records()[r][category];
-        m_items.setRecords(std::move(rows));
+        ItemRows merged;
+        merged.reserve(rows.size());
+        for (int r = 0; r < rows.size(); ++r) {
+            ItemRecord record = rows.record(r);
+            record[category] = m_items.field(r, category);
+            merged.append(record);
+        }
+        m_items.setRecords(std::move(merged));
     }
     recomputeRowColours();
 }

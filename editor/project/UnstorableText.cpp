@@ -28,7 +28,7 @@ Findings inProject(const EditorState& state, const ItemTable& items) {
             QString characters = common::unencodableCharacters(items.field(row, field));
             if (characters.isEmpty())
                 continue;
-            const QString& name = items.field(row, ItemField::Name);
+            const QString name = items.field(row, ItemField::Name);
             const QString item = name.isEmpty() ? QString::number(row + 1) : name;
             findings.push_back(
                 {item + QStringLiteral(", ") + language.fieldTitle(field), std::move(characters)});

@@ -428,5 +428,5 @@ void CoverDialog::fitLabels() {
         label->setFont(ui::fittingFont(base, {label->text()}, room));
     }
     // The commands below share one caption size, as every button row of the menu does.
-    ui::fitRowCaptions({m_printcover, m_cancel}, kCommandPoints);
+    ui::fitRowCaptions({m_printButton, m_cancelButton}, kCommandPoints);
 }

@@ -305,6 +305,19 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(path), QByteArray("[A]\r\nX=2\r\nY=3\r\n[B]\r\nX=4\r\n[Gone]\r\nZ=3\r\n"));
     }
 
+    // Sections read are parsed anew from the text until written; reads between writes see each right.
+    void sectionsReadAndWrittenInTurn() {
+        IniFile ini(fileWith("[A]\nX=1\r\n[B]\r\nY=2\n\n[C]\r\nZ = 3 "));
+        QCOMPARE(ini.readString(u"B", u"Y"), u"2"_s);
+        ini.writeString(u"A", u"X", u"10"_s);
+        QCOMPARE(ini.readString(u"B", u"Y"), u"2"_s);
+        QCOMPARE(ini.readString(u"C", u"Z"), u"3"_s);
+        ini.deleteKey(u"C", u"Z");
+        QVERIFY(!ini.hasKey(u"C", u"Z"));
+        QCOMPARE(ini.readString(u"A", u"X"), u"10"_s);
+        QCOMPARE(ini.toBytes(), QByteArray("[A]\r\nX=10\r\n[B]\r\nY=2\r\n\r\n[C]\r\n"));
+    }
+
     // A file changed over and over in memory drops what it no longer holds, and keeps the rest right.
     void rewritingKeepsOnlyTheLatestText() {
         const QString path = fileWith("; head\r\n[Keep]\r\nA=1\r\n\r\n[Churn]\r\nV=0\r\n");

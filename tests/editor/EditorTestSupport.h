@@ -88,6 +88,14 @@ inline ItemRecord locatedItem(const QString& name, const QString& fileName, cons
     return r;
 }
 
+// Every row of the table, as whole records.
+inline std::vector<ItemRecord> recordsOf(const ItemTable& items) {
+    std::vector<ItemRecord> rows;
+    for (int r = 0; r < items.itemCount(); ++r)
+        rows.push_back(items.record(r));
+    return rows;
+}
+
 // A project file as the editor saves it: `author`'s names and files, and these items.
 inline QString writeProject(const QString& file, const EditorState& author,
                             const std::vector<ItemRecord>& rows = {}) {

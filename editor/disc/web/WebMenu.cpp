@@ -172,7 +172,7 @@ private:
             }
             QJsonArray entries;
             for (const int r : rows[c]) {
-                const ItemRecord& item = m_items.record(r);
+                const ItemRecord item = m_items.record(r);
                 const int icon = itemKind(item[fieldIndex(ItemField::FileName)]) + 1;
                 entries.append(itemEntry(
                     item, iconAddress(discbuild::itemIconName(icon), QStringLiteral("m%1.png").arg(icon)),

@@ -173,7 +173,7 @@ bool ItemInfoEditor::prepare(ItemInfoMode mode, int row) {
     const ItemTable& items = m_context.items;
     if (row < 0 || row >= items.itemCount())
         return false;
-    const QString& fileName = items.field(row, ItemField::FileName);
+    const QString fileName = items.field(row, ItemField::FileName);
     if (fileName.isEmpty()) {
         refuse();
         return false;

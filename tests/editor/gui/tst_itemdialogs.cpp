@@ -110,7 +110,7 @@ private Q_SLOTS:
             QVERIFY(press(*dialog, u"add"_qs));
         }
         QCOMPARE(f.items().itemCount(), 2); // the empty row filled, then one appended; duplicates allowed
-        const ItemRecord& r = f.items().record(1);
+        const ItemRecord r = f.items().record(1);
         QCOMPARE(r[fieldIndex(ItemField::CdPath)], QStringLiteral("\\"));
         QCOMPARE(r[fieldIndex(ItemField::FileName)], QStringLiteral("readme.txt"));
         QCOMPARE(r[fieldIndex(ItemField::HdSize)], QStringLiteral("2 MB"));
@@ -338,7 +338,7 @@ private Q_SLOTS:
         address->setText(u"ftp.example.org/pub"_qs);
         named<QLineEdit>(dialog, "serial")->setText(u"secret"_qs);
         QVERIFY(press(*dialog, u"LMDShapeLabelButton1"_qs));
-        const ItemRecord& r = f.items().record(0);
+        const ItemRecord r = f.items().record(0);
         QCOMPARE(r[fieldIndex(ItemField::FileName)], QStringLiteral("ftp://ftp.example.org/pub"));
         QCOMPARE(r[fieldIndex(ItemField::CdPath)], QString());
         QCOMPARE(r[fieldIndex(ItemField::SourceLocation)], QStringLiteral("n/a"));

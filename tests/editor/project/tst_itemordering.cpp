@@ -1,5 +1,5 @@
-// Band colours, both sorts, removing rows, the language switch of yes/no cells and the messages
-// that a language file may lack.
+// The rows' store through changes, band colours, both sorts, removing rows, the language switch of
+// yes/no cells and the messages that a language file may lack.
 #include "common/IniFile.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/project/ItemOrdering.h"
@@ -8,6 +8,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace editortest;
 
@@ -26,6 +28,51 @@ class TestItemOrdering : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void rowsKeepEveryTextThroughChanges() {
+        // Rows stored one byte a character and rows that need two, side by side; a changed row
+        // is written anew, and the space it leaves is reclaimed once there is much of it.
+        QString everyCharacter;
+        for (char16_t c = 1; c != 0; ++c)
+            everyCharacter.append(QChar(c));
+        QString latin1;
+        for (char16_t c = 1; c <= 0xff; ++c)
+            latin1.append(QChar(c));
+        const QString veryLong(300000, u'x');
+        ItemRecord wide = item(u"\u00fcber \u20ac"_qs, u"Spiele"_qs);
+        wide[fieldIndex(ItemField::Description)] = everyCharacter;
+        ItemRecord narrow = item(latin1, u"Tools"_qs);
+        narrow[fieldIndex(ItemField::Homepage)] = veryLong;
+        std::vector<ItemRecord> expected = {wide, ItemRecord(), narrow, item(u"last"_qs, u"Tools"_qs)};
+        ItemTable items;
+        items.setRecords(expected);
+        QCOMPARE(recordsOf(items), expected);
+
+        // Narrow rows turn wide and back; an emptied field stays empty.
+        items.setField(2, ItemField::Serial, u"\u4e2d"_qs);
+        expected[2][fieldIndex(ItemField::Serial)] = u"\u4e2d"_qs;
+        items.setField(0, ItemField::Description, QString());
+        expected[0][fieldIndex(ItemField::Description)] = QString();
+        QCOMPARE(recordsOf(items), expected);
+
+        // Many rewrites of a long row leave far more dead space than rows in use.
+        for (int round = 0; round < 20; ++round) {
+            expected[1][fieldIndex(ItemField::Copy)] = veryLong + QString::number(round);
+            items.setRecord(1, expected[1]);
+        }
+        QCOMPARE(recordsOf(items), expected);
+
+        items.moveItem(3, 0);
+        std::rotate(expected.begin(), expected.begin() + 3, expected.end());
+        items.removeItem(2);
+        expected.erase(expected.begin() + 2);
+        items.appendRecords(expected);
+        const std::vector<ItemRecord> appended = expected;
+        expected.insert(expected.end(), appended.begin(), appended.end());
+        QCOMPARE(recordsOf(items), expected);
+        QCOMPARE(items.data(items.index(1, fieldIndex(ItemField::Description))).toString(),
+                 expected[1][fieldIndex(ItemField::Description)]);
+    }
+
     void bandColoursFollowCategoryChanges() {
         ItemTable items;
         items.setRecords({item(u"a"_qs, u"Games"_qs), item(u"b"_qs, u"Games"_qs), item(u"c"_qs, u"Tools"_qs),

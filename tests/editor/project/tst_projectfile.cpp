@@ -27,7 +27,7 @@ class TestProjectFile : public QObject {
     static std::vector<ItemRecord> readBack(const QString& file, EditorState& state) {
         ItemTable items;
         projectfile::read(common::IniFile(file), state, items);
-        return items.records();
+        return recordsOf(items);
     }
 
 private Q_SLOTS:
