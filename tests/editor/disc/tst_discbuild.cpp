@@ -9,8 +9,8 @@
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/EditorTestSupport.h"
-#include "ui/testing/UserInput.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 
 #include <QDirIterator>
 #include <QTemporaryDir>
