@@ -3,7 +3,9 @@
 // are the texts of labels, buttons, check boxes, radio buttons and group boxes that are visible.
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -92,6 +94,23 @@ inline void saveShot(QWidget& window, const QString& suffix) {
         return;
     QDir().mkpath(folder);
     window.grab().save(QDir(folder).filePath(window.objectName() + u'-' + suffix + QStringLiteral(".png")));
+}
+
+// The faults of `window` and of each of `dialogs`, every one shown in turn on a screen of 1024 × 768,
+// and saved as a picture when asked for.
+inline QStringList faultsOnASmallScreen(QWidget& window, const QList<QDialog*>& dialogs,
+                                        const QString& suffix) {
+    const QSize screen(1024, 768);
+    QStringList out = faults(window, screen);
+    saveShot(window, suffix);
+    for (QDialog* dialog : dialogs) {
+        dialog->show();
+        QApplication::processEvents();
+        out += faults(*dialog, screen);
+        saveShot(*dialog, suffix);
+        dialog->hide();
+    }
+    return out;
 }
 
 } // namespace windowfit

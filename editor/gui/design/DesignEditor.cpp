@@ -145,6 +145,13 @@ QPushButton* DesignEditor::button(QWidget* parent, const char* name, const QStri
     return b;
 }
 
+StatusMark* DesignEditor::statusMark(QWidget* parent, const char* name, const QString& caption,
+                                     const char* key) {
+    auto* mark = new StatusMark(name, caption, parent);
+    m_captions.push_back({QLatin1String(key), [mark](const QString& t) { mark->setCaption(t); }});
+    return mark;
+}
+
 QLabel* DesignEditor::label(QWidget* parent, const QString& caption, const char* key) {
     auto* l = new QLabel(caption, parent);
     m_captions.push_back(captionOf(QLatin1String(key), l));
@@ -185,13 +192,9 @@ QWidget* DesignEditor::createBackgroundPage() {
         page, "bmptmcb",
         {QStringLiteral("Center"), QStringLiteral("None"), QStringLiteral("Stretch"), QStringLiteral("Tile")},
         19);
-    m_backgroundBandMark = new StatusMark("bandsel", QStringLiteral("Band Mode"), page);
-    m_backgroundBitmapModeMark = new StatusMark("bmpsel", QStringLiteral("Bitmap Mode"), page);
-    m_backgroundBitmapLoadedMark = new StatusMark("modebmp", QStringLiteral("Bitmap Loaded"), page);
-    for (const auto& [mark, key] : {std::pair{m_backgroundBandMark, "E23"},
-                                    {m_backgroundBitmapModeMark, "E24"},
-                                    {m_backgroundBitmapLoadedMark, "E25"}})
-        m_captions.push_back({QLatin1String(key), [m = mark](const QString& t) { m->setCaption(t); }});
+    m_backgroundBandMark = statusMark(page, "bandsel", QStringLiteral("Band Mode"), "E23");
+    m_backgroundBitmapModeMark = statusMark(page, "bmpsel", QStringLiteral("Bitmap Mode"), "E24");
+    m_backgroundBitmapLoadedMark = statusMark(page, "modebmp", QStringLiteral("Bitmap Loaded"), "E25");
 
     auto* grid = new QGridLayout(page);
     grid->addWidget(label(page, QStringLiteral("Startcolor:"), "E12"), 0, 0);
@@ -267,15 +270,10 @@ QWidget* DesignEditor::createButtonPage() {
     m_clearButtonBitmapButton = button(page, "clearbtn", QStringLiteral("Clear Bitmap"), "E49");
     m_buttonBitmapModeButton = button(page, "buttonbmp", QStringLiteral("Set Bitmap Mode"), "E50");
     m_transparentButton = button(page, "buttontrans", QStringLiteral("Set Transparent Mode"), "E54");
-    m_buttonBandMark = new StatusMark("buttonbandsel", QStringLiteral("Band Mode"), page);
-    m_buttonBitmapModeMark = new StatusMark("buttonbmpsel", QStringLiteral("Bitmap Mode"), page);
-    m_transparentMark = new StatusMark("buttontranssel", QStringLiteral("Transparent Mode"), page);
-    m_buttonBitmapLoadedMark = new StatusMark("BtnBmp", QStringLiteral("Bitmap Loaded"), page);
-    for (const auto& [mark, key] : {std::pair{m_buttonBandMark, "E51"},
-                                    {m_buttonBitmapModeMark, "E51f"},
-                                    {m_transparentMark, "E52"},
-                                    {m_buttonBitmapLoadedMark, "E53"}})
-        m_captions.push_back({QLatin1String(key), [m = mark](const QString& t) { m->setCaption(t); }});
+    m_buttonBandMark = statusMark(page, "buttonbandsel", QStringLiteral("Band Mode"), "E51");
+    m_buttonBitmapModeMark = statusMark(page, "buttonbmpsel", QStringLiteral("Bitmap Mode"), "E51f");
+    m_transparentMark = statusMark(page, "buttontranssel", QStringLiteral("Transparent Mode"), "E52");
+    m_buttonBitmapLoadedMark = statusMark(page, "BtnBmp", QStringLiteral("Bitmap Loaded"), "E53");
     m_shadowDepthBox = spinBox(page, "btnsd", 15);
     m_borderWidthBox = spinBox(page, "btnbw", 15);
     m_buttonStyleBox =

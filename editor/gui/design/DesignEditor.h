@@ -203,6 +203,7 @@ private:
     QWidget* createAppearancePage();
     QPushButton* button(QWidget* parent, const char* name, const QString& caption, const char* key);
     QLabel* label(QWidget* parent, const QString& caption, const char* key);
+    StatusMark* statusMark(QWidget* parent, const char* name, const QString& caption, const char* key);
     QComboBox* choice(QWidget* parent, const char* name, const QStringList& entries, int firstKey);
     ui::ColorBox* colorBox(QWidget* parent, const char* name);
     QSpinBox* spinBox(QWidget* parent, const char* name, int maximum);

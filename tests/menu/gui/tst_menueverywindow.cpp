@@ -33,17 +33,9 @@ private Q_SLOTS:
         form.show();
         QApplication::processEvents();
         const QString suffix = languageFile.left(9);
-        QStringList faults = windowfit::faults(form, QSize(1024, 768));
-        windowfit::saveShot(form, suffix);
-        QList<QDialog*> dialogs = form.findChildren<QDialog*>();
+        const QList<QDialog*> dialogs = form.findChildren<QDialog*>();
         QVERIFY(dialogs.size() >= 5);
-        for (QDialog* dialog : dialogs) {
-            dialog->show();
-            QApplication::processEvents();
-            faults += windowfit::faults(*dialog, QSize(1024, 768));
-            windowfit::saveShot(*dialog, suffix);
-            dialog->hide();
-        }
+        const QStringList faults = windowfit::faultsOnASmallScreen(form, dialogs, suffix);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
