@@ -69,9 +69,7 @@ int writeProject(int count, const QString& dir) {
     }
     ItemTable table;
     table.setRecords(std::move(rows));
-    common::IniFile file(projectFile(dir));
-    projectfile::write(file, author, table);
-    return file.save() ? 0 : 1;
+    return projectfile::save(projectFile(dir), author, table) ? 0 : 1;
 }
 
 int measure(int count, const QString& dir) {

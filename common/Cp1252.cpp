@@ -13,6 +13,10 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+bool isHighControl(char16_t c) {
+    return c >= 0x80 && c < 0xA0;
+}
+
 char encodeOne(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
@@ -25,21 +29,29 @@ char encodeOne(char16_t c) {
 
 } // namespace
 
+// Bytes and characters outside 0x80 to 0x9F are the same in Latin-1, which Qt converts a block at a
+// time; only a text holding the rare others is gone through again.
 QString fromCp1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kHighControls[u - 0x80] : char16_t(u));
+    QString text = QString::fromLatin1(bytes);
+    if (!std::any_of(bytes.begin(), bytes.end(), [](char b) { return isHighControl(char16_t(uchar(b))); }))
+        return text;
+    for (QChar& c : text) {
+        if (isHighControl(c.unicode()))
+            c = QChar(kHighControls[c.unicode() - 0x80]);
     }
     return text;
 }
 
 QByteArray toCp1252(QStringView text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
-    for (const QChar c : text)
-        *out++ = encodeOne(c.unicode());
+    QByteArray bytes = text.toLatin1();
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return bytes;
+    // One byte per UTF-16 unit, as Latin-1 gives them: a pair of surrogates stays two '?'.
+    for (qsizetype i = 0; i < std::min(text.size(), bytes.size()); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= 0x80 && (u < 0xA0 || u > 0xFF))
+            bytes[i] = encodeOne(u);
+    }
     return bytes;
 }
 

@@ -15,6 +15,8 @@ namespace {
 constexpr qsizetype kLinearKeySearchLimit = 24;
 // Replaced text is dropped only once there is this much of it, so that small files never pay for it.
 constexpr qsizetype kMinDeadTextToCompact = 1 << 20;
+// How many characters a save encodes at a time.
+constexpr qsizetype kSavePiece = 1 << 16;
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -87,7 +89,12 @@ QString withoutLineBreaks(QStringView s) {
 
 IniFile::IniFile(QString path) : IniFile(std::move(path), ReadLimits{}) {}
 
-IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
+IniFile::IniFile(QString path, ReadLimits limits) : IniFile(std::move(path), limits, {}) {}
+
+IniFile::IniFile(QString path, const SectionFilter& rewritten)
+    : IniFile(std::move(path), ReadLimits{}, rewritten) {}
+
+IniFile::IniFile(QString path, ReadLimits limits, const SectionFilter& leaveOut) : m_path(std::move(path)) {
     m_sections.emplace_back();
     QFile file(m_path);
     if (!file.exists())
@@ -110,14 +117,23 @@ IniFile::IniFile(QString path, ReadLimits limits) : m_path(std::move(path)) {
         bytes.remove(0, 3);
     m_text = fromCp1252(bytes);
     bytes = QByteArray();
-    parse(std::max<qsizetype>(limits.maxLines, 0));
+    parse(std::max<qsizetype>(limits.maxLines, 0), leaveOut);
+    compactText();
     m_loadRefused = m_cut;
     m_wasRead = true;
 }
 
-void IniFile::parse(qsizetype maxLines) {
+void IniFile::parse(qsizetype maxLines, const SectionFilter& leaveOut) {
     const QStringView all(m_text);
     qsizetype pos = 0;
+    // A section left out ends where the next header starts; its text is dead from then on.
+    qsizetype leftOutFrom = -1;
+    const auto endSection = [&](qsizetype end) {
+        if (leftOutFrom >= 0)
+            m_deadText += end - leftOutFrom;
+        else
+            m_sections.back().bodyEnd = end;
+    };
     for (qsizetype count = 0; pos < all.size(); ++count) {
         if (count == maxLines) {
             m_cut = true;
@@ -133,21 +149,26 @@ void IniFile::parse(qsizetype maxLines) {
         // A line that opens a bracket without closing it is no header, as with the profile functions.
         const qsizetype close = t.startsWith(u'[') ? t.lastIndexOf(u']') : -1;
         if (close > 0) {
-            m_sections.back().bodyEnd = pos;
+            endSection(pos);
             const QStringView name = trimmed(t.mid(1, close - 1));
-            Section section;
-            section.headerStart = pos;
-            section.headerLength = int(line.size());
-            section.nameStart = name.data() - all.data();
-            section.nameLength = int(name.size());
-            section.nameHash = foldedHash(name);
-            section.bodyStart = std::min(lineEnd + 1, all.size());
-            m_sections.push_back(std::move(section));
-            indexSection(m_sections.size() - 1);
+            leftOutFrom = leaveOut && leaveOut(name) ? pos : -1;
+            if (leftOutFrom >= 0) {
+                m_leftOut = true;
+            } else {
+                Section section;
+                section.headerStart = pos;
+                section.headerLength = int(line.size());
+                section.nameStart = name.data() - all.data();
+                section.nameLength = int(name.size());
+                section.nameHash = foldedHash(name);
+                section.bodyStart = std::min(lineEnd + 1, all.size());
+                m_sections.push_back(std::move(section));
+                indexSection(m_sections.size() - 1);
+            }
         }
         pos = lineEnd + 1;
     }
-    m_sections.back().bodyEnd = std::min(pos, m_text.size());
+    endSection(std::min(pos, m_text.size()));
 }
 
 template <typename F> void IniFile::forEachLine(qsizetype from, qsizetype to, F f) const {
@@ -517,7 +538,7 @@ QByteArray IniFile::toBytes() const {
         forEachLineOf(s, [&size](QStringView line) { size += line.size() + 2; });
     }
     // Encoded a piece at a time: a large file is never held as text and as bytes at once.
-    constexpr qsizetype kPiece = 1 << 16;
+    constexpr qsizetype kPiece = kSavePiece;
     QByteArray bytes;
     bytes.reserve(size);
     QString piece;
@@ -542,22 +563,72 @@ QByteArray IniFile::toBytes() const {
 }
 
 bool IniFile::save() {
+    // The sections left out when read would be lost.
+    if (m_leftOut)
+        return false;
+    const QFileInfo info(m_path);
+    if (!m_modified && info.exists() && !m_path.isEmpty() && !m_loadRefused)
+        return true;
+    return saveWith(nullptr);
+}
+
+bool IniFile::save(const std::function<void(Appendix&)>& writeAppendix) {
+    return saveWith(&writeAppendix);
+}
+
+bool IniFile::saveWith(const std::function<void(Appendix&)>* writeAppendix) {
     if (m_path.isEmpty() || m_loadRefused)
         return false;
     const QFileInfo info(m_path);
-    if (!m_modified && info.exists())
-        return true;
     if (info.exists() && !info.isWritable())
         return false;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    file.write(toBytes());
+    if (file.write(toBytes()) < 0)
+        return false;
+    if (writeAppendix) {
+        Appendix appendix(file);
+        (*writeAppendix)(appendix);
+        appendix.flush();
+        if (appendix.m_failed)
+            return false;
+    }
     if (!file.commit())
         return false;
     m_modified = false;
     m_wasRead = true;
     return true;
+}
+
+void IniFile::Appendix::section(QStringView name) {
+    const qsizetype start = m_piece.size();
+    m_piece.append(u'[').append(trimmed(name)).append(u']');
+    endLine(start);
+}
+
+void IniFile::Appendix::key(QStringView key, QStringView value) {
+    const qsizetype start = m_piece.size();
+    m_piece.append(key).append(u'=').append(value);
+    endLine(start);
+}
+
+void IniFile::Appendix::endLine(qsizetype start) {
+    // A line break in a name or value would split its line in two when the file is read again.
+    for (qsizetype i = start; i < m_piece.size(); ++i) {
+        if (m_piece[i] == u'\n' || m_piece[i] == u'\r')
+            m_piece[i] = u' ';
+    }
+    m_piece.append(u"\r\n");
+    // Encoded a piece at a time, as the file's own lines are.
+    if (m_piece.size() >= kSavePiece)
+        flush();
+}
+
+void IniFile::Appendix::flush() {
+    if (!m_piece.isEmpty() && m_out.write(toCp1252(m_piece)) < 0)
+        m_failed = true;
+    m_piece.clear();
 }
 
 } // namespace common

@@ -4,9 +4,12 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
+
+class QIODevice;
 
 namespace common {
 
@@ -28,9 +31,35 @@ public:
         qsizetype maxLines = std::numeric_limits<qsizetype>::max();
     };
 
+    // Names the sections that a reading leaves out.
+    using SectionFilter = std::function<bool(QStringView name)>;
+
     IniFile() : IniFile(QString()) {}
     explicit IniFile(QString path);
     IniFile(QString path, ReadLimits limits);
+    // For a file whose bulk its writer rewrites whole each time: reads it without the sections that
+    // `rewritten` names, so that they cost nothing. Only save(writeAppendix), which writes them anew,
+    // saves such a file.
+    IniFile(QString path, const SectionFilter& rewritten);
+
+    // Sections that save() writes after the file's own, a piece at a time straight to the file: a
+    // large part rewritten whole never stands in memory as lines.
+    class Appendix {
+    public:
+        void section(QStringView name);
+        void key(QStringView key, QStringView value);
+
+    private:
+        friend class IniFile;
+        explicit Appendix(QIODevice& out) : m_out(out) {}
+        // Ends the line being written, replacing any line break in it.
+        void endLine(qsizetype start);
+        void flush();
+
+        QIODevice& m_out;
+        QString m_piece;
+        bool m_failed = false;
+    };
 
     const QString& path() const { return m_path; }
     // Whether the file existed and could be read when it was loaded.
@@ -57,6 +86,9 @@ public:
     // leaves the old file untouched. Does nothing when nothing changed and the file exists.
     // Returns false when the file could not be written (or was too large or unreadable to load).
     bool save();
+    // Writes the file with the sections that `writeAppendix` adds after its own; also when nothing
+    // else changed.
+    bool save(const std::function<void(Appendix&)>& writeAppendix);
 
     // The file's text as save() writes it (Windows-1252, CR LF).
     QByteArray toBytes() const;
@@ -113,7 +145,9 @@ private:
     static QString fold(QStringView name) { return name.toString().toLower(); }
     static std::size_t foldedHash(QStringView name);
 
-    void parse(qsizetype maxLines);
+    IniFile(QString path, ReadLimits limits, const SectionFilter& leaveOut);
+    void parse(qsizetype maxLines, const SectionFilter& leaveOut);
+    bool saveWith(const std::function<void(Appendix&)>* writeAppendix);
     void indexSection(std::size_t index);
     const Section* findSection(QStringView name) const;
     Section* findSection(QStringView name);
@@ -127,6 +161,7 @@ private:
     bool m_wasRead = false;
     bool m_loadRefused = false; // existed but could not be read, or was cut: never overwrite it
     bool m_cut = false;
+    bool m_leftOut = false; // sections were left out when read: only a save with its appendix may write it
     bool m_modified = false;
     QString m_text;
     qsizetype m_deadText = 0;                         // characters of m_text that nothing refers to any more

@@ -1,4 +1,3 @@
-#include "common/IniFile.h"
 #include "editor/cli/CommandSession.h"
 #include "editor/cli/Commands.h"
 #include "editor/project/ProjectCheck.h"
@@ -30,9 +29,7 @@ bool saveProject(CommandSession& session, int& status) {
             BadCommandLine);
         return false;
     }
-    common::IniFile file(project);
-    projectfile::write(file, session.state, session.items);
-    if (!file.save()) {
+    if (!projectfile::save(project, session.state, session.items)) {
         status = session.fail(session.state.language.message(u"M57"));
         return false;
     }

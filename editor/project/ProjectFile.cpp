@@ -15,8 +15,22 @@ const QString kGeneral = QStringLiteral("general");
 const QString kCount = QStringLiteral("Anz_Eintr\u00e4ge");
 const QString kItems = QStringLiteral("items");
 
+const QString kItemPrefix = QStringLiteral("Item-");
+
 QString itemSection(int n) {
-    return QStringLiteral("Item-") + QString::number(n);
+    return kItemPrefix + QString::number(n);
+}
+
+// A name as itemSection() spells it, in any letter case: the sections that a save writes anew.
+bool isItemSection(QStringView name) {
+    if (!name.startsWith(kItemPrefix, Qt::CaseInsensitive))
+        return false;
+    const QStringView number = name.sliced(kItemPrefix.size());
+    const bool digits =
+        std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    bool ok = false;
+    const int n = number.toInt(&ok);
+    return digits && ok && n > 0 && !number.startsWith(u'0');
 }
 
 const std::array<QString, kItemFieldCount> kFieldKeys = [] {
@@ -49,28 +63,35 @@ void writeGeneral(common::IniFile& file, const EditorState& state) {
     file.writeString(kGeneral, u"menu_fileext", d.designFile.ext());
 }
 
-void write(common::IniFile& file, const EditorState& state, const ItemTable& items) {
-    // A damaged count must not keep the save busy erasing sections that were never there.
-    const int oldCount = int(std::min<qsizetype>(file.readInteger(kCount, kItems, 0), file.sectionCount()));
-    for (int n = 1; n <= oldCount; ++n)
-        file.eraseSection(itemSection(n));
+bool save(const QString& path, const EditorState& state, const ItemTable& items) {
+    // The items are the bulk of the file and are written whole: they are neither read nor kept as lines.
+    common::IniFile file(path, isItemSection);
     writeGeneral(file, state);
+    // The count keeps its place; a new file has it after the items, where a first save puts it.
+    const bool countAfterItems = !file.hasSection(kCount);
+    if (!countAfterItems)
+        file.writeInteger(kCount, kItems, items.itemCount());
     const LanguageTables& language = state.language;
     const int copy = fieldIndex(ItemField::Copy), execute = fieldIndex(ItemField::Execute);
     const int category = fieldIndex(ItemField::Category);
-    for (int r = 0; r < items.itemCount(); ++r) {
-        const QString section = itemSection(r + 1);
-        const ItemRecord item = items.record(r);
-        for (const int f : kPlainOrder) {
-            const bool yesNo = f == copy || f == execute;
-            file.writeString(section, key(f), yesNo ? language.toStoredYesNo(item[f]) : item[f]);
+    return file.save([&](common::IniFile::Appendix& out) {
+        for (int r = 0; r < items.itemCount(); ++r) {
+            out.section(itemSection(r + 1));
+            const ItemRecord item = items.record(r);
+            for (const int f : kPlainOrder) {
+                const bool yesNo = f == copy || f == execute;
+                out.key(key(f), yesNo ? language.toStoredYesNo(item[f]) : item[f]);
+            }
+            const qsizetype position = state.categories.lastIndexOf(item[category]);
+            if (position >= 0)
+                out.key(key(category), QString::number(position));
+            out.key(u"7_2", item[category]);
         }
-        const qsizetype position = state.categories.lastIndexOf(item[category]);
-        if (position >= 0)
-            file.writeInteger(section, key(category), int(position));
-        file.writeString(section, u"7_2", item[category]);
-    }
-    file.writeInteger(kCount, kItems, items.itemCount());
+        if (countAfterItems) {
+            out.section(kCount);
+            out.key(kItems, QString::number(items.itemCount()));
+        }
+    });
 }
 
 void writeCategoryPositions(common::IniFile& file, const EditorState& state, const ItemTable& items) {

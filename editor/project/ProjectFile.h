@@ -25,8 +25,10 @@ struct ReadCount {
     bool agrees() const { return stored == read || (stored <= 0 && read == 0); }
 };
 
-// Writes the whole project; item sections of an earlier, longer project are erased first.
-void write(common::IniFile& file, const EditorState& state, const ItemTable& items);
+// Saves the whole project into `path`, keeping whatever else the file holds: section "general", every
+// item section anew in grid order (those of an earlier project go, however many there were) and the
+// count. False when the file could not be written.
+bool save(const QString& path, const EditorState& state, const ItemTable& items);
 // Writes only section "general".
 void writeGeneral(common::IniFile& file, const EditorState& state);
 // Points key "7" of every item whose category is in the current list at that category's place and

@@ -134,11 +134,10 @@ ProjectSession::OpenResult ProjectSession::open(const QString& projectFile, cons
 }
 
 bool ProjectSession::writeProjectTo(const QString& path, bool generalOnly) {
+    if (!generalOnly)
+        return projectfile::save(path, m_state, m_items);
     common::IniFile file(path);
-    if (generalOnly)
-        projectfile::writeGeneral(file, m_state);
-    else
-        projectfile::write(file, m_state, m_items);
+    projectfile::writeGeneral(file, m_state);
     return file.save();
 }
 

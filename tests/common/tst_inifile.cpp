@@ -335,6 +335,45 @@ private Q_SLOTS:
                                     "39\r\n[Temp]\r\nT=" + big.toLatin1() + "\r\n");
     }
 
+    // A file whose bulk is rewritten whole: the rewritten sections are left out when read, only a
+    // save that writes them anew may save it, and the rest of the file stays as it was.
+    void rewrittenSectionsAreLeftOutAndWrittenAnew() {
+        const QByteArray old = "; head\r\n[Keep]\r\nA=1\r\n[Bulk-1]\r\nX=old\r\n[bulk-2]\nY=old\n"
+                               "[Tail]\r\nB=2\r\n[Bulk-1]\r\nZ=again\r\n";
+        const QString path = fileWith(old);
+        const auto bulk = [](QStringView name) { return name.startsWith(u"bulk-", Qt::CaseInsensitive); };
+        IniFile ini(path, bulk);
+        QVERIFY(!ini.hasSection(u"Bulk-1"));
+        QVERIFY(!ini.hasSection(u"Bulk-2"));
+        QCOMPARE(ini.sectionCount(), 2);
+        QCOMPARE(ini.readString(u"Tail", u"B"), u"2"_s);
+        // Saved like any file, it would lose what was left out.
+        ini.writeString(u"Keep", u"C", u"3"_s);
+        QVERIFY(!ini.save());
+        QCOMPARE(bytesOf(path), old);
+
+        QVERIFY(ini.save([](IniFile::Appendix& out) {
+            out.section(u" Bulk-1 ");
+            out.key(u"X", u"new\r\nline");
+            out.section(u"Bulk\n3");
+            out.key(u"K\r", u"v");
+        }));
+        QCOMPARE(bytesOf(path), "; head\r\n[Keep]\r\nA=1\r\nC=3\r\n[Tail]\r\nB=2\r\n"
+                                "[Bulk-1]\r\nX=new  line\r\n[Bulk 3]\r\nK =v\r\n");
+        const IniFile back(path);
+        QCOMPARE(back.readString(u"bulk-1", u"x"), u"new  line"_s);
+        QCOMPARE(back.readString(u"Bulk 3", u"K"), u"v"_s);
+
+        // An appendix is written even when nothing else changed, and into a file not there before.
+        IniFile unchanged(path, bulk);
+        QVERIFY(unchanged.save([](IniFile::Appendix& out) { out.section(u"Bulk-9"); }));
+        QCOMPARE(bytesOf(path), "; head\r\n[Keep]\r\nA=1\r\nC=3\r\n[Tail]\r\nB=2\r\n[Bulk 3]\r\nK =v\r\n"
+                                "[Bulk-9]\r\n");
+        IniFile missing(m_dir.filePath(u"new-with-appendix.ini"_s), bulk);
+        QVERIFY(missing.save([](IniFile::Appendix& out) { out.key(u"Top", u"1"); }));
+        QCOMPARE(bytesOf(missing.path()), "Top=1\r\n");
+    }
+
     // Names beyond ASCII match without regard to case, characters beyond the basic plane whole.
     void nonAsciiNamesMatchAcrossCase() {
         IniFile ini;

@@ -59,6 +59,8 @@ private Q_SLOTS:
         QCOMPARE(common::toCp1252(u"a€b→c"_s), QByteArray("a\x80"
                                                           "b?c"));
         QCOMPARE(common::toCp1252(u"Ā中\u0080"_s), QByteArray("???")); // U+0080 is not the euro's byte
+        // One byte for each half of a pair of surrogates, as the file's lengths are counted.
+        QCOMPARE(common::toCp1252(u"a😀b"_s), QByteArray("a??b"));
         QCOMPARE(common::toCp1252(QString()), QByteArray());
     }
 

@@ -101,9 +101,7 @@ inline QString writeProject(const QString& file, const EditorState& author,
                             const std::vector<ItemRecord>& rows = {}) {
     ItemTable table;
     table.setRecords(rows);
-    common::IniFile ini(file);
-    projectfile::write(ini, author, table);
-    ini.save();
+    projectfile::save(file, author, table);
     return file;
 }
 

@@ -19,9 +19,7 @@ class TestProjectFile : public QObject {
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     static void save(const QString& file, const EditorState& state, const ItemTable& items) {
-        common::IniFile ini(file);
-        projectfile::write(ini, state, items);
-        QVERIFY(ini.save());
+        QVERIFY(projectfile::save(file, state, items));
     }
 
     static std::vector<ItemRecord> readBack(const QString& file, EditorState& state) {
@@ -83,6 +81,43 @@ private Q_SLOTS:
         QVERIFY(ini.hasSection(u"Item-2"));
         for (const char16_t* gone : {u"Item-3", u"Item-4", u"Item-5"})
             QVERIFY2(!ini.hasSection(QStringView(gone)), qPrintable(QString::fromUtf16(gone)));
+        QCOMPARE(readBack(file, state).size(), std::size_t(2));
+    }
+
+    // A save rewrites every item section, also those a damaged count left behind, and keeps the rest
+    // of the file: other sections, other keys of "general", the count where it stood.
+    void resaveKeepsTheRestOfTheFile() {
+        const QString file = path(QStringLiteral("resave.lbp"));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("[general]\r\ncdname=Old\r\nown=kept\r\n[Anz_Eintr\xE4ge]\r\nitems=1\r\n"
+                    "[Item-1]\r\n0=One\r\nextra=gone\r\n[item-7]\r\n0=stale\r\n[Notes]\r\nA=1\r\n"
+                    "[Item-0]\r\n0=not an item\r\n[Item-01]\r\n0=not an item\r\n");
+        }
+        EditorState state;
+        state.cdName = QStringLiteral("New");
+        state.categories = {QStringLiteral("Tools")};
+        ItemTable items;
+        items.setRecords({item(QStringLiteral("A"), QStringLiteral("Tools")),
+                          item(QStringLiteral("B"), QStringLiteral("Tools"))});
+        save(file, state, items);
+
+        const common::IniFile ini(file);
+        QCOMPARE(ini.readString(u"general", u"cdname"), QStringLiteral("New"));
+        QCOMPARE(ini.readString(u"general", u"own"), QStringLiteral("kept"));
+        QCOMPARE(ini.readString(u"Notes", u"A"), QStringLiteral("1"));
+        QCOMPARE(ini.readString(u"Item-0", u"0"), QStringLiteral("not an item"));
+        QCOMPARE(ini.readString(u"Item-01", u"0"), QStringLiteral("not an item"));
+        QCOMPARE(ini.readString(u"Item-1", u"0"), QStringLiteral("A"));
+        QVERIFY(!ini.hasKey(u"Item-1", u"extra"));
+        QVERIFY(!ini.hasSection(u"Item-7"));
+        QCOMPARE(ini.readInteger(u"Anz_Eintr\u00e4ge", u"items", 0), 2);
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.indexOf("[Anz_Eintr\xE4ge]") < bytes.indexOf("[Notes]"));
+        QVERIFY(bytes.indexOf("[Item-0]") < bytes.indexOf("[Item-1]"));
         QCOMPARE(readBack(file, state).size(), std::size_t(2));
     }
 
