@@ -37,49 +37,83 @@ ui::Placement toUi(TileMode mode) {
     return ui::Placement::Tile;
 }
 
-void styleLabel(ui::EffectLabel* label, const FontStyle& style) {
-    label->setColor(style.color);
-    label->setBold(style.bold);
-    label->setEffect(toUi(style.effect));
+ui::TextStyle toUi(const FontStyle& style) {
+    return {style.color, style.bold, toUi(style.effect)};
 }
 
-ui::Backdrop DesignLook::windowBackdrop() const {
-    switch (design.designMode) {
+void styleLabel(ui::EffectLabel* label, const FontStyle& style) {
+    ui::applyStyle(*label, toUi(style));
+}
+
+namespace {
+
+ui::Backdrop windowOf(const DesignLook& look) {
+    const DesignSettings& d = look.design;
+    switch (d.designMode) {
     case DesignMode::Bitmap:
-        return ui::Backdrop::bitmap(background, toUi(design.tileMode));
+        return ui::Backdrop::bitmap(look.background, toUi(d.tileMode));
     case DesignMode::Band:
-        return ui::Backdrop::gradient(design.backStart, design.backEnd);
+        return ui::Backdrop::gradient(d.backStart, d.backEnd);
     case DesignMode::Other:
         break;
     }
     return {};
 }
 
-void DesignLook::styleButton(ui::ShadowButton* b) const {
-    const DesignSettings& d = design;
-    b->setTextColor(d.buttonText);
-    b->setTextEffect(toUi(d.buttonEffect));
-    b->setBold(d.buttonBold);
-    b->setBevelWidth(d.buttonBevelWidth);
-    b->setShadowDepth(d.buttonShadowDepth);
-    b->setBevel(d.bevelStyle == BevelStyle::Inset    ? ui::ShadowButton::Bevel::Inset
-                : d.bevelStyle == BevelStyle::Offset ? ui::ShadowButton::Bevel::Offset
-                                                     : ui::ShadowButton::Bevel::Normal);
-    b->setShape(d.buttonShape == ButtonShape::ThreeD ? ui::ShadowButton::Shape::ThreeD
-                                                     : ui::ShadowButton::Shape::Shadow);
+std::optional<ui::Backdrop> buttonFaceOf(const DesignLook& look) {
+    const DesignSettings& d = look.design;
     switch (d.buttonMode) {
     case ButtonMode::Bitmap:
-        b->setFace(ui::Backdrop::bitmap(buttonBitmap, ui::Placement::Tile));
-        break;
+        return ui::Backdrop::bitmap(look.buttonBitmap, ui::Placement::Tile);
     case ButtonMode::Band:
-        b->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
-        break;
+        return ui::Backdrop::gradient(d.buttonStart, d.buttonEnd);
     case ButtonMode::Transparent:
-        b->setFace(ui::Backdrop());
-        break;
+        return ui::Backdrop();
     case ButtonMode::Other:
         break;
     }
+    return std::nullopt;
+}
+
+ui::ShadowButton::Bevel bevelOf(BevelStyle style) {
+    switch (style) {
+    case BevelStyle::Inset:
+        return ui::ShadowButton::Bevel::Inset;
+    case BevelStyle::Offset:
+        return ui::ShadowButton::Bevel::Offset;
+    case BevelStyle::Normal:
+        break;
+    }
+    return ui::ShadowButton::Bevel::Normal;
+}
+
+} // namespace
+
+ui::DesignStyle DesignLook::style() const {
+    const DesignSettings& d = design;
+    ui::DesignStyle s;
+    s.window = windowOf(*this);
+    s.button.face = buttonFaceOf(*this);
+    s.button.textColor = d.buttonText;
+    s.button.textEffect = toUi(d.buttonEffect);
+    s.button.bold = d.buttonBold;
+    s.button.bevelWidth = d.buttonBevelWidth;
+    s.button.shadowDepth = d.buttonShadowDepth;
+    s.button.bevel = bevelOf(d.bevelStyle);
+    s.button.shape = d.buttonShape == ButtonShape::ThreeD ? ui::ShadowButton::Shape::ThreeD
+                                                          : ui::ShadowButton::Shape::Shadow;
+    s.headings = toUi(d.headings);
+    s.detailLabels = toUi(d.detailLabels);
+    s.detailValues = toUi(d.detailValues);
+    return s;
+}
+
+ui::Backdrop DesignLook::windowBackdrop() const {
+    return windowOf(*this);
+}
+
+void DesignLook::styleButton(ui::ShadowButton* button) const {
+    ui::applyStyle(*button, style().button);
 }
 
 } // namespace menu

@@ -2,6 +2,7 @@
 
 #include "menu/reader/DesignSettings.h"
 #include "ui/widgets/Backdrop.h"
+#include "ui/widgets/DesignStyle.h"
 #include "ui/widgets/TextEffect.h"
 
 #include <QPixmap>
@@ -15,6 +16,7 @@ namespace menu {
 
 ui::TextEffect toUi(TextEffect effect);
 ui::Placement toUi(TileMode mode);
+ui::TextStyle toUi(const FontStyle& style);
 
 void styleLabel(ui::EffectLabel* label, const FontStyle& style);
 
@@ -25,11 +27,12 @@ struct DesignLook {
     QPixmap background;   // design mode "bmp"
     QPixmap buttonBitmap; // button mode "bmp"
 
-    // The background of the menu window and its dialogs: the bitmap, the gradient, or nothing
-    // for a design mode that is neither.
+    // The design in the widget set's terms. The background is the bitmap, the gradient, or nothing
+    // for a design mode that is neither; a button mode that is none of the three gives no face,
+    // which leaves a button's own.
+    ui::DesignStyle style() const;
+
     ui::Backdrop windowBackdrop() const;
-    // Text, bevel and shadow of the design; the face by the button mode (none for a mode that is
-    // none of the three, which leaves the button's own face).
     void styleButton(ui::ShadowButton* button) const;
 };
 

@@ -1,7 +1,6 @@
 #include "editor/gui/categories/CategoryEditor.h"
 
 #include "common/IniFile.h"
-#include "common/Paths.h"
 #include "editor/gui/NamedButton.h"
 #include "editor/gui/PointSize.h"
 #include "editor/gui/categories/IconChooserDialog.h"
@@ -9,6 +8,7 @@
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/CategoryFile.h"
+#include "editor/project/CategoryList.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/EnvironmentFiles.h"
 #include "editor/project/StandardCategories.h"
@@ -20,35 +20,47 @@
 #include "ui/widgets/EffectLabel.h"
 
 #include <QAction>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 
 using Msg = ui::MessageBoxService;
+using Refusal = CategoryList::Refusal;
 
 namespace {
 
-constexpr int kPictureRole = Qt::UserRole;
-// The caption as last accepted, to restore after an in-place edit left it empty.
-constexpr int kCaptionRole = Qt::UserRole + 1;
-
 constexpr int kHelpContext = 4050;
+
+// Hands a caption edited in the list to the window, which says why it refuses one.
+class CaptionDelegate : public QStyledItemDelegate {
+public:
+    CaptionDelegate(std::function<void(int, const QString&)> edited, QObject* parent)
+        : QStyledItemDelegate(parent), m_edited(std::move(edited)) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+        if (const auto* line = qobject_cast<QLineEdit*>(editor))
+            m_edited(index.row(), line->text());
+    }
+
+private:
+    std::function<void(int, const QString&)> m_edited;
+};
 
 } // namespace
 
 CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconChooserDialog* iconChooser,
                                QWidget* parent)
-    : QDialog(parent), m_state(state), m_services(services), m_iconChooser(iconChooser) {
+    : QDialog(parent), m_state(state), m_services(services), m_iconChooser(iconChooser),
+      m_categories(new CategoryList(this)) {
     setObjectName(QStringLiteral("Tgfform"));
     setWindowTitle(QStringLiteral("Tavik - Lumbrel - Categories"));
     setModal(true);
@@ -65,9 +77,12 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
 
     m_itemPanel = new QGroupBox(QStringLiteral("Category Item Control"), this);
     m_itemPanel->setObjectName(QStringLiteral("itemPanel"));
-    m_categoryList = new QListWidget(m_itemPanel);
+    m_categoryList = new QListView(m_itemPanel);
     m_categoryList->setObjectName(QStringLiteral("genreitems"));
-    m_categoryList->setIconSize(QSize(IconChooserDialog::kListIconEdge, IconChooserDialog::kListIconEdge));
+    m_categoryList->setModel(m_categories);
+    m_categoryList->setItemDelegate(new CaptionDelegate(
+        [this](int row, const QString& caption) { captionEdited(row, caption); }, m_categoryList));
+    m_categoryList->setIconSize(QSize(CategoryList::kIconEdge, CategoryList::kIconEdge));
     m_categoryList->setSpacing(1);
     m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_categoryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -129,18 +144,21 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
     connect(m_addButton, &QPushButton::clicked, this, &CategoryEditor::addCategoryClicked);
     connect(m_captionEdit, &QLineEdit::returnPressed, this, &CategoryEditor::addCategoryClicked);
     connect(m_removeButton, &QPushButton::clicked, this, &CategoryEditor::removeCategoryClicked);
-    connect(m_upButton, &QPushButton::clicked, this, &CategoryEditor::moveUpClicked);
-    connect(m_downButton, &QPushButton::clicked, this, &CategoryEditor::moveDownClicked);
+    connect(m_upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
+    connect(m_downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
     connect(m_okButton, &QPushButton::clicked, this, &CategoryEditor::okClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &CategoryEditor::cancelClicked);
     connect(m_helpButton, &QPushButton::clicked, this, &CategoryEditor::helpClicked);
     connect(m_moreIconsLink, &ui::EffectLabel::clicked, this, &CategoryEditor::iconsHomePageClicked);
     connect(m_renameAction, &QAction::triggered, this, &CategoryEditor::renameClicked);
     connect(m_changeIconAction, &QAction::triggered, this, &CategoryEditor::changeIconClicked);
-    connect(m_categoryList, &QListWidget::itemDoubleClicked, this, &CategoryEditor::renameClicked);
-    connect(m_categoryList, &QListWidget::itemChanged, this, &CategoryEditor::captionEdited);
+    connect(m_categoryList, &QAbstractItemView::doubleClicked, this, &CategoryEditor::renameClicked);
     connect(m_categoryList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_itemPopup->popup(m_categoryList->viewport()->mapToGlobal(pos)); });
+    // Add is offered while the list has room.
+    connect(m_categories, &QAbstractItemModel::rowsInserted, this, &CategoryEditor::updateButtons);
+    connect(m_categories, &QAbstractItemModel::rowsRemoved, this, &CategoryEditor::updateButtons);
+    connect(m_categories, &QAbstractItemModel::modelReset, this, &CategoryEditor::updateButtons);
     updateButtons();
 }
 
@@ -205,73 +223,25 @@ void CategoryEditor::prepare() {
         genre.set(m_currentFile);
     }
     load(m_currentFile);
-    m_modified = false;
+    m_categories->setModified(false);
     setTitleToFile();
     m_categoryList->setFocus();
 }
 
-// --- The lists -----------------------------------------------------------------------------------
-
-int CategoryEditor::count() const {
-    return m_categoryList->count();
-}
-
-QStringList CategoryEditor::captions() const {
-    QStringList out;
-    for (int i = 0; i < m_categoryList->count(); ++i)
-        out << m_categoryList->item(i)->text();
-    return out;
-}
-
-int CategoryEditor::pictureOf(int row) const {
-    const QListWidgetItem* item = m_categoryList->item(row);
-    return item ? item->data(kPictureRole).toInt() : -1;
-}
+// --- The list ------------------------------------------------------------------------------------
 
 int CategoryEditor::selectedRow() const {
-    const QList<QListWidgetItem*> selected = m_categoryList->selectedItems();
-    return selected.isEmpty() ? -1 : m_categoryList->row(selected.constFirst());
+    const QModelIndexList selected = m_categoryList->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
 }
 
 void CategoryEditor::select(int row) {
-    m_categoryList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-}
-
-void CategoryEditor::clearLists() {
-    m_filling = true;
-    m_categoryList->clear();
-    m_filling = false;
-    m_iconSources.clear();
-    m_genreimage.clear();
-}
-
-int CategoryEditor::appendImage(const QString& iconFile) {
-    m_genreimage << IconChooserDialog::loadIconFile(iconFile);
-    return int(m_genreimage.size()) - 1;
-}
-
-void CategoryEditor::setPicture(QListWidgetItem* item, int picture) {
-    m_filling = true;
-    item->setData(kPictureRole, picture);
-    item->setIcon(picture >= 0 && picture < m_genreimage.size() ? m_genreimage[picture] : QIcon());
-    m_filling = false;
-}
-
-void CategoryEditor::appendCategory(const QString& caption, int picture, const QString& iconSource) {
-    m_filling = true;
-    auto* item = new QListWidgetItem(caption);
-    item->setFlags(item->flags() | Qt::ItemIsEditable);
-    item->setData(kCaptionRole, caption);
-    m_categoryList->addItem(item);
-    m_filling = false;
-    setPicture(item, picture);
-    m_iconSources << iconSource;
-    updateButtons();
+    m_categoryList->selectionModel()->setCurrentIndex(m_categories->index(row),
+                                                      QItemSelectionModel::ClearAndSelect);
 }
 
 void CategoryEditor::updateButtons() {
-    // Every reader takes the count as an 8-bit value: one more category would read back as none.
-    m_addButton->setEnabled(m_categoryList->count() < categoryfile::kMaxCategories);
+    m_addButton->setEnabled(m_categories->canAdd());
 }
 
 void CategoryEditor::setTitleToFile() {
@@ -279,23 +249,19 @@ void CategoryEditor::setTitleToFile() {
 }
 
 bool CategoryEditor::load(const QString& path) {
-    const categoryfile::Contents contents = categoryfile::read(path);
-    clearLists();
-    for (const QString& icon : contents.icons)
-        appendImage(icon);
-    if (!contents.missingIcon.isEmpty()) {
+    // The standard file is never saved over, so its captions may show in the current language.
+    std::function<QString(const QString&)> shown;
+    if (categoryfile::isStandardFile(path, m_state.programFolder))
+        shown = [this](const QString& caption) {
+            return standardcategories::caption(m_state.language, caption);
+        };
+    const QString missingIcon = m_categories->load(path, shown);
+    if (!missingIcon.isEmpty()) {
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
-                                 environmentfiles::cannotOpenText(m_state.language, contents.missingIcon));
-        updateButtons();
+                                 environmentfiles::cannotOpenText(m_state.language, missingIcon));
         return false;
     }
-    // The standard file is never saved over, so its captions may show in the current language.
-    const bool standard = categoryfile::isStandardFile(path, m_state.programFolder);
-    for (const categoryfile::Category& c : contents.categories)
-        appendCategory(standard ? standardcategories::caption(m_state.language, c.caption) : c.caption,
-                       c.iconNumber, c.iconSource);
     m_categoryList->scrollToTop();
-    updateButtons();
     return true;
 }
 
@@ -303,10 +269,8 @@ bool CategoryEditor::load(const QString& path) {
 
 void CategoryEditor::newCategoryFileClicked() {
     click();
-    clearLists();
-    updateButtons();
+    m_categories->startNew();
     m_currentFile.clear();
-    m_modified = true;
     setWindowTitle(m_state.language.text(u"T21"));
 }
 
@@ -321,25 +285,24 @@ void CategoryEditor::loadCategoryFileClicked() {
         return;
     m_currentFile = chosen;
     m_state.pendingCategoryFile = chosen;
-    m_modified = false;
     m_state.modified = true;
     setTitleToFile();
 }
 
-bool CategoryEditor::saveCategoryFileClicked() {
+void CategoryEditor::saveCategoryFileClicked() {
     click();
-    return save();
+    save();
 }
 
-bool CategoryEditor::saveAsClicked() {
+void CategoryEditor::saveAsClicked() {
     click();
-    return saveAs();
+    saveAs();
 }
 
 bool CategoryEditor::save() {
     if (m_currentFile.isEmpty())
         return saveAs();
-    if (m_categoryList->count() == 0) {
+    if (m_categories->count() == 0) {
         message(u"M24");
         return false;
     }
@@ -349,7 +312,7 @@ bool CategoryEditor::save() {
 }
 
 bool CategoryEditor::saveAs() {
-    if (m_categoryList->count() == 0) {
+    if (m_categories->count() == 0) {
         message(u"M24");
         return false;
     }
@@ -365,26 +328,16 @@ bool CategoryEditor::saveAs() {
 }
 
 bool CategoryEditor::writeTo(const QString& path) {
-    QList<categoryfile::Entry> entries;
-    for (int i = 0; i < m_categoryList->count(); ++i)
-        entries.append({m_categoryList->item(i)->text(), m_iconSources.value(i)});
     QString failed;
-    if (!categoryfile::write(path, entries, &failed)) {
+    if (!m_categories->write(path, &failed)) {
         // Either the file itself or a category's icon that could not be brought beside it.
         m_services.messages.show(Msg::Kind::Error, Msg::Buttons::Ok,
                                  failed == path ? environmentfiles::cannotWriteText(m_state.language, path)
                                                 : environmentfiles::cannotOpenText(m_state.language, failed));
         return false;
     }
-    // The icons now lie in the category folder under their new numbers. Copying from the old
-    // sources again would bring back the icon that a reordered category has just left behind.
-    const QString folder =
-        common::withTrailingSeparator(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
-    for (int i = 0; i < m_iconSources.size(); ++i)
-        m_iconSources[i] = categoryfile::iconFile(folder, i);
     m_currentFile = path;
     m_state.pendingCategoryFile = path;
-    m_modified = false;
     // The file's categories changed under the project: its lists are rebuilt after the dialog.
     m_state.modified = true;
     setTitleToFile();
@@ -401,153 +354,83 @@ void CategoryEditor::addCategoryClicked() {
         m_captionEdit->setFocus();
         return;
     }
-    if (m_categoryList->count() >= categoryfile::kMaxCategories || !m_iconChooser ||
-        !m_iconChooser->execute(IconChooserDialog::Mode::Add))
+    if (!m_categories->canAdd() || !m_iconChooser || !m_iconChooser->execute(IconChooserDialog::Mode::Add))
         return;
-    const QString icon = m_iconChooser->chosenIcon();
-    appendCategory(caption, appendImage(icon), icon);
+    if (m_categories->add(caption, m_iconChooser->chosenIcon()) != Refusal::None)
+        return;
     m_categoryList->scrollToBottom();
     m_captionEdit->clear();
-    m_modified = true;
 }
 
 void CategoryEditor::removeCategoryClicked() {
     click();
-    if (m_categoryList->count() == 0) {
+    switch (m_categories->remove(selectedRow())) {
+    case Refusal::NoCategories:
         message(u"M17");
-        return;
-    }
-    const int row = selectedRow();
-    if (row < 0) {
+        break;
+    case Refusal::NoneSelected:
         message(u"M16");
-        return;
+        break;
+    default:
+        break;
     }
-    m_filling = true;
-    delete m_categoryList->takeItem(row);
-    m_filling = false;
-    m_iconSources.removeAt(row);
-    m_modified = true;
-    updateButtons();
 }
 
-void CategoryEditor::swapWith(int row, int other) {
-    QListWidgetItem* a = m_categoryList->item(row);
-    QListWidgetItem* b = m_categoryList->item(other);
-    m_filling = true;
-    const QString caption = a->text();
-    a->setText(b->text());
-    a->setData(kCaptionRole, b->text());
-    b->setText(caption);
-    b->setData(kCaptionRole, caption);
-    m_filling = false;
-    const int picture = pictureOf(row);
-    setPicture(a, pictureOf(other));
-    setPicture(b, picture);
-    m_iconSources.swapItemsAt(row, other);
-    select(other);
-    m_modified = true;
-}
-
-void CategoryEditor::moveUpClicked() {
+void CategoryEditor::moveSelected(int step) {
     click();
-    if (m_categoryList->count() == 0) {
-        message(u"M19");
-        return;
-    }
     const int row = selectedRow();
-    if (row < 0) {
+    switch (m_categories->move(row, step)) {
+    case Refusal::None:
+        select(row + step);
+        break;
+    case Refusal::NoCategories:
+        message(step < 0 ? u"M19" : u"M21");
+        break;
+    case Refusal::NoneSelected:
         message(u"M16");
-        return;
-    }
-    if (row == 0) {
+        break;
+    case Refusal::AlreadyFirst:
         message(u"M18");
-        return;
-    }
-    swapWith(row, row - 1);
-}
-
-void CategoryEditor::moveDownClicked() {
-    click();
-    if (m_categoryList->count() == 0) {
-        message(u"M21");
-        return;
-    }
-    const int row = selectedRow();
-    if (row < 0) {
-        message(u"M16");
-        return;
-    }
-    if (row == m_categoryList->count() - 1) {
+        break;
+    case Refusal::AlreadyLast:
         message(u"M20");
-        return;
+        break;
+    default:
+        break;
     }
-    swapWith(row, row + 1);
 }
 
 void CategoryEditor::renameClicked() {
-    if (m_categoryList->count() == 0)
+    if (m_categories->count() == 0)
         return;
-    m_modified = true;
+    m_categories->setModified(true);
     const int row = std::max(selectedRow(), 0);
-    QListWidgetItem* item = m_categoryList->item(row);
     if (askNewCaption) {
-        const QString caption = askNewCaption(item->text());
-        if (!caption.isEmpty())
-            renameCategory(caption);
+        const QString caption = askNewCaption(m_categories->at(row).caption);
+        if (!caption.isEmpty() && m_categories->rename(row, caption) == Refusal::EmptyCaption)
+            message(u"M6");
         return;
     }
     select(row);
-    m_categoryList->editItem(item);
+    m_categoryList->edit(m_categories->index(row));
 }
 
-bool CategoryEditor::renameCategory(const QString& caption) {
-    if (m_categoryList->count() == 0)
-        return false;
-    const QString text = caption.trimmed();
-    if (text.isEmpty()) {
-        message(u"M6");
-        return false;
-    }
-    QListWidgetItem* item = m_categoryList->item(std::max(selectedRow(), 0));
-    m_filling = true;
-    item->setText(text);
-    item->setData(kCaptionRole, text);
-    m_filling = false;
-    m_modified = true;
-    return true;
-}
-
-void CategoryEditor::captionEdited(QListWidgetItem* item) {
-    if (m_filling)
+void CategoryEditor::captionEdited(int row, const QString& caption) {
+    if (m_categories->rename(row, caption) != Refusal::EmptyCaption)
         return;
-    const QString text = item->text().trimmed();
-    const QString before = item->data(kCaptionRole).toString();
-    m_filling = true;
-    item->setText(text.isEmpty() ? before : text);
-    item->setData(kCaptionRole, item->text());
-    m_filling = false;
-    if (text.isEmpty()) {
-        // An empty caption would read back as nothing; the old one stays and the edit reopens.
-        message(u"M6");
-        const int row = m_categoryList->row(item);
-        QTimer::singleShot(0, this, [this, row] {
-            if (QListWidgetItem* again = m_categoryList->item(row))
-                m_categoryList->editItem(again);
-        });
-        return;
-    }
-    m_modified = true;
+    // An empty caption would read back as nothing; the old one stays and the edit reopens.
+    message(u"M6");
+    QTimer::singleShot(0, this, [this, row] {
+        if (row < m_categories->count())
+            m_categoryList->edit(m_categories->index(row));
+    });
 }
 
 void CategoryEditor::changeIconClicked() {
-    if (m_categoryList->count() == 0 || !m_iconChooser ||
+    if (m_categories->count() == 0 || !m_iconChooser ||
         !m_iconChooser->execute(IconChooserDialog::Mode::Change))
         return;
-    const int row = std::max(selectedRow(), 0);
-    const QString icon = m_iconChooser->chosenIcon();
-    setPicture(m_categoryList->item(row), appendImage(icon));
-    m_iconSources[row] = icon;
-    m_modified = true;
+    m_categories->changeIcon(std::max(selectedRow(), 0), m_iconChooser->chosenIcon());
 }
 
 void CategoryEditor::categoryListKeyPressed(int key) {
@@ -583,7 +466,7 @@ bool CategoryEditor::eventFilter(QObject* watched, QEvent* event) {
 
 void CategoryEditor::okClicked() {
     click();
-    if (m_modified) {
+    if (m_categories->isModified()) {
         if (m_services.messages.show(Msg::Kind::Question, Msg::Buttons::OkCancel,
                                      m_state.language.message(u"M23")) != Msg::Answer::Ok)
             return;
@@ -604,7 +487,7 @@ void CategoryEditor::okClicked() {
         m_currentFile = standard.path;
     }
     m_state.files.categoryFile.set(m_currentFile);
-    m_modified = false;
+    m_categories->setModified(false);
     accept();
 }
 

@@ -4,26 +4,26 @@
 #include "ui/services/Services.h"
 
 #include <QDialog>
-#include <QIcon>
-#include <QStringList>
+#include <QString>
 
 #include <functional>
 
 class QAction;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QMenu;
 class QPushButton;
+class CategoryList;
 class IconChooserDialog;
 struct EditorState;
 namespace ui {
 class EffectLabel;
 }
 
-// The category editor: the categories of a category file with their icons. It works on the
-// project's category file and, when left with OK, makes its current file the project's.
+// The category editor: the categories of a category file with their icons, a window over a
+// CategoryList. It works on the project's category file and, when left with OK, makes its current
+// file the project's.
 class CategoryEditor : public QDialog, public TranslatableWindow {
     Q_OBJECT
 public:
@@ -42,41 +42,10 @@ public:
     // Rename edits the caption in place in the list.
     std::function<QString(const QString& caption)> askNewCaption;
 
-    // Commands
-    void newCategoryFileClicked();
-    void loadCategoryFileClicked();
-    // Save and Save As; true when the file was written.
-    bool saveCategoryFileClicked();
-    bool saveAsClicked();
-    void addCategoryClicked();
-    void removeCategoryClicked();
-    void moveUpClicked();
-    void moveDownClicked();
-    void renameClicked();
-    void changeIconClicked();
-    void okClicked();
-    void cancelClicked();
-    void helpClicked();
-    void iconsHomePageClicked();
-    // Keys of the category list: Delete removes, F2 and Space rename.
-    void categoryListKeyPressed(int key);
-
-    // The selected category (the first when none is selected) takes the caption; false and M6
-    // for an empty caption.
-    bool renameCategory(const QString& caption);
-
-    // The state the commands work on.
-    int count() const;
-    QStringList captions() const;
-    // Per category, the file its icon is copied from when the file is saved.
-    const QStringList& iconSources() const { return m_iconSources; }
-    // The index of the category's picture in the image list; -1 for none.
-    int pictureOf(int row) const;
-    int imageCount() const { return int(m_genreimage.size()); }
+    // The categories as the editor shows them, and the file they came from or went to last; empty
+    // for a new file.
+    const CategoryList& categories() const { return *m_categories; }
     const QString& currentFile() const { return m_currentFile; }
-    bool isModified() const { return m_modified; }
-    void select(int row);
-    int selectedRow() const;
 
     static QString iconsHomePage();
 
@@ -84,18 +53,37 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // File commands
+    void newCategoryFileClicked();
+    void loadCategoryFileClicked();
+    void saveCategoryFileClicked();
+    void saveAsClicked();
+    // Category commands
+    void addCategoryClicked();
+    void removeCategoryClicked();
+    // Moves the selected category one place up (-1) or down (1).
+    void moveSelected(int step);
+    void renameClicked();
+    void changeIconClicked();
+    // Keys of the category list: Delete removes, F2 and Space rename.
+    void categoryListKeyPressed(int key);
+    // A caption edited in place in the list; an empty one keeps the old and is edited again.
+    void captionEdited(int row, const QString& caption);
+    // Leaving
+    void okClicked();
+    void cancelClicked();
+    void helpClicked();
+    void iconsHomePageClicked();
+
     void click() const;
     void message(const char16_t* key) const;
     bool load(const QString& path);
+    // Save and Save As; true when the file was written.
     bool save();
     bool saveAs();
     bool writeTo(const QString& path);
-    void clearLists();
-    void appendCategory(const QString& caption, int picture, const QString& iconSource);
-    int appendImage(const QString& iconFile);
-    void setPicture(QListWidgetItem* item, int picture);
-    void swapWith(int row, int other);
-    void captionEdited(QListWidgetItem* item);
+    void select(int row);
+    int selectedRow() const;
     void setTitleToFile();
     void updateButtons();
 
@@ -105,7 +93,7 @@ private:
     QPushButton* m_loadFileButton;
     QPushButton* m_saveFileButton;
     QPushButton* m_saveAsButton;
-    QListWidget* m_categoryList;
+    QListView* m_categoryList;
     QLineEdit* m_captionEdit;
     QPushButton* m_addButton;
     QPushButton* m_removeButton;
@@ -122,10 +110,6 @@ private:
     EditorState& m_state;
     ui::Services m_services;
     IconChooserDialog* m_iconChooser;
-    // The icon source list and the image list beside the category list.
-    QStringList m_iconSources;
-    QList<QIcon> m_genreimage;
+    CategoryList* m_categories;
     QString m_currentFile;
-    bool m_modified = false;
-    bool m_filling = false; // the lists change from code, not from an edit
 };

@@ -1,9 +1,9 @@
 #include "editor/gui/categories/IconChooserDialog.h"
 
 #include "common/IniFile.h"
-#include "common/PictureFile.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
+#include "editor/project/CategoryList.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/EnvironmentFiles.h"
 #include "editor/project/IconPacks.h"
@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -40,7 +39,7 @@ IconChooserDialog::IconChooserDialog(EditorState& state, ui::Services services, 
     m_iconList = new QListWidget(m_packPanel);
     m_iconList->setObjectName(QStringLiteral("genreitems"));
     m_iconList->setViewMode(QListView::IconMode);
-    m_iconList->setIconSize(QSize(kListIconEdge, kListIconEdge));
+    m_iconList->setIconSize(QSize(CategoryList::kIconEdge, CategoryList::kIconEdge));
     m_iconList->setGridSize(QSize(62, 62));
     m_iconList->setResizeMode(QListView::Adjust);
     m_iconList->setMovement(QListView::Static);
@@ -94,14 +93,6 @@ void IconChooserDialog::applyTexts(const common::IniFile& file, const LanguageTa
     }
 }
 
-QIcon IconChooserDialog::loadIconFile(const QString& path) {
-    // The lists show icons 32 pixels wide; a larger picture in the file is still read, within reason.
-    constexpr int kIconAllocationLimitMb = 64;
-    const QImage best =
-        common::readBestPicture(path, kIconAllocationLimitMb, common::pictureFor(kListIconEdge));
-    return best.isNull() ? QIcon() : QIcon(QPixmap::fromImage(best));
-}
-
 void IconChooserDialog::click() const {
     m_services.sound.play(ProjectFiles::clickSound());
 }
@@ -144,7 +135,8 @@ void IconChooserDialog::loadPack(int pack) {
                                      environmentfiles::cannotOpenText(m_state.language, file));
             return;
         }
-        auto* item = new QListWidgetItem(loadIconFile(file), iconpacks::iconNumber(m), m_iconList);
+        auto* item =
+            new QListWidgetItem(CategoryList::loadPicture(file), iconpacks::iconNumber(m), m_iconList);
         item->setData(kIconFileRole, file);
         item->setTextAlignment(Qt::AlignHCenter);
     }

@@ -4,7 +4,6 @@
 #include "ui/services/Services.h"
 
 #include <QDialog>
-#include <QIcon>
 
 class QComboBox;
 class QGroupBox;
@@ -32,13 +31,6 @@ public:
     void prepare(Mode mode);
     Mode mode() const { return m_mode; }
     const QString& chosenIcon() const { return m_chosen; }
-
-    // How large the icon lists show an icon.
-    static constexpr int kListIconEdge = 32;
-
-    // The picture of an icon file that suits the lists, read at once: a numbered icon may be
-    // overwritten on disk later while the dialog still shows the old one.
-    static QIcon loadIconFile(const QString& path);
 
 private:
     void click() const;

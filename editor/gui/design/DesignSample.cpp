@@ -2,6 +2,7 @@
 
 #include "editor/project/DesignEditing.h"
 #include "editor/project/EditorState.h"
+#include "ui/widgets/DesignStyle.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/ShadowButton.h"
 
@@ -32,10 +33,30 @@ ui::Placement toUi(Model::TileMode mode) {
     return ui::Placement::Tile;
 }
 
-void styleText(ui::EffectLabel* label, const QColor& color, bool bold, Model::FontEffect effect) {
-    label->setColor(color);
-    label->setBold(bold);
-    label->setEffect(toUi(effect));
+// The design as the menu program will draw it, with the bitmaps its modes use.
+ui::DesignStyle styleOf(const Model& d, const QPixmap& background, const QPixmap& buttonBitmap) {
+    ui::DesignStyle s;
+    s.window = d.designMode == Model::DesignMode::Bmp ? ui::Backdrop::bitmap(background, toUi(d.tileMode))
+                                                      : ui::Backdrop::gradient(d.backStart, d.backEnd);
+    s.button = {.face = d.buttonMode == Model::ButtonMode::Band
+                            ? ui::Backdrop::gradient(d.buttonStart, d.buttonEnd)
+                        : d.buttonMode == Model::ButtonMode::Bmp
+                            ? ui::Backdrop::bitmap(buttonBitmap, ui::Placement::Tile)
+                            : ui::Backdrop(),
+                .textColor = d.buttonFont,
+                .textEffect = toUi(d.buttonFontEffect),
+                .bold = d.buttonBold,
+                .bevelWidth = d.borderWidth,
+                .shadowDepth = d.shadowDepth,
+                .bevel = d.buttonStyle == Model::ButtonStyle::Inset    ? ui::ShadowButton::Bevel::Inset
+                         : d.buttonStyle == Model::ButtonStyle::Offset ? ui::ShadowButton::Bevel::Offset
+                                                                       : ui::ShadowButton::Bevel::Normal,
+                .shape = d.buttonEffect == Model::ButtonEffect::ThreeD ? ui::ShadowButton::Shape::ThreeD
+                                                                       : ui::ShadowButton::Shape::Shadow};
+    s.headings = {d.headingFont, d.headingBold, toUi(d.headingEffect)};
+    s.detailLabels = {d.labelFont, d.labelBold, toUi(d.labelEffect)};
+    s.detailValues = {d.valueFont, d.valueBold, toUi(d.valueEffect)};
+    return s;
 }
 
 } // namespace
@@ -77,40 +98,18 @@ const QPixmap& DesignSample::bitmap(const QString& path, QString& loadedPath, QP
 }
 
 void DesignSample::showDesign(const DesignModel& d, const ProjectFiles& media) {
-    if (d.designMode == Model::DesignMode::Bmp)
-        setBackdrop(ui::Backdrop::bitmap(bitmap(media.backgroundFile.path(), m_backgroundPath, m_background),
-                                         toUi(d.tileMode)));
-    else
-        setBackdrop(ui::Backdrop::gradient(d.backStart, d.backEnd));
-
-    switch (d.buttonMode) {
-    case Model::ButtonMode::Band:
-        m_fullPreviewButton->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
-        break;
-    case Model::ButtonMode::Bmp:
-        m_fullPreviewButton->setFace(ui::Backdrop::bitmap(
-            bitmap(media.buttonFile.path(), m_buttonPath, m_button), ui::Placement::Tile));
-        break;
-    case Model::ButtonMode::Trans:
-        m_fullPreviewButton->setFace(ui::Backdrop());
-        break;
-    }
-    m_fullPreviewButton->setTextColor(d.buttonFont);
-    m_fullPreviewButton->setTextEffect(toUi(d.buttonFontEffect));
-    m_fullPreviewButton->setBold(d.buttonBold);
-    m_fullPreviewButton->setBevelWidth(d.borderWidth);
-    m_fullPreviewButton->setShadowDepth(d.shadowDepth);
-    m_fullPreviewButton->setBevel(d.buttonStyle == Model::ButtonStyle::Inset ? ui::ShadowButton::Bevel::Inset
-                                  : d.buttonStyle == Model::ButtonStyle::Offset
-                                      ? ui::ShadowButton::Bevel::Offset
-                                      : ui::ShadowButton::Bevel::Normal);
-    m_fullPreviewButton->setShape(d.buttonEffect == Model::ButtonEffect::ThreeD
-                                      ? ui::ShadowButton::Shape::ThreeD
-                                      : ui::ShadowButton::Shape::Shadow);
-
-    styleText(m_headingSample, d.headingFont, d.headingBold, d.headingEffect);
-    styleText(m_labelSample, d.labelFont, d.labelBold, d.labelEffect);
-    styleText(m_valueSample, d.valueFont, d.valueBold, d.valueEffect);
+    const QPixmap background = d.designMode == Model::DesignMode::Bmp
+                                   ? bitmap(media.backgroundFile.path(), m_backgroundPath, m_background)
+                                   : QPixmap();
+    const QPixmap buttonBitmap = d.buttonMode == Model::ButtonMode::Bmp
+                                     ? bitmap(media.buttonFile.path(), m_buttonPath, m_button)
+                                     : QPixmap();
+    const ui::DesignStyle style = styleOf(d, background, buttonBitmap);
+    setBackdrop(style.window);
+    ui::applyStyle(*m_fullPreviewButton, style.button);
+    ui::applyStyle(*m_headingSample, style.headings);
+    ui::applyStyle(*m_labelSample, style.detailLabels);
+    ui::applyStyle(*m_valueSample, style.detailValues);
 
     const designediting::SampleCaptions captions = designediting::sampleCaptions(d.language, d.style);
     m_fullPreviewButton->setText(captions.button);

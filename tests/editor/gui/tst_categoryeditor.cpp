@@ -6,6 +6,7 @@
 #include "editor/gui/items/CellEditors.h"
 #include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/project/CategoryFile.h"
+#include "editor/project/CategoryList.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/gui/EditorWindowFixture.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -24,6 +26,7 @@
 using namespace editortest;
 using ui::testing::control;
 using ui::testing::press;
+using ui::testing::trigger;
 using Answer = ui::MessageBoxService::Answer;
 
 namespace {
@@ -74,6 +77,20 @@ class TestCategoryEditor : public QObject {
             state.files.categoryFile.set(file);
             gf->prepare();
         }
+
+        const CategoryList& categories() const { return gf->categories(); }
+        QStringList captions() const { return categories().captions(); }
+        QListView* list() const { return control<QListView>(*gf, u"genreitems"_qs); }
+        // A category chosen in the list as a click chooses it.
+        void select(int row) const { list()->setCurrentIndex(list()->model()->index(row, 0)); }
+        int selectedRow() const {
+            const QModelIndexList selected = list()->selectionModel()->selectedRows();
+            return selected.isEmpty() ? -1 : selected.constFirst().row();
+        }
+        // The field in which the category's caption is being edited in the list; null when none is.
+        QLineEdit* captionEditor(int row) const {
+            return qobject_cast<QLineEdit*>(list()->indexWidget(list()->model()->index(row, 0)));
+        }
     };
 
 private Q_SLOTS:
@@ -83,31 +100,38 @@ private Q_SLOTS:
         const QString file = f.writeSet(folder, u"Mine.lbc"_qs, {u"A"_qs, u"B"_qs, u"C"_qs});
         const QByteArray a = readBytes(folder + u"0.ico"_qs), b = readBytes(folder + u"1.ico"_qs);
         f.openOn(file);
-        QCOMPARE(f.gf->captions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+        QCOMPARE(f.captions(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
         QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T22") + u' ' + file);
-        QVERIFY(!f.gf->isModified());
+        QVERIFY(!f.categories().isModified());
 
-        f.gf->select(1);
+        f.select(1);
         QVERIFY(press(*f.gf, u"gup"_qs));
-        QCOMPARE(f.gf->captions(), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
-        QCOMPARE(f.gf->selectedRow(), 0);
-        QCOMPARE(f.gf->pictureOf(0), 1);
-        QVERIFY(f.gf->isModified());
-        QVERIFY(f.gf->saveCategoryFileClicked());
+        QCOMPARE(f.captions(), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
+        QCOMPARE(f.selectedRow(), 0);
+        QCOMPARE(f.categories().at(0).picture, 1);
+        QVERIFY(f.categories().isModified());
+        QVERIFY(press(*f.gf, u"sgf"_qs));
+        QCOMPARE(loadCategoryList(file), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
         QCOMPARE(readBytes(folder + u"0.ico"_qs), b);
         QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
-        QVERIFY(!f.gf->isModified());
+        QVERIFY(!f.categories().isModified());
         QVERIFY(f.state.modified);
-        // Saving again must not bring each icon back to where it came from.
-        QVERIFY(f.gf->saveCategoryFileClicked());
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        // Saving again must not bring each icon back to where it came from. (The file, emptied
+        // meanwhile, shows that it was written.)
+        common::IniFile emptied(file);
+        emptied.writeInteger(u"general", u"anz_items", 0);
+        QVERIFY(emptied.save());
+        QVERIFY(press(*f.gf, u"sgf"_qs));
+        QCOMPARE(loadCategoryList(file), (QStringList{u"B"_qs, u"A"_qs, u"C"_qs}));
         QCOMPARE(readBytes(folder + u"0.ico"_qs), b);
         QCOMPARE(readBytes(folder + u"1.ico"_qs), a);
 
-        f.gf->select(1);
+        f.select(1);
         QVERIFY(press(*f.gf, u"gdown"_qs));
-        QCOMPARE(f.gf->selectedRow(), 2);
-        f.gf->categoryListKeyPressed(Qt::Key_Delete);
-        QVERIFY(f.gf->saveCategoryFileClicked());
+        QCOMPARE(f.selectedRow(), 2);
+        QTest::keyClick(f.list(), Qt::Key_Delete);
+        QVERIFY(press(*f.gf, u"sgf"_qs));
         QCOMPARE(loadCategoryList(file), (QStringList{u"B"_qs, u"C"_qs}));
         QCOMPARE(readBytes(folder + u"1.ico"_qs), readBytes(folder + u"2.ico"_qs)); // C's icon moved up
         QCOMPARE(common::IniFile(file).readString(u"2", u"caption"), QStringLiteral("C")); // left behind
@@ -117,50 +141,56 @@ private Q_SLOTS:
     void everyMisuseGetsItsMessage() {
         Fixture f;
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
-        using Command = std::pair<void (CategoryEditor::*)(), const char16_t*>;
-        for (const auto& [command, key] : {Command{&CategoryEditor::removeCategoryClicked, u"M16"},
-                                           Command{&CategoryEditor::moveUpClicked, u"M16"},
-                                           Command{&CategoryEditor::moveDownClicked, u"M16"}}) {
-            (f.gf->*command)();
+        using Command = std::pair<const char16_t*, const char16_t*>;
+        for (const auto& [button, key] :
+             {Command{u"rem", u"M16"}, Command{u"gup", u"M16"}, Command{u"gdown", u"M16"}}) {
+            QVERIFY(press(*f.gf, QString::fromUtf16(button)));
             QCOMPARE(f.lastMessage(), f.message(key));
         }
-        f.gf->select(0);
+        f.select(0);
         QVERIFY(press(*f.gf, u"gup"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M18"));
-        f.gf->select(2);
+        f.select(2);
         QVERIFY(press(*f.gf, u"gdown"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M20"));
-        QVERIFY(!f.gf->isModified());
+        QVERIFY(!f.categories().isModified());
 
         QVERIFY(press(*f.gf, u"crgf"_qs));
-        QCOMPARE(f.gf->count(), 0);
+        QCOMPARE(f.categories().count(), 0);
         QVERIFY(f.gf->currentFile().isEmpty());
         QCOMPARE(f.gf->windowTitle(), f.state.language.text(u"T21"));
-        for (const auto& [command, key] : {Command{&CategoryEditor::removeCategoryClicked, u"M17"},
-                                           Command{&CategoryEditor::moveUpClicked, u"M19"},
-                                           Command{&CategoryEditor::moveDownClicked, u"M21"}}) {
-            (f.gf->*command)();
+        for (const auto& [button, key] :
+             {Command{u"rem", u"M17"}, Command{u"gup", u"M19"}, Command{u"gdown", u"M21"}}) {
+            QVERIFY(press(*f.gf, QString::fromUtf16(button)));
             QCOMPARE(f.lastMessage(), f.message(key));
         }
-        QVERIFY(!f.gf->saveCategoryFileClicked());
+        // Nothing to save: neither Save nor Save As asks for a file or writes one.
+        const QStringList genre =
+            QDir(f.program(u"genre"_qs)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        const qsizetype shown = f.fakes.messages.shown.size();
+        QVERIFY(press(*f.gf, u"sgf"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
-        QVERIFY(!f.gf->saveAsClicked());
+        QVERIFY(press(*f.gf, u"SaveAs"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
+        QCOMPARE(f.fakes.messages.shown.size(), shown + 2);
+        QVERIFY(f.gf->currentFile().isEmpty());
+        QVERIFY(f.categories().isModified());
         control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"   "_qs);
-        f.gf->addCategoryClicked();
+        QVERIFY(press(*f.gf, u"add"_qs));
         QCOMPARE(f.lastMessage(), f.message(u"M22"));
         QVERIFY(f.fakes.choosers.requests.isEmpty());
+        QCOMPARE(QDir(f.program(u"genre"_qs)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), genre);
 
-        f.gf->helpClicked();
+        QVERIFY(press(*f.gf, u"Help"_qs));
         QCOMPARE(f.fakes.help.topics.last().context, 4050);
-        f.gf->iconsHomePageClicked();
+        QTest::mouseClick(control<QWidget>(*f.gf, u"moreIcons"_qs), Qt::LeftButton);
         QCOMPARE(f.fakes.shell.calls.last().target, CategoryEditor::iconsHomePage());
     }
 
     void iconChooserAddsAndChangesIcons() {
         Fixture f;
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
-        const int images = f.gf->imageCount();
+        const int images = f.categories().pictureCount();
         control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"Music"_qs);
         QTimer::singleShot(0, [&] {
             QCOMPARE(f.iw->windowTitle(), f.state.language.text(u"T12"));
@@ -174,15 +204,15 @@ private Q_SLOTS:
             control<QListWidget>(*f.iw, u"genreitems"_qs)->setCurrentRow(1);
             QVERIFY(press(*f.iw, u"OK"_qs));
         });
-        f.gf->addCategoryClicked();
-        QCOMPARE(f.gf->captions().last(), QStringLiteral("Music"));
-        QCOMPARE(f.gf->iconSources().last(), f.program(u"ip/ip01/ip01i02.ico"_qs));
-        QCOMPARE(f.gf->pictureOf(3), images);
+        QVERIFY(press(*f.gf, u"add"_qs));
+        QCOMPARE(f.captions().last(), QStringLiteral("Music"));
+        QCOMPARE(f.categories().iconSources().last(), f.program(u"ip/ip01/ip01i02.ico"_qs));
+        QCOMPARE(f.categories().at(3).picture, images);
         QVERIFY(control<QLineEdit>(*f.gf, u"Edit1"_qs)->text().isEmpty());
-        QVERIFY(f.gf->isModified());
+        QVERIFY(f.categories().isModified());
 
         // The chooser keeps its pack; a new one is loaded when the selection changes.
-        f.gf->select(1);
+        f.select(1);
         QTimer::singleShot(0, [&] {
             QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->currentIndex(), 0);
             control<QComboBox>(*f.iw, u"ipwahl"_qs)->setCurrentIndex(1);
@@ -190,9 +220,9 @@ private Q_SLOTS:
             control<QListWidget>(*f.iw, u"genreitems"_qs)->setCurrentRow(0);
             QVERIFY(press(*f.iw, u"OK"_qs));
         });
-        f.gf->changeIconClicked();
-        QCOMPARE(f.gf->iconSources()[1], f.program(u"ip/ip07/ip07i01.ico"_qs));
-        QCOMPARE(f.gf->pictureOf(1), images + 1);
+        QVERIFY(trigger(*f.gf, u"chanegicon1"_qs));
+        QCOMPARE(f.categories().iconSources()[1], f.program(u"ip/ip07/ip07i01.ico"_qs));
+        QCOMPARE(f.categories().at(1).picture, images + 1);
 
         // Cancel changes nothing, and the next opening still shows pack 07.
         control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"Video"_qs);
@@ -200,8 +230,8 @@ private Q_SLOTS:
             QCOMPARE(control<QComboBox>(*f.iw, u"ipwahl"_qs)->currentText(), QStringLiteral("Icon Pack 07"));
             QVERIFY(press(*f.iw, u"Cancel"_qs));
         });
-        f.gf->addCategoryClicked();
-        QCOMPARE(f.gf->count(), 4);
+        QVERIFY(press(*f.gf, u"add"_qs));
+        QCOMPARE(f.categories().count(), 4);
         QCOMPARE(control<QLineEdit>(*f.gf, u"Edit1"_qs)->text(), QStringLiteral("Video"));
 
         // A pack icon that is missing stops the pack there, naming the file.
@@ -234,20 +264,22 @@ private Q_SLOTS:
         f.gf->prepare(); // the project names no category file: the standard one
         QCOMPARE(f.gf->currentFile(), standard);
         QCOMPARE(f.state.files.categoryFile.path(), standard);
-        f.gf->select(0);
+        f.select(0);
         QVERIFY(press(*f.gf, u"gdown"_qs));
 
-        QVERIFY(!f.gf->saveCategoryFileClicked()); // Save As, cancelled
+        QVERIFY(press(*f.gf, u"sgf"_qs)); // Save As, cancelled
         QCOMPARE(f.fakes.choosers.requests.size(), 1);
         const auto& request = f.fakes.choosers.requests[0];
         QVERIFY(request.kind == ui::testing::FakeChoosers::Kind::Save);
         QCOMPARE(request.file.filter, QStringLiteral("Tavik - Lumbrel - Categoryfile|*.lbc"));
         QCOMPARE(request.file.folder, f.program(u"genre"_qs) + f.sep);
         QCOMPARE(readBytes(standard), before);
-        QVERIFY(f.gf->isModified());
+        QVERIFY(f.categories().isModified());
+        QCOMPARE(f.gf->currentFile(), standard);
+        QVERIFY(QDir(f.program(u"genre"_qs)).isEmpty());
 
         f.fakes.choosers.queueSaveFile(f.program(u"genre/Games"_qs));
-        QVERIFY(f.gf->saveCategoryFileClicked());
+        QVERIFY(press(*f.gf, u"sgf"_qs));
         const QString mine = f.program(u"genre/Games/Games.lbc"_qs);
         QCOMPARE(f.gf->currentFile(), mine);
         QCOMPARE(loadCategoryList(mine), (QStringList{u"Tools"_qs, u"Games"_qs, u"Demos"_qs}));
@@ -263,14 +295,14 @@ private Q_SLOTS:
         Fixture f;
         f.form->applyLanguage(2);
         f.gf->prepare();
-        QCOMPARE(f.gf->captions(), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
+        QCOMPARE(f.captions(), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
         f.fakes.choosers.queueSaveFile(f.program(u"genre/Meine"_qs));
-        QVERIFY(f.gf->saveCategoryFileClicked());
+        QVERIFY(press(*f.gf, u"sgf"_qs));
         const QString mine = f.program(u"genre/Meine/Meine.lbc"_qs);
         QCOMPARE(loadCategoryList(mine), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
 
         f.openOn(f.writeSet(f.program(u"genre/Own/"_qs), u"Own.lbc"_qs, {u"Games"_qs, u"Extras"_qs}));
-        QCOMPARE(f.gf->captions(), (QStringList{u"Games"_qs, u"Extras"_qs}));
+        QCOMPARE(f.captions(), (QStringList{u"Games"_qs, u"Extras"_qs}));
 
         // OK on the standard file gives the project the copy that holds what the editor showed.
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
@@ -297,7 +329,7 @@ private Q_SLOTS:
             QTest::keyClick(control<QListWidget>(*f.iw, u"genreitems"_qs), Qt::Key_Return);
         });
         QTest::keyClick(caption, Qt::Key_Return);
-        QCOMPARE(f.gf->captions().last(), u"Extras"_qs);
+        QCOMPARE(f.captions().last(), u"Extras"_qs);
         QVERIFY(f.gf->isVisible());
         QTest::keyClick(f.gf->findChild<QWidget*>(u"genreitems"_qs), Qt::Key_Escape);
         QVERIFY(!f.gf->isVisible());
@@ -310,32 +342,32 @@ private Q_SLOTS:
         f.gf->prepare();
         QVERIFY(press(*f.gf, u"crgf"_qs));
         f.gf->setResult(0);
-        f.gf->okClicked(); // M23 answered Cancel
+        QVERIFY(press(*f.gf, u"OK"_qs)); // M23 answered Cancel
         QCOMPARE(f.lastMessage(), f.message(u"M23"));
         QCOMPARE(f.gf->result(), 0);
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.gf->okClicked(); // OK, but an empty list cannot be saved
+        QVERIFY(press(*f.gf, u"OK"_qs)); // OK, but an empty list cannot be saved
         QCOMPARE(f.lastMessage(), f.message(u"M24"));
         QCOMPARE(f.gf->result(), 0);
         QCOMPARE(f.state.files.categoryFile.path(), standard);
 
         const QString file = f.writeSet(f.program(u"genre/Two/"_qs), u"Two.lbc"_qs, {u"X"_qs, u"Y"_qs});
         f.fakes.choosers.queueOpenFile(file);
-        f.gf->loadCategoryFileClicked();
+        QVERIFY(press(*f.gf, u"lgf"_qs));
         QCOMPARE(f.gf->currentFile(), file);
-        QVERIFY(!f.gf->isModified());
+        QVERIFY(!f.categories().isModified());
         QVERIFY(f.state.modified);
         f.state.modified = false;
-        f.gf->okClicked(); // unchanged: closes at once
+        QVERIFY(press(*f.gf, u"OK"_qs)); // unchanged: closes at once
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
         QCOMPARE(f.state.files.categoryFile.path(), file);
         QVERIFY(!f.state.modified);
 
         f.gf->setResult(0);
-        f.gf->select(0);
+        f.select(0);
         QVERIFY(press(*f.gf, u"gdown"_qs));
         f.fakes.messages.queueAnswer(Answer::Ok);
-        f.gf->okClicked();
+        QVERIFY(press(*f.gf, u"OK"_qs));
         QCOMPARE(f.gf->result(), int(QDialog::Accepted));
         QCOMPARE(loadCategoryList(file), (QStringList{u"Y"_qs, u"X"_qs}));
         QVERIFY(f.state.modified);
@@ -349,10 +381,10 @@ private Q_SLOTS:
             f.writeSet(f.program(u"genre/Broken/"_qs), u"Broken.lbc"_qs, {u"A"_qs, u"B"_qs, u"C"_qs});
         QFile::remove(f.program(u"genre/Broken/1.ico"_qs));
         f.fakes.choosers.queueOpenFile(broken);
-        f.gf->loadCategoryFileClicked();
+        QVERIFY(press(*f.gf, u"lgf"_qs));
         QVERIFY(f.fakes.messages.shown.last().kind == ui::MessageBoxService::Kind::Error);
         QVERIFY(f.lastMessage().contains(QDir::toNativeSeparators(f.program(u"genre/Broken/1.ico"_qs))));
-        QCOMPARE(f.gf->count(), 0);
+        QCOMPARE(f.categories().count(), 0);
         QCOMPARE(f.gf->currentFile(), standard);
         QVERIFY(!f.state.modified);
 
@@ -362,43 +394,65 @@ private Q_SLOTS:
         ini.writeInteger(u"0", u"icon_number", 40);
         ini.save();
         f.fakes.choosers.queueOpenFile(broken);
-        f.gf->loadCategoryFileClicked();
-        QCOMPARE(f.gf->captions(), QStringList{u"A"_qs});
-        QCOMPARE(f.gf->pictureOf(0), 40);
-        QVERIFY(control<QListWidget>(*f.gf, u"genreitems"_qs)->item(0)->icon().isNull());
+        QVERIFY(press(*f.gf, u"lgf"_qs));
+        QCOMPARE(f.captions(), QStringList{u"A"_qs});
+        QCOMPARE(f.categories().at(0).picture, 40);
+        QVERIFY(f.list()
+                    ->model()
+                    ->data(f.list()->model()->index(0, 0), Qt::DecorationRole)
+                    .value<QIcon>()
+                    .isNull());
     }
 
     void renameThroughTheTextEditorOrInPlace() {
         Fixture f;
         f.openOn(f.program(u"Files/Standard.lbc"_qs));
         // The main window lends its one-line text editor; with no selection the first category.
-        QTimer::singleShot(0, [&] {
-            auto* editor = f.form->findChild<OneLineEditor*>();
-            QCOMPARE(editor->mode(), OneLineEditor::Mode::CategoryRename);
-            editor->okClicked(); // empty: M6, and the editor stays open
-            QCOMPARE(f.lastMessage(), f.message(u"M6"));
-            editor->m_textEdit->setText(u"Spiele"_qs);
-            editor->okClicked();
-        });
-        f.gf->renameClicked();
-        QCOMPARE(f.gf->captions()[0], QStringLiteral("Spiele"));
-        QVERIFY(f.gf->isModified());
-        QTimer::singleShot(0, [&] { f.form->findChild<OneLineEditor*>()->cancelClicked(); });
-        f.gf->renameClicked();
-        QCOMPARE(f.gf->captions()[0], QStringLiteral("Spiele"));
-        QVERIFY(!f.gf->renameCategory(u"  "_qs));
+        const auto answerWith = [&](const QString& text) {
+            QTimer::singleShot(0, [&f, text] {
+                auto* editor = f.form->findChild<OneLineEditor*>();
+                QCOMPARE(editor->mode(), OneLineEditor::Mode::CategoryRename);
+                control<QLineEdit>(*editor, u"Edit1"_qs)->clear();
+                QVERIFY(press(*editor, u"OK"_qs)); // empty: M6, and the editor stays open
+                QCOMPARE(f.lastMessage(), f.message(u"M6"));
+                QVERIFY(editor->isVisible());
+                control<QLineEdit>(*editor, u"Edit1"_qs)->setText(text);
+                QVERIFY(press(*editor, u"OK"_qs));
+            });
+        };
+        answerWith(u"Spiele"_qs);
+        QVERIFY(trigger(*f.gf, u"RenameItem1"_qs));
+        QCOMPARE(f.captions()[0], QStringLiteral("Spiele"));
+        QVERIFY(f.categories().isModified());
+        QTimer::singleShot(0, [&] { QVERIFY(press(*f.form->findChild<OneLineEditor*>(), u"cancel"_qs)); });
+        QVERIFY(trigger(*f.gf, u"RenameItem1"_qs));
+        QCOMPARE(f.captions()[0], QStringLiteral("Spiele"));
+        // Blanks alone are no caption either.
+        const qsizetype shown = f.fakes.messages.shown.size();
+        answerWith(u"  "_qs);
+        QVERIFY(trigger(*f.gf, u"RenameItem1"_qs));
+        QCOMPARE(f.fakes.messages.shown.size(), shown + 2);
         QCOMPARE(f.lastMessage(), f.message(u"M6"));
+        QCOMPARE(f.captions()[0], QStringLiteral("Spiele"));
 
         // Without it the caption is edited in the list itself.
         f.gf->askNewCaption = nullptr;
-        f.gf->select(1);
-        f.gf->categoryListKeyPressed(Qt::Key_F2);
-        QListWidgetItem* item = control<QListWidget>(*f.gf, u"genreitems"_qs)->item(1);
-        item->setText(u""_qs); // the edit finishes empty
+        f.gf->show();
+        f.select(1);
+        QTest::keyClick(f.list(), Qt::Key_F2);
+        QLineEdit* edit = f.captionEditor(1);
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), QStringLiteral("Tools"));
+        edit->setText(u" "_qs); // the edit finishes empty
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_COMPARE(f.fakes.messages.shown.size(), shown + 3);
         QCOMPARE(f.lastMessage(), f.message(u"M6"));
-        QCOMPARE(item->text(), QStringLiteral("Tools"));
-        item->setText(u" Werkzeuge "_qs);
-        QCOMPARE(f.gf->captions()[1], QStringLiteral("Werkzeuge"));
+        QCOMPARE(f.captions()[1], QStringLiteral("Tools"));
+        QTRY_VERIFY(f.captionEditor(1)); // and opens again
+        f.captionEditor(1)->setText(u" Werkzeuge "_qs);
+        QTest::keyClick(f.captionEditor(1), Qt::Key_Return);
+        QTRY_COMPARE(f.captions()[1], QStringLiteral("Werkzeuge"));
+        QCOMPARE(f.fakes.messages.shown.size(), shown + 3);
     }
 
     void categoriesCommandResolvesItemsAgainstTheNewList() {
@@ -422,10 +476,15 @@ private Q_SLOTS:
         // A renamed category keeps its items.
         QTimer::singleShot(0, [&] {
             QCOMPARE(f.gf->currentFile(), lbc);
-            f.gf->select(0);
-            f.gf->renameCategory(u"Werkzeuge"_qs);
+            f.select(0);
+            QTimer::singleShot(0, [&] {
+                auto* editor = f.form->findChild<OneLineEditor*>();
+                control<QLineEdit>(*editor, u"Edit1"_qs)->setText(u"Werkzeuge"_qs);
+                QVERIFY(press(*editor, u"OK"_qs));
+            });
+            QVERIFY(trigger(*f.gf, u"RenameItem1"_qs));
             f.fakes.messages.queueAnswer(Answer::Ok);
-            f.gf->okClicked();
+            QVERIFY(press(*f.gf, u"OK"_qs));
         });
         f.form->editCategoriesClicked();
         QCOMPARE(f.state.categories, (QStringList{u"Werkzeuge"_qs, u"Games"_qs}));
@@ -436,10 +495,10 @@ private Q_SLOTS:
         // Moved categories keep their items by name, and the icons went with them.
         const QByteArray games = readBytes(folder + u"1.ico"_qs);
         QTimer::singleShot(0, [&] {
-            f.gf->select(1);
+            f.select(1);
             QVERIFY(press(*f.gf, u"gup"_qs));
             f.fakes.messages.queueAnswer(Answer::Ok);
-            f.gf->okClicked();
+            QVERIFY(press(*f.gf, u"OK"_qs));
         });
         f.form->editCategoriesClicked();
         QCOMPARE(f.state.categories, (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
@@ -450,9 +509,10 @@ private Q_SLOTS:
         // Cancel leaves everything as it was.
         f.form->saveClicked();
         QTimer::singleShot(0, [&] {
-            f.gf->select(0);
-            f.gf->removeCategoryClicked();
-            f.gf->cancelClicked();
+            f.select(0);
+            QVERIFY(press(*f.gf, u"rem"_qs));
+            QCOMPARE(f.categories().count(), 1);
+            QVERIFY(press(*f.gf, u"Cancel"_qs));
         });
         f.form->editCategoriesClicked();
         QVERIFY(!f.state.modified);
@@ -474,14 +534,19 @@ private Q_SLOTS:
             writeFile(folder + QString::number(i) + u".ico"_qs);
         }
         f.openOn(writeCategoryFile(folder + u"Full.lbc"_qs, captions));
-        QCOMPARE(f.gf->count(), 255);
-        QVERIFY(!control<QPushButton>(*f.gf, u"add"_qs)
-                     ->isEnabled()); // a 256th would read back as no categories at all
-        control<QLineEdit>(*f.gf, u"Edit1"_qs)->setText(u"One more"_qs);
-        f.gf->addCategoryClicked();
-        QCOMPARE(f.gf->count(), 255);
-        f.gf->select(0);
-        f.gf->removeCategoryClicked();
+        QCOMPARE(f.categories().count(), 255);
+        // A 256th would read back as no categories at all: Add cannot be pressed, and Enter in the
+        // caption field adds nothing either.
+        QVERIFY(!control<QPushButton>(*f.gf, u"add"_qs)->isEnabled());
+        f.gf->show();
+        auto* caption = control<QLineEdit>(*f.gf, u"Edit1"_qs);
+        caption->setText(u"One more"_qs);
+        QTest::keyClick(caption, Qt::Key_Return);
+        QCOMPARE(f.categories().count(), 255);
+        QVERIFY(f.fakes.messages.shown.isEmpty());
+        QVERIFY(f.gf->isVisible());
+        f.select(0);
+        QVERIFY(press(*f.gf, u"rem"_qs));
         QVERIFY(control<QPushButton>(*f.gf, u"add"_qs)->isEnabled());
     }
 
