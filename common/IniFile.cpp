@@ -272,15 +272,12 @@ std::size_t IniFile::foldedHash(QStringView name) {
 }
 
 void IniFile::indexSection(std::size_t index) {
-    std::size_t& first = m_sectionsByName[m_sections[index].nameHash];
-    if (first == 0) {
-        first = index;
-        return;
-    }
-    std::size_t last = first;
-    while (m_sections[last].nextAlike != 0)
-        last = m_sections[last].nextAlike;
-    m_sections[last].nextAlike = index;
+    Chain& chain = m_sectionsByName[m_sections[index].nameHash];
+    if (chain.first == 0)
+        chain.first = index;
+    else
+        m_sections[chain.last].nextAlike = index;
+    chain.last = index;
 }
 
 const IniFile::Section* IniFile::findSection(QStringView name) const {
@@ -289,7 +286,7 @@ const IniFile::Section* IniFile::findSection(QStringView name) const {
     if (m_lastFound > 0 && sameName(name, this->name(m_sections[m_lastFound])))
         return &m_sections[m_lastFound];
     // Sections that hash alike are chained in file order: the first whose name matches wins.
-    std::size_t found = m_sectionsByName.value(foldedHash(name), 0);
+    std::size_t found = m_sectionsByName.value(foldedHash(name)).first;
     while (found != 0 && !sameName(name, this->name(m_sections[found])))
         found = m_sections[found].nextAlike;
     if (found == 0)
@@ -444,10 +441,13 @@ void IniFile::eraseSection(QStringView section) {
         return;
     bool erased = false;
     // Unlinks every section of that name from the chain of names that hash alike.
-    std::size_t* link = &head.value();
+    Chain& chain = head.value();
+    std::size_t* link = &chain.first;
+    std::size_t lastKept = 0;
     while (*link != 0) {
         Section& s = m_sections[*link];
         if (!sameName(section, name(s))) {
+            lastKept = *link;
             link = &s.nextAlike;
             continue;
         }
@@ -467,8 +467,9 @@ void IniFile::eraseSection(QStringView section) {
         s.nextAlike = 0;
         erased = true;
     }
-    if (m_sectionsByName.value(hash) == 0)
-        m_sectionsByName.remove(hash);
+    chain.last = lastKept;
+    if (chain.first == 0)
+        m_sectionsByName.erase(head);
     if (!erased)
         return;
     m_lastFound = 0;

@@ -164,10 +164,15 @@ private:
     bool m_leftOut = false; // sections were left out when read: only a save with its appendix may write it
     bool m_modified = false;
     QString m_text;
-    qsizetype m_deadText = 0;                         // characters of m_text that nothing refers to any more
-    std::vector<Section> m_sections;                  // m_sections[0] holds the lines before any header
-    QHash<std::size_t, std::size_t> m_sectionsByName; // folded-name hash -> first such section
-    mutable std::size_t m_lastFound = 0;              // the last section found; 0 for none
+    qsizetype m_deadText = 0;        // characters of m_text that nothing refers to any more
+    std::vector<Section> m_sections; // m_sections[0] holds the lines before any header
+    // The sections whose names hash alike, chained in file order through nextAlike.
+    struct Chain {
+        std::size_t first = 0;
+        std::size_t last = 0; // where the next such section joins: a file of one name repeated stays linear
+    };
+    QHash<std::size_t, Chain> m_sectionsByName; // folded-name hash -> its chain
+    mutable std::size_t m_lastFound = 0;        // the last section found; 0 for none
     static constexpr std::size_t kNoSection = std::numeric_limits<std::size_t>::max();
     mutable std::vector<Line> m_readLines; // the lines of section m_readLinesOf, which has none of its own
     mutable std::size_t m_readLinesOf = kNoSection;

@@ -52,6 +52,25 @@ private Q_SLOTS:
         QVERIFY(!ini.hasSection(u"Mai"));
     }
 
+    // A hostile file of one name repeated: read, erased and written again without walking all its
+    // namesakes for each (a file of 200,000 would otherwise take minutes).
+    void oneNameRepeatedStaysQuick() {
+        QByteArray text = "[S]\r\nK=first\r\n";
+        for (int i = 0; i < 200000; ++i)
+            text += i % 2 ? "[s]\r\n" : "[ S ]\r\nK=later\r\n";
+        IniFile ini(fileWith(text + "[T]\r\nK=t\r\n"));
+        QCOMPARE(ini.sectionCount(), 200002);
+        QCOMPARE(ini.readString(u"s", u"K"), u"first"_s);
+        ini.eraseSection(u"S");
+        QCOMPARE(ini.sectionCount(), 1);
+        QVERIFY(!ini.hasSection(u"s"));
+        ini.writeString(u"s", u"K", u"new"_s);
+        ini.writeString(u"s", u"K2", u"more"_s);
+        QCOMPARE(ini.readString(u"S", u"K"), u"new"_s);
+        QCOMPARE(ini.readString(u"T", u"K"), u"t"_s);
+        QCOMPARE(ini.toBytes(), QByteArray("[T]\r\nK=t\r\n[s]\r\nK=new\r\nK2=more\r\n"));
+    }
+
     // Sections longer than a few dozen lines are searched through an index that must follow every change.
     void longSectionsKeepFirstMatchThroughChanges() {
         QByteArray text = "[Big]\r\n";
