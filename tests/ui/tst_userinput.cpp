@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QWidget>
@@ -49,8 +50,8 @@ private Q_SLOTS:
         QCOMPARE(triggered, 1);
     }
 
-    // A dialog or a menu of a window is a window of its own: its controls are its own, and a menu's
-    // entries can be chosen only while the menu is open.
+    // A dialog of a window is a window of its own, with controls of its own; a menu's entries are
+    // chosen in the menu, only while it is open.
     void dialogsAndMenusHoldTheirOwnControls() {
         QWidget window;
         auto* own = new QPushButton(&window);
@@ -74,13 +75,35 @@ private Q_SLOTS:
         QCOMPARE(inDialog, 1);
         QCOMPARE(ui::testing::control<QDialog>(window, QString()), dialog);
 
-        QVERIFY(!ui::testing::trigger(window, QStringLiteral("entry")));
+        // The entry is the window's command, but it is chosen in its menu, once that is open.
+        QCOMPARE(ui::testing::control<QAction>(window, QStringLiteral("entry")), entry);
         QVERIFY(!ui::testing::trigger(*menu, QStringLiteral("entry")));
         menu->popup(window.mapToGlobal(QPoint()));
         QVERIFY(menu->isVisible());
         QVERIFY(ui::testing::trigger(*menu, QStringLiteral("entry")));
         QVERIFY(!menu->isVisible());
         QCOMPARE(chosen, 1);
+    }
+
+    // A row is clicked where it is shown, scrolled to first; a hidden list cannot be clicked.
+    void rowsAreClickedWhereTheyAreShown() {
+        QListWidget list;
+        list.resize(120, 60);
+        for (int row = 0; row < 40; ++row)
+            list.addItem(QStringLiteral("row %1").arg(row));
+        QVERIFY(!ui::testing::clickRow(list, 1));
+        list.show();
+        int clicked = -1;
+        connect(&list, &QListWidget::itemClicked, this,
+                [&](QListWidgetItem* item) { clicked = list.row(item); });
+        QVERIFY(ui::testing::clickRow(list, 35));
+        QCOMPARE(list.currentRow(), 35);
+        QCOMPARE(clicked, 35);
+        // No such row: the click lands on the list's middle, as a click beside the rows would.
+        QVERIFY(ui::testing::clickRow(list, 99));
+        list.setEnabled(false);
+        QVERIFY(!ui::testing::clickRow(list, 2));
+        QVERIFY(list.currentRow() != 2);
     }
 };
 

@@ -18,10 +18,12 @@ bool refused(const QString& objectName, const char* why) {
 } // namespace
 
 bool belongsTo(const QObject& object, const QWidget& window) {
+    // A command is the window's wherever its menus show it; a widget only outside its dialogs.
+    const bool command = !object.isWidgetType();
     for (const QObject* parent = object.parent(); parent; parent = parent->parent()) {
         if (parent == &window)
             return true;
-        if (parent->isWidgetType() && static_cast<const QWidget*>(parent)->isWindow())
+        if (!command && parent->isWidgetType() && static_cast<const QWidget*>(parent)->isWindow())
             return false;
     }
     return false;

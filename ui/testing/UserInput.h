@@ -7,13 +7,14 @@
 
 namespace ui::testing {
 
-// Whether `object` belongs to `window` itself as a user sees it: inside it, and not inside another
-// window that lies within it (a dialog, a drop-down menu), which shows its own controls.
+// Whether `object` belongs to `window` itself as a user sees it: a widget inside it but not inside
+// another window within it (a dialog shows its own controls), an action anywhere below it (its
+// menus show the window's commands).
 bool belongsTo(const QObject& object, const QWidget& window);
 
 // The one control named OBJECTNAME of WINDOW, found as a style sheet finds it but not inside the
-// dialogs and menus of WINDOW, which are windows of their own; null when there is none or more
-// than one, with the reason on the test log.
+// dialogs of WINDOW, which are windows of their own; null when there is none or more than one, with
+// the reason on the test log.
 template <typename Control> Control* control(const QWidget& window, const QString& objectName) {
     QList<Control*> found = window.findChildren<Control*>(objectName);
     found.removeIf([&window](const Control* c) { return !belongsTo(*c, window); });
