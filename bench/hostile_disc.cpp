@@ -13,6 +13,7 @@
 #include "tests/menu/ZipFixture.h"
 #include "ui/services/DesktopSound.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/FillList.h"
 
 #include <QApplication>
@@ -170,50 +171,53 @@ int main(int argc, char** argv) {
     writeFile(QStringLiteral("/proc/self/clear_refs"), "5");
     ui::testing::FakeServices fakes;
     MenuWindow form(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
-    auto* genre = form.findChild<ui::FillList*>(QStringLiteral("genre"));
-    auto* members = form.findChild<ui::FillList*>(QStringLiteral("members"));
-    auto chooseItem = [&](int row) {
-        members->setCurrentRow(row);
-        form.chooseItem();
+    // The viewer's clicks; a category clicked while an item is chosen is read again.
+    const auto press = [](QWidget& window, const QString& name) {
+        if (!ui::testing::press(window, name))
+            std::printf("  %s cannot be pressed\n", qPrintable(name));
+    };
+    const auto chooseCategory = [](MenuWindow& window) {
+        auto* band = ui::testing::control<ui::FillList>(window, QStringLiteral("genre"));
+        ui::testing::clickRow(*ui::testing::control<ui::FillList>(window, QStringLiteral("members")), 0);
+        ui::testing::clickRow(*band, 0);
+    };
+    const auto chooseItem = [](MenuWindow& window, int row) {
+        ui::testing::clickRow(*ui::testing::control<ui::FillList>(window, QStringLiteral("members")), row);
+    };
+    const auto closeInformation = [](MenuWindow& window) {
+        ui::testing::control<QWidget>(window, QStringLiteral("TInfoform"))->close();
     };
 
     step("start-up (17 icons of 65,535 pictures, members.cfg 4 MiB)", [&] { form.show(); });
-    step("choosing a category", [&] {
-        genre->setCurrentRow(0);
-        form.chooseCategory();
-    });
-    step("choosing the item that is such an icon", [&] { chooseItem(IconItem); });
-    step("choosing the item with 4 MiB of line ends as its text", [&] { chooseItem(LongText); });
-    step("showing that text", [&] { form.informationClicked(); });
-    form.infoWindow()->close();
+    step("choosing a category", [&] { chooseCategory(form); });
+    step("choosing the item that is such an icon", [&] { chooseItem(form, IconItem); });
+    step("choosing the item with 4 MiB of line ends as its text", [&] { chooseItem(form, LongText); });
+    step("showing that text", [&] { press(form, QStringLiteral("info")); });
+    closeInformation(form);
     step("showing rich text with a font at the integer limit", [&] {
-        chooseItem(RichText);
-        form.informationClicked();
+        chooseItem(form, RichText);
+        press(form, QStringLiteral("info"));
     });
-    form.infoWindow()->close();
+    closeInformation(form);
     step("showing the 64 MiB NFO text packed in a zip archive", [&] {
-        chooseItem(PackedNfo);
-        form.zipNfoFileClicked();
+        chooseItem(form, PackedNfo);
+        press(form, QStringLiteral("nfo"));
+        ui::testing::trigger(*ui::testing::control<QWidget>(form, QStringLiteral("zipmenu")),
+                             QStringLiteral("Zipfornfofile1"));
     });
-    form.infoWindow()->close();
+    closeInformation(form);
     // The costliest lines a configuration file can hold within its limits: a section each.
     writeFile(root + QStringLiteral("cfg/members.cfg"),
               QByteArray("[s]\r\n").repeated(menu::kMaxConfigBytes / 5));
     MenuWindow second(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
     step("start-up again, members.cfg 8 MiB of section headers", [&] { second.show(); });
-    step("choosing a category", [&] {
-        second.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
-        second.chooseCategory();
-    });
+    step("choosing a category", [&] { chooseCategory(second); });
     // Counts beyond what the files hold: every missing category and item reads "Fehler".
     writeFile(root + QStringLiteral("cfg/genre.cfg"), "[general]\r\nanz_items=2000000000\r\n");
     writeFile(root + QStringLiteral("cfg/members.cfg"), "[0]\r\nanz_items=2000000000\r\n");
     MenuWindow third(fakes.services(), menu::DiscFolders::forExecutable(root + QStringLiteral("tiv.exe")));
     step("start-up again, genre.cfg claims 2,000,000,000 categories", [&] { third.show(); });
-    step("choosing a category that claims 2,000,000,000 items", [&] {
-        third.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
-        third.chooseCategory();
-    });
+    step("choosing a category that claims 2,000,000,000 items", [&] { chooseCategory(third); });
 
     // Pipes, devices, markup and a sound of 2 GB, played by the desktop's own sound service.
     const QString pipesRoot = dir.path() + QStringLiteral("/pipes/");
@@ -224,28 +228,22 @@ int main(int argc, char** argv) {
                                withSound.clipboard, withSound.help,     withSound.print};
     MenuWindow fourth(pipesServices, menu::DiscFolders::forExecutable(pipesRoot + QStringLiteral("tiv.exe")));
     step("start-up, module, icons, bitmaps, sounds pipes or /dev/zero", [&] { fourth.show(); });
-    auto* fourthGenre = fourth.findChild<ui::FillList*>(QStringLiteral("genre"));
+    auto* fourthGenre = ui::testing::control<ui::FillList>(fourth, QStringLiteral("genre"));
     step("the category's tool tip: <img src=\"/dev/zero\">", [&] {
         QToolTip::showText(fourthGenre->mapToGlobal(QPoint(4, 4)), fourthGenre->item(0)->toolTip(),
                            fourthGenre);
     });
     QToolTip::hideText();
-    fourth.detailsAlwaysClicked();
-    step("choosing a category with markup", [&] {
-        fourthGenre->setCurrentRow(0);
-        fourth.chooseCategory();
-    });
-    auto* fourthMembers = fourth.findChild<ui::FillList*>(QStringLiteral("members"));
+    press(fourth, QStringLiteral("about"));
+    ui::testing::trigger(*ui::testing::control<QWidget>(fourth, QStringLiteral("aboutmenu")),
+                         QStringLiteral("Always1"));
+    step("choosing a category with markup", [&] { chooseCategory(fourth); });
     const char* const pictureSteps[] = {"choosing a picture item that is a pipe",
                                         "choosing a picture item that links to /dev/zero",
                                         "choosing an item whose screenshot links to /dev/zero"};
-    for (int row = 0; row < 3; ++row) {
-        step(pictureSteps[row], [&] {
-            fourthMembers->setCurrentRow(row);
-            fourth.chooseItem();
-        });
-    }
-    step("the information message that quotes the markup", [&] { fourth.informationClicked(); });
+    for (int row = 0; row < 3; ++row)
+        step(pictureSteps[row], [&] { chooseItem(fourth, row); });
+    step("the information message that quotes the markup", [&] { press(fourth, QStringLiteral("info")); });
 
     const QString manyRoot = dir.path() + QStringLiteral("/many/");
     writeManyFilesDisc(manyRoot);

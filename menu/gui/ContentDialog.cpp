@@ -54,8 +54,8 @@ ContentDialog::ContentDialog(ui::Services services, const menu::MenuState& state
     m_cancelButton->setGeometry(kMargin + 14 + kButtonWidth, frameTop + 24, kButtonWidth, kButtonHeight);
     for (ui::ShadowButton* button : {m_printButton, m_cancelButton})
         button->setShadowDepth(4);
-    connect(m_printButton, &QAbstractButton::clicked, this, &ContentDialog::printContentClicked);
-    connect(m_cancelButton, &QAbstractButton::clicked, this, &ContentDialog::cancelClicked);
+    connect(m_printButton, &QAbstractButton::clicked, this, &ContentDialog::printContent);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, &ContentDialog::cancel);
 }
 
 void ContentDialog::setContent(const QStringList& lines) {
@@ -77,12 +77,12 @@ void ContentDialog::openFor(const QString& discName) {
     open();
 }
 
-void ContentDialog::printContentClicked() {
+void ContentDialog::printContent() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_services.print.printDocument(*m_contentEdit->document(), menu::contentJobTitle(m_discName));
 }
 
-void ContentDialog::cancelClicked() {
+void ContentDialog::cancel() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     reject();
 }

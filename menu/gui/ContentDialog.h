@@ -34,15 +34,13 @@ public:
     // Opens the dialog, modal to its parent; `discName` names the print job.
     void openFor(const QString& discName);
 
-    void printContentClicked();
-    void cancelClicked();
-
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    QTextEdit* contentView() const { return m_contentEdit; }
-
 private:
+    void printContent();
+    void cancel();
+
     ui::Services m_services;
     const menu::MenuState& m_state;
     QString m_discName;

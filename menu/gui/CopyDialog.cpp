@@ -95,11 +95,11 @@ CopyDialog::CopyDialog(ui::Services services, const menu::MenuState& state, cons
     m_stopButton->hide();
     m_cancelButton = makeButton(u"cancel", u"exit");
     layoutControls();
-    connect(m_newFolderButton, &QAbstractButton::clicked, this, &CopyDialog::newFolderClicked);
-    connect(m_startButton, &QAbstractButton::clicked, this, &CopyDialog::startClicked);
-    connect(m_stopButton, &QAbstractButton::clicked, this, &CopyDialog::stopClicked);
-    connect(m_browseButton, &QAbstractButton::clicked, this, &CopyDialog::browseClicked);
-    connect(m_cancelButton, &QAbstractButton::clicked, this, &CopyDialog::cancelClicked);
+    connect(m_newFolderButton, &QAbstractButton::clicked, this, &CopyDialog::makeNewFolder);
+    connect(m_startButton, &QAbstractButton::clicked, this, &CopyDialog::copyOrUnzip);
+    connect(m_stopButton, &QAbstractButton::clicked, this, &CopyDialog::stopCopying);
+    connect(m_browseButton, &QAbstractButton::clicked, this, &CopyDialog::exploreFolder);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, &CopyDialog::cancel);
     if (m_newFolderDialog)
         connect(m_newFolderDialog, &NewFolderDialog::folderCreated, this, &CopyDialog::selectFolder);
 
@@ -251,7 +251,7 @@ void CopyDialog::information(const QString& text) {
                              text);
 }
 
-void CopyDialog::startClicked() {
+void CopyDialog::copyOrUnzip() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_busy = true;
     m_stop = false;
@@ -270,7 +270,7 @@ void CopyDialog::startClicked() {
     m_busy = false;
 }
 
-void CopyDialog::stopClicked() {
+void CopyDialog::stopCopying() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_stop = true;
     m_stopButton->setEnabled(false);
@@ -371,19 +371,19 @@ void CopyDialog::runCopy(const QString& destinationFolder) {
     menu::playMenuSound(m_services.sound, m_state, 4);
 }
 
-void CopyDialog::newFolderClicked() {
+void CopyDialog::makeNewFolder() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     if (m_newFolderDialog)
         m_newFolderDialog->openFor(selectedFolder());
 }
 
-void CopyDialog::browseClicked() {
+void CopyDialog::exploreFolder() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     if (!m_services.shell.explore(selectedFolder()))
         information(menu::ownMessages(m_state.language.texts.language).folderNotOpened.arg(selectedFolder()));
 }
 
-void CopyDialog::cancelClicked() {
+void CopyDialog::cancel() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     QDialog::reject();
 }

@@ -42,11 +42,6 @@ public:
     // the mode and the language.
     void openForMode();
 
-    void startClicked();
-    void newFolderClicked();
-    void browseClicked();
-    void cancelClicked();
-
     // The folder selected in the tree, as the platform writes it.
     QString selectedFolder() const;
     // The selected folder with one trailing separator.
@@ -56,21 +51,22 @@ public:
     // The drive roots on offer: drive letters on Windows, mounted file systems elsewhere.
     QStringList drives() const;
 
-    bool isBusy() const { return m_busy; }
-    // Stops the copy or unzip that runs; the file it was writing is not left behind.
-    void stopClicked();
-
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
-
-    ui::GaugeBar* gauge() const { return m_progressGauge; }
-    NewFolderDialog* newFolderDialog() const { return m_newFolderDialog; }
 
     static QString captionFor(menu::CopyMode mode, int language);
 
     void reject() override;
 
 private:
+    // The buttons: copy or unzip into the selected folder, stop that while it runs, make a new
+    // folder in it, show it in the file manager, leave.
+    void copyOrUnzip();
+    // The file being written when the viewer stops is not left behind.
+    void stopCopying();
+    void makeNewFolder();
+    void exploreFolder();
+    void cancel();
     void layoutControls();
     void fillDrives();
     void showDrive(const QString& root);

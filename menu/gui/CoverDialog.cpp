@@ -213,23 +213,22 @@ void CoverDialog::createButtons() {
     const QSize small(kSmallButtonWidth, kSmallButtonHeight);
     m_loadBackgroundButton =
         addButton(u"backload", QStringLiteral("load"), QRect(QPoint(kTextColumn, backTop), small),
-                  &CoverDialog::loadBackgroundClicked);
-    m_clearBackgroundButton =
-        addButton(u"backclear", QStringLiteral("clear"), QRect(QPoint(second, backTop), small),
-                  &CoverDialog::clearBackgroundClicked);
+                  &CoverDialog::loadBackground);
+    m_clearBackgroundButton = addButton(u"backclear", QStringLiteral("clear"),
+                                        QRect(QPoint(second, backTop), small), &CoverDialog::clearBackground);
     m_loadLogoButton = addButton(u"logoload", QStringLiteral("load"),
-                                 QRect(QPoint(kTextColumn, logoTop), small), &CoverDialog::loadLogoClicked);
+                                 QRect(QPoint(kTextColumn, logoTop), small), &CoverDialog::loadLogo);
     m_clearLogoButton = addButton(u"logoclear", QStringLiteral("clear"),
-                                  QRect(QPoint(second, logoTop), small), &CoverDialog::clearLogoClicked);
+                                  QRect(QPoint(second, logoTop), small), &CoverDialog::clearLogo);
     m_contentListButton =
         addButton(u"contentview", QStringLiteral("edit"), QRect(QPoint(kTextColumn, contentTop), small),
-                  &CoverDialog::contentListClicked);
+                  &CoverDialog::showContentList);
 
     const int top = kControlTop + 26;
     m_printButton = addButton(u"printcover", QStringLiteral("print/preview"),
-                              QRect(kTextColumn, top, 150, 46), &CoverDialog::printCoverClicked);
+                              QRect(kTextColumn, top, 150, 46), &CoverDialog::printCover);
     m_cancelButton = addButton(u"cancel", QStringLiteral("exit"), QRect(kTextColumn + 158, top, 100, 46),
-                               &CoverDialog::cancelClicked);
+                               &CoverDialog::cancel);
     for (ui::ShadowButton* button : {m_printButton, m_cancelButton}) {
         QFont f = button->font();
         f.setPointSize(kCommandPoints);
@@ -298,27 +297,27 @@ void CoverDialog::setPicture(QString& file, QLabel* name, const QString& chosen)
     name->setToolTip(menu::plainToolTip(chosen));
 }
 
-void CoverDialog::loadBackgroundClicked() {
+void CoverDialog::loadBackground() {
     clickSound();
     choosePicture(m_backgroundFile, m_backgroundFileName);
 }
 
-void CoverDialog::clearBackgroundClicked() {
+void CoverDialog::clearBackground() {
     clickSound();
     setPicture(m_backgroundFile, m_backgroundFileName, {});
 }
 
-void CoverDialog::loadLogoClicked() {
+void CoverDialog::loadLogo() {
     clickSound();
     choosePicture(m_logoFile, m_logoFileName);
 }
 
-void CoverDialog::clearLogoClicked() {
+void CoverDialog::clearLogo() {
     clickSound();
     setPicture(m_logoFile, m_logoFileName, {});
 }
 
-void CoverDialog::contentListClicked() {
+void CoverDialog::showContentList() {
     clickSound();
     m_contentDialog->openFor(m_cdNameEdit->text());
 }
@@ -349,13 +348,13 @@ menu::CoverPage CoverDialog::coverPage() const {
     return page;
 }
 
-void CoverDialog::printCoverClicked() {
+void CoverDialog::printCover() {
     clickSound();
     const menu::CoverPage page = coverPage();
     m_services.print.previewPage(kCoverJob, [&page](QPainter& painter) { menu::paintCover(painter, page); });
 }
 
-void CoverDialog::cancelClicked() {
+void CoverDialog::cancel() {
     clickSound();
     reject();
 }

@@ -33,19 +33,8 @@ public:
 
     CoverDialog(ui::Services services, const menu::MenuState& state, QWidget* parent = nullptr);
 
-    // Fills the empty fields (name, date, fonts) and rebuilds the content list unless the viewer
-    // left its first line empty.
-    void prepare();
     // Prepares the dialog and opens it modally, centred.
     void openDialog();
-
-    void loadBackgroundClicked();
-    void clearBackgroundClicked();
-    void loadLogoClicked();
-    void clearLogoClicked();
-    void contentListClicked();
-    void printCoverClicked();
-    void cancelClicked();
 
     // The page as the fields describe it, pictures loaded.
     menu::CoverPage coverPage() const;
@@ -53,14 +42,20 @@ public:
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    ContentDialog* contentDialog() const { return m_contentDialog; }
-    const QString& backgroundFile() const { return m_backgroundFile; }
-    const QString& logoFile() const { return m_logoFile; }
-
     // The picture chooser's filters.
     static QString pictureFilter();
 
 private:
+    // Fills the empty fields (name, date, fonts) and rebuilds the content list unless the viewer
+    // left its first line empty.
+    void prepare();
+    void loadBackground();
+    void clearBackground();
+    void loadLogo();
+    void clearLogo();
+    void showContentList();
+    void printCover();
+    void cancel();
     void createFields();
     void createButtons();
     ui::EffectLabel* addLabel(int key, const QString& caption, int left, int top, int width);

@@ -86,8 +86,8 @@ InfoWindow::InfoWindow(ui::Services services, const menu::MenuState& state, QWid
         button->setFont(f);
         button->setShadowDepth(5);
     }
-    connect(m_printButton, &QAbstractButton::clicked, this, &InfoWindow::printClicked);
-    connect(m_closeButton, &QAbstractButton::clicked, this, &InfoWindow::closeClicked);
+    connect(m_printButton, &QAbstractButton::clicked, this, &InfoWindow::printText);
+    connect(m_closeButton, &QAbstractButton::clicked, this, &InfoWindow::closeWindow);
 
     resize(kInitialWidth, kInitialHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -246,12 +246,12 @@ void InfoWindow::fitToText() {
     m_fitting = false;
 }
 
-void InfoWindow::printClicked() {
+void InfoWindow::printText() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     m_services.print.printDocument(*m_textView->document(), kPrintJob);
 }
 
-void InfoWindow::closeClicked() {
+void InfoWindow::closeWindow() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     close();
 }

@@ -60,9 +60,6 @@ public:
     void setTemporaryText(std::unique_ptr<QTemporaryDir> folder, const QString& textPath);
     const QString& temporaryTextPath() const { return m_temporaryTextPath; }
 
-    void printClicked();
-    void closeClicked();
-
     // The text's lines as the fitting counts them: the view's lines, without an empty last one.
     int lineCount() const;
     // Sizes the view and the window to the text and centres the window vertically.
@@ -71,15 +68,14 @@ public:
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
 
-    QTextEdit* view() const { return m_textView; }
-    QFrame* groupFrame() const { return m_frame; }
-
     void done(int result) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void printText();
+    void closeWindow();
     void layoutControls();
     // The view's height that shows the whole text without scrolling.
     int textHeight() const;

@@ -58,7 +58,7 @@ MenuAboutDialog::MenuAboutDialog(ui::ShellService& shell, QWidget* parent)
     m_homeLink = new ui::EffectLabel(productHomePage(), this);
     m_homeLink->setObjectName(QStringLiteral("homelink"));
     m_homeLink->setLink(true);
-    connect(m_homeLink, &ui::EffectLabel::clicked, this, &MenuAboutDialog::homeLinkClicked);
+    connect(m_homeLink, &ui::EffectLabel::clicked, this, &MenuAboutDialog::openHomePage);
 
     m_ok = new ui::ShadowButton(QStringLiteral("ok"), this);
     m_ok->setObjectName(QStringLiteral("OKButton"));
@@ -119,7 +119,7 @@ void MenuAboutDialog::keyPressEvent(QKeyEvent* event) {
         DesignedDialog::keyPressEvent(event);
 }
 
-void MenuAboutDialog::homeLinkClicked() {
+void MenuAboutDialog::openHomePage() {
     m_shell.open(productHomePage());
 }
 

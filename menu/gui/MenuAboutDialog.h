@@ -23,16 +23,11 @@ public:
     void setLanguage(int language);
     void applyDesign(const DesignLook& look);
 
-    ui::EffectLabel* productName() const { return m_productName; }
-    ui::EffectLabel* description() const { return m_description; }
-    ui::EffectLabel* homeLink() const { return m_homeLink; }
-    ui::ShadowButton* okButton() const { return m_ok; }
-    void homeLinkClicked();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void openHomePage();
     // Stacks the texts at the heights their lines need and sizes the box around them.
     void layoutControls();
 

@@ -1,49 +1,34 @@
 #include "menu/gui/MenuWindow.h"
 #include "menu/gui/MenuWindowLayout.h"
 
-#include "common/FileSafeName.h"
-#include "common/IniFile.h"
-#include "common/Paths.h"
-#include "common/PictureFile.h"
+#include "menu/gui/CategoryBand.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/CoverDialog.h"
 #include "menu/gui/HomePages.h"
 #include "menu/gui/InfoWindow.h"
+#include "menu/gui/ItemDetails.h"
 #include "menu/gui/MenuAboutDialog.h"
 #include "menu/gui/NewFolderDialog.h"
 #include "menu/gui/PictureWindow.h"
-#include "menu/reader/ItemTarget.h"
-#include "ui/services/ClipboardService.h"
-#include "ui/services/MessageBoxService.h"
-#include "ui/services/ShellService.h"
 #include "ui/services/SoundService.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
-#include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
-#include "ui/widgets/SplashScreen.h"
 
 #include <QActionGroup>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QStyledItemDelegate>
-#include <QTemporaryDir>
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 using menu::BoxFill;
 using menu::ButtonMode;
 using menu::DesignMode;
-using menu::styleLabel;
-using menu::toUi;
 using namespace menu::layout;
 
 MenuWindow::MenuWindow(ui::Services services, QWidget* parent)
@@ -75,35 +60,30 @@ MenuWindow::~MenuWindow() = default;
 // Controls
 
 void MenuWindow::createControls() {
-    auto makeHeading = [this](const char16_t* name, const QString& text, const QRect& geometry) {
-        auto* label = new ui::EffectLabel(text, this);
-        label->setObjectName(QString::fromUtf16(name));
-        label->setGeometry(geometry);
-        label->setBold(true);
-        return label;
-    };
-    m_categoryHead = makeHeading(u"genrehead", QStringLiteral("category"), QRect(kMargin, 2, 300, 18));
-    m_itemHead = makeHeading(u"membershead", QStringLiteral("files"), QRect(kMargin, kHeadTop, 250, 18));
-    m_detailHead =
-        makeHeading(u"detailhead", QStringLiteral("detail"), QRect(kBoxLeft + 2, kHeadTop, 300, 18));
-    m_thumbHead = makeHeading(u"thumbhead", QStringLiteral("detail"), QRect(kBoxLeft + 2, kHeadTop, 300, 18));
-    m_thumbHead->hide();
-
-    m_categoryList = new ui::FillList(this);
-    m_categoryList->setObjectName(QStringLiteral("genre"));
-    m_categoryList->setGeometry(kMargin, kBandTop, kBandWidth, kLargeBandHeight);
-    m_categoryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_categoryList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_categoryList->setWordWrap(true);
-    m_categoryList->setMovement(QListView::Static);
-    m_categoryList->setResizeMode(QListView::Adjust);
-    m_categoryList->setUniformItemSizes(true);
-    m_categoryList->setTextElideMode(Qt::ElideRight);
-    m_categoryList->setItemDelegate(new CellDelegate(m_categoryList));
-    m_categoryList->installEventFilter(this);
-    m_categoryList->viewport()->installEventFilter(this);
+    m_categoryBand = new CategoryBand(this);
     // Whatever makes a category current (a click, an arrow key, the start) shows its items.
-    connect(m_categoryList, &QListWidget::currentItemChanged, this, [this] { chooseCategory(); });
+    connect(m_categoryBand, &CategoryBand::categoryChanged, this, &MenuWindow::showChosenCategory);
+    connect(m_categoryBand, &CategoryBand::released, this, &MenuWindow::categoryClicked);
+    connect(m_categoryBand, &CategoryBand::keyMoved, this, [this] { playSound(2); });
+    connect(m_categoryBand, &CategoryBand::itemsWanted, this, &MenuWindow::goToItems);
+
+    createItemList();
+
+    m_details = new ItemDetails(m_state, this);
+    connect(m_details, &ItemDetails::detailsToggled, this, &MenuWindow::toggleDetails);
+    connect(m_details, &ItemDetails::pictureDockToggled, this, &MenuWindow::toggleDockedPicture);
+    connect(m_details, &ItemDetails::homePageOpened, this, &MenuWindow::openHomePage);
+    connect(m_details, &ItemDetails::serialMenuWanted, this,
+            [this](const QPoint& position) { m_serialMenu->popup(position); });
+
+    createCommandButtons();
+}
+
+void MenuWindow::createItemList() {
+    m_itemHead = new ui::EffectLabel(QStringLiteral("files"), this);
+    m_itemHead->setObjectName(QStringLiteral("membershead"));
+    m_itemHead->setGeometry(kMargin, kHeadTop, 250, 18);
+    m_itemHead->setBold(true);
 
     m_itemFrame = new QFrame(this);
     m_itemFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -121,74 +101,17 @@ void MenuWindow::createControls() {
     m_itemList->setItemDelegate(new CellDelegate(m_itemList));
     m_itemList->installEventFilter(this);
     m_itemList->viewport()->installEventFilter(this);
-    connect(m_itemList, &QListWidget::currentItemChanged, this, [this] { chooseItem(); });
+    connect(m_itemList, &QListWidget::currentItemChanged, this, &MenuWindow::showChosenItem);
+}
 
-    m_detailBox = new ui::BackdropWidget(this);
-    m_detailBox->setObjectName(QStringLiteral("detailbox"));
-    m_detailBox->setGeometry(kBoxLeft, kListTop, kBoxWidth, kListHeight);
-    m_detailBox->setBackdrop(ui::Backdrop::solid(Qt::white, Qt::white));
-    m_detailBox->lower();
-
-    auto makeButton = [](const char16_t* name, const QString& text, QWidget* parent) {
-        auto* button = new ui::ShadowButton(text, parent);
-        button->setObjectName(QString::fromUtf16(name));
-        return button;
-    };
-    m_dockPictureButton = makeButton(u"docthumb", {}, this);
-    m_dockPictureButton->setGeometry(kBoxLeft + kBoxWidth - 47, kHeadTop, 20, 17);
-    m_dockPictureButton->setArrow(ui::ShadowButton::Arrow::Down);
-    m_detailsButton = makeButton(u"hidedetail", {}, this);
-    m_detailsButton->setGeometry(kBoxLeft + kBoxWidth - 22, kHeadTop, 20, 17);
-    m_detailsButton->setArrow(ui::ShadowButton::Arrow::Right);
-    connect(m_dockPictureButton, &QAbstractButton::clicked, this, [this] { dockPictureClicked(); });
-    connect(m_detailsButton, &QAbstractButton::clicked, this, [this] { toggleDetailsClicked(); });
-
-    // The details: six labels over the values, the two sizes side by side.
-    const int x = kDetailLeft, w = kBoxWidth - 16;
-    struct Row {
-        const char16_t* labelName;
-        const char16_t* labelText;
-        QRect label;
-        const char16_t* valueName;
-        QRect value;
-    };
-    const Row rows[] = {
-        {u"filenamelabel", u"filename", QRect(x, 113, w, 17), u"filename", QRect(x, 130, w, 17)},
-        {u"seriallabel", u"serial number", QRect(x, 152, w, 17), u"serial", QRect(x, 169, w, 17)},
-        {u"sizeplabel", u"cd size:", QRect(x, 192, 72, 17), u"sizep", QRect(kSizeValueLeft, 192, 96, 17)},
-        {u"sizeuplabel", u"hd size:", QRect(x + 174, 192, 72, 17), u"sizeup",
-         QRect(kSizeUpValueLeft, 192, w - 246 - kSizeValueShift, 17)},
-        {u"desclabel", u"description", QRect(x, 214, w, 17), u"desc", QRect(x, 231, w, 74)},
-        {u"hpurllabel", u"homepage:", QRect(x, 310, 92, 17), u"hpurl", QRect(x + 92, 310, w - 92, 17)},
-    };
-    std::vector<ui::EffectLabel*> values;
-    for (const Row& row : rows) {
-        auto* label = new ui::EffectLabel(QString::fromUtf16(row.labelText), this);
-        label->setObjectName(QString::fromUtf16(row.labelName));
-        label->setGeometry(row.label);
+void MenuWindow::createCommandButtons() {
+    auto makeHeading = [this](const char16_t* name, const QString& text, const QRect& geometry) {
+        auto* label = new ui::EffectLabel(text, this);
+        label->setObjectName(QString::fromUtf16(name));
+        label->setGeometry(geometry);
         label->setBold(true);
-        m_detailLabels.push_back(label);
-        auto* value = new ui::EffectLabel(this);
-        value->setObjectName(QString::fromUtf16(row.valueName));
-        value->setGeometry(row.value);
-        values.push_back(value);
-    }
-    m_fileNameValue = values[0];
-    m_serialValue = values[1];
-    m_discSizeValue = values[2];
-    m_installedSizeValue = values[3];
-    m_descriptionValue = values[4];
-    m_homePageValue = values[5];
-    m_descriptionValue->setWordWrap(true);
-    m_descriptionValue->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(m_homePageValue, &ui::EffectLabel::clicked, this, [this] { homePageLinkClicked(); });
-    for (ui::EffectLabel* serialLabel : {m_detailLabels[1], m_serialValue}) {
-        serialLabel->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(
-            serialLabel, &QWidget::customContextMenuRequested, this,
-            [this, serialLabel](const QPoint& pos) { m_serialMenu->popup(serialLabel->mapToGlobal(pos)); });
-    }
-
+        return label;
+    };
     m_leftHead = makeHeading(u"filecontrolhead", QStringLiteral("file control"),
                              QRect(kMargin, kGroupHeadTop, 372, 18));
     m_rightHead = makeHeading(u"zolcontrolhead", QStringLiteral("zol control"),
@@ -199,25 +122,26 @@ void MenuWindow::createControls() {
         const char16_t* name;
         const char16_t* text;
         int left;
-        void (MenuWindow::*handler)();
+        void (MenuWindow::*command)();
     } buttons[] = {
-        {&m_copyButton, u"copybtn", u"copy", kMargin, &MenuWindow::copyClicked},
-        {&m_runButton, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::runClicked},
-        {&m_unzipButton, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::unzipClicked},
-        {&m_textMenuButton, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::textMenuClicked},
-        {&m_informationButton, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::informationClicked},
-        {&m_coverButton, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printCoverClicked},
-        {&m_aboutButton, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::aboutMenuClicked},
-        {&m_exitButton, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::exitClicked},
+        {&m_copyButton, u"copybtn", u"copy", kMargin, &MenuWindow::copyItem},
+        {&m_runButton, u"ausf", u"execute", kMargin + kButtonStep, &MenuWindow::runItem},
+        {&m_unzipButton, u"zip", u"unzip", kMargin + 2 * kButtonStep, &MenuWindow::unzipItem},
+        {&m_textMenuButton, u"nfo", u"scan", kMargin + 3 * kButtonStep, &MenuWindow::showZipTextMenu},
+        {&m_informationButton, u"info", u"info", kMargin + 4 * kButtonStep, &MenuWindow::showInformation},
+        {&m_coverButton, u"printcover", u"print", kRightGroupLeft, &MenuWindow::printCover},
+        {&m_aboutButton, u"about", u"about", kRightGroupLeft + kButtonStep, &MenuWindow::showAboutMenu},
+        {&m_exitButton, u"ende", u"exit", kRightGroupLeft + 2 * kButtonStep, &MenuWindow::exitMenu},
     };
     for (const auto& b : buttons) {
-        ui::ShadowButton* button = makeButton(b.name, QString::fromUtf16(b.text), this);
+        auto* button = new ui::ShadowButton(QString::fromUtf16(b.text), this);
+        button->setObjectName(QString::fromUtf16(b.name));
         button->setGeometry(b.left, kButtonTop, kButtonWidth, kButtonHeight);
         QFont f = button->font();
         f.setPointSize(kButtonPoints);
         button->setFont(f);
         button->setShadowDepth(5);
-        connect(button, &QAbstractButton::clicked, this, b.handler);
+        connect(button, &QAbstractButton::clicked, this, b.command);
         *b.button = button;
     }
     // Nothing is chosen yet.
@@ -233,46 +157,53 @@ void MenuWindow::createMenus() {
     m_optionsDivider = m_aboutMenu->addCaptionDivider(QStringLiteral("Options"));
     m_pictureOptions = new QActionGroup(this);
     m_pictureOptions->setExclusive(true);
-    auto addOption = [this](const char16_t* name, const QString& text, void (MenuWindow::*handler)()) {
+    auto addOption = [this](const char16_t* name, const QString& text, menu::PictureOption option) {
         QAction* action = m_aboutMenu->addAction(text);
         action->setObjectName(QString::fromUtf16(name));
         action->setCheckable(true);
         m_pictureOptions->addAction(action);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, [this, option] {
+            clickSound();
+            choosePictureOption(option);
+        });
         return action;
     };
-    m_picturesAlways = addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"),
-                                 &MenuWindow::detailsAlwaysClicked);
+    m_picturesAlways =
+        addOption(u"Always1", QStringLiteral("Thumbnail/Screenshot always"), menu::PictureOption::Always);
     m_picturesNever =
-        addOption(u"Never1", QStringLiteral("Thumbnail/Screenshot never"), &MenuWindow::detailsNeverClicked);
+        addOption(u"Never1", QStringLiteral("Thumbnail/Screenshot never"), menu::PictureOption::Never);
     m_picturesAuto =
-        addOption(u"Auto1", QStringLiteral("Thumbnail/Screenshot auto"), &MenuWindow::detailsAutoClicked);
+        addOption(u"Auto1", QStringLiteral("Thumbnail/Screenshot auto"), menu::PictureOption::Auto);
     m_picturesAuto->setChecked(true);
     m_aboutDivider = m_aboutMenu->addCaptionDivider(QStringLiteral("About"));
-    m_aboutEntry = m_aboutMenu->addAction(QStringLiteral("About"), this, &MenuWindow::aboutClicked);
-    m_aboutEntry->setObjectName(QStringLiteral("About1"));
-    m_productHome =
-        m_aboutMenu->addAction(QStringLiteral("Tavik Homebase"), this, &MenuWindow::homePageClicked);
-    m_productHome->setObjectName(QStringLiteral("TavikHomebase1"));
-    m_makerHome =
-        m_aboutMenu->addAction(QStringLiteral("Brevan Works Home"), this, &MenuWindow::makerHomePageClicked);
-    m_makerHome->setObjectName(QStringLiteral("BrevanWorksHome1"));
+    auto addEntry = [this](ui::SideBarMenu* menu, const char16_t* name, const QString& text,
+                           std::function<void()> command) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QString::fromUtf16(name));
+        connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+            clickSound();
+            command();
+        });
+        return action;
+    };
+    m_aboutEntry = addEntry(m_aboutMenu, u"About1", QStringLiteral("About"), [this] { showAboutBox(); });
+    m_productHome = addEntry(m_aboutMenu, u"TavikHomebase1", QStringLiteral("Tavik Homebase"),
+                             [this] { openHomePage(menu::productHomePage()); });
+    m_makerHome = addEntry(m_aboutMenu, u"BrevanWorksHome1", QStringLiteral("Brevan Works Home"),
+                           [this] { openHomePage(menu::makerHomePage()); });
 
     m_zipMenu = new ui::SideBarMenu(this);
     m_zipMenu->setObjectName(QStringLiteral("zipmenu"));
     m_zipMenu->setSideBarText(QStringLiteral("Zip"));
-    m_zipForNfo =
-        m_zipMenu->addAction(QStringLiteral("Zip for NFO file"), this, &MenuWindow::zipNfoFileClicked);
-    m_zipForNfo->setObjectName(QStringLiteral("Zipfornfofile1"));
-    m_zipForDiz =
-        m_zipMenu->addAction(QStringLiteral("Zip for File_id.diz"), this, &MenuWindow::zipFileIdDizClicked);
-    m_zipForDiz->setObjectName(QStringLiteral("ZipforFileiddiz1"));
+    m_zipForNfo = addEntry(m_zipMenu, u"Zipfornfofile1", QStringLiteral("Zip for NFO file"),
+                           [this] { showZipText(QStringLiteral("nfo")); });
+    m_zipForDiz = addEntry(m_zipMenu, u"ZipforFileiddiz1", QStringLiteral("Zip for File_id.diz"),
+                           [this] { showZipText(QStringLiteral("diz")); });
 
     m_serialMenu = new ui::SideBarMenu(this);
     m_serialMenu->setObjectName(QStringLiteral("serialmenu"));
-    m_copySerial = m_serialMenu->addAction(QStringLiteral("Copy Serial to Clipboard"), this,
-                                           &MenuWindow::copySerialClicked);
-    m_copySerial->setObjectName(QStringLiteral("CopySerialtoClipboard1"));
+    m_copySerial = addEntry(m_serialMenu, u"CopySerialtoClipboard1",
+                            QStringLiteral("Copy Serial to Clipboard"), [this] { copySerial(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -282,31 +213,6 @@ void MenuWindow::playSound(int n) {
     const QString& file = m_state.soundFiles[n - 1];
     if (!file.isEmpty())
         m_services.sound.play(file);
-}
-
-QPixmap MenuWindow::loadBitmap(const QString& name) const {
-    // A bitmap that cannot be read leaves its place empty; the menu still opens. Backgrounds and
-    // button fills are tiled over a window of 632 x 413 pixels: 64 MB holds 4096 x 4096 of them.
-    constexpr int kBitmapAllocationLimitMb = 64;
-    return QPixmap::fromImage(common::readBestPicture(m_state.folders.configFile(name),
-                                                      kBitmapAllocationLimitMb, common::largestPicture));
-}
-
-QIcon MenuWindow::loadIcon(const QString& name, int size, const QColor& background) const {
-    // An icon is shown at most 32 pixels wide; a larger picture in it is still read, within reason.
-    constexpr int kIconAllocationLimitMb = 64;
-    // Of the pictures in an icon file, the smallest that is at least as large as asked, else the largest.
-    const QImage best = common::readBestPicture(m_state.folders.configFile(name), kIconAllocationLimitMb,
-                                                common::pictureFor(size));
-    if (best.isNull())
-        return {};
-    QPixmap pixmap(size, size);
-    pixmap.fill(background);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(QRect(0, 0, size, size), best);
-    p.end();
-    return QIcon(pixmap);
 }
 
 QPixmap MenuWindow::boxWallpaper(BoxFill fill) const {
@@ -345,46 +251,23 @@ void MenuWindow::setReadingTabOrder() {
 }
 
 bool MenuWindow::eventFilter(QObject* watched, QEvent* event) {
-    const bool genre = watched == m_categoryList || watched == m_categoryList->viewport();
-    const bool members = watched == m_itemList || watched == m_itemList->viewport();
-    if (!genre && !members)
+    if (watched != m_itemList && watched != m_itemList->viewport())
         return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        // Enter on the band goes on to its items; on an item it does what a double click does.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
-            break;
-        if (genre) {
-            m_itemList->setFocus();
-            if (!m_itemList->currentItem() && m_itemList->count() > 0)
-                m_itemList->setCurrentRow(0);
-        } else {
-            itemDoubleClicked();
-        }
+    switch (listInput(*event)) {
+    case ListInput::Enter:
+        // Enter on an item does what a double click does.
+        startItem();
         return true;
-    }
-    case QEvent::MouseButtonRelease:
-        if (genre)
-            categoryBandReleased();
-        else
-            itemListReleased();
+    case ListInput::Released:
+        itemClicked();
         break;
-    case QEvent::MouseButtonDblClick:
-        if (members)
-            itemDoubleClicked();
+    case ListInput::DoubleClicked:
+        startItem();
         break;
-    case QEvent::KeyRelease: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->isAutoRepeat())
-            break;
-        if (genre)
-            categoryBandKeyReleased(key->key());
-        else
-            itemListKeyReleased(key->key());
+    case ListInput::Moved:
+        itemKeyMoved();
         break;
-    }
-    default:
+    case ListInput::Other:
         break;
     }
     return QWidget::eventFilter(watched, event);

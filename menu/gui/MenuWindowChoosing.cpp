@@ -1,48 +1,27 @@
 // Choosing categories and items, and the details and picture that follow them.
-#include "menu/content/PlainText.h"
 #include "menu/gui/MenuWindow.h"
 #include "menu/gui/MenuWindowLayout.h"
 
 #include "common/FileSafeName.h"
 #include "common/IniFile.h"
-#include "common/Paths.h"
-#include "menu/gui/CopyDialog.h"
-#include "menu/gui/HomePages.h"
-#include "menu/gui/InfoWindow.h"
-#include "menu/gui/MenuAboutDialog.h"
-#include "menu/gui/NewFolderDialog.h"
+#include "menu/gui/CategoryBand.h"
+#include "menu/gui/ItemDetails.h"
 #include "menu/gui/PictureWindow.h"
 #include "menu/reader/ItemTarget.h"
-#include "ui/services/ClipboardService.h"
-#include "ui/services/MessageBoxService.h"
-#include "ui/services/ShellService.h"
-#include "ui/services/SoundService.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
-#include "ui/widgets/SplashScreen.h"
 
 #include <QActionGroup>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QPainter>
 #include <QScreen>
-#include <QStyledItemDelegate>
-#include <QTemporaryDir>
 
-#include <algorithm>
-
-using menu::BoxFill;
-using menu::ButtonMode;
 using menu::DesignMode;
-using menu::styleLabel;
-using menu::toUi;
 using namespace menu::layout;
 
 // ---------------------------------------------------------------------------------------------
@@ -51,35 +30,33 @@ using namespace menu::layout;
 // The choice follows the current category and item (see their signals); a key adds its sound,
 // a click its sound and a fresh look at what it points at: the category without a chosen item,
 // the item's details read again.
-void MenuWindow::categoryBandReleased() {
+void MenuWindow::categoryClicked() {
     playSound(2);
     if (m_itemList->currentItem())
-        chooseCategory();
+        showChosenCategory();
 }
 
-void MenuWindow::categoryBandKeyReleased(int key) {
-    if (isNavigationKey(key))
-        playSound(2);
+void MenuWindow::goToItems() {
+    m_itemList->setFocus();
+    if (!m_itemList->currentItem() && m_itemList->count() > 0)
+        m_itemList->setCurrentRow(0);
 }
 
-void MenuWindow::chooseCategory() {
+void MenuWindow::showChosenCategory() {
     for (ui::ShadowButton* button : {m_copyButton, m_runButton, m_unzipButton})
         button->setEnabled(false);
     m_state.currentTarget.clear();
     updatePicture();
 
-    const int language = m_state.language.texts.language;
-    setDetailValues(language == 1 ? QStringLiteral("n/v") : QStringLiteral("n/a"));
+    m_details->showNoItem();
     m_itemHead->setText(m_state.language.texts.itemListHeading);
-    setHeading(m_detailHead, m_state.language.texts.detailsHeading);
-
-    if (const QListWidgetItem* item = m_categoryList->currentItem()) {
-        m_itemHead->setText(m_state.language.texts.itemListHeading + QStringLiteral(" in ") + item->text());
-        const int category = item->data(kCategoryRole).toInt();
-        m_state.currentCategory = category;
-        fillItems(category);
+    if (const std::optional<int> category = m_categoryBand->currentCategory()) {
+        m_itemHead->setText(m_state.language.texts.itemListHeading + QStringLiteral(" in ") +
+                            m_categoryBand->currentCaption());
+        m_state.currentCategory = *category;
+        fillItems(*category);
     }
-    m_categoryList->setFocus();
+    m_categoryBand->takeFocus();
 }
 
 void MenuWindow::fillItems(int category) {
@@ -99,34 +76,25 @@ void MenuWindow::fillItems(int category) {
     m_itemList->setUpdatesEnabled(true);
 }
 
-void MenuWindow::itemListReleased() {
+void MenuWindow::itemClicked() {
     playSound(2);
-    chooseItem();
+    showChosenItem();
     if (m_state.design.designMode == DesignMode::Bitmap)
         m_itemList->viewport()->update();
 }
 
-void MenuWindow::itemListKeyReleased(int key) {
-    if (isNavigationKey(key)) {
-        playSound(2);
-        if (m_state.design.designMode == DesignMode::Bitmap && !m_state.soundFiles[1].isEmpty())
-            m_itemList->viewport()->update();
-    }
+void MenuWindow::itemKeyMoved() {
+    playSound(2);
+    if (m_state.design.designMode == DesignMode::Bitmap && !m_state.soundFiles[1].isEmpty())
+        m_itemList->viewport()->update();
 }
 
-void MenuWindow::chooseItem() {
+void MenuWindow::showChosenItem() {
     m_state.currentTarget.clear();
     const QListWidgetItem* item = m_itemList->currentItem();
     if (!item)
         return;
     const QString caption = item->text();
-    const menu::LanguageTexts& texts = m_state.language.texts;
-
-    setHeading(m_detailHead, texts.detailsHeading +
-                                 (texts.language == 1 ? QStringLiteral(" zu ") : QStringLiteral(" of ")) +
-                                 caption);
-    setHeading(m_thumbHead, caption + u' ' + texts.thumbnailHeading);
-
     const int category = m_state.currentCategory;
     const int index = item->data(kItemRole).toInt();
     const common::IniFile detailFile = m_state.folders.readConfigFile(menu::detailFileName(category, index));
@@ -134,23 +102,11 @@ void MenuWindow::chooseItem() {
     const menu::ItemTarget target = menu::findTarget(details.rawTarget, m_state.folders.drivePrefix,
                                                      m_state.projectRootRest, m_state.folders.programFolder);
 
-    m_fileNameValue->setText(target.path);
-    m_fileNameValue->setToolTip(menu::plainToolTip(target.path));
-    m_serialValue->setText(details.serial);
-    m_discSizeValue->setText(details.sizeOnDisc);
-    m_installedSizeValue->setText(details.sizeInstalled);
-    m_descriptionValue->setText(details.description);
+    m_details->showItem(caption, target.path, details);
     m_copyButton->setEnabled(details.copyAllowed);
     m_runButton->setEnabled(details.startAllowed);
-    if (details.hasHomePage()) {
-        m_homePageValue->setText(details.homePage);
-        m_homePageValue->setLink(true);
-    } else {
-        m_homePageValue->setText(QStringLiteral("n/a"));
-        m_homePageValue->setLink(false);
-    }
 
-    m_state.currentTarget = m_fileNameValue->text();
+    m_state.currentTarget = m_details->target();
     const bool isZip = menu::targetExtension(m_state.currentTarget).compare(u"zip", Qt::CaseInsensitive) == 0;
     m_unzipButton->setEnabled(isZip);
     m_textMenuButton->setEnabled(isZip);
@@ -169,28 +125,10 @@ bool MenuWindow::informationTextExists(const QString& caption) const {
         .isFile();
 }
 
-void MenuWindow::setHeading(ui::EffectLabel* heading, const QString& text) {
-    heading->setText(shortenedHeading(text));
-    heading->setToolTip(menu::plainToolTip(text.size() > kHeadingLength ? text : QString()));
-}
-
-QString MenuWindow::shortenedHeading(const QString& text) {
-    return text.size() > kHeadingLength ? text.left(kHeadingLength) + QStringLiteral(" ...") : text;
-}
-
-void MenuWindow::setDetailValues(const QString& text) {
-    for (ui::EffectLabel* value : {m_fileNameValue, m_serialValue, m_discSizeValue, m_installedSizeValue,
-                                   m_descriptionValue, m_homePageValue}) {
-        value->setText(text);
-        value->setToolTip({});
-    }
-    m_homePageValue->setLink(false);
-}
-
 // ---------------------------------------------------------------------------------------------
 // Details and picture
 
-void MenuWindow::toggleDetailsClicked() {
+void MenuWindow::toggleDetails() {
     clickSound();
     setDetailsShown(!m_state.detailsShown);
 }
@@ -198,15 +136,10 @@ void MenuWindow::toggleDetailsClicked() {
 void MenuWindow::setDetailsShown(bool shown) {
     if (shown == m_state.detailsShown)
         return;
-    const menu::LanguageTexts& texts = m_state.language.texts;
-    std::vector<QWidget*> details{m_detailHead,         m_fileNameValue,    m_serialValue,  m_discSizeValue,
-                                  m_installedSizeValue, m_descriptionValue, m_homePageValue};
-    details.insert(details.end(), m_detailLabels.begin(), m_detailLabels.end());
+    if (!shown && m_state.pictureDocked)
+        undockPicture();
+    m_details->setDetailsShown(shown);
     if (!shown) {
-        if (m_state.pictureDocked)
-            undockPicture();
-        for (QWidget* w : details)
-            w->hide();
         m_itemFrame->resize(kWideFrame, kListHeight);
         m_itemList->resize(kWideList, kListHeight - 4);
         m_itemFrame->raise();
@@ -215,12 +148,7 @@ void MenuWindow::setDetailsShown(bool shown) {
         m_itemList->setGridSize(QSize(96, 60));
         static_cast<CellDelegate*>(m_itemList->itemDelegate())->setCellSize(QSize(92, 58));
         m_itemList->setWordWrap(true);
-        m_detailsButton->setArrow(ui::ShadowButton::Arrow::Left);
-        m_detailsButton->setToolTip(menu::plainToolTip(texts.detailsHiddenHint));
-        m_state.detailsShown = false;
     } else {
-        for (QWidget* w : details)
-            w->show();
         m_itemFrame->resize(kNarrowFrame, kListHeight);
         m_itemList->resize(kNarrowList, kListHeight - 4);
         m_itemList->setViewMode(QListView::ListMode);
@@ -228,12 +156,10 @@ void MenuWindow::setDetailsShown(bool shown) {
         m_itemList->setGridSize(QSize());
         static_cast<CellDelegate*>(m_itemList->itemDelegate())->setCellSize(QSize());
         m_itemList->setWordWrap(false);
-        m_detailsButton->setArrow(ui::ShadowButton::Arrow::Right);
-        m_detailsButton->setToolTip(menu::plainToolTip(texts.detailsShownHint));
-        m_state.detailsShown = true;
     }
+    m_state.detailsShown = shown;
     // The list shows the icons of its view.
-    const std::vector<QIcon>& icons = m_state.detailsShown ? m_smallItemIcons : m_largeItemIcons;
+    const std::vector<QIcon>& icons = shown ? m_smallItemIcons : m_largeItemIcons;
     for (int row = 0; row < m_itemList->count(); ++row) {
         QListWidgetItem* item = m_itemList->item(row);
         const int icon = item->data(kIconRole).toInt();
@@ -241,7 +167,7 @@ void MenuWindow::setDetailsShown(bool shown) {
     }
 }
 
-void MenuWindow::dockPictureClicked() {
+void MenuWindow::toggleDockedPicture() {
     clickSound();
     if (m_state.pictureDocked)
         undockPicture();
@@ -250,41 +176,36 @@ void MenuWindow::dockPictureClicked() {
 }
 
 void MenuWindow::dockPicture() {
-    m_dockPictureButton->setToolTip(menu::plainToolTip(m_state.language.texts.pictureDockedHint));
     setDetailsShown(true);
     choosePictureOption(menu::PictureOption::Always);
-    m_dockPictureButton->setArrow(ui::ShadowButton::Arrow::Up);
-    m_detailHead->hide();
-    m_thumbHead->show();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_fileNameValue, m_serialValue, m_discSizeValue,
-                                         m_installedSizeValue, m_descriptionValue, m_homePageValue})
-        w->hide();
-    for (QWidget* w : m_detailLabels)
-        w->hide();
+    m_details->setPictureDocked(true);
     // Docked, the picture window becomes part of the menu window and moves with it.
     m_pictureWindow->dock(kDockedPicture);
     m_state.pictureDocked = true;
-    m_detailBox->hide();
     m_pictureWindow->show();
 }
 
 void MenuWindow::undockPicture() {
-    m_dockPictureButton->setToolTip(menu::plainToolTip(m_state.language.texts.pictureUndockedHint));
-    m_dockPictureButton->setArrow(ui::ShadowButton::Arrow::Down);
-    m_thumbHead->hide();
-    m_detailHead->show();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{m_fileNameValue, m_serialValue, m_discSizeValue,
-                                         m_installedSizeValue, m_descriptionValue, m_homePageValue})
-        w->show();
-    for (QWidget* w : m_detailLabels)
-        w->show();
+    m_details->setPictureDocked(false);
     m_pictureWindow->undock();
     m_state.pictureDocked = false;
     m_state.picturePlaced = false;
-    m_detailBox->show();
     showPictureWindow();
+}
+
+void MenuWindow::choosePictureOption(menu::PictureOption option) {
+    // The new option shows at the next picture update; only never and auto act at once.
+    if (option != menu::PictureOption::Always && m_state.pictureDocked)
+        undockPicture();
+    if (option == m_state.pictureOption)
+        return;
+    QAction* action = option == menu::PictureOption::Always  ? m_picturesAlways
+                      : option == menu::PictureOption::Never ? m_picturesNever
+                                                             : m_picturesAuto;
+    action->setChecked(true);
+    m_state.pictureOption = option;
+    if (option != menu::PictureOption::Always)
+        m_pictureWindow->close();
 }
 
 void MenuWindow::showPictureWindow() {

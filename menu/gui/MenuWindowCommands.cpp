@@ -1,78 +1,52 @@
 // The menu window's buttons and menu commands.
 #include "menu/gui/MenuWindow.h"
-#include "menu/gui/MenuWindowLayout.h"
 
-#include "common/FileSafeName.h"
-#include "common/IniFile.h"
-#include "common/Paths.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/CoverDialog.h"
-#include "menu/gui/HomePages.h"
 #include "menu/gui/InfoWindow.h"
+#include "menu/gui/ItemDetails.h"
 #include "menu/gui/MenuAboutDialog.h"
-#include "menu/gui/NewFolderDialog.h"
-#include "menu/gui/PictureWindow.h"
-#include "menu/reader/ItemTarget.h"
 #include "ui/services/ClipboardService.h"
 #include "ui/services/MessageBoxService.h"
 #include "ui/services/ShellService.h"
-#include "ui/services/SoundService.h"
-#include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
-#include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
-#include "ui/widgets/SplashScreen.h"
 
-#include <QActionGroup>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QPainter>
-#include <QScreen>
-#include <QStyledItemDelegate>
 #include <QTemporaryDir>
 
 #include <algorithm>
 
-using menu::BoxFill;
-using menu::ButtonMode;
-using menu::DesignMode;
-using menu::styleLabel;
-using menu::toUi;
-using namespace menu::layout;
-
 // ---------------------------------------------------------------------------------------------
 // Commands
 
-void MenuWindow::itemDoubleClicked() {
+void MenuWindow::startItem() {
     // The first enabled of unzip, start and copy.
     if (m_unzipButton->isEnabled())
-        unzipClicked();
+        unzipItem();
     else if (m_runButton->isEnabled())
-        runClicked();
+        runItem();
     else if (m_copyButton->isEnabled())
-        copyClicked();
+        copyItem();
 }
 
-void MenuWindow::copyClicked() {
+void MenuWindow::copyItem() {
     clickSound();
     m_state.copyMode = menu::CopyMode::Copy;
     m_copyDialog->openForMode();
 }
 
-void MenuWindow::unzipClicked() {
+void MenuWindow::unzipItem() {
     clickSound();
     m_state.copyMode = menu::CopyMode::Unzip;
     m_copyDialog->openForMode();
 }
 
-void MenuWindow::runClicked() {
+void MenuWindow::runItem() {
     clickSound();
-    const QString target = m_fileNameValue->text();
+    const QString target = m_details->target();
     // A folder (a jump point's target) is explored; everything else opened or started. An
     // address may end in a slash too, and is no folder.
     const bool folder =
@@ -89,7 +63,7 @@ void MenuWindow::information(const QString& text) {
                              text);
 }
 
-void MenuWindow::informationClicked() {
+void MenuWindow::showInformation() {
     clickSound();
     const menu::LanguageTexts& texts = m_state.language.texts;
     if (m_itemList->selectedItems().isEmpty()) {
@@ -104,7 +78,7 @@ void MenuWindow::informationClicked() {
     m_infoWindow->prepareInformation(
         texts.informationCaption +
         (texts.language == 1 ? QStringLiteral(" über ") : QStringLiteral(" for ")) +
-        QFileInfo(m_fileNameValue->text()).fileName());
+        QFileInfo(m_details->target()).fileName());
     m_infoWindow->clearText();
     QString error;
     if (!m_infoWindow->loadFile(file, InfoWindow::Encoding::Windows1252, &error)) {
@@ -116,20 +90,10 @@ void MenuWindow::informationClicked() {
     m_infoWindow->fitToText();
 }
 
-void MenuWindow::zipNfoFileClicked() {
-    clickSound();
-    showZipText(QStringLiteral("nfo"));
-}
-
-void MenuWindow::zipFileIdDizClicked() {
-    clickSound();
-    showZipText(QStringLiteral("diz"));
-}
-
 void MenuWindow::showZipText(const QString& ending) {
     const menu::LanguageTexts& texts = m_state.language.texts;
     const bool diz = ending == u"diz";
-    const QString archive = m_fileNameValue->text();
+    const QString archive = m_details->target();
     // The last matching entry is the one shown.
     QString entry;
     for (const QString& name : menu::listArchiveEntries(archive)) {
@@ -184,80 +148,36 @@ void MenuWindow::showZipText(const QString& ending) {
     m_infoWindow->fitToText();
 }
 
-void MenuWindow::printCoverClicked() {
+void MenuWindow::printCover() {
     clickSound();
     m_coverDialog->openDialog();
 }
 
-void MenuWindow::textMenuClicked() {
+void MenuWindow::showZipTextMenu() {
     clickSound();
     m_zipMenu->popup(m_textMenuButton->mapToGlobal(QPoint(0, m_textMenuButton->height())));
 }
 
-void MenuWindow::aboutMenuClicked() {
+void MenuWindow::showAboutMenu() {
     clickSound();
     m_aboutMenu->popup(m_aboutButton->mapToGlobal(QPoint(0, m_aboutButton->height())));
 }
 
-void MenuWindow::exitClicked() {
+void MenuWindow::exitMenu() {
     clickSound();
     playSound(2);
     close();
 }
 
-void MenuWindow::detailsAlwaysClicked() {
-    clickSound();
-    choosePictureOption(menu::PictureOption::Always);
-}
-
-void MenuWindow::detailsNeverClicked() {
-    clickSound();
-    choosePictureOption(menu::PictureOption::Never);
-}
-
-void MenuWindow::detailsAutoClicked() {
-    clickSound();
-    choosePictureOption(menu::PictureOption::Auto);
-}
-
-void MenuWindow::choosePictureOption(menu::PictureOption option) {
-    // The new option shows at the next picture update; only never and auto act at once.
-    if (option != menu::PictureOption::Always && m_state.pictureDocked)
-        undockPicture();
-    if (option == m_state.pictureOption)
-        return;
-    QAction* action = option == menu::PictureOption::Always  ? m_picturesAlways
-                      : option == menu::PictureOption::Never ? m_picturesNever
-                                                             : m_picturesAuto;
-    action->setChecked(true);
-    m_state.pictureOption = option;
-    if (option != menu::PictureOption::Always)
-        m_pictureWindow->close();
-}
-
-void MenuWindow::aboutClicked() {
-    clickSound();
+void MenuWindow::showAboutBox() {
     m_aboutBox->move(geometry().center() - m_aboutBox->rect().center());
     m_aboutBox->open();
 }
 
-void MenuWindow::homePageClicked() {
-    clickSound();
-    m_services.shell.open(menu::productHomePage());
+void MenuWindow::openHomePage(const QString& address) {
+    m_services.shell.open(address);
 }
 
-void MenuWindow::makerHomePageClicked() {
-    clickSound();
-    m_services.shell.open(menu::makerHomePage());
-}
-
-void MenuWindow::copySerialClicked() {
-    clickSound();
-    m_services.clipboard.setText(m_serialValue->text());
-}
-
-void MenuWindow::homePageLinkClicked() {
-    if (!m_homePageValue->isLink())
-        return;
-    m_services.shell.open(menu::homePageAddress(m_homePageValue->text()));
+void MenuWindow::copySerial() {
+    m_services.clipboard.setText(m_details->serial());
 }

@@ -5,6 +5,7 @@
 #include "ui/widgets/CaptionFit.h"
 #include "ui/widgets/FillList.h"
 
+#include <QKeyEvent>
 #include <QRect>
 #include <QStyledItemDelegate>
 
@@ -63,6 +64,31 @@ inline bool isNavigationKey(int key) {
         return true;
     default:
         return false;
+    }
+}
+
+// What the viewer did to one of the window's lists, as the list's event filter sees it: Enter
+// pressed, the mouse button released or double-clicked, a key that moves through the list released.
+// Held keys repeat their press only, and count once.
+enum class ListInput { Other, Enter, Released, DoubleClicked, Moved };
+
+inline ListInput listInput(const QEvent& event) {
+    switch (event.type()) {
+    case QEvent::KeyPress: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+        return enter && !key.isAutoRepeat() ? ListInput::Enter : ListInput::Other;
+    }
+    case QEvent::MouseButtonRelease:
+        return ListInput::Released;
+    case QEvent::MouseButtonDblClick:
+        return ListInput::DoubleClicked;
+    case QEvent::KeyRelease: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        return !key.isAutoRepeat() && isNavigationKey(key.key()) ? ListInput::Moved : ListInput::Other;
+    }
+    default:
+        return ListInput::Other;
     }
 }
 

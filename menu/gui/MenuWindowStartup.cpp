@@ -4,9 +4,12 @@
 #include "menu/gui/MenuWindowLayout.h"
 
 #include "common/IniFile.h"
+#include "menu/gui/CategoryBand.h"
 #include "menu/gui/CopyDialog.h"
 #include "menu/gui/CoverDialog.h"
+#include "menu/gui/DiscPictures.h"
 #include "menu/gui/InfoWindow.h"
+#include "menu/gui/ItemDetails.h"
 #include "menu/gui/MenuAboutDialog.h"
 #include "menu/gui/NewFolderDialog.h"
 #include "menu/gui/PictureWindow.h"
@@ -20,7 +23,6 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QStyle>
 
 #include <algorithm>
 
@@ -28,7 +30,6 @@ using menu::BoxFill;
 using menu::ButtonMode;
 using menu::DesignMode;
 using menu::styleLabel;
-using menu::toUi;
 using namespace menu::layout;
 
 // ---------------------------------------------------------------------------------------------
@@ -40,7 +41,7 @@ void MenuWindow::showSplash() {
     if (!splash.enabled)
         return;
     // Without its picture there is nothing to show.
-    const QPixmap picture = loadBitmap(QStringLiteral("splash.bmp"));
+    const QPixmap picture = menu::loadDiscBitmap(m_state.folders, QStringLiteral("splash.bmp"));
     if (picture.isNull())
         return;
     ui::SplashScreen screen;
@@ -95,14 +96,9 @@ void MenuWindow::startUp() {
                                   ? QString()
                                   : menu::projectRootRest(m_state.identity.rootName, folders.drivePrefix);
 
-    readCategories();
+    m_categoryBand->readCategories(folders, m_state.design.categoryBox.color);
     // The band shows its first category as chosen; its items are shown with it.
-    if (m_categoryList->count() > 0) {
-        if (m_categoryList->currentRow() == 0)
-            chooseCategory();
-        else
-            m_categoryList->setCurrentRow(0);
-    }
+    m_categoryBand->chooseFirst();
     setReadingTabOrder();
     m_state.picturePlaced = false;
 }
@@ -128,6 +124,7 @@ void MenuWindow::applyLanguage() {
     const menu::LanguageTexts& texts = lang.texts;
     m_qtTexts.follow(texts.language == 1);
 
+    m_details->applyLanguage(lang);
     if (const auto builtIn = menu::builtInTexts(texts.language)) {
         m_zipMenu->setSideBarText(builtIn->zipSideBar);
         m_zipForNfo->setText(builtIn->zipForNfo);
@@ -160,27 +157,14 @@ void MenuWindow::applyLanguage() {
         b.button->setText(lang.buttons[b.key]);
         b.button->setToolTip(menu::plainToolTip(lang.hints[b.key]));
     }
-    m_categoryHead->setText(lang.headings[1]);
+    m_categoryBand->setHeading(lang.headings[1]);
     m_itemHead->setText(lang.headings[2]);
-    m_detailHead->setText(lang.headings[3]);
-    m_thumbHead->setText(lang.heading3_2);
     m_leftHead->setText(lang.headings[4]);
     m_rightHead->setText(lang.headings[5]);
-    for (int k = 1; k <= 6; ++k)
-        m_detailLabels[k - 1]->setText(lang.details[k]);
-    m_detailsButton->setToolTip(menu::plainToolTip(texts.detailsShownHint));
-    m_dockPictureButton->setToolTip(menu::plainToolTip(texts.pictureUndockedHint));
     m_newFolderDialog->applyLanguage(lang);
     m_copyDialog->applyLanguage(lang);
     m_infoWindow->applyLanguage(lang);
     m_coverDialog->applyLanguage(lang);
-
-    if (texts.language == 1) {
-        m_detailLabels[2]->resize(72 + kSizeValueShift, m_detailLabels[2]->height());
-        m_detailLabels[3]->resize(72 + kSizeValueShift, m_detailLabels[3]->height());
-        m_discSizeValue->move(kSizeValueLeft + kSizeValueShift, m_discSizeValue->y());
-        m_installedSizeValue->move(kSizeUpValueLeft + kSizeValueShift, m_installedSizeValue->y());
-    }
 }
 
 void MenuWindow::applyDesign() {
@@ -190,7 +174,7 @@ void MenuWindow::applyDesign() {
     const std::vector<ui::SideBarMenu*> menus{m_aboutMenu, m_zipMenu, m_serialMenu};
     if (d.designMode == DesignMode::Bitmap) {
         m_state.backgroundBitmap = m_state.folders.configFile(u"back.bmp");
-        m_backgroundPixmap = loadBitmap(QStringLiteral("back.bmp"));
+        m_backgroundPixmap = menu::loadDiscBitmap(m_state.folders, QStringLiteral("back.bmp"));
         for (ui::SideBarMenu* menu : menus) {
             menu->setBackgroundPixmap(m_backgroundPixmap);
             menu->setEntryStyle(d.headings.color, d.headings.bold);
@@ -198,7 +182,7 @@ void MenuWindow::applyDesign() {
     }
     if (d.buttonMode == ButtonMode::Bitmap) {
         m_state.buttonBitmap = m_state.folders.configFile(u"button.bmp");
-        m_buttonPixmap = loadBitmap(QStringLiteral("button.bmp"));
+        m_buttonPixmap = menu::loadDiscBitmap(m_state.folders, QStringLiteral("button.bmp"));
     }
     m_look = menu::DesignLook{d, m_backgroundPixmap, m_buttonPixmap};
     m_backdrop = m_look.windowBackdrop();
@@ -226,119 +210,33 @@ void MenuWindow::applyDesign() {
     ui::fitRowCaptions({m_copyButton, m_runButton, m_unzipButton, m_textMenuButton, m_informationButton},
                        kButtonPoints);
     ui::fitRowCaptions({m_coverButton, m_aboutButton, m_exitButton}, kButtonPoints);
-    const std::vector<ui::ShadowButton*> arrows{m_detailsButton, m_dockPictureButton};
     if (d.buttonMode == ButtonMode::Bitmap) {
-        for (ui::ShadowButton* b : arrows)
-            b->setFace(ui::Backdrop::bitmap(m_buttonPixmap, ui::Placement::Tile));
         for (ui::SideBarMenu* menu : menus) {
             menu->setBackgroundPixmap(m_buttonPixmap);
             menu->setEntryStyle(d.buttonText, d.buttonBold);
         }
-    } else if (d.buttonMode == ButtonMode::Band) {
-        for (ui::ShadowButton* b : arrows)
-            b->setFace(ui::Backdrop::gradient(d.buttonStart, d.buttonEnd));
-    } else if (d.buttonMode == ButtonMode::Transparent) {
-        for (ui::ShadowButton* b : arrows)
-            b->setFace(ui::Backdrop::solid(d.headings.color));
     }
-    // The arrows are drawn in the colour that stands out from their face.
-    for (ui::ShadowButton* b : arrows)
-        b->setTextColor(d.buttonMode == ButtonMode::Transparent ? d.backStart : d.buttonText);
 
-    // The three boxes.
-    setListFill(m_categoryList, d.categoryBox, boxWallpaper(d.categoryBox.fill));
+    // The band, the items and the details.
+    m_categoryBand->applyDesign(d.headings, d.categoryBox, boxWallpaper(d.categoryBox.fill));
     setListFill(m_itemList, d.itemBox, boxWallpaper(d.itemBox.fill));
     QPalette framePalette = m_itemFrame->palette();
     framePalette.setBrush(QPalette::Window, m_itemList->palette().brush(QPalette::Base));
     m_itemFrame->setPalette(framePalette);
     m_itemFrame->setAutoFillBackground(true);
-    const QPixmap detailWallpaper = boxWallpaper(d.detailsBox.fill);
-    m_detailBox->setBackdrop(detailWallpaper.isNull()
-                                 ? ui::Backdrop::solid(d.detailsBox.color, d.detailsBox.color)
-                                 : ui::Backdrop::bitmap(detailWallpaper, ui::Placement::Tile));
-
-    for (ui::EffectLabel* heading :
-         {m_categoryHead, m_itemHead, m_detailHead, m_thumbHead, m_leftHead, m_rightHead})
+    m_details->applyDesign(d, boxWallpaper(d.detailsBox.fill), m_buttonPixmap);
+    for (ui::EffectLabel* heading : {m_itemHead, m_leftHead, m_rightHead})
         styleLabel(heading, d.headings);
-    for (ui::EffectLabel* label : m_detailLabels)
-        styleLabel(label, d.detailLabels);
-    for (ui::EffectLabel* value : {m_fileNameValue, m_serialValue, m_discSizeValue, m_installedSizeValue,
-                                   m_descriptionValue, m_homePageValue})
-        styleLabel(value, d.detailValues);
 
     // Item icons sit on the item box colour.
     m_smallItemIcons.clear();
     m_largeItemIcons.clear();
     for (int n = 1; n <= 14; ++n) {
         const QString name = QStringLiteral("m%1.ico").arg(n);
-        m_smallItemIcons.push_back(loadIcon(name, kSmallItemIcon, d.itemBox.color));
-        m_largeItemIcons.push_back(loadIcon(name, kLargeItemIcon, d.itemBox.color));
+        m_smallItemIcons.push_back(
+            menu::loadDiscIcon(m_state.folders, name, kSmallItemIcon, d.itemBox.color));
+        m_largeItemIcons.push_back(
+            menu::loadDiscIcon(m_state.folders, name, kLargeItemIcon, d.itemBox.color));
     }
     update();
-}
-
-void MenuWindow::readCategories() {
-    const common::IniFile genreFile = m_state.folders.readConfigFile(u"genre.cfg");
-    const std::vector<menu::CategoryEntry> categories = menu::readCategories(genreFile);
-    const bool large = int(categories.size()) < kLargeIconCategories;
-    const int iconSize = large ? kLargeCategoryIcon : kSmallCategoryIcon;
-
-    m_categoryList->clear();
-    m_categoryList->setGeometry(kMargin, kBandTop, kBandWidth, large ? kLargeBandHeight : kSmallBandHeight);
-    m_categoryList->setIconSize(QSize(iconSize, iconSize));
-
-    m_categoryIcons.clear();
-    for (const menu::CategoryEntry& c : categories)
-        m_categoryIcons.push_back(
-            loadIcon(QStringLiteral("%1.ico").arg(c.index), iconSize, m_state.design.categoryBox.color));
-
-    QStringList captions;
-    for (const menu::CategoryEntry& c : categories)
-        captions.append(c.caption);
-    layoutBand(captions, iconSize);
-
-    m_categoryList->setUpdatesEnabled(false);
-    for (const menu::CategoryEntry& c : categories) {
-        auto* item = new QListWidgetItem(c.caption);
-        item->setData(kCategoryRole, c.index);
-        item->setToolTip(menu::plainToolTip(c.caption));
-        if (c.iconNumber >= 0 && c.iconNumber < int(m_categoryIcons.size()))
-            item->setIcon(m_categoryIcons[c.iconNumber]);
-        m_categoryList->addItem(item);
-    }
-    m_categoryList->setUpdatesEnabled(true);
-}
-
-void MenuWindow::layoutBand(const QStringList& captions, int iconSize) {
-    // One row of cells, icon above caption, as many beside each other as the band's width allows;
-    // beyond that the band scrolls sideways.
-    const int count = std::max(1, int(captions.size()));
-    const int frame = m_categoryList->frameWidth();
-    const QSize inside = m_categoryList->size() - QSize(2 * frame, 2 * frame);
-    const int cellWidth = std::clamp(inside.width() / count, kNarrowestBandCell, kWidestBandCell);
-    const bool scrolls = cellWidth * count > inside.width();
-    const int scrollBar =
-        scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_categoryList) : 0;
-    const QSize cell(cellWidth, inside.height() - scrollBar);
-
-    // The captions take the largest size at which each wraps whole into its cell.
-    const QSize captionRoom(cell.width() - 2 * kBandCellPadding,
-                            cell.height() - iconSize - 2 * kBandCellPadding);
-    QFont font = m_categoryList->font();
-    font.setPointSizeF(QWidget::font().pointSizeF());
-    m_categoryList->setFont(ui::fittingWrappedFont(font, captions, captionRoom, kLeastBandPoints));
-
-    m_categoryList->setViewMode(QListView::IconMode);
-    m_categoryList->setFlow(QListView::LeftToRight);
-    m_categoryList->setWrapping(false);
-    m_categoryList->setSpacing(0);
-    m_categoryList->setGridSize(cell);
-    auto* delegate = static_cast<CellDelegate*>(m_categoryList->itemDelegate());
-    delegate->setCellSize(cell);
-    // Words too long for a cell even at the least size.
-    delegate->setCaptionRoom(m_categoryList->font(), captionRoom.width());
-    m_categoryList->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_categoryList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_categoryList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    m_categoryList->setMovement(QListView::Static);
 }

@@ -33,12 +33,12 @@ NewFolderDialog::NewFolderDialog(ui::Services services, const menu::MenuState& s
     m_okButton->setObjectName(QStringLiteral("okbtn"));
     m_okButton->setGeometry(8, 37, 80, 28);
     m_okButton->setShadowDepth(3);
-    connect(m_okButton, &QAbstractButton::clicked, this, &NewFolderDialog::okClicked);
+    connect(m_okButton, &QAbstractButton::clicked, this, &NewFolderDialog::confirm);
     m_cancelButton = new ui::ShadowButton(QStringLiteral("cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelbtn"));
     m_cancelButton->setGeometry(94, 37, 80, 28);
     m_cancelButton->setShadowDepth(3);
-    connect(m_cancelButton, &QAbstractButton::clicked, this, &NewFolderDialog::cancelClicked);
+    connect(m_cancelButton, &QAbstractButton::clicked, this, &NewFolderDialog::cancel);
 }
 
 void NewFolderDialog::openFor(const QString& parentFolder) {
@@ -50,12 +50,12 @@ void NewFolderDialog::openFor(const QString& parentFolder) {
     m_nameEdit->setFocus();
 }
 
-void NewFolderDialog::okClicked() {
+void NewFolderDialog::confirm() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     createFolder();
 }
 
-void NewFolderDialog::cancelClicked() {
+void NewFolderDialog::cancel() {
     menu::playMenuSound(m_services.sound, m_state, 3);
     reject();
 }

@@ -28,16 +28,8 @@ public:
     void openFor(const QString& parentFolder);
     const QString& parentFolder() const { return m_parentFolder; }
 
-    void okClicked();
-    void cancelClicked();
-    // Makes the folder named in the field; on success the dialog closes and reports the folder.
-    // An empty name or an existing folder does nothing and the dialog stays open.
-    void createFolder();
-
     void applyLanguage(const menu::LanguageFile& language);
     void applyDesign(const menu::DesignLook& look);
-
-    QLineEdit* nameField() const { return m_nameEdit; }
 
 Q_SIGNALS:
     void folderCreated(const QString& path);
@@ -46,6 +38,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void confirm();
+    void cancel();
+    // Makes the folder named in the field; on success the dialog closes and reports the folder.
+    // An empty name or an existing folder does nothing and the dialog stays open.
+    void createFolder();
+
     ui::Services m_services;
     const menu::MenuState& m_state;
     QString m_parentFolder;

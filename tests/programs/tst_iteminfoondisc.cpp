@@ -7,6 +7,7 @@
 #include "menu/gui/PictureWindow.h"
 #include "menu/reader/DiscFolders.h"
 #include "tests/editor/gui/OpenProjectFixture.h"
+#include "tests/menu/MenuDriver.h"
 #include "ui/testing/UserInput.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
@@ -63,26 +64,24 @@ private Q_SLOTS:
         MenuWindow menuWindow(fakes.services(),
                               menu::DiscFolders::forExecutable(editor.disc + u"tiv.exe"_qs));
         menuWindow.show();
-        const auto choose = [&](int row) {
-            menuWindow.findChild<ui::FillList*>(u"genre"_qs)->setCurrentRow(0);
-            menuWindow.categoryBandReleased();
-            menuWindow.findChild<ui::FillList*>(u"members"_qs)->setCurrentRow(row);
-            menuWindow.itemListReleased();
-        };
+        auto* pictureWindow = ui::testing::control<PictureWindow>(menuWindow, u"Tpicpreviewform"_qs);
+        auto* infoWindow = ui::testing::control<InfoWindow>(menuWindow, u"TInfoform"_qs);
         const struct {
             QString text;
             QSize pictureSize;
         } expected[] = {{u"About setup\ncafé\n"_qs, red.size()}, {u"About the site\n"_qs, blue.size()}};
         for (int row = 0; row < 2; ++row) {
-            choose(row);
-            QVERIFY(menuWindow.pictureWindow()->isVisible());
-            QCOMPARE(menuWindow.pictureWindow()->view()->picture().size(), expected[row].pictureSize);
-            menuWindow.informationClicked();
-            QVERIFY(menuWindow.infoWindow()->isVisible());
-            QCOMPARE(menuWindow.infoWindow()->view()->toPlainText(), expected[row].text);
-            menuWindow.infoWindow()->closeClicked();
+            menudriver::chooseCategory(menuWindow, 0);
+            menudriver::chooseItem(menuWindow, row);
+            QVERIFY(pictureWindow->isVisible());
+            QCOMPARE(pictureWindow->view()->picture().size(), expected[row].pictureSize);
+            QVERIFY(ui::testing::press(menuWindow, u"info"_qs));
+            QVERIFY(infoWindow->isVisible());
+            QCOMPARE(ui::testing::control<QTextEdit>(*infoWindow, u"infotext"_qs)->toPlainText(),
+                     expected[row].text);
+            QVERIFY(ui::testing::press(*infoWindow, u"ende"_qs));
         }
-        const QColor shown = menuWindow.pictureWindow()->view()->picture().pixelColor(4, 4);
+        const QColor shown = pictureWindow->view()->picture().pixelColor(4, 4);
         QVERIFY(shown.blue() > 200 && shown.red() < 60);
     }
 };

@@ -2,6 +2,9 @@
 #include "ui/testing/UserInput.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QWidget>
 #include <QtTest>
@@ -45,6 +48,62 @@ private Q_SLOTS:
         QVERIFY(!ui::testing::press(window, QStringLiteral("OK")));
         QCOMPARE(pressed, 1);
         QCOMPARE(triggered, 1);
+    }
+
+    // A dialog of a window is a window of its own, with controls of its own; a menu's entries are
+    // chosen in the menu, only while it is open.
+    void dialogsAndMenusHoldTheirOwnControls() {
+        QWidget window;
+        auto* own = new QPushButton(&window);
+        own->setObjectName(QStringLiteral("print"));
+        auto* dialog = new QDialog(&window);
+        auto* dialogs = new QPushButton(dialog);
+        dialogs->setObjectName(QStringLiteral("print"));
+        auto* menu = new QMenu(&window);
+        QAction* entry = menu->addAction(QStringLiteral("Entry"));
+        entry->setObjectName(QStringLiteral("entry"));
+        int inWindow = 0, inDialog = 0, chosen = 0;
+        connect(own, &QPushButton::clicked, this, [&] { ++inWindow; });
+        connect(dialogs, &QPushButton::clicked, this, [&] { ++inDialog; });
+        connect(entry, &QAction::triggered, this, [&] { ++chosen; });
+        window.show();
+        dialog->show();
+
+        QVERIFY(ui::testing::press(window, QStringLiteral("print")));
+        QVERIFY(ui::testing::press(*dialog, QStringLiteral("print")));
+        QCOMPARE(inWindow, 1);
+        QCOMPARE(inDialog, 1);
+        QCOMPARE(ui::testing::control<QDialog>(window, QString()), dialog);
+
+        // The entry is the window's command, but it is chosen in its menu, once that is open.
+        QCOMPARE(ui::testing::control<QAction>(window, QStringLiteral("entry")), entry);
+        QVERIFY(!ui::testing::trigger(*menu, QStringLiteral("entry")));
+        menu->popup(window.mapToGlobal(QPoint()));
+        QVERIFY(menu->isVisible());
+        QVERIFY(ui::testing::trigger(*menu, QStringLiteral("entry")));
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(chosen, 1);
+    }
+
+    // A row is clicked where it is shown, scrolled to first; a hidden list cannot be clicked.
+    void rowsAreClickedWhereTheyAreShown() {
+        QListWidget list;
+        list.resize(120, 60);
+        for (int row = 0; row < 40; ++row)
+            list.addItem(QStringLiteral("row %1").arg(row));
+        QVERIFY(!ui::testing::clickRow(list, 1));
+        list.show();
+        int clicked = -1;
+        connect(&list, &QListWidget::itemClicked, this,
+                [&](QListWidgetItem* item) { clicked = list.row(item); });
+        QVERIFY(ui::testing::clickRow(list, 35));
+        QCOMPARE(list.currentRow(), 35);
+        QCOMPARE(clicked, 35);
+        // No such row: the click lands on the list's middle, as a click beside the rows would.
+        QVERIFY(ui::testing::clickRow(list, 99));
+        list.setEnabled(false);
+        QVERIFY(!ui::testing::clickRow(list, 2));
+        QVERIFY(list.currentRow() != 2);
     }
 };
 

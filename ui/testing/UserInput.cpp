@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
 
 namespace ui::testing {
 
@@ -13,6 +16,18 @@ bool refused(const QString& objectName, const char* why) {
 }
 
 } // namespace
+
+bool belongsTo(const QObject& object, const QWidget& window) {
+    // A command is the window's wherever its menus show it; a widget only outside its dialogs.
+    const bool command = !object.isWidgetType();
+    for (const QObject* parent = object.parent(); parent; parent = parent->parent()) {
+        if (parent == &window)
+            return true;
+        if (!command && parent->isWidgetType() && static_cast<const QWidget*>(parent)->isWindow())
+            return false;
+    }
+    return false;
+}
 
 bool press(QWidget& window, const QString& objectName) {
     QAbstractButton* button = control<QAbstractButton>(window, objectName);
@@ -30,11 +45,34 @@ bool trigger(QWidget& window, const QString& objectName) {
     QAction* action = control<QAction>(window, objectName);
     if (!action)
         return false;
+    auto* menu = qobject_cast<QMenu*>(&window);
+    if (menu && !menu->isVisible())
+        return refused(objectName, "is in a menu that is not open");
     if (!action->isVisible())
         return refused(objectName, "is hidden");
     if (!action->isEnabled())
         return refused(objectName, "is disabled");
+    if (menu)
+        menu->hide();
     action->trigger();
+    return true;
+}
+
+bool clickRow(QAbstractItemView& list, int row) {
+    if (!list.isVisible())
+        return refused(list.objectName(), "is hidden");
+    if (!list.isEnabled())
+        return refused(list.objectName(), "is disabled");
+    const QModelIndex index = list.model()->index(row, 0, list.rootIndex());
+    if (index.isValid())
+        list.scrollTo(index);
+    QWidget* viewport = list.viewport();
+    const QPoint at = index.isValid() ? list.visualRect(index).center() : viewport->rect().center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &event);
+    }
     return true;
 }
 

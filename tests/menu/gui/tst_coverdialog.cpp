@@ -6,6 +6,7 @@
 #include "menu/gui/MenuWindow.h"
 #include "tests/menu/DiscFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/ColorBox.h"
 #include "ui/widgets/Contrast.h"
 #include "ui/widgets/EffectLabel.h"
@@ -14,13 +15,16 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
 
+using ui::testing::control;
 using ui::testing::FakeServices;
+using ui::testing::press;
 using namespace menu::coverlayout;
 
 namespace {
@@ -65,15 +69,23 @@ private:
     CoverDialog* m_cover = nullptr;
 
     template <typename T> T* field(const char* name) const {
-        T* found = m_cover->findChild<T*>(QString::fromLatin1(name));
+        T* found = control<T>(*m_cover, QString::fromLatin1(name));
         if (!found)
             qFatal("no field %s", name);
         return found;
     }
-    QTextEdit* contentView() const { return m_cover->contentDialog()->contentView(); }
+    static ContentDialog* contentDialog(const QWidget& cover) {
+        return control<ContentDialog>(cover, QStringLiteral("Tcontentform"));
+    }
+    QTextEdit* contentView() const {
+        return control<QTextEdit>(*contentDialog(*m_cover), QStringLiteral("content"));
+    }
+    // The file name shown for a chosen picture, with its whole path as tooltip.
+    QString pictureFile(const char* name) const { return field<QLabel>(name)->toolTip(); }
     void reopen() {
-        m_cover->reject();
-        m_window->printCoverClicked();
+        QVERIFY(press(*m_cover, QStringLiteral("cancel")));
+        QVERIFY(!m_cover->isVisible());
+        QVERIFY(press(*m_window, QStringLiteral("printcover")));
         QVERIFY(m_cover->isVisible());
     }
 
@@ -88,14 +100,14 @@ private Q_SLOTS:
         m_disc.save();
         m_window = std::make_unique<MenuWindow>(m_fakes.services(), m_disc.folders());
         m_window->startUp();
-        m_cover = m_window->coverDialog();
-        QCOMPARE(m_cover->objectName(), QStringLiteral("Tprintdlgform"));
-        QCOMPARE(m_cover->contentDialog()->objectName(), QStringLiteral("Tcontentform"));
-        QCOMPARE(m_cover->contentDialog()->size(), QSize(521, 470));
+        m_cover = control<CoverDialog>(*m_window, QStringLiteral("Tprintdlgform"));
+        QVERIFY(m_cover);
+        QVERIFY(contentDialog(*m_cover));
+        QCOMPARE(contentDialog(*m_cover)->size(), QSize(521, 470));
     }
 
     void firstOpeningFillsTheFields() {
-        m_window->printCoverClicked();
+        QVERIFY(press(*m_window, QStringLiteral("printcover")));
         QVERIFY(m_cover->isVisible());
         QCOMPARE(field<QLineEdit>("cdname")->text(), QStringLiteral("My Disc"));
         QCOMPARE(field<QLineEdit>("cddate")->text(), today());
@@ -134,15 +146,15 @@ private Q_SLOTS:
 
     void contentIsPrintedUnderTheDiscName() {
         field<QLineEdit>("cdname")->setText(QStringLiteral("Issue 5"));
-        m_cover->findChild<ui::ShadowButton*>(QStringLiteral("contentview"))->click();
-        ContentDialog* content = m_cover->contentDialog();
+        QVERIFY(press(*m_cover, QStringLiteral("contentview")));
+        ContentDialog* content = contentDialog(*m_cover);
         QVERIFY(content->isVisible());
         m_fakes.print.jobs.clear();
-        content->findChild<ui::ShadowButton*>(QStringLiteral("printcontent"))->click();
+        QVERIFY(press(*content, QStringLiteral("printcontent")));
         QCOMPARE(m_fakes.print.jobs.size(), 1);
         QCOMPARE(m_fakes.print.jobs[0].title, QStringLiteral("- content of Issue 5 -"));
         QVERIFY(m_fakes.print.jobs[0].text.startsWith(QStringLiteral("*** Games ***\nA;B;")));
-        content->findChild<ui::ShadowButton*>(QStringLiteral("cancel"))->click();
+        QVERIFY(press(*content, QStringLiteral("cancel")));
         QVERIFY(!content->isVisible());
         field<QLineEdit>("cdname")->setText(QStringLiteral("My Disc"));
     }
@@ -153,32 +165,34 @@ private Q_SLOTS:
         const QString back = m_disc.cfg() + QStringLiteral("back.bmp");
 
         m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("broken.wmf"));
-        m_cover->loadBackgroundClicked();
+        QVERIFY(press(*m_cover, QStringLiteral("backload")));
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("broken.wmf")));
-        QVERIFY(m_cover->backgroundFile().isEmpty());
+        QVERIFY(pictureFile("backname").isEmpty());
         QCOMPARE(m_fakes.choosers.requests.last().file.filter, CoverDialog::pictureFilter());
         QVERIFY(CoverDialog::pictureFilter().startsWith(
             QStringLiteral("Alle Dateien (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|")));
 
         m_fakes.choosers.queueOpenFile(back);
-        m_cover->loadBackgroundClicked();
-        QCOMPARE(m_cover->backgroundFile(), back);
-        m_cover->loadBackgroundClicked(); // cancelled: the picture stays
-        QCOMPARE(m_cover->backgroundFile(), back);
+        QVERIFY(press(*m_cover, QStringLiteral("backload")));
+        QCOMPARE(pictureFile("backname"), back);
+        QCOMPARE(field<QLabel>("backname")->text(), QStringLiteral("back.bmp"));
+        QVERIFY(press(*m_cover, QStringLiteral("backload"))); // cancelled: the picture stays
+        QCOMPARE(pictureFile("backname"), back);
         m_fakes.choosers.queueOpenFile(back);
-        m_cover->loadLogoClicked();
-        QCOMPARE(m_cover->logoFile(), back);
-        m_cover->clearLogoClicked();
-        m_cover->clearBackgroundClicked();
-        QVERIFY(m_cover->backgroundFile().isEmpty() && m_cover->logoFile().isEmpty());
+        QVERIFY(press(*m_cover, QStringLiteral("logoload")));
+        QCOMPARE(pictureFile("logoname"), back);
+        QVERIFY(press(*m_cover, QStringLiteral("logoclear")));
+        QVERIFY(press(*m_cover, QStringLiteral("backclear")));
+        QVERIFY(pictureFile("backname").isEmpty() && pictureFile("logoname").isEmpty());
+        QVERIFY(field<QLabel>("backname")->text().isEmpty());
         QCOMPARE(m_fakes.messages.shown.size(), 1);
     }
 
     void coverIsPreviewedWithItsDefaultsAndLogos() {
         const int dpi = m_fakes.print.pageDpi;
         m_fakes.print.jobs.clear();
-        m_cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->click();
+        QVERIFY(press(*m_cover, QStringLiteral("printcover")));
         QCOMPARE(m_fakes.print.jobs.size(), 1);
         const QImage page = m_fakes.print.jobs[0].page;
         QCOMPARE(at(page, 90, 52, dpi), QColor(Qt::black));         // title box
@@ -190,17 +204,17 @@ private Q_SLOTS:
         // The second choice leaves the product logo out; a chosen logo picture is printed anyway.
         m_disc.writeBitmap(QStringLiteral("logo.bmp"), QColor(128, 0, 128), QSize(40, 40));
         m_fakes.choosers.queueOpenFile(m_disc.cfg() + QStringLiteral("logo.bmp"));
-        m_cover->loadLogoClicked();
+        QVERIFY(press(*m_cover, QStringLiteral("logoload")));
         field<QComboBox>("ZolLogo")->setCurrentIndex(1);
         m_fakes.print.pdfFile = QDir(m_disc.root()).filePath(QStringLiteral("cover.pdf"));
-        m_cover->printCoverClicked();
+        QVERIFY(press(*m_cover, QStringLiteral("printcover")));
         const QImage second = m_fakes.print.jobs.last().page;
         for (const QPointF mm : {QPointF(40, 117.7), QPointF(60, 116), QPointF(96, 122)})
             QCOMPARE(at(second, mm.x(), mm.y(), dpi), QColor(Qt::white));
         QCOMPARE(at(second, 6, 97, dpi), QColor(128, 0, 128));
         QVERIFY(QFileInfo(m_fakes.print.pdfFile).size() > 0);
         m_fakes.print.pdfFile.clear();
-        m_cover->clearLogoClicked();
+        QVERIFY(press(*m_cover, QStringLiteral("logoclear")));
         field<QComboBox>("ZolLogo")->setCurrentIndex(0);
     }
 
@@ -212,9 +226,8 @@ private Q_SLOTS:
         FakeServices fakes;
         MenuWindow window(fakes.services(), disc.folders());
         window.startUp();
-        CoverDialog* cover = window.coverDialog();
-        for (QDialog* dialog :
-             {static_cast<QDialog*>(cover), static_cast<QDialog*>(cover->contentDialog())}) {
+        auto* cover = control<QDialog>(window, QStringLiteral("Tprintdlgform"));
+        for (QDialog* dialog : {cover, static_cast<QDialog*>(contentDialog(*cover))}) {
             const QList<ui::EffectLabel*> labels =
                 dialog->findChildren<ui::EffectLabel*>(Qt::FindDirectChildrenOnly);
             QVERIFY(!labels.isEmpty());
@@ -241,8 +254,8 @@ private Q_SLOTS:
         FakeServices fakes;
         MenuWindow window(fakes.services(), disc.folders());
         window.startUp();
-        const CoverDialog* cover = window.coverDialog();
-        const auto* number = cover->findChild<ui::EffectLabel*>(QStringLiteral("Label7"));
+        const auto* cover = control<QDialog>(window, QStringLiteral("Tprintdlgform"));
+        const auto* number = control<ui::EffectLabel>(*cover, QStringLiteral("Label7"));
         QVERIFY(number->text().contains(u'6'));
         for (const ui::EffectLabel* label :
              cover->findChildren<ui::EffectLabel*>(Qt::FindDirectChildrenOnly)) {
@@ -251,7 +264,7 @@ private Q_SLOTS:
                      qPrintable(label->text()));
         }
         // Only what needs it is smaller.
-        QCOMPARE(cover->findChild<ui::EffectLabel*>(QStringLiteral("Label15"))->font().pointSizeF(),
+        QCOMPARE(control<ui::EffectLabel>(*cover, QStringLiteral("Label15"))->font().pointSizeF(),
                  cover->font().pointSizeF());
     }
 
@@ -268,23 +281,22 @@ private Q_SLOTS:
         FakeServices fakes;
         MenuWindow window(fakes.services(), disc.folders());
         window.startUp();
-        CoverDialog* cover = window.coverDialog();
+        auto* cover = control<CoverDialog>(window, QStringLiteral("Tprintdlgform"));
         QCOMPARE(cover->windowTitle(), QStringLiteral("Cover drucken"));
-        QCOMPARE(cover->findChild<ui::ShadowButton*>(QStringLiteral("printcover"))->text(),
+        QCOMPARE(control<ui::ShadowButton>(*cover, QStringLiteral("printcover"))->text(),
                  QStringLiteral("drucken"));
-        QCOMPARE(cover->contentDialog()->findChild<ui::ShadowButton*>(QStringLiteral("printcontent"))->text(),
+        QCOMPARE(control<ui::ShadowButton>(*contentDialog(*cover), QStringLiteral("printcontent"))->text(),
                  QStringLiteral("Liste drucken"));
-        QCOMPARE(cover->findChild<QComboBox*>(QStringLiteral("ZolLogo"))->itemText(1),
+        QCOMPARE(control<QComboBox>(*cover, QStringLiteral("ZolLogo"))->itemText(1),
                  QStringLiteral("Bitte, keine Werbung."));
         QCOMPARE(cover->coverPage().contentHeading, QStringLiteral("Inhalt"));
         // Today in German, with the whole year.
-        window.printCoverClicked();
-        QCOMPARE(cover->findChild<QLineEdit*>(QStringLiteral("cddate"))->text(),
+        QVERIFY(press(window, QStringLiteral("printcover")));
+        QCOMPARE(control<QLineEdit>(*cover, QStringLiteral("cddate"))->text(),
                  QDate::currentDate().toString(u"dd.MM.yyyy"));
-        cover->reject();
         // Without categories the list is empty.
-        cover->prepare();
         QCOMPARE(cover->coverPage().content, QStringList({QString()}));
+        cover->reject();
     }
 };
 

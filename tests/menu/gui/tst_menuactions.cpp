@@ -6,8 +6,10 @@
 #include "menu/gui/NewFolderDialog.h"
 #include "tests/menu/DiscFixture.h"
 #include "tests/menu/HostileFiles.h"
+#include "tests/menu/MenuDriver.h"
 #include "tests/menu/ZipFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/GaugeBar.h"
@@ -21,7 +23,9 @@
 
 #include <memory>
 
+using ui::testing::control;
 using ui::testing::FakeServices;
+using ui::testing::press;
 using Verb = ui::testing::FakeShell::Verb;
 
 namespace {
@@ -45,13 +49,6 @@ QStringList entries(const QString& folder) {
         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.sort();
     return names;
-}
-
-// Presses a button as the viewer does: only one that is shown and enabled.
-void press(QWidget& window, const QString& name) {
-    auto* button = window.findChild<ui::ShadowButton*>(name);
-    QVERIFY2(button && button->isVisible() && button->isEnabled(), qPrintable(name));
-    button->click();
 }
 
 QByteArray pattern(int size) {
@@ -122,10 +119,16 @@ private:
         return form;
     }
     static void choose(MenuWindow& f, int row) {
-        f.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
-        f.categoryBandReleased();
-        f.findChild<ui::FillList*>(QStringLiteral("members"))->setCurrentRow(row);
-        f.itemListReleased();
+        menudriver::chooseCategory(f, 0);
+        menudriver::chooseItem(f, row);
+    }
+    static CopyDialog* copyDialog(MenuWindow& f) { return control<CopyDialog>(f, QStringLiteral("Tfcform")); }
+    // Opens the copy dialog by the copy or the unzip button.
+    static CopyDialog* openCopyDialog(MenuWindow& f, const QString& button) {
+        if (!press(f, button))
+            return nullptr;
+        CopyDialog* dialog = copyDialog(f);
+        return dialog && dialog->isVisible() ? dialog : nullptr;
     }
     bool played(int n) const {
         const QString wave = QStringLiteral("Sound%1.wav").arg(n);
@@ -134,7 +137,7 @@ private:
     }
     static bool buttonsEnabled(const CopyDialog& dialog) {
         for (const char16_t* name : {u"start", u"newd", u"cancel", u"browsebtn"}) {
-            if (!dialog.findChild<ui::ShadowButton*>(QString::fromUtf16(name))->isEnabled())
+            if (!control<ui::ShadowButton>(dialog, QString::fromUtf16(name))->isEnabled())
                 return false;
         }
         return true;
@@ -271,23 +274,24 @@ private Q_SLOTS:
         large.close();
         writeFile(target.filePath(QStringLiteral("run.exe")), "kept");
         auto f = open(disc);
-        CopyDialog* dialog = f->copyDialog();
         choose(*f, Program);
-        f->copyClicked();
+        CopyDialog* dialog = openCopyDialog(*f, QStringLiteral("copybtn"));
+        QVERIFY(dialog);
         dialog->selectFolder(target.path());
-        QVERIFY(!dialog->findChild<ui::ShadowButton*>(QStringLiteral("stopbtn"))->isVisible());
+        auto* stop = control<ui::ShadowButton>(*dialog, QStringLiteral("stopbtn"));
+        QVERIFY(!stop->isVisible());
 
         // The window keeps answering while the copy runs: the stop button is pressed from its
         // event loop, and the copy ends promptly with the viewer's file as it was.
         bool pressedWhileBusy = false;
         QTimer::singleShot(30, this, [&] {
-            pressedWhileBusy = dialog->isBusy();
-            QVERIFY(!dialog->findChild<ui::ShadowButton*>(QStringLiteral("start"))->isVisible());
-            press(*dialog, QStringLiteral("stopbtn"));
+            pressedWhileBusy = stop->isVisible();
+            QVERIFY(!control<ui::ShadowButton>(*dialog, QStringLiteral("start"))->isVisible());
+            QVERIFY(press(*dialog, QStringLiteral("stopbtn")));
         });
         QElapsedTimer timer;
         timer.start();
-        press(*dialog, QStringLiteral("start"));
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QVERIFY(pressedWhileBusy);
         QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(readAll(target.filePath(QStringLiteral("run.exe"))), QByteArray("kept"));
@@ -295,18 +299,18 @@ private Q_SLOTS:
         QVERIFY(!played(4));
         QVERIFY(m_fakes.messages.shown.isEmpty());
         QVERIFY(buttonsEnabled(*dialog));
-        QVERIFY(!dialog->isBusy());
-        dialog->cancelClicked();
+        QVERIFY(!stop->isVisible());
+        QVERIFY(press(*dialog, QStringLiteral("cancel")));
 
         // The same for an unzip: a few hundred kilobytes that unpack to 256 MiB.
         QVERIFY(writeZip(disc.root() + QStringLiteral("tools/setup.zip"),
                          {{QStringLiteral("setup.exe"), QByteArray(256 * 1024 * 1024, '\0'), {}}}));
         writeFile(target.filePath(QStringLiteral("setup.exe")), "also kept");
         choose(*f, Archive);
-        f->unzipClicked();
+        QCOMPARE(openCopyDialog(*f, QStringLiteral("zip")), dialog);
         dialog->selectFolder(target.path());
-        QTimer::singleShot(30, this, [&] { press(*dialog, QStringLiteral("stopbtn")); });
-        press(*dialog, QStringLiteral("start"));
+        QTimer::singleShot(30, this, [&] { QVERIFY(press(*dialog, QStringLiteral("stopbtn"))); });
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("also kept"));
         QCOMPARE(entries(target.path()),
                  (QStringList{QStringLiteral("run.exe"), QStringLiteral("setup.exe")}));
@@ -335,9 +339,10 @@ private Q_SLOTS:
 
         auto f = open(disc);
         choose(*f, Archive);
-        f->unzipClicked();
-        f->copyDialog()->selectFolder(target.path());
-        press(*f->copyDialog(), QStringLiteral("start"));
+        CopyDialog* dialog = openCopyDialog(*f, QStringLiteral("zip"));
+        QVERIFY(dialog);
+        dialog->selectFolder(target.path());
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         const QString message = m_fakes.messages.shown[0].text;
         QVERIFY2(message.contains(QStringLiteral("nicht entpackt")) &&
@@ -358,12 +363,12 @@ private Q_SLOTS:
         disc.save();
         auto f = open(disc);
         choose(*f, Empty + 1);
-        f->runClicked();
+        QVERIFY(press(*f, QStringLiteral("ausf")));
         QCOMPARE(m_fakes.shell.calls.size(), 1);
         QCOMPARE(m_fakes.shell.calls[0].target,
                  QDir::toNativeSeparators(disc.root() + QStringLiteral("http/x.sh")));
         choose(*f, Empty + 2);
-        auto* homePage = f->findChild<ui::EffectLabel*>(QStringLiteral("hpurl"));
+        auto* homePage = control<ui::EffectLabel>(*f, QStringLiteral("hpurl"));
         QCOMPARE(homePage->text(), QStringLiteral("n/a"));
         QVERIFY(!homePage->isLink());
     }
@@ -374,7 +379,7 @@ private Q_SLOTS:
         auto f = open(disc);
         m_fakes.shell.canExplore = false;
         choose(*f, Folder);
-        f->runClicked();
+        QVERIFY(press(*f, QStringLiteral("ausf")));
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         const QString folder = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/"));
         QVERIFY2(m_fakes.messages.shown[0].text.contains(folder), qPrintable(m_fakes.messages.shown[0].text));
@@ -386,14 +391,17 @@ private Q_SLOTS:
         writeActionsDisc(disc);
         auto f = open(disc);
         choose(*f, Folder);
-        f->runClicked();
+        QVERIFY(press(*f, QStringLiteral("ausf")));
+        // An item that may not be started offers no start.
         choose(*f, Program);
-        f->runClicked();
+        QVERIFY(!control<ui::ShadowButton>(*f, QStringLiteral("ausf"))->isEnabled());
+        choose(*f, Archive);
+        QVERIFY(press(*f, QStringLiteral("ausf")));
         choose(*f, Web);
-        f->runClicked();
+        QVERIFY(press(*f, QStringLiteral("ausf")));
         const QList<ui::testing::FakeShell::Call> expected{
             {Verb::Explore, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/")), {}},
-            {Verb::Open, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/run.exe")), {}},
+            {Verb::Open, QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/setup.zip")), {}},
             {Verb::Open, QStringLiteral("http://example.org/"), {}}};
         QCOMPARE(m_fakes.shell.calls, expected);
         QVERIFY(played(3));
@@ -403,26 +411,30 @@ private Q_SLOTS:
         DiscFixture disc;
         writeActionsDisc(disc);
         auto f = open(disc);
+        CopyDialog* dialog = copyDialog(*f);
+        ui::FillList& items = menudriver::items(*f);
+        const auto doubleClickRow = [&](int row) {
+            choose(*f, row);
+            QTest::mouseDClick(items.viewport(), Qt::LeftButton, {},
+                               items.visualItemRect(items.item(row)).center());
+        };
         // Copy alone: the copy dialog.
-        choose(*f, Program);
-        f->itemDoubleClicked();
-        QVERIFY(f->copyDialog()->isVisible());
+        doubleClickRow(Program);
+        QVERIFY(dialog->isVisible());
         QCOMPARE(f->state().copyMode, menu::CopyMode::Copy);
-        QCOMPARE(f->copyDialog()->windowTitle(), QStringLiteral("Copy the selected file to..."));
-        f->copyDialog()->cancelClicked();
-        QVERIFY(!f->copyDialog()->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Copy the selected file to..."));
+        QVERIFY(press(*dialog, QStringLiteral("cancel")));
+        QVERIFY(!dialog->isVisible());
         // An archive that may also be started: unzip comes first.
-        choose(*f, Archive);
-        f->itemDoubleClicked();
+        doubleClickRow(Archive);
         QCOMPARE(f->state().copyMode, menu::CopyMode::Unzip);
-        QCOMPARE(f->copyDialog()->windowTitle(), QStringLiteral("Unzip the selected file to..."));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Unzip the selected file to..."));
         QVERIFY(m_fakes.shell.calls.isEmpty());
-        f->copyDialog()->cancelClicked();
+        QVERIFY(press(*dialog, QStringLiteral("cancel")));
         // Start alone.
-        choose(*f, Web);
-        f->itemDoubleClicked();
+        doubleClickRow(Web);
         QCOMPARE(m_fakes.shell.calls.size(), 1);
-        QVERIFY(!f->copyDialog()->isVisible());
+        QVERIFY(!dialog->isVisible());
     }
 
     void copyDialogIsWideEnoughForItsCaption() {
@@ -430,8 +442,8 @@ private Q_SLOTS:
         writeActionsDisc(disc, false, 1);
         auto f = open(disc);
         choose(*f, Program);
-        f->copyClicked();
-        CopyDialog* dialog = f->copyDialog();
+        CopyDialog* dialog = openCopyDialog(*f, QStringLiteral("copybtn"));
+        QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Kopiere die ausgewählte Datei nach..."));
         QFont titleFace = dialog->font();
         titleFace.setBold(true);
@@ -442,9 +454,9 @@ private Q_SLOTS:
         QCOMPARE(dialog->height(), 309);
         for (QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             QVERIFY2(dialog->rect().contains(control->geometry()), qPrintable(control->objectName()));
-        QCOMPARE(dialog->findChild<ui::ShadowButton*>(QStringLiteral("cancel"))->geometry().right(),
+        QCOMPARE(control<ui::ShadowButton>(*dialog, QStringLiteral("cancel"))->geometry().right(),
                  dialog->width() - 8 - 1);
-        dialog->cancelClicked();
+        QVERIFY(press(*dialog, QStringLiteral("cancel")));
     }
 
     void copyDialogCopiesIntoTheSelectedFolder() {
@@ -452,17 +464,18 @@ private Q_SLOTS:
         writeActionsDisc(disc);
         QTemporaryDir target;
         auto f = open(disc);
-        CopyDialog* dialog = f->copyDialog();
+        CopyDialog* dialog = copyDialog(*f);
         QCOMPARE(dialog->size(), QSize(273, 309));
         choose(*f, Program);
-        f->copyClicked();
+        QCOMPARE(openCopyDialog(*f, QStringLiteral("copybtn")), dialog);
         dialog->selectFolder(target.path());
         QCOMPARE(dialog->selectedFolder(), QDir::toNativeSeparators(target.path()));
 
         QList<int> values;
-        connect(dialog->gauge(), &ui::GaugeBar::valueChanged, this, [&](int v) { values.append(v); });
+        auto* gauge = control<ui::GaugeBar>(*dialog, QStringLiteral("copyanz"));
+        connect(gauge, &ui::GaugeBar::valueChanged, this, [&](int v) { values.append(v); });
         writeFile(target.filePath(QStringLiteral("run.exe")), "an older copy");
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(readAll(target.filePath(QStringLiteral("run.exe"))), pattern(20000));
         // The first block is 8 KiB; later ones may grow with the speed of the disc.
         QCOMPARE(values.first(), 41);
@@ -478,7 +491,7 @@ private Q_SLOTS:
         const auto failsWith = [&](const QString& reason) {
             m_fakes.sound.played.clear();
             m_fakes.messages.shown.clear();
-            dialog->startClicked();
+            QVERIFY(press(*dialog, QStringLiteral("start")));
             QVERIFY(!played(4));
             QVERIFY(played(3));
             QCOMPARE(m_fakes.messages.shown.size(), 1);
@@ -507,17 +520,17 @@ private Q_SLOTS:
                 readAll(target.filePath(QStringLiteral("run.exe"))) == QByteArray("read-only"));
 
         // The tree keeps its place for the next opening.
-        dialog->cancelClicked();
-        f->copyClicked();
+        QVERIFY(press(*dialog, QStringLiteral("cancel")));
+        QCOMPARE(openCopyDialog(*f, QStringLiteral("copybtn")), dialog);
         QCOMPARE(dialog->selectedFolder(), QDir::toNativeSeparators(target.path()));
-        QCOMPARE(dialog->gauge()->value(), 0);
+        QCOMPARE(gauge->value(), 0);
     }
 
     void driveRootsGetNoSecondSeparator() {
         DiscFixture disc;
         writeActionsDisc(disc);
         auto f = open(disc);
-        CopyDialog* dialog = f->copyDialog();
+        CopyDialog* dialog = copyDialog(*f);
         QVERIFY(!dialog->drives().isEmpty());
         const QString root = dialog->drives().front();
         dialog->selectFolder(root);
@@ -534,15 +547,16 @@ private Q_SLOTS:
         writeActionsDisc(disc);
         QTemporaryDir target;
         auto f = open(disc);
-        CopyDialog* dialog = f->copyDialog();
         choose(*f, Archive);
-        f->unzipClicked();
+        CopyDialog* dialog = openCopyDialog(*f, QStringLiteral("zip"));
+        QVERIFY(dialog);
         dialog->selectFolder(target.path());
         QList<QPair<int, int>> steps; // value, maximum
-        connect(dialog->gauge(), &ui::GaugeBar::valueChanged, this, [&](int v) {
-            steps.append({v, dialog->gauge()->maximum()});
+        auto* gauge = control<ui::GaugeBar>(*dialog, QStringLiteral("copyanz"));
+        connect(gauge, &ui::GaugeBar::valueChanged, this, [&](int v) {
+            steps.append({v, gauge->maximum()});
         });
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(steps, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}, {100, 100}}));
         QCOMPARE(readAll(target.filePath(QStringLiteral("docs/readme.txt"))), QByteArray("read me"));
         QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("program"));
@@ -551,7 +565,7 @@ private Q_SLOTS:
 
         // Again over the same files: they are overwritten without a word.
         writeFile(target.filePath(QStringLiteral("setup.exe")), "changed");
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(readAll(target.filePath(QStringLiteral("setup.exe"))), QByteArray("program"));
         QVERIFY(m_fakes.messages.shown.isEmpty());
         QVERIFY(buttonsEnabled(*dialog));
@@ -564,11 +578,11 @@ private Q_SLOTS:
         const QString dest = target.filePath(QStringLiteral("dest"));
         QVERIFY(QDir().mkpath(dest));
         auto f = open(disc);
-        CopyDialog* dialog = f->copyDialog();
         choose(*f, Empty);
-        f->unzipClicked();
+        CopyDialog* dialog = openCopyDialog(*f, QStringLiteral("zip"));
+        QVERIFY(dialog);
         dialog->selectFolder(dest);
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QCOMPARE(m_fakes.messages.shown[0].text, QStringLiteral("Error - no files in the Zip file"));
         QVERIFY(!played(5));
@@ -576,7 +590,7 @@ private Q_SLOTS:
 
         // Not an archive at all: the same message.
         writeFile(disc.root() + QStringLiteral("tools/empty.zip"), "no archive");
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(m_fakes.messages.shown.size(), 2);
         QCOMPARE(m_fakes.messages.shown[1].text, QStringLiteral("Error - no files in the Zip file"));
 
@@ -586,7 +600,7 @@ private Q_SLOTS:
                           {QStringLiteral("/abs-evil"), "x", {}},
                           {QStringLiteral("C:\\x"), "x", {}},
                           {QStringLiteral("fine.txt"), "fine", {}}}));
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(m_fakes.messages.shown.size(), 3);
         QVERIFY(m_fakes.messages.shown[2].text.contains(QStringLiteral("../evil")));
         QVERIFY(m_fakes.messages.shown[2].text.contains(QStringLiteral("outside the destination folder")));
@@ -606,12 +620,12 @@ private Q_SLOTS:
         QTemporaryDir target;
         auto f = open(disc);
         QVERIFY(!f->unzipModule().isLoaded());
-        CopyDialog* dialog = f->copyDialog();
         choose(*f, Archive);
-        f->unzipClicked();
+        CopyDialog* dialog = openCopyDialog(*f, QStringLiteral("zip"));
+        QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Entpacke die ausgewählte Datei nach..."));
         dialog->selectFolder(target.path());
-        dialog->startClicked();
+        QVERIFY(press(*dialog, QStringLiteral("start")));
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(m_fakes.messages.shown[0].text.contains(QStringLiteral("Unzdll.dll")));
         QVERIFY(QDir(target.path()).isEmpty());
@@ -626,47 +640,48 @@ private Q_SLOTS:
         QVERIFY(QDir(target.path()).mkdir(QStringLiteral("existing")));
         writeFile(target.filePath(QStringLiteral("plainfile")), "x");
         auto f = open(disc);
-        CopyDialog* copy = f->copyDialog();
-        NewFolderDialog* dialog = f->newFolderDialog();
+        auto* dialog = control<NewFolderDialog>(*f, QStringLiteral("Tddform"));
+        auto* name = control<QLineEdit>(*dialog, QStringLiteral("dirname"));
         QCOMPARE(dialog->size(), QSize(182, 73));
         choose(*f, Program);
-        f->copyClicked();
+        CopyDialog* copy = openCopyDialog(*f, QStringLiteral("copybtn"));
+        QVERIFY(copy);
         copy->selectFolder(target.path());
-        copy->newFolderClicked();
+        QVERIFY(press(*copy, QStringLiteral("newd")));
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->parentFolder(), QDir::toNativeSeparators(target.path()));
-        QCOMPARE(dialog->nameField()->text(), QString());
+        QCOMPARE(name->text(), QString());
 
         // No name, or a folder that exists: nothing happens and the dialog stays.
-        dialog->okClicked();
+        QVERIFY(press(*dialog, QStringLiteral("okbtn")));
         QVERIFY(dialog->isVisible());
-        dialog->nameField()->setText(QStringLiteral("existing"));
-        dialog->okClicked();
+        QTest::keyClicks(name, QStringLiteral("existing"));
+        QVERIFY(press(*dialog, QStringLiteral("okbtn")));
         QVERIFY(dialog->isVisible());
         QVERIFY(m_fakes.messages.shown.isEmpty());
         // A file in the way cannot become a folder: the system's reason, and the dialog stays.
-        dialog->nameField()->setText(QStringLiteral("plainfile"));
-        dialog->okClicked();
+        name->setText(QStringLiteral("plainfile"));
+        QVERIFY(press(*dialog, QStringLiteral("okbtn")));
         QVERIFY(dialog->isVisible());
         QCOMPARE(m_fakes.messages.shown.size(), 1);
 
-        dialog->nameField()->setText(QStringLiteral("fresh"));
-        dialog->okClicked();
+        name->setText(QStringLiteral("fresh"));
+        QVERIFY(press(*dialog, QStringLiteral("okbtn")));
         QVERIFY(!dialog->isVisible());
         QVERIFY(QFileInfo(target.filePath(QStringLiteral("fresh"))).isDir());
         QCOMPARE(copy->selectedFolder(), QDir::toNativeSeparators(target.filePath(QStringLiteral("fresh"))));
 
         // Enter in the field does the same, without the button's click sound.
-        copy->newFolderClicked();
-        QCOMPARE(dialog->nameField()->text(), QString());
-        dialog->nameField()->setText(QStringLiteral("by enter"));
+        QVERIFY(press(*copy, QStringLiteral("newd")));
+        QCOMPARE(name->text(), QString());
+        name->setText(QStringLiteral("by enter"));
         const qsizetype sounds = m_fakes.sound.played.size();
-        QTest::keyRelease(dialog->nameField(), Qt::Key_Return);
+        QTest::keyClick(name, Qt::Key_Return);
         QVERIFY(QFileInfo(target.filePath(QStringLiteral("fresh/by enter"))).isDir());
         QCOMPARE(m_fakes.sound.played.size(), sounds);
         QVERIFY(!dialog->isVisible());
 
-        copy->browseClicked();
+        QVERIFY(press(*copy, QStringLiteral("browsebtn")));
         QCOMPARE(m_fakes.shell.calls.last(),
                  (ui::testing::FakeShell::Call{
                      Verb::Explore,

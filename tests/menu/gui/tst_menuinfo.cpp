@@ -9,8 +9,10 @@
 #include "menu/gui/PictureWindow.h"
 #include "tests/menu/DiscFixture.h"
 #include "tests/menu/HostileFiles.h"
+#include "tests/menu/MenuDriver.h"
 #include "tests/menu/ZipFixture.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
@@ -30,7 +32,10 @@
 #endif
 #include <memory>
 
+using menudriver::chooseZipText;
+using ui::testing::control;
 using ui::testing::FakeServices;
+using ui::testing::press;
 
 namespace {
 
@@ -122,14 +127,19 @@ private:
         form->show();
         return form;
     }
-    static void chooseCategory(MenuWindow& f) {
-        f.findChild<ui::FillList*>(QStringLiteral("genre"))->setCurrentRow(0);
-        f.categoryBandReleased();
-    }
+    static void chooseCategory(MenuWindow& f) { menudriver::chooseCategory(f, 0); }
     static void choose(MenuWindow& f, int row) {
         chooseCategory(f);
-        f.findChild<ui::FillList*>(QStringLiteral("members"))->setCurrentRow(row);
-        f.itemListReleased();
+        menudriver::chooseItem(f, row);
+    }
+    static InfoWindow* infoWindow(MenuWindow& f) {
+        return control<InfoWindow>(f, QStringLiteral("TInfoform"));
+    }
+    static QTextEdit* textView(QWidget& window) {
+        return control<QTextEdit>(window, QStringLiteral("infotext"));
+    }
+    static PictureWindow* pictureWindow(MenuWindow& f) {
+        return control<PictureWindow>(f, QStringLiteral("Tpicpreviewform"));
     }
     QStringList messages() const {
         QStringList texts;
@@ -207,24 +217,25 @@ private Q_SLOTS:
         FakeServices fakes;
         menu::MenuState state;
         InfoWindow window(fakes.services(), state);
+        QTextEdit* view = textView(window);
         window.prepareInformation(QStringLiteral("information"));
         QTemporaryDir dir;
         // Laid out whole, 4 MiB of line ends took 18 s and 1.8 GB.
         const QString ends = dir.filePath(QStringLiteral("ends.txt"));
         writeFile(ends, lineEnds(4 * 1024 * 1024));
         QVERIFY(window.loadFile(ends, InfoWindow::Encoding::Windows1252));
-        QVERIFY(window.view()->document()->blockCount() <= InfoWindow::kMaxTextLines);
-        QCOMPARE(window.view()->height(), 400);
+        QVERIFY(view->document()->blockCount() <= InfoWindow::kMaxTextLines);
+        QCOMPARE(view->height(), 400);
         const QString rich = dir.filePath(QStringLiteral("rich.txt"));
         writeFile(rich, "{\\rtf1 " + QByteArray("\\par").repeated(1024 * 1024) + "}");
         QVERIFY(window.loadFile(rich, InfoWindow::Encoding::Windows1252));
-        QCOMPARE(window.view()->document()->blockCount(), InfoWindow::kMaxTextLines);
+        QCOMPARE(view->document()->blockCount(), InfoWindow::kMaxTextLines);
         // The beginning of a long text is there, line for line.
         const QString text = dir.filePath(QStringLiteral("long.txt"));
         writeFile(text, lines(InfoWindow::kMaxTextLines + 10));
         QVERIFY(window.loadFile(text, InfoWindow::Encoding::Dos437));
-        QCOMPARE(window.view()->document()->blockCount(), InfoWindow::kMaxTextLines);
-        QCOMPARE(window.view()->document()->lastBlock().text(),
+        QCOMPARE(view->document()->blockCount(), InfoWindow::kMaxTextLines);
+        QCOMPARE(view->document()->lastBlock().text(),
                  QStringLiteral("line %1").arg(InfoWindow::kMaxTextLines));
 #ifdef Q_OS_UNIX
         // A pipe in a text's place is not waited on.
@@ -238,6 +249,7 @@ private Q_SLOTS:
         FakeServices fakes;
         menu::MenuState state;
         InfoWindow window(fakes.services(), state);
+        QTextEdit* view = textView(window);
         // A page of text at first, wide enough for eighty columns.
         QCOMPARE(window.size(), QSize(680, 510));
         QTemporaryDir dir;
@@ -252,17 +264,18 @@ private Q_SLOTS:
             window.prepareInformation(QStringLiteral("information"));
             window.clearText();
             QVERIFY(window.loadFile(file, InfoWindow::Encoding::Windows1252));
-            QVERIFY(window.view()->height() >= c.view);
-            QCOMPARE(window.height(), window.view()->height() + 110);
+            QVERIFY(view->height() >= c.view);
+            QCOMPARE(window.height(), view->height() + 110);
             // A page is the least: the view grows where the text's lines need more.
             if (c.lines <= 25)
-                QCOMPARE(window.view()->verticalScrollBar()->maximum(), 0);
+                QCOMPARE(view->verticalScrollBar()->maximum(), 0);
             else
-                QCOMPARE(window.view()->height(), c.view);
+                QCOMPARE(view->height(), c.view);
             // The group sits below the view, its buttons 32 pixels into it.
-            QCOMPARE(window.groupFrame()->y(), window.view()->geometry().bottom() + 1 + 8);
-            QCOMPARE(window.findChild<ui::ShadowButton*>(QStringLiteral("print"))->y(),
-                     window.groupFrame()->y() + 32);
+            QCOMPARE(control<QFrame>(window, QStringLiteral("infogroup"))->y(),
+                     view->geometry().bottom() + 1 + 8);
+            QCOMPARE(control<ui::ShadowButton>(window, QStringLiteral("print"))->y(),
+                     control<QFrame>(window, QStringLiteral("infogroup"))->y() + 32);
             const int top = int(std::lround(screenHeight / 2.0)) - int(std::lround(window.height() / 2.0));
             QCOMPARE(window.y(), std::max(0, top));
         }
@@ -272,11 +285,11 @@ private Q_SLOTS:
             rtf += "{\\b line}\\par ";
         writeFile(dir.filePath(QStringLiteral("rich.txt")), rtf + "}");
         QVERIFY(window.loadFile(dir.filePath(QStringLiteral("rich.txt")), InfoWindow::Encoding::Windows1252));
-        QCOMPARE(window.view()->height(), 400);
+        QCOMPARE(view->height(), 400);
         QVERIFY(
             !window.loadFile(dir.filePath(QStringLiteral("missing.txt")), InfoWindow::Encoding::Windows1252));
 
-        window.printClicked();
+        QVERIFY(press(window, QStringLiteral("print")));
         QCOMPARE(fakes.print.jobs.size(), 1);
         QCOMPARE(fakes.print.jobs[0].title, QStringLiteral("tavik - lumbrel - nfo"));
         QVERIFY(fakes.print.jobs[0].text.startsWith(QStringLiteral("line")));
@@ -286,47 +299,57 @@ private Q_SLOTS:
         DiscFixture disc;
         writeInfoDisc(disc);
         auto f = open(disc);
+        InfoWindow* window = infoWindow(*f);
+        QTextEdit* view = textView(*window);
+        // No item chosen: after a category choice the button stays from the item chosen before.
+        QVERIFY(!control<ui::ShadowButton>(*f, QStringLiteral("info"))->isEnabled());
+        choose(*f, Setup);
         chooseCategory(*f);
-        f->informationClicked();
+        QVERIFY(press(*f, QStringLiteral("info")));
         QCOMPARE(messages(), QStringList{QStringLiteral("no file")});
 
         choose(*f, Setup);
-        f->informationClicked();
-        InfoWindow* window = f->infoWindow();
+        QVERIFY(press(*f, QStringLiteral("info")));
         QVERIFY(window->isVisible());
         // The title names the item's file, not its whole path.
         QCOMPARE(window->windowTitle(), QStringLiteral("information for setup.exe"));
         const QString text = QDir::toNativeSeparators(disc.root() + QStringLiteral("tools/setup.TXT"));
-        QCOMPARE(window->view()->toPlainText(), QStringLiteral("About setup\ncafé\n"));
-        QCOMPARE(window->view()->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(view->toPlainText(), QStringLiteral("About setup\ncafé\n"));
+        QCOMPARE(view->palette().color(QPalette::Base), QColor(Qt::white));
         // Two lines show whole, without a scroll bar.
-        QVERIFY(window->view()->height() >= 40);
-        QCOMPARE(window->view()->verticalScrollBar()->maximum(), 0);
-        window->closeClicked();
+        QVERIFY(view->height() >= 40);
+        QCOMPARE(view->verticalScrollBar()->maximum(), 0);
+        QVERIFY(press(*window, QStringLiteral("ende")));
         QVERIFY(!window->isVisible());
 
         // A plain text after a rich one takes nothing of the rich one's look.
         writeFile(text, "{\\rtf1 {\\b\\fs40 Big} small}");
-        f->informationClicked();
-        QVERIFY(formatOf(*window->view()->document(), QStringLiteral("Big")).fontWeight() == QFont::Bold);
-        window->closeClicked();
+        QVERIFY(press(*f, QStringLiteral("info")));
+        QVERIFY(formatOf(*view->document(), QStringLiteral("Big")).fontWeight() == QFont::Bold);
+        QVERIFY(press(*window, QStringLiteral("ende")));
         choose(*f, Archive);
-        f->zipNfoFileClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("Zipfornfofile1")));
         QVERIFY(window->isVisible());
-        const QTextCharFormat nfo = formatOf(*window->view()->document(), QStringLiteral("two"));
+        const QTextCharFormat nfo = formatOf(*view->document(), QStringLiteral("two"));
         QVERIFY(nfo.fontWeight() != QFont::Bold);
         QVERIFY(!nfo.hasProperty(QTextFormat::FontPointSize));
-        window->closeClicked();
+        QVERIFY(press(*window, QStringLiteral("ende")));
 
         // A hyperlink's text lies in the item data folder under its caption.
         choose(*f, Linked);
-        f->informationClicked();
-        QCOMPARE(messages().last(), QStringLiteral("no info"));
-        writeFile(disc.root() + QStringLiteral("tavikdat/Linked_ site.txt"), "linked");
-        f->informationClicked();
+        QVERIFY(!control<ui::ShadowButton>(*f, QStringLiteral("info"))->isEnabled());
+        const QString linkedText = disc.root() + QStringLiteral("tavikdat/Linked_ site.txt");
+        writeFile(linkedText, "linked");
+        choose(*f, Linked);
+        QVERIFY(press(*f, QStringLiteral("info")));
         QVERIFY(window->isVisible());
-        QCOMPARE(window->view()->toPlainText(), QStringLiteral("linked"));
-        window->closeClicked();
+        QCOMPARE(view->toPlainText(), QStringLiteral("linked"));
+        QVERIFY(press(*window, QStringLiteral("ende")));
+        // A text gone since the item was chosen is said to be missing.
+        QVERIFY(QFile::remove(linkedText));
+        QVERIFY(press(*f, QStringLiteral("info")));
+        QCOMPARE(messages().last(), QStringLiteral("no info"));
+        QVERIFY(!window->isVisible());
     }
 
     void zipTextsAreShownAndRemovedAgain() {
@@ -334,35 +357,36 @@ private Q_SLOTS:
         writeInfoDisc(disc, 1);
         auto f = open(disc);
         choose(*f, Archive);
-        f->zipNfoFileClicked();
-        InfoWindow* window = f->infoWindow();
+        QVERIFY(chooseZipText(*f, QStringLiteral("Zipfornfofile1")));
+        InfoWindow* window = infoWindow(*f);
+        QTextEdit* view = textView(*window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Nfo über texts.zip"));
         // The last matching entry, docs/two.NFO, in its DOS characters, without its end-of-file mark.
-        QCOMPARE(window->view()->toPlainText(), QStringLiteral("╔══╗\n║ two ║\n╚══╝"));
-        QCOMPARE(window->view()->palette().color(QPalette::Base), QColor(0, 0, 128));
-        QCOMPARE(window->view()->palette().color(QPalette::Text), QColor(Qt::white));
-        QVERIFY(window->view()->font().fixedPitch() || QFontInfo(window->view()->font()).fixedPitch());
+        QCOMPARE(view->toPlainText(), QStringLiteral("╔══╗\n║ two ║\n╚══╝"));
+        QCOMPARE(view->palette().color(QPalette::Base), QColor(0, 0, 128));
+        QCOMPARE(view->palette().color(QPalette::Text), QColor(Qt::white));
+        QVERIFY(view->font().fixedPitch() || QFontInfo(view->font()).fixedPitch());
         const QString extracted = window->temporaryTextPath();
         QCOMPARE(QFileInfo(extracted).fileName(), QStringLiteral("two.NFO"));
         QVERIFY(QFileInfo(extracted).isFile());
         QVERIFY(!extracted.startsWith(disc.root()));
-        window->closeClicked();
+        QVERIFY(press(*window, QStringLiteral("ende")));
         QVERIFY(!QFileInfo::exists(extracted));
         QVERIFY(!QFileInfo::exists(QFileInfo(extracted).path()));
 
-        f->zipFileIdDizClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("ZipforFileiddiz1")));
         QCOMPARE(messages(), QStringList{QStringLiteral("no diz")});
         choose(*f, Diz);
-        f->zipFileIdDizClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("ZipforFileiddiz1")));
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("File_id.diz für diz.zip"));
-        QCOMPARE(window->view()->toPlainText(), QStringLiteral("the diz"));
+        QCOMPARE(view->toPlainText(), QStringLiteral("the diz"));
         // Closed by its title bar, too, the text goes.
         const QString diz = window->temporaryTextPath();
         window->close();
         QVERIFY(!QFileInfo::exists(diz));
-        f->zipNfoFileClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("Zipfornfofile1")));
         QCOMPARE(messages().last(), QStringLiteral("no nfo"));
 
         // A text too large to be shown is not extracted at all, however small it is packed.
@@ -371,7 +395,7 @@ private Q_SLOTS:
             packed, {{QStringLiteral("file_id.diz"), QByteArray(InfoWindow::kMaxTextBytes + 1, ' '), {}}}));
         const qsizetype shown = messages().size();
         const QStringList before = QDir::temp().entryList({QStringLiteral("tiv-text-*")});
-        f->zipFileIdDizClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("ZipforFileiddiz1")));
         QCOMPARE(messages().size(), shown + 1);
         // In the disc's language, like every message of the menu.
         QVERIFY(messages().last().startsWith(QStringLiteral("file_id.diz in ")));
@@ -381,16 +405,22 @@ private Q_SLOTS:
         // An entry's name is its own, not a pattern that takes the others along.
         QVERIFY(
             writeZip(packed, {{QStringLiteral("a.diz"), "a", {}}, {QStringLiteral("*.diz"), "star", {}}}));
-        f->zipFileIdDizClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("ZipforFileiddiz1")));
         QVERIFY(window->isVisible());
-        QCOMPARE(window->view()->toPlainText(), QStringLiteral("star"));
+        QCOMPARE(view->toPlainText(), QStringLiteral("star"));
         QCOMPARE(QDir(QFileInfo(window->temporaryTextPath()).path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("*.diz")});
         window->close();
 
-        // A target that is no archive: the message of the command.
+        // A target that is no archive: the command is not offered; left from an archive chosen
+        // before a category choice, it finds no text.
         choose(*f, Setup);
-        f->zipNfoFileClicked();
+        QVERIFY(!control<ui::ShadowButton>(*f, QStringLiteral("nfo"))->isEnabled());
+        choose(*f, Archive);
+        chooseCategory(*f);
+        const qsizetype said = messages().size();
+        QVERIFY(chooseZipText(*f, QStringLiteral("Zipfornfofile1")));
+        QCOMPARE(messages().size(), said + 1);
         QCOMPARE(messages().last(), QStringLiteral("no nfo"));
     }
 
@@ -404,17 +434,18 @@ private Q_SLOTS:
                                    {QStringLiteral("../") + markup, "outside", {}}}));
         auto f = open(disc);
         choose(*f, Archive);
-        f->zipNfoFileClicked();
-        InfoWindow* window = f->infoWindow();
+        QVERIFY(chooseZipText(*f, QStringLiteral("Zipfornfofile1")));
+        InfoWindow* window = infoWindow(*f);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->view()->toPlainText(), QStringLiteral("the text"));
+        QCOMPARE(textView(*window)->toPlainText(), QStringLiteral("the text"));
         QCOMPARE(QFileInfo(window->temporaryTextPath()).fileName(), markup + QStringLiteral(".nfo"));
         window->close();
 
         QTemporaryDir target;
-        f->unzipClicked();
-        f->copyDialog()->selectFolder(target.path());
-        f->copyDialog()->startClicked();
+        QVERIFY(press(*f, QStringLiteral("zip")));
+        auto* copy = control<CopyDialog>(*f, QStringLiteral("Tfcform"));
+        copy->selectFolder(target.path());
+        QVERIFY(press(*copy, QStringLiteral("start")));
         // The refused name reaches the message as it is; the message box shows it as plain text.
         QCOMPARE(m_fakes.messages.shown.size(), 1);
         QVERIFY(messages().last().contains(QStringLiteral("../") + markup));
@@ -429,17 +460,17 @@ private Q_SLOTS:
         QFile::remove(disc.cfg() + QStringLiteral("Unzdll.dll"));
         auto f = open(disc);
         choose(*f, Archive);
-        f->zipNfoFileClicked();
+        QVERIFY(chooseZipText(*f, QStringLiteral("Zipfornfofile1")));
         QCOMPARE(messages().size(), 1);
         QVERIFY(messages()[0].contains(QStringLiteral("Unzdll.dll")));
-        QVERIFY(!f->infoWindow()->isVisible());
+        QVERIFY(!infoWindow(*f)->isVisible());
     }
 
     void pictureWindowFollowsTheItemsAndTheOption() {
         DiscFixture disc;
         writeInfoDisc(disc);
         auto f = open(disc);
-        PictureWindow* picture = f->pictureWindow();
+        PictureWindow* picture = pictureWindow(*f);
         QCOMPARE(picture->windowTitle(), QStringLiteral("Thumbnail/Screenshot"));
         QVERIFY(picture->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(!(picture->windowFlags() & Qt::WindowCloseButtonHint));
@@ -458,7 +489,7 @@ private Q_SLOTS:
         QVERIFY(picture->showsNoPicture());
 
         // Always: open throughout, with the text where there is no picture.
-        f->detailsAlwaysClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Always1")));
         choose(*f, Nothing);
         QVERIFY(picture->isVisible());
         QVERIFY(picture->showsNoPicture());
@@ -477,12 +508,12 @@ private Q_SLOTS:
         QVERIFY(picture->isVisible());
         QVERIFY(picture->showsNoPicture());
         QVERIFY(!picture->view()->hasPicture());
-        f->detailsAutoClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Auto1")));
         choose(*f, Linked);
         QVERIFY(picture->isVisible());
         chooseCategory(*f);
         QVERIFY(!picture->isVisible());
-        f->detailsAlwaysClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Always1")));
 
         // An icon on white, a bitmap on black.
         choose(*f, Logo);
@@ -500,7 +531,7 @@ private Q_SLOTS:
         QVERIFY(picture->showsNoPicture());
 
         // Never: closed at once, and through any number of choices.
-        f->detailsNeverClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Never1")));
         QVERIFY(!picture->isVisible());
         for (int row : {Setup, Linked, Nothing, Logo}) {
             choose(*f, row);
@@ -512,17 +543,19 @@ private Q_SLOTS:
         DiscFixture disc;
         writeInfoDisc(disc);
         auto f = open(disc);
-        PictureWindow* picture = f->pictureWindow();
-        auto* docthumb = f->findChild<ui::ShadowButton*>(QStringLiteral("docthumb"));
+        PictureWindow* picture = pictureWindow(*f);
+        auto* docthumb = control<ui::ShadowButton>(*f, QStringLiteral("docthumb"));
         QCOMPARE(docthumb->toolTip(), QStringLiteral("dock"));
-        f->toggleDetailsClicked();
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
         choose(*f, Setup);
 
-        f->dockPictureClicked();
+        QVERIFY(press(*f, QStringLiteral("docthumb")));
         QVERIFY(f->state().pictureDocked);
         QVERIFY(f->state().detailsShown);
         QCOMPARE(f->state().pictureOption, menu::PictureOption::Always);
-        QVERIFY(f->findChild<QAction*>(QStringLiteral("Always1"))->isChecked());
+        QVERIFY(
+            control<QAction>(*control<QWidget>(*f, QStringLiteral("aboutmenu")), QStringLiteral("Always1"))
+                ->isChecked());
         QCOMPARE(docthumb->arrow(), ui::ShadowButton::Arrow::Up);
         QCOMPARE(docthumb->toolTip(), QStringLiteral("undock"));
         QVERIFY(picture->isDocked());
@@ -530,13 +563,13 @@ private Q_SLOTS:
         QCOMPARE(picture->parentWidget(), f.get());
         QCOMPARE(picture->geometry(), QRect(274, 126, 347, 206));
         QVERIFY(picture->isVisible());
-        QVERIFY(f->findChild<ui::EffectLabel*>(QStringLiteral("thumbhead"))->isVisible());
-        QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("detailhead"))->isVisible());
-        QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("serial"))->isVisible());
-        QVERIFY(!f->findChild<QWidget*>(QStringLiteral("detailbox"))->isVisible());
+        QVERIFY(control<ui::EffectLabel>(*f, QStringLiteral("thumbhead"))->isVisible());
+        QVERIFY(!control<ui::EffectLabel>(*f, QStringLiteral("detailhead"))->isVisible());
+        QVERIFY(!control<ui::EffectLabel>(*f, QStringLiteral("serial"))->isVisible());
+        QVERIFY(!control<QWidget>(*f, QStringLiteral("detailbox"))->isVisible());
 
         // Hiding the details undocks first.
-        f->toggleDetailsClicked();
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
         QVERIFY(!f->state().pictureDocked);
         QVERIFY(!f->state().detailsShown);
         QVERIFY(picture->isWindow());
@@ -544,15 +577,15 @@ private Q_SLOTS:
         QCOMPARE(picture->size(), QSize(137, 146));
         QCOMPARE(docthumb->arrow(), ui::ShadowButton::Arrow::Down);
         QCOMPARE(docthumb->toolTip(), QStringLiteral("dock"));
-        QVERIFY(!f->findChild<ui::EffectLabel*>(QStringLiteral("thumbhead"))->isVisible());
+        QVERIFY(!control<ui::EffectLabel>(*f, QStringLiteral("thumbhead"))->isVisible());
 
         // Docked again, then auto: undocked and closed.
-        f->dockPictureClicked();
+        QVERIFY(press(*f, QStringLiteral("docthumb")));
         QVERIFY(picture->isDocked());
-        f->detailsAutoClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Auto1")));
         QVERIFY(!picture->isDocked());
         QVERIFY(!picture->isVisible());
-        QVERIFY(f->findChild<QWidget*>(QStringLiteral("detailbox"))->isVisible());
+        QVERIFY(control<QWidget>(*f, QStringLiteral("detailbox"))->isVisible());
     }
 };
 

@@ -1,19 +1,19 @@
-// The menu window on disc folders written by the tests, driven through its handlers.
-#include "menu/gui/CopyDialog.h"
-#include "menu/gui/CoverDialog.h"
+// The menu window on disc folders written by the tests, driven as the viewer drives it.
 #include "menu/gui/HomePages.h"
-#include "menu/gui/MenuAboutDialog.h"
 #include "menu/gui/MenuWindow.h"
 #include "menu/gui/PictureWindow.h"
 #include "tests/menu/DiscFixture.h"
 #include "tests/menu/HostileFiles.h"
+#include "tests/menu/MenuDriver.h"
 #include "ui/testing/FakeServices.h"
+#include "ui/testing/UserInput.h"
 #include "ui/widgets/EffectLabel.h"
 #include "ui/widgets/FillList.h"
 #include "ui/widgets/PictureView.h"
 #include "ui/widgets/ShadowButton.h"
 #include "ui/widgets/SideBarMenu.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -22,10 +22,14 @@
 
 #include <memory>
 
+using menudriver::chooseCategory;
+using menudriver::chooseItem;
 using ui::EffectLabel;
 using ui::FillList;
 using ui::ShadowButton;
+using ui::testing::control;
 using ui::testing::FakeServices;
+using ui::testing::press;
 
 namespace {
 
@@ -106,25 +110,15 @@ private:
         form->show();
         return form;
     }
-    template <typename T> static T* child(const MenuWindow& form, const QString& name) {
-        T* w = form.findChild<T*>(name);
+    template <typename T> static T* child(const QWidget& window, const QString& name) {
+        T* w = ui::testing::control<T>(window, name);
         if (!w)
             qFatal("no control %s", qPrintable(name));
         return w;
     }
-    static EffectLabel* label(const MenuWindow& f, const QString& name) {
-        return child<EffectLabel>(f, name);
-    }
-    static ShadowButton* button(const MenuWindow& f, const QString& name) {
+    static EffectLabel* label(const QWidget& f, const QString& name) { return child<EffectLabel>(f, name); }
+    static ShadowButton* button(const QWidget& f, const QString& name) {
         return child<ShadowButton>(f, name);
-    }
-    static void chooseCategory(MenuWindow& f, int row) {
-        child<FillList>(f, QStringLiteral("genre"))->setCurrentRow(row);
-        f.categoryBandReleased();
-    }
-    static void chooseItem(MenuWindow& f, int row) {
-        child<FillList>(f, QStringLiteral("members"))->setCurrentRow(row);
-        f.itemListReleased();
     }
 
 private Q_SLOTS:
@@ -135,7 +129,9 @@ private Q_SLOTS:
         QCOMPARE(f->windowTitle(), QStringLiteral("Tavik - Lumbrel - Issue 5"));
         QCOMPARE(f->size(), QSize(632, 413));
         QVERIFY(!(f->windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(f->aboutBox()->productName()->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
+        QCOMPARE(
+            label(*child<QDialog>(*f, QStringLiteral("TAboutBox")), QStringLiteral("ProductName"))->text(),
+            QStringLiteral("Tavik - Lumbrel Issue 5"));
         QCOMPARE(child<FillList>(*f, QStringLiteral("genre"))->count(), 1);
         QCOMPARE(button(*f, QStringLiteral("copybtn"))->text(), QStringLiteral("Kopieren"));
         QCOMPARE(button(*f, QStringLiteral("copybtn"))->toolTip(), QStringLiteral("kopiert die Datei"));
@@ -204,11 +200,14 @@ private Q_SLOTS:
         DiscFixture disc;
         writeToolsDisc(disc, 1);
         auto f = open(disc);
-        QCOMPARE(f->aboutMenu()->sideBarText(), QStringLiteral("Optionen"));
-        QCOMPARE(f->findChild<QAction*>(QStringLiteral("TavikHomebase1"))->text(),
+        auto* aboutMenu = child<ui::SideBarMenu>(*f, QStringLiteral("aboutmenu"));
+        QCOMPARE(aboutMenu->sideBarText(), QStringLiteral("Optionen"));
+        QCOMPARE(child<QAction>(*aboutMenu, QStringLiteral("TavikHomebase1"))->text(),
                  QStringLiteral("Tavik Homepage"));
-        QCOMPARE(f->findChild<QAction*>(QStringLiteral("Zipfornfofile1"))->text(),
-                 QStringLiteral("Zip nach einer NFO Datei"));
+        QCOMPARE(
+            child<QAction>(*child<QWidget>(*f, QStringLiteral("zipmenu")), QStringLiteral("Zipfornfofile1"))
+                ->text(),
+            QStringLiteral("Zip nach einer NFO Datei"));
         QCOMPARE(label(*f, QStringLiteral("sizep"))->x() - label(*f, QStringLiteral("sizeplabel"))->x(),
                  72 + 14);
         chooseCategory(*f, 0);
@@ -291,7 +290,7 @@ private Q_SLOTS:
         QCOMPARE(members->width(), 247);
         QCOMPARE(frame->width(), 252);
 
-        f->toggleDetailsClicked();
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
         QVERIFY(!f->state().detailsShown);
         QCOMPARE(members->width(), 612);
         QCOMPARE(frame->width(), 618);
@@ -303,7 +302,7 @@ private Q_SLOTS:
              kDetailValues + QStringList{QStringLiteral("detailhead"), QStringLiteral("seriallabel")})
             QVERIFY2(label(*f, name)->isHidden(), qPrintable(name));
 
-        f->toggleDetailsClicked();
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
         QVERIFY(f->state().detailsShown);
         QCOMPARE(members->width(), 247);
         QCOMPARE(frame->width(), 252);
@@ -321,10 +320,11 @@ private Q_SLOTS:
         auto f = open(disc);
         chooseCategory(*f, 0);
         chooseItem(*f, 0);
-        f->itemListKeyReleased(Qt::Key_Down);
-        f->toggleDetailsClicked();
-        f->copySerialClicked();
-        f->exitClicked();
+        QTest::keyClick(&menudriver::items(*f), Qt::Key_Down);
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
+        QVERIFY(menudriver::copySerial(*f));
+        QVERIFY(press(*f, QStringLiteral("ende")));
         QVERIFY(m_fakes.sound.played.isEmpty());
 
         DiscFixture loud;
@@ -341,14 +341,14 @@ private Q_SLOTS:
         QVERIFY(played[0].endsWith(QStringLiteral("sound1.WAV")));
         chooseCategory(*g, 0);
         QVERIFY(played.last().endsWith(QStringLiteral("sound2.WAV")));
-        g->categoryBandKeyReleased(Qt::Key_A); // not a navigation key
+        QTest::keyClick(&menudriver::band(*g), Qt::Key_A); // not a navigation key
         QCOMPARE(played.size(), 2);
-        g->categoryBandKeyReleased(Qt::Key_PageDown);
+        QTest::keyClick(&menudriver::band(*g), Qt::Key_PageDown);
         QCOMPARE(played.size(), 3);
-        g->toggleDetailsClicked();
+        QVERIFY(press(*g, QStringLiteral("hidedetail")));
         QVERIFY(played.last().endsWith(QStringLiteral("sound3.WAV")));
         const qsizetype before = played.size();
-        g->exitClicked();
+        QVERIFY(press(*g, QStringLiteral("ende")));
         QCOMPARE(played.size(), before + 2);
         QVERIFY(played[before].endsWith(QStringLiteral("sound3.WAV")));
         QVERIFY(played[before + 1].endsWith(QStringLiteral("sound2.WAV")));
@@ -531,9 +531,9 @@ private Q_SLOTS:
             // Without a language file the controls keep their own captions.
             QCOMPARE(button(*f, QStringLiteral("ende"))->text(), QStringLiteral("exit"));
             QCOMPARE(label(*f, QStringLiteral("genrehead"))->text(), QStringLiteral("category"));
-            f->categoryBandReleased();
-            f->itemListReleased();
-            f->toggleDetailsClicked();
+            chooseCategory(*f, 0);
+            chooseItem(*f, 0);
+            QVERIFY(press(*f, QStringLiteral("hidedetail")));
         }
         {
             DiscFixture garbage;
@@ -648,19 +648,21 @@ private Q_SLOTS:
         disc.save();
 
         auto f = open(disc);
-        // Each place that shows a disc text, reached as the viewer reaches it.
-        f->informationClicked();
+        // Each place that shows a disc text, reached as the viewer reaches it. Information with no
+        // item chosen: after a category choice, the button stays from the item chosen before.
         chooseCategory(*f, 0);
         chooseItem(*f, 0);
-        f->dockPictureClicked();
-        f->dockPictureClicked();
-        f->toggleDetailsClicked();
-        f->toggleDetailsClicked();
+        chooseCategory(*f, 0);
+        QVERIFY(press(*f, QStringLiteral("info")));
+        chooseItem(*f, 0);
+        QVERIFY(press(*f, QStringLiteral("docthumb")));
+        QVERIFY(press(*f, QStringLiteral("docthumb")));
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
+        QVERIFY(press(*f, QStringLiteral("hidedetail")));
+        QVERIFY(press(*f, QStringLiteral("copybtn")));
+        QVERIFY(press(*child<QDialog>(*f, QStringLiteral("Tfcform")), QStringLiteral("cancel")));
         chooseItem(*f, 1);
-        f->informationClicked();
-        f->copyClicked();
-        f->copyDialog()->cancelClicked();
-        f->printCoverClicked();
+        QVERIFY(press(*f, QStringLiteral("printcover")));
 
         auto* genre = child<FillList>(*f, QStringLiteral("genre"));
         QCOMPARE(genre->item(0)->text(), markup);
@@ -722,14 +724,17 @@ private Q_SLOTS:
         QVERIFY(f->isVisible());
         QVERIFY(!f->unzipModule().isLoaded());
         QCOMPARE(f->state().soundFiles[0], QString());
-        f->detailsAlwaysClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Always1")));
         chooseCategory(*f, 0);
         QCOMPARE(child<FillList>(*f, QStringLiteral("members"))->count(), 6);
+        auto* picture = child<ui::PictureView>(*child<PictureWindow>(*f, QStringLiteral("Tpicpreviewform")),
+                                               QStringLiteral("picture"));
         for (int row = 3; row <= 5; ++row) {
             chooseItem(*f, row);
-            QVERIFY(!f->pictureWindow()->view()->hasPicture());
+            QVERIFY(!picture->hasPicture());
         }
-        f->informationClicked();
+        chooseItem(*f, 0);
+        QVERIFY(press(*f, QStringLiteral("info")));
     }
 
     void onlySoundsOfAClicksSizeAreLoaded() {
@@ -881,7 +886,7 @@ private Q_SLOTS:
         const QString target = QDir::toNativeSeparators(copy + QStringLiteral("/tools/setup.ZIP"));
         QCOMPARE(label(f, QStringLiteral("filename"))->text(), target);
         QVERIFY(button(f, QStringLiteral("info"))->isEnabled());
-        f.runClicked();
+        QVERIFY(press(f, QStringLiteral("ausf")));
         QCOMPARE(m_fakes.shell.calls.last().target, target);
         // An item that lies nowhere keeps the place that the disc's rules give it.
         chooseItem(f, 1);
@@ -894,11 +899,11 @@ private Q_SLOTS:
         auto f = open(disc);
         chooseCategory(*f, 0);
         chooseItem(*f, 0);
-        f->copySerialClicked();
+        QVERIFY(menudriver::copySerial(*f));
         QCOMPARE(m_fakes.clipboard.text(), QStringLiteral("AB-12"));
-        f->homePageLinkClicked();
-        f->homePageClicked();
-        f->makerHomePageClicked();
+        QTest::mouseClick(label(*f, QStringLiteral("hpurl")), Qt::LeftButton);
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("TavikHomebase1")));
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("BrevanWorksHome1")));
         using Verb = ui::testing::FakeShell::Verb;
         const QList<ui::testing::FakeShell::Call> expected{
             {Verb::Open, QStringLiteral("http://www.example.org"), {}},
@@ -906,12 +911,15 @@ private Q_SLOTS:
             {Verb::Open, menu::makerHomePage(), {}}};
         QCOMPARE(m_fakes.shell.calls, expected);
 
-        f->aboutClicked();
-        QVERIFY(f->aboutBox()->isVisible());
-        QCOMPARE(f->aboutBox()->windowTitle(), QStringLiteral("Tavik - Lumbrel Informations ..."));
-        f->aboutBox()->homeLinkClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("About1")));
+        auto* box = child<QDialog>(*f, QStringLiteral("TAboutBox"));
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->windowTitle(), QStringLiteral("Tavik - Lumbrel Informations ..."));
+        QTest::mouseClick(label(*box, QStringLiteral("homelink")), Qt::LeftButton);
+        QCOMPARE(m_fakes.shell.calls.size(), 4);
         QCOMPARE(m_fakes.shell.calls.last().target, menu::productHomePage());
-        f->aboutBox()->accept();
+        QVERIFY(press(*box, QStringLiteral("OKButton")));
+        QVERIFY(!box->isVisible());
     }
 
     void aboutBoxTakesTheDiscsDesignAndLanguage_data() {
@@ -937,31 +945,34 @@ private Q_SLOTS:
         auto f = open(disc);
         // Qt's own buttons and choosers speak the disc's language too.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
-        f->aboutClicked();
-        menu::MenuAboutDialog* box = f->aboutBox();
-        QVERIFY(box->description()->text().startsWith(firstWords));
-        QCOMPARE(box->productName()->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("About1")));
+        auto* box = child<QDialog>(*f, QStringLiteral("TAboutBox"));
+        EffectLabel* productName = label(*box, QStringLiteral("ProductName"));
+        ShadowButton* okButton = button(*box, QStringLiteral("OKButton"));
+        QVERIFY(label(*box, QStringLiteral("Comments"))->text().startsWith(firstWords));
+        QCOMPARE(productName->text(), QStringLiteral("Tavik - Lumbrel Issue 5"));
         // The design's background lies behind it, and its texts take the colour made for that.
         const QColor corner = box->grab().toImage().pixelColor(2, 2);
         QVERIFY(corner.blue() > 100 && corner.red() == 0 && corner.green() == 0);
-        QCOMPARE(box->productName()->color(), QColor(Qt::yellow));
-        QCOMPARE(box->okButton()->face().kind(), ui::Backdrop::Kind::Gradient);
-        QCOMPARE(box->okButton()->face().start(), QColor(Qt::darkCyan));
+        QCOMPARE(productName->color(), QColor(Qt::yellow));
+        QCOMPARE(okButton->face().kind(), ui::Backdrop::Kind::Gradient);
+        QCOMPARE(okButton->face().start(), QColor(Qt::darkCyan));
         // Every text has the height its lines need, one below the other, the button below them all.
         for (ui::EffectLabel* text : box->findChildren<ui::EffectLabel*>()) {
             if (text->wordWrap())
                 QVERIFY(text->height() >= text->heightForWidth(text->width()));
             else
                 QVERIFY(text->height() >= QFontMetrics(text->font()).height());
-            QVERIFY(text->geometry().bottom() < box->okButton()->y());
+            QVERIFY(text->geometry().bottom() < okButton->y());
         }
-        QVERIFY(box->okButton()->geometry().bottom() < box->height());
-        box->accept();
+        QVERIFY(okButton->geometry().bottom() < box->height());
+        QVERIFY(press(*box, QStringLiteral("OKButton")));
 
-        f->detailsNeverClicked();
+        QVERIFY(menudriver::chooseOption(*f, QStringLiteral("Never1")));
         QCOMPARE(f->state().pictureOption, menu::PictureOption::Never);
-        QVERIFY(f->findChild<QAction*>(QStringLiteral("Never1"))->isChecked());
-        QVERIFY(!f->findChild<QAction*>(QStringLiteral("Auto1"))->isChecked());
+        auto* aboutMenu = child<QWidget>(*f, QStringLiteral("aboutmenu"));
+        QVERIFY(child<QAction>(*aboutMenu, QStringLiteral("Never1"))->isChecked());
+        QVERIFY(!child<QAction>(*aboutMenu, QStringLiteral("Auto1"))->isChecked());
     }
 
     void splashHoldsTheStartForItsTime() {
@@ -1010,8 +1021,8 @@ private Q_SLOTS:
         QCOMPARE(label(*f, QStringLiteral("genrehead"))->color(), QColor(Qt::yellow));
         QCOMPARE(label(*f, QStringLiteral("genrehead"))->effect(), ui::TextEffect::Shadow);
         // The menus show the background bitmap in the heading colour.
-        QVERIFY(!f->aboutMenu()->backgroundPixmap().isNull());
-        QCOMPARE(f->aboutMenu()->entryColor(), QColor(Qt::yellow));
+        QVERIFY(!child<ui::SideBarMenu>(*f, QStringLiteral("aboutmenu"))->backgroundPixmap().isNull());
+        QCOMPARE(child<ui::SideBarMenu>(*f, QStringLiteral("aboutmenu"))->entryColor(), QColor(Qt::yellow));
         QVERIFY(!child<FillList>(*f, QStringLiteral("members"))->wallpaper().isNull());
         // The button bitmap is not part of this design: the category band keeps its colour.
         QVERIFY(child<FillList>(*f, QStringLiteral("genre"))->wallpaper().isNull());
@@ -1025,8 +1036,9 @@ private Q_SLOTS:
         f = open(disc);
         QCOMPARE(button(*f, QStringLiteral("ende"))->face().kind(), ui::Backdrop::Kind::Bitmap);
         QCOMPARE(button(*f, QStringLiteral("docthumb"))->face().kind(), ui::Backdrop::Kind::Bitmap);
-        QCOMPARE(f->zipScanMenu()->entryColor(), QColor(Qt::green));
-        QCOMPARE(f->zipScanMenu()->backgroundPixmap().toImage().pixelColor(0, 0), QColor(Qt::darkGreen));
+        auto* zipMenu = child<ui::SideBarMenu>(*f, QStringLiteral("zipmenu"));
+        QCOMPARE(zipMenu->entryColor(), QColor(Qt::green));
+        QCOMPARE(zipMenu->backgroundPixmap().toImage().pixelColor(0, 0), QColor(Qt::darkGreen));
         QVERIFY(!child<FillList>(*f, QStringLiteral("genre"))->wallpaper().isNull());
 
         disc.set(design, QStringLiteral("general"), QStringLiteral("button_mode"), QStringLiteral("trans"));
