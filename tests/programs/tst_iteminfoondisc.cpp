@@ -34,9 +34,9 @@ void makeCompanion(OpenProjectFixture& f, int row, ItemInfoMode mode, const QStr
         QVERIFY(ui::testing::press(*editor, u"LMDShapeLabelButton2"_qs));
     });
     if (mode == ItemInfoMode::Text)
-        f.form->itemInformationClicked();
+        QVERIFY(f.pressTool("info_file_btn"));
     else
-        f.form->screenshotClicked();
+        QVERIFY(f.pressTool("screenshot_btn"));
 }
 
 } // namespace

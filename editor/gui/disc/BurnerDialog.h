@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/ItemDialog.h"
 #include "editor/language/TranslatableWindow.h"
 
 #include <functional>

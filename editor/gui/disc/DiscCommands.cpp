@@ -3,7 +3,7 @@
 #include "common/FileSafeName.h"
 #include "editor/disc/DiscBurner.h"
 #include "editor/disc/DiscImage.h"
-#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/ItemDialog.h"
 #include "editor/project/EditorState.h"
 #include "ui/services/ChooserService.h"
 #include "ui/services/MessageBoxService.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/gui/CaptionTable.h"
-#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/ItemDialog.h"
 #include "editor/gui/items/ItemFieldsForm.h"
 #include "editor/language/TranslatableWindow.h"
 #include "editor/language/WindowTexts.h"

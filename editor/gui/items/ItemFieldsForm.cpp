@@ -1,6 +1,6 @@
 #include "editor/gui/items/ItemFieldsForm.h"
 
-#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/ItemDialog.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/EditorState.h"
 #include "editor/project/ItemRules.h"

@@ -4,29 +4,27 @@
 #include "editor/gui/categories/CategoryEditor.h"
 #include "editor/gui/categories/IconChooserDialog.h"
 #include "editor/gui/design/DesignEditor.h"
-#include "editor/gui/find/FindDialog.h"
-#include "editor/gui/items/BandColourDialog.h"
-#include "editor/gui/items/CellEditors.h"
-#include "editor/gui/items/ItemDialogContext.h"
 #include "editor/gui/mainwindow/DialogBackground.h"
+#include "editor/gui/mainwindow/GridController.h"
+#include "editor/gui/mainwindow/ItemCommands.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/ProjectCommands.h"
 #include "editor/gui/mainwindow/WaitWindow.h"
 #include "editor/project/EditorState.h"
-#include "editor/project/ItemOrdering.h"
-#include "ui/services/MessageBoxService.h"
-#include "ui/services/SoundService.h"
+#include "editor/project/ItemCompanion.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QHeaderView>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QToolBar>
 
 MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items),
-      m_projectFiles(m_session, state, m_items, services) {
+    : QMainWindow(parent), m_state(state), m_services(services), m_session(state, m_items) {
     setObjectName(QStringLiteral("Tform1"));
     setWindowTitle(applicationTitle());
     m_iconChooser = new IconChooserDialog(state, services, this);
@@ -36,53 +34,38 @@ MainWindow::MainWindow(EditorState& state, ui::Services services, QWidget* paren
     m_designEditor = new DesignEditor(state, services, this);
     registerTranslatable(m_designEditor);
     m_wait = new WaitWindow(this);
-    m_colorChooser = new BandColourDialog(m_services.sound, this);
-    registerTranslatable(m_colorChooser);
+    m_context.reset(new CommandContext{m_state, m_items, m_session, m_services, *m_wait, *this});
+    m_grid = new GridController(*m_context, this);
     m_session.onBusy = [this](bool busy) { busy ? m_wait->begin() : m_wait->end(); };
     m_session.loadDesign = [this] {
         m_designEditor->reportRefusedMedia(designfile::load(m_state, m_state.files.designFile.path()));
     };
-    createItemDialogs();
-    m_findDialog = new FindDialog(*m_itemContext, this);
-    registerTranslatable(m_findDialog);
-    createNewProjectWindows();
+    m_itemCommands = new ItemCommands(*m_context, *m_grid, this);
+    m_projectCommands =
+        new ProjectCommands(*m_context, *m_itemCommands, *m_grid, m_categoryFileEditor, m_designEditor, this);
     m_categoryFileEditor->askNewCaption = [this](const QString& caption) {
-        return m_textEditor->run(OneLineEditor::Mode::CategoryRename, caption) ? m_textEditor->text()
-                                                                               : QString();
+        return m_itemCommands->askName(false, caption);
     };
+    connect(m_projectCommands, &ProjectCommands::languageChosen, this,
+            [this](int language) { applyLanguage(language); });
 
-    m_grid = new ItemGrid(&m_items, this);
-    setCentralWidget(m_grid);
-    connect(m_grid, &QAbstractItemView::clicked, this, &MainWindow::gridClicked);
-    connect(m_grid, &ItemGrid::keyReleased, this, &MainWindow::showCurrentRowInStatusLine);
-    // Every move of the current row counts, a right-click's too.
-    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &MainWindow::showCurrentRowInStatusLine);
-    connect(m_grid, &ItemGrid::itemRowMoved, this, &MainWindow::gridRowMoved);
-    connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::gridTitleClicked);
-
+    setCentralWidget(m_grid->grid());
     createToolBar();
     createStatusLine();
     createSettingsMenu();
     createMainMenu();
-    createGridPopupMenu();
     setProjectOpen(false);
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        popupMenuOpening();
-        m_popup->popup(m_grid->viewport()->mapToGlobal(pos));
-    });
-    connectCellEditing();
+    connectGrid();
 
-    const EditorSettings settings = EditorSettings::read(common::IniFile(settingsFile()));
+    const EditorSettings settings = EditorSettings::read(common::IniFile(m_context->settingsFile()));
     resize(960, 640);
     setWindowState(settings.maximized ? Qt::WindowMaximized : Qt::WindowNoState);
 }
 
-MainWindow::~MainWindow() = default; // out of line: the dialog context is only declared in the header
+MainWindow::~MainWindow() = default; // out of line: the command context is only declared in the header
 
-QString MainWindow::settingsFile() const {
-    return m_state.programFolder + QStringLiteral("lumbrel.dat");
+ItemGrid* MainWindow::grid() const {
+    return m_grid->grid();
 }
 
 QString MainWindow::homePageAddress() {
@@ -93,16 +76,15 @@ QString MainWindow::makerHomePageAddress() {
     return QStringLiteral("https://brevanworks.example.org/");
 }
 
-bool MainWindow::projectOpen() const {
-    return m_projectOpen;
-}
-
-QString MainWindow::message(const char16_t* key) const {
-    return m_state.language.message(QStringView(key));
-}
-
-void MainWindow::click() const {
-    m_services.sound.play(ProjectFiles::clickSound());
+void MainWindow::connectGrid() {
+    ItemGrid* grid = m_grid->grid();
+    connect(grid, &QAbstractItemView::doubleClicked, m_itemCommands, &ItemCommands::editCurrentCell);
+    connect(grid, &ItemGrid::spaceReleased, m_itemCommands, &ItemCommands::editCurrentCell);
+    connect(m_grid, &GridController::editFieldChosen, m_itemCommands, &ItemCommands::editField);
+    connect(m_grid, &GridController::removeChosen, m_itemCommands, &ItemCommands::deleteItem);
+    connect(m_grid, &GridController::informationChosen, m_itemCommands, &ItemCommands::editInformationFile);
+    connect(m_grid, &GridController::screenshotChosen, m_itemCommands, &ItemCommands::editScreenshot);
+    connect(m_itemCommands, &ItemCommands::showTipChanged, m_showTip, &QAction::setChecked);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -115,7 +97,7 @@ void MainWindow::startUp() {
     if (m_started)
         return;
     m_started = true;
-    const common::IniFile file(settingsFile());
+    const common::IniFile file(m_context->settingsFile());
     const EditorSettings settings = EditorSettings::read(file);
     m_state.prefs.language = settings.language;
     applyLanguage(settings.language);
@@ -131,15 +113,15 @@ void MainWindow::startUp() {
     m_shipRuntime->setChecked(settings.shipRuntime);
     m_writeWebMenu->setChecked(settings.writeWebMenu);
     if (settings.gridMode && *settings.gridMode >= 0 && *settings.gridMode <= 2)
-        gridModeClicked(static_cast<GridMode>(*settings.gridMode));
+        m_grid->chooseMode(static_cast<GridController::Mode>(*settings.gridMode));
     m_state.prefs.color1 = settings.color1;
     m_state.prefs.color2 = settings.color2;
-    applyStoredVisibility(settings);
-    applyStoredWidths(settings);
+    m_grid->applyStoredLayout(settings);
     if (m_state.prefs.showBack) {
         const QString picture = m_state.programFolder + QStringLiteral("Files") + QDir::separator() +
                                 QStringLiteral("MenuBack.bmp");
-        for (QWidget* w : std::initializer_list<QWidget*>{m_toolBar, m_itemToolBar, m_popup, m_settingsMenu})
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{m_toolBar, m_itemToolBar, m_grid->popupMenu(), m_settingsMenu})
             applyDialogBackground(w, picture);
         for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
             applyDialogBackground(dialog, picture);
@@ -148,8 +130,21 @@ void MainWindow::startUp() {
     m_state.categoryResolved = false;
     m_state.designResolved = false;
     m_state.newProjectCancelled = false;
-    recomputeRowColours();
+    m_grid->recomputeRowColours();
     showCurrentRowInStatusLine();
+}
+
+void MainWindow::welcomeAtStart() {
+    if (!m_state.prefs.showWelcome)
+        return;
+    m_projectCommands->welcome();
+    m_showWelcome->setChecked(m_state.prefs.showWelcome);
+}
+
+void MainWindow::setProjectOpen(bool open) {
+    m_projectOpen = open;
+    for (QAction* command : m_needProject)
+        command->setEnabled(open);
 }
 
 void MainWindow::updateWindowTitle() {
@@ -162,13 +157,37 @@ void MainWindow::updateWindowTitle() {
     setWindowTitle(m_state.language.text(u"T22") + u' ' + name);
 }
 
-void MainWindow::recomputeRowColours() {
-    m_session.recomputeRowColours();
+void MainWindow::showCurrentRowInStatusLine() {
+    // Without a project the one empty row is no item: the status line stays empty. The wizard's
+    // items count, though the project does not exist yet.
+    const bool open = projectOpen() || (m_itemCommands && m_itemCommands->addingBeforeProject());
+    for (QWidget* w : std::initializer_list<QWidget*>{m_chosenItemLabel, m_chosenItemName, m_infoIcon,
+                                                      m_infoFileMark, m_screenshotIcon, m_screenshotMark})
+        w->setVisible(open);
+    if (!open)
+        return;
+    const int row = m_grid->grid()->currentItem();
+    const QString name = m_items.field(row, ItemField::Name);
+    m_chosenItemName->setText(name + QStringLiteral("  (") + m_items.field(row, ItemField::FileName) + u')');
+    const QString source = m_items.field(row, ItemField::SourceLocation);
+    // Both places are tested, whatever kind of item the row is.
+    const auto companionExists = [&](QStringView kind) {
+        const QString beside = companion::besideSource(source, kind);
+        const QString inDataFolder = companion::inItemDataFolder(m_state.projectFolder, name, kind);
+        return (!beside.isEmpty() && QFileInfo(beside).isFile()) ||
+               (!inDataFolder.isEmpty() && QFileInfo(inDataFolder).isFile());
+    };
+    const auto showIndicator = [&](QLabel* label, bool exists) {
+        label->setText((exists ? m_state.language.text(u"SYES") : m_state.language.text(u"SNO")) + u' ');
+        label->setStyleSheet(exists ? QStringLiteral("color: green;") : QStringLiteral("color: navy;"));
+    };
+    showIndicator(m_screenshotMark, companionExists(companion::kPicture));
+    showIndicator(m_infoFileMark, companionExists(companion::kText));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // However the window is closed, changes that could not be saved keep it open.
-    if (!askToSave(u"M23", true)) {
+    if (!m_projectCommands->askToSave(u"M23", true)) {
         event->ignore();
         return;
     }
@@ -180,14 +199,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::writeSettings() {
-    common::IniFile file(settingsFile());
-    currentSettings().write(file);
-    file.save();
-}
-
-EditorSettings MainWindow::currentSettings() const {
     EditorSettings s;
-    const QHeaderView* header = m_grid->horizontalHeader();
     if (m_state.files.projectFile.exists())
         s.lastProject = m_state.files.projectFile.path();
     s.language = m_state.prefs.language;
@@ -196,21 +208,12 @@ EditorSettings MainWindow::currentSettings() const {
     s.showBack = m_state.prefs.showBack;
     s.shipRuntime = m_state.prefs.shipRuntime;
     s.writeWebMenu = m_state.prefs.writeWebMenu;
-    s.gridMode.reset();
-    for (int m = 0; m < 3; ++m) {
-        if (m_gridModeEntries[m]->isChecked())
-            s.gridMode = m;
-    }
     // A window minimised from maximised comes back maximised.
     s.maximized = windowState().testFlag(Qt::WindowMaximized);
     s.color1 = m_state.prefs.color1;
     s.color2 = m_state.prefs.color2;
-    for (int f = 0; f < kItemFieldCount; ++f)
-        s.hidden[f] = header->isSectionHidden(f);
-    s.widths[0] = m_grid->verticalHeader()->width();
-    for (int c = 0; c < kItemFieldCount; ++c) {
-        s.fieldOfColumn[c] = header->logicalIndex(c);
-        s.widths[c + 1] = header->sectionSize(s.fieldOfColumn[c]);
-    }
-    return s;
+    m_grid->storeLayout(s);
+    common::IniFile file(m_context->settingsFile());
+    s.write(file);
+    file.save();
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editor/gui/mainwindow/ProjectFileCommands.h"
-#include "editor/project/GridFind.h"
-#include "editor/project/ItemField.h"
+#include "editor/gui/mainwindow/CommandContext.h"
 #include "editor/project/ItemTable.h"
 #include "editor/project/ProjectSession.h"
 #include "editor/project/SettingsFile.h"
@@ -13,192 +11,100 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 #include <vector>
 
+class CategoryEditor;
+class DesignEditor;
+class GridController;
+class IconChooserDialog;
+class ItemCommands;
 class ItemGrid;
+class ProjectCommands;
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMenu;
 class QToolBar;
-class BandColourDialog;
-class CategoryEditor;
-class DesignEditor;
-class IconChooserDialog;
-class WaitWindow;
 class TranslatableWindow;
-class AddFileDialog;
-class AddFolderDialog;
-class AddHyperlinkDialog;
-class AddJumpPointDialog;
-class OneLineEditor;
-class YesNoDialog;
-class CategoryChooserDialog;
-class BurnerDialog;
-class CheckChoiceDialog;
-class CheckSummaryDialog;
-class ItemInfoEditor;
-class FindDialog;
-struct ExportTable;
-class ProjectDialog;
-class ProjectWizard;
-class WelcomeDialog;
-enum class ItemInfoMode;
-struct ItemDialogContext;
+class WaitWindow;
 namespace common {
 class IniFile;
 }
 struct EditorState;
 
-// The editor's main window: the item grid of the open project and every command of the editor.
-class MainWindow : public QMainWindow {
+// The editor's main window: the frame around the item grid with the menus, the tool bars and the
+// status line, the language and the settings. The commands themselves are the project's, the
+// items' and the grid's.
+class MainWindow : public QMainWindow, private CommandHost {
     Q_OBJECT
 public:
-    enum class GridMode { None = 0, ColumnMove = 1, QuickSort = 2 };
-
     MainWindow(EditorState& state, ui::Services services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     static QString applicationTitle() { return QStringLiteral("Tavik - Lumbrel 4.0"); }
+    static QString homePageAddress();
+    static QString makerHomePageAddress();
 
+    // What the window shows, for a look from outside.
     ItemTable& items() { return m_items; }
-    ItemGrid* grid() const { return m_grid; }
+    ItemGrid* grid() const;
     ProjectSession& session() { return m_session; }
     WaitWindow* waitWindow() const { return m_wait; }
-    bool projectOpen() const;
-    GridMode gridMode() const { return m_gridMode; }
-    QString settingsFile() const;
+    bool projectOpen() const override { return m_projectOpen; }
 
     // Start-up once the window is first shown: language, settings, the empty grid.
     void startUp();
     // The last step of start-up, once the window is up: the welcome screen, when wanted.
     void welcomeAtStart();
-    // Applies language 1 or 2 to every window; `switchedFrom` is the language that the Language
-    // menu switched away from (0 at start-up and from the welcome screen).
-    void applyLanguage(int language, int switchedFrom = 0);
-    // Windows created later join the language application in the order they register.
-    void registerTranslatable(TranslatableWindow* window) { m_translatable.push_back(window); }
-
-    // Commands. Each plays the click sound first.
-    void newProjectClicked();
-    void wizardClicked();
-    void openClicked();
-    void saveClicked();
-    void saveAsClicked();
-    void editProjectClicked();
-    void checkProjectClicked();
-    void buildDiscClicked();
-    void burnerClicked();
-    void writeImageClicked();
-    void burnDiscClicked();
-    void exportClicked(int format);
-    void editCategoriesClicked();
-    void editDesignClicked();
-    void settingsClicked();
-    void helpClicked();
-    void exitClicked();
-    void addFileClicked();
-    void addFolderClicked();
-    void addJumpPointClicked();
-    void addHyperlinkClicked();
-    void deleteItemClicked();
-    void sortClicked();
-    void findClicked();
-    void findNextClicked();
-    void itemInformationClicked();
-    void screenshotClicked();
-    void aboutClicked();
-    void homePageClicked();
-    void makerHomePageClicked();
-    void firstProjectClicked();
-    void languageClicked(int language);
-    void gridModeClicked(GridMode mode);
-    void restoreGridSettingsClicked();
-    void autoGridSizeClicked();
-    void showGridColumnClicked(int field);
-    void showAllColumnsClicked();
-    void bandColourClicked(int band);
-    void showWelcomeClicked();
-    void showAddItemTipClicked();
-    void showBackgroundClicked();
-    void shipRuntimeClicked();
-    void writeWebMenuClicked();
-
-    // Grid events.
-    void gridClicked();
-    // Opens the cell editor of a field for the current row, as a double-click on the cell does.
-    void gridDoubleClicked();
-    void editFieldClicked(int field);
-    void gridTitleClicked(int field);
-    void gridRowMoved(int from, int to);
-    void popupMenuOpening();
-
-    // Opens a project file as the Open command does after its dialog.
-    bool openProject(const QString& file);
-    void showCurrentRowInStatusLine();
-    void recomputeRowColours();
-    void setFieldColumnVisible(int field, bool visible);
-
-    static QString homePageAddress();
-    static QString makerHomePageAddress();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createItemDialogs();
-    void createNewProjectWindows();
-    // The project's state without any project: no files, no folder, one empty row.
-    void resetToNoProject();
-    void connectCellEditing();
-    void openCellEditor(int row, int field);
-    void openItemInformation(ItemInfoMode mode);
-    // The field of each shown column, in the order shown.
-    std::vector<int> shownFields() const;
-    ExportTable exportTable() const;
-    // Runs the last search on from after its last match.
-    void searchOn();
+    // CommandHost
+    QWidget* dialogParent() override { return this; }
+    void setProjectOpen(bool open) override;
+    void updateWindowTitle() override;
+    void showCurrentRowInStatusLine() override;
+    void registerTranslatable(TranslatableWindow* window) override { m_translatable.push_back(window); }
+
+    // Applies language 1 or 2 to every window; `switchedFrom` is the language that the Language
+    // menu switched away from (0 at start-up and from the welcome screen).
+    void applyLanguage(int language, int switchedFrom = 0);
+    void applyMainTexts(const common::IniFile& file);
     void createToolBar();
     void createStatusLine();
     void createMainMenu();
     void createSettingsMenu();
-    void createGridPopupMenu();
+    void connectGrid();
     QToolBar* addControlBar(const QString& name);
+    template <typename Handler>
     QAction* addToolBarCommand(QToolBar* bar, const QString& name, const QString& caption,
-                               const QString& menuCaption, const QString& picture,
-                               void (MainWindow::*handler)());
-    QAction* addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                          void (MainWindow::*handler)());
-    void click() const;
-    // True when the command may go on; shows M1 otherwise.
-    bool projectGate();
-    // Asks about unsaved changes; the key names the question.
-    // Offers to save unsaved changes; false when the user cancelled, or wanted them saved and saving
-    // failed: then nothing goes on.
-    bool askToSave(const char16_t* messageKey, bool offerCancel = false);
-    void setProjectOpen(bool open);
-    void updateWindowTitle();
-    void applyStoredColumnLayout(const EditorSettings& settings);
-    void applyStoredVisibility(const EditorSettings& settings);
-    void applyStoredWidths(const EditorSettings& settings);
-    EditorSettings currentSettings() const;
+                               const QString& menuCaption, const QString& picture, Handler handler);
+    template <typename Handler>
+    QAction* addMenuEntry(QMenu* menu, const QString& caption, const char* name, const QKeySequence& shortcut,
+                          Handler handler);
     void writeSettings();
-    void applyMainTexts(const common::IniFile& file);
-    void setGridModeChecks();
-    QString message(const char16_t* key) const;
+    // The open, save and export dialogs take their commands' captions as titles.
+    void passDialogTitles();
+
+    // The frame's own commands.
+    void showSettingsMenu();
+    void showHelp(int context);
+    void showAbout();
+    void chooseLanguage(int language);
 
     EditorState& m_state;
     ui::Services m_services;
     ItemTable m_items;
     ProjectSession m_session;
-    ProjectFileCommands m_projectFiles;
-    GridMode m_gridMode = GridMode::None;
-    bool m_modeChosen = false; // no mode carries the check mark before the first one is set
-    int m_lastSortedField = -1;
-    bool m_lastSortAscending = true;
+    WaitWindow* m_wait = nullptr;
+    std::unique_ptr<CommandContext> m_context;
+    GridController* m_grid = nullptr;
+    ItemCommands* m_itemCommands = nullptr;
+    ProjectCommands* m_projectCommands = nullptr;
     bool m_started = false;
+    bool m_projectOpen = false;
 
     // The commands. Those of the tool bar show there as the buttons of their control names and in the
     // menus; the tool bar shows an action's icon text, a menu its text.
@@ -223,8 +129,7 @@ private:
     QAction* m_infoFileAction = nullptr;
     QAction* m_screenshotAction = nullptr;
     // The commands that need an open project; setProjectOpen() enables them all at once.
-    std::vector<QAction*> m_projectCommands;
-    bool m_projectOpen = false;
+    std::vector<QAction*> m_needProject;
     QToolBar* m_toolBar = nullptr;     // project, environment and program controls
     QToolBar* m_itemToolBar = nullptr; // item controls, in a second row
 
@@ -232,53 +137,22 @@ private:
     QLabel* m_chosenItemName = nullptr;
     QLabel* m_infoFileMark = nullptr;
     QLabel* m_screenshotMark = nullptr;
-    ItemGrid* m_grid = nullptr;
-    WaitWindow* m_wait = nullptr;
+    QLabel* m_infoIcon = nullptr;
+    QLabel* m_screenshotIcon = nullptr;
     ui::QtTexts m_qtTexts;
-    BandColourDialog* m_colorChooser = nullptr;
     IconChooserDialog* m_iconChooser = nullptr;
     CategoryEditor* m_categoryFileEditor = nullptr;
     DesignEditor* m_designEditor = nullptr;
     std::vector<TranslatableWindow*> m_translatable;
-    std::unique_ptr<ItemDialogContext> m_itemContext;
-    AddFileDialog* m_fileDialog = nullptr;
-    AddFolderDialog* m_folderDialog = nullptr;
-    AddHyperlinkDialog* m_urlDialog = nullptr;
-    AddJumpPointDialog* m_jumpDialog = nullptr;
-    OneLineEditor* m_textEditor = nullptr;
-    YesNoDialog* m_yesNoEditor = nullptr;
-    CategoryChooserDialog* m_categoryEditor = nullptr;
-    BurnerDialog* m_burnDialog = nullptr;
-    CheckChoiceDialog* m_checkChoice = nullptr;
-    CheckSummaryDialog* m_checkSummary = nullptr;
-    ItemInfoEditor* m_itemInfoEditor = nullptr;
-    FindDialog* m_findDialog = nullptr;
-    std::optional<gridfind::Options> m_lastSearch;
-    gridfind::Cell m_searchAnchor;
-    std::optional<gridfind::Cell> m_lastMatch;
-    ProjectDialog* m_projectDialog = nullptr;
-    ProjectWizard* m_wizard = nullptr;
-    WelcomeDialog* m_welcome = nullptr;
-    QLabel* m_infoIcon = nullptr;
-    QLabel* m_screenshotIcon = nullptr;
 
     QMenu* m_settingsMenu = nullptr;
     QMenu* m_exportMenu = nullptr;
-    QMenu* m_popup = nullptr;
     QAction* m_showWelcome = nullptr;
     QAction* m_showTip = nullptr;
     QAction* m_showBack = nullptr;
     QAction* m_shipRuntime = nullptr;
     QAction* m_writeWebMenu = nullptr;
-    std::array<QAction*, 3> m_gridModeEntries{};
-    std::array<QAction*, kItemFieldCount> m_columnEntries{};
-    std::array<QAction*, kItemFieldCount> m_editEntries{};
     std::array<QAction*, 2> m_languageEntries{};
-    std::array<QAction*, 2> m_bandColourEntries{}; // Grid Colors: Color 1, Color 2
     // Write Disc Image, Burn Disc and their divider in the Zol Control menu.
     std::array<QAction*, 3> m_discEntries{};
-    QAction* m_popupRemove = nullptr;
-    QAction* m_popupInfo = nullptr;
-    QAction* m_popupScreenshot = nullptr;
-    QMenu* m_popupEdit = nullptr;
 };

@@ -1,9 +1,10 @@
 // Applying a language to the main window and every other window of the editor.
 #include "common/IniFile.h"
 #include "editor/gui/PointSize.h"
-#include "editor/gui/disc/BurnerDialog.h"
+#include "editor/gui/mainwindow/GridController.h"
 #include "editor/gui/mainwindow/ItemGrid.h"
 #include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/mainwindow/ProjectCommands.h"
 #include "editor/gui/mainwindow/WaitWindow.h"
 #include "editor/language/TranslatableWindow.h"
 #include "editor/language/WindowTexts.h"
@@ -49,8 +50,8 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     applyMainTexts(file);
     for (TranslatableWindow* window : m_translatable)
         window->applyTexts(file, m_state.language, language);
-    m_discEntries[0]->setText(m_burnDialog->writeImageText());
-    m_discEntries[1]->setText(m_burnDialog->burnDiscText());
+    m_discEntries[0]->setText(m_projectCommands->writeImageText());
+    m_discEntries[1]->setText(m_projectCommands->burnDiscText());
 
     for (QToolButton* b : findChildren<QToolButton*>())
         setPointSize(b, 10 - fontReduction(file, 3));
@@ -61,13 +62,10 @@ void MainWindow::applyLanguage(int language, int switchedFrom) {
     // The titles follow their fields; only a language set from outside the Language menu takes the
     // column order from the settings file again.
     m_items.setTitles(m_state.language.fieldTitles());
-    for (int f = 0; f < kItemFieldCount; ++f) {
-        m_columnEntries[f]->setText(m_state.language.fieldTitle(f));
-        m_editEntries[f]->setText(m_state.language.fieldTitle(f));
-    }
+    m_grid->applyFieldTitles();
     if (switchedFrom == 0)
-        applyStoredColumnLayout(EditorSettings::read(common::IniFile(settingsFile())));
-    m_grid->fitColumnsToTitles();
+        m_grid->applyStoredColumnLayout(EditorSettings::read(common::IniFile(m_context->settingsFile())));
+    m_grid->grid()->fitColumnsToTitles();
 
     updateWindowTitle();
     showCurrentRowInStatusLine();
@@ -92,8 +90,9 @@ void MainWindow::applyMainTexts(const common::IniFile& file) {
     m_infoIcon->setToolTip(windowText(file, kMain, 37));
     m_screenshotIcon->setToolTip(windowText(file, kMain, 39));
 
-    m_popup->setTitle(windowText(file, kMain, 44));
-    applyMenuTexts(menuEntries(m_popup).mid(1), file, kMain, 45, 51);
+    QMenu* popup = m_grid->popupMenu();
+    popup->setTitle(windowText(file, kMain, 44));
+    applyMenuTexts(menuEntries(popup).mid(1), file, kMain, 45, 51);
 
     applyMenuTexts(menuEntries(m_settingsMenu).mid(1), file, kMain, 64, 74);
     applyMenuTexts(menuEntries(subMenu(m_settingsMenu, 0)), file, kMain, 75, 77);
@@ -121,10 +120,11 @@ void MainWindow::applyMainTexts(const common::IniFile& file) {
     m_shipRuntime->setText(windowText(file, kMain, 172));
     m_writeWebMenu->setText(windowText(file, kMain, 173));
     m_settingsMenu->setTitle(windowText(file, kMain, 170));
-    m_popup->setTitle(windowText(file, kMain, 171));
+    popup->setTitle(windowText(file, kMain, 171));
     // Both popups carry their title as their first entry.
-    for (QMenu* menu : {m_settingsMenu, m_popup}) {
+    for (QMenu* menu : {m_settingsMenu, popup}) {
         if (QAction* title = menuEntries(menu).value(0))
             title->setText(menu->title());
     }
+    passDialogTitles();
 }

@@ -1,8 +1,10 @@
 // The tool bar, status line and menus of the main window.
-#include "editor/gui/mainwindow/ItemGrid.h"
+#include "editor/gui/mainwindow/GridController.h"
+#include "editor/gui/mainwindow/ItemCommands.h"
 #include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/mainwindow/ProjectCommands.h"
 #include "editor/project/EditorState.h"
-#include "ui/services/HelpService.h"
+#include "ui/services/ShellService.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +19,8 @@ QString picture(const char* name) {
     return QStringLiteral(":/pictures/") + QLatin1String(name) + QStringLiteral(".png");
 }
 
+constexpr int kFirstProjectHelpContext = 5100;
+
 } // namespace
 
 QToolBar* MainWindow::addControlBar(const QString& name) {
@@ -30,9 +34,9 @@ QToolBar* MainWindow::addControlBar(const QString& name) {
     return bar;
 }
 
+template <typename Handler>
 QAction* MainWindow::addToolBarCommand(QToolBar* bar, const QString& name, const QString& caption,
-                                       const QString& menuCaption, const QString& pic,
-                                       void (MainWindow::*handler)()) {
+                                       const QString& menuCaption, const QString& pic, Handler handler) {
     auto* action = new QAction(QIcon(pic), menuCaption, this);
     action->setIconText(caption);
     action->setIconVisibleInMenu(false);
@@ -50,66 +54,77 @@ void MainWindow::createToolBar() {
     m_itemToolBar = addControlBar(QStringLiteral("itemtoolbar"));
 
     // Project controls
-    m_newAction = addToolBarCommand(m_toolBar, QStringLiteral("new"), QStringLiteral("New"),
-                                    QStringLiteral("New"), picture("new"), &MainWindow::newProjectClicked);
-    m_openAction = addToolBarCommand(m_toolBar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"),
-                                     QStringLiteral("Open"), picture("open"), &MainWindow::openClicked);
-    m_saveAction = addToolBarCommand(m_toolBar, QStringLiteral("save"), QStringLiteral("Save"),
-                                     QStringLiteral("Save"), picture("save"), &MainWindow::saveClicked);
+    m_newAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("new"), QStringLiteral("New"), QStringLiteral("New"),
+                          picture("new"), [this] { m_projectCommands->newProject(); });
+    m_openAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("zGradBtn1"), QStringLiteral("Open"),
+                          QStringLiteral("Open"), picture("open"), [this] { m_projectCommands->open(); });
+    m_saveAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("save"), QStringLiteral("Save"), QStringLiteral("Save"),
+                          picture("save"), [this] { m_projectCommands->save(); });
     m_editAction =
         addToolBarCommand(m_toolBar, QStringLiteral("editp"), QStringLiteral("Edit"), QStringLiteral("Edit"),
-                          picture("editp"), &MainWindow::editProjectClicked);
-    m_checkAction =
-        addToolBarCommand(m_toolBar, QStringLiteral("check"), QStringLiteral("Check"),
-                          QStringLiteral("Check"), picture("check"), &MainWindow::checkProjectClicked);
-    m_buildAction =
-        addToolBarCommand(m_toolBar, QStringLiteral("generate"), QStringLiteral("Build"),
-                          QStringLiteral("Build"), picture("generate"), &MainWindow::buildDiscClicked);
+                          picture("editp"), [this] { m_projectCommands->editProject(); });
+    m_checkAction = addToolBarCommand(m_toolBar, QStringLiteral("check"), QStringLiteral("Check"),
+                                      QStringLiteral("Check"), picture("check"),
+                                      [this] { m_projectCommands->checkProject(); });
+    m_buildAction = addToolBarCommand(m_toolBar, QStringLiteral("generate"), QStringLiteral("Build"),
+                                      QStringLiteral("Build"), picture("generate"),
+                                      [this] { m_projectCommands->buildDisc(); });
     m_toolBar->addSeparator();
     // Environment controls
-    m_categoriesAction = addToolBarCommand(m_toolBar, QStringLiteral("geditbtnmain"),
-                                           QStringLiteral("Categories"), QStringLiteral("Category Editor"),
-                                           picture("categories"), &MainWindow::editCategoriesClicked);
+    m_categoriesAction =
+        addToolBarCommand(m_toolBar, QStringLiteral("geditbtnmain"), QStringLiteral("Categories"),
+                          QStringLiteral("Category Editor"), picture("categories"),
+                          [this] { m_projectCommands->editCategories(); });
     m_designAction = addToolBarCommand(m_toolBar, QStringLiteral("mdbtnmain"), QStringLiteral("Menu Design"),
                                        QStringLiteral("Menu Design Editor"), picture("menudesign"),
-                                       &MainWindow::editDesignClicked);
+                                       [this] { m_projectCommands->editDesign(); });
     m_toolBar->addSeparator();
     // Program controls; the menus hold the settings as a submenu of their own.
     m_settingsAction =
         addToolBarCommand(m_toolBar, QStringLiteral("settings"), QStringLiteral("Settings"),
-                          QStringLiteral("Settings"), picture("settings"), &MainWindow::settingsClicked);
+                          QStringLiteral("Settings"), picture("settings"), [this] { showSettingsMenu(); });
     m_helpAction = addToolBarCommand(m_toolBar, QStringLiteral("help"), QStringLiteral("Help"),
-                                     QStringLiteral("Help"), picture("help"), &MainWindow::helpClicked);
+                                     QStringLiteral("Help"), picture("help"), [this] { showHelp(0); });
     m_exitAction = addToolBarCommand(m_toolBar, QStringLiteral("exit"), QStringLiteral("Exit"),
-                                     QStringLiteral("Exit"), picture("exit"), &MainWindow::exitClicked);
+                                     QStringLiteral("Exit"), picture("exit"), [this] {
+                                         m_context->click();
+                                         close();
+                                     });
     // Item controls
     m_addFileAction =
         addToolBarCommand(m_itemToolBar, QStringLiteral("add"), QStringLiteral("Add File"),
-                          QStringLiteral("Add File"), picture("add"), &MainWindow::addFileClicked);
-    m_addFolderAction =
-        addToolBarCommand(m_itemToolBar, QStringLiteral("adddir"), QStringLiteral("Add Folder"),
-                          QStringLiteral("Add Folder"), picture("adddir"), &MainWindow::addFolderClicked);
+                          QStringLiteral("Add File"), picture("add"), [this] { m_itemCommands->addFile(); });
+    m_addFolderAction = addToolBarCommand(m_itemToolBar, QStringLiteral("adddir"),
+                                          QStringLiteral("Add Folder"), QStringLiteral("Add Folder"),
+                                          picture("adddir"), [this] { m_itemCommands->addFolder(); });
     m_addJumpPointAction = addToolBarCommand(m_itemToolBar, QStringLiteral("addjump"),
                                              QStringLiteral("Add Jump"), QStringLiteral("Add Jump Point"),
-                                             picture("addjump"), &MainWindow::addJumpPointClicked);
-    m_addHyperlinkAction =
-        addToolBarCommand(m_itemToolBar, QStringLiteral("addurl"), QStringLiteral("Add URL"),
-                          QStringLiteral("Add Url"), picture("addurl"), &MainWindow::addHyperlinkClicked);
+                                             picture("addjump"), [this] { m_itemCommands->addJumpPoint(); });
+    m_addHyperlinkAction = addToolBarCommand(m_itemToolBar, QStringLiteral("addurl"),
+                                             QStringLiteral("Add URL"), QStringLiteral("Add Url"),
+                                             picture("addurl"), [this] { m_itemCommands->addHyperlink(); });
     m_itemToolBar->addSeparator();
     // Chosen item controls
-    m_removeAction =
-        addToolBarCommand(m_itemToolBar, QStringLiteral("deletef"), QStringLiteral("Remove"),
-                          QStringLiteral("Remove"), picture("deletef"), &MainWindow::deleteItemClicked);
-    m_sortAction = addToolBarCommand(m_itemToolBar, QStringLiteral("sort"), QStringLiteral("Full Sort"),
-                                     QStringLiteral("Sort"), picture("sort"), &MainWindow::sortClicked);
-    m_findAction = addToolBarCommand(m_itemToolBar, QStringLiteral("Find"), QStringLiteral("Find"),
-                                     QStringLiteral("Find"), picture("find"), &MainWindow::findClicked);
-    m_infoFileAction = addToolBarCommand(m_itemToolBar, QStringLiteral("info_file_btn"),
-                                         QStringLiteral("Info File"), QStringLiteral("Create/Edit Info File"),
-                                         picture("infofile"), &MainWindow::itemInformationClicked);
-    m_screenshotAction = addToolBarCommand(
-        m_itemToolBar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
-        QStringLiteral("Create/Edit Screenshot"), picture("screenshot"), &MainWindow::screenshotClicked);
+    m_removeAction = addToolBarCommand(m_itemToolBar, QStringLiteral("deletef"), QStringLiteral("Remove"),
+                                       QStringLiteral("Remove"), picture("deletef"),
+                                       [this] { m_itemCommands->deleteItem(); });
+    m_sortAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("sort"), QStringLiteral("Full Sort"),
+                          QStringLiteral("Sort"), picture("sort"), [this] { m_itemCommands->sort(); });
+    m_findAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("Find"), QStringLiteral("Find"),
+                          QStringLiteral("Find"), picture("find"), [this] { m_itemCommands->find(); });
+    m_infoFileAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("info_file_btn"), QStringLiteral("Info File"),
+                          QStringLiteral("Create/Edit Info File"), picture("infofile"),
+                          [this] { m_itemCommands->editInformationFile(); });
+    m_screenshotAction =
+        addToolBarCommand(m_itemToolBar, QStringLiteral("screenshot_btn"), QStringLiteral("Screenshot"),
+                          QStringLiteral("Create/Edit Screenshot"), picture("screenshot"),
+                          [this] { m_itemCommands->editScreenshot(); });
 
     const std::pair<QAction*, const char*> hints[] = {
         {m_newAction, "Create a new project"},
@@ -136,10 +151,10 @@ void MainWindow::createToolBar() {
     for (const auto& [action, hint] : hints)
         action->setToolTip(QString::fromLatin1(hint));
 
-    m_projectCommands = {m_saveAction,         m_editAction,         m_checkAction,     m_buildAction,
-                         m_categoriesAction,   m_designAction,       m_addFileAction,   m_addFolderAction,
-                         m_addJumpPointAction, m_addHyperlinkAction, m_removeAction,    m_sortAction,
-                         m_findAction,         m_infoFileAction,     m_screenshotAction};
+    m_needProject = {m_saveAction,         m_editAction,         m_checkAction,     m_buildAction,
+                     m_categoriesAction,   m_designAction,       m_addFileAction,   m_addFolderAction,
+                     m_addJumpPointAction, m_addHyperlinkAction, m_removeAction,    m_sortAction,
+                     m_findAction,         m_infoFileAction,     m_screenshotAction};
 }
 
 void MainWindow::createStatusLine() {
@@ -173,9 +188,11 @@ void MainWindow::createStatusLine() {
     bar->addWidget(line, 1);
 }
 
-QAction* MainWindow::addMenuEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                                  void (MainWindow::*handler)()) {
+template <typename Handler>
+QAction* MainWindow::addMenuEntry(QMenu* menu, const QString& caption, const char* name,
+                                  const QKeySequence& shortcut, Handler handler) {
     QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, handler);
     return action;
@@ -184,57 +201,38 @@ QAction* MainWindow::addMenuEntry(QMenu* menu, const QString& caption, const QKe
 void MainWindow::createSettingsMenu() {
     m_settingsMenu = new QMenu(QStringLiteral("Settings"), this);
     m_settingsMenu->setObjectName(QStringLiteral("settingsmenu"));
-    const auto checkable = [this](const QString& caption, void (MainWindow::*handler)()) {
+    // A setting that takes its entry's check mark.
+    const auto checkable = [this](const QString& caption, const char* name,
+                                  bool EditorPreferences::*setting) {
         auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this, handler);
+        connect(action, &QAction::triggered, this, [this, action, setting] {
+            m_context->click();
+            m_state.prefs.*setting = action->isChecked();
+        });
         return action;
     };
-    m_showWelcome = checkable(QStringLiteral("Show Welcome Screen"), &MainWindow::showWelcomeClicked);
-    m_showTip = checkable(QStringLiteral("Show Add Item Tip"), &MainWindow::showAddItemTipClicked);
-    m_showBack = checkable(QStringLiteral("Show Background images"), &MainWindow::showBackgroundClicked);
-    const char16_t* modes[] = {u"None", u"Column Move", u"Quick Sort"};
-    for (int m = 0; m < 3; ++m) {
-        m_gridModeEntries[m] = new QAction(QString::fromUtf16(modes[m]), this);
-        m_gridModeEntries[m]->setCheckable(true);
-        connect(m_gridModeEntries[m], &QAction::triggered, this,
-                [this, m] { gridModeClicked(static_cast<GridMode>(m)); });
-    }
-    for (int f = 0; f < kItemFieldCount; ++f) {
-        m_columnEntries[f] = new QAction(englishFieldTitle(f), this);
-        m_columnEntries[f]->setCheckable(true);
-        m_columnEntries[f]->setChecked(true);
-        connect(m_columnEntries[f], &QAction::triggered, this, [this, f] { showGridColumnClicked(f); });
-    }
+    m_showWelcome =
+        checkable(QStringLiteral("Show Welcome Screen"), "showwelcome", &EditorPreferences::showWelcome);
+    m_showTip = checkable(QStringLiteral("Show Add Item Tip"), "showtip", &EditorPreferences::showFt);
+    m_showBack =
+        checkable(QStringLiteral("Show Background images"), "showback", &EditorPreferences::showBack);
+    // The pictures change at the next start.
+    connect(m_showBack, &QAction::triggered, this, [this] { m_context->inform(u"M35"); });
 
     QMenu* s = m_settingsMenu;
     s->addSection(s->title()); // a popup shows no title of its own
     s->addSection(QStringLiteral("General"));
     s->addActions({m_showWelcome, m_showTip, m_showBack});
-    s->addSection(QStringLiteral("Grid"));
-    QMenu* mode = s->addMenu(QStringLiteral("Grid Mode"));
-    for (QAction* a : m_gridModeEntries)
-        mode->addAction(a);
-    addMenuEntry(s, QStringLiteral("Restore Grid Settings"), {}, &MainWindow::restoreGridSettingsClicked);
-    addMenuEntry(s, QStringLiteral("Auto Grid Size"), {}, &MainWindow::autoGridSizeClicked);
-    QMenu* columns = s->addMenu(QStringLiteral("Show Grid Column"));
-    for (QAction* a : m_columnEntries)
-        columns->addAction(a);
-    addMenuEntry(s, QStringLiteral("Show All Columns"), {}, &MainWindow::showAllColumnsClicked);
-    QMenu* colors = s->addMenu(QStringLiteral("Grid Colors"));
-    m_bandColourEntries = {colors->addAction(QStringLiteral("Color 1")),
-                           colors->addAction(QStringLiteral("Color 2"))};
-    connect(m_bandColourEntries[0], &QAction::triggered, this, [this] { bandColourClicked(1); });
-    connect(m_bandColourEntries[1], &QAction::triggered, this, [this] { bandColourClicked(2); });
+    m_grid->addSettingsEntries(s);
     // Last, so that the entries before it keep their texts' numbers.
     s->addSeparator();
-    m_shipRuntime =
-        checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), &MainWindow::shipRuntimeClicked);
-    m_shipRuntime->setObjectName(QStringLiteral("shipruntime"));
+    m_shipRuntime = checkable(QStringLiteral("Put the Menu's Runtime on the Disc"), "shipruntime",
+                              &EditorPreferences::shipRuntime);
     s->addAction(m_shipRuntime);
-    m_writeWebMenu =
-        checkable(QStringLiteral("Write a Web Menu beside the Menu"), &MainWindow::writeWebMenuClicked);
-    m_writeWebMenu->setObjectName(QStringLiteral("webmenu"));
+    m_writeWebMenu = checkable(QStringLiteral("Write a Web Menu beside the Menu"), "webmenu",
+                               &EditorPreferences::writeWebMenu);
     s->addAction(m_writeWebMenu);
 }
 
@@ -245,34 +243,44 @@ void MainWindow::createMainMenu() {
         menu->addAction(command);
     };
     // A command of the menus only; those that need a project join the tool bar's.
-    const auto menuOnly = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
-                                 void (MainWindow::*handler)(), bool needsProject) {
-        QAction* action = addMenuEntry(menu, caption, shortcut, handler);
+    const auto menuOnly = [this](QMenu* menu, const QString& caption, const char* name,
+                                 const QKeySequence& shortcut, auto handler, bool needsProject) {
+        QAction* action = addMenuEntry(menu, caption, name, shortcut, handler);
         if (needsProject)
-            m_projectCommands.push_back(action);
+            m_needProject.push_back(action);
         return action;
     };
+    ProjectCommands* commands = m_projectCommands;
+    ItemCommands* itemCommands = m_itemCommands;
 
     QMenu* project = bar->addMenu(QStringLiteral("Project Control"));
     add(project, m_newAction, Qt::Key_F11);
-    menuOnly(project, QStringLiteral("Wizard"), Qt::Key_F12, &MainWindow::wizardClicked, false);
+    menuOnly(
+        project, QStringLiteral("Wizard"), "Wizard1", Qt::Key_F12, [commands] { commands->runWizard(); },
+        false);
     add(project, m_openAction, Qt::Key_F3);
     project->addSeparator();
     add(project, m_saveAction, Qt::Key_F2);
-    menuOnly(project, QStringLiteral("Save As"), Qt::ALT | Qt::Key_F3, &MainWindow::saveAsClicked, true);
+    menuOnly(
+        project, QStringLiteral("Save As"), "SaveAs1", Qt::ALT | Qt::Key_F3,
+        [commands] { commands->saveAs(); }, true);
     project->addSeparator();
     add(project, m_editAction, Qt::CTRL | Qt::Key_E);
     add(project, m_checkAction, Qt::CTRL | Qt::Key_C);
     project->addSeparator();
     add(project, m_buildAction, Qt::Key_F10);
-    menuOnly(project, QStringLiteral("Record"), Qt::ALT | Qt::Key_F10, &MainWindow::burnerClicked, true);
+    menuOnly(
+        project, QStringLiteral("Record"), "Record1", Qt::ALT | Qt::Key_F10,
+        [commands] { commands->openBurner(); }, true);
     project->addSeparator();
     m_exportMenu = project->addMenu(QStringLiteral("Export"));
     const char16_t* formats[] = {u"ASCII", u"CSV", u"MS Word", u"MS Excel", u"HTML"};
+    const char* formatNames[] = {"ASCII1", "CVA1", "DOC1", "Excel1", "HTML1"};
     for (int i = 0; i < 5; ++i) {
         QAction* a = m_exportMenu->addAction(QString::fromUtf16(formats[i]));
-        connect(a, &QAction::triggered, this, [this, i] { exportClicked(i); });
-        m_projectCommands.push_back(a);
+        a->setObjectName(QLatin1String(formatNames[i]));
+        connect(a, &QAction::triggered, this, [commands, i] { commands->exportGrid(i); });
+        m_needProject.push_back(a);
     }
 
     QMenu* items = bar->addMenu(QStringLiteral("Item Control"));
@@ -285,8 +293,9 @@ void MainWindow::createMainMenu() {
     add(chosen, m_removeAction, Qt::Key_Delete);
     add(chosen, m_sortAction, Qt::CTRL | Qt::Key_S);
     add(chosen, m_findAction, Qt::CTRL | Qt::Key_F);
-    menuOnly(chosen, QStringLiteral("Find next"), Qt::CTRL | Qt::ALT | Qt::Key_F,
-             &MainWindow::findNextClicked, true);
+    menuOnly(
+        chosen, QStringLiteral("Find next"), "Findnext1", Qt::CTRL | Qt::ALT | Qt::Key_F,
+        [itemCommands] { itemCommands->findNext(); }, true);
     add(chosen, m_infoFileAction, Qt::Key_F7);
     add(chosen, m_screenshotAction, Qt::ALT | Qt::Key_F7);
 
@@ -313,58 +322,34 @@ void MainWindow::createMainMenu() {
     m_languageEntries[1]->setObjectName(QStringLiteral("german"));
     for (int i = 0; i < 2; ++i) {
         m_languageEntries[i]->setCheckable(true);
-        connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { languageClicked(i + 1); });
+        connect(m_languageEntries[i], &QAction::triggered, this, [this, i] { chooseLanguage(i + 1); });
     }
     zol->addSeparator();
     m_discEntries = {
-        addMenuEntry(zol, QStringLiteral("Write Disc Image"), {}, &MainWindow::writeImageClicked),
-        addMenuEntry(zol, QStringLiteral("Burn Disc"), {}, &MainWindow::burnDiscClicked),
+        addMenuEntry(zol, QStringLiteral("Write Disc Image"), "writeimage", {},
+                     [commands] { commands->writeImage(); }),
+        addMenuEntry(zol, QStringLiteral("Burn Disc"), "burndisc", {}, [commands] { commands->burnDisc(); }),
         zol->addSeparator()};
-    m_discEntries[0]->setObjectName(QStringLiteral("writeimage"));
-    m_discEntries[1]->setObjectName(QStringLiteral("burndisc"));
-    addMenuEntry(zol, QStringLiteral("Info"), Qt::CTRL | Qt::Key_I, &MainWindow::aboutClicked);
+    addMenuEntry(zol, QStringLiteral("Info"), "Info1", Qt::CTRL | Qt::Key_I, [this] { showAbout(); });
     zol->addSeparator();
-    addMenuEntry(zol, QStringLiteral("Check Tavik Home"), {}, &MainWindow::homePageClicked);
-    addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), {}, &MainWindow::makerHomePageClicked);
+    addMenuEntry(zol, QStringLiteral("Check Tavik Home"), "TavikHome1", {}, [this] {
+        m_context->click();
+        m_services.shell.open(homePageAddress());
+    });
+    addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), "BrevanWorksHome1", {}, [this] {
+        m_context->click();
+        m_services.shell.open(makerHomePageAddress());
+    });
     zol->addSeparator();
     add(zol, m_helpAction, Qt::Key_F1);
-    addMenuEntry(zol, QStringLiteral("First Project"), Qt::ALT | Qt::Key_F1,
-                 &MainWindow::firstProjectClicked);
+    addMenuEntry(zol, QStringLiteral("First Project"), "FirstProject1", Qt::ALT | Qt::Key_F1,
+                 [this] { showHelp(kFirstProjectHelpContext); });
     zol->addSeparator();
     zol->addAction(m_exitAction);
+    passDialogTitles();
 }
 
-void MainWindow::createGridPopupMenu() {
-    m_popup = new QMenu(QStringLiteral("Chosen Item Control"), this);
-    m_popup->setObjectName(QStringLiteral("gridpopup"));
-    m_popup->addSection(QStringLiteral("Chosen Item Control"));
-    m_popupRemove = addMenuEntry(m_popup, QStringLiteral("Remove"), {}, &MainWindow::deleteItemClicked);
-    m_popupInfo = addMenuEntry(m_popup, QStringLiteral("Create/Edit Info File"), {},
-                               &MainWindow::itemInformationClicked);
-    m_popupScreenshot =
-        addMenuEntry(m_popup, QStringLiteral("Create/Edit Screenshot"), {}, &MainWindow::screenshotClicked);
-    m_popup->addSeparator();
-    m_popupEdit = m_popup->addMenu(QStringLiteral("Edit"));
-    for (int f = 0; f < kItemFieldCount; ++f)
-        m_editEntries[f] = m_popupEdit->addAction(englishFieldTitle(f));
-    m_popup->addSeparator();
-    connect(m_popup->addAction(QStringLiteral("Help")), &QAction::triggered, this, [this] {
-        click();
-        m_services.help.showHelp(m_state.helpFile, 1600);
-    });
-}
-
-void MainWindow::popupMenuOpening() {
-    const int row = m_grid->currentItem();
-    const QString name = m_items.field(row, ItemField::Name);
-    const bool empty = name.isEmpty() && m_items.field(row, ItemField::FileName).isEmpty();
-    const std::pair<QAction*, const char16_t*> entries[] = {{m_popupRemove, u"T27"},
-                                                            {m_popupInfo, u"T28"},
-                                                            {m_popupScreenshot, u"T29"},
-                                                            {m_popupEdit->menuAction(), u"T30"}};
-    for (const auto& [action, key] : entries) {
-        const QString text = m_state.language.text(QStringView(key));
-        action->setText(empty ? text : text + QStringLiteral(": ") + name);
-        action->setEnabled(!empty);
-    }
+void MainWindow::passDialogTitles() {
+    m_projectCommands->setDialogTitles(
+        {m_openAction->toolTip(), m_saveAction->toolTip(), m_exportMenu->title()});
 }

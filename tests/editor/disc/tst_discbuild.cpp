@@ -9,6 +9,7 @@
 #include "editor/project/EditorState.h"
 #include "editor/project/ProjectFile.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/editor/gui/EditorWindowFixture.h"
 #include "ui/testing/FakeServices.h"
 #include "ui/testing/UserInput.h"
 
@@ -90,6 +91,17 @@ class TestDiscBuild : public QObject {
             state.prefs.writeWebMenu = false;
         }
         QString cfg() const { return target + u"/CFG/"_qs; }
+        // The main window with this project opened as a user opens it; what the opening asked and
+        // showed is no test's.
+        std::unique_ptr<MainWindow> openInWindow(ui::testing::FakeServices& fakes) {
+            auto form = std::make_unique<MainWindow>(state, fakes.services());
+            form->startUp();
+            fakes.choosers.queueOpenFile(writeProject(dir.filePath(u"p.lbp"_qs), state));
+            [&] { QVERIFY(pressToolButton(*form, "zGradBtn1")); }();
+            fakes.choosers.requests.clear();
+            fakes.messages.shown.clear();
+            return form;
+        }
         void setMedia() {
             state.files.splashFile.set(writeFile(dir.filePath(u"design/s.bmp"_qs), "splash"));
             state.files.backgroundFile.set(writeFile(dir.filePath(u"design/b.bmp"_qs), "back"));
@@ -280,10 +292,9 @@ private Q_SLOTS:
         // The Build command says so.
         installLanguageFiles(f.state.programFolder);
         ui::testing::FakeServices fakes;
-        MainWindow form(f.state, fakes.services());
-        form.startUp();
+        const auto form = f.openInWindow(fakes);
         fakes.choosers.queueFolder(f.state.programFolder);
-        form.buildDiscClicked();
+        QVERIFY(pressToolButton(*form, "generate"));
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(fakes.messages.shown.last().text.startsWith(
             common::IniFile(f.state.programFolder + u"Files/lang_1.dat"_qs)
@@ -378,13 +389,12 @@ private Q_SLOTS:
         Fixture f;
         ui::testing::FakeServices fakes;
         QDir().mkpath(f.state.programFolder + u"Files"_qs);
-        MainWindow form(f.state, fakes.services());
-        form.startUp();
+        const auto form = f.openInWindow(fakes);
         f.state.projectFolder = f.dir.path() + u"/project/"_qs;
         fakes.choosers.queueFolder(f.target);
         fakes.messages.queueAnswer(Answer::Ok);  // M26
         fakes.messages.queueAnswer(Answer::Yes); // M27
-        form.buildDiscClicked();
+        QVERIFY(pressToolButton(*form, "generate"));
         QCOMPARE(fakes.messages.shown.size(), 2);
         QCOMPARE(fakes.messages.shown[1].buttons, ui::MessageBoxService::Buttons::YesNo);
         QCOMPARE(fakes.shell.calls.size(), 1);
@@ -392,7 +402,7 @@ private Q_SLOTS:
 
         const QString blocker = writeFile(f.dir.filePath(u"blocker"_qs));
         fakes.choosers.queueFolder(blocker + u"/disc"_qs);
-        form.buildDiscClicked();
+        QVERIFY(pressToolButton(*form, "generate"));
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QCOMPARE(fakes.shell.calls.size(), 1);
     }
@@ -418,10 +428,9 @@ private Q_SLOTS:
         // The Build command says what is missing instead of offering a menu that shows nothing.
         installLanguageFiles(f.state.programFolder);
         ui::testing::FakeServices fakes;
-        MainWindow form(f.state, fakes.services());
-        form.startUp();
+        const auto form = f.openInWindow(fakes);
         fakes.choosers.queueFolder(f.target);
-        form.buildDiscClicked();
+        QVERIFY(pressToolButton(*form, "generate"));
         QCOMPARE(fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Warning);
         QVERIFY(fakes.messages.shown.last().text.startsWith(
             f.state.language.message(u"M60").section(u'%', 0, 0)));

@@ -25,13 +25,14 @@ struct OpenProjectFixture : editortest::EditorWindowFixture {
             editortest::writeCategoryFile(dir.filePath(QStringLiteral("c/cats.lbc")), categories));
         author.files.designFile.set(editortest::writeFile(dir.filePath(QStringLiteral("c/design.lbd"))));
         author.categories = categories;
-        QVERIFY(form->openProject(editortest::writeProject(dir.filePath(QStringLiteral("p.lbp")), author)));
+        QVERIFY(EditorWindowFixture::openProject(
+            editortest::writeProject(dir.filePath(QStringLiteral("p.lbp")), author)));
     }
 
     // The project's items as if they had been added and saved.
     void setItems(const std::vector<ItemRecord>& rows) {
         items().setRecords(rows);
-        form->recomputeRowColours();
+        form->session().recomputeRowColours();
         state.modified = false;
     }
     // A host path below the project folder, written with forward slashes.

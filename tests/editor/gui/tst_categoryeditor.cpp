@@ -241,7 +241,7 @@ private Q_SLOTS:
         QVERIFY(f.lastMessage().startsWith(u"Cannot open file"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
         // It says so in the editor's language.
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         f.iw->prepare(IconChooserDialog::Mode::Change);
         QVERIFY(f.lastMessage().startsWith(u"Die Datei"_qs));
         QVERIFY(f.lastMessage().contains(u"ip07i02.ico"_qs));
@@ -293,7 +293,7 @@ private Q_SLOTS:
     // so; a file of the user's own keeps its captions, even where they are standard ones.
     void standardCaptionsFollowTheLanguage() {
         Fixture f;
-        f.form->applyLanguage(2);
+        QVERIFY(f.trigger("german"));
         f.gf->prepare();
         QCOMPARE(f.captions(), (QStringList{u"Spiele"_qs, u"Werkzeuge"_qs, u"Demos"_qs}));
         f.fakes.choosers.queueSaveFile(f.program(u"genre/Meine"_qs));
@@ -468,7 +468,7 @@ private Q_SLOTS:
         const QString project = writeProject(f.dir.filePath(u"p.lbp"_qs), author,
                                              {item(u"t"_qs, u"Tools"_qs), item(u"g"_qs, u"Games"_qs)});
         f.fakes.choosers.queueOpenFile(project);
-        f.form->openClicked();
+        QVERIFY(f.pressTool("zGradBtn1"));
         QVERIFY(f.form->projectOpen());
         QCOMPARE(f.state.design.shadowDepth, 9); // Open loads the design into the model
 
@@ -486,7 +486,7 @@ private Q_SLOTS:
             f.fakes.messages.queueAnswer(Answer::Ok);
             QVERIFY(press(*f.gf, u"OK"_qs));
         });
-        f.form->editCategoriesClicked();
+        QVERIFY(f.pressTool("geditbtnmain"));
         QCOMPARE(f.state.categories, (QStringList{u"Werkzeuge"_qs, u"Games"_qs}));
         QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
         QCOMPARE(categoryOf(1), QStringLiteral("Games"));
@@ -500,26 +500,26 @@ private Q_SLOTS:
             f.fakes.messages.queueAnswer(Answer::Ok);
             QVERIFY(press(*f.gf, u"OK"_qs));
         });
-        f.form->editCategoriesClicked();
+        QVERIFY(f.pressTool("geditbtnmain"));
         QCOMPARE(f.state.categories, (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
         QCOMPARE(categoryOf(0), QStringLiteral("Werkzeuge"));
         QCOMPARE(categoryOf(1), QStringLiteral("Games"));
         QCOMPARE(readBytes(folder + u"0.ico"_qs), games);
 
         // Cancel leaves everything as it was.
-        f.form->saveClicked();
+        QVERIFY(f.pressTool("save"));
         QTimer::singleShot(0, [&] {
             f.select(0);
             QVERIFY(press(*f.gf, u"rem"_qs));
             QCOMPARE(f.categories().count(), 1);
             QVERIFY(press(*f.gf, u"Cancel"_qs));
         });
-        f.form->editCategoriesClicked();
+        QVERIFY(f.pressTool("geditbtnmain"));
         QVERIFY(!f.state.modified);
         QCOMPARE(loadCategoryList(lbc), (QStringList{u"Games"_qs, u"Werkzeuge"_qs}));
 
         // Saving the project stores the category by its new position and name.
-        f.form->saveClicked();
+        QVERIFY(f.pressTool("save"));
         const common::IniFile saved(project);
         QCOMPARE(saved.readString(u"Item-1", u"7_2"), QStringLiteral("Werkzeuge"));
         QCOMPARE(saved.readString(u"Item-1", u"7"), QStringLiteral("1"));
@@ -552,7 +552,7 @@ private Q_SLOTS:
 
     void languageRelabelsBothDialogs() {
         Fixture f;
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         QCOMPARE(control<QPushButton>(*f.gf, u"crgf"_qs)->text(), QStringLiteral("Neu"));
         QCOMPARE(control<QPushButton>(*f.gf, u"SaveAs"_qs)->text(), QStringLiteral("Speichern unter"));
         QCOMPARE(control<QAction>(*f.gf, u"RenameItem1"_qs)->text(), QStringLiteral("Umbenennen"));
@@ -561,7 +561,7 @@ private Q_SLOTS:
         // The longer caption keeps the size of the buttons beside it.
         QCOMPARE(control<QPushButton>(*f.gf, u"SaveAs"_qs)->font().pointSize(),
                  control<QPushButton>(*f.gf, u"sgf"_qs)->font().pointSize());
-        f.form->languageClicked(1);
+        QVERIFY(f.trigger("english"));
         for (QPushButton* b : f.gf->findChildren<QPushButton*>())
             QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
         QCOMPARE(control<QAction>(*f.gf, u"chanegicon1"_qs)->text(), QStringLiteral("Change Icon"));

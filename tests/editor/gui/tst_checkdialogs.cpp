@@ -59,7 +59,7 @@ private Q_SLOTS:
                      f.state.language.text(u"T39"));
             QVERIFY(press(*summary, u"okbtn"_qs));
         });
-        f.form->checkProjectClicked();
+        QVERIFY(f.pressTool("check"));
         QVERIFY(!modifiedWhileOpen);
         QVERIFY(f.state.modified);
         QCOMPARE(f.items().itemCount(), 2);
@@ -86,7 +86,7 @@ private Q_SLOTS:
             whenOpen<CheckSummaryDialog>([](CheckSummaryDialog* summary) { summary->reject(); });
             QVERIFY(press(*choice, u"okbtn"_qs));
         });
-        f.form->checkProjectClicked();
+        QVERIFY(f.pressTool("check"));
         QCOMPARE(f.items().field(0, ItemField::CdPath), u"\\b\\"_qs);
         // Closed without its Close button, the summary still leaves the project modified.
         QVERIFY(f.state.modified);

@@ -577,19 +577,26 @@ private Q_SLOTS:
 
     void menuDesignCommandOpensTheEditor() {
         Fixture f;
+        // The command needs an open project; this one keeps the standard design.
+        EditorState author;
+        author.cdName = u"Disc"_qs;
+        author.files.categoryFile.set(writeCategoryFile(f.dir.filePath(u"c/cats.lbc"_qs), {u"Tools"_qs}));
+        author.files.designFile.set(f.standard());
+        author.categories = {u"Tools"_qs};
+        QVERIFY(f.openProject(writeProject(f.dir.filePath(u"p.lbp"_qs), author)));
         QTimer::singleShot(0, [&] {
             QVERIFY(f.md->isVisible());
             QCOMPARE(f.md->objectName(), QStringLiteral("Tmdform"));
             QCOMPARE(f.state.files.designFile.path(), f.standard());
             QVERIFY(pressOnItsTab(*f.md, u"zGradBtn4"_qs));
         });
-        f.form->editDesignClicked();
+        QVERIFY(f.pressTool("mdbtnmain"));
         QVERIFY(!f.md->isVisible());
     }
 
     void germanCaptionsFillEveryControl() {
         Fixture f;
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         QCOMPARE(control<QPushButton>(*f.md, u"ngf"_qs)->text(), QStringLiteral("Neu"));
         for (QPushButton* b : f.md->findChildren<QPushButton*>())
             QVERIFY2(!b->text().isEmpty(), qPrintable(b->objectName()));
@@ -606,7 +613,7 @@ private Q_SLOTS:
                 common::IniFile(f.program(u"Files/lang_2.dat"_qs)).readString(u"MD", u"E%1"_qs.arg(key)));
             QVERIFY(f.md->text(text) != builtIn.text(text));
         }
-        f.form->languageClicked(1);
+        QVERIFY(f.trigger("english"));
         QCOMPARE(control<ui::ColorBox>(*f.md, u"bcw"_qs)->itemText(0), QStringLiteral("Black"));
         // Before a language file is applied, the editor's own messages are the English file's.
         for (int key = DesignEditor::RefusedMedia; key <= DesignEditor::LastText; ++key)

@@ -56,7 +56,7 @@ class TestDiscDialogs : public QObject {
                 writeFile(folder + u"CFG/genre.cfg"_s, "[Genre]");
             }
             fakes.choosers.queueOpenFile(folder + u"p.lbp"_s);
-            form->openClicked();
+            QVERIFY(pressTool("zGradBtn1"));
         }
         QAction* entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
         QString languageText(int language, const QString& section, int n) const {
@@ -71,7 +71,7 @@ private Q_SLOTS:
         Fixture f;
         const QMenu* zol = f.form->menuBar()->actions().at(4)->menu();
         for (int language : {2, 1}) {
-            f.form->applyLanguage(language);
+            QVERIFY(f.trigger(language == 1 ? "english" : "german"));
             QCOMPARE(f.entry("writeimage")->text(), f.languageText(language, u"DiscImage"_s, 1));
             QCOMPARE(f.entry("burndisc")->text(), f.languageText(language, u"DiscImage"_s, 2));
             QCOMPARE(control<QPushButton>(*f.burner, u"writeimage"_s)->text(), f.entry("writeimage")->text());

@@ -23,6 +23,8 @@ using Answer = ui::MessageBoxService::Answer;
 namespace {
 
 enum Format { Ascii, Csv, Word, Excel, Html };
+// The Export menu's entries, in the order of the formats.
+const char* const kExportEntries[] = {"ASCII1", "CVA1", "DOC1", "Excel1", "HTML1"};
 
 ItemRecord describedItem(const QString& name, const QString& description) {
     ItemRecord r = item(name, QStringLiteral("Tools"));
@@ -66,10 +68,10 @@ void TestFindExport::exportWritesTheShownGrid() {
     OpenProjectFixture f;
     f.setItems({describedItem(QStringLiteral("Bär"), QStringLiteral("fast, small")),
                 describedItem(QStringLiteral("Euro"), QStringLiteral("5 €"))});
-    f.form->setFieldColumnVisible(fieldIndex(ItemField::Serial), false);
+    QVERIFY(f.trigger(QStringLiteral("showcolumn%1").arg(fieldIndex(ItemField::Serial))));
     const QString file = f.dir.filePath(QStringLiteral("list.csv"));
     f.fakes.choosers.queueSaveFile(file);
-    f.form->exportClicked(Csv);
+    QVERIFY(f.trigger(kExportEntries[Csv]));
 
     QCOMPARE(f.fakes.choosers.requests.size(), 1);
     const auto request = f.fakes.choosers.requests.last().file;
@@ -89,7 +91,7 @@ void TestFindExport::exportWritesTheShownGrid() {
 
     // Cancelling the chooser writes nothing.
     QFile::remove(file);
-    f.form->exportClicked(Html);
+    QVERIFY(f.trigger(kExportEntries[Html]));
     QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("HTML|*.html"));
     QVERIFY(!QFile::exists(file));
     QVERIFY(f.messages().isEmpty());
@@ -103,15 +105,15 @@ void TestFindExport::exportInGermanAndIntoOfficeFiles() {
     // Moved and hidden columns: the export follows the grid as shown.
     QHeaderView* header = f.form->grid()->horizontalHeader();
     header->moveSection(header->visualIndex(fieldIndex(ItemField::Category)), 0);
-    f.form->setFieldColumnVisible(fieldIndex(ItemField::Serial), false);
+    QVERIFY(f.trigger(QStringLiteral("showcolumn%1").arg(fieldIndex(ItemField::Serial))));
 
     const QString workbook = f.dir.filePath(QStringLiteral("list.xlsx"));
     const QString document = f.dir.filePath(QStringLiteral("list.docx"));
     f.fakes.choosers.queueSaveFile(workbook);
-    f.form->exportClicked(Excel);
+    QVERIFY(f.trigger(kExportEntries[Excel]));
     QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Excel|*.xlsx"));
     f.fakes.choosers.queueSaveFile(document);
-    f.form->exportClicked(Word);
+    QVERIFY(f.trigger(kExportEntries[Word]));
     QCOMPARE(f.fakes.choosers.requests.last().file.filter, QStringLiteral("Word|*.docx"));
     QVERIFY(f.messages().isEmpty());
 
@@ -146,7 +148,7 @@ void TestFindExport::exportFailureNamesTheFile() {
     for (int format : {Ascii, Word, Excel}) {
         const QString file = f.dir.filePath(QStringLiteral("missing/list.out"));
         f.fakes.choosers.queueSaveFile(file);
-        f.form->exportClicked(format);
+        QVERIFY(f.trigger(kExportEntries[format]));
         QCOMPARE(f.fakes.messages.shown.size(), 1);
         QCOMPARE(f.fakes.messages.shown.last().kind, ui::MessageBoxService::Kind::Error);
         QVERIFY(f.fakes.messages.shown.last().text.startsWith(QDir::toNativeSeparators(file)));
@@ -199,11 +201,11 @@ void TestFindExport::findWholeCellAndPattern() {
     f.makeCurrent(2);
     // "setup.exe" (row 0's file name) is not the whole cell; the first whole "setup" is row 0's name.
     findWith(QStringLiteral("setup"), true, false);
-    f.form->findClicked();
+    QVERIFY(f.pressTool("Find"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 0));
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
 
@@ -216,11 +218,11 @@ void TestFindExport::findWholeCellAndPattern() {
         control<QCheckBox>(*dialog, u"chkregular"_qs)->setChecked(true);
         QVERIFY(press(*dialog, u"Button1"_qs));
     });
-    f.form->findClicked();
+    QVERIFY(f.pressTool("Find"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 0));
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(f.messages().size(), 2);
 
     // Help leaves the dialog open; Cancel changes nothing.
@@ -229,7 +231,7 @@ void TestFindExport::findWholeCellAndPattern() {
         QVERIFY(dialog->isVisible());
         QVERIFY(press(*dialog, u"button2"_qs));
     });
-    f.form->findClicked();
+    QVERIFY(f.pressTool("Find"));
     QCOMPARE(f.fakes.help.topics.size(), 1);
     QCOMPARE(f.fakes.help.topics.last().context, 2500);
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
@@ -241,7 +243,7 @@ void TestFindExport::findNextEndsWithMessageAndStartsFind() {
     f.setItems({item(QStringLiteral("Alpha"), QStringLiteral("Tools"))});
     // With no search made yet, Find next asks what to find.
     findWith(QStringLiteral("alpha"), false, false);
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 0));
     auto* dialog = f.find<FindDialog>(QStringLiteral("Tfinddlg"));
     QVERIFY(dialog);
@@ -265,11 +267,11 @@ void TestFindExport::findInCurrentRowStaysInRow() {
                 item(QStringLiteral("x3"), QStringLiteral("Tools"))});
     f.makeCurrent(1);
     findWith(QStringLiteral("x"), false, false, 2, 1);
-    f.form->findClicked();
+    QVERIFY(f.pressTool("Find"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::Name), 1));
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
-    f.form->findNextClicked();
+    QVERIFY(f.trigger("Findnext1"));
     QCOMPARE(currentCell(f), QPoint(fieldIndex(ItemField::FileName), 1));
     QCOMPARE(f.messages(), QStringList{f.message(u"M36")});
 }

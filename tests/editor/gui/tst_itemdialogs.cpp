@@ -207,7 +207,7 @@ private Q_SLOTS:
 
         // The chooser names its file types in the editor's language.
         QVERIFY(f.fakes.choosers.requests.last().file.filter.startsWith(u"All Supported Files|*.exe;"_qs));
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         QVERIFY(press(*dialog, u"selfilebtn"_qs));
         const QString filter = f.fakes.choosers.requests.last().file.filter;
         QVERIFY(filter.startsWith(u"Alle unterst\u00fctzten Dateien|*.exe;"_qs));
@@ -349,7 +349,7 @@ private Q_SLOTS:
     // own key.
     void addDialogsShowEveryCaptionOfTheirSection() {
         Fixture f;
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         const common::IniFile language(f.state.programFolder + u"Files/lang_2.dat"_qs);
         struct Dialog {
             QWidget* window;
@@ -417,10 +417,10 @@ private Q_SLOTS:
         named<QLineEdit>(jump, "anzname")->setText(u"Top"_qs);
         QVERIFY(press(*jump, u"add"_qs));
         f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::FileName)));
-        f.form->gridDoubleClicked();
+        f.editCurrentCell();
         QCOMPARE(f.lastMessage(), f.message(u"M31"));
         f.form->grid()->setCurrentIndex(f.items().index(0, fieldIndex(ItemField::Copy)));
-        f.form->gridDoubleClicked();
+        f.editCurrentCell();
         QCOMPARE(f.lastMessage(), f.message(u"M33"));
         QCOMPARE(f.items().field(0, ItemField::FileName), QStringLiteral("Jump Point"));
     }
@@ -443,12 +443,12 @@ private Q_SLOTS:
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
             d->okClicked();
         });
-        f.form->editFieldClicked(fieldIndex(ItemField::Category));
+        QVERIFY(f.trigger(u"editfield%1"_qs.arg(fieldIndex(ItemField::Category))));
         QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Tools"));
         QVERIFY(f.state.modified);
 
         // With Name hidden, the first visible column opens its own field's editor.
-        f.form->showGridColumnClicked(fieldIndex(ItemField::Name));
+        QVERIFY(f.trigger(u"showcolumn%1"_qs.arg(fieldIndex(ItemField::Name))));
         const int first = f.form->grid()->horizontalHeader()->logicalIndex(1);
         QCOMPARE(first, fieldIndex(ItemField::FileName));
         f.form->show();
@@ -468,15 +468,14 @@ private Q_SLOTS:
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("Site"));
 
         // Yes/no written in German are stored in English.
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         whenOpen<YesNoDialog>([](YesNoDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - Neuer Wert - Ausf\u00fchren: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
             d->noClicked();
         });
         // The popup's Edit entry for the field.
-        QMenu* popup = f.form->findChild<QMenu*>(u"gridpopup"_qs);
-        f.form->popupMenuOpening();
+        QMenu* popup = f.openPopup();
         QMenu* editMenu = nullptr;
         for (QAction* a : popup->actions())
             editMenu = a->menu() ? a->menu() : editMenu;

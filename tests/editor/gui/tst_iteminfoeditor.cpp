@@ -306,13 +306,13 @@ private Q_SLOTS:
         const QString refusal = f.message(u"M39") + u"\n\r"_qs + f.message(u"M39_2");
         f.setItems({ItemRecord(), locatedItem(u"Tool"_qs, u"tool.exe"_qs, u"\\"_qs, u"/nowhere/tool.exe"_qs),
                     locatedItem(u"Site"_qs, u"http://x"_qs, {}, u"n/a"_qs)});
-        f.form->itemInformationClicked(); // empty row
+        QVERIFY(f.pressTool("info_file_btn")); // empty row
         QCOMPARE(f.messages().last(), refusal);
 
         // A file item whose file and project folder are both gone.
         QDir(f.disc).removeRecursively();
         f.makeCurrent(1);
-        f.form->screenshotClicked();
+        QVERIFY(f.pressTool("screenshot_btn"));
         QCOMPARE(f.messages().size(), 2);
         QCOMPARE(f.messages().last(), refusal);
         // A hyperlink is not a file item, so it is not refused for that.
@@ -321,7 +321,9 @@ private Q_SLOTS:
         OpenProjectFixture none;
         auto fresh = std::make_unique<MainWindow>(none.state, none.fakes.services());
         fresh->startUp();
-        fresh->itemInformationClicked();
+        // Without a project the command cannot be given, and the editor refuses all the same.
+        QVERIFY(!pressToolButton(*fresh, "info_file_btn"));
+        fresh->findChild<ItemInfoEditor*>()->openFor(ItemInfoMode::Text, 0);
         QCOMPARE(none.messages().last(), none.message(u"M1"));
     }
 };

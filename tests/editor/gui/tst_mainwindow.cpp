@@ -49,6 +49,12 @@ class TestMainWindow : public QObject {
             return form->findChild<T*>(name);
         }
         QHeaderView* header() const { return form->grid()->horizontalHeader(); }
+        QAction* entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+        // A click on a column's title, as Quick Sort takes it.
+        void clickTitle(int field) const {
+            QTest::mouseClick(header()->viewport(), Qt::LeftButton, {},
+                              QPoint(header()->sectionViewportPosition(field) + 4, header()->height() / 2));
+        }
         QAction* menuEntry(const QString& text) const {
             for (QAction* a : form->findChildren<QAction*>()) {
                 if (a->text() == text)
@@ -68,7 +74,7 @@ class TestMainWindow : public QObject {
             author.categories = categories;
             const QString file = writeProject(dir.filePath(u"p.lbp"_qs), author, rows);
             fakes.choosers.queueOpenFile(file);
-            form->openClicked();
+            [this] { QVERIFY(pressTool("zGradBtn1")); }();
             return file;
         }
         QStringList names() const {
@@ -98,14 +104,16 @@ private Q_SLOTS:
         QCOMPARE(f.header()->model()->headerData(9, Qt::Horizontal).toString(),
                  QStringLiteral("File Source Location"));
 
-        f.form->addFileClicked(); // no project: M1
-        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
+        // No project: the item commands cannot be given.
+        QVERIFY(!f.pressTool("add"));
+        QVERIFY(!f.menuEntry(u"Add File"_qs)->isEnabled());
+        QVERIFY(f.pressTool("help"));
         QCOMPARE(f.fakes.sound.played.last(), QStringLiteral(":/sounds/click.wav"));
     }
 
     void settingsApplyModeBeforeHiddenColumns() {
         Fixture f("[settings]\r\ngrid_mode=1\r\nstate_grid_3=hidden\r\nwstate=wsNormal\r\ngrid_2=99\r\n");
-        QCOMPARE(f.form->gridMode(), MainWindow::GridMode::ColumnMove);
+        QVERIFY(f.entry("gridmodecolumnmove")->isChecked());
         QVERIFY(f.header()->sectionsMovable());
         QVERIFY(f.header()->isSectionHidden(fieldIndex(ItemField::CdPath)));
         QVERIFY(!(f.form->windowState() & Qt::WindowMaximized));
@@ -113,10 +121,10 @@ private Q_SLOTS:
         QVERIFY(f.fakes.messages.shown.isEmpty());
 
         // Column Move is refused while a column is hidden.
-        f.form->gridModeClicked(MainWindow::GridMode::None);
-        f.form->gridModeClicked(MainWindow::GridMode::ColumnMove);
+        QVERIFY(f.trigger("gridmodenone"));
+        QVERIFY(f.trigger("gridmodecolumnmove"));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M37"));
-        QCOMPARE(f.form->gridMode(), MainWindow::GridMode::None);
+        QVERIFY(!f.header()->sectionsMovable());
         QVERIFY(f.menuEntry(u"None"_qs)->isChecked());
         QVERIFY(!f.menuEntry(u"Column Move"_qs)->isChecked());
     }
@@ -155,24 +163,27 @@ private Q_SLOTS:
     void removeSortAndQuickSortChangeTheProject() {
         Fixture f;
         f.openProject({item(u"b"_qs, u"Tools"_qs), item(u"a"_qs, u"Games"_qs), item(u"A"_qs, u"Tools"_qs)});
-        f.form->sortClicked();
+        QVERIFY(f.pressTool("sort"));
         QCOMPARE(f.names(), (QStringList{u"a"_qs, u"A"_qs, u"b"_qs}));
         QVERIFY(f.state.modified);
         QCOMPARE(f.form->items().rowColour(0), f.state.prefs.color1);
         QCOMPARE(f.form->items().rowColour(1), f.state.prefs.color2);
 
-        f.form->gridModeClicked(MainWindow::GridMode::QuickSort);
+        QVERIFY(f.trigger("gridmodequicksort"));
+        QVERIFY(f.entry("gridmodequicksort")->isChecked());
+        f.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
         const int name = fieldIndex(ItemField::Name);
-        f.form->gridTitleClicked(name);
+        f.clickTitle(name);
         QCOMPARE(f.names(), (QStringList{u"A"_qs, u"a"_qs, u"b"_qs}));
-        f.form->gridTitleClicked(name);
+        f.clickTitle(name);
         QCOMPARE(f.names(), (QStringList{u"b"_qs, u"a"_qs, u"A"_qs}));
 
         f.form->grid()->setCurrentIndex(f.form->items().index(1, 0));
-        f.form->deleteItemClicked();
+        QVERIFY(f.pressTool("deletef"));
         QCOMPARE(f.names(), (QStringList{u"b"_qs, u"A"_qs}));
-        f.form->deleteItemClicked();
-        f.form->deleteItemClicked();
+        QVERIFY(f.pressTool("deletef"));
+        QVERIFY(f.pressTool("deletef"));
         QCOMPARE(f.form->items().itemCount(), 1);
         QCOMPARE(f.form->items().record(0), ItemRecord());
     }
@@ -191,17 +202,17 @@ private Q_SLOTS:
         Fixture f;
         f.openProject({item(u"Setup"_qs, u"Games"_qs)});
         const int serial = fieldIndex(ItemField::Serial);
-        f.form->showGridColumnClicked(serial);
+        QVERIFY(f.trigger(u"showcolumn%1"_qs.arg(serial)));
         QVERIFY(f.header()->isSectionHidden(serial));
         QVERIFY(!f.menuEntry(u"Serial"_qs)->isChecked());
-        f.form->showAllColumnsClicked();
+        QVERIFY(f.trigger("showallcolumns"));
         QVERIFY(!f.header()->isSectionHidden(serial));
 
-        f.form->popupMenuOpening();
+        f.openPopup();
         QVERIFY(f.menuEntry(u"Remove: Setup"_qs));
         QVERIFY(f.menuEntry(u"Remove: Setup"_qs)->isEnabled());
-        f.form->deleteItemClicked();
-        f.form->popupMenuOpening();
+        QVERIFY(f.pressTool("deletef"));
+        f.openPopup();
         QAction* remove = f.child<QMenu>(u"gridpopup"_qs)->actions().value(1);
         QCOMPARE(remove->text(), QStringLiteral("Remove"));
         QVERIFY(!remove->isEnabled());
@@ -211,7 +222,7 @@ private Q_SLOTS:
         Fixture f;
         ItemRecord named = item(u"Yes"_qs, u"Tools"_qs, u"yes"_qs, u"no"_qs);
         f.openProject({named});
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("ja"));
         QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("ja"));
         QCOMPARE(f.form->items().field(0, ItemField::Execute), QStringLiteral("nein"));
@@ -221,10 +232,10 @@ private Q_SLOTS:
         // Qt's own buttons and choosers follow.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
         const int played = int(f.fakes.sound.played.size());
-        f.form->languageClicked(2); // already German: nothing changes
+        QVERIFY(f.trigger("german")); // already German: nothing changes
         QCOMPARE(int(f.fakes.sound.played.size()), played + 1);
         QVERIFY(f.form->findChild<QAction*>(u"german"_qs)->isChecked());
-        f.form->languageClicked(1);
+        QVERIFY(f.trigger("english"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     }
 
@@ -235,7 +246,7 @@ private Q_SLOTS:
         f.form->show();
         QVERIFY(f.form->windowState() & Qt::WindowMaximized);
         for (int language : {1, 2, 1}) {
-            f.form->languageClicked(language);
+            QVERIFY(f.trigger(language == 1 ? "english" : "german"));
             QVERIFY2(f.form->windowState() & Qt::WindowMaximized, "a language switch keeps the state");
             f.form->layout()->activate();
             const int width = f.form->minimumSizeHint().width();
@@ -253,7 +264,7 @@ private Q_SLOTS:
         f.form->setWindowState(Qt::WindowNoState);
         f.form->resize(1024, 768);
         for (int language : {1, 2}) {
-            f.form->languageClicked(language);
+            QVERIFY(f.trigger(language == 1 ? "english" : "german"));
             QApplication::processEvents();
             const QList<QToolBar*> bars = f.form->findChildren<QToolBar*>();
             QVERIFY(!bars.isEmpty());
@@ -313,7 +324,7 @@ private Q_SLOTS:
             QVERIFY2(command && command->isEnabled(), entry);
         }
 
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         QToolButton* design = f.child(u"mdbtnmain"_qs);
         QCOMPARE(design->text(), u"Menüdesign"_qs);
         QVERIFY(design->defaultAction()->text() != design->text());
@@ -390,7 +401,7 @@ private Q_SLOTS:
     void bandColourComesFromTheChooser() {
         Fixture f;
         f.openProject({item(u"a"_qs, u"Games"_qs)});
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         QString title;
         QStringList shownNames;
         QTimer::singleShot(0, [&] {
@@ -402,7 +413,7 @@ private Q_SLOTS:
             f.fakes.sound.played.clear();
             chooser->findChild<QPushButton*>(u"OK"_qs)->click();
         });
-        f.form->bandColourClicked(1);
+        QVERIFY(f.trigger("gridcolor1"));
         QCOMPARE(title, QStringLiteral("Tavik - Lumbrel - Neuer Wert - Farbe 1"));
         QVERIFY(shownNames.contains(u"Silber"_qs) && !shownNames.contains(u"clSilver"_qs));
         // Its OK button clicks as every button of the editor does.
@@ -411,7 +422,7 @@ private Q_SLOTS:
         QCOMPARE(f.form->items().rowColour(0), QColor(Qt::yellow));
         // The settings file keeps the stored name, whatever the user read.
         f.fakes.messages.queueAnswer(Answer::No); // in case the switch of yes/no words asks to save
-        f.form->exitClicked();
+        QVERIFY(f.pressTool("exit"));
         QCOMPARE(common::IniFile(f.settingsPath()).readString(u"settings", u"Color1"),
                  QStringLiteral("clYellow"));
     }
@@ -422,7 +433,7 @@ private Q_SLOTS:
         Fixture f("[settings]\r\ngrid_9=20\r\ngrid_1=300\r\n");
         f.openProject({item(u"a"_qs, u"Games"_qs)});
         for (int language : {2, 1}) {
-            f.form->languageClicked(language);
+            QVERIFY(f.trigger(language == 1 ? "english" : "german"));
             for (int field = 0; field < kItemFieldCount; ++field)
                 QVERIFY2(f.header()->sectionSize(field) >= f.header()->sectionSizeHint(field),
                          qPrintable(f.form->items().headerData(field, Qt::Horizontal).toString()));
@@ -433,11 +444,11 @@ private Q_SLOTS:
     void exitAsksAndCloseWritesTheSettings() {
         Fixture f("[settings]\r\ngrid_5=123\r\n");
         const QString project = f.openProject({item(u"a"_qs, u"Games"_qs)});
-        f.form->sortClicked();
-        f.form->showGridColumnClicked(fieldIndex(ItemField::Serial));
+        QVERIFY(f.pressTool("sort"));
+        QVERIFY(f.trigger(u"showcolumn%1"_qs.arg(fieldIndex(ItemField::Serial))));
         f.header()->moveSection(f.header()->visualIndex(fieldIndex(ItemField::Category)), 0);
         f.fakes.messages.queueAnswer(Answer::Yes);
-        f.form->exitClicked();
+        QVERIFY(f.pressTool("exit"));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M23"));
         QVERIFY(!f.state.modified); // saved on Yes
         QVERIFY(!QFile::exists(f.dir.filePath(u".p.lbp.tmp"_qs)));
@@ -462,7 +473,7 @@ private Q_SLOTS:
         f.openProject({item(u"a"_qs, u"Games"_qs)});
         f.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
-        f.form->sortClicked();
+        QVERIFY(f.pressTool("sort"));
         const QString workingCopy = f.dir.filePath(u".p.lbp.tmp"_qs);
 
         // The title bar's close box asks as Exit does; a save that fails keeps the window open.
@@ -501,7 +512,7 @@ private Q_SLOTS:
                             "e\r\n6=F\xFCr Kinder\r\n8=YES\r\n11=No\r\n7=1\r\n7_2=Werkzeuge\r\n"
                             "[Anz_Eintr\xE4ge]\r\nitems=1\r\n");
         f.fakes.choosers.queueOpenFile(file);
-        f.form->openClicked();
+        QVERIFY(f.pressTool("zGradBtn1"));
         QCOMPARE(f.state.cdName, QStringLiteral("Sch\u00f6ne CD"));
         QCOMPARE(f.form->items().field(0, ItemField::Name), QStringLiteral("Gr\u00fc\u00dfe"));
         QCOMPARE(f.form->items().field(0, ItemField::Copy), QStringLiteral("yes"));
@@ -509,7 +520,7 @@ private Q_SLOTS:
 
         f.form->items().setField(0, ItemField::Description, u"F\u00fcr alle"_qs);
         f.state.modified = true;
-        f.form->saveClicked();
+        QVERIFY(f.pressTool("save"));
         QFile saved(file);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         const QByteArray bytes = saved.readAll();
@@ -518,12 +529,12 @@ private Q_SLOTS:
         QVERIFY(bytes.contains("8=yes\r\n"));
 
         f.fakes.choosers.queueOpenFile(file);
-        f.form->openClicked();
+        QVERIFY(f.pressTool("zGradBtn1"));
         QCOMPARE(f.form->items().field(0, ItemField::Description), QStringLiteral("F\u00fcr alle"));
 
         // Save As moves the working copy beside the new file.
         f.fakes.choosers.queueSaveFile(f.dir.filePath(u"renamed.lbp"_qs));
-        f.form->saveAsClicked();
+        QVERIFY(f.trigger("SaveAs1"));
         QVERIFY(QFile::exists(f.dir.filePath(u".renamed.lbp.tmp"_qs)));
         QVERIFY(!QFile::exists(f.dir.filePath(u".hand.lbp.tmp"_qs)));
         QCOMPARE(f.state.files.projectFile.path(),
@@ -549,7 +560,7 @@ private Q_SLOTS:
     void shippedLanguagesLeaveNoCaptionEmpty() {
         Fixture f;
         for (int language : {1, 2}) {
-            f.form->languageClicked(language);
+            QVERIFY(f.trigger(language == 1 ? "english" : "german"));
             for (QToolButton* b : f.form->findChildren<QToolButton*>()) {
                 if (b->objectName().startsWith(u"qt_") || b->window() != f.form.get())
                     continue; // the tool bar's own extension button, and those of dialogs
@@ -572,7 +583,7 @@ private Q_SLOTS:
     void aboutBoxAndIconLinkFollowTheLanguage() {
         Fixture f;
         for (int language : {2, 1}) {
-            f.form->languageClicked(language);
+            QVERIFY(f.trigger(language == 1 ? "english" : "german"));
             QStringList texts;
             QTimer::singleShot(0, [&] {
                 QWidget* about = QApplication::activeModalWidget();
@@ -583,7 +594,7 @@ private Q_SLOTS:
                 texts << about->findChild<QPushButton*>(u"Help"_qs)->text();
                 about->close();
             });
-            f.form->aboutClicked();
+            QVERIFY(f.trigger("Info1"));
             const auto* link = f.form->findChild<ui::EffectLabel*>(u"moreIcons"_qs);
             const auto* designLink = f.form->findChild<ui::EffectLabel*>(u"moreDesigns"_qs);
             QCOMPARE(designLink->text(), language == 2
@@ -606,7 +617,7 @@ private Q_SLOTS:
     // controls beside them.
     void neighboursShareOneFontSize() {
         Fixture f;
-        f.form->languageClicked(2);
+        QVERIFY(f.trigger("german"));
         const auto* categories = f.form->findChild<CategoryEditor*>();
         const auto* saveAs = ui::testing::control<QPushButton>(*categories, u"SaveAs"_qs);
         QCOMPARE(saveAs->text(), QStringLiteral("Speichern unter"));
@@ -629,14 +640,14 @@ private Q_SLOTS:
             lang.deleteKey(u"Main", u"E41");
             QVERIFY(lang.save());
         }
-        f.form->languageClicked(2);
-        f.form->languageClicked(1);
+        QVERIFY(f.trigger("german"));
+        QVERIFY(f.trigger("english"));
         QVERIFY(f.child<QLabel>(u"chosenitem"_qs)->text().isEmpty());
         QVERIFY(!f.child(u"add"_qs)->text().isEmpty());
 
         QFile::remove(english);
-        f.form->languageClicked(2);
-        f.form->languageClicked(1);
+        QVERIFY(f.trigger("german"));
+        QVERIFY(f.trigger("english"));
         QCOMPARE(f.state.language.fieldTitle(0), QStringLiteral("not used"));
         QCOMPARE(f.state.language.yesText(), QStringLiteral("yes"));
         QCOMPARE(f.state.language.jumpPointText(), QStringLiteral("Jump Point"));
@@ -646,11 +657,11 @@ private Q_SLOTS:
 
     void helpAndHomePagesGoThroughTheServices() {
         Fixture f;
-        f.form->helpClicked();
+        QVERIFY(f.pressTool("help"));
         QCOMPARE(f.fakes.help.topics.last().context, 0);
         QVERIFY(f.fakes.help.topics.last().helpFile.endsWith(u"Help/ZolHlp1.hlp"_qs));
-        f.form->homePageClicked();
-        f.form->makerHomePageClicked();
+        QVERIFY(f.trigger("TavikHome1"));
+        QVERIFY(f.trigger("BrevanWorksHome1"));
         QCOMPARE(f.fakes.shell.calls.size(), 2);
         QCOMPARE(f.fakes.shell.calls[0].target, MainWindow::homePageAddress());
         QCOMPARE(f.fakes.shell.calls[1].target, MainWindow::makerHomePageAddress());

@@ -113,7 +113,7 @@ class TestNewProject : public QObject {
             author.files.designFile.set(state.programFolder + u"Files/Standard.lbd"_qs);
             const QString file =
                 writeProject(dir.filePath(u"old.lbp"_qs), author, {item(u"Old"_qs, u"Games"_qs)});
-            form->openProject(file);
+            EditorWindowFixture::openProject(file);
             return file;
         }
     };
@@ -147,7 +147,7 @@ private Q_SLOTS:
             f.fakes.choosers.queueSaveFile(f.projectFile());
             QVERIFY(press(*d, u"okbtn"_qs));
         });
-        f.form->newProjectClicked();
+        QVERIFY(f.pressTool("new"));
         QVERIFY(!f.gated());
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" First Disc"_qs);
         QVERIFY(!f.state.modified);
@@ -167,12 +167,12 @@ private Q_SLOTS:
             QVERIFY(!d->projectCreated());
             QVERIFY(press(*d, u"exitbtn"_qs));
         });
-        f.form->newProjectClicked();
+        QVERIFY(f.pressTool("new"));
         QVERIFY(f.gated());
         QVERIFY(QDir(f.state.programFolder + u"projects"_qs).isEmpty());
         QVERIFY(f.state.newProjectCancelled);
-        f.form->addFileClicked();
-        QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M1"));
+        // The item commands wait for a project.
+        QVERIFY(!f.pressTool("add"));
     }
 
     void okWithoutDesignAndBrowseOverAFolderAsk() {
@@ -232,7 +232,7 @@ private Q_SLOTS:
             control<QLineEdit>(*d, u"anzname"_qs)->clear();
             QVERIFY(press(*d, u"okbtn"_qs));
         });
-        f.form->editProjectClicked();
+        QVERIFY(f.pressTool("editp"));
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" No CD name"_qs);
         QVERIFY(f.state.cdName.isEmpty());
         QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs); // the items came back
@@ -241,7 +241,7 @@ private Q_SLOTS:
             control<QLineEdit>(*d, u"anzname"_qs)->setText(u"Ignored"_qs);
             QVERIFY(press(*d, u"exitbtn"_qs));
         });
-        f.form->editProjectClicked();
+        QVERIFY(f.pressTool("editp"));
         QVERIFY(f.state.cdName.isEmpty()); // Cancel changes nothing
     }
 
@@ -256,14 +256,14 @@ private Q_SLOTS:
             QTest::keyClicks(control<QLineEdit>(*d, u"anzname"_qs), u"New Disc"_qs);
             QTest::keyClick(control<QLineEdit>(*d, u"anzname"_qs), Qt::Key_Return);
         });
-        f.form->editProjectClicked();
+        QVERIFY(f.pressTool("editp"));
         QCOMPARE(f.state.cdName, u"New Disc"_qs);
 
         whenOpen<ProjectDialog>([](ProjectDialog* d) {
             QTest::keyClicks(control<QLineEdit>(*d, u"anzname"_qs), u"Ignored"_qs);
             QTest::keyClick(control<QLineEdit>(*d, u"anzname"_qs), Qt::Key_Escape);
         });
-        f.form->editProjectClicked();
+        QVERIFY(f.pressTool("editp"));
         QCOMPARE(f.state.cdName, u"New Disc"_qs);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -280,7 +280,7 @@ private Q_SLOTS:
             f.fakes.choosers.queueSaveFile(f.projectFile());
             QVERIFY(press(*w, u"viewProject"_qs));
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
         QVERIFY(!f.gated());
         QCOMPARE(f.form->items().itemCount(), 3);
         QCOMPARE(f.form->windowTitle(), f.text(u"T22") + u" First Disc"_qs);
@@ -323,7 +323,7 @@ private Q_SLOTS:
             Q_EMIT w->helpRequested();
             w->reject();
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
         QCOMPARE(f.fakes.help.topics.last().context, 6350);
         QVERIFY(f.gated());
         QVERIFY(f.state.projectFolder.isEmpty()); // nothing chosen in the wizard stays behind
@@ -349,9 +349,9 @@ private Q_SLOTS:
                 check(w);
                 w->reject();
             });
-            f.form->wizardClicked();
+            QVERIFY(f.trigger("Wizard1"));
         };
-        f.form->applyLanguage(2);
+        QVERIFY(f.trigger("german"));
         chooseDefault([&f, &copy](ProjectWizard* w) {
             QCOMPARE(f.state.categories.first(), u"Programme"_qs);
             QCOMPARE(f.state.categories.last(), u"Verschiedenes"_qs);
@@ -367,7 +367,7 @@ private Q_SLOTS:
         QCOMPARE(readBytes(copy),
                  QByteArray("[general]\r\nanz_items=1\r\n[0]\r\ncaption=Eigene\r\nicon_number=0\r\n"));
 
-        f.form->applyLanguage(1);
+        QVERIFY(f.trigger("english"));
         chooseDefault([&f, &standard](ProjectWizard* w) {
             QCOMPARE(f.state.categories.first(), u"Programs"_qs);
             QCOMPARE(control<QLabel>(*w, u"categoryFile"_qs)->text(), standard);
@@ -381,7 +381,7 @@ private Q_SLOTS:
             writeFile(f.program(u"Files/%1.ico"_qs.arg(i)), QByteArray::number(i));
         // A file where the copy's folder would go.
         writeFile(f.program(u"genre/Standardkategorien"_qs));
-        f.form->applyLanguage(2);
+        QVERIFY(f.trigger("german"));
         whenOpen<ProjectWizard>([&f](ProjectWizard* w) {
             w->next();
             folderPage(w)->setCurrentFolder(f.disc);
@@ -393,7 +393,7 @@ private Q_SLOTS:
             QVERIFY(f.lastMessage().contains(u"Standardkategorien"_qs));
             w->reject();
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
     }
 
     void aCancelledCategoryEditorLeavesNoCategoryFile() {
@@ -413,7 +413,7 @@ private Q_SLOTS:
             QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M86"));
             w->reject();
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
         QVERIFY(f.gated());
     }
 
@@ -425,7 +425,7 @@ private Q_SLOTS:
             f.fillWizard(w);
             w->reject();
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
         QCOMPARE(f.state.files.projectFile.path(), old);
         QCOMPARE(f.form->items().itemCount(), 1);
         QCOMPARE(f.form->items().field(0, ItemField::Name), u"Old"_qs);
@@ -440,7 +440,7 @@ private Q_SLOTS:
             w->next();
             QVERIFY(press(*w, u"buildNow"_qs)); // Save As cancelled
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
         QVERIFY(!f.wizard()->isVisible());
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M53"));
         QVERIFY(f.gated());
@@ -518,7 +518,7 @@ private Q_SLOTS:
             QCOMPARE(w->currentId(), int(ProjectWizard::General));
             w->reject();
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
 
         // A later wizard starts in the folder of the open project.
         f.openSavedProject();
@@ -526,7 +526,7 @@ private Q_SLOTS:
             QCOMPARE(folderPage(w)->currentFolder(), f.disc.chopped(1));
             w->reject();
         });
-        f.form->wizardClicked();
+        QVERIFY(f.trigger("Wizard1"));
     }
 
     void wizardBrowseCancelledKeepsTheFolder() {
@@ -592,7 +592,7 @@ private Q_SLOTS:
 
     void firstProjectOpensItsHelp() {
         Fixture f;
-        f.form->firstProjectClicked();
+        QVERIFY(f.trigger("FirstProject1"));
         QCOMPARE(f.fakes.help.topics.last().context, 5100);
     }
 };

@@ -13,7 +13,6 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class AddItemTipDialog;
 struct EditorState;
 
 // What the dialogs that add and edit items need from the main window.
@@ -27,7 +26,7 @@ struct ItemDialogContext {
     std::function<void()> recomputeRowColours;
     // The tip dialog's "Show tip next time" reaches the setting and its menu entry.
     std::function<void(bool)> setShowTip;
-    AddItemTipDialog* tip = nullptr;
+    QDialog* tip = nullptr;
 
     void click() const;
     // True while a project is open; shows M1 otherwise.

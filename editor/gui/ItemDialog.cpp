@@ -1,6 +1,5 @@
-#include "editor/gui/items/ItemDialogContext.h"
+#include "editor/gui/ItemDialog.h"
 
-#include "editor/gui/items/AddItemTipDialog.h"
 #include "editor/project/EditorState.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/MessageBoxService.h"
