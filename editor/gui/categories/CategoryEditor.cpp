@@ -1,10 +1,10 @@
 #include "editor/gui/categories/CategoryEditor.h"
 
 #include "common/IniFile.h"
+#include "editor/gui/HomePages.h"
 #include "editor/gui/NamedButton.h"
 #include "editor/gui/PointSize.h"
 #include "editor/gui/categories/IconChooserDialog.h"
-#include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/CategoryFile.h"
@@ -163,7 +163,7 @@ CategoryEditor::CategoryEditor(EditorState& state, ui::Services services, IconCh
 }
 
 QString CategoryEditor::iconsHomePage() {
-    return MainWindow::homePageAddress() + QStringLiteral("icons/");
+    return lumbrelHomePage() + QStringLiteral("icons/");
 }
 
 void CategoryEditor::applyTexts(const common::IniFile& file, const LanguageTables&, int) {

@@ -2,11 +2,11 @@
 #include "editor/gui/design/DesignEditor.h"
 
 #include "common/IniFile.h"
+#include "editor/gui/HomePages.h"
 #include "editor/gui/PointSize.h"
 #include "editor/gui/design/DesignSample.h"
 #include "editor/gui/design/SplashPreviewDialog.h"
 #include "editor/gui/design/StatusMark.h"
-#include "editor/gui/mainwindow/MainWindow.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/EditorState.h"
 #include "ui/widgets/ColorBox.h"
@@ -486,7 +486,7 @@ bool DesignEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString DesignEditor::designsHomePage() {
-    return MainWindow::homePageAddress() + QStringLiteral("designs/");
+    return lumbrelHomePage() + QStringLiteral("designs/");
 }
 
 // --- Settings --------------------------------------------------------------------------------------

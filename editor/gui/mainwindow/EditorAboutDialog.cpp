@@ -1,6 +1,6 @@
 #include "editor/gui/mainwindow/EditorAboutDialog.h"
 
-#include "editor/gui/mainwindow/MainWindow.h"
+#include "editor/gui/HomePages.h"
 #include "editor/language/LanguageTables.h"
 #include "ui/services/HelpService.h"
 #include "ui/services/ShellService.h"
@@ -30,7 +30,7 @@ EditorAboutDialog::EditorAboutDialog(ui::Services services, const LanguageTables
     credits->setObjectName(QStringLiteral("credits"));
     credits->setWordWrap(true);
     credits->setMinimumWidth(credits->fontMetrics().averageCharWidth() * 50);
-    auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(MainWindow::homePageAddress()), this);
+    auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(lumbrelHomePage()), this);
     link->setObjectName(QStringLiteral("homepage"));
     connect(link, &QLabel::linkActivated, this,
             [this](const QString& address) { m_services.shell.open(address); });

@@ -68,14 +68,6 @@ ItemGrid* MainWindow::grid() const {
     return m_grid->grid();
 }
 
-QString MainWindow::homePageAddress() {
-    return QStringLiteral("https://tavik.example.org/lumbrel/");
-}
-
-QString MainWindow::makerHomePageAddress() {
-    return QStringLiteral("https://brevanworks.example.org/");
-}
-
 void MainWindow::connectGrid() {
     ItemGrid* grid = m_grid->grid();
     connect(grid, &QAbstractItemView::doubleClicked, m_itemCommands, &ItemCommands::editCurrentCell);

@@ -41,8 +41,6 @@ public:
     ~MainWindow() override;
 
     static QString applicationTitle() { return QStringLiteral("Tavik - Lumbrel 4.0"); }
-    static QString homePageAddress();
-    static QString makerHomePageAddress();
 
     // What the window shows, for a look from outside.
     ItemTable& items() { return m_items; }

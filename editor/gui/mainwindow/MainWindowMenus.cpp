@@ -1,4 +1,5 @@
 // The tool bar, status line and menus of the main window.
+#include "editor/gui/HomePages.h"
 #include "editor/gui/mainwindow/GridController.h"
 #include "editor/gui/mainwindow/ItemCommands.h"
 #include "editor/gui/mainwindow/MainWindow.h"
@@ -334,11 +335,11 @@ void MainWindow::createMainMenu() {
     zol->addSeparator();
     addMenuEntry(zol, QStringLiteral("Check Tavik Home"), "TavikHome1", {}, [this] {
         m_context->click();
-        m_services.shell.open(homePageAddress());
+        m_services.shell.open(lumbrelHomePage());
     });
     addMenuEntry(zol, QStringLiteral("Visit Brevan Works Home"), "BrevanWorksHome1", {}, [this] {
         m_context->click();
-        m_services.shell.open(makerHomePageAddress());
+        m_services.shell.open(makerHomePage());
     });
     zol->addSeparator();
     add(zol, m_helpAction, Qt::Key_F1);

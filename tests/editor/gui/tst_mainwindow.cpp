@@ -1,6 +1,7 @@
 // The main window driven like a user would: start-up from the settings file, opening a project,
 // the grid's modes, columns and sorting, language switches and closing.
 #include "common/IniFile.h"
+#include "editor/gui/HomePages.h"
 #include "editor/gui/categories/CategoryEditor.h"
 #include "editor/gui/items/AddFolderDialog.h"
 #include "editor/gui/items/BandColourDialog.h"
@@ -663,8 +664,8 @@ private Q_SLOTS:
         QVERIFY(f.trigger("TavikHome1"));
         QVERIFY(f.trigger("BrevanWorksHome1"));
         QCOMPARE(f.fakes.shell.calls.size(), 2);
-        QCOMPARE(f.fakes.shell.calls[0].target, MainWindow::homePageAddress());
-        QCOMPARE(f.fakes.shell.calls[1].target, MainWindow::makerHomePageAddress());
+        QCOMPARE(f.fakes.shell.calls[0].target, lumbrelHomePage());
+        QCOMPARE(f.fakes.shell.calls[1].target, makerHomePage());
     }
 
     void runtimeSettingIsKeptAndTranslated() {
