@@ -71,17 +71,18 @@ bool sameName(QStringView a, QStringView b) {
     return true;
 }
 
+bool isLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
 bool hasLineBreak(QStringView s) {
-    return std::any_of(s.begin(), s.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+    return std::any_of(s.begin(), s.end(), isLineBreak);
 }
 
 // A line break in a written name or value would split its line in two when the file is read again.
 QString withoutLineBreaks(QStringView s) {
     QString text = s.toString();
-    for (QChar& c : text) {
-        if (c == u'\n' || c == u'\r')
-            c = u' ';
-    }
+    std::replace_if(text.begin(), text.end(), isLineBreak, u' ');
     return text;
 }
 
@@ -539,14 +540,13 @@ QByteArray IniFile::toBytes() const {
         forEachLineOf(s, [&size](QStringView line) { size += line.size() + 2; });
     }
     // Encoded a piece at a time: a large file is never held as text and as bytes at once.
-    constexpr qsizetype kPiece = kSavePiece;
     QByteArray bytes;
     bytes.reserve(size);
     QString piece;
-    piece.reserve(kPiece + 1024);
+    piece.reserve(kSavePiece + 1024);
     const auto add = [&](QStringView line) {
         piece.append(line).append(u"\r\n");
-        if (piece.size() >= kPiece) {
+        if (piece.size() >= kSavePiece) {
             bytes.append(toCp1252(piece));
             piece.clear();
         }
@@ -567,8 +567,7 @@ bool IniFile::save() {
     // The sections left out when read would be lost.
     if (m_leftOut)
         return false;
-    const QFileInfo info(m_path);
-    if (!m_modified && info.exists() && !m_path.isEmpty() && !m_loadRefused)
+    if (!m_modified && !m_path.isEmpty() && !m_loadRefused && QFileInfo::exists(m_path))
         return true;
     return saveWith(nullptr);
 }
@@ -616,10 +615,7 @@ void IniFile::Appendix::key(QStringView key, QStringView value) {
 
 void IniFile::Appendix::endLine(qsizetype start) {
     // A line break in a name or value would split its line in two when the file is read again.
-    for (qsizetype i = start; i < m_piece.size(); ++i) {
-        if (m_piece[i] == u'\n' || m_piece[i] == u'\r')
-            m_piece[i] = u' ';
-    }
+    std::replace_if(m_piece.begin() + start, m_piece.end(), isLineBreak, u' ');
     m_piece.append(u"\r\n");
     // Encoded a piece at a time, as the file's own lines are.
     if (m_piece.size() >= kSavePiece)
