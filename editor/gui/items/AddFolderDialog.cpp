@@ -5,6 +5,7 @@
 #include "editor/language/LanguageTables.h"
 #include "editor/language/WindowTexts.h"
 #include "editor/project/EditorState.h"
+#include "editor/project/FolderFileList.h"
 #include "editor/project/ItemRules.h"
 #include "editor/project/ItemTable.h"
 #include "ui/services/ChooserService.h"
@@ -19,7 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedLayout>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask, QWidget* parent)
@@ -29,14 +30,15 @@ AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask
     QPushButton* choose = chooseButton();
     m_subfoldersBox =
         option<QCheckBox>(QStringLiteral("subdirs_check"), QStringLiteral("Include Subfolders"), 3);
-    m_fileList = new QTreeWidget(this);
+    m_files = new FolderFileList(this);
+    m_fileList = new QTreeView(this);
     m_fileList->setObjectName(QStringLiteral("FileListBox"));
-    m_fileList->setColumnCount(2);
-    m_fileList->setHeaderLabels({QStringLiteral("Path"), QStringLiteral("Filename")});
-    for (int column : {0, 1}) {
-        m_captions.push_back({windowKey(4 + column), [this, column](const QString& t) {
-                                  m_fileList->headerItem()->setText(column, t);
-                              }});
+    m_fileList->setModel(m_files);
+    m_files->setCaption(FolderFileList::FolderColumn, QStringLiteral("Path"));
+    m_files->setCaption(FolderFileList::NameColumn, QStringLiteral("Filename"));
+    for (const auto column : {FolderFileList::FolderColumn, FolderFileList::NameColumn}) {
+        m_captions.push_back(
+            {windowKey(4 + column), [this, column](const QString& t) { m_files->setCaption(column, t); }});
     }
     m_fileList->setRootIsDecorated(false);
     m_fileList->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -93,7 +95,7 @@ AddFolderDialog::AddFolderDialog(ItemDialogContext& context, ItemNameDialog* ask
 void AddFolderDialog::prepare() {
     m_statusLabel->setText(m_context.state.language.text(u"T53"));
     showList(false);
-    m_fileList->clear();
+    m_files->clear();
     m_originalNameButton->setChecked(true);
     m_nameStemEdit->clear();
     m_folderLabel->clear();
@@ -110,11 +112,7 @@ void AddFolderDialog::chooseFolderClicked() {
         return;
     m_folderLabel->setText(folder);
     showList(true);
-    m_fileList->clear();
-    QList<QTreeWidgetItem*> lines;
-    for (const auto& [entryFolder, name] : itemrules::findFiles(folder, m_subfoldersBox->isChecked()))
-        lines.append(new QTreeWidgetItem(QStringList{entryFolder, name}));
-    m_fileList->addTopLevelItems(lines);
+    m_files->scan(folder, m_subfoldersBox->isChecked());
     m_folderLabel->setText(itemrules::folderText(folder));
     selectAll();
 }
@@ -129,41 +127,68 @@ void AddFolderDialog::selectAll() {
     m_fileList->selectAll();
 }
 
+std::vector<int> AddFolderDialog::selectedRows() const {
+    // Through the selection's ranges: asking row by row searches them all for every row.
+    std::vector<bool> selected(std::size_t(m_files->rowCount()));
+    for (const QItemSelectionRange& range : m_fileList->selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[std::size_t(row)] = true;
+    }
+    std::vector<int> rows;
+    for (int row = 0; row < m_files->rowCount(); ++row) {
+        if (selected[std::size_t(row)])
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+ItemRows AddFolderDialog::itemsFor(const std::vector<int>& rows) {
+    std::vector<QString> paths;
+    paths.reserve(rows.size());
+    for (const int row : rows)
+        paths.push_back(m_files->file(row).first + m_files->file(row).second);
+    const std::vector<qint64> sizes = itemrules::fileSizes(paths);
+    const QString projectFolder = m_context.state.projectFolder;
+    const ItemRecord shared = m_fields.record();
+    ItemRows records;
+    records.reserve(int(rows.size()));
+    // A folder's files follow one another, so its CD path is worked out once.
+    QString lastFolder;
+    QString cdPath;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& [entryFolder, name] = m_files->file(rows[i]);
+        if (records.empty() || entryFolder != lastFolder) {
+            lastFolder = entryFolder;
+            cdPath = common::cdPathOf(entryFolder, projectFolder);
+        }
+        QString itemName = itemrules::aloneName(name);
+        if (m_numberedNameButton->isChecked()) {
+            const QString number = QString::number(i + 1);
+            itemName = m_nameStemEdit->text().isEmpty() ? number : m_nameStemEdit->text() + u' ' + number;
+        } else if (m_askNameButton->isChecked()) {
+            itemName = m_ask->askName(QDir::toNativeSeparators(paths[i]), itemName);
+        }
+        ItemRecord record = shared;
+        record[fieldIndex(ItemField::Name)] = itemName;
+        record[fieldIndex(ItemField::FileName)] = name;
+        record[fieldIndex(ItemField::CdPath)] = cdPath;
+        record[fieldIndex(ItemField::CdSize)] = itemrules::sizeText(sizes[i]);
+        record[fieldIndex(ItemField::SourceLocation)] = paths[i];
+        records.append(record);
+    }
+    return records;
+}
+
 void AddFolderDialog::addClicked() {
     m_context.click();
     if (m_context.gate()) {
-        if (m_fileList->selectedItems().isEmpty()) {
+        const std::vector<int> rows = selectedRows();
+        if (rows.empty()) {
             m_context.information(u"M2");
         } else {
             ItemTable& items = m_context.items;
             const QString projectFolder = m_context.state.projectFolder;
-            int renameCounter = 0;
-            const ItemRecord shared = m_fields.record();
-            std::vector<ItemRecord> records;
-            for (int i = 0; i < m_fileList->topLevelItemCount(); ++i) {
-                const QTreeWidgetItem* entry = m_fileList->topLevelItem(i);
-                if (!entry->isSelected())
-                    continue;
-                const QString entryFolder = entry->text(0), name = entry->text(1);
-                const QString fullName = entryFolder + name;
-                QString itemName = itemrules::aloneName(name);
-                if (m_numberedNameButton->isChecked()) {
-                    ++renameCounter;
-                    itemName = m_nameStemEdit->text().isEmpty()
-                                   ? QString::number(renameCounter)
-                                   : m_nameStemEdit->text() + u' ' + QString::number(renameCounter);
-                } else if (m_askNameButton->isChecked()) {
-                    itemName = m_ask->askName(QDir::toNativeSeparators(fullName), itemName);
-                }
-                ItemRecord record = shared;
-                record[fieldIndex(ItemField::Name)] = itemName;
-                record[fieldIndex(ItemField::FileName)] = name;
-                record[fieldIndex(ItemField::CdPath)] = common::cdPathOf(entryFolder, projectFolder);
-                record[fieldIndex(ItemField::CdSize)] = itemrules::sizeText(QFileInfo(fullName).size());
-                record[fieldIndex(ItemField::SourceLocation)] = fullName;
-                records.push_back(record);
-            }
-            const int lastRow = itemrules::addItems(items, std::move(records));
+            const int lastRow = itemrules::addItems(items, itemsFor(rows));
             m_context.state.modified = true;
             accept();
             m_context.makeCurrent(lastRow);

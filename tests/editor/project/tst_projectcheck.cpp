@@ -1,12 +1,15 @@
 // The project check: re-pointing moved files, removing what is gone, the one walk of the project
 // folder and its file masks.
 #include "editor/project/FileNameIndex.h"
+#include "editor/project/ItemRules.h"
 #include "editor/project/ItemTable.h"
 #include "editor/project/ProjectCheck.h"
 #include "tests/editor/EditorTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace editortest;
 
@@ -84,6 +87,46 @@ private Q_SLOTS:
         QCOMPARE(matching(u"*.txt"_qs), QStringList{expected[1] + u"other.txt"_qs});
         QVERIFY(matching(u"missing.exe"_qs).isEmpty());
         QCOMPARE(FileNameIndex(project() + u"nowhere"_qs).fileCount(), 0);
+    }
+
+    void walkSortsIgnoringCaseAndLeavesLinkedFoldersAlone() {
+        for (const char* f : {"b.txt", "A.txt", "a.TXT", "C.txt", ".hidden", "Sub/x.txt", "other/y.txt"})
+            writeFile(project() + QString::fromLatin1(f));
+        QVERIFY(QFile::link(project() + u"Sub"_qs, project() + u"linked"_qs));
+        QVERIFY(QFile::link(project() + u"b.txt"_qs, project() + u"d-link.txt"_qs));
+        QVERIFY(QFile::link(project() + u"gone"_qs, project() + u"e-broken"_qs));
+        QCOMPARE(::mkfifo(QFile::encodeName(project() + u"f-pipe"_qs).constData(), 0600), 0);
+        const QString sep = QDir::separator();
+        const auto walked = [](const std::vector<std::pair<QString, QString>>& files) {
+            QStringList out;
+            for (const auto& [folder, name] : files)
+                out << folder + name;
+            return out;
+        };
+        // Names alike but for case keep a fixed order; links to files, broken links and pipes are
+        // files too, and a link to a folder is never followed.
+        const QStringList top = {u".hidden"_qs, u"A.txt"_qs,      u"a.TXT"_qs,    u"b.txt"_qs,
+                                 u"C.txt"_qs,   u"d-link.txt"_qs, u"e-broken"_qs, u"f-pipe"_qs};
+        QStringList expected;
+        for (const QString& name : top)
+            expected << project() + name;
+        QCOMPARE(walked(itemrules::findFiles(project(), false)), expected);
+        expected << project() + u"other"_qs + sep + u"y.txt"_qs << project() + u"Sub"_qs + sep + u"x.txt"_qs;
+        QCOMPARE(walked(itemrules::findFiles(project(), true)), expected);
+        QVERIFY(itemrules::findFiles(project() + u"b.txt"_qs, true).empty());
+    }
+
+    void sizesComeInTheFilesOrder() {
+        // Enough files that the sizes are read on more than one core.
+        std::vector<QString> paths;
+        for (int i = 0; i < 5000; ++i)
+            paths.push_back(writeFile(project() + u"f"_qs + QString::number(i), QByteArray(i % 7, 'x')));
+        paths.push_back(project() + u"missing"_qs);
+        const std::vector<qint64> sizes = itemrules::fileSizes(paths);
+        QCOMPARE(sizes.size(), paths.size());
+        for (int i = 0; i < 5000; ++i)
+            QCOMPARE(sizes[std::size_t(i)], qint64(i % 7));
+        QCOMPARE(sizes.back(), qint64(0));
     }
 
     void movedFileIsRepointedAndReported() {
