@@ -19,9 +19,9 @@
 namespace {
 
 constexpr int kCategories = 200;
-int kItems = 100000;
+constexpr int kGoalItems = 100000;
 
-void writeDisc(const QString& root) {
+void writeDisc(const QString& root, int items) {
     const QString cfg = root + QStringLiteral("cfg/");
     QDir(root).mkpath(QStringLiteral("cfg/membersd"));
     QFile(root + QStringLiteral("tiv.exe")).open(QIODevice::WriteOnly);
@@ -42,8 +42,8 @@ void writeDisc(const QString& root) {
     common::IniFile members(cfg + QStringLiteral("members.cfg"));
     members.writeString(u"general", u"cdname", QStringLiteral("Benchmark"));
     members.writeString(u"general", u"rootname", QDir::toNativeSeparators(root));
-    members.writeInteger(u"0", u"anz_items", kItems);
-    for (int i = 0; i < kItems; ++i) {
+    members.writeInteger(u"0", u"anz_items", items);
+    for (int i = 0; i < items; ++i) {
         const QString section = QStringLiteral("0-%1").arg(i);
         members.writeString(section, u"caption", QStringLiteral("Item number %1").arg(i));
         members.writeInteger(section, u"icon_number", i % 14);
@@ -65,24 +65,24 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (const auto size = bench::runSize(argc, argv))
-        kItems = *size;
-    else {
+    const auto size = bench::runSize(argc, argv);
+    if (!size) {
         // Ten times the size is beyond what the menu program reads of one category.
-        const std::vector<int> sizes = {kItems / 10, kItems};
+        const std::vector<int> sizes = {kGoalItems / 10, kGoalItems};
         std::vector<bench::Figures> runs;
         for (const int n : sizes)
             runs.push_back(bench::runChild({QStringLiteral("--size"), QString::number(n)}));
         bench::report(sizes, runs,
-                      {{"start_ms", "menu program start-up", "ms", 500, kItems},
-                       {"category_ms", "choosing a category that holds every item", "ms", 500, kItems},
-                       {"item_ms", "choosing an item", "ms", 0, kItems},
-                       {"hide_ms", "hiding the details (icon view of every item)", "ms", 0, kItems}});
+                      {{"start_ms", "menu program start-up", "ms", 500, kGoalItems},
+                       {"category_ms", "choosing a category that holds every item", "ms", 500, kGoalItems},
+                       {"item_ms", "choosing an item", "ms", 0, kGoalItems},
+                       {"hide_ms", "hiding the details (icon view of every item)", "ms", 0, kGoalItems}});
         return 0;
     }
     QTemporaryDir dir;
     const QString root = dir.path() + u'/';
-    writeDisc(root);
+    const int items = *size;
+    writeDisc(root, items);
 
     ui::testing::FakeServices fakes;
     QElapsedTimer timer;
@@ -100,13 +100,13 @@ int main(int argc, char** argv) {
     ui::testing::clickRow(*genre, 0);
     QApplication::processEvents();
     bench::printFigure("category_ms", double(timer.elapsed()));
-    if (members->count() != kItems) {
-        std::fprintf(stderr, "listed %d items instead of %d\n", members->count(), kItems);
+    if (members->count() != items) {
+        std::fprintf(stderr, "listed %d items instead of %d\n", members->count(), items);
         return 1;
     }
 
     timer.restart();
-    ui::testing::clickRow(*members, kItems - 1);
+    ui::testing::clickRow(*members, items - 1);
     bench::printFigure("item_ms", double(timer.elapsed()));
 
     timer.restart();

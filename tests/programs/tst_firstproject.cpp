@@ -94,8 +94,8 @@ private Q_SLOTS:
                         add->findChild<QComboBox*>(u"ComboBox1"_qs)->setCurrentText(cat);
                         if (state.prefs.showFt) {
                             whenOpen<AddItemTipDialog>([](AddItemTipDialog* tip) {
-                                tip->m_showTipNextTime->setChecked(false);
-                                tip->addClicked();
+                                QVERIFY(press(*tip, u"CheckBox1"_qs)); // not next time
+                                QVERIFY(press(*tip, u"add"_qs));
                             });
                         }
                         QVERIFY(ui::testing::press(*add, u"add"_qs));

@@ -52,6 +52,13 @@ void AddItemTipDialog::applyTexts(const common::IniFile& file, const LanguageTab
     m_okButton->setText(windowText(file, s, 5));
 }
 
+// The tip shows only while it is wanted, so its box starts ticked: a box left unticked from an
+// earlier showing would switch the tip off again at OK.
+void AddItemTipDialog::showEvent(QShowEvent* event) {
+    m_showTipNextTime->setChecked(true);
+    ItemDialog::showEvent(event);
+}
+
 void AddItemTipDialog::addClicked() {
     m_context.click();
     m_context.setShowTip(m_showTipNextTime->isChecked());

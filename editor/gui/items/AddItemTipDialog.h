@@ -12,11 +12,14 @@ public:
     AddItemTipDialog(ItemDialogContext& context, QWidget* parent);
 
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     void addClicked();
 
     QCheckBox* m_showTipNextTime;
-
-private:
     QLabel* m_heading;
     QLabel* m_hint1;
     QLabel* m_hint2;

@@ -55,22 +55,22 @@ void CellEditor::showTarget(const QString& title, const CellTarget& target) {
 OneLineEditor::OneLineEditor(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfileseditform"), parent) {
     m_textEdit = edit(QStringLiteral("Edit1"));
-    OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
-    OK->setDefault(true);
-    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    m_okButton = button(QStringLiteral("OK"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());
     layout->addWidget(m_textEdit);
-    layout->addLayout(buttonRow({OK, cancel}));
+    layout->addLayout(buttonRow({m_okButton, m_cancelButton}));
     setMinimumWidth(380);
-    connect(OK, &QPushButton::clicked, this, &OneLineEditor::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &OneLineEditor::cancelClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &OneLineEditor::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &OneLineEditor::cancelClicked);
 }
 
 void OneLineEditor::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     setWindowTitle(tables.text(u"T6"));
-    OK->setText(windowText(file, u"AllFilesEdit", 1));
-    cancel->setText(windowText(file, u"AllFilesEdit", 2));
+    m_okButton->setText(windowText(file, u"AllFilesEdit", 1));
+    m_cancelButton->setText(windowText(file, u"AllFilesEdit", 2));
 }
 
 bool OneLineEditor::run(Mode mode, const QString& initial, const CellTarget& target) {
@@ -113,24 +113,24 @@ void OneLineEditor::cancelClicked() {
 
 YesNoDialog::YesNoDialog(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfilesynform"), parent), m_title(windowTitle()) {
-    yes = button(QStringLiteral("yes"), QStringLiteral("Yes"));
-    yes->setDefault(true);
-    no = button(QStringLiteral("no"), QStringLiteral("No"));
-    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    m_yesButton = button(QStringLiteral("yes"), QStringLiteral("Yes"));
+    m_yesButton->setDefault(true);
+    m_noButton = button(QStringLiteral("no"), QStringLiteral("No"));
+    m_cancelButton = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());
-    layout->addLayout(buttonRow({yes, no, cancel}));
-    connect(yes, &QPushButton::clicked, this, &YesNoDialog::yesClicked);
-    connect(no, &QPushButton::clicked, this, &YesNoDialog::noClicked);
-    connect(cancel, &QPushButton::clicked, this, &YesNoDialog::cancelClicked);
+    layout->addLayout(buttonRow({m_yesButton, m_noButton, m_cancelButton}));
+    connect(m_yesButton, &QPushButton::clicked, this, &YesNoDialog::yesClicked);
+    connect(m_noButton, &QPushButton::clicked, this, &YesNoDialog::noClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &YesNoDialog::cancelClicked);
 }
 
 void YesNoDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     m_title = tables.text(u"T6");
     setWindowTitle(m_title);
-    yes->setText(windowText(file, u"AllFilesYN", 1));
-    no->setText(windowText(file, u"AllFilesYN", 2));
-    cancel->setText(windowText(file, u"AllFilesYN", 3));
+    m_yesButton->setText(windowText(file, u"AllFilesYN", 1));
+    m_noButton->setText(windowText(file, u"AllFilesYN", 2));
+    m_cancelButton->setText(windowText(file, u"AllFilesYN", 3));
 }
 
 YesNoDialog::Choice YesNoDialog::run(const CellTarget& target) {
@@ -160,23 +160,23 @@ void YesNoDialog::cancelClicked() {
 CategoryChooserDialog::CategoryChooserDialog(ItemDialogContext& context, QWidget* parent)
     : CellEditor(context, QStringLiteral("Tallfilescomboform"), parent), m_title(windowTitle()) {
     m_categoryBox = categoryBox(QStringLiteral("ComboBox1"));
-    OK = button(QStringLiteral("OK"), QStringLiteral("OK"));
-    OK->setDefault(true);
-    cancel = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
+    m_okButton = button(QStringLiteral("OK"), QStringLiteral("OK"));
+    m_okButton->setDefault(true);
+    m_cancelButton = button(QStringLiteral("cancel"), QStringLiteral("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(targetLabels());
     layout->addWidget(m_categoryBox);
-    layout->addLayout(buttonRow({OK, cancel}));
+    layout->addLayout(buttonRow({m_okButton, m_cancelButton}));
     setMinimumWidth(300);
-    connect(OK, &QPushButton::clicked, this, &CategoryChooserDialog::okClicked);
-    connect(cancel, &QPushButton::clicked, this, &CategoryChooserDialog::cancelClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &CategoryChooserDialog::okClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &CategoryChooserDialog::cancelClicked);
 }
 
 void CategoryChooserDialog::applyTexts(const common::IniFile& file, const LanguageTables& tables, int) {
     m_title = tables.text(u"T6");
     setWindowTitle(m_title);
-    OK->setText(windowText(file, u"AllFilesCombo", 1));
-    cancel->setText(windowText(file, u"AllFilesCombo", 2));
+    m_okButton->setText(windowText(file, u"AllFilesCombo", 1));
+    m_cancelButton->setText(windowText(file, u"AllFilesCombo", 2));
 }
 
 bool CategoryChooserDialog::run(const CellTarget& target) {

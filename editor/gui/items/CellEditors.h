@@ -44,14 +44,13 @@ public:
     QString text() const;
     Mode mode() const { return m_mode; }
 
+private:
     void okClicked();
     void cancelClicked();
 
     QLineEdit* m_textEdit;
-    QPushButton* OK;
-    QPushButton* cancel;
-
-private:
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
     Mode m_mode = Mode::Cell;
 };
 
@@ -65,15 +64,15 @@ public:
     void applyTexts(const common::IniFile& file, const LanguageTables& tables, int language) override;
 
     Choice run(const CellTarget& target = {});
+
+private:
     void yesClicked();
     void noClicked();
     void cancelClicked();
 
-    QPushButton* yes;
-    QPushButton* no;
-    QPushButton* cancel;
-
-private:
+    QPushButton* m_yesButton;
+    QPushButton* m_noButton;
+    QPushButton* m_cancelButton;
     QString m_title;
     Choice m_choice = Choice::Cancel;
 };
@@ -88,13 +87,13 @@ public:
     // Opens with the first category selected, whatever the cell holds; true after OK.
     bool run(const CellTarget& target = {});
     QString selected() const;
+
+private:
     void okClicked();
     void cancelClicked();
 
     QComboBox* m_categoryBox;
-    QPushButton* OK;
-    QPushButton* cancel;
-
-private:
+    QPushButton* m_okButton;
+    QPushButton* m_cancelButton;
     QString m_title;
 };

@@ -225,18 +225,29 @@ private Q_SLOTS:
         QVERIFY(press(*dialog, u"selfilebtn"_qs));
         whenOpen<AddItemTipDialog>([&](AddItemTipDialog* tip) {
             QCOMPARE(f.items().field(0, ItemField::Name), QString()); // not added yet
-            tip->m_showTipNextTime->setChecked(false);
-            tip->addClicked();
+            QVERIFY(press(*tip, u"CheckBox1"_qs));                    // not next time
+            QVERIFY(press(*tip, u"add"_qs));
         });
         QVERIFY(press(*dialog, u"add"_qs));
         QCOMPARE(f.items().field(0, ItemField::Name), QStringLiteral("a"));
         QVERIFY(!f.state.prefs.showFt);
-        QAction* menuEntry = nullptr;
-        for (QAction* a : f.form->findChildren<QAction*>()) {
-            if (a->text() == f.state.language.text(u"T1") || a->text() == u"Show Add Item Tip")
-                menuEntry = a;
-        }
+        auto* menuEntry = f.form->findChild<QAction*>(u"showtip"_qs);
         QVERIFY(menuEntry && !menuEntry->isChecked());
+
+        // Wanted again from the menu, the tip comes with its box ticked: OK keeps it coming.
+        QVERIFY(f.trigger("showtip"));
+        QVERIFY(f.state.prefs.showFt);
+        dialog->prepare();
+        f.fakes.choosers.queueOpenFile(f.file(u"disc/b.exe"_qs));
+        QVERIFY(press(*dialog, u"selfilebtn"_qs));
+        bool ticked = false;
+        whenOpen<AddItemTipDialog>([&](AddItemTipDialog* tip) {
+            ticked = named<QCheckBox>(tip, "CheckBox1")->isChecked();
+            QVERIFY(press(*tip, u"add"_qs));
+        });
+        QVERIFY(press(*dialog, u"add"_qs));
+        QVERIFY(ticked);
+        QVERIFY(f.state.prefs.showFt && menuEntry->isChecked());
     }
 
     void addFolderNamesAndSelects() {
@@ -443,10 +454,10 @@ private Q_SLOTS:
         // The category chooser starts on the first category whatever the cell holds. Every cell
         // editor names the field and the item it changes, and is wide enough for that title.
         whenOpen<CategoryChooserDialog>([](CategoryChooserDialog* d) {
-            QCOMPARE(d->m_categoryBox->currentText(), QStringLiteral("Tools"));
+            QCOMPARE(named<QComboBox>(d, "ComboBox1")->currentText(), QStringLiteral("Tools"));
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - Category: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
-            d->okClicked();
+            QVERIFY(press(*d, u"OK"_qs));
         });
         QVERIFY(f.trigger(u"editfield%1"_qs.arg(fieldIndex(ItemField::Category))));
         QCOMPARE(f.items().field(0, ItemField::Category), QStringLiteral("Tools"));
@@ -462,10 +473,10 @@ private Q_SLOTS:
         const QRect cell = grid->visualRect(f.items().index(0, first));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         whenOpen<OneLineEditor>([](OneLineEditor* d) {
-            QCOMPARE(d->m_textEdit->text(), QStringLiteral("http://www."));
+            QCOMPARE(named<QLineEdit>(d, "Edit1")->text(), QStringLiteral("http://www."));
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - New Value - File Name: Site"));
-            d->m_textEdit->setText(u"http://example.org"_qs);
-            d->okClicked();
+            named<QLineEdit>(d, "Edit1")->setText(u"http://example.org"_qs);
+            QVERIFY(press(*d, u"OK"_qs));
         });
         // A real double-click on the cell, as the user gives it.
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
@@ -477,7 +488,7 @@ private Q_SLOTS:
         whenOpen<YesNoDialog>([](YesNoDialog* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Tavik - Lumbrel - Neuer Wert - Ausf\u00fchren: Site"));
             QVERIFY(d->width() > d->fontMetrics().horizontalAdvance(d->windowTitle()));
-            d->noClicked();
+            QVERIFY(press(*d, u"no"_qs));
         });
         // The popup's Edit entry for the field.
         QMenu* popup = f.openPopup();
@@ -501,35 +512,35 @@ private Q_SLOTS:
             QVERIFY(std::any_of(labels.begin(), labels.end(), [&](const QLabel* l) {
                 return l->isVisible() && l->text() == f.state.language.text(u"TNEWFOLDER");
             }));
-            QTest::keyClick(d->m_textEdit, Qt::Key_Return);
+            QTest::keyClick(named<QLineEdit>(d, "Edit1"), Qt::Key_Return);
             QCOMPARE(f.lastMessage(), f.message(u"M7"));
             QVERIFY(d->isVisible());
-            d->m_textEdit->setText(u"Backup"_qs);
-            QTest::keyClick(d->m_textEdit, Qt::Key_Return);
+            named<QLineEdit>(d, "Edit1")->setText(u"Backup"_qs);
+            QTest::keyClick(named<QLineEdit>(d, "Edit1"), Qt::Key_Return);
         });
         QVERIFY(editor->run(OneLineEditor::Mode::NewName, {}));
         QCOMPARE(editor->text(), QStringLiteral("Backup"));
         QCOMPARE(editor->windowTitle(), f.state.language.text(u"T18"));
 
         whenOpen<OneLineEditor>([](OneLineEditor* d) {
-            d->m_textEdit->setText(u"Backup"_qs);
-            QTest::keyClick(d->m_textEdit, Qt::Key_Escape);
+            named<QLineEdit>(d, "Edit1")->setText(u"Backup"_qs);
+            QTest::keyClick(named<QLineEdit>(d, "Edit1"), Qt::Key_Escape);
         });
         QVERIFY(!editor->run(OneLineEditor::Mode::NewName, {}));
         QCOMPARE(editor->text(), QStringLiteral("Backup"));
 
         whenOpen<OneLineEditor>([](OneLineEditor* d) {
-            d->m_textEdit->setText(u"Backup"_qs);
-            d->cancelClicked();
+            named<QLineEdit>(d, "Edit1")->setText(u"Backup"_qs);
+            QVERIFY(press(*d, u"cancel"_qs));
         });
         QVERIFY(!editor->run(OneLineEditor::Mode::NewName, {}));
         QCOMPARE(editor->text(), QString());
 
         whenOpen<OneLineEditor>([&](OneLineEditor* d) {
-            d->okClicked(); // empty category caption refused
+            QVERIFY(press(*d, u"OK"_qs)); // empty category caption refused
             QCOMPARE(f.lastMessage(), f.message(u"M6"));
-            d->m_textEdit->setText(u"Spiele"_qs);
-            QTest::keyClick(d->m_textEdit, Qt::Key_Return);
+            named<QLineEdit>(d, "Edit1")->setText(u"Spiele"_qs);
+            QTest::keyClick(named<QLineEdit>(d, "Edit1"), Qt::Key_Return);
         });
         QVERIFY(editor->run(OneLineEditor::Mode::CategoryRename, u"ignored"_qs));
         QCOMPARE(editor->text(), QStringLiteral("Spiele"));

@@ -456,15 +456,15 @@ private Q_SLOTS:
         w->next();
         folderPage(w)->setCurrentFolder(f.disc);
         whenOpen<OneLineEditor>([](OneLineEditor* e) {
-            e->m_textEdit->setText(u"Extras"_qs);
-            e->okClicked();
+            control<QLineEdit>(*e, u"Edit1"_qs)->setText(u"Extras"_qs);
+            QVERIFY(press(*e, u"OK"_qs));
         });
         QVERIFY(press(*w, u"makeDirectory"_qs));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M55"));
         QVERIFY(QFileInfo(f.disc + u"Extras"_qs).isDir());
         QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.disc + u"Extras"_qs + QDir::separator());
 
-        whenOpen<OneLineEditor>([](OneLineEditor* e) { e->cancelClicked(); });
+        whenOpen<OneLineEditor>([](OneLineEditor* e) { QVERIFY(press(*e, u"cancel"_qs)); });
         QVERIFY(press(*w, u"makeDirectory"_qs));
         QCOMPARE(f.fakes.messages.shown.size(), 1); // Cancel ends the command quietly
 
@@ -480,8 +480,8 @@ private Q_SLOTS:
         QCOMPARE(folderPage(w)->currentFolder(), f.disc.chopped(1));
 
         whenOpen<OneLineEditor>([](OneLineEditor* e) {
-            e->m_textEdit->setText(u"../Outside"_qs);
-            e->okClicked();
+            control<QLineEdit>(*e, u"Edit1"_qs)->setText(u"../Outside"_qs);
+            QVERIFY(press(*e, u"OK"_qs));
         });
         QVERIFY(press(*w, u"makeDirectory"_qs));
         QCOMPARE(f.fakes.messages.shown.last().text, f.message(u"M54"));
@@ -498,8 +498,8 @@ private Q_SLOTS:
             QCOMPARE(control<QLineEdit>(*w, u"edit2"_qs)->text(), f.text(u"T52"));
             folderPage(w)->setCurrentFolder(f.disc);
             whenOpen<OneLineEditor>([](OneLineEditor* e) {
-                e->m_textEdit->setText(u"Empty"_qs);
-                e->okClicked();
+                control<QLineEdit>(*e, u"Edit1"_qs)->setText(u"Empty"_qs);
+                QVERIFY(press(*e, u"OK"_qs));
             });
             QVERIFY(press(*w, u"makeDirectory"_qs));
             QCOMPARE(f.state.projectFolder, f.disc + u"Empty"_qs + QDir::separator());
