@@ -1,4 +1,5 @@
-// Window tests press only what a user could: one visible, enabled control of that name.
+// Window tests press only what a user could: one visible, enabled control of that name, not behind a
+// modal dialog.
 #include "ui/testing/UserInput.h"
 
 #include <QAction>
@@ -83,6 +84,40 @@ private Q_SLOTS:
         QVERIFY(ui::testing::trigger(*menu, QStringLiteral("entry")));
         QVERIFY(!menu->isVisible());
         QCOMPARE(chosen, 1);
+    }
+
+    // While a modal dialog is open only it, and what it opens, takes clicks; a window-modal one
+    // blocks only the window it was opened from.
+    void aModalDialogTakesTheClicks() {
+        QWidget window;
+        auto* own = new QPushButton(&window);
+        own->setObjectName(QStringLiteral("save"));
+        auto* list = new QListWidget(&window);
+        list->addItem(QStringLiteral("row"));
+        QWidget other;
+        auto* elsewhere = new QPushButton(&other);
+        elsewhere->setObjectName(QStringLiteral("save"));
+        auto* dialog = new QDialog(&window);
+        auto* ok = new QPushButton(dialog);
+        ok->setObjectName(QStringLiteral("OK"));
+        window.show();
+        other.show();
+
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        QVERIFY(ui::testing::press(*dialog, QStringLiteral("OK")));
+        QVERIFY(!ui::testing::press(window, QStringLiteral("save")));
+        QVERIFY(!ui::testing::clickRow(*list, 0));
+        QVERIFY(!ui::testing::press(other, QStringLiteral("save")));
+        dialog->hide();
+
+        dialog->setWindowModality(Qt::WindowModal);
+        dialog->show();
+        QVERIFY(!ui::testing::press(window, QStringLiteral("save")));
+        QVERIFY(ui::testing::press(other, QStringLiteral("save")));
+        dialog->hide();
+        QVERIFY(ui::testing::press(window, QStringLiteral("save")));
+        QVERIFY(ui::testing::clickRow(*list, 0));
     }
 
     // A row is clicked where it is shown, scrolled to first; a hidden list cannot be clicked.

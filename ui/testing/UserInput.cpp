@@ -15,6 +15,27 @@ bool refused(const QString& objectName, const char* why) {
     return false;
 }
 
+// Whether a modal dialog takes the input that a user would give to `widget`: every other window is
+// blocked while an application-modal dialog is open, the windows it was opened from while a
+// window-modal one is.
+bool behindModalDialog(const QWidget& widget) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    const QWidget* own = widget.window();
+    for (const QWidget* w = own; w; w = w->parentWidget()) {
+        if (w == modal)
+            return false;
+    }
+    if (modal->windowModality() != Qt::WindowModal)
+        return true;
+    for (const QWidget* w = modal->parentWidget(); w; w = w->parentWidget()) {
+        if (w == own)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool belongsTo(const QObject& object, const QWidget& window) {
@@ -37,6 +58,8 @@ bool press(QWidget& window, const QString& objectName) {
         return refused(objectName, "is hidden");
     if (!button->isEnabled())
         return refused(objectName, "is disabled");
+    if (behindModalDialog(*button))
+        return refused(objectName, "is behind a modal dialog");
     button->click();
     return true;
 }
@@ -52,6 +75,8 @@ bool trigger(QWidget& window, const QString& objectName) {
         return refused(objectName, "is hidden");
     if (!action->isEnabled())
         return refused(objectName, "is disabled");
+    if (behindModalDialog(window))
+        return refused(objectName, "is behind a modal dialog");
     if (menu)
         menu->hide();
     action->trigger();
@@ -63,6 +88,8 @@ bool clickRow(QAbstractItemView& list, int row) {
         return refused(list.objectName(), "is hidden");
     if (!list.isEnabled())
         return refused(list.objectName(), "is disabled");
+    if (behindModalDialog(list))
+        return refused(list.objectName(), "is behind a modal dialog");
     const QModelIndex index = list.model()->index(row, 0, list.rootIndex());
     if (index.isValid())
         list.scrollTo(index);

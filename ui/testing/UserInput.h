@@ -27,16 +27,16 @@ template <typename Control> Control* control(const QWidget& window, const QStrin
 }
 
 // Presses the button or triggers the action named OBJECTNAME of WINDOW as a user would: only when
-// there is exactly one such control and it is visible in the window and enabled. The entries of a
-// drop-down menu are triggered only while the menu is open (WINDOW is the menu), and close it as a
-// click does. False otherwise, with the reason on the test log; tests write
-// QVERIFY(press(window, u"OK"_qs)).
+// there is exactly one such control, it is visible in the window and enabled, and no modal dialog
+// above the window takes the click. The entries of a drop-down menu are triggered only while the
+// menu is open (WINDOW is the menu), and close it as a click does. False otherwise, with the reason
+// on the test log; tests write QVERIFY(press(window, u"OK"_qs)).
 bool press(QWidget& window, const QString& objectName);
 bool trigger(QWidget& window, const QString& objectName);
 
 // Clicks the row of a list as a user does, with a press and a release of the left mouse button over
 // it, or over the list's empty middle when it has no such row. False when the list cannot be
-// clicked: hidden or disabled.
+// clicked: hidden, disabled or behind a modal dialog.
 bool clickRow(QAbstractItemView& list, int row);
 
 } // namespace ui::testing
