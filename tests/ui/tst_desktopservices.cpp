@@ -22,6 +22,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using ui::MessageBoxService;
 
 class TestDesktopServices : public QObject {
@@ -245,8 +247,13 @@ private Q_SLOTS:
         QCOMPARE(recorder.calls, (QList<bool>{true, false, true, false}));
     }
 
+    // Nothing is loaded for them either: the sanitizer run reports a load abandoned at exit as a leak.
     void soundWithoutAFileOrDeviceStaysSilent() {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("ding.wav"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         ui::DesktopSound sound;
+        sound.play(pipe);
         sound.play(QStringLiteral("/nonexistent/ding.wav"));
         sound.play(QString());
         sound.play(QStringLiteral(":/no/such/resource.wav"));

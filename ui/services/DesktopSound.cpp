@@ -14,7 +14,9 @@ DesktopSound::~DesktopSound() {
 
 void DesktopSound::play(const QString& source) {
     stop();
-    if (source.isEmpty())
+    // A missing sound stays silent without a loader thread being started for it; such a load,
+    // abandoned at exit, is never freed.
+    if (source.isEmpty() || !QFileInfo(source).isFile())
         return;
     QSoundEffect*& effect = m_effects[source];
     if (!effect) {
